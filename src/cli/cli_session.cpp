@@ -1,0 +1,228 @@
+#include "cli/cli_session.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "shell/catalogue.h"
+#include "shell/options_dialog.h"
+#include "shell/toolbar.h"
+
+namespace tally {
+namespace {
+
+std::pair<std::string, std::string> splitFirst(const std::string& line) {
+    size_t blank = line.find(' ');
+    if (blank == std::string::npos) return {line, ""};
+    return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+std::string oneLine(std::string html) {
+    html.erase(std::remove(html.begin(), html.end(), '\r'), html.end());
+    std::replace(html.begin(), html.end(), '\n', ' ');
+    return html;
+}
+
+const char* paneName(Pane pane) {
+    switch (pane) {
+        case Pane::WebBrowser1: return "WebBrowser1";
+        case Pane::WebBrowser2: return "WebBrowser2";
+        case Pane::Picture2: return "Picture2";
+    }
+    return "";
+}
+
+const char* drillFormKey(DrillForm form) {
+    switch (form) {
+        case DrillForm::Normal: return "w6";
+        case DrillForm::Vertical: return "w7";
+        case DrillForm::Inequality: return "w8";
+        case DrillForm::Decimal: return "w9";
+    }
+    return "";
+}
+
+// "Timer5" -> 5, "UpDown2" -> 2; 0 when the name is not of that family.
+int numbered(const std::string& name, const std::string& stem, int count) {
+    if (name.size() != stem.size() + 1 || name.compare(0, stem.size(), stem) != 0) return 0;
+    int number = name.back() - '0';
+    return (number >= 1 && number <= count) ? number : 0;
+}
+
+template <size_t N>
+int choiceIndex(const std::string& word, const std::array<int, N>& values) {
+    if (word == "-") return -1;
+    for (size_t i = 0; i < N; ++i) {
+        if (word == std::to_string(values[i])) return static_cast<int>(i);
+    }
+    return -2;
+}
+
+bool isToolbarKey(const std::string& key) {
+    return std::any_of(kToolbar.begin(), kToolbar.end(), [&](const ToolbarButton& button) {
+        return key == button.key && button.kind != ToolbarButton::Kind::Separator;
+    });
+}
+
+}  // namespace
+
+CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
+    ui_.loginAnswer = options.loginPassword;
+    if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
+    form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
+}
+
+void CliSession::run(std::istream& in, std::ostream& out) {
+    form_->startUp();
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!execute(line, out)) break;
+        out.flush();
+    }
+}
+
+bool CliSession::execute(const std::string& line, std::ostream& out) {
+    auto [command, args] = splitFirst(line);
+    if (command.empty()) return true;
+    if (command == "quit") return false;
+    if (command == "login") {
+        ui_.loginAnswer = args.empty() ? std::nullopt : std::optional<std::string>(args);
+        form_->clickToolbar("w11");
+    } else if (command == "password") {
+        auto [oldPassword, newPassword] = splitFirst(args);
+        ui_.passwordAnswer = std::make_pair(oldPassword, newPassword);
+        form_->clickToolbar("w1");
+        ui_.passwordAnswer.reset();
+    } else if (command == "options") {
+        options(args, out);
+    } else if (command == "toolbar") {
+        if (!isToolbarKey(args)) {
+            out << "error: no toolbar button " << args << "\n";
+        } else {
+            form_->clickToolbar(args);
+        }
+    } else if (command == "spin") {
+        auto [name, direction] = splitFirst(args);
+        int upDown = numbered(name, "UpDown", 3);
+        if (upDown == 0 || (direction != "up" && direction != "down")) {
+            out << "error: spin UpDown1..UpDown3 up|down\n";
+        } else {
+            form_->spin(upDown, direction == "up");
+        }
+    } else if (command == "tab") {
+        const auto& all = tabs();
+        bool known = std::any_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == args; });
+        if (!known) {
+            out << "error: no tab " << args << "\n";
+        } else {
+            form_->clickTab(args);
+        }
+    } else if (command == "tree") {
+        printTree(out);
+    } else if (command == "click") {
+        if (!form_->tree.find(args)) {
+            out << "error: no node " << args << "\n";
+        } else {
+            form_->clickNode(args);
+        }
+    } else if (command == "set") {
+        auto [name, value] = splitFirst(args);
+        if (!page_.has(name)) {
+            out << "error: no element " << name << "\n";
+        } else {
+            form_->pageInput(name, value, page_.generation());
+        }
+    } else if (command == "finish") {
+        form_->pageClick("");
+        form_->pageClick("finish");
+    } else if (command == "mousedown") {
+        form_->pageMouseDown();
+    } else if (command == "mouseup") {
+        form_->pageMouseUp(args);
+    } else if (command == "tick") {
+        tick(args, out);
+    } else if (command == "page") {
+        out << oneLine(page_.bodyHtml()) << "\n";
+    } else if (command == "page2") {
+        out << ui_.page2Path << "\n";
+    } else if (command == "front") {
+        out << paneName(ui_.front) << "\n";
+    } else if (command == "status") {
+        out << ui_.status << "\n";
+    } else if (command == "messages") {
+        for (const auto& [title, text] : ui_.messages) out << title << "|" << text << "\n";
+        ui_.messages.clear();
+        out << ".\n";
+    } else if (command == "state") {
+        printState(args, out);
+    } else {
+        out << "error: unknown command " << command << "\n";
+    }
+    return true;
+}
+
+void CliSession::options(const std::string& args, std::ostream& out) {
+    auto [count, seconds] = splitFirst(args);
+    int countChoice = choiceIndex(count, OptionsDialog::kCountValues);
+    int memoryChoice = choiceIndex(seconds, OptionsDialog::kMemoryValues);
+    if (countChoice == -2 || memoryChoice == -2) {
+        out << "error: options 10|20|50|- 8|5|3|-\n";
+        return;
+    }
+    ui_.optionsAnswer = std::make_pair(countChoice, memoryChoice);
+    form_->clickToolbar("w2");
+    ui_.optionsAnswer.reset();
+}
+
+void CliSession::tick(const std::string& args, std::ostream& out) {
+    auto [name, countText] = splitFirst(args);
+    int timer = numbered(name, "Timer", TimerBank::kCount);
+    int count = countText.empty() ? 1 : std::atoi(countText.c_str());
+    if (timer == 0 || count < 0) {
+        out << "error: tick Timer1..Timer6 [N]\n";
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (form_->timers.enabled(timer)) form_->timerFired(timer);
+    }
+}
+
+void CliSession::printTree(std::ostream& out) const {
+    const TreeModel& tree = form_->tree;
+    for (const TopicNode& node : tree.nodes()) {
+        out << std::string(2 * tree.depth(node.key), ' ') << node.key << '\t' << node.caption << '\t'
+            << node.tag << '\t' << (tree.hasChildren(node.key) ? (node.expanded ? "+" : "-") : ".")
+            << (node.key == tree.selectedKey() ? "*" : "") << "\n";
+    }
+}
+
+void CliSession::printState(const std::string& name, std::ostream& out) const {
+    const Form1& f = *form_;
+    const LevelGameState& level = f.level;
+    if (int timer = numbered(name, "Timer", TimerBank::kCount)) {
+        if (f.timers.enabled(timer)) {
+            out << "on " << f.timers.interval(timer) << "\n";
+        } else {
+            out << "off\n";
+        }
+    } else if (name == "QuestionCount") out << f.questionCount << "\n";
+    else if (name == "ThinkSeconds") out << f.thinkSeconds << "\n";
+    else if (name == "gameKey") out << f.gameKey << "\n";
+    else if (name == "msPerQuestion") out << f.msPerQuestion << "\n";
+    else if (name == "MemoryTime") out << f.memoryTime << "\n";
+    else if (name == "DrillForm") out << drillFormKey(f.drillForm) << "\n";
+    else if (name == "AccountLevel") out << (f.loginIsAdvanced() ? "advanced" : "student") << "\n";
+    else if (name == "numberLimit") out << level.numberLimit << "\n";
+    else if (name == "levelScore") out << level.levelScore << "\n";
+    else if (name == "questionNo") out << level.questionNo << "\n";
+    else if (name == "levelCounter") {
+        out << level.levelCounter[0] << " " << level.levelCounter[1] << " " << level.levelCounter[2] << " "
+            << level.levelCounter[3] << "\n";
+    } else {
+        out << "error: no state " << name << "\n";
+    }
+}
+
+}  // namespace tally

@@ -1,0 +1,52 @@
+#pragma once
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/headless_ui.h"
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+#include "shell/system_clock.h"
+
+namespace tally {
+
+struct CliOptions {
+    std::filesystem::path dataDir;
+    std::uint64_t seed = 0;
+    std::optional<std::string> loginPassword;
+    std::filesystem::path writeFallback;  // for the login file of a read-only data directory
+};
+
+// The headless front end: the main-window model driven by one command a line.
+class CliSession {
+public:
+    explicit CliSession(const CliOptions& options);
+
+    // Runs start-up, then the commands until "quit" or the end of input.
+    void run(std::istream& in, std::ostream& out);
+    // One command; false after "quit".
+    bool execute(const std::string& line, std::ostream& out);
+
+    Form1& form() { return *form_; }
+    HeadlessUi& ui() { return ui_; }
+    HtmlPage& page() { return page_; }
+
+private:
+    HeadlessUi ui_;
+    HtmlPage page_;
+    SeededRandom random_;
+    SystemClock clock_;
+    FsDataDirectory data_;
+    std::unique_ptr<Form1> form_;
+
+    void printTree(std::ostream& out) const;
+    void printState(const std::string& name, std::ostream& out) const;
+    void tick(const std::string& args, std::ostream& out);
+    void options(const std::string& args, std::ostream& out);
+};
+
+}  // namespace tally

@@ -1,0 +1,48 @@
+#include "cli/headless_ui.h"
+
+#include "shell/login_dialog.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
+
+namespace tally {
+
+void HeadlessUi::message(const std::string& title, const std::string& text) {
+    messages.emplace_back(title, text);
+}
+
+void HeadlessUi::navigate(Pane pane, const std::string& relPath) {
+    (pane == Pane::WebBrowser2 ? page2Path : page1Path) = relPath;
+}
+
+void HeadlessUi::runLoginDialog(LoginDialog& dialog) {
+    ++loginDialogs;
+    if (loginAnswer) {
+        dialog.clickItem(LoginDialog::kAdvanced);
+        dialog.password = *loginAnswer;
+    } else {
+        dialog.clickItem(LoginDialog::kStudent);
+    }
+    dialog.confirm();
+}
+
+void HeadlessUi::runPasswordDialog(PasswordDialog& dialog) {
+    ++passwordDialogs;
+    if (!passwordAnswer) return;
+    dialog.oldPassword = passwordAnswer->first;
+    dialog.newPassword = passwordAnswer->second;
+    dialog.confirm();
+}
+
+void HeadlessUi::runOptionsDialog(OptionsDialog& dialog) {
+    ++optionsDialogs;
+    if (!optionsAnswer) return;
+    dialog.countChoice = optionsAnswer->first;
+    dialog.memoryChoice = optionsAnswer->second;
+    dialog.confirm();
+}
+
+void HeadlessUi::timerChanged(int timer, bool enabled, int intervalMs) {
+    if (timer >= 1 && timer < static_cast<int>(timers.size())) timers[timer] = {enabled, intervalMs};
+}
+
+}  // namespace tally

@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/ports.h"
+#include "shell/timer_port.h"
+
+namespace tally {
+
+// The window of the headless front end: records what the program shows and
+// answers its dialogs as it has been told to.
+class HeadlessUi : public UserInterface, public TimerPort {
+public:
+    void message(const std::string& title, const std::string& text) override;
+    void bringToFront(Pane pane) override { front = pane; }
+    void navigate(Pane pane, const std::string& relPath) override;
+    void playSound(const std::string& relPath) override { sounds.push_back(relPath); }
+    void setStatus(const std::string& text) override { status = text; }
+    void treeChanged() override { ++treeChanges; }
+    void clockChanged() override { ++clockChanges; }
+    void runLoginDialog(LoginDialog& dialog) override;
+    void runPasswordDialog(PasswordDialog& dialog) override;
+    void runOptionsDialog(OptionsDialog& dialog) override;
+    void print() override { ++prints; }
+    void timerChanged(int timer, bool enabled, int intervalMs) override;
+
+    // How the next dialogs are answered.
+    std::optional<std::string> loginAnswer;  // advanced item with this password; none: student
+    std::optional<std::pair<std::string, std::string>> passwordAnswer;  // old, new; none: closed
+    std::optional<std::pair<int, int>> optionsAnswer;  // choices (-1 none); none: closed
+
+    std::vector<std::pair<std::string, std::string>> messages;
+    Pane front = Pane::WebBrowser1;
+    std::string page1Path;
+    std::string page2Path;
+    std::string status;
+    std::vector<std::string> sounds;
+    int treeChanges = 0;
+    int clockChanges = 0;
+    int prints = 0;
+    int loginDialogs = 0;
+    int passwordDialogs = 0;
+    int optionsDialogs = 0;
+    struct TimerState {
+        bool enabled = false;
+        int interval = 0;
+    };
+    std::array<TimerState, 7> timers{};
+};
+
+}  // namespace tally

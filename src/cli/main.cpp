@@ -1,0 +1,56 @@
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "cli/cli_session.h"
+
+namespace {
+
+std::filesystem::path programDirectory() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+// Where the login file goes when the data directory cannot be written.
+std::filesystem::path userDataLocation() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "tallymoo";
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::filesystem::path(home) / ".local/share/tallymoo";
+    }
+    return {};
+}
+
+int usage() {
+    std::cerr << "usage: tallymoo-cli [--data DIR] [--seed N] [--login PASSWORD]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tally::CliOptions options;
+    options.dataDir = programDirectory() / "data";
+    options.seed = tally::freshSeed();
+    options.writeFallback = userDataLocation();
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) return usage();
+        const std::string value = argv[++i];
+        if (arg == "--data") {
+            options.dataDir = value;
+        } else if (arg == "--seed") {
+            char* end = nullptr;
+            options.seed = std::strtoull(value.c_str(), &end, 10);
+            if (!end || *end) return usage();
+        } else if (arg == "--login") {
+            options.loginPassword = value;
+        } else {
+            return usage();
+        }
+    }
+    tally::CliSession session(options);
+    session.run(std::cin, std::cout);
+    return 0;
+}

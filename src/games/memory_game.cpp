@@ -1,0 +1,7 @@
+#include "sheets/families.h"
+
+namespace tally {
+
+void onMemoryTick(Form1&) {}
+
+}  // namespace tally

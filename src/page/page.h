@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+// The document of one browser pane as the program's rules see it. Elements are
+// found by their `name` or `id` attribute (the first match in document order);
+// every operation on an element that is not on the page does nothing and reads
+// as empty, so a handler can never fail on a page that lacks a field.
+class Page {
+public:
+    virtual ~Page() = default;
+
+    // Replaces the whole body with an HTML fragment; bumps the generation.
+    virtual void setBody(const std::string& html) = 0;
+    virtual std::string bodyHtml() const = 0;
+    // Increases with every body write; events of older pages are stale.
+    virtual int generation() const = 0;
+
+    virtual bool has(const std::string& name) const = 0;
+    // How many elements carry this name or id.
+    virtual int countNamed(const std::string& name) const = 0;
+    virtual std::string value(const std::string& name) const = 0;
+    virtual void setValue(const std::string& name, const std::string& value) = 0;
+    // The custom `tag` attribute.
+    virtual std::string tag(const std::string& name) const = 0;
+    virtual void setTag(const std::string& name, const std::string& tag) = 0;
+    virtual bool checked(const std::string& name) const = 0;
+    virtual void setChecked(const std::string& name, bool checked) = 0;
+    virtual void setInnerHtml(const std::string& name, const std::string& html) = 0;
+    // insertAdjacentText / insertAdjacentHTML with "AfterEnd".
+    virtual void insertTextAfter(const std::string& name, const std::string& text) = 0;
+    virtual void insertHtmlAfter(const std::string& name, const std::string& html) = 0;
+    virtual std::string attribute(const std::string& name, const std::string& attr) const = 0;
+};
+
+}  // namespace tally

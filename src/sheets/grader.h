@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+class Form1;
+
+// The branches of the sheet grader, in the order they are tried.
+enum class GradeBranch {
+    TimePuzzle,
+    TwentyFour,
+    MemoryGame,
+    WordProblems,
+    Arithmetic,
+    Comparison,
+    Revealed,
+    PatternAndFourOperations,
+    Fractions,
+};
+
+// Whether a branch grades the sheet of the node with this key.
+bool branchMatches(GradeBranch branch, const std::string& key);
+
+// bInput_onclick: the login check, every matching branch, then the think-time
+// timer stops.
+void runGrader(Form1& form);
+
+// 100 / QuestionCount rounded to the nearest whole number, a half to the even one.
+int pointsPerQuestion(int questionCount);
+
+// "<br>非常不错！你的得分是100分，用时N秒！" or "<br>你的得分是S分，用时N秒！"
+std::string scoreLine(int score, int seconds);
+// "<br><br>思考用时N秒！"
+std::string thinkTimeLine(int seconds);
+
+}  // namespace tally

@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+class Form1;
+
+// The page a topic click builds. Generators append to `html`; a topic that
+// shows another pane instead (reading pages, file-based games) sets
+// `keepPage`, and WebBrowser1 keeps what it shows.
+struct Sheet {
+    std::string html;
+    bool keepPage = false;
+};
+
+// The finish button every gradable sheet ends with, and the one of pages
+// whose answers are only revealed.
+inline constexpr const char* kFinishButton =
+    "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
+    "<input class=button name=finish type=button size=7 value=提交答案 tag=十>";
+inline constexpr const char* kRevealButton =
+    "<br><br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
+    "<input class=button name=finish type=button size=7 value=查看答案 tag=十>";
+
+// " <input class=text name=answer<i> type=text size=7 tag=<answer>>"
+std::string answerField(int question, const std::string& answer);
+// "第<i>题："
+std::string questionHead(int question);
+
+}  // namespace tally

@@ -1,0 +1,195 @@
+#include "shell/form1.h"
+
+#include "library/content_store.h"
+#include "shell/catalogue.h"
+#include "shell/gbk.h"
+#include "shell/login_dialog.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
+#include "sheets/families.h"
+#include "sheets/grader.h"
+#include "sheets/node_click.h"
+
+namespace tally {
+
+Form1::Form1(Ports ports) : ports_(ports) {
+    timers.setListener([this](int timer) {
+        gate_.dropTick(timer);
+        ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+    });
+}
+
+std::string Form1::introductionHtml() {
+    return replaceAll(ContentStore::text("Text5"), "\r\n", "<br>");
+}
+
+void Form1::writeBody(const std::string& html) {
+    ports_.page.setBody(html);
+}
+
+// --- events ---------------------------------------------------------------
+
+void Form1::startUp() {
+    gate_.run([this] {
+        showLoginDialog();
+        questionCount = 10;
+        memoryTime = 5;
+        msPerQuestion = 9000;
+        ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
+        buildStartupTree(tree);
+        ports_.ui.treeChanged();
+        for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
+            ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+        }
+        drawClockHands();
+        timers.setEnabled(3, true);
+    });
+}
+
+void Form1::clickTab(const std::string& caption) {
+    gate_.run([this, caption] {
+        loadedMarkers.fill(false);
+        buildTab(tree, caption, ports_.data);
+        ports_.ui.treeChanged();
+    });
+}
+
+void Form1::clickNode(const std::string& key) {
+    gate_.run([this, key] {
+        const TopicNode* node = tree.find(key);
+        if (!node) return;
+        tree.select(key);
+        const TopicNode clicked = *node;  // the frame may add nodes to the tree
+        runNodeClick(*this, clicked);
+    });
+}
+
+void Form1::clickToolbar(const std::string& key) {
+    gate_.run([this, key] {
+        if (key == "w1") {
+            if (!loginIsAdvanced()) {
+                ports_.ui.message("提示", "必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是238");
+                return;
+            }
+            PasswordDialog dialog(*this);
+            ports_.ui.runPasswordDialog(dialog);
+        } else if (key == "w2") {
+            OptionsDialog dialog(*this);
+            ports_.ui.runOptionsDialog(dialog);
+        } else if (key == "w11") {
+            showLoginDialog();
+        } else if (key == "w12") {
+            ports_.ui.print();
+        } else if (key == "w3") {
+            writeBody(introductionHtml());
+            ports_.ui.bringToFront(Pane::WebBrowser1);
+        } else if (key == "w6") {
+            drillForm = DrillForm::Normal;
+        } else if (key == "w7") {
+            drillForm = DrillForm::Vertical;
+        } else if (key == "w8") {
+            drillForm = DrillForm::Inequality;
+        } else if (key == "w9") {
+            drillForm = DrillForm::Decimal;
+        }
+    });
+}
+
+void Form1::timerFired(int timer) {
+    gate_.tick(timer, [this, timer] {
+        if (timers.enabled(timer)) onTimer(timer);
+    });
+}
+
+void Form1::pageClick(const std::string& elementName) {
+    gate_.run([this, elementName] {
+        // The grader is connected to the page's finish button when the page is
+        // written, except on the standard intelligence test page.
+        if (elementName != "finish" || selectedKey() == "q52") return;
+        if (ports_.page.has("finish")) runGrader(*this);
+    });
+}
+
+void Form1::pageMouseDown() {
+    gate_.run([this] {
+        const std::string key = selectedKey();
+        mouseBinding_.generation = ports_.page.generation();
+        mouseBinding_.answers =
+            key == "q511102" || key == "q511103" || key == "q511104" || key == "q511105";
+        mouseBinding_.difficulty = key.compare(0, 5, "q5111") == 0;
+    });
+}
+
+void Form1::pageMouseUp(const std::string& elementName) {
+    gate_.run([this, elementName] {
+        if (mouseBinding_.generation != ports_.page.generation()) return;
+        if (elementName.size() != 2) return;
+        const int number = elementName[1] - '0';
+        if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
+            chooseLevelAnswer(*this, number);
+        } else if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
+            chooseLevelDifficulty(*this, number);
+        }
+    });
+}
+
+void Form1::pageInput(const std::string& elementName, const std::string& value, int generation) {
+    gate_.run([this, elementName, value, generation] {
+        if (generation == ports_.page.generation()) ports_.page.setValue(elementName, value);
+    });
+}
+
+void Form1::spin(int upDown, bool up) {
+    gate_.run([this, upDown, up] {
+        clockFace.spin(upDown, up);
+        ports_.ui.clockChanged();
+    });
+}
+
+void Form1::clickClockCheck(bool ticked) {
+    gate_.run([this, ticked] { timers.setEnabled(4, !ticked); });
+}
+
+void Form1::resizeClock(double width, double height) {
+    gate_.run([this, width, height] {
+        clockFace.resize(width, height);
+        ports_.ui.clockChanged();
+    });
+}
+
+// --- timers ---------------------------------------------------------------
+
+void Form1::onTimer(int timer) {
+    switch (timer) {
+        case 1: onThinkTick(); break;
+        case 2: onMemoryTick(*this); break;
+        case 3: onStartPage(); break;
+        case 4: drawClockHands(); break;
+        case 5: onLevelTick(*this); break;
+        case 6: onLevelCountdown(*this); break;
+        default: break;
+    }
+}
+
+void Form1::onThinkTick() {
+    ++thinkSeconds;
+    ports_.ui.setStatus(std::to_string(thinkSeconds) + "秒");
+}
+
+void Form1::showLoginDialog() {
+    LoginDialog dialog(*this);
+    dialog.open();
+    ports_.ui.runLoginDialog(dialog);
+}
+
+void Form1::drawClockHands() {
+    clockFace.show(ports_.clock.now());
+    ports_.ui.clockChanged();
+}
+
+void Form1::onStartPage() {
+    timers.setEnabled(3, false);
+    writeBody(introductionHtml());
+}
+
+}  // namespace tally

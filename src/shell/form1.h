@@ -1,0 +1,107 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "games/clock_face.h"
+#include "levelgame/level_state.h"
+#include "page/page.h"
+#include "shell/drill_form.h"
+#include "shell/event_gate.h"
+#include "shell/ports.h"
+#include "shell/timer_bank.h"
+#include "shell/timer_port.h"
+#include "shell/tree_model.h"
+
+namespace tally {
+
+struct Ports {
+    UserInterface& ui;
+    Page& page;  // the document of WebBrowser1
+    RandomSource& random;
+    TimerPort& timers;
+    DataDirectory& data;
+    Clock& clock;
+};
+
+// The main-window model: all state of the main window, and every event of the
+// program as one of its methods. The public event methods go through one gate,
+// so no handler ever runs inside another.
+class Form1 {
+public:
+    explicit Form1(Ports ports);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // --- events -----------------------------------------------------------
+    void startUp();
+    void clickTab(const std::string& caption);
+    void clickNode(const std::string& key);
+    void clickToolbar(const std::string& key);
+    void timerFired(int timer);
+    // A click in the page on the element with this name ("" for none).
+    void pageClick(const std::string& elementName);
+    void pageMouseDown();
+    void pageMouseUp(const std::string& elementName);
+    // Typing in the page; events of an older page generation are dropped.
+    void pageInput(const std::string& elementName, const std::string& value, int generation);
+    void spin(int upDown, bool up);
+    void clickClockCheck(bool ticked);
+    void resizeClock(double width, double height);
+
+    // --- ports ------------------------------------------------------------
+    UserInterface& ui() { return ports_.ui; }
+    Page& page() { return ports_.page; }
+    RandomSource& random() { return ports_.random; }
+    DataDirectory& data() { return ports_.data; }
+    const Clock& clock() const { return ports_.clock; }
+    int draw(double span, int base) { return drawInt(ports_.random, span, base); }
+
+    // --- main-window state ------------------------------------------------
+    int questionCount = 10;
+    int memoryTime = 5;
+    int msPerQuestion = 9000;
+    int thinkSeconds = 0;
+    std::string gameKey = "000";
+    DrillForm drillForm = DrillForm::Normal;
+    TimerBank timers;
+    TreeModel tree;
+    // Content lists already split into the tree ({6002..{6006, {8005, ?5).
+    std::array<bool, 7> loadedMarkers{};
+
+    // Accounts: the stored advanced password and the one given at the last
+    // successful advanced login.
+    std::string storedPassword;
+    std::string loginPassword;
+    bool loginIsAdvanced() const { return loginPassword == storedPassword; }
+
+    LevelGameState level;
+    ClockFace clockFace;
+
+    // Writes a new body into WebBrowser1's page.
+    void writeBody(const std::string& html);
+    // The introduction text with its line breaks as "<br>".
+    static std::string introductionHtml();
+    const TopicNode* selectedNode() const { return tree.selected(); }
+    std::string selectedKey() const { return tree.selectedKey(); }
+
+private:
+    Ports ports_;
+    EventGate gate_;
+    // Elements bound by the last mouse-down: the level game's radios.
+    struct MouseBinding {
+        int generation = -1;
+        bool answers = false;
+        bool difficulty = false;
+    } mouseBinding_;
+
+    void onTimer(int timer);
+    void onStartPage();
+    void onThinkTick();
+    void showLoginDialog();
+    void drawClockHands();
+};
+
+}  // namespace tally

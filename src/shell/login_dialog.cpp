@@ -1,0 +1,44 @@
+#include "shell/login_dialog.h"
+
+#include "shell/form1.h"
+#include "shell/login_file.h"
+
+namespace tally {
+
+LoginDialog::LoginDialog(Form1& form) : form_(form) {}
+
+void LoginDialog::open() {
+    form_.storedPassword.clear();
+    auto bytes = form_.data().read(kLoginFileName);
+    if (!bytes) {
+        // No login file yet: the password the program is delivered with applies.
+        form_.storedPassword = kInitialPassword;
+        return;
+    }
+    DecodedLogin login = decodeLoginFile(*bytes);
+    if (login.damaged) {
+        form_.storedPassword = kInitialPassword;
+        form_.ui().message("提示", "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。");
+        return;
+    }
+    form_.storedPassword = login.password;
+}
+
+void LoginDialog::clickItem(int item) {
+    if (item != kAdvanced && item != kStudent) return;
+    selectedItem_ = item;
+    passwordShown_ = item == kAdvanced;
+    password.clear();
+}
+
+void LoginDialog::confirm() {
+    if (password == form_.storedPassword) {
+        form_.loginPassword = password;
+    } else {
+        form_.ui().message("提示",
+                           "你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！");
+    }
+    closed_ = true;
+}
+
+}  // namespace tally

@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+class Form1;
+
+// The login dialog Form2: choose the advanced or the student account; the
+// advanced one is proven by the password of the login file.
+class LoginDialog {
+public:
+    static constexpr const char* kTitle = "登陆";
+    static constexpr const char* kLabel1 = "从下面列表框里选择你的用户名";
+    static constexpr const char* kAdvancedItem = "高级帐户（可以查看答案,初始密码是238）";
+    static constexpr const char* kStudentItem = "学生帐户（不能查看答案）!";
+    static constexpr const char* kLabel3 = "密码(用于查看答案)：";
+    static constexpr const char* kLabel2 = "提示：工具栏第一个按钮就可以修改密码";
+    static constexpr const char* kConfirm = "确定";
+    static constexpr int kAdvanced = 0;
+    static constexpr int kStudent = 1;
+
+    explicit LoginDialog(Form1& form);
+
+    // Form2 load: reads the stored advanced password from the login file.
+    void open();
+    // List1 click on item 0 (advanced) or 1 (student).
+    void clickItem(int item);
+    int selectedItem() const { return selectedItem_; }
+    // Label3 and Text2 are shown only for the advanced item.
+    bool passwordShown() const { return passwordShown_; }
+    // Text2.
+    std::string password;
+    // Command2 click: logs in or tells why not; the dialog closes either way.
+    void confirm();
+    bool closed() const { return closed_; }
+
+private:
+    Form1& form_;
+    int selectedItem_ = -1;
+    bool passwordShown_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace tally

@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace tally {
+
+// The login file keeps the advanced password one character a line: the
+// character's GBK code plus 7 in decimal, CR LF after every line and one more
+// CR LF at the end. A two-byte character's code is the 16-bit value of its two
+// bytes; older files hold it as a negative 16-bit number, which is read too.
+
+struct DecodedLogin {
+    std::string password;  // UTF-8
+    bool damaged = false;  // a line that is not a whole number or no character
+};
+
+DecodedLogin decodeLoginFile(const std::string& bytes);
+// nullopt when a character has no GBK code.
+std::optional<std::string> encodeLoginFile(const std::string& password);
+
+inline constexpr const char* kLoginFileName = "tallymoologin.ini";
+inline constexpr const char* kInitialPassword = "238";
+
+}  // namespace tally

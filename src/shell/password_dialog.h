@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+class Form1;
+
+// The change-password dialog frmPassword.
+class PasswordDialog {
+public:
+    static constexpr const char* kTitle = "修改密码";
+    static constexpr const char* kOldLabel = "老密码：";
+    static constexpr const char* kNewLabel = "新密码：";
+    static constexpr const char* kConfirm = "确定";
+
+    explicit PasswordDialog(Form1& form);
+
+    std::string oldPassword;  // Text1
+    std::string newPassword;  // Text2
+    // Command1 click; an empty box keeps the dialog open.
+    void confirm();
+    bool closed() const { return closed_; }
+
+private:
+    Form1& form_;
+    bool closed_ = false;
+};
+
+}  // namespace tally

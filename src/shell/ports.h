@@ -1,0 +1,72 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tally {
+
+// A uniform value in [0, 1). One source is seeded once when the program starts.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+};
+
+// Int(R x span) + base, the draw every generator uses.
+int drawInt(RandomSource& random, double span, int base);
+
+struct TimeOfDay {
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeOfDay now() const = 0;
+};
+
+// The program directory: relative paths use "/" and never leave the directory.
+class DataDirectory {
+public:
+    virtual ~DataDirectory() = default;
+    virtual bool exists(const std::string& relPath) const = 0;
+    // File names of a folder in ascending name order; nullopt if it is missing.
+    virtual std::optional<std::vector<std::string>> list(const std::string& relFolder) const = 0;
+    // The whole file as bytes; nullopt if it cannot be read.
+    virtual std::optional<std::string> read(const std::string& relPath) const = 0;
+    // Replaces the file atomically; false when it could not be written.
+    virtual bool replace(const std::string& relPath, const std::string& bytes) = 0;
+};
+
+enum class Pane { WebBrowser1, WebBrowser2, Picture2 };
+
+class LoginDialog;
+class PasswordDialog;
+class OptionsDialog;
+
+// What the core asks of the window around it.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    // Modal message box with an OK button; returns when it is closed.
+    virtual void message(const std::string& title, const std::string& text) = 0;
+    virtual void bringToFront(Pane pane) = 0;
+    // Loads a file of the data directory into a browser pane.
+    virtual void navigate(Pane pane, const std::string& relPath) = 0;
+    virtual void playSound(const std::string& relPath) = 0;
+    virtual void setStatus(const std::string& text) = 0;
+    // The tree (nodes, expansion, selection) has changed and must be shown anew.
+    virtual void treeChanged() = 0;
+    // The clock hands or the spinner texts have changed.
+    virtual void clockChanged() = 0;
+    // Modal dialogs; each returns when the dialog has been closed.
+    virtual void runLoginDialog(LoginDialog& dialog) = 0;
+    virtual void runPasswordDialog(PasswordDialog& dialog) = 0;
+    virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
+    // Prints the pane in front.
+    virtual void print() = 0;
+};
+
+}  // namespace tally

@@ -1,0 +1,11 @@
+#include <cmath>
+
+#include "shell/ports.h"
+
+namespace tally {
+
+int drawInt(RandomSource& random, double span, int base) {
+    return static_cast<int>(std::floor(random.next() * span)) + base;
+}
+
+}  // namespace tally

@@ -1,0 +1,12 @@
+#pragma once
+#include "shell/ports.h"
+
+namespace tally {
+
+// The computer's local time of day.
+class SystemClock : public Clock {
+public:
+    TimeOfDay now() const override;
+};
+
+}  // namespace tally

@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+#include <functional>
+
+namespace tally {
+
+// The six window timers of the main window: their state lives here, the front
+// end runs real (or manual) clocks from it.
+class TimerBank {
+public:
+    static constexpr int kCount = 6;
+
+    TimerBank();
+
+    bool enabled(int timer) const;
+    int interval(int timer) const;
+    // Switching an enabled timer on again changes nothing; switching it on
+    // starts a fresh interval.
+    void setEnabled(int timer, bool on);
+    // A new interval restarts the count of an enabled timer, as a window timer does.
+    void setInterval(int timer, int milliseconds);
+
+    // Told of every change that starts, stops or restarts a timer.
+    void setListener(std::function<void(int timer)> listener);
+
+private:
+    struct State {
+        bool enabled = false;
+        int interval = 1000;
+    };
+    std::array<State, kCount + 1> states_{};  // index 0 unused: Timer1 is 1
+    std::function<void(int)> listener_;
+
+    State* at(int timer);
+    const State* at(int timer) const;
+    void changed(int timer);
+};
+
+}  // namespace tally

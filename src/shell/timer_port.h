@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tally {
+
+// The front end's real clocks for Timer1..Timer6: told whenever a timer is
+// started, stopped or restarted.
+class TimerPort {
+public:
+    virtual ~TimerPort() = default;
+    virtual void timerChanged(int timer, bool enabled, int intervalMs) = 0;
+};
+
+}  // namespace tally

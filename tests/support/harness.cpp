@@ -1,0 +1,67 @@
+#include "support/harness.h"
+
+#include <atomic>
+#include <fstream>
+#include <unistd.h>
+
+namespace tally::test {
+namespace fs = std::filesystem;
+
+double ScriptedRandom::next() {
+    if (script_.empty()) return fallback_.next();
+    double value = script_.front();
+    script_.pop_front();
+    return value;
+}
+
+TempDataDir::TempDataDir() {
+    static std::atomic<int> counter{0};
+    path_ = fs::temp_directory_path() /
+            ("tallymoo-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(path_);
+    fs::copy(TALLYMOO_DATA_DIR, path_, fs::copy_options::recursive);
+}
+
+TempDataDir::~TempDataDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+void TempDataDir::write(const std::string& relPath, const std::string& bytes) const {
+    fs::path target = path_ / relPath;
+    fs::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << bytes;
+}
+
+Harness::Harness(bool advanced) {
+    if (advanced) ui.loginAnswer = "238";
+    form = std::make_unique<Form1>(Ports{ui, page, random, ui, data, clock});
+}
+
+void Harness::start() { form->startUp(); }
+
+void Harness::click(const std::string& key, const std::string& tab) {
+    if (!tab.empty()) form->clickTab(tab);
+    form->clickNode(key);
+}
+
+void Harness::type(const std::string& name, const std::string& value) {
+    form->pageInput(name, value, page.generation());
+}
+
+void Harness::finish() {
+    form->pageClick("");
+    form->pageClick("finish");
+}
+
+std::string Harness::lastMessage() const {
+    return ui.messages.empty() ? std::string() : ui.messages.back().second;
+}
+
+void Harness::tick(int timer, int times) {
+    for (int i = 0; i < times; ++i) {
+        if (form->timers.enabled(timer)) form->timerFired(timer);
+    }
+}
+
+}  // namespace tally::test

@@ -1,0 +1,73 @@
+#pragma once
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "cli/headless_ui.h"
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+
+namespace tally::test {
+
+// Values handed out in order; when the script runs out, a seeded generator
+// takes over so long sheets still finish.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::uint64_t seed = 1) : fallback_(seed) {}
+    void push(double value) { script_.push_back(value); }
+    double next() override;
+
+private:
+    std::deque<double> script_;
+    SeededRandom fallback_;
+};
+
+class FakeClock : public Clock {
+public:
+    TimeOfDay time{10, 8, 30};
+    TimeOfDay now() const override { return time; }
+};
+
+// A temporary copy of the data directory, removed at the end of the test.
+class TempDataDir {
+public:
+    TempDataDir();
+    ~TempDataDir();
+    TempDataDir(const TempDataDir&) = delete;
+    TempDataDir& operator=(const TempDataDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& relPath, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The main-window model with every port faked: a recording window, the page
+// model, a scripted random source, a settable clock and a temporary data dir.
+struct Harness {
+    explicit Harness(bool advanced = true);
+
+    TempDataDir dir;
+    HeadlessUi ui;
+    HtmlPage page;
+    ScriptedRandom random;
+    FakeClock clock;
+    FsDataDirectory data{dir.path()};
+    std::unique_ptr<Form1> form;
+
+    // Start-up with the login dialog answered (advanced with 238, or student).
+    void start();
+    // Clicks a node, switching to the tab that holds it when needed.
+    void click(const std::string& key, const std::string& tab = "");
+    // Types a value into a page element.
+    void type(const std::string& name, const std::string& value);
+    // A click into the page, then on the finish button.
+    void finish();
+    std::string lastMessage() const;
+    void tick(int timer, int times = 1);
+};
+
+}  // namespace tally::test
