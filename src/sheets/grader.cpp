@@ -18,11 +18,12 @@ struct BranchRow {
 };
 
 // Tried in this order; for the keys of the catalogue at most one matches.
-constexpr std::array<BranchRow, 9> kBranches = {{
+constexpr std::array<BranchRow, 10> kBranches = {{
     {GradeBranch::TimePuzzle, gradeThinkTimeOnly},
     {GradeBranch::TwentyFour, nullptr},
     {GradeBranch::MemoryGame, nullptr},
     {GradeBranch::WordProblems, nullptr},
+    {GradeBranch::HoursAndMinutes, nullptr},
     {GradeBranch::Arithmetic, gradeArithmetic},
     {GradeBranch::Comparison, gradeComparison},
     {GradeBranch::Revealed, nullptr},
@@ -40,6 +41,8 @@ bool isArithmeticKey(const std::string& key) {
     for (const char* prefix : {"q1", "q2", "q3", "q4"}) {
         if (startsWith(key, prefix)) return true;
     }
+    // The minutes-to-hours sheets have two fields a question and a branch of their own.
+    if (key == "q75" || key == "q76") return false;
     if (startsWith(key, "q7") && key != "q78" && keyNumber(key) < 7005) return true;
     return startsWith(key, "q8") && key.size() == 5;
 }
@@ -60,6 +63,7 @@ bool branchMatches(GradeBranch branch, const std::string& key) {
         case GradeBranch::TwentyFour: return startsWith(key, "q61");
         case GradeBranch::MemoryGame: return startsWith(key, "q62");
         case GradeBranch::WordProblems: return key == "q55" || key == "q56" || key == "q57";
+        case GradeBranch::HoursAndMinutes: return key == "q75" || key == "q76";
         case GradeBranch::Arithmetic: return isArithmeticKey(key);
         case GradeBranch::Comparison: return startsWith(key, "q8") && key.size() == 3;
         case GradeBranch::Revealed: return isRevealedKey(key);

@@ -11,6 +11,7 @@ enum class GradeBranch {
     TwentyFour,
     MemoryGame,
     WordProblems,
+    HoursAndMinutes,
     Arithmetic,
     Comparison,
     Revealed,
