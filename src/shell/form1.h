@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "games/clock_face.h"
+#include "games/game_state.h"
 #include "levelgame/level_state.h"
 #include "page/page.h"
 #include "shell/drill_form.h"
@@ -78,6 +79,8 @@ public:
     bool loginIsAdvanced() const { return loginPassword == storedPassword; }
 
     LevelGameState level;
+    TwentyFourState twentyFour;
+    MemoryGameState memoryGame;
     ClockFace clockFace;
 
     // Writes a new body into WebBrowser1's page.
