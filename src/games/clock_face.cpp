@@ -45,6 +45,7 @@ void ClockFace::spin(int upDown, bool up) {
     } else if (upDown == 2) {
         minutes_ = wrap(minutes_, step, 60);
         placeMinute();
+        placeHour();  // the hour hand carries the minutes' share
     } else if (upDown == 3) {
         seconds_ = wrap(seconds_, step, 60);
         placeSecond();

@@ -43,6 +43,9 @@ void dispatchFamily(Form1& form, const std::string& sigil, int topic, Sheet& she
         buildGamePage(form, topic, sheet);
     } else if (sigil == "{") {
         dispatchNumbered(form, topic, sheet);
+    } else if (sigil == "$" && topic == 77) {
+        // The clock topic: an empty page under the clock panel.
+        form.ui().bringToFront(Pane::Picture2);
     } else if (sigil == "$") {
         buildTimeSheet(form, topic, sheet);
     } else if (sigil == "&") {

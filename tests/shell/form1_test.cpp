@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "library/content_store.h"
+#include "sheets/topic_tag.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+using test::Harness;
+
+TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
+    Harness h;
+    h.start();
+    EXPECT_EQ(h.ui.loginDialogs, 1);
+    EXPECT_EQ(h.ui.page1Path, "help.htm");
+    EXPECT_EQ(h.form->questionCount, 10);
+    EXPECT_EQ(h.form->memoryTime, 5);
+    EXPECT_EQ(h.form->msPerQuestion, 9000);
+    EXPECT_EQ(h.form->tree.selectedKey(), "q1");
+    EXPECT_TRUE(h.form->timers.enabled(3));
+    EXPECT_TRUE(h.form->timers.enabled(4));
+    EXPECT_FALSE(h.form->timers.enabled(1));
+    EXPECT_EQ(h.ui.status, "");
+
+    h.tick(3);
+    EXPECT_FALSE(h.form->timers.enabled(3));
+    const std::string intro = ContentStore::text("Text5");
+    ASSERT_FALSE(intro.empty());
+    EXPECT_EQ(h.page.bodyHtml().find("\r\n"), std::string::npos);
+    EXPECT_NE(h.page.bodyText().find(intro.substr(0, intro.find("\r\n"))), std::string::npos);
+}
+
+TEST(NodeClick, StartsTheThinkTimeCount) {
+    Harness h;
+    h.start();
+    h.click("q11");
+    EXPECT_TRUE(h.form->timers.enabled(1));
+    EXPECT_EQ(h.form->thinkSeconds, 0);
+    h.tick(1);
+    EXPECT_EQ(h.ui.status, "1秒");
+    h.tick(1, 11);
+    EXPECT_EQ(h.ui.status, "12秒");
+    h.click("q12");
+    EXPECT_EQ(h.form->thinkSeconds, 0);
+}
+
+TEST(NodeClick, OperatorRootsShowTheirIntroductions) {
+    const struct {
+        const char* key;
+        const char* start;
+    } cases[] = {{"q1", "加法题!<br>点击工具栏上的“竖式”按钮"},
+                 {"q2", "减法题!<br>点击工具栏上的“竖式”按钮"},
+                 {"q3", "乘法题!"},
+                 {"q4", "除法题!"}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.click(c.key);
+        EXPECT_EQ(h.page.bodyHtml().rfind(c.start, 0), 0u) << c.key << ": " << h.page.bodyHtml();
+        EXPECT_EQ(h.form->thinkSeconds, 0);
+        EXPECT_TRUE(h.form->timers.enabled(1));
+    }
+}
+
+TEST(NodeClick, AZeroTopicOfAnotherFamilyLeavesThePage) {
+    Harness h;
+    h.start();
+    h.page.setBody("<p>kept</p>");
+    h.click("q5", "应用题");  // "?0"
+    EXPECT_EQ(h.page.bodyHtml(), "<p>kept</p>");
+}
+
+TEST(NodeClick, StopsTheGameTimersAndResetsTheGame) {
+    Harness h;
+    h.start();
+    h.form->timers.setEnabled(2, true);
+    h.form->timers.setEnabled(6, true);
+    h.form->gameKey = "511102";
+    h.ui.front = Pane::WebBrowser2;
+    h.click("q12");
+    EXPECT_FALSE(h.form->timers.enabled(2));
+    EXPECT_FALSE(h.form->timers.enabled(6));
+    EXPECT_EQ(h.form->gameKey, "000");
+    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
+}
+
+TEST(NodeClick, LimitTenLowersFiftyQuestionsToTwenty) {
+    const struct {
+        int before;
+        const char* key;
+        int after;
+    } cases[] = {{50, "q11", 20}, {50, "q21", 20}, {20, "q11", 20}, {10, "q11", 10}, {50, "q17", 50}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.form->questionCount = c.before;
+        h.click(c.key);
+        EXPECT_EQ(h.form->questionCount, c.after) << c.key << " from " << c.before;
+    }
+}
+
+TEST(NodeClick, TheClockTopicBringsTheClockPanelToTheFront) {
+    Harness h;
+    h.start();
+    h.page.setBody("<p>old</p>");
+    h.click("q77", "时间转换");
+    EXPECT_EQ(h.ui.front, Pane::Picture2);
+    EXPECT_EQ(h.page.bodyHtml(), "");
+    h.click("q71");
+    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
+}
+
+TEST(NodeClick, HelpShowsTheIntroductionInFront) {
+    Harness h;
+    h.start();
+    h.click("q77", "时间转换");
+    h.form->clickToolbar("w3");
+    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
+    EXPECT_EQ(h.page.bodyHtml(), Form1::introductionHtml());
+}
+
+TEST(TabClick, RebuildsAndClearsTheLoadedMarkers) {
+    Harness h;
+    h.start();
+    h.form->loadedMarkers.fill(true);
+    h.form->clickTab("加减乘除");
+    for (bool marker : h.form->loadedMarkers) EXPECT_FALSE(marker);
+    EXPECT_EQ(h.form->tree.find("q41")->caption, "81以内能整除除法");
+}
+
+TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
+    Harness h;
+    h.start();
+    h.form->clickClockCheck(true);
+    EXPECT_FALSE(h.form->timers.enabled(4));
+    h.form->clickClockCheck(false);
+    EXPECT_TRUE(h.form->timers.enabled(4));
+    h.clock.time = {15, 30, 0};
+    h.tick(4);
+    EXPECT_EQ(h.form->clockFace.text8(), "15");
+    EXPECT_EQ(h.form->clockFace.text7(), "30");
+}
+
+TEST(PageEvents, TypingIntoAnOlderPageIsDropped) {
+    Harness h;
+    h.start();
+    h.page.setBody("<input name=a>");
+    const int old = h.page.generation();
+    h.page.setBody("<input name=a>");
+    h.form->pageInput("a", "7", old);
+    EXPECT_EQ(h.page.value("a"), "");
+    h.form->pageInput("a", "7", h.page.generation());
+    EXPECT_EQ(h.page.value("a"), "7");
+}
+
+TEST(TopicTag, SplitsSigilAndNumber) {
+    const struct {
+        const char* tag;
+        const char* sigil;
+        int number;
+    } cases[] = {{"+20", "+", 20},      {"{5111", "{", 5111},          {"×0", "×", 0},
+                 {"÷10000", "÷", 10000}, {"?55555", "?", 55555},        {"{533302001", "{", 533302001},
+                 {"$7x9", "$", 7},      {"#abc", "#", 0},              {"{99999999999", "{", 0},
+                 {"", "", 0}};
+    for (const auto& c : cases) {
+        TopicTagParts parts = splitTopicTag(c.tag);
+        EXPECT_EQ(parts.sigil, c.sigil) << c.tag;
+        EXPECT_EQ(parts.number, c.number) << c.tag;
+    }
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "shell/gbk.h"
+
+namespace tally {
+namespace {
+
+TEST(Gbk, RoundTripsChineseText) {
+    const std::string text = "小学1年纪 加法（简单）：10以内！";
+    auto gbk = utf8ToGbk(text);
+    ASSERT_TRUE(gbk);
+    EXPECT_EQ((*gbk)[0], '\xD0');  // 小 = D0 A1
+    EXPECT_EQ((*gbk)[1], '\xA1');
+    EXPECT_EQ(gbkToUtf8(*gbk), text);
+}
+
+TEST(Gbk, BadBytesBecomeReplacementCharacters) {
+    EXPECT_EQ(gbkToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(gbkToUtf8("a\xD0"), "a\xEF\xBF\xBD");  // a lead byte cut off at the end
+}
+
+TEST(Gbk, TextWithoutAGbkFormIsRefused) {
+    EXPECT_FALSE(utf8ToGbk("\xF0\x9F\x98\x80"));  // an emoji
+}
+
+TEST(Gbk, SplitsAtCrLfOnly) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(splitCrLf("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitCrLf("a\nb\r\n"), (Lines{"a\nb", ""}));
+    EXPECT_EQ(splitCrLf(""), (Lines{""}));
+}
+
+TEST(Gbk, ReplaceAllReplacesEveryOccurrence) {
+    EXPECT_EQ(replaceAll("a\r\nb\r\n", "\r\n", "<br>"), "a<br>b<br>");
+    EXPECT_EQ(replaceAll("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(replaceAll("abc", "", "x"), "abc");
+}
+
+}  // namespace
+}  // namespace tally
