@@ -1,0 +1,53 @@
+#include "ui/app_options.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tally {
+
+std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QString* error) {
+    AppOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& name = arguments[i];
+        if (name != "--data" && name != "--seed" && name != "--script") {
+            if (error) *error = "unknown option " + name;
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size()) {
+            if (error) *error = name + " needs a value";
+            return std::nullopt;
+        }
+        const QString& value = arguments[++i];
+        if (name == "--data") {
+            options.dataDir = value;
+        } else if (name == "--script") {
+            options.script = value;
+        } else {
+            bool ok = false;
+            const qulonglong seed = value.toULongLong(&ok);
+            if (!ok) {
+                if (error) *error = "--seed needs a whole number, not " + value;
+                return std::nullopt;
+            }
+            options.seed = seed;
+        }
+    }
+    return options;
+}
+
+QString AppOptions::usage() { return "usage: tallymoo [--data DIR] [--seed N] [--script FILE]"; }
+
+QString findDataDirectory(const QString& programDir) {
+    const QDir dir(programDir);
+    const QStringList candidates = {dir.filePath("data"), dir.filePath("../data"), dir.filePath("../../data"),
+                                    dir.filePath("../share/tallymoo/data")};
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(QDir(candidate).filePath("help.htm")).isFile()) return QDir::cleanPath(candidate);
+    }
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);
+    }
+    return QDir::cleanPath(candidates.front());
+}
+
+}  // namespace tally

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace tally {
+
+// The command line of the desktop program.
+struct AppOptions {
+    QString dataDir;
+    std::optional<std::uint64_t> seed;
+    QString script;
+
+    // Reads "--data DIR", "--seed N" and "--script FILE" (arguments[0] is the
+    // program); nullopt with a reason in `error` for anything else.
+    static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);
+    static QString usage();
+};
+
+// The data directory of a program in `programDir`: "data" beside it, or the
+// build tree's "data" two levels up; the first that holds the start page wins.
+QString findDataDirectory(const QString& programDir);
+
+}  // namespace tally

@@ -1,0 +1,35 @@
+#pragma once
+#include <QWidget>
+
+class QCheckBox;
+
+namespace tally {
+
+class ClockFace;
+class ClockPicture;
+class Spinner;
+
+// Picture2: the clock face with the spinners for hours (Text8), minutes
+// (Text7) and seconds (Text6) and the check box Check1 that stops the clock.
+class ClockPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ClockPanel(QWidget* parent = nullptr);
+    void showClock(const ClockFace& face);
+
+    ClockPicture& picture() { return *picture_; }
+    Spinner& spinner(int upDown);
+    QCheckBox& check() { return *check_; }
+
+signals:
+    void spun(int upDown, bool up);
+    void checkClicked(bool ticked);
+
+private:
+    ClockPicture* picture_;
+    Spinner* spinners_[3];
+    QCheckBox* check_;
+};
+
+}  // namespace tally

@@ -1,0 +1,76 @@
+#include "ui/desktop_app.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include "shell/form1.h"
+#include "ui/clock_panel.h"
+#include "ui/clock_picture.h"
+#include "ui/main_window.h"
+#include "ui/page_bridge.h"
+#include "ui/qt_user_interface.h"
+#include "ui/window_timers.h"
+
+namespace tally {
+namespace {
+
+QString dataRootOf(const AppOptions& options) {
+    const QString dir = options.dataDir.isEmpty() ? findDataDirectory(QCoreApplication::applicationDirPath())
+                                                  : options.dataDir;
+    return QDir(dir).absolutePath();
+}
+
+}  // namespace
+
+DesktopApp::DesktopApp(const AppOptions& options)
+    : dataRoot_(dataRootOf(options)),
+      data_(dataRoot_.toStdString()),
+      random_(options.seed ? *options.seed : freshSeed()),
+      window_(std::make_unique<MainWindow>(dataRoot_)),
+      timers_(std::make_unique<WindowTimers>()),
+      ui_(std::make_unique<QtUserInterface>(*window_, dataRoot_)) {
+    // An installed program cannot write its data directory: the login file
+    // then goes to the user's own data folder.
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!userData.isEmpty()) data_.setWriteFallback(userData.toStdString());
+    form_ = std::make_unique<Form1>(Ports{*ui_, page_, random_, *timers_, data_, clock_});
+    ui_->attach(*form_);
+    QWebEngineView& browser1 = window_->browser(Pane::WebBrowser1);
+    bridge_ = new PageBridge(*browser1.page(), page_, *form_, browser1.page());
+    wire();
+}
+
+DesktopApp::~DesktopApp() {
+    // The window (and with it the bridge) goes first: nothing may reach the
+    // model while it is taken down.
+    timers_->setHandler(nullptr);
+    window_.reset();
+}
+
+void DesktopApp::wire() {
+    Form1& form = *form_;
+    timers_->setHandler([&form](int timer) { form.timerFired(timer); });
+    MainWindow& window = *window_;
+    QObject::connect(&window, &MainWindow::toolbarClicked, &window,
+                     [&form](const QString& key) { form.clickToolbar(key.toStdString()); });
+    QObject::connect(&window, &MainWindow::tabClicked, &window,
+                     [&form](const QString& caption) { form.clickTab(caption.toStdString()); });
+    QObject::connect(&window, &MainWindow::nodeClicked, &window,
+                     [&form](const QString& key) { form.clickNode(key.toStdString()); });
+    ClockPanel& clock = window.clockPanel();
+    QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
+    QObject::connect(&clock, &ClockPanel::checkClicked, &window, [&form](bool ticked) { form.clickClockCheck(ticked); });
+    QObject::connect(&clock.picture(), &ClockPicture::resized, &window,
+                     [&form](double width, double height) { form.resizeClock(width, height); });
+}
+
+void DesktopApp::start() {
+    window_->show();
+    QTimer::singleShot(0, window_.get(), [this] { form_->startUp(); });
+}
+
+}  // namespace tally

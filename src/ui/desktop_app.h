@@ -1,0 +1,54 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+#include "page/html_page.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+#include "shell/system_clock.h"
+#include "ui/app_options.h"
+
+namespace tally {
+
+class Form1;
+class MainWindow;
+class PageBridge;
+class QtUserInterface;
+class WindowTimers;
+
+// The desktop program put together: the model, its ports and the window, with
+// every control's event wired to the model.
+class DesktopApp {
+public:
+    explicit DesktopApp(const AppOptions& options);
+    ~DesktopApp();
+    DesktopApp(const DesktopApp&) = delete;
+    DesktopApp& operator=(const DesktopApp&) = delete;
+
+    // Shows the window; start-up (the login dialog first) follows on the event loop.
+    void start();
+
+    Form1& form() { return *form_; }
+    HtmlPage& page() { return page_; }
+    MainWindow& window() { return *window_; }
+    QtUserInterface& ui() { return *ui_; }
+    WindowTimers& timers() { return *timers_; }
+    PageBridge& bridge() { return *bridge_; }
+    const QString& dataRoot() const { return dataRoot_; }
+
+private:
+    QString dataRoot_;
+    FsDataDirectory data_;
+    SeededRandom random_;
+    SystemClock clock_;
+    HtmlPage page_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<WindowTimers> timers_;
+    std::unique_ptr<QtUserInterface> ui_;
+    std::unique_ptr<Form1> form_;
+    PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
+
+    void wire();
+};
+
+}  // namespace tally

@@ -1,0 +1,15 @@
+#include "ui/dialog_style.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace tally::dialogStyle {
+
+void enlarge(QWidget& dialog) {
+    QFont font = dialog.font();
+    font.setPixelSize(18);
+    dialog.setFont(font);
+    dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+}  // namespace tally::dialogStyle

@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+
+#include "ui/app_options.h"
+#include "ui/desktop_app.h"
+#include "ui/script_runner.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tallymoo");
+    QTextStream err(stderr);
+
+    QString error;
+    const auto options = tally::AppOptions::parse(QApplication::arguments(), &error);
+    if (!options) {
+        err << error << "\n" << tally::AppOptions::usage() << "\n";
+        return 2;
+    }
+    std::optional<QStringList> script;
+    if (!options->script.isEmpty()) {
+        script = tally::ScriptRunner::read(options->script);
+        if (!script) {
+            err << "cannot read " << options->script << "\n";
+            return 2;
+        }
+    }
+
+    tally::DesktopApp desktop(*options);
+    std::unique_ptr<tally::ScriptRunner> runner;
+    if (script) {
+        runner = std::make_unique<tally::ScriptRunner>(desktop, *script);
+        runner->begin();
+    }
+    desktop.start();
+    return QApplication::exec();
+}

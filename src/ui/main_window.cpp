@@ -1,0 +1,173 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include "shell/catalogue.h"
+#include "shell/toolbar.h"
+#include "ui/clock_panel.h"
+#include "ui/pane_page.h"
+#include "ui/pictures.h"
+#include "ui/topic_tree.h"
+
+namespace tally {
+
+MainWindow::MainWindow(const QString& dataRoot, QWidget* parent)
+    : QMainWindow(parent),
+      tabStrip_(new QTabBar),
+      tree_(new TopicTree),
+      panes_(new QStackedWidget),
+      browser1_(makeBrowser("WebBrowser1", dataRoot)),
+      browser2_(makeBrowser("WebBrowser2", dataRoot)),
+      clockPanel_(new ClockPanel),
+      statusPanel_(new QLabel) {
+    setObjectName("Form1");
+    setWindowTitle("tallymoo 小学数学练习");
+    resize(1240, 780);
+    buildToolbar();
+    buildTabStrip();
+    setCentralWidget(buildArea());
+
+    statusBar()->setObjectName("StatusBar1");
+    statusPanel_->setObjectName("Panel1");
+    statusPanel_->setMinimumWidth(120);
+    statusBar()->addWidget(statusPanel_, 1);
+    connect(tree_, &TopicTree::nodeClicked, this, &MainWindow::nodeClicked);
+}
+
+void MainWindow::buildToolbar() {
+    QToolBar* toolbar = addToolBar("Toolbar1");
+    toolbar->setObjectName("Toolbar1");
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(32, 32));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* drillForms = new QActionGroup(this);
+    drillForms->setExclusive(true);
+    for (const ToolbarButton& button : kToolbar) {
+        const QString key = button.key;
+        if (button.kind == ToolbarButton::Kind::Separator) {
+            toolbar->addSeparator();
+            continue;
+        }
+        QAction* action = toolbar->addAction(pictures::toolbarButton(key), QString::fromUtf8(button.caption));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromUtf8(button.tooltip));
+        if (button.kind == ToolbarButton::Kind::DrillForm) {
+            action->setCheckable(true);
+            action->setActionGroup(drillForms);
+            action->setChecked(key == "w6");
+        }
+        connect(action, &QAction::triggered, this, [this, key] { emit toolbarClicked(key); });
+        actions_.insert(key, action);
+    }
+}
+
+void MainWindow::buildTabStrip() {
+    tabStrip_->setObjectName("TabStrip1");
+    tabStrip_->setExpanding(false);
+    tabStrip_->setUsesScrollButtons(true);
+    tabStrip_->setDocumentMode(true);
+    for (const Tab& tab : tabs()) tabStrip_->addTab(QString::fromStdString(tab.caption));
+    // A click on the tab already shown rebuilds it too.
+    connect(tabStrip_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == tabStrip_->currentIndex()) emit tabClicked(tabStrip_->tabText(index));
+    });
+    connect(tabStrip_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0) emit tabClicked(tabStrip_->tabText(index));
+    });
+}
+
+QWidget* MainWindow::buildArea() {
+    panes_->setObjectName("Panes");
+    panes_->addWidget(browser1_);
+    panes_->addWidget(browser2_);
+    panes_->addWidget(clockPanel_);
+
+    auto* area = new QWidget;
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(5);
+    row->addWidget(tree_);
+    row->addWidget(panes_, 1);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(2, 3, 2, 0);
+    column->setSpacing(0);
+    column->addWidget(tabStrip_);
+    column->addLayout(row, 1);
+    return area;
+}
+
+QWebEngineView* MainWindow::makeBrowser(const QString& name, const QString& dataRoot) {
+    auto* view = new QWebEngineView;
+    view->setObjectName(name);
+    view->setPage(new PanePage(dataRoot, view));
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    QWebEngineSettings* settings = view->settings();
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    return view;
+}
+
+QWebEngineView& MainWindow::browser(Pane pane) { return pane == Pane::WebBrowser2 ? *browser2_ : *browser1_; }
+
+PanePage& MainWindow::pane(Pane which) { return *static_cast<PanePage*>(browser(which).page()); }
+
+void MainWindow::setStatus(const QString& text) { statusPanel_->setText(text); }
+
+QString MainWindow::status() const { return statusPanel_->text(); }
+
+void MainWindow::bringToFront(Pane pane) {
+    switch (pane) {
+        case Pane::WebBrowser1: panes_->setCurrentWidget(browser1_); break;
+        case Pane::WebBrowser2: panes_->setCurrentWidget(browser2_); break;
+        case Pane::Picture2: panes_->setCurrentWidget(clockPanel_); break;
+    }
+}
+
+Pane MainWindow::front() const {
+    if (panes_->currentWidget() == browser2_) return Pane::WebBrowser2;
+    if (panes_->currentWidget() == clockPanel_) return Pane::Picture2;
+    return Pane::WebBrowser1;
+}
+
+bool MainWindow::clickTab(const QString& caption) {
+    for (int index = 0; index < tabStrip_->count(); ++index) {
+        if (tabStrip_->tabText(index) != caption) continue;
+        if (index == tabStrip_->currentIndex()) {
+            emit tabClicked(caption);
+        } else {
+            tabStrip_->setCurrentIndex(index);
+        }
+        return true;
+    }
+    return false;
+}
+
+// A web view draws through its own render surface, which a plain grab of the
+// window may miss; the view in front is painted over its place.
+QImage MainWindow::picture() {
+    QImage image = grab().toImage();
+    if (front() == Pane::Picture2) return image;
+    QWebEngineView& view = browser(front());
+    QWidget* surface = view.focusProxy() ? view.focusProxy() : &view;
+    const QPixmap content = surface->grab();
+    if (!content.isNull()) {
+        QPainter painter(&image);
+        painter.drawPixmap(view.mapTo(this, QPoint(0, 0)), content);
+    }
+    return image;
+}
+
+}  // namespace tally

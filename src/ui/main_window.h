@@ -1,0 +1,66 @@
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+
+#include "shell/ports.h"
+
+class QAction;
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QWebEngineView;
+
+namespace tally {
+
+class ClockPanel;
+class PanePage;
+class TopicTree;
+
+// Form1's window: toolbar, tab strip, topic tree, the three panes that share
+// one area (WebBrowser1, WebBrowser2, Picture2) and the status bar. It owns no
+// rules: each control reports its events as signals.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const QString& dataRoot, QWidget* parent = nullptr);
+
+    QWebEngineView& browser(Pane pane);
+    PanePage& pane(Pane pane);
+    ClockPanel& clockPanel() { return *clockPanel_; }
+    TopicTree& tree() { return *tree_; }
+    QTabBar& tabStrip() { return *tabStrip_; }
+    QAction* toolbarAction(const QString& key) const { return actions_.value(key); }
+
+    void setStatus(const QString& text);
+    QString status() const;
+    void bringToFront(Pane pane);
+    Pane front() const;
+    // Clicks the tab with this caption as the mouse does; false if there is none.
+    bool clickTab(const QString& caption);
+    // The window as it looks, web views included.
+    QImage picture();
+
+signals:
+    void toolbarClicked(const QString& key);
+    void tabClicked(const QString& caption);
+    void nodeClicked(const QString& key);
+
+private:
+    QHash<QString, QAction*> actions_;
+    QTabBar* tabStrip_;
+    TopicTree* tree_;
+    QStackedWidget* panes_;
+    QWebEngineView* browser1_;
+    QWebEngineView* browser2_;
+    ClockPanel* clockPanel_;
+    QLabel* statusPanel_;
+
+    void buildToolbar();
+    void buildTabStrip();
+    QWidget* buildArea();
+    QWebEngineView* makeBrowser(const QString& name, const QString& dataRoot);
+};
+
+}  // namespace tally

@@ -1,0 +1,34 @@
+#pragma once
+#include <QDialog>
+
+class QButtonGroup;
+class QPushButton;
+
+namespace tally {
+
+class OptionsDialog;
+
+// frmOption: three groups of option buttons, none chosen when it opens; only
+// "确定" hands the choices to the model.
+class OptionsForm : public QDialog {
+    Q_OBJECT
+
+public:
+    OptionsForm(OptionsDialog& dialog, QWidget* parent = nullptr);
+
+    QButtonGroup& countGroup() { return *count_; }
+    QButtonGroup& memoryGroup() { return *memory_; }
+    QButtonGroup& decimalGroup() { return *decimal_; }
+    QPushButton& confirmButton() { return *command1_; }
+
+private:
+    OptionsDialog& dialog_;
+    QButtonGroup* count_;
+    QButtonGroup* memory_;
+    QButtonGroup* decimal_;
+    QPushButton* command1_;
+
+    void confirm();
+};
+
+}  // namespace tally

@@ -1,0 +1,42 @@
+#include "ui/pane_page.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tally {
+
+PanePage::PanePage(const QString& dataRoot, QObject* parent)
+    : QWebEnginePage(parent), root_(QFileInfo(dataRoot).absoluteFilePath()) {}
+
+void PanePage::open(const QString& relPath) {
+    const QString path = QDir(root_).filePath(relPath);
+    if (QFileInfo(path).isFile()) {
+        load(QUrl::fromLocalFile(path));
+        return;
+    }
+    blankPending_ = true;
+    setHtml("<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>",
+            QUrl::fromLocalFile(QDir(root_).filePath("")));
+}
+
+bool PanePage::allowed(const QUrl& url, const QString& dataRoot) {
+    if (!url.isLocalFile()) return false;
+    const QString root = QDir::cleanPath(QFileInfo(dataRoot).absoluteFilePath());
+    const QFileInfo target(url.toLocalFile());
+    // Resolve symbolic links where the file exists, so a link cannot lead out.
+    const QString canonicalRoot = QFileInfo(root).canonicalFilePath();
+    const QString path = target.exists() ? target.canonicalFilePath() : QDir::cleanPath(target.absoluteFilePath());
+    const QString base = target.exists() && !canonicalRoot.isEmpty() ? canonicalRoot : root;
+    return path == base || path.startsWith(base + '/');
+}
+
+bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
+    // The empty page stands in for a missing file; it is loaded once, by us.
+    if (blankPending_ && isMainFrame && url.scheme() == "data") {
+        blankPending_ = false;
+        return true;
+    }
+    return allowed(url, root_);
+}
+
+}  // namespace tally

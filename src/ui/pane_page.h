@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <QWebEnginePage>
+
+namespace tally {
+
+// The document of a browser pane: it goes nowhere but to files of the data
+// directory.
+class PanePage : public QWebEnginePage {
+    Q_OBJECT
+
+public:
+    PanePage(const QString& dataRoot, QObject* parent = nullptr);
+
+    // Loads a file of the data directory; a missing file shows an empty page
+    // whose links still resolve inside the directory.
+    void open(const QString& relPath);
+
+    // Whether a link may lead to this address: only files inside the root.
+    static bool allowed(const QUrl& url, const QString& dataRoot);
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+private:
+    QString root_;
+    bool blankPending_ = false;
+};
+
+}  // namespace tally

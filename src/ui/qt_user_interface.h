@@ -1,0 +1,52 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "shell/ports.h"
+
+class QDialog;
+
+namespace tally {
+
+class Form1;
+class MainWindow;
+class PanePrinter;
+class SoundPlayer;
+
+// What the model asks of the window, done with Qt widgets. Modal boxes and
+// dialogs run their own event loop; the model's gate holds other events off
+// meanwhile.
+class QtUserInterface : public UserInterface {
+public:
+    QtUserInterface(MainWindow& window, const QString& dataRoot);
+    ~QtUserInterface() override;
+
+    // The model whose tree and clock are shown; set once it exists.
+    void attach(const Form1& form) { form_ = &form; }
+    // Told of every modal box or dialog just before it opens (scripts answer them).
+    void setModalWatcher(std::function<void(QDialog&)> watcher) { watcher_ = std::move(watcher); }
+
+    void message(const std::string& title, const std::string& text) override;
+    void bringToFront(Pane pane) override;
+    void navigate(Pane pane, const std::string& relPath) override;
+    void playSound(const std::string& relPath) override;
+    void setStatus(const std::string& text) override;
+    void treeChanged() override;
+    void clockChanged() override;
+    void runLoginDialog(LoginDialog& dialog) override;
+    void runPasswordDialog(PasswordDialog& dialog) override;
+    void runOptionsDialog(OptionsDialog& dialog) override;
+    void print() override;
+
+private:
+    MainWindow& window_;
+    QString root_;
+    const Form1* form_ = nullptr;
+    SoundPlayer* sound_;
+    PanePrinter* printer_;
+    std::function<void(QDialog&)> watcher_;
+
+    void run(QDialog& dialog);
+};
+
+}  // namespace tally

@@ -1,0 +1,192 @@
+#include "ui/script_runner.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTimer>
+#include <QWebEngineView>
+#include <cstdio>
+
+#include "page/html_page.h"
+#include "shell/login_dialog.h"
+#include "ui/desktop_app.h"
+#include "ui/login_form.h"
+#include "ui/main_window.h"
+#include "ui/page_bridge.h"
+#include "ui/qt_user_interface.h"
+#include "ui/topic_tree.h"
+
+namespace tally {
+namespace {
+
+constexpr int kPauseMs = 400;
+constexpr int kPollMs = 50;
+
+QString jsString(const QString& text) {
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+// The element a name or id finds, as the model finds it.
+QString jsElement(const QString& name) {
+    return "(document.getElementsByName(" + jsString(name) + ")[0] || document.getElementById(" + jsString(name) +
+           "))";
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(DesktopApp& app, QStringList lines, QObject* parent)
+    : QObject(parent), app_(app), lines_(std::move(lines)) {
+    // Leading login lines answer the login dialog of start-up.
+    while (next_ < lines_.size()) {
+        const QString line = lines_[next_].trimmed();
+        if (line.isEmpty()) {
+            ++next_;
+        } else if (line == "login" || line.startsWith("login ")) {
+            loginAnswer_ = line.mid(5).trimmed();
+            ++next_;
+        } else {
+            break;
+        }
+    }
+}
+
+std::optional<QStringList> ScriptRunner::read(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+
+void ScriptRunner::begin() {
+    app_.ui().setModalWatcher([this](QDialog& dialog) { watch(dialog); });
+    // The first command waits for start-up (and its login dialog) to be over.
+    schedule(kPauseMs * 2);
+}
+
+void ScriptRunner::print(const QString& line) {
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void ScriptRunner::watch(QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        print("message: " + box->windowTitle() + "|" + box->text());
+        QTimer::singleShot(kPauseMs, box, &QMessageBox::accept);
+    } else if (qobject_cast<LoginForm*>(&dialog)) {
+        QTimer::singleShot(kPauseMs, &dialog, [this, &dialog] { answerLogin(dialog); });
+    } else {
+        print("dialog: " + dialog.windowTitle());
+    }
+}
+
+// Answers through the dialog's own controls: the advanced item and the
+// password, or the student item when the script gave none.
+void ScriptRunner::answerLogin(QDialog& dialog) {
+    auto& form = static_cast<LoginForm&>(dialog);
+    const bool advanced = loginAnswer_ && !loginAnswer_->isEmpty();
+    form.list().setCurrentRow(advanced ? LoginDialog::kAdvanced : LoginDialog::kStudent);
+    if (advanced) form.passwordBox().setText(*loginAnswer_);
+    loginAnswer_.reset();
+    form.confirmButton().click();
+}
+
+void ScriptRunner::schedule(int delayMs) { QTimer::singleShot(delayMs, this, &ScriptRunner::step); }
+
+void ScriptRunner::step() {
+    // A replay still running into the view would make the next command race it.
+    if (!app_.bridge().idle()) {
+        schedule(kPollMs);
+        return;
+    }
+    while (next_ < lines_.size() && lines_[next_].trimmed().isEmpty()) ++next_;
+    if (next_ >= lines_.size()) return;
+    const QString line = lines_[next_++].trimmed();
+    const int blank = line.indexOf(' ');
+    const QString command = blank < 0 ? line : line.left(blank);
+    const QString args = blank < 0 ? QString() : line.mid(blank + 1);
+    // The next step is due before this one runs: a dialog it opens keeps this
+    // command from returning until the dialog closes.
+    QPointer<QTimer> pause = new QTimer(this);
+    pause->setSingleShot(true);
+    connect(pause, &QTimer::timeout, this, [this, pause] {
+        pause->deleteLater();
+        step();
+    });
+    pause->start(kPauseMs);
+    const int delay = execute(command, args);
+    if (!pause || !pause->isActive()) return;
+    if (delay < 0) {
+        pause->stop();
+        pause->deleteLater();
+    } else if (delay != kPauseMs) {
+        pause->start(delay);
+    }
+}
+
+int ScriptRunner::execute(const QString& command, const QString& args) {
+    MainWindow& window = app_.window();
+    if (command == "quit") {
+        QApplication::exit(0);
+        return -1;
+    }
+    if (command == "login") {
+        loginAnswer_ = args;
+        window.toolbarAction("w11")->trigger();
+    } else if (command == "tab") {
+        if (!window.clickTab(args)) print("error: no tab " + args);
+    } else if (command == "click") {
+        if (!window.tree().open(args)) print("error: no node " + args);
+    } else if (command == "toolbar") {
+        QAction* action = window.toolbarAction(args);
+        if (action) {
+            action->trigger();
+        } else {
+            print("error: no toolbar button " + args);
+        }
+    } else if (command == "set") {
+        const int blank = args.indexOf(' ');
+        const QString name = blank < 0 ? args : args.left(blank);
+        const QString value = blank < 0 ? QString() : args.mid(blank + 1);
+        runJs("(function(el){ if (!el) return 'error: no element " + name + "'; el.value = " + jsString(value) +
+                  "; el.dispatchEvent(new Event('input', {bubbles: true})); })" + "(" + jsElement(name) + ")",
+              true);
+    } else if (command == "finish") {
+        runJs("(function(el){ if (!el) return 'error: no element finish'; el.click(); })(" + jsElement("finish") + ")",
+              true);
+    } else if (command == "js") {
+        runJs(args, true);
+    } else if (command == "wait") {
+        return qMax(0, args.toInt());
+    } else if (command == "shot") {
+        shot(args);
+    } else if (command == "close") {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    } else {
+        print("error: unknown command " + command);
+    }
+    return kPauseMs;
+}
+
+void ScriptRunner::runJs(const QString& code, bool printResult) {
+    app_.window().browser(Pane::WebBrowser1).page()->runJavaScript(code, [this, printResult](const QVariant& result) {
+        if (printResult && result.isValid() && !result.isNull()) print(result.toString());
+    });
+}
+
+void ScriptRunner::shot(const QString& file) {
+    QWidget* modal = QApplication::activeModalWidget();
+    const QImage image = modal ? modal->grab().toImage() : app_.window().picture();
+    if (!image.save(file)) print("error: cannot write " + file);
+}
+
+}  // namespace tally

@@ -1,0 +1,51 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+
+namespace tally {
+
+class DesktopApp;
+
+// Runs a script of commands against the real window, one a line, each on the
+// event loop with a pause after it so pages can render:
+//   login PASSWORD    answers the next login dialog (the start-up one when it
+//                     comes first; later in the script it clicks 登陆)
+//   tab CAPTION | click KEY | toolbar KEY
+//   set NAME VALUE    types into the page through the view
+//   js CODE           runs JavaScript in WebBrowser1 and prints a result
+//   finish            clicks the page's finish button in the view
+//   wait MS | shot FILE.png | close | quit
+// Message boxes are printed and answered OK; `close` closes an open dialog.
+class ScriptRunner : public QObject {
+    Q_OBJECT
+
+public:
+    ScriptRunner(DesktopApp& app, QStringList lines, QObject* parent = nullptr);
+
+    // Reads a script file; nullopt when it cannot be read.
+    static std::optional<QStringList> read(const QString& path);
+    // Call before the app starts: the start-up login dialog is answered too.
+    void begin();
+
+private:
+    DesktopApp& app_;
+    QStringList lines_;
+    int next_ = 0;
+    std::optional<QString> loginAnswer_;
+
+    void watch(QDialog& dialog);
+    void answerLogin(QDialog& dialog);
+    void step();
+    void schedule(int delayMs);
+    // Runs one command; returns the pause before the next, or -1 to stop.
+    int execute(const QString& command, const QString& args);
+    void shot(const QString& file);
+    void runJs(const QString& code, bool print);
+    void print(const QString& line);
+};
+
+}  // namespace tally

@@ -1,0 +1,114 @@
+#include "ui/topic_tree.h"
+
+#include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSet>
+
+#include "shell/tree_model.h"
+#include "ui/pictures.h"
+
+namespace tally {
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kImageRole = Qt::UserRole + 1;
+constexpr int kSelectedImageRole = Qt::UserRole + 2;
+
+}  // namespace
+
+TopicTree::TopicTree(QWidget* parent)
+    : QTreeWidget(parent),
+      topicPicture_(pictures::treeImage(1)),
+      selectedPicture_(pictures::treeImage(2)),
+      folderPicture_(pictures::treeImage(4)) {
+    setObjectName("TreeView1");
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFixedWidth(250);
+    setIconSize(QSize(20, 20));
+    QFont big = font();
+    big.setPointSizeF(big.pointSizeF() * 1.15);
+    setFont(big);
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { emit nodeClicked(keyOf(item)); });
+    connect(this, &QTreeWidget::currentItemChanged, this, &TopicTree::showPictures);
+}
+
+QString TopicTree::keyOf(const QTreeWidgetItem* item) { return item ? item->data(0, kKeyRole).toString() : QString(); }
+
+void TopicTree::rebuild(const TreeModel& model) {
+    // When the model only grew, what the child opened stays open.
+    QSet<QString> openInView;
+    bool grew = topLevelItemCount() > 0;
+    for (QTreeWidgetItemIterator it(this); *it && grew; ++it) {
+        const TopicNode* node = model.find(keyOf(*it).toStdString());
+        if (!node) grew = false;
+        if ((*it)->isExpanded()) openInView.insert(keyOf(*it));
+    }
+    if (!grew) openInView.clear();
+
+    const QSignalBlocker quiet(this);
+    clear();
+    QHash<QString, QTreeWidgetItem*> items;
+    for (const TopicNode& node : model.nodes()) {
+        const QString key = QString::fromStdString(node.key);
+        QTreeWidgetItem* parent = items.value(QString::fromStdString(node.parent));
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        item->setText(0, QString::fromStdString(node.caption));
+        item->setData(0, kKeyRole, key);
+        item->setData(0, kImageRole, node.image);
+        item->setData(0, kSelectedImageRole, node.selectedImage);
+        item->setIcon(0, picture(node.image));
+        items.insert(key, item);
+    }
+    for (const TopicNode& node : model.nodes()) {
+        const QString key = QString::fromStdString(node.key);
+        if (node.expanded || openInView.contains(key)) items.value(key)->setExpanded(true);
+    }
+    QTreeWidgetItem* selected = items.value(QString::fromStdString(model.selectedKey()));
+    setCurrentItem(selected);
+    showPictures(selected, nullptr);
+    if (selected) scrollToItem(selected);
+}
+
+QTreeWidgetItem* TopicTree::item(const QString& key) const {
+    for (QTreeWidgetItemIterator it(const_cast<TopicTree*>(this)); *it; ++it) {
+        if (keyOf(*it) == key) return *it;
+    }
+    return nullptr;
+}
+
+bool TopicTree::open(const QString& key) {
+    QTreeWidgetItem* found = item(key);
+    if (!found) return false;
+    setCurrentItem(found);
+    scrollToItem(found);
+    emit nodeClicked(key);
+    return true;
+}
+
+void TopicTree::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentItem()) {
+        emit nodeClicked(keyOf(currentItem()));
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+const QIcon& TopicTree::picture(int index) const {
+    switch (index) {
+        case 2: return selectedPicture_;
+        case 4: return folderPicture_;
+        default: return topicPicture_;
+    }
+}
+
+void TopicTree::showPictures(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+    if (previous) previous->setIcon(0, picture(previous->data(0, kImageRole).toInt()));
+    if (current) current->setIcon(0, picture(current->data(0, kSelectedImageRole).toInt()));
+}
+
+}  // namespace tally
