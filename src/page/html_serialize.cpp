@@ -1,0 +1,166 @@
+#include "page/html_serialize.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tally {
+namespace {
+
+constexpr std::string_view kNbsp = "\xC2\xA0";
+
+bool isOneOf(const std::string& tag, std::initializer_list<std::string_view> tags) {
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+}
+
+bool isVoid(const std::string& tag) {
+    return isOneOf(tag, {"input", "img", "br", "hr", "meta", "link", "area", "base", "col", "embed",
+                         "param", "source", "track", "wbr", "basefont", "bgsound", "frame", "keygen"});
+}
+
+bool isRawText(const std::string& tag) {
+    return isOneOf(tag, {"script", "style", "xmp", "iframe", "noembed", "noframes", "plaintext"});
+}
+
+// The parser drops one newline right after these start tags.
+bool dropsLeadingNewline(const std::string& tag) { return isOneOf(tag, {"pre", "textarea", "listing"}); }
+
+void appendEscapedChar(std::string& out, char c) {
+    if (c == '&') {
+        out += "&amp;";
+    } else if (c == '<') {
+        out += "&lt;";
+    } else if (c == '>') {
+        out += "&gt;";
+    } else {
+        out += c;
+    }
+}
+
+// No-break spaces are written as &nbsp; so the program's own "&nbsp;" runs
+// come back as written.
+void appendEscapedText(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, kNbsp.size()) == kNbsp) {
+            out += "&nbsp;";
+            i += kNbsp.size() - 1;
+        } else {
+            appendEscapedChar(out, text[i]);
+        }
+    }
+}
+
+// An unquoted value ends at white space and must not hold quotes, "=", "<",
+// ">" or "`"; "&" would start a character reference when read back.
+bool canWriteUnquoted(const std::string& value) {
+    return !value.empty() && value.find_first_of(" \t\n\r\f\"'=<>`&") == std::string::npos;
+}
+
+// A bare attribute followed by one whose name starts with "=" would make that
+// name its value when read back, so it gets an explicit empty value then.
+void appendAttribute(std::string& out, const HtmlAttribute& attr, const HtmlAttribute* next) {
+    out += ' ';
+    out += attr.name;
+    if (attr.bare && attr.value.empty() && !(next && next->name.starts_with('='))) return;
+    out += '=';
+    if (canWriteUnquoted(attr.value)) {
+        out += attr.value;
+        return;
+    }
+    out += '"';
+    for (char c : attr.value) {
+        if (c == '&') {
+            out += "&amp;";
+        } else if (c == '"') {
+            out += "&quot;";
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void appendStartTag(std::string& out, const HtmlNode& element) {
+    if (element.implied) return;
+    out += '<';
+    out += element.tagName;
+    const auto& attrs = element.attributes;
+    for (std::size_t i = 0; i < attrs.size(); ++i) {
+        appendAttribute(out, attrs[i], i + 1 < attrs.size() ? &attrs[i + 1] : nullptr);
+    }
+    out += '>';
+    if (dropsLeadingNewline(element.tagName) && !element.children.empty() &&
+        !element.children.front()->isElement() && element.children.front()->text.starts_with('\n')) {
+        out += '\n';
+    }
+}
+
+// <plaintext> runs to the end of the source: an end tag would be read as text.
+void appendEndTag(std::string& out, const HtmlNode& element) {
+    if (element.implied || isVoid(element.tagName) || element.tagName == "plaintext") return;
+    out += "</";
+    out += element.tagName;
+    out += '>';
+}
+
+void appendText(std::string& out, const HtmlNode& text) {
+    if (text.parent && text.parent->isElement() && isRawText(text.parent->tagName)) {
+        out += text.text;
+    } else {
+        appendEscapedText(out, text.text);
+    }
+}
+
+}  // namespace
+
+std::string serializeChildren(const HtmlNode& node) {
+    std::string out;
+    std::vector<std::pair<const HtmlNode*, std::size_t>> stack{{&node, 0}};
+    while (!stack.empty()) {
+        auto& [current, next] = stack.back();
+        if (next == current->children.size()) {
+            if (stack.size() > 1) appendEndTag(out, *current);
+            stack.pop_back();
+            continue;
+        }
+        const HtmlNode* child = current->children[next++].get();
+        if (!child->isElement()) {
+            appendText(out, *child);
+            continue;
+        }
+        appendStartTag(out, *child);
+        // A void element has no content in HTML; it is written empty.
+        if (isVoid(child->tagName)) continue;
+        stack.emplace_back(child, 0);
+    }
+    return out;
+}
+
+std::string visibleText(const HtmlNode& node) {
+    std::string out;
+    std::vector<const HtmlNode*> stack{&node};
+    while (!stack.empty()) {
+        const HtmlNode* current = stack.back();
+        stack.pop_back();
+        if (!current->isElement()) {
+            out += current->text;
+            continue;
+        }
+        if (current->tagName == "script" || current->tagName == "style") continue;
+        for (auto it = current->children.rbegin(); it != current->children.rend(); ++it) {
+            stack.push_back(it->get());
+        }
+    }
+    return out;
+}
+
+std::string escapeHtmlText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) appendEscapedChar(out, c);
+    return out;
+}
+
+}  // namespace tally

@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "page/html_page.h"
+
+namespace tally {
+namespace {
+
+std::string reserialized(const std::string& html) {
+    HtmlPage page;
+    page.setBody(html);
+    return page.bodyHtml();
+}
+
+// Collects every change the page reports.
+struct Recorder {
+    std::vector<PageChange> changes;
+    void attach(HtmlPage& page) {
+        page.setObserver([this](const PageChange& change) { changes.push_back(change); });
+    }
+};
+
+TEST(HtmlPageRoundTrip, ProgramFragmentsComeBackAsWritten) {
+    const std::vector<std::string> fragments = {
+        "第1题：3+4= <input class=text name=answer1 type=text size=7 tag=7><br><br>",
+        "&nbsp;&nbsp; <input class=button name=finish type=button size=7 value=提交答案 tag=十><br><br>",
+        "<input type=radio name=n1 value=V2 tag=容易 checked>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>",
+        "第1关：<span id=spanguan></span><br><br><input type=radio name=R2 value=V1 tag=-1>-1&nbsp;&nbsp;",
+        "<a name=img8><img src=24/1a.gif><img src=24/pp.gif></a>",
+        "加法题!<br>点击工具栏上的“竖式”按钮，出题形式就是以竖式形式出现！",
+        "<h1>题目</h1><h2>问&nbsp;题</h2>",
+        "<table border=0><tr><td>第3题：</td><td><p id=fenshupl3></p></td></tr><tr><td>4</td></tr></table>",
+        "<script>if (a < b && c) go();</script>a &lt; b &amp; c",
+        "<pre>\n\nkept</pre>",
+        "",
+    };
+    for (const std::string& html : fragments) EXPECT_EQ(reserialized(html), html);
+}
+
+TEST(HtmlPageRoundTrip, OtherSpellingsAreNormalised) {
+    struct Case {
+        std::string in, out;
+    };
+    const std::vector<Case> cases = {
+        // The level game's first radio has two blanks before name; one comes back.
+        {"<input type=radio  name=R1 value=V1 tag=5>", "<input type=radio name=R1 value=V1 tag=5>"},
+        {"<td><p id='fenshupl3'>x</p>", "<p id=fenshupl3>x</p>"},
+        {"<input name='answerup' tag='答案up' size='3'>", "<input name=answerup tag=答案up size=3>"},
+        {"<INPUT NAME=X Value=\"a b\">", "<input name=X value=\"a b\">"},
+        {"<input value=\"\" checked=\"\">", "<input value=\"\" checked=\"\">"},
+        {"<b>open", "<b>open</b>"},
+        {"x<!-- note -->y", "xy"},
+        {"<p>a<p>b", "<p>a</p><p>b</p>"},
+        {"&#x41;&lt;&nbsp", "A&lt;&nbsp;"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(reserialized(c.in), c.out) << c.in;
+}
+
+// The desktop re-sends bodyHtml() to a fresh view, so reading it back must give
+// the same page with the same element positions.
+TEST(HtmlPageRoundTrip, OutputReadsBackToTheSamePage) {
+    const std::vector<std::string> pages = {
+        "<table><td><input name=a>text<input name=b></td></table>",
+        "<b><i>x</b>y</i><input name=a>",
+        "</p><input name=a><table><tr><td><span id=b>q</span></table>",
+        "<input value='x\"y' tag=\"a&amp;b\" name=a><p title=`q`>",
+        "<ul><li>one<li><input name=a></ul><select><option>x</select><input name=b>",
+    };
+    for (const std::string& html : pages) {
+        HtmlPage first;
+        first.setBody(html);
+        HtmlPage second;
+        second.setBody(first.bodyHtml());
+        EXPECT_EQ(second.bodyHtml(), first.bodyHtml()) << html;
+        for (const char* name : {"a", "b"}) {
+            EXPECT_EQ(second.elementIndex(name), first.elementIndex(name)) << html;
+            EXPECT_EQ(second.value(name), first.value(name)) << html;
+            EXPECT_EQ(second.tag(name), first.tag(name)) << html;
+        }
+    }
+}
+
+TEST(HtmlPageLookup, FindsTheFirstElementByNameOrId) {
+    HtmlPage page;
+    page.setBody("<p id=x><input name=answer1 tag=1></p><span name=answer1 tag=2></span>"
+                 "<input id=answer1 tag=3><input name=Answer2 tag=4>");
+    EXPECT_TRUE(page.has("x"));
+    EXPECT_EQ(page.tag("answer1"), "1");
+    EXPECT_EQ(page.countNamed("answer1"), 3);
+    EXPECT_EQ(page.elementIndex("answer1"), 1);
+    EXPECT_EQ(page.elementIndex("x"), 0);
+    EXPECT_FALSE(page.has("answer2"));  // names are case-sensitive
+    EXPECT_EQ(page.tag("Answer2"), "4");
+    EXPECT_EQ(page.attribute("answer1", "name"), "answer1");
+}
+
+TEST(HtmlPageLookup, CountsElementsTheParserAdds) {
+    HtmlPage page;
+    // table, tbody, tr, td come before the input, as in a browser.
+    page.setBody("<table><tr><td><input name=a></td></tr></table>");
+    EXPECT_EQ(page.elementIndex("a"), 4);
+}
+
+TEST(HtmlPageEdit, ValueAndTagAreWrittenSafely) {
+    HtmlPage page;
+    page.setBody("<input class=text name=answer1 type=text size=7 tag=7>");
+    EXPECT_EQ(page.value("answer1"), "");
+    page.setValue("answer1", "3 \"4\" 'x' <y> & z");
+    page.setTag("answer1", "8=8");
+    EXPECT_EQ(page.bodyHtml(), "<input class=text name=answer1 type=text size=7 tag=\"8=8\" "
+                               "value=\"3 &quot;4&quot; 'x' <y> &amp; z\">");
+    HtmlPage copy;
+    copy.setBody(page.bodyHtml());
+    EXPECT_EQ(copy.value("answer1"), "3 \"4\" 'x' <y> & z");
+    EXPECT_EQ(copy.tag("answer1"), "8=8");
+    page.setValue("answer1", "&amp;");
+    copy.setBody(page.bodyHtml());
+    EXPECT_EQ(copy.value("answer1"), "&amp;");
+}
+
+TEST(HtmlPageEdit, CheckedIsTheBareAttribute) {
+    HtmlPage page;
+    page.setBody("<input type=radio name=n1 value=V2 tag=容易 checked><input type=radio name=n2 value=V2 tag=中等>");
+    EXPECT_TRUE(page.checked("n1"));
+    EXPECT_FALSE(page.checked("n2"));
+    page.setChecked("n1", false);
+    page.setChecked("n2", true);
+    page.setChecked("n2", true);
+    EXPECT_EQ(page.bodyHtml(),
+              "<input type=radio name=n1 value=V2 tag=容易><input type=radio name=n2 value=V2 tag=中等 checked>");
+}
+
+TEST(HtmlPageEdit, InsertedTextIsEscapedAndLeavesTheElement) {
+    HtmlPage page;
+    page.setBody("<input name=answer1 tag=7><br>");
+    page.insertTextAfter("answer1", "(×，正确答案：<b>)");
+    EXPECT_EQ(page.bodyHtml(), "<input name=answer1 tag=7>(×，正确答案：&lt;b&gt;)<br>");
+    EXPECT_EQ(page.bodyText(), "(×，正确答案：<b>)");
+    EXPECT_EQ(page.tag("answer1"), "7");
+}
+
+TEST(HtmlPageEdit, InsertedHtmlGoesDirectlyAfterTheElement) {
+    HtmlPage page;
+    page.setBody("<input name=finish>end");
+    page.insertHtmlAfter("finish", "<br>你的得分是<b>90</b>分");
+    page.insertHtmlAfter("finish", "<img src=jindu.gif>");
+    EXPECT_EQ(page.bodyHtml(), "<input name=finish><img src=jindu.gif><br>你的得分是<b>90</b>分end");
+}
+
+TEST(HtmlPageEdit, InnerHtmlReplacesTheChildren) {
+    HtmlPage page;
+    page.setBody("<a name=img8><img src=24/1a.gif></a><span id=spanguan>old<b>x</b></span>");
+    page.setInnerHtml("img8", "<img src=24/pp.gif><img src=24/pp.gif>");
+    page.setInnerHtml("spanguan", "8秒");
+    EXPECT_EQ(page.bodyHtml(), "<a name=img8><img src=24/pp.gif><img src=24/pp.gif></a><span id=spanguan>8秒</span>");
+    page.setInnerHtml("spanguan", "");
+    EXPECT_EQ(page.bodyHtml(), "<a name=img8><img src=24/pp.gif><img src=24/pp.gif></a><span id=spanguan></span>");
+}
+
+TEST(HtmlPageEdit, ElementsWithoutContentTakeNoInnerHtml) {
+    HtmlPage page;
+    Recorder recorder;
+    page.setBody("<input name=a>");
+    recorder.attach(page);
+    page.setInnerHtml("a", "<b>x</b>");
+    EXPECT_EQ(page.bodyHtml(), "<input name=a>");
+    EXPECT_TRUE(recorder.changes.empty());
+}
+
+TEST(HtmlPageEdit, MissingElementsChangeNothingAndReadEmpty) {
+    HtmlPage page;
+    const std::string html = "<input name=a value=1 tag=2 checked>";
+    page.setBody(html);
+    Recorder recorder;
+    recorder.attach(page);
+    for (const std::string& name : {std::string("b"), std::string(""), std::string("A")}) {
+        page.setValue(name, "x");
+        page.setTag(name, "x");
+        page.setChecked(name, false);
+        page.setInnerHtml(name, "x");
+        page.insertTextAfter(name, "x");
+        page.insertHtmlAfter(name, "x");
+        EXPECT_FALSE(page.has(name));
+        EXPECT_EQ(page.countNamed(name), 0);
+        EXPECT_EQ(page.value(name), "");
+        EXPECT_EQ(page.tag(name), "");
+        EXPECT_FALSE(page.checked(name));
+        EXPECT_EQ(page.attribute(name, "value"), "");
+        EXPECT_EQ(page.elementIndex(name), -1);
+    }
+    EXPECT_EQ(page.bodyHtml(), html);
+    EXPECT_TRUE(recorder.changes.empty());
+    EXPECT_EQ(page.attribute("a", "nothing"), "");
+}
+
+TEST(HtmlPageChanges, BodyWritesBumpTheGeneration) {
+    HtmlPage page;
+    Recorder recorder;
+    recorder.attach(page);
+    EXPECT_EQ(page.generation(), 0);
+    page.setBody("<input name=a>");
+    page.setValue("a", "1");
+    page.setBody("");
+    EXPECT_EQ(page.generation(), 2);
+    ASSERT_EQ(recorder.changes.size(), 3u);
+    EXPECT_EQ(recorder.changes[0].kind, PageChange::Kind::Body);
+    EXPECT_EQ(recorder.changes[0].text, "<input name=a>");
+    EXPECT_EQ(recorder.changes[0].generation, 1);
+    EXPECT_EQ(recorder.changes[1].generation, 1);
+    EXPECT_EQ(recorder.changes[2].generation, 2);
+    EXPECT_EQ(page.bodyHtml(), "");
+}
+
+TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
+    HtmlPage page;
+    page.setBody("<p><span id=s></span></p><input name=a><input name=b>");
+    Recorder recorder;
+    recorder.attach(page);
+    page.insertHtmlAfter("s", "<b>1</b><i>2</i>");
+    page.setInnerHtml("s", "<img><img>");
+    page.insertTextAfter("a", "t");
+    page.setValue("b", "v w");
+    page.setTag("b", "9");
+    page.setChecked("b", true);
+
+    struct Expected {
+        PageChange::Kind kind;
+        int element;
+        std::string text;
+    };
+    const std::vector<Expected> expected = {
+        {PageChange::Kind::HtmlAfter, 1, "<b>1</b><i>2</i>"},
+        {PageChange::Kind::InnerHtml, 1, "<img><img>"},
+        {PageChange::Kind::TextAfter, 6, "t"},
+        {PageChange::Kind::Value, 7, "v w"},
+        {PageChange::Kind::Attribute, 7, "9"},
+        {PageChange::Kind::Checked, 7, ""},
+    };
+    ASSERT_EQ(recorder.changes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(recorder.changes[i].kind, expected[i].kind) << i;
+        EXPECT_EQ(recorder.changes[i].element, expected[i].element) << i;
+        EXPECT_EQ(recorder.changes[i].text, expected[i].text) << i;
+        EXPECT_EQ(recorder.changes[i].generation, 1) << i;
+    }
+    EXPECT_EQ(recorder.changes[4].attribute, "tag");
+    EXPECT_TRUE(recorder.changes[5].flag);
+    // The same positions hold in a page read back from the output.
+    HtmlPage copy;
+    copy.setBody(page.bodyHtml());
+    EXPECT_EQ(copy.elementIndex("b"), 7);
+}
+
+TEST(HtmlPageText, BodyTextDecodesAndDropsTags) {
+    HtmlPage page;
+    page.setBody("<h1>A&amp;B</h1>x&lt;y<script>hidden()</script><style>p{}</style><b>!</b>");
+    EXPECT_EQ(page.bodyText(), "A&Bx<y!");
+    EXPECT_EQ(escapeHtmlText("<a href=\"x\">&amp;</a>"), "&lt;a href=\"x\"&gt;&amp;amp;&lt;/a&gt;");
+}
+
+TEST(HtmlPageMalformed, AnyInputGivesAStablePage) {
+    const std::vector<std::string> inputs = {
+        "<", "<<>>", "</div></body></html>", "<table><td>", "<script>", "<!--", "<a href=\"",
+        std::string("a\0b", 3), "\xff\xfe\xc3", "<body onload=x><frameset>", "<svg><foreignObject><p>x",
+        "<textarea>", "<plaintext>a<b>", "<x-tag Data-A=1>q</x-tag>", "<input name=a =b ''=c>",
+        std::string(3000, '<') + "div>", [] {
+            std::string deep;
+            for (int i = 0; i < 3000; ++i) deep += "<div><span>";
+            return deep;
+        }(),
+    };
+    for (const std::string& html : inputs) {
+        HtmlPage page;
+        page.setBody(html);
+        const std::string once = page.bodyHtml();
+        page.setBody(once);
+        EXPECT_EQ(page.bodyHtml(), once) << html.substr(0, 40);
+        page.bodyText();
+    }
+}
+
+}  // namespace
+}  // namespace tally
