@@ -8,5 +8,7 @@ class Form1;
 void gradeThinkTimeOnly(Form1& form);
 void gradeArithmetic(Form1& form);
 void gradeComparison(Form1& form);
+void gradeTwentyFour(Form1& form);
+void gradeMemoryGame(Form1& form);
 
 }  // namespace tally

@@ -20,8 +20,8 @@ struct BranchRow {
 // Tried in this order; for the keys of the catalogue at most one matches.
 constexpr std::array<BranchRow, 10> kBranches = {{
     {GradeBranch::TimePuzzle, gradeThinkTimeOnly},
-    {GradeBranch::TwentyFour, nullptr},
-    {GradeBranch::MemoryGame, nullptr},
+    {GradeBranch::TwentyFour, gradeTwentyFour},
+    {GradeBranch::MemoryGame, gradeMemoryGame},
     {GradeBranch::WordProblems, nullptr},
     {GradeBranch::HoursAndMinutes, nullptr},
     {GradeBranch::Arithmetic, gradeArithmetic},
