@@ -1,7 +1,103 @@
+#include "sheets/divisor_sheets.h"
+
+#include <string>
+
+#include "library/content_store.h"
+#include "shell/form1.h"
 #include "sheets/families.h"
+#include "sheets/gcd.h"
 
 namespace tally {
+namespace {
 
-void buildDivisorSheet(Form1&, int, Sheet&) {}
+using std::to_string;
+
+// Both numbers of a drill question are drawn as Int(R × span) + base.
+struct NumberRange {
+    double span;
+    int base;
+};
+
+struct WordProblem {
+    int topic;
+    const char* question;
+    const char* answer;
+};
+
+constexpr WordProblem kWordProblems[] = {
+    {7005,
+     "有三根铜丝，第一根长24米，第二根长18米，第三根长30米，现在要把它们截成长短一样的小段，"
+     "每段最长能是几米？一共可以截成多少段？",
+     "每段最长6米，一共可以截成12段"},
+    {7006,
+     "一块长方形场地，长60米，宽36米。要把它分成面积相同的正方形，并使面积最大，而分完后还不能有余地，"
+     "正方形的边长最长应是多少米？能分成多少个这样的正方形场地？",
+     "正方形边长最长12米，能分成15个"},
+};
+
+std::string finishButton() { return std::string(kFinishButton) + "<br><br>"; }
+
+// Greatest common divisors: two different numbers that share a divisor above 1.
+std::string divisorDrill(Form1& form, NumberRange range) {
+    std::string html;
+    for (int i = 1; i <= form.questionCount; ++i) {
+        int a = 0, b = 0;
+        do {
+            a = form.draw(range.span, range.base);
+            b = form.draw(range.span, range.base);
+        } while (a == b || gcd(a, b) == 1);
+        html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最大公约数 = " +
+                answerField(i, to_string(gcd(a, b))) + "<br><br>";
+    }
+    return html + finishButton();
+}
+
+// Least common multiples: two different numbers, coprime ones allowed.
+std::string multipleDrill(Form1& form, NumberRange range) {
+    std::string html;
+    for (int i = 1; i <= form.questionCount; ++i) {
+        int a = 0, b = 0;
+        do {
+            a = form.draw(range.span, range.base);
+            b = form.draw(range.span, range.base);
+        } while (a == b);
+        const long long lcm = static_cast<long long>(a) * b / gcd(a, b);
+        html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最小公倍数 = " +
+                answerField(i, to_string(lcm)) + "<br><br>";
+    }
+    return html + finishButton();
+}
+
+std::string wordProblemPage(int topic) {
+    for (const WordProblem& problem : kWordProblems) {
+        if (problem.topic == topic) return std::string(problem.question) + kRevealButton + "<br><br>";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string divisorWordProblemAnswer(int topic) {
+    for (const WordProblem& problem : kWordProblems) {
+        if (problem.topic == topic) return problem.answer;
+    }
+    return "";
+}
+
+void buildDivisorSheet(Form1& form, int topic, Sheet& sheet) {
+    switch (topic) {
+        case 7001: sheet.html += ContentStore::text("Text16"); break;
+        case 7002: sheet.html += divisorDrill(form, {49, 2}); break;      // 2..50
+        case 7003: sheet.html += divisorDrill(form, {191, 10}); break;    // 10..200
+        case 7004: sheet.html += divisorDrill(form, {1000, 1}); break;    // 1..1000
+        case 7005:
+        case 7006: sheet.html += wordProblemPage(topic); break;
+        case 8001: sheet.html += ContentStore::text("Text17"); break;
+        case 8002: sheet.html += multipleDrill(form, {11, 2}); break;     // 2..12
+        case 8003: sheet.html += multipleDrill(form, {25, 6}); break;     // 6..30
+        case 8004: sheet.html += multipleDrill(form, {250, 60}); break;   // 60..309
+        default: break;  // 8005, the worked problems, come from the reading library
+    }
+}
 
 }  // namespace tally

@@ -1,7 +1,104 @@
+#include <set>
+#include <string>
+#include <utility>
+
+#include "library/content_store.h"
+#include "shell/form1.h"
+#include "shell/gbk.h"
 #include "sheets/families.h"
+#include "sheets/gcd.h"
 
 namespace tally {
+namespace {
 
-void buildFractionSheet(Form1&, int, Sheet&) {}
+using std::to_string;
+
+// Denominators Int(R × span) + base, by size: 2..9, 9..26, 25..104.
+struct DenominatorRange {
+    int span;
+    int base;
+};
+constexpr DenominatorRange kRanges[] = {{8, 2}, {18, 9}, {80, 25}};
+
+// Topics 5002..5013: + and - with numerators 1, then + and - with drawn ones,
+// each at the three sizes.
+struct FractionTopic {
+    bool subtraction;
+    bool anyNumerator;
+    DenominatorRange range;
+};
+
+FractionTopic fractionTopic(int topic) {
+    const int index = topic - 5002;
+    return {(index / 3) % 2 == 1, index >= 6, kRanges[index % 3]};
+}
+
+struct FractionQuestion {
+    int n1, p, n2, q;  // n1/p op n2/q
+};
+
+FractionQuestion drawQuestion(Form1& form, const FractionTopic& topic) {
+    FractionQuestion f{1, 0, 1, 0};
+    f.p = form.draw(topic.range.span, topic.range.base);
+    if (topic.anyNumerator) f.n1 = form.draw(f.p - 2, 2);
+    f.q = form.draw(topic.range.span, topic.range.base);
+    if (topic.anyNumerator) f.n2 = form.draw(f.q - 2, 2);
+    return f;
+}
+
+std::string filledTemplate(int question, const FractionQuestion& f, bool subtraction) {
+    const long long pq = static_cast<long long>(f.p) * f.q;
+    const long long sum = subtraction ? static_cast<long long>(f.n1) * f.q - static_cast<long long>(f.n2) * f.p
+                                      : static_cast<long long>(f.n1) * f.q + static_cast<long long>(f.n2) * f.p;
+    const long long g = gcd(sum, pq);
+    const std::string i = to_string(question);
+
+    std::string html = ContentStore::text("Text19");
+    html = replaceAll(html, "第几题：", questionHead(question));
+    html = replaceAll(html, "fenshupl", "fenshupl" + i);
+    html = replaceAll(html, "answerup", "answerup" + i);
+    html = replaceAll(html, "answerdown", "answerdown" + i);
+    html = replaceAll(html, "a1", to_string(f.n1));
+    html = replaceAll(html, "a3", to_string(f.n2));
+    html = replaceAll(html, "运算符", subtraction ? "-" : "+");
+    html = replaceAll(html, "a2", to_string(f.p));
+    html = replaceAll(html, "a4", to_string(f.q));
+    html = replaceAll(html, "答案up", to_string(sum / g));
+    html = replaceAll(html, "答案down", to_string(pq / g));
+    return html;
+}
+
+// An addition sheet never repeats an ordered pair of denominators; once every
+// pair of different denominators is used the sheet ends early.
+class DenominatorHistory {
+public:
+    explicit DenominatorHistory(int values) : capacity_(static_cast<std::size_t>(values) * (values - 1)) {}
+    bool full() const { return used_.size() >= capacity_; }
+    bool take(int p, int q) { return p != q && used_.emplace(p, q).second; }
+
+private:
+    std::size_t capacity_;
+    std::set<std::pair<int, int>> used_;
+};
+
+bool positiveDifference(const FractionQuestion& f) {
+    return static_cast<long long>(f.n1) * f.q - static_cast<long long>(f.n2) * f.p > 0;
+}
+
+}  // namespace
+
+void buildFractionSheet(Form1& form, int topicNumber, Sheet& sheet) {
+    const FractionTopic topic = fractionTopic(topicNumber);
+    DenominatorHistory history(topic.range.span);
+    for (int i = 1; i <= form.questionCount; ++i) {
+        if (!topic.subtraction && history.full()) break;
+        FractionQuestion f = drawQuestion(form, topic);
+        while (topic.subtraction ? !positiveDifference(f) : !history.take(f.p, f.q)) {
+            f = drawQuestion(form, topic);
+        }
+        sheet.html += filledTemplate(i, f, topic.subtraction) + "<br><br>";
+    }
+    sheet.html += std::string(kFinishButton) + "<br><br>";
+}
 
 }  // namespace tally

@@ -11,4 +11,11 @@ void gradeComparison(Form1& form);
 void gradeTwentyFour(Form1& form);
 void gradeMemoryGame(Form1& form);
 
+// Hours and minutes of "$75"/"$76", the divisor word problems' reveal, the
+// pattern and four-operation sheets question by question, and fractions.
+void gradeHoursAndMinutes(Form1& form);
+void gradeRevealedAnswer(Form1& form);
+void gradeEachQuestion(Form1& form);
+void gradeFractions(Form1& form);
+
 }  // namespace tally

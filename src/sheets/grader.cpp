@@ -23,12 +23,12 @@ constexpr std::array<BranchRow, 10> kBranches = {{
     {GradeBranch::TwentyFour, gradeTwentyFour},
     {GradeBranch::MemoryGame, gradeMemoryGame},
     {GradeBranch::WordProblems, nullptr},
-    {GradeBranch::HoursAndMinutes, nullptr},
+    {GradeBranch::HoursAndMinutes, gradeHoursAndMinutes},
     {GradeBranch::Arithmetic, gradeArithmetic},
     {GradeBranch::Comparison, gradeComparison},
-    {GradeBranch::Revealed, nullptr},
-    {GradeBranch::PatternAndFourOperations, nullptr},
-    {GradeBranch::Fractions, nullptr},
+    {GradeBranch::Revealed, gradeRevealedAnswer},
+    {GradeBranch::PatternAndFourOperations, gradeEachQuestion},
+    {GradeBranch::Fractions, gradeFractions},
 }};
 
 bool startsWith(const std::string& text, const std::string& prefix) {

@@ -1,7 +1,70 @@
+#include <array>
+#include <string>
+
+#include "shell/form1.h"
 #include "sheets/families.h"
 
 namespace tally {
+namespace {
 
-void buildPatternSheet(Form1&, int, Sheet&) {}
+constexpr int kItems = 8;
+using Series = std::array<int, kItems>;
+
+constexpr const char* kPatternIntroduction =
+    "规律运算说明：请看数学讲座，对这种形式的题有专门的讲解！";
+
+// The eight items of a series; `offset` is drawn 2..9 for every topic, the
+// further steps only for the topics that need them (after the gap position).
+Series series(Form1& form, int topic, int offset) {
+    Series items{};
+    switch (topic) {
+        case 91:  // a+1, a+2, ...
+        case 92:  // a+2, a+4, ...
+            for (int k = 1; k <= kItems; ++k) items[k - 1] = offset + (topic - 90) * k;
+            break;
+        case 93: {  // one larger step, 3..9
+            const int step = form.draw(7, 3);
+            for (int k = 1; k <= kItems; ++k) items[k - 1] = offset + step * k;
+            break;
+        }
+        case 94: {  // a small and a large step taking turns
+            const int small = form.draw(4, 1);  // 1..4
+            const int large = form.draw(5, 5);  // 5..9
+            items[0] = offset;
+            for (int k = 1; k < kItems; ++k) items[k] = items[k - 1] + (k % 2 == 1 ? small : large);
+            break;
+        }
+        default: {  // 95: every item doubles the one before
+            items[0] = offset;
+            for (int k = 1; k < kItems; ++k) items[k] = items[k - 1] * 2;
+            break;
+        }
+    }
+    return items;
+}
+
+std::string patternQuestion(Form1& form, int topic, int question) {
+    const int offset = form.draw(8, 2);  // 2..9
+    const int gap = form.draw(6, 2);     // item 2..7
+    const Series items = series(form, topic, offset);
+    std::string html = questionHead(question);
+    for (int k = 1; k <= kItems; ++k) {
+        const std::string item = std::to_string(items[k - 1]);
+        html += k == gap ? answerField(question, item) + ";" : item + ";";
+    }
+    return html + "<br><br>";
+}
+
+}  // namespace
+
+void buildPatternSheet(Form1& form, int topic, Sheet& sheet) {
+    if (topic == 9) {
+        sheet.html += kPatternIntroduction;
+        return;
+    }
+    if (topic < 91 || topic > 95) return;
+    for (int i = 1; i <= form.questionCount; ++i) sheet.html += patternQuestion(form, topic, i);
+    sheet.html += std::string(kFinishButton) + "<br><br>";
+}
 
 }  // namespace tally

@@ -1,0 +1,109 @@
+#include <string>
+
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "sheets/divisor_sheets.h"
+#include "sheets/grade_branches.h"
+#include "sheets/grader.h"
+#include "sheets/number_text.h"
+#include "sheets/topic_tag.h"
+
+namespace tally {
+namespace {
+
+constexpr const char* kRight = "(√)";
+
+std::string wrongMark(const std::string& answer) { return "(×，正确答案：" + answer + ")"; }
+
+// The questions a sheet holds: fields named prefix1, prefix2, ... without a gap.
+// Counting them on the page keeps the grading right when QuestionCount was
+// changed after the sheet was written.
+int questionsOnPage(const Page& page, const std::string& prefix) {
+    int count = 0;
+    while (page.has(prefix + std::to_string(count + 1))) ++count;
+    return count;
+}
+
+// "H小时M分" split into its hours and minutes.
+struct HoursMinutes {
+    std::string hours;
+    std::string minutes;
+};
+
+HoursMinutes splitHoursMinutes(const std::string& answer) {
+    const std::string hourMark = "小时";
+    const std::size_t h = answer.find(hourMark);
+    if (h == std::string::npos) return {};
+    const std::size_t from = h + hourMark.size();
+    const std::size_t m = answer.find("分", from);
+    return {answer.substr(0, h), answer.substr(from, m == std::string::npos ? std::string::npos : m - from)};
+}
+
+// Exactly the tag; a value with more decimals than a child writes is also
+// right rounded to two decimals, with or without trailing zeros (2.67, 2.5, 3).
+bool acceptedAnswer(const std::string& typed, const std::string& tag) {
+    if (typed == tag) return true;
+    if (decimalPlaces(tag) <= 2) return false;
+    const std::string rounded = roundDecimalText(tag, 2);
+    std::string trimmed = rounded;
+    while (trimmed.back() == '0') trimmed.pop_back();
+    if (trimmed.back() == '.') trimmed.pop_back();
+    if (trimmed == "-0") trimmed = "0";
+    return typed == rounded || typed == trimmed;
+}
+
+}  // namespace
+
+void gradeHoursAndMinutes(Form1& form) {
+    Page& page = form.page();
+    const int questions = questionsOnPage(page, "answer");
+    const int points = pointsPerQuestion(questions);
+    int score = 0;
+    for (int i = 1; i <= questions; ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const std::string answer = page.tag(field);
+        const HoursMinutes expected = splitHoursMinutes(answer);
+        const bool right = page.value("r" + std::to_string(i)) == expected.hours &&
+                           page.value(field) == expected.minutes;
+        page.insertTextAfter(field, right ? kRight : wrongMark(answer));
+        if (right) score += points;
+    }
+    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+}
+
+void gradeRevealedAnswer(Form1& form) {
+    const std::string key = form.selectedKey();
+    const std::string answer = divisorWordProblemAnswer(leadingNumber(key.substr(1)));
+    if (answer.empty()) return;
+    form.page().insertHtmlAfter(
+        "finish", "<br><br>" + answer + "<br>思考用时" + std::to_string(form.thinkSeconds) + "秒！");
+}
+
+void gradeEachQuestion(Form1& form) {
+    Page& page = form.page();
+    const int questions = questionsOnPage(page, "answer");
+    for (int i = 1; i <= questions; ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const std::string tag = page.tag(field);
+        page.insertTextAfter(field, acceptedAnswer(page.value(field), tag) ? kRight : wrongMark(tag));
+    }
+    page.insertHtmlAfter("finish", thinkTimeLine(form.thinkSeconds));
+}
+
+void gradeFractions(Form1& form) {
+    Page& page = form.page();
+    const int questions = questionsOnPage(page, "answerup");
+    const int points = pointsPerQuestion(questions);
+    int score = 0;
+    for (int i = 1; i <= questions; ++i) {
+        const std::string up = "answerup" + std::to_string(i);
+        const std::string down = "answerdown" + std::to_string(i);
+        const bool right = page.value(up) == page.tag(up) && page.value(down) == page.tag(down);
+        const std::string mark = right ? kRight : wrongMark(page.tag(up) + "/" + page.tag(down));
+        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(mark));
+        if (right) score += points;
+    }
+    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+}
+
+}  // namespace tally

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "sheets/families.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+using test::Harness;
+
+// Independent answers: the largest number dividing both, the smallest
+// multiple of a that b divides.
+long largestCommonDivisor(long a, long b) {
+    long d = std::min(a, b);
+    while (a % d != 0 || b % d != 0) --d;
+    return d;
+}
+
+long smallestCommonMultiple(long a, long b) {
+    long m = a;
+    while (m % b != 0) m += a;
+    return m;
+}
+
+TEST(DivisorSheets, DrillAnswersAndRanges) {
+    const struct {
+        int topic;
+        long low, high;
+    } cases[] = {{7002, 2, 50}, {7003, 10, 200}, {7004, 1, 1000}, {8002, 2, 12}, {8003, 6, 30}, {8004, 60, 309}};
+    const std::regex line(R"(第(\d+)题：(\d+)和(\d+)的最(大公约|小公倍)数 =  <input class=text name=answer(\d+) type=text size=7 tag=(\d+)><br><br>)");
+    for (const auto& c : cases) {
+        Harness h;
+        h.form->questionCount = 50;
+        Sheet sheet;
+        buildDivisorSheet(*h.form, c.topic, sheet);
+        const bool divisor = c.topic < 8000;
+        int questions = 0;
+        for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {
+            const std::smatch& m = *it;
+            EXPECT_EQ(std::stoi(m[1]), ++questions);
+            EXPECT_EQ(m[5], m[1]);
+            EXPECT_EQ(m[4], divisor ? "大公约" : "小公倍");
+            const long a = std::stol(m[2]), b = std::stol(m[3]), answer = std::stol(m[6]);
+            EXPECT_NE(a, b);
+            EXPECT_TRUE(a >= c.low && a <= c.high && b >= c.low && b <= c.high) << m[0];
+            EXPECT_EQ(answer, divisor ? largestCommonDivisor(a, b) : smallestCommonMultiple(a, b)) << m[0];
+            EXPECT_TRUE(!divisor || answer > 1) << m[0];
+        }
+        EXPECT_EQ(questions, 50) << c.topic;
+        EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
+    }
+}
+
+TEST(DivisorSheets, RedrawsEqualAndCoprimeDivisorPairsButNotCoprimeMultiples) {
+    Harness h;
+    h.form->questionCount = 1;
+    for (int n : {12, 12, 7, 9, 12, 18}) h.random.push((n - 2 + 0.5) / 49);
+    Sheet divisors;
+    buildDivisorSheet(*h.form, 7002, divisors);
+    EXPECT_EQ(divisors.html.find("第1题：12和18的最大公约数 =  <input class=text name=answer1 type=text size=7 tag=6>"), 0u);
+    for (int n : {7, 7, 7, 9}) h.random.push((n - 2 + 0.5) / 11);
+    Sheet multiples;
+    buildDivisorSheet(*h.form, 8002, multiples);
+    EXPECT_EQ(multiples.html.find("第1题：7和9的最小公倍数 =  <input class=text name=answer1 type=text size=7 tag=63>"), 0u);
+}
+
+TEST(DivisorSheets, WordProblemAnswersAreRevealedWithTheThinkTime) {
+    const struct {
+        const char* key;
+        const char* answer;
+    } cases[] = {{"q7005", "每段最长6米，一共可以截成12段"}, {"q7006", "正方形边长最长12米，能分成15个"}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.click(c.key, "约数和倍数");
+        EXPECT_NE(h.page.bodyHtml().find("value=查看答案"), std::string::npos);
+        h.tick(1, 17);
+        h.finish();
+        EXPECT_NE(h.page.bodyText().find(std::string(c.answer) + "思考用时17秒！"), std::string::npos) << h.page.bodyText();
+        EXPECT_FALSE(h.form->timers.enabled(1));
+    }
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "sheets/families.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+using test::Harness;
+
+// The uniform value that makes Int(R × span) + base give `value`.
+double pick(int value, double span, int base) { return (value - base + 0.5) / span; }
+
+std::string build(Harness& h, int topic) {
+    Sheet sheet;
+    buildTimeSheet(*h.form, topic, sheet);
+    return sheet.html;
+}
+
+TEST(TimeSheets, ExampleLinesAndTheLargestAnswer) {
+    Harness h;
+    h.form->questionCount = 1;
+    h.random.push(pick(2, 8, 2));
+    h.random.push(pick(5, 59, 1));
+    EXPECT_EQ(build(h, 71).find("第1题：2小时5分= <input class=text name=answer1 type=text size=7 tag=125>分<br><br>"), 0u);
+    for (int k = 0; k < 3; ++k) h.random.push(0.9999999);
+    EXPECT_EQ(build(h, 74).find("第1题：108小时59分59秒= <input class=text name=answer1 type=text size=7 tag=392399>秒"), 0u);
+    h.random.push(pick(61, 9939, 61));
+    EXPECT_EQ(build(h, 76).find("第1题：61分= <input class=text name=r1 type=text size=7 tag=1小时1分>小时"
+                                " <input class=text name=answer1 type=text size=7 tag=1小时1分>分<br><br>"),
+              0u);
+    EXPECT_EQ(build(h, 77), "");  // the clock is not a sheet
+}
+
+// Every answer recomputed from the times the question shows.
+TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
+    const struct {
+        int topic, minHours, maxHours;
+    } cases[] = {{71, 2, 9}, {72, 11, 108}, {73, 1, 8}, {74, 11, 108}};
+    const std::regex line(R"(第(\d+)题：(\d+)小时(\d+)分(?:(\d+)秒)?= <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>)");
+    for (const auto& c : cases) {
+        Harness h;
+        h.form->questionCount = 50;
+        const std::string html = build(h, c.topic);
+        int questions = 0;
+        for (std::sregex_iterator it(html.begin(), html.end(), line), end; it != end; ++it) {
+            const std::smatch& m = *it;
+            EXPECT_EQ(std::stoi(m[1]), ++questions);
+            EXPECT_EQ(m[5], m[1]);
+            const int hours = std::stoi(m[2]), minutes = std::stoi(m[3]);
+            EXPECT_TRUE(hours >= c.minHours && hours <= c.maxHours && minutes >= 1 && minutes <= 59) << m[0];
+            const int expected = c.topic <= 72 ? hours * 60 + minutes : (hours * 60 + minutes) * 60 + std::stoi(m[4]);
+            EXPECT_EQ(std::stoi(m[6]), expected) << m[0];
+        }
+        EXPECT_EQ(questions, 50) << c.topic;
+    }
+}
+
+// "$75"/"$76": hours in r<i>, minutes in answer<i>; only both right score.
+TEST(TimeSheets, MinutesToHoursAreJudgedOnBothFields) {
+    Harness h;
+    h.start();
+    h.form->questionCount = 4;
+    for (int minutes : {61, 125, 600, 999}) h.random.push(pick(minutes, 939, 61));
+    h.click("q75", "时间转换");
+    const char* typed[][2] = {{"1", "1"}, {"2", "2小时5分"}, {"10", "0"}, {"15", "39"}};
+    for (int i = 0; i < 4; ++i) {
+        h.type("r" + std::to_string(i + 1), typed[i][0]);
+        h.type("answer" + std::to_string(i + 1), typed[i][1]);
+    }
+    h.tick(1, 9);
+    h.finish();
+    const std::string text = h.page.bodyText();
+    for (const char* line : {"第1题：61分= 小时 (√)分", "第2题：125分= 小时 (×，正确答案：2小时5分)分",
+                             "第3题：600分= 小时 (√)分", "第4题：999分= 小时 (×，正确答案：16小时39分)分",
+                             "你的得分是50分，用时9秒！"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in " << text;
+    }
+}
+
+}  // namespace
+}  // namespace tally
