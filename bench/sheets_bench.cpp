@@ -1,0 +1,101 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+#include "sheets/families.h"
+#include "sheets/grade_branches.h"
+
+// One sheet of every time, comparison, pattern, fraction, divisor and
+// four-operation topic at 50 questions, and the grading of a fraction sheet.
+// The whole-result division topics ("{9006", "{9007") reject most draws and
+// are the ones to watch.
+
+namespace tally {
+namespace {
+
+class QuietWindow : public UserInterface, public TimerPort, public Clock {
+public:
+    void message(const std::string&, const std::string&) override {}
+    void bringToFront(Pane) override {}
+    void navigate(Pane, const std::string&) override {}
+    void playSound(const std::string&) override {}
+    void setStatus(const std::string&) override {}
+    void treeChanged() override {}
+    void clockChanged() override {}
+    void runLoginDialog(LoginDialog&) override {}
+    void runPasswordDialog(PasswordDialog&) override {}
+    void runOptionsDialog(OptionsDialog&) override {}
+    void print() override {}
+    void timerChanged(int, bool, int) override {}
+    TimeOfDay now() const override { return {}; }
+};
+
+struct Window {
+    QuietWindow quiet;
+    HtmlPage page;
+    SeededRandom random{20240611};
+    FsDataDirectory data{"."};
+    Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
+    Window() { form.questionCount = 50; }
+};
+
+using Builder = void (*)(Form1&, int, Sheet&);
+
+void sheet(benchmark::State& state, Builder build, int topic) {
+    Window window;
+    for (auto _ : state) {
+        Sheet page;
+        build(window.form, topic, page);
+        benchmark::DoNotOptimize(page.html);
+    }
+}
+
+// A 50-question fraction sheet with every answer typed in, the last one wrong.
+void fractionGrading(benchmark::State& state) {
+    Window window;
+    Sheet built;
+    buildFractionSheet(window.form, 5003, built);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.page.setBody(built.html);
+        for (int i = 1; i <= 50; ++i) {
+            for (const char* part : {"answerup", "answerdown"}) {
+                const std::string name = part + std::to_string(i);
+                window.page.setValue(name, i == 50 ? "0" : window.page.tag(name));
+            }
+        }
+        state.ResumeTiming();
+        gradeFractions(window.form);
+    }
+}
+
+const bool registered = [] {
+    const struct {
+        const char* family;
+        Builder build;
+        std::vector<int> topics;
+    } families[] = {
+        {"time", buildTimeSheet, {71, 72, 73, 74, 75, 76, 78}},
+        {"compare", buildCompareSheet, {81, 82, 83, 84}},
+        {"pattern", buildPatternSheet, {91, 92, 93, 94, 95}},
+        {"fraction", buildFractionSheet, {5002, 5003, 5004, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012, 5013}},
+        {"divisor", buildDivisorSheet, {7001, 7002, 7003, 7004, 7005, 7006, 8001, 8002, 8003, 8004}},
+        {"four", buildFourOperationSheet, {9001, 9002, 9003, 9004, 9005, 9006, 9007, 9008, 9009}},
+    };
+    for (const auto& f : families) {
+        for (int topic : f.topics) {
+            const std::string name = std::string("Sheet/") + f.family + "/" + std::to_string(topic);
+            benchmark::RegisterBenchmark(name.c_str(), sheet, f.build, topic)->Unit(benchmark::kMicrosecond);
+        }
+    }
+    benchmark::RegisterBenchmark("Grade/fraction/50", fractionGrading)->Unit(benchmark::kMicrosecond);
+    return true;
+}();
+
+}  // namespace
+}  // namespace tally
