@@ -1,0 +1,17 @@
+#include "sheets/decimal_text.h"
+
+namespace tally {
+
+std::string tenthsText(long long tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string hundredthsText(long long hundredths) {
+    const std::string whole = std::to_string(hundredths / 100);
+    const long long cents = hundredths % 100;
+    if (cents == 0) return whole;
+    if (cents % 10 == 0) return whole + "." + std::to_string(cents / 10);
+    return whole + "." + std::to_string(cents / 10) + std::to_string(cents % 10);
+}
+
+}  // namespace tally
