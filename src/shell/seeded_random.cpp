@@ -1,5 +1,8 @@
 #include "shell/seeded_random.h"
 
+#include <chrono>
+#include <random>
+
 namespace tally {
 namespace {
 
@@ -29,6 +32,12 @@ std::uint64_t SeededRandom::nextBits() {
     state_[2] ^= t;
     state_[3] = rotateLeft(state_[3], 45);
     return result;
+}
+
+std::uint64_t freshSeed() {
+    std::random_device device;
+    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return (static_cast<std::uint64_t>(device()) << 32) ^ static_cast<std::uint64_t>(ticks);
 }
 
 }  // namespace tally
