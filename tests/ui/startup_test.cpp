@@ -75,7 +75,10 @@ TEST(Startup, ClosingTheLoginWindowLogsNobodyInAndStartUpGoesOn) {
     ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; }));
     const QString introduction = QString::fromStdString(app->page().bodyText());
     EXPECT_FALSE(introduction.isEmpty());
-    ASSERT_TRUE(waitFor([&] { return squeezed(evalJs(*app, "document.body.innerText").toString()) == squeezed(introduction); }));
+    ASSERT_TRUE(waitFor([&] {
+        return squeezed(evalJs(*app, "document.body ? document.body.innerText : ''").toString()) ==
+               squeezed(introduction);
+    }));
 }
 
 TEST(Startup, TabClicksRebuildTheTreeWithoutOpeningANode) {
