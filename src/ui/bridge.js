@@ -126,10 +126,11 @@
     generation: function () {
       return generation;
     },
-    // Tells the host again that this document is ready (after a reload).
+    // Tells the host that this document is still here (a navigation away
+    // from it was refused).
     announce: function () {
       if (host) {
-        host.ready();
+        host.resume();
       }
     }
   };

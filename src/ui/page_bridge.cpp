@@ -78,10 +78,19 @@ void PageBridge::onChange(const PageChange& change) {
     if (ready_) flush();
 }
 
-// A new document replaces whatever the view showed: it gets the model's whole
-// body once its bridge is ready.
-void PageBridge::onLoadStarted() {
-    ready_ = false;
+// While a navigation runs, changes wait: they would reach a document that is
+// going away.
+void PageBridge::onLoadStarted() { ready_ = false; }
+
+// A refused or failed navigation leaves the old document and its bridge in
+// place: it takes the changes that waited.
+void PageBridge::onLoadFinished() {
+    if (!ready_) view_.runJavaScript("window.tallyBridge && window.tallyBridge.announce();");
+}
+
+// A new document's bridge is ready: it gets the model's whole body, which
+// holds every change made so far.
+void PageBridge::ready() {
     queue_ = QJsonArray();
     if (bodyWritten_) {
         PageChange snapshot;
@@ -90,14 +99,10 @@ void PageBridge::onLoadStarted() {
         snapshot.text = page_.bodyHtml();
         queue_.append(toJson(snapshot));
     }
+    resume();
 }
 
-// A document whose bridge spoke before this host listened says so again.
-void PageBridge::onLoadFinished() {
-    if (!ready_) view_.runJavaScript("window.tallyBridge && window.tallyBridge.announce();");
-}
-
-void PageBridge::ready() {
+void PageBridge::resume() {
     ready_ = true;
     flush();
 }

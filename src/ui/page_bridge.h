@@ -15,8 +15,8 @@ class Form1;
 // Keeps WebBrowser1 a picture of the page model: every change of the model is
 // replayed into the view, in order, through the bridge script; what the child
 // does in the view comes back over the web channel as events of Form1. Changes
-// made while the view is (re)loading wait until the bridge in the new document
-// says it is ready.
+// made while the view is loading wait; a new document starts from the model's
+// whole body.
 class PageBridge : public QObject {
     Q_OBJECT
 
@@ -32,8 +32,10 @@ public:
     static QString resolveName(const HtmlPage& page, int index, const QString& name, const QString& id);
 
 public slots:
-    // Called by the bridge script.
+    // Called by the bridge script: a new document is ready, or the document
+    // that stayed after a refused navigation is ready again.
     void ready();
+    void resume();
     void input(int generation, int index, const QString& name, const QString& id, const QString& value);
     void click(int generation, int index, const QString& name, const QString& id);
     void mouseDown(int generation);

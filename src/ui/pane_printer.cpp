@@ -11,7 +11,17 @@
 
 namespace tally {
 
-PanePrinter::PanePrinter(MainWindow& window) : QObject(&window), window_(window) {}
+PanePrinter::PanePrinter(MainWindow& window) : QObject(&window), window_(window) {
+    connect(&window_.browser(Pane::WebBrowser1), &QWebEngineView::printFinished, this, [this] { busy_ = false; });
+    connect(&window_.browser(Pane::WebBrowser2), &QWebEngineView::printFinished, this, [this] { busy_ = false; });
+}
+
+PanePrinter::~PanePrinter() {
+    // A print still running writes to its printer from the view's worker
+    // thread: the printer is left to the end of the process rather than pulled
+    // from under it.
+    if (busy_) static_cast<void>(pagePrinter_.release());
+}
 
 void PanePrinter::print() {
     if (busy_) return;  // the view prints one page at a time
@@ -23,18 +33,13 @@ void PanePrinter::print() {
 }
 
 void PanePrinter::printPage(QWebEngineView& view) {
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get(), &window_);
     dialog.setObjectName("PrintDialog");
     if (dialog.exec() != QDialog::Accepted) return;
     busy_ = true;
-    // The printer must live until the view has finished with it.
-    auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(&view, &QWebEngineView::printFinished, this, [this, printer, connection](bool) {
-        busy_ = false;
-        disconnect(*connection);
-    });
-    view.print(printer.get());
+    pagePrinter_ = std::move(printer);
+    view.print(pagePrinter_.get());
 }
 
 void PanePrinter::printWidget(QWidget& widget) {

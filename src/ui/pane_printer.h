@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
+#include <memory>
 
+class QPrinter;
 class QWebEngineView;
 class QWidget;
 
@@ -15,12 +17,16 @@ class PanePrinter : public QObject {
 
 public:
     explicit PanePrinter(MainWindow& window);
+    ~PanePrinter() override;
     void print();
     bool busy() const { return busy_; }
 
 private:
     MainWindow& window_;
     bool busy_ = false;
+    // The printer of the last page: the view's print worker may still be
+    // closing it after it reports the end, so it is kept until the next print.
+    std::unique_ptr<QPrinter> pagePrinter_;
 
     void printPage(QWebEngineView& view);
     void printWidget(QWidget& widget);

@@ -6,7 +6,13 @@
 
 #include "ui/desktop_app.h"
 
+#include <ostream>
+
 class QDialog;
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 class QWebEngineView;
 
 namespace tally::testing {
