@@ -34,7 +34,6 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
 
     list1_->addItem(LoginDialog::kAdvancedItem);
     list1_->addItem(LoginDialog::kStudentItem);
-    list1_->setFixedHeight(list1_->sizeHintForRow(0) * 2 + 2 * list1_->frameWidth() + 4);
     text2_->setEchoMode(QLineEdit::Password);
     command2_->setDefault(true);
     command2_->setAutoDefault(true);
@@ -46,6 +45,9 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
     layout->addWidget(text2_);
     layout->addWidget(label2);
     layout->addWidget(command2_, 0, Qt::AlignRight);
+    // Both items in full, measured in the dialog's font.
+    list1_->setFixedHeight(list1_->sizeHintForRow(0) * 2 + 2 * list1_->frameWidth() + 4);
+    list1_->setMinimumWidth(list1_->sizeHintForColumn(0) + 2 * list1_->frameWidth() + 8);
 
     connect(list1_, &QListWidget::currentRowChanged, this, &LoginForm::choose);
     connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) { dialog_.password = text.toStdString(); });

@@ -17,6 +17,7 @@
 #include <cstdio>
 
 #include "page/html_page.h"
+#include "shell/form1.h"
 #include "shell/login_dialog.h"
 #include "ui/desktop_app.h"
 #include "ui/login_form.h"
@@ -29,6 +30,9 @@ namespace tally {
 namespace {
 
 constexpr int kPauseMs = 400;
+// Boxes and dialogs stay open past the next command's pause, so a `shot` right
+// after the command that opened one shows it.
+constexpr int kAnswerMs = 1000;
 constexpr int kPollMs = 50;
 
 QString jsString(const QString& text) {
@@ -68,8 +72,7 @@ std::optional<QStringList> ScriptRunner::read(const QString& path) {
 
 void ScriptRunner::begin() {
     app_.ui().setModalWatcher([this](QDialog& dialog) { watch(dialog); });
-    // The first command waits for start-up (and its login dialog) to be over.
-    schedule(kPauseMs * 2);
+    schedule(kPollMs);
 }
 
 void ScriptRunner::print(const QString& line) {
@@ -81,9 +84,9 @@ void ScriptRunner::print(const QString& line) {
 void ScriptRunner::watch(QDialog& dialog) {
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
         print("message: " + box->windowTitle() + "|" + box->text());
-        QTimer::singleShot(kPauseMs, box, &QMessageBox::accept);
+        QTimer::singleShot(kAnswerMs, box, &QMessageBox::accept);
     } else if (qobject_cast<LoginForm*>(&dialog)) {
-        QTimer::singleShot(kPauseMs, &dialog, [this, &dialog] { answerLogin(dialog); });
+        QTimer::singleShot(kAnswerMs, &dialog, [this, &dialog] { answerLogin(dialog); });
     } else {
         print("dialog: " + dialog.windowTitle());
     }
@@ -102,9 +105,17 @@ void ScriptRunner::answerLogin(QDialog& dialog) {
 
 void ScriptRunner::schedule(int delayMs) { QTimer::singleShot(delayMs, this, &ScriptRunner::step); }
 
+// Start-up is over once the login dialog has closed and the start page has
+// replaced help.htm; a command before that would be overwritten by it.
+bool ScriptRunner::startUpOver() {
+    const Form1& form = app_.form();
+    return !QApplication::activeModalWidget() && !form.tree.nodes().empty() && !form.timers.enabled(3);
+}
+
 void ScriptRunner::step() {
+    if (!started_) started_ = startUpOver();
     // A replay still running into the view would make the next command race it.
-    if (!app_.bridge().idle()) {
+    if (!started_ || !app_.bridge().idle()) {
         schedule(kPollMs);
         return;
     }

@@ -19,7 +19,8 @@ class DesktopApp;
 //   js CODE           runs JavaScript in WebBrowser1 and prints a result
 //   finish            clicks the page's finish button in the view
 //   wait MS | shot FILE.png | close | quit
-// Message boxes are printed and answered OK; `close` closes an open dialog.
+// Message boxes are printed and answered OK a moment later; `close` closes an
+// open dialog, and `shot` while one is open pictures the dialog.
 class ScriptRunner : public QObject {
     Q_OBJECT
 
@@ -36,9 +37,11 @@ private:
     QStringList lines_;
     int next_ = 0;
     std::optional<QString> loginAnswer_;
+    bool started_ = false;
 
     void watch(QDialog& dialog);
     void answerLogin(QDialog& dialog);
+    bool startUpOver();
     void step();
     void schedule(int delayMs);
     // Runs one command; returns the pause before the next, or -1 to stop.
