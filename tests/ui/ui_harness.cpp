@@ -34,15 +34,23 @@ void onNextDialog(std::function<void(QDialog&)> answer) {
     poll->start(20);
 }
 
-std::unique_ptr<DesktopApp> makeApp() {
+namespace {
+
+AppOptions repositoryData() {
     AppOptions options;
     options.dataDir = TALLYMOO_DATA_DIR;
     options.seed = 20240611;
-    return std::make_unique<DesktopApp>(options);
+    return options;
 }
 
-std::unique_ptr<DesktopApp> startLoggedIn(const QString& password) {
-    auto app = makeApp();
+}  // namespace
+
+std::unique_ptr<DesktopApp> makeApp() { return std::make_unique<DesktopApp>(repositoryData()); }
+
+std::unique_ptr<DesktopApp> startLoggedIn(const QString& password) { return startLoggedIn(password, repositoryData()); }
+
+std::unique_ptr<DesktopApp> startLoggedIn(const QString& password, const AppOptions& options) {
+    auto app = std::make_unique<DesktopApp>(options);
     bool answered = false;
     onNextDialog([&answered, password](QDialog& dialog) {
         auto* login = qobject_cast<LoginForm*>(&dialog);

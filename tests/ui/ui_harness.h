@@ -32,6 +32,7 @@ std::unique_ptr<DesktopApp> makeApp();
 // controls: the advanced item with this password, or the student item when
 // the password is empty. Waits until start-up is over and the view is ready.
 std::unique_ptr<DesktopApp> startLoggedIn(const QString& password);
+std::unique_ptr<DesktopApp> startLoggedIn(const QString& password, const AppOptions& options);
 
 // Runs JavaScript in the view and waits for its result.
 QVariant evalJs(QWebEngineView& view, const QString& code);
