@@ -63,7 +63,8 @@ void DesktopApp::wire() {
                      [&form](const QString& key) { form.clickNode(key.toStdString()); });
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
-    QObject::connect(&clock, &ClockPanel::checkClicked, &window, [&form](bool ticked) { form.clickClockCheck(ticked); });
+    QObject::connect(&clock, &ClockPanel::checkClicked, &window,
+                     [&form](bool ticked) { form.clickClockCheck(ticked); });
     QObject::connect(&clock.picture(), &ClockPicture::resized, &window,
                      [&form](double width, double height) { form.resizeClock(width, height); });
 }

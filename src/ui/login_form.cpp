@@ -50,7 +50,8 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
     list1_->setMinimumWidth(list1_->sizeHintForColumn(0) + 2 * list1_->frameWidth() + 8);
 
     connect(list1_, &QListWidget::currentRowChanged, this, &LoginForm::choose);
-    connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) { dialog_.password = text.toStdString(); });
+    connect(text2_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { dialog_.password = text.toStdString(); });
     connect(command2_, &QPushButton::clicked, this, &LoginForm::confirm);
 
     // A parent opens the dialog to type the password at once.

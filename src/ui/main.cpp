@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <memory>
 #include <optional>
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
     }
 
     tally::DesktopApp desktop(*options);
+    if (!QFileInfo::exists(QDir(desktop.dataRoot()).filePath("help.htm"))) {
+        err << "tallymoo: no start page in " << desktop.dataRoot() << " (give the data directory with --data DIR)\n";
+        err.flush();
+    }
     std::unique_ptr<tally::ScriptRunner> runner;
     if (script) {
         runner = std::make_unique<tally::ScriptRunner>(desktop, *script);

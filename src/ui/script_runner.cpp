@@ -166,11 +166,7 @@ int ScriptRunner::execute(const QString& command, const QString& args) {
         }
     } else if (command == "set") {
         const int blank = args.indexOf(' ');
-        const QString name = blank < 0 ? args : args.left(blank);
-        const QString value = blank < 0 ? QString() : args.mid(blank + 1);
-        runJs("(function(el){ if (!el) return 'error: no element " + name + "'; el.value = " + jsString(value) +
-                  "; el.dispatchEvent(new Event('input', {bubbles: true})); })" + "(" + jsElement(name) + ")",
-              true);
+        typeInto(blank < 0 ? args : args.left(blank), blank < 0 ? QString() : args.mid(blank + 1));
     } else if (command == "finish") {
         runJs("(function(el){ if (!el) return 'error: no element finish'; el.click(); })(" + jsElement("finish") + ")",
               true);
@@ -186,6 +182,13 @@ int ScriptRunner::execute(const QString& command, const QString& args) {
         print("error: unknown command " + command);
     }
     return kPauseMs;
+}
+
+// Types as a child does: the value, then the input event the bridge reports.
+void ScriptRunner::typeInto(const QString& name, const QString& value) {
+    runJs("(function (el) { if (!el) return " + jsString("error: no element " + name) + "; el.value = " +
+              jsString(value) + "; el.dispatchEvent(new Event('input', {bubbles: true})); })(" + jsElement(name) + ")",
+          true);
 }
 
 void ScriptRunner::runJs(const QString& code, bool printResult) {

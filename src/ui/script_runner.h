@@ -47,6 +47,7 @@ private:
     // Runs one command; returns the pause before the next, or -1 to stop.
     int execute(const QString& command, const QString& args);
     void shot(const QString& file);
+    void typeInto(const QString& name, const QString& value);
     void runJs(const QString& code, bool print);
     void print(const QString& line);
 };

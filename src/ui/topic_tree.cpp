@@ -39,15 +39,16 @@ TopicTree::TopicTree(QWidget* parent)
 QString TopicTree::keyOf(const QTreeWidgetItem* item) { return item ? item->data(0, kKeyRole).toString() : QString(); }
 
 void TopicTree::rebuild(const TreeModel& model) {
-    // When the model only grew, what the child opened stays open.
+    // When the model only grew (a list was loaded into it), what the child
+    // opened stays open; a rebuild shows the model's expansion alone.
     QSet<QString> openInView;
-    bool grew = topLevelItemCount() > 0;
-    for (QTreeWidgetItemIterator it(this); *it && grew; ++it) {
-        const TopicNode* node = model.find(keyOf(*it).toStdString());
-        if (!node) grew = false;
+    int shown = 0;
+    bool grew = true;
+    for (QTreeWidgetItemIterator it(this); *it; ++it, ++shown) {
+        if (!model.find(keyOf(*it).toStdString())) grew = false;
         if ((*it)->isExpanded()) openInView.insert(keyOf(*it));
     }
-    if (!grew) openInView.clear();
+    if (!grew || shown == 0 || static_cast<int>(model.nodes().size()) <= shown) openInView.clear();
 
     const QSignalBlocker quiet(this);
     clear();

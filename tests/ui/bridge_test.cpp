@@ -71,11 +71,11 @@ TEST_F(Bridge, EveryKindOfChangeIsReplayedIntoTheView) {
         EXPECT_TRUE(waitForJs(*app, cases[i].readBack, cases[i].expected)) << "case " << i;
     }
     // The view's elements still line up with the model's after the insertions.
-    for (const char* name : {"spanguan", "mark", "answer1", "R1"}) {
-        const QString position = QString("Array.prototype.indexOf.call(document.body.getElementsByTagName('*'), %1)")
-                                     .arg("document.getElementsByName('" + QString(name) + "')[0] || document.getElementById('" +
-                                          QString(name) + "')");
-        EXPECT_EQ(evalJs(*app, position).toInt(), page.elementIndex(name)) << name;
+    for (const QString name : {"spanguan", "mark", "answer1", "R1"}) {
+        const QString element =
+            "document.getElementsByName('" + name + "')[0] || document.getElementById('" + name + "')";
+        const QString position = "Array.prototype.indexOf.call(document.body.getElementsByTagName('*'), " + element + ")";
+        EXPECT_EQ(evalJs(*app, position).toInt(), page.elementIndex(name.toStdString())) << name.toStdString();
     }
 }
 

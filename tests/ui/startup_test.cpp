@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -76,6 +77,20 @@ TEST(Startup, ClosingTheLoginWindowLogsNobodyInAndStartUpGoesOn) {
     const QString introduction = QString::fromStdString(app->page().bodyText());
     EXPECT_FALSE(introduction.isEmpty());
     ASSERT_TRUE(waitFor([&] {
+        return squeezed(evalJs(*app, "document.body ? document.body.innerText : ''").toString()) ==
+               squeezed(introduction);
+    }));
+}
+
+TEST(Startup, WithoutTheStartPageFileTheIntroductionStillShows) {
+    QTemporaryDir empty;
+    AppOptions options;
+    options.dataDir = empty.path();
+    auto app = startLoggedIn("", options);
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; }));
+    const QString introduction = QString::fromStdString(app->page().bodyText());
+    EXPECT_TRUE(waitFor([&] {
         return squeezed(evalJs(*app, "document.body ? document.body.innerText : ''").toString()) ==
                squeezed(introduction);
     }));

@@ -103,7 +103,8 @@ bool waitForJs(DesktopApp& app, const QString& code, const QVariant& expected) {
 bool writeBodyAndWait(DesktopApp& app, const std::string& html) {
     app.form().writeBody(html);
     const int generation = app.page().generation();
-    return waitForJs(app, QString("!!window.tallyBridge && window.tallyBridge.generation() === %1").arg(generation), true);
+    const QString shown = QString("!!window.tallyBridge && window.tallyBridge.generation() === %1").arg(generation);
+    return waitForJs(app, shown, true);
 }
 
 QString jsString(const QString& text) {

@@ -117,12 +117,16 @@ TEST(Tree, RebuildShowsTheModelAndReportsNoClick) {
     ASSERT_EQ(clicks.count(), 1);
     EXPECT_EQ(clicks.at(0).at(0).toString(), "q1");
 
-    // What the child opened stays open when the model only grew.
+    // What the child opened stays open when the model only grew...
     tree.item("q1")->setExpanded(true);
     model.add({"q12", "20以内加法", "+20", "q1", 1, 2, false});
     tree.rebuild(model);
     EXPECT_TRUE(tree.item("q1")->isExpanded());
     EXPECT_NE(tree.item("q12"), nullptr);
+    // ...but a rebuild of the same nodes (the tab clicked again) closes it.
+    tree.rebuild(model);
+    EXPECT_FALSE(tree.item("q1")->isExpanded());
+    EXPECT_TRUE(tree.item("q2")->isExpanded());
 }
 
 TEST(Clock, SpinnersAndCheckBoxReachTheModel) {
