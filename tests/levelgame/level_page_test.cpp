@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "levelgame/level_page.h"
+#include "levelgame/level_pairs.h"
 #include "levelgame/level_run.h"
+#include "support/harness.h"
 
 namespace tally {
 namespace {
 
 TEST(LevelPageTest, SetupPageChecksTheChosenDifficulty) {
-    const std::string n1 = "<input type=radio name=n1 value=V2 tag=容易>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>";
-    const std::string n2 = "<input type=radio name=n2 value=V2 tag=中等>中级算术魔法师：7秒一道题&nbsp;&nbsp;<br>";
-    const std::string n3 = "<input type=radio name=n3 value=V2 tag=较难>高级算术魔法师：5秒一道题&nbsp;&nbsp;<br>";
-    auto checked = [](std::string radio) { return radio.insert(radio.find('>'), " checked"); };
-    const std::string head = "难度选择：<br><br>";
-    EXPECT_EQ(levelSetupPage(9000), head + checked(n1) + n2 + n3);
-    EXPECT_EQ(levelSetupPage(7000), head + n1 + checked(n2) + n3);
-    EXPECT_EQ(levelSetupPage(5000), head + n1 + n2 + checked(n3));
-    EXPECT_EQ(levelStartNotice(9000), "<br><br>9秒后开始算术闯关，做好准备哦。");
-    EXPECT_EQ(levelStartNotice(7000), "<br><br>7秒后开始算术闯关，做好准备哦。");
-    EXPECT_EQ(levelStartNotice(5000), "<br><br>5秒后开始算术闯关，做好准备哦。");
+    EXPECT_EQ(levelSetupPage(7000),
+              "难度选择：<br><br>"
+              "<input type=radio name=n1 value=V2 tag=容易>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>"
+              "<input type=radio name=n2 value=V2 tag=中等 checked>中级算术魔法师：7秒一道题&nbsp;&nbsp;<br>"
+              "<input type=radio name=n3 value=V2 tag=较难>高级算术魔法师：5秒一道题&nbsp;&nbsp;<br>");
 }
 
 TEST(LevelPageTest, QuestionPage) {
@@ -32,40 +28,55 @@ TEST(LevelPageTest, QuestionPage) {
               "<input type=radio name=R2 value=V1 tag=5>5&nbsp;&nbsp;"
               "<input type=radio name=R3 value=V1 tag=6>6&nbsp;&nbsp;"
               "<input type=radio name=R4 value=V1 tag=7>7&nbsp;&nbsp;");
-}
-
-TEST(LevelPageTest, SmallAnswersGiveChoicesBelowOne) {
-    LevelQuestion q = levelQuestion(kLevelDivision, {1, 9});
+    // Small answers give choices below one.
+    q = levelQuestion(kLevelDivision, {1, 9});
     q.shift = 3;
-    const std::string page = levelQuestionPage(q);
-    EXPECT_NE(page.find("9÷9="), std::string::npos);
-    EXPECT_NE(page.find("name=R1 value=V1 tag=-2>-2&nbsp;&nbsp;"), std::string::npos);
-    EXPECT_NE(page.find("name=R4 value=V1 tag=1>1&nbsp;&nbsp;"), std::string::npos);
+    EXPECT_NE(levelQuestionPage(q).find("9÷9= <input class=text name=answerguoguan type=text size=7 tag=1><br><br>"
+                                        "<input type=radio  name=R1 value=V1 tag=-2>-2&nbsp;&nbsp;"),
+              std::string::npos);
 }
 
 TEST(LevelPageTest, PassedPageShowsTheRewardsOfAllOperations) {
-    struct Case {
-        std::array<int, 4> counters;
-        const char* rewards;
-    };
-    const Case cases[] = {
-        {{1, 0, 0, 0}, "<br><br><img src=g1.gif>"},
+    const std::pair<std::array<int, 4>, const char*> cases[] = {
         {{0, 2, 0, 0}, "<br><br><img src=g2.gif>"},
         {{2, 1, 0, 0}, "<br><br><img src=g1.gif><br><br><img src=g2.gif>"},
-        {{3, 0, 0, 0}, "<br><br><img src=g3.gif>"},
         {{0, 7, 1, 2}, "<br><br><img src=g1.gif><br><br><img src=g2.gif><br><br><img src=g3.gif>"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(levelPassedPage(5, c.counters), std::string("做好准备！第 5关开始了！") + c.rewards);
+    for (const auto& [counters, rewards] : cases) {
+        EXPECT_EQ(levelPassedPage(5, counters), std::string("做好准备！第 5关开始了！") + rewards);
     }
 }
 
-TEST(LevelPageTest, OperationOfTheGameKey) {
-    EXPECT_EQ(levelOperation("511102"), kLevelAddition);
-    EXPECT_EQ(levelOperation("511103"), kLevelSubtraction);
-    EXPECT_EQ(levelOperation("511104"), kLevelMultiplication);
-    EXPECT_EQ(levelOperation("511105"), kLevelDivision);
-    for (const char* other : {"000", "511101", "511106", "5111", ""}) EXPECT_EQ(levelOperation(other), -1) << other;
+// A source stuck on one value: the draw must still come back.
+class StuckRandom : public RandomSource {
+public:
+    explicit StuckRandom(double value) : value_(value) {}
+    double next() override { return value_; }
+
+private:
+    double value_;
+};
+
+TEST(LevelPairsTest, APairOverTheLimitStaysInTheListAndNoDrawHangs) {
+    test::ScriptedRandom random;
+    for (double value : {0.9, 0.9, 0.34, 0.8, 0.9, 0.9, 0.23, 0.7}) random.push(value);  // 9x9, 4x8, 9x9, 3x7
+    std::string used;
+    LevelPair pair = drawLevelPair(random, kLevelDivision, 31, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(3, 7));
+    EXPECT_EQ(used, "|99||48||37|");
+
+    // Stuck on the only pair of a tiny range, already used: the list starts anew.
+    StuckRandom low(0.0);
+    used = "|21|";
+    pair = drawLevelPair(low, kLevelAddition, 3, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(2, 1));
+    EXPECT_EQ(used, "|21|");
+    // Stuck on 9 x 9, over the limit: the first free pair under the limit.
+    StuckRandom high(0.999);
+    used = "|11|";
+    pair = drawLevelPair(high, kLevelMultiplication, 31, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(1, 2));
+    EXPECT_EQ(used, "|11||99||12|");
 }
 
 }  // namespace
