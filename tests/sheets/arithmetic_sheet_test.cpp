@@ -1,236 +1,156 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
 #include <functional>
-#include <optional>
 #include <regex>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "sheets/arithmetic.h"
+#include "sheets/arithmetic_draw.h"
+#include "sheets/drill_forms.h"
+#include "sheets/sheet.h"
 #include "support/harness.h"
 
-// Properties of many generated sheets per topic, read back from the page the
-// way a pupil sees it: the question text and the answer fields' tags.
+// Many sheets per topic, read back as the pupil sees them: every answer is
+// recomputed from the question text, never from the generator's variables.
+// Then exact lines from scripted draws, and limits that run out of pairs.
 
 namespace tally {
 namespace {
 
 using test::Harness;
+using test::ScriptedRandom;
 
-constexpr int kSheets = 40;
-
-// The text of every question of the page, blanks and line breaks removed:
+// The question texts of the page, blanks and line breaks removed:
 // "第3题：<br>&nbsp;7<br>&nbsp;+15..." reads "7+15---------".
 std::vector<std::string> questionTexts(const HtmlPage& page) {
     std::string text;
     const std::string all = page.bodyText();
     for (size_t i = 0; i < all.size(); ++i) {
-        if (all.compare(i, 2, "\xC2\xA0") == 0) {
-            ++i;
-        } else if (all[i] != ' ' && all[i] != '\n' && all[i] != '\r' && all[i] != '\t') {
-            text += all[i];
-        }
+        if (all.compare(i, 2, "\xC2\xA0") == 0) ++i;
+        else if (!std::isspace(static_cast<unsigned char>(all[i]))) text += all[i];
     }
-    std::vector<std::string> questions;
-    for (int i = 1;; ++i) {
-        const std::string head = "第" + std::to_string(i) + "题：";
-        const size_t start = text.find(head);
-        if (start == std::string::npos) break;
-        const size_t end = text.find("第" + std::to_string(i + 1) + "题：", start);
-        const size_t from = start + head.size();
-        questions.push_back(text.substr(from, end == std::string::npos ? end : end - from));
-    }
-    return questions;
+    static const std::regex head("第\\d+题：");
+    std::vector<std::string> texts(std::sregex_token_iterator(text.begin(), text.end(), head, -1),
+                                   std::sregex_token_iterator());
+    texts.erase(texts.begin());  // what comes before the first question
+    return texts;
 }
 
-long long number(const std::string& text) { return std::stoll(text); }
+using Visit = std::function<void(const std::smatch& question, int number, const std::string& answer)>;
 
-// Every question has exactly one answer field answer<i>, and nothing beyond.
-void expectAnswerFields(const HtmlPage& page, size_t questions, const std::string& where) {
-    for (size_t i = 1; i <= questions; ++i) {
-        EXPECT_EQ(page.countNamed("answer" + std::to_string(i)), 1) << where << " question " << i;
-    }
-    EXPECT_FALSE(page.has("answer" + std::to_string(questions + 1))) << where;
-    EXPECT_EQ(page.countNamed("finish"), 1) << where;
-}
-
-struct Operands {
-    long long left;
-    std::string sign;
-    long long right;
-    std::string answer;  // the tag of answer<i>
-};
-
-// Writes kSheets sheets of the topic and hands every question to `check`.
-void forEachQuestion(Harness& h, const std::string& key, int count,
-                     const std::function<void(const std::string& text, int question,
-                                              const std::set<std::string>& seen)>& visit) {
-    for (int sheet = 0; sheet < kSheets; ++sheet) {
+// Writes 40 sheets of the topic, checks their fields and that no question
+// repeats, and hands every question, matched against `shape`, to `visit`.
+void forEachQuestion(Harness& h, const std::string& key, int count, const std::regex& shape,
+                     const Visit& visit) {
+    for (int sheet = 0; sheet < 40; ++sheet) {
         h.form->questionCount = count;
         h.click(key);
         const auto texts = questionTexts(h.page);
         ASSERT_EQ(texts.size(), static_cast<size_t>(count)) << key;
-        expectAnswerFields(h.page, texts.size(), key);
-        std::set<std::string> seen;
-        for (size_t i = 0; i < texts.size(); ++i) {
-            visit(texts[i], static_cast<int>(i + 1), seen);
-            seen.insert(texts[i]);
+        EXPECT_FALSE(h.page.has("answer" + std::to_string(count + 1))) << key;
+        EXPECT_EQ(h.page.countNamed("finish"), 1) << key;
+        EXPECT_EQ(std::set<std::string>(texts.begin(), texts.end()).size(), texts.size()) << key;
+        for (int i = 1; i <= count; ++i) {
+            SCOPED_TRACE(key + (": " + texts[i - 1]));
+            const std::string field = "answer" + std::to_string(i);
+            EXPECT_EQ(h.page.countNamed(field), 1);
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(texts[i - 1], m, shape));
+            visit(m, i, h.page.tag(field));
         }
     }
 }
 
-std::optional<Operands> parseNormal(const HtmlPage& page, const std::string& text, int question) {
-    static const std::regex line(R"(^(\d+)(\+|-|×|÷)(\d+)=$)");
-    std::smatch m;
-    if (!std::regex_match(text, m, line)) return std::nullopt;
-    return Operands{number(m[1]), m[2], number(m[3]), page.tag("answer" + std::to_string(question))};
-}
+const std::regex kNormal(R"((\d+)(\+|-|×|÷)(\d+)=)");
 
+long long number(const std::ssub_match& text) { return std::stoll(text.str()); }
 int digits(long long value) { return static_cast<int>(std::to_string(value).size()); }
 
-struct SumCase {
-    const char* key;
-    const char* sign;
-    int limit;
-    int bandLow;  // the first draw of a sum lies at or above this
-};
-
-const SumCase kSumCases[] = {
-    {"q11", "+", 10, 2},     {"q17", "+", 20, 10},     {"q12", "+", 50, 20},
-    {"q13", "+", 100, 50},   {"q14", "+", 500, 100},   {"q15", "+", 1000, 500},
-    {"q16", "+", 5000, 1000}, {"q21", "-", 10, 2},     {"q27", "-", 20, 10},
-    {"q22", "-", 50, 20},    {"q23", "-", 100, 50},    {"q24", "-", 500, 100},
-    {"q25", "-", 1000, 500}, {"q26", "-", 5000, 1000},
-};
-
 TEST(ArithSheets, SumsAndDifferencesStayInTheirLimitAndBand) {
+    // Keys q1<digit> and q2<digit>; the first draw of a sum lies at or above bandLow.
+    const struct { char digit; int limit, bandLow; } limits[] = {
+        {'1', 10, 2}, {'7', 20, 10}, {'2', 50, 20}, {'3', 100, 50}, {'4', 500, 100}, {'5', 1000, 500}, {'6', 5000, 1000}};
     Harness h;
     h.start();
-    for (const SumCase& c : kSumCases) {
-        const int count = c.limit == 10 ? 20 : 50;
-        int belowBand = 0;
-        forEachQuestion(h, c.key, count, [&](const std::string& text, int i, const auto& seen) {
-            const auto q = parseNormal(h.page, text, i);
-            ASSERT_TRUE(q) << c.key << ": " << text;
-            EXPECT_EQ(q->sign, c.sign) << c.key;
-            EXPECT_FALSE(seen.count(text)) << c.key << " repeats " << text;
-            // Addition asks t + u for the sum s, subtraction s - t for the difference u.
-            const bool add = q->sign == "+";
-            const long long whole = add ? q->left + q->right : q->left;
-            const long long part = add ? q->right : q->left - q->right;
-            EXPECT_EQ(q->answer, std::to_string(add ? whole : part)) << c.key << ": " << text;
-            EXPECT_GE(whole, 2) << c.key << ": " << text;
-            EXPECT_LE(whole, c.limit - 1) << c.key << ": " << text;
-            EXPECT_GE(q->right, 1) << c.key << ": " << text;
-            EXPECT_GE(part, 1) << c.key << ": " << text;
-            // The first question cannot repeat anything, so it keeps the band;
-            // later ones leave it only when they replace a repeat.
-            if (i == 1) {
-                EXPECT_GE(whole, c.bandLow) << c.key << ": " << text;
-            }
-            belowBand += whole < c.bandLow;
-        });
-        // Repeats are rare among hundreds of pairs, less so among the 135 of limit 20.
-        EXPECT_LT(belowBand, kSheets * count / (c.limit == 20 ? 4 : 20)) << c.key;
+    for (const std::string family : {"q1", "q2"}) {
+        for (const auto& c : limits) {
+            const bool add = family == "q1";
+            const int count = c.limit == 10 ? 20 : 50;
+            int belowBand = 0;
+            const auto check = [&](const std::smatch& m, int i, const std::string& answer) {
+                EXPECT_EQ(m[2], add ? "+" : "-");
+                // Addition asks t + u for the sum s, subtraction s - t for the difference u.
+                const long long a = number(m[1]), b = number(m[3]);
+                const long long whole = add ? a + b : a, part = add ? b : a - b;
+                EXPECT_EQ(answer, std::to_string(add ? whole : part));
+                EXPECT_TRUE(whole <= c.limit - 1 && b >= 1 && part >= 1);
+                // The first question cannot repeat, so it keeps the band; later
+                // ones leave it only when they replace a repeat.
+                EXPECT_TRUE(i > 1 || whole >= c.bandLow);
+                belowBand += whole < c.bandLow;
+            };
+            forEachQuestion(h, family + c.digit, count, kNormal, check);
+            // Repeats are rare among hundreds of pairs, less so among the 135 of limit 20.
+            EXPECT_LT(belowBand, 40 * count / (c.limit == 20 ? 4 : 20)) << family << c.digit;
+        }
     }
 }
 
-struct ProductCase {
-    const char* key;
-    int limit;
-    int minProduct;
-    std::function<bool(int, int)> digitsFit;
-};
-
-TEST(ArithSheets, ProductsKeepTheirBandsAndDigitRules) {
-    const auto oneByOne = [](int a, int b) { return a == 1 && b == 1; };
-    const auto oneByTwo = [](int a, int b) { return (a == 1 && b == 2) || (a == 2 && b == 1); };
-    const auto twoByTwo = [](int a, int b) { return a == 2 && b == 2; };
-    const auto noOneByOneToThree = [](int a, int b) { return a * b >= 4; };
-    const auto bothLong = [](int a, int b) { return a >= 2 && b >= 2; };
-    const ProductCase cases[] = {
-        {"q31", 81, 4, oneByOne},           {"q32", 100, 4, oneByTwo},
-        {"q38", 250, 100, oneByTwo},        {"q39", 251, 100, twoByTwo},
-        {"q33", 500, 250, oneByTwo},        {"q37", 501, 250, twoByTwo},
-        {"q34", 1000, 500, noOneByOneToThree}, {"q35", 5000, 1000, bothLong},
-        {"q36", 10000, 5000, bothLong},
+// Each sheet is asked in a form its operation lacks (all but the decimal one
+// for products), which must give the normal line.
+TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
+    using DigitRule = bool (*)(int, int);
+    const DigitRule any = [](int, int) { return true; };
+    const DigitRule oneByOne = [](int a, int b) { return a == 1 && b == 1; };
+    const DigitRule oneByTwo = [](int a, int b) { return a + b == 3; };
+    const DigitRule twoByTwo = [](int a, int b) { return a == 2 && b == 2; };
+    const DigitRule bothLong = [](int a, int b) { return a >= 2 && b >= 2; };
+    const DigitRule notBelowFour = [](int a, int b) { return a * b >= 4; };
+    // The product (the dividend) lies in [low, limit]; `fits` takes the factors' digit counts.
+    const struct { const char* key; int limit, low; DigitRule fits; } cases[] = {
+        {"q31", 81, 4, oneByOne},       {"q32", 100, 4, oneByTwo},        {"q38", 250, 100, oneByTwo},
+        {"q39", 251, 100, twoByTwo},    {"q33", 500, 250, oneByTwo},      {"q37", 501, 250, twoByTwo},
+        {"q34", 1000, 500, notBelowFour}, {"q35", 5000, 1000, bothLong},  {"q36", 10000, 5000, bothLong},
+        {"q41", 81, 4, oneByOne},       {"q42", 100, 50, any},            {"q43", 500, 100, any},
+        {"q44", 1000, 500, any},        {"q45", 5000, 1000, any},         {"q46", 10000, 5000, any},
     };
+    const DrillForm forms[] = {DrillForm::Normal, DrillForm::Vertical, DrillForm::Inequality, DrillForm::Decimal};
     Harness h;
     h.start();
-    for (const ProductCase& c : cases) {
-        forEachQuestion(h, c.key, 50, [&](const std::string& text, int i, const auto& seen) {
-            const auto q = parseNormal(h.page, text, i);
-            ASSERT_TRUE(q) << c.key << ": " << text;
-            EXPECT_EQ(q->sign, "×") << c.key;
-            EXPECT_FALSE(seen.count(text)) << c.key << " repeats " << text;
-            const long long product = q->left * q->right;
-            EXPECT_EQ(q->answer, std::to_string(product)) << c.key << ": " << text;
-            EXPECT_GE(q->left, 2) << text;
-            EXPECT_GE(q->right, 2) << text;
-            EXPECT_GE(product, c.minProduct) << c.key << ": " << text;
-            EXPECT_LE(product, c.limit) << c.key << ": " << text;
-            EXPECT_TRUE(c.digitsFit(digits(q->left), digits(q->right))) << c.key << ": " << text;
-        });
-    }
-}
-
-TEST(ArithSheets, DivisionsComeOutEvenWithinTheirBands) {
-    const struct {
-        const char* key;
-        int limit;
-        int minDividend;
-    } cases[] = {{"q41", 81, 4},     {"q42", 100, 50},    {"q43", 500, 100},
-                 {"q44", 1000, 500}, {"q45", 5000, 1000}, {"q46", 10000, 5000}};
-    Harness h;
-    h.start();
+    int index = 0;
     for (const auto& c : cases) {
-        forEachQuestion(h, c.key, 50, [&](const std::string& text, int i, const auto& seen) {
-            const auto q = parseNormal(h.page, text, i);
-            ASSERT_TRUE(q) << c.key << ": " << text;
-            EXPECT_EQ(q->sign, "÷") << c.key;
-            EXPECT_FALSE(seen.count(text)) << c.key << " repeats " << text;
-            ASSERT_GE(q->right, 2) << text;
-            EXPECT_EQ(q->left % q->right, 0) << c.key << ": " << text;
-            const long long quotient = q->left / q->right;
-            EXPECT_EQ(q->answer, std::to_string(quotient)) << c.key << ": " << text;
-            EXPECT_GE(quotient, 2) << text;
-            EXPECT_GE(q->left, c.minDividend) << c.key << ": " << text;
-            EXPECT_LE(q->left, c.limit) << c.key << ": " << text;
-            if (c.limit == 81) {
-                EXPECT_TRUE(quotient < 10 && q->right < 10) << text;
-            }
+        const bool times = c.key[1] == '3';
+        h.form->drillForm = forms[index++ % (times ? 3 : 4)];
+        forEachQuestion(h, c.key, 50, kNormal, [&](const std::smatch& m, int, const std::string& answer) {
+            EXPECT_EQ(m[2], times ? "×" : "÷");
+            const long long a = number(m[1]), b = number(m[3]);
+            ASSERT_GE(b, 2);
+            // A division shows the product first: quotient × divisor.
+            const long long factor = times ? a : a / b, product = times ? a * b : a;
+            EXPECT_EQ(product, factor * b);  // a division comes out even
+            EXPECT_EQ(answer, std::to_string(times ? product : factor));
+            EXPECT_GE(factor, 2);
+            EXPECT_TRUE(product >= c.low && product <= c.limit);
+            EXPECT_TRUE(c.fits(digits(factor), digits(b)));
         });
     }
 }
 
-TEST(ArithSheets, VerticalLinesAnswerTheirColumnsAndAlignTheDigits) {
+TEST(ArithSheets, VerticalLinesAnswerTheirColumns) {
     Harness h;
     h.start();
     h.form->drillForm = DrillForm::Vertical;
-    static const std::regex column(R"(^(\d+)(\+|-)(\d+)-{9}$)");
+    const std::regex column(R"((\d+)(\+|-)(\d+)-{9})");
     for (const char* key : {"q11", "q13", "q16", "q21", "q25"}) {
-        forEachQuestion(h, key, 20, [&](const std::string& text, int i, const auto&) {
-            std::smatch m;
-            ASSERT_TRUE(std::regex_match(text, m, column)) << key << ": " << text;
-            const long long upper = number(m[1]);
-            const long long lower = number(m[3]);
-            const long long answer = m[2] == "+" ? upper + lower : upper - lower;
-            EXPECT_EQ(h.page.tag("answer" + std::to_string(i)), std::to_string(answer)) << text;
-            EXPECT_GE(answer, 1) << text;
+        forEachQuestion(h, key, 20, column, [&](const std::smatch& m, int, const std::string& answer) {
+            const long long a = number(m[1]), b = number(m[3]);
+            EXPECT_EQ(answer, std::to_string(m[2] == "+" ? a + b : a - b));
         });
-        // Right-aligned: both operand lines hold as many characters, the
-        // lower one counting its sign.
-        static const std::regex lines(R"(题：<br>((?:&nbsp;)+)(\d+)<br>((?:&nbsp;)+)(?:\+|-)(\d+)<br>)");
-        const std::string html = h.page.bodyHtml();
-        int checked = 0;
-        for (std::sregex_iterator it(html.begin(), html.end(), lines), end; it != end; ++it) {
-            const auto& m = *it;
-            EXPECT_EQ(m[1].length() / 6 + m[2].length(), m[3].length() / 6 + 1 + m[4].length())
-                << key << ": " << m[0];
-            ++checked;
-        }
-        EXPECT_EQ(checked, 20) << key;
     }
 }
 
@@ -238,79 +158,139 @@ TEST(ArithSheets, InequalityAnswersAreTheLargestWholeNumberThatFits) {
     Harness h;
     h.start();
     h.form->drillForm = DrillForm::Inequality;
-    static const std::regex inequality(R"(^(\d+)(\+|-)(<|>)(\d+)$)");
+    const std::regex inequality(R"((\d+)(\+<|->)(\d+))");
     for (const char* key : {"q11", "q17", "q14", "q21", "q23", "q26"}) {
-        forEachQuestion(h, key, 20, [&](const std::string& text, int i, const auto&) {
-            std::smatch m;
-            ASSERT_TRUE(std::regex_match(text, m, inequality)) << key << ": " << text;
-            const std::string visible = h.page.tag("Qanswer" + std::to_string(i));
-            EXPECT_EQ(h.page.tag("answer" + std::to_string(i)), visible) << text;
-            EXPECT_EQ(h.page.attribute("answer" + std::to_string(i), "type"), "hidden") << text;
-            const long long a = number(m[1]);
-            const long long b = number(m[4]);
-            const long long x = number(visible);
-            ASSERT_GE(x, 0) << text;
+        forEachQuestion(h, key, 20, inequality, [&](const std::smatch& m, int i, const std::string& answer) {
+            EXPECT_EQ(h.page.tag("Qanswer" + std::to_string(i)), answer);
+            EXPECT_EQ(h.page.attribute("answer" + std::to_string(i), "type"), "hidden");
             // t + x < s, or s - x > u: x fits and x + 1 no longer does.
-            const auto holds = [&](long long v) { return m[2] == "+" ? a + v < b : a - v > b; };
-            EXPECT_EQ(m[3], m[2] == "+" ? "<" : ">") << text;
-            EXPECT_TRUE(holds(x)) << key << ": " << text << " x=" << x;
-            EXPECT_FALSE(holds(x + 1)) << key << ": " << text << " x=" << x;
+            const long long a = number(m[1]), b = number(m[3]), x = std::stoll(answer);
+            const auto holds = [&](long long v) { return m[2] == "+<" ? a + v < b : a - v > b; };
+            EXPECT_TRUE(x >= 0 && holds(x) && !holds(x + 1)) << "x=" << x;
         });
     }
 }
 
-// "12.3" in hundredths, refusing anything but digits with an optional fraction.
-long long hundredths(const std::string& text) {
-    const size_t dot = text.find('.');
-    const std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
-    long long value = std::stoll(text.substr(0, dot)) * 100;
-    if (!fraction.empty()) value += std::stoll(fraction) * (fraction.size() == 1 ? 10 : 1);
-    return value;
-}
+long long hundredths(const std::string& text) { return std::llround(std::stod(text) * 100); }
 
 TEST(ArithSheets, DecimalAnswersAreExactAndWrittenPlainly) {
     Harness h;
     h.start();
     h.form->drillForm = DrillForm::Decimal;
-    static const std::regex decimal(R"(^([0-9.]+)(\+|-|×|÷)([0-9.]+)=$)");
-    static const std::regex oneDecimal(R"(^(0|[1-9]\d*)\.\d$)");
-    static const std::regex product(R"(^(0|[1-9]\d*)(\.\d?[1-9])?$)");
-    static const std::regex operand(R"(^[1-9]\d*\.[1-9]$)");
-    for (const char* key : {"q11", "q16", "q21", "q26", "q31", "q36", "q34"}) {
-        forEachQuestion(h, key, 20, [&](const std::string& text, int i, const auto&) {
-            std::smatch m;
-            ASSERT_TRUE(std::regex_match(text, m, decimal)) << key << ": " << text;
-            const std::string answer = h.page.tag("answer" + std::to_string(i));
-            const long long a = hundredths(m[1]);
-            const long long b = hundredths(m[3]);
+    const std::regex line(R"(([0-9.]+)(\+|-|×)([0-9.]+)=)");
+    const std::regex tenths(R"((0|[1-9]\d*)\.\d)"), factor(R"([1-9]\d*\.[1-9])");
+    const std::regex exact(R"((0|[1-9]\d*)(\.\d?[1-9])?)");  // no trailing zero
+    for (const char* key : {"q11", "q16", "q21", "q26", "q31", "q34", "q36"}) {
+        forEachQuestion(h, key, 20, line, [&](const std::smatch& m, int, const std::string& answer) {
+            const std::string a = m[1], b = m[3];
             if (m[2] == "×") {
-                EXPECT_TRUE(std::regex_match(m[1].str(), operand)) << text;
-                EXPECT_TRUE(std::regex_match(m[3].str(), operand)) << text;
-                EXPECT_TRUE(std::regex_match(answer, product)) << text << " " << answer;
-                EXPECT_EQ(hundredths(answer) * 100, a * b) << text << " " << answer;
+                EXPECT_TRUE(std::regex_match(a, factor) && std::regex_match(b, factor));
+                EXPECT_TRUE(std::regex_match(answer, exact)) << answer;
+                EXPECT_EQ(hundredths(answer) * 100, hundredths(a) * hundredths(b)) << answer;
             } else {
-                for (const std::string& part : {m[1].str(), m[3].str(), answer}) {
-                    EXPECT_TRUE(std::regex_match(part, oneDecimal)) << text << " " << answer;
-                }
-                EXPECT_EQ(hundredths(answer), m[2] == "+" ? a + b : a - b) << text << " " << answer;
-                EXPECT_GE(hundredths(answer), 20) << text;
+                for (const std::string& part : {a, b, answer}) EXPECT_TRUE(std::regex_match(part, tenths)) << part;
+                const long long sum = m[2] == "+" ? hundredths(a) + hundredths(b) : hundredths(a) - hundredths(b);
+                EXPECT_EQ(hundredths(answer), sum) << answer;
+                EXPECT_GE(sum, 20);
             }
         });
     }
 }
 
-TEST(ArithSheets, DivisionAndMultiplicationIgnoreFormsTheyDoNotHave) {
-    Harness h;
-    h.start();
-    const std::pair<const char*, DrillForm> cases[] = {
-        {"q41", DrillForm::Decimal},  {"q46", DrillForm::Vertical},
-        {"q31", DrillForm::Vertical}, {"q35", DrillForm::Inequality},
+std::string drill(const std::string& task, const std::string& answer) {
+    return "第1题：" + task + " <input class=text name=answer1 type=text size=7 tag=" + answer + "><br><br>";
+}
+
+TEST(ArithSheets, LinesOfTheDrillForms) {
+    using enum Operation;
+    const std::pair<std::string, std::string> cases[] = {
+        // Vertical: the shorter operand padded, the sign counting as a digit.
+        {verticalLine(Add, 1, {22, 7}), "第1题：<br>&nbsp;&nbsp;&nbsp;7<br>&nbsp;+15<br>---------<br>"
+                                        " <input class=text  name=answer1 type=text size=7 tag=22><br><br>"},
+        {verticalLine(Subtract, 1, {999, 1}), "第1题：<br>&nbsp;999<br>&nbsp;&nbsp;-1<br>---------<br>"
+                                              " <input class=text  name=answer1 type=text size=7 tag=998><br><br>"},
+        // Inequalities with no room (u = 1, t = 1) answer 0.
+        {inequalityLine(Add, 1, {5, 4}), "第1题：4+<input class=text name=Qanswer1 type=text size=7 tag=0><5"
+                                         "<input name=answer1 type=hidden size=7 tag=0><br><br>"},
+        {inequalityLine(Subtract, 1, {5, 1}), "第1题：5-<input class=text name=Qanswer1 type=text size=7 tag=0>>4"
+                                              "<input name=answer1 type=hidden size=7 tag=0><br><br>"},
+        // Decimals: products exact without trailing zeros, a 0.x operand, an x.0 difference.
+        {decimalLine(Multiply, 1, {2, 4}, 5, 4), drill("2.5×4.4=", "11")},
+        {decimalLine(Multiply, 1, {2, 4}, 3, 5), drill("2.3×4.5=", "10.35")},
+        {decimalLine(Add, 1, {5, 4}, 2, 8), drill("4.8+0.4=", "5.2")},
+        {decimalLine(Subtract, 1, {7, 2}, 3, 3), drill("7.3-2.3=", "5.0")},
     };
-    for (const auto& [key, form] : cases) {
-        h.form->drillForm = form;
-        forEachQuestion(h, key, 10, [&](const std::string& text, int i, const auto&) {
-            EXPECT_TRUE(parseNormal(h.page, text, i)) << key << ": " << text;
-        });
+    for (const auto& [line, expected] : cases) EXPECT_EQ(line, expected);
+}
+
+// The random value that makes Int(R × span) + base come out as `value`.
+double pick(int value, double span, int base) { return (value - base + 0.5) / span; }
+
+TEST(ArithSheets, RejectedPairsAreDrawnAgainWhole) {
+    // A repeat is drawn again without the band (limit 20: sums 10..19).
+    ScriptedRandom repeat;
+    for (int k = 0; k < 2; ++k) {
+        for (double r : {0.5, 0.5, pick(15, 10, 10), pick(3, 14, 1)}) repeat.push(r);
+    }
+    for (double r : {pick(5, 18, 2), pick(2, 4, 1)}) repeat.push(r);
+    PairHistory history;
+    const OperandDraw sums(Operation::Add, 20);
+    EXPECT_EQ(sums.next(repeat, history), (OperandPair{15, 3}));
+    EXPECT_EQ(sums.next(repeat, history), (OperandPair{5, 2}));
+
+    // A pair that misses the product band or the digit rule: the last one fits.
+    const struct { Operation operation; int limit; std::vector<OperandPair> draws; } cases[] = {
+        {Operation::Multiply, 100, {{5, 6}, {12, 9}, {5, 12}}},
+        {Operation::Multiply, 10000, {{9, 900}, {100, 49}, {10, 1000}}},
+        {Operation::Divide, 100, {{3, 4}, {7, 8}}},
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random;
+        for (const OperandPair& p : c.draws) {
+            random.push(pick(p.s, c.limit / 2.0 - 2, 2));
+            random.push(pick(p.t, c.limit / 2.0 - 2, 2));
+        }
+        PairHistory none;
+        EXPECT_EQ(OperandDraw(c.operation, c.limit).next(random, none), c.draws.back()) << c.limit;
+    }
+}
+
+// Pairs of factors from 2 to `largest` with a product in [low, high] whose
+// digit counts multiply to `digitProduct` (0: any), counted one by one.
+int countFactorPairs(int largest, int low, int high, size_t digitProduct = 0) {
+    int count = 0;
+    for (int s = 2; s <= largest; ++s) {
+        for (int t = 2; t <= largest; ++t) {
+            const size_t lengths = std::to_string(s).size() * std::to_string(t).size();
+            count += s * t >= low && s * t <= high && (digitProduct == 0 || lengths == digitProduct);
+        }
+    }
+    return count;
+}
+
+// No count and no limit may hang the sheet: it stops with the pairs it has.
+TEST(ArithSheets, ASheetStopsWhenItsLimitRunsOutOfPairs) {
+    using enum Operation;
+    const struct { Operation operation; int limit, count, expected; } cases[] = {
+        {Add, 10, 40, 36},       {Subtract, 10, 100, 36},
+        {Multiply, 81, 100, countFactorPairs(40, 1, 81, 1)},
+        {Divide, 81, 100, countFactorPairs(40, 1, 81, 1)},
+        {Multiply, 251, 500, countFactorPairs(125, 100, 251, 4)},
+        {Divide, 100, 500, countFactorPairs(49, 50, 100)},
+        {Add, 2, 10, 0},         {Subtract, 0, 10, 0},    {Multiply, 4, 10, 0},
+        {Divide, 1, 10, 0},      {Multiply, 81, 0, 0},
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random(7);
+        const std::string html = arithmeticSheetHtml(random, c.operation, c.limit, DrillForm::Normal, c.count);
+        std::set<std::string> texts;
+        int count = 0;
+        for (size_t at = html.find("题："); at != std::string::npos; at = html.find("题：", at + 1), ++count) {
+            texts.insert(html.substr(at, html.find(" <input", at) - at));
+        }
+        EXPECT_EQ(count, c.expected) << c.limit;
+        EXPECT_EQ(texts.size(), static_cast<size_t>(count)) << c.limit << " repeats a question";
+        EXPECT_TRUE(html.ends_with(std::string(kFinishButton) + "<br><br>")) << c.limit;
     }
 }
 

@@ -15,13 +15,13 @@ int count(const std::string& text, const std::string& part) {
     return n;
 }
 
+// The whole page is matched, so it holds one answer field, `bj`.
 TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
-    const struct {
-        int topic, maxCamels;
-        const char* question;
-    } cases[] = {{81, 19, "多多少"}, {82, 19, "少多少"}, {83, 49, "多多少"}, {84, 49, "少多少"}};
-    const std::regex shape(R"(((?:<img src=flash/t2\.gif>)+)<p>((?:<img src=flash/t3\.gif>)+)<p>骆驼比兔子(多多少|少多少)？)"
-                           R"(<input class=text name=bj type=text size=7 tag=(\d+)><br><br>&nbsp; <input class=button )"
+    const struct { int topic, maxCamels; const char* question; } cases[] = {
+        {81, 19, "多多少"}, {82, 19, "少多少"}, {83, 49, "多多少"}, {84, 49, "少多少"}};
+    const std::regex shape(R"(((?:<img src=flash/t2\.gif>)+)<p>((?:<img src=flash/t3\.gif>)+)<p>)"
+                           R"(骆驼比兔子(多多少|少多少)？<input class=text name=bj type=text size=7 tag=(\d+)>)"
+                           R"(<br><br>&nbsp; <input class=button )"
                            R"(name=finish type=button size=7 value=提交答案 tag=十><br><br>)");
     for (const auto& c : cases) {
         test::Harness h;
@@ -33,10 +33,9 @@ TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
             ASSERT_TRUE(std::regex_match(sheet.html, m, shape)) << sheet.html;
             const int camels = count(m[1], "<img"), rabbits = count(m[2], "<img");
             EXPECT_EQ(m[3], c.question);
-            EXPECT_TRUE(camels >= 5 && camels <= c.maxCamels && rabbits >= 2) << camels << " " << rabbits;
-            EXPECT_GE(camels - rabbits, 2);
+            EXPECT_TRUE(camels >= 5 && camels <= c.maxCamels && rabbits >= 2 && camels - rabbits >= 2)
+                << camels << " " << rabbits;
             EXPECT_EQ(std::stoi(m[4]), camels - rabbits);
-            EXPECT_EQ(count(sheet.html, "<input class=text"), 1);
         }
     }
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 
 #include "sheets/families.h"
+#include "sheets/gcd.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -26,52 +28,36 @@ long smallestCommonMultiple(long a, long b) {
 }
 
 TEST(DivisorSheets, DrillAnswersAndRanges) {
-    const struct {
-        int topic;
-        long low, high;
-    } cases[] = {{7002, 2, 50}, {7003, 10, 200}, {7004, 1, 1000}, {8002, 2, 12}, {8003, 6, 30}, {8004, 60, 309}};
-    const std::regex line(R"(第(\d+)题：(\d+)和(\d+)的最(大公约|小公倍)数 =  <input class=text name=answer(\d+) type=text size=7 tag=(\d+)><br><br>)");
+    const struct { int topic; long low, high; } cases[] = {
+        {7002, 2, 50}, {7003, 10, 200}, {7004, 1, 1000}, {8002, 2, 12}, {8003, 6, 30}, {8004, 60, 309}};
+    const std::regex line(R"(第(\d+)题：(\d+)和(\d+)的最(大公约|小公倍)数 =  )"
+                          R"(<input class=text name=answer(\d+) type=text size=7 tag=(\d+)><br><br>)");
     for (const auto& c : cases) {
         Harness h;
         h.form->questionCount = 50;
         Sheet sheet;
         buildDivisorSheet(*h.form, c.topic, sheet);
         const bool divisor = c.topic < 8000;
-        int questions = 0;
+        int questions = 0, coprime = 0;
         for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {
             const std::smatch& m = *it;
-            EXPECT_EQ(std::stoi(m[1]), ++questions);
-            EXPECT_EQ(m[5], m[1]);
+            EXPECT_TRUE(std::stoi(m[1]) == ++questions && m[5] == m[1]) << m[0];
             EXPECT_EQ(m[4], divisor ? "大公约" : "小公倍");
             const long a = std::stol(m[2]), b = std::stol(m[3]), answer = std::stol(m[6]);
-            EXPECT_NE(a, b);
-            EXPECT_TRUE(a >= c.low && a <= c.high && b >= c.low && b <= c.high) << m[0];
+            EXPECT_TRUE(a != b && a >= c.low && a <= c.high && b >= c.low && b <= c.high) << m[0];
             EXPECT_EQ(answer, divisor ? largestCommonDivisor(a, b) : smallestCommonMultiple(a, b)) << m[0];
-            EXPECT_TRUE(!divisor || answer > 1) << m[0];
+            coprime += largestCommonDivisor(a, b) == 1;
         }
         EXPECT_EQ(questions, 50) << c.topic;
+        // Divisor drills draw coprime pairs again, multiple drills keep them.
+        EXPECT_EQ(coprime == 0, divisor) << c.topic;
         EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
     }
 }
 
-TEST(DivisorSheets, RedrawsEqualAndCoprimeDivisorPairsButNotCoprimeMultiples) {
-    Harness h;
-    h.form->questionCount = 1;
-    for (int n : {12, 12, 7, 9, 12, 18}) h.random.push((n - 2 + 0.5) / 49);
-    Sheet divisors;
-    buildDivisorSheet(*h.form, 7002, divisors);
-    EXPECT_EQ(divisors.html.find("第1题：12和18的最大公约数 =  <input class=text name=answer1 type=text size=7 tag=6>"), 0u);
-    for (int n : {7, 7, 7, 9}) h.random.push((n - 2 + 0.5) / 11);
-    Sheet multiples;
-    buildDivisorSheet(*h.form, 8002, multiples);
-    EXPECT_EQ(multiples.html.find("第1题：7和9的最小公倍数 =  <input class=text name=answer1 type=text size=7 tag=63>"), 0u);
-}
-
 TEST(DivisorSheets, WordProblemAnswersAreRevealedWithTheThinkTime) {
-    const struct {
-        const char* key;
-        const char* answer;
-    } cases[] = {{"q7005", "每段最长6米，一共可以截成12段"}, {"q7006", "正方形边长最长12米，能分成15个"}};
+    const struct { const char* key; const char* answer; } cases[] = {
+        {"q7005", "每段最长6米，一共可以截成12段"}, {"q7006", "正方形边长最长12米，能分成15个"}};
     for (const auto& c : cases) {
         Harness h;
         h.start();
@@ -79,9 +65,18 @@ TEST(DivisorSheets, WordProblemAnswersAreRevealedWithTheThinkTime) {
         EXPECT_NE(h.page.bodyHtml().find("value=查看答案"), std::string::npos);
         h.tick(1, 17);
         h.finish();
-        EXPECT_NE(h.page.bodyText().find(std::string(c.answer) + "思考用时17秒！"), std::string::npos) << h.page.bodyText();
+        const std::string text = h.page.bodyText();
+        EXPECT_NE(text.find(std::string(c.answer) + "思考用时17秒！"), std::string::npos) << text;
         EXPECT_FALSE(h.form->timers.enabled(1));
     }
+}
+
+// Sheets only pass positive numbers; zero and signs must still not loop or go negative.
+TEST(Gcd, ZeroNegativeNumbersAndTheRemainderText) {
+    const long cases[][3] = {{0, 0, 0}, {0, 12, 12}, {12, 0, 12}, {-4, 6, 2}, {4, -6, 2}, {-9, -12, 3}};
+    for (const auto& c : cases) EXPECT_EQ(gcd(c[0], c[1]), c[2]) << c[0] << "," << c[1];
+    EXPECT_EQ(remainderText(17, 5), "2");
+    EXPECT_EQ(remainderText(7, 0), "");
 }
 
 }  // namespace

@@ -3,73 +3,18 @@
 #include <numeric>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "sheets/expression.h"
 #include "sheets/families.h"
+#include "sheets/number_text.h"
 #include "support/harness.h"
 
 namespace tally {
 namespace {
 
 using test::Harness;
-
-// An exact fraction, to evaluate the shown texts independently of the engine.
-struct Rational {
-    long long num = 0, den = 1;
-    Rational(long long n = 0, long long d = 1) : num(n), den(d) {
-        const long long g = std::gcd(num, den);
-        if (g > 1) num /= g, den /= g;
-    }
-    Rational operator+(Rational o) const { return {num * o.den + o.num * den, den * o.den}; }
-    Rational operator-(Rational o) const { return {num * o.den - o.num * den, den * o.den}; }
-    Rational operator*(Rational o) const { return {num * o.num, den * o.den}; }
-    Rational operator/(Rational o) const { return {num * o.den, den * o.num}; }
-};
-
-// Recursive descent over whole numbers, "+", "-", "×", "÷" and brackets.
-class ShownText {
-public:
-    explicit ShownText(const std::string& text) : text_(text) {}
-    Rational value() {
-        const Rational v = sum();
-        EXPECT_EQ(at_, text_.size()) << text_;
-        return v;
-    }
-
-private:
-    const std::string& text_;
-    std::size_t at_ = 0;
-
-    bool eat(const std::string& token) {
-        if (text_.compare(at_, token.size(), token) != 0) return false;
-        at_ += token.size();
-        return true;
-    }
-    Rational sum() {
-        for (Rational v = product();;) {
-            if (eat("+")) v = v + product();
-            else if (eat("-")) v = v - product();
-            else return v;
-        }
-    }
-    Rational product() {
-        for (Rational v = factor();;) {
-            if (eat("×")) v = v * factor();
-            else if (eat("÷")) v = v / factor();
-            else return v;
-        }
-    }
-    Rational factor() {
-        if (eat("(")) {
-            const Rational v = sum();
-            EXPECT_TRUE(eat(")")) << text_;
-            return v;
-        }
-        long long n = 0;
-        while (at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_]))) n = n * 10 + (text_[at_++] - '0');
-        return {n, 1};
-    }
-};
 
 struct Shown {
     std::string text, tag;
@@ -78,11 +23,11 @@ struct Shown {
 std::vector<Shown> build(Harness& h, int topic) {
     Sheet sheet;
     buildFourOperationSheet(*h.form, topic, sheet);
-    const std::regex line(R"(第(\d+)题：([^=]*)=  <input class=text name=answer(\d+) type=text size=7 tag=([^>]*)><br><br>)");
+    const std::regex line(R"(第(\d+)题：([^=]*)=  <input class=text name=answer(\d+) type=text size=7 tag=([^>]*)>)"
+                          R"(<br><br>)");
     std::vector<Shown> questions;
     for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {
-        EXPECT_EQ(std::stoul((*it)[1]), questions.size() + 1);
-        EXPECT_EQ((*it)[3], (*it)[1]);
+        EXPECT_TRUE(std::stoul((*it)[1]) == questions.size() + 1 && (*it)[3] == (*it)[1]) << (*it)[0];
         questions.push_back({(*it)[2], (*it)[4]});
     }
     EXPECT_EQ(questions.size(), 10u);
@@ -121,43 +66,69 @@ TEST(FourOperationSheets, ExamplesOfTheRules) {
     EXPECT_EQ(product[6].text + "=" + product[6].tag, "(4+5)×(7-7)=0");
 }
 
-// Every tag against the exact value of the shown text; template shapes,
-// operand ranges, whole results and the division sheets' history.
+// The shapes of the ten questions (two per shape) with the exact value of the
+// shown numbers a, b, c, d as a fraction, worked out here in whole numbers.
+using Fraction = std::pair<long long, long long>;
+struct Shape {
+    const char* text;
+    Fraction (*value)(long long a, long long b, long long c, long long d);
+};
+constexpr Shape kDivisionShapes[] = {
+    {"(n-n)÷(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{a - b, c - d}; }},
+    {"(n+n)÷(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{a + b, c - d}; }},
+    {"(n-n×n)÷n", [](long long a, long long b, long long c, long long d) { return Fraction{a - b * c, d}; }},
+    {"(n×n)÷(n×n)", [](long long a, long long b, long long c, long long d) { return Fraction{a * b, c * d}; }},
+    {"(n+n×n)÷n", [](long long a, long long b, long long c, long long d) { return Fraction{a + b * c, d}; }},
+};
+constexpr Shape kProductShapes[] = {
+    {"n×n-n×n", [](long long a, long long b, long long c, long long d) { return Fraction{a * b - c * d, 1}; }},
+    {"n×n+n×n", [](long long a, long long b, long long c, long long d) { return Fraction{a * b + c * d, 1}; }},
+    {"(n-n)×(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a - b) * (c - d), 1}; }},
+    {"(n+n)×(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a + b) * (c - d), 1}; }},
+    {"(n+n)×(n+n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a + b) * (c + d), 1}; }},
+};
+
+// Every tag against the exact value of the shown text; shapes, operand
+// ranges, whole results and the division sheets' history.
 TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
-    const char* division[] = {"(n-n)÷(n-n)", "(n+n)÷(n-n)", "(n-n×n)÷n", "(n×n)÷(n×n)", "(n+n×n)÷n"};
-    const char* product[] = {"n×n-n×n", "n×n+n×n", "(n-n)×(n-n)", "(n+n)×(n-n)", "(n+n)×(n+n)"};
-    const struct {
-        int topic, low, high;
-        bool division, whole;
-    } cases[] = {{9005, 2, 21, true, true},   {9006, 20, 69, true, true},   {9007, 50, 149, true, true},
-                 {9008, 2, 21, true, false},  {9009, 20, 69, true, false},  {9001, 50, 149, true, false},
-                 {9002, 2, 21, false, false}, {9003, 20, 69, false, false}, {9004, 50, 149, false, false}};
-    const std::regex number(R"(\d+)");
+    const struct { int topic, low, high; bool division, whole; } cases[] = {
+        {9005, 2, 21, true, true},   {9006, 20, 69, true, true},   {9007, 50, 149, true, true},
+        {9008, 2, 21, true, false},  {9009, 20, 69, true, false},  {9001, 50, 149, true, false},
+        {9002, 2, 21, false, false}, {9003, 20, 69, false, false}, {9004, 50, 149, false, false}};
+    const std::regex number(R"(\d+)"), decimal(R"((0|[1-9]\d*)\.\d*[1-9])"), notSignificant(R"(^0\.0*|\.)");
     for (const auto& c : cases) {
         Harness h;
         for (int round = 0; round < 3; ++round) {
             std::string history;
             int i = 0;
             for (const Shown& q : build(h, c.topic)) {
-                EXPECT_EQ(std::regex_replace(q.text, number, "n"), (c.division ? division : product)[i++ / 2]);
-                std::vector<long> n;
-                for (std::sregex_iterator it(q.text.begin(), q.text.end(), number), end; it != end; ++it) n.push_back(std::stol(it->str()));
-                if (c.division && (i - 1) / 2 == 2) n[0] -= n[1] * n[2];  // shown as a + b × c
-                for (long v : n) EXPECT_TRUE(v >= c.low && v <= c.high) << q.text;
+                SCOPED_TRACE(q.text + " = " + q.tag);
+                const int index = i++ / 2;
+                const Shape& shape = (c.division ? kDivisionShapes : kProductShapes)[index];
+                EXPECT_EQ(std::regex_replace(q.text, number, "n"), shape.text);
+                std::vector<long long> n;
+                for (std::sregex_iterator it(q.text.begin(), q.text.end(), number), end; it != end; ++it) {
+                    n.push_back(std::stoll(it->str()));
+                }
+                ASSERT_EQ(n.size(), 4u);
+                auto [num, den] = shape.value(n[0], n[1], n[2], n[3]);
+                if (c.division && index == 2) n[0] -= n[1] * n[2];  // a + b × c shown as its sum
+                for (long long v : n) EXPECT_TRUE(v >= c.low && v <= c.high);
 
-                const Rational exact = ShownText(q.text).value();
-                EXPECT_GE(exact.num, 0) << q.text;
-                if (exact.den == 1) {
-                    EXPECT_EQ(q.tag, std::to_string(exact.num)) << q.text;
+                const long long g = std::gcd(num, den);
+                num /= g, den /= g;
+                EXPECT_TRUE(num >= 0 && den > 0);
+                if (den == 1) {
+                    EXPECT_EQ(q.tag, std::to_string(num));
                 } else {
-                    EXPECT_FALSE(c.whole) << q.text;
-                    const double v = static_cast<double>(exact.num) / static_cast<double>(exact.den);
-                    EXPECT_NEAR(std::stod(q.tag), v, 1e-13 * v) << q.text;
-                    EXPECT_TRUE(std::regex_match(q.tag, std::regex(R"((0|[1-9]\d*)\.\d*[1-9])"))) << q.tag;
-                    EXPECT_LE(std::regex_replace(q.tag, std::regex(R"(^0\.0*|\.)"), "").size(), 15u) << q.tag;
+                    EXPECT_FALSE(c.whole);
+                    const double v = static_cast<double>(num) / static_cast<double>(den);
+                    EXPECT_NEAR(std::stod(q.tag), v, 1e-13 * v);
+                    EXPECT_TRUE(std::regex_match(q.tag, decimal));
+                    EXPECT_LE(std::regex_replace(q.tag, notSignificant, "").size(), 15u);
                 }
                 if (c.division) {
-                    EXPECT_EQ(history.find(q.text), std::string::npos) << q.text << " inside " << history;
+                    EXPECT_EQ(history.find(q.text), std::string::npos) << "inside " << history;
                     history += q.text;
                 }
             }
@@ -168,28 +139,47 @@ TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
 // Pattern and four-operation sheets: the exact tag, or a longer decimal
 // rounded to two places; then the think time and no score.
 TEST(FourOperationSheets, MarkingAcceptsTwoDecimals) {
-    const struct {
-        const char* typed;
-        bool right;
-    } cases[] = {{"2.66666666666667", true}, {"2.67", true}, {"2.66", false}, {"2.7", false}, {"", false}, {" 2.67", false}};
-    for (const auto& c : cases) {
+    const std::pair<const char*, bool> cases[] = {
+        {"2.66666666666667", true}, {"2.67", true}, {"2.66", false}, {"2.7", false}, {"", false}, {" 2.67", false}};
+    for (const auto& [typed, right] : cases) {
         Harness h;
         h.start();
         pushFirstFour(h);
         pushOperands(h, {8, 3, 4, 3});
         h.click("q9008", "四则运算");
         h.type("answer1", "2");
-        h.type("answer5", c.typed);
+        h.type("answer5", typed);
         h.tick(1, 5);
         h.finish();
         const std::string text = h.page.bodyText();
-        const std::string mark = c.right ? "(√)" : "(×，正确答案：2.66666666666667)";
+        const std::string mark = right ? "(√)" : "(×，正确答案：2.66666666666667)";
         EXPECT_NE(text.find("第1题：(9-3)÷(5-2)=  (√)"), std::string::npos) << text;
         EXPECT_NE(text.find("第2题：(10-4)÷(5-2)=  (×，正确答案：2)"), std::string::npos) << text;
-        EXPECT_NE(text.find("第5题：(20-3×4)÷3=  " + mark), std::string::npos) << c.typed << ": " << text;
+        EXPECT_NE(text.find("第5题：(20-3×4)÷3=  " + mark), std::string::npos) << typed << ": " << text;
         EXPECT_NE(text.find("思考用时5秒！"), std::string::npos);
         EXPECT_EQ(text.find("得分"), std::string::npos);
     }
+}
+
+// The engine takes only arithmetic and reports anything else as no value, never a crash.
+TEST(Expression, ArithmeticOnlyAndNoValueForTheRest) {
+    const std::pair<const char*, double> values[] = {
+        {"2+3*4", 14}, {"(2+3)*4", 20}, {"10-4-3", 3}, {"24/4/2", 3}, {"-3+1", -2}, {"1.5*2", 3}, {" ( 1 + 2 ) ", 3}};
+    for (const auto& [text, value] : values) EXPECT_EQ(evaluateExpression(text), value) << text;
+    for (const char* text : {"", "()", "2(3)", "(1+2", "1+2)", "1..2", "3+", "*4", "1/0", "0/0", "(5-5)/(3-3)",
+                             "sin(1)", "2^3", "1e3", "_pi", "a+1", "1,5", "3%2", "1?2:3", "2×3"}) {
+        EXPECT_FALSE(evaluateExpression(text).has_value()) << text;
+    }
+}
+
+TEST(NumberText, FifteenSignificantDigitsAndRoundingToTwoDecimals) {
+    const std::pair<double, const char*> numbers[] = {
+        {-0.0, "0"}, {-12, "-12"}, {-8.0 / 3, "-2.66666666666667"}, {2.0 / 3, "0.666666666666667"}, {0.1 + 0.2, "0.3"},
+        {1e-7, "0.0000001"}, {2.9999999999999996, "3"}, {1e20, "100000000000000000000"}};
+    for (const auto& [value, text] : numbers) EXPECT_EQ(numberText(value), text) << value;
+    const std::pair<const char*, const char*> rounded[] = {
+        {"2.675", "2.68"}, {"9.999", "10.00"}, {"-0.004", "0.00"}, {"-2.666", "-2.67"}, {"1.2.3", "1.2.3"}};
+    for (const auto& [text, two] : rounded) EXPECT_EQ(roundDecimalText(text, 2), two) << text;
 }
 
 }  // namespace

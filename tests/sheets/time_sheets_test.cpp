@@ -14,7 +14,8 @@ using test::Harness;
 // The uniform value that makes Int(R × span) + base give `value`.
 double pick(int value, double span, int base) { return (value - base + 0.5) / span; }
 
-std::string build(Harness& h, int topic) {
+std::string build(Harness& h, int topic, int count) {
+    h.form->questionCount = count;
     Sheet sheet;
     buildTimeSheet(*h.form, topic, sheet);
     return sheet.html;
@@ -22,38 +23,33 @@ std::string build(Harness& h, int topic) {
 
 TEST(TimeSheets, ExampleLinesAndTheLargestAnswer) {
     Harness h;
-    h.form->questionCount = 1;
-    h.random.push(pick(2, 8, 2));
-    h.random.push(pick(5, 59, 1));
-    EXPECT_EQ(build(h, 71).find("第1题：2小时5分= <input class=text name=answer1 type=text size=7 tag=125>分<br><br>"), 0u);
-    for (int k = 0; k < 3; ++k) h.random.push(0.9999999);
-    EXPECT_EQ(build(h, 74).find("第1题：108小时59分59秒= <input class=text name=answer1 type=text size=7 tag=392399>秒"), 0u);
-    h.random.push(pick(61, 9939, 61));
-    EXPECT_EQ(build(h, 76).find("第1题：61分= <input class=text name=r1 type=text size=7 tag=1小时1分>小时"
-                                " <input class=text name=answer1 type=text size=7 tag=1小时1分>分<br><br>"),
-              0u);
-    EXPECT_EQ(build(h, 77), "");  // the clock is not a sheet
+    for (double r : {pick(2, 8, 2), pick(5, 59, 1), 0.9999999, 0.9999999, 0.9999999, pick(61, 9939, 61)}) {
+        h.random.push(r);
+    }
+    EXPECT_TRUE(build(h, 71, 1).starts_with(
+        "第1题：2小时5分= <input class=text name=answer1 type=text size=7 tag=125>分<br><br>"));
+    EXPECT_TRUE(build(h, 74, 1).starts_with(
+        "第1题：108小时59分59秒= <input class=text name=answer1 type=text size=7 tag=392399>秒"));
+    EXPECT_TRUE(build(h, 76, 1).starts_with("第1题：61分= <input class=text name=r1 type=text size=7 tag=1小时1分>小时"
+                                            " <input class=text name=answer1 type=text size=7 tag=1小时1分>分<br><br>"));
 }
 
 // Every answer recomputed from the times the question shows.
 TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
-    const struct {
-        int topic, minHours, maxHours;
-    } cases[] = {{71, 2, 9}, {72, 11, 108}, {73, 1, 8}, {74, 11, 108}};
-    const std::regex line(R"(第(\d+)题：(\d+)小时(\d+)分(?:(\d+)秒)?= <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>)");
+    const struct { int topic, minHours, maxHours; } cases[] = {{71, 2, 9}, {72, 11, 108}, {73, 1, 8}, {74, 11, 108}};
+    const std::regex line(
+        R"(第(\d+)题：(\d+)小时(\d+)分(?:(\d+)秒)?= <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>)");
     for (const auto& c : cases) {
         Harness h;
-        h.form->questionCount = 50;
-        const std::string html = build(h, c.topic);
+        const std::string html = build(h, c.topic, 50);
         int questions = 0;
         for (std::sregex_iterator it(html.begin(), html.end(), line), end; it != end; ++it) {
             const std::smatch& m = *it;
-            EXPECT_EQ(std::stoi(m[1]), ++questions);
-            EXPECT_EQ(m[5], m[1]);
+            EXPECT_TRUE(std::stoi(m[1]) == ++questions && m[5] == m[1]) << m[0];
             const int hours = std::stoi(m[2]), minutes = std::stoi(m[3]);
             EXPECT_TRUE(hours >= c.minHours && hours <= c.maxHours && minutes >= 1 && minutes <= 59) << m[0];
-            const int expected = c.topic <= 72 ? hours * 60 + minutes : (hours * 60 + minutes) * 60 + std::stoi(m[4]);
-            EXPECT_EQ(std::stoi(m[6]), expected) << m[0];
+            const int total = c.topic <= 72 ? hours * 60 + minutes : (hours * 60 + minutes) * 60 + std::stoi(m[4]);
+            EXPECT_EQ(std::stoi(m[6]), total) << m[0];
         }
         EXPECT_EQ(questions, 50) << c.topic;
     }
