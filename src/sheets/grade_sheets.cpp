@@ -3,6 +3,7 @@
 #include "page/html_page.h"
 #include "shell/form1.h"
 #include "sheets/divisor_sheets.h"
+#include "sheets/grade_arithmetic.h"
 #include "sheets/grade_branches.h"
 #include "sheets/grader.h"
 #include "sheets/number_text.h"
@@ -57,17 +58,17 @@ bool acceptedAnswer(const std::string& typed, const std::string& tag) {
 void gradeHoursAndMinutes(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answer");
-    const int points = pointsPerQuestion(questions);
-    int score = 0;
+    int right = 0;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string answer = page.tag(field);
         const HoursMinutes expected = splitHoursMinutes(answer);
-        const bool right = page.value("r" + std::to_string(i)) == expected.hours &&
+        const bool bothRight = page.value("r" + std::to_string(i)) == expected.hours &&
                            page.value(field) == expected.minutes;
-        page.insertTextAfter(field, right ? kRight : wrongMark(answer));
-        if (right) score += points;
+        page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
+        right += bothRight;
     }
+    const int score = arithmeticScore(right, questions, form.questionCount);
     page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
 }
 
@@ -93,16 +94,16 @@ void gradeEachQuestion(Form1& form) {
 void gradeFractions(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answerup");
-    const int points = pointsPerQuestion(questions);
-    int score = 0;
+    int right = 0;
     for (int i = 1; i <= questions; ++i) {
         const std::string up = "answerup" + std::to_string(i);
         const std::string down = "answerdown" + std::to_string(i);
-        const bool right = page.value(up) == page.tag(up) && page.value(down) == page.tag(down);
-        const std::string mark = right ? kRight : wrongMark(page.tag(up) + "/" + page.tag(down));
+        const bool bothRight = page.value(up) == page.tag(up) && page.value(down) == page.tag(down);
+        const std::string mark = bothRight ? kRight : wrongMark(page.tag(up) + "/" + page.tag(down));
         page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(mark));
-        if (right) score += points;
+        right += bothRight;
     }
+    const int score = arithmeticScore(right, questions, form.questionCount);
     page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
 }
 
