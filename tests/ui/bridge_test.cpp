@@ -1,119 +1,166 @@
-#include <gtest/gtest.h>
-
-#include "shell/form1.h"
-#include "ui/page_bridge.h"
+#include "ui/pane_page.h"
+#include "ui/qt_user_interface.h"
 #include "ui_harness.h"
 
 namespace tally::testing {
 namespace {
 
-class Bridge : public ::testing::Test {
-protected:
-    void SetUp() override {
-        app = startLoggedIn("238");
-        ASSERT_TRUE(app);
-    }
+const QString kAnswer1 = "document.getElementsByName('answer1')[0]";
 
-    // Types into the view's element as a child does: the value, then an input event.
-    void typeInView(const QString& name, const QString& value) {
-        evalJs(*app, "(function(el){ el.value = " + jsString(value) +
-                         "; el.dispatchEvent(new Event('input', {bubbles: true})); })(document.getElementsByName(" +
-                         jsString(name) + ")[0])");
-    }
+TEST(Bridge, ModelAndViewFollowEachOther) {
+    auto app = startLoggedIn("");
+    ASSERT_TRUE(app);
+    HtmlPage& page = app->page();
 
-    std::unique_ptr<DesktopApp> app;
-};
-
-TEST_F(Bridge, TypingInTheViewReachesTheModel) {
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>3+4=<input name=answer1 tag=7></p><p>1+1=<input name=answer2 tag=2></p>"));
-    typeInView("answer2", "2");
-    typeInView("answer1", "7");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "7"; }));
-    EXPECT_EQ(app->page().value("answer2"), "2");
-}
+    typeInView(*app, "answer2", "2");
+    ASSERT_TRUE(waitFor([&] { return page.value("answer2") == "2" && app->bridge().idle(); }))
+        << "typing did not reach the model";
+    // The child types "1", "12" and then "3" just as the model's echo of "1"
+    // reaches the view: no echo of older typing may overwrite newer typing.
+    evalJs(*app, "(function(el){ var apply = tallyBridge.apply, once = true;"
+                 " function type(v){ el.value = v; el.dispatchEvent(new Event('input', {bubbles: true})); }"
+                 " tallyBridge.apply = function(c){ apply(c); if (once) { once = false; type(el.value + '3'); } };"
+                 " type('1'); type('12'); })(" + kAnswer1 + ")");
+    EXPECT_TRUE(waitFor([&] { return page.value("answer1") == "123" && app->bridge().idle(); }))
+        << "the model has " << page.value("answer1");
+    EXPECT_EQ(evalJs(*app, kAnswer1 + ".value").toString(), "123");
+    page.setValue("answer1", "");
+    EXPECT_TRUE(waitForJs(*app, kAnswer1 + ".value", QString())) << "a value the program wrote after typing";
 
-TEST_F(Bridge, AnEchoOfOlderTypingDoesNotOverwriteNewerTyping) {
-    ASSERT_TRUE(writeBodyAndWait(*app, "<input name=answer1 tag=12>"));
-    // Three keystrokes in one go: the model's echoes of "1" and "12" arrive after "123" was typed.
-    evalJs(*app,
-           "(function(el){ ['1', '12', '123'].forEach(function(v){ el.value = v;"
-           " el.dispatchEvent(new Event('input', {bubbles: true})); }); })(document.getElementsByName('answer1')[0])");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "123"; }));
-    ASSERT_TRUE(waitFor([&] { return app->bridge().idle(); }));
-    EXPECT_EQ(evalJs(*app, "document.getElementsByName('answer1')[0].value").toString(), "123");
-    // A value the program writes still reaches the view.
-    app->page().setValue("answer1", "");
-    EXPECT_TRUE(waitForJs(*app, "document.getElementsByName('answer1')[0].value", QString()));
-}
-
-TEST_F(Bridge, EveryKindOfChangeIsReplayedIntoTheView) {
     ASSERT_TRUE(writeBodyAndWait(
         *app, "<span id=spanguan>old</span><input name=answer1 tag=5><input type=radio name=R1 id=R1>"));
-    HtmlPage& page = app->page();
     struct Case {
+        const char* kind;
         std::function<void()> change;
         QString readBack;  // JavaScript that reads the result from the view
         QVariant expected;
     };
-    const std::vector<Case> cases = {
-        {[&] { page.setValue("answer1", "42"); }, "document.getElementsByName('answer1')[0].value", "42"},
-        {[&] { page.setTag("answer1", "8"); }, "document.getElementsByName('answer1')[0].getAttribute('tag')", "8"},
-        {[&] { page.setChecked("R1", true); }, "document.getElementById('R1').checked", true},
-        {[&] { page.setInnerHtml("spanguan", "<b>新</b>"); }, "document.getElementById('spanguan').innerHTML",
-         "<b>新</b>"},
-        {[&] { page.insertTextAfter("answer1", "(√)<b>"); },
-         "document.getElementsByName('answer1')[0].nextSibling.textContent", "(√)<b>"},
-        {[&] { page.insertHtmlAfter("spanguan", "<i id=mark>好</i>"); }, "document.getElementById('mark').textContent",
-         "好"},
+    const Case cases[] = {
+        {"value", [&] { page.setValue("answer1", "42"); }, kAnswer1 + ".value", "42"},
+        {"attribute", [&] { page.setTag("answer1", "8"); }, kAnswer1 + ".getAttribute('tag')", "8"},
+        {"checked", [&] { page.setChecked("R1", true); }, "document.getElementById('R1').checked", true},
+        {"inner HTML", [&] { page.setInnerHtml("spanguan", "<b>新</b>"); },
+         "document.getElementById('spanguan').innerHTML", "<b>新</b>"},
+        {"text after", [&] { page.insertTextAfter("answer1", "(√)<b>"); }, kAnswer1 + ".nextSibling.textContent",
+         "(√)<b>"},
+        {"HTML after", [&] { page.insertHtmlAfter("spanguan", "<i id=mark>好</i>"); },
+         "document.getElementById('mark').textContent", "好"},
     };
-    for (size_t i = 0; i < cases.size(); ++i) {
-        cases[i].change();
-        EXPECT_TRUE(waitForJs(*app, cases[i].readBack, cases[i].expected)) << "case " << i;
+    for (const Case& c : cases) {
+        c.change();
+        EXPECT_TRUE(waitForJs(*app, c.readBack, c.expected)) << c.kind;
     }
     // The view's elements still line up with the model's after the insertions.
     for (const QString name : {"spanguan", "mark", "answer1", "R1"}) {
-        const QString element =
-            "document.getElementsByName('" + name + "')[0] || document.getElementById('" + name + "')";
-        const QString position = "Array.prototype.indexOf.call(document.body.getElementsByTagName('*'), " + element + ")";
+        const QString position = "Array.prototype.indexOf.call(document.body.getElementsByTagName('*'),"
+                                 " document.querySelector('[name=" + name + "], #" + name + "'))";
         EXPECT_EQ(evalJs(*app, position).toInt(), page.elementIndex(name.toStdString())) << name.toStdString();
     }
-}
 
-TEST_F(Bridge, EventsOfAnOlderPageAreDropped) {
-    ASSERT_TRUE(writeBodyAndWait(*app, "<input name=answer1>"));
-    const int old = app->page().generation();
-    ASSERT_TRUE(writeBodyAndWait(*app, "<input name=answer1>"));
-    const int index = app->page().elementIndex("answer1");
-    app->bridge().input(old, index, "answer1", "", "9");
-    EXPECT_EQ(app->page().value("answer1"), "");
-    app->bridge().input(app->page().generation(), index, "answer1", "", "9");
-    EXPECT_EQ(app->page().value("answer1"), "9");
-}
-
-TEST_F(Bridge, EnterInAnAnswerBoxMovesOnToTheNextBox) {
+    // Enter in an answer box moves on to the next box, over the buttons.
     ASSERT_TRUE(writeBodyAndWait(*app, "<input name=answer1><input type=button name=x><input name=answer2>"));
-    evalJs(*app,
-           "var a = document.getElementsByName('answer1')[0]; a.focus();"
-           "a.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true, cancelable: true}));");
+    evalJs(*app, "var a = " + kAnswer1 + "; a.focus();"
+                 "a.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter', bubbles: true, cancelable: true}));");
     EXPECT_TRUE(waitForJs(*app, "document.activeElement.name", "answer2"));
+
+    // The level game binds its radios on a mouse-down in the page and reacts
+    // to the mouse-up on one of them; the model unticks the others. Mouse
+    // events of the page before are dropped.
+    const int old = page.generation();
+    ASSERT_TRUE(app->window().tree().open("q511102"));
+    ASSERT_TRUE(waitFor([&] { return page.has("n3") && app->bridge().idle(); }));
+    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('n3')[0]", true));
+    app->bridge().mouseDown(old);
+    app->bridge().mouseUp(old, page.elementIndex("n3"), "n3", "");
+    EXPECT_EQ(app->form().msPerQuestion, 9000) << "a mouse-up on the page before reached the model";
+    evalJs(*app, "var r = document.getElementsByName('n3')[0];"
+                 "r.dispatchEvent(new MouseEvent('mousedown', {bubbles: true}));"
+                 "r.dispatchEvent(new MouseEvent('mouseup', {bubbles: true}));");
+    EXPECT_TRUE(waitFor([&] { return app->form().msPerQuestion == 5000; })) << "the difficulty did not reach the model";
+    EXPECT_TRUE(waitForJs(*app, "[1, 2, 3].map(function (k) { return document.getElementsByName('n' + k)[0].checked; })"
+                                ".join()", "false,false,true"));
 }
 
-TEST(BridgeNames, AnElementIsNamedSoThatTheModelFindsThatSameElement) {
+// Radios of one group share a name: the later ones are found by their ids.
+TEST(Bridge, AnElementIsNamedSoThatTheModelFindsThatSameElement) {
     HtmlPage page;
     page.setBody("<input type=radio name=check id=R1><input type=radio name=check id=R2><input name=finish>");
-    struct Case {
-        int index;
-        QString name, id, expected;
+    EXPECT_EQ(PageBridge::resolveName(page, 0, "check", "R1"), "check");
+    EXPECT_EQ(PageBridge::resolveName(page, 1, "check", "R2"), "R2");
+    EXPECT_EQ(PageBridge::resolveName(page, 2, "finish", ""), "finish");
+    EXPECT_EQ(PageBridge::resolveName(page, -1, "", ""), "");
+}
+
+TEST(Navigation, OnlyFilesInsideTheDataDirectoryMayBeOpened) {
+    QTemporaryDir temp;
+    const QString root = QDir(temp.path()).filePath("data");
+    QDir().mkpath(root + "/book");
+    QFile(root + "/book/a.htm").open(QIODevice::WriteOnly);
+    QFile::link(temp.path(), root + "/escape");
+    const std::pair<QUrl, bool> cases[] = {
+        {QUrl::fromLocalFile(root + "/book/a.htm"), true},
+        {QUrl::fromLocalFile(root + "/help.htm"), true},  // missing, but inside
+        {QUrl::fromLocalFile(root + "/book/../../secret.txt"), false},
+        {QUrl::fromLocalFile(temp.path() + "/data2/x.htm"), false},     // a sibling that shares the prefix
+        {QUrl::fromLocalFile(root + "/escape/data/book/a.htm"), true},  // a link that comes back inside
+        {QUrl::fromLocalFile("/etc/passwd"), false},
+        {QUrl("http://example.invalid/"), false},
+        {QUrl("about:blank"), false},
     };
-    const Case cases[] = {
-        {0, "check", "R1", "check"},  // the first of its name: found by name
-        {1, "check", "R2", "R2"},     // a later one of the same name: found by its id
-        {2, "finish", "", "finish"},
-        {-1, "", "", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(PageBridge::resolveName(page, c.index, c.name, c.id), c.expected) << c.index;
+    for (const auto& [url, allowed] : cases) {
+        EXPECT_EQ(PanePage::allowed(url, root), allowed) << url.toString().toStdString();
     }
+}
+
+// Does `action` in WebBrowser2, waits for the load it starts to end (a
+// refused one ends at once) and returns the file the view shows.
+QString loadIn2(DesktopApp& app, const std::function<void()>& action) {
+    QWebEngineView& view = app.window().browser(Pane::WebBrowser2);
+    QSignalSpy finished(&view, &QWebEngineView::loadFinished);
+    action();
+    waitFor([&] { return !finished.isEmpty(); });
+    return view.url().toLocalFile();
+}
+
+TEST(Panes, OnlyDataFilesAreShownAndASheetOutlivesReloadsAndRefusedLinks) {
+    auto app = startLoggedIn("");
+    ASSERT_TRUE(app);
+    const QString root = app->dataRoot();
+    const auto open = [&](const std::string& relPath) {
+        return loadIn2(*app, [&] { app->ui().navigate(Pane::WebBrowser2, relPath); });
+    };
+    const auto follow = [&](const QString& href) {
+        return loadIn2(*app, [&] {
+            evalJs(*app, "var a = document.createElement('a'); a.href = '" + href +
+                             "'; document.body.appendChild(a); a.click();", Pane::WebBrowser2);
+        });
+    };
+    EXPECT_EQ(open("help.htm"), root + "/help.htm");
+    EXPECT_EQ(follow("file:///etc/hostname"), root + "/help.htm") << "a link out of the data directory was followed";
+    EXPECT_EQ(follow("1.txt"), root + "/1.txt");
+    open("book/no such page.htm");
+    EXPECT_EQ(evalJs(*app, "document.body.innerHTML", Pane::WebBrowser2).toString(), "") << "a missing file";
+
+    // A reloaded sheet is written again from the model, and typing still reaches the model.
+    ASSERT_TRUE(writeBodyAndWait(*app, "<p>2+2=<input name=answer1 tag=4><a id=away href=file:///etc/hostname>x</a>"));
+    app->page().setValue("answer1", "4");
+    QWebEngineView& browser1 = app->window().browser(Pane::WebBrowser1);
+    QSignalSpy loaded(&browser1, &QWebEngineView::loadFinished);
+    browser1.reload();
+    ASSERT_TRUE(loaded.wait(kTimeoutMs));
+    EXPECT_TRUE(waitForJs(*app, kAnswer1 + " ? " + kAnswer1 + ".value : ''", "4")) << "the reloaded sheet";
+    typeInView(*app, "answer1", "5");
+    EXPECT_TRUE(waitFor([&] { return app->page().value("answer1") == "5"; })) << "typing after the reload";
+
+    // A refused link leaves the very same document; later marks still reach it.
+    evalJs(*app, kAnswer1 + ".tallyMark = 1; document.getElementById('away').click();");
+    typeInView(*app, "answer1", "4");
+    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "4"; })) << "typing after the refused link";
+    app->page().insertTextAfter("answer1", "(√)");
+    EXPECT_TRUE(waitForJs(*app, "document.body.innerText.indexOf('(√)') >= 0", true)) << "a mark after it";
+    EXPECT_EQ(evalJs(*app, kAnswer1 + ".tallyMark").toInt(), 1) << "the sheet was written anew";
+    EXPECT_EQ(browser1.url().toLocalFile(), app->dataRoot() + "/help.htm");
 }
 
 }  // namespace

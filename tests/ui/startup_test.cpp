@@ -1,117 +1,128 @@
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
-#include <gtest/gtest.h>
-
-#include "shell/form1.h"
-#include "ui/main_window.h"
-#include "ui/topic_tree.h"
+#include "shell/login_dialog.h"
+#include "ui/login_form.h"
+#include "ui/password_form.h"
 #include "ui/window_timers.h"
 #include "ui_harness.h"
 
 namespace tally::testing {
 namespace {
 
-void clickNodeWithMouse(MainWindow& window, const QString& key) {
-    TopicTree& tree = window.tree();
-    QTreeWidgetItem* item = tree.item(key);
-    ASSERT_NE(item, nullptr) << key.toStdString();
-    tree.scrollToItem(item);
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
-}
-
-TEST(Startup, LoginDialogAccepts238) {
+// The whole path of a parent and a child: the start-up login takes 238, the
+// first topic's introduction is in the view, the think-time clock ticks; then
+// a sheet has every answer typed into the view and its finish button clicked
+// there, and the result is read from the view.
+TEST(Startup, LoginDialogAccepts238AndAnAdditionSheetScoresOneHundred) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
     EXPECT_TRUE(app->form().loginIsAdvanced());
-    EXPECT_EQ(app->form().selectedKey(), "q1");
-    EXPECT_EQ(TopicTree::keyOf(app->window().tree().currentItem()), "q1");
+    TopicTree& tree = app->window().tree();
+    EXPECT_EQ(TopicTree::keyOf(tree.currentItem()), "q1");
 
-    clickNodeWithMouse(app->window(), "q1");
+    QTreeWidgetItem* q1 = tree.item("q1");
+    ASSERT_NE(q1, nullptr);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(q1).center());
     ASSERT_TRUE(waitFor([&] { return app->page().bodyText().find("加法题") != std::string::npos; }));
-    const QString modelText = QString::fromStdString(app->page().bodyText());
-    ASSERT_TRUE(waitFor([&] {
-        return squeezed(evalJs(*app, "document.body.innerText").toString()) == squeezed(modelText);
-    })) << evalJs(*app, "document.body.innerText").toString().toStdString();
-
-    // The node click started the think-time clock; one tick shows one second.
-    const QTimer& timer1 = app->timers().timer(1);
-    EXPECT_TRUE(timer1.isActive());
-    EXPECT_EQ(timer1.interval(), 1000);
-    const_cast<QTimer&>(timer1).stop();
+    EXPECT_TRUE(viewShowsModelText(*app)) << evalJs(*app, "document.body.innerText").toString().toStdString();
+    auto& timer1 = const_cast<QTimer&>(app->timers().timer(1));
+    EXPECT_TRUE(timer1.isActive() && timer1.interval() == 1000) << "the think-time clock is not running";
+    timer1.stop();
     app->timers().fire(1);
     EXPECT_EQ(app->window().status(), "1秒");
-}
 
-TEST(Startup, WrongPasswordIsToldAndLeavesTheStudentLogin) {
-    auto app = makeApp();
-    QString told;
-    onNextDialog([&told](QDialog& login) {
-        onNextDialog([&told](QDialog& box) {
-            told = box.findChild<QLabel*>("qt_msgbox_label") ? box.findChild<QLabel*>("qt_msgbox_label")->text() : "";
-            box.accept();
-        });
-        auto* text2 = login.findChild<QLineEdit*>("Text2");
-        QTest::keyClicks(text2, "999");
-        QTest::keyClick(text2, Qt::Key_Return);
-    });
-    app->start();
-    ASSERT_TRUE(waitFor([&] { return !told.isEmpty() && !app->form().tree.nodes().empty(); }));
-    EXPECT_EQ(told, "你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！");
-    EXPECT_FALSE(app->form().loginIsAdvanced());
-}
-
-TEST(Startup, ClosingTheLoginWindowLogsNobodyInAndStartUpGoesOn) {
-    auto app = makeApp();
-    onNextDialog([](QDialog& login) { login.close(); });
-    app->start();
-    ASSERT_TRUE(waitFor([&] { return !app->form().tree.nodes().empty() && !QApplication::activeModalWidget(); }));
-    EXPECT_FALSE(app->form().loginIsAdvanced());
-    // Half a second later the start page replaces help.htm with the introduction.
-    ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; }));
-    const QString introduction = QString::fromStdString(app->page().bodyText());
-    EXPECT_FALSE(introduction.isEmpty());
-    ASSERT_TRUE(waitFor([&] {
-        return squeezed(evalJs(*app, "document.body ? document.body.innerText : ''").toString()) ==
-               squeezed(introduction);
-    }));
-}
-
-TEST(Startup, WithoutTheStartPageFileTheIntroductionStillShows) {
-    QTemporaryDir empty;
-    AppOptions options;
-    options.dataDir = empty.path();
-    auto app = startLoggedIn("", options);
-    ASSERT_TRUE(app);
-    ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; }));
-    const QString introduction = QString::fromStdString(app->page().bodyText());
+    ASSERT_TRUE(tree.open("q11"));
+    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
+    // Each answer is read from the field's tag in the browser's own document.
+    const int typed = evalJs(*app, "(function(){ var n = 0;"
+                                   " document.querySelectorAll('input[name^=answer]').forEach(function(el){"
+                                   " el.focus(); el.value = el.getAttribute('tag');"
+                                   " el.dispatchEvent(new Event('input', {bubbles: true})); n++; }); return n; })()")
+                          .toInt();
+    EXPECT_EQ(typed, app->form().questionCount);
+    const std::string last = "answer" + std::to_string(typed);
+    ASSERT_TRUE(waitFor([&] { return app->page().value(last) == app->page().tag(last); }));
+    evalJs(*app, "document.getElementsByName('finish')[0].click()");
     EXPECT_TRUE(waitFor([&] {
-        return squeezed(evalJs(*app, "document.body ? document.body.innerText : ''").toString()) ==
-               squeezed(introduction);
-    }));
+        return evalJs(*app, "document.body.innerText").toString().contains("非常不错！你的得分是100分");
+    })) << evalJs(*app, "document.body.innerText").toString().toStdString();
 }
 
-TEST(Startup, TabClicksRebuildTheTreeWithoutOpeningANode) {
-    auto app = startLoggedIn("");
-    ASSERT_TRUE(app);
-    MainWindow& window = app->window();
-    ASSERT_EQ(window.tabStrip().count(), 15);
-    const int generation = app->page().generation();
-    QTabBar& tabs = window.tabStrip();
-    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
-    ASSERT_TRUE(waitFor([&] { return app->form().tree.find("q77") != nullptr; }));
-    EXPECT_NE(window.tree().item("q77"), nullptr);
-    EXPECT_EQ(window.tree().item("q1"), nullptr);
-    EXPECT_EQ(app->page().generation(), generation);
+// Presses the button and answers the message box it brings; returns the box's text.
+QString pressAndReadMessage(QPushButton& button) {
+    QString text;
+    onNextDialog([&text](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog)) text = box->text();
+        dialog.accept();
+    });
+    QTest::mouseClick(&button, Qt::LeftButton);
+    return text;
+}
 
-    // The clock topic brings the clock panel to the front.
-    window.tree().open("q77");
-    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2; }));
+// A fresh data directory has no start page and no login file: start-up goes
+// on when the login window is closed with ×, and a password changed through
+// the dialogs is written there and holds at the next login.
+TEST(Startup, ClosedLoginInAFreshDataDirectoryThenThePasswordIsChanged) {
+    QTemporaryDir temp;
+    AppOptions options = repositoryData();
+    options.dataDir = temp.path();
+    auto app = start([](QDialog& login) { login.close(); }, options);
+    ASSERT_TRUE(app);
+    EXPECT_FALSE(app->form().loginIsAdvanced());
+    ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; })) << "the introduction was not written";
+    EXPECT_TRUE(viewShowsModelText(*app)) << "the introduction is not in the view";
+
+    bool shownForAdvanced = false, hiddenForStudent = false;
+    onNextDialog([&](QDialog& dialog) {
+        auto& login = static_cast<LoginForm&>(dialog);
+        shownForAdvanced = login.passwordBox().isVisible() && login.passwordBox().hasFocus();
+        QTest::keyClicks(&login.passwordBox(), "23");
+        login.list().setCurrentRow(LoginDialog::kStudent);
+        hiddenForStudent = !login.passwordBox().isVisible() && login.passwordBox().text().isEmpty();
+        login.list().setCurrentRow(LoginDialog::kAdvanced);
+        QTest::keyClicks(&login.passwordBox(), "238");
+        QTest::mouseClick(&login.confirmButton(), Qt::LeftButton);
+    });
+    app->window().toolbarAction("w11")->trigger();
+    EXPECT_TRUE(shownForAdvanced) << "password box hidden or unfocused for the advanced item";
+    EXPECT_TRUE(hiddenForStudent) << "password box shown or kept its text for the student item";
+    ASSERT_TRUE(app->form().loginIsAdvanced());
+
+    QStringList told;
+    bool openAfterEmpty = false, closedAfterWrong = false;
+    onNextDialog([&](QDialog& dialog) {
+        auto& form = static_cast<PasswordForm&>(dialog);
+        told << pressAndReadMessage(form.confirmButton());
+        openAfterEmpty = form.isVisible();
+        QTest::keyClicks(&form.oldBox(), "111");
+        QTest::keyClicks(&form.newBox(), "5");
+        told << pressAndReadMessage(form.confirmButton());
+        closedAfterWrong = !form.isVisible();
+    });
+    app->window().toolbarAction("w1")->trigger();
+    EXPECT_EQ(told, QStringList({"密码框不能空！", "老密码不对！不能修改！"}));
+    EXPECT_TRUE(openAfterEmpty) << "empty boxes closed the dialog";
+    EXPECT_TRUE(closedAfterWrong) << "a wrong old password left the dialog open";
+
+    onNextDialog([](QDialog& dialog) {
+        auto& form = static_cast<PasswordForm&>(dialog);
+        QTest::keyClicks(&form.oldBox(), "238");
+        QTest::keyClicks(&form.newBox(), "4a");
+        QTest::keyClick(&form.newBox(), Qt::Key_Return);
+    });
+    app->window().toolbarAction("w1")->trigger();
+    QFile file(temp.filePath("tallymoologin.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the login file is not in the data directory";
+    EXPECT_EQ(file.readAll(), QByteArray("59\r\n104\r\n\r\n"));  // '4' is 52, 'a' is 97, each plus 7
+
+    // The new password holds from the next login on.
+    onNextDialog([](QDialog& dialog) {
+        auto& login = static_cast<LoginForm&>(dialog);
+        QTest::keyClicks(&login.passwordBox(), "4a");
+        QTest::keyClick(&login.passwordBox(), Qt::Key_Return);
+    });
+    app->window().toolbarAction("w11")->trigger();
+    EXPECT_EQ(app->form().storedPassword, "4a");
+    EXPECT_TRUE(app->form().loginIsAdvanced());
 }
 
 }  // namespace

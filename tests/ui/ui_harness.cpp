@@ -1,24 +1,35 @@
 #include "ui_harness.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QEventLoop>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
-#include <QWebEngineView>
-
-#include "shell/form1.h"
 #include "ui/login_form.h"
-#include "ui/main_window.h"
-#include "ui/page_bridge.h"
 
 namespace tally::testing {
+namespace {
+
+// A JavaScript string literal.
+QString jsString(const QString& text) {
+    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+// A dialog nobody answers would hold the test until CTest gives up: one
+// still open a whole timeout later fails the test and is closed.
+void closeForgottenDialogs(QObject& owner) {
+    auto* watch = new QTimer(&owner);
+    auto seen = std::make_shared<QPointer<QDialog>>();
+    QObject::connect(watch, &QTimer::timeout, watch, [seen] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog == *seen) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ADD_FAILURE() << "nobody answered " << dialog->objectName().toStdString() << " "
+                          << (box ? box->text() : dialog->windowTitle()).toStdString();
+            dialog->reject();
+        }
+        *seen = dialog;
+    });
+    watch->start(kTimeoutMs);
+}
+
+}  // namespace
 
 bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kTimeoutMs); }
 
@@ -34,8 +45,6 @@ void onNextDialog(std::function<void(QDialog&)> answer) {
     poll->start(20);
 }
 
-namespace {
-
 AppOptions repositoryData() {
     AppOptions options;
     options.dataDir = TALLYMOO_DATA_DIR;
@@ -43,16 +52,25 @@ AppOptions repositoryData() {
     return options;
 }
 
-}  // namespace
-
-std::unique_ptr<DesktopApp> makeApp() { return std::make_unique<DesktopApp>(repositoryData()); }
-
-std::unique_ptr<DesktopApp> startLoggedIn(const QString& password) { return startLoggedIn(password, repositoryData()); }
-
-std::unique_ptr<DesktopApp> startLoggedIn(const QString& password, const AppOptions& options) {
+std::unique_ptr<DesktopApp> start(std::function<void(QDialog&)> answerLogin, const AppOptions& options) {
     auto app = std::make_unique<DesktopApp>(options);
+    closeForgottenDialogs(app->window());
     bool answered = false;
-    onNextDialog([&answered, password](QDialog& dialog) {
+    onNextDialog([&answered, answerLogin](QDialog& login) {
+        answerLogin(login);
+        answered = true;
+    });
+    app->start();
+    DesktopApp& started = *app;
+    const bool ready = waitFor([&] {
+        return answered && !QApplication::activeModalWidget() && !started.form().tree.nodes().empty() &&
+               started.bridge().idle();
+    });
+    return ready ? std::move(app) : nullptr;
+}
+
+std::unique_ptr<DesktopApp> startLoggedIn(const QString& password) {
+    return start([password](QDialog& dialog) {
         auto* login = qobject_cast<LoginForm*>(&dialog);
         if (!login) return;
         if (password.isEmpty()) {
@@ -60,27 +78,19 @@ std::unique_ptr<DesktopApp> startLoggedIn(const QString& password, const AppOpti
             onNextDialog([](QDialog& box) { box.accept(); });
             login->list().setCurrentRow(1);
             QTest::mouseClick(&login->confirmButton(), Qt::LeftButton);
-        } else {
-            // The dialog opens on the advanced item with the focus in the password box.
-            QTest::keyClicks(&login->passwordBox(), password);
-            QTest::keyClick(&login->passwordBox(), Qt::Key_Return);
+            return;
         }
-        answered = true;
+        // The dialog opens on the advanced item with the focus in the password box.
+        QTest::keyClicks(&login->passwordBox(), password);
+        QTest::keyClick(&login->passwordBox(), Qt::Key_Return);
     });
-    app->start();
-    DesktopApp* started = app.get();
-    const bool ready = waitFor([&] {
-        return answered && !QApplication::activeModalWidget() && !started->form().tree.nodes().empty() &&
-               started->bridge().idle();
-    });
-    return ready ? std::move(app) : nullptr;
 }
 
-QVariant evalJs(QWebEngineView& view, const QString& code) {
+QVariant evalJs(DesktopApp& app, const QString& code, Pane pane) {
     QVariant result;
     bool done = false;
     QEventLoop loop;
-    view.page()->runJavaScript(code, [&](const QVariant& value) {
+    app.window().browser(pane).page()->runJavaScript(code, [&](const QVariant& value) {
         result = value;
         done = true;
         loop.quit();
@@ -90,28 +100,29 @@ QVariant evalJs(QWebEngineView& view, const QString& code) {
     return result;
 }
 
-QVariant evalJs(DesktopApp& app, const QString& code) { return evalJs(app.window().browser(Pane::WebBrowser1), code); }
-
 bool waitForJs(DesktopApp& app, const QString& code, const QVariant& expected) {
-    QVariant last;
-    return waitFor([&] {
-        last = evalJs(app, code);
-        return last == expected;
-    });
+    return waitFor([&] { return evalJs(app, code) == expected; });
 }
 
 bool writeBodyAndWait(DesktopApp& app, const std::string& html) {
     app.form().writeBody(html);
     const int generation = app.page().generation();
-    const QString shown = QString("!!window.tallyBridge && window.tallyBridge.generation() === %1").arg(generation);
-    return waitForJs(app, shown, true);
+    return waitForJs(app, QString("!!window.tallyBridge && window.tallyBridge.generation() === %1").arg(generation),
+                     true);
 }
 
-QString jsString(const QString& text) {
-    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(json.mid(1, json.size() - 2));
+void typeInView(DesktopApp& app, const QString& name, const QString& value) {
+    evalJs(app, "(function(el){ el.value = " + jsString(value) +
+                    "; el.dispatchEvent(new Event('input', {bubbles: true})); })(document.getElementsByName(" +
+                    jsString(name) + ")[0])");
 }
 
-QString squeezed(QString text) { return text.remove(QRegularExpression("\\s+")); }
+bool viewShowsModelText(DesktopApp& app) {
+    const auto squeezed = [](QString text) { return text.remove(QRegularExpression("\\s+")); };
+    return waitFor([&] {
+        const QString shown = evalJs(app, "document.body ? document.body.innerText : ''").toString();
+        return squeezed(shown) == squeezed(QString::fromStdString(app.page().bodyText()));
+    });
+}
 
 }  // namespace tally::testing

@@ -1,19 +1,21 @@
 #pragma once
-#include <QString>
-#include <QVariant>
+// Everything the window tests use, in one place.
+#include <QWebEngineView>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
-
-#include "ui/desktop_app.h"
-
 #include <ostream>
 
-class QDialog;
+#include "shell/form1.h"
+#include "ui/desktop_app.h"
+#include "ui/main_window.h"
+#include "ui/page_bridge.h"
+#include "ui/topic_tree.h"
 
 // Readable texts in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
-class QWebEngineView;
 
 namespace tally::testing {
 
@@ -25,29 +27,31 @@ bool waitFor(const std::function<bool()>& condition);
 // Runs `answer` on the next modal dialog that opens (polled on the event loop).
 void onNextDialog(std::function<void(QDialog&)> answer);
 
-// The desktop program with a fixed seed and the repository's data directory.
-std::unique_ptr<DesktopApp> makeApp();
+// The repository's data directory and a fixed seed.
+AppOptions repositoryData();
 
-// Starts the program and answers the start-up login dialog through its own
-// controls: the advanced item with this password, or the student item when
-// the password is empty. Waits until start-up is over and the view is ready.
+// Starts the program and hands the start-up login dialog to `answerLogin`;
+// null unless start-up ends with the tree shown and the view ready.
+std::unique_ptr<DesktopApp> start(std::function<void(QDialog&)> answerLogin,
+                                  const AppOptions& options = repositoryData());
+
+// Start-up with the login answered through its own controls: the advanced
+// item with this password, or the student item when the password is empty.
 std::unique_ptr<DesktopApp> startLoggedIn(const QString& password);
-std::unique_ptr<DesktopApp> startLoggedIn(const QString& password, const AppOptions& options);
 
-// Runs JavaScript in the view and waits for its result.
-QVariant evalJs(QWebEngineView& view, const QString& code);
-QVariant evalJs(DesktopApp& app, const QString& code);
+// Runs JavaScript in a view and waits for its result.
+QVariant evalJs(DesktopApp& app, const QString& code, Pane pane = Pane::WebBrowser1);
 
-// Waits until the view's own value for `code` equals `expected`.
+// Waits until WebBrowser1's own value for `code` equals `expected`.
 bool waitForJs(DesktopApp& app, const QString& code, const QVariant& expected);
 
 // Writes a body through the model and waits until the view shows it.
 bool writeBodyAndWait(DesktopApp& app, const std::string& html);
 
-// A JavaScript string literal.
-QString jsString(const QString& text);
+// Types into the view's element as a child does: the value, then an input event.
+void typeInView(DesktopApp& app, const QString& name, const QString& value);
 
-// Text without any white space, to compare what the browser lays out with the model's text.
-QString squeezed(QString text);
+// Waits until the text the browser lays out is the model's body text (white space aside).
+bool viewShowsModelText(DesktopApp& app);
 
 }  // namespace tally::testing

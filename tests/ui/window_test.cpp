@@ -1,0 +1,132 @@
+#include "shell/tree_model.h"
+#include "ui/clock_panel.h"
+#include "ui/options_form.h"
+#include "ui/spinner.h"
+#include "ui_harness.h"
+
+namespace tally::testing {
+namespace {
+
+// Prints the pane in front to a PDF file through the print dialog and waits
+// until the file is written to its end.
+bool printsToPdf(MainWindow& window, const QString& path) {
+    onNextDialog([path](QDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>("printers");
+        auto* fileName = dialog.findChild<QLineEdit*>("filename");
+        if (!printers || !fileName) return dialog.reject();
+        const int toFile = printers->findText("Print to File (PDF)");
+        if (toFile >= 0) printers->setCurrentIndex(toFile);
+        fileName->setText(path);
+        dialog.accept();
+    });
+    window.toolbarAction("w12")->trigger();
+    return waitFor([&] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        const QByteArray bytes = file.readAll();
+        return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+    });
+}
+
+TEST(Window, TabsClockOptionsAndPrinting) {
+    auto app = startLoggedIn("");
+    ASSERT_TRUE(app);
+    MainWindow& window = app->window();
+    Form1& form = app->form();
+
+    // A tab click rebuilds the tree and opens no node.
+    QTabBar& tabs = window.tabStrip();
+    const int generation = app->page().generation();
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(1).center());
+    ASSERT_TRUE(waitFor([&] { return window.tree().item("q77") != nullptr; })) << "the tree was not rebuilt";
+    EXPECT_EQ(window.tree().item("q1"), nullptr);
+    EXPECT_EQ(app->page().generation(), generation) << "the tab click wrote the page";
+
+    // The clock topic brings the clock panel; its check box and spinners reach the model.
+    window.tree().open("q77");
+    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2 && form.clockFace.radius() > 0; }));
+    ClockPanel& panel = window.clockPanel();
+    const QPoint box(8, panel.check().height() / 2);
+    QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
+    EXPECT_FALSE(form.timers.enabled(4)) << "the ticked check box left the clock running";
+    const int hours = form.clockFace.hours();
+    auto* up = panel.findChild<QToolButton*>("Text8Up");
+    ASSERT_NE(up, nullptr);
+    QTest::mouseClick(up, Qt::LeftButton);
+    EXPECT_EQ(form.clockFace.hours(), (hours + 1) % 24);
+    EXPECT_EQ(panel.spinner(1).text(), QString("%1").arg((hours + 1) % 24, 2, 10, QChar('0')));
+    QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
+    EXPECT_TRUE(form.timers.enabled(4)) << "the unticked check box left the clock stopped";
+
+    QTemporaryDir temp;
+    EXPECT_TRUE(printsToPdf(window, temp.filePath("clock.pdf"))) << "the clock panel";
+
+    // The options open with nothing chosen; 确定 applies the one group chosen.
+    bool choseNone = false;
+    onNextDialog([&](QDialog& dialog) {
+        auto& options = static_cast<OptionsForm&>(dialog);
+        choseNone = !options.countGroup().checkedButton() && !options.memoryGroup().checkedButton() &&
+                    !options.decimalGroup().checkedButton();
+        QTest::mouseClick(options.countGroup().button(1), Qt::LeftButton);
+        QTest::mouseClick(&options.confirmButton(), Qt::LeftButton);
+    });
+    window.toolbarAction("w2")->trigger();
+    EXPECT_TRUE(choseNone);
+    EXPECT_EQ(form.questionCount, 20);
+    EXPECT_EQ(form.memoryTime, 5);
+
+    ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
+    window.bringToFront(Pane::WebBrowser1);
+    EXPECT_TRUE(printsToPdf(window, temp.filePath("sheet.pdf"))) << "the sheet";
+}
+
+TEST(Tree, RebuildShowsTheModelAndReportsNoClick) {
+    TreeModel model;
+    model.add({"q1", "加法", "+0", "", 4, 4, false});
+    model.add({"q11", "10以内加法", "+10", "q1", 1, 2, false});
+    model.add({"q2", "减法", "-0", "", 4, 4, false});
+    model.add({"q21", "10以内减法", "-10", "q2", 1, 2, false});
+    model.expand("q2");
+    model.select("q21");
+    TopicTree tree;
+    QSignalSpy clicks(&tree, &TopicTree::nodeClicked);
+    tree.rebuild(model);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(tree.item("q21")->parent(), tree.item("q2"));
+    EXPECT_FALSE(tree.item("q1")->isExpanded());
+    EXPECT_TRUE(tree.item("q2")->isExpanded());
+    EXPECT_EQ(TopicTree::keyOf(tree.currentItem()), "q21");
+
+    // The keyboard opens the node it chose.
+    tree.setCurrentItem(tree.item("q2"));
+    QTest::keyClick(&tree, Qt::Key_Up);
+    QTest::keyClick(&tree, Qt::Key_Return);
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toString(), "q1");
+
+    // What the child opened stays open when the model only grew...
+    tree.item("q1")->setExpanded(true);
+    model.add({"q12", "20以内加法", "+20", "q1", 1, 2, false});
+    tree.rebuild(model);
+    EXPECT_TRUE(tree.item("q1")->isExpanded());
+    // ...but a rebuild of the same nodes (the tab clicked again) closes it.
+    tree.rebuild(model);
+    EXPECT_FALSE(tree.item("q1")->isExpanded());
+    EXPECT_TRUE(tree.item("q2")->isExpanded());
+}
+
+// The data directory beside the program wins over the one at the build root.
+TEST(Options, DataDirectoryBesideTheProgramOrAtTheBuildRoot) {
+    QTemporaryDir temp;
+    const QDir root(temp.path());
+    root.mkpath("build/src/ui");
+    root.mkpath("build/data");
+    QFile(root.filePath("build/data/help.htm")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(findDataDirectory(root.filePath("build/src/ui")), root.filePath("build/data"));
+    root.mkpath("build/src/ui/data");
+    QFile(root.filePath("build/src/ui/data/help.htm")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(findDataDirectory(root.filePath("build/src/ui")), root.filePath("build/src/ui/data"));
+}
+
+}  // namespace
+}  // namespace tally::testing
