@@ -1,6 +1,7 @@
 #include "sheets/divisor_sheets.h"
 
 #include <string>
+#include <utility>
 
 #include "library/content_store.h"
 #include "shell/form1.h"
@@ -37,15 +38,22 @@ constexpr WordProblem kWordProblems[] = {
 
 std::string finishButton() { return std::string(kFinishButton) + "<br><br>"; }
 
+// Two different numbers of the range, both drawn again until `accepted` holds.
+template <typename Accepted>
+std::pair<int, int> drawPair(Form1& form, NumberRange range, Accepted accepted) {
+    int a = 0, b = 0;
+    do {
+        a = form.draw(range.span, range.base);
+        b = form.draw(range.span, range.base);
+    } while (a == b || !accepted(a, b));
+    return {a, b};
+}
+
 // Greatest common divisors: two different numbers that share a divisor above 1.
 std::string divisorDrill(Form1& form, NumberRange range) {
     std::string html;
     for (int i = 1; i <= form.questionCount; ++i) {
-        int a = 0, b = 0;
-        do {
-            a = form.draw(range.span, range.base);
-            b = form.draw(range.span, range.base);
-        } while (a == b || gcd(a, b) == 1);
+        const auto [a, b] = drawPair(form, range, [](int x, int y) { return gcd(x, y) != 1; });
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最大公约数 = " +
                 answerField(i, to_string(gcd(a, b))) + "<br><br>";
     }
@@ -56,11 +64,7 @@ std::string divisorDrill(Form1& form, NumberRange range) {
 std::string multipleDrill(Form1& form, NumberRange range) {
     std::string html;
     for (int i = 1; i <= form.questionCount; ++i) {
-        int a = 0, b = 0;
-        do {
-            a = form.draw(range.span, range.base);
-            b = form.draw(range.span, range.base);
-        } while (a == b);
+        const auto [a, b] = drawPair(form, range, [](int, int) { return true; });
         const long long lcm = static_cast<long long>(a) * b / gcd(a, b);
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最小公倍数 = " +
                 answerField(i, to_string(lcm)) + "<br><br>";
