@@ -1,0 +1,2 @@
+"""The content pipeline: written content kept as structured source in content/,
+turned into the data pages and built-in texts the program reads."""
