@@ -34,7 +34,7 @@ class ChainCheck(unittest.TestCase):
 
     def test_what_is_not_a_plain_computation_is_left_alone(self):
         for text in ["1＋2＋…＋9＝45", "x－3＝8", "（　）－5＝9", "□＋3＝8", "7时30分＝450分",
-                     "a＝5，b＝3", "35＋27＝（　　）", "3＋5≠9"]:
+                     "a＝5，b＝3", "35＋27＝（　　）", "3＋5≠9", "2：3＝8：12", "156000＝15.6万"]:
             with self.subTest(text=text):
                 self.assertEqual(arith.problems(text), [])
 

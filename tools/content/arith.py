@@ -21,7 +21,8 @@ _TO_ASCII = str.maketrans({
 })
 _RUN_CHARS = set("0123456789.+-*/=()% ")
 # Next to these a number is part of something that is not a computation.
-_UNSAFE = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ□○△☆◇▽?？_＿")
+# A ratio "2：3＝8：12" is no chain of sums, and "156000＝15.6万" compares across a unit.
+_UNSAFE = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ□○△☆◇▽?？_＿：:万亿")
 _BLANK = "□"
 
 
