@@ -28,24 +28,24 @@ def leading_number(text):
     return int(match.group(0))
 
 
-def spec_at(line, head):
-    """The specification that starts with `head`, up to the next ")"."""
+def marker_at(line, head):
+    """The marker that starts with `head`, up to the next ")"."""
     start = line.index(head)
     return line[start:line.index(")", start) + 1]
 
 
-def choices(spec, head):
-    """The values a "(v=a_b)" or "(v=a#b)" specification can give."""
-    body = spec[len(head):-1]
+def choices(marker, head):
+    """The values a "(v=a_b)" or "(v=a#b)" marker can give."""
+    body = marker[len(head):-1]
     sep = "_" if "_" in body else "#"
     if sep not in body:
-        raise ValueError(f"{spec}: neither _ nor #")
+        raise ValueError(f"{marker}: neither _ nor #")
     low, high = (leading_number(part) for part in body.split(sep, 1))
     values = range(low, high)
     if sep == "#":
         values = [v for v in values if v % 2 == 0]
     if not values:
-        raise ValueError(f"{spec}: nothing to draw")
+        raise ValueError(f"{marker}: nothing to draw")
     return list(values)
 
 
@@ -63,23 +63,23 @@ def unit_of(line, remainder):
 class Template:
     def __init__(self, line):
         self.line = line
-        self.x_spec = spec_at(line, "(x=")
-        self.xs = choices(self.x_spec, "(x=")
-        self.y_spec, self.ys, self.ks = None, None, None
+        self.x_marker = marker_at(line, "(x=")
+        self.xs = choices(self.x_marker, "(x=")
+        self.y_marker, self.ys, self.ks = None, None, None
         if "y=x*" in line:
-            self.y_spec = spec_at(line, "(y=x*")
-            self.ks = choices(self.y_spec, "(y=x*")
+            self.y_marker = marker_at(line, "(y=x*")
+            self.ks = choices(self.y_marker, "(y=x*")
         elif "(y=" in line:
-            self.y_spec = spec_at(line, "(y=")
-            self.ys = choices(self.y_spec, "(y=")
-        self.l_spec, self.ls = None, [None]
-        if self.y_spec and "(l=" in line:
-            self.l_spec = spec_at(line, "(l=")
-            self.ls = choices(self.l_spec, "(l=")
+            self.y_marker = marker_at(line, "(y=")
+            self.ys = choices(self.y_marker, "(y=")
+        self.l_marker, self.ls = None, [None]
+        if self.y_marker and "(l=" in line:
+            self.l_marker = marker_at(line, "(l=")
+            self.ls = choices(self.l_marker, "(l=")
         start = line.index("(z=")
-        self.z_spec = line[start:line.rindex(")") + 1]
-        self.remainder = "qiuu" in self.z_spec
-        self.expression = self.z_spec[3:-1]
+        self.z_marker = line[start:line.rindex(")") + 1]
+        self.remainder = "qiuu" in self.z_marker
+        self.expression = self.z_marker[3:-1]
         self.unit = unit_of(line, self.remainder)
 
     def draws(self):
@@ -97,12 +97,12 @@ class Template:
         return evaluate(self.expression, {"x": x, "y": y, "l": l})
 
     def shown(self, x, y, l):
-        text = self.line.replace(self.x_spec, str(x))
-        if self.y_spec:
-            text = text.replace(self.y_spec, str(y))
-        if self.l_spec:
-            text = text.replace(self.l_spec, str(l))
-        return text.replace(self.z_spec, "多少")
+        text = self.line.replace(self.x_marker, str(x))
+        if self.y_marker:
+            text = text.replace(self.y_marker, str(y))
+        if self.l_marker:
+            text = text.replace(self.l_marker, str(l))
+        return text.replace(self.z_marker, "多少")
 
 
 _OPERATORS = {ast.Add: operator.add, ast.Sub: operator.sub,
@@ -170,7 +170,7 @@ class ShippedTemplates(unittest.TestCase):
                                 "only the unit and the question mark follow the asked quantity")
                 if template.remainder:
                     self.assertEqual(template.expression, "qiuu")
-                    self.assertIsNotNone(template.y_spec, "a remainder needs a divisor")
+                    self.assertIsNotNone(template.y_marker, "a remainder needs a divisor")
                 self.assertNotIn(" ", line)
                 x, y, l = next(template.draws())
                 shown = template.shown(x, y, l)
