@@ -32,6 +32,7 @@ DRILL_GRADES = {
 }
 
 SUMMARY_CAPTIONS = [f"小学{grade}年纪{term}" for grade in range(1, 7) for term in "上下"]
+SUMMARY_SUBTITLES = [f"{grade}年级{term}册知识点总结" for grade in "一二三四五六" for term in "上下"]
 
 
 def lesson_list(grade):
@@ -172,12 +173,13 @@ class LessonSources(unittest.TestCase):
 
 class Summaries(unittest.TestCase):
     def test_twelve_half_year_summaries_with_their_captions(self):
-        for number, caption in enumerate(SUMMARY_CAPTIONS, 2):
+        for number, (caption, subtitle) in enumerate(zip(SUMMARY_CAPTIONS, SUMMARY_SUBTITLES), 2):
             with self.subTest(caption=caption):
                 relative = kind_lessons.summary_path(number)
                 self.assertTrue((ROOT / relative).exists(), relative)
                 text = read_data(relative)[1]
                 self.assertIn(f"<h1>{caption}</h1>", text)
+                self.assertIn(subtitle, text)
                 self.assertIn("<h2>数与代数</h2>", text)
                 self.assertGreaterEqual(text.count("<h2>"), 2)
                 self.assertGreaterEqual(text.count("<li>"), 6)

@@ -66,7 +66,7 @@ def lesson_text(lesson):
 
 
 def summary_text(summary):
-    lines = [f"<h1>{summary['title']}</h1>"]
+    lines = [f"<h1>{summary['title']}</h1>", f'<p class="subtitle">{summary["subtitle"]}</p>']
     for section in summary["section"]:
         lines.append(f"<h2>{section['strand']}</h2>")
         lines.append("<ul>")
