@@ -3,6 +3,7 @@ line of the lesson lists, each with a drill that fits the lesson's grade or a
 few fixed questions with their answers, and twelve summaries."""
 import re
 import unittest
+from html.parser import HTMLParser
 
 from support import ROOT
 from content import arith, kind_lessons
@@ -131,6 +132,45 @@ class LessonFiles(unittest.TestCase):
             page = LessonPage(read_data(kind_lessons.lesson_path(grade, number))[1])
             with self.subTest(grade=grade, lesson=title):
                 self.assertNotIn('class="answers"', page.body)
+
+
+class TagBalance(HTMLParser):
+    """Records tags that close out of order or stay open."""
+    VOID = {"br"}
+
+    def __init__(self):
+        super().__init__()
+        self.open, self.faults = [], []
+
+    def handle_starttag(self, tag, attrs):
+        if tag not in self.VOID:
+            self.open.append(tag)
+
+    def handle_endtag(self, tag):
+        if not self.open or self.open.pop() != tag:
+            self.faults.append(tag)
+
+
+def data_pages():
+    for path in sorted((ROOT / "data/lessons").rglob("*.txt")):
+        yield path.relative_to(ROOT), path.read_bytes().decode("gbk")
+
+
+class PageText(unittest.TestCase):
+    def test_tags_are_closed_in_order(self):
+        for relative, text in data_pages():
+            with self.subTest(file=str(relative)):
+                checker = TagBalance()
+                checker.feed(text)
+                self.assertEqual((checker.faults, checker.open), ([], []))
+
+    def test_chinese_punctuation_and_no_ascii_spaces(self):
+        """Full-width punctuation in running text; a colon only in a clock
+        reading such as 9:05."""
+        for relative, text in data_pages():
+            words = re.sub(r"<[^>]*>", "", text)
+            with self.subTest(file=str(relative)):
+                self.assertEqual(re.findall(r"[ ,;?!()\[\]]|(?<!\d):|:(?!\d)", words), [])
 
 
 class LessonSources(unittest.TestCase):
