@@ -125,7 +125,9 @@ class LessonFiles(unittest.TestCase):
             with self.subTest(grade=grade, lesson=title):
                 examples = re.findall(r"【例(\d)】", page.body)
                 self.assertIn(examples, (["1"], ["1", "2"]))
-                self.assertRegex(page.body, "检查|验算|检验")
+                worked = page.body.split('<p class="practice">')[0].split('<p class="example">')[1:]
+                for number, example in enumerate(worked, 1):
+                    self.assertRegex(example, "检查|验算|检验", f"例{number}")
 
     def test_answers_are_not_shown_with_the_questions(self):
         for grade, number, title in pages():
