@@ -207,6 +207,21 @@ class LessonSources(unittest.TestCase):
                         for entry in lesson.get(part, []):
                             self.assertLessEqual(set(entry), known[part])
 
+    def test_every_number_in_an_answer_sentence_comes_from_the_working(self):
+        """"答：…" repeats what the working found; a number there that the
+        question and working never mention is a slip of the pen."""
+        number = re.compile(r"\d+(?:\.\d+)?")
+        for grade in kind_lessons.GRADES:
+            for lesson in kind_lessons.lessons(grade):
+                pairs = [(q["text"], q["answer"]) for q in lesson.get("question", [])]
+                pairs += [(e["question"], e["solution"]) for e in lesson["example"]]
+                for question, working in pairs:
+                    for sentence in re.finditer(r"答：([^<\n]*)", working):
+                        known = set(number.findall(question + working[:sentence.start()]))
+                        stated = number.findall(re.sub(r"\d+:\d+", "", sentence.group(1)))
+                        with self.subTest(grade=grade, lesson=lesson["title"], answer=sentence.group(1)):
+                            self.assertLessEqual(set(stated), known)
+
     def test_lesson_numbers_follow_the_list(self):
         for grade in kind_lessons.GRADES:
             numbers = [lesson["number"] for lesson in kind_lessons.lessons(grade)]
