@@ -1,0 +1,153 @@
+"""The grade exam papers: one printable page per paper in data/test/ and one
+answer text per paper in src/library/texts/ (Text3_NN.txt, NN in catalogue
+order), both from content/papers/grade1.toml … grade6.toml.
+
+A question holds its answer. Its shape decides how it is shown:
+    q = "…（　　）…", a = "…" or [..]   blanks filled in order
+    q = "…", items = ["8＋5＝", …], a = [..]  a block of short sums (work = true:
+                                             room under each, e.g. for written sums)
+    q = "…", options = ["A．…", …], a = "B"  a choice
+    q = "25×(36－18)", a = "25×18＝450"     a calculation written out
+    q = "…？", a = "35＋27＝62（个）\\n答：…"   a word problem with its working
+"""
+import re
+
+from content.common import escape, load_toml, reading_page
+
+GRADES = range(1, 7)
+BLANK = re.compile(r"（[\s　_]*）")
+
+# A paper prints on plain A4: no background, and a question is never cut in two.
+PAPER_STYLE = """<style>
+.head { display: flex; justify-content: space-between; max-width: 36em; font-size: 20px; }
+ol.qs > li { margin: 10px 0; }
+.opts { margin-left: 1em; }
+.opts span { margin-right: 2.5em; }
+table.items td { border: none; text-align: left; padding: 4px 28px 4px 0; }
+.room { height: 3.2em; }
+.room.big { height: 7em; }
+@media print {
+  body { background: #ffffff; font-size: 16px; padding: 0; }
+  ol.qs > li { break-inside: avoid; }
+}
+</style>
+"""
+
+
+def papers():
+    """Every paper of every grade, in catalogue order."""
+    found = []
+    for grade in GRADES:
+        found.extend(load_toml(f"papers/grade{grade}.toml")["paper"])
+    return sorted(found, key=lambda paper: paper["number"])
+
+
+def answer_list(question):
+    answer = question["a"]
+    return answer if isinstance(answer, list) else [answer]
+
+
+def is_calculation(question):
+    """A bare expression to work out, such as "25×(36－18)"."""
+    return not any(key in question for key in ("items", "options")) and not BLANK.search(question["q"]) \
+        and re.fullmatch(r"[0-9.+\-×÷＋－（）()分之又％ ]+", question["q"]) is not None
+
+
+def is_equation(question):
+    """An equation to solve, such as "4x－8＝20", answered down to "x＝7"."""
+    answer = str(question["a"])
+    return "x" in question["q"] and answer.split("\n")[-1].startswith("x＝") and "答：" not in answer
+
+
+def is_word_problem(question):
+    return "答：" in str(question["a"])
+
+
+def filled(text, answer, mark=lambda a: a):
+    """`text` with its blanks holding `answer` (each through `mark`), or, for a
+    sum like "8＋5＝", with the answer written after it."""
+    if BLANK.search(text):
+        answers = [mark(a) for a in ([answer] if isinstance(answer, str) else answer)]
+        return BLANK.sub(lambda blank: answers.pop(0) if answers else blank.group(0), text)
+    return text + answer
+
+
+def in_brackets(text):
+    # The answer stands where the child wrote it, inside the brackets of the blank.
+    return f"（{text}）"
+
+
+def _lines(text):
+    return "<br>".join(escape(line) for line in text.split("\n"))
+
+
+def _items_table(items, columns=4, room=False):
+    if room:
+        items = [item + '<div class="room"></div>' for item in items]
+    rows = []
+    for start in range(0, len(items), columns):
+        cells = "".join(f"<td>{cell}</td>" for cell in items[start:start + columns])
+        rows.append(f"<tr>{cells}</tr>")
+    return '<table class="items">' + "".join(rows) + "</table>"
+
+
+def _question_html(question):
+    parts = [_lines(question["q"])]
+    if "items" in question:
+        parts.append(_items_table([escape(item) for item in question["items"]], room=question.get("work", False)))
+    if "options" in question:
+        options = "".join(f"<span>{escape(option)}</span>" for option in question["options"])
+        parts.append(f'<div class="opts">{options}</div>')
+    if is_word_problem(question):
+        parts.append('<div class="room big"></div>')
+    elif is_calculation(question) or is_equation(question):
+        parts.append('<div class="room"></div>')
+    return "<li>" + "".join(parts) + "</li>"
+
+
+def paper_page(paper):
+    body = ['<div class="head"><span>姓名：＿＿＿＿＿＿</span><span>得分：＿＿＿＿＿＿</span></div>',
+            f"<h1>{escape(paper['title'])}</h1>"]
+    for section in paper["section"]:
+        body.append(f"<h2>{escape(section['title'])}</h2>")
+        body.append('<ol class="qs">' + "\n".join(_question_html(q) for q in section["questions"]) + "</ol>")
+    page = reading_page(paper["title"], "\n".join(body))
+    return page.replace("</head>", PAPER_STYLE + "</head>", 1)
+
+
+def _chosen_option(question):
+    letter = question["a"]
+    return next(option for option in question["options"] if option.startswith(letter))
+
+
+def _answer_html(question):
+    if "items" in question:
+        cells = [filled(escape(item), escape(a), in_brackets) for item, a in zip(question["items"], question["a"])]
+        return _items_table(cells)
+    if "options" in question:
+        return escape(_chosen_option(question))
+    if BLANK.search(question["q"]):
+        return filled(escape(question["q"]), [escape(a) for a in answer_list(question)], in_brackets)
+    if is_equation(question):
+        return _lines(question["q"].split("：")[-1] + "\n" + question["a"])
+    if is_calculation(question):
+        if "＝" not in question["a"]:
+            return escape(question["q"] + "＝" + question["a"])
+        steps = question["a"].split("＝")
+        return "<br>".join([escape(question["q"])] + ["＝" + escape(step) for step in steps])
+    return _lines(question["a"])
+
+
+def answer_text(paper):
+    body = []
+    for section in paper["section"]:
+        body.append(f"<h2>{escape(section['title'])}</h2>")
+        body.append('<ol class="qs">' + "\n".join(
+            f"<li>{_answer_html(q)}</li>" for q in section["questions"]) + "</ol>")
+    return "\n".join(body) + "\n"
+
+
+def build(out):
+    for paper in papers():
+        out.data_text(f"data/test/{paper['file']}.htm", paper_page(paper))
+        out.source_text(f"src/library/texts/Text3_{paper['answers']:02d}.txt", answer_text(paper))
