@@ -1,5 +1,6 @@
 """The grade exam papers: the catalogue's 23 papers in order, each a page and
 an answer text, and every answer that is a computation worked out again here."""
+import calendar
 import itertools
 import math
 import re
@@ -57,6 +58,8 @@ NAMED = {
     "lcm": math.lcm,
     "weighings": lambda n: next(k for k in itertools.count() if 3 ** k >= n),
     "pigeonhole": lambda things, boxes: -(-things // boxes),
+    "february": lambda year: calendar.monthrange(year, 2)[1],
+    "year": lambda year: 366 if calendar.isleap(year) else 365,
     "first-multiple": lambda a, b, start: next(common_multiples(a, b, itertools.count(start))),
     "last-multiple": lambda a, b, end: next(common_multiples(a, b, range(end, 0, -1))),
 }
@@ -82,7 +85,29 @@ def answer_value(expected, answer):
     return number_in(answer)
 
 
+def sides_of(option):
+    """The lengths in an option such as "B．5、5、9"."""
+    return sorted(int(n) for n in re.findall(r"\d+", option))
+
+
+def rounds_to(number, unit):
+    return (number + unit // 2) // unit * unit
+
+
+def only_chosen(question, holds):
+    """Does `holds` say yes to the chosen option and to no other?"""
+    said = [holds(option) for option in question["options"]]
+    return said["ABCD".index(question["a"])] and said.count(True) == 1
+
+
 def chosen_matches(question, check):
+    if check == "triangle":
+        return only_chosen(question, lambda o: sum(sides_of(o)[:2]) > sides_of(o)[2])
+    if check.startswith("rounds:"):
+        unit, target = (int(n) for n in check[len("rounds:"):].split())
+        return only_chosen(question, lambda o: rounds_to(int(number_in(o)), unit) == target)
+    if check.startswith("≥"):
+        return only_chosen(question, lambda o: number_in(o) >= arith.value(check[1:]))
     values = [number_in(option) for option in question["options"]]
     chosen = values["ABCD".index(question["a"])]
     if check in ("max", "min"):
@@ -269,6 +294,9 @@ class Answers(unittest.TestCase):
             {"q": "18的因数有（　　）。", "a": "1、2、3、6、18", "check": "factors:18"},
             {"q": "保留两位小数约是（　　）。", "a": "2.46", "check": "≈2:2.7÷1.1"},
             {"q": "是质数的是（　　）。", "options": ["A．21", "B．29"], "a": "A", "check": "prime"},
+            {"q": "能围成三角形的是（　　）。", "options": ["A．3、4、8", "B．5、5、9"], "a": "A", "check": "triangle"},
+            {"q": "约是30万的是（　　）。", "options": ["A．295000", "B．305200"], "a": "B", "check": "rounds:10000 300000"},
+            {"q": "2023年全年有（　　）天。", "a": "366", "check": "year:2023"},
             {"q": "把24分之18约分成最简分数。", "items": ["24分之18＝"], "a": ["12分之9"]},
             {"q": "每千克几元？", "a": "解：设每千克x元。\n3x＋14＝50\n3x＝36\nx＝11\n答：每千克11元。"},
             {"q": "需要几个瓶子？", "a": "18.6÷1.2＝15.5（个）\n答：需要15个瓶子。", "check": "ceil:18.6÷1.2"},
