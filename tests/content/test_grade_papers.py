@@ -9,6 +9,7 @@ from fractions import Fraction
 
 from support import ROOT
 from content import arith
+from content.common import escape
 from content import kind_grade_papers as papers_kind
 
 TITLES = [f"{g}年级{t}学期{e}考试题" for g in range(1, 7) for t in (1, 2) for e in ("期中", "期末")]
@@ -36,6 +37,10 @@ def number_in(text):
         return whole
     match = re.search(r"\d+又\d+分之\d+|\d+分之\d+|\d+(?:\.\d+)?％?", text)
     return arith.value(match.group(0)) if match else None
+
+
+def numbers_in(text):
+    return {Fraction(n) for n in re.findall(r"\d+(?:\.\d+)?", text)}
 
 
 def divisors(n):
@@ -276,6 +281,16 @@ class Answers(unittest.TestCase):
         # nearly every answer is worked out again; the rest are words (a time read off a clock, a name)
         self.assertGreaterEqual(recomputed / total, 0.9, f"{recomputed} of {total}")
 
+    def test_the_answer_sentence_says_what_was_worked_out(self):
+        for paper in papers_kind.papers():
+            for where, _, question in every_question(paper):
+                if not papers_kind.is_word_problem(question):
+                    continue
+                *working, sentence = question["a"].split("\n")
+                known = numbers_in(question["q"]) | numbers_in("\n".join(working))
+                with self.subTest(question=where):
+                    self.assertLessEqual(numbers_in(sentence), known)
+
     def test_the_checks_catch_a_wrong_answer(self):
         wrong = [
             {"q": "35＋27＝（　　）", "a": "52"},
@@ -328,7 +343,7 @@ class Pages(unittest.TestCase):
                 if papers_kind.is_word_problem(question):
                     with self.subTest(question=where):
                         last_line = question["a"].split("\n")[-1]
-                        self.assertIn(papers_kind.escape(last_line), text)
+                        self.assertIn(escape(last_line), text)
 
     def test_the_committed_files_are_where_the_program_looks(self):
         for paper in papers_kind.papers():

@@ -7,8 +7,11 @@ A question holds its answer. Its shape decides how it is shown:
     q = "…", items = ["8＋5＝", …], a = [..]  a block of short sums (work = true:
                                              room under each, e.g. for written sums)
     q = "…", options = ["A．…", …], a = "B"  a choice
-    q = "25×(36－18)", a = "25×18＝450"     a calculation written out
+    q = "25×（36－18）", a = "25×18＝450"   a calculation written out step by step
+    q = "4x－8＝20", a = "4x＝28\\nx＝7"     an equation solved line by line
     q = "…？", a = "35＋27＝62（个）\\n答：…"   a word problem with its working
+A question may also say how its answer is worked out again (check, sides); the
+tests read those, the pages do not.
 """
 import re
 
@@ -115,7 +118,7 @@ def paper_page(paper):
     return page.replace("</head>", PAPER_STYLE + "</head>", 1)
 
 
-def _chosen_option(question):
+def chosen_option(question):
     letter = question["a"]
     return next(option for option in question["options"] if option.startswith(letter))
 
@@ -125,7 +128,7 @@ def _answer_html(question):
         cells = [filled(escape(item), escape(a), in_brackets) for item, a in zip(question["items"], question["a"])]
         return _items_table(cells)
     if "options" in question:
-        return escape(_chosen_option(question))
+        return escape(chosen_option(question))
     if BLANK.search(question["q"]):
         return filled(escape(question["q"]), [escape(a) for a in answer_list(question)], in_brackets)
     if is_equation(question):
