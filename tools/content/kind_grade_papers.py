@@ -5,7 +5,7 @@ order), both from content/papers/grade1.toml … grade6.toml.
 A question holds its answer. Its shape decides how it is shown:
     q = "…（　　）…", a = "…" or [..]   blanks filled in order
     q = "…", items = ["8＋5＝", …], a = [..]  a block of short sums (work = true:
-                                             room under each, e.g. for written sums)
+                                             room under each, for written sums)
     q = "…", options = ["A．…", …], a = "B"  a choice
     q = "25×（36－18）", a = "25×18＝450"   a calculation written out step by step
     q = "4x－8＝20", a = "4x＝28\\nx＝7"     an equation solved line by line
@@ -26,7 +26,8 @@ PAPER_STYLE = """<style>
 ol.qs > li { margin: 10px 0; }
 .opts { margin-left: 1em; }
 .opts span { margin-right: 2.5em; }
-table.items td { border: none; text-align: left; padding: 4px 28px 4px 0; }
+.items span { display: inline-block; min-width: 8em; margin: 6px 2em 6px 0; white-space: nowrap; vertical-align: top; }
+.items.work span { min-height: 6em; }
 .room { height: 3.2em; }
 .room.big { height: 7em; }
 @media print {
@@ -84,20 +85,25 @@ def _lines(text):
     return "<br>".join(escape(line) for line in text.split("\n"))
 
 
-def _items_table(items, columns=4, room=False):
-    if room:
-        items = [item + '<div class="room"></div>' for item in items]
-    rows = []
-    for start in range(0, len(items), columns):
-        cells = "".join(f"<td>{cell}</td>" for cell in items[start:start + columns])
-        rows.append(f"<tr>{cells}</tr>")
-    return '<table class="items">' + "".join(rows) + "</table>"
+def _items_block(items, work=False):
+    """Short sums side by side, each kept whole on its line; written sums get
+    room below them."""
+    css = "items work" if work else "items"
+    return f'<div class="{css}">' + "".join(f"<span>{item}</span>" for item in items) + "</div>"
+
+
+# The answer text is shown inside a page the program frames, so it carries its own spacing.
+ANSWER_ITEM = '<span style="display: inline-block; margin-right: 2em; white-space: nowrap;">'
+
+
+def _answer_items(items):
+    return "<div>" + "".join(f"{ANSWER_ITEM}{item}</span>" for item in items) + "</div>"
 
 
 def _question_html(question):
     parts = [_lines(question["q"])]
     if "items" in question:
-        parts.append(_items_table([escape(item) for item in question["items"]], room=question.get("work", False)))
+        parts.append(_items_block([escape(item) for item in question["items"]], question.get("work", False)))
     if "options" in question:
         options = "".join(f"<span>{escape(option)}</span>" for option in question["options"])
         parts.append(f'<div class="opts">{options}</div>')
@@ -126,7 +132,7 @@ def chosen_option(question):
 def _answer_html(question):
     if "items" in question:
         cells = [filled(escape(item), escape(a), in_brackets) for item, a in zip(question["items"], question["a"])]
-        return _items_table(cells)
+        return _answer_items(cells)
     if "options" in question:
         return escape(chosen_option(question))
     if BLANK.search(question["q"]):
