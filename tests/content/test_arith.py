@@ -25,6 +25,7 @@ class ChainCheck(unittest.TestCase):
             ("4＋4＋4＝3×4＝12", 1, 0),
             ("4＋4＋4＝3×4＝13", 1, 1),
             ("90÷5.5＝16又4/11（分钟）", 1, 0),
+            ("<u>10</u>－5＝5", 1, 0),
             ("1又2分之1＋3分之1＝1又6分之5", 1, 0),
         ]
         for text, count, wrong in cases:
@@ -34,7 +35,7 @@ class ChainCheck(unittest.TestCase):
 
     def test_what_is_not_a_plain_computation_is_left_alone(self):
         for text in ["1＋2＋…＋9＝45", "x－3＝8", "（　）－5＝9", "□＋3＝8", "7时30分＝450分",
-                     "a＝5，b＝3", "35＋27＝（　　）", "3＋5≠9", "2：3＝8：12", "156000＝15.6万"]:
+                     "a＝5，b＝3", "35＋27＝（　　）", "3＋5≠9", "2：3＝8：12", "156000＝15.6万", "x∶6＝5∶3", "12分之（　　）＝3分之1"]:
             with self.subTest(text=text):
                 self.assertEqual(arith.problems(text), [])
 

@@ -22,17 +22,20 @@ _TO_ASCII = str.maketrans({
 _RUN_CHARS = set("0123456789.+-*/=()% ")
 # Next to these a number is part of something that is not a computation.
 # A ratio "2：3＝8：12" is no chain of sums, and "156000＝15.6万" compares across a unit.
-_UNSAFE = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ□○△☆◇▽?？_＿：:万亿")
+_UNSAFE = set("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ□○△☆◇▽?？_＿：:∶万亿")
 _BLANK = "□"
 
 
 def _normalise(text):
-    text = re.sub(r"<[^>]*>", "¦", text)
+    # a tag ends a chain, unless an operator right beside it carries the chain on ("<u>10</u>－5")
+    text = re.sub(r"(?:<[^>]*>)+", "¦", text)
+    text = re.sub(r"(?<=[0-9０-９])¦(?=[＋－×÷＝+\-*/=])|(?<=[＋－×÷+\-*/])¦(?=[0-9０-９])", "", text)
     text = html.unescape(text).replace("\xa0", " ")
     text = text.translate(_TO_ASCII)
     # mixed numbers and fractions in words: 16又4/11, 16又11分之4, 11分之4
     text = re.sub(r"(\d+)又(\d+)/(\d+)", r"(\1+\2/\3)", text)
     text = re.sub(r"(\d+)又(\d+)分之(\d+)", r"(\1+\3/\2)", text)
+    text = re.sub(r"分之(?=\s*[(（])", "分之□", text)
     return re.sub(r"(\d+)分之(\d+)", r"(\2/\1)", text)
 
 
