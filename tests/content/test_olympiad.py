@@ -286,7 +286,7 @@ class Papers(unittest.TestCase):
                 self.assertTrue((ROOT / "data/test" / f"{paper['year']}.htm").exists())
                 self.assertTrue((ROOT / "src/library/texts" / f"Text3_{23 + n}.txt").exists())
 
-    def test_eight_to_twelve_problems_each_and_none_easier_later(self):
+    def test_eight_to_twelve_problems_each_and_never_fewer_in_a_later_paper(self):
         counts = [len(p["problem"]) for p in self.papers]
         for paper, count in zip(self.papers, counts):
             with self.subTest(year=paper["year"]):
