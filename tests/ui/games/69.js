@@ -1,0 +1,33 @@
+// Guesses by halving the range, reading the 大了/小了 answer after each try;
+// the first try is a number outside 1–100, which must be refused without using a try.
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const box = document.getElementById("guess");
+const feedback = () => document.getElementById("feedback").textContent;
+
+function enter(text) {
+  box.value = text;
+  box.dispatchEvent(new Event("input", { bubbles: true }));
+  box.dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true }));
+}
+
+document.getElementById("start").click();
+await pause(50);
+enter("150");
+if (!feedback().includes("1到100") || document.getElementById("turn").textContent !== "1") {
+  throw new Error("a number above 100 was not refused: " + feedback());
+}
+let low = 1;
+let high = 100;
+for (let tries = 0; tries < 7 && document.getElementById("result").textContent === ""; tries += 1) {
+  const middle = Math.floor((low + high) / 2);
+  enter(String(middle));
+  await pause(30);
+  if (feedback().includes("大了")) {
+    high = middle - 1;
+  } else if (feedback().includes("小了")) {
+    low = middle + 1;
+  }
+}
+if (!document.getElementById("result").textContent.includes("猜中了")) {
+  throw new Error("halving did not find the number in 7 tries");
+}
