@@ -22,10 +22,15 @@ for (let tries = 0; tries < 7 && document.getElementById("result").textContent =
   const middle = Math.floor((low + high) / 2);
   enter(String(middle));
   await pause(30);
-  if (feedback().includes("大了")) {
-    high = middle - 1;
-  } else if (feedback().includes("小了")) {
-    low = middle + 1;
+  const said = /^你猜的(\d+)(大了|小了)/.exec(feedback());
+  if (said && Number(said[1]) === middle) {
+    if (said[2] === "大了") {
+      high = middle - 1;
+    } else {
+      low = middle + 1;
+    }
+  } else if (document.getElementById("result").textContent === "") {
+    throw new Error("no 大了/小了 answer to " + middle + ": " + feedback());
   }
 }
 if (!document.getElementById("result").textContent.includes("猜中了")) {
