@@ -1,6 +1,7 @@
 // Answers the six questions by counting the drawn SVG elements of the asked kind
 // (triangles are polygons, squares rects, circles circles), typing into the answer box and
-// pressing Enter, then the next button. The first answer is deliberately one too many.
+// pressing Enter (the second answer with the page's number buttons instead), then the next
+// button. The first answer is deliberately one too many.
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const text = (id) => document.getElementById(id).textContent;
 const box = document.getElementById("answer");
@@ -30,7 +31,11 @@ for (let question = 0; question < 6; question += 1) {
     enter("两");
     if (!text("feedback").includes("数字")) throw new Error("letters were not refused");
   }
-  enter(String(question === 0 ? count + 1 : count));
+  if (question === 1) {
+    Array.from(document.querySelectorAll("#choices button")).find((b) => b.textContent === String(count)).click();
+  } else {
+    enter(String(question === 0 ? count + 1 : count));
+  }
   const expected = question === 0 ? "不对" : "对了";
   if (!text("feedback").startsWith(expected)) throw new Error("question " + (question + 1) + ": " + text("feedback"));
   if (document.querySelectorAll("#picture .mark-number").length !== count) {

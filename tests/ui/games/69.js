@@ -1,5 +1,6 @@
-// Guesses by halving the range, reading the 大了/小了 answer after each try;
-// the first try is a number outside 1–100, which must be refused without using a try.
+// Guesses by halving the range, reading the 大了/小了 answer after each try; the first
+// guess, 50, is keyed in on the page's keypad, the others typed into the box. Before that
+// a number outside 1–100 must be refused without using a try.
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const box = document.getElementById("guess");
 const feedback = () => document.getElementById("feedback").textContent;
@@ -18,9 +19,16 @@ if (!feedback().includes("1到100") || document.getElementById("turn").textConte
 }
 let low = 1;
 let high = 100;
+const keypad = (key) => Array.from(document.querySelectorAll("#keypad button")).find((b) => b.textContent === key);
 for (let tries = 0; tries < 7 && document.getElementById("result").textContent === ""; tries += 1) {
   const middle = Math.floor((low + high) / 2);
-  enter(String(middle));
+  if (tries === 0) {
+    ["5", "1", "删", "0"].forEach((key) => keypad(key).click());
+    if (box.value !== "50") throw new Error("the keypad gave " + box.value);
+    document.getElementById("try").click();
+  } else {
+    enter(String(middle));
+  }
   await pause(30);
   const said = /^你猜的(\d+)(大了|小了)/.exec(feedback());
   if (said && Number(said[1]) === middle) {
