@@ -116,6 +116,8 @@ class Answers(unittest.TestCase):
         grains = sources("story")["棋盘上的麦粒"]["body"]
         self.assertIn(f"{GRAINS}粒", grains)
         self.assertIn(f"大约是{round(GRAINS / 10 ** 16)}亿亿粒", grains)
+        for square, grains_there in re.findall(r"第(\d+)格：\d+×2＝(\d+)（粒）", grains):
+            self.assertEqual(int(grains_there), 2 ** (int(square) - 1), f"第{square}格")
         self.assertIn("第20格：超过五十万粒", grains)
         self.assertTrue(500000 < 2 ** 19 < 1000000)
         fowls = sources("story")["百鸡问题"]["body"]
