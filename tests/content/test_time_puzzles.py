@@ -91,7 +91,7 @@ EXPECTED = {
     ("二年级", 1): [f"{minutes(1)}分", f"{minutes(1) // 2}分"],
     ("二年级", 2): [clock_time(minutes(7, 3 * 60 // 12))],
     ("二年级", 3): [f"{6 * 60 // 12}分"],
-    ("二年级", 4): [f"{360 // 12 // 30}个大格"],
+    ("二年级", 4): [f"{hand_angles(minutes(1))[0] // 30}个大格"],  # a big division is 30 degrees
     ("三年级", 1): [f"{3 * 60}秒", f"{240 // 60}分"],
     ("三年级", 2): [clock_time(minutes(7, 10) + 35)],
     ("三年级", 3): [clock_time(minutes(14) + minutes(1, 40))],
