@@ -14,13 +14,14 @@ constexpr int kFirstAnswerTopic = 2037;
 constexpr int kLastAnswerTopic = 2072;
 constexpr int kFirstPaper = 2001;
 
+int answerTextIndex(int topic) { return topic - kFirstAnswerTopic; }
+
+// The paper an answer topic answers: 2037 → 2001, 2060 → 2024.
+int answeredPaper(int topic) { return kFirstPaper + answerTextIndex(topic); }
+
 }  // namespace
 
 bool isAnswerTopic(int topic) { return topic >= kFirstAnswerTopic && topic <= kLastAnswerTopic; }
-
-int answerTextIndex(int topic) { return topic - kFirstAnswerTopic; }
-
-int answeredPaper(int topic) { return kFirstPaper + answerTextIndex(topic); }
 
 std::string answerTextName(int index) {
     char name[16];

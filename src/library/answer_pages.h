@@ -7,10 +7,6 @@ namespace tally {
 // #2060…#2072 the Olympiad papers #2024…#2036, in the same order. Their
 // answers are the built-in texts "Text3_00" … "Text3_35" (HTML fragments).
 bool isAnswerTopic(int topic);
-// 0…35 for an answer topic.
-int answerTextIndex(int topic);
-// The paper an answer topic answers: 2037 → 2001, 2060 → 2024.
-int answeredPaper(int topic);
 // "Text3_07" for index 7.
 std::string answerTextName(int index);
 

@@ -217,15 +217,6 @@ TEST_F(LessonTest, RootAndGradesIntroduceTheLessons) {
     }
 }
 
-TEST_F(LessonTest, GradingKeyFollowsTheNodeClicked) {
-    writeLesson(1, "练习=q17\r\n<h1>加法</h1>");
-    openLesson("q533302001");
-    EXPECT_EQ(h.form->gradingKey(), "q17");
-    EXPECT_EQ(h.form->selectedKey(), "q533302001");
-    openLesson("q5333");
-    EXPECT_EQ(h.form->gradingKey(), "q5333");
-}
-
 class StudentLessonTest : public LessonTest {
 protected:
     StudentLessonTest() : LessonTest(false) {}

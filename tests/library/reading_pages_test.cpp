@@ -57,18 +57,6 @@ TEST(ReadingPagePath, FamiliesAndDecidedNames) {
     }
 }
 
-TEST(AnswerTopics, IndexAndPaper) {
-    const int cases[][3] = {{2037, 0, 2001}, {2059, 22, 2023}, {2060, 23, 2024}, {2072, 35, 2036}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(isAnswerTopic(c[0]));
-        EXPECT_EQ(answerTextIndex(c[0]), c[1]) << c[0];
-        EXPECT_EQ(answeredPaper(c[0]), c[2]) << c[0];
-    }
-    for (int topic : {2036, 2073, 2001}) EXPECT_FALSE(isAnswerTopic(topic)) << topic;
-    EXPECT_EQ(answerTextName(0), "Text3_00");
-    EXPECT_EQ(answerTextName(35), "Text3_35");
-}
-
 TEST(AnswerTopics, PageTitleAndMissingAnswers) {
     const std::string page = answerPage("1年级1学期期中考试题", "<ol><li>3＋4＝7</li></ol>");
     EXPECT_NE(page.find("<h1>1年级1学期期中考试题 参考答案</h1>\n<ol><li>3＋4＝7</li></ol>"), std::string::npos);

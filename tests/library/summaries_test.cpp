@@ -1,24 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "library/summaries.h"
 #include "shell/gbk.h"
 #include "support/harness.h"
 
 namespace tally {
 namespace {
-
-TEST(Summaries, FileOfEachHalfYear) {
-    const std::pair<int, const char*> cases[] = {{522202, "lessons/summary/02.txt"},
-                                                 {522209, "lessons/summary/09.txt"},
-                                                 {522213, "lessons/summary/13.txt"},
-                                                 {5222, ""},
-                                                 {522201, ""},
-                                                 {522214, ""}};
-    for (const auto& [topic, path] : cases) EXPECT_EQ(summaryFilePath(topic), path) << topic;
-    EXPECT_TRUE(isSummaryTopic(5222));
-    EXPECT_FALSE(isSummaryTopic(522214));
-    EXPECT_FALSE(isSummaryTopic(5333));
-}
 
 class SummaryTest : public ::testing::Test {
 protected:
