@@ -231,5 +231,35 @@ TEST_F(StudentLessonTest, AnswersNeedTheParentsLogin) {
     EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
 }
 
+// Every lesson of the shipped lists opens a page, and a practice sheet there
+// marks the answers its fields expect as right.
+TEST(ShippedLessons, EveryLessonHasAPageAndItsPracticeMarksRight) {
+    test::Harness h;
+    h.start();
+    h.form->clickTab("同步教学");
+    std::vector<std::string> keys;
+    for (const TopicNode& node : h.form->tree.nodes()) {
+        if (node.key.size() == 10 && node.key.starts_with("q5333")) keys.push_back(node.key);
+    }
+    ASSERT_GT(keys.size(), 60u);
+    for (const std::string& key : keys) {
+        h.click(key);
+        ASSERT_NE(h.page.bodyText().find_first_not_of(" \r\n"), std::string::npos) << key << " is blank";
+        if (!h.page.has("answer1") && !h.page.has("answerup1")) continue;
+        for (const char* prefix : {"answer", "answerup", "answerdown"}) {
+            for (int i = 1; h.page.has(prefix + std::to_string(i)); ++i) {
+                const std::string name = prefix + std::to_string(i);
+                h.type(name, h.page.tag(name));
+            }
+        }
+        // Hours-and-minutes sheets also want the hours in fields of their own;
+        // the games answer in their own way.
+        if (h.page.has("r1") || h.form->gradingKey().starts_with("q6")) continue;
+        h.finish();
+        EXPECT_NE(h.page.bodyHtml().find("(√)"), std::string::npos) << key;
+        EXPECT_EQ(h.page.bodyHtml().find("(×"), std::string::npos) << key;
+    }
+}
+
 }  // namespace
 }  // namespace tally
