@@ -143,7 +143,7 @@ Lesson parseLesson(const std::string& text) {
     if (answers < lines.size()) {
         std::vector<std::string> rest(lines.begin() + static_cast<long>(answers), lines.end());
         rest[0] = rest[0].substr(std::string(kAnswersMark).size());
-        lesson.answersHtml = trimmed(joinLines(rest, rest[0].empty() ? 1 : 0, rest.size()));
+        lesson.answersHtml = trimmed(joinLines(rest, 0, rest.size()));
     }
     return lesson;
 }
