@@ -146,7 +146,8 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (command == "page") {
         out << oneLine(page_.bodyHtml()) << "\n";
     } else if (command == "page2") {
-        out << ui_.page2Path << "\n";
+        // A page the program built has no path: its HTML follows the word "built".
+        out << (ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
     } else if (command == "front") {
         out << paneName(ui_.front) << "\n";
     } else if (command == "status") {

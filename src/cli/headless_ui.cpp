@@ -11,7 +11,19 @@ void HeadlessUi::message(const std::string& title, const std::string& text) {
 }
 
 void HeadlessUi::navigate(Pane pane, const std::string& relPath) {
-    (pane == Pane::WebBrowser2 ? page2Path : page1Path) = relPath;
+    if (pane == Pane::WebBrowser2) {
+        page2Path = relPath;
+        page2Html.clear();
+    } else {
+        page1Path = relPath;
+    }
+}
+
+// Only the second pane shows built pages; the first holds the sheet model.
+void HeadlessUi::showPage(Pane pane, const std::string& html) {
+    if (pane != Pane::WebBrowser2) return;
+    page2Path.clear();
+    page2Html = html;
 }
 
 void HeadlessUi::runLoginDialog(LoginDialog& dialog) {

@@ -17,6 +17,7 @@ public:
     void message(const std::string& title, const std::string& text) override;
     void bringToFront(Pane pane) override { front = pane; }
     void navigate(Pane pane, const std::string& relPath) override;
+    void showPage(Pane pane, const std::string& html) override;
     void playSound(const std::string& relPath) override { sounds.push_back(relPath); }
     void setStatus(const std::string& text) override { status = text; }
     void treeChanged() override { ++treeChanges; }
@@ -36,6 +37,7 @@ public:
     Pane front = Pane::WebBrowser1;
     std::string page1Path;
     std::string page2Path;
+    std::string page2Html;  // a page the program built, shown instead of a file
     std::string status;
     std::vector<std::string> sounds;
     int treeChanges = 0;

@@ -17,5 +17,7 @@ void gradeHoursAndMinutes(Form1& form);
 void gradeRevealedAnswer(Form1& form);
 void gradeEachQuestion(Form1& form);
 void gradeFractions(Form1& form);
+// The fixed questions of a lesson without a drill: their answers are revealed.
+void gradeLessonAnswers(Form1& form);
 
 }  // namespace tally

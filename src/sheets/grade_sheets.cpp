@@ -73,7 +73,7 @@ void gradeHoursAndMinutes(Form1& form) {
 }
 
 void gradeRevealedAnswer(Form1& form) {
-    const std::string key = form.selectedKey();
+    const std::string key = form.gradingKey();
     const std::string answer = divisorWordProblemAnswer(leadingNumber(key.substr(1)));
     if (answer.empty()) return;
     form.page().insertHtmlAfter(

@@ -18,7 +18,7 @@ struct BranchRow {
 };
 
 // Tried in this order; for the keys of the catalogue at most one matches.
-constexpr std::array<BranchRow, 10> kBranches = {{
+constexpr std::array<BranchRow, 11> kBranches = {{
     {GradeBranch::TimePuzzle, gradeThinkTimeOnly},
     {GradeBranch::TwentyFour, gradeTwentyFour},
     {GradeBranch::MemoryGame, gradeMemoryGame},
@@ -29,6 +29,7 @@ constexpr std::array<BranchRow, 10> kBranches = {{
     {GradeBranch::Revealed, gradeRevealedAnswer},
     {GradeBranch::PatternAndFourOperations, gradeEachQuestion},
     {GradeBranch::Fractions, gradeFractions},
+    {GradeBranch::LessonAnswers, gradeLessonAnswers},
 }};
 
 bool startsWith(const std::string& text, const std::string& prefix) {
@@ -69,6 +70,7 @@ bool branchMatches(GradeBranch branch, const std::string& key) {
         case GradeBranch::Revealed: return isRevealedKey(key);
         case GradeBranch::PatternAndFourOperations: return startsWith(key, "q9");
         case GradeBranch::Fractions: return startsWith(key, "q50");
+        case GradeBranch::LessonAnswers: return startsWith(key, "q5333") && key.size() == 10;
     }
     return false;
 }
@@ -92,7 +94,7 @@ void runGrader(Form1& form) {
         form.ui().message("提示", "你的密码不对，不能查看答案！请向高级用户咨询密码！");
         return;
     }
-    const std::string key = form.selectedKey();
+    const std::string key = form.gradingKey();
     for (const BranchRow& row : kBranches) {
         if (row.handler && branchMatches(row.branch, key)) row.handler(form);
     }

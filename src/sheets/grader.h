@@ -17,9 +17,10 @@ enum class GradeBranch {
     Revealed,
     PatternAndFourOperations,
     Fractions,
+    LessonAnswers,
 };
 
-// Whether a branch grades the sheet of the node with this key.
+// Whether a branch grades the sheet of this grading key (Form1::gradingKey).
 bool branchMatches(GradeBranch branch, const std::string& key);
 
 // bInput_onclick: the login check, every matching branch, then the think-time

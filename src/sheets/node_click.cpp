@@ -1,5 +1,8 @@
 #include "sheets/node_click.h"
 
+#include "library/lessons.h"
+#include "library/reading_pages.h"
+#include "library/summaries.h"
 #include "shell/form1.h"
 #include "sheets/families.h"
 #include "sheets/topic_tag.h"
@@ -13,6 +16,11 @@ constexpr const char* kFormHint =
 
 bool between(int value, int low, int high) { return value >= low && value <= high; }
 
+std::string selectedCaption(const Form1& form) {
+    const TopicNode* node = form.selectedNode();
+    return node ? node->caption : std::string();
+}
+
 // The "{" family holds several families, told apart by the topic number.
 void dispatchNumbered(Form1& form, int topic, Sheet& sheet) {
     if (topic == 5111 || between(topic, 511102, 511105)) {
@@ -23,6 +31,10 @@ void dispatchNumbered(Form1& form, int topic, Sheet& sheet) {
         buildDivisorSheet(form, topic, sheet);
     } else if (between(topic, 9001, 9009)) {
         buildFourOperationSheet(form, topic, sheet);
+    } else if (isLessonTopic(topic)) {
+        buildLessonPage(form, topic, selectedCaption(form), sheet);
+    } else if (isSummaryTopic(topic)) {
+        buildSummaryPage(form, topic, selectedCaption(form), sheet);
     }
 }
 
@@ -52,6 +64,8 @@ void dispatchFamily(Form1& form, const std::string& sigil, int topic, Sheet& she
         buildCompareSheet(form, topic, sheet);
     } else if (sigil == "*") {
         buildPatternSheet(form, topic, sheet);
+    } else if (isReadingSigil(sigil)) {
+        openReadingTopic(form, sigil, topic, selectedCaption(form), sheet);
     }
 }
 

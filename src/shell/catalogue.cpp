@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <map>
 #include <set>
 
 #include "shell/gbk.h"
@@ -156,7 +157,7 @@ constexpr std::array<Row, 12> kConcepts = {{
     {"q6011", "小学英语PEP版三年级第一学期单词", "{6011", "q600"},
     {"q6012", "小学英语PEP版三年级第二学期单词", "{6012", "q600"},
 }};
-constexpr std::array<Row, 11> kSummaries = {{
+constexpr std::array<Row, 13> kSummaries = {{
     {"q5222", "小学各年纪知识点总结", "{5222", ""},
     {"q522202", "小学1年纪上", "{522202", "q5222"},
     {"q522203", "小学1年纪下", "{522203", "q5222"},
@@ -168,6 +169,8 @@ constexpr std::array<Row, 11> kSummaries = {{
     {"q522209", "小学4年纪下", "{522209", "q5222"},
     {"q522210", "小学5年纪上", "{522210", "q5222"},
     {"q522211", "小学5年纪下", "{522211", "q5222"},
+    {"q522212", "小学6年纪上", "{522212", "q5222"},
+    {"q522213", "小学6年纪下", "{522213", "q5222"},
 }};
 constexpr std::array<Row, 10> kFourOperations = {{
     {"q900", "四则运算", "{900", ""},
@@ -402,6 +405,27 @@ void buildOlympiad(Builder& b) {
     b.expand("q199");
 }
 
+// A data directory with nothing in it: the tabs built from it hold only the
+// fixed nodes.
+class NoFiles : public DataDirectory {
+public:
+    bool exists(const std::string&) const override { return false; }
+    std::optional<std::vector<std::string>> list(const std::string&) const override { return std::nullopt; }
+    std::optional<std::string> read(const std::string&) const override { return std::nullopt; }
+    bool replace(const std::string&, const std::string&) override { return false; }
+};
+
+std::map<std::string, TopicNode> fixedNodesByKey() {
+    std::map<std::string, TopicNode> nodes;
+    NoFiles noFiles;
+    TreeModel tree;
+    for (const Tab& tab : tabs()) {
+        buildTab(tree, tab.caption, noFiles);
+        for (const TopicNode& node : tree.nodes()) nodes.emplace(node.key, node);
+    }
+    return nodes;
+}
+
 }  // namespace
 
 const std::vector<Tab>& tabs() {
@@ -444,6 +468,13 @@ void buildStartupTree(TreeModel& tree) {
         if (tree.hasChildren(node.key)) b.expand(node.key);
     }
     tree.select("q1");
+}
+
+std::optional<TopicNode> findFixedTopic(const std::string& key) {
+    static const std::map<std::string, TopicNode> nodes = fixedNodesByKey();
+    auto it = nodes.find(key);
+    if (it == nodes.end()) return std::nullopt;
+    return it->second;
 }
 
 }  // namespace tally

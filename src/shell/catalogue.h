@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,5 +24,9 @@ void buildTab(TreeModel& tree, const std::string& caption, const DataDirectory& 
 // The tree shown at start: the first tab with the short division captions,
 // every node with children expanded, q1 selected.
 void buildStartupTree(TreeModel& tree);
+
+// The node with this key in any tab's fixed table (the nodes read from the
+// data directory are not among them); keys are unique across the fixed tables.
+std::optional<TopicNode> findFixedTopic(const std::string& key);
 
 }  // namespace tally

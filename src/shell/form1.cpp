@@ -1,6 +1,7 @@
 #include "shell/form1.h"
 
 #include "library/content_store.h"
+#include "library/lessons.h"
 #include "shell/catalogue.h"
 #include "shell/gbk.h"
 #include "shell/login_dialog.h"
@@ -59,6 +60,7 @@ void Form1::clickNode(const std::string& key) {
         const TopicNode* node = tree.find(key);
         if (!node) return;
         tree.select(key);
+        lessonPracticeKey.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
     });
@@ -105,14 +107,17 @@ void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         // The grader is connected to the page's finish button when the page is
         // written, except on the standard intelligence test page.
-        if (elementName != "finish" || selectedKey() == "q52") return;
-        if (ports_.page.has("finish")) runGrader(*this);
+        if (elementName != "finish") {
+            onLessonPageClick(*this, elementName);
+            return;
+        }
+        if (gradingKey() != "q52" && ports_.page.has("finish")) runGrader(*this);
     });
 }
 
 void Form1::pageMouseDown() {
     gate_.run([this] {
-        const std::string key = selectedKey();
+        const std::string key = gradingKey();
         mouseBinding_.generation = ports_.page.generation();
         mouseBinding_.answers =
             key == "q511102" || key == "q511103" || key == "q511104" || key == "q511105";

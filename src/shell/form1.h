@@ -89,6 +89,11 @@ public:
     static std::string introductionHtml();
     const TopicNode* selectedNode() const { return tree.selected(); }
     std::string selectedKey() const { return tree.selectedKey(); }
+    // The drill a lesson page practises with ("" on every other page).
+    std::string lessonPracticeKey;
+    // The key the grader and the page's handlers go by: the lesson's drill
+    // when a lesson page practises one, otherwise the selected node's key.
+    std::string gradingKey() const { return lessonPracticeKey.empty() ? selectedKey() : lessonPracticeKey; }
 
 private:
     Ports ports_;

@@ -55,6 +55,9 @@ public:
     virtual void bringToFront(Pane pane) = 0;
     // Loads a file of the data directory into a browser pane.
     virtual void navigate(Pane pane, const std::string& relPath) = 0;
+    // Shows a whole page the program built (UTF-8 HTML) in a browser pane; its
+    // relative links resolve inside the data directory.
+    virtual void showPage(Pane pane, const std::string& html) = 0;
     virtual void playSound(const std::string& relPath) = 0;
     virtual void setStatus(const std::string& text) = 0;
     // The tree (nodes, expansion, selection) has changed and must be shown anew.

@@ -14,9 +14,13 @@ void PanePage::open(const QString& relPath) {
         load(QUrl::fromLocalFile(path));
         return;
     }
+    show("<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>");
+}
+
+void PanePage::show(const QString& html) {
     blankPending_ = true;
-    setHtml("<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>",
-            QUrl::fromLocalFile(QDir(root_).filePath("")));
+    // The base ends in "/" so that "reading.css" means the file inside the directory.
+    setHtml(html, QUrl::fromLocalFile(root_ + '/'));
 }
 
 bool PanePage::allowed(const QUrl& url, const QString& dataRoot) {
@@ -31,7 +35,7 @@ bool PanePage::allowed(const QUrl& url, const QString& dataRoot) {
 }
 
 bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
-    // The empty page stands in for a missing file; it is loaded once, by us.
+    // A built page (or the empty one that stands in for a missing file) is loaded once, by us.
     if (blankPending_ && isMainFrame && url.scheme() == "data") {
         blankPending_ = false;
         return true;

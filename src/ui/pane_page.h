@@ -16,6 +16,8 @@ public:
     // Loads a file of the data directory; a missing file shows an empty page
     // whose links still resolve inside the directory.
     void open(const QString& relPath);
+    // Shows a page the program built; its links resolve inside the directory.
+    void show(const QString& html);
 
     // Whether a link may lead to this address: only files inside the root.
     static bool allowed(const QUrl& url, const QString& dataRoot);

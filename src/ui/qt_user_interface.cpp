@@ -40,6 +40,11 @@ void QtUserInterface::navigate(Pane pane, const std::string& relPath) {
     window_.pane(pane).open(QString::fromStdString(relPath));
 }
 
+void QtUserInterface::showPage(Pane pane, const std::string& html) {
+    if (pane == Pane::Picture2) return;
+    window_.pane(pane).show(QString::fromStdString(html));
+}
+
 void QtUserInterface::playSound(const std::string& relPath) {
     sound_->play(QDir(root_).filePath(QString::fromStdString(relPath)));
 }

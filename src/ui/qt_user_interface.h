@@ -29,6 +29,7 @@ public:
     void message(const std::string& title, const std::string& text) override;
     void bringToFront(Pane pane) override;
     void navigate(Pane pane, const std::string& relPath) override;
+    void showPage(Pane pane, const std::string& html) override;
     void playSound(const std::string& relPath) override;
     void setStatus(const std::string& text) override;
     void treeChanged() override;

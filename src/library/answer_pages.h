@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+namespace tally {
+
+// The answer topics: #2037…#2059 answer the grade papers #2001…#2023 and
+// #2060…#2072 the Olympiad papers #2024…#2036, in the same order. Their
+// answers are the built-in texts "Text3_00" … "Text3_35" (HTML fragments).
+bool isAnswerTopic(int topic);
+// "Text3_07" for index 7.
+std::string answerTextName(int index);
+
+// The readable page of a paper's answers: "<h1>" title " 参考答案</h1>" and
+// the answers in the reading frame; with no answers, the missing-page note.
+std::string answerPage(const std::string& paperTitle, const std::string& answersHtml);
+
+// The page of an answer topic, titled with its paper's catalogue caption.
+std::string answerPageOf(int topic);
+
+}  // namespace tally

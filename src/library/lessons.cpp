@@ -1,0 +1,188 @@
+#include "library/lessons.h"
+
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "library/reading_pages.h"
+#include "page/html_page.h"
+#include "shell/catalogue.h"
+#include "shell/form1.h"
+#include "shell/gbk.h"
+#include "sheets/grade_branches.h"
+#include "sheets/node_click.h"
+#include "sheets/topic_tag.h"
+
+namespace tally {
+namespace {
+
+constexpr const char* kPracticeMark = "练习=";
+constexpr const char* kAnswersMark = "答案=";
+constexpr const char* kClockKey = "q77";
+constexpr const char* kClockButtonName = "clock";
+constexpr const char* kPracticeHeading = "<p class=practice><b>【练一练】</b></p>";
+constexpr const char* kClockPractice =
+    "<p class=practice><b>【练一练】</b>点下面的按钮打开钟表，看一看时针和分针，说一说钟面上的时间。</p>"
+    "<input class=button name=clock type=button value=打开钟表><br><br>";
+
+constexpr int kRootTopic = 5333;
+constexpr int kFirstGrade = 533302;
+constexpr int kLastGrade = 533307;
+
+const char* const kGradeNames[] = {"一", "二", "三", "四", "五", "六"};
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\n");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\n") - first + 1);
+}
+
+// Lines of a text with CR LF or LF line ends.
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines, size_t from, size_t to) {
+    std::string text;
+    for (size_t i = from; i < to; ++i) {
+        if (i > from) text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
+bool isGradeTopic(int topic) { return topic >= kFirstGrade && topic <= kLastGrade; }
+
+std::string rootIntroduction() {
+    return "<h1>同步教学</h1>"
+           "<p>同步教学按照课本的顺序，把一到六年级的每一课整理成一页：先用几段话讲清这一课的要点，"
+           "再看一两道例题，最后做一份练习。</p>"
+           "<p>大多数课的练习和程序里同类的练习题一样，做完点“提交答案”，就能批改和得分；"
+           "没有同类练习题的课，准备了几道题，做完点“查看答案”对一对。</p>"
+           "<p>怎样用：</p><ul>"
+           "<li>先点左边的年级，再点正在学的那一课。</li>"
+           "<li>请爸爸妈妈陪你读一读要点和例题，说一说每一步为什么这样做。</li>"
+           "<li>批改和查看答案要用高级用户登录，请爸爸妈妈帮忙。</li></ul>";
+}
+
+std::string gradeIntroduction(int topic, const std::string& caption) {
+    const std::string grade = kGradeNames[topic - kFirstGrade];
+    return "<h1>" + escapeHtmlText(caption) + "</h1><p>这里是" + grade +
+           "年级上、下两个学期的课，顺序和课本一样。点左边的课题，就能打开这一课。</p>"
+           "<p>每学完一课，来这里读一读要点，做一做练习。有不明白的地方，请爸爸妈妈和你一起看看例题。</p>";
+}
+
+std::string preparingPage(const std::string& caption) {
+    return "<h1>" + escapeHtmlText(caption) +
+           "</h1><p>这一课还在准备中，过些日子就能读到了。</p><p>你可以先看看别的课，或者到其他练习里做一做。</p>";
+}
+
+std::optional<Lesson> readLesson(Form1& form, int topic) {
+    const auto bytes = form.data().read(lessonFilePath(topic));
+    if (!bytes) return std::nullopt;
+    return parseLesson(gbkToUtf8(*bytes));
+}
+
+// The drill's own sheet, built as a click on the drill's node builds it.
+Sheet drillSheet(Form1& form, const TopicNode& drill) {
+    Sheet sheet;
+    const TopicTagParts tag = splitTopicTag(drill.tag);
+    if (tag.number == 10 && form.questionCount == 50) form.questionCount = 20;
+    if (isReadingSigil(tag.sigil)) {
+        openReadingTopic(form, tag.sigil, tag.number, drill.caption, sheet);
+    } else {
+        dispatchFamily(form, tag.sigil, tag.number, sheet);
+    }
+    return sheet;
+}
+
+std::string fixedQuestionsEnd(const Lesson& lesson) {
+    if (lesson.answersHtml.empty()) return "";
+    return std::string(kRevealButton) + "<br><br>";
+}
+
+std::string lessonPage(Form1& form, const Lesson& lesson) {
+    if (lesson.practiceKey == kClockKey) {
+        form.lessonPracticeKey = kClockKey;
+        return lesson.html + kClockPractice;
+    }
+    const auto drill = lesson.practiceKey.empty() ? std::nullopt : findFixedTopic(lesson.practiceKey);
+    if (!drill || splitTopicTag(drill->tag).number == 0) return lesson.html + fixedQuestionsEnd(lesson);
+    form.lessonPracticeKey = drill->key;
+    const Sheet practice = drillSheet(form, *drill);
+    return lesson.html + kPracticeHeading + practice.html;
+}
+
+}  // namespace
+
+Lesson parseLesson(const std::string& text) {
+    const std::vector<std::string> lines = splitLines(text);
+    Lesson lesson;
+    size_t first = 0;
+    if (!lines.empty() && startsWith(lines[0], kPracticeMark)) {
+        lesson.practiceKey = trimmed(lines[0].substr(std::string(kPracticeMark).size()));
+        first = 1;
+    }
+    size_t answers = first;
+    while (answers < lines.size() && !startsWith(lines[answers], kAnswersMark)) ++answers;
+    lesson.html = joinLines(lines, first, answers);
+    if (answers < lines.size()) {
+        std::vector<std::string> rest(lines.begin() + static_cast<long>(answers), lines.end());
+        rest[0] = rest[0].substr(std::string(kAnswersMark).size());
+        lesson.answersHtml = trimmed(joinLines(rest, 0, rest.size()));
+    }
+    return lesson;
+}
+
+bool isLessonTopic(int topic) {
+    return topic == kRootTopic || isGradeTopic(topic) || (isGradeTopic(topic / 1000) && topic % 1000 > 0);
+}
+
+std::string lessonFilePath(int topic) {
+    if (!isGradeTopic(topic / 1000) || topic % 1000 == 0) return "";
+    char path[32];
+    std::snprintf(path, sizeof path, "lessons/%d/%03d.txt", topic / 1000 - kFirstGrade + 1, topic % 1000);
+    return path;
+}
+
+void buildLessonPage(Form1& form, int topic, const std::string& caption, Sheet& sheet) {
+    if (topic == kRootTopic) {
+        sheet.html = rootIntroduction();
+    } else if (isGradeTopic(topic)) {
+        sheet.html = gradeIntroduction(topic, caption);
+    } else if (const auto lesson = readLesson(form, topic)) {
+        sheet.html = lessonPage(form, *lesson);
+    } else {
+        sheet.html = preparingPage(caption);
+    }
+}
+
+void onLessonPageClick(Form1& form, const std::string& elementName) {
+    if (elementName == kClockButtonName && form.gradingKey() == kClockKey) {
+        form.ui().bringToFront(Pane::Picture2);
+    }
+}
+
+void gradeLessonAnswers(Form1& form) {
+    const std::string key = form.gradingKey();
+    const auto lesson = readLesson(form, leadingNumber(key.substr(1)));
+    if (!lesson || lesson->answersHtml.empty()) return;
+    form.page().insertHtmlAfter("finish", "<br><br>" + lesson->answersHtml + "<br>思考用时" +
+                                              std::to_string(form.thinkSeconds) + "秒！");
+}
+
+}  // namespace tally

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "library/lessons.h"
+#include "shell/gbk.h"
+#include "sheets/grader.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+TEST(LessonFile, Parts) {
+    const struct {
+        const char* text;
+        const char* practice;
+        const char* html;
+        const char* answers;
+    } cases[] = {
+        {"练习=q17\r\n<h1>20以内的进位加法</h1>\r\n<p>凑十法</p>", "q17", "<h1>20以内的进位加法</h1>\n<p>凑十法</p>", ""},
+        {"练习=\n<ol><li>3＋4＝（　）</li></ol>\n答案=\n<ol><li>7</li></ol>\n", "", "<ol><li>3＋4＝（　）</li></ol>",
+         "<ol><li>7</li></ol>"},
+        {"练习=\r\n<p>题</p>\r\n答案=<p>答</p>\r\n<p>续</p>", "", "<p>题</p>", "<p>答</p>\n<p>续</p>"},
+        {"练习= q5002 \r\n<p>分数</p>", "q5002", "<p>分数</p>", ""},
+        {"<p>没有练习这一行</p>", "", "<p>没有练习这一行</p>", ""},
+        {"", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const Lesson lesson = parseLesson(c.text);
+        EXPECT_EQ(lesson.practiceKey, c.practice) << c.text;
+        EXPECT_EQ(lesson.html, c.html) << c.text;
+        EXPECT_EQ(lesson.answersHtml, c.answers) << c.text;
+    }
+}
+
+TEST(LessonFile, PathOfEachLessonTopic) {
+    const std::pair<int, const char*> cases[] = {
+        {533302001, "lessons/1/001.txt"}, {533302007, "lessons/1/007.txt"}, {533307120, "lessons/6/120.txt"},
+        {533304999, "lessons/3/999.txt"}, {533302, ""},  {5333, ""}, {533302000, ""}, {533308001, ""},
+        {533301001, ""},
+    };
+    for (const auto& [topic, path] : cases) EXPECT_EQ(lessonFilePath(topic), path) << topic;
+    for (int topic : {5333, 533302, 533307, 533303001, 533307999}) EXPECT_TRUE(isLessonTopic(topic)) << topic;
+    for (int topic : {533301, 533308, 533302000, 5222, 522202, 533308001}) EXPECT_FALSE(isLessonTopic(topic)) << topic;
+}
+
+TEST(LessonFile, OnlyLessonsRevealFixedAnswers) {
+    EXPECT_TRUE(branchMatches(GradeBranch::LessonAnswers, "q533302007"));
+    EXPECT_TRUE(branchMatches(GradeBranch::LessonAnswers, "q533307120"));
+    for (const char* key : {"q5333", "q533302", "q5222", "q522202", "q11"}) {
+        EXPECT_FALSE(branchMatches(GradeBranch::LessonAnswers, key)) << key;
+    }
+    for (GradeBranch other : {GradeBranch::Arithmetic, GradeBranch::Revealed, GradeBranch::Fractions,
+                              GradeBranch::PatternAndFourOperations}) {
+        EXPECT_FALSE(branchMatches(other, "q533302007"));
+    }
+}
+
+// A grade-1 list of our own: lesson keys q533302001 … q533302006, line 2 empty.
+class LessonTest : public ::testing::Test {
+protected:
+    explicit LessonTest(bool advanced = true) : h(advanced) {}
+    test::Harness h;
+    void SetUp() override {
+        h.dir.write("1.txt", *utf8ToGbk("加法\r\n\r\n认识钟表\r\n分数\r\n看图\r\n新课\r\n"));
+        h.start();
+    }
+    void writeLesson(int number, const std::string& text) {
+        char name[32];
+        std::snprintf(name, sizeof name, "lessons/1/%03d.txt", number);
+        h.dir.write(name, *utf8ToGbk(text));
+    }
+    void openLesson(const std::string& key) { h.click(key, "同步教学"); }
+    // Types every answer the page's fields expect; returns how many fields.
+    int answerEverything() {
+        int fields = 0;
+        for (const char* prefix : {"answer", "answerup", "answerdown"}) {
+            for (int i = 1; h.page.has(prefix + std::to_string(i)); ++i, ++fields) {
+                const std::string name = prefix + std::to_string(i);
+                h.type(name, h.page.tag(name));
+            }
+        }
+        return fields;
+    }
+    static int count(const std::string& text, const std::string& part) {
+        int n = 0;
+        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+        return n;
+    }
+};
+
+constexpr const char* kLessonHtml = "<h1>加法</h1><p>先凑成十，再加剩下的数。</p>";
+
+// The practice is the drill's own sheet: the same draws give the same sheet as
+// a click on the drill's node, in the drill form of the toolbar.
+TEST_F(LessonTest, PracticeIsTheDrillsOwnSheet) {
+    const struct {
+        const char* key;
+        const char* tab;
+        const char* form;
+    } cases[] = {
+        {"q17", "加减乘除", "w6"}, {"q11", "加减乘除", "w7"}, {"q5002", "分数和比例", "w6"},
+        {"q71", "时间转换", "w6"}, {"q9001", "四则运算", "w6"},
+    };
+    for (const auto& c : cases) {
+        test::Harness own;
+        own.start();
+        own.form->clickToolbar(c.form);
+        own.click(c.key, c.tab);
+
+        test::Harness lesson;
+        lesson.dir.write("1.txt", *utf8ToGbk("加法\r\n"));
+        lesson.dir.write("lessons/1/001.txt", *utf8ToGbk(std::string("练习=") + c.key + "\r\n" + kLessonHtml));
+        lesson.start();
+        lesson.form->clickToolbar(c.form);
+        lesson.click("q533302001", "同步教学");
+        EXPECT_EQ(lesson.page.bodyHtml(),
+                  std::string(kLessonHtml) + "<p class=practice><b>【练一练】</b></p>" + own.page.bodyHtml())
+            << c.key;
+        EXPECT_EQ(lesson.form->gradingKey(), c.key);
+        EXPECT_TRUE(lesson.page.has("finish")) << c.key;
+    }
+}
+
+TEST_F(LessonTest, AdditionPracticeIsMarkedAsItsDrill) {
+    writeLesson(1, std::string("练习=q17\r\n") + kLessonHtml);
+    openLesson("q533302001");
+    // Each expected answer is the sum of the two numbers of its question.
+    const std::string text = h.page.bodyText();
+    const std::regex question("第(\\d+)题：\\s*(\\d+)\\s*\\+\\s*(\\d+)");
+    int questions = 0;
+    for (std::sregex_iterator it(text.begin(), text.end(), question), end; it != end; ++it, ++questions) {
+        const int sum = std::stoi((*it)[2]) + std::stoi((*it)[3]);
+        EXPECT_EQ(h.page.tag("answer" + (*it)[1].str()), std::to_string(sum));
+        EXPECT_LE(sum, 20);
+    }
+    EXPECT_EQ(questions, 10);
+    EXPECT_EQ(answerEverything(), 10);
+    h.type("answer3", "99");
+    h.tick(1, 4);
+    h.finish();
+    const std::string body = h.page.bodyHtml();
+    EXPECT_EQ(count(body, "(√)"), 9);
+    EXPECT_EQ(count(body, "(×，正确答案："), 1);
+    EXPECT_NE(body.find("<br>你的得分是90分，用时4秒！"), std::string::npos);
+    EXPECT_FALSE(h.form->timers.enabled(1));
+}
+
+TEST_F(LessonTest, FractionPracticeIsMarkedByTheFractionBranch) {
+    writeLesson(4, "练习=q5002\r\n<h1>分数</h1>");
+    openLesson("q533302004");
+    const int fields = answerEverything();  // a numerator and a denominator a question
+    ASSERT_GT(fields, 0);
+    h.finish();
+    EXPECT_EQ(count(h.page.bodyHtml(), "(√)"), fields / 2);
+    EXPECT_EQ(count(h.page.bodyHtml(), "(×"), 0);
+}
+
+TEST_F(LessonTest, LimitTenPracticeFollowsTheQuestionCountRule) {
+    writeLesson(1, "练习=q11\r\n<h1>加法</h1>");
+    h.form->questionCount = 50;
+    openLesson("q533302001");
+    EXPECT_EQ(h.form->questionCount, 20);
+    EXPECT_TRUE(h.page.has("answer20"));
+    EXPECT_FALSE(h.page.has("answer21"));
+}
+
+TEST_F(LessonTest, FixedQuestionsRevealTheirAnswersWithTheThinkTime) {
+    writeLesson(5, "练习=\r\n<h1>看图</h1>\r\n<ol><li>3＋4＝（　）</li></ol>\r\n答案=\r\n<ol><li>3＋4＝7</li></ol>");
+    openLesson("q533302005");
+    EXPECT_EQ(h.form->gradingKey(), "q533302005");
+    EXPECT_EQ(h.page.attribute("finish", "value"), "查看答案");
+    EXPECT_EQ(h.page.bodyText().find("3＋4＝7"), std::string::npos) << "answers shown before they were asked for";
+    h.tick(1, 3);
+    h.finish();
+    EXPECT_NE(h.page.bodyHtml().find("<br><br><ol><li>3＋4＝7</li></ol><br>思考用时3秒！"), std::string::npos);
+    EXPECT_FALSE(h.form->timers.enabled(1));
+}
+
+TEST_F(LessonTest, ClockLessonBringsTheClockPanel) {
+    writeLesson(3, "练习=q77\r\n<h1>认识钟表</h1>");
+    writeLesson(1, "练习=q17\r\n<h1>加法</h1>");
+    openLesson("q533302003");
+    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
+    EXPECT_NE(h.page.bodyHtml().find("<h1>认识钟表</h1>"), std::string::npos);
+    h.form->pageClick("clock");
+    EXPECT_EQ(h.ui.front, Pane::Picture2);
+    // On another lesson the same name brings nothing.
+    openLesson("q533302001");
+    h.form->pageClick("clock");
+    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
+}
+
+TEST_F(LessonTest, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
+    std::filesystem::remove(h.dir.path() / "lessons/1/006.txt");
+    openLesson("q533302006");
+    EXPECT_NE(h.page.bodyHtml().find("<h1>新课</h1>"), std::string::npos);
+    EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
+
+    writeLesson(6, "练习=q99999\r\n<h1>新课</h1><p>要点</p>");
+    openLesson("q533302006");
+    EXPECT_EQ(h.page.bodyHtml(), "<h1>新课</h1><p>要点</p>");
+    EXPECT_EQ(h.form->gradingKey(), "q533302006");
+    h.finish();
+    EXPECT_EQ(h.page.bodyHtml(), "<h1>新课</h1><p>要点</p>");
+}
+
+TEST_F(LessonTest, RootAndGradesIntroduceTheLessons) {
+    openLesson("q5333");
+    EXPECT_NE(h.page.bodyHtml().find("<h1>同步教学</h1>"), std::string::npos);
+    EXPECT_NE(h.page.bodyText().find("爸爸妈妈"), std::string::npos);
+    const std::pair<const char*, const char*> grades[] = {{"q533302", "一年级"}, {"q533307", "六年级"}};
+    for (const auto& [key, grade] : grades) {
+        openLesson(key);
+        EXPECT_NE(h.page.bodyText().find(grade), std::string::npos) << key;
+        EXPECT_FALSE(h.page.has("finish")) << key;
+    }
+}
+
+class StudentLessonTest : public LessonTest {
+protected:
+    StudentLessonTest() : LessonTest(false) {}
+};
+
+TEST_F(StudentLessonTest, AnswersNeedTheParentsLogin) {
+    writeLesson(5, "练习=\r\n<ol><li>1＋1＝（　）</li></ol>\r\n答案=\r\n<ol><li>1＋1＝2</li></ol>");
+    openLesson("q533302005");
+    const std::string before = h.page.bodyHtml();
+    h.finish();
+    EXPECT_EQ(h.page.bodyHtml(), before);
+    EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
+}
+
+// Every lesson of the shipped lists opens a page, and a practice sheet there
+// marks the answers its fields expect as right.
+TEST(ShippedLessons, EveryLessonHasAPageAndItsPracticeMarksRight) {
+    test::Harness h;
+    h.start();
+    h.form->clickTab("同步教学");
+    std::vector<std::string> keys;
+    for (const TopicNode& node : h.form->tree.nodes()) {
+        if (node.key.size() == 10 && node.key.starts_with("q5333")) keys.push_back(node.key);
+    }
+    ASSERT_GT(keys.size(), 60u);
+    for (const std::string& key : keys) {
+        h.click(key);
+        ASSERT_NE(h.page.bodyText().find_first_not_of(" \r\n"), std::string::npos) << key << " is blank";
+        if (!h.page.has("answer1") && !h.page.has("answerup1")) continue;
+        for (const char* prefix : {"answer", "answerup", "answerdown"}) {
+            for (int i = 1; h.page.has(prefix + std::to_string(i)); ++i) {
+                const std::string name = prefix + std::to_string(i);
+                h.type(name, h.page.tag(name));
+            }
+        }
+        // Hours-and-minutes sheets also want the hours in fields of their own;
+        // the games answer in their own way.
+        if (h.page.has("r1") || h.form->gradingKey().starts_with("q6")) continue;
+        h.finish();
+        EXPECT_NE(h.page.bodyHtml().find("(√)"), std::string::npos) << key;
+        EXPECT_EQ(h.page.bodyHtml().find("(×"), std::string::npos) << key;
+    }
+}
+
+}  // namespace
+}  // namespace tally
