@@ -54,11 +54,14 @@ void openAndPlay(const std::vector<const char*>& keys) {
         seeded.setQuery("seed=1");
         pane.load(seeded);
         ASSERT_TRUE(shows(*app, page, "seed=1")) << key;
-        evalJs(*app, "window.__playError = ''; (async function(){\n" + script +
-                         "\n})().catch(function(e){ window.__playError = String(e); });",
+        evalJs(*app, "window.__playError = ''; window.__playDone = false; (async function(){\n" + script +
+                         "\n})().catch(function(e){ window.__playError = String(e); })"
+                         ".finally(function(){ window.__playDone = true; });",
                Pane::WebBrowser2);
+        // The play has ended (its own last checks included) and the page shows its result.
         const bool finished = waitFor([&] {
-            return !evalJs(*app, "(document.getElementById('result') || {}).textContent || ''", Pane::WebBrowser2)
+            return evalJs(*app, "window.__playDone === true", Pane::WebBrowser2).toBool() &&
+                   !evalJs(*app, "(document.getElementById('result') || {}).textContent || ''", Pane::WebBrowser2)
                         .toString()
                         .trimmed()
                         .isEmpty();
