@@ -1,9 +1,11 @@
 #include "games/twenty_four_game.h"
 
 #include "games/cards.h"
+#include "games/twenty_four_check.h"
 #include "games/twenty_four_solver.h"
 #include "sheets/grade_branches.h"
 #include "sheets/sheet.h"
+#include "sheets/typed_answer.h"
 #include "shell/form1.h"
 
 namespace tally {
@@ -35,12 +37,22 @@ void buildTwentyFourPage(Form1& form, Sheet& sheet) {
     sheet.html += twentyFourPage(form.twentyFour);
 }
 
-// The child's entries are not marked: every solution of the deal on screen is shown.
+// Each filled box is marked by computing it, so any right expression counts,
+// not only the texts of the list; then every solution of the deal on screen
+// is shown, the time closing the same sentence.
 void gradeTwentyFour(Form1& form) {
+    Page& page = form.page();
+    for (size_t i = 1; i <= form.twentyFour.solutions.size(); ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const std::string typed = page.value(field);
+        if (!page.has(field) || foldTypedAnswer(typed).empty()) continue;
+        page.insertTextAfter(field, makesTwentyFour(typed, form.twentyFour.cards) ? "(√)" : "(×)");
+    }
     std::string list;
-    for (const std::string& solution : form.twentyFour.solutions) list += solution + "<br>";
-    form.page().insertHtmlAfter("finish", "<br>正确答案:<br>" + list + "，用时" +
-                                              std::to_string(form.thinkSeconds) + "秒！");
+    for (const std::string& solution : form.twentyFour.solutions) {
+        list += (list.empty() ? "" : "<br>") + solution;
+    }
+    page.insertHtmlAfter("finish", "<br>正确答案:<br>" + list + "，用时" + std::to_string(form.thinkSeconds) + "秒！");
 }
 
 }  // namespace tally

@@ -11,6 +11,8 @@ class Form1;
 // per range of topic numbers). Each appends its page to the sheet.
 void buildArithmeticSheet(Form1& form, const std::string& sigil, int limit, Sheet& sheet);
 void buildGamePage(Form1& form, int topic, Sheet& sheet);
+// The page of the data directory a game topic opens ("" for the games the program deals).
+std::string gamePagePath(int topic);
 void buildLevelGamePage(Form1& form, int topic, Sheet& sheet);
 void buildFractionSheet(Form1& form, int topic, Sheet& sheet);
 void buildDivisorSheet(Form1& form, int topic, Sheet& sheet);

@@ -71,8 +71,7 @@ void dispatchFamily(Form1& form, const std::string& sigil, int topic, Sheet& she
 
 void runNodeClick(Form1& form, const TopicNode& node) {
     form.timers.setEnabled(1, true);
-    form.timers.setEnabled(2, false);
-    form.timers.setEnabled(6, false);
+    form.stopGameTimers();
     form.thinkSeconds = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
     form.gameKey = "000";

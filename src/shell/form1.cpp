@@ -28,6 +28,10 @@ void Form1::writeBody(const std::string& html) {
     ports_.page.setBody(html);
 }
 
+void Form1::stopGameTimers() {
+    for (int timer : {2, 5, 6}) timers.setEnabled(timer, false);
+}
+
 // --- events ---------------------------------------------------------------
 
 void Form1::startUp() {
@@ -49,6 +53,7 @@ void Form1::startUp() {
 
 void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
+        stopGameTimers();
         loadedMarkers.fill(false);
         buildTab(tree, caption, ports_.data);
         ports_.ui.treeChanged();
@@ -83,6 +88,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w12") {
             ports_.ui.print();
         } else if (key == "w3") {
+            stopGameTimers();
             writeBody(introductionHtml());
             ports_.ui.bringToFront(Pane::WebBrowser1);
         } else if (key == "w6") {

@@ -85,6 +85,9 @@ public:
 
     // Writes a new body into WebBrowser1's page.
     void writeBody(const std::string& html);
+    // The level game's and the memory game's timers stop whenever their page
+    // is left, so no game speaks up from a page that is no longer shown.
+    void stopGameTimers();
     // The introduction text with its line breaks as "<br>".
     static std::string introductionHtml();
     const TopicNode* selectedNode() const { return tree.selected(); }

@@ -43,4 +43,9 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isM
     return allowed(url, root_);
 }
 
+void PanePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                        const QString& source) {
+    if (level == ErrorMessageLevel) scriptErrors_ << QString("%1:%2: %3").arg(QUrl(source).fileName()).arg(line).arg(message);
+}
+
 }  // namespace tally

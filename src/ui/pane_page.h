@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWebEnginePage>
 
@@ -22,12 +23,19 @@ public:
     // Whether a link may lead to this address: only files inside the root.
     static bool allowed(const QUrl& url, const QString& dataRoot);
 
+    // Script errors the pages reported since the last clear, as "file:line: message".
+    const QStringList& scriptErrors() const { return scriptErrors_; }
+    void clearScriptErrors() { scriptErrors_.clear(); }
+
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                  const QString& source) override;
 
 private:
     QString root_;
     bool blankPending_ = false;
+    QStringList scriptErrors_;
 };
 
 }  // namespace tally

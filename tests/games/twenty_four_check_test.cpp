@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "games/twenty_four_check.h"
+#include "games/twenty_four_solver.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+TEST(TwentyFourCheckTest, WhatCountsAndWhatDoesNot) {
+    struct Case {
+        const char* typed;
+        std::array<int, 4> cards;
+        bool right;
+    };
+    const Case cases[] = {
+        {"(1+2+3)*4", {1, 2, 3, 4}, true},
+        {"4*(3+2+1)", {1, 2, 3, 4}, true},            // another order
+        {"((4*(1+(2+3))))", {1, 2, 3, 4}, true},       // other brackets
+        {"1*2*3*4", {4, 3, 2, 1}, true},
+        {"(1+2+3)x4", {1, 2, 3, 4}, true},             // x for times
+        {"（１＋２＋３）×４", {1, 2, 3, 4}, true},       // full width and ×
+        {" 4 × (1 + 2 + 3) ", {1, 2, 3, 4}, true},
+        {"8÷(3－8÷3)", {3, 3, 8, 8}, true},            // only through a fraction
+        {"8/(3-8/3)", {8, 3, 8, 3}, true},
+        {"10*10/5+4", {10, 10, 5, 4}, true},
+        {"(10-4)*(5-1)", {1, 4, 5, 10}, true},
+        {"(1+2+3)*4*1", {1, 2, 3, 4}, false},          // a card used twice
+        {"(2+2)*6", {2, 2, 6, 1}, false},              // a card left out
+        {"6*4*1*1", {6, 3, 1, 1}, false},              // a value not on the cards
+        {"3*8", {3, 8, 1, 1}, false},
+        {"23.999", {1, 2, 3, 4}, false},
+        {"(1+2+3)*4.0", {1, 2, 3, 4}, false},
+        {"8/(3-3)*8", {3, 3, 8, 8}, false},            // division by zero
+        {"(1+2+3)*4=24", {1, 2, 3, 4}, false},
+        {"abc", {1, 2, 3, 4}, false},
+        {"", {1, 2, 3, 4}, false},
+        {"   ", {1, 2, 3, 4}, false},
+        {"((1+2+3)*4", {1, 2, 3, 4}, false},
+        {"(1+2+3)*4)", {1, 2, 3, 4}, false},
+        {"-1+25", {1, 25, 3, 4}, false},               // no signs of its own
+        {"1+2+3+4", {1, 2, 3, 4}, false},              // 10, not 24
+        {"12+12", {1, 2, 1, 2}, false},                // digits run together
+        {"0001*2*3*4", {1, 2, 3, 4}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(makesTwentyFour(c.typed, c.cards), c.right) << c.typed;
+    }
+}
+
+// The solver finds its solutions with floating point and a tolerance; the
+// checker computes exactly. Over every deal both must agree on every solution.
+TEST(TwentyFourCheckTest, EverySolutionOfEveryDealIsAccepted) {
+    TwentyFourSolver solver;
+    std::vector<std::string> solutions;
+    int checked = 0;
+    for (int a = 1; a <= 10; ++a) {
+        for (int b = a; b <= 10; ++b) {
+            for (int c = b; c <= 10; ++c) {
+                for (int d = c; d <= 10; ++d) {
+                    const std::array<int, 4> cards{a, b, c, d};
+                    solver.initnextGG(cards, solutions);
+                    for (const std::string& solution : solutions) {
+                        ASSERT_TRUE(makesTwentyFour(solution, cards)) << solution;
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
+
+}  // namespace
+}  // namespace tally
