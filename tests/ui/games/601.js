@@ -27,6 +27,9 @@ if (!quizShown()) {
   throw new Error("no sum came up while every ball was caught");
 }
 const score = Number(byId("score").textContent);
+if (score !== 3) {
+  throw new Error("three catches scored " + score);
+}
 byId("answer").value = String(solve(byId("question").textContent));
 byId("answer").dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true }));
 if (Number(byId("score").textContent) !== score + 5) {
@@ -36,4 +39,8 @@ for (let i = 0; i < 3000 && byId("result").textContent === ""; i++) {
   const { x, y } = ballCentre();
   moveMouseTo((x + 180) % 360, (y + 180) % 360);
   await pause(10);
+}
+const [caught, right, points] = byId("result").textContent.match(/\d+/g).map(Number);
+if (right !== 1 || points !== caught + 5 * right) {
+  throw new Error("the score does not add up: " + byId("result").textContent);
 }

@@ -58,3 +58,7 @@ for (let level = 1; level <= 3; level++) {
   }
 }
 await waitFor(() => byId("result").textContent !== "");
+// Nine pairs on the first level and seven bricks on each of the others.
+if (!/打掉了32块砖，撞错了2次/.test(byId("result").textContent)) {
+  throw new Error("the result does not count the shots: " + byId("result").textContent);
+}

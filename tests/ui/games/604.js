@@ -1,5 +1,5 @@
-// Tries a number in each machine, works out which offered rule fits every pair in the
-// table, and picks it; on the first machine it first picks a rule that does not fit.
+// Tries two more numbers in each machine, checks that exactly one offered rule fits every
+// pair in the table, and picks it; on the first machine it first picks one that does not.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const waitFor = async test => {
@@ -33,7 +33,14 @@ for (let machine = 1; machine <= 5; machine++) {
       throw new Error("a wrong rule was not answered");
     }
   }
-  options.find(fits).click();
+  byId("number").value = "20";
+  byId("number").dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true }));
+  await waitFor(() => pairs().length === 3);
+  const rightOnes = options.filter(fits);
+  if (rightOnes.length !== 1) {
+    throw new Error("the machine's outputs fit " + rightOnes.length + " of the offered rules");
+  }
+  rightOnes[0].click();
   if (!/猜对了/.test(byId("feedback").textContent)) {
     throw new Error("the fitting rule was not accepted");
   }

@@ -25,7 +25,15 @@ for (let level = 1; level <= 2; level++) {
         throw new Error("a jump into an unreachable hole was not refused");
       }
     }
+    const pegsBefore = holes().filter(hole => hole.classList.contains("peg")).length;
+    const [a, b] = [from, to].map(hole => holes().indexOf(hole));
     to.click();
+    const columns = getComputedStyle(byId("board")).gridTemplateColumns.split(" ").length;
+    const over = holes()[(Math.floor(a / columns) + Math.floor(b / columns)) / 2 * columns + (a % columns + b % columns) / 2];
+    const pegsAfter = holes().filter(hole => hole.classList.contains("peg")).length;
+    if (pegsAfter !== pegsBefore - 1 || over.classList.contains("peg") || from.classList.contains("peg")) {
+      throw new Error("a jump did not take exactly the peg jumped over");
+    }
   }
   const left = holes().filter(hole => hole.classList.contains("peg")).length;
   if (left !== 1) {

@@ -1,5 +1,6 @@
 // Solves each grid from the sums beside it, one line with a single blank at a time, typing
-// the numbers into the boxes; the first grid is first checked with one wrong number.
+// the numbers into the boxes; the first grid is first checked with one wrong number, and
+// for the last one the answer is asked for and checked against the sums.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const waitFor = async test => {
@@ -65,6 +66,16 @@ for (let puzzle = 1; puzzle <= 5; puzzle++) {
       throw new Error("a wrong number was not shown");
     }
   }
+  if (puzzle === 5) {
+    byId("skip").click();
+    const shown = readGrid();
+    const filled = shown.cells.map(cell => cell.input ? Number(cell.input.value) : cell.value);
+    const wrongLine = shown.lines.find(line => line.cells.reduce((s, i) => s + filled[i], 0) !== line.sum);
+    if (wrongLine || new Set(filled).size !== 9) {
+      throw new Error("the answer shown does not fit the magic square: " + filled);
+    }
+    continue;
+  }
   blanks.forEach(cell => type(cell.input, String(cell.value)));
   byId("check").click();
   if (!/全对了/.test(byId("feedback").textContent)) {
@@ -72,3 +83,6 @@ for (let puzzle = 1; puzzle <= 5; puzzle++) {
   }
 }
 await waitFor(() => byId("result").textContent !== "");
+if (!/填对了4个/.test(byId("result").textContent)) {
+  throw new Error("a grid whose answer was shown counted as filled: " + byId("result").textContent);
+}
