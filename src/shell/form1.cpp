@@ -1,6 +1,7 @@
 #include "shell/form1.h"
 
 #include "library/content_store.h"
+#include "library/library_topics.h"
 #include "shell/catalogue.h"
 #include "shell/gbk.h"
 #include "shell/login_dialog.h"
@@ -104,8 +105,13 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         // The grader is connected to the page's finish button when the page is
-        // written, except on the standard intelligence test page.
-        if (elementName != "finish" || selectedKey() == "q52") return;
+        // written, except on the standard intelligence test page, whose button
+        // reveals its answers by itself.
+        if (selectedKey() == "q52") {
+            if (elementName == kIntelligenceTestButton) revealIntelligenceTest(*this);
+            return;
+        }
+        if (elementName != "finish") return;
         if (ports_.page.has("finish")) runGrader(*this);
     });
 }
