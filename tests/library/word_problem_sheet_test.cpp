@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 #include <set>
 
+#include "library/word_problem_engine.h"
 #include "library/word_problem_sheet.h"
 #include "library_fixture.h"
 #include "sheets/sheet.h"
+#include "shell/gbk.h"
 #include "shell/seeded_random.h"
 
 namespace tally {
@@ -174,6 +179,39 @@ TEST(WordProblemTopics, AShortSheetAllRightScoresOneHundredAndAStudentSeesNoMark
     EXPECT_EQ(student.page.bodyHtml(), before);
     EXPECT_EQ(student.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
     EXPECT_TRUE(student.form->timers.enabled(1));
+}
+
+}  // namespace
+}  // namespace tally
+
+namespace tally {
+namespace {
+
+// The grade files shipped in the data directory: every template fills over
+// many draws, and its answer is a positive number followed by its unit.
+TEST(ShippedGradeFiles, EveryTemplateFillsWithAPositiveAnswer) {
+    int files = 0;
+    SeededRandom random(99);
+    for (int topic : {7, 6, 9}) {
+        const std::string name = wordProblemFile(topic);
+        std::ifstream in(std::filesystem::path(TALLYMOO_DATA_DIR) / name, std::ios::binary);
+        if (!in) continue;
+        ++files;
+        const std::string text = gbkToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
+        int templates = 0;
+        for (const std::string& line : splitCrLf(text)) {
+            if (!isWordProblemTemplate(line)) continue;
+            ++templates;
+            for (int draw = 0; draw < 200; ++draw) {
+                const FilledTemplate filled = fillTemplate(line, random);
+                ASSERT_TRUE(filled.problem) << name << ": " << line << ": " << filled.fault;
+                const double answer = std::strtod(filled.problem->answer.c_str(), nullptr);
+                ASSERT_GT(answer, 0) << name << ": " << filled.problem->question << " " << filled.problem->working;
+            }
+        }
+        EXPECT_GE(templates, kWordProblemsPerSheet) << name;
+    }
+    if (files == 0) GTEST_SKIP() << "no grade files in the data directory of this build";
 }
 
 }  // namespace
