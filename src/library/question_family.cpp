@@ -34,9 +34,12 @@ void showExercise(Form1& form, int topic, Sheet& sheet) {
 }
 
 // A puzzle's page is its question as written, then the button; no heading.
+// The puzzles' nodes come from the catalogue, so a text without the puzzle
+// gets a note rather than a blank page.
 void showPuzzle(Form1& form, int topic, Sheet& sheet) {
     const auto entry = numberedEntry(form.library.text(kPuzzlesText), topic);
-    if (entry) sheet.html += entryMarkup(entry->question) + kRevealButton + "<br><br>";
+    sheet.html += entry ? entryMarkup(entry->question) + kRevealButton + "<br><br>"
+                        : listPage(selectedCaption(form), false, "");
 }
 
 std::string intelligenceTestButton() {
