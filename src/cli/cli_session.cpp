@@ -137,6 +137,14 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (command == "finish") {
         form_->pageClick("");
         form_->pageClick("finish");
+    } else if (command == "press") {
+        // Pages whose button is not the grader's "finish" (the standard intelligence test).
+        if (!page_.has(args)) {
+            out << "error: no element " << args << "\n";
+        } else {
+            form_->pageClick("");
+            form_->pageClick(args);
+        }
     } else if (command == "mousedown") {
         form_->pageMouseDown();
     } else if (command == "mouseup") {

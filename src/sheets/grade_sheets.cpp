@@ -1,5 +1,6 @@
 #include <string>
 
+#include "library/library_topics.h"
 #include "page/html_page.h"
 #include "shell/form1.h"
 #include "sheets/divisor_sheets.h"
@@ -74,6 +75,7 @@ void gradeHoursAndMinutes(Form1& form) {
 
 void gradeRevealedAnswer(Form1& form) {
     const std::string key = form.gradingKey();
+    if (key != "q7005" && key != "q7006") return revealLibraryAnswer(form);
     const std::string answer = divisorWordProblemAnswer(leadingNumber(key.substr(1)));
     if (answer.empty()) return;
     form.page().insertHtmlAfter(

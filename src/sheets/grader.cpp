@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "library/word_problem_sheet.h"
 #include "shell/form1.h"
 #include "sheets/grade_branches.h"
 #include "sheets/topic_tag.h"
@@ -22,7 +23,7 @@ constexpr std::array<BranchRow, 11> kBranches = {{
     {GradeBranch::TimePuzzle, gradeThinkTimeOnly},
     {GradeBranch::TwentyFour, gradeTwentyFour},
     {GradeBranch::MemoryGame, gradeMemoryGame},
-    {GradeBranch::WordProblems, nullptr},
+    {GradeBranch::WordProblems, gradeWordProblems},
     {GradeBranch::HoursAndMinutes, gradeHoursAndMinutes},
     {GradeBranch::Arithmetic, gradeArithmetic},
     {GradeBranch::Comparison, gradeComparison},
@@ -45,7 +46,8 @@ bool isArithmeticKey(const std::string& key) {
     // The minutes-to-hours sheets have two fields a question and a branch of their own.
     if (key == "q75" || key == "q76") return false;
     if (startsWith(key, "q7") && key != "q78" && keyNumber(key) < 7005) return true;
-    return startsWith(key, "q8") && key.size() == 5;
+    // q8005 is the list of worked problems, whose pages only reveal answers.
+    return startsWith(key, "q8") && key.size() == 5 && key != "q8005";
 }
 
 bool isRevealedKey(const std::string& key) {
@@ -89,11 +91,14 @@ std::string thinkTimeLine(int seconds) {
     return "<br><br>思考用时" + std::to_string(seconds) + "秒！";
 }
 
+bool answersAllowed(Form1& form) {
+    if (form.loginIsAdvanced()) return true;
+    form.ui().message("提示", "你的密码不对，不能查看答案！请向高级用户咨询密码！");
+    return false;
+}
+
 void runGrader(Form1& form) {
-    if (!form.loginIsAdvanced()) {
-        form.ui().message("提示", "你的密码不对，不能查看答案！请向高级用户咨询密码！");
-        return;
-    }
+    if (!answersAllowed(form)) return;
     const std::string key = form.gradingKey();
     for (const BranchRow& row : kBranches) {
         if (row.handler && branchMatches(row.branch, key)) row.handler(form);

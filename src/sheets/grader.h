@@ -23,6 +23,10 @@ enum class GradeBranch {
 // Whether a branch grades the sheet of this grading key (Form1::gradingKey).
 bool branchMatches(GradeBranch branch, const std::string& key);
 
+// The login check every grading and reveal starts with: false, after telling
+// the child so, unless the advanced user's password was given at login.
+bool answersAllowed(Form1& form);
+
 // bInput_onclick: the login check, every matching branch, then the think-time
 // timer stops.
 void runGrader(Form1& form);

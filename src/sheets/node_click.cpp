@@ -3,6 +3,7 @@
 #include "library/lessons.h"
 #include "library/reading_pages.h"
 #include "library/summaries.h"
+#include "library/library_topics.h"
 #include "shell/form1.h"
 #include "sheets/families.h"
 #include "sheets/topic_tag.h"
@@ -27,8 +28,10 @@ void dispatchNumbered(Form1& form, int topic, Sheet& sheet) {
         buildLevelGamePage(form, topic, sheet);
     } else if (between(topic, 5002, 5013)) {
         buildFractionSheet(form, topic, sheet);
-    } else if (between(topic, 7001, 7006) || between(topic, 8001, 8005)) {
+    } else if (between(topic, 7001, 7006) || between(topic, 8001, 8004)) {
         buildDivisorSheet(form, topic, sheet);
+    } else if (isLibraryNumberedTopic(topic)) {
+        buildLibraryNumbered(form, topic, sheet);
     } else if (between(topic, 9001, 9009)) {
         buildFourOperationSheet(form, topic, sheet);
     } else if (isLessonTopic(topic)) {
@@ -64,6 +67,8 @@ void dispatchFamily(Form1& form, const std::string& sigil, int topic, Sheet& she
         buildCompareSheet(form, topic, sheet);
     } else if (sigil == "*") {
         buildPatternSheet(form, topic, sheet);
+    } else if (sigil == "?") {
+        buildQuestionFamily(form, topic, sheet);
     } else if (isReadingSigil(sigil)) {
         openReadingTopic(form, sigil, topic, selectedCaption(form), sheet);
     }
@@ -77,7 +82,8 @@ void runNodeClick(Form1& form, const TopicNode& node) {
     form.gameKey = "000";
 
     const TopicTagParts tag = splitTopicTag(node.tag);
-    if (tag.number == 0) {
+    // "?0", the word-problem section, has a page of its own.
+    if (tag.number == 0 && tag.sigil != "?") {
         const std::string introduction = operatorIntroduction(tag.sigil);
         if (!introduction.empty()) form.writeBody(introduction);
         return;

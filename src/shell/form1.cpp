@@ -2,6 +2,7 @@
 
 #include "library/content_store.h"
 #include "library/lessons.h"
+#include "library/library_topics.h"
 #include "shell/catalogue.h"
 #include "shell/gbk.h"
 #include "shell/login_dialog.h"
@@ -112,12 +113,17 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         // The grader is connected to the page's finish button when the page is
-        // written, except on the standard intelligence test page.
+        // written, except on the standard intelligence test page, whose button
+        // reveals its answers by itself.
+        if (selectedKey() == "q52") {
+            if (elementName == kIntelligenceTestButton) revealIntelligenceTest(*this);
+            return;
+        }
         if (elementName != "finish") {
             onLessonPageClick(*this, elementName);
             return;
         }
-        if (gradingKey() != "q52" && ports_.page.has("finish")) runGrader(*this);
+        if (ports_.page.has("finish")) runGrader(*this);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "games/clock_face.h"
 #include "games/game_state.h"
 #include "levelgame/level_state.h"
+#include "library/library_shelf.h"
 #include "page/page.h"
 #include "shell/drill_form.h"
 #include "shell/event_gate.h"
@@ -69,8 +70,10 @@ public:
     DrillForm drillForm = DrillForm::Normal;
     TimerBank timers;
     TreeModel tree;
-    // Content lists already split into the tree ({6002..{6006, {8005, ?5).
-    std::array<bool, 7> loadedMarkers{};
+    // Content lists already split into the tree ({6002..{6006, {8005, ?5,
+    // then {6007..{6012), indexed by LoadedList.
+    std::array<bool, 13> loadedMarkers{};
+    LibraryShelf library;
 
     // Accounts: the stored advanced password and the one given at the last
     // successful advanced login.

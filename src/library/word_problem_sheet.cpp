@@ -1,0 +1,128 @@
+#include "library/word_problem_sheet.h"
+
+#include <algorithm>
+
+#include "library/word_problem_engine.h"
+#include "sheets/grade_arithmetic.h"
+#include "sheets/grader.h"
+#include "sheets/typed_answer.h"
+#include "shell/form1.h"
+#include "shell/gbk.h"
+
+namespace tally {
+namespace {
+
+// Lines end with CR LF; a file saved with bare LF is read the same way.
+std::vector<std::string> fileLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        from = end + 1;
+    }
+    return lines;
+}
+
+// `count` different items of `pool`, each subset equally likely, in the
+// pool's order. Each draw picks among those not yet taken, so a draw never
+// has to be repeated.
+std::vector<std::size_t> pickInOrder(std::vector<std::size_t> pool, std::size_t count, RandomSource& random) {
+    count = std::min(count, pool.size());
+    for (std::size_t taken = 0; taken < count; ++taken) {
+        const auto pick = taken + static_cast<std::size_t>(drawInt(random, static_cast<double>(pool.size() - taken), 0));
+        std::swap(pool[taken], pool[pick]);
+    }
+    pool.resize(count);
+    std::sort(pool.begin(), pool.end());
+    return pool;
+}
+
+std::string answerBox(int question, const std::string& tag) {
+    return " <input class=text name=answer" + std::to_string(question) + " type=text size=11 tag=" + tag + ">";
+}
+
+std::string quotedFile(const std::string& fileName) { return "应用题文件“" + fileName + "”"; }
+
+// The tag of an answer box: the answer, "|", the worked solution.
+struct AnswerTag {
+    std::string answer;
+    std::string working;
+};
+
+AnswerTag splitAnswerTag(const std::string& tag) {
+    const std::size_t bar = tag.find('|');
+    if (bar == std::string::npos) return {tag, tag};
+    return {tag.substr(0, bar), tag.substr(bar + 1)};
+}
+
+}  // namespace
+
+std::string wordProblemFile(int topic) {
+    switch (topic) {
+        case 7: return "一年级应用题.txt";
+        case 6: return "二年级应用题.txt";
+        case 9: return "三年级应用题.txt";
+        default: return "";
+    }
+}
+
+WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
+                                  RandomSource& random) {
+    const std::vector<std::string> lines = fileLines(text);
+    std::vector<std::size_t> templates;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (isWordProblemTemplate(lines[i])) templates.push_back(i);
+    }
+    if (templates.empty()) return {"", quotedFile(fileName) + "里没有可以出题的题目。"};
+
+    std::string html;
+    int question = 0;
+    for (std::size_t line : pickInOrder(templates, kWordProblemsPerSheet, random)) {
+        const FilledTemplate filled = fillTemplate(lines[line], random);
+        if (!filled.problem) {
+            return {"", quotedFile(fileName) + "第" + std::to_string(line + 1) + "行不能出题：" + filled.fault +
+                            "。请爸爸妈妈改一改这一行。"};
+        }
+        const WordProblem& problem = *filled.problem;
+        ++question;
+        html += std::to_string(question) + "：" + problem.question + "<br>" + "答案 = " +
+                answerBox(question, problem.answer + "|" + problem.working) + "<br><br>";
+    }
+    return {html + kRevealButton + "<br><br>", ""};
+}
+
+void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet) {
+    const std::string fileName = wordProblemFile(topic);
+    const auto bytes = form.data().read(fileName);
+    WordProblemSheet built =
+        bytes ? wordProblemSheet(fileName, gbkToUtf8(*bytes), form.random())
+              : WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"};
+    if (!built.message.empty()) {
+        form.ui().message("提示", built.message);
+        sheet.keepPage = true;
+        return;
+    }
+    sheet.html += built.html;
+}
+
+void gradeWordProblems(Form1& form) {
+    Page& page = form.page();
+    int questions = 0;
+    int right = 0;
+    for (int i = 1; i <= kWordProblemsPerSheet && page.has("answer" + std::to_string(i)); ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const AnswerTag expected = splitAnswerTag(page.tag(field));
+        const bool isRight = foldTypedAnswer(page.value(field)) == expected.answer;
+        page.insertTextAfter(field, std::string(isRight ? "(√" : "(×") + "，正确答案：" + expected.working + ")");
+        right += isRight;
+        ++questions;
+    }
+    const int score = arithmeticScore(right, questions, kWordProblemsPerSheet);
+    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+}
+
+}  // namespace tally

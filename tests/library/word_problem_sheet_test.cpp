@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
+
+#include "library/word_problem_engine.h"
+#include "library/word_problem_sheet.h"
+#include "library_fixture.h"
+#include "sheets/sheet.h"
+#include "shell/gbk.h"
+#include "shell/seeded_random.h"
+
+namespace tally {
+namespace {
+
+using test::crLfText;
+using test::gradeFileBytes;
+using test::Harness;
+
+// Template k asks for 1 + k: its number is in its text and its answer.
+std::string numberedTemplate(int k) {
+    return "模板" + std::to_string(k) + "：有(x=1_2)个，又来" + std::to_string(k) + "个，共(z=x+" + std::to_string(k) +
+           ")个？";
+}
+
+std::vector<int> templatesOnSheet(const std::string& html) {
+    std::vector<int> found;
+    const std::regex head(R"((\d+)：模板(\d+)：)");
+    for (std::sregex_iterator it(html.begin(), html.end(), head), end; it != end; ++it) {
+        EXPECT_EQ(std::stoi((*it)[1]), static_cast<int>(found.size()) + 1) << "questions are numbered from 1";
+        found.push_back(std::stoi((*it)[2]));
+    }
+    return found;
+}
+
+TEST(WordProblemSheet, TenDifferentTemplatesInFileOrderAndEveryOneDrawn) {
+    std::vector<std::string> lines = {"【一年级应用题】", ""};
+    for (int k = 1; k <= 30; ++k) {
+        lines.push_back(numberedTemplate(k));
+        if (k % 7 == 0) lines.push_back("这一行没有变量，不是题目。");
+    }
+    SeededRandom random(17);
+    std::set<int> everDrawn;
+    for (int sheet = 0; sheet < 200; ++sheet) {
+        const WordProblemSheet built = wordProblemSheet("一年级应用题.txt", crLfText(lines), random);
+        ASSERT_EQ(built.message, "");
+        const std::vector<int> drawn = templatesOnSheet(built.html);
+        ASSERT_EQ(drawn.size(), 10u) << built.html;
+        EXPECT_TRUE(std::adjacent_find(drawn.begin(), drawn.end(), std::greater_equal<int>()) == drawn.end())
+            << "not ten different templates in file order";
+        everDrawn.insert(drawn.begin(), drawn.end());
+    }
+    EXPECT_EQ(everDrawn.size(), 30u);
+}
+
+TEST(WordProblemSheet, APageOfTheExactFragments) {
+    SeededRandom random(1);
+    const WordProblemSheet built =
+        wordProblemSheet("一年级应用题.txt", "有(x=2_3)个苹果，又买了(y=5_6)个，一共有(z=x+y)个？\r\n", random);
+    EXPECT_EQ(built.html,
+              "1：有2个苹果，又买了5个，一共有多少个？<br>答案 =  <input class=text name=answer1 type=text size=11 "
+              "tag=7个|2+5=7个><br><br>" +
+                  std::string(kRevealButton) + "<br><br>");
+}
+
+TEST(WordProblemSheet, ShortEmptyAndBrokenFiles) {
+    const struct {
+        const char* text;
+        int questions;
+        const char* message;
+    } cases[] = {
+        {"", 0, "“三年级应用题.txt”里没有可以出题的题目。"},
+        {"说明文字\r\n(x=1_2)没有要求的数\r\n(z=3)没有x\r\n", 0, "里没有可以出题的题目"},
+        {"模板1：(x=1_2)共(z=x+1)个\r\n\r\n模板2：(x=1_2)共(z=x+2)个\r\n模板3：(x=1_2)共(z=x+3)个", 3, ""},
+        {"模板1：(x=1_2)共(z=x+1)个\n模板2：(x=1_2)共(z=x+2)个\n", 2, ""},  // bare LF line ends
+        {"模板1：(x=1_2)共(z=x+1)个\r\n模板2：(x=3#4)共(z=x)个\r\n", 0,
+         "“三年级应用题.txt”第2行不能出题：“(x=3#4)”的范围里没有双数。"},
+    };
+    SeededRandom random(4);
+    for (const auto& c : cases) {
+        const WordProblemSheet built = wordProblemSheet("三年级应用题.txt", c.text, random);
+        EXPECT_EQ(templatesOnSheet(built.html).size(), static_cast<std::size_t>(c.questions)) << c.text;
+        if (*c.message) {
+            EXPECT_NE(built.message.find(c.message), std::string::npos) << built.message;
+            EXPECT_EQ(built.html, "");
+        } else {
+            EXPECT_EQ(built.message, "");
+        }
+    }
+}
+
+// Ten templates whose answers are 1 + k with k = 1 ... 10 (x is always 1).
+void writeFirstGradeFile(const Harness& h) {
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 10; ++k) lines.push_back(numberedTemplate(k));
+    h.dir.write("一年级应用题.txt", gradeFileBytes(lines));
+}
+
+TEST(WordProblemTopics, EachTopicReadsItsGradeFile) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"q57", "一年级应用题.txt"}, {"q56", "二年级应用题.txt"}, {"q55", "三年级应用题.txt"}};
+    Harness h;
+    h.start();
+    for (const auto& [key, file] : cases) {
+        h.dir.write(file, gradeFileBytes({std::string("读的是") + file + "：(x=1_2)(z=x)个"}));
+    }
+    h.form->clickTab("应用题");
+    for (const auto& [key, file] : cases) {
+        h.form->clickNode(key);
+        EXPECT_NE(h.page.bodyHtml().find(std::string("读的是") + file), std::string::npos) << key;
+    }
+}
+
+TEST(WordProblemTopics, AMissingOrBrokenFileLeavesThePageAndSaysWhich) {
+    const struct {
+        const char* bytes;  // nullptr: no file
+        const char* message;
+    } cases[] = {
+        {nullptr, "找不到应用题文件“二年级应用题.txt”，请把它放回程序的文件夹里。"},
+        {"(x=1_2)\xb9\xb2(z=x+)", "应用题文件“二年级应用题.txt”第1行不能出题：算式“x+”算不出来。请爸爸妈妈改一改这一行。"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        std::filesystem::remove(h.dir.path() / "二年级应用题.txt");
+        if (c.bytes) h.dir.write("二年级应用题.txt", c.bytes);
+        h.page.setBody("<p>kept</p>");
+        h.click("q56", "应用题");
+        EXPECT_EQ(h.page.bodyHtml(), "<p>kept</p>");
+        ASSERT_FALSE(h.ui.messages.empty());
+        EXPECT_EQ(h.ui.messages.back(), (std::pair<std::string, std::string>{"提示", c.message}));
+    }
+}
+
+TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
+    Harness h;
+    h.start();
+    writeFirstGradeFile(h);
+    h.click("q57", "应用题");
+    // Question k asks for 1 + k 个.
+    const std::pair<const char*, bool> typed[] = {
+        {"2个", true},   {"３个", true},  {"  4个　", true}, {"5", false},  {"", false},
+        {"7 个", false}, {"8個", false},  {"9个", true},      {"10个", true}, {"11个", true},
+    };
+    for (int i = 1; i <= 10; ++i) h.type("answer" + std::to_string(i), typed[i - 1].first);
+    h.tick(1, 42);
+    h.finish();
+    const std::string text = h.page.bodyText();
+    for (int i = 1; i <= 10; ++i) {
+        const std::string working = "1+" + std::to_string(i) + "=" + std::to_string(i + 1) + "个";
+        const std::string mark = std::string(typed[i - 1].second ? "(√" : "(×") + "，正确答案：" + working + ")";
+        EXPECT_NE(text.find(mark), std::string::npos) << "question " << i << " wants " << mark;
+    }
+    EXPECT_NE(h.page.bodyHtml().find("<br>你的得分是60分，用时42秒！"), std::string::npos);
+    EXPECT_FALSE(h.form->timers.enabled(1));
+}
+
+TEST(WordProblemTopics, AShortSheetAllRightScoresOneHundred) {
+    Harness h;
+    h.start();
+    h.dir.write("三年级应用题.txt", gradeFileBytes({"甲：(x=4_5)米长，对折后(z=x/2)米？", "", "乙：(x=3_4)共(z=x*3)个"}));
+    h.click("q55", "应用题");
+    h.type("answer1", "2米");
+    h.type("answer2", "9个");
+    h.finish();
+    EXPECT_NE(h.page.bodyHtml().find("<br>非常不错！你的得分是100分，用时0秒！"), std::string::npos)
+        << h.page.bodyHtml();
+}
+
+}  // namespace
+}  // namespace tally
+
+namespace tally {
+namespace {
+
+// The grade files shipped in the data directory: every template fills over
+// many draws, and its answer is a positive number followed by its unit.
+TEST(ShippedGradeFiles, EveryTemplateFillsWithAPositiveAnswer) {
+    int files = 0;
+    SeededRandom random(99);
+    for (int topic : {7, 6, 9}) {
+        const std::string name = wordProblemFile(topic);
+        std::ifstream in(std::filesystem::path(TALLYMOO_DATA_DIR) / name, std::ios::binary);
+        if (!in) continue;
+        ++files;
+        const std::string text = gbkToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
+        int templates = 0;
+        for (const std::string& line : splitCrLf(text)) {
+            if (!isWordProblemTemplate(line)) continue;
+            ++templates;
+            for (int draw = 0; draw < 200; ++draw) {
+                const FilledTemplate filled = fillTemplate(line, random);
+                ASSERT_TRUE(filled.problem) << name << ": " << line << ": " << filled.fault;
+                const double answer = std::strtod(filled.problem->answer.c_str(), nullptr);
+                ASSERT_GT(answer, 0) << name << ": " << filled.problem->question << " " << filled.problem->working;
+            }
+        }
+        EXPECT_GE(templates, kWordProblemsPerSheet) << name;
+    }
+    if (files == 0) GTEST_SKIP() << "no grade files in the data directory of this build";
+}
+
+}  // namespace
+}  // namespace tally
