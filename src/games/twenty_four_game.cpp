@@ -35,10 +35,11 @@ void buildTwentyFourPage(Form1& form, Sheet& sheet) {
     sheet.html += twentyFourPage(form.twentyFour);
 }
 
-// The child's entries are not marked: every solution of the deal on screen is shown.
+// The child's entries are not marked: every solution of the deal on screen is
+// shown, one a line, and the time follows the last one in the same sentence.
 void gradeTwentyFour(Form1& form) {
     std::string list;
-    for (const std::string& solution : form.twentyFour.solutions) list += solution + "<br>";
+    for (const std::string& solution : form.twentyFour.solutions) list += (list.empty() ? "" : "<br>") + solution;
     form.page().insertHtmlAfter("finish", "<br>正确答案:<br>" + list + "，用时" +
                                               std::to_string(form.thinkSeconds) + "秒！");
 }

@@ -145,7 +145,7 @@ TEST(TwentyFourPageTest, OneFieldPerSolutionAndTheRevealUnmarked) {
     h.type("answer1", "8/(3-8/3)");
     h.finish();
     const std::string body = h.page.bodyHtml();
-    EXPECT_NE(body.find("<br>正确答案:<br>(8/(3-(8/3)))<br>，用时12秒！"), std::string::npos) << body;
+    EXPECT_NE(body.find("<br>正确答案:<br>(8/(3-(8/3)))，用时12秒！"), std::string::npos) << body;
     EXPECT_EQ(body.find("(√)"), std::string::npos);
     EXPECT_EQ(body.find("(×)"), std::string::npos);
     EXPECT_FALSE(h.form->timers.enabled(1));
