@@ -78,7 +78,7 @@ DecodedLogin decodeLoginFile(const std::string& bytes) {
 
 std::optional<std::string> encodeLoginFile(const std::string& password) {
     auto gbk = utf8ToGbk(password);
-    if (!gbk) return std::nullopt;
+    if (!gbk || holdsControlCharacter(*gbk)) return std::nullopt;
     std::string file;
     for (size_t i = 0; i < gbk->size(); ++i) {
         long code = static_cast<unsigned char>((*gbk)[i]);

@@ -18,7 +18,8 @@ struct DecodedLogin {
 };
 
 DecodedLogin decodeLoginFile(const std::string& bytes);
-// nullopt when a character has no GBK code.
+// nullopt when a character has no GBK code or is a control character, which
+// the reader would refuse.
 std::optional<std::string> encodeLoginFile(const std::string& password);
 
 inline constexpr const char* kLoginFileName = "tallymoologin.ini";

@@ -145,6 +145,10 @@ TEST(LoginFile, EveryCharacterOfTheCodePageRoundTrips) {
     }
 }
 
+TEST(LoginFile, APasswordTheReaderWouldRefuseIsNotWritten) {
+    for (const char* password : {"a\tb", "12\n", "\x7F", "😀"}) EXPECT_FALSE(encodeLoginFile(password)) << password;
+}
+
 TEST(LoginFile, TheEuroSignBesideOtherCharacters) {
     EXPECT_EQ(encodeLoginFile("€€a"), "135\r\n135\r\n104\r\n\r\n");
     EXPECT_EQ(decodeLoginFile("135\r\n135\r\n104\r\n").password, "€€a");
