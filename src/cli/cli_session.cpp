@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <istream>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
+#include "cli/printable.h"
 #include "shell/catalogue.h"
 #include "shell/options_dialog.h"
 #include "shell/toolbar.h"
@@ -65,6 +68,17 @@ bool isToolbarKey(const std::string& key) {
     });
 }
 
+// A tick count: digits only, at most kMaxTicks; nothing for anything else.
+std::optional<int> tickCount(const std::string& text) {
+    if (text.empty()) return 1;
+    if (text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const int count = std::stoi(text);
+    if (count > CliSession::kMaxTicks) return std::nullopt;
+    return count;
+}
+
 }  // namespace
 
 CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
@@ -84,7 +98,9 @@ void CliSession::run(std::istream& in, std::ostream& out) {
 }
 
 bool CliSession::execute(const std::string& line, std::ostream& out) {
-    auto [command, args] = splitFirst(line);
+    const auto words = splitFirst(line);
+    const std::string& command = words.first;
+    const std::string& args = words.second;
     if (command.empty()) return true;
     if (command == "quit") return false;
     if (command == "login") {
@@ -152,16 +168,16 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (command == "tick") {
         tick(args, out);
     } else if (command == "page") {
-        out << oneLine(page_.bodyHtml()) << "\n";
+        out << printable(oneLine(page_.bodyHtml())) << "\n";
     } else if (command == "page2") {
         // A page the program built has no path: its HTML follows the word "built".
-        out << (ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
+        out << printable(ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
     } else if (command == "front") {
         out << paneName(ui_.front) << "\n";
     } else if (command == "status") {
-        out << ui_.status << "\n";
+        out << printable(ui_.status) << "\n";
     } else if (command == "messages") {
-        for (const auto& [title, text] : ui_.messages) out << title << "|" << text << "\n";
+        for (const auto& [title, text] : ui_.messages) out << printable(title) << "|" << printable(text) << "\n";
         ui_.messages.clear();
         out << ".\n";
     } else if (command == "state") {
@@ -187,23 +203,36 @@ void CliSession::options(const std::string& args, std::ostream& out) {
 
 void CliSession::tick(const std::string& args, std::ostream& out) {
     auto [name, countText] = splitFirst(args);
-    int timer = numbered(name, "Timer", TimerBank::kCount);
-    int count = countText.empty() ? 1 : std::atoi(countText.c_str());
-    if (timer == 0 || count < 0) {
-        out << "error: tick Timer1..Timer6 [N]\n";
+    const int timer = numbered(name, "Timer", TimerBank::kCount);
+    const auto count = tickCount(countText);
+    if (timer == 0 || !count) {
+        out << "error: tick Timer1..Timer6 [N], N from 0 to " << kMaxTicks << "\n";
         return;
     }
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < *count; ++i) {
         if (form_->timers.enabled(timer)) form_->timerFired(timer);
     }
 }
 
+// Pre-order, as the tree shows it: each node, then its children in the
+// order they were added.
 void CliSession::printTree(std::ostream& out) const {
     const TreeModel& tree = form_->tree;
-    for (const TopicNode& node : tree.nodes()) {
-        out << std::string(2 * tree.depth(node.key), ' ') << node.key << '\t' << node.caption << '\t'
-            << node.tag << '\t' << (tree.hasChildren(node.key) ? (node.expanded ? "+" : "-") : ".")
-            << (node.key == tree.selectedKey() ? "*" : "") << "\n";
+    std::map<std::string, std::vector<const TopicNode*>> children;
+    for (const TopicNode& node : tree.nodes()) children[node.parent].push_back(&node);
+    std::vector<std::pair<const TopicNode*, int>> pending;  // node and depth, last one next
+    const auto pushChildren = [&](const std::string& parent, int depth) {
+        const auto& list = children[parent];
+        for (auto it = list.rbegin(); it != list.rend(); ++it) pending.emplace_back(*it, depth);
+    };
+    pushChildren("", 0);
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        out << std::string(2 * depth, ' ') << printable(node->key) << '\t' << printable(node->caption) << '\t'
+            << printable(node->tag) << '\t' << (tree.hasChildren(node->key) ? (node->expanded ? "+" : "-") : ".")
+            << (node->key == tree.selectedKey() ? "*" : "") << "\n";
+        pushChildren(node->key, depth + 1);
     }
 }
 

@@ -24,6 +24,9 @@ struct CliOptions {
 // The headless front end: the main-window model driven by one command a line.
 class CliSession {
 public:
+    // The most ticks one "tick" command runs.
+    static constexpr int kMaxTicks = 100000;
+
     explicit CliSession(const CliOptions& options);
 
     // Runs start-up, then the commands until "quit" or the end of input.

@@ -50,6 +50,11 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.dataDir, ec)) {
+        std::cerr << "tallymoo-cli: no data directory " << options.dataDir.string() << "\n";
+        return 2;
+    }
     tally::CliSession session(options);
     session.run(std::cin, std::cout);
     return 0;

@@ -4,6 +4,7 @@
 #include "sheets/families.h"
 #include "sheets/grade_branches.h"
 #include "sheets/sheet.h"
+#include "sheets/typed_answer.h"
 #include "shell/form1.h"
 
 namespace tally {
@@ -52,7 +53,7 @@ void gradeMemoryGame(Form1& form) {
     const std::string sequence = page.tag("answer");
     page.insertHtmlAfter("finish", "<br>正确答案:<br>" + sequence + "，用时" + std::to_string(form.thinkSeconds) +
                                        "秒！");
-    page.insertTextAfter("answer", page.value("answer") == sequence ? "(√)" : "(×)");
+    page.insertTextAfter("answer", foldTypedAnswer(page.value("answer")) == sequence ? "(√)" : "(×)");
 }
 
 }  // namespace tally

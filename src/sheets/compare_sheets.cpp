@@ -15,11 +15,12 @@ std::string pictures(int count, const char* file) {
 }  // namespace
 
 // Camels in the first row, fewer rabbits in the second; one answer field, `bj`.
+// The "less" topics ask how many fewer the rabbits are, as the rows show.
 void buildCompareSheet(Form1& form, int topic, Sheet& sheet) {
     if (topic < 81 || topic > 84) return;
     const int camels = form.draw(topic <= 82 ? 15 : 45, 5);
     const int rabbits = form.draw(camels - 3, 2);  // 2..camels-2
-    const char* question = topic == 81 || topic == 83 ? "骆驼比兔子多多少？" : "骆驼比兔子少多少？";
+    const char* question = topic == 81 || topic == 83 ? "骆驼比兔子多多少？" : "兔子比骆驼少多少？";
 
     sheet.html += pictures(camels, "flash/t2.gif") + "<p>" + pictures(rabbits, "flash/t3.gif");
     sheet.html += std::string("<p>") + question + "<input class=text name=bj type=text size=7 tag=" +

@@ -1,5 +1,7 @@
 #include "sheets/divisor_sheets.h"
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -40,22 +42,53 @@ constexpr WordProblem kWordProblems[] = {
 
 std::string finishButton() { return std::string(kFinishButton) + "<br><br>"; }
 
-// Two different numbers of the range, both drawn again until `accepted` holds.
-template <typename Accepted>
-std::pair<int, int> drawPair(Form1& form, NumberRange range, Accepted accepted) {
-    int a = 0, b = 0;
-    do {
-        a = form.draw(range.span, range.base);
-        b = form.draw(range.span, range.base);
-    } while (a == b || !accepted(a, b));
-    return {a, b};
-}
+using Acceptance = bool (*)(int, int);
+
+bool sharesADivisor(int a, int b) { return gcd(a, b) != 1; }
+bool anyPair(int, int) { return true; }
+
+// A sheet asks each pair of numbers once, in either order.
+class PairDraw {
+public:
+    PairDraw(NumberRange range, Acceptance accepted, int questions)
+        : range_(range), accepted_(accepted), available_(countPairs(questions)) {}
+
+    bool exhausted() const { return static_cast<int>(asked_.size()) >= available_; }
+
+    // Two different numbers of the range, both drawn again until they are
+    // accepted and new to the sheet. Call only while not exhausted.
+    std::pair<int, int> next(Form1& form) {
+        while (true) {
+            const int a = form.draw(range_.span, range_.base);
+            const int b = form.draw(range_.span, range_.base);
+            if (a != b && accepted_(a, b) && asked_.insert(std::minmax(a, b)).second) return {a, b};
+        }
+    }
+
+private:
+    NumberRange range_;
+    Acceptance accepted_;
+    int available_;
+    std::set<std::pair<int, int>> asked_;
+
+    // The acceptable pairs of the range, counted up to `cap`: a small range
+    // can hold fewer than a sheet asks for, and the sheet then stops early.
+    int countPairs(int cap) const {
+        const int last = range_.base + static_cast<int>(range_.span) - 1;
+        int count = 0;
+        for (int a = range_.base; a <= last && count < cap; ++a) {
+            for (int b = a + 1; b <= last && count < cap; ++b) count += accepted_(a, b);
+        }
+        return count;
+    }
+};
 
 // Greatest common divisors: two different numbers that share a divisor above 1.
 std::string divisorDrill(Form1& form, NumberRange range) {
     std::string html;
-    for (int i = 1; i <= form.questionCount; ++i) {
-        const auto [a, b] = drawPair(form, range, [](int x, int y) { return gcd(x, y) != 1; });
+    PairDraw pairs(range, sharesADivisor, form.questionCount);
+    for (int i = 1; i <= form.questionCount && !pairs.exhausted(); ++i) {
+        const auto [a, b] = pairs.next(form);
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最大公约数 = " +
                 answerField(i, to_string(gcd(a, b))) + "<br><br>";
     }
@@ -65,8 +98,9 @@ std::string divisorDrill(Form1& form, NumberRange range) {
 // Least common multiples: two different numbers, coprime ones allowed.
 std::string multipleDrill(Form1& form, NumberRange range) {
     std::string html;
-    for (int i = 1; i <= form.questionCount; ++i) {
-        const auto [a, b] = drawPair(form, range, [](int, int) { return true; });
+    PairDraw pairs(range, anyPair, form.questionCount);
+    for (int i = 1; i <= form.questionCount && !pairs.exhausted(); ++i) {
+        const auto [a, b] = pairs.next(form);
         const long long lcm = static_cast<long long>(a) * b / gcd(a, b);
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最小公倍数 = " +
                 answerField(i, to_string(lcm)) + "<br><br>";

@@ -1,10 +1,8 @@
-#include <cmath>
 #include <optional>
 #include <string>
 
 #include "shell/form1.h"
 #include "shell/gbk.h"
-#include "sheets/expression.h"
 #include "sheets/families.h"
 #include "sheets/number_text.h"
 
@@ -49,43 +47,71 @@ struct Operands {
     int a, b, c, d;
 };
 
-// The expression of question i (two questions per template), or nothing when
-// the drawn numbers do not meet the template's condition.
-std::optional<std::string> divisionExpression(int question, const Operands& n) {
-    const auto [a, b, c, d] = n;
+// The exact value of an expression, numerator over a positive denominator.
+struct Quotient {
+    long long numerator;
+    long long denominator;
+    bool whole() const { return numerator % denominator == 0; }
+};
+
+// Each template of a set comes as two halves: its condition and exact value,
+// decided on the drawn whole numbers alone, and its text, written only for a
+// draw that is kept. So a rejected draw costs a few multiplications.
+std::optional<Quotient> divisionValue(int question, const Operands& n) {
+    const long long a = n.a, b = n.b, c = n.c, d = n.d;
     switch ((question - 1) / 2) {
         case 0:
             if (a <= b || c <= d) return std::nullopt;
-            return "(" + to_string(a) + "-" + to_string(b) + ")/(" + to_string(c) + "-" + to_string(d) + ")";
+            return Quotient{a - b, c - d};
         case 1:
             if (c <= d) return std::nullopt;
-            return "(" + to_string(a) + "+" + to_string(b) + ")/(" + to_string(c) + "-" + to_string(d) + ")";
-        case 2:  // equals a ÷ d
-            return "(" + to_string(a + b * c) + "-" + to_string(b) + "*" + to_string(c) + ")/" + to_string(d);
+            return Quotient{a + b, c - d};
+        case 2: return Quotient{a, d};  // (a + b×c − b×c) ÷ d
         case 3:
             if (c * d == 0) return std::nullopt;
-            return "(" + to_string(a) + "*" + to_string(b) + ")/(" + to_string(c) + "*" + to_string(d) + ")";
+            return Quotient{a * b, c * d};
         default:
             if (d == 0) return std::nullopt;
-            return "(" + to_string(a) + "+" + to_string(b) + "*" + to_string(c) + ")/" + to_string(d);
+            return Quotient{a + b * c, d};
     }
 }
 
-std::optional<std::string> productExpression(int question, const Operands& n) {
+std::string divisionText(int question, const Operands& n) {
     const auto [a, b, c, d] = n;
+    switch ((question - 1) / 2) {
+        case 0: return "(" + to_string(a) + "-" + to_string(b) + ")/(" + to_string(c) + "-" + to_string(d) + ")";
+        case 1: return "(" + to_string(a) + "+" + to_string(b) + ")/(" + to_string(c) + "-" + to_string(d) + ")";
+        case 2: return "(" + to_string(a + b * c) + "-" + to_string(b) + "*" + to_string(c) + ")/" + to_string(d);
+        case 3: return "(" + to_string(a) + "*" + to_string(b) + ")/(" + to_string(c) + "*" + to_string(d) + ")";
+        default: return "(" + to_string(a) + "+" + to_string(b) + "*" + to_string(c) + ")/" + to_string(d);
+    }
+}
+
+std::optional<Quotient> productValue(int question, const Operands& n) {
+    const long long a = n.a, b = n.b, c = n.c, d = n.d;
     switch ((question - 1) / 2) {
         case 0:
             if (a * b - c * d < 0) return std::nullopt;
-            return to_string(a) + "*" + to_string(b) + "-" + to_string(c) + "*" + to_string(d);
-        case 1: return to_string(a) + "*" + to_string(b) + "+" + to_string(c) + "*" + to_string(d);
+            return Quotient{a * b - c * d, 1};
+        case 1: return Quotient{a * b + c * d, 1};
         case 2:
             if (a <= b || c <= d) return std::nullopt;
-            return "(" + to_string(a) + "-" + to_string(b) + ")*(" + to_string(c) + "-" + to_string(d) + ")";
+            return Quotient{(a - b) * (c - d), 1};
         case 3:
             if (c < d) return std::nullopt;
-            return "(" + to_string(a) + "+" + to_string(b) + ")*(" + to_string(c) + "-" + to_string(d) + ")";
-        default:
-            return "(" + to_string(a) + "+" + to_string(b) + ")*(" + to_string(c) + "+" + to_string(d) + ")";
+            return Quotient{(a + b) * (c - d), 1};
+        default: return Quotient{(a + b) * (c + d), 1};
+    }
+}
+
+std::string productText(int question, const Operands& n) {
+    const auto [a, b, c, d] = n;
+    switch ((question - 1) / 2) {
+        case 0: return to_string(a) + "*" + to_string(b) + "-" + to_string(c) + "*" + to_string(d);
+        case 1: return to_string(a) + "*" + to_string(b) + "+" + to_string(c) + "*" + to_string(d);
+        case 2: return "(" + to_string(a) + "-" + to_string(b) + ")*(" + to_string(c) + "-" + to_string(d) + ")";
+        case 3: return "(" + to_string(a) + "+" + to_string(b) + ")*(" + to_string(c) + "-" + to_string(d) + ")";
+        default: return "(" + to_string(a) + "+" + to_string(b) + ")*(" + to_string(c) + "+" + to_string(d) + ")";
     }
 }
 
@@ -100,17 +126,16 @@ std::optional<Question> tryQuestion(Form1& form, const FourOperationTopic& topic
     const OperandRange r = topic.range;
     const Operands n{form.draw(r.span, r.base), form.draw(r.span, r.base), form.draw(r.span, r.base),
                      form.draw(r.span, r.base)};
-    const auto expression = topic.divisionSet ? divisionExpression(question, n) : productExpression(question, n);
-    if (!expression) return std::nullopt;
-    std::string shown = replaceAll(*expression, "*", "×");
-    if (topic.divisionSet) shown = replaceAll(shown, "/", "÷");
+    const auto value = topic.divisionSet ? divisionValue(question, n) : productValue(question, n);
+    if (!value || (topic.wholeResult && !value->whole())) return std::nullopt;
 
-    const auto value = evaluateExpression(*expression);
-    if (!value) return std::nullopt;
-    if (topic.wholeResult && std::trunc(*value) != *value) return std::nullopt;
+    std::string shown = replaceAll(topic.divisionSet ? divisionText(question, n) : productText(question, n), "*", "×");
+    if (topic.divisionSet) shown = replaceAll(shown, "/", "÷");
     // Also refuses a text that is part of an earlier, longer one.
     if (topic.divisionSet && history.find(shown) != std::string::npos) return std::nullopt;
-    return Question{shown, numberText(*value)};
+    // The quotient of two exact whole numbers, divided once as the script
+    // engine divides.
+    return Question{shown, numberText(static_cast<double>(value->numerator) / static_cast<double>(value->denominator))};
 }
 
 }  // namespace
@@ -122,6 +147,7 @@ void buildFourOperationSheet(Form1& form, int topicNumber, Sheet& sheet) {
     const auto topic = fourOperationTopic(topicNumber);
     if (!topic) return;
     std::string history;
+    if (topic->divisionSet && !topic->wholeResult) sheet.html += sheetNote("得数保留两位小数。");
     for (int i = 1; i <= kQuestions; ++i) {
         std::optional<Question> question;
         do {

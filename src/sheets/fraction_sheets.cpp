@@ -90,6 +90,7 @@ bool positiveDifference(const FractionQuestion& f) {
 void buildFractionSheet(Form1& form, int topicNumber, Sheet& sheet) {
     const FractionTopic topic = fractionTopic(topicNumber);
     DenominatorHistory history(topic.range.span);
+    sheet.html += sheetNote("得数要化成最简分数。");
     for (int i = 1; i <= form.questionCount; ++i) {
         if (!topic.subtraction && history.full()) break;
         FractionQuestion f = drawQuestion(form, topic);

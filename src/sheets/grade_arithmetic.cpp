@@ -6,15 +6,16 @@
 #include "shell/form1.h"
 #include "sheets/grade_branches.h"
 #include "sheets/grader.h"
+#include "sheets/typed_answer.h"
 
 namespace tally {
 namespace {
 
-// Compares the given text with the field's tag exactly and writes the mark
-// after the field.
-bool mark(Page& page, const std::string& field, const std::string& given) {
+// Compares the typed text, folded from full width, with the field's tag
+// exactly and writes the mark after the field.
+bool mark(Page& page, const std::string& field, const std::string& typed) {
     const std::string expected = page.tag(field);
-    const bool right = given == expected;
+    const bool right = foldTypedAnswer(typed) == expected;
     page.insertTextAfter(field, right ? "(√)" : "(×，正确答案：" + expected + ")");
     return right;
 }

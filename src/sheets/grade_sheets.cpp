@@ -9,6 +9,7 @@
 #include "sheets/grader.h"
 #include "sheets/number_text.h"
 #include "sheets/topic_tag.h"
+#include "sheets/typed_answer.h"
 
 namespace tally {
 namespace {
@@ -41,17 +42,15 @@ HoursMinutes splitHoursMinutes(const std::string& answer) {
     return {answer.substr(0, h), answer.substr(from, m == std::string::npos ? std::string::npos : m - from)};
 }
 
-// Exactly the tag; a value with more decimals than a child writes is also
-// right rounded to two decimals, with or without trailing zeros (2.67, 2.5, 3).
-bool acceptedAnswer(const std::string& typed, const std::string& tag) {
-    if (typed == tag) return true;
-    if (decimalPlaces(tag) <= 2) return false;
-    const std::string rounded = roundDecimalText(tag, 2);
-    std::string trimmed = rounded;
-    while (trimmed.back() == '0') trimmed.pop_back();
-    if (trimmed.back() == '.') trimmed.pop_back();
-    if (trimmed == "-0") trimmed = "0";
-    return typed == rounded || typed == trimmed;
+// The answer a child is asked for: the tag, or, when it has more decimals
+// than two, the tag rounded to two decimals as the sheet asks (2.67 for
+// 2.66666666666667).
+std::string expectedAnswer(const std::string& tag) {
+    return decimalPlaces(tag) > 2 ? roundDecimalText(tag, 2) : tag;
+}
+
+std::string typedValue(const Page& page, const std::string& field) {
+    return foldTypedAnswer(page.value(field));
 }
 
 }  // namespace
@@ -64,8 +63,8 @@ void gradeHoursAndMinutes(Form1& form) {
         const std::string field = "answer" + std::to_string(i);
         const std::string answer = page.tag(field);
         const HoursMinutes expected = splitHoursMinutes(answer);
-        const bool bothRight = page.value("r" + std::to_string(i)) == expected.hours &&
-                           page.value(field) == expected.minutes;
+        const bool bothRight = typedValue(page, "r" + std::to_string(i)) == expected.hours &&
+                               typedValue(page, field) == expected.minutes;
         page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
         right += bothRight;
     }
@@ -87,8 +86,8 @@ void gradeEachQuestion(Form1& form) {
     const int questions = questionsOnPage(page, "answer");
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
-        const std::string tag = page.tag(field);
-        page.insertTextAfter(field, acceptedAnswer(page.value(field), tag) ? kRight : wrongMark(tag));
+        const std::string expected = expectedAnswer(page.tag(field));
+        page.insertTextAfter(field, typedValue(page, field) == expected ? kRight : wrongMark(expected));
     }
     page.insertHtmlAfter("finish", thinkTimeLine(form.thinkSeconds));
 }
@@ -100,7 +99,7 @@ void gradeFractions(Form1& form) {
     for (int i = 1; i <= questions; ++i) {
         const std::string up = "answerup" + std::to_string(i);
         const std::string down = "answerdown" + std::to_string(i);
-        const bool bothRight = page.value(up) == page.tag(up) && page.value(down) == page.tag(down);
+        const bool bothRight = typedValue(page, up) == page.tag(up) && typedValue(page, down) == page.tag(down);
         const std::string mark = bothRight ? kRight : wrongMark(page.tag(up) + "/" + page.tag(down));
         page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(mark));
         right += bothRight;

@@ -6,6 +6,7 @@
 #include "library/library_topics.h"
 #include "shell/form1.h"
 #include "sheets/families.h"
+#include "sheets/section_introduction.h"
 #include "sheets/topic_tag.h"
 
 namespace tally {
@@ -92,6 +93,9 @@ void runNodeClick(Form1& form, const TopicNode& node) {
 
     Sheet sheet;
     dispatchFamily(form, tag.sigil, tag.number, sheet);
+    if (const std::string introduction = sectionIntroduction(node.tag); !introduction.empty()) {
+        sheet.html += (sheet.html.empty() ? "" : "<br><br>") + introduction;
+    }
     if (!sheet.keepPage) form.writeBody(sheet.html);
 }
 

@@ -11,4 +11,6 @@ std::string questionHead(int question) {
     return "第" + std::to_string(question) + "题：";
 }
 
+std::string sheetNote(const std::string& text) { return "<p>" + text + "</p>"; }
+
 }  // namespace tally

@@ -26,5 +26,7 @@ inline constexpr const char* kRevealButton =
 std::string answerField(int question, const std::string& answer);
 // "第<i>题："
 std::string questionHead(int question);
+// A line above the questions that says how answers are to be written.
+std::string sheetNote(const std::string& text);
 
 }  // namespace tally

@@ -1,27 +1,34 @@
 #include "sheets/typed_answer.h"
 
 namespace tally {
+namespace {
+
+// U+FF01..U+FF5E are EF BC 81..EF BC BF and EF BD 80..EF BD 9E in UTF-8;
+// U+3000 is E3 80 80. Returns the ASCII byte, or 0 when `at` starts none of them.
+char asciiOfFullWidth(std::string_view text, size_t at) {
+    if (at + 3 > text.size()) return 0;
+    const auto b0 = static_cast<unsigned char>(text[at]);
+    const auto b1 = static_cast<unsigned char>(text[at + 1]);
+    const auto b2 = static_cast<unsigned char>(text[at + 2]);
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) return ' ';
+    if (b0 != 0xEF || (b1 != 0xBC && b1 != 0xBD) || b2 < 0x80 || b2 > 0xBF) return 0;
+    const unsigned codePoint = 0xFF00u + ((b1 - 0xBCu) << 6) + (b2 - 0x80u);
+    if (codePoint < 0xFF01 || codePoint > 0xFF5E) return 0;
+    return static_cast<char>(codePoint - 0xFF01 + 0x21);
+}
+
+}  // namespace
 
 std::string foldTypedAnswer(std::string_view typed) {
     std::string folded;
     folded.reserve(typed.size());
-    for (size_t i = 0; i < typed.size(); ++i) {
-        const auto byte = [&](size_t k) { return static_cast<unsigned char>(typed[k]); };
-        // U+FF01..U+FF5E is EF BC 81..EF BC BF and EF BD 80..EF BD 9E; U+3000 is E3 80 80.
-        if (i + 2 < typed.size() && byte(i) == 0xEF && (byte(i + 1) == 0xBC || byte(i + 1) == 0xBD)) {
-            const int code = ((byte(i + 1) & 0x3F) << 6 | (byte(i + 2) & 0x3F)) + 0xF000;
-            if (code >= 0xFF01 && code <= 0xFF5E) {
-                folded += static_cast<char>(code - 0xFF01 + 0x21);
-                i += 2;
-                continue;
-            }
+    for (size_t i = 0; i < typed.size();) {
+        if (const char ascii = asciiOfFullWidth(typed, i)) {
+            folded += ascii;
+            i += 3;
+        } else {
+            folded += typed[i++];
         }
-        if (i + 2 < typed.size() && byte(i) == 0xE3 && byte(i + 1) == 0x80 && byte(i + 2) == 0x80) {
-            folded += ' ';
-            i += 2;
-            continue;
-        }
-        folded += typed[i];
     }
     const size_t first = folded.find_first_not_of(' ');
     if (first == std::string::npos) return "";

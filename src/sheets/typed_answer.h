@@ -4,9 +4,10 @@
 
 namespace tally {
 
-// What a child typed, as the marking compares it: full-width ASCII (what a
-// Chinese input method gives, "１２", "－") as ASCII, the ideographic space as
-// a space, and blanks at both ends trimmed.
+// What a child typed, as the graders compare it: full-width ASCII from a
+// Chinese input method (U+FF01..U+FF5E, "１２", "．", "－", "／") becomes ASCII,
+// the ideographic space a blank, and blanks at both ends are trimmed.
+// Nothing else changes.
 std::string foldTypedAnswer(std::string_view typed);
 
 }  // namespace tally

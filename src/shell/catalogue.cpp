@@ -1,6 +1,8 @@
 #include "shell/catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -308,17 +310,32 @@ void buildSingleRoot(Builder& b, const std::array<Row, N>& rows) {
     b.expand(rows[0].key);
 }
 
-// Lesson titles of one grade: line i of the file becomes child i + 1.
+// A caption is one line of the tree: no line breaks, no tabs.
+std::string oneLineCaption(std::string text) {
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+    return text;
+}
+
+// Keys hold three digits for a line or a page, so at most 999 of them.
+constexpr size_t kMaxNumbered = 999;
+
+std::string threeDigits(size_t number) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%03zu", number);
+    return text;
+}
+
+// Lesson titles of one grade: line i of the file becomes child i + 1. Lines
+// end in CR LF, or in LF alone when an ordinary editor saved the file.
 void addLessons(Builder& b, const std::string& gradeKey, int grade, const DataDirectory& data) {
     auto bytes = data.read(std::to_string(grade) + ".txt");
     if (!bytes) return;
-    std::vector<std::string> lines = splitCrLf(gbkToUtf8(*bytes));
+    std::vector<std::string> lines = splitLines(gbkToUtf8(*bytes));
     const std::string tagStem = "{" + gradeKey.substr(1);
-    for (size_t i = 0; i < lines.size() && i < 999; ++i) {
+    for (size_t i = 0; i < lines.size() && i < kMaxNumbered; ++i) {
         if (lines[i].empty()) continue;
-        char number[4];
-        std::snprintf(number, sizeof number, "%03zu", i + 1);
-        b.add(gradeKey + number, lines[i], tagStem + number, gradeKey);
+        const std::string number = threeDigits(i + 1);
+        b.add(gradeKey + number, oneLineCaption(lines[i]), tagStem + number, gradeKey);
     }
 }
 
@@ -334,22 +351,26 @@ void buildLessons(Builder& b, const DataDirectory& data) {
     b.expand("q5333");
 }
 
+bool isPageName(const std::string& name) {
+    const std::string extension = ".htm";
+    if (name.size() <= extension.size()) return false;
+    return std::equal(extension.begin(), extension.end(), name.end() - extension.size(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
 // Pages of a folder, numbered from 1 in name order; the folder's own index
-// page is skipped but keeps its number.
+// page is skipped but keeps its number. Past 999 pages the keys would run into
+// the next folder's.
 void addFolder(Builder& b, const std::string& folder, const std::string& skip, int base,
                const std::string& sigil, const std::string& parent, const DataDirectory& data) {
     auto names = data.list(folder);
     if (!names) return;
-    const std::string extension = ".htm";
-    for (size_t i = 1; i <= names->size(); ++i) {
+    for (size_t i = 1; i <= names->size() && i <= kMaxNumbered; ++i) {
         const std::string& name = (*names)[i - 1];
-        if (name == skip) continue;
-        if (name.size() <= extension.size() ||
-            name.compare(name.size() - extension.size(), extension.size(), extension) != 0) {
-            continue;
-        }
+        if (name == skip || !isPageName(name)) continue;
         const std::string number = std::to_string(base + static_cast<int>(i));
-        b.add("q" + number, name.substr(0, name.size() - extension.size()), sigil + number, parent);
+        b.add("q" + number, oneLineCaption(name.substr(0, name.size() - 4)), sigil + number, parent);
     }
 }
 

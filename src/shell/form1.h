@@ -79,7 +79,8 @@ public:
     // successful advanced login.
     std::string storedPassword;
     std::string loginPassword;
-    bool loginIsAdvanced() const { return loginPassword == storedPassword; }
+    // The stored password is never empty once the login dialog has opened.
+    bool loginIsAdvanced() const { return !storedPassword.empty() && loginPassword == storedPassword; }
 
     LevelGameState level;
     TwentyFourState twentyFour;

@@ -1,12 +1,46 @@
 #include "shell/fs_data_directory.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
+#include "shell/atomic_file.h"
+#include "shell/gbk.h"
+
 namespace tally {
 namespace fs = std::filesystem;
+namespace {
+
+bool isRegularFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+// A name as the program shows it: UTF-8, or read as GBK when it is not.
+std::string displayName(const std::string& onDisk) {
+    auto asGbk = utf8ToGbk(onDisk);
+    if (asGbk && gbkToUtf8(*asGbk) == onDisk) return onDisk;
+    const std::string converted = gbkToUtf8(onDisk);
+    return converted.empty() ? onDisk : converted;
+}
+
+// A short stable name for a folder, so each data directory keeps its own
+// files in the shared fallback location.
+std::string folderTag(const fs::path& folder) {
+    std::error_code ec;
+    fs::path absolute = fs::weakly_canonical(folder, ec);
+    if (ec) absolute = folder;
+    std::uint64_t hash = 1469598103934665603ULL;  // FNV-1a
+    for (unsigned char byte : absolute.string()) hash = (hash ^ byte) * 1099511628211ULL;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return "data-" + std::string(text);
+}
+
+}  // namespace
 
 FsDataDirectory::FsDataDirectory(fs::path root) : root_(std::move(root)) {}
 
@@ -16,15 +50,30 @@ fs::path FsDataDirectory::resolve(const std::string& relPath) const {
     for (const auto& part : rel) {
         if (part == "..") return {};
     }
-    return root_ / rel;
+    fs::path path = root_ / rel;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        auto gbk = utf8ToGbk(relPath);
+        if (gbk && *gbk != relPath && fs::exists(root_ / fs::path(*gbk), ec)) return root_ / fs::path(*gbk);
+    }
+    return path;
+}
+
+bool FsDataDirectory::insideRoot(const fs::path& path) const {
+    std::error_code ec;
+    const fs::path root = fs::canonical(root_, ec);
+    if (ec) return false;
+    const fs::path target = fs::canonical(path, ec);
+    if (ec) return false;
+    auto [rootEnd, unused] = std::mismatch(root.begin(), root.end(), target.begin(), target.end());
+    return rootEnd == root.end();
 }
 
 bool FsDataDirectory::exists(const std::string& relPath) const {
     fs::path path = resolve(relPath);
-    std::error_code ec;
     if (path.empty()) return false;
     fs::path written = fallbackPath(relPath);
-    return fs::is_regular_file(path, ec) || (!written.empty() && fs::is_regular_file(written, ec));
+    return isRegularFile(path) || (!written.empty() && isRegularFile(written));
 }
 
 std::optional<std::vector<std::string>> FsDataDirectory::list(const std::string& relFolder) const {
@@ -33,13 +82,16 @@ std::optional<std::vector<std::string>> FsDataDirectory::list(const std::string&
     if (path.empty() || !fs::is_directory(path, ec)) return std::nullopt;
     std::vector<std::string> names;
     for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_regular_file(ec)) names.push_back(it->path().filename().string());
+        if (!it->is_regular_file(ec) || !insideRoot(it->path())) continue;
+        names.push_back(displayName(it->path().filename().string()));
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-void FsDataDirectory::setWriteFallback(fs::path folder) { fallback_ = std::move(folder); }
+void FsDataDirectory::setWriteFallback(const fs::path& folder) {
+    fallback_ = folder.empty() ? folder : folder / folderTag(root_);
+}
 
 fs::path FsDataDirectory::fallbackPath(const std::string& relPath) const {
     fs::path path = resolve(relPath);
@@ -50,9 +102,10 @@ fs::path FsDataDirectory::fallbackPath(const std::string& relPath) const {
 std::optional<std::string> FsDataDirectory::read(const std::string& relPath) const {
     fs::path path = resolve(relPath);
     if (path.empty()) return std::nullopt;
-    std::error_code ec;
     fs::path written = fallbackPath(relPath);
-    if (!written.empty() && fs::is_regular_file(written, ec)) path = written;
+    if (!written.empty() && isRegularFile(written)) path = written;
+    // A folder in a file's place is not a file that reads as empty.
+    if (!isRegularFile(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream bytes;
@@ -65,38 +118,12 @@ bool FsDataDirectory::replace(const std::string& relPath, const std::string& byt
     fs::path path = resolve(relPath);
     if (path.empty()) return false;
     fs::path written = fallbackPath(relPath);
-    std::error_code ec;
-    if (!written.empty() && fs::is_regular_file(written, ec)) return writeAtomically(written, bytes);
-    if (writeAtomically(path, bytes)) return true;
+    if (!written.empty() && isRegularFile(written)) return replaceFileAtomically(written, bytes);
+    if (replaceFileAtomically(path, bytes)) return true;
     if (written.empty()) return false;
-    fs::create_directories(written.parent_path(), ec);
-    return writeAtomically(written, bytes);
-}
-
-bool FsDataDirectory::writeAtomically(const fs::path& path, const std::string& bytes) {
-    // Written beside and renamed over the old file, so a failed write never
-    // leaves half a file behind.
-    fs::path temp = path;
-    temp += ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return false;
-        }
-    }
     std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    fs::create_directories(written.parent_path(), ec);
+    return replaceFileAtomically(written, bytes);
 }
 
 }  // namespace tally

@@ -9,10 +9,12 @@ LoginDialog::LoginDialog(Form1& form) : form_(form) {}
 
 void LoginDialog::open() {
     form_.storedPassword.clear();
+    // Without a good login file the password the program is delivered with
+    // applies, and the parent is told so.
     auto bytes = form_.data().read(kLoginFileName);
     if (!bytes) {
-        // No login file yet: the password the program is delivered with applies.
         form_.storedPassword = kInitialPassword;
+        form_.ui().message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。");
         return;
     }
     DecodedLogin login = decodeLoginFile(*bytes);
@@ -32,7 +34,10 @@ void LoginDialog::clickItem(int item) {
 }
 
 void LoginDialog::confirm() {
-    if (password == form_.storedPassword) {
+    if (selectedItem_ == kStudent) {
+        // The student item needs no password: it logs in as the student.
+        form_.loginPassword.clear();
+    } else if (password == form_.storedPassword) {
         form_.loginPassword = password;
     } else {
         form_.ui().message("提示",

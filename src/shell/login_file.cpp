@@ -1,6 +1,8 @@
 #include "shell/login_file.h"
 
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "shell/gbk.h"
 
@@ -18,13 +20,34 @@ std::optional<long> parseWholeNumber(const std::string& text) {
     return text[0] == '-' ? -value : value;
 }
 
-// The GBK bytes of one code: one byte below 0x80, two bytes otherwise.
+// The GBK bytes of one code: one byte up to 0x80 (the euro sign is GBK's one
+// single byte above ASCII), two bytes otherwise.
 std::optional<std::string> bytesOfCode(long code) {
     if (code < 0) code += 0x10000;
     if (code < 0 || code > 0xFFFF) return std::nullopt;
-    if (code < 0x80) return std::string(1, static_cast<char>(code));
+    if (code <= 0x80) return std::string(1, static_cast<char>(code));
     if (code < 0x8140) return std::nullopt;
     return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
+// Lines end in CR LF, or in LF alone when an ordinary editor saved the file;
+// the text after the last line end is not a line.
+std::vector<std::string> completeLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t position = 0;
+    for (size_t end; (end = bytes.find('\n', position)) != std::string::npos; position = end + 1) {
+        std::string line = bytes.substr(position, end - position);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+bool holdsControlCharacter(const std::string& gbk) {
+    return std::any_of(gbk.begin(), gbk.end(), [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x20 || code == 0x7F;
+    });
 }
 
 }  // namespace
@@ -32,12 +55,7 @@ std::optional<std::string> bytesOfCode(long code) {
 DecodedLogin decodeLoginFile(const std::string& bytes) {
     DecodedLogin result;
     std::string gbk;
-    size_t position = 0;
-    while (true) {
-        size_t end = bytes.find("\r\n", position);
-        if (end == std::string::npos) break;  // text after the last CR LF is ignored
-        const std::string line = bytes.substr(position, end - position);
-        position = end + 2;
+    for (const std::string& line : completeLines(bytes)) {
         if (line.empty()) continue;
         auto number = parseWholeNumber(line);
         auto character = number ? bytesOfCode(*number - 7) : std::nullopt;
@@ -47,8 +65,10 @@ DecodedLogin decodeLoginFile(const std::string& bytes) {
         }
         gbk += *character;
     }
+    // An empty password would let every login through; control characters
+    // can't be typed into the password box.
     auto checked = utf8ToGbk(gbkToUtf8(gbk));
-    if (!checked || *checked != gbk) {
+    if (gbk.empty() || holdsControlCharacter(gbk) || !checked || *checked != gbk) {
         result.damaged = true;
         return result;
     }
@@ -58,11 +78,11 @@ DecodedLogin decodeLoginFile(const std::string& bytes) {
 
 std::optional<std::string> encodeLoginFile(const std::string& password) {
     auto gbk = utf8ToGbk(password);
-    if (!gbk) return std::nullopt;
+    if (!gbk || holdsControlCharacter(*gbk)) return std::nullopt;
     std::string file;
     for (size_t i = 0; i < gbk->size(); ++i) {
         long code = static_cast<unsigned char>((*gbk)[i]);
-        if (code >= 0x80 && i + 1 < gbk->size()) {
+        if (code > 0x80 && i + 1 < gbk->size()) {
             code = (code << 8) | static_cast<unsigned char>((*gbk)[++i]);
         }
         file += std::to_string(code + 7) + "\r\n";

@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 #include <memory>
 #include <optional>
 
@@ -14,6 +17,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tallymoo");
     QTextStream err(stderr);
+    // Qt's own words (message-box buttons, the print dialog) in Chinese too.
+    QTranslator qtWords;
+    if (qtWords.load(QLocale(QLocale::Chinese, QLocale::China), "qt", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtWords);
+    } else {
+        err << "tallymoo: Qt's Chinese translations are not installed (qt6-translations-l10n)\n";
+    }
 
     QString error;
     const auto options = tally::AppOptions::parse(QApplication::arguments(), &error);

@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -93,17 +93,24 @@ QWidget* MainWindow::buildArea() {
     panes_->addWidget(browser2_);
     panes_->addWidget(clockPanel_);
 
+    // The tree and the panes share a splitter, so a long caption can be read
+    // by widening the tree.
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->setObjectName("TreeSplitter");
+    split->setChildrenCollapsible(false);
+    split->setHandleWidth(5);
+    split->addWidget(tree_);
+    split->addWidget(panes_);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setSizes({250, 990});
+
     auto* area = new QWidget;
-    auto* row = new QHBoxLayout;
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(5);
-    row->addWidget(tree_);
-    row->addWidget(panes_, 1);
     auto* column = new QVBoxLayout(area);
-    column->setContentsMargins(2, 3, 2, 0);
-    column->setSpacing(0);
+    column->setContentsMargins(2, 3, 2, 2);
+    column->setSpacing(2);
     column->addWidget(tabStrip_);
-    column->addLayout(row, 1);
+    column->addWidget(split, 1);
     return area;
 }
 

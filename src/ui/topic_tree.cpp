@@ -2,8 +2,11 @@
 
 #include <QHash>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QSet>
+#include <QStyle>
+#include <QToolTip>
 
 #include "shell/tree_model.h"
 #include "ui/pictures.h"
@@ -27,7 +30,9 @@ TopicTree::TopicTree(QWidget* parent)
     setColumnCount(1);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setFixedWidth(250);
+    // The window's splitter sets the width; the child may widen the tree.
+    setMinimumWidth(160);
+    header()->setStretchLastSection(true);
     setIconSize(QSize(20, 20));
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.15);
@@ -97,6 +102,28 @@ void TopicTree::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+bool TopicTree::captionFits(const QModelIndex& index) const {
+    const QRect cell = visualRect(index);
+    const int iconSpace = iconSize().width() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    const int textWidth = fontMetrics().horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    return cell.left() + iconSpace + textWidth <= viewport()->width();
+}
+
+bool TopicTree::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid() && !captionFits(index)) {
+            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport(),
+                               visualRect(index));
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 const QIcon& TopicTree::picture(int index) const {

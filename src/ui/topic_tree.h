@@ -31,6 +31,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A caption cut short by the tree's width is shown whole as a tooltip.
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // The image list: pictures 1, 2 and 4.
@@ -38,6 +40,7 @@ private:
 
     const QIcon& picture(int index) const;
     void showPictures(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    bool captionFits(const QModelIndex& index) const;
 };
 
 }  // namespace tally

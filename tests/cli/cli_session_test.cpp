@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
+#include <vector>
 
 #include "cli/cli_session.h"
+#include "cli/printable.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -39,10 +45,77 @@ TEST_F(CliTest, AnswersStateFrontStatusAndMessages) {
     EXPECT_EQ(out, "advanced\n10\non 1000\noff\n3秒\nWebBrowser1\n3\nw6\n.\n");
 }
 
-TEST_F(CliTest, AStudentStartRecordsTheLoginMessage) {
+TEST_F(CliTest, AStudentStartsWithoutAMessage) {
     const std::string out = run("state AccountLevel\nmessages\n", std::nullopt);
-    EXPECT_EQ(out,
-              "student\n提示|你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！\n.\n");
+    EXPECT_EQ(out, "student\n.\n");
+}
+
+// Each node is printed right under its parent, or under an earlier sibling's
+// last descendant: the depth of a line is one more than its parent's.
+TEST_F(CliTest, TheTreeIsPrintedInPreOrder) {
+    for (const char* tab : {"智力题", "应用题", "同步教学", "讲座和故事", "加减乘除"}) {
+        CliOptions options;
+        options.dataDir = dir.path();
+        CliSession session(options);
+        std::istringstream in(std::string("tab ") + tab + "\ntree\n");
+        std::ostringstream out;
+        session.run(in, out);
+        std::istringstream lines(out.str());
+        std::vector<std::string> openKeys;  // the key printed last at each depth
+        std::string line;
+        size_t printed = 0;
+        while (std::getline(lines, line)) {
+            const size_t depth = line.find_first_not_of(' ') / 2;
+            const std::string key = line.substr(depth * 2, line.find('\t') - depth * 2);
+            const TopicNode* node = session.form().tree.find(key);
+            ASSERT_NE(node, nullptr) << line;
+            ASSERT_LE(depth, openKeys.size()) << line;
+            EXPECT_EQ(node->parent, depth == 0 ? "" : openKeys[depth - 1]) << tab << ": " << line;
+            openKeys.resize(depth);
+            openKeys.push_back(key);
+            ++printed;
+        }
+        EXPECT_EQ(printed, session.form().tree.nodes().size()) << tab;
+    }
+}
+
+TEST_F(CliTest, TickTakesACountFromZeroTo100000) {
+    const std::string out = run(
+        "click q11\ntick Timer1 abc\ntick Timer1 -1\ntick Timer1 100001\ntick Timer1 99999999999\n"
+        "tick Timer1 2x\ntick Timer1 0\nstate ThinkSeconds\ntick Timer1 100000\nstate ThinkSeconds\n");
+    const std::string error = "error: tick Timer1..Timer6 [N], N from 0 to 100000\n";
+    EXPECT_EQ(out, error + error + error + error + error + "0\n100000\n");
+}
+
+TEST_F(CliTest, TypedControlCharactersArePrintedEscaped) {
+    const std::string out = run("click q11\nset answer1 1\x01\x1B[2J\xFF\npage\n");
+    EXPECT_NE(out.find("1\\x01\\x1B[2J\\xFF"), std::string::npos) << out;
+    EXPECT_EQ(out.find('\x01'), std::string::npos);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
+}
+
+TEST(CliPrintable, EscapesControlsAndBytesThatAreNotUtf8) {
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"加法 +0", "加法 +0"},
+        {"a\tb\r\nc", "a\\x09b\\x0D\\x0Ac"},
+        {"\x7F", "\\x7F"},
+        {"\xD6\xD0", "\\xD6\\xD0"},              // GBK, not UTF-8
+        {"\xE4\xB8", "\\xE4\\xB8"},              // a character cut short
+        {"\xC0\xAF", "\\xC0\\xAF"},              // an overlong "/"
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},      // a surrogate
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},  // an emoji stays
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(printable(c.in), c.out) << c.in;
+}
+
+TEST(CliProgram, AMissingDataDirectoryEndsWithStatus2) {
+    const std::string command = std::string(TALLYMOO_CLI) + " --data /nonexistent/tallymoo-data </dev/null 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
 TEST_F(CliTest, ToolbarOptionsAndSpinnersWork) {

@@ -18,9 +18,10 @@ int count(const std::string& text, const std::string& part) {
 // The whole page is matched, so it holds one answer field, `bj`.
 TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
     const struct { int topic, maxCamels; const char* question; } cases[] = {
-        {81, 19, "多多少"}, {82, 19, "少多少"}, {83, 49, "多多少"}, {84, 49, "少多少"}};
+        {81, 19, "骆驼比兔子多多少"}, {82, 19, "兔子比骆驼少多少"}, {83, 49, "骆驼比兔子多多少"},
+        {84, 49, "兔子比骆驼少多少"}};
     const std::regex shape(R"(((?:<img src=flash/t2\.gif>)+)<p>((?:<img src=flash/t3\.gif>)+)<p>)"
-                           R"(骆驼比兔子(多多少|少多少)？<input class=text name=bj type=text size=7 tag=(\d+)>)"
+                           R"((骆驼比兔子多多少|兔子比骆驼少多少)？<input class=text name=bj type=text size=7 tag=(\d+)>)"
                            R"(<br><br>&nbsp; <input class=button )"
                            R"(name=finish type=button size=7 value=提交答案 tag=十><br><br>)");
     for (const auto& c : cases) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <regex>
+#include <set>
+#include <utility>
 #include <string>
 
 #include "sheets/families.h"
@@ -27,7 +29,17 @@ long smallestCommonMultiple(long a, long b) {
     return m;
 }
 
-TEST(DivisorSheets, DrillAnswersAndRanges) {
+// The pairs of different numbers from low to high that a drill may ask,
+// counted one by one up to `cap`.
+int possiblePairs(long low, long high, bool divisor, int cap) {
+    int count = 0;
+    for (long a = low; a <= high && count < cap; ++a) {
+        for (long b = a + 1; b <= high && count < cap; ++b) count += !divisor || largestCommonDivisor(a, b) > 1;
+    }
+    return count;
+}
+
+TEST(DivisorSheets, DrillAnswersRangesAndNoPairTwice) {
     const struct { int topic; long low, high; } cases[] = {
         {7002, 2, 50}, {7003, 10, 200}, {7004, 1, 1000}, {8002, 2, 12}, {8003, 6, 30}, {8004, 60, 309}};
     const std::regex line(R"(第(\d+)题：(\d+)和(\d+)的最(大公约|小公倍)数 =  )"
@@ -35,24 +47,41 @@ TEST(DivisorSheets, DrillAnswersAndRanges) {
     for (const auto& c : cases) {
         Harness h;
         h.form->questionCount = 50;
-        Sheet sheet;
-        buildDivisorSheet(*h.form, c.topic, sheet);
         const bool divisor = c.topic < 8000;
-        int questions = 0, coprime = 0;
-        for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {
-            const std::smatch& m = *it;
-            EXPECT_TRUE(std::stoi(m[1]) == ++questions && m[5] == m[1]) << m[0];
-            EXPECT_EQ(m[4], divisor ? "大公约" : "小公倍");
-            const long a = std::stol(m[2]), b = std::stol(m[3]), answer = std::stol(m[6]);
-            EXPECT_TRUE(a != b && a >= c.low && a <= c.high && b >= c.low && b <= c.high) << m[0];
-            EXPECT_EQ(answer, divisor ? largestCommonDivisor(a, b) : smallestCommonMultiple(a, b)) << m[0];
-            coprime += largestCommonDivisor(a, b) == 1;
+        const int expected = possiblePairs(c.low, c.high, divisor, 50);
+        for (int round = 0; round < 20; ++round) {
+            Sheet sheet;
+            buildDivisorSheet(*h.form, c.topic, sheet);
+            int questions = 0, coprime = 0;
+            std::set<std::pair<long, long>> asked;
+            for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {
+                const std::smatch& m = *it;
+                EXPECT_TRUE(std::stoi(m[1]) == ++questions && m[5] == m[1]) << m[0];
+                EXPECT_EQ(m[4], divisor ? "大公约" : "小公倍");
+                const long a = std::stol(m[2]), b = std::stol(m[3]), answer = std::stol(m[6]);
+                EXPECT_TRUE(a != b && a >= c.low && a <= c.high && b >= c.low && b <= c.high) << m[0];
+                EXPECT_EQ(answer, divisor ? largestCommonDivisor(a, b) : smallestCommonMultiple(a, b)) << m[0];
+                coprime += largestCommonDivisor(a, b) == 1;
+                EXPECT_TRUE(asked.emplace(std::min(a, b), std::max(a, b)).second) << "asked twice: " << m[0];
+            }
+            EXPECT_EQ(questions, expected) << c.topic;
+            // Divisor drills draw coprime pairs again, multiple drills keep them.
+            EXPECT_EQ(coprime == 0, divisor) << c.topic;
+            EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
         }
-        EXPECT_EQ(questions, 50) << c.topic;
-        // Divisor drills draw coprime pairs again, multiple drills keep them.
-        EXPECT_EQ(coprime == 0, divisor) << c.topic;
-        EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
     }
+}
+
+// 2..12 holds 55 pairs: a sheet of 60 asks each of them once and stops.
+TEST(DivisorSheets, ASmallRangeStopsWhenItsPairsRunOut) {
+    Harness h;
+    h.form->questionCount = 60;
+    Sheet sheet;
+    buildDivisorSheet(*h.form, 8002, sheet);
+    EXPECT_EQ(possiblePairs(2, 12, false, 100), 55);
+    EXPECT_NE(sheet.html.find("第55题："), std::string::npos);
+    EXPECT_EQ(sheet.html.find("第56题："), std::string::npos);
+    EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
 }
 
 // The worked answers, recomputed: the longest piece divides all three wires,

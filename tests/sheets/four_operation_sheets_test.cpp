@@ -130,10 +130,11 @@ TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
 }
 
 // Pattern and four-operation sheets: the exact tag, or a longer decimal
-// rounded to two places; then the think time and no score.
+// rounded to two places as the sheet asks; then the think time and no score.
 TEST(FourOperationSheets, MarkingAcceptsTwoDecimals) {
     const std::pair<const char*, bool> cases[] = {
-        {"2.66666666666667", true}, {"2.67", true}, {"2.66", false}, {"2.7", false}, {"", false}, {" 2.67", false}};
+        {"2.67", true},  {" 2.67", true},  {"２．６７", true}, {"2.66666666666667", false},
+        {"2.66", false}, {"2.7", false},   {"", false},        {"2.670", false}};
     for (const auto& [typed, right] : cases) {
         Harness h;
         h.start();
@@ -145,8 +146,8 @@ TEST(FourOperationSheets, MarkingAcceptsTwoDecimals) {
         h.tick(1, 5);
         h.finish();
         const std::string text = h.page.bodyText();
-        const std::string mark = right ? "(√)" : "(×，正确答案：2.66666666666667)";
-        EXPECT_NE(text.find("第1题：(9-3)÷(5-2)=  (√)"), std::string::npos) << text;
+        const std::string mark = right ? "(√)" : "(×，正确答案：2.67)";
+        EXPECT_EQ(text.rfind("得数保留两位小数。第1题：(9-3)÷(5-2)=  (√)", 0), 0u) << text;
         EXPECT_NE(text.find("第2题：(10-4)÷(5-2)=  (×，正确答案：2)"), std::string::npos) << text;
         EXPECT_NE(text.find("第5题：(20-3×4)÷3=  " + mark), std::string::npos) << typed << ": " << text;
         EXPECT_NE(text.find("思考用时5秒！"), std::string::npos);

@@ -37,6 +37,10 @@ std::vector<Fraction> build(Harness& h, int topic, int count) {
     Sheet sheet;
     buildFractionSheet(*h.form, topic, sheet);
     EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
+    // Said once, above the first question.
+    const std::string note = "<p>得数要化成最简分数。</p>";
+    EXPECT_EQ(sheet.html.rfind(note, 0), 0u);
+    EXPECT_EQ(sheet.html.find(note, 1), std::string::npos);
     const std::regex cell(R"(>(\d+)</td>)"), tag(R"(tag='(\d+)')");
     std::vector<Fraction> questions;
     for (size_t from = 0, at; (at = sheet.html.find("</table>", from)) != std::string::npos; from = at + 8) {

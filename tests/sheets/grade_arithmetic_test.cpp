@@ -66,19 +66,43 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
     }
 }
 
-TEST(GradeArithmetic, OnlyTheExactTextIsRight) {
+// Full-width digits as a Chinese input method types them, written out by hand.
+std::string fullWidth(const std::string& ascii) {
+    static const char* const digits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+    std::string out;
+    for (char c : ascii) out += c >= '0' && c <= '9' ? digits[c - '0'] : std::string(1, c);
+    return out;
+}
+
+// Blanks at the ends and full width are forgiven; anything else is the
+// child's own text and must be exactly the answer.
+TEST(GradeArithmetic, OnlyTheExactTextIsRightOnceWidthAndEndBlanksAreFolded) {
     Harness h;
     h.start();
     answeredSheet(h, "q42", 10);
-    // Empty, then each question's own answer padded or decorated.
-    const std::pair<std::string, std::string> around[] = {{" ", ""}, {"", " "}, {"0", ""}, {"", ".0"}, {"+", ""}};
+    const struct {
+        const char* before;
+        const char* after;
+        bool fullWidthDigits;
+        bool right;
+    } typed[] = {
+        {" ", "", false, true},  {"", "  ", false, true},  {"　", "", true, true},   {"", "", true, true},
+        {"0", "", false, false}, {"", ".0", false, false}, {"+", "", false, false}, {"", "．０", false, false},
+        {"", "", false, true},
+    };
     h.type(answer(1), "");
-    for (int i = 2; i <= 6; ++i) h.type(answer(i), around[i - 2].first + h.page.tag(answer(i)) + around[i - 2].second);
+    int right = 0;
+    for (int i = 2; i <= 10; ++i) {
+        const auto& t = typed[i - 2];
+        const std::string tag = h.page.tag(answer(i));
+        h.type(answer(i), t.before + (t.fullWidthDigits ? fullWidth(tag) : tag) + t.after);
+        right += t.right;
+    }
     h.finish();
     const std::string html = h.page.bodyHtml();
-    EXPECT_EQ(occurrences(html, "(√)"), 4);
-    EXPECT_EQ(occurrences(html, "(×，正确答案："), 6);
-    EXPECT_EQ(occurrences(html, "<br>你的得分是40分，用时7秒！"), 1);
+    EXPECT_EQ(occurrences(html, "(√)"), right);
+    EXPECT_EQ(occurrences(html, "(×，正确答案："), 10 - right);
+    EXPECT_EQ(occurrences(html, "<br>你的得分是" + std::to_string(right * 10) + "分，用时7秒！"), 1);
 }
 
 TEST(GradeArithmetic, InequalitySheetsReadTheVisibleFieldAndMarkAfterTheHiddenOne) {
@@ -118,7 +142,7 @@ TEST(GradeArithmetic, AnEmptyPageScoresZero) { EXPECT_EQ(arithmeticScore(0, 0, 1
 
 // The comparison and think-time branches write no score.
 TEST(GradeOtherBranches, ComparisonMarksAndThinkTime) {
-    for (const std::string typed : {">", "<", ""}) {
+    for (const std::string typed : {">", "<", "", " ＞　"}) {
         Harness h;
         h.start();
         h.page.setBody("5<input class=text name=bj type=text size=7 tag=&gt;>3<br>"
@@ -126,7 +150,8 @@ TEST(GradeOtherBranches, ComparisonMarksAndThinkTime) {
         h.type("bj", typed);
         gradeComparison(*h.form);
         const std::string text = h.page.bodyText();
-        EXPECT_NE(text.find(typed == ">" ? "5(√)3" : "5(×，正确答案：>)3"), std::string::npos) << text;
+        const bool right = typed == ">" || typed == " ＞　";
+        EXPECT_NE(text.find(right ? "5(√)3" : "5(×，正确答案：>)3"), std::string::npos) << text;
         EXPECT_EQ(text.find("用时"), std::string::npos);
 
         h.form->thinkSeconds = 12;

@@ -24,12 +24,20 @@ TEST(Accounts, TheShippedPasswordLogsInAsAdvanced) {
     EXPECT_TRUE(h.ui.messages.empty());
 }
 
-TEST(Accounts, TheStudentItemEndsWithTheWrongPasswordMessage) {
+TEST(Accounts, TheStudentItemLogsInWithoutAMessage) {
     Harness h(false);
     h.start();
     EXPECT_FALSE(h.form->loginIsAdvanced());
-    EXPECT_EQ(h.lastMessage(), kWrongPassword);
-    EXPECT_EQ(h.ui.messages.back().first, "提示");
+    EXPECT_TRUE(h.ui.messages.empty());
+}
+
+TEST(Accounts, TheStudentItemEndsAnAdvancedLogin) {
+    Harness h;
+    h.start();
+    h.ui.loginAnswer.reset();
+    h.form->clickToolbar("w11");
+    EXPECT_FALSE(h.form->loginIsAdvanced());
+    EXPECT_TRUE(h.ui.messages.empty());
 }
 
 TEST(Accounts, AWrongPasswordKeepsAnEarlierAdvancedLogin) {
@@ -89,50 +97,89 @@ TEST(Accounts, AStudentCannotOpenThePasswordDialog) {
 }
 
 TEST(Accounts, WithoutAGoodLoginFileTheInitialPasswordApplies) {
+    const std::string missing = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。";
+    const std::string damaged = "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。";
     const struct {
         const char* file;  // nullptr: no file at all
-        bool reported;
-    } cases[] = {{nullptr, false}, {"57\r\nabc\r\n", true}, {"57\r\n3\r\n", true}};
+        bool folder;       // a folder in the file's place
+        const std::string& message;
+    } cases[] = {
+        {nullptr, false, missing},      {nullptr, true, missing},
+        {"57\r\nabc\r\n", false, damaged}, {"57\r\n3\r\n", false, damaged},
+        {"", false, damaged},           {"\r\n", false, damaged},
+        {"57\r\n16\r\n", false, damaged},  // a tab
+    };
     for (const auto& c : cases) {
-        Harness h;
-        if (c.file) {
-            h.dir.write(kLoginFileName, c.file);
-        } else {
-            std::filesystem::remove(h.dir.path() / kLoginFileName);
-        }
+        Harness h(false);
+        std::filesystem::remove(h.dir.path() / kLoginFileName);
+        if (c.file) h.dir.write(kLoginFileName, c.file);
+        if (c.folder) std::filesystem::create_directory(h.dir.path() / kLoginFileName);
         h.start();
+        // Nobody is an advanced user until the password is typed.
+        EXPECT_FALSE(h.form->loginIsAdvanced()) << c.file;
+        ASSERT_EQ(h.ui.messages.size(), 1u) << c.file;
+        EXPECT_EQ(h.ui.messages[0], std::make_pair(std::string("提示"), c.message));
+        h.ui.loginAnswer = "238";
+        h.form->clickToolbar("w11");
         EXPECT_TRUE(h.form->loginIsAdvanced());
-        EXPECT_EQ(h.ui.messages.size(), c.reported ? 1u : 0u);
-        if (c.reported) {
-            EXPECT_NE(h.ui.messages.front().second.find("238"), std::string::npos);
-        }
     }
 }
 
-TEST(Accounts, AFailedWriteKeepsTheOldFileWhole) {
+TEST(Accounts, ALoginFileWithLfLineEndsIsRead) {
     Harness h;
+    h.dir.write(kLoginFileName, "56\n56\n56\n");  // "111"
+    h.ui.loginAnswer = "111";
     h.start();
-    const std::string before = loginFile(h);
-    // A folder where the temporary file would go makes the write fail.
-    std::filesystem::create_directory(h.dir.path() / (std::string(kLoginFileName) + ".new"));
-    h.ui.passwordAnswer = std::make_pair("238", "999");
-    h.form->clickToolbar("w1");
-    EXPECT_EQ(loginFile(h), before);
-    EXPECT_EQ(h.lastMessage(), "新密码没能保存，原来的密码仍然有效！");
+    EXPECT_TRUE(h.form->loginIsAdvanced());
+    EXPECT_TRUE(h.ui.messages.empty());
 }
 
-TEST(Accounts, AReadOnlyDataDirectoryKeepsTheLoginFileInTheUserLocation) {
+TEST(Accounts, APasswordWithTheEuroSignSurvivesTheNextLogin) {
     Harness h;
-    test::TempDataDir user;
-    h.data.setWriteFallback(user.path() / "fallback");
     h.start();
-    std::filesystem::create_directory(h.dir.path() / (std::string(kLoginFileName) + ".new"));
-    h.ui.passwordAnswer = std::make_pair("238", "777");
+    h.ui.passwordAnswer = std::make_pair("238", "€5");
     h.form->clickToolbar("w1");
-    EXPECT_TRUE(std::filesystem::exists(user.path() / "fallback" / kLoginFileName));
-    h.ui.loginAnswer = "777";
+    h.ui.loginAnswer = "€5";
     h.form->clickToolbar("w11");
     EXPECT_TRUE(h.form->loginIsAdvanced());
+    EXPECT_EQ(h.form->storedPassword, "€5");
+}
+
+TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {
+    Harness h;
+    // A folder in the file's place: the rename over it fails.
+    std::filesystem::remove(h.dir.path() / kLoginFileName);
+    std::filesystem::create_directories(h.dir.path() / kLoginFileName / "inside");
+    h.start();
+    h.ui.passwordAnswer = std::make_pair("238", "999");
+    h.form->clickToolbar("w1");
+    EXPECT_EQ(h.lastMessage(), "新密码没能保存，原来的密码仍然有效！");
+    EXPECT_TRUE(std::filesystem::is_directory(h.dir.path() / kLoginFileName / "inside"));
+    for (const auto& entry : std::filesystem::directory_iterator(h.dir.path())) {
+        EXPECT_NE(entry.path().filename().string().rfind(std::string(kLoginFileName) + ".", 0), 0u)
+            << "left behind: " << entry.path();
+    }
+}
+
+// The user location is shared; each data directory keeps its own login file there.
+TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
+    test::TempDataDir user;
+    Harness unwritable;
+    unwritable.data.setWriteFallback(user.path());
+    std::filesystem::remove(unwritable.dir.path() / kLoginFileName);
+    std::filesystem::create_directories(unwritable.dir.path() / kLoginFileName / "inside");
+    unwritable.start();
+    unwritable.ui.passwordAnswer = std::make_pair("238", "777");
+    unwritable.form->clickToolbar("w1");
+    unwritable.ui.loginAnswer = "777";
+    unwritable.form->clickToolbar("w11");
+    EXPECT_TRUE(unwritable.form->loginIsAdvanced());
+
+    Harness other;
+    other.data.setWriteFallback(user.path());
+    other.start();
+    EXPECT_EQ(other.form->storedPassword, "238");
+    EXPECT_TRUE(other.form->loginIsAdvanced());
 }
 
 TEST(Options, OnlyConfirmedChoicesCount) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -124,6 +126,17 @@ TEST_F(CatalogueTest, LessonNumbersFollowFileLinesAcrossGaps) {
     EXPECT_EQ(childrenOf("q533302"), 2);
 }
 
+// A file saved by an ordinary editor: LF alone, or a stray CR or tab inside a line.
+TEST_F(CatalogueTest, LessonLinesEndInCrLfOrLfAndCaptionsStayOneLine) {
+    dir.write("1.txt", *utf8ToGbk("准备课\n\n位置\n认识\t图形\n1到5\r的认识\r\n"));
+    buildTab(tree, "同步教学", data);
+    EXPECT_EQ(childrenOf("q533302"), 4);
+    EXPECT_EQ(tree.find("q533302001")->caption, "准备课");
+    EXPECT_EQ(tree.find("q533302003")->caption, "位置");
+    EXPECT_EQ(tree.find("q533302004")->caption, "认识 图形");
+    EXPECT_EQ(tree.find("q533302005")->caption, "1到5 的认识");
+}
+
 TEST_F(CatalogueTest, MissingListsLeaveNodesWithoutChildren) {
     std::filesystem::remove(dir.path() / "3.txt");
     std::filesystem::remove_all(dir.path() / "story");
@@ -161,6 +174,51 @@ TEST_F(CatalogueTest, BookListSkipsTheIndexButKeepsItsNumber) {
     EXPECT_EQ(tree.find("q3004"), nullptr);
     EXPECT_EQ(tree.find("q3005")->caption, "c");
     EXPECT_EQ(childrenOf("q300"), 3);
+}
+
+TEST_F(CatalogueTest, PagesEndInHtmInAnyCaseAndStayInsideTheDataDirectory) {
+    std::filesystem::remove_all(dir.path() / "story");
+    test::TempDataDir outside;
+    dir.write("story/a.HTM", "x");
+    dir.write("story/b.Htm", "x");
+    dir.write("story/c.html", "x");
+    dir.write("story/d.htm", "x");
+    std::filesystem::create_symlink(outside.path() / "help.htm", dir.path() / "story/e.htm");
+    std::filesystem::create_symlink(dir.path() / "help.htm", dir.path() / "story/f.htm");
+    std::filesystem::create_symlink(outside.path() / "book", dir.path() / "story/g");
+    buildTab(tree, "讲座和故事", data);
+    // Listed in name order: a.HTM b.Htm c.html d.htm f.htm (e leads outside).
+    EXPECT_EQ(tree.find("q4001")->caption, "a");
+    EXPECT_EQ(tree.find("q4002")->caption, "b");
+    EXPECT_EQ(tree.find("q4003"), nullptr);
+    EXPECT_EQ(tree.find("q4004")->caption, "d");
+    EXPECT_EQ(tree.find("q4005")->caption, "f");
+    EXPECT_EQ(childrenOf("q400"), 4);
+}
+
+TEST_F(CatalogueTest, FolderListsStopAt999SoBookKeysNeverReachStoryKeys) {
+    std::filesystem::remove_all(dir.path() / "book");
+    for (int i = 1; i <= 1002; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "book/%04d.htm", i);
+        dir.write(name, "x");
+    }
+    buildTab(tree, "讲座和故事", data);
+    EXPECT_EQ(childrenOf("q300"), 999);
+    ASSERT_NE(tree.find("q3999"), nullptr);
+    EXPECT_EQ(tree.find("q3999")->caption, "0999");
+    EXPECT_EQ(tree.find("q4000"), nullptr);
+    ASSERT_NE(tree.find("q4002"), nullptr);
+    EXPECT_EQ(tree.find("q4002")->parent, "q400");
+}
+
+TEST_F(CatalogueTest, AGbkFileNameIsShownInChinese) {
+    std::filesystem::remove_all(dir.path() / "story");
+    dir.write("story/" + *utf8ToGbk("曹冲称象.htm"), "x");
+    buildTab(tree, "讲座和故事", data);
+    ASSERT_NE(tree.find("q4001"), nullptr);
+    EXPECT_EQ(tree.find("q4001")->caption, "曹冲称象");
+    EXPECT_EQ(data.read("story/曹冲称象.htm"), "x");
 }
 
 TEST_F(CatalogueTest, UnknownCaptionBuildsNothing) {

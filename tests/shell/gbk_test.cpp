@@ -23,11 +23,12 @@ TEST(Gbk, TextWithoutAGbkFormIsRefused) {
     EXPECT_FALSE(utf8ToGbk("\xF0\x9F\x98\x80"));  // an emoji
 }
 
-TEST(Gbk, SplitsAtCrLfOnly) {
+TEST(Gbk, SplitsAtLfWithOrWithoutCr) {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(splitCrLf("a\r\n\r\nb"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(splitCrLf("a\nb\r\n"), (Lines{"a\nb", ""}));
-    EXPECT_EQ(splitCrLf(""), (Lines{""}));
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines("a\nb\r\n"), (Lines{"a", "b", ""}));
+    EXPECT_EQ(splitLines("a\rb\n"), (Lines{"a\rb", ""}));
+    EXPECT_EQ(splitLines(""), (Lines{""}));
 }
 
 TEST(Gbk, ReplaceAllReplacesEveryOccurrence) {

@@ -1,3 +1,5 @@
+#include <QMessageBox>
+
 #include "shell/login_dialog.h"
 #include "ui/login_form.h"
 #include "ui/password_form.h"
@@ -58,15 +60,23 @@ QString pressAndReadMessage(QPushButton& button) {
     return text;
 }
 
-// A fresh data directory has no start page and no login file: start-up goes
-// on when the login window is closed with ×, and a password changed through
-// the dialogs is written there and holds at the next login.
+// A fresh data directory has no start page and no login file: start-up says
+// so, goes on when the login window is closed with ×, and a password changed
+// through the dialogs is written there and holds at the next login.
 TEST(Startup, ClosedLoginInAFreshDataDirectoryThenThePasswordIsChanged) {
     QTemporaryDir temp;
     AppOptions options = repositoryData();
     options.dataDir = temp.path();
-    auto app = start([](QDialog& login) { login.close(); }, options);
+    QString missingFileBox;
+    auto app = start(
+        [&missingFileBox](QDialog& box) {
+            if (auto* message = qobject_cast<QMessageBox*>(&box)) missingFileBox = message->text();
+            onNextDialog([](QDialog& login) { login.close(); });
+            box.accept();
+        },
+        options);
     ASSERT_TRUE(app);
+    EXPECT_TRUE(missingFileBox.contains("238")) << missingFileBox.toStdString();
     EXPECT_FALSE(app->form().loginIsAdvanced());
     ASSERT_TRUE(waitFor([&] { return app->page().generation() > 0; })) << "the introduction was not written";
     EXPECT_TRUE(viewShowsModelText(*app)) << "the introduction is not in the view";

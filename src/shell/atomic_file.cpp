@@ -1,0 +1,58 @@
+#include "shell/atomic_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace tally {
+namespace fs = std::filesystem;
+namespace {
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool holds(const fs::path& path, const std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str() == bytes;
+}
+
+// Makes the rename itself durable.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool replaceFileAtomically(const fs::path& path, const std::string& bytes) {
+    const std::string pattern = path.string() + ".XXXXXX";
+    std::vector<char> temp(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temp.data(), path.c_str()) != 0) {
+        ::unlink(temp.data());
+        return false;
+    }
+    syncFolder(path.parent_path().empty() ? fs::path(".") : path.parent_path());
+    return holds(path, bytes);
+}
+
+}  // namespace tally

@@ -1,0 +1,13 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace tally {
+
+// Writes `bytes` to a temporary file of its own beside `path`, flushes it to
+// disk and renames it over `path`. True only when `path` holds exactly these
+// bytes afterwards: when another program saved over it in the meantime, its
+// save is the one that counts and this one reports failure.
+bool replaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace tally
