@@ -16,7 +16,7 @@ std::optional<KnowledgeItem> itemOfLine(const std::string& line, int position) {
 }  // namespace
 
 std::vector<KnowledgeItem> knowledgeItems(const std::string& text) {
-    const std::vector<std::string> lines = splitCrLf(text);
+    const std::vector<std::string> lines = splitLines(text);
     std::vector<KnowledgeItem> items;
     for (std::size_t i = 0; i < lines.size() && i < kMostChildren; ++i) {
         if (auto item = itemOfLine(lines[i], static_cast<int>(i) + 1)) items.push_back(*item);
@@ -25,7 +25,7 @@ std::vector<KnowledgeItem> knowledgeItems(const std::string& text) {
 }
 
 std::optional<KnowledgeItem> knowledgeItemAt(const std::string& text, int index) {
-    const std::vector<std::string> lines = splitCrLf(text);
+    const std::vector<std::string> lines = splitLines(text);
     if (index < 0 || index >= static_cast<int>(lines.size())) return std::nullopt;
     return itemOfLine(lines[static_cast<std::size_t>(index)], index + 1);
 }

@@ -27,7 +27,7 @@ std::string listPage(const std::string& caption, bool hasChildren, const std::st
 
 std::string introPage(const Form1& form, const std::string& caption, const std::string& textName) {
     std::string html = "<h1>" + caption + "</h1>";
-    for (const std::string& line : splitCrLf(form.library.text(textName))) {
+    for (const std::string& line : splitLines(form.library.text(textName))) {
         if (!line.empty()) html += "<p>" + line + "</p>";
     }
     return html;

@@ -189,7 +189,7 @@ TEST(ShippedGradeFiles, EveryTemplateFillsWithAPositiveAnswer) {
         ++files;
         const std::string text = gbkToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
         int templates = 0;
-        for (const std::string& line : splitCrLf(text)) {
+        for (const std::string& line : splitLines(text)) {
             if (!isWordProblemTemplate(line)) continue;
             ++templates;
             for (int draw = 0; draw < 200; ++draw) {
