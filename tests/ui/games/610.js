@@ -1,0 +1,31 @@
+// Roller coaster: answer the question at the foot of every hill (the second
+// one wrongly, the fourth through the button) until the car reaches the
+// finish; a wrong answer must cost speed, and the result must count.
+const $ = (id) => document.getElementById(id);
+const pause = (ms) => new Promise((done) => setTimeout(done, ms));
+const expect = (holds, what) => { if (!holds) throw new Error(what); };
+const worked = (text) => {
+  const [, a, op, b] = /(\d+)([＋－×÷])(\d+)/.exec(text);
+  return { '＋': +a + +b, '－': a - b, '×': a * b, '÷': a / b }[op];
+};
+const stars = () => ($('status').textContent.match(/★/g) || []).length;
+
+$('start').click();
+for (let hill = 1; hill <= 8; hill += 1) {
+  while (!$('result').textContent && $('answer').disabled) await pause(15);
+  expect(!$('result').textContent, `the ride ended before hill ${hill}`);
+  const right = worked($('question').textContent);
+  const speed = stars();
+  $('answer').value = String(hill === 2 ? right + 10 : right);
+  $('answer').dispatchEvent(new Event('input', { bubbles: true }));
+  if (hill === 4) $('go').click();
+  else $('answer').dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+  if (hill === 2) {
+    expect($('feedback').textContent.includes(`＝${right}。`), 'a wrong answer without the right one');
+    expect(stars() === speed - 1, 'a wrong answer kept the speed');
+  } else {
+    expect(stars() === Math.min(speed + 1, 5), 'a right answer gave no speed');
+  }
+}
+while (!$('result').textContent) await pause(15);
+expect($('result').textContent.includes('你答对了7题，一共8题'), 'the result miscounts the answers');
