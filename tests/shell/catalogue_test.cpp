@@ -208,8 +208,8 @@ TEST_F(CatalogueTest, FolderListsStopAt999SoBookKeysNeverReachStoryKeys) {
     ASSERT_NE(tree.find("q3999"), nullptr);
     EXPECT_EQ(tree.find("q3999")->caption, "0999");
     EXPECT_EQ(tree.find("q4000"), nullptr);
-    ASSERT_NE(tree.find("q4002"), nullptr);
-    EXPECT_EQ(tree.find("q4002")->parent, "q400");
+    ASSERT_NE(tree.find("q4001"), nullptr);
+    EXPECT_EQ(tree.find("q4001")->parent, "q400");
 }
 
 TEST_F(CatalogueTest, AGbkFileNameIsShownInChinese) {
