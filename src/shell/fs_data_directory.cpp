@@ -67,7 +67,7 @@ bool FsDataDirectory::replace(const std::string& relPath, const std::string& byt
     fs::path written = fallbackPath(relPath);
     std::error_code ec;
     if (!written.empty() && fs::is_regular_file(written, ec)) return writeAtomically(written, bytes);
-    if (writeAtomically(path, bytes)) return true;
+    if (!rootReadOnly_ && writeAtomically(path, bytes)) return true;
     if (written.empty()) return false;
     fs::create_directories(written.parent_path(), ec);
     return writeAtomically(written, bytes);

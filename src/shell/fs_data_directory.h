@@ -20,6 +20,9 @@ public:
     // Where files are written when the directory itself is not writable (an
     // installed program); files found there are read in preference.
     void setWriteFallback(std::filesystem::path folder);
+    // Never writes under the root, even when it could (an installed data
+    // directory run by an administrator): every write goes to the fallback.
+    void setRootReadOnly(bool readOnly) { rootReadOnly_ = readOnly; }
 
     const std::filesystem::path& root() const { return root_; }
     // The full path of a relative path, or empty when it is refused.
@@ -28,6 +31,7 @@ public:
 private:
     std::filesystem::path root_;
     std::filesystem::path fallback_;
+    bool rootReadOnly_ = false;
 
     static bool writeAtomically(const std::filesystem::path& path, const std::string& bytes);
     std::filesystem::path fallbackPath(const std::string& relPath) const;
