@@ -4,6 +4,7 @@
 #   ./tallymoo.sh          set up, build, start the program
 #   ./tallymoo.sh test     set up, build, run all tests
 #   ./tallymoo.sh bench    set up, build, run the benchmarks
+#   ./tallymoo.sh package  set up, build, write build/tallymoo_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 here=$(pwd)
@@ -49,11 +50,14 @@ case "$mode" in
     bench)
         for bench in "$build"/bench/*_bench; do "$bench"; done
         ;;
+    package)
+        cpack -G DEB -B "$build" --config "$build/CPackConfig.cmake"
+        ;;
     run)
         exec "$build/src/ui/tallymoo" "${@:2}"
         ;;
     *)
-        echo "usage: $0 [test|bench]" >&2
+        echo "usage: $0 [test|bench|package]" >&2
         exit 2
         ;;
 esac

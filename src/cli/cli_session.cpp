@@ -84,6 +84,7 @@ std::optional<int> tickCount(const std::string& text) {
 CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
     ui_.loginAnswer = options.loginPassword;
     if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
+    data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
 }
 

@@ -19,6 +19,7 @@ struct CliOptions {
     std::uint64_t seed = 0;
     std::optional<std::string> loginPassword;
     std::filesystem::path writeFallback;  // for the login file of a read-only data directory
+    bool dataReadOnly = false;            // an installed data directory: write only to the fallback
 };
 
 // The headless front end: the main-window model driven by one command a line.

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "shell/data_location.h"
+#include "tallymoo_version.h"
 
 namespace {
 
@@ -23,15 +25,21 @@ std::filesystem::path userDataLocation() {
 }
 
 int usage() {
-    std::cerr << "usage: tallymoo-cli [--data DIR] [--seed N] [--login PASSWORD]\n";
+    std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD]\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "tallymoo-cli " << tally::kVersion << "\n";
+        return 0;
+    }
     tally::CliOptions options;
-    options.dataDir = programDirectory() / "data";
+    const tally::DataLocation found = tally::locateDataDirectory(programDirectory());
+    options.dataDir = found.root;
+    options.dataReadOnly = found.installed;
     options.seed = tally::freshSeed();
     options.writeFallback = userDataLocation();
     for (int i = 1; i < argc; ++i) {
@@ -40,6 +48,7 @@ int main(int argc, char** argv) {
         const std::string value = argv[++i];
         if (arg == "--data") {
             options.dataDir = value;
+            options.dataReadOnly = false;
         } else if (arg == "--seed") {
             char* end = nullptr;
             options.seed = std::strtoull(value.c_str(), &end, 10);

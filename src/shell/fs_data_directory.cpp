@@ -119,7 +119,7 @@ bool FsDataDirectory::replace(const std::string& relPath, const std::string& byt
     if (path.empty()) return false;
     fs::path written = fallbackPath(relPath);
     if (!written.empty() && isRegularFile(written)) return replaceFileAtomically(written, bytes);
-    if (replaceFileAtomically(path, bytes)) return true;
+    if (!rootReadOnly_ && replaceFileAtomically(path, bytes)) return true;
     if (written.empty()) return false;
     std::error_code ec;
     fs::create_directories(written.parent_path(), ec);

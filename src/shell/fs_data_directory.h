@@ -23,6 +23,9 @@ public:
     // installed program); files found there are read in preference. Each data
     // directory has its own subfolder there.
     void setWriteFallback(const std::filesystem::path& folder);
+    // Never writes under the root, even when it could (an installed data
+    // directory run by an administrator): every write goes to the fallback.
+    void setRootReadOnly(bool readOnly) { rootReadOnly_ = readOnly; }
 
     const std::filesystem::path& root() const { return root_; }
     // The full path of a relative path, or empty when it is refused. A UTF-8
@@ -32,6 +35,7 @@ public:
 private:
     std::filesystem::path root_;
     std::filesystem::path fallback_;
+    bool rootReadOnly_ = false;
 
     bool insideRoot(const std::filesystem::path& path) const;
     std::filesystem::path fallbackPath(const std::string& relPath) const;

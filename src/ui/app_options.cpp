@@ -1,7 +1,8 @@
 #include "ui/app_options.h"
 
 #include <QDir>
-#include <QFileInfo>
+
+#include "shell/data_location.h"
 
 namespace tally {
 
@@ -35,19 +36,11 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
     return options;
 }
 
-QString AppOptions::usage() { return "usage: tallymoo [--data DIR] [--seed N] [--script FILE]"; }
+QString AppOptions::usage() { return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE]"; }
 
 QString findDataDirectory(const QString& programDir) {
-    const QDir dir(programDir);
-    const QStringList candidates = {dir.filePath("data"), dir.filePath("../data"), dir.filePath("../../data"),
-                                    dir.filePath("../share/tallymoo/data")};
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(QDir(candidate).filePath("help.htm")).isFile()) return QDir::cleanPath(candidate);
-    }
-    for (const QString& candidate : candidates) {
-        if (QFileInfo(candidate).isDir()) return QDir::cleanPath(candidate);
-    }
-    return QDir::cleanPath(candidates.front());
+    const DataLocation found = locateDataDirectory(programDir.toStdString());
+    return QDir::cleanPath(QString::fromStdString(found.root.string()));
 }
 
 }  // namespace tally

@@ -18,8 +18,7 @@ struct AppOptions {
     static QString usage();
 };
 
-// The data directory of a program in `programDir`: "data" beside it, or the
-// build tree's "data" two levels up; the first that holds the start page wins.
+// The data directory of a program in `programDir` (see locateDataDirectory).
 QString findDataDirectory(const QString& programDir);
 
 }  // namespace tally

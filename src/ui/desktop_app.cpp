@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include "shell/data_location.h"
 #include "shell/form1.h"
 #include "ui/clock_panel.h"
 #include "ui/clock_picture.h"
@@ -37,6 +38,10 @@ DesktopApp::DesktopApp(const AppOptions& options)
     // then goes to the user's own data folder.
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!userData.isEmpty()) data_.setWriteFallback(userData.toStdString());
+    // Installed with the package: never written, even by an administrator.
+    const bool installed = options.dataDir.isEmpty() &&
+                           locateDataDirectory(QCoreApplication::applicationDirPath().toStdString()).installed;
+    data_.setRootReadOnly(installed);
     form_ = std::make_unique<Form1>(Ports{*ui_, page_, random_, *timers_, data_, clock_});
     ui_->attach(*form_);
     QWebEngineView& browser1 = window_->browser(Pane::WebBrowser1);

@@ -1,18 +1,27 @@
 #include <QApplication>
+#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "ui/app_options.h"
 #include "ui/desktop_app.h"
 #include "ui/script_runner.h"
+#include "tallymoo_version.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so it works without a display.
+    if (argc == 2 && QByteArray(argv[1]) == "--version") {
+        std::fputs("tallymoo ", stdout);
+        std::puts(tally::kVersion);
+        return 0;
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName("tallymoo");
