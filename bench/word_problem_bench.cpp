@@ -46,6 +46,7 @@ public:
     void message(const std::string&, const std::string&) override {}
     void bringToFront(Pane) override {}
     void navigate(Pane, const std::string&) override {}
+    void showPage(Pane, const std::string&) override {}
     void playSound(const std::string&) override {}
     void setStatus(const std::string&) override {}
     void treeChanged() override {}
