@@ -120,7 +120,8 @@ class InstalledCli(unittest.TestCase):
         run_cli(PREFIX, home, ["password 238 4321"], "--login", "238")
         self.assertEqual(snapshot(PREFIX), before)
         self.assertEqual((PREFIX / DATA / "tallymoologin.ini").read_bytes(), installed_login)
-        self.assertTrue((home.user_data / "tallymoologin.ini").is_file())
+        # kept in the user's data location, in the folder that belongs to this data directory
+        self.assertEqual(len(list(home.user_data.rglob("tallymoologin.ini"))), 1)
 
         table = [("4321", "advanced"), ("238", "student")]
         for password, level in table:

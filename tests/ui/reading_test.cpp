@@ -17,7 +17,9 @@ void writeGbk(const QString& path, const std::string& utf8) {
 TEST(Reading, PaperAndAnswersInTheSecondPaneThenASheetInTheFirst) {
     QTemporaryDir temp;
     const QString root = temp.path();
-    QFile::copy(QString(TALLYMOO_DATA_DIR) + "/reading.css", root + "/reading.css");
+    for (const char* file : {"reading.css", "tallymoologin.ini"}) {
+        QFile::copy(QString(TALLYMOO_DATA_DIR) + "/" + file, root + "/" + file);
+    }
     writeGbk(root + "/test/11.htm",
              "<!DOCTYPE html><html><head><meta charset=\"gbk\"><link rel=\"stylesheet\" href=\"../reading.css\">"
              "</head><body><h1>1年级1学期期中考试题</h1><p>一、口算。</p></body></html>");
