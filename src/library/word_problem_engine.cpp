@@ -58,24 +58,24 @@ std::optional<Whole> drawEven(Whole low, Whole high, RandomSource& random) {
     return first + 2 * drawFrom(0, (last - first) / 2 + 1, random);
 }
 
-// The range inside a specification, "a_b" or "a#b", drawn.
-Drawn drawRange(const std::string& spec, std::size_t valueAt, RandomSource& random) {
-    const std::size_t whole = spec.find('_', valueAt);
-    const std::size_t even = spec.find('#', valueAt);
+// The range inside a marker, "a_b" or "a#b", drawn.
+Drawn drawRange(const std::string& marker, std::size_t valueAt, RandomSource& random) {
+    const std::size_t whole = marker.find('_', valueAt);
+    const std::size_t even = marker.find('#', valueAt);
     const std::size_t separator = whole != std::string::npos ? whole : even;
-    if (separator == std::string::npos) return {0, Fault{quoted(spec) + "里没有“_”或“#”"}};
-    const auto low = readBound(spec, valueAt);
-    const auto high = readBound(spec, separator + 1);
-    if (!low || !high) return {0, Fault{quoted(spec) + "里的数不对（最多九位数）"}};
-    if (*high <= *low) return {0, Fault{quoted(spec) + "的范围里没有数"}};
+    if (separator == std::string::npos) return {0, Fault{quoted(marker) + "里没有“_”或“#”"}};
+    const auto low = readBound(marker, valueAt);
+    const auto high = readBound(marker, separator + 1);
+    if (!low || !high) return {0, Fault{quoted(marker) + "里的数不对（最多九位数）"}};
+    if (*high <= *low) return {0, Fault{quoted(marker) + "的范围里没有数"}};
     if (separator == whole) return {drawFrom(*low, *high, random), std::nullopt};
     const auto value = drawEven(*low, *high, random);
-    if (!value) return {0, Fault{quoted(spec) + "的范围里没有双数"}};
+    if (!value) return {0, Fault{quoted(marker) + "的范围里没有双数"}};
     return {*value, std::nullopt};
 }
 
-// The specification that starts with `opening` and ends at the next ")".
-std::optional<std::string> specAt(const std::string& line, const std::string& opening) {
+// The marker that starts with `opening` and ends at the next ")".
+std::optional<std::string> markerAt(const std::string& line, const std::string& opening) {
     const std::size_t begin = line.find(opening);
     if (begin == std::string::npos) return std::nullopt;
     const std::size_t end = line.find(')', begin);
@@ -108,40 +108,40 @@ struct Letters {
     std::optional<Whole> l;
 };
 
-// A specification found in the line and the number drawn for it.
+// A marker found in the line and the number drawn for it.
 struct SpecDraw {
-    std::string spec;
+    std::string marker;
     Whole value = 0;
     std::optional<Fault> fault;
 };
 
 SpecDraw drawSpec(const std::string& line, const std::string& opening, RandomSource& random) {
-    const auto spec = specAt(line, opening);
-    if (!spec) return {"", 0, Fault{quoted(opening) + "后面少了“)”"}};
-    const Drawn drawn = drawRange(*spec, opening.size(), random);
-    return {*spec, drawn.value, drawn.fault};
+    const auto marker = markerAt(line, opening);
+    if (!marker) return {"", 0, Fault{quoted(opening) + "后面少了“)”"}};
+    const Drawn drawn = drawRange(*marker, opening.size(), random);
+    return {*marker, drawn.value, drawn.fault};
 }
 
 // x, then y (a multiple of x with "y=x*", else a range of its own), then l
-// when the line has a y; each specification is replaced by its number.
+// when the line has a y; each marker is replaced by its number.
 std::optional<Fault> fillLetters(std::string& line, Letters& letters, RandomSource& random) {
     const SpecDraw x = drawSpec(line, "(x=", random);
     if (x.fault) return x.fault;
     letters.x = x.value;
-    line = replaceAll(line, x.spec, std::to_string(x.value));
+    line = replaceAll(line, x.marker, std::to_string(x.value));
 
     const bool multiple = line.find("y=x*") != std::string::npos;
     if (!multiple && line.find("(y=") == std::string::npos) return std::nullopt;
     const SpecDraw y = drawSpec(line, multiple ? "(y=x*" : "(y=", random);
     if (y.fault) return y.fault;
     letters.y = multiple ? letters.x * y.value : y.value;
-    line = replaceAll(line, y.spec, std::to_string(*letters.y));
+    line = replaceAll(line, y.marker, std::to_string(*letters.y));
 
     if (line.find("(l=") == std::string::npos) return std::nullopt;
     const SpecDraw l = drawSpec(line, "(l=", random);
     if (l.fault) return l.fault;
     letters.l = l.value;
-    line = replaceAll(line, l.spec, std::to_string(l.value));
+    line = replaceAll(line, l.marker, std::to_string(l.value));
     return std::nullopt;
 }
 

@@ -7,7 +7,7 @@
 namespace tally {
 
 // A word problem filled from a template line of a grade file. A template is
-// question text with variable specifications in ASCII brackets:
+// question text with variable markers in ASCII brackets:
 //   (x=a_b)  a whole number from a to b - 1     (x=a#b)  an even one
 //   (y=...)  the same for y, or (y=x*a_b): x times a whole number from a to b - 1
 //   (l=...)  the same for l, drawn only when the line has a y
@@ -35,7 +35,7 @@ bool isWordProblemTemplate(const std::string& line);
 // nine digits; an answer must stay below 10^15 so that it is written exactly.
 FilledTemplate fillTemplate(const std::string& line, RandomSource& random);
 
-// The unit after the z specification: one character; two after "千" (千米);
+// The unit after the z marker: one character; two after "千" (千米);
 // after "平" three when they are "平方米", else four (平方厘米).
 std::string answerUnit(const std::string& textAfterZ);
 

@@ -122,8 +122,10 @@ def evaluate(expression, names):
 
 
 def grade_lines(name):
+    """The templates of a grade file: every line ends in CR LF, as an editor saves it."""
     data = (ROOT / "data" / name).read_bytes().decode("gbk")
-    return data.split("\r\n")
+    assert data.endswith("\r\n"), f"{name} does not end with a line end"
+    return data[:-2].split("\r\n")
 
 
 def usable(lines):

@@ -26,11 +26,11 @@ WordProblem fill(const std::string& line, RandomSource& random) {
     return filled.problem.value_or(WordProblem{});
 }
 
-// Every value a specification can give, over many draws, is exactly the set
+// Every value a marker can give, over many draws, is exactly the set
 // the range allows: no number outside it, none of it missing.
 TEST(WordProblemEngine, RangesGiveExactlyTheirNumbers) {
     const struct {
-        const char* spec;
+        const char* marker;
         std::set<long long> values;
     } cases[] = {
         {"(x=3#10)", {4, 6, 8}},
@@ -44,13 +44,13 @@ TEST(WordProblemEngine, RangesGiveExactlyTheirNumbers) {
     for (const auto& c : cases) {
         std::set<long long> seen;
         for (int draw = 0; draw < 400; ++draw) {
-            const WordProblem problem = fill(std::string("盒子里有") + c.spec + "个球，拿走0个，还有(z=x)个？", random);
+            const WordProblem problem = fill(std::string("盒子里有") + c.marker + "个球，拿走0个，还有(z=x)个？", random);
             const auto numbers = numbersIn(problem.question);
             ASSERT_EQ(numbers.size(), 2u) << problem.question;
             seen.insert(numbers[0]);
             EXPECT_EQ(problem.answer, std::to_string(numbers[0]) + "个");
         }
-        EXPECT_EQ(seen, c.values) << c.spec;
+        EXPECT_EQ(seen, c.values) << c.marker;
     }
 }
 

@@ -16,4 +16,4 @@ def build(out):
     # No line end after the last template: an empty last line would be one
     # more line for the sheet to draw and then skip.
     for name in FILES:
-        out.data_text(f"data/{name}", "\n".join(template_lines(name)))
+        out.data_text(f"data/{name}", "\n".join(template_lines(name)) + "\n")
