@@ -10,6 +10,8 @@
 #include "sheets/families.h"
 #include "sheets/grade_branches.h"
 
+#include "quiet_window.h"
+
 // One sheet of every time, comparison, pattern, fraction, divisor and
 // four-operation topic at 50 questions, and the grading of a fraction sheet.
 // The whole-result division topics ("{9006", "{9007") reject most draws and
@@ -18,23 +20,7 @@
 namespace tally {
 namespace {
 
-class QuietWindow : public UserInterface, public TimerPort, public Clock {
-public:
-    void message(const std::string&, const std::string&) override {}
-    void bringToFront(Pane) override {}
-    void navigate(Pane, const std::string&) override {}
-    void showPage(Pane, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void setStatus(const std::string&) override {}
-    void treeChanged() override {}
-    void clockChanged() override {}
-    void runLoginDialog(LoginDialog&) override {}
-    void runPasswordDialog(PasswordDialog&) override {}
-    void runOptionsDialog(OptionsDialog&) override {}
-    void print() override {}
-    void timerChanged(int, bool, int) override {}
-    TimeOfDay now() const override { return {}; }
-};
+using bench::QuietWindow;
 
 struct Window {
     QuietWindow quiet;

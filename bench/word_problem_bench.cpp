@@ -11,6 +11,8 @@
 #include "shell/gbk.h"
 #include "shell/seeded_random.h"
 
+#include "quiet_window.h"
+
 // A word-problem sheet of ten questions drawn from a grade file of forty
 // templates (sums, multiples, remainders, areas): from the text alone, and
 // the whole topic click with the file read and converted from GBK.
@@ -41,23 +43,7 @@ void sheetFromText(benchmark::State& state) {
 }
 BENCHMARK(sheetFromText);
 
-class QuietWindow : public UserInterface, public TimerPort, public Clock {
-public:
-    void message(const std::string&, const std::string&) override {}
-    void bringToFront(Pane) override {}
-    void navigate(Pane, const std::string&) override {}
-    void showPage(Pane, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void setStatus(const std::string&) override {}
-    void treeChanged() override {}
-    void clockChanged() override {}
-    void runLoginDialog(LoginDialog&) override {}
-    void runPasswordDialog(PasswordDialog&) override {}
-    void runOptionsDialog(OptionsDialog&) override {}
-    void print() override {}
-    void timerChanged(int, bool, int) override {}
-    TimeOfDay now() const override { return {}; }
-};
+using bench::QuietWindow;
 
 void topicClickWithFile(benchmark::State& state) {
     const auto folder = std::filesystem::temp_directory_path() / "tallymoo-word-problem-bench";
