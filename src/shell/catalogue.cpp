@@ -493,9 +493,8 @@ void buildStartupTree(TreeModel& tree) {
 
 std::optional<TopicNode> findFixedTopic(const std::string& key) {
     static const std::map<std::string, TopicNode> nodes = fixedNodesByKey();
-    auto it = nodes.find(key);
-    if (it == nodes.end()) return std::nullopt;
-    return it->second;
+    if (auto it = nodes.find(key); it != nodes.end()) return it->second;
+    return std::nullopt;
 }
 
 }  // namespace tally
