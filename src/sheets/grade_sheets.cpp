@@ -67,7 +67,8 @@ void gradeHoursAndMinutes(Form1& form) {
         const std::string minutes = typedValue(page, field);
         const bool bothRight = hours == expected.hours && minutes == expected.minutes;
         page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
-        marks.mark(bothRight, questionLabel(i), hours + "小时" + minutes + "分", answer);
+        const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
+        marks.mark(bothRight, questionLabel(i), typed, answer);
     }
     marks.score = arithmeticScore(marks.right, questions, form.questionCount);
     marks.seconds = form.thinkSeconds;
@@ -109,9 +110,11 @@ void gradeFractions(Form1& form) {
     for (int i = 1; i <= questions; ++i) {
         const std::string up = "answerup" + std::to_string(i);
         const std::string down = "answerdown" + std::to_string(i);
-        const std::string typed = typedValue(page, up) + "/" + typedValue(page, down);
+        const std::string numerator = typedValue(page, up);
+        const std::string denominator = typedValue(page, down);
         const std::string expected = page.tag(up) + "/" + page.tag(down);
-        const bool bothRight = typed == expected;
+        const bool bothRight = numerator + "/" + denominator == expected;
+        const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
         page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRight : wrongMark(expected)));
         marks.mark(bothRight, questionLabel(i), typed, expected);
     }

@@ -75,6 +75,9 @@ TEST(RecordHooks, EveryMarkingBranchStoresWhatThePageShows) {
         for (const MissedQuestion& miss : stored.missed) {
             EXPECT_NE(miss.typed, miss.correct);
             EXPECT_FALSE(miss.correct.empty());
+            // A question left empty is stored as nothing typed, not as a bare "/" or "小时分".
+            const bool hasDigit = miss.typed.find_first_of("0123456789") != std::string::npos;
+            EXPECT_TRUE(miss.typed.empty() || hasDigit) << miss.typed;
         }
     }
 }
