@@ -86,6 +86,10 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
     if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
+    if (!options.recordFile.empty()) {
+        record_ = std::make_unique<SqliteRecord>(options.recordFile);
+        form_->setRecord(record_.get());
+    }
 }
 
 void CliSession::run(std::istream& in, std::ostream& out) {
@@ -183,10 +187,22 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
         out << ".\n";
     } else if (command == "state") {
         printState(args, out);
+    } else if (command == "record") {
+        printRecord(out);
     } else {
         out << "error: unknown command " << command << "\n";
     }
     return true;
+}
+
+void CliSession::printRecord(std::ostream& out) {
+    if (record_) {
+        for (const MarkedSheet& sheet : record_->sheets()) {
+            out << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
+                << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
+        }
+    }
+    out << ".\n";
 }
 
 void CliSession::options(const std::string& args, std::ostream& out) {

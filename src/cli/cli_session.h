@@ -7,6 +7,7 @@
 
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
+#include "progress/sqlite_record.h"
 #include "shell/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
@@ -20,6 +21,7 @@ struct CliOptions {
     std::optional<std::string> loginPassword;
     std::filesystem::path writeFallback;  // for the login file of a read-only data directory
     bool dataReadOnly = false;            // an installed data directory: write only to the fallback
+    std::filesystem::path recordFile;     // the progress record; none is kept when empty
 };
 
 // The headless front end: the main-window model driven by one command a line.
@@ -45,9 +47,11 @@ private:
     SeededRandom random_;
     SystemClock clock_;
     FsDataDirectory data_;
+    std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
 
     void printTree(std::ostream& out) const;
+    void printRecord(std::ostream& out);
     void printState(const std::string& name, std::ostream& out) const;
     void tick(const std::string& args, std::ostream& out);
     void options(const std::string& args, std::ostream& out);

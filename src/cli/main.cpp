@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "progress/sqlite_record.h"
 #include "shell/data_location.h"
 #include "tallymoo_version.h"
 
@@ -25,7 +26,7 @@ std::filesystem::path userDataLocation() {
 }
 
 int usage() {
-    std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD]\n";
+    std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]\n";
     return 2;
 }
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     options.dataReadOnly = found.installed;
     options.seed = tally::freshSeed();
     options.writeFallback = userDataLocation();
+    options.recordFile = tally::defaultRecordFile();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return usage();
@@ -55,6 +57,8 @@ int main(int argc, char** argv) {
             if (!end || *end) return usage();
         } else if (arg == "--login") {
             options.loginPassword = value;
+        } else if (arg == "--record") {
+            options.recordFile = value;
         } else {
             return usage();
         }

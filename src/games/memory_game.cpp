@@ -53,7 +53,13 @@ void gradeMemoryGame(Form1& form) {
     const std::string sequence = page.tag("answer");
     page.insertHtmlAfter("finish", "<br>正确答案:<br>" + sequence + "，用时" + std::to_string(form.thinkSeconds) +
                                        "秒！");
-    page.insertTextAfter("answer", foldTypedAnswer(page.value("answer")) == sequence ? "(√)" : "(×)");
+    const std::string typed = foldTypedAnswer(page.value("answer"));
+    page.insertTextAfter("answer", typed == sequence ? "(√)" : "(×)");
+    SheetMarks marks;
+    marks.mark(typed == sequence, questionLabel(1), typed, sequence);
+    marks.score = marks.right * 100;
+    marks.seconds = form.thinkSeconds;
+    form.recordSheet(marks);
 }
 
 }  // namespace tally

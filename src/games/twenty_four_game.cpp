@@ -3,6 +3,7 @@
 #include "games/cards.h"
 #include "games/twenty_four_check.h"
 #include "games/twenty_four_solver.h"
+#include "sheets/grade_arithmetic.h"
 #include "sheets/grade_branches.h"
 #include "sheets/sheet.h"
 #include "sheets/typed_answer.h"
@@ -42,17 +43,25 @@ void buildTwentyFourPage(Form1& form, Sheet& sheet) {
 // is shown, the time closing the same sentence.
 void gradeTwentyFour(Form1& form) {
     Page& page = form.page();
+    SheetMarks marks;
     for (size_t i = 1; i <= form.twentyFour.solutions.size(); ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string typed = page.value(field);
         if (!page.has(field) || foldTypedAnswer(typed).empty()) continue;
-        page.insertTextAfter(field, makesTwentyFour(typed, form.twentyFour.cards) ? "(√)" : "(×)");
+        const bool right = makesTwentyFour(typed, form.twentyFour.cards);
+        page.insertTextAfter(field, right ? "(√)" : "(×)");
+        marks.mark(right, questionLabel(static_cast<int>(i)), typed, form.twentyFour.solutions[i - 1]);
     }
     std::string list;
     for (const std::string& solution : form.twentyFour.solutions) {
         list += (list.empty() ? "" : "<br>") + solution;
     }
     page.insertHtmlAfter("finish", "<br>正确答案:<br>" + list + "，用时" + std::to_string(form.thinkSeconds) + "秒！");
+    // Only the filled boxes count: a deal left empty is not stored.
+    if (marks.questions == 0) return;
+    marks.score = arithmeticScore(marks.right, marks.questions, marks.questions);
+    marks.seconds = form.thinkSeconds;
+    form.recordSheet(marks);
 }
 
 }  // namespace tally

@@ -111,18 +111,19 @@ void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet) {
 
 void gradeWordProblems(Form1& form) {
     Page& page = form.page();
-    int questions = 0;
-    int right = 0;
+    SheetMarks marks;
     for (int i = 1; i <= kWordProblemsPerSheet && page.has("answer" + std::to_string(i)); ++i) {
         const std::string field = "answer" + std::to_string(i);
         const AnswerTag expected = splitAnswerTag(page.tag(field));
-        const bool isRight = foldTypedAnswer(page.value(field)) == expected.answer;
+        const std::string typed = foldTypedAnswer(page.value(field));
+        const bool isRight = typed == expected.answer;
         page.insertTextAfter(field, std::string(isRight ? "(√" : "(×") + "，正确答案：" + expected.working + ")");
-        right += isRight;
-        ++questions;
+        marks.mark(isRight, questionLabel(i), typed, expected.answer);
     }
-    const int score = arithmeticScore(right, questions, kWordProblemsPerSheet);
-    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+    marks.score = arithmeticScore(marks.right, marks.questions, kWordProblemsPerSheet);
+    marks.seconds = form.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, form.thinkSeconds));
+    form.recordSheet(marks);
 }
 
 }  // namespace tally

@@ -13,11 +13,12 @@ namespace {
 
 // Compares the typed text, folded from full width, with the field's tag
 // exactly and writes the mark after the field.
-bool mark(Page& page, const std::string& field, const std::string& typed) {
+void mark(Page& page, const std::string& field, const std::string& typed, const std::string& question,
+          SheetMarks& marks) {
     const std::string expected = page.tag(field);
     const bool right = foldTypedAnswer(typed) == expected;
     page.insertTextAfter(field, right ? "(√)" : "(×，正确答案：" + expected + ")");
-    return right;
+    marks.mark(right, question, typed, expected);
 }
 
 int questionsOnPage(const Page& page, int questionCount) {
@@ -39,26 +40,32 @@ int arithmeticScore(int right, int questions, int questionCount) {
     return static_cast<int>(std::nearbyint(100.0 * right / questions));
 }
 
-int gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds) {
+SheetMarks gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds) {
     const int questions = questionsOnPage(page, questionCount);
-    int right = 0;
+    SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string visible = "Qanswer" + std::to_string(i);
-        right += mark(page, field, page.value(page.has(visible) ? visible : field));
+        mark(page, field, page.value(page.has(visible) ? visible : field), questionLabel(i), marks);
     }
-    const int score = arithmeticScore(right, questions, questionCount);
-    page.insertHtmlAfter("finish", scoreLine(score, thinkSeconds));
-    return score;
+    marks.score = arithmeticScore(marks.right, questions, questionCount);
+    marks.seconds = thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, thinkSeconds));
+    return marks;
 }
 
 void gradeArithmetic(Form1& form) {
-    gradeArithmeticPage(form.page(), form.questionCount, form.thinkSeconds);
+    form.recordSheet(gradeArithmeticPage(form.page(), form.questionCount, form.thinkSeconds));
 }
 
 void gradeComparison(Form1& form) {
     Page& page = form.page();
-    if (page.has("bj")) mark(page, "bj", page.value("bj"));
+    if (!page.has("bj")) return;
+    SheetMarks marks;
+    mark(page, "bj", page.value("bj"), questionLabel(1), marks);
+    marks.score = marks.right * 100;
+    marks.seconds = form.thinkSeconds;
+    form.recordSheet(marks);
 }
 
 void gradeThinkTimeOnly(Form1& form) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "page/page.h"
+#include "progress/sheet_marks.h"
 
 namespace tally {
 
@@ -7,8 +8,8 @@ namespace tally {
 // the finish button. The pupil's text is read from Qanswer<i> where the sheet
 // has one (the inequality form), else from answer<i>; it must equal the tag
 // of answer<i> exactly. The page is graded on the questions it has, at most
-// questionCount of them. Returns the score.
-int gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds);
+// questionCount of them. Returns what it marked.
+SheetMarks gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds);
 
 // The score of `right` correct answers on a sheet of `questions` questions,
 // for a QuestionCount of questionCount.

@@ -58,18 +58,22 @@ std::string typedValue(const Page& page, const std::string& field) {
 void gradeHoursAndMinutes(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answer");
-    int right = 0;
+    SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string answer = page.tag(field);
         const HoursMinutes expected = splitHoursMinutes(answer);
-        const bool bothRight = typedValue(page, "r" + std::to_string(i)) == expected.hours &&
-                               typedValue(page, field) == expected.minutes;
+        const std::string hours = typedValue(page, "r" + std::to_string(i));
+        const std::string minutes = typedValue(page, field);
+        const bool bothRight = hours == expected.hours && minutes == expected.minutes;
         page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
-        right += bothRight;
+        const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
+        marks.mark(bothRight, questionLabel(i), typed, answer);
     }
-    const int score = arithmeticScore(right, questions, form.questionCount);
-    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+    marks.score = arithmeticScore(marks.right, questions, form.questionCount);
+    marks.seconds = form.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, form.thinkSeconds));
+    form.recordSheet(marks);
 }
 
 void gradeRevealedAnswer(Form1& form) {
@@ -84,28 +88,40 @@ void gradeRevealedAnswer(Form1& form) {
 void gradeEachQuestion(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answer");
+    SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string expected = expectedAnswer(page.tag(field));
-        page.insertTextAfter(field, typedValue(page, field) == expected ? kRight : wrongMark(expected));
+        const std::string typed = typedValue(page, field);
+        page.insertTextAfter(field, typed == expected ? kRight : wrongMark(expected));
+        marks.mark(typed == expected, questionLabel(i), typed, expected);
     }
     page.insertHtmlAfter("finish", thinkTimeLine(form.thinkSeconds));
+    // These sheets show no score; the record keeps the share of right answers.
+    marks.score = arithmeticScore(marks.right, questions, questions);
+    marks.seconds = form.thinkSeconds;
+    form.recordSheet(marks);
 }
 
 void gradeFractions(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answerup");
-    int right = 0;
+    SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string up = "answerup" + std::to_string(i);
         const std::string down = "answerdown" + std::to_string(i);
-        const bool bothRight = typedValue(page, up) == page.tag(up) && typedValue(page, down) == page.tag(down);
-        const std::string mark = bothRight ? kRight : wrongMark(page.tag(up) + "/" + page.tag(down));
-        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(mark));
-        right += bothRight;
+        const std::string numerator = typedValue(page, up);
+        const std::string denominator = typedValue(page, down);
+        const std::string expected = page.tag(up) + "/" + page.tag(down);
+        const bool bothRight = numerator + "/" + denominator == expected;
+        const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
+        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRight : wrongMark(expected)));
+        marks.mark(bothRight, questionLabel(i), typed, expected);
     }
-    const int score = arithmeticScore(right, questions, form.questionCount);
-    page.insertHtmlAfter("finish", scoreLine(score, form.thinkSeconds));
+    marks.score = arithmeticScore(marks.right, questions, form.questionCount);
+    marks.seconds = form.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, form.thinkSeconds));
+    form.recordSheet(marks);
 }
 
 }  // namespace tally

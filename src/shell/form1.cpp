@@ -43,6 +43,7 @@ void Form1::startUp() {
         msPerQuestion = 9000;
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
         buildStartupTree(tree);
+        tabCaption = tabs().front().caption;
         ports_.ui.treeChanged();
         for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
             ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
@@ -56,6 +57,7 @@ void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
         stopGameTimers();
         loadedMarkers.fill(false);
+        tabCaption = caption;
         buildTab(tree, caption, ports_.data);
         ports_.ui.treeChanged();
     });
@@ -172,6 +174,41 @@ void Form1::resizeClock(double width, double height) {
         clockFace.resize(width, height);
         ports_.ui.clockChanged();
     });
+}
+
+// --- progress record ------------------------------------------------------
+
+namespace {
+
+std::string drillFormName(DrillForm form) {
+    switch (form) {
+        case DrillForm::Normal: return "normal";
+        case DrillForm::Vertical: return "vertical";
+        case DrillForm::Inequality: return "inequality";
+        case DrillForm::Decimal: return "decimal";
+    }
+    return "normal";
+}
+
+}  // namespace
+
+void Form1::recordSheet(const SheetMarks& marks) {
+    if (!record_) return;
+    MarkedSheet sheet;
+    sheet.tabCaption = tabCaption;
+    const std::string key = gradingKey();
+    const TopicNode* topic = tree.find(key);
+    sheet.topicCaption = topic ? topic->caption : "";
+    sheet.topicKey = key;
+    sheet.drillForm = drillFormName(drillForm);
+    sheet.questions = marks.questions;
+    sheet.right = marks.right;
+    sheet.score = marks.score;
+    sheet.seconds = marks.seconds;
+    sheet.missed = marks.missed;
+    if (record_->store(sheet)) return;
+    record_ = nullptr;
+    ports_.ui.message("提示", "成绩记录打不开，这次和以后的成绩先不记下来了。练习可以照常做。");
 }
 
 // --- timers ---------------------------------------------------------------

@@ -10,6 +10,8 @@
 #include "levelgame/level_state.h"
 #include "library/library_shelf.h"
 #include "page/page.h"
+#include "progress/progress_record.h"
+#include "progress/sheet_marks.h"
 #include "shell/drill_form.h"
 #include "shell/event_gate.h"
 #include "shell/ports.h"
@@ -53,6 +55,15 @@ public:
     void clickClockCheck(bool ticked);
     void resizeClock(double width, double height);
 
+    // --- progress record --------------------------------------------------
+    // The store marked sheets go to; none keeps no record. The model does not
+    // own it.
+    void setRecord(ProgressRecord* record) { record_ = record; }
+    // Stores what a grading branch marked on the sheet of the grading key. A
+    // store that fails costs one message; the record is then left alone for
+    // the rest of the run and the page stays as it was marked.
+    void recordSheet(const SheetMarks& marks);
+
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
     Page& page() { return ports_.page; }
@@ -82,6 +93,9 @@ public:
     // The stored password is never empty once the login dialog has opened.
     bool loginIsAdvanced() const { return !storedPassword.empty() && loginPassword == storedPassword; }
 
+    // The caption of the tab last clicked.
+    std::string tabCaption;
+
     LevelGameState level;
     TwentyFourState twentyFour;
     MemoryGameState memoryGame;
@@ -105,6 +119,7 @@ public:
 private:
     Ports ports_;
     EventGate gate_;
+    ProgressRecord* record_ = nullptr;
     // Elements bound by the last mouse-down: the level game's radios.
     struct MouseBinding {
         int generation = -1;

@@ -10,7 +10,7 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
     AppOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
-        if (name != "--data" && name != "--seed" && name != "--script") {
+        if (name != "--data" && name != "--seed" && name != "--script" && name != "--record") {
             if (error) *error = "unknown option " + name;
             return std::nullopt;
         }
@@ -23,6 +23,8 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
             options.dataDir = value;
         } else if (name == "--script") {
             options.script = value;
+        } else if (name == "--record") {
+            options.recordFile = value;
         } else {
             bool ok = false;
             const qulonglong seed = value.toULongLong(&ok);
@@ -36,7 +38,7 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
     return options;
 }
 
-QString AppOptions::usage() { return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE]"; }
+QString AppOptions::usage() { return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"; }
 
 QString findDataDirectory(const QString& programDir) {
     const DataLocation found = locateDataDirectory(programDir.toStdString());

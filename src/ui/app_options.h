@@ -11,8 +11,9 @@ struct AppOptions {
     QString dataDir;
     std::optional<std::uint64_t> seed;
     QString script;
+    QString recordFile;  // the progress record; the user's data location when empty
 
-    // Reads "--data DIR", "--seed N" and "--script FILE" (arguments[0] is the
+    // Reads "--data DIR", "--seed N", "--script FILE" and "--record FILE" (arguments[0] is the
     // program); nullopt with a reason in `error` for anything else.
     static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);
     static QString usage();

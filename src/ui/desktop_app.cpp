@@ -43,6 +43,12 @@ DesktopApp::DesktopApp(const AppOptions& options)
                            locateDataDirectory(QCoreApplication::applicationDirPath().toStdString()).installed;
     data_.setRootReadOnly(installed);
     form_ = std::make_unique<Form1>(Ports{*ui_, page_, random_, *timers_, data_, clock_});
+    const std::filesystem::path recordFile =
+        options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
+    if (!recordFile.empty()) {
+        record_ = std::make_unique<SqliteRecord>(recordFile);
+        form_->setRecord(record_.get());
+    }
     ui_->attach(*form_);
     QWebEngineView& browser1 = window_->browser(Pane::WebBrowser1);
     bridge_ = new PageBridge(*browser1.page(), page_, *form_, browser1.page());

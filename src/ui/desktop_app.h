@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "page/html_page.h"
+#include "progress/sqlite_record.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"
@@ -45,6 +46,7 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<WindowTimers> timers_;
     std::unique_ptr<QtUserInterface> ui_;
+    std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
     PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
 

@@ -152,6 +152,23 @@ TEST_F(LevelRunTest, TenRightAnswersPassTheLevelAndWidenTheRange) {
     EXPECT_TRUE(shows("第2关："));
 }
 
+// Only a passed level is a marked sheet: ten right of ten. A run that is
+// restarted after a wrong answer leaves no record.
+TEST_F(LevelRunTest, APassedLevelIsRecordedAndARestartIsNot) {
+    h.click("q511103");
+    h.tick(kLevelTimer);
+    answer(false);
+    EXPECT_TRUE(h.record.stored.empty());
+    passLevel();
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    const MarkedSheet& stored = h.record.stored[0];
+    EXPECT_EQ(stored.topicKey, "q511103");
+    EXPECT_EQ(stored.questions, 10);
+    EXPECT_EQ(stored.right, 10);
+    EXPECT_EQ(stored.score, 100);
+    EXPECT_TRUE(stored.missed.empty());
+}
+
 TEST_F(LevelRunTest, LimitRulesApplyInTheirOrder) {
     struct Case {
         std::array<int, 4> counters;

@@ -36,6 +36,7 @@ void TempDataDir::write(const std::string& relPath, const std::string& bytes) co
 Harness::Harness(bool advanced) {
     if (advanced) ui.loginAnswer = "238";
     form = std::make_unique<Form1>(Ports{ui, page, random, ui, data, clock});
+    form->setRecord(&record);
 }
 
 void Harness::start() { form->startUp(); }

@@ -9,6 +9,7 @@
 #include "shell/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
+#include "support/recording_record.h"
 
 namespace tally::test {
 
@@ -56,6 +57,7 @@ struct Harness {
     ScriptedRandom random;
     FakeClock clock;
     FsDataDirectory data{dir.path()};
+    RecordingRecord record;
     std::unique_ptr<Form1> form;
 
     // Start-up with the login dialog answered (advanced with 238, or student).

@@ -49,6 +49,9 @@ AppOptions repositoryData() {
     AppOptions options;
     options.dataDir = TALLYMOO_DATA_DIR;
     options.seed = 20240611;
+    // Each test runs in its own process: one record file for the process.
+    static QTemporaryDir recordDir;
+    options.recordFile = recordDir.filePath("record.sqlite");
     return options;
 }
 

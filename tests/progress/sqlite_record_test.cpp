@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "progress/sqlite_record.h"
+
+namespace tally {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder for one test's record files.
+class RecordFile : public ::testing::Test {
+protected:
+    fs::path dir;
+    fs::path file;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/tallymoo-record-XXXXXX";
+        dir = mkdtemp(pattern);
+        file = dir / "nested/record.sqlite";  // the folder is made on first use
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+
+    static std::string bytesOf(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+MarkedSheet sheet(std::string when, std::string key, int questions, int right, int score, int seconds,
+                  std::vector<MissedQuestion> missed = {}) {
+    MarkedSheet marked;
+    marked.when = std::move(when);
+    marked.tabCaption = "加法";
+    marked.topicCaption = "100以内加法";
+    marked.topicKey = std::move(key);
+    marked.drillForm = "vertical";
+    marked.questions = questions;
+    marked.right = right;
+    marked.score = score;
+    marked.seconds = seconds;
+    marked.missed = std::move(missed);
+    return marked;
+}
+
+TEST_F(RecordFile, ThreeSheetsComeBackExactlyNewestFirstAfterReopening) {
+    const std::vector<MarkedSheet> marked = {
+        sheet("2026-12-01 18:02:11", "q13", 10, 10, 100, 41),
+        sheet("2026-12-02 18:10:40", "q36", 20, 17, 85, 95,
+              {{"第3题", "27", "72"}, {"第9题", "", "18"}, {"第20题", "4'5", "45"}}),
+        sheet("2026-12-03 07:55:00", "q61", 1, 1, 100, 30),
+    };
+    {
+        SqliteRecord record(file);
+        ASSERT_TRUE(record.ok()) << record.lastError();
+        for (const MarkedSheet& one : marked) ASSERT_TRUE(record.store(one)) << record.lastError();
+    }
+    SqliteRecord reopened(file);
+    ASSERT_TRUE(reopened.ok()) << reopened.lastError();
+    const std::vector<MarkedSheet> expected = {marked[2], marked[1], marked[0]};
+    EXPECT_EQ(reopened.sheets(), expected);
+    EXPECT_EQ(reopened.missed(), marked[1].missed);
+}
+
+TEST_F(RecordFile, MissesOfLaterSheetsComeFirstEachSheetInItsOwnOrder) {
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q11", 2, 0, 0, 5, {{"第1题", "1", "2"}, {"第2题", "", "3"}})));
+    ASSERT_TRUE(record.store(sheet("2026-12-01 09:00:00", "q12", 1, 0, 0, 5, {{"第1题", "8", "9"}})));
+    const std::vector<MissedQuestion> expected = {{"第1题", "8", "9"}, {"第1题", "1", "2"}, {"第2题", "", "3"}};
+    EXPECT_EQ(record.missed(), expected);
+}
+
+TEST_F(RecordFile, ASheetWithoutATimeIsStampedWithTheLocalTime) {
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.store(sheet("", "q13", 10, 9, 90, 12)));
+    const auto stored = record.sheets();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(std::regex_match(stored[0].when, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"))) << stored[0].when;
+}
+
+TEST_F(RecordFile, TextIsKeptByteForByte) {
+    SqliteRecord record(file);
+    const std::string awkward = std::string("引号' \"双\" ; DROP TABLE sheet; --\t") + '\0' + "尾";
+    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", awkward, 1, 0, 0, 1, {{awkward, awkward, "0"}})));
+    const auto stored = record.sheets();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].topicKey, awkward);
+    EXPECT_EQ(stored[0].missed.at(0).typed, awkward);
+}
+
+TEST_F(RecordFile, ANewFileCarriesTheSchemaVersionAndKeepsIt) {
+    {
+        SqliteRecord record(file);
+        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+    }
+    SqliteRecord reopened(file);
+    EXPECT_TRUE(reopened.ok());
+    EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
+}
+
+TEST_F(RecordFile, AFileOfANewerVersionIsLeftAlone) {
+    { SqliteRecord record(file); }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    SqliteRecord record(file);
+    EXPECT_FALSE(record.ok());
+    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+    EXPECT_FALSE(record.lastError().empty());
+}
+
+TEST_F(RecordFile, ADamagedFileIsRefusedAndNotOverwritten) {
+    fs::create_directories(file.parent_path());
+    std::string garbage;
+    for (int i = 0; i < 200; ++i) garbage += "这不是成绩记录 ";
+    std::ofstream(file, std::ios::binary) << garbage;
+
+    SqliteRecord record(file);
+    EXPECT_FALSE(record.ok());
+    EXPECT_FALSE(record.lastError().empty());
+    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+    EXPECT_TRUE(record.sheets().empty());
+    EXPECT_TRUE(record.missed().empty());
+    EXPECT_EQ(bytesOf(file), garbage);
+}
+
+TEST_F(RecordFile, AReadOnlyFileIsRefused) {
+    { SqliteRecord record(file); }
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write any file (root)";
+    SqliteRecord record(file);
+    EXPECT_FALSE(record.ok());
+    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+}
+
+TEST_F(RecordFile, AFolderThatCannotBeMadeGivesNoRecord) {
+    std::ofstream(dir / "plain") << "a file where a folder should be";
+    SqliteRecord record(dir / "plain/record.sqlite");
+    EXPECT_FALSE(record.ok());
+    EXPECT_FALSE(record.lastError().empty());
+}
+
+TEST_F(RecordFile, ALockedFileFailsTheSheetWithoutLosingTheOthers) {
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_FALSE(record.store(sheet("2026-12-01 08:01:00", "q12", 1, 0, 0, 1, {{"第1题", "", "2"}})));
+    EXPECT_FALSE(record.lastError().empty());
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    const auto stored = record.sheets();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].topicKey, "q11");
+    EXPECT_TRUE(record.missed().empty());
+    EXPECT_TRUE(record.store(sheet("2026-12-01 08:02:00", "q13", 1, 1, 100, 1)));
+}
+
+TEST(DefaultRecordFile, FollowsXdgDataHomeThenHome) {
+    const char* savedXdg = std::getenv("XDG_DATA_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string xdg = savedXdg ? savedXdg : "";
+    const std::string home = savedHome ? savedHome : "";
+    setenv("XDG_DATA_HOME", "/x/data", 1);
+    setenv("HOME", "/home/child", 1);
+    EXPECT_EQ(defaultRecordFile(), fs::path("/x/data/tallymoo/record.sqlite"));
+    setenv("XDG_DATA_HOME", "", 1);
+    EXPECT_EQ(defaultRecordFile(), fs::path("/home/child/.local/share/tallymoo/record.sqlite"));
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("HOME");
+    EXPECT_EQ(defaultRecordFile(), fs::path());
+    if (savedXdg) setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+    if (savedHome) setenv("HOME", home.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace tally
