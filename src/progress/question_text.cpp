@@ -10,8 +10,6 @@
 namespace tally {
 namespace {
 
-constexpr const char* kQuestionEnd = "<br><br>";
-
 bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
 
 // The value of an attribute inside one tag's text ("" when absent).
@@ -144,29 +142,31 @@ std::string tidy(const std::string& text) {
 
 }  // namespace
 
-std::size_t SheetQuestions::fieldStart(const std::string& field) const {
-    for (const std::string& form : {"name=" + field, "name=\"" + field + "\""}) {
-        std::size_t at = 0;
-        while ((at = html_.find(form, at)) != std::string::npos) {
-            const std::size_t after = at + form.size();
-            if (after < html_.size() && (isSpace(html_[after]) || html_[after] == '>' || html_[after] == '"')) {
-                return html_.rfind('<', at);
-            }
-            at = after;
+SheetQuestions::SheetQuestions(std::string bodyHtml) : html_(std::move(bodyHtml)) {
+    for (std::size_t at = html_.find('<'); at != std::string::npos; at = html_.find('<', at + 1)) {
+        const std::size_t close = html_.find('>', at);
+        if (close == std::string::npos) break;
+        const std::string tag = html_.substr(at, close - at + 1);
+        const std::string name = tagName(tag);
+        if (name == "p" || name == "/p") starts_.push_back(close + 1);
+        if (name == "br" && html_.compare(close + 1, 4, "<br>") == 0) {
+            ends_.push_back(at);
+            starts_.push_back(close + 5);
         }
+        if (const std::string field = attributeIn(tag, "name"); !field.empty()) fields_.emplace(field, at);
     }
-    return std::string::npos;
+}
+
+std::size_t SheetQuestions::fieldStart(const std::string& field) const {
+    const auto found = fields_.find(field);
+    return found == fields_.end() ? std::string::npos : found->second;
 }
 
 std::string SheetQuestions::segmentAround(std::size_t fieldAt) const {
-    std::size_t start = 0;
-    const std::string before = html_.substr(0, fieldAt);
-    for (const std::string& boundary : {std::string(kQuestionEnd), std::string("</p>"), std::string("<p>")}) {
-        const std::size_t found = before.rfind(boundary);
-        if (found != std::string::npos) start = std::max(start, found + boundary.size());
-    }
-    const std::size_t end = html_.find(kQuestionEnd, fieldAt);
-    return html_.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), fieldAt);
+    const std::size_t start = after == starts_.begin() ? 0 : *std::prev(after);
+    const auto end = std::upper_bound(ends_.begin(), ends_.end(), fieldAt);
+    return html_.substr(start, end == ends_.end() ? std::string::npos : *end - start);
 }
 
 std::string SheetQuestions::of(const std::string& field) const {

@@ -1,5 +1,7 @@
 #pragma once
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tally {
 
@@ -10,7 +12,7 @@ namespace tally {
 // dropped, each answer field becomes kAnswerBlank, a line break "\n".
 class SheetQuestions {
 public:
-    explicit SheetQuestions(std::string bodyHtml) : html_(std::move(bodyHtml)) {}
+    explicit SheetQuestions(std::string bodyHtml);
 
     // The question holding the field of this name; "" when there is none.
     std::string of(const std::string& field) const;
@@ -19,6 +21,12 @@ public:
 
 private:
     std::string html_;
+    // Read once, so a long sheet costs one pass: where each named element's
+    // tag starts, where a question may start (just after a line break pair or
+    // a paragraph), and where one ends (at a line break pair).
+    std::map<std::string, std::size_t> fields_;
+    std::vector<std::size_t> starts_;
+    std::vector<std::size_t> ends_;
 
     std::size_t fieldStart(const std::string& field) const;
     std::string segmentAround(std::size_t fieldAt) const;

@@ -113,8 +113,8 @@ constexpr const char* kChartDrawing = R"(
     title.textContent = topic.caption;
     var canvas = document.createElement('canvas');
     canvas.id = 'chart' + index;
-    canvas.width = 640;
-    canvas.height = 240;
+    canvas.width = 460;
+    canvas.height = 220;
     figure.appendChild(title);
     figure.appendChild(canvas);
     box.appendChild(figure);
@@ -169,9 +169,10 @@ std::string recordBody(const std::vector<MarkedSheet>& sheets, int questionsToRe
                      escapeHtmlText(sheets.front().when.substr(0, 16)) + "。",
                  "class=plain");
     html += redrillPart(questionsToRedrill);
-    html += wrap("h2", "最近的练习") + sheetsTable(sheets, limits.tableRows);
-    html += wrap("h2", "错得最多的题目") + missedTable(mostMissedTopics(sheets, limits.topMissed));
+    // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
+    html += wrap("h2", "错得最多的题目") + missedTable(mostMissedTopics(sheets, limits.topMissed));
+    html += wrap("h2", "最近的练习") + sheetsTable(sheets, limits.tableRows);
     html += wrap("script", "var topics = " + chartData(topicHistories(sheets, limits.charts)) + ";" +
                                kChartDrawing);
     return html;

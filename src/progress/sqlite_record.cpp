@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 
 #include <cstdlib>
+#include <set>
+#include <utility>
 #include <system_error>
 
 namespace tally {
@@ -19,8 +21,7 @@ constexpr const char* kSchema =
     " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
     " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
-    " PRIMARY KEY(sheet_id, position));"
-    "CREATE INDEX IF NOT EXISTS missed_question ON missed(topic_key, question);";
+    " PRIMARY KEY(sheet_id, position));";
 
 // Version 1 kept a miss by its place on the sheet and had no re-drill: its
 // misses take their sheet's topic and are never asked again.
@@ -30,8 +31,7 @@ constexpr const char* kFromVersion1 =
     "ALTER TABLE missed ADD COLUMN topic TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN mended INTEGER NOT NULL DEFAULT 0;"
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
-    " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);"
-    "CREATE INDEX IF NOT EXISTS missed_question ON missed(topic_key, question);";
+    " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);";
 
 constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
 
@@ -259,16 +259,17 @@ std::vector<MissedQuestion> SqliteRecord::missed() {
 std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
     std::vector<MissedQuestion> found;
     if (!db_ || limit <= 0) return found;
-    // A question missed more than once counts at its latest miss.
+    // Newest first, so a question missed more than once is taken at its
+    // latest miss; the rows are few enough to pass over once.
     Statement query(db_, (std::string("SELECT ") + kMissedColumns +
-                          " FROM missed AS m WHERE answer_form <> '' AND mended = 0 AND NOT EXISTS("
-                          " SELECT 1 FROM missed AS later WHERE later.topic_key = m.topic_key"
-                          " AND later.question = m.question AND (later.sheet_id > m.sheet_id"
-                          " OR (later.sheet_id = m.sheet_id AND later.position > m.position)))"
-                          " ORDER BY sheet_id DESC, position LIMIT ?1").c_str());
+                          " FROM missed WHERE answer_form <> '' AND mended = 0 ORDER BY sheet_id DESC, position")
+                             .c_str());
     if (!query.ok()) return fail("成绩记录读不出来"), found;
-    query.bind(1, static_cast<long long>(limit));
-    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+    std::set<std::pair<std::string, std::string>> taken;
+    while (static_cast<int>(found.size()) < limit && query.step() == SQLITE_ROW) {
+        MissedQuestion question = query.missedQuestion();
+        if (taken.emplace(question.topicKey, question.question).second) found.push_back(std::move(question));
+    }
     return found;
 }
 

@@ -38,6 +38,8 @@ std::string field(const std::string& name, const std::string& tag) {
 std::string shownLine(const std::string& line) {
     std::size_t indent = 0;
     while (indent < line.size() && line[indent] == ' ') ++indent;
+    // Blanks alone before a field are not an indent; the browser drops them too.
+    if (indent == line.size()) return "";
     std::string html;
     for (std::size_t i = 0; i < indent; ++i) html += "&nbsp;";
     return html + escapeHtmlText(line.substr(indent));
