@@ -101,7 +101,7 @@ constexpr const char* kChartDrawing = R"(
 (function () {
   var box = document.getElementById('charts');
   if (typeof Chart === 'undefined') {
-    box.innerHTML = '<p class=plain>这台电脑上没有画图表的程序（Chart.js），上面的表格照样可以看。</p>';
+    box.innerHTML = '<p class=plain>这台电脑上没有画图表的程序（Chart.js），下面的表格照样可以看。</p>';
     return;
   }
   Chart.defaults.font.family = '"Noto Sans CJK SC", sans-serif';
