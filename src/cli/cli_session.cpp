@@ -189,6 +189,8 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
         printState(args, out);
     } else if (command == "record") {
         printRecord(out);
+    } else if (command == "redrill") {
+        form_->redrill();
     } else {
         out << "error: unknown command " << command << "\n";
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "library/word_problem_engine.h"
+#include "progress/question_text.h"
 #include "sheets/grade_arithmetic.h"
 #include "sheets/grader.h"
 #include "sheets/typed_answer.h"
@@ -111,6 +112,7 @@ void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet) {
 
 void gradeWordProblems(Form1& form) {
     Page& page = form.page();
+    const SheetQuestions texts(page.bodyHtml());
     SheetMarks marks;
     for (int i = 1; i <= kWordProblemsPerSheet && page.has("answer" + std::to_string(i)); ++i) {
         const std::string field = "answer" + std::to_string(i);
@@ -118,7 +120,7 @@ void gradeWordProblems(Form1& form) {
         const std::string typed = foldTypedAnswer(page.value(field));
         const bool isRight = typed == expected.answer;
         page.insertTextAfter(field, std::string(isRight ? "(√" : "(×") + "，正确答案：" + expected.working + ")");
-        marks.mark(isRight, questionLabel(i), typed, expected.answer);
+        marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, marks.questions, kWordProblemsPerSheet);
     marks.seconds = form.thinkSeconds;

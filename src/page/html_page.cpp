@@ -147,6 +147,11 @@ void HtmlPage::insertHtmlAfter(const std::string& name, const std::string& html)
     notify(changeOf(PageChange::Kind::HtmlAfter, target.index, html));
 }
 
+void HtmlPage::appendHtml(const std::string& html) {
+    body_->insertChildren(body_->children.size(), parseHtmlFragment(html));
+    notify(changeOf(PageChange::Kind::Append, -1, html));
+}
+
 std::string HtmlPage::attribute(const std::string& name, const std::string& attr) const {
     return attributeOf(find(name), attr);
 }

@@ -31,6 +31,8 @@ public:
     // insertAdjacentText / insertAdjacentHTML with "AfterEnd".
     virtual void insertTextAfter(const std::string& name, const std::string& text) = 0;
     virtual void insertHtmlAfter(const std::string& name, const std::string& html) = 0;
+    // insertAdjacentHTML on the body with "BeforeEnd": after everything on the page.
+    virtual void appendHtml(const std::string& html) = 0;
     virtual std::string attribute(const std::string& name, const std::string& attr) const = 0;
 };
 

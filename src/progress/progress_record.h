@@ -4,14 +4,28 @@
 
 namespace tally {
 
+// How a missed question takes its answer, so a re-drill can ask it again and
+// mark it as its own sheet did; None cannot be asked again (a card hand, a
+// sequence to remember, a question known only by its place).
+enum class AnswerForm { None, One, HoursMinutes, Fraction };
+
 // A question the child got wrong, as the sheet showed it.
 struct MissedQuestion {
+    // The question's text with every answer field written as kAnswerBlank;
+    // lines of a column sum are kept apart by "\n".
     std::string question;
     std::string typed;
     std::string correct;
+    AnswerForm form = AnswerForm::None;
+    // The topic the question came from (a re-drill sheet keeps its origins).
+    std::string topicKey;
+    std::string topicCaption;
 
     bool operator==(const MissedQuestion&) const = default;
 };
+
+// Where an answer field stood in a question's text.
+inline constexpr const char* kAnswerBlank = "（　）";
 
 // One marked sheet as the record keeps it.
 struct MarkedSheet {
@@ -25,6 +39,9 @@ struct MarkedSheet {
     int score = 0;
     int seconds = 0;
     std::vector<MissedQuestion> missed;
+    // Questions of the re-drill list answered right on this sheet: they leave
+    // the list in the same transaction that stores the sheet.
+    std::vector<MissedQuestion> mended;
 
     bool operator==(const MarkedSheet&) const = default;
 };
@@ -40,6 +57,9 @@ public:
     virtual std::vector<MarkedSheet> sheets() = 0;
     // The missed questions of all sheets, newest sheet first.
     virtual std::vector<MissedQuestion> missed() = 0;
+    // The questions still to practise: missed, not yet answered right in a
+    // re-drill, each once (its latest miss), newest first, at most `limit`.
+    virtual std::vector<MissedQuestion> redrillList(int limit) = 0;
     virtual std::string lastError() const = 0;
 };
 

@@ -13,25 +13,29 @@ struct SheetMarks {
     int score = 0;
     int seconds = 0;
     std::vector<MissedQuestion> missed;
+    // Re-drill sheets only: the questions answered right this time.
+    std::vector<MissedQuestion> mended;
 
     void markRight() {
         ++questions;
         ++right;
     }
-    void markWrong(std::string question, std::string typed, std::string correct) {
+    void markWrong(std::string question, std::string typed, std::string correct, AnswerForm form) {
         ++questions;
-        missed.push_back({std::move(question), std::move(typed), std::move(correct)});
+        missed.push_back({std::move(question), std::move(typed), std::move(correct), form, {}, {}});
     }
-    void mark(bool isRight, std::string question, std::string typed, std::string correct) {
+    void mark(bool isRight, std::string question, std::string typed, std::string correct,
+              AnswerForm form = AnswerForm::None) {
         if (isRight) {
             markRight();
         } else {
-            markWrong(std::move(question), std::move(typed), std::move(correct));
+            markWrong(std::move(question), std::move(typed), std::move(correct), form);
         }
     }
 };
 
-// How a missed question is named in the record: its place on the sheet.
+// How a missed question that cannot be asked again is named in the record:
+// its place on the sheet.
 inline std::string questionLabel(int number) { return "第" + std::to_string(number) + "题"; }
 
 }  // namespace tally

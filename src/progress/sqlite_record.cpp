@@ -3,10 +3,54 @@
 #include <sqlite3.h>
 
 #include <cstdlib>
+#include <set>
+#include <utility>
 #include <system_error>
 
 namespace tally {
 namespace {
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS sheet("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " marked_at TEXT NOT NULL, tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL,"
+    " drill_form TEXT NOT NULL, questions INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+    " score INTEGER NOT NULL, seconds INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS missed("
+    " sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
+    " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
+    " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
+    " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY(sheet_id, position));";
+
+// Version 1 kept a miss by its place on the sheet and had no re-drill: its
+// misses take their sheet's topic and are never asked again.
+constexpr const char* kFromVersion1 =
+    "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN topic TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN mended INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
+    " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);";
+
+constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
+
+const char* formName(AnswerForm form) {
+    switch (form) {
+        case AnswerForm::None: return "";
+        case AnswerForm::One: return "one";
+        case AnswerForm::HoursMinutes: return "hours";
+        case AnswerForm::Fraction: return "fraction";
+    }
+    return "";
+}
+
+AnswerForm formNamed(const std::string& name) {
+    for (AnswerForm form : {AnswerForm::One, AnswerForm::HoursMinutes, AnswerForm::Fraction}) {
+        if (name == formName(form)) return form;
+    }
+    return AnswerForm::None;
+}
 
 // A prepared statement that finalises itself.
 class Statement {
@@ -31,20 +75,14 @@ public:
     }
     long long number(int column) const { return sqlite3_column_int64(stmt_, column); }
 
+    // A row selected with kMissedColumns from its first column on.
+    MissedQuestion missedQuestion() const {
+        return {text(0), text(1), text(2), formNamed(text(3)), text(4), text(5)};
+    }
+
 private:
     sqlite3_stmt* stmt_ = nullptr;
 };
-
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS sheet("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " marked_at TEXT NOT NULL, tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL,"
-    " drill_form TEXT NOT NULL, questions INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
-    " score INTEGER NOT NULL, seconds INTEGER NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS missed("
-    " sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
-    " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
-    " PRIMARY KEY(sheet_id, position));";
 
 // A child may mark a sheet while another copy of the program holds the file
 // for a moment; wait that long before calling the record locked.
@@ -108,7 +146,8 @@ bool SqliteRecord::createSchema() {
     if (version == kSchemaVersion) return true;
     if (!exec("BEGIN IMMEDIATE")) return false;
     const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
-    if (exec(kSchema) && exec(setVersion.c_str()) && exec("COMMIT")) return true;
+    const char* steps = version == 1 ? kFromVersion1 : kSchema;
+    if (exec(steps) && exec(setVersion.c_str()) && exec("COMMIT")) return true;
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return false;
 }
@@ -116,7 +155,7 @@ bool SqliteRecord::createSchema() {
 bool SqliteRecord::store(const MarkedSheet& sheet) {
     if (!db_) return false;
     if (!exec("BEGIN IMMEDIATE")) return false;
-    if (insertSheet(sheet) && exec("COMMIT")) return true;
+    if (insertSheet(sheet) && markMended(sheet.mended) && exec("COMMIT")) return true;
     const std::string reason = error_;
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     error_ = reason;
@@ -140,7 +179,9 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     insert.bind(9, static_cast<long long>(sheet.seconds));
     if (insert.step() != SQLITE_DONE) return fail("成绩没有记下"), false;
     const long long sheetId = sqlite3_last_insert_rowid(db_);
-    Statement miss(db_, "INSERT INTO missed(sheet_id, position, question, typed, correct) VALUES(?1, ?2, ?3, ?4, ?5)");
+    Statement miss(db_,
+                   "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
+                   " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     if (!miss.ok()) return fail("成绩记录出错"), false;
     long long position = 0;
     for (const MissedQuestion& question : sheet.missed) {
@@ -150,6 +191,9 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
         miss.bind(3, question.question);
         miss.bind(4, question.typed);
         miss.bind(5, question.correct);
+        miss.bind(6, formName(question.form));
+        miss.bind(7, question.topicKey);
+        miss.bind(8, question.topicCaption);
         if (miss.step() != SQLITE_DONE) return fail("错题没有记下"), false;
     }
     return true;
@@ -179,21 +223,53 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     return found;
 }
 
+bool SqliteRecord::markMended(const std::vector<MissedQuestion>& mended) {
+    if (mended.empty()) return true;
+    Statement update(db_, "UPDATE missed SET mended = 1 WHERE topic_key = ?1 AND question = ?2");
+    if (!update.ok()) return fail("成绩记录出错"), false;
+    for (const MissedQuestion& question : mended) {
+        update.reset();
+        update.bind(1, question.topicKey);
+        update.bind(2, question.question);
+        if (update.step() != SQLITE_DONE) return fail("错题没有记下"), false;
+    }
+    return true;
+}
+
 std::vector<MissedQuestion> SqliteRecord::missedOf(long long sheetId) {
     std::vector<MissedQuestion> found;
-    Statement query(db_, "SELECT question, typed, correct FROM missed WHERE sheet_id = ?1 ORDER BY position");
+    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
+                          " FROM missed WHERE sheet_id = ?1 ORDER BY position").c_str());
     if (!query.ok()) return found;
     query.bind(1, sheetId);
-    while (query.step() == SQLITE_ROW) found.push_back({query.text(0), query.text(1), query.text(2)});
+    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
     return found;
 }
 
 std::vector<MissedQuestion> SqliteRecord::missed() {
     std::vector<MissedQuestion> found;
     if (!db_) return found;
-    Statement query(db_, "SELECT question, typed, correct FROM missed ORDER BY sheet_id DESC, position");
+    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
+                          " FROM missed ORDER BY sheet_id DESC, position").c_str());
     if (!query.ok()) return fail("成绩记录读不出来"), found;
-    while (query.step() == SQLITE_ROW) found.push_back({query.text(0), query.text(1), query.text(2)});
+    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+    return found;
+}
+
+std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
+    std::vector<MissedQuestion> found;
+    if (!db_ || limit <= 0) return found;
+    // Newest first, so a question missed more than once is taken at its
+    // latest miss; the rows are few enough to pass over once.
+    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
+                          " FROM missed WHERE answer_form <> '' AND mended = 0 ORDER BY sheet_id DESC, position")
+                             .c_str());
+    if (!query.ok()) return fail("成绩记录读不出来"), found;
+    std::set<std::pair<std::string, std::string>> taken;
+    while (static_cast<int>(found.size()) < limit && query.step() == SQLITE_ROW) {
+        MissedQuestion question = query.missedQuestion();
+        if (taken.emplace(question.topicKey, question.question).second) found.push_back(std::move(question));
+    }
     return found;
 }
 

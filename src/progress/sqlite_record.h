@@ -12,7 +12,7 @@ namespace tally {
 // version is kept in PRAGMA user_version; each sheet is one transaction.
 class SqliteRecord : public ProgressRecord {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     // Opens (and if needed creates) the file; ok() tells whether it worked.
     explicit SqliteRecord(const std::filesystem::path& file);
@@ -26,6 +26,7 @@ public:
     bool store(const MarkedSheet& sheet) override;
     std::vector<MarkedSheet> sheets() override;
     std::vector<MissedQuestion> missed() override;
+    std::vector<MissedQuestion> redrillList(int limit) override;
     std::string lastError() const override { return error_; }
 
 private:
@@ -36,6 +37,7 @@ private:
     bool exec(const char* sql);
     bool createSchema();
     bool insertSheet(const MarkedSheet& sheet);
+    bool markMended(const std::vector<MissedQuestion>& mended);
     std::vector<MissedQuestion> missedOf(long long sheetId);
     void fail(const std::string& what);
 };

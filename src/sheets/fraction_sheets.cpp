@@ -6,6 +6,7 @@
 #include "shell/form1.h"
 #include "shell/gbk.h"
 #include "sheets/families.h"
+#include "sheets/fraction_question.h"
 #include "sheets/gcd.h"
 
 namespace tally {
@@ -51,21 +52,8 @@ std::string filledTemplate(int question, const FractionQuestion& f, bool subtrac
     const long long sum = subtraction ? static_cast<long long>(f.n1) * f.q - static_cast<long long>(f.n2) * f.p
                                       : static_cast<long long>(f.n1) * f.q + static_cast<long long>(f.n2) * f.p;
     const long long g = gcd(sum, pq);
-    const std::string i = to_string(question);
-
-    std::string html = ContentStore::text("Text19");
-    html = replaceAll(html, "第几题：", questionHead(question));
-    html = replaceAll(html, "fenshupl", "fenshupl" + i);
-    html = replaceAll(html, "answerup", "answerup" + i);
-    html = replaceAll(html, "answerdown", "answerdown" + i);
-    html = replaceAll(html, "a1", to_string(f.n1));
-    html = replaceAll(html, "a3", to_string(f.n2));
-    html = replaceAll(html, "运算符", subtraction ? "-" : "+");
-    html = replaceAll(html, "a2", to_string(f.p));
-    html = replaceAll(html, "a4", to_string(f.q));
-    html = replaceAll(html, "答案up", to_string(sum / g));
-    html = replaceAll(html, "答案down", to_string(pq / g));
-    return html;
+    return fractionQuestionHtml(question, {to_string(f.n1), to_string(f.p), subtraction ? "-" : "+", to_string(f.n2),
+                                           to_string(f.q), to_string(sum / g), to_string(pq / g)});
 }
 
 // An addition sheet never repeats an ordered pair of denominators; once every
@@ -86,6 +74,23 @@ bool positiveDifference(const FractionQuestion& f) {
 }
 
 }  // namespace
+
+std::string fractionQuestionHtml(int question, const FractionQuestionText& f) {
+    const std::string i = to_string(question);
+    std::string html = ContentStore::text("Text19");
+    html = replaceAll(html, "第几题：", questionHead(question));
+    html = replaceAll(html, "fenshupl", "fenshupl" + i);
+    html = replaceAll(html, "answerup", "answerup" + i);
+    html = replaceAll(html, "answerdown", "answerdown" + i);
+    html = replaceAll(html, "a1", f.numerator1);
+    html = replaceAll(html, "a3", f.numerator2);
+    html = replaceAll(html, "运算符", f.sign);
+    html = replaceAll(html, "a2", f.denominator1);
+    html = replaceAll(html, "a4", f.denominator2);
+    html = replaceAll(html, "答案up", f.answerNumerator);
+    html = replaceAll(html, "答案down", f.answerDenominator);
+    return html;
+}
 
 void buildFractionSheet(Form1& form, int topicNumber, Sheet& sheet) {
     const FractionTopic topic = fractionTopic(topicNumber);

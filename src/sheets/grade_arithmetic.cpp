@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "progress/question_text.h"
+
 #include "shell/form1.h"
 #include "sheets/grade_branches.h"
 #include "sheets/grader.h"
@@ -18,7 +20,20 @@ void mark(Page& page, const std::string& field, const std::string& typed, const 
     const std::string expected = page.tag(field);
     const bool right = foldTypedAnswer(typed) == expected;
     page.insertTextAfter(field, right ? "(√)" : "(×，正确答案：" + expected + ")");
-    marks.mark(right, question, typed, expected);
+    marks.mark(right, question, typed, expected, AnswerForm::One);
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
+// The rows of pictures said in words, so the question can be asked again
+// without them.
+std::string comparisonQuestion(const std::string& body) {
+    return "骆驼有" + std::to_string(occurrences(body, "flash/t2.gif")) + "只，兔子有" +
+           std::to_string(occurrences(body, "flash/t3.gif")) + "只。" + SheetQuestions(body).of("bj");
 }
 
 int questionsOnPage(const Page& page, int questionCount) {
@@ -42,11 +57,13 @@ int arithmeticScore(int right, int questions, int questionCount) {
 
 SheetMarks gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds) {
     const int questions = questionsOnPage(page, questionCount);
+    const SheetQuestions texts(page.bodyHtml());
     SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string visible = "Qanswer" + std::to_string(i);
-        mark(page, field, page.value(page.has(visible) ? visible : field), questionLabel(i), marks);
+        const std::string typedIn = page.has(visible) ? visible : field;
+        mark(page, field, page.value(typedIn), texts.of(typedIn), marks);
     }
     marks.score = arithmeticScore(marks.right, questions, questionCount);
     marks.seconds = thinkSeconds;
@@ -62,7 +79,7 @@ void gradeComparison(Form1& form) {
     Page& page = form.page();
     if (!page.has("bj")) return;
     SheetMarks marks;
-    mark(page, "bj", page.value("bj"), questionLabel(1), marks);
+    mark(page, "bj", page.value("bj"), comparisonQuestion(page.bodyHtml()), marks);
     marks.score = marks.right * 100;
     marks.seconds = form.thinkSeconds;
     form.recordSheet(marks);

@@ -2,6 +2,7 @@
 
 #include "library/library_topics.h"
 #include "page/html_page.h"
+#include "progress/question_text.h"
 #include "shell/form1.h"
 #include "sheets/divisor_sheets.h"
 #include "sheets/grade_arithmetic.h"
@@ -58,6 +59,7 @@ std::string typedValue(const Page& page, const std::string& field) {
 void gradeHoursAndMinutes(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answer");
+    const SheetQuestions texts(page.bodyHtml());
     SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
@@ -68,7 +70,7 @@ void gradeHoursAndMinutes(Form1& form) {
         const bool bothRight = hours == expected.hours && minutes == expected.minutes;
         page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
         const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
-        marks.mark(bothRight, questionLabel(i), typed, answer);
+        marks.mark(bothRight, texts.of(field), typed, answer, AnswerForm::HoursMinutes);
     }
     marks.score = arithmeticScore(marks.right, questions, form.questionCount);
     marks.seconds = form.thinkSeconds;
@@ -88,13 +90,14 @@ void gradeRevealedAnswer(Form1& form) {
 void gradeEachQuestion(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answer");
+    const SheetQuestions texts(page.bodyHtml());
     SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
         const std::string expected = expectedAnswer(page.tag(field));
         const std::string typed = typedValue(page, field);
         page.insertTextAfter(field, typed == expected ? kRight : wrongMark(expected));
-        marks.mark(typed == expected, questionLabel(i), typed, expected);
+        marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);
     }
     page.insertHtmlAfter("finish", thinkTimeLine(form.thinkSeconds));
     // These sheets show no score; the record keeps the share of right answers.
@@ -106,6 +109,7 @@ void gradeEachQuestion(Form1& form) {
 void gradeFractions(Form1& form) {
     Page& page = form.page();
     const int questions = questionsOnPage(page, "answerup");
+    const SheetQuestions texts(page.bodyHtml());
     SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string up = "answerup" + std::to_string(i);
@@ -116,7 +120,7 @@ void gradeFractions(Form1& form) {
         const bool bothRight = numerator + "/" + denominator == expected;
         const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
         page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRight : wrongMark(expected)));
-        marks.mark(bothRight, questionLabel(i), typed, expected);
+        marks.mark(bothRight, texts.fractionOf(up), typed, expected, AnswerForm::Fraction);
     }
     marks.score = arithmeticScore(marks.right, questions, form.questionCount);
     marks.seconds = form.thinkSeconds;

@@ -1,5 +1,8 @@
 #include "shell/form1.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "library/content_store.h"
 #include "library/lessons.h"
 #include "library/library_topics.h"
@@ -11,6 +14,8 @@
 #include "sheets/families.h"
 #include "sheets/grader.h"
 #include "sheets/node_click.h"
+#include "sheets/redrill_sheet.h"
+#include "progress/record_page.h"
 
 namespace tally {
 
@@ -90,6 +95,8 @@ void Form1::clickToolbar(const std::string& key) {
             showLoginDialog();
         } else if (key == "w12") {
             ports_.ui.print();
+        } else if (key == "w13") {
+            showRecordPage();
         } else if (key == "w3") {
             stopGameTimers();
             writeBody(introductionHtml());
@@ -114,6 +121,13 @@ void Form1::timerFired(int timer) {
 
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
+        if (elementName == "redrill") return writeRedrillSheet();
+        if (elementName == "finish" && redrillOnPage()) {
+            if (!answersAllowed(*this)) return;
+            gradeRedrill(*this, redrillQuestions_);
+            timers.setEnabled(1, false);
+            return;
+        }
         // The grader is connected to the page's finish button when the page is
         // written, except on the standard intelligence test page, whose button
         // reveals its answers by itself.
@@ -194,11 +208,12 @@ std::string drillFormName(DrillForm form) {
 
 void Form1::recordSheet(const SheetMarks& marks) {
     if (!record_) return;
+    const bool redrill = redrillOnPage();
+    const std::string key = redrill ? "redrill" : gradingKey();
+    const TopicNode* topic = redrill ? nullptr : tree.find(key);
     MarkedSheet sheet;
     sheet.tabCaption = tabCaption;
-    const std::string key = gradingKey();
-    const TopicNode* topic = tree.find(key);
-    sheet.topicCaption = topic ? topic->caption : "";
+    sheet.topicCaption = redrill ? "错题重练" : topic ? topic->caption : "";
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(drillForm);
     sheet.questions = marks.questions;
@@ -206,9 +221,53 @@ void Form1::recordSheet(const SheetMarks& marks) {
     sheet.score = marks.score;
     sheet.seconds = marks.seconds;
     sheet.missed = marks.missed;
-    if (record_->store(sheet)) return;
-    record_ = nullptr;
-    ports_.ui.message("提示", "成绩记录打不开，这次和以后的成绩先不记下来了。练习可以照常做。");
+    sheet.mended = marks.mended;
+    for (MissedQuestion& miss : sheet.missed) {
+        if (!miss.topicKey.empty()) continue;
+        miss.topicKey = sheet.topicKey;
+        miss.topicCaption = sheet.topicCaption;
+    }
+    if (!record_->store(sheet)) {
+        record_ = nullptr;
+        ports_.ui.message("提示", "成绩记录打不开，这次和以后的成绩先不记下来了。练习可以照常做。");
+        return;
+    }
+    const auto askable = std::count_if(sheet.missed.begin(), sheet.missed.end(),
+                                       [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; });
+    if (askable > 0) ports_.page.appendHtml(redrillLine(static_cast<int>(askable)));
+}
+
+void Form1::redrill() {
+    gate_.run([this] { writeRedrillSheet(); });
+}
+
+void Form1::noRecordMessage() {
+    ports_.ui.message("提示", "成绩记录打不开，现在看不到成绩和错题。练习可以照常做。");
+}
+
+void Form1::writeRedrillSheet() {
+    if (!record_) return noRecordMessage();
+    std::vector<MissedQuestion> questions = record_->redrillList(questionCount);
+    if (questions.empty()) {
+        ports_.ui.message("提示", "现在没有要重练的错题。");
+        return;
+    }
+    stopGameTimers();
+    lessonPracticeKey.clear();
+    thinkSeconds = 0;
+    timers.setEnabled(1, true);
+    ports_.ui.bringToFront(Pane::WebBrowser1);
+    writeBody(redrillSheetHtml(questions));
+    redrillQuestions_ = std::move(questions);
+    redrillGeneration_ = ports_.page.generation();
+}
+
+void Form1::showRecordPage() {
+    if (!record_) return noRecordMessage();
+    const std::vector<MarkedSheet> sheets = record_->sheets();
+    const int toRedrill = static_cast<int>(record_->redrillList(std::numeric_limits<int>::max()).size());
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(sheets, toRedrill));
+    ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
 // --- timers ---------------------------------------------------------------

@@ -63,6 +63,11 @@ public:
     // store that fails costs one message; the record is then left alone for
     // the rest of the run and the page stays as it was marked.
     void recordSheet(const SheetMarks& marks);
+    // Writes the re-drill sheet into WebBrowser1: the latest missed questions
+    // not yet answered right, at most QuestionCount of them.
+    void redrill();
+    // Whether WebBrowser1 shows the re-drill sheet (marked or not).
+    bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
@@ -120,6 +125,9 @@ private:
     Ports ports_;
     EventGate gate_;
     ProgressRecord* record_ = nullptr;
+    // The questions of the re-drill sheet, and the page generation it was written in.
+    std::vector<MissedQuestion> redrillQuestions_;
+    int redrillGeneration_ = -1;
     // Elements bound by the last mouse-down: the level game's radios.
     struct MouseBinding {
         int generation = -1;
@@ -132,6 +140,9 @@ private:
     void onThinkTick();
     void showLoginDialog();
     void drawClockHands();
+    void showRecordPage();
+    void writeRedrillSheet();
+    void noRecordMessage();
 };
 
 }  // namespace tally

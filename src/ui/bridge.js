@@ -64,6 +64,10 @@
       generation = change.generation;
       return;
     }
+    if (change.kind === 'append') {
+      document.body.insertAdjacentHTML('beforeend', change.text);
+      return;
+    }
     var el = elementAt(change.element);
     if (!el) {
       return;

@@ -1,5 +1,7 @@
 #include "ui/desktop_app.h"
 
+#include "ui/pane_page.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -72,6 +74,10 @@ void DesktopApp::wire() {
                      [&form](const QString& caption) { form.clickTab(caption.toStdString()); });
     QObject::connect(&window, &MainWindow::nodeClicked, &window,
                      [&form](const QString& key) { form.clickNode(key.toStdString()); });
+    // Queued: the link is caught inside the browser's navigation, which must
+    // not wait for a message box.
+    QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::redrillRequested, &window,
+                     [&form] { form.redrill(); }, Qt::QueuedConnection);
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,

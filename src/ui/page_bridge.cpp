@@ -25,6 +25,7 @@ const char* kindName(PageChange::Kind kind) {
         case PageChange::Kind::InnerHtml: return "innerHtml";
         case PageChange::Kind::TextAfter: return "textAfter";
         case PageChange::Kind::HtmlAfter: return "htmlAfter";
+        case PageChange::Kind::Append: return "append";
     }
     return "";
 }

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "progress/record_page.h"
+
 namespace tally {
 
 PanePage::PanePage(const QString& dataRoot, QObject* parent)
@@ -34,7 +36,12 @@ bool PanePage::allowed(const QUrl& url, const QString& dataRoot) {
     return path == base || path.startsWith(base + '/');
 }
 
-bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
+bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    // The record page asks for a re-drill through a link the window keeps for itself.
+    if (type == NavigationTypeLinkClicked && url.isLocalFile() && url.fileName() == kRedrillLink) {
+        emit redrillRequested();
+        return false;
+    }
     // A built page (or the empty one that stands in for a missing file) is loaded once, by us.
     if (blankPending_ && isMainFrame && url.scheme() == "data") {
         blankPending_ = false;

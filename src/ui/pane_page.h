@@ -27,6 +27,10 @@ public:
     const QStringList& scriptErrors() const { return scriptErrors_; }
     void clearScriptErrors() { scriptErrors_.clear(); }
 
+signals:
+    // The record page's 错题重练 link was followed.
+    void redrillRequested();
+
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,

@@ -95,6 +95,19 @@ void drawPrinter(QPainter& p) {
     p.drawLine(QPointF(12, 26), QPointF(20, 26));
 }
 
+void drawChart(QPainter& p) {
+    p.setPen(QPen(QColor("#374151"), 1.5));
+    p.drawLine(QPointF(4, 4), QPointF(4, 28));
+    p.drawLine(QPointF(4, 28), QPointF(29, 28));
+    p.setPen(Qt::NoPen);
+    const QColor bars[] = {QColor("#60a5fa"), QColor("#34d399"), QColor("#fbbf24")};
+    const double heights[] = {9, 15, 21};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(bars[i]);
+        p.drawRect(QRectF(8 + i * 7, 27 - heights[i], 5, heights[i]));
+    }
+}
+
 void drawSheet(QPainter& p, const QColor& paper, const QColor& lines) {
     p.setPen(QPen(QColor("#4b5563"), 1.5));
     p.setBrush(paper);
@@ -131,6 +144,7 @@ QIcon toolbarButton(const QString& key) {
     if (key == "w9") return tile(QColor("#a855f7"), "0.5", 11);
     if (key == "w11") return paint(drawPerson);
     if (key == "w12") return paint(drawPrinter);
+    if (key == "w13") return paint(drawChart);
     return {};
 }
 

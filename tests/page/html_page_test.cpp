@@ -224,6 +224,7 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
     page.setValue("b", "v w");
     page.setTag("b", "9");
     page.setChecked("b", true);
+    page.appendHtml("<p id=end>x</p>");
 
     struct Expected {
         PageChange::Kind kind;
@@ -237,6 +238,7 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
         {PageChange::Kind::Value, 7, "v w"},
         {PageChange::Kind::Attribute, 7, "9"},
         {PageChange::Kind::Checked, 7, ""},
+        {PageChange::Kind::Append, -1, "<p id=end>x</p>"},
     };
     ASSERT_EQ(recorder.changes.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {

@@ -100,8 +100,16 @@ TEST(RecordHooks, AnArithmeticSheetKeepsItsFormAndEachMiss) {
     EXPECT_EQ(stored.questions, 10);
     EXPECT_EQ(stored.right, 8);
     EXPECT_EQ(stored.score, 80);
-    const std::vector<MissedQuestion> expected = {{"第3题", "", third}, {"第8题", eighth + "0", eighth}};
-    EXPECT_EQ(stored.missed, expected);
+    ASSERT_EQ(stored.missed.size(), 2u);
+    EXPECT_EQ(stored.missed[0].typed, "");
+    EXPECT_EQ(stored.missed[0].correct, third);
+    EXPECT_EQ(stored.missed[1].typed, eighth + "0");
+    EXPECT_EQ(stored.missed[1].correct, eighth);
+    for (const MissedQuestion& miss : stored.missed) {
+        EXPECT_EQ(miss.form, AnswerForm::One);
+        EXPECT_EQ(miss.topicKey, "q13");
+        EXPECT_EQ(miss.topicCaption, "100以内加法");
+    }
 }
 
 TEST(RecordHooks, PagesWithNothingToMarkStoreNothing) {
@@ -132,7 +140,7 @@ TEST(RecordHooks, AStudentWhoMayNotSeeAnswersLeavesNoRecord) {
     EXPECT_TRUE(h.record.stored.empty());
 }
 
-TEST(RecordHooks, RecordingChangesNothingOnThePage) {
+TEST(RecordHooks, RecordingAddsOnlyTheRedrillLineToThePage) {
     auto markedPage = [](bool recording) {
         Harness h;
         if (!recording) h.form->setRecord(nullptr);
@@ -142,7 +150,9 @@ TEST(RecordHooks, RecordingChangesNothingOnThePage) {
         h.finish();
         return h.page.bodyHtml();
     };
-    EXPECT_EQ(markedPage(true), markedPage(false));
+    const std::string line =
+        "<p><input class=button name=redrill type=button value=错了5道题，点这里重练></p>";
+    EXPECT_EQ(markedPage(true), markedPage(false) + line);
 }
 
 TEST(RecordHooks, ARecordThatFailsCostsOneMessageAndNoSheet) {

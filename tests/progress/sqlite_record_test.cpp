@@ -59,7 +59,9 @@ TEST_F(RecordFile, ThreeSheetsComeBackExactlyNewestFirstAfterReopening) {
     const std::vector<MarkedSheet> marked = {
         sheet("2026-12-01 18:02:11", "q13", 10, 10, 100, 41),
         sheet("2026-12-02 18:10:40", "q36", 20, 17, 85, 95,
-              {{"第3题", "27", "72"}, {"第9题", "", "18"}, {"第20题", "4'5", "45"}}),
+              {{"8×（　）＝72", "27", "9", AnswerForm::One, "q36", "10000以内乘法"},
+               {"709分= （　）小时 （　）分", "", "11小时49分", AnswerForm::HoursMinutes, "q36", "10000以内乘法"},
+               {"第20题", "4'5", "45"}}),
         sheet("2026-12-03 07:55:00", "q61", 1, 1, 100, 30),
     };
     {
@@ -170,6 +172,67 @@ TEST_F(RecordFile, ALockedFileFailsTheSheetWithoutLosingTheOthers) {
     EXPECT_EQ(stored[0].topicKey, "q11");
     EXPECT_TRUE(record.missed().empty());
     EXPECT_TRUE(record.store(sheet("2026-12-01 08:02:00", "q13", 1, 1, 100, 1)));
+}
+
+MissedQuestion askable(std::string question, std::string correct, std::string key = "q13") {
+    return {std::move(question), "", std::move(correct), AnswerForm::One, std::move(key), "题目"};
+}
+
+TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 3, 0, 0, 5,
+                                   {askable("1+1=", "2"), askable("2+2=", "4"), {"第3题", "", "9"}})));
+    ASSERT_TRUE(record.store(sheet("2026-12-02 08:00:00", "q12", 2, 0, 0, 5,
+                                   {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
+    // The same text under another topic is another question.
+    ASSERT_TRUE(record.store(sheet("2026-12-03 08:00:00", "q11", 1, 0, 0, 5, {askable("2+2=", "4", "q11")})));
+    auto questions = [&](int limit) {
+        std::vector<std::string> texts;
+        for (const MissedQuestion& q : record.redrillList(limit)) texts.push_back(q.topicKey + " " + q.question);
+        return texts;
+    };
+    EXPECT_EQ(questions(10), (std::vector<std::string>{"q11 2+2=", "q12 5+5=", "q13 1+1=", "q13 2+2="}));
+    EXPECT_EQ(questions(2), (std::vector<std::string>{"q11 2+2=", "q12 5+5="}));
+    EXPECT_TRUE(questions(0).empty());
+
+    MarkedSheet redrill = sheet("2026-12-04 08:00:00", "redrill", 2, 1, 50, 9, {askable("5+5=", "10", "q12")});
+    redrill.mended = {askable("1+1=", "2")};
+    ASSERT_TRUE(record.store(redrill));
+    EXPECT_EQ(questions(10), (std::vector<std::string>{"q12 5+5=", "q11 2+2=", "q13 2+2="}));
+    // Missed again after it was mended, it is back on the list.
+    ASSERT_TRUE(record.store(sheet("2026-12-05 08:00:00", "q13", 1, 0, 0, 5, {askable("1+1=", "2")})));
+    EXPECT_EQ(questions(1), (std::vector<std::string>{"q13 1+1="}));
+}
+
+TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
+    fs::create_directories(file.parent_path());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    const char* versionOne =
+        "CREATE TABLE sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL, tab TEXT NOT NULL,"
+        " topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL, questions INTEGER NOT NULL,"
+        " right_answers INTEGER NOT NULL, score INTEGER NOT NULL, seconds INTEGER NOT NULL);"
+        "CREATE TABLE missed(sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
+        " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL, PRIMARY KEY(sheet_id, position));"
+        "INSERT INTO sheet VALUES(1, '2026-11-30 19:00:00', '加减乘除', '100以内加法', 'q13', 'normal', 10, 9, 90, 33);"
+        "INSERT INTO missed VALUES(1, 1, '第4题', '7', '17');"
+        "PRAGMA user_version = 1;";
+    ASSERT_EQ(sqlite3_exec(db, versionOne, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.ok()) << record.lastError();
+    EXPECT_EQ(record.schemaVersion(), 2);
+    const auto sheets = record.sheets();
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_EQ(sheets[0].score, 90);
+    const std::vector<MissedQuestion> expected = {
+        {"第4题", "7", "17", AnswerForm::None, "q13", "100以内加法"}};
+    EXPECT_EQ(sheets[0].missed, expected);
+    // Known only by its place, the old miss cannot be asked again.
+    EXPECT_TRUE(record.redrillList(10).empty());
+    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 0, 0, 5, {askable("3+4=", "7")})));
+    EXPECT_EQ(record.redrillList(10).size(), 1u);
 }
 
 TEST(DefaultRecordFile, FollowsXdgDataHomeThenHome) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,35 @@ public:
         }
         return all;
     }
+    // A question's latest miss stands until a later sheet mends it.
+    std::vector<MissedQuestion> redrillList(int limit) override {
+        std::vector<MissedQuestion> open;
+        for (const MarkedSheet& sheet : stored) {
+            for (const MissedQuestion& mended : sheet.mended) std::erase_if(open, [&](auto& q) { return same(q, mended); });
+            for (const MissedQuestion& miss : sheet.missed) {
+                if (miss.form == AnswerForm::None) continue;
+                std::erase_if(open, [&](auto& q) { return same(q, miss); });
+                open.push_back(miss);
+            }
+        }
+        // Stored oldest first, a sheet's misses in order: newest sheet first,
+        // each sheet's own order kept.
+        std::vector<MissedQuestion> list;
+        for (auto sheet = stored.rbegin(); sheet != stored.rend(); ++sheet) {
+            for (const MissedQuestion& miss : sheet->missed) {
+                const bool stillOpen = std::any_of(open.begin(), open.end(), [&](auto& q) { return q == miss; });
+                const bool listed = std::any_of(list.begin(), list.end(), [&](auto& q) { return same(q, miss); });
+                if (stillOpen && !listed && static_cast<int>(list.size()) < limit) list.push_back(miss);
+            }
+        }
+        return list;
+    }
     std::string lastError() const override { return failing ? "failing on purpose" : ""; }
+
+private:
+    static bool same(const MissedQuestion& a, const MissedQuestion& b) {
+        return a.topicKey == b.topicKey && a.question == b.question;
+    }
 };
 
 }  // namespace tally::test

@@ -1,4 +1,5 @@
 #include "progress/sqlite_record.h"
+#include "ui/pane_page.h"
 #include "ui_harness.h"
 
 namespace tally::testing {
@@ -29,6 +30,35 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     EXPECT_EQ(stored[0].questions, app->form().questionCount);
     ASSERT_FALSE(stored[0].missed.empty());
     EXPECT_EQ(stored[0].missed[0].typed, "99");
+
+    // The line under the marked sheet reaches the view.
+    ASSERT_TRUE(waitForJs(*app, "(document.getElementsByName('redrill')[0] || {}).value || ''",
+                          QString("错了%1道题，点这里重练").arg(stored[0].missed.size())));
+
+    // 成绩记录 shows the new row in the second pane, and a chart drawn by Chart.js.
+    app->window().toolbarAction("w13")->trigger();
+    const QString firstRow = "(function(){ var r = document.querySelectorAll('#sheets tr')[1];"
+                             " return r ? r.innerText : ''; })()";
+    ASSERT_TRUE(waitFor([&] { return evalJs(*app, firstRow, Pane::WebBrowser2).toString().contains("10以内加法"); }))
+        << evalJs(*app, "document.body ? document.body.innerHTML : ''", Pane::WebBrowser2).toString().toStdString();
+    const QStringList cells = evalJs(*app, firstRow, Pane::WebBrowser2).toString().split('\t');
+    ASSERT_EQ(cells.size(), 7) << cells.join('|').toStdString();
+    EXPECT_EQ(cells[0].toStdString(), stored[0].when.substr(0, 10));
+    EXPECT_EQ(cells[3].toInt(), stored[0].questions);
+    EXPECT_EQ(cells[4], "0");
+    EXPECT_EQ(cells[5], "0");
+    EXPECT_TRUE(waitFor([&] {
+        return evalJs(*app, "typeof Chart !== 'undefined' && document.querySelectorAll('#charts canvas').length",
+                      Pane::WebBrowser2) == QVariant(1);
+    }));
+    EXPECT_TRUE(app->window().pane(Pane::WebBrowser2).scriptErrors().isEmpty())
+        << app->window().pane(Pane::WebBrowser2).scriptErrors().join('\n').toStdString();
+
+    // Its 错题重练 link writes the re-drill sheet into the first pane.
+    evalJs(*app, "document.querySelector('a.redrill').click()", Pane::WebBrowser2);
+    ASSERT_TRUE(waitFor([&] { return app->form().redrillOnPage(); }));
+    ASSERT_TRUE(waitForJs(*app, "document.body.innerText.indexOf('这些是以前做错的题') >= 0", true));
+    EXPECT_TRUE(viewShowsModelText(*app));
 }
 
 }  // namespace

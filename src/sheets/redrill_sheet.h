@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "progress/progress_record.h"
+
+namespace tally {
+
+class Form1;
+
+// The re-drill sheet: questions missed earlier, each asked as its own sheet
+// asked it (one field, hours and minutes, or a fraction) and tagged with its
+// answer; fields are numbered from 1 in the list's order.
+std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
+
+// Marks the re-drill sheet on the page as the sheets the questions came from
+// mark them; a right answer takes the question off the list, a wrong one is
+// kept again as missed.
+void gradeRedrill(Form1& form, const std::vector<MissedQuestion>& questions);
+
+// "错了N道题，点这里重练" under a marked sheet whose misses can be asked again.
+std::string redrillLine(int misses);
+
+}  // namespace tally

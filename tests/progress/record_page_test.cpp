@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "page/html_page.h"
+#include "progress/record_page.h"
+
+namespace tally {
+namespace {
+
+MarkedSheet marked(std::string when, std::string key, std::string caption, int score, int seconds,
+                   int misses = 0) {
+    MarkedSheet sheet;
+    sheet.when = std::move(when);
+    sheet.topicKey = std::move(key);
+    sheet.topicCaption = std::move(caption);
+    sheet.questions = 10;
+    sheet.right = score / 10;
+    sheet.score = score;
+    sheet.seconds = seconds;
+    for (int i = 0; i < misses; ++i) sheet.missed.push_back({"第" + std::to_string(i + 1) + "题", "", "1"});
+    return sheet;
+}
+
+// Newest first, as the record gives them.
+const std::vector<MarkedSheet> kSheets = {
+    marked("2026-12-03 19:00:00", "q13", "100以内加法", 90, 50, 1),
+    marked("2026-12-03 08:00:00", "q5008", "简单分子任意分数加法", 40, 200, 6),
+    marked("2026-12-02 19:30:00", "q13", "100以内加法", 75, 80, 3),
+    marked("2026-12-02 19:00:00", "q13", "100以内加法", 60, 91, 4),
+    marked("2026-12-01 19:00:00", "q11", "10以内加法", 100, 20),
+};
+
+TEST(RecordPage, EachTopicHasItsDaysOldestFirstWithTheDaysAverages) {
+    const auto histories = topicHistories(kSheets, 8);
+    ASSERT_EQ(histories.size(), 3u);
+    EXPECT_EQ(histories[0].key, "q13");  // practised last
+    EXPECT_EQ(histories[1].key, "q5008");
+    EXPECT_EQ(histories[2].key, "q11");
+    ASSERT_EQ(histories[0].days.size(), 2u);
+    EXPECT_EQ(histories[0].days[0].day, "2026-12-02");
+    EXPECT_EQ(histories[0].days[0].averageScore, 68);  // (60 + 75) / 2 = 67.5
+    EXPECT_EQ(histories[0].days[0].averageSeconds, 86);  // (91 + 80) / 2 = 85.5
+    EXPECT_EQ(histories[0].days[1].averageScore, 90);
+    EXPECT_EQ(topicHistories(kSheets, 1).size(), 1u);
+}
+
+TEST(RecordPage, TopicsMissedMostComeFirstAndAreCut) {
+    const auto most = mostMissedTopics(kSheets, 5);
+    ASSERT_EQ(most.size(), 2u);  // a topic never missed is not listed
+    EXPECT_EQ(most[0].caption, "100以内加法");
+    EXPECT_EQ(most[0].misses, 8);
+    EXPECT_EQ(most[1].misses, 6);
+    EXPECT_EQ(mostMissedTopics(kSheets, 1).size(), 1u);
+    // A re-drill's misses count for the topic they came from.
+    MarkedSheet redrill = marked("2026-12-04 08:00:00", "redrill", "错题重练", 0, 10);
+    redrill.missed = {{"3/4+1/4=", "", "1/1", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"},
+                      {"1/2+1/3=", "", "5/6", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"},
+                      {"1/5+1/5=", "", "2/5", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"}};
+    std::vector<MarkedSheet> withRedrill = {redrill};
+    withRedrill.insert(withRedrill.end(), kSheets.begin(), kSheets.end());
+    EXPECT_EQ(mostMissedTopics(withRedrill, 5).at(0).caption, "简单分子任意分数加法");
+}
+
+TEST(RecordPage, ThePageListsTheSheetsNewestFirstAndEscapesWhatItShows) {
+    std::vector<MarkedSheet> sheets = kSheets;
+    sheets[0].topicCaption = "<b>加法</b>";
+    const std::string html = recordPageHtml(sheets, 4);
+    HtmlPage page;
+    page.setBody(html.substr(html.find("<body>") + 6, html.find("</body>") - html.find("<body>") - 6));
+    const std::string text = page.bodyText();
+    EXPECT_LT(text.find("2026-12-03"), text.find("2026-12-01"));
+    EXPECT_NE(text.find("<b>加法</b>"), std::string::npos);
+    EXPECT_EQ(html.find("<b>加法</b>"), std::string::npos);
+    EXPECT_NE(html.find("\\u003cb\\u003e"), std::string::npos);  // the chart's caption, inside the script
+    EXPECT_NE(text.find("有4道错题还没有练对。"), std::string::npos);
+    EXPECT_NE(html.find(std::string("href=") + kRedrillLink), std::string::npos);
+    EXPECT_NE(html.find(kChartScript), std::string::npos);
+}
+
+TEST(RecordPage, WithoutSheetsOrMissesThePageSaysSo) {
+    EXPECT_NE(recordPageHtml({}, 0).find("还没有成绩。"), std::string::npos);
+    const std::string html = recordPageHtml({marked("2026-12-01 19:00:00", "q11", "10以内加法", 100, 20)}, 0);
+    EXPECT_NE(html.find("现在没有要重练的错题。"), std::string::npos);
+    EXPECT_NE(html.find("还没有做错过的题目"), std::string::npos);
+    EXPECT_EQ(html.find(kRedrillLink), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <numeric>
+#include <regex>
+#include <string>
+
+#include "progress/sqlite_record.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+using test::Harness;
+
+// The numbers written in a text, in order.
+std::vector<long long> numbersIn(const std::string& text) {
+    std::vector<long long> numbers;
+    const std::regex number(R"(\d+)");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it) {
+        numbers.push_back(std::stoll(it->str()));
+    }
+    return numbers;
+}
+
+std::string reduced(long long up, long long down) {
+    const long long g = std::gcd(up, down);
+    return std::to_string(up / g) + "/" + std::to_string(down / g);
+}
+
+// Each sheet left empty and marked: every miss must carry a question from which
+// its correct answer follows, worked out here on its own.
+TEST(RedrillQuestions, EveryMissKeepsAQuestionItsAnswerFollowsFrom) {
+    const struct {
+        const char* key;
+        const char* tab;
+        const char* toolbar;
+        AnswerForm form;
+        std::function<std::string(const std::string&)> answerOf;
+    } cases[] = {
+        {"q13", "", "w6", AnswerForm::One,
+         [](const std::string& q) {
+             EXPECT_TRUE(std::regex_match(q, std::regex(R"(\d+\+\d+= （　）)"))) << q;
+             const auto n = numbersIn(q);
+             return std::to_string(n.at(0) + n.at(1));
+         }},
+        {"q23", "", "w7", AnswerForm::One,
+         [](const std::string& q) {
+             EXPECT_NE(q.find("\n-"), std::string::npos) << q;  // the column layout stays
+             const auto n = numbersIn(q);
+             return std::to_string(n.at(0) - n.at(1));
+         }},
+        {"q13", "", "w8", AnswerForm::One,
+         [](const std::string& q) {
+             EXPECT_TRUE(std::regex_match(q, std::regex(R"(\d+\+（　）<\d+)"))) << q;
+             const auto n = numbersIn(q);
+             return std::to_string(n.at(1) - n.at(0) - 1);  // the largest whole number that fits
+         }},
+        {"q71", "时间转换", "w6", AnswerForm::One,
+         [](const std::string& q) {
+             const auto n = numbersIn(q);
+             return std::to_string(n.at(0) * 60 + n.at(1));
+         }},
+        {"q75", "时间转换", "w6", AnswerForm::HoursMinutes,
+         [](const std::string& q) {
+             EXPECT_EQ(q.find("（　）"), q.rfind("（　）") - std::string("（　）小时 ").size()) << q;
+             const long long minutes = numbersIn(q).at(0);
+             return std::to_string(minutes / 60) + "小时" + std::to_string(minutes % 60) + "分";
+         }},
+        {"q81", "比较多少", "w6", AnswerForm::One,
+         [](const std::string& q) {
+             const auto n = numbersIn(q);
+             return std::to_string(n.at(0) - n.at(1));
+         }},
+        {"q92", "规律运算", "w6", AnswerForm::One,
+         [](const std::string& q) {
+             // Steps of two: the blank is two more than the number before it, or
+             // two less than the one after it when it comes first.
+             const std::size_t blank = q.find("（　）");
+             const auto before = numbersIn(q.substr(0, blank));
+             const auto after = numbersIn(q.substr(blank));
+             return std::to_string(before.empty() ? after.at(0) - 2 : before.back() + 2);
+         }},
+        {"q5010", "分数和比例", "w6", AnswerForm::Fraction,
+         [](const std::string& q) {
+             EXPECT_TRUE(std::regex_match(q, std::regex(R"(\d+/\d+\+\d+/\d+=)"))) << q;
+             const auto n = numbersIn(q);
+             return reduced(n.at(0) * n.at(3) + n.at(2) * n.at(1), n.at(1) * n.at(3));
+         }},
+        {"q5013", "分数和比例", "w6", AnswerForm::Fraction,
+         [](const std::string& q) {
+             const auto n = numbersIn(q);
+             return reduced(n.at(0) * n.at(3) - n.at(2) * n.at(1), n.at(1) * n.at(3));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + c.toolbar);
+        Harness h;
+        h.start();
+        h.form->clickToolbar(c.toolbar);
+        h.click(c.key, c.tab);
+        h.finish();
+        ASSERT_EQ(h.record.stored.size(), 1u);
+        const auto& missed = h.record.stored[0].missed;
+        ASSERT_FALSE(missed.empty());
+        for (const MissedQuestion& miss : missed) {
+            EXPECT_EQ(miss.form, c.form);
+            EXPECT_EQ(c.answerOf(miss.question), miss.correct) << miss.question;
+        }
+    }
+}
+
+TEST(RedrillQuestions, WordProblemsAndFourOperationsKeepTheirWholeQuestion) {
+    for (const auto& [key, tab] : {std::pair{"q57", "应用题"}, std::pair{"q9005", "四则运算"}}) {
+        SCOPED_TRACE(key);
+        Harness h;
+        h.start();
+        h.click(key, tab);
+        const std::string shown = h.page.bodyText();
+        h.finish();
+        ASSERT_EQ(h.record.stored.size(), 1u);
+        for (const MissedQuestion& miss : h.record.stored[0].missed) {
+            EXPECT_EQ(miss.form, AnswerForm::One);
+            // The text before the blank is on the sheet as the child saw it.
+            const std::string lead = miss.question.substr(0, miss.question.find('\n'));
+            EXPECT_GT(lead.size(), 6u);
+            EXPECT_NE(shown.find(lead.substr(0, lead.find("（　）"))), std::string::npos) << miss.question;
+            EXPECT_NE(miss.question.find("（　）"), std::string::npos);
+        }
+    }
+}
+
+// A harness whose record is a real file, so the re-drill list is the store's own.
+struct FileHarness : Harness {
+    std::unique_ptr<SqliteRecord> file;
+    FileHarness() {
+        file = std::make_unique<SqliteRecord>(dir.path() / "record.sqlite");
+        form->setRecord(file.get());
+    }
+};
+
+// Answers every field of the page with its tag but those named.
+void answerAllBut(Harness& h, const std::vector<std::string>& leftEmpty) {
+    for (const std::string prefix : {"answer", "answerup", "answerdown", "r"}) {
+        for (int i = 1; h.page.has(prefix + std::to_string(i)); ++i) {
+            const std::string name = prefix + std::to_string(i);
+            const bool skip = std::find(leftEmpty.begin(), leftEmpty.end(), name) != leftEmpty.end();
+            std::string tag = h.page.tag(name);
+            // A time field takes its part of "H小时M分".
+            if (const auto mark = tag.find("小时"); mark != std::string::npos) {
+                tag = prefix == "r" ? tag.substr(0, mark) : tag.substr(mark + 6, tag.size() - mark - 9);
+            }
+            h.type(name, skip ? "" : tag);
+        }
+    }
+}
+
+TEST(Redrill, AsksTheMissesNewestFirstOnceAndARightAnswerTakesOneOff) {
+    FileHarness h;
+    h.start();
+    h.click("q13");
+    const std::vector<std::string> sums = {h.page.tag("answer2"), h.page.tag("answer5")};
+    answerAllBut(h, {"answer2", "answer5"});
+    h.finish();
+    EXPECT_TRUE(h.page.has("redrill"));
+    EXPECT_EQ(h.page.attribute("redrill", "value"), "错了2道题，点这里重练");
+    h.click("q5010", "分数和比例");
+    answerAllBut(h, {"answerdown3"});
+    h.finish();
+    const std::string fractionUp = h.page.tag("answerup3");
+    const std::string fractionDown = h.page.tag("answerdown3");
+
+    h.form->pageClick("redrill");
+    ASSERT_TRUE(h.form->redrillOnPage());
+    // The fraction of the newest sheet first, then the two sums in their order.
+    EXPECT_EQ(h.page.tag("answerup1"), fractionUp);
+    EXPECT_EQ(h.page.tag("answerdown1"), fractionDown);
+    EXPECT_EQ(h.page.tag("answer2"), sums[0]);
+    EXPECT_EQ(h.page.tag("answer3"), sums[1]);
+    EXPECT_FALSE(h.page.has("answer4"));
+
+    h.type("answerup1", fractionUp);
+    h.type("answerdown1", "９９９");  // full width, folded like every typed answer, and wrong
+    h.type("answer2", "　" + sums[0]);
+    h.finish();
+    EXPECT_NE(h.page.bodyHtml().find("<p id=fenshupl1>(×，正确答案：" + fractionUp + "/" + fractionDown + ")</p>"),
+              std::string::npos);
+    EXPECT_NE(h.page.bodyText().find("你的得分是33分"), std::string::npos) << h.page.bodyText();
+    const MarkedSheet stored = h.file->sheets().at(0);
+    EXPECT_EQ(stored.topicKey, "redrill");
+    EXPECT_EQ(stored.topicCaption, "错题重练");
+    EXPECT_EQ(stored.questions, 3);
+    EXPECT_EQ(stored.right, 1);
+    ASSERT_EQ(stored.missed.size(), 2u);
+    EXPECT_EQ(stored.missed[0].typed, fractionUp + "/999");
+    EXPECT_EQ(stored.missed[0].topicKey, "q5010");  // a miss keeps the topic it came from
+
+    h.form->redrill();
+    EXPECT_EQ(h.page.tag("answerdown1"), fractionDown);
+    EXPECT_EQ(h.page.tag("answer2"), sums[1]);
+    EXPECT_FALSE(h.page.has("answer3"));
+}
+
+TEST(Redrill, NothingToPractiseOrNoRecordIsSaidAndThePageStays) {
+    FileHarness h;
+    h.start();
+    h.click("q13");
+    const std::string before = h.page.bodyHtml();
+    h.form->redrill();
+    EXPECT_EQ(h.lastMessage(), "现在没有要重练的错题。");
+    EXPECT_EQ(h.page.bodyHtml(), before);
+    h.form->setRecord(nullptr);
+    h.form->redrill();
+    h.form->clickToolbar("w13");
+    EXPECT_EQ(h.ui.messages.size(), 3u);
+    EXPECT_NE(h.lastMessage().find("成绩记录打不开"), std::string::npos);
+    EXPECT_EQ(h.page.bodyHtml(), before);
+}
+
+TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {
+    FileHarness h;
+    h.start();
+    h.click("q76", "时间转换");
+    answerAllBut(h, {"r1"});
+    h.finish();
+    const std::string answer = h.page.tag("answer1");
+    h.form->redrill();
+    EXPECT_EQ(h.page.tag("r1"), answer);
+    EXPECT_TRUE(h.page.has("answer1"));
+    answerAllBut(h, {});
+    h.finish();
+    EXPECT_NE(h.page.bodyText().find("非常不错！你的得分是100分"), std::string::npos);
+    EXPECT_TRUE(h.file->redrillList(10).empty());
+    EXPECT_FALSE(h.page.has("redrill"));
+}
+
+}  // namespace
+}  // namespace tally
