@@ -11,6 +11,7 @@
 #include "sheets/families.h"
 #include "sheets/grader.h"
 #include "sheets/node_click.h"
+#include "sheets/worksheet_print.h"
 
 namespace tally {
 
@@ -89,7 +90,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w11") {
             showLoginDialog();
         } else if (key == "w12") {
-            ports_.ui.print();
+            ports_.ui.print(worksheetOnScreen(*this));
         } else if (key == "w3") {
             stopGameTimers();
             writeBody(introductionHtml());
