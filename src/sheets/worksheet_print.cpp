@@ -16,13 +16,20 @@ bool openTabHolding(Form1& form, const std::string& key) {
     return false;
 }
 
+// The selected topic's caption, after its section's where the caption alone
+// says too little on paper ("规律运算·最难", but "100以内加法" under 加法).
+std::string sheetTitle(const Form1& form) {
+    const TopicNode* selected = form.selectedNode();
+    if (!selected) return "";
+    const TopicNode* section = form.tree.find(selected->parent);
+    if (!section || selected->caption.find(section->caption) != std::string::npos) return selected->caption;
+    return section->caption + "·" + selected->caption;
+}
+
 }  // namespace
 
 std::string worksheetOnScreen(Form1& form) {
-    const TopicNode* selected = form.selectedNode();
-    const auto document =
-        worksheetDocument(form.gradingKey(), selected ? selected->caption : "", form.page().bodyHtml());
-    return document.value_or("");
+    return worksheetDocument(form.gradingKey(), sheetTitle(form), form.page().bodyHtml()).value_or("");
 }
 
 WorksheetRequest worksheetForTopic(Form1& form, const std::string& key) {

@@ -6,8 +6,9 @@ namespace tally {
 class Form1;
 
 // The sheet WebBrowser1 shows as a worksheet with its answer key, titled with
-// the selected topic (a lesson's own caption on a lesson page); empty when the
-// page holds no field a child writes in.
+// the selected topic (a lesson's own caption on a lesson page) and, where that
+// says too little, its section; empty when the page holds no field a child
+// writes in.
 std::string worksheetOnScreen(Form1& form);
 
 // A worksheet asked for by topic key, from the command line.

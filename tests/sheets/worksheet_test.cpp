@@ -181,9 +181,9 @@ TEST(Worksheet, PrintButtonOffersTheSheetOnScreen) {
     EXPECT_EQ(h.ui.prints, 2);
     EXPECT_NE(h.ui.printedWorksheet.find("<h1 class=\"title\">100以内加法</h1>"), std::string::npos)
         << h.ui.printedWorksheet.substr(0, 2000);
-    const WorksheetRequest byKey = worksheetForTopic(*h.form, "q5008");
+    const WorksheetRequest byKey = worksheetForTopic(*h.form, "q95");
     EXPECT_EQ(byKey.error, "");
-    EXPECT_NE(byKey.document.find("简单分子任意分数加法"), std::string::npos);
+    EXPECT_NE(byKey.document.find("<h1 class=\"title\">规律运算·最难</h1>"), std::string::npos);
 }
 
 }  // namespace
