@@ -21,6 +21,8 @@ bool openTabHolding(Form1& form, const std::string& key) {
 std::string sheetTitle(const Form1& form) {
     const TopicNode* selected = form.selectedNode();
     if (!selected) return "";
+    // A lesson's caption is its own title.
+    if (form.gradingKey() != selected->key) return selected->caption;
     const TopicNode* section = form.tree.find(selected->parent);
     if (!section || selected->caption.find(section->caption) != std::string::npos) return selected->caption;
     return section->caption + "·" + selected->caption;
