@@ -120,7 +120,7 @@ double boxWidth(const HtmlNode& field) {
 struct LineMeasure {
     double widest = 0;
     double current = 0;
-    bool inline_ = true;
+    bool allInline = true;
 
     void add(double width) {
         current += width;
@@ -135,7 +135,7 @@ void measure(const HtmlNode& node, LineMeasure& line) {
     } else if (isField(node)) {
         line.add(boxWidth(node));
     } else if (!isOneOf(node.tagName, {"span", "b", "i", "u", "font", "sub", "sup", "small"})) {
-        line.inline_ = false;
+        line.allInline = false;
     } else {
         for (const auto& child : node.children) measure(*child, line);
     }
@@ -168,7 +168,7 @@ bool isShortQuestion(const HtmlNode& root, const Block& block) {
     }
     LineMeasure line;
     for (std::size_t i : block) measure(*root.children[i], line);
-    return line.inline_ && line.widest <= kColumnEm;
+    return line.allInline && line.widest <= kColumnEm;
 }
 
 bool blockHoldsField(const HtmlNode& root, const Block& block) {

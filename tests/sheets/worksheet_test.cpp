@@ -5,6 +5,7 @@
 
 #include "page/html_parse.h"
 #include "page/html_serialize.h"
+#include "shell/catalogue.h"
 #include "sheets/worksheet.h"
 #include "sheets/worksheet_print.h"
 #include "support/harness.h"
@@ -77,6 +78,31 @@ TEST(Worksheet, TheKeyIsWhatTheGraderAccepts) {
         EXPECT_EQ(h.record.stored[0].right, h.record.stored[0].questions);
         EXPECT_EQ(h.page.bodyHtml().find("(×"), std::string::npos);
     }
+}
+
+// Every topic of every tab whose sheet prints: filled in from its key, it is
+// marked all right.
+TEST(Worksheet, EveryPrintableTopicIsMarkedRightFromItsKey) {
+    Harness h;
+    h.start();
+    int printable = 0;
+    for (const Tab& tab : tabs()) {
+        h.form->clickTab(tab.caption);
+        std::vector<std::string> keys;
+        for (const TopicNode& node : h.form->tree.nodes()) keys.push_back(node.key);
+        for (const std::string& key : keys) {
+            h.form->clickNode(key);
+            const auto answers = worksheetAnswers(h.form->gradingKey(), h.page.bodyHtml());
+            if (answers.empty()) continue;
+            ++printable;
+            const std::size_t stored = h.record.stored.size();
+            for (const FieldAnswer& answer : answers) h.type(answer.field, answer.answer);
+            h.finish();
+            ASSERT_EQ(h.record.stored.size(), stored + 1) << key;
+            EXPECT_EQ(h.record.stored.back().right, h.record.stored.back().questions) << key;
+        }
+    }
+    EXPECT_GT(printable, 60);
 }
 
 // Blanks in the questions, the answers in the key, nothing of either leaking
