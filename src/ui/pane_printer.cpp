@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QPageSize>
 #include <QPainter>
-#include <QUrl>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 #include <QWebEngineView>
 #include <memory>
 
