@@ -21,7 +21,7 @@ public:
     void runLoginDialog(LoginDialog&) override {}
     void runPasswordDialog(PasswordDialog&) override {}
     void runOptionsDialog(OptionsDialog&) override {}
-    void print() override {}
+    void print(const std::string&) override {}
     void timerChanged(int, bool, int) override {}
     TimeOfDay now() const override { return {}; }
 };

@@ -25,7 +25,10 @@ public:
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;
     void runOptionsDialog(OptionsDialog& dialog) override;
-    void print() override { ++prints; }
+    void print(const std::string& worksheet) override {
+        ++prints;
+        printedWorksheet = worksheet;
+    }
     void timerChanged(int timer, bool enabled, int intervalMs) override;
 
     // How the next dialogs are answered.
@@ -43,6 +46,7 @@ public:
     int treeChanges = 0;
     int clockChanges = 0;
     int prints = 0;
+    std::string printedWorksheet;  // offered with the last print, empty for none
     int loginDialogs = 0;
     int passwordDialogs = 0;
     int optionsDialogs = 0;

@@ -4,6 +4,7 @@
 
 #include "library/word_problem_engine.h"
 #include "progress/question_text.h"
+#include "sheets/expected_answer.h"
 #include "sheets/grade_arithmetic.h"
 #include "sheets/grader.h"
 #include "sheets/typed_answer.h"
@@ -47,18 +48,6 @@ std::string answerBox(int question, const std::string& tag) {
 }
 
 std::string quotedFile(const std::string& fileName) { return "应用题文件“" + fileName + "”"; }
-
-// The tag of an answer box: the answer, "|", the worked solution.
-struct AnswerTag {
-    std::string answer;
-    std::string working;
-};
-
-AnswerTag splitAnswerTag(const std::string& tag) {
-    const std::size_t bar = tag.find('|');
-    if (bar == std::string::npos) return {tag, tag};
-    return {tag.substr(0, bar), tag.substr(bar + 1)};
-}
 
 }  // namespace
 

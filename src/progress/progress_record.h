@@ -18,8 +18,8 @@ struct MissedQuestion {
     std::string correct;
     AnswerForm form = AnswerForm::None;
     // The topic the question came from (a re-drill sheet keeps its origins).
-    std::string topicKey;
-    std::string topicCaption;
+    std::string topicKey{};
+    std::string topicCaption{};
 
     bool operator==(const MissedQuestion&) const = default;
 };
@@ -32,7 +32,7 @@ struct MarkedSheet {
     std::string when;  // "YYYY-MM-DD HH:MM:SS", local time; stamped by the record
     std::string tabCaption;
     std::string topicCaption;
-    std::string topicKey;
+    std::string topicKey{};
     std::string drillForm;
     int questions = 0;
     int right = 0;

@@ -5,10 +5,10 @@
 #include "progress/question_text.h"
 #include "shell/form1.h"
 #include "sheets/divisor_sheets.h"
+#include "sheets/expected_answer.h"
 #include "sheets/grade_arithmetic.h"
 #include "sheets/grade_branches.h"
 #include "sheets/grader.h"
-#include "sheets/number_text.h"
 #include "sheets/topic_tag.h"
 #include "sheets/typed_answer.h"
 
@@ -26,28 +26,6 @@ int questionsOnPage(const Page& page, const std::string& prefix) {
     int count = 0;
     while (page.has(prefix + std::to_string(count + 1))) ++count;
     return count;
-}
-
-// "H小时M分" split into its hours and minutes.
-struct HoursMinutes {
-    std::string hours;
-    std::string minutes;
-};
-
-HoursMinutes splitHoursMinutes(const std::string& answer) {
-    const std::string hourMark = "小时";
-    const std::size_t h = answer.find(hourMark);
-    if (h == std::string::npos) return {};
-    const std::size_t from = h + hourMark.size();
-    const std::size_t m = answer.find("分", from);
-    return {answer.substr(0, h), answer.substr(from, m == std::string::npos ? std::string::npos : m - from)};
-}
-
-// The answer a child is asked for: the tag, or, when it has more decimals
-// than two, the tag rounded to two decimals as the sheet asks (2.67 for
-// 2.66666666666667).
-std::string expectedAnswer(const std::string& tag) {
-    return decimalPlaces(tag) > 2 ? roundDecimalText(tag, 2) : tag;
 }
 
 std::string typedValue(const Page& page, const std::string& field) {
@@ -94,7 +72,7 @@ void gradeEachQuestion(Form1& form) {
     SheetMarks marks;
     for (int i = 1; i <= questions; ++i) {
         const std::string field = "answer" + std::to_string(i);
-        const std::string expected = expectedAnswer(page.tag(field));
+        const std::string expected = roundedAnswer(page.tag(field));
         const std::string typed = typedValue(page, field);
         page.insertTextAfter(field, typed == expected ? kRight : wrongMark(expected));
         marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);

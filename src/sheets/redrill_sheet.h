@@ -8,6 +8,10 @@ namespace tally {
 
 class Form1;
 
+// The key and caption the record and the printed sheet give the re-drill sheet.
+inline constexpr const char* kRedrillKey = "redrill";
+inline constexpr const char* kRedrillCaption = "错题重练";
+
 // The re-drill sheet: questions missed earlier, each asked as its own sheet
 // asked it (one field, hours and minutes, or a fraction) and tagged with its
 // answer; fields are numbered from 1 in the list's order.

@@ -6,6 +6,7 @@
 #include "library/content_store.h"
 #include "library/lessons.h"
 #include "library/library_topics.h"
+#include "progress/record_page.h"
 #include "shell/catalogue.h"
 #include "shell/gbk.h"
 #include "shell/login_dialog.h"
@@ -15,7 +16,7 @@
 #include "sheets/grader.h"
 #include "sheets/node_click.h"
 #include "sheets/redrill_sheet.h"
-#include "progress/record_page.h"
+#include "sheets/worksheet_print.h"
 
 namespace tally {
 
@@ -94,7 +95,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w11") {
             showLoginDialog();
         } else if (key == "w12") {
-            ports_.ui.print();
+            ports_.ui.print(worksheetOnScreen(*this));
         } else if (key == "w13") {
             showRecordPage();
         } else if (key == "w3") {
@@ -209,11 +210,11 @@ std::string drillFormName(DrillForm form) {
 void Form1::recordSheet(const SheetMarks& marks) {
     if (!record_) return;
     const bool redrill = redrillOnPage();
-    const std::string key = redrill ? "redrill" : gradingKey();
+    const std::string key = redrill ? kRedrillKey : gradingKey();
     const TopicNode* topic = redrill ? nullptr : tree.find(key);
     MarkedSheet sheet;
     sheet.tabCaption = tabCaption;
-    sheet.topicCaption = redrill ? "错题重练" : topic ? topic->caption : "";
+    sheet.topicCaption = redrill ? kRedrillCaption : topic ? topic->caption : "";
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(drillForm);
     sheet.questions = marks.questions;

@@ -68,8 +68,10 @@ public:
     virtual void runLoginDialog(LoginDialog& dialog) = 0;
     virtual void runPasswordDialog(PasswordDialog& dialog) = 0;
     virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
-    // Prints the pane in front.
-    virtual void print() = 0;
+    // Prints the pane in front. `worksheet` is the sheet WebBrowser1 shows as a
+    // printable worksheet with its answer key (a whole HTML document), empty
+    // when it shows none: a window may offer it while WebBrowser1 is in front.
+    virtual void print(const std::string& worksheet) = 0;
 };
 
 }  // namespace tally

@@ -1,44 +1,84 @@
 #include "ui/app_options.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "shell/data_location.h"
+#include "shell/options_dialog.h"
 
 namespace tally {
+namespace {
+
+bool takesOneValue(const QString& name) {
+    return name == "--data" || name == "--seed" || name == "--script" || name == "--record" || name == "--count";
+}
+
+// The counts the options dialog offers; a worksheet has no others.
+std::optional<int> questionCount(const QString& value) {
+    bool ok = false;
+    const int count = value.toInt(&ok);
+    const auto& allowed = OptionsDialog::kCountValues;
+    if (!ok || std::find(allowed.begin(), allowed.end(), count) == allowed.end()) return std::nullopt;
+    return count;
+}
+
+bool fail(QString* error, const QString& reason) {
+    if (error) *error = reason;
+    return false;
+}
+
+bool setValue(AppOptions& options, const QString& name, const QString& value, QString* error) {
+    if (name == "--data") {
+        options.dataDir = value;
+    } else if (name == "--script") {
+        options.script = value;
+    } else if (name == "--record") {
+        options.recordFile = value;
+    } else if (name == "--count") {
+        options.count = questionCount(value);
+        if (!options.count) return fail(error, "出题数只能是10、20或50，不能是" + value + "。");
+    } else {
+        bool ok = false;
+        const qulonglong seed = value.toULongLong(&ok);
+        if (!ok) return fail(error, "--seed needs a whole number, not " + value);
+        options.seed = seed;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QString* error) {
     AppOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
-        if (name != "--data" && name != "--seed" && name != "--script" && name != "--record") {
-            if (error) *error = "unknown option " + name;
+        const int values = name == "--print" ? 2 : takesOneValue(name) ? 1 : 0;
+        if (values == 0) {
+            fail(error, "unknown option " + name);
             return std::nullopt;
         }
-        if (i + 1 >= arguments.size()) {
-            if (error) *error = name + " needs a value";
+        if (i + values >= arguments.size()) {
+            fail(error, name + (values == 2 ? " needs a topic key and a file" : " needs a value"));
             return std::nullopt;
         }
-        const QString& value = arguments[++i];
-        if (name == "--data") {
-            options.dataDir = value;
-        } else if (name == "--script") {
-            options.script = value;
-        } else if (name == "--record") {
-            options.recordFile = value;
-        } else {
-            bool ok = false;
-            const qulonglong seed = value.toULongLong(&ok);
-            if (!ok) {
-                if (error) *error = "--seed needs a whole number, not " + value;
-                return std::nullopt;
-            }
-            options.seed = seed;
+        if (name == "--print") {
+            options.printKey = arguments[++i];
+            options.printFile = arguments[++i];
+        } else if (!setValue(options, name, arguments[++i], error)) {
+            return std::nullopt;
         }
+    }
+    if (options.count && options.printKey.isEmpty()) {
+        fail(error, "--count 只和 --print 一起用。");
+        return std::nullopt;
     }
     return options;
 }
 
-QString AppOptions::usage() { return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"; }
+QString AppOptions::usage() {
+    return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]\n"
+           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50]";
+}
 
 QString findDataDirectory(const QString& programDir) {
     const DataLocation found = locateDataDirectory(programDir.toStdString());

@@ -12,9 +12,14 @@ struct AppOptions {
     std::optional<std::uint64_t> seed;
     QString script;
     QString recordFile;  // the progress record; the user's data location when empty
+    // --print KEY FILE.pdf: the worksheet of topic KEY with its key as PDF, no window.
+    QString printKey;
+    QString printFile;
+    std::optional<int> count;  // --count N, the question count of that worksheet
 
-    // Reads "--data DIR", "--seed N", "--script FILE" and "--record FILE" (arguments[0] is the
-    // program); nullopt with a reason in `error` for anything else.
+    // Reads "--data DIR", "--seed N", "--script FILE", "--record FILE", "--print KEY FILE"
+    // and "--count N" (arguments[0] is the program); nullopt with a reason in
+    // `error` for anything else.
     static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);
     static QString usage();
 };

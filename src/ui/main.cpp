@@ -7,13 +7,28 @@
 #include <QTextStream>
 #include <QTranslator>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
 #include "ui/app_options.h"
 #include "ui/desktop_app.h"
+#include "ui/print_command.h"
 #include "ui/script_runner.h"
 #include "tallymoo_version.h"
+
+namespace {
+
+// A worksheet is printed without a window: no display is needed for it.
+void printWithoutDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--print") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Answered before Qt starts, so it works without a display.
@@ -22,6 +37,7 @@ int main(int argc, char** argv) {
         std::puts(tally::kVersion);
         return 0;
     }
+    printWithoutDisplay(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName("tallymoo");
@@ -41,6 +57,7 @@ int main(int argc, char** argv) {
         err << error << "\n" << tally::AppOptions::usage() << "\n";
         return 2;
     }
+    if (!options->printKey.isEmpty()) return tally::runPrintCommand(*options, err);
     std::optional<QStringList> script;
     if (!options->script.isEmpty()) {
         script = tally::ScriptRunner::read(options->script);

@@ -19,6 +19,8 @@ public:
     explicit PanePrinter(MainWindow& window);
     ~PanePrinter() override;
     void print();
+    // Prints a worksheet document (links resolve in `baseDir`) after the print dialog.
+    void printWorksheet(const QString& html, const QString& baseDir);
     bool busy() const { return busy_; }
 
 private:
@@ -27,9 +29,12 @@ private:
     // The printer of the last page: the view's print worker may still be
     // closing it after it reports the end, so it is kept until the next print.
     std::unique_ptr<QPrinter> pagePrinter_;
+    // The worksheet is laid out in a view of its own that is never shown.
+    std::unique_ptr<QWebEngineView> worksheetView_;
 
     void printPage(QWebEngineView& view);
     void printWidget(QWidget& widget);
+    bool askPrinter(QPrinter& printer);
 };
 
 }  // namespace tally

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "shell/form1.h"
 #include "ui/clock_panel.h"
@@ -74,6 +75,19 @@ void QtUserInterface::runOptionsDialog(OptionsDialog& dialog) {
     run(form);
 }
 
-void QtUserInterface::print() { printer_->print(); }
+// A sheet on screen can go on paper as it is, or as a worksheet with its key.
+void QtUserInterface::print(const std::string& worksheet) {
+    if (worksheet.empty() || window_.front() != Pane::WebBrowser1) return printer_->print();
+    QMessageBox box(QMessageBox::NoIcon, "打印", "要打印什么？", QMessageBox::NoButton, &window_);
+    box.setObjectName("PrintChoice");
+    QPushButton* page = box.addButton("打印这一页", QMessageBox::AcceptRole);
+    page->setObjectName("PrintPage");
+    QPushButton* sheet = box.addButton("打印练习卷和答案", QMessageBox::AcceptRole);
+    sheet->setObjectName("PrintWorksheet");
+    box.addButton("取消", QMessageBox::RejectRole)->setObjectName("PrintCancel");
+    run(box);
+    if (box.clickedButton() == page) printer_->print();
+    if (box.clickedButton() == sheet) printer_->printWorksheet(QString::fromStdString(worksheet), root_);
+}
 
 }  // namespace tally

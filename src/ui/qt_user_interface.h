@@ -37,7 +37,7 @@ public:
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;
     void runOptionsDialog(OptionsDialog& dialog) override;
-    void print() override;
+    void print(const std::string& worksheet) override;
 
 private:
     MainWindow& window_;

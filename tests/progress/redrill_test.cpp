@@ -5,7 +5,9 @@
 #include <regex>
 #include <string>
 
+#include "page/html_page.h"
 #include "progress/sqlite_record.h"
+#include "sheets/worksheet_print.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -232,6 +234,36 @@ TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {
     EXPECT_NE(h.page.bodyText().find("非常不错！你的得分是100分"), std::string::npos);
     EXPECT_TRUE(h.file->redrillList(10).empty());
     EXPECT_FALSE(h.page.has("redrill"));
+}
+
+TEST(Redrill, AMarkedRedrillSheetPrintsCleanWithItsKey) {
+    FileHarness h;
+    h.start();
+    h.click("q76", "时间转换");
+    answerAllBut(h, {"answer1"});
+    h.finish();
+    const std::string time = h.page.tag("answer1");
+    h.click("q5010", "分数和比例");
+    answerAllBut(h, {"answerup1"});
+    h.finish();
+    const std::string fraction = h.page.tag("answerup1") + "/" + h.page.tag("answerdown1");
+    h.form->redrill();
+    h.finish();
+    ASSERT_NE(h.page.bodyText().find("(×"), std::string::npos);
+
+    HtmlPage printed;
+    const std::string document = worksheetOnScreen(*h.form);
+    printed.setBody(document.substr(document.find("<body")));
+    const std::string text = printed.bodyText();
+    EXPECT_NE(text.find("错题重练"), std::string::npos);
+    EXPECT_EQ(text.find("(×"), std::string::npos) << text;
+    const std::string key = text.substr(text.rfind("答案"));
+    const std::size_t hours = time.find("小时");
+    // The key writes hours and minutes in their own boxes, the fraction's parts in theirs.
+    EXPECT_NE(key.find(time.substr(0, hours)), std::string::npos) << key;
+    EXPECT_NE(key.find(time.substr(hours + 6, time.size() - hours - 9)), std::string::npos) << key;
+    EXPECT_EQ(key.find(time), std::string::npos) << key;
+    EXPECT_NE(key.find(fraction.substr(0, fraction.find('/'))), std::string::npos) << key;
 }
 
 }  // namespace

@@ -59,7 +59,9 @@ TEST_F(CatalogueTest, KeysAreUniqueAndParentsComeFirst) {
         std::set<std::string> seen;
         for (const auto& node : tree.nodes()) {
             EXPECT_TRUE(seen.insert(node.key).second) << tab.caption << " repeats " << node.key;
-            if (!node.parent.empty()) EXPECT_TRUE(seen.count(node.parent)) << node.key;
+            if (!node.parent.empty()) {
+                EXPECT_TRUE(seen.count(node.parent)) << node.key;
+            }
             EXPECT_FALSE(node.tag.empty()) << node.key;
         }
     }

@@ -1,3 +1,7 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+
 #include "shell/tree_model.h"
 #include "ui/clock_panel.h"
 #include "ui/options_form.h"
@@ -8,9 +12,10 @@ namespace tally::testing {
 namespace {
 
 // Prints the pane in front to a PDF file through the print dialog and waits
-// until the file is written to its end.
-bool printsToPdf(MainWindow& window, const QString& path) {
-    onNextDialog([path](QDialog& dialog) {
+// until the file is written to its end. Where the window asks what to print
+// (a sheet on screen), the button named `choice` answers.
+bool printsToPdf(MainWindow& window, const QString& path, const QString& choice = "PrintPage") {
+    const auto printToFile = [path](QDialog& dialog) {
         auto* printers = dialog.findChild<QComboBox*>("printers");
         auto* fileName = dialog.findChild<QLineEdit*>("filename");
         if (!printers || !fileName) return dialog.reject();
@@ -18,6 +23,13 @@ bool printsToPdf(MainWindow& window, const QString& path) {
         if (toFile >= 0) printers->setCurrentIndex(toFile);
         fileName->setText(path);
         dialog.accept();
+    };
+    onNextDialog([printToFile, choice](QDialog& dialog) {
+        if (dialog.objectName() != "PrintChoice") return printToFile(dialog);
+        auto* button = dialog.findChild<QPushButton*>(choice);
+        if (!button) return dialog.reject();
+        onNextDialog(printToFile);
+        button->click();
     });
     window.toolbarAction("w12")->trigger();
     return waitFor([&] {
@@ -78,6 +90,16 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
     window.bringToFront(Pane::WebBrowser1);
     EXPECT_TRUE(printsToPdf(window, temp.filePath("sheet.pdf"))) << "the sheet";
+
+    // The worksheet: the questions, then the key on a page of its own. The
+    // view prints pages as pictures, so only the pages are counted here; the
+    // text is read back from --print's PDF by test_print_pdf.py.
+    const QString worksheet = temp.filePath("worksheet.pdf");
+    ASSERT_TRUE(printsToPdf(window, worksheet, "PrintWorksheet"));
+    QProcess info;
+    info.start("pdfinfo", {worksheet});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
 }
 
 TEST(Tree, RebuildShowsTheModelAndReportsNoClick) {

@@ -1,0 +1,54 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+#include "sheets/families.h"
+#include "sheets/grade_branches.h"
+#include "sheets/worksheet.h"
+
+#include "quiet_window.h"
+
+// The worksheet of a 50-question sheet, built when 打印 is pressed: a fresh
+// fraction sheet, and the same sheet after it was marked (the marks are taken
+// out again on the way).
+
+namespace tally {
+namespace {
+
+using bench::QuietWindow;
+
+struct Window {
+    QuietWindow quiet;
+    HtmlPage page;
+    SeededRandom random{20240611};
+    FsDataDirectory data{"."};
+    Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
+    Window() { form.questionCount = 50; }
+};
+
+std::string fractionSheet(Window& window, bool marked) {
+    Sheet built;
+    buildFractionSheet(window.form, 5009, built);
+    window.page.setBody(built.html);
+    if (marked) gradeFractions(window.form);
+    return window.page.bodyHtml();
+}
+
+void worksheet(benchmark::State& state, bool marked) {
+    Window window;
+    const std::string body = fractionSheet(window, marked);
+    for (auto _ : state) {
+        auto document = worksheetDocument("q5009", "中等分子任意分数加法", body);
+        benchmark::DoNotOptimize(document);
+    }
+}
+
+BENCHMARK_CAPTURE(worksheet, fresh_fraction_sheet, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(worksheet, marked_fraction_sheet, true)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,26 @@
+#include "sheets/expected_answer.h"
+
+#include "sheets/number_text.h"
+
+namespace tally {
+
+std::string roundedAnswer(const std::string& tag) {
+    return decimalPlaces(tag) > 2 ? roundDecimalText(tag, 2) : tag;
+}
+
+HoursMinutes splitHoursMinutes(const std::string& answer) {
+    const std::string hourMark = "小时";
+    const std::size_t h = answer.find(hourMark);
+    if (h == std::string::npos) return {};
+    const std::size_t from = h + hourMark.size();
+    const std::size_t m = answer.find("分", from);
+    return {answer.substr(0, h), answer.substr(from, m == std::string::npos ? std::string::npos : m - from)};
+}
+
+AnswerTag splitAnswerTag(const std::string& tag) {
+    const std::size_t bar = tag.find('|');
+    if (bar == std::string::npos) return {tag, tag};
+    return {tag.substr(0, bar), tag.substr(bar + 1)};
+}
+
+}  // namespace tally

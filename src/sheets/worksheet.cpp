@@ -1,0 +1,59 @@
+#include "sheets/worksheet.h"
+
+#include "page/html_page.h"
+#include "sheets/worksheet_parts.h"
+
+namespace tally {
+namespace {
+
+std::string tagged(const std::string& tag, const std::string& cssClass, const std::string& inner) {
+    return "<" + tag + " class=\"" + cssClass + "\">" + inner + "</" + tag + ">";
+}
+
+std::string nameAndDateLine() {
+    const std::string line = tagged("span", "line", "");
+    return tagged("p", "who", "姓名：" + line + "　　日期：" + line);
+}
+
+std::string documentFrame(const std::string& title, const std::string& body) {
+    return "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\"><title>" + title +
+           "</title><style>" + worksheetStyle() + "</style></head>\n<body>\n" + body + "\n</body></html>\n";
+}
+
+struct FilledSheet {
+    std::vector<FieldAnswer> answers;
+    std::unique_ptr<HtmlNode> root;
+};
+
+FilledSheet filledSheet(const std::string& bodyHtml, AnswerStyle style, WorksheetPart part) {
+    FilledSheet sheet{{}, cleanSheet(bodyHtml)};
+    sheet.answers = fillFields(*sheet.root, style, part);
+    return sheet;
+}
+
+}  // namespace
+
+std::vector<FieldAnswer> worksheetAnswers(const std::string& gradingKey, const std::string& bodyHtml) {
+    const auto style = answerStyleFor(gradingKey);
+    if (!style) return {};
+    return filledSheet(bodyHtml, *style, WorksheetPart::Key).answers;
+}
+
+std::optional<std::string> worksheetDocument(const std::string& gradingKey, const std::string& title,
+                                             const std::string& bodyHtml) {
+    const auto style = answerStyleFor(gradingKey);
+    if (!style) return std::nullopt;
+    FilledSheet questions = filledSheet(bodyHtml, *style, WorksheetPart::Questions);
+    if (questions.answers.empty()) return std::nullopt;
+    FilledSheet key = filledSheet(bodyHtml, *style, WorksheetPart::Key);
+
+    const std::string heading = escapeHtmlText(title.empty() ? std::string("练习") : title);
+    const bool twoColumns = fitsTwoColumns(*questions.root);
+    const std::string sheetPart = tagged("h1", "title", heading) + nameAndDateLine() +
+                                  questionBlocks(*questions.root, twoColumns);
+    const std::string keyPart = tagged("h1", "title", "答案") + tagged("p", "subtitle", heading) +
+                                questionBlocks(*key.root, twoColumns);
+    return documentFrame(heading, tagged("section", "sheet", sheetPart) + "\n" + tagged("section", "key", keyPart));
+}
+
+}  // namespace tally

@@ -1,0 +1,148 @@
+#include <cstdlib>
+#include <utility>
+
+#include "page/html_parse.h"
+#include "sheets/worksheet_parts.h"
+
+namespace tally {
+namespace {
+
+std::string attributeOf(const HtmlNode& element, const std::string& name) {
+    const HtmlAttribute* found = element.findAttribute(name);
+    return found ? found->value : std::string();
+}
+
+std::vector<HtmlNode*> elementsWhere(HtmlNode& root, bool (*wanted)(const HtmlNode&)) {
+    std::vector<HtmlNode*> found;
+    forEachElement(root, [&](HtmlNode& element, int) {
+        if (wanted(element)) found.push_back(&element);
+        return false;
+    });
+    return found;
+}
+
+bool isInput(const HtmlNode& element) { return element.tagName == "input"; }
+bool isFinishButton(const HtmlNode& element) { return attributeOf(element, "name") == "finish"; }
+bool isFractionMark(const HtmlNode& element) { return attributeOf(element, "id").starts_with("fenshupl"); }
+
+// A lesson page practises below its text; on paper only the practice counts.
+void dropLessonText(HtmlNode& root) {
+    auto& nodes = root.children;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (nodes[i]->isElement() && attributeOf(*nodes[i], "class") == "practice") {
+            nodes.erase(nodes.begin(), nodes.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
+    }
+}
+
+// The score and time lines follow the finish button.
+void dropFinishAndAfter(HtmlNode& root) {
+    const std::vector<HtmlNode*> buttons = elementsWhere(root, isFinishButton);
+    if (buttons.empty()) return;
+    auto& siblings = buttons.front()->parent->children;
+    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(buttons.front()->positionInParent()),
+                   siblings.end());
+}
+
+// Each submission writes its mark right after the field; a sheet submitted
+// twice carries two.
+void dropMarksAfter(HtmlNode& input) {
+    if (!input.parent) return;
+    const std::size_t next = input.positionInParent() + 1;
+    if (next >= input.parent->children.size() || input.parent->children[next]->isElement()) return;
+    std::string& text = input.parent->children[next]->text;
+    const std::vector<std::string> marks = marksAfterField(attributeOf(input, "tag"));
+    for (bool stripped = true; stripped;) {
+        stripped = false;
+        for (const std::string& mark : marks) {
+            if (text.starts_with(mark)) {
+                text.erase(0, mark.size());
+                stripped = true;
+            }
+        }
+    }
+}
+
+// A fraction's mark has a wide table cell of its own: on paper it goes with it.
+void dropFractionMark(HtmlNode& mark) {
+    HtmlNode& gone = mark.parent->tagName == "td" ? *mark.parent : mark;
+    auto& siblings = gone.parent->children;
+    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(gone.positionInParent()));
+}
+
+std::unique_ptr<HtmlNode> span(const std::string& cssClass, const std::string& text) {
+    auto node = HtmlNode::element("span");
+    node->setAttribute("class", cssClass);
+    if (!text.empty()) {
+        HtmlNodes inner;
+        inner.push_back(HtmlNode::textNode(text));
+        node->replaceChildren(std::move(inner));
+    }
+    return node;
+}
+
+// The box a field becomes, about as wide as the field was.
+std::string blankClass(const HtmlNode& input) {
+    const int size = std::atoi(attributeOf(input, "size").c_str());
+    if (size > 0 && size <= 3) return "blank short";
+    if (size >= 10) return "blank wide";
+    return "blank";
+}
+
+// The worked solution as a child reads it on paper: the engine's * and / as × and ÷.
+std::string workingText(std::string working) {
+    for (auto [from, to] : {std::pair<std::string, std::string>{"*", "×"}, {"/", "÷"}}) {
+        for (std::size_t at = working.find(from); at != std::string::npos; at = working.find(from, at + to.size())) {
+            working.replace(at, from.size(), to);
+        }
+    }
+    return "列式：" + working;
+}
+
+HtmlNodes replacementFor(const HtmlNode& input, const FieldAnswer& field, WorksheetPart part) {
+    HtmlNodes nodes;
+    if (part == WorksheetPart::Questions) {
+        nodes.push_back(span(blankClass(input), ""));
+        return nodes;
+    }
+    nodes.push_back(span(blankClass(input) == "blank wide" ? "filled wide" : "filled", field.answer));
+    if (!field.working.empty()) nodes.push_back(span("working", workingText(field.working)));
+    return nodes;
+}
+
+void replaceNode(HtmlNode& node, HtmlNodes replacement) {
+    HtmlNode& parent = *node.parent;
+    const std::size_t at = node.positionInParent();
+    parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(at));
+    parent.insertChildren(at, std::move(replacement));
+}
+
+}  // namespace
+
+std::unique_ptr<HtmlNode> cleanSheet(const std::string& bodyHtml) {
+    auto root = HtmlNode::element("div");
+    root->replaceChildren(parseHtmlFragment(bodyHtml));
+    dropLessonText(*root);
+    dropFinishAndAfter(*root);
+    for (HtmlNode* input : elementsWhere(*root, isInput)) dropMarksAfter(*input);
+    for (HtmlNode* mark : elementsWhere(*root, isFractionMark)) dropFractionMark(*mark);
+    return root;
+}
+
+std::vector<FieldAnswer> fillFields(HtmlNode& root, AnswerStyle style, WorksheetPart part) {
+    std::vector<FieldAnswer> fields;
+    for (HtmlNode* input : elementsWhere(root, isInput)) {
+        const auto field = fieldAnswer(style, attributeOf(*input, "name"), attributeOf(*input, "type"),
+                                       attributeOf(*input, "tag"));
+        HtmlNodes replacement;
+        if (field) {
+            replacement = replacementFor(*input, *field, part);
+            fields.push_back(*field);
+        }
+        replaceNode(*input, std::move(replacement));
+    }
+    return fields;
+}
+
+}  // namespace tally

@@ -1,0 +1,53 @@
+#include "ui/print_command.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "page/html_page.h"
+#include "shell/form1.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+#include "shell/system_clock.h"
+#include "sheets/worksheet_print.h"
+#include "ui/app_options.h"
+#include "ui/silent_window.h"
+#include "ui/worksheet_pdf.h"
+
+namespace tally {
+namespace {
+
+int failed(QTextStream& err, const QString& reason) {
+    err << "tallymoo: " << reason << "\n";
+    err.flush();
+    return 2;
+}
+
+}  // namespace
+
+int runPrintCommand(const AppOptions& options, QTextStream& err) {
+    const QString dataRoot = QDir(options.dataDir.isEmpty() ? findDataDirectory(QCoreApplication::applicationDirPath())
+                                                            : options.dataDir)
+                                 .absolutePath();
+    FsDataDirectory data(dataRoot.toStdString());
+    data.setRootReadOnly(true);  // printing writes nothing but the PDF
+    SeededRandom random(options.seed ? *options.seed : freshSeed());
+    SystemClock clock;
+    HtmlPage page;
+    SilentWindow window;
+    Form1 form(Ports{window, page, random, window, data, clock});
+    if (options.count) form.questionCount = *options.count;
+
+    const WorksheetRequest request = worksheetForTopic(form, options.printKey.toStdString());
+    if (request.document.empty()) {
+        QString reason = QString::fromStdString(request.error);
+        for (const std::string& message : window.messages) reason += "\n" + QString::fromStdString(message);
+        return failed(err, reason);
+    }
+    QString error;
+    if (!writeWorksheetPdf(QString::fromStdString(request.document), dataRoot, options.printFile, &error)) {
+        return failed(err, error);
+    }
+    return 0;
+}
+
+}  // namespace tally

@@ -1,0 +1,14 @@
+#pragma once
+#include <QTextStream>
+
+namespace tally {
+
+struct AppOptions;
+
+// tallymoo --print KEY FILE.pdf [--count N] [--seed S]: the worksheet a click
+// on KEY writes, with its answer key, as PDF, without a window or a login.
+// Returns the exit status: 0 when the file is written, 2 otherwise, after a
+// message on `err`.
+int runPrintCommand(const AppOptions& options, QTextStream& err);
+
+}  // namespace tally

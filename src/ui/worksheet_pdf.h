@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+namespace tally {
+
+// Writes a worksheet document as an A4 PDF file through the browser engine's
+// own PDF printing (its print style sheet decides the layout). Relative links
+// resolve in `baseDir`, so pictures of the data directory show. Blocks in a
+// local event loop until the file is written; false with a reason in Chinese
+// otherwise, and then no file is left behind.
+bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error);
+
+}  // namespace tally

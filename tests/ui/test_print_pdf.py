@@ -1,0 +1,104 @@
+"""tallymoo --print: the worksheet and its answer key as a PDF, read back with poppler's tools.
+
+The questions are read from the first page, the answers from the second, and every answer is
+recomputed here from the question it belongs to. The same seed must give the sheet that
+tallymoo-cli writes on a click, since both draw from one seeded generator the same way.
+"""
+import os
+import re
+import subprocess
+import tempfile
+import unittest
+from fractions import Fraction
+
+PROGRAM = os.environ["TALLYMOO"]
+CLI = os.environ["TALLYMOO_CLI"]
+DATA = os.environ["TALLYMOO_DATA"]
+
+
+def run_print(*arguments):
+    return subprocess.run([PROGRAM, "--data", DATA, "--print", *arguments], capture_output=True, text=True,
+                          timeout=120)
+
+
+def cli_page(seed, *commands):
+    script = "\n".join([*commands, "page", "quit"]) + "\n"
+    done = subprocess.run([CLI, "--data", DATA, "--seed", str(seed)], input=script, capture_output=True,
+                          text=True, timeout=60, check=True)
+    return done.stdout.strip().splitlines()[-1]
+
+
+def page_count(pdf):
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+
+
+def page_text(pdf, page, mode="-raw"):
+    return subprocess.run(["pdftotext", mode, "-f", str(page), "-l", str(page), pdf, "-"], capture_output=True,
+                          text=True, check=True).stdout
+
+
+class PrintPdf(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.addCleanup(self.folder.cleanup)
+
+    def printed(self, *arguments):
+        pdf = os.path.join(self.folder.name, "sheet.pdf")
+        done = run_print(arguments[0], pdf, *arguments[1:])
+        self.assertEqual(done.returncode, 0, done.stderr)
+        self.assertEqual(page_count(pdf), 2)
+        return page_text(pdf, 1), page_text(pdf, 2)
+
+    def test_addition_sheet_and_its_sums(self):
+        questions, key = self.printed("q13", "--seed", "3")
+        asked = re.findall(r"第(\d+)题：(\d+)\+(\d+)=", questions)
+        self.assertEqual([int(n) for n, _, _ in asked], list(range(1, 11)))
+        self.assertIn("姓名：", questions)
+        self.assertIn("日期：", questions)
+        self.assertTrue(key.startswith("答案"))
+        answered = re.findall(r"第(\d+)题：(\d+)\+(\d+)= (\d+)", key)
+        self.assertEqual([(n, a, b) for n, a, b, _ in answered], asked)
+        for _, a, b, total in answered:
+            self.assertEqual(int(total), int(a) + int(b))
+        self.assertNotRegex(questions, r"=\s*\d", "an answer on the question page")
+        on_screen = cli_page(3, "click q13")
+        self.assertEqual(re.findall(r"第(\d+)题：(\d+)\+(\d+)=", on_screen), asked)
+
+    def test_fraction_sheet_and_its_reduced_sums(self):
+        questions, key = self.printed("q5008", "--seed", "3")
+        # Raw text order of a fraction: the numerators, "+", "=", then the denominators.
+        asked = re.findall(r"第(\d+)题：\s*(\d+)\s*\+\s*(\d+)\s*=\s*(\d+) (\d+)\n", questions)
+        self.assertEqual(len(asked), 10, questions)
+        answered = re.findall(r"第(\d+)题：\s*(\d+)\s*\+\s*(\d+)\s*=\s*(\d+)\s*(\d+) (\d+) (\d+)\n", key)
+        self.assertEqual([(n, a, b, p, q) for n, a, b, _, p, q, _ in answered], asked)
+        for _, a, b, top, p, q, bottom in answered:
+            total = Fraction(int(a), int(p)) + Fraction(int(b), int(q))
+            self.assertEqual((int(top), int(bottom)), (total.numerator, total.denominator))
+        on_screen = cli_page(3, "tab 分数和比例", "click q5008")
+        tags = re.findall(r"name=answerup(\d+) tag=(\d+)", on_screen)
+        self.assertEqual([(n, top) for n, _, _, top, _, _, _ in answered], tags)
+
+    def test_question_count(self):
+        questions, key = self.printed("q13", "--seed", "5", "--count", "20")
+        self.assertEqual(len(re.findall(r"第\d+题：", questions)), 20)
+        self.assertEqual(len(re.findall(r"第\d+题：\d+\+\d+= \d+", key)), 20)
+
+    def test_refusals_write_no_file(self):
+        cases = [
+            (["q999", "x.pdf"], "找不到题目"),
+            (["q61", "x.pdf"], "没有要填答案的练习题"),
+            (["q13", "x.pdf", "--count", "7"], "出题数只能是10、20或50"),
+            (["q13", os.path.join("missing-folder", "x.pdf")], "不能写文件"),
+        ]
+        for arguments, reason in cases:
+            with self.subTest(arguments=arguments):
+                target = os.path.join(self.folder.name, arguments[1])
+                done = run_print(arguments[0], target, *arguments[2:])
+                self.assertEqual(done.returncode, 2)
+                self.assertIn(reason, done.stderr)
+                self.assertFalse(os.path.exists(target))
+
+
+if __name__ == "__main__":
+    unittest.main()
