@@ -113,8 +113,8 @@ constexpr const char* kChartDrawing = R"(
     title.textContent = topic.caption;
     var canvas = document.createElement('canvas');
     canvas.id = 'chart' + index;
-    canvas.width = 460;
-    canvas.height = 220;
+    canvas.width = 420;
+    canvas.height = 210;
     figure.appendChild(title);
     figure.appendChild(canvas);
     box.appendChild(figure);
@@ -147,7 +147,7 @@ constexpr const char* kStyle = R"(
 table.record td, table.record th { padding: 3px 12px; font-size: 17px; }
 a.redrill { display: inline-block; margin-left: 1em; padding: 4px 18px; border-radius: 10px;
   background: #2e6b4f; color: #ffffff; text-decoration: none; }
-div.chart { display: inline-block; vertical-align: top; margin: 6px 18px 12px 0; }
+div.chart { display: inline-block; vertical-align: top; margin: 6px 14px 12px 0; }
 div.chart h3 { margin: 4px 0; font-size: 18px; color: #8a5a2b; }
 @media print {
   body { background: #ffffff; padding: 0; }
