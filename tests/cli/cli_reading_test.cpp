@@ -2,30 +2,17 @@
 
 #include <sstream>
 
-#include "cli/cli_session.h"
 #include "support/harness.h"
 
 namespace tally {
 namespace {
-
-std::string runCli(const test::TempDataDir& dir, const std::string& commands) {
-    CliOptions options;
-    options.dataDir = dir.path();
-    options.seed = 7;
-    options.loginPassword = "238";
-    CliSession session(options);
-    std::istringstream in(commands);
-    std::ostringstream out;
-    session.run(in, out);
-    return out.str();
-}
 
 // page2 prints the file the second pane shows, or "built" and the HTML of a
 // page the program wrote there, on one line.
 TEST(CliReading, SecondPaneFileOrBuiltPage) {
     test::TempDataDir dir;
     dir.write("test/1991.htm", "<html></html>");
-    const std::string out = runCli(dir, "tab 奥数试卷\nclick q2024\npage2\nfront\nclick q2060\npage2\n");
+    const std::string out = test::runCli(dir, "tab 奥数试卷\nclick q2024\npage2\nfront\nclick q2060\npage2\n");
     std::istringstream lines(out);
     std::string file, front, built;
     std::getline(lines, file);

@@ -19,15 +19,7 @@ protected:
     test::TempDataDir dir;
 
     std::string run(const std::string& commands, std::optional<std::string> login = "238") {
-        CliOptions options;
-        options.dataDir = dir.path();
-        options.seed = 7;
-        options.loginPassword = login;
-        CliSession session(options);
-        std::istringstream in(commands);
-        std::ostringstream out;
-        session.run(in, out);
-        return out.str();
+        return test::runCli(dir, commands, login);
     }
 };
 

@@ -225,18 +225,6 @@ TEST_F(LevelRunTest, QuestionsOfManyRunsAreRightAndNeverRepeat) {
     }
 }
 
-TEST_F(LevelRunTest, LeavingTheGameStopsItsTimers) {
-    h.click("q511102");
-    h.tick(kLevelTimer);
-    h.click("q11");
-    EXPECT_FALSE(on(kCountdownTimer));
-    const std::string sheet = h.page.bodyHtml();
-    h.tick(kLevelTimer);
-    EXPECT_FALSE(on(kLevelTimer));
-    EXPECT_EQ(h.page.bodyHtml(), sheet);
-    EXPECT_TRUE(h.ui.messages.empty());
-}
-
 // A window whose message box stays open while `whileOpen` runs: the place
 // where the window's timers keep firing.
 class ModalUi : public HeadlessUi {

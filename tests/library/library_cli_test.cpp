@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "cli/cli_session.h"
 #include "library_fixture.h"
 
 namespace tally {
@@ -13,17 +12,9 @@ namespace {
 TEST(LibraryCli, AWordProblemSheetIsAnsweredAndMarked) {
     test::TempDataDir dir;
     dir.write("一年级应用题.txt", test::gradeFileBytes({"有(x=2_3)只鸭，又来(y=3_4)只，共(z=x+y)只？"}));
-    CliOptions options;
-    options.dataDir = dir.path();
-    options.seed = 7;
-    options.loginPassword = "238";
-    CliSession session(options);
-    std::istringstream in(
-        "tab 应用题\nclick q57\npage\nset answer1 5只\ntick Timer1 2\nfinish\npage\npress nothing\n"
-        "click q5\npage\n");
-    std::ostringstream out;
-    session.run(in, out);
-    std::istringstream lines(out.str());
+    std::istringstream lines(test::runCli(
+        dir, "tab 应用题\nclick q57\npage\nset answer1 5只\ntick Timer1 2\nfinish\npage\npress nothing\n"
+             "click q5\npage\n"));
     std::string sheet, marked, pressed, section;
     std::getline(lines, sheet);
     std::getline(lines, marked);

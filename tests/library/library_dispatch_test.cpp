@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "library_fixture.h"
-#include "sheets/grader.h"
 
 namespace tally {
 namespace {
@@ -23,46 +22,18 @@ TEST(LibrarySections, EachSectionShowsItsIntroduction) {
         {"q55555", "智力题", "IntroPuzzles", "智力题"},
         {"q51", "智力题", "IntroBrainTeasers", "脑力体操"},
     };
+    Harness h;
+    h.start();
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
         useTexts(*h.form, {{c.text, std::string("说明") + c.text}});
         h.page.setBody("");
         h.click(c.key, c.tab);
         EXPECT_EQ(h.page.bodyHtml(), std::string("<h1>") + c.caption + "</h1><p>说明" + c.text + "</p>") << c.key;
     }
     // A list whose text is empty says so rather than showing nothing.
-    Harness h;
-    h.start();
     useTexts(*h.form, {});
     h.click("q59", "智力题");
     EXPECT_EQ(h.page.bodyHtml(), "<h1>智力体操</h1><h2>这里还没有内容，请过些日子再来看看。</h2>");
-}
-
-// Exactly one grading branch takes each library key; the list of worked
-// problems is no arithmetic sheet.
-TEST(LibraryGrading, EachKeyHasExactlyOneBranch) {
-    const struct {
-        const char* key;
-        GradeBranch branch;
-    } cases[] = {
-        {"q55", GradeBranch::WordProblems},  {"q56", GradeBranch::WordProblems},
-        {"q57", GradeBranch::WordProblems},  {"q8005", GradeBranch::Revealed},
-        {"q8005002", GradeBranch::Revealed}, {"q59011", GradeBranch::Revealed},
-        {"q511", GradeBranch::Revealed},     {"q578", GradeBranch::Revealed},
-        {"q5801", GradeBranch::Revealed},    {"q5808", GradeBranch::Revealed},
-        {"q8004", GradeBranch::Arithmetic},
-    };
-    const GradeBranch all[] = {GradeBranch::TimePuzzle,      GradeBranch::TwentyFour, GradeBranch::MemoryGame,
-                               GradeBranch::WordProblems,    GradeBranch::HoursAndMinutes,
-                               GradeBranch::Arithmetic,      GradeBranch::Comparison, GradeBranch::Revealed,
-                               GradeBranch::PatternAndFourOperations, GradeBranch::Fractions};
-    for (const auto& c : cases) {
-        int matches = 0;
-        for (GradeBranch branch : all) matches += branchMatches(branch, c.key);
-        EXPECT_EQ(matches, 1) << c.key;
-        EXPECT_TRUE(branchMatches(c.branch, c.key)) << c.key;
-    }
 }
 
 }  // namespace

@@ -60,10 +60,10 @@ TEST(Puzzles, APuzzleIsItsQuestionAndRevealsItsAnswer) {
         {"q511", "智力题", "如果5只猫在5分钟里能捉5只老鼠，需要几只猫？", "5只猫就够了。"},
         {"q5807", "应用题", "<img src=pic/2.gif border=0>", "阴影面积是8平方厘米。"},
     };
+    Harness h;
+    h.start();
+    useTexts(*h.form, {{"Puzzles", puzzlesFixture()}});
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
-        useTexts(*h.form, {{"Puzzles", puzzlesFixture()}});
         h.click(c.key, c.tab);
         EXPECT_EQ(h.page.bodyHtml(), c.page + std::string(kRevealButton) + "<br><br>");
         h.tick(1, 3);
@@ -71,9 +71,6 @@ TEST(Puzzles, APuzzleIsItsQuestionAndRevealsItsAnswer) {
         EXPECT_NE(h.page.bodyHtml().find(std::string("<br><br>") + c.answer + "<br>思考用时3秒！"), std::string::npos)
             << h.page.bodyHtml();
     }
-    Harness h;
-    h.start();
-    useTexts(*h.form, {{"Puzzles", puzzlesFixture()}});
     h.click("q512", "智力题");
     EXPECT_EQ(h.page.bodyHtml(), "<h1>猎人的小屋</h1><h2>这里还没有内容，请过些日子再来看看。</h2>");
 }

@@ -2,9 +2,7 @@
 
 #include <filesystem>
 #include <regex>
-#include <sstream>
 
-#include "cli/cli_session.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -17,18 +15,7 @@ protected:
     test::TempDataDir dir;
     fs::path recordFile = dir.path() / "record/record.sqlite";
 
-    std::string run(const std::string& commands) {
-        CliOptions options;
-        options.dataDir = dir.path();
-        options.seed = 7;
-        options.loginPassword = "238";
-        options.recordFile = recordFile;
-        CliSession session(options);
-        std::istringstream in(commands);
-        std::ostringstream out;
-        session.run(in, out);
-        return out.str();
-    }
+    std::string run(const std::string& commands) { return test::runCli(dir, commands, "238", recordFile); }
 };
 
 TEST_F(CliRecord, PrintsTheMarkedSheetsNewestFirstAcrossRuns) {

@@ -55,7 +55,7 @@ MarkedSheet sheet(std::string when, std::string key, int questions, int right, i
     return marked;
 }
 
-TEST_F(RecordFile, ThreeSheetsComeBackExactlyNewestFirstAfterReopening) {
+TEST_F(RecordFile, ThreeSheetsAndTheVersionComeBackExactlyNewestFirstAfterReopening) {
     const std::vector<MarkedSheet> marked = {
         sheet("2026-12-01 18:02:11", "q13", 10, 10, 100, 41),
         sheet("2026-12-02 18:10:40", "q36", 20, 17, 85, 95,
@@ -67,10 +67,12 @@ TEST_F(RecordFile, ThreeSheetsComeBackExactlyNewestFirstAfterReopening) {
     {
         SqliteRecord record(file);
         ASSERT_TRUE(record.ok()) << record.lastError();
+        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
         for (const MarkedSheet& one : marked) ASSERT_TRUE(record.store(one)) << record.lastError();
     }
     SqliteRecord reopened(file);
     ASSERT_TRUE(reopened.ok()) << reopened.lastError();
+    EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
     const std::vector<MarkedSheet> expected = {marked[2], marked[1], marked[0]};
     EXPECT_EQ(reopened.sheets(), expected);
     EXPECT_EQ(reopened.missed(), marked[1].missed);
@@ -100,16 +102,6 @@ TEST_F(RecordFile, TextIsKeptByteForByte) {
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].topicKey, awkward);
     EXPECT_EQ(stored[0].missed.at(0).typed, awkward);
-}
-
-TEST_F(RecordFile, ANewFileCarriesTheSchemaVersionAndKeepsIt) {
-    {
-        SqliteRecord record(file);
-        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
-    }
-    SqliteRecord reopened(file);
-    EXPECT_TRUE(reopened.ok());
-    EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
 }
 
 TEST_F(RecordFile, AFileOfANewerVersionIsLeftAlone) {

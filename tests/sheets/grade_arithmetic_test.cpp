@@ -124,7 +124,7 @@ TEST(GradeArithmetic, InequalitySheetsReadTheVisibleFieldAndMarkAfterTheHiddenOn
     EXPECT_EQ(occurrences(html, "<br>你的得分是90分，用时7秒！"), 1);
 }
 
-TEST(GradeArithmetic, AStudentGetsTheMessageAndAnUnmarkedPage) {
+TEST(GradeArithmetic, AStudentGetsTheMessageAnUnmarkedPageAndNoRecord) {
     Harness h(false);
     h.start();
     answeredSheet(h, "q11", 10);
@@ -135,6 +135,7 @@ TEST(GradeArithmetic, AStudentGetsTheMessageAndAnUnmarkedPage) {
     EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
     EXPECT_EQ(h.page.bodyHtml(), before);
     EXPECT_TRUE(h.form->timers.enabled(1));
+    EXPECT_TRUE(h.record.stored.empty());
 }
 
 // A page without questions scores nothing rather than dividing by zero.

@@ -5,6 +5,7 @@
 namespace tally {
 namespace {
 
+// The list of worked problems (q8005) is no arithmetic sheet.
 TEST(GraderFrame, EachCatalogueKeyMeetsOneBranch) {
     const struct {
         const char* key;
@@ -12,24 +13,28 @@ TEST(GraderFrame, EachCatalogueKeyMeetsOneBranch) {
     } cases[] = {
         {"q78", GradeBranch::TimePuzzle},      {"q61", GradeBranch::TwentyFour},
         {"q62", GradeBranch::MemoryGame},      {"q55", GradeBranch::WordProblems},
-        {"q57", GradeBranch::WordProblems},    {"q11", GradeBranch::Arithmetic},
+        {"q56", GradeBranch::WordProblems},    {"q57", GradeBranch::WordProblems},
+        {"q11", GradeBranch::Arithmetic},
         {"q46", GradeBranch::Arithmetic},      {"q71", GradeBranch::Arithmetic},
         {"q7004", GradeBranch::Arithmetic},    {"q8004", GradeBranch::Arithmetic},
         {"q75", GradeBranch::HoursAndMinutes}, {"q76", GradeBranch::HoursAndMinutes},
         {"q81", GradeBranch::Comparison},      {"q84", GradeBranch::Comparison},
         {"q7005", GradeBranch::Revealed},      {"q7006", GradeBranch::Revealed},
+        {"q8005", GradeBranch::Revealed},      {"q8005002", GradeBranch::Revealed},
         {"q8005003", GradeBranch::Revealed},   {"q59011", GradeBranch::Revealed},
         {"q511", GradeBranch::Revealed},       {"q578", GradeBranch::Revealed},
         {"q5801", GradeBranch::Revealed},      {"q5808", GradeBranch::Revealed},
         {"q91", GradeBranch::PatternAndFourOperations},
         {"q9005", GradeBranch::PatternAndFourOperations},
         {"q5002", GradeBranch::Fractions},
+        {"q533302007", GradeBranch::LessonAnswers},
     };
     const GradeBranch all[] = {GradeBranch::TimePuzzle,      GradeBranch::TwentyFour,
                                GradeBranch::MemoryGame,      GradeBranch::WordProblems,
                                GradeBranch::HoursAndMinutes, GradeBranch::Arithmetic,
                                GradeBranch::Comparison,      GradeBranch::Revealed,
-                               GradeBranch::PatternAndFourOperations, GradeBranch::Fractions};
+                               GradeBranch::PatternAndFourOperations, GradeBranch::Fractions,
+                               GradeBranch::LessonAnswers};
     for (const auto& c : cases) {
         for (GradeBranch branch : all) {
             EXPECT_EQ(branchMatches(branch, c.key), branch == c.branch)

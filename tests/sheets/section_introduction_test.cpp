@@ -7,7 +7,8 @@
 namespace tally {
 namespace {
 
-// A drill section's root shows its introduction instead of a blank page.
+// A drill section's root shows its introduction instead of a blank page; the
+// pattern root keeps its pointer to the lecture.
 TEST(SectionIntroduction, EachDrillRootIntroducesItsSection) {
     const struct {
         const char* key;
@@ -19,9 +20,9 @@ TEST(SectionIntroduction, EachDrillRootIntroducesItsSection) {
         {"q900", "四则运算", "<b>四则运算</b>"},   {"q700", "约数和倍数", "<b>求最大公约数</b>"},
         {"q800", "约数和倍数", "<b>求最小公倍数</b>"},
     };
+    test::Harness h;
+    h.start();
     for (const auto& c : cases) {
-        test::Harness h;
-        h.start();
         h.click(c.key, c.tab);
         const std::string html = h.page.bodyHtml();
         EXPECT_NE(html.find(c.heading), std::string::npos) << c.key << ": " << html;
@@ -29,19 +30,10 @@ TEST(SectionIntroduction, EachDrillRootIntroducesItsSection) {
         EXPECT_EQ(html.find('\r'), std::string::npos) << c.key;
         EXPECT_FALSE(h.page.has("finish")) << c.key;
     }
-}
-
-TEST(SectionIntroduction, ThePatternRootKeepsItsPointerToTheLecture) {
-    test::Harness h;
-    h.start();
     h.click("q9", "规律运算");
     EXPECT_EQ(h.page.bodyHtml().rfind("规律运算说明：请看数学讲座，对这种形式的题有专门的讲解！<br><br><b>规律运算</b>", 0), 0u)
         << h.page.bodyHtml();
-}
-
-TEST(SectionIntroduction, TopicsBelowARootShowTheirSheetsAlone) {
-    test::Harness h;
-    h.start();
+    // A topic below a root shows its sheet alone.
     h.click("q71", "时间转换");
     EXPECT_EQ(h.page.bodyHtml().find("<b>时间转换</b>"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "shell/login_file.h"
 #include "support/harness.h"
@@ -16,55 +17,61 @@ std::string loginFile(const Harness& h) {
     return *h.data.read(kLoginFileName);
 }
 
-TEST(Accounts, TheShippedPasswordLogsInAsAdvanced) {
-    Harness h;
-    h.start();
-    EXPECT_TRUE(h.form->loginIsAdvanced());
-    EXPECT_EQ(h.form->storedPassword, "238");
-    EXPECT_TRUE(h.ui.messages.empty());
+TEST(Accounts, StartUpLogsInAsTheDialogIsAnswered) {
+    const struct {
+        const char* file;  // nullptr: the shipped one
+        std::optional<std::string> answer;
+        bool advanced;
+    } cases[] = {
+        {nullptr, "238", true},
+        {nullptr, std::nullopt, false},  // the student item
+        {"56\n56\n56\n", "111", true},  // "111" with LF line ends
+    };
+    for (const auto& c : cases) {
+        Harness h(false);
+        if (c.file) h.dir.write(kLoginFileName, c.file);
+        h.ui.loginAnswer = c.answer;
+        h.start();
+        EXPECT_EQ(h.form->loginIsAdvanced(), c.advanced) << c.answer.value_or("student");
+        EXPECT_TRUE(h.ui.messages.empty());
+    }
 }
 
-TEST(Accounts, TheStudentItemLogsInWithoutAMessage) {
-    Harness h(false);
-    h.start();
-    EXPECT_FALSE(h.form->loginIsAdvanced());
-    EXPECT_TRUE(h.ui.messages.empty());
+// Logging in again: the student item ends an advanced login, a wrong password keeps it.
+TEST(Accounts, LoggingInAgainAfterAnAdvancedLogin) {
+    const struct {
+        std::optional<std::string> answer;
+        bool advanced;
+        const char* message;
+    } cases[] = {{std::nullopt, false, ""}, {"123", true, kWrongPassword}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.ui.loginAnswer = c.answer;
+        h.form->clickToolbar("w11");
+        EXPECT_EQ(h.form->loginIsAdvanced(), c.advanced);
+        EXPECT_EQ(h.lastMessage(), c.message);
+    }
 }
 
-TEST(Accounts, TheStudentItemEndsAnAdvancedLogin) {
-    Harness h;
-    h.start();
-    h.ui.loginAnswer.reset();
-    h.form->clickToolbar("w11");
-    EXPECT_FALSE(h.form->loginIsAdvanced());
-    EXPECT_TRUE(h.ui.messages.empty());
-}
-
-TEST(Accounts, AWrongPasswordKeepsAnEarlierAdvancedLogin) {
-    Harness h;
-    h.start();
-    h.ui.loginAnswer = "123";
-    h.form->clickToolbar("w11");
-    EXPECT_EQ(h.lastMessage(), kWrongPassword);
-    EXPECT_TRUE(h.form->loginIsAdvanced());
-}
-
+// The euro sign is the one character of the code page outside its double-byte range.
 TEST(Accounts, AChangedPasswordWorksFromTheNextLoginDialog) {
     Harness h;
     h.start();
-    h.ui.passwordAnswer = std::make_pair("238", "妈妈1");
+    h.ui.passwordAnswer = std::make_pair("238", "妈妈€1");
     h.form->clickToolbar("w1");
     EXPECT_EQ(h.ui.passwordDialogs, 1);
     EXPECT_TRUE(h.ui.messages.empty());
-    EXPECT_EQ(loginFile(h), *encodeLoginFile("妈妈1"));
+    EXPECT_EQ(loginFile(h), *encodeLoginFile("妈妈€1"));
     EXPECT_TRUE(h.form->loginIsAdvanced());  // old password still in force
 
     h.ui.loginAnswer = "238";
     h.form->clickToolbar("w11");
     EXPECT_FALSE(h.form->loginIsAdvanced());
-    h.ui.loginAnswer = "妈妈1";
+    h.ui.loginAnswer = "妈妈€1";
     h.form->clickToolbar("w11");
     EXPECT_TRUE(h.form->loginIsAdvanced());
+    EXPECT_EQ(h.form->storedPassword, "妈妈€1");
 }
 
 TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
@@ -123,26 +130,6 @@ TEST(Accounts, WithoutAGoodLoginFileTheInitialPasswordApplies) {
         h.form->clickToolbar("w11");
         EXPECT_TRUE(h.form->loginIsAdvanced());
     }
-}
-
-TEST(Accounts, ALoginFileWithLfLineEndsIsRead) {
-    Harness h;
-    h.dir.write(kLoginFileName, "56\n56\n56\n");  // "111"
-    h.ui.loginAnswer = "111";
-    h.start();
-    EXPECT_TRUE(h.form->loginIsAdvanced());
-    EXPECT_TRUE(h.ui.messages.empty());
-}
-
-TEST(Accounts, APasswordWithTheEuroSignSurvivesTheNextLogin) {
-    Harness h;
-    h.start();
-    h.ui.passwordAnswer = std::make_pair("238", "€5");
-    h.form->clickToolbar("w1");
-    h.ui.loginAnswer = "€5";
-    h.form->clickToolbar("w11");
-    EXPECT_TRUE(h.form->loginIsAdvanced());
-    EXPECT_EQ(h.form->storedPassword, "€5");
 }
 
 TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {

@@ -54,9 +54,10 @@ TEST(NodeClick, OperatorRootsShowTheirIntroductions) {
                  {"q2", "减法题!<br>点击工具栏上的“竖式”按钮"},
                  {"q3", "乘法题!"},
                  {"q4", "除法题!"}};
+    Harness h;
+    h.start();
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        h.tick(1, 3);
         h.click(c.key);
         EXPECT_EQ(h.page.bodyHtml().rfind(c.start, 0), 0u) << c.key << ": " << h.page.bodyHtml();
         EXPECT_EQ(h.form->thinkSeconds, 0);

@@ -1,7 +1,10 @@
 #include "support/harness.h"
 
+#include "cli/cli_session.h"
+
 #include <atomic>
 #include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace tally::test {
@@ -63,6 +66,20 @@ void Harness::tick(int timer, int times) {
     for (int i = 0; i < times; ++i) {
         if (form->timers.enabled(timer)) form->timerFired(timer);
     }
+}
+
+std::string runCli(const TempDataDir& dir, const std::string& commands, const std::optional<std::string>& login,
+                   const std::filesystem::path& recordFile) {
+    CliOptions options;
+    options.dataDir = dir.path();
+    options.seed = 7;
+    options.loginPassword = login;
+    options.recordFile = recordFile;
+    CliSession session(options);
+    std::istringstream in(commands);
+    std::ostringstream out;
+    session.run(in, out);
+    return out.str();
 }
 
 }  // namespace tally::test

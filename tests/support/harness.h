@@ -2,6 +2,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/headless_ui.h"
@@ -71,5 +72,10 @@ struct Harness {
     std::string lastMessage() const;
     void tick(int timer, int times = 1);
 };
+
+// The output of the headless front end over a copy of the data directory,
+// seeded with 7 and logged in with `login` (none: the student item).
+std::string runCli(const TempDataDir& dir, const std::string& commands,
+                   const std::optional<std::string>& login = "238", const std::filesystem::path& recordFile = {});
 
 }  // namespace tally::test
