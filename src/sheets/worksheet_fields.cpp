@@ -36,13 +36,20 @@ void dropLessonText(HtmlNode& root) {
     }
 }
 
-// The score and time lines follow the finish button.
+// The score and time lines follow the finish button, and the re-drill line
+// comes after everything: on paper the sheet ends where the button stood,
+// also when the button sits inside a paragraph.
 void dropFinishAndAfter(HtmlNode& root) {
     const std::vector<HtmlNode*> buttons = elementsWhere(root, isFinishButton);
     if (buttons.empty()) return;
-    auto& siblings = buttons.front()->parent->children;
-    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(buttons.front()->positionInParent()),
-                   siblings.end());
+    HtmlNode* parent = buttons.front()->parent;
+    std::size_t from = buttons.front()->positionInParent();
+    while (parent) {
+        parent->children.erase(parent->children.begin() + static_cast<std::ptrdiff_t>(from), parent->children.end());
+        if (parent == &root || !parent->parent) break;
+        from = parent->positionInParent() + 1;
+        parent = parent->parent;
+    }
 }
 
 // Each submission writes its mark right after the field; a sheet submitted
