@@ -207,14 +207,22 @@ std::string drillFormName(DrillForm form) {
 
 }  // namespace
 
+// A lesson practises a drill of another tab: its sheets are kept under the
+// drill's own caption, so they chart with that drill's other sheets.
+std::string Form1::topicCaption(const std::string& key) const {
+    if (const TopicNode* shown = tree.find(key)) return shown->caption;
+    if (const auto fixed = findFixedTopic(key)) return fixed->caption;
+    const TopicNode* selected = tree.selected();
+    return selected ? selected->caption : "";
+}
+
 void Form1::recordSheet(const SheetMarks& marks) {
     if (!record_) return;
     const bool redrill = redrillOnPage();
     const std::string key = redrill ? kRedrillKey : gradingKey();
-    const TopicNode* topic = redrill ? nullptr : tree.find(key);
     MarkedSheet sheet;
     sheet.tabCaption = tabCaption;
-    sheet.topicCaption = redrill ? kRedrillCaption : topic ? topic->caption : "";
+    sheet.topicCaption = redrill ? kRedrillCaption : topicCaption(key);
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(drillForm);
     sheet.questions = marks.questions;

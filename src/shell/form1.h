@@ -140,6 +140,7 @@ private:
     void onThinkTick();
     void showLoginDialog();
     void drawClockHands();
+    std::string topicCaption(const std::string& key) const;
     void showRecordPage();
     void writeRedrillSheet();
     void noRecordMessage();

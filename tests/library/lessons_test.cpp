@@ -142,6 +142,11 @@ TEST_F(LessonTest, AdditionPracticeIsMarkedAsItsDrill) {
     EXPECT_EQ(count(body, "(×，正确答案："), 1);
     EXPECT_NE(body.find("<br>你的得分是90分，用时4秒！"), std::string::npos);
     EXPECT_FALSE(h.form->timers.enabled(1));
+    // Kept in the record as a sheet of the drill, under the drill's own caption.
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    EXPECT_EQ(h.record.stored[0].topicKey, "q17");
+    EXPECT_EQ(h.record.stored[0].topicCaption, "20以内加法");
+    EXPECT_EQ(h.record.stored[0].missed.at(0).topicCaption, "20以内加法");
 }
 
 TEST_F(LessonTest, FractionPracticeIsMarkedByTheFractionBranch) {
