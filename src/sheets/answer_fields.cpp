@@ -93,10 +93,10 @@ std::optional<FieldAnswer> fieldAnswer(AnswerStyle style, const std::string& nam
 }
 
 std::vector<std::string> marksAfterField(const std::string& tag) {
-    std::vector<std::string> marks{"(√)"};
+    std::vector<std::string> marks{kRightMark};
     const AnswerTag word = splitAnswerTag(tag);
     for (const std::string& shown : {tag, roundedAnswer(tag), word.working}) {
-        marks.push_back("(×，正确答案：" + shown + ")");
+        marks.push_back(wrongMark(shown));
         marks.push_back("(√，正确答案：" + shown + ")");
     }
     return marks;

@@ -19,7 +19,7 @@ void mark(Page& page, const std::string& field, const std::string& typed, const 
           SheetMarks& marks) {
     const std::string expected = page.tag(field);
     const bool right = foldTypedAnswer(typed) == expected;
-    page.insertTextAfter(field, right ? "(√)" : "(×，正确答案：" + expected + ")");
+    page.insertTextAfter(field, right ? kRightMark : wrongMark(expected));
     marks.mark(right, question, typed, expected, AnswerForm::One);
 }
 

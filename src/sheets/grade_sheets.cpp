@@ -15,10 +15,6 @@
 namespace tally {
 namespace {
 
-constexpr const char* kRight = "(√)";
-
-std::string wrongMark(const std::string& answer) { return "(×，正确答案：" + answer + ")"; }
-
 // The questions a sheet holds: fields named prefix1, prefix2, ... without a gap.
 // Counting them on the page keeps the grading right when QuestionCount was
 // changed after the sheet was written.
@@ -46,7 +42,7 @@ void gradeHoursAndMinutes(Form1& form) {
         const std::string hours = typedValue(page, "r" + std::to_string(i));
         const std::string minutes = typedValue(page, field);
         const bool bothRight = hours == expected.hours && minutes == expected.minutes;
-        page.insertTextAfter(field, bothRight ? kRight : wrongMark(answer));
+        page.insertTextAfter(field, bothRight ? kRightMark : wrongMark(answer));
         const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
         marks.mark(bothRight, texts.of(field), typed, answer, AnswerForm::HoursMinutes);
     }
@@ -74,7 +70,7 @@ void gradeEachQuestion(Form1& form) {
         const std::string field = "answer" + std::to_string(i);
         const std::string expected = roundedAnswer(page.tag(field));
         const std::string typed = typedValue(page, field);
-        page.insertTextAfter(field, typed == expected ? kRight : wrongMark(expected));
+        page.insertTextAfter(field, typed == expected ? kRightMark : wrongMark(expected));
         marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);
     }
     page.insertHtmlAfter("finish", thinkTimeLine(form.thinkSeconds));
@@ -97,7 +93,7 @@ void gradeFractions(Form1& form) {
         const std::string expected = page.tag(up) + "/" + page.tag(down);
         const bool bothRight = numerator + "/" + denominator == expected;
         const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
-        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRight : wrongMark(expected)));
+        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRightMark : wrongMark(expected)));
         marks.mark(bothRight, texts.fractionOf(up), typed, expected, AnswerForm::Fraction);
     }
     marks.score = arithmeticScore(marks.right, questions, form.questionCount);

@@ -87,6 +87,8 @@ std::string scoreLine(int score, int seconds) {
     return "<br>你的得分是" + std::to_string(score) + "分，用时" + std::to_string(seconds) + "秒！";
 }
 
+std::string wrongMark(const std::string& answer) { return "(×，正确答案：" + answer + ")"; }
+
 std::string thinkTimeLine(int seconds) {
     return "<br><br>思考用时" + std::to_string(seconds) + "秒！";
 }

@@ -34,6 +34,10 @@ void runGrader(Form1& form);
 // 100 / QuestionCount rounded to the nearest whole number, a half to the even one.
 int pointsPerQuestion(int questionCount);
 
+// The marks written after a field: "(√)", and "(×，正确答案：A)".
+inline constexpr const char* kRightMark = "(√)";
+std::string wrongMark(const std::string& answer);
+
 // "<br>非常不错！你的得分是100分，用时N秒！" or "<br>你的得分是S分，用时N秒！"
 std::string scoreLine(int score, int seconds);
 // "<br><br>思考用时N秒！"

@@ -13,10 +13,6 @@
 namespace tally {
 namespace {
 
-constexpr const char* kRight = "(√)";
-
-std::string wrongMark(const std::string& answer) { return "(×，正确答案：" + answer + ")"; }
-
 std::string attributeValue(const std::string& text) {
     std::string out;
     for (const char c : text) {
@@ -144,7 +140,7 @@ void gradeRedrill(Form1& form, const std::vector<MissedQuestion>& questions) {
         const std::string typed = typedAnswer(page, number, question.form);
         // Put together as its own sheet does, the answer is right when it is the same text.
         const bool right = typed == question.correct;
-        writeMark(page, number, question.form, right ? kRight : wrongMark(question.correct));
+        writeMark(page, number, question.form, right ? kRightMark : wrongMark(question.correct));
         if (right) {
             marks.markRight();
             marks.mended.push_back(question);
