@@ -6,7 +6,7 @@
 
 #include "page/html_page.h"
 #include "sheets/arithmetic.h"
-#include "sheets/grade_arithmetic.h"
+#include "sheets/marking.h"
 #include "shell/seeded_random.h"
 
 // One sheet of 50 questions for every arithmetic topic in every drill form it

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 
@@ -26,8 +26,8 @@ struct Window {
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
     Window(const std::string& tab, int questions) {
         form.startUp();
-        form.loginPassword = form.storedPassword;  // a parent is logged in: sheets are marked
-        form.questionCount = questions;
+        form.accounts.loginPassword = form.accounts.storedPassword;  // a parent is logged in: sheets are marked
+        form.options.questionCount = questions;
         form.clickTab(tab);
     }
 };

@@ -7,7 +7,7 @@
 #include "page/html_page.h"
 #include "progress/sqlite_record.h"
 #include "sheets/arithmetic.h"
-#include "sheets/grade_arithmetic.h"
+#include "sheets/marking.h"
 #include "shell/seeded_random.h"
 
 // What the progress record adds to marking a 50-question sheet: marking
@@ -45,7 +45,7 @@ void marking(benchmark::State& state, bool allWrong, bool recording) {
             page.setValue(name, allWrong ? "x" : page.tag(name));
         }
         state.ResumeTiming();
-        const SheetMarks marks = gradeArithmeticPage(page, kQuestions, 30);
+        const MarkedSheet marks = gradeArithmeticPage(page, kQuestions, 30);
         if (recording) {
             stored.questions = marks.questions;
             stored.right = marks.right;

@@ -4,11 +4,9 @@
 #include <vector>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
-#include "sheets/families.h"
-#include "sheets/grade_branches.h"
 
 #include "quiet_window.h"
 
@@ -28,16 +26,17 @@ struct Window {
     SeededRandom random{20240611};
     FsDataDirectory data{"."};
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
-    Window() { form.questionCount = 50; }
+    Window() { form.options.questionCount = 50; }
 };
 
-using Builder = void (*)(Form1&, int, Sheet&);
-
-void sheet(benchmark::State& state, Builder build, int topic) {
+void sheet(benchmark::State& state, const std::string& tag) {
     Window window;
+    FamilyContext context = window.form.familyContext();
+    const TopicClick click{"", "", splitTopicTag(tag)};
+    TopicFamily* family = window.form.families.table.builderOf(click.tag);
     for (auto _ : state) {
         Sheet page;
-        build(window.form, topic, page);
+        family->build(context, click, page);
         benchmark::DoNotOptimize(page.html);
     }
 }
@@ -45,8 +44,9 @@ void sheet(benchmark::State& state, Builder build, int topic) {
 // A 50-question fraction sheet with every answer typed in, the last one wrong.
 void fractionGrading(benchmark::State& state) {
     Window window;
+    FamilyContext context = window.form.familyContext();
     Sheet built;
-    buildFractionSheet(window.form, 5003, built);
+    window.form.families.fractions.build(context, {"", "", splitTopicTag("{5003")}, built);
     for (auto _ : state) {
         state.PauseTiming();
         window.page.setBody(built.html);
@@ -57,27 +57,28 @@ void fractionGrading(benchmark::State& state) {
             }
         }
         state.ResumeTiming();
-        gradeFractions(window.form);
+        window.form.families.fractions.mark(context, "q5003");
     }
 }
 
 const bool registered = [] {
     const struct {
         const char* family;
-        Builder build;
+        const char* sigil;
         std::vector<int> topics;
     } families[] = {
-        {"time", buildTimeSheet, {71, 72, 73, 74, 75, 76, 78}},
-        {"compare", buildCompareSheet, {81, 82, 83, 84}},
-        {"pattern", buildPatternSheet, {91, 92, 93, 94, 95}},
-        {"fraction", buildFractionSheet, {5002, 5003, 5004, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012, 5013}},
-        {"divisor", buildDivisorSheet, {7001, 7002, 7003, 7004, 7005, 7006, 8001, 8002, 8003, 8004}},
-        {"four", buildFourOperationSheet, {9001, 9002, 9003, 9004, 9005, 9006, 9007, 9008, 9009}},
+        {"time", "$", {71, 72, 73, 74, 75, 76, 78}},
+        {"compare", "&", {81, 82, 83, 84}},
+        {"pattern", "*", {91, 92, 93, 94, 95}},
+        {"fraction", "{", {5002, 5003, 5004, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012, 5013}},
+        {"divisor", "{", {7001, 7002, 7003, 7004, 7005, 7006, 8001, 8002, 8003, 8004}},
+        {"four", "{", {9001, 9002, 9003, 9004, 9005, 9006, 9007, 9008, 9009}},
     };
     for (const auto& f : families) {
         for (int topic : f.topics) {
             const std::string name = std::string("Sheet/") + f.family + "/" + std::to_string(topic);
-            benchmark::RegisterBenchmark(name.c_str(), sheet, f.build, topic)->Unit(benchmark::kMicrosecond);
+            const std::string tag = f.sigil + std::to_string(topic);
+            benchmark::RegisterBenchmark(name.c_str(), sheet, tag)->Unit(benchmark::kMicrosecond);
         }
     }
     benchmark::RegisterBenchmark("Grade/fraction/50", fractionGrading)->Unit(benchmark::kMicrosecond);

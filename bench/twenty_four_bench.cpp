@@ -49,7 +49,7 @@ BENCHMARK(BM_SolveEveryDeal)->Unit(benchmark::kMillisecond);
 // One deal as the game makes it: draw, solve, and deal again until solvable.
 void BM_DealWithRedeals(benchmark::State& state) {
     tally::SeededRandom random(20240611);
-    tally::TwentyFourState deal;
+    tally::TwentyFourDeal deal;
     for (auto _ : state) {
         tally::dealTwentyFour(random, deal);
         benchmark::DoNotOptimize(deal.solutions.data());

@@ -6,7 +6,7 @@
 
 #include "library/word_problem_sheet.h"
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/gbk.h"
 #include "shell/seeded_random.h"
@@ -54,9 +54,10 @@ void topicClickWithFile(benchmark::State& state) {
     SeededRandom random(20240611);
     FsDataDirectory data(folder);
     Form1 form(Ports{quiet, page, random, quiet, data, quiet});
+    FamilyContext context = form.familyContext();
     for (auto _ : state) {
         Sheet sheet;
-        buildWordProblemSheet(form, 9, sheet);
+        form.families.wordProblems.build(context, {"q57", "应用题-较难", splitTopicTag("?9")}, sheet);
         benchmark::DoNotOptimize(sheet.html);
     }
     std::filesystem::remove_all(folder);

@@ -3,11 +3,9 @@
 #include <string>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
-#include "sheets/families.h"
-#include "sheets/grade_branches.h"
 #include "sheets/worksheet.h"
 
 #include "quiet_window.h"
@@ -27,14 +25,15 @@ struct Window {
     SeededRandom random{20240611};
     FsDataDirectory data{"."};
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
-    Window() { form.questionCount = 50; }
+    Window() { form.options.questionCount = 50; }
 };
 
 std::string fractionSheet(Window& window, bool marked) {
+    FamilyContext context = window.form.familyContext();
     Sheet built;
-    buildFractionSheet(window.form, 5009, built);
+    window.form.families.fractions.build(context, {"q5009", "", splitTopicTag("{5009")}, built);
     window.page.setBody(built.html);
-    if (marked) gradeFractions(window.form);
+    if (marked) window.form.families.fractions.mark(context, "q5009");
     return window.page.bodyHtml();
 }
 
@@ -42,7 +41,7 @@ void worksheet(benchmark::State& state, bool marked) {
     Window window;
     const std::string body = fractionSheet(window, marked);
     for (auto _ : state) {
-        auto document = worksheetDocument("q5009", "中等分子任意分数加法", body);
+        auto document = worksheetDocument(AnswerStyle::Exact, "中等分子任意分数加法", body);
         benchmark::DoNotOptimize(document);
     }
 }

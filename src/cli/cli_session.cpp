@@ -103,101 +103,133 @@ void CliSession::run(std::istream& in, std::ostream& out) {
 }
 
 bool CliSession::execute(const std::string& line, std::ostream& out) {
-    const auto words = splitFirst(line);
-    const std::string& command = words.first;
-    const std::string& args = words.second;
+    const auto [command, args] = splitFirst(line);
     if (command.empty()) return true;
     if (command == "quit") return false;
-    if (command == "login") {
-        ui_.loginAnswer = args.empty() ? std::nullopt : std::optional<std::string>(args);
-        form_->clickToolbar("w11");
-    } else if (command == "password") {
-        auto [oldPassword, newPassword] = splitFirst(args);
-        ui_.passwordAnswer = std::make_pair(oldPassword, newPassword);
-        form_->clickToolbar("w1");
-        ui_.passwordAnswer.reset();
-    } else if (command == "options") {
-        options(args, out);
-    } else if (command == "toolbar") {
-        if (!isToolbarKey(args)) {
-            out << "error: no toolbar button " << args << "\n";
-        } else {
-            form_->clickToolbar(args);
-        }
-    } else if (command == "spin") {
-        auto [name, direction] = splitFirst(args);
-        int upDown = numbered(name, "UpDown", 3);
-        if (upDown == 0 || (direction != "up" && direction != "down")) {
-            out << "error: spin UpDown1..UpDown3 up|down\n";
-        } else {
-            form_->spin(upDown, direction == "up");
-        }
-    } else if (command == "tab") {
-        const auto& all = tabs();
-        bool known = std::any_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == args; });
-        if (!known) {
-            out << "error: no tab " << args << "\n";
-        } else {
-            form_->clickTab(args);
-        }
-    } else if (command == "tree") {
-        printTree(out);
-    } else if (command == "click") {
-        if (!form_->tree.find(args)) {
-            out << "error: no node " << args << "\n";
-        } else {
-            form_->clickNode(args);
-        }
-    } else if (command == "set") {
-        auto [name, value] = splitFirst(args);
-        if (!page_.has(name)) {
-            out << "error: no element " << name << "\n";
-        } else {
-            form_->pageInput(name, value, page_.generation());
-        }
-    } else if (command == "finish") {
-        form_->pageClick("");
-        form_->pageClick("finish");
-    } else if (command == "press") {
-        // Pages whose button is not the grader's "finish" (the standard intelligence test).
-        if (!page_.has(args)) {
-            out << "error: no element " << args << "\n";
-        } else {
-            form_->pageClick("");
-            form_->pageClick(args);
-        }
-    } else if (command == "mousedown") {
-        form_->pageMouseDown();
-    } else if (command == "mouseup") {
-        form_->pageMouseUp(args);
-    } else if (command == "tick") {
-        tick(args, out);
-    } else if (command == "page") {
-        out << printable(oneLine(page_.bodyHtml())) << "\n";
-    } else if (command == "page2") {
-        // A page the program built has no path: its HTML follows the word "built".
-        out << printable(ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
-    } else if (command == "front") {
-        out << paneName(ui_.front) << "\n";
-    } else if (command == "status") {
-        out << printable(ui_.status) << "\n";
-    } else if (command == "messages") {
-        for (const auto& [title, text] : ui_.messages) out << printable(title) << "|" << printable(text) << "\n";
-        ui_.messages.clear();
-        out << ".\n";
-    } else if (command == "state") {
-        printState(args, out);
-    } else if (command == "record") {
-        printRecord(out);
-    } else if (command == "redrill") {
-        form_->redrill();
-    } else {
+    const auto& known = commands();
+    const auto found = known.find(command);
+    if (found == known.end()) {
         out << "error: unknown command " << command << "\n";
+    } else {
+        (this->*(found->second))(args, out);
     }
     return true;
 }
 
-void CliSession::printRecord(std::ostream& out) {
+const std::map<std::string, CliSession::Command>& CliSession::commands() {
+    static const std::map<std::string, Command> table = {
+        {"login", &CliSession::login},         {"password", &CliSession::password},
+        {"options", &CliSession::options},     {"toolbar", &CliSession::toolbar},
+        {"spin", &CliSession::spin},           {"tab", &CliSession::tab},
+        {"tree", &CliSession::printTree},      {"click", &CliSession::click},
+        {"set", &CliSession::set},             {"finish", &CliSession::finish},
+        {"press", &CliSession::press},         {"mousedown", &CliSession::mouseDown},
+        {"mouseup", &CliSession::mouseUp},     {"tick", &CliSession::tick},
+        {"page", &CliSession::printPage},      {"page2", &CliSession::printPage2},
+        {"front", &CliSession::printFront},    {"status", &CliSession::printStatus},
+        {"messages", &CliSession::printMessages}, {"state", &CliSession::printState},
+        {"record", &CliSession::printRecord},  {"redrill", &CliSession::redrill},
+    };
+    return table;
+}
+
+void CliSession::login(const std::string& args, std::ostream&) {
+    ui_.loginAnswer = args.empty() ? std::nullopt : std::optional<std::string>(args);
+    form_->clickToolbar("w11");
+}
+
+void CliSession::password(const std::string& args, std::ostream&) {
+    auto [oldPassword, newPassword] = splitFirst(args);
+    ui_.passwordAnswer = std::make_pair(oldPassword, newPassword);
+    form_->clickToolbar("w1");
+    ui_.passwordAnswer.reset();
+}
+
+void CliSession::toolbar(const std::string& args, std::ostream& out) {
+    if (!isToolbarKey(args)) {
+        out << "error: no toolbar button " << args << "\n";
+        return;
+    }
+    form_->clickToolbar(args);
+}
+
+void CliSession::spin(const std::string& args, std::ostream& out) {
+    auto [name, direction] = splitFirst(args);
+    const int upDown = numbered(name, "UpDown", 3);
+    if (upDown == 0 || (direction != "up" && direction != "down")) {
+        out << "error: spin UpDown1..UpDown3 up|down\n";
+        return;
+    }
+    form_->spin(upDown, direction == "up");
+}
+
+void CliSession::tab(const std::string& args, std::ostream& out) {
+    const auto& all = tabs();
+    if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == args; })) {
+        out << "error: no tab " << args << "\n";
+        return;
+    }
+    form_->clickTab(args);
+}
+
+void CliSession::click(const std::string& args, std::ostream& out) {
+    if (!form_->tree.find(args)) {
+        out << "error: no node " << args << "\n";
+        return;
+    }
+    form_->clickNode(args);
+}
+
+void CliSession::set(const std::string& args, std::ostream& out) {
+    auto [name, value] = splitFirst(args);
+    if (!page_.has(name)) {
+        out << "error: no element " << name << "\n";
+        return;
+    }
+    form_->pageInput(name, value, page_.generation());
+}
+
+void CliSession::finish(const std::string&, std::ostream&) {
+    form_->pageClick("");
+    form_->pageClick("finish");
+}
+
+// Pages whose button is not the grader's "finish" (the standard intelligence test).
+void CliSession::press(const std::string& args, std::ostream& out) {
+    if (!page_.has(args)) {
+        out << "error: no element " << args << "\n";
+        return;
+    }
+    form_->pageClick("");
+    form_->pageClick(args);
+}
+
+void CliSession::mouseDown(const std::string&, std::ostream&) { form_->pageMouseDown(); }
+
+void CliSession::mouseUp(const std::string& args, std::ostream&) { form_->pageMouseUp(args); }
+
+void CliSession::printPage(const std::string&, std::ostream& out) {
+    out << printable(oneLine(page_.bodyHtml())) << "\n";
+}
+
+// A page the program built has no path: its HTML follows the word "built".
+void CliSession::printPage2(const std::string&, std::ostream& out) {
+    out << printable(ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
+}
+
+void CliSession::printFront(const std::string&, std::ostream& out) { out << paneName(ui_.front) << "\n"; }
+
+void CliSession::printStatus(const std::string&, std::ostream& out) { out << printable(ui_.status) << "\n"; }
+
+void CliSession::printMessages(const std::string&, std::ostream& out) {
+    for (const auto& [title, text] : ui_.messages) out << printable(title) << "|" << printable(text) << "\n";
+    ui_.messages.clear();
+    out << ".\n";
+}
+
+void CliSession::redrill(const std::string&, std::ostream&) { form_->redrill(); }
+
+void CliSession::printRecord(const std::string&, std::ostream& out) {
     if (record_) {
         for (const MarkedSheet& sheet : record_->sheets()) {
             out << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
@@ -235,7 +267,7 @@ void CliSession::tick(const std::string& args, std::ostream& out) {
 
 // Pre-order, as the tree shows it: each node, then its children in the
 // order they were added.
-void CliSession::printTree(std::ostream& out) const {
+void CliSession::printTree(const std::string&, std::ostream& out) {
     const TreeModel& tree = form_->tree;
     std::map<std::string, std::vector<const TopicNode*>> children;
     for (const TopicNode& node : tree.nodes()) children[node.parent].push_back(&node);
@@ -255,21 +287,22 @@ void CliSession::printTree(std::ostream& out) const {
     }
 }
 
-void CliSession::printState(const std::string& name, std::ostream& out) const {
+void CliSession::printState(const std::string& name, std::ostream& out) {
     const Form1& f = *form_;
-    const LevelGameState& level = f.level;
+    const LevelGameState& level = f.families.levelGame.state();
+    const SheetOptions& options = f.options;
     if (int timer = numbered(name, "Timer", TimerBank::kCount)) {
         if (f.timers.enabled(timer)) {
             out << "on " << f.timers.interval(timer) << "\n";
         } else {
             out << "off\n";
         }
-    } else if (name == "QuestionCount") out << f.questionCount << "\n";
+    } else if (name == "QuestionCount") out << options.questionCount << "\n";
     else if (name == "ThinkSeconds") out << f.thinkSeconds << "\n";
-    else if (name == "gameKey") out << f.gameKey << "\n";
-    else if (name == "msPerQuestion") out << f.msPerQuestion << "\n";
-    else if (name == "MemoryTime") out << f.memoryTime << "\n";
-    else if (name == "DrillForm") out << drillFormKey(f.drillForm) << "\n";
+    else if (name == "gameKey") out << level.gameKey << "\n";
+    else if (name == "msPerQuestion") out << options.msPerQuestion << "\n";
+    else if (name == "MemoryTime") out << options.memoryTime << "\n";
+    else if (name == "DrillForm") out << drillFormKey(options.drillForm) << "\n";
     else if (name == "AccountLevel") out << (f.loginIsAdvanced() ? "advanced" : "student") << "\n";
     else if (name == "numberLimit") out << level.numberLimit << "\n";
     else if (name == "levelScore") out << level.levelScore << "\n";

@@ -1,14 +1,15 @@
 #pragma once
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/form1.h"
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
 #include "progress/sqlite_record.h"
-#include "shell/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"
@@ -50,11 +51,32 @@ private:
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
 
-    void printTree(std::ostream& out) const;
-    void printRecord(std::ostream& out);
-    void printState(const std::string& name, std::ostream& out) const;
-    void tick(const std::string& args, std::ostream& out);
+    // Each command takes the rest of its line and answers on `out`.
+    using Command = void (CliSession::*)(const std::string& args, std::ostream& out);
+    static const std::map<std::string, Command>& commands();
+
+    void login(const std::string& args, std::ostream& out);
+    void password(const std::string& args, std::ostream& out);
     void options(const std::string& args, std::ostream& out);
+    void toolbar(const std::string& args, std::ostream& out);
+    void spin(const std::string& args, std::ostream& out);
+    void tab(const std::string& args, std::ostream& out);
+    void click(const std::string& args, std::ostream& out);
+    void set(const std::string& args, std::ostream& out);
+    void finish(const std::string& args, std::ostream& out);
+    void press(const std::string& args, std::ostream& out);
+    void mouseDown(const std::string& args, std::ostream& out);
+    void mouseUp(const std::string& args, std::ostream& out);
+    void tick(const std::string& args, std::ostream& out);
+    void printTree(const std::string& args, std::ostream& out);
+    void printPage(const std::string& args, std::ostream& out);
+    void printPage2(const std::string& args, std::ostream& out);
+    void printFront(const std::string& args, std::ostream& out);
+    void printStatus(const std::string& args, std::ostream& out);
+    void printMessages(const std::string& args, std::ostream& out);
+    void printState(const std::string& name, std::ostream& out);
+    void printRecord(const std::string& args, std::ostream& out);
+    void redrill(const std::string& args, std::ostream& out);
 };
 
 }  // namespace tally

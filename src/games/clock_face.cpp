@@ -77,4 +77,8 @@ void ClockFace::placeHour() {
     place(Hour, 360.0 / 12 * twelveHour + minuteAngle / 360 * 30, radius_ / 1.5);
 }
 
+void ClockFamily::build(FamilyContext& context, const TopicClick&, Sheet&) {
+    context.ui.bringToFront(Pane::Picture2);
+}
+
 }  // namespace tally

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/ports.h"
+#include "shell/topic_family.h"
 
 namespace tally {
 
@@ -46,6 +47,13 @@ private:
     void placeSecond();
     void placeMinute();
     void placeHour();
+};
+
+// 认识钟表 ("$77"): the clock panel comes to the front over an empty page.
+class ClockFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override { return tag.sigil == "$" && tag.number == 77; }
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
 };
 
 }  // namespace tally

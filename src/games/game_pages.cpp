@@ -1,19 +1,11 @@
-#include "games/memory_game.h"
-#include "games/twenty_four_game.h"
-#include "library/content_store.h"
-#include "sheets/families.h"
-#include "shell/form1.h"
-#include "shell/gbk.h"
+#include "games/game_pages.h"
+
+#include "shell/text.h"
 
 namespace tally {
 namespace {
 
-// The games that are pages of their own in the data directory, shown in WebBrowser2.
-void openGameFile(Form1& form, const std::string& relPath, Sheet& sheet) {
-    form.ui().navigate(Pane::WebBrowser2, relPath);
-    form.ui().bringToFront(Pane::WebBrowser2);
-    sheet.keepPage = true;
-}
+constexpr int kSectionTopic = 6;
 
 }  // namespace
 
@@ -29,18 +21,18 @@ std::string gamePagePath(int topic) {
     }
 }
 
-// The "!" family: the introduction, the two games the program deals itself,
-// and the games that are pages of the data directory.
-void buildGamePage(Form1& form, int topic, Sheet& sheet) {
-    if (topic == 6) {
-        sheet.html += replaceAll(ContentStore::text("Text4"), "\r\n", "<br>");
-    } else if (topic == 61) {
-        buildTwentyFourPage(form, sheet);
-    } else if (topic == 62) {
-        buildMemoryGamePage(form, sheet);
-    } else if (const std::string path = gamePagePath(topic); !path.empty()) {
-        openGameFile(form, path, sheet);
+bool GamePagesFamily::builds(const TopicTagParts& tag) const {
+    return tag.sigil == "!" && (tag.number == kSectionTopic || !gamePagePath(tag.number).empty());
+}
+
+void GamePagesFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    if (click.tag.number == kSectionTopic) {
+        sheet.html += withLineBreaks(context.texts.text("Text4"), "<br>");
+        return;
     }
+    context.ui.navigate(Pane::WebBrowser2, gamePagePath(click.tag.number));
+    context.ui.bringToFront(Pane::WebBrowser2);
+    sheet.keepPage = true;
 }
 
 }  // namespace tally

@@ -4,9 +4,7 @@
 
 #include "levelgame/level_page.h"
 #include "levelgame/level_pairs.h"
-#include "sheets/families.h"
-#include "sheets/topic_tag.h"
-#include "shell/form1.h"
+#include "shell/topic_tag.h"
 
 namespace tally {
 namespace {
@@ -29,17 +27,16 @@ void applyLimitRules(LevelGameState& state) {
     }
 }
 
-void showQuestion(Form1& form, int operation) {
-    LevelGameState& state = form.level;
+void showQuestion(FamilyContext& context, LevelGameState& state, int operation) {
     const LevelPair pair =
-        drawLevelPair(form.random(), operation, state.numberLimit, state.usedPairs[operation]);
+        drawLevelPair(context.random, operation, state.numberLimit, state.usedPairs[operation]);
     LevelQuestion question = levelQuestion(operation, pair);
     question.level = state.levelCounter[operation] + 1;
     question.number = state.questionNo;
-    question.shift = form.draw(4, 0);
-    form.page().setBody(levelQuestionPage(question));
+    question.shift = context.draw(4, 0);
+    context.page.setBody(levelQuestionPage(question));
     for (int block = 0; block < state.levelScore / 10; ++block) {
-        form.page().insertHtmlAfter("spanguan", kProgressBlock);
+        context.page.insertHtmlAfter("spanguan", kProgressBlock);
     }
 }
 
@@ -50,54 +47,51 @@ int levelOperation(const std::string& gameKey) {
     return (operation >= kLevelAddition && operation <= kLevelDivision) ? operation : -1;
 }
 
-void ResetLevelRun(Form1& form) {
-    LevelGameState& state = form.level;
+void resetLevelRun(FamilyContext& context, LevelGameState& state) {
     state.questionNo = 0;
     state.levelScore = 0;
-    form.timers.setInterval(kLevelTimer, kFirstQuestionMs);
+    context.timers.setInterval(kLevelTimer, kFirstQuestionMs);
     for (std::string& used : state.usedPairs) used.clear();
-    form.timers.setEnabled(kCountdownTimer, false);
+    context.timers.setEnabled(kCountdownTimer, false);
 }
 
-void UpdateLevelLimit(Form1& form) {
-    form.timers.setEnabled(kCountdownTimer, false);
-    applyLimitRules(form.level);
+void updateLevelLimit(FamilyContext& context, LevelGameState& state) {
+    context.timers.setEnabled(kCountdownTimer, false);
+    applyLimitRules(state);
 }
 
-void restartLevel(Form1& form) {
-    form.page().setBody(kLevelRetryPage);
-    ResetLevelRun(form);
-    form.timers.setEnabled(kLevelTimer, true);
+void restartLevel(FamilyContext& context, LevelGameState& state) {
+    context.page.setBody(kLevelRetryPage);
+    resetLevelRun(context, state);
+    context.timers.setEnabled(kLevelTimer, true);
 }
 
-void onLevelTick(Form1& form) {
-    const int operation = levelOperation(form.gameKey);
-    if (form.gameKey.compare(0, 5, "51110") != 0 || operation < 0) {
-        form.timers.setEnabled(kLevelTimer, false);
+void levelTick(FamilyContext& context, LevelGameState& state) {
+    const int operation = levelOperation(state.gameKey);
+    if (state.gameKey.compare(0, 5, "51110") != 0 || operation < 0) {
+        context.timers.setEnabled(kLevelTimer, false);
         return;
     }
-    LevelGameState& state = form.level;
-    form.timers.setInterval(kLevelTimer, form.msPerQuestion);
-    if (++state.questionNo == 10) form.timers.setEnabled(kLevelTimer, false);
-    state.countdownSeconds = form.msPerQuestion / 1000;
-    form.timers.setEnabled(kCountdownTimer, true);
-    showQuestion(form, operation);
+    context.timers.setInterval(kLevelTimer, context.options.msPerQuestion);
+    if (++state.questionNo == 10) context.timers.setEnabled(kLevelTimer, false);
+    state.countdownSeconds = context.options.msPerQuestion / 1000;
+    context.timers.setEnabled(kCountdownTimer, true);
+    showQuestion(context, state, operation);
     // Every question shown after the first must follow a right answer.
     if (state.questionNo * 10 != state.levelScore + 10) {
-        form.ui().message("提示", "规定时间没有答出题，只好从头开始了！");
-        restartLevel(form);
+        context.ui.message("提示", "规定时间没有答出题，只好从头开始了！");
+        restartLevel(context, state);
     }
 }
 
-void onLevelCountdown(Form1& form) {
-    LevelGameState& state = form.level;
+void levelCountdown(FamilyContext& context, LevelGameState& state) {
     if (state.countdownSeconds < 2) {
-        form.timers.setEnabled(kCountdownTimer, false);
+        context.timers.setEnabled(kCountdownTimer, false);
         state.countdownSeconds = 0;
         return;
     }
     --state.countdownSeconds;
-    form.page().setInnerHtml("spanguan", std::to_string(state.countdownSeconds) + "秒");
+    context.page.setInnerHtml("spanguan", std::to_string(state.countdownSeconds) + "秒");
 }
 
 }  // namespace tally

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "library/content_store.h"
+#include "shell/content_store.h"
 #include "library/reading_frame.h"
 #include "page/html_page.h"
 #include "shell/catalogue.h"

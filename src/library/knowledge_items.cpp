@@ -1,6 +1,7 @@
 #include "library/knowledge_items.h"
 
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {

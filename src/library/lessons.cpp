@@ -4,14 +4,13 @@
 #include <optional>
 #include <vector>
 
-#include "library/reading_pages.h"
+#include "library/library_lists.h"
+#include "library/summaries.h"
 #include "page/html_page.h"
 #include "shell/catalogue.h"
-#include "shell/form1.h"
 #include "shell/gbk.h"
-#include "sheets/grade_branches.h"
-#include "sheets/node_click.h"
-#include "sheets/topic_tag.h"
+#include "shell/text.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -30,10 +29,6 @@ constexpr int kFirstGrade = 533302;
 constexpr int kLastGrade = 533307;
 
 const char* const kGradeNames[] = {"一", "二", "三", "四", "五", "六"};
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
 
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\n");
@@ -71,27 +66,16 @@ std::string gradeIntroduction(int topic, const std::string& caption) {
            "<p>每学完一课，来这里读一读要点，做一做练习。有不明白的地方，请爸爸妈妈和你一起看看例题。</p>";
 }
 
-std::string preparingPage(const std::string& caption) {
-    return "<h1>" + escapeHtmlText(caption) +
-           "</h1><p>这一课还在准备中，过些日子就能读到了。</p><p>你可以先看看别的课，或者到其他练习里做一做。</p>";
-}
-
-std::optional<Lesson> readLesson(Form1& form, int topic) {
-    const auto bytes = form.data().read(lessonFilePath(topic));
+std::optional<Lesson> readLesson(FamilyContext& context, int topic) {
+    const auto bytes = context.data.read(lessonFilePath(topic));
     if (!bytes) return std::nullopt;
     return parseLesson(gbkToUtf8(*bytes));
 }
 
 // The drill's own sheet, built as a click on the drill's node builds it.
-Sheet drillSheet(Form1& form, const TopicNode& drill) {
+Sheet drillSheet(FamilyContext& context, const TopicNode& drill) {
     Sheet sheet;
-    const TopicTagParts tag = splitTopicTag(drill.tag);
-    if (tag.number == 10 && form.questionCount == 50) form.questionCount = 20;
-    if (isReadingSigil(tag.sigil)) {
-        openReadingTopic(form, tag.sigil, tag.number, drill.caption, sheet);
-    } else {
-        dispatchFamily(form, tag.sigil, tag.number, sheet);
-    }
+    context.families.build(context, {drill.key, drill.caption, splitTopicTag(drill.tag)}, sheet);
     return sheet;
 }
 
@@ -100,15 +84,15 @@ std::string fixedQuestionsEnd(const Lesson& lesson) {
     return std::string(kRevealButton) + "<br><br>";
 }
 
-std::string lessonPage(Form1& form, const Lesson& lesson) {
+std::string lessonPage(FamilyContext& context, const Lesson& lesson, Sheet& sheet) {
     if (lesson.practiceKey == kClockKey) {
-        form.lessonPracticeKey = kClockKey;
+        sheet.gradingKey = kClockKey;
         return lesson.html + kClockPractice;
     }
     const auto drill = lesson.practiceKey.empty() ? std::nullopt : findFixedTopic(lesson.practiceKey);
     if (!drill || splitTopicTag(drill->tag).number == 0) return lesson.html + fixedQuestionsEnd(lesson);
-    form.lessonPracticeKey = drill->key;
-    const Sheet practice = drillSheet(form, *drill);
+    sheet.gradingKey = drill->key;
+    const Sheet practice = drillSheet(context, *drill);
     return lesson.html + kPracticeHeading + practice.html;
 }
 
@@ -118,12 +102,12 @@ Lesson parseLesson(const std::string& text) {
     const std::vector<std::string> lines = splitLines(text);
     Lesson lesson;
     size_t first = 0;
-    if (!lines.empty() && startsWith(lines[0], kPracticeMark)) {
+    if (!lines.empty() && lines[0].starts_with(kPracticeMark)) {
         lesson.practiceKey = trimmed(lines[0].substr(std::string(kPracticeMark).size()));
         first = 1;
     }
     size_t answers = first;
-    while (answers < lines.size() && !startsWith(lines[answers], kAnswersMark)) ++answers;
+    while (answers < lines.size() && !lines[answers].starts_with(kAnswersMark)) ++answers;
     lesson.html = joinLines(lines, first, answers);
     if (answers < lines.size()) {
         std::vector<std::string> rest(lines.begin() + static_cast<long>(answers), lines.end());
@@ -144,30 +128,39 @@ std::string lessonFilePath(int topic) {
     return path;
 }
 
-void buildLessonPage(Form1& form, int topic, const std::string& caption, Sheet& sheet) {
-    if (topic == kRootTopic) {
+bool LessonFamily::builds(const TopicTagParts& tag) const {
+    return tag.sigil == "{" && (isLessonTopic(tag.number) || isSummaryTopic(tag.number));
+}
+
+bool LessonFamily::marks(const std::string& gradingKey) const {
+    return gradingKey.starts_with("q5333") && gradingKey.size() == 10;
+}
+
+void LessonFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const int topic = click.tag.number;
+    if (isSummaryTopic(topic)) {
+        buildSummaryPage(context, click, sheet);
+    } else if (topic == kRootTopic) {
         sheet.html = rootIntroduction();
     } else if (isGradeTopic(topic)) {
-        sheet.html = gradeIntroduction(topic, caption);
-    } else if (const auto lesson = readLesson(form, topic)) {
-        sheet.html = lessonPage(form, *lesson);
+        sheet.html = gradeIntroduction(topic, click.caption);
+    } else if (const auto lesson = readLesson(context, topic)) {
+        sheet.html = lessonPage(context, *lesson, sheet);
     } else {
-        sheet.html = preparingPage(caption);
+        sheet.html = preparingPage(click.caption, "这一课", "你可以先看看别的课，或者到其他练习里做一做。");
     }
 }
 
-void onLessonPageClick(Form1& form, const std::string& elementName) {
-    if (elementName == kClockButtonName && form.gradingKey() == kClockKey) {
-        form.ui().bringToFront(Pane::Picture2);
-    }
+void LessonFamily::pageClicked(FamilyContext& context, const std::string& gradingKey, const std::string& elementName) {
+    if (elementName == kClockButtonName && gradingKey == kClockKey) context.ui.bringToFront(Pane::Picture2);
 }
 
-void gradeLessonAnswers(Form1& form) {
-    const std::string key = form.gradingKey();
-    const auto lesson = readLesson(form, leadingNumber(key.substr(1)));
-    if (!lesson || lesson->answersHtml.empty()) return;
-    form.page().insertHtmlAfter("finish", "<br><br>" + lesson->answersHtml + "<br>思考用时" +
-                                              std::to_string(form.thinkSeconds) + "秒！");
+std::optional<MarkedSheet> LessonFamily::mark(FamilyContext& context, const std::string& gradingKey) {
+    const auto lesson = readLesson(context, leadingNumber(gradingKey.substr(1)));
+    if (!lesson || lesson->answersHtml.empty()) return std::nullopt;
+    context.page.insertHtmlAfter("finish", "<br><br>" + lesson->answersHtml + "<br>思考用时" +
+                                               std::to_string(context.thinkSeconds) + "秒！");
+    return std::nullopt;
 }
 
 }  // namespace tally

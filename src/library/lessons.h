@@ -1,11 +1,9 @@
 #pragma once
 #include <string>
 
-#include "sheets/sheet.h"
+#include "shell/topic_family.h"
 
 namespace tally {
-
-class Form1;
 
 // A lesson of 同步教学, as its file data/lessons/<grade>/<NNN>.txt holds it:
 //   练习=<drill key, or nothing>
@@ -27,13 +25,22 @@ bool isLessonTopic(int topic);
 // "lessons/<grade>/<NNN>.txt" for a lesson, "" for the root and the grades.
 std::string lessonFilePath(int topic);
 
-// A 同步教学 node: the introduction (root, grades) or the lesson page. With a
-// drill the page ends in that drill's own sheet and the drill's key becomes
-// the grading key; the clock drill gets a button that shows the clock; a
-// lesson without a drill ends in the "查看答案" button of its answers.
-void buildLessonPage(Form1& form, int topic, const std::string& caption, Sheet& sheet);
+// 同步教学 and its summaries ("{5333", the grades, the lessons; "{5222" and
+// the half-years). A lesson page ends in its drill's own sheet, marked as
+// that drill marks it (the drill's key becomes the grading key); the clock
+// drill gets a button that shows the clock; a lesson without a drill ends in
+// the "查看答案" button of its answers.
+class LessonFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override;
+    // The fixed questions of a lesson without a drill: their answers are revealed.
+    bool marks(const std::string& gradingKey) const override;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
 
-// A click on a lesson page's element other than the finish button.
-void onLessonPageClick(Form1& form, const std::string& elementName);
+    // A click on a lesson page's element other than the finish button: the
+    // clock button shows the clock.
+    void pageClicked(FamilyContext& context, const std::string& gradingKey, const std::string& elementName);
+};
 
 }  // namespace tally

@@ -1,23 +1,22 @@
 #include "library/library_lists.h"
 
 #include "library/knowledge_items.h"
-#include "shell/form1.h"
-#include "shell/gbk.h"
+#include "page/html_page.h"
+#include "shell/text.h"
 
 namespace tally {
 
-void growList(Form1& form, LoadedList list, const std::string& tagStem, const std::vector<ChildNode>& children) {
-    bool& loaded = form.loadedMarkers.at(static_cast<std::size_t>(list));
-    const std::string parentKey = form.selectedKey();
-    if (loaded || parentKey.empty()) return;
-    loaded = true;
+void growList(FamilyContext& context, const TopicClick& click, const std::string& tagStem,
+              const std::vector<ChildNode>& children) {
+    const std::string& parentKey = click.key;
+    if (parentKey.empty() || context.tree.hasChildren(parentKey)) return;
     for (const ChildNode& child : children) {
         const std::string number = childNumber(child.position);
-        form.tree.add({parentKey + number, child.caption, tagStem + number, parentKey});
+        context.tree.add({parentKey + number, child.caption, tagStem + number, parentKey});
     }
     if (!children.empty()) {
-        form.tree.expand(parentKey);
-        form.ui().treeChanged();
+        context.tree.expand(parentKey);
+        context.ui.treeChanged();
     }
 }
 
@@ -25,17 +24,17 @@ std::string listPage(const std::string& caption, bool hasChildren, const std::st
     return "<h1>" + caption + "</h1><h2>" + (hasChildren ? howTo : "这里还没有内容，请过些日子再来看看。") + "</h2>";
 }
 
-std::string introPage(const Form1& form, const std::string& caption, const std::string& textName) {
+std::string introPage(const FamilyContext& context, const std::string& caption, const std::string& textName) {
     std::string html = "<h1>" + caption + "</h1>";
-    for (const std::string& line : splitLines(form.library.text(textName))) {
+    for (const std::string& line : splitLines(context.texts.text(textName))) {
         if (!line.empty()) html += "<p>" + line + "</p>";
     }
     return html;
 }
 
-std::string selectedCaption(const Form1& form) {
-    const TopicNode* node = form.selectedNode();
-    return node ? node->caption : std::string();
+std::string preparingPage(const std::string& caption, const std::string& what, const std::string& more) {
+    return "<h1>" + escapeHtmlText(caption) + "</h1><p>" + what + "还在准备中，过些日子就能读到了。</p>" +
+           (more.empty() ? "" : "<p>" + more + "</p>");
 }
 
 }  // namespace tally

@@ -2,27 +2,20 @@
 #include <string>
 #include <vector>
 
+#include "shell/topic_family.h"
+
 namespace tally {
-
-class Form1;
-
-// Which of Form1::loadedMarkers records that a list topic has grown its children.
-enum class LoadedList : int {
-    Integers, Decimals, Fractions, Ratios, Geometry,  // {6002 ... {6006
-    WorkedProblems,                                   // {8005
-    Exercises,                                        // ?5
-    EnglishGrade1, EnglishWords1, Shapes, EnglishWords2, EnglishWords3, EnglishWords4,  // {6007 ... {6012
-};
 
 struct ChildNode {
     int position = 0;  // written with three digits after the parent's key and tag
     std::string caption;
 };
 
-// On the first click of a run, adds the children under the selected node:
-// key = parent key + three digits, tag = tagStem + the same digits. The node
-// is opened so that the list shows.
-void growList(Form1& form, LoadedList list, const std::string& tagStem, const std::vector<ChildNode>& children);
+// On the first click after the tab was shown, adds the children under the
+// clicked node: key = parent key + three digits, tag = tagStem + the same
+// digits. The node is opened so that the list shows.
+void growList(FamilyContext& context, const TopicClick& click, const std::string& tagStem,
+              const std::vector<ChildNode>& children);
 
 // The page of a node that holds a list: its caption and what to do, or a
 // note when the list is empty.
@@ -30,9 +23,10 @@ std::string listPage(const std::string& caption, bool hasChildren, const std::st
 
 // The page of a section or folder node: its caption and the built-in text
 // `textName`, one paragraph a line.
-std::string introPage(const Form1& form, const std::string& caption, const std::string& textName);
+std::string introPage(const FamilyContext& context, const std::string& caption, const std::string& textName);
 
-// The caption of the selected node, the heading of every library page.
-std::string selectedCaption(const Form1& form);
+// The page of a text still to be written: "<caption>" and "<what>还在准备中，
+// 过些日子就能读到了。", then `more` as a paragraph of its own when given.
+std::string preparingPage(const std::string& caption, const std::string& what, const std::string& more = "");
 
 }  // namespace tally

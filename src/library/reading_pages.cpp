@@ -3,9 +3,10 @@
 #include <regex>
 
 #include "library/answer_pages.h"
+#include "library/knowledge_topics.h"
 #include "library/reading_frame.h"
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {
@@ -32,8 +33,6 @@ constexpr SectionIntroduction kSectionIntroductions[] = {
      "<p>遇到难题不要着急，先画一画、列一列，想不出来再看答案。只要肯动脑筋就很棒！</p>"},
 };
 
-bool between(int value, int low, int high) { return value >= low && value <= high; }
-
 // A caption names a file only inside its own folder.
 bool namesOneFile(const std::string& caption) {
     return !caption.empty() && caption != "." && caption != ".." &&
@@ -47,16 +46,16 @@ std::string numberedPagePath(int topic, const std::string& caption) {
     return "";
 }
 
-const char* sectionIntroduction(int topic) {
+const char* readingSectionIntroduction(int topic) {
     for (const SectionIntroduction& section : kSectionIntroductions) {
         if (section.topic == topic) return section.text;
     }
     return nullptr;
 }
 
-}  // namespace
-
 bool isReadingSigil(const std::string& sigil) { return sigil == "j" || sigil == "g" || sigil == "#"; }
+
+}  // namespace
 
 std::string gradePaperPath(const std::string& caption) {
     static const std::regex paper("^([1-6])年级([12])学期(期中|期末)");
@@ -75,26 +74,39 @@ std::string readingPagePath(const std::string& sigil, int topic, const std::stri
     return "";
 }
 
-void openReadingTopic(Form1& form, const std::string& sigil, int topic, const std::string& caption,
+namespace {
+
+void openReadingTopic(FamilyContext& context, const std::string& sigil, int topic, const std::string& caption,
                       Sheet& sheet) {
     sheet.keepPage = true;
-    form.ui().bringToFront(Pane::WebBrowser2);
+    context.ui.bringToFront(Pane::WebBrowser2);
     if (sigil == "#" && isAnswerTopic(topic)) {
-        form.ui().showPage(Pane::WebBrowser2, answerPageOf(topic));
+        context.ui.showPage(Pane::WebBrowser2, answerPageOf(topic));
         return;
     }
-    const char* introduction = sigil == "#" ? sectionIntroduction(topic) : nullptr;
+    const char* introduction = sigil == "#" ? readingSectionIntroduction(topic) : nullptr;
     if (introduction) {
-        form.ui().showPage(Pane::WebBrowser2,
+        context.ui.showPage(Pane::WebBrowser2,
                            readingFrame(caption, "<h1>" + escapeHtmlText(caption) + "</h1>\n" + introduction));
         return;
     }
     const std::string path = readingPagePath(sigil, topic, caption);
-    if (!path.empty() && form.data().exists(path)) {
-        form.ui().navigate(Pane::WebBrowser2, path);
+    if (!path.empty() && context.data.exists(path)) {
+        context.ui.navigate(Pane::WebBrowser2, path);
     } else {
-        form.ui().showPage(Pane::WebBrowser2, missingReadingPage(caption));
+        context.ui.showPage(Pane::WebBrowser2, missingReadingPage(caption));
     }
+}
+
+}  // namespace
+
+bool ReadingFamily::builds(const TopicTagParts& tag) const {
+    return isReadingSigil(tag.sigil) || (tag.sigil == "{" && isKnowledgeTopic(tag.number));
+}
+
+void ReadingFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    if (click.tag.sigil == "{") return buildKnowledgeTopic(context, click, sheet);
+    openReadingTopic(context, click.tag.sigil, click.tag.number, click.caption, sheet);
 }
 
 }  // namespace tally

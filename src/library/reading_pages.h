@@ -1,15 +1,9 @@
 #pragma once
 #include <string>
 
-#include "sheets/sheet.h"
+#include "shell/topic_family.h"
 
 namespace tally {
-
-class Form1;
-
-// The reading families: "j" (the book 教你思考), "g" (数学故事) and "#"
-// (lectures, grade papers, Olympiad papers, their answers, section roots).
-bool isReadingSigil(const std::string& sigil);
 
 // The file a reading topic opens, relative to the data directory:
 //   j  "book/" caption ".htm"        g  "story/" caption ".htm"
@@ -25,10 +19,16 @@ std::string readingPagePath(const std::string& sigil, int topic, const std::stri
 // 3 second-term mid-term, 4 second-term final; "" for any other caption.
 std::string gradePaperPath(const std::string& caption);
 
-// A reading topic click: WebBrowser2 comes to the front and shows the topic's
-// page (a section root its introduction, an answer topic its answers, a
-// missing file a note of our own); the sheet in WebBrowser1 stays as it was.
-void openReadingTopic(Form1& form, const std::string& sigil, int topic, const std::string& caption,
-                      Sheet& sheet);
+// The knowledge and reading pages: 基础知识 and its lists ("{600",
+// "{6002" ...) in the first pane, and the pages of the second pane: "j" (the
+// book 教你思考), "g" (数学故事) and "#" (lectures, grade papers, Olympiad
+// papers, their answers, section roots). A reading page brings the second
+// pane to the front (a section root its introduction, an answer topic its
+// answers, a missing file a note of our own); the first pane keeps its sheet.
+class ReadingFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+};
 
 }  // namespace tally

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "page/html_page.h"
-#include "shell/form1.h"
+#include "library/library_lists.h"
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {
@@ -13,18 +13,13 @@ constexpr int kRootTopic = 5222;
 constexpr int kFirstHalfYear = 522202;
 constexpr int kLastHalfYear = 522213;
 
-bool isHalfYear(int topic) { return topic >= kFirstHalfYear && topic <= kLastHalfYear; }
+bool isHalfYear(int topic) { return between(topic, kFirstHalfYear, kLastHalfYear); }
 
 constexpr const char* kIntroduction =
     "<h1>小学各年纪知识点总结</h1>"
     "<p>每个学期学过的知识，都整理成了一页总结：按内容分好类，每一条后面还有一个小例子。</p>"
     "<p>复习的时候，先读一读这一学期的总结，把每个例子自己算一遍；"
     "再到“各年纪试卷”里做一份试卷，看看哪里还要多练一练。</p>";
-
-std::string preparingPage(const std::string& caption) {
-    return "<h1>" + escapeHtmlText(caption) +
-           "</h1><p>这一学期的知识点总结还在准备中，过些日子就能读到了。</p>";
-}
 
 }  // namespace
 
@@ -37,13 +32,14 @@ std::string summaryFilePath(int topic) {
     return path;
 }
 
-void buildSummaryPage(Form1& form, int topic, const std::string& caption, Sheet& sheet) {
+void buildSummaryPage(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const int topic = click.tag.number;
     if (topic == kRootTopic) {
         sheet.html = kIntroduction;
         return;
     }
-    const auto bytes = form.data().read(summaryFilePath(topic));
-    sheet.html = bytes ? gbkToUtf8(*bytes) : preparingPage(caption);
+    const auto bytes = context.data.read(summaryFilePath(topic));
+    sheet.html = bytes ? gbkToUtf8(*bytes) : preparingPage(click.caption, "这一学期的知识点总结");
 }
 
 }  // namespace tally

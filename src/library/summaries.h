@@ -1,11 +1,9 @@
 #pragma once
 #include <string>
 
-#include "sheets/sheet.h"
+#include "shell/topic_family.h"
 
 namespace tally {
-
-class Form1;
 
 // 小学各年纪知识点总结: the root 5222 and the half-years 522202…522213
 // (小学1年纪上 … 小学6年纪下).
@@ -14,7 +12,7 @@ bool isSummaryTopic(int topic);
 std::string summaryFilePath(int topic);
 
 // The root's introduction, or the half-year's summary (an HTML fragment of
-// its file) into WebBrowser1; a missing file gives a short note.
-void buildSummaryPage(Form1& form, int topic, const std::string& caption, Sheet& sheet);
+// its file) in the first pane; a missing file gives a short note.
+void buildSummaryPage(FamilyContext& context, const TopicClick& click, Sheet& sheet);
 
 }  // namespace tally

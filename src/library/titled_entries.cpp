@@ -3,6 +3,7 @@
 #include "library/knowledge_items.h"
 #include "sheets/sheet.h"
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {

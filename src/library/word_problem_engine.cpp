@@ -6,6 +6,7 @@
 #include "sheets/expression.h"
 #include "sheets/number_text.h"
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {

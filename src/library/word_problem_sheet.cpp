@@ -2,32 +2,19 @@
 
 #include <algorithm>
 
+#include "library/library_lists.h"
 #include "library/word_problem_engine.h"
-#include "progress/question_text.h"
-#include "sheets/expected_answer.h"
-#include "sheets/grade_arithmetic.h"
-#include "sheets/grader.h"
-#include "sheets/typed_answer.h"
-#include "shell/form1.h"
 #include "shell/gbk.h"
+#include "shell/text.h"
+#include "sheets/expected_answer.h"
+#include "sheets/mark_texts.h"
+#include "sheets/marking.h"
+#include "sheets/question_text.h"
+#include "sheets/sheet.h"
+#include "sheets/typed_answer.h"
 
 namespace tally {
 namespace {
-
-// Lines end with CR LF; a file saved with bare LF is read the same way.
-std::vector<std::string> fileLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t from = 0;
-    while (from <= text.size()) {
-        std::size_t end = text.find('\n', from);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        from = end + 1;
-    }
-    return lines;
-}
 
 // `count` different items of `pool`, each subset equally likely, in the
 // pool's order. Each draw picks among those not yet taken, so a draw never
@@ -49,6 +36,8 @@ std::string answerBox(int question, const std::string& tag) {
 
 std::string quotedFile(const std::string& fileName) { return "应用题文件“" + fileName + "”"; }
 
+constexpr int kSectionTopic = 0;
+
 }  // namespace
 
 std::string wordProblemFile(int topic) {
@@ -62,7 +51,7 @@ std::string wordProblemFile(int topic) {
 
 WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
                                   RandomSource& random) {
-    const std::vector<std::string> lines = fileLines(text);
+    const std::vector<std::string> lines = splitLines(text);
     std::vector<std::size_t> templates;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (isWordProblemTemplate(lines[i])) templates.push_back(i);
@@ -85,36 +74,48 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
     return {html + kRevealButton + "<br><br>", ""};
 }
 
-void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet) {
-    const std::string fileName = wordProblemFile(topic);
-    const auto bytes = form.data().read(fileName);
+bool WordProblemFamily::builds(const TopicTagParts& tag) const {
+    return tag.sigil == "?" && (tag.number == kSectionTopic || !wordProblemFile(tag.number).empty());
+}
+
+bool WordProblemFamily::marks(const std::string& gradingKey) const {
+    return gradingKey == "q55" || gradingKey == "q56" || gradingKey == "q57";
+}
+
+void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    if (click.tag.number == kSectionTopic) {
+        sheet.html += introPage(context, click.caption, "IntroWordProblems");
+        return;
+    }
+    const std::string fileName = wordProblemFile(click.tag.number);
+    const auto bytes = context.data.read(fileName);
     WordProblemSheet built =
-        bytes ? wordProblemSheet(fileName, gbkToUtf8(*bytes), form.random())
+        bytes ? wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random)
               : WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"};
     if (!built.message.empty()) {
-        form.ui().message("提示", built.message);
+        context.ui.message("提示", built.message);
         sheet.keepPage = true;
         return;
     }
     sheet.html += built.html;
 }
 
-void gradeWordProblems(Form1& form) {
-    Page& page = form.page();
+std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const std::string&) {
+    Page& page = context.page;
     const SheetQuestions texts(page.bodyHtml());
-    SheetMarks marks;
+    MarkedSheet marks;
     for (int i = 1; i <= kWordProblemsPerSheet && page.has("answer" + std::to_string(i)); ++i) {
         const std::string field = "answer" + std::to_string(i);
         const AnswerTag expected = splitAnswerTag(page.tag(field));
         const std::string typed = foldTypedAnswer(page.value(field));
         const bool isRight = typed == expected.answer;
-        page.insertTextAfter(field, std::string(isRight ? "(√" : "(×") + "，正确答案：" + expected.working + ")");
+        page.insertTextAfter(field, markWithAnswer(isRight, expected.working));
         marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, marks.questions, kWordProblemsPerSheet);
-    marks.seconds = form.thinkSeconds;
-    page.insertHtmlAfter("finish", scoreLine(marks.score, form.thinkSeconds));
-    form.recordSheet(marks);
+    marks.seconds = context.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, context.thinkSeconds));
+    return marks;
 }
 
 }  // namespace tally

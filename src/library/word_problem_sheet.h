@@ -2,12 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "sheets/sheet.h"
 #include "shell/ports.h"
+#include "shell/topic_family.h"
 
 namespace tally {
-
-class Form1;
 
 inline constexpr int kWordProblemsPerSheet = 10;
 
@@ -27,11 +25,17 @@ struct WordProblemSheet {
 WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
                                   RandomSource& random);
 
-// The word-problem topics: the sheet, or a "提示" message and the page left as it was.
-void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet);
-
-// Marks each answer against the first part of its field's tag (the unit too)
-// and shows the worked solution beside it, then the score and the time.
-void gradeWordProblems(Form1& form);
+// 应用题 ("?0", and one topic per grade file): ten templates of the grade's
+// file drawn into a sheet, or a "提示" message and the page left as it was.
+// Each answer is marked against the first part of its field's tag (the unit
+// too) and the worked solution is shown beside it, then the score and the time.
+class WordProblemFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override;
+    bool marks(const std::string& gradingKey) const override;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
+    std::optional<AnswerStyle> answerStyle(const std::string&) const override { return AnswerStyle::WordProblem; }
+};
 
 }  // namespace tally

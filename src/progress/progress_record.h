@@ -27,7 +27,8 @@ struct MissedQuestion {
 // Where an answer field stood in a question's text.
 inline constexpr const char* kAnswerBlank = "（　）";
 
-// One marked sheet as the record keeps it.
+// One marked sheet: what a family marked on it (questions, right, score,
+// seconds, misses), and, filled in by the main window, where it came from.
 struct MarkedSheet {
     std::string when;  // "YYYY-MM-DD HH:MM:SS", local time; stamped by the record
     std::string tabCaption;
@@ -43,8 +44,30 @@ struct MarkedSheet {
     // the list in the same transaction that stores the sheet.
     std::vector<MissedQuestion> mended;
 
+    // Counted while a sheet is marked, question by question.
+    void markRight() {
+        ++questions;
+        ++right;
+    }
+    void markWrong(std::string question, std::string typed, std::string correct, AnswerForm form) {
+        ++questions;
+        missed.push_back({std::move(question), std::move(typed), std::move(correct), form, {}, {}});
+    }
+    void mark(bool isRight, std::string question, std::string typed, std::string correct,
+              AnswerForm form = AnswerForm::None) {
+        if (isRight) {
+            markRight();
+        } else {
+            markWrong(std::move(question), std::move(typed), std::move(correct), form);
+        }
+    }
+
     bool operator==(const MarkedSheet&) const = default;
 };
+
+// How a missed question that cannot be asked again is named in the record:
+// its place on the sheet.
+inline std::string questionLabel(int number) { return "第" + std::to_string(number) + "题"; }
 
 // The outside store of marked sheets. Every failure is reported as false or
 // as an empty answer with a reason in lastError(); the store never throws.

@@ -5,8 +5,7 @@
 #include <regex>
 
 #include "sheets/expected_answer.h"
-#include "sheets/grader.h"
-#include "sheets/redrill_sheet.h"
+#include "sheets/mark_texts.h"
 
 namespace tally {
 namespace {
@@ -52,18 +51,6 @@ FieldAnswer plain(const std::string& name, std::string answer) { return {name, s
 
 }  // namespace
 
-std::optional<AnswerStyle> answerStyleFor(const std::string& gradingKey) {
-    if (gradingKey == kRedrillKey) return AnswerStyle::Mixed;
-    if (branchMatches(GradeBranch::WordProblems, gradingKey)) return AnswerStyle::WordProblem;
-    if (branchMatches(GradeBranch::HoursAndMinutes, gradingKey)) return AnswerStyle::HoursMinutes;
-    if (branchMatches(GradeBranch::PatternAndFourOperations, gradingKey)) return AnswerStyle::Rounded;
-    if (branchMatches(GradeBranch::Arithmetic, gradingKey) || branchMatches(GradeBranch::Comparison, gradingKey) ||
-        branchMatches(GradeBranch::Fractions, gradingKey)) {
-        return AnswerStyle::Exact;
-    }
-    return std::nullopt;
-}
-
 std::optional<FieldAnswer> fieldAnswer(AnswerStyle style, const std::string& name, const std::string& type,
                                        const std::string& tag) {
     if (type != "text" && !type.empty()) return std::nullopt;
@@ -97,7 +84,7 @@ std::vector<std::string> marksAfterField(const std::string& tag) {
     const AnswerTag word = splitAnswerTag(tag);
     for (const std::string& shown : {tag, roundedAnswer(tag), word.working}) {
         marks.push_back(wrongMark(shown));
-        marks.push_back("(√，正确答案：" + shown + ")");
+        marks.push_back(markWithAnswer(true, shown));
     }
     return marks;
 }

@@ -3,21 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "shell/topic_family.h"
+
 namespace tally {
-
-// How the grader of a sheet reads its answer fields.
-enum class AnswerStyle {
-    Exact,         // the tag as it stands
-    Rounded,       // the tag, rounded to two decimals when it has more
-    HoursMinutes,  // hours in r<i>, minutes in answer<i>, both tagged "H小时M分"
-    WordProblem,   // answer<i> tagged "answer|working"
-    Mixed,         // the re-drill sheet: each field exact, time fields split as HoursMinutes
-};
-
-// The style of the sheets of a grading key (Form1::gradingKey); nothing for
-// pages that are not marked field by field: games, reading pages, pages that
-// only reveal their answers.
-std::optional<AnswerStyle> answerStyleFor(const std::string& gradingKey);
 
 // One answer field as the grader reads it.
 struct FieldAnswer {

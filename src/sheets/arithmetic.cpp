@@ -1,8 +1,8 @@
 #include "sheets/arithmetic.h"
 
-#include "shell/form1.h"
 #include "sheets/drill_forms.h"
-#include "sheets/families.h"
+#include "sheets/marking.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -34,6 +34,21 @@ std::string questionLine(RandomSource& random, Operation operation, DrillForm fo
     return normalLine(operation, question, pair);
 }
 
+constexpr const char* kFormHint =
+    "<br>点击工具栏上的“竖式”按钮，出题形式就是以竖式形式出现！"
+    "<br>点击工具栏上的“最大”按钮，出题形式就是以不等式形式出现！";
+
+// The page of a section root (加法, 减法, 乘法, 除法).
+std::string operatorIntroduction(Operation operation) {
+    switch (operation) {
+        case Operation::Add: return std::string("加法题!") + kFormHint;
+        case Operation::Subtract: return std::string("减法题!") + kFormHint;
+        case Operation::Multiply: return "乘法题!";
+        case Operation::Divide: return "除法题!";
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string arithmeticSheetHtml(RandomSource& random, Operation operation, int limit,
@@ -50,11 +65,28 @@ std::string arithmeticSheetHtml(RandomSource& random, Operation operation, int l
     return html + kFinishButton + "<br><br>";
 }
 
-void buildArithmeticSheet(Form1& form, const std::string& sigil, int limit, Sheet& sheet) {
-    const auto operation = operationOf(sigil);
-    if (!operation) return;
-    sheet.html += arithmeticSheetHtml(form.random(), *operation, limit, form.drillForm,
-                                      form.questionCount);
+bool ArithmeticFamily::builds(const TopicTagParts& tag) const { return operationOf(tag.sigil).has_value(); }
+
+bool ArithmeticFamily::marks(const std::string& gradingKey) const {
+    for (const char* prefix : {"q1", "q2", "q3", "q4"}) {
+        if (gradingKey.starts_with(prefix)) return true;
+    }
+    return false;
+}
+
+void ArithmeticFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const Operation operation = *operationOf(click.tag.sigil);
+    if (click.tag.number == 0) {
+        sheet.html += operatorIntroduction(operation);
+        return;
+    }
+    const SheetOptions& options = context.options;
+    sheet.html += arithmeticSheetHtml(context.random, operation, click.tag.number, options.drillForm,
+                                      options.questionCount);
+}
+
+std::optional<MarkedSheet> ArithmeticFamily::mark(FamilyContext& context, const std::string&) {
+    return gradeArithmeticPage(context.page, context.options.questionCount, context.thinkSeconds);
 }
 
 }  // namespace tally

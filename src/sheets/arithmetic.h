@@ -3,6 +3,7 @@
 
 #include "shell/drill_form.h"
 #include "shell/ports.h"
+#include "shell/topic_family.h"
 #include "sheets/arithmetic_draw.h"
 
 namespace tally {
@@ -12,5 +13,16 @@ namespace tally {
 // gives fewer distinct pairs than that, the sheet stops with the pairs it has.
 std::string arithmeticSheetHtml(RandomSource& random, Operation operation, int limit,
                                 DrillForm form, int questionCount);
+
+// The four operations of 加减乘除 ("+", "-", "×", "÷" and a limit): the
+// section pages and the drills, marked answer by answer.
+class ArithmeticFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override;
+    bool marks(const std::string& gradingKey) const override;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
+    std::optional<AnswerStyle> answerStyle(const std::string&) const override { return AnswerStyle::Exact; }
+};
 
 }  // namespace tally

@@ -5,10 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "library/content_store.h"
-#include "shell/form1.h"
-#include "sheets/families.h"
+#include "shell/content_store.h"
+#include "shell/text.h"
 #include "sheets/gcd.h"
+#include "sheets/marking.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -57,10 +58,10 @@ public:
 
     // Two different numbers of the range, both drawn again until they are
     // accepted and new to the sheet. Call only while not exhausted.
-    std::pair<int, int> next(Form1& form) {
+    std::pair<int, int> next(FamilyContext& context) {
         while (true) {
-            const int a = form.draw(range_.span, range_.base);
-            const int b = form.draw(range_.span, range_.base);
+            const int a = context.draw(range_.span, range_.base);
+            const int b = context.draw(range_.span, range_.base);
             if (a != b && accepted_(a, b) && asked_.insert(std::minmax(a, b)).second) return {a, b};
         }
     }
@@ -84,11 +85,11 @@ private:
 };
 
 // Greatest common divisors: two different numbers that share a divisor above 1.
-std::string divisorDrill(Form1& form, NumberRange range) {
+std::string divisorDrill(FamilyContext& context, NumberRange range) {
     std::string html;
-    PairDraw pairs(range, sharesADivisor, form.questionCount);
-    for (int i = 1; i <= form.questionCount && !pairs.exhausted(); ++i) {
-        const auto [a, b] = pairs.next(form);
+    PairDraw pairs(range, sharesADivisor, context.options.questionCount);
+    for (int i = 1; i <= context.options.questionCount && !pairs.exhausted(); ++i) {
+        const auto [a, b] = pairs.next(context);
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最大公约数 = " +
                 answerField(i, to_string(gcd(a, b))) + "<br><br>";
     }
@@ -96,11 +97,11 @@ std::string divisorDrill(Form1& form, NumberRange range) {
 }
 
 // Least common multiples: two different numbers, coprime ones allowed.
-std::string multipleDrill(Form1& form, NumberRange range) {
+std::string multipleDrill(FamilyContext& context, NumberRange range) {
     std::string html;
-    PairDraw pairs(range, anyPair, form.questionCount);
-    for (int i = 1; i <= form.questionCount && !pairs.exhausted(); ++i) {
-        const auto [a, b] = pairs.next(form);
+    PairDraw pairs(range, anyPair, context.options.questionCount);
+    for (int i = 1; i <= context.options.questionCount && !pairs.exhausted(); ++i) {
+        const auto [a, b] = pairs.next(context);
         const long long lcm = static_cast<long long>(a) * b / gcd(a, b);
         html += questionHead(i) + to_string(a) + "和" + to_string(b) + "的最小公倍数 = " +
                 answerField(i, to_string(lcm)) + "<br><br>";
@@ -124,20 +125,50 @@ std::string divisorWordProblemAnswer(int topic) {
     return "";
 }
 
-void buildDivisorSheet(Form1& form, int topic, Sheet& sheet) {
+bool DivisorFamily::builds(const TopicTagParts& tag) const {
+    if (tag.sigil != "{") return false;
+    const int topic = tag.number;
+    return topic == 700 || topic == 800 || between(topic, 7001, 7006) || between(topic, 8001, 8004);
+}
+
+// The drills of q7001 ... q7004 and q8001 ... q8004, and the word problems
+// q7005, q7006; q8005, the worked problems, belong to the reading library.
+bool DivisorFamily::marks(const std::string& gradingKey) const {
+    const int number = gradingKey.size() > 1 ? leadingNumber(gradingKey.substr(1)) : 0;
+    if (gradingKey.starts_with("q7")) return gradingKey.size() >= 4 && number <= 7006;
+    return gradingKey.starts_with("q8") && gradingKey.size() == 5 && gradingKey != "q8005";
+}
+
+void DivisorFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const int topic = click.tag.number;
     switch (topic) {
         case 7001: sheet.html += ContentStore::text("Text16"); break;
-        case 7002: sheet.html += divisorDrill(form, {49, 2}); break;      // 2..50
-        case 7003: sheet.html += divisorDrill(form, {191, 10}); break;    // 10..200
-        case 7004: sheet.html += divisorDrill(form, {1000, 1}); break;    // 1..1000
+        case 7002: sheet.html += divisorDrill(context, {49, 2}); break;      // 2..50
+        case 7003: sheet.html += divisorDrill(context, {191, 10}); break;    // 10..200
+        case 7004: sheet.html += divisorDrill(context, {1000, 1}); break;    // 1..1000
         case 7005:
         case 7006: sheet.html += wordProblemPage(topic); break;
         case 8001: sheet.html += ContentStore::text("Text17"); break;
-        case 8002: sheet.html += multipleDrill(form, {11, 2}); break;     // 2..12
-        case 8003: sheet.html += multipleDrill(form, {25, 6}); break;     // 6..30
-        case 8004: sheet.html += multipleDrill(form, {250, 60}); break;   // 60..309
-        default: break;  // 8005, the worked problems, come from the reading library
+        case 8002: sheet.html += multipleDrill(context, {11, 2}); break;     // 2..12
+        case 8003: sheet.html += multipleDrill(context, {25, 6}); break;     // 6..30
+        case 8004: sheet.html += multipleDrill(context, {250, 60}); break;   // 60..309
+        default: break;  // the section pages have only their introduction
     }
+}
+
+std::optional<MarkedSheet> DivisorFamily::mark(FamilyContext& context, const std::string& gradingKey) {
+    if (gradingKey != "q7005" && gradingKey != "q7006") {
+        return gradeArithmeticPage(context.page, context.options.questionCount, context.thinkSeconds);
+    }
+    const std::string answer = divisorWordProblemAnswer(leadingNumber(gradingKey.substr(1)));
+    context.page.insertHtmlAfter("finish", "<br><br>" + answer + "<br>思考用时" + std::to_string(context.thinkSeconds) +
+                                               "秒！");
+    return std::nullopt;
+}
+
+std::optional<AnswerStyle> DivisorFamily::answerStyle(const std::string& gradingKey) const {
+    if (gradingKey == "q7005" || gradingKey == "q7006") return std::nullopt;
+    return AnswerStyle::Exact;
 }
 
 }  // namespace tally

@@ -1,10 +1,12 @@
+#include "sheets/four_operation_sheets.h"
+
 #include <optional>
 #include <string>
 
-#include "shell/form1.h"
-#include "shell/gbk.h"
-#include "sheets/families.h"
+#include "shell/text.h"
+#include "sheets/marking.h"
 #include "sheets/number_text.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -121,11 +123,11 @@ struct Question {
 };
 
 // One attempt at question i; nothing when it must be drawn again.
-std::optional<Question> tryQuestion(Form1& form, const FourOperationTopic& topic, int question,
+std::optional<Question> tryQuestion(FamilyContext& context, const FourOperationTopic& topic, int question,
                                     const std::string& history) {
     const OperandRange r = topic.range;
-    const Operands n{form.draw(r.span, r.base), form.draw(r.span, r.base), form.draw(r.span, r.base),
-                     form.draw(r.span, r.base)};
+    const Operands n{context.draw(r.span, r.base), context.draw(r.span, r.base), context.draw(r.span, r.base),
+                     context.draw(r.span, r.base)};
     const auto value = topic.divisionSet ? divisionValue(question, n) : productValue(question, n);
     if (!value || (topic.wholeResult && !value->whole())) return std::nullopt;
 
@@ -143,20 +145,32 @@ std::optional<Question> tryQuestion(Form1& form, const FourOperationTopic& topic
 // Ten expressions over four drawn numbers. Every template has thousands of
 // acceptable texts and the history holds at most nine, so a redraw always
 // finds a new question.
-void buildFourOperationSheet(Form1& form, int topicNumber, Sheet& sheet) {
-    const auto topic = fourOperationTopic(topicNumber);
+bool FourOperationFamily::builds(const TopicTagParts& tag) const {
+    return tag.sigil == "{" && (tag.number == 900 || between(tag.number, 9001, 9009));
+}
+
+bool FourOperationFamily::marks(const std::string& gradingKey) const {
+    return gradingKey.starts_with("q9") && gradingKey.size() >= 4;
+}
+
+void FourOperationFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const auto topic = fourOperationTopic(click.tag.number);
     if (!topic) return;
     std::string history;
     if (topic->divisionSet && !topic->wholeResult) sheet.html += sheetNote("得数保留两位小数。");
     for (int i = 1; i <= kQuestions; ++i) {
         std::optional<Question> question;
         do {
-            question = tryQuestion(form, *topic, i, history);
+            question = tryQuestion(context, *topic, i, history);
         } while (!question);
         if (topic->divisionSet) history += question->shown;
         sheet.html += questionHead(i) + question->shown + "= " + answerField(i, question->answer) + "<br><br>";
     }
     sheet.html += std::string(kFinishButton) + "<br><br>";
+}
+
+std::optional<MarkedSheet> FourOperationFamily::mark(FamilyContext& context, const std::string&) {
+    return markEachQuestion(context.page, context.thinkSeconds);
 }
 
 }  // namespace tally

@@ -1,13 +1,18 @@
+#include "sheets/fraction_sheets.h"
+
 #include <set>
 #include <string>
 #include <utility>
 
-#include "library/content_store.h"
-#include "shell/form1.h"
-#include "shell/gbk.h"
-#include "sheets/families.h"
+#include "page/html_page.h"
+#include "shell/content_store.h"
+#include "shell/text.h"
 #include "sheets/fraction_question.h"
 #include "sheets/gcd.h"
+#include "sheets/mark_texts.h"
+#include "sheets/marking.h"
+#include "sheets/question_text.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -38,12 +43,12 @@ struct FractionQuestion {
     int n1, p, n2, q;  // n1/p op n2/q
 };
 
-FractionQuestion drawQuestion(Form1& form, const FractionTopic& topic) {
+FractionQuestion drawQuestion(FamilyContext& context, const FractionTopic& topic) {
     FractionQuestion f{1, 0, 1, 0};
-    f.p = form.draw(topic.range.span, topic.range.base);
-    if (topic.anyNumerator) f.n1 = form.draw(f.p - 2, 2);
-    f.q = form.draw(topic.range.span, topic.range.base);
-    if (topic.anyNumerator) f.n2 = form.draw(f.q - 2, 2);
+    f.p = context.draw(topic.range.span, topic.range.base);
+    if (topic.anyNumerator) f.n1 = context.draw(f.p - 2, 2);
+    f.q = context.draw(topic.range.span, topic.range.base);
+    if (topic.anyNumerator) f.n2 = context.draw(f.q - 2, 2);
     return f;
 }
 
@@ -92,19 +97,48 @@ std::string fractionQuestionHtml(int question, const FractionQuestionText& f) {
     return html;
 }
 
-void buildFractionSheet(Form1& form, int topicNumber, Sheet& sheet) {
-    const FractionTopic topic = fractionTopic(topicNumber);
+bool FractionFamily::builds(const TopicTagParts& tag) const {
+    return tag.sigil == "{" && (tag.number == 500 || between(tag.number, 5002, 5013));
+}
+
+bool FractionFamily::marks(const std::string& gradingKey) const { return gradingKey.starts_with("q50"); }
+
+void FractionFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    if (click.tag.number == 500) return;
+    const FractionTopic topic = fractionTopic(click.tag.number);
     DenominatorHistory history(topic.range.span);
     sheet.html += sheetNote("得数要化成最简分数。");
-    for (int i = 1; i <= form.questionCount; ++i) {
+    for (int i = 1; i <= context.options.questionCount; ++i) {
         if (!topic.subtraction && history.full()) break;
-        FractionQuestion f = drawQuestion(form, topic);
+        FractionQuestion f = drawQuestion(context, topic);
         while (topic.subtraction ? !positiveDifference(f) : !history.take(f.p, f.q)) {
-            f = drawQuestion(form, topic);
+            f = drawQuestion(context, topic);
         }
         sheet.html += filledTemplate(i, f, topic.subtraction) + "<br><br>";
     }
     sheet.html += std::string(kFinishButton) + "<br><br>";
+}
+
+std::optional<MarkedSheet> FractionFamily::mark(FamilyContext& context, const std::string&) {
+    Page& page = context.page;
+    const int questions = fieldsOnPage(page, "answerup");
+    const SheetQuestions texts(page.bodyHtml());
+    MarkedSheet marks;
+    for (int i = 1; i <= questions; ++i) {
+        const std::string up = "answerup" + std::to_string(i);
+        const std::string down = "answerdown" + std::to_string(i);
+        const std::string numerator = typedValue(page, up);
+        const std::string denominator = typedValue(page, down);
+        const std::string expected = page.tag(up) + "/" + page.tag(down);
+        const bool bothRight = numerator + "/" + denominator == expected;
+        const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
+        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRightMark : wrongMark(expected)));
+        marks.mark(bothRight, texts.fractionOf(up), typed, expected, AnswerForm::Fraction);
+    }
+    marks.score = arithmeticScore(marks.right, questions, context.options.questionCount);
+    marks.seconds = context.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, context.thinkSeconds));
+    return marks;
 }
 
 }  // namespace tally

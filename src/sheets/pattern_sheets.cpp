@@ -1,8 +1,10 @@
+#include "sheets/pattern_sheets.h"
+
 #include <array>
 #include <string>
 
-#include "shell/form1.h"
-#include "sheets/families.h"
+#include "sheets/marking.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 namespace {
@@ -15,7 +17,7 @@ constexpr const char* kPatternIntroduction =
 
 // The eight items of a series; `offset` is drawn 2..9 for every topic, the
 // further steps only for the topics that need them (after the gap position).
-Series series(Form1& form, int topic, int offset) {
+Series series(FamilyContext& context, int topic, int offset) {
     Series items{};
     switch (topic) {
         case 91:  // a+1, a+2, ...
@@ -23,13 +25,13 @@ Series series(Form1& form, int topic, int offset) {
             for (int k = 1; k <= kItems; ++k) items[k - 1] = offset + (topic - 90) * k;
             break;
         case 93: {  // one larger step, 3..9
-            const int step = form.draw(7, 3);
+            const int step = context.draw(7, 3);
             for (int k = 1; k <= kItems; ++k) items[k - 1] = offset + step * k;
             break;
         }
         case 94: {  // a small and a large step taking turns
-            const int small = form.draw(4, 1);  // 1..4
-            const int large = form.draw(5, 5);  // 5..9
+            const int small = context.draw(4, 1);  // 1..4
+            const int large = context.draw(5, 5);  // 5..9
             items[0] = offset;
             for (int k = 1; k < kItems; ++k) items[k] = items[k - 1] + (k % 2 == 1 ? small : large);
             break;
@@ -43,10 +45,10 @@ Series series(Form1& form, int topic, int offset) {
     return items;
 }
 
-std::string patternQuestion(Form1& form, int topic, int question) {
-    const int offset = form.draw(8, 2);  // 2..9
-    const int gap = form.draw(6, 2);     // item 2..7
-    const Series items = series(form, topic, offset);
+std::string patternQuestion(FamilyContext& context, int topic, int question) {
+    const int offset = context.draw(8, 2);  // 2..9
+    const int gap = context.draw(6, 2);     // item 2..7
+    const Series items = series(context, topic, offset);
     std::string html = questionHead(question);
     for (int k = 1; k <= kItems; ++k) {
         const std::string item = std::to_string(items[k - 1]);
@@ -57,14 +59,25 @@ std::string patternQuestion(Form1& form, int topic, int question) {
 
 }  // namespace
 
-void buildPatternSheet(Form1& form, int topic, Sheet& sheet) {
+bool PatternFamily::builds(const TopicTagParts& tag) const { return tag.sigil == "*"; }
+
+bool PatternFamily::marks(const std::string& gradingKey) const {
+    return gradingKey.starts_with("q9") && gradingKey.size() <= 3;
+}
+
+void PatternFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    const int topic = click.tag.number;
     if (topic == 9) {
         sheet.html += kPatternIntroduction;
         return;
     }
     if (topic < 91 || topic > 95) return;
-    for (int i = 1; i <= form.questionCount; ++i) sheet.html += patternQuestion(form, topic, i);
+    for (int i = 1; i <= context.options.questionCount; ++i) sheet.html += patternQuestion(context, topic, i);
     sheet.html += std::string(kFinishButton) + "<br><br>";
+}
+
+std::optional<MarkedSheet> PatternFamily::mark(FamilyContext& context, const std::string&) {
+    return markEachQuestion(context.page, context.thinkSeconds);
 }
 
 }  // namespace tally

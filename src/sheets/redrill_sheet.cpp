@@ -3,10 +3,9 @@
 #include <regex>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
 #include "sheets/fraction_question.h"
-#include "sheets/grade_arithmetic.h"
-#include "sheets/grader.h"
+#include "sheets/marking.h"
+#include "sheets/mark_texts.h"
 #include "sheets/sheet.h"
 #include "sheets/typed_answer.h"
 
@@ -131,9 +130,8 @@ std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions) {
     return html + kFinishButton + "<br><br>";
 }
 
-void gradeRedrill(Form1& form, const std::vector<MissedQuestion>& questions) {
-    Page& page = form.page();
-    SheetMarks marks;
+MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds) {
+    MarkedSheet marks;
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         MissedQuestion question = questions[i];
@@ -151,9 +149,9 @@ void gradeRedrill(Form1& form, const std::vector<MissedQuestion>& questions) {
         }
     }
     marks.score = arithmeticScore(marks.right, marks.questions, marks.questions);
-    marks.seconds = form.thinkSeconds;
-    page.insertHtmlAfter("finish", scoreLine(marks.score, form.thinkSeconds));
-    form.recordSheet(marks);
+    marks.seconds = thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, thinkSeconds));
+    return marks;
 }
 
 std::string redrillLine(int misses) {

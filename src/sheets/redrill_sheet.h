@@ -2,11 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "page/page.h"
 #include "progress/progress_record.h"
 
 namespace tally {
-
-class Form1;
 
 // The key and caption the record and the printed sheet give the re-drill sheet.
 inline constexpr const char* kRedrillKey = "redrill";
@@ -19,8 +18,8 @@ std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
 
 // Marks the re-drill sheet on the page as the sheets the questions came from
 // mark them; a right answer takes the question off the list, a wrong one is
-// kept again as missed.
-void gradeRedrill(Form1& form, const std::vector<MissedQuestion>& questions);
+// kept again as missed. Returns what it marked.
+MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds);
 
 // "错了N道题，点这里重练" under a marked sheet whose misses can be asked again.
 std::string redrillLine(int misses);

@@ -1,17 +1,9 @@
 #pragma once
 #include <string>
 
+#include "shell/topic_family.h"
+
 namespace tally {
-
-class Form1;
-
-// The page a topic click builds. Generators append to `html`; a topic that
-// shows another pane instead (reading pages, file-based games) sets
-// `keepPage`, and WebBrowser1 keeps what it shows.
-struct Sheet {
-    std::string html;
-    bool keepPage = false;
-};
 
 // The finish button every gradable sheet ends with, and the one of pages
 // whose answers are only revealed.

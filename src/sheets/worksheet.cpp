@@ -33,19 +33,15 @@ FilledSheet filledSheet(const std::string& bodyHtml, AnswerStyle style, Workshee
 
 }  // namespace
 
-std::vector<FieldAnswer> worksheetAnswers(const std::string& gradingKey, const std::string& bodyHtml) {
-    const auto style = answerStyleFor(gradingKey);
-    if (!style) return {};
-    return filledSheet(bodyHtml, *style, WorksheetPart::Key).answers;
+std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& bodyHtml) {
+    return filledSheet(bodyHtml, style, WorksheetPart::Key).answers;
 }
 
-std::optional<std::string> worksheetDocument(const std::string& gradingKey, const std::string& title,
+std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
                                              const std::string& bodyHtml) {
-    const auto style = answerStyleFor(gradingKey);
-    if (!style) return std::nullopt;
-    FilledSheet questions = filledSheet(bodyHtml, *style, WorksheetPart::Questions);
+    FilledSheet questions = filledSheet(bodyHtml, style, WorksheetPart::Questions);
     if (questions.answers.empty()) return std::nullopt;
-    FilledSheet key = filledSheet(bodyHtml, *style, WorksheetPart::Key);
+    FilledSheet key = filledSheet(bodyHtml, style, WorksheetPart::Key);
 
     const std::string heading = escapeHtmlText(title.empty() ? std::string("练习") : title);
     const bool twoColumns = fitsTwoColumns(*questions.root);

@@ -10,13 +10,13 @@ namespace tally {
 // A sheet on paper: the sheet's questions laid out for A4 under its title and
 // a line for the child's name and the date, then, on a page of its own, the
 // answer key: the same questions with every field filled in as the grader
-// wants it. `gradingKey` says how the sheet is marked (Form1::gradingKey),
-// `bodyHtml` is the page as it stands, typed values and marks included: they
-// are left out. Nothing when the page holds no field a child writes in.
-std::optional<std::string> worksheetDocument(const std::string& gradingKey, const std::string& title,
+// wants it. `style` says how the sheet takes its answers, `bodyHtml` is the
+// page as it stands, typed values and marks included: they are left out.
+// Nothing when the page holds no field a child writes in.
+std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
                                              const std::string& bodyHtml);
 
 // The answers that worksheet's key shows, in page order; empty when none.
-std::vector<FieldAnswer> worksheetAnswers(const std::string& gradingKey, const std::string& bodyHtml);
+std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& bodyHtml);
 
 }  // namespace tally

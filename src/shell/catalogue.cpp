@@ -8,6 +8,7 @@
 #include <set>
 
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {

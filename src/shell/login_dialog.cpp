@@ -1,29 +1,29 @@
 #include "shell/login_dialog.h"
 
-#include "shell/form1.h"
 #include "shell/login_file.h"
 
 namespace tally {
 
-LoginDialog::LoginDialog(Form1& form) : form_(form) {}
+LoginDialog::LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data)
+    : accounts_(accounts), ui_(ui), data_(data) {}
 
 void LoginDialog::open() {
-    form_.storedPassword.clear();
+    accounts_.storedPassword.clear();
     // Without a good login file the password the program is delivered with
     // applies, and the parent is told so.
-    auto bytes = form_.data().read(kLoginFileName);
+    auto bytes = data_.read(kLoginFileName);
     if (!bytes) {
-        form_.storedPassword = kInitialPassword;
-        form_.ui().message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。");
+        accounts_.storedPassword = kInitialPassword;
+        ui_.message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。");
         return;
     }
     DecodedLogin login = decodeLoginFile(*bytes);
     if (login.damaged) {
-        form_.storedPassword = kInitialPassword;
-        form_.ui().message("提示", "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。");
+        accounts_.storedPassword = kInitialPassword;
+        ui_.message("提示", "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。");
         return;
     }
-    form_.storedPassword = login.password;
+    accounts_.storedPassword = login.password;
 }
 
 void LoginDialog::clickItem(int item) {
@@ -36,11 +36,11 @@ void LoginDialog::clickItem(int item) {
 void LoginDialog::confirm() {
     if (selectedItem_ == kStudent) {
         // The student item needs no password: it logs in as the student.
-        form_.loginPassword.clear();
-    } else if (password == form_.storedPassword) {
-        form_.loginPassword = password;
+        accounts_.loginPassword.clear();
+    } else if (password == accounts_.storedPassword) {
+        accounts_.loginPassword = password;
     } else {
-        form_.ui().message("提示",
+        ui_.message("提示",
                            "你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！");
     }
     closed_ = true;

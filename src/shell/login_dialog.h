@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
-namespace tally {
+#include "shell/accounts.h"
+#include "shell/ports.h"
 
-class Form1;
+namespace tally {
 
 // The login dialog Form2: choose the advanced or the student account; the
 // advanced one is proven by the password of the login file.
@@ -19,7 +20,7 @@ public:
     static constexpr int kAdvanced = 0;
     static constexpr int kStudent = 1;
 
-    explicit LoginDialog(Form1& form);
+    LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data);
 
     // Form2 load: reads the stored advanced password from the login file.
     void open();
@@ -35,7 +36,9 @@ public:
     bool closed() const { return closed_; }
 
 private:
-    Form1& form_;
+    Accounts& accounts_;
+    UserInterface& ui_;
+    const DataDirectory& data_;
     int selectedItem_ = -1;
     bool passwordShown_ = false;
     bool closed_ = false;

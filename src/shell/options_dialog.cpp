@@ -1,17 +1,16 @@
 #include "shell/options_dialog.h"
 
-#include "shell/form1.h"
 
 namespace tally {
 
-OptionsDialog::OptionsDialog(Form1& form) : form_(form) {}
+OptionsDialog::OptionsDialog(SheetOptions& options) : options_(options) {}
 
 void OptionsDialog::confirm() {
     if (countChoice >= 0 && countChoice < static_cast<int>(kCountValues.size())) {
-        form_.questionCount = kCountValues[countChoice];
+        options_.questionCount = kCountValues[countChoice];
     }
     if (memoryChoice >= 0 && memoryChoice < static_cast<int>(kMemoryValues.size())) {
-        form_.memoryTime = kMemoryValues[memoryChoice];
+        options_.memoryTime = kMemoryValues[memoryChoice];
     }
     closed_ = true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 #include <array>
 
-namespace tally {
+#include "shell/topic_family.h"
 
-class Form1;
+namespace tally {
 
 // The options dialog frmOption: three groups of option buttons, none selected
 // when it opens; only "确定" applies the choices.
@@ -20,7 +20,7 @@ public:
     static constexpr std::array<const char*, 4> kDecimalCaptions = {"1位", "2位", "3位", "4位"};
     static constexpr const char* kConfirm = "确定";
 
-    explicit OptionsDialog(Form1& form);
+    explicit OptionsDialog(SheetOptions& options);
 
     // The selected button of each group, -1 for none.
     int countChoice = -1;
@@ -31,7 +31,7 @@ public:
     bool closed() const { return closed_; }
 
 private:
-    Form1& form_;
+    SheetOptions& options_;
     bool closed_ = false;
 };
 

@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
-namespace tally {
+#include "shell/accounts.h"
+#include "shell/ports.h"
 
-class Form1;
+namespace tally {
 
 // The change-password dialog frmPassword.
 class PasswordDialog {
@@ -13,7 +14,7 @@ public:
     static constexpr const char* kNewLabel = "新密码：";
     static constexpr const char* kConfirm = "确定";
 
-    explicit PasswordDialog(Form1& form);
+    PasswordDialog(const Accounts& accounts, UserInterface& ui, DataDirectory& data);
 
     std::string oldPassword;  // Text1
     std::string newPassword;  // Text2
@@ -22,7 +23,9 @@ public:
     bool closed() const { return closed_; }
 
 private:
-    Form1& form_;
+    const Accounts& accounts_;
+    UserInterface& ui_;
+    DataDirectory& data_;
     bool closed_ = false;
 };
 

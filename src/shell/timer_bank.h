@@ -4,6 +4,14 @@
 
 namespace tally {
 
+// The main window's six timers, by what they do.
+inline constexpr int kThinkTimer = 1;      // the seconds since the page was shown
+inline constexpr int kMemoryTimer = 2;     // the card-memory game's countdown
+inline constexpr int kStartPageTimer = 3;  // the introduction, half a second after start-up
+inline constexpr int kClockTimer = 4;      // the clock's hands, every second
+inline constexpr int kLevelTimer = 5;      // the level game's next question
+inline constexpr int kCountdownTimer = 6;  // the level game's seconds left
+
 // The six window timers of the main window: their state lives here, the front
 // end runs real (or manual) clocks from it.
 class TimerBank {

@@ -10,7 +10,7 @@
 #include <QWebEngineView>
 
 #include "shell/data_location.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "ui/clock_panel.h"
 #include "ui/clock_picture.h"
 #include "ui/main_window.h"

@@ -8,7 +8,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 
-#include "shell/form1.h"
+#include "app/form1.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerUiResources() { Q_INIT_RESOURCE(ui); }

@@ -4,11 +4,11 @@
 #include <QDir>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"
-#include "sheets/worksheet_print.h"
+#include "app/worksheet_print.h"
 #include "ui/app_options.h"
 #include "ui/silent_window.h"
 #include "ui/worksheet_pdf.h"
@@ -35,7 +35,7 @@ int runPrintCommand(const AppOptions& options, QTextStream& err) {
     HtmlPage page;
     SilentWindow window;
     Form1 form(Ports{window, page, random, window, data, clock});
-    if (options.count) form.questionCount = *options.count;
+    if (options.count) form.options.questionCount = *options.count;
 
     const WorksheetRequest request = worksheetForTopic(form, options.printKey.toStdString());
     if (request.document.empty()) {

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "ui/clock_panel.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"

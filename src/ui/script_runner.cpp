@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/login_dialog.h"
 #include "ui/desktop_app.h"
 #include "ui/login_form.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sheets/families.h"
+#include "games/game_pages.h"
 #include "support/harness.h"
 
 namespace tally {

@@ -58,10 +58,10 @@ TEST_F(MemoryGameTest, CountdownEdges) {
     EXPECT_EQ(h.page.value("miao"), "1");
     EXPECT_FALSE(turned());
 
-    h.form->memoryTime = 8;
+    h.form->options.memoryTime = 8;
     deal();
     h.tick(2, 5);
-    h.form->memoryTime = 3;
+    h.form->options.memoryTime = 3;
     h.tick(2);
     EXPECT_EQ(h.page.value("miao"), "0");
     EXPECT_TRUE(turned());

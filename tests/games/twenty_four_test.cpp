@@ -107,7 +107,7 @@ TEST(TwentyFourSolverTest, DealRedealsUntilTheHandCanBeSolved) {
     scriptDeal(random, crossed, 2);
     scriptDeal(random, {1, 1, 1, 1}, 1);
     scriptDeal(random, {1, 2, 3, 4}, 4);
-    TwentyFourState state;
+    TwentyFourDeal state;
     dealTwentyFour(random, state);
     EXPECT_EQ(state.cards, (std::array<int, 4>{1, 2, 3, 4}));
     EXPECT_EQ(state.suit, 4);

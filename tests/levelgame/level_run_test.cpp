@@ -24,7 +24,7 @@ protected:
         h.form->clickTab("加减乘除");
     }
 
-    LevelGameState& level() { return h.form->level; }
+    LevelGameState& level() { return h.form->families.levelGame.state(); }
     bool on(int timer) const { return h.form->timers.enabled(timer); }
     int interval() const { return h.form->timers.interval(kLevelTimer); }
     bool shows(const std::string& html) const { return h.page.bodyHtml().find(html) != std::string::npos; }
@@ -182,7 +182,8 @@ TEST_F(LevelRunTest, LimitRulesApplyInTheirOrder) {
         level().levelCounter = c.counters;
         level().numberLimit = c.before;
         h.form->timers.setEnabled(kCountdownTimer, true);
-        UpdateLevelLimit(*h.form);
+        FamilyContext context = h.form->familyContext();
+        updateLevelLimit(context, h.form->families.levelGame.state());
         EXPECT_EQ(level().numberLimit, c.after) << c.counters[0] << c.counters[1] << c.counters[2] << c.counters[3];
         EXPECT_FALSE(on(kCountdownTimer));
     }
@@ -278,7 +279,7 @@ TEST(LevelGateTest, MessagesShowOverTheirPageAndNoTickRunsUnderThem) {
     // The restart set the level timer anew and stopped the countdown, so
     // their waiting ticks are gone; the two think-time ticks count as one.
     EXPECT_EQ(page.bodyHtml(), kLevelRetryPage);
-    EXPECT_EQ(form.level.questionNo, 0);
+    EXPECT_EQ(form.families.levelGame.state().questionNo, 0);
     EXPECT_EQ(form.thinkSeconds, seconds + 1);
     EXPECT_EQ(form.timers.interval(kLevelTimer), 9000);
 }

@@ -4,7 +4,7 @@
 
 #include "library/lessons.h"
 #include "shell/gbk.h"
-#include "sheets/grader.h"
+#include "sheets/mark_texts.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -42,14 +42,6 @@ TEST(LessonFile, PathOfEachLessonTopic) {
     for (const auto& [topic, path] : cases) EXPECT_EQ(lessonFilePath(topic), path) << topic;
     for (int topic : {5333, 533302, 533307, 533303001, 533307999}) EXPECT_TRUE(isLessonTopic(topic)) << topic;
     for (int topic : {533301, 533308, 533302000, 5222, 522202, 533308001}) EXPECT_FALSE(isLessonTopic(topic)) << topic;
-}
-
-TEST(LessonFile, OnlyLessonsRevealFixedAnswers) {
-    EXPECT_TRUE(branchMatches(GradeBranch::LessonAnswers, "q533302007"));
-    EXPECT_TRUE(branchMatches(GradeBranch::LessonAnswers, "q533307120"));
-    for (const char* key : {"q5333", "q533302", "q5222", "q522202", "q11"}) {
-        EXPECT_FALSE(branchMatches(GradeBranch::LessonAnswers, key)) << key;
-    }
 }
 
 // Types every answer the page's fields expect; returns how many fields.
@@ -161,9 +153,9 @@ TEST_F(LessonTest, FractionPracticeIsMarkedByTheFractionBranch) {
 
 TEST_F(LessonTest, LimitTenPracticeFollowsTheQuestionCountRule) {
     writeLesson(1, "练习=q11\r\n<h1>加法</h1>");
-    h.form->questionCount = 50;
+    h.form->options.questionCount = 50;
     openLesson("q533302001");
-    EXPECT_EQ(h.form->questionCount, 20);
+    EXPECT_EQ(h.form->options.questionCount, 20);
     EXPECT_TRUE(h.page.has("answer20"));
     EXPECT_FALSE(h.page.has("answer21"));
 }

@@ -15,7 +15,7 @@ std::string gradeFileBytes(const std::vector<std::string>& lines) {
 }
 
 void useTexts(Form1& form, std::map<std::string, std::string> texts) {
-    form.library.setTextSource([texts = std::move(texts)](const std::string& name) {
+    form.texts.setTextSource([texts = std::move(texts)](const std::string& name) {
         auto it = texts.find(name);
         return it == texts.end() ? std::string() : it->second;
     });

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "library/content_store.h"
-#include "library/library_topics.h"
+#include "shell/content_store.h"
+#include "library/revealed_answers.h"
 #include "library/titled_entries.h"
 #include "library_fixture.h"
 #include "sheets/sheet.h"
@@ -109,12 +109,12 @@ TEST(IntelligenceTest, AllTwentyQuestionsAndOneButtonThatRevealsEveryAnswer) {
         EXPECT_NE(page.find("第" + std::to_string(n) + "题：问题" + std::to_string(n) + "<br>"), std::string::npos) << n;
     }
     EXPECT_EQ(h.page.countNamed("finish"), 0);
-    ASSERT_TRUE(h.page.has(kIntelligenceTestButton));
+    ASSERT_TRUE(h.page.has(RevealedAnswersFamily::kIntelligenceTestButton));
 
     h.tick(1, 6);
     h.finish();  // the grader is not connected on this page
     EXPECT_EQ(h.page.bodyHtml(), page);
-    h.form->pageClick(kIntelligenceTestButton);
+    h.form->pageClick(RevealedAnswersFamily::kIntelligenceTestButton);
     const std::string text = h.page.bodyText();
     std::size_t from = 0;
     for (int n = 1; n <= 20; ++n) {
@@ -132,7 +132,7 @@ TEST(IntelligenceTest, AStudentGetsTheGradersMessageAndNoAnswers) {
     useTexts(*h.form, {{"IqTest", intelligenceTestFixture()}});
     h.click("q52", "智力题");
     const std::string page = h.page.bodyHtml();
-    h.form->pageClick(kIntelligenceTestButton);
+    h.form->pageClick(RevealedAnswersFamily::kIntelligenceTestButton);
     EXPECT_EQ(h.page.bodyHtml(), page);
     EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
     EXPECT_TRUE(h.form->timers.enabled(1));

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "library/word_problem_engine.h"
+#include "shell/text.h"
 #include "library/word_problem_sheet.h"
 #include "library_fixture.h"
 #include "sheets/sheet.h"

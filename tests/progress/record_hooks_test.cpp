@@ -42,7 +42,7 @@ TEST(RecordHooks, EveryMarkingBranchStoresWhatThePageShows) {
         {"q55", "应用题", [](Harness&) {}},
         {"q61", "数学游戏",
          [](Harness& h) {
-             h.type("answer1", h.form->twentyFour.solutions.at(0));
+             h.type("answer1", h.form->families.twentyFour.deal().solutions.at(0));
              h.type("answer2", "1+1");
          }},
         {"q62", "数学游戏", [](Harness& h) { h.type("answer", h.page.tag("answer")); }},
@@ -85,7 +85,7 @@ TEST(RecordHooks, EveryMarkingBranchStoresWhatThePageShows) {
 TEST(RecordHooks, AnArithmeticSheetKeepsItsFormAndEachMiss) {
     Harness h;
     h.start();
-    h.form->questionCount = 10;
+    h.form->options.questionCount = 10;
     h.form->clickToolbar("w7");
     h.click("q13");
     for (int i = 1; i <= 10; ++i) h.type("answer" + std::to_string(i), h.page.tag("answer" + std::to_string(i)));

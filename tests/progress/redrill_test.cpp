@@ -7,7 +7,7 @@
 
 #include "page/html_page.h"
 #include "progress/sqlite_record.h"
-#include "sheets/worksheet_print.h"
+#include "app/worksheet_print.h"
 #include "support/harness.h"
 
 namespace tally {

@@ -48,7 +48,7 @@ using Visit = std::function<void(const std::smatch& question, int number, const 
 void forEachQuestion(Harness& h, const std::string& key, int count, const std::regex& shape,
                      const Visit& visit) {
     for (int sheet = 0; sheet < 40; ++sheet) {
-        h.form->questionCount = count;
+        h.form->options.questionCount = count;
         h.click(key);
         const auto texts = questionTexts(h.page);
         ASSERT_EQ(texts.size(), static_cast<size_t>(count)) << key;
@@ -125,7 +125,7 @@ TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
     int index = 0;
     for (const auto& c : cases) {
         const bool times = c.key[1] == '3';
-        h.form->drillForm = forms[index++ % (times ? 3 : 4)];
+        h.form->options.drillForm = forms[index++ % (times ? 3 : 4)];
         forEachQuestion(h, c.key, 50, kNormal, [&](const std::smatch& m, int, const std::string& answer) {
             EXPECT_EQ(m[2], times ? "×" : "÷");
             const long long a = number(m[1]), b = number(m[3]);
@@ -144,7 +144,7 @@ TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
 TEST(ArithSheets, VerticalLinesAnswerTheirColumns) {
     Harness h;
     h.start();
-    h.form->drillForm = DrillForm::Vertical;
+    h.form->options.drillForm = DrillForm::Vertical;
     const std::regex column(R"((\d+)(\+|-)(\d+)-{9})");
     for (const char* key : {"q11", "q13", "q16", "q21", "q25"}) {
         forEachQuestion(h, key, 20, column, [&](const std::smatch& m, int, const std::string& answer) {
@@ -157,7 +157,7 @@ TEST(ArithSheets, VerticalLinesAnswerTheirColumns) {
 TEST(ArithSheets, InequalityAnswersAreTheLargestWholeNumberThatFits) {
     Harness h;
     h.start();
-    h.form->drillForm = DrillForm::Inequality;
+    h.form->options.drillForm = DrillForm::Inequality;
     const std::regex inequality(R"((\d+)(\+<|->)(\d+))");
     for (const char* key : {"q11", "q17", "q14", "q21", "q23", "q26"}) {
         forEachQuestion(h, key, 20, inequality, [&](const std::smatch& m, int i, const std::string& answer) {
@@ -176,7 +176,7 @@ long long hundredths(const std::string& text) { return std::llround(std::stod(te
 TEST(ArithSheets, DecimalAnswersAreExactAndWrittenPlainly) {
     Harness h;
     h.start();
-    h.form->drillForm = DrillForm::Decimal;
+    h.form->options.drillForm = DrillForm::Decimal;
     const std::regex line(R"(([0-9.]+)(\+|-|×)([0-9.]+)=)");
     const std::regex tenths(R"((0|[1-9]\d*)\.\d)"), factor(R"([1-9]\d*\.[1-9])");
     const std::regex exact(R"((0|[1-9]\d*)(\.\d?[1-9])?)");  // no trailing zero

@@ -3,7 +3,6 @@
 #include <regex>
 #include <string>
 
-#include "sheets/families.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -26,10 +25,10 @@ TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
                            R"(name=finish type=button size=7 value=提交答案 tag=十><br><br>)");
     for (const auto& c : cases) {
         test::Harness h;
-        h.form->questionCount = 50;  // one question whatever the count
+        h.form->options.questionCount = 50;  // one question whatever the count
         for (int draw = 0; draw < 100; ++draw) {
             Sheet sheet;
-            buildCompareSheet(*h.form, c.topic, sheet);
+            sheet = h.build(h.form->families.compare, "&" + std::to_string(c.topic));
             std::smatch m;
             ASSERT_TRUE(std::regex_match(sheet.html, m, shape)) << sheet.html;
             const int camels = count(m[1], "<img"), rabbits = count(m[2], "<img");

@@ -6,7 +6,6 @@
 #include <utility>
 #include <string>
 
-#include "sheets/families.h"
 #include "sheets/gcd.h"
 #include "support/harness.h"
 
@@ -49,12 +48,12 @@ TEST(DivisorSheets, DrillAnswersRangesAndNoPairTwice) {
                           R"(<input class=text name=answer(\d+) type=text size=7 tag=(\d+)><br><br>)");
     for (const auto& c : cases) {
         Harness h;
-        h.form->questionCount = c.count;
+        h.form->options.questionCount = c.count;
         const bool divisor = c.topic < 8000;
         const int expected = possiblePairs(c.low, c.high, divisor, c.count);
         for (int round = 0; round < 20; ++round) {
             Sheet sheet;
-            buildDivisorSheet(*h.form, c.topic, sheet);
+            sheet = h.build(h.form->families.divisors, "{" + std::to_string(c.topic));
             int questions = 0, coprime = 0;
             std::set<std::pair<long, long>> asked;
             for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {

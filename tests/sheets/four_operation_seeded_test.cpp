@@ -3,7 +3,6 @@
 #include <regex>
 #include <string>
 
-#include "sheets/families.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -51,7 +50,7 @@ TEST(FourOperationSheets, SameSeedSameSheets) {
     test::Harness h;
     for (const SeededSheet& recorded : kRecorded) {
         Sheet sheet;
-        buildFourOperationSheet(*h.form, recorded.topic, sheet);
+        sheet = h.build(h.form->families.fourOperations, "{" + std::to_string(recorded.topic));
         EXPECT_EQ(questionsOf(sheet.html), recorded.questions) << recorded.topic;
     }
 }

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "sheets/expression.h"
-#include "sheets/families.h"
 #include "sheets/number_text.h"
 #include "support/harness.h"
 
@@ -22,7 +21,7 @@ struct Shown {
 
 std::vector<Shown> build(Harness& h, int topic) {
     Sheet sheet;
-    buildFourOperationSheet(*h.form, topic, sheet);
+    sheet = h.build(h.form->families.fourOperations, "{" + std::to_string(topic));
     const std::regex line(R"(第(\d+)题：([^=]*)=  <input class=text name=answer(\d+) type=text size=7 tag=([^>]*)>)"
                           R"(<br><br>)");
     std::vector<Shown> questions;

@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "sheets/families.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -33,9 +32,9 @@ std::vector<long> allNumbers(const std::string& text, const std::regex& pattern)
 }
 
 std::vector<Fraction> build(Harness& h, int topic, int count) {
-    h.form->questionCount = count;
+    h.form->options.questionCount = count;
     Sheet sheet;
-    buildFractionSheet(*h.form, topic, sheet);
+    sheet = h.build(h.form->families.fractions, "{" + std::to_string(topic));
     EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
     // Said once, above the first question.
     const std::string note = "<p>得数要化成最简分数。</p>";
@@ -116,7 +115,7 @@ std::string cellText(const std::string& body, const std::string& id) {
 TEST(FractionSheets, MarksGoIntoTheCellsAndScoreLikeTheDrills) {
     Harness h;
     h.start();
-    h.form->questionCount = 20;
+    h.form->options.questionCount = 20;
     for (int d : {2, 3, 3, 6}) h.random.push(pick(d, 8, 2));
     h.click("q5002", "分数和比例");
     for (int i = 1; i <= 20; ++i) {

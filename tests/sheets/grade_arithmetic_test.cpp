@@ -4,8 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "sheets/grade_arithmetic.h"
-#include "sheets/grade_branches.h"
+#include "sheets/marking.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -24,7 +23,7 @@ std::string answer(int i) { return "answer" + std::to_string(i); }
 // A sheet of `count` questions after 7 seconds of thinking, every answer typed
 // right into `prefix`<i>.
 void answeredSheet(Harness& h, const std::string& key, int count, const std::string& prefix = "answer") {
-    h.form->questionCount = count;
+    h.form->options.questionCount = count;
     h.click(key);
     h.tick(1, 7);
     for (int i = 1; h.page.has(answer(i)); ++i) h.type(prefix + std::to_string(i), h.page.tag(answer(i)));
@@ -54,7 +53,7 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
         Harness h;
         h.start();
         answeredSheet(h, c.key, c.written);
-        h.form->questionCount = c.graded;
+        h.form->options.questionCount = c.graded;
         if (c.wrong) h.type(answer(c.wrong), "");
         for (int i = 0; i < c.gradings; ++i) h.finish();
         const std::string html = h.page.bodyHtml();
@@ -108,7 +107,7 @@ TEST(GradeArithmetic, OnlyTheExactTextIsRightOnceWidthAndEndBlanksAreFolded) {
 TEST(GradeArithmetic, InequalitySheetsReadTheVisibleFieldAndMarkAfterTheHiddenOne) {
     Harness h;
     h.start();
-    h.form->drillForm = DrillForm::Inequality;
+    h.form->options.drillForm = DrillForm::Inequality;
     answeredSheet(h, "q11", 10, "Qanswer");
     h.type("Qanswer1", "");
     h.type("answer1", h.page.tag("answer1"));  // the hidden field does not count
@@ -149,14 +148,15 @@ TEST(GradeOtherBranches, ComparisonMarksAndThinkTime) {
         h.page.setBody("5<input class=text name=bj type=text size=7 tag=&gt;>3<br>"
                        "<input class=button name=finish type=button value=提交答案 tag=十>");
         h.type("bj", typed);
-        gradeComparison(*h.form);
+        FamilyContext context = h.form->familyContext();
+        h.form->families.compare.mark(context, "q81");
         const std::string text = h.page.bodyText();
         const bool right = typed == ">" || typed == " ＞　";
         EXPECT_NE(text.find(right ? "5(√)3" : "5(×，正确答案：>)3"), std::string::npos) << text;
         EXPECT_EQ(text.find("用时"), std::string::npos);
 
         h.form->thinkSeconds = 12;
-        gradeThinkTimeOnly(*h.form);
+        h.form->families.time.mark(context, "q78");
         const std::string html = h.page.bodyHtml();
         EXPECT_EQ(occurrences(html, "tag=十><br><br>思考用时12秒！"), 1);
         EXPECT_EQ(occurrences(html, "(√)") + occurrences(html, "(×"), 1);  // nothing marked again

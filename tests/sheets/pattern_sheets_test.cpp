@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sheets/families.h"
+#include "sheets/sheet.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -35,9 +35,9 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
     const std::regex item(R"( <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>;|(\d+);)");
     for (int topic = 91; topic <= 95; ++topic) {
         Harness h;
-        h.form->questionCount = 50;
+        h.form->options.questionCount = 50;
         Sheet sheet;
-        buildPatternSheet(*h.form, topic, sheet);
+        sheet = h.build(h.form->families.pattern, "*" + std::to_string(topic));
         int questions = 0;
         std::vector<int> gaps(9, 0);
         for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it, ++questions) {

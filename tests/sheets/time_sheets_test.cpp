@@ -3,7 +3,6 @@
 #include <regex>
 #include <string>
 
-#include "sheets/families.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -15,9 +14,9 @@ using test::Harness;
 double pick(int value, double span, int base) { return (value - base + 0.5) / span; }
 
 std::string build(Harness& h, int topic, int count) {
-    h.form->questionCount = count;
+    h.form->options.questionCount = count;
     Sheet sheet;
-    buildTimeSheet(*h.form, topic, sheet);
+    sheet = h.build(h.form->families.time, "$" + std::to_string(topic));
     return sheet.html;
 }
 
@@ -59,7 +58,7 @@ TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
 TEST(TimeSheets, MinutesToHoursAreJudgedOnBothFields) {
     Harness h;
     h.start();
-    h.form->questionCount = 4;
+    h.form->options.questionCount = 4;
     for (int minutes : {61, 125, 600, 999}) h.random.push(pick(minutes, 939, 61));
     h.click("q75", "时间转换");
     const char* typed[][2] = {{"1", "1"}, {"2", "2小时5分"}, {"10", "0"}, {"15", "39"}};

@@ -71,7 +71,7 @@ TEST(Accounts, AChangedPasswordWorksFromTheNextLoginDialog) {
     h.ui.loginAnswer = "妈妈€1";
     h.form->clickToolbar("w11");
     EXPECT_TRUE(h.form->loginIsAdvanced());
-    EXPECT_EQ(h.form->storedPassword, "妈妈€1");
+    EXPECT_EQ(h.form->accounts.storedPassword, "妈妈€1");
 }
 
 TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
@@ -165,7 +165,7 @@ TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
     Harness other;
     other.data.setWriteFallback(user.path());
     other.start();
-    EXPECT_EQ(other.form->storedPassword, "238");
+    EXPECT_EQ(other.form->accounts.storedPassword, "238");
     EXPECT_TRUE(other.form->loginIsAdvanced());
 }
 
@@ -173,25 +173,25 @@ TEST(Options, OnlyConfirmedChoicesCount) {
     Harness h;
     h.start();
     h.form->clickToolbar("w2");  // closed without 确定
-    EXPECT_EQ(h.form->questionCount, 10);
+    EXPECT_EQ(h.form->options.questionCount, 10);
     h.ui.optionsAnswer = std::make_pair(1, -1);
     h.form->clickToolbar("w2");
-    EXPECT_EQ(h.form->questionCount, 20);
-    EXPECT_EQ(h.form->memoryTime, 5);
+    EXPECT_EQ(h.form->options.questionCount, 20);
+    EXPECT_EQ(h.form->options.memoryTime, 5);
     h.ui.optionsAnswer = std::make_pair(-1, 2);
     h.form->clickToolbar("w2");
-    EXPECT_EQ(h.form->questionCount, 20);
-    EXPECT_EQ(h.form->memoryTime, 3);
+    EXPECT_EQ(h.form->options.questionCount, 20);
+    EXPECT_EQ(h.form->options.memoryTime, 3);
 }
 
 TEST(Toolbar, DrillFormButtonsAreExclusive) {
     Harness h;
     h.start();
-    EXPECT_EQ(h.form->drillForm, DrillForm::Normal);
+    EXPECT_EQ(h.form->options.drillForm, DrillForm::Normal);
     h.form->clickToolbar("w8");
-    EXPECT_EQ(h.form->drillForm, DrillForm::Inequality);
+    EXPECT_EQ(h.form->options.drillForm, DrillForm::Inequality);
     h.form->clickToolbar("w7");
-    EXPECT_EQ(h.form->drillForm, DrillForm::Vertical);
+    EXPECT_EQ(h.form->options.drillForm, DrillForm::Vertical);
     h.form->clickToolbar("w12");
     EXPECT_EQ(h.ui.prints, 1);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "library/content_store.h"
-#include "sheets/topic_tag.h"
+#include "shell/content_store.h"
+#include "shell/topic_tag.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -14,9 +14,9 @@ TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
     h.start();
     EXPECT_EQ(h.ui.loginDialogs, 1);
     EXPECT_EQ(h.ui.page1Path, "help.htm");
-    EXPECT_EQ(h.form->questionCount, 10);
-    EXPECT_EQ(h.form->memoryTime, 5);
-    EXPECT_EQ(h.form->msPerQuestion, 9000);
+    EXPECT_EQ(h.form->options.questionCount, 10);
+    EXPECT_EQ(h.form->options.memoryTime, 5);
+    EXPECT_EQ(h.form->options.msPerQuestion, 9000);
     EXPECT_EQ(h.form->tree.selectedKey(), "q1");
     EXPECT_TRUE(h.form->timers.enabled(3));
     EXPECT_TRUE(h.form->timers.enabled(4));
@@ -27,7 +27,7 @@ TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
     EXPECT_FALSE(h.form->timers.enabled(3));
     const std::string intro = ContentStore::text("Text5");
     ASSERT_GT(intro.size(), 200u);
-    EXPECT_EQ(h.page.bodyHtml(), Form1::introductionHtml());
+    EXPECT_EQ(h.page.bodyHtml(), h.form->introductionHtml());
     EXPECT_EQ(h.page.bodyHtml().find("\r\n"), std::string::npos);
     EXPECT_EQ(h.page.bodyHtml().find("<br>"), intro.find("\r\n"));
 }
@@ -79,12 +79,12 @@ TEST(NodeClick, StopsTheGameTimersAndResetsTheGame) {
     h.start();
     h.form->timers.setEnabled(2, true);
     h.form->timers.setEnabled(6, true);
-    h.form->gameKey = "511102";
+    h.form->families.levelGame.state().gameKey = "511102";
     h.ui.front = Pane::WebBrowser2;
     h.click("q12");
     EXPECT_FALSE(h.form->timers.enabled(2));
     EXPECT_FALSE(h.form->timers.enabled(6));
-    EXPECT_EQ(h.form->gameKey, "000");
+    EXPECT_EQ(h.form->families.levelGame.state().gameKey, "000");
     EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
 }
 
@@ -97,9 +97,9 @@ TEST(NodeClick, LimitTenLowersFiftyQuestionsToTwenty) {
     for (const auto& c : cases) {
         Harness h;
         h.start();
-        h.form->questionCount = c.before;
+        h.form->options.questionCount = c.before;
         h.click(c.key);
-        EXPECT_EQ(h.form->questionCount, c.after) << c.key << " from " << c.before;
+        EXPECT_EQ(h.form->options.questionCount, c.after) << c.key << " from " << c.before;
     }
 }
 
@@ -120,15 +120,20 @@ TEST(NodeClick, HelpShowsTheIntroductionInFront) {
     h.click("q77", "时间转换");
     h.form->clickToolbar("w3");
     EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
-    EXPECT_EQ(h.page.bodyHtml(), Form1::introductionHtml());
+    EXPECT_EQ(h.page.bodyHtml(), h.form->introductionHtml());
 }
 
-TEST(TabClick, RebuildsAndClearsTheLoadedMarkers) {
+// A list grows again after its tab was shown anew.
+TEST(TabClick, RebuildsTheTreeAndListsGrowAgain) {
     Harness h;
     h.start();
-    h.form->loadedMarkers.fill(true);
+    h.click("q59", "智力题");
+    EXPECT_NE(h.form->tree.find("q59002"), nullptr);
+    h.form->clickTab("智力题");
+    EXPECT_EQ(h.form->tree.find("q59002"), nullptr);
+    h.click("q59");
+    EXPECT_NE(h.form->tree.find("q59002"), nullptr);
     h.form->clickTab("加减乘除");
-    for (bool marker : h.form->loadedMarkers) EXPECT_FALSE(marker);
     EXPECT_EQ(h.form->tree.find("q41")->caption, "81以内能整除除法");
 }
 

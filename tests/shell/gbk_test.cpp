@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/gbk.h"
+#include "shell/text.h"
 
 namespace tally {
 namespace {
@@ -23,15 +24,16 @@ TEST(Gbk, TextWithoutAGbkFormIsRefused) {
     EXPECT_FALSE(utf8ToGbk("\xF0\x9F\x98\x80"));  // an emoji
 }
 
-TEST(Gbk, SplitsAtLfWithOrWithoutCr) {
+TEST(Text, SplitsAtLfWithOrWithoutCr) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(splitLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
     EXPECT_EQ(splitLines("a\nb\r\n"), (Lines{"a", "b", ""}));
     EXPECT_EQ(splitLines("a\rb\n"), (Lines{"a\rb", ""}));
+    EXPECT_EQ(splitLines("a\r"), (Lines{"a"}));
     EXPECT_EQ(splitLines(""), (Lines{""}));
 }
 
-TEST(Gbk, ReplaceAllReplacesEveryOccurrence) {
+TEST(Text, ReplaceAllReplacesEveryOccurrence) {
     EXPECT_EQ(replaceAll("a\r\nb\r\n", "\r\n", "<br>"), "a<br>b<br>");
     EXPECT_EQ(replaceAll("aaa", "a", "aa"), "aaaaaa");
     EXPECT_EQ(replaceAll("abc", "", "x"), "abc");

@@ -82,4 +82,11 @@ std::string runCli(const TempDataDir& dir, const std::string& commands, const st
     return out.str();
 }
 
+Sheet Harness::build(TopicFamily& family, const std::string& tag) {
+    Sheet sheet;
+    FamilyContext context = form->familyContext();
+    family.build(context, {"", "", splitTopicTag(tag)}, sheet);
+    return sheet;
+}
+
 }  // namespace tally::test

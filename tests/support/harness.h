@@ -7,7 +7,7 @@
 
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "support/recording_record.h"
@@ -71,6 +71,9 @@ struct Harness {
     void finish();
     std::string lastMessage() const;
     void tick(int timer, int times = 1);
+    // What a family builds for a click on a node with this tag, drawn with
+    // this harness's random source and options.
+    Sheet build(TopicFamily& family, const std::string& tag);
 };
 
 // The output of the headless front end over a copy of the data directory,

@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QUrlQuery>
 
-#include "sheets/families.h"
+#include "games/game_pages.h"
 #include "ui/pane_page.h"
 #include "ui_harness.h"
 

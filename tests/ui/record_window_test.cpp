@@ -27,7 +27,7 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     EXPECT_EQ(stored[0].topicKey, "q11");
     EXPECT_EQ(stored[0].tabCaption, "加减乘除");
     EXPECT_EQ(stored[0].score, 0);
-    EXPECT_EQ(stored[0].questions, app->form().questionCount);
+    EXPECT_EQ(stored[0].questions, app->form().options.questionCount);
     ASSERT_FALSE(stored[0].missed.empty());
     EXPECT_EQ(stored[0].missed[0].typed, "99");
 

@@ -43,7 +43,7 @@ TEST(Startup, LoginDialogAccepts238AndAnAdditionSheetScoresOneHundred) {
                                    " el.focus(); el.value = el.getAttribute('tag');"
                                    " el.dispatchEvent(new Event('input', {bubbles: true})); n++; }); return n; })()")
                           .toInt();
-    EXPECT_EQ(typed, app->form().questionCount);
+    EXPECT_EQ(typed, app->form().options.questionCount);
     const std::string last = "answer" + std::to_string(typed);
     ASSERT_TRUE(waitFor([&] { return app->page().value(last) == app->page().tag(last); }));
     evalJs(*app, "document.getElementsByName('finish')[0].click()");
@@ -151,7 +151,7 @@ TEST(Startup, ClosedLoginInAFreshDataDirectoryThenThePasswordIsChanged) {
         QTest::keyClick(&login.passwordBox(), Qt::Key_Return);
     });
     app->window().toolbarAction("w11")->trigger();
-    EXPECT_EQ(app->form().storedPassword, "4a");
+    EXPECT_EQ(app->form().accounts.storedPassword, "4a");
     EXPECT_TRUE(app->form().loginIsAdvanced());
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <ostream>
 
-#include "shell/form1.h"
+#include "app/form1.h"
 #include "ui/desktop_app.h"
 #include "ui/main_window.h"
 #include "ui/page_bridge.h"

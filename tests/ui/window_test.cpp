@@ -84,8 +84,8 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     });
     window.toolbarAction("w2")->trigger();
     EXPECT_TRUE(choseNone);
-    EXPECT_EQ(form.questionCount, 20);
-    EXPECT_EQ(form.memoryTime, 5);
+    EXPECT_EQ(form.options.questionCount, 20);
+    EXPECT_EQ(form.options.memoryTime, 5);
 
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
     window.bringToFront(Pane::WebBrowser1);

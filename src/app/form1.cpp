@@ -1,0 +1,316 @@
+#include "app/form1.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/grader.h"
+#include "app/node_click.h"
+#include "app/worksheet_print.h"
+#include "progress/record_page.h"
+#include "shell/catalogue.h"
+#include "shell/login_dialog.h"
+#include "shell/options_dialog.h"
+#include "shell/password_dialog.h"
+#include "shell/text.h"
+#include "sheets/redrill_sheet.h"
+
+namespace tally {
+
+Form1::Form1(Ports ports) : ports_(ports) {
+    timers.setListener([this](int timer) {
+        gate_.dropTick(timer);
+        ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+    });
+}
+
+FamilyContext Form1::familyContext() {
+    return FamilyContext{ports_.page, ports_.random, ports_.data, ports_.ui,  ports_.clock, options,
+                         timers,      tree,          texts,       thinkSeconds, families.table};
+}
+
+std::string Form1::introductionHtml() const { return withLineBreaks(texts.text("Text5"), "<br>"); }
+
+void Form1::writeBody(const std::string& html) {
+    ports_.page.setBody(html);
+}
+
+void Form1::stopGameTimers() {
+    for (int timer : {kMemoryTimer, kLevelTimer, kCountdownTimer}) timers.setEnabled(timer, false);
+}
+
+// --- events ---------------------------------------------------------------
+
+void Form1::startUp() {
+    gate_.run([this] {
+        showLoginDialog();
+        options.questionCount = 10;
+        options.memoryTime = 5;
+        options.msPerQuestion = 9000;
+        ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
+        buildStartupTree(tree);
+        tabCaption = tabs().front().caption;
+        ports_.ui.treeChanged();
+        for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
+            ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+        }
+        drawClockHands();
+        timers.setEnabled(kStartPageTimer, true);
+    });
+}
+
+void Form1::clickTab(const std::string& caption) {
+    gate_.run([this, caption] {
+        stopGameTimers();
+        tabCaption = caption;
+        buildTab(tree, caption, ports_.data);
+        ports_.ui.treeChanged();
+    });
+}
+
+void Form1::clickNode(const std::string& key) {
+    gate_.run([this, key] {
+        const TopicNode* node = tree.find(key);
+        if (!node) return;
+        tree.select(key);
+        lessonPracticeKey.clear();
+        const TopicNode clicked = *node;  // the frame may add nodes to the tree
+        runNodeClick(*this, clicked);
+    });
+}
+
+void Form1::clickToolbar(const std::string& key) {
+    gate_.run([this, key] {
+        if (key == "w1") {
+            if (!accounts.advanced()) {
+                ports_.ui.message("提示", "必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是238");
+                return;
+            }
+            PasswordDialog dialog(accounts, ports_.ui, ports_.data);
+            ports_.ui.runPasswordDialog(dialog);
+        } else if (key == "w2") {
+            OptionsDialog dialog(options);
+            ports_.ui.runOptionsDialog(dialog);
+        } else if (key == "w11") {
+            showLoginDialog();
+        } else if (key == "w12") {
+            ports_.ui.print(worksheetOnScreen(*this));
+        } else if (key == "w13") {
+            showRecordPage();
+        } else if (key == "w3") {
+            stopGameTimers();
+            writeBody(introductionHtml());
+            ports_.ui.bringToFront(Pane::WebBrowser1);
+        } else if (key == "w6") {
+            options.drillForm = DrillForm::Normal;
+        } else if (key == "w7") {
+            options.drillForm = DrillForm::Vertical;
+        } else if (key == "w8") {
+            options.drillForm = DrillForm::Inequality;
+        } else if (key == "w9") {
+            options.drillForm = DrillForm::Decimal;
+        }
+    });
+}
+
+void Form1::timerFired(int timer) {
+    gate_.tick(timer, [this, timer] {
+        if (timers.enabled(timer)) onTimer(timer);
+    });
+}
+
+void Form1::pageClick(const std::string& elementName) {
+    gate_.run([this, elementName] {
+        if (elementName == "redrill") return writeRedrillSheet();
+        if (elementName == "finish" && redrillOnPage()) return markRedrill();
+        // The grader is connected to the page's finish button when the page is
+        // written, except on the standard intelligence test page, whose button
+        // reveals its answers by itself.
+        if (selectedKey() == RevealedAnswersFamily::kIntelligenceTestKey) {
+            if (elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
+                ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this)) {
+                FamilyContext context = familyContext();
+                families.revealedAnswers.revealIntelligenceTest(context);
+            }
+            return;
+        }
+        if (elementName != "finish") {
+            FamilyContext context = familyContext();
+            families.lessons.pageClicked(context, gradingKey(), elementName);
+            return;
+        }
+        if (ports_.page.has("finish")) runGrader(*this);
+    });
+}
+
+void Form1::pageMouseDown() {
+    gate_.run([this] {
+        const std::string key = gradingKey();
+        mouseBinding_.generation = ports_.page.generation();
+        mouseBinding_.answers =
+            key == "q511102" || key == "q511103" || key == "q511104" || key == "q511105";
+        mouseBinding_.difficulty = key.compare(0, 5, "q5111") == 0;
+    });
+}
+
+void Form1::pageMouseUp(const std::string& elementName) {
+    gate_.run([this, elementName] {
+        if (mouseBinding_.generation != ports_.page.generation()) return;
+        if (elementName.size() != 2) return;
+        const int number = elementName[1] - '0';
+        FamilyContext context = familyContext();
+        if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
+            if (auto passed = families.levelGame.chooseAnswer(context, number)) recordSheet(std::move(*passed));
+        } else if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
+            families.levelGame.chooseDifficulty(context, number);
+        }
+    });
+}
+
+void Form1::pageInput(const std::string& elementName, const std::string& value, int generation) {
+    gate_.run([this, elementName, value, generation] {
+        if (generation == ports_.page.generation()) ports_.page.setValue(elementName, value);
+    });
+}
+
+void Form1::spin(int upDown, bool up) {
+    gate_.run([this, upDown, up] {
+        clockFace.spin(upDown, up);
+        ports_.ui.clockChanged();
+    });
+}
+
+void Form1::clickClockCheck(bool ticked) {
+    gate_.run([this, ticked] { timers.setEnabled(kClockTimer, !ticked); });
+}
+
+void Form1::resizeClock(double width, double height) {
+    gate_.run([this, width, height] {
+        clockFace.resize(width, height);
+        ports_.ui.clockChanged();
+    });
+}
+
+// --- progress record ------------------------------------------------------
+
+namespace {
+
+std::string drillFormName(DrillForm form) {
+    switch (form) {
+        case DrillForm::Normal: return "normal";
+        case DrillForm::Vertical: return "vertical";
+        case DrillForm::Inequality: return "inequality";
+        case DrillForm::Decimal: return "decimal";
+    }
+    return "normal";
+}
+
+}  // namespace
+
+// A lesson practises a drill of another tab: its sheets are kept under the
+// drill's own caption, so they chart with that drill's other sheets.
+std::string Form1::topicCaption(const std::string& key) const {
+    if (const TopicNode* shown = tree.find(key)) return shown->caption;
+    if (const auto fixed = findFixedTopic(key)) return fixed->caption;
+    const TopicNode* selected = tree.selected();
+    return selected ? selected->caption : "";
+}
+
+void Form1::recordSheet(MarkedSheet sheet) {
+    if (!record_) return;
+    const bool redrill = redrillOnPage();
+    const std::string key = redrill ? kRedrillKey : gradingKey();
+    sheet.tabCaption = tabCaption;
+    sheet.topicCaption = redrill ? kRedrillCaption : topicCaption(key);
+    sheet.topicKey = key;
+    sheet.drillForm = drillFormName(options.drillForm);
+    for (MissedQuestion& miss : sheet.missed) {
+        if (!miss.topicKey.empty()) continue;
+        miss.topicKey = sheet.topicKey;
+        miss.topicCaption = sheet.topicCaption;
+    }
+    if (!record_->store(sheet)) {
+        record_ = nullptr;
+        ports_.ui.message("提示", "成绩记录打不开，这次和以后的成绩先不记下来了。练习可以照常做。");
+        return;
+    }
+    const auto askable = std::count_if(sheet.missed.begin(), sheet.missed.end(),
+                                       [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; });
+    if (askable > 0) ports_.page.appendHtml(redrillLine(static_cast<int>(askable)));
+}
+
+void Form1::redrill() {
+    gate_.run([this] { writeRedrillSheet(); });
+}
+
+void Form1::noRecordMessage() {
+    ports_.ui.message("提示", "成绩记录打不开，现在看不到成绩和错题。练习可以照常做。");
+}
+
+void Form1::writeRedrillSheet() {
+    if (!record_) return noRecordMessage();
+    std::vector<MissedQuestion> questions = record_->redrillList(options.questionCount);
+    if (questions.empty()) {
+        ports_.ui.message("提示", "现在没有要重练的错题。");
+        return;
+    }
+    stopGameTimers();
+    lessonPracticeKey.clear();
+    thinkSeconds = 0;
+    timers.setEnabled(kThinkTimer, true);
+    ports_.ui.bringToFront(Pane::WebBrowser1);
+    writeBody(redrillSheetHtml(questions));
+    redrillQuestions_ = std::move(questions);
+    redrillGeneration_ = ports_.page.generation();
+}
+
+void Form1::markRedrill() {
+    if (!answersAllowed(*this)) return;
+    recordSheet(gradeRedrill(ports_.page, redrillQuestions_, thinkSeconds));
+    timers.setEnabled(kThinkTimer, false);
+}
+
+void Form1::showRecordPage() {
+    if (!record_) return noRecordMessage();
+    const std::vector<MarkedSheet> sheets = record_->sheets();
+    const int toRedrill = static_cast<int>(record_->redrillList(std::numeric_limits<int>::max()).size());
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(sheets, toRedrill));
+    ports_.ui.bringToFront(Pane::WebBrowser2);
+}
+
+// --- timers ---------------------------------------------------------------
+
+void Form1::onTimer(int timer) {
+    FamilyContext context = familyContext();
+    switch (timer) {
+        case kThinkTimer: onThinkTick(); break;
+        case kMemoryTimer: families.memoryGame.tick(context); break;
+        case kStartPageTimer: onStartPage(); break;
+        case kClockTimer: drawClockHands(); break;
+        case kLevelTimer: families.levelGame.tick(context); break;
+        case kCountdownTimer: families.levelGame.countdown(context); break;
+        default: break;
+    }
+}
+
+void Form1::onThinkTick() {
+    ++thinkSeconds;
+    ports_.ui.setStatus(std::to_string(thinkSeconds) + "秒");
+}
+
+void Form1::showLoginDialog() {
+    LoginDialog dialog(accounts, ports_.ui, ports_.data);
+    dialog.open();
+    ports_.ui.runLoginDialog(dialog);
+}
+
+void Form1::drawClockHands() {
+    clockFace.show(ports_.clock.now());
+    ports_.ui.clockChanged();
+}
+
+void Form1::onStartPage() {
+    timers.setEnabled(kStartPageTimer, false);
+    writeBody(introductionHtml());
+}
+
+}  // namespace tally

@@ -1,0 +1,132 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/family_table.h"
+#include "games/clock_face.h"
+#include "page/page.h"
+#include "progress/progress_record.h"
+#include "shell/accounts.h"
+#include "shell/event_gate.h"
+#include "shell/ports.h"
+#include "shell/text_shelf.h"
+#include "shell/timer_bank.h"
+#include "shell/timer_port.h"
+#include "shell/topic_family.h"
+#include "shell/tree_model.h"
+
+namespace tally {
+
+struct Ports {
+    UserInterface& ui;
+    Page& page;  // the document of the first pane
+    RandomSource& random;
+    TimerPort& timers;
+    DataDirectory& data;
+    Clock& clock;
+};
+
+// The main-window model: all state of the main window, and every event of the
+// program as one of its methods. The public event methods go through one gate,
+// so no handler ever runs inside another. A click is built and a submitted
+// page is marked by the topic families of the family table; what they mark is
+// stored in the record here, in one place.
+class Form1 {
+public:
+    explicit Form1(Ports ports);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // --- events -----------------------------------------------------------
+    void startUp();
+    void clickTab(const std::string& caption);
+    void clickNode(const std::string& key);
+    void clickToolbar(const std::string& key);
+    void timerFired(int timer);
+    // A click in the page on the element with this name ("" for none).
+    void pageClick(const std::string& elementName);
+    void pageMouseDown();
+    void pageMouseUp(const std::string& elementName);
+    // Typing in the page; events of an older page generation are dropped.
+    void pageInput(const std::string& elementName, const std::string& value, int generation);
+    void spin(int upDown, bool up);
+    void clickClockCheck(bool ticked);
+    void resizeClock(double width, double height);
+    // Writes the re-drill sheet into the first pane: the latest missed
+    // questions not yet answered right, at most QuestionCount of them.
+    void redrill();
+
+    // --- progress record --------------------------------------------------
+    // The store marked sheets go to; none keeps no record. The model does not
+    // own it.
+    void setRecord(ProgressRecord* record) { record_ = record; }
+    // Whether the first pane shows the re-drill sheet (marked or not).
+    bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
+
+    // --- ports ------------------------------------------------------------
+    UserInterface& ui() { return ports_.ui; }
+    Page& page() { return ports_.page; }
+    DataDirectory& data() { return ports_.data; }
+    // What the families may use, over this window's state.
+    FamilyContext familyContext();
+
+    // --- main-window state ------------------------------------------------
+    SheetOptions options;
+    int thinkSeconds = 0;
+    TimerBank timers;
+    TreeModel tree;
+    TextShelf texts;
+    Accounts accounts;
+    bool loginIsAdvanced() const { return accounts.advanced(); }
+    // The caption of the tab last clicked.
+    std::string tabCaption;
+    ClockFace clockFace;
+    Families families;
+
+    const TopicNode* selectedNode() const { return tree.selected(); }
+    std::string selectedKey() const { return tree.selectedKey(); }
+    // The drill a lesson page practises with ("" on every other page).
+    std::string lessonPracticeKey;
+    // The key the grader and the page's handlers go by: the lesson's drill
+    // when a lesson page practises one, otherwise the selected node's key.
+    std::string gradingKey() const { return lessonPracticeKey.empty() ? selectedKey() : lessonPracticeKey; }
+
+    // Writes a new body into the first pane's page.
+    void writeBody(const std::string& html);
+    // The level game's and the memory game's timers stop whenever their page
+    // is left, so no game speaks up from a page that is no longer shown.
+    void stopGameTimers();
+    // The introduction text with its line breaks as "<br>".
+    std::string introductionHtml() const;
+    // Stores what a family marked on the page of the grading key. A store that
+    // fails costs one message; the record is then left alone for the rest of
+    // the run and the page stays as it was marked.
+    void recordSheet(MarkedSheet marks);
+
+private:
+    Ports ports_;
+    EventGate gate_;
+    ProgressRecord* record_ = nullptr;
+    // The questions of the re-drill sheet, and the page generation it was written in.
+    std::vector<MissedQuestion> redrillQuestions_;
+    int redrillGeneration_ = -1;
+    // Elements bound by the last mouse-down: the level game's radios.
+    struct MouseBinding {
+        int generation = -1;
+        bool answers = false;
+        bool difficulty = false;
+    } mouseBinding_;
+
+    void onTimer(int timer);
+    void onStartPage();
+    void onThinkTick();
+    void showLoginDialog();
+    void drawClockHands();
+    std::string topicCaption(const std::string& key) const;
+    void showRecordPage();
+    void writeRedrillSheet();
+    void markRedrill();
+    void noRecordMessage();
+};
+
+}  // namespace tally

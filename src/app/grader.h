@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tally {
+
+class Form1;
+
+// The login check every marking and reveal starts with: false, after telling
+// the child so, unless the advanced user's password was given at login.
+bool answersAllowed(Form1& form);
+
+// The finish button: the login check, then the family of the grading key
+// marks the page and what it marked goes to the record; the think-time
+// count stops.
+void runGrader(Form1& form);
+
+}  // namespace tally

@@ -1,0 +1,28 @@
+#include "app/node_click.h"
+
+#include "app/form1.h"
+#include "app/section_introduction.h"
+
+namespace tally {
+
+void runNodeClick(Form1& form, const TopicNode& node) {
+    form.timers.setEnabled(kThinkTimer, true);
+    form.stopGameTimers();
+    form.thinkSeconds = 0;
+    form.ui().bringToFront(Pane::WebBrowser1);
+    form.families.levelGame.leave();
+
+    const TopicClick click{node.key, node.caption, splitTopicTag(node.tag)};
+    Sheet sheet;
+    FamilyContext context = form.familyContext();
+    form.families.table.build(context, click, sheet);
+    form.lessonPracticeKey = sheet.gradingKey;
+    // A section's topic 0 without a page of its own leaves the page as it was.
+    if (click.tag.number == 0 && sheet.html.empty()) return;
+    if (const std::string introduction = sectionIntroduction(form.texts, node.tag); !introduction.empty()) {
+        sheet.html += (sheet.html.empty() ? "" : "<br><br>") + introduction;
+    }
+    if (!sheet.keepPage) form.writeBody(sheet.html);
+}
+
+}  // namespace tally

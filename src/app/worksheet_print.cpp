@@ -1,0 +1,57 @@
+#include "app/worksheet_print.h"
+
+#include "shell/catalogue.h"
+#include "app/form1.h"
+#include "sheets/redrill_sheet.h"
+#include "sheets/worksheet.h"
+
+namespace tally {
+namespace {
+
+// Finds the tab whose tree holds `key` and leaves it clicked.
+bool openTabHolding(Form1& form, const std::string& key) {
+    for (const Tab& tab : tabs()) {
+        form.clickTab(tab.caption);
+        if (form.tree.find(key)) return true;
+    }
+    return false;
+}
+
+// The selected topic's caption, after its section's where the caption alone
+// says too little on paper ("规律运算·最难", but "100以内加法" under 加法).
+std::string sheetTitle(const Form1& form) {
+    const TopicNode* selected = form.selectedNode();
+    if (!selected) return "";
+    // A lesson's caption is its own title.
+    if (form.gradingKey() != selected->key) return selected->caption;
+    const TopicNode* section = form.tree.find(selected->parent);
+    if (!section || selected->caption.find(section->caption) != std::string::npos) return selected->caption;
+    return section->caption + "·" + selected->caption;
+}
+
+}  // namespace
+
+std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& gradingKey) {
+    const TopicFamily* family = form.families.table.markerOf(gradingKey);
+    return family ? family->answerStyle(gradingKey) : std::nullopt;
+}
+
+std::string worksheetOnScreen(Form1& form) {
+    const std::string body = form.page().bodyHtml();
+    if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body).value_or("");
+    const auto style = answerStyleOf(form, form.gradingKey());
+    return style ? worksheetDocument(*style, sheetTitle(form), body).value_or("") : "";
+}
+
+WorksheetRequest worksheetForTopic(Form1& form, const std::string& key) {
+    if (!openTabHolding(form, key)) return {"", "找不到题目“" + key + "”。"};
+    form.clickNode(key);
+    std::string document = worksheetOnScreen(form);
+    if (document.empty()) {
+        const TopicNode* node = form.tree.find(key);
+        return {"", "“" + (node ? node->caption : key) + "”没有要填答案的练习题，不能打印练习卷。"};
+    }
+    return {std::move(document), ""};
+}
+
+}  // namespace tally

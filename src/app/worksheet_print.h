@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "shell/topic_family.h"
+
+namespace tally {
+
+class Form1;
+
+// The sheet WebBrowser1 shows as a worksheet with its answer key, titled with
+// the selected topic (a lesson's own caption on a lesson page) and, where that
+// says too little, its section; empty when the page holds no field a child
+// writes in.
+std::string worksheetOnScreen(Form1& form);
+
+// How the sheet of a grading key takes its answers, as its family marks it;
+// nothing for pages not marked field by field.
+std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& gradingKey);
+
+// A worksheet asked for by topic key, from the command line.
+struct WorksheetRequest {
+    std::string document;  // the whole HTML document; empty on failure
+    std::string error;     // why there is none, in Chinese
+};
+
+// Clicks the topic `key` as a child would, first the tab whose tree holds it,
+// and returns the worksheet of the sheet that click writes.
+WorksheetRequest worksheetForTopic(Form1& form, const std::string& key);
+
+}  // namespace tally

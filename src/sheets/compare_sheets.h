@@ -1,0 +1,17 @@
+#pragma once
+#include "shell/topic_family.h"
+
+namespace tally {
+
+// 比较多少 ("&8", "&81" ... "&84"): a row of camels over a row of rabbits and
+// one question, how many more or how many fewer.
+class CompareFamily : public TopicFamily {
+public:
+    bool builds(const TopicTagParts& tag) const override;
+    bool marks(const std::string& gradingKey) const override;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
+    std::optional<AnswerStyle> answerStyle(const std::string&) const override { return AnswerStyle::Exact; }
+};
+
+}  // namespace tally

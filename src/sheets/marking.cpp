@@ -1,0 +1,72 @@
+#include "sheets/marking.h"
+
+#include <cmath>
+#include <string>
+
+#include "sheets/expected_answer.h"
+#include "sheets/mark_texts.h"
+#include "sheets/question_text.h"
+#include "sheets/typed_answer.h"
+
+namespace tally {
+
+int fieldsOnPage(const Page& page, const std::string& prefix, int most) {
+    int fields = 0;
+    while (fields < most && page.has(prefix + std::to_string(fields + 1))) ++fields;
+    return fields;
+}
+
+std::string typedValue(const Page& page, const std::string& field) { return foldTypedAnswer(page.value(field)); }
+
+void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
+                  MarkedSheet& marks) {
+    const std::string expected = page.tag(field);
+    const bool right = foldTypedAnswer(typed) == expected;
+    page.insertTextAfter(field, right ? kRightMark : wrongMark(expected));
+    marks.mark(right, question, typed, expected, AnswerForm::One);
+}
+
+int arithmeticScore(int right, int questions, int questionCount) {
+    if (questions <= 0) return 0;
+    if (questions >= questionCount) return right * pointsPerQuestion(questionCount);
+    // A sheet that came out shorter (its limit ran out of pairs, or the count
+    // was raised after it was written) is scored on its own questions, so all
+    // right is still 100 and never more.
+    return static_cast<int>(std::nearbyint(100.0 * right / questions));
+}
+
+MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds) {
+    const int questions = fieldsOnPage(page, "answer", questionCount);
+    const SheetQuestions texts(page.bodyHtml());
+    MarkedSheet marks;
+    for (int i = 1; i <= questions; ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const std::string visible = "Qanswer" + std::to_string(i);
+        const std::string typedIn = page.has(visible) ? visible : field;
+        markOneField(page, field, page.value(typedIn), texts.of(typedIn), marks);
+    }
+    marks.score = arithmeticScore(marks.right, questions, questionCount);
+    marks.seconds = thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, thinkSeconds));
+    return marks;
+}
+
+MarkedSheet markEachQuestion(Page& page, int thinkSeconds) {
+    const int questions = fieldsOnPage(page, "answer");
+    const SheetQuestions texts(page.bodyHtml());
+    MarkedSheet marks;
+    for (int i = 1; i <= questions; ++i) {
+        const std::string field = "answer" + std::to_string(i);
+        const std::string expected = roundedAnswer(page.tag(field));
+        const std::string typed = typedValue(page, field);
+        page.insertTextAfter(field, typed == expected ? kRightMark : wrongMark(expected));
+        marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);
+    }
+    page.insertHtmlAfter("finish", thinkTimeLine(thinkSeconds));
+    // These sheets show no score; the record keeps the share of right answers.
+    marks.score = arithmeticScore(marks.right, questions, questions);
+    marks.seconds = thinkSeconds;
+    return marks;
+}
+
+}  // namespace tally

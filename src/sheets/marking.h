@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+#include "page/page.h"
+#include "progress/progress_record.h"
+
+namespace tally {
+
+// How many fields prefix1, prefix2, ... the page holds without a gap, at most
+// `most`. Counting them on the page keeps the marking right when the question
+// count was changed after the sheet was written.
+int fieldsOnPage(const Page& page, const std::string& prefix, int most = 1000);
+// What was typed into a field, folded from full width.
+std::string typedValue(const Page& page, const std::string& field);
+
+// Marks answer1, answer2, ... of a drill page and writes the score line after
+// the finish button. The pupil's text is read from Qanswer<i> where the sheet
+// has one (the inequality form), else from answer<i>; it must equal the tag
+// of answer<i> exactly. The page is graded on the questions it has, at most
+// questionCount of them. Returns what it marked.
+MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds);
+
+// Compares the typed text, folded from full width, with the field's tag
+// exactly, writes the mark after the field and counts it.
+void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
+                  MarkedSheet& marks);
+
+// The score of `right` correct answers on a sheet of `questions` questions,
+// for a QuestionCount of questionCount.
+int arithmeticScore(int right, int questions, int questionCount);
+
+// Marks answer1, answer2, ... of a sheet that shows no score (number patterns,
+// four operations) against their rounded tags and writes the think time.
+MarkedSheet markEachQuestion(Page& page, int thinkSeconds);
+
+}  // namespace tally
