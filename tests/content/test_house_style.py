@@ -254,6 +254,15 @@ class GradeFit(unittest.TestCase):
                     with self.subTest(grade=grade, lesson=lesson["title"], part=part[:30]):
                         self.assertEqual(grade_fit.untaught(part, reached), [])
 
+    def test_a_term_summary_holds_only_that_term_and_the_ones_before(self):
+        for summary in kind_lessons.summaries():
+            grade, term = divmod(summary["number"], 2)  # 02 is grade 1 term 1, 13 grade 6 term 2
+            for section in summary["section"]:
+                for point, example in section["points"]:
+                    with self.subTest(summary=summary["subtitle"], point=point):
+                        self.assertEqual(grade_fit.untaught(point + "\n" + example,
+                                                            grade_fit.term_end(grade, term + 1)), [])
+
     def test_each_grade_of_time_puzzles_asks_only_what_the_grade_has_been_taught(self):
         for number, grade in enumerate(load(ROOT / "content/texts/time_puzzles.toml")["grades"], 1):
             self.assertEqual(grade["name"], f"{grade_fit.GRADE_NAMES[number - 1]}年级")
