@@ -1,6 +1,8 @@
-"""The Olympiad-style papers: catalogue titles, files and answer texts, and every
-result recomputed here from the question alone, by brute force where the
-question is a search (ages, chickens and rabbits, counting)."""
+"""The Olympiad-style papers: catalogue titles, files and answer texts, the
+grade each suits and what that grade has been taught, and every result
+recomputed here from the question alone, by brute force where the question is
+a search (ages, chickens and rabbits, counting)."""
+import functools
 import itertools
 import math
 import unittest
@@ -8,6 +10,7 @@ from fractions import Fraction as F
 
 from support import ROOT
 from content import arith, kind_olympiad
+import grade_fit
 
 
 def mixed(value):
@@ -82,6 +85,15 @@ def two_before_sum(first, second, place):
     return row[place - 1]
 
 
+@functools.lru_cache(maxsize=None)
+def weighings(count):
+    """Weighings on a balance that always find the one lighter piece among
+    `count`: each weighing puts two equal groups on the pans and leaves the rest."""
+    if count <= 1:
+        return 0
+    return 1 + min(max(weighings(side), weighings(count - 2 * side)) for side in range(1, count // 2 + 1))
+
+
 def taking_turns(rates, target=1):
     """Hours until the pipes, opened one hour each in turn, fill the pool."""
     filled, hours = F(0), F(0)
@@ -97,7 +109,7 @@ SOLVERS = {
     (1991, 1): lambda: [125 * 32 * 25],
     (1991, 2): lambda: [999 + 99 + 9 + 3],
     (1991, 3): lambda: [fill_by_rule(lambda n: 3 * n - 1, [2, 5, 8, 11, None, 17])],
-    (1991, 4): lambda: [len(range(0, 121, 6))],
+    (1991, 4): lambda: list(only((n, p) for n, p in pairs(100) if 5 * n + 8 == p and 7 * n - 4 == p)),
     (1991, 5): lambda: list(only((a, b) for a, b in pairs(85) if a + b == 85 and a - b == 17)),
     (1991, 6): lambda: [only(n for n in range(11) if 40 - n == 7 * (10 - n))],
     (1991, 7): lambda: list(only((c, r) for c, r in pairs(10) if c + r == 10 and 2 * c + 4 * r == 28)),
@@ -108,7 +120,8 @@ SOLVERS = {
     (1992, 2): lambda: [sum(range(1, 21))],
     (1992, 3): lambda: [fill_by_rule(lambda n: n * n, [1, 4, 9, 16, None, 36])],
     (1992, 4): lambda: list(only((a, b) for a, b in pairs(200) if a - b == 48 and a == 4 * b)),
-    (1992, 5): lambda: [60 // 5],
+    (1992, 5): lambda: [only(n for n in range(1, 200)
+                             if (lambda left: left - (F(left, 2) + 1))(n - (F(n, 2) + 2)) == 5)],
     (1992, 6): lambda: [only(h for h in range(1, 20) if (65 + 55) * h == 360)],
     (1992, 7): lambda: [only(x for x in range(1, 60) if 3 * x - x == 26)],
     (1992, 8): lambda: [sum(1 for n in range(1, 101) if n % 3 == 0)],
@@ -120,7 +133,9 @@ SOLVERS = {
     (1993, 2): lambda: [25 * 44],
     (1993, 3): lambda: [fill_by_rule(lambda n: two_before_sum(1, 1, n), [1, 1, 2, 3, 5, 8, None, 21])],
     (1993, 4): lambda: list(only((s, k) for s, k in pairs(180) if s + k == 180 and s == 3 * k)),
-    (1993, 5): lambda: [2 * len(range(0, 101, 5))],
+    # the art group is children 0…24, the music group 22 children from 25 - both on
+    (1993, 5): lambda: [only(both for both in range(23)
+                             if len(set(range(25)) | set(range(25 - both, 47 - both))) == 40)],
     (1993, 6): lambda: list(only((c, t) for c, t in pairs(20) if c + t == 20 and 4 * c + 3 * t == 68)),
     (1993, 7): lambda: [(80 + 70) * 6],
     (1993, 8): lambda: [only(n for n in range(200) if n // 7 == 12 and n % 7 == 5)],
@@ -156,8 +171,7 @@ SOLVERS = {
     (1996, 6): lambda: [only((5 + 4) * h for h in range(1, 20) if 5 * h - 4 * h == 3)],
     (1996, 7): lambda: [only(l * w for l, w in pairs(50) if 3 * w == 24 and 2 * l == 20)],
     (1996, 8): lambda: [sum(str(n).count("5") for n in range(1, 101))],
-    (1996, 9): lambda: [min(n for n in range(1, 31) if all(
-        max(split) >= 2 for split in itertools.product(range(11), repeat=3) if sum(split) == n))],
+    (1996, 9): lambda: [weighings(9)],
     # 1997
     (1997, 1): lambda: [sum(range(1, 101)) + sum(range(1, 100))],
     (1997, 2): lambda: [sum(range(2, 101, 2)) - sum(range(1, 100, 2))],
@@ -276,6 +290,23 @@ class Papers(unittest.TestCase):
     def setUp(self):
         self.papers = kind_olympiad.papers()
 
+    def test_each_paper_names_a_grade_and_term_and_they_never_go_down(self):
+        places = []
+        for paper in self.papers:
+            with self.subTest(year=paper["year"]):
+                self.assertIn(paper["grade"], range(1, 7))
+                self.assertIn(paper["term"], (1, 2))
+                places.append((paper["grade"], paper["term"]))
+        self.assertEqual(places, sorted(places))
+
+    def test_no_problem_asks_what_its_grade_has_not_been_taught(self):
+        for paper in self.papers:
+            reached = grade_fit.term_end(paper["grade"], paper["term"])
+            for n, problem in enumerate(paper["problem"], 1):
+                text = "\n".join([problem["q"], problem["work"], problem["answer"]])
+                with self.subTest(year=paper["year"], problem=n):
+                    self.assertEqual(grade_fit.untaught(text, reached), [])
+
     def test_thirteen_papers_with_catalogue_titles_topics_and_answer_texts(self):
         self.assertEqual([p["year"] for p in self.papers], list(range(1991, 2004)))
         for n, paper in enumerate(self.papers):
@@ -318,12 +349,19 @@ class Papers(unittest.TestCase):
 
 
 class Pages(unittest.TestCase):
+    def test_the_note_says_whose_paper_it_is_its_grade_and_what_the_year_is(self):
+        paper = {"year": 1995, "grade": 5, "term": 2}
+        about = kind_olympiad.about(paper)
+        for words in ("为本程序编写", "五年级下学期", "“1995年”只是这套卷子的编号", "不是那一年比赛的试题"):
+            self.assertIn(words, about)
+
     def test_paper_page_has_title_note_name_line_and_no_answers(self):
         for paper in kind_olympiad.papers():
             page = (ROOT / kind_olympiad.page_file(paper)).read_bytes().decode("gbk")
             with self.subTest(year=paper["year"]):
                 self.assertIn(f"<h1>{paper['title']}</h1>", page)
                 self.assertEqual(page.count("练习卷"), 1)
+                self.assertIn(kind_olympiad.about(paper), page)
                 self.assertIn("姓名：", page)
                 self.assertIn("得分：", page)
                 self.assertNotIn("答：", page)
@@ -335,6 +373,7 @@ class Pages(unittest.TestCase):
             text = (ROOT / kind_olympiad.answer_file(paper)).read_text(encoding="utf-8")
             with self.subTest(year=paper["year"]):
                 self.assertNotIn("<html", text)
+                self.assertTrue(text.startswith(f'<p class="plain">（{kind_olympiad.about(paper)}）</p>'))
                 self.assertNotIn("（　　）", text)
                 for problem in paper["problem"]:
                     for line in [problem["answer"], *problem["work"].strip().split("\n")]:

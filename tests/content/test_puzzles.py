@@ -107,7 +107,7 @@ class ExerciseTexts(unittest.TestCase):
 
     def test_worked_factor_problems(self):
         text = (TEXTS / "Text18.txt").read_text(encoding="utf-8")
-        self.assertTrue(text.startswith("【例1】一篮子鸡蛋，2个2个地数多1个。"))
+        self.assertTrue(text.startswith("【例1】一篮子鸡蛋，2个2个地数多1个，"))
         found = entries("Text18.txt")
         self.assertGreaterEqual(len(found), 12)
         self.assertEqual([t for t, _, _ in found], [f"例{i}" for i in range(1, len(found) + 1)])

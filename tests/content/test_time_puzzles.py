@@ -23,6 +23,21 @@ def clock_time(total):
     return f"{hours}时{mins}分" if mins else f"{hours}时"
 
 
+def grade_one_reading(total):
+    """A whole or half hour as grade 1 reads it: 7时, 3时半."""
+    hours, mins = divmod(total % (12 * 60), 60)
+    assert mins in (0, 30)
+    return f"{hours or 12}时半" if mins else f"{hours or 12}时"
+
+
+def hands_at(total):
+    """Where the hands of a dial stand at a whole or half hour, in grade 1's words."""
+    hours, mins = divmod(total % (12 * 60), 60)
+    minute = f"分针指着{mins // 5 or 12}"
+    hour = f"时针指着{hours or 12}" if mins == 0 else f"时针在{hours or 12}和{hours % 12 + 1}的正中间"
+    return f"{minute}，{hour}"
+
+
 def duration(total):
     hours, mins = divmod(total, 60)
     return f"{hours}小时{mins}分" if mins else f"{hours}小时"
@@ -84,11 +99,11 @@ def chime(strokes, seconds, other):
 
 # (grade, question number): what the answer must say, each worked out here.
 EXPECTED = {
-    ("一年级", 1): [clock_time(minutes(8) + 120)],
-    ("一年级", 2): [clock_time(minutes(3, 30))],
-    ("一年级", 3): [clock_time(minutes(7))],
-    ("一年级", 4): [f"{(3 - 12) % 12}个大格"],
-    ("二年级", 1): [f"{minutes(1)}分", f"{minutes(1) // 2}分"],
+    ("一年级", 1): [hands_at(minutes(7))],
+    ("一年级", 2): [grade_one_reading(minutes(3, 30))],
+    ("一年级", 3): [grade_one_reading(minutes(7))],
+    ("一年级", 4): [hands_at(minutes(8, 30))],
+    ("二年级", 1): [f"{60 // 12}分", f"{minutes(1)}分"],
     ("二年级", 2): [clock_time(minutes(7, 3 * 60 // 12))],
     ("二年级", 3): [f"{6 * 60 // 12}分"],
     ("二年级", 4): [f"{hand_angles(minutes(1))[0] // 30}个大格"],  # a big division is 30 degrees
@@ -142,6 +157,8 @@ class TimePuzzleAnswers(unittest.TestCase):
         self.assertEqual(first_meeting_after(minutes(0)), Fraction(720, 11))
         self.assertEqual(meetings_in(12 * 60), 11)
         self.assertEqual(clock_time(minutes(13, 5)), "1时5分")
+        self.assertEqual(hands_at(minutes(12, 30)), "分针指着6，时针在12和1的正中间")
+        self.assertEqual(grade_one_reading(minutes(0, 30)), "12时半")
 
 
 class TimePuzzleText(unittest.TestCase):

@@ -15,6 +15,14 @@ def load_toml(relative):
         return tomllib.load(source)
 
 
+GRADE_NAMES = "一二三四五六"
+
+
+def term_words(grade, term):
+    """A grade and term (1 or 2) as a page names them: 四年级下学期."""
+    return f"{GRADE_NAMES[grade - 1]}年级{'上' if term == 1 else '下'}学期"
+
+
 def escape(text):
     return html.escape(text, quote=False)
 

@@ -1,10 +1,11 @@
 """The eight lectures of 数学讲座 (topics 1001…1008), data/flash/j1.htm … j8.htm.
 
 Each lecture is one source file content/lectures/jN.toml: the catalogue caption,
-an explanation, worked examples (question, solution, check) and exercises whose
-answers stay folded away until the child opens them.
+the grade and term it suits, an explanation, worked examples (question,
+solution, check) and exercises whose answers stay folded away until the child
+opens them.
 """
-from .common import CONTENT, Output, escape, load_toml, paragraphs, reading_page
+from .common import CONTENT, Output, escape, load_toml, paragraphs, reading_page, term_words
 
 FIRST_TOPIC = 1001
 
@@ -54,8 +55,13 @@ def _exercises(exercises):
     ])
 
 
+def suits(lecture):
+    return f"（本讲适合{term_words(lecture['grade'], lecture['term'])}的同学。）"
+
+
 def lecture_page(lecture):
-    body = [f"<h1>{escape(lecture['title'])}</h1>", paragraphs(escape(lecture["intro"]))]
+    body = [f"<h1>{escape(lecture['title'])}</h1>", _plain(suits(lecture)),
+            paragraphs(escape(lecture["intro"]))]
     body += [_example(n, e) for n, e in enumerate(lecture["example"], 1)]
     body.append(_exercises(lecture["exercise"]))
     return reading_page(lecture["title"], "\n".join(body))

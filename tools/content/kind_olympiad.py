@@ -1,20 +1,21 @@
 """The Olympiad-style practice papers (topics 2024…2036) and their answers.
 
 Each paper is one source file content/olympiad/YEAR.toml: the catalogue title,
-the topic number, the index of its answer text, and the problems, each with its
-question, its working, its 答 line and the expected results a test recomputes.
-The paper page carries the questions only; the answer text lists every problem
-with its working.
+the topic number, the grade and term it suits, the index of its answer text,
+and the problems, each with its question, its working, its 答 line and the
+expected results a test recomputes. The paper page carries the questions only;
+the answer text lists every problem with its working. Both say first that the
+paper is our own and that the year in its title is only its number.
 """
 import pathlib
 
 from .arith import fill_blanks
-from .common import CONTENT, Output, escape, reading_page, load_toml
+from .common import CONTENT, Output, escape, reading_page, load_toml, term_words
 
 FIRST_YEAR = 1991
 FIRST_TOPIC = 2024
 FIRST_ANSWER_TEXT = 23
-NOTE = "（本卷是为本程序编写的练习卷。请把解答过程写在每道题下面的空白处。）"
+WORK_NOTE = "请把解答过程写在每道题下面的空白处。"
 NAME_LINE = "姓名：＿＿＿＿＿＿＿＿　　得分：＿＿＿＿＿＿＿＿"
 WORK_ROOM = '<div style="height:10em"></div>'
 
@@ -24,6 +25,12 @@ def papers():
     folder = CONTENT / "olympiad"
     sources = sorted(folder.glob("*.toml"))
     return [load_toml(pathlib.Path("olympiad") / path.name) for path in sources]
+
+
+def about(paper):
+    """What the paper is: ours, for which grade, and what its year means."""
+    return (f"本卷是为本程序编写的练习卷，适合{term_words(paper['grade'], paper['term'])}的同学。"
+            f"标题里的“{paper['year']}年”只是这套卷子的编号，不是那一年比赛的试题。")
 
 
 def page_file(paper):
@@ -49,7 +56,7 @@ def _problem_on_paper(number, problem):
 def paper_page(paper):
     body = [
         f"<h1>{escape(paper['title'])}</h1>",
-        f'<p class="plain">{NOTE}</p>',
+        f'<p class="plain">（{about(paper)}{WORK_NOTE}）</p>',
         f'<p class="plain">{NAME_LINE}</p>',
     ]
     body += [_problem_on_paper(n, p) for n, p in enumerate(paper["problem"], 1)]
@@ -72,7 +79,8 @@ def _problem_with_answer(number, problem):
 
 
 def answer_text(paper):
-    parts = [_problem_with_answer(n, p) for n, p in enumerate(paper["problem"], 1)]
+    parts = [f'<p class="plain">（{about(paper)}）</p>']
+    parts += [_problem_with_answer(n, p) for n, p in enumerate(paper["problem"], 1)]
     return "\n".join(parts) + "\n"
 
 
