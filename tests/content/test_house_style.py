@@ -69,10 +69,16 @@ def load(path):
         return tomllib.load(source)
 
 
+# Sources that hold rules for a script, not words a child reads.
+RULE_FILES = {"content/templates/limits.toml"}
+
+
 def sources():
-    """(file, its strings) for every TOML source of content/."""
+    """(file, its strings) for every TOML source of content/ that children read."""
     for path in sorted((ROOT / "content").rglob("*.toml")):
-        yield path.relative_to(ROOT), list(strings(load(path)))
+        relative = path.relative_to(ROOT)
+        if str(relative) not in RULE_FILES:
+            yield relative, list(strings(load(path)))
 
 
 @functools.lru_cache(maxsize=None)
