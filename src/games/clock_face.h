@@ -13,8 +13,8 @@ struct ClockHand {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
-// The analog clock of Picture1: three hands from the centre, and the time as
-// the two-digit texts of Text8 (hours), Text7 (minutes) and Text6 (seconds).
+// The analog clock: three hands from the centre, and the time as the
+// two-digit texts of the hours, minutes and seconds spinners.
 class ClockFace {
 public:
     enum Hand { Second = 0, Minute = 1, Hour = 2 };
@@ -23,7 +23,7 @@ public:
     void resize(double width, double height);
     // DrawClockHands: shows this time.
     void show(const TimeOfDay& time);
-    // A spinner step: UpDown1 hours (0..23), UpDown2 minutes, UpDown3 seconds
+    // A spinner step: spinner 1 hours (0..23), 2 minutes, 3 seconds
     // (0..59), wrapping at both ends; moves the matching hand.
     void spin(int upDown, bool up);
 

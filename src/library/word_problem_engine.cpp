@@ -110,13 +110,13 @@ struct Letters {
 };
 
 // A marker found in the line and the number drawn for it.
-struct SpecDraw {
+struct RangeDraw {
     std::string marker;
     Whole value = 0;
     std::optional<Fault> fault;
 };
 
-SpecDraw drawSpec(const std::string& line, const std::string& opening, RandomSource& random) {
+RangeDraw drawSpec(const std::string& line, const std::string& opening, RandomSource& random) {
     const auto marker = markerAt(line, opening);
     if (!marker) return {"", 0, Fault{quoted(opening) + "后面少了“)”"}};
     const Drawn drawn = drawRange(*marker, opening.size(), random);
@@ -126,20 +126,20 @@ SpecDraw drawSpec(const std::string& line, const std::string& opening, RandomSou
 // x, then y (a multiple of x with "y=x*", else a range of its own), then l
 // when the line has a y; each marker is replaced by its number.
 std::optional<Fault> fillLetters(std::string& line, Letters& letters, RandomSource& random) {
-    const SpecDraw x = drawSpec(line, "(x=", random);
+    const RangeDraw x = drawSpec(line, "(x=", random);
     if (x.fault) return x.fault;
     letters.x = x.value;
     line = replaceAll(line, x.marker, std::to_string(x.value));
 
     const bool multiple = line.find("y=x*") != std::string::npos;
     if (!multiple && line.find("(y=") == std::string::npos) return std::nullopt;
-    const SpecDraw y = drawSpec(line, multiple ? "(y=x*" : "(y=", random);
+    const RangeDraw y = drawSpec(line, multiple ? "(y=x*" : "(y=", random);
     if (y.fault) return y.fault;
     letters.y = multiple ? letters.x * y.value : y.value;
     line = replaceAll(line, y.marker, std::to_string(*letters.y));
 
     if (line.find("(l=") == std::string::npos) return std::nullopt;
-    const SpecDraw l = drawSpec(line, "(l=", random);
+    const RangeDraw l = drawSpec(line, "(l=", random);
     if (l.fault) return l.fault;
     letters.l = l.value;
     line = replaceAll(line, l.marker, std::to_string(l.value));

@@ -38,15 +38,26 @@ std::string quotedFile(const std::string& fileName) { return "应用题文件“
 
 constexpr int kSectionTopic = 0;
 
+// The word-problem topics: the tag's number, the node's key and the grade's file.
+struct WordProblemTopic {
+    int topic;
+    const char* key;
+    const char* file;
+};
+
+constexpr WordProblemTopic kWordProblemTopics[] = {
+    {7, "q57", "一年级应用题.txt"},
+    {6, "q56", "二年级应用题.txt"},
+    {9, "q55", "三年级应用题.txt"},
+};
+
 }  // namespace
 
 std::string wordProblemFile(int topic) {
-    switch (topic) {
-        case 7: return "一年级应用题.txt";
-        case 6: return "二年级应用题.txt";
-        case 9: return "三年级应用题.txt";
-        default: return "";
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        if (known.topic == topic) return known.file;
     }
+    return "";
 }
 
 WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
@@ -79,7 +90,10 @@ bool WordProblemFamily::builds(const TopicTagParts& tag) const {
 }
 
 bool WordProblemFamily::marks(const std::string& gradingKey) const {
-    return gradingKey == "q55" || gradingKey == "q56" || gradingKey == "q57";
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        if (gradingKey == known.key) return true;
+    }
+    return false;
 }
 
 void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {

@@ -28,6 +28,11 @@ std::unique_ptr<HtmlNode> HtmlNode::textNode(std::string content) {
     return node;
 }
 
+std::string HtmlNode::attribute(const std::string& attr) const {
+    const HtmlAttribute* found = findAttribute(attr);
+    return found ? found->value : std::string();
+}
+
 const HtmlAttribute* HtmlNode::findAttribute(const std::string& attr) const {
     auto it = std::find_if(attributes.begin(), attributes.end(),
                            [&](const HtmlAttribute& a) { return a.name == attr; });

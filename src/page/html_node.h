@@ -42,6 +42,8 @@ struct HtmlPage::Node {
 
     bool isElement() const { return type == Type::Element; }
     const HtmlAttribute* findAttribute(const std::string& attr) const;
+    // The attribute's value, "" when the element has none.
+    std::string attribute(const std::string& attr) const;
     void setAttribute(const std::string& attr, const std::string& value);
     void removeAttribute(const std::string& attr);
     // Inserts the nodes, in order, before children[position].

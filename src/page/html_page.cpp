@@ -33,9 +33,7 @@ Located locate(HtmlNode& body, const std::string& name) {
 }
 
 std::string attributeOf(const HtmlNode* element, const std::string& attr) {
-    if (!element) return {};
-    const HtmlAttribute* found = element->findAttribute(attr);
-    return found ? found->value : std::string();
+    return element ? element->attribute(attr) : std::string();
 }
 
 PageChange changeOf(PageChange::Kind kind, int element, std::string text) {

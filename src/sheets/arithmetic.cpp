@@ -1,6 +1,6 @@
 #include "sheets/arithmetic.h"
 
-#include "sheets/drill_forms.h"
+#include "sheets/drill_lines.h"
 #include "sheets/marking.h"
 #include "sheets/sheet.h"
 

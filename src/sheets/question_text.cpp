@@ -14,11 +14,6 @@ using Kind = Piece::Kind;
 
 bool isSpace(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\r'; }
 
-std::string attributeOf(const HtmlNode& element, const std::string& name) {
-    const HtmlAttribute* found = element.findAttribute(name);
-    return found ? found->value : std::string();
-}
-
 // A non-breaking space becomes a plain one: only the width of an indent matters.
 std::string plainSpaces(const std::string& text) {
     const std::string nbsp = "\u00a0";
@@ -33,12 +28,12 @@ std::string plainSpaces(const std::string& text) {
 
 // What an element adds where it opens; "p" is both a line and a question's start.
 void opened(const HtmlNode& element, std::vector<Piece>& pieces) {
-    const std::string type = attributeOf(element, "type");
+    const std::string type = element.attribute("type");
     if (element.tagName == "br") pieces.push_back({Kind::Break, ""});
     if (element.tagName == "p") pieces.push_back({Kind::Start, ""});
     if (element.tagName == "table") pieces.push_back({Kind::TableStart, ""});
     if (element.tagName == "input" && type != "hidden" && type != "button") {
-        pieces.push_back({Kind::Field, attributeOf(element, "name")});
+        pieces.push_back({Kind::Field, element.attribute("name")});
     }
 }
 

@@ -7,11 +7,6 @@
 namespace tally {
 namespace {
 
-std::string attributeOf(const HtmlNode& element, const std::string& name) {
-    const HtmlAttribute* found = element.findAttribute(name);
-    return found ? found->value : std::string();
-}
-
 std::vector<HtmlNode*> elementsWhere(HtmlNode& root, bool (*wanted)(const HtmlNode&)) {
     std::vector<HtmlNode*> found;
     forEachElement(root, [&](HtmlNode& element, int) {
@@ -22,14 +17,14 @@ std::vector<HtmlNode*> elementsWhere(HtmlNode& root, bool (*wanted)(const HtmlNo
 }
 
 bool isInput(const HtmlNode& element) { return element.tagName == "input"; }
-bool isFinishButton(const HtmlNode& element) { return attributeOf(element, "name") == "finish"; }
-bool isFractionMark(const HtmlNode& element) { return attributeOf(element, "id").starts_with("fenshupl"); }
+bool isFinishButton(const HtmlNode& element) { return element.attribute("name") == "finish"; }
+bool isFractionMark(const HtmlNode& element) { return element.attribute("id").starts_with("fenshupl"); }
 
 // A lesson page practises below its text; on paper only the practice counts.
 void dropLessonText(HtmlNode& root) {
     auto& nodes = root.children;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (nodes[i]->isElement() && attributeOf(*nodes[i], "class") == "practice") {
+        if (nodes[i]->isElement() && nodes[i]->attribute("class") == "practice") {
             nodes.erase(nodes.begin(), nodes.begin() + static_cast<std::ptrdiff_t>(i));
             return;
         }
@@ -59,7 +54,7 @@ void dropMarksAfter(HtmlNode& input) {
     const std::size_t next = input.positionInParent() + 1;
     if (next >= input.parent->children.size() || input.parent->children[next]->isElement()) return;
     std::string& text = input.parent->children[next]->text;
-    const std::vector<std::string> marks = marksAfterField(attributeOf(input, "tag"));
+    const std::vector<std::string> marks = marksAfterField(input.attribute("tag"));
     for (bool stripped = true; stripped;) {
         stripped = false;
         for (const std::string& mark : marks) {
@@ -91,7 +86,7 @@ std::unique_ptr<HtmlNode> span(const std::string& cssClass, const std::string& t
 
 // The box a field becomes, about as wide as the field was.
 std::string blankClass(const HtmlNode& input) {
-    const int size = std::atoi(attributeOf(input, "size").c_str());
+    const int size = std::atoi(input.attribute("size").c_str());
     if (size > 0 && size <= 3) return "blank short";
     if (size >= 10) return "blank wide";
     return "blank";
@@ -140,8 +135,8 @@ std::unique_ptr<HtmlNode> cleanSheet(const std::string& bodyHtml) {
 std::vector<FieldAnswer> fillFields(HtmlNode& root, AnswerStyle style, WorksheetPart part) {
     std::vector<FieldAnswer> fields;
     for (HtmlNode* input : elementsWhere(root, isInput)) {
-        const auto field = fieldAnswer(style, attributeOf(*input, "name"), attributeOf(*input, "type"),
-                                       attributeOf(*input, "tag"));
+        const auto field = fieldAnswer(style, input->attribute("name"), input->attribute("type"),
+                                       input->attribute("tag"));
         HtmlNodes replacement;
         if (field) {
             replacement = replacementFor(*input, *field, part);

@@ -3,7 +3,8 @@
 
 namespace tally {
 
-// The long built-in texts of the main window (Text4, Text5, Text9, Text16 ...),
+// The program's long built-in texts, by name (the introduction "Text5", the
+// games' "Text4", the knowledge lists ...),
 // compiled into the program. Line ends are CR LF, as the rules that split and
 // replace them expect; an unknown name gives the empty text.
 class ContentStore {

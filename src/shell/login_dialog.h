@@ -6,7 +6,7 @@
 
 namespace tally {
 
-// The login dialog Form2: choose the advanced or the student account; the
+// The login dialog: choose the advanced or the student account; the
 // advanced one is proven by the password of the login file.
 class LoginDialog {
 public:
@@ -22,16 +22,16 @@ public:
 
     LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data);
 
-    // Form2 load: reads the stored advanced password from the login file.
+    // The dialog opens: reads the stored advanced password from the login file.
     void open();
-    // List1 click on item 0 (advanced) or 1 (student).
+    // A click on the list's item 0 (advanced) or 1 (student).
     void clickItem(int item);
     int selectedItem() const { return selectedItem_; }
-    // Label3 and Text2 are shown only for the advanced item.
+    // The password label and box are shown only for the advanced item.
     bool passwordShown() const { return passwordShown_; }
-    // Text2.
+    // What is typed in the password box.
     std::string password;
-    // Command2 click: logs in or tells why not; the dialog closes either way.
+    // "确定": logs in or tells why not; the dialog closes either way.
     void confirm();
     bool closed() const { return closed_; }
 

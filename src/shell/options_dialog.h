@@ -5,7 +5,7 @@
 
 namespace tally {
 
-// The options dialog frmOption: three groups of option buttons, none selected
+// The options dialog: three groups of option buttons, none selected
 // when it opens; only "确定" applies the choices.
 class OptionsDialog {
 public:
@@ -26,7 +26,7 @@ public:
     int countChoice = -1;
     int memoryChoice = -1;
     int decimalChoice = -1;  // offered, read by nothing
-    // Command1 click.
+    // "确定".
     void confirm();
     bool closed() const { return closed_; }
 

@@ -6,7 +6,7 @@
 
 namespace tally {
 
-// The change-password dialog frmPassword.
+// The change-password dialog.
 class PasswordDialog {
 public:
     static constexpr const char* kTitle = "修改密码";
@@ -16,9 +16,9 @@ public:
 
     PasswordDialog(const Accounts& accounts, UserInterface& ui, DataDirectory& data);
 
-    std::string oldPassword;  // Text1
-    std::string newPassword;  // Text2
-    // Command1 click; an empty box keeps the dialog open.
+    std::string oldPassword;  // the "老密码" box
+    std::string newPassword;  // the "新密码" box
+    // "确定"; an empty box keeps the dialog open.
     void confirm();
     bool closed() const { return closed_; }
 

@@ -9,8 +9,8 @@ class ClockFace;
 class ClockPicture;
 class Spinner;
 
-// Picture2: the clock face with the spinners for hours (Text8), minutes
-// (Text7) and seconds (Text6) and the check box Check1 that stops the clock.
+// The clock pane: the clock face with the spinners for hours, minutes and
+// seconds, and the check box "设置时间" that stops the clock.
 class ClockPanel : public QWidget {
     Q_OBJECT
 

@@ -7,7 +7,7 @@ namespace tally {
 
 class ClockFace;
 
-// Picture1: a round clock face with the three hands where the model put them.
+// The round clock face with the three hands where the model put them.
 // The model works in twips (15 to a pixel), as its 200-unit margin expects.
 class ClockPicture : public QWidget {
     Q_OBJECT

@@ -10,7 +10,7 @@ namespace tally {
 
 class LoginDialog;
 
-// Form2, the login dialog: shows the LoginDialog model and forwards its
+// The login dialog: shows the LoginDialog model and forwards its
 // controls' events. Closing it with the window's × logs nobody in.
 class LoginForm : public QDialog {
     Q_OBJECT

@@ -8,7 +8,7 @@ namespace tally {
 
 class PasswordDialog;
 
-// frmPassword: the old and the new password; stays open until the model closes.
+// The change-password dialog: the old and the new password; stays open until the model closes.
 class PasswordForm : public QDialog {
     Q_OBJECT
 

@@ -7,7 +7,7 @@ namespace tally {
 
 class TreeModel;
 
-// TreeView1: shows the model's topic tree. A mouse click on a node, or Enter
+// The topic tree beside the pages: shows the model's topic tree. A mouse click on a node, or Enter
 // or Space on the node chosen with the keyboard, opens it; captions cannot be
 // edited.
 class TopicTree : public QTreeWidget {

@@ -11,7 +11,7 @@
 
 #include "sheets/arithmetic.h"
 #include "sheets/arithmetic_draw.h"
-#include "sheets/drill_forms.h"
+#include "sheets/drill_lines.h"
 #include "sheets/sheet.h"
 #include "support/harness.h"
 

@@ -1,4 +1,4 @@
-#include "sheets/drill_forms.h"
+#include "sheets/drill_lines.h"
 
 #include "sheets/decimal_text.h"
 #include "sheets/sheet.h"
