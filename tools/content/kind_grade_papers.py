@@ -171,13 +171,18 @@ def _items_block(items, work=False):
 ANSWER_ITEM = '<span style="display: inline-block; margin-right: 2em; white-space: nowrap;">'
 
 
+# The points of one question, a quiet line above its answer.
+POINTS_NOTE = '<div style="color: #777777; font-size: 16px;">'
+
+
 def _answer_items(items):
     return "<div>" + "".join(f"{ANSWER_ITEM}{item}</span>" for item in items) + "</div>"
 
 
 def _question_html(section, question):
     first, *rest = question["q"].split("\n")
-    parts = [_lines("\n".join([first + question_points_note(section, question)] + rest))]
+    note = question_points_note(section, question)
+    parts = [_lines("\n".join([first + ("　" + note if note else "")] + rest))]
     if "picture" in question:
         parts.append(draw(question["picture"]))
     if "items" in question:
@@ -256,7 +261,8 @@ def answer_text(paper):
         items = []
         for question in section["questions"]:
             note = question_points_note(section, question)
-            items.append(f"<li>{escape(note)}{_answer_html(question)}</li>")
+            shown = f"{POINTS_NOTE}{escape(note)}</div>" if note else ""
+            items.append(f"<li>{shown}{_answer_html(question)}</li>")
         body.append('<ol class="qs">' + "\n".join(items) + "</ol>")
     return "\n".join(body) + "\n"
 

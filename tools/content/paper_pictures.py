@@ -151,7 +151,7 @@ def _axes(p, left, top, width, height):
         body.append(_text(left - 6, y, value, 12, "end", "tick", middle=True))
     body.append(_line(left, top - 10, left, top + height, width=1.5))
     body.append(_line(left, top + height, left + width, top + height, width=1.5))
-    body.append(_text(left - 4, top - 16, f"单位：{p['unit']}", 12, "start"))
+    body.append(_text(left - 4, top - 10, f"单位：{p['unit']}", 12, "start"))
     return body, scale
 
 
@@ -173,7 +173,7 @@ def _bars(p, answer):
     group_width = 30 * series + 34
     width = group_width * len(groups) + 20
     body, scale = _axes(p, left, top, width, height)
-    body.insert(0, _text(left + width / 2, 20, p["title"], 15, weight="bold"))
+    body.insert(0, _text(left + width / 2, 16, p["title"], 15, weight="bold"))
     for g, (name, *values) in enumerate(groups):
         x0 = left + 20 + g * group_width
         for s, value in enumerate(values):
@@ -196,7 +196,7 @@ def _line_chart(p, answer):
     gap = 52
     width = gap * len(names) + 10
     body, scale = _axes(p, left, top, width, height)
-    body.insert(0, _text(left + width / 2, 20, p["title"], 15, weight="bold"))
+    body.insert(0, _text(left + width / 2, 16, p["title"], 15, weight="bold"))
     series = len(p["points"][0]) - 1
     for s in range(series):
         coords = [(left + 30 + i * gap, top + height - point[s + 1] * scale) for i, point in enumerate(p["points"])]
@@ -250,16 +250,18 @@ def _map(p, answer):
     ys = [y for _, _, y in p["places"]]
     left, right, low, high = min(xs), max(xs), min(ys), max(ys)
     width = (right - left) * step + 140
-    height = (high - low) * step + 70
+    height = (high - low) * step + 80
     at = lambda x, y: (70 + (x - left) * step, 36 + (high - y) * step)  # noqa: E731
-    body = []
+    # faint guide lines through the places help to see the eight directions
+    body = [_line(*at(x, low), *at(x, high), colour=LIGHT, width=1, dash="2 4") for x in range(left, right + 1)]
+    body += [_line(*at(left, y), *at(right, y), colour=LIGHT, width=1, dash="2 4") for y in range(low, high + 1)]
     for road in p.get("roads", []):
         (a, b) = road
         body.append(_line(*at(*a), *at(*b), colour=LINE, width=6))
     for name, x, y in p["places"]:
         px, py = at(x, y)
         body.append(_rect(px - 7, py - 7, 14, 14, FILLS[1], "place"))
-        body.append(_text(px, py - 12 if y < high else py + 25, name, 14, cls="name"))
+        body.append(_text(px, py + 25, name, 14, cls="name"))
     body.append(_arrow_north(width - 24, 18))
     return _svg(width, height + 10, body, "平面图")
 
@@ -271,7 +273,7 @@ def _bearing(p, answer):
     body = [_line(cx, cy - 150, cx, cy + 150, colour=LINE, width=1, dash="4 4"),
             _line(cx - 180, cy, cx + 180, cy, colour=LINE, width=1, dash="4 4")]
     body.append(_circle(cx, cy, 5, INK, "centre"))
-    body.append(_text(cx - 12, cy + 20, p["centre"], 14, "end", "name"))
+    body.append(_text(cx - 8, cy - 10, p["centre"], 14, "end", "name"))
     for name, from_, degrees, towards, metres in p["places"]:
         base = {"北": 0, "东": 90, "南": 180, "西": 270}[from_]
         turn = 1 if (from_, towards) in {("北", "东"), ("东", "南"), ("南", "西"), ("西", "北")} else -1
@@ -280,9 +282,10 @@ def _bearing(p, answer):
         x, y = cx + distance * math.sin(heading), cy - distance * math.cos(heading)
         body.append(_line(cx, cy, x, y, "leg", width=1.5))
         if p.get("show_distance", True) and metres:
-            side = 1 if x >= cx else -1
-            body.append(_text((cx + x) / 2 + side * 10, (cy + y) / 2 + 4, f"{metres}米", 12,
-                              "start" if side > 0 else "end", "distance"))
+            # beside the middle of the leg, on its clockwise side
+            nx, ny = -(y - cy) / distance, (x - cx) / distance
+            body.append(_text((cx + x) / 2 + 16 * nx, (cy + y) / 2 + 16 * ny, f"{metres}米", 12,
+                              cls="distance", middle=True))
         body.append(_circle(x, y, 4.5, INK, "place"))
         body.append(_text(x + (10 if x >= cx else -10), y + (-8 if y < cy else 18), name, 14,
                           "start" if x >= cx else "end", "name"))
@@ -303,7 +306,7 @@ def _bearing(p, answer):
         body.append(_line(sx + k * seg, sy - 5, sx + k * seg, sy, "scale", width=1.5))
         body.append(_text(sx + k * seg, sy - 9, k * p["scale"], 11))
     body.append(_line(sx, sy, sx + 3 * seg, sy, width=1.5))
-    body.append(_text(sx + 3 * seg + 6, sy - 1, "米", 12, "start"))
+    body.append(_text(sx + 3 * seg + 16, sy - 1, "米", 12, "start"))
     body.append(_arrow_north(2 * cx - 24, 18))
     return _svg(2 * cx, 2 * cy, body, "位置图")
 
@@ -562,8 +565,8 @@ def _rays(p, answer):
     for direction in p["rays"]:
         a = math.radians(direction)
         body.append(_line(cx, cy, cx + length * math.cos(a), cy - length * math.sin(a), "ray", width=2))
-    for name, low, high, shown in p["marks"]:
-        radius = 26
+    for k, (name, low, high, shown) in enumerate(p["marks"]):
+        radius = 22 + 10 * (k % 2)
         a0, a1 = math.radians(low), math.radians(high)
         body.append(f'<path d="M {_n(cx + radius * math.cos(a0))} {_n(cy - radius * math.sin(a0))} '
                     f'A {radius} {radius} 0 0 0 {_n(cx + radius * math.cos(a1))} {_n(cy - radius * math.sin(a1))}" '
