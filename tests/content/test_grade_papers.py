@@ -2,7 +2,8 @@
 real 期中/期末 paper of its term (sections, points, answers to write, time),
 asking only what the term has taught, and every answer that is a computation
 worked out again here: blanks, sums, equations by putting the root back, word
-problems from their working, and picture answers from the pictures as drawn."""
+problems from their working, and picture answers from the pictures as drawn
+(paper_picture_facts reads them back)."""
 import calendar
 import itertools
 import math
@@ -628,6 +629,19 @@ class Fit(unittest.TestCase):
                 for mark in entry["marks"]:
                     with self.subTest(paper=paper["title"], lesson=entry["name"]):
                         self.assertIsNone(re.search(mark, text), f"{mark} before {entry['name']} is taught")
+
+    def test_a_paper_has_been_taught_the_lessons_before_it(self):
+        terms = lesson_lists()
+        papers = {p["title"]: p for p in papers_kind.papers()}
+        cases = [
+            ("1年级1学期期中考试题", "认识图形（一）", True), ("1年级1学期期中考试题", "认识钟表", False),
+            ("2年级1学期期中考试题", "表内乘法（一）", True), ("2年级1学期期中考试题", "认识时间", False),
+            ("3年级2学期期末考试题", "小数的初步认识", True), ("4年级1学期期末考试题", "四则运算", False),
+            ("5年级1学期期中考试题", "简易方程", False), ("6年级2学期期末考试题", "比", True),
+        ]
+        for title, lesson, taught in cases:
+            with self.subTest(paper=title, lesson=lesson):
+                self.assertEqual(lesson in taught_by(papers[title], terms), taught)
 
     def test_numbers_stay_in_the_grades_range(self):
         for paper in papers_kind.papers():
