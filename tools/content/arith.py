@@ -133,14 +133,19 @@ def _runs(text):
             start = None
 
 
+# "52÷7＝7……3", also with the units a word problem writes: "52÷7＝7（盘）……3（个）".
+_UNIT = r"(?:\s*\([^()\d]*\))?"
+_REMAINDER = re.compile(rf"(\d+)\s*/\s*(\d+)\s*=\s*(\d+){_UNIT}\s*(?:……|\.\.\.\.\.\.|…|⋯⋯)\s*(\d+){_UNIT}")
+
+
 def _remainder_problems(text):
     found, bad = 0, []
-    for m in re.finditer(r"(\d+)\s*/\s*(\d+)\s*=\s*(\d+)\s*(?:……|\.\.\.\.\.\.|…|⋯⋯)\s*(\d+)", text):
+    for m in _REMAINDER.finditer(text):
         a, b, q, r = (int(g) for g in m.groups())
         found += 1
         if not (b > 0 and a == b * q + r and 0 <= r < b):
             bad.append(f"{m.group(0)}: {a}÷{b} is {a // b} remainder {a % b}")
-    text = re.sub(r"(\d+)\s*/\s*(\d+)\s*=\s*(\d+)\s*(?:……|\.\.\.\.\.\.|…|⋯⋯)\s*(\d+)", "¦", text)
+    text = _REMAINDER.sub("¦", text)
     return text, found, bad
 
 
