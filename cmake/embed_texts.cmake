@@ -1,6 +1,6 @@
-# Writes a C++ source that holds every file of IN_DIR as a byte array,
-# keyed by the file name without its extension.
-file(GLOB files ${IN_DIR}/*.txt ${IN_DIR}/*.htm)
+# Writes a C++ source that holds every file of IN_DIR and IN_DIR/built as a
+# byte array, keyed by the file name without its extension.
+file(GLOB files ${IN_DIR}/*.txt ${IN_DIR}/*.htm ${IN_DIR}/built/*.txt ${IN_DIR}/built/*.htm)
 list(SORT files)
 set(body "// Generated from src/library/texts; do not edit.\n#include <map>\n#include <string>\n\nnamespace tally {\nconst std::map<std::string, std::string>& embeddedTexts() {\n    static const std::map<std::string, std::string> texts = {\n")
 foreach(f IN LISTS files)

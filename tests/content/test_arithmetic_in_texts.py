@@ -6,7 +6,7 @@ from content import arith
 
 
 def texts():
-    for path in sorted((ROOT / "src/library/texts").glob("*")):
+    for path in sorted((ROOT / "src/library/texts").rglob("*.*")):
         yield path.relative_to(ROOT), path.read_text(encoding="utf-8")
     for path in sorted((ROOT / "data").rglob("*")):
         if path.suffix.lower() in (".htm", ".txt") and path.name != "tallymoologin.ini":

@@ -6,7 +6,7 @@ import unittest
 
 from support import ROOT
 
-TEXTS = ROOT / "src/library/texts"
+TEXTS = ROOT / "src/library/texts/built"
 
 
 def read(name):

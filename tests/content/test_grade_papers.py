@@ -731,7 +731,7 @@ class Pages(unittest.TestCase):
         for paper in papers_kind.papers():
             with self.subTest(paper=paper["title"]):
                 self.assertTrue((ROOT / f"data/test/{paper['file']}.htm").exists())
-                self.assertTrue((ROOT / f"src/library/texts/Text3_{paper['answers']:02d}.txt").exists())
+                self.assertTrue((ROOT / f"src/library/texts/built/Text3_{paper['answers']:02d}.txt").exists())
 
 
 if __name__ == "__main__":

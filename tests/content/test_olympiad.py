@@ -315,7 +315,7 @@ class Papers(unittest.TestCase):
                 self.assertEqual(paper["topic"], 2024 + n)
                 self.assertEqual(paper["answers"], 23 + n)
                 self.assertTrue((ROOT / "data/test" / f"{paper['year']}.htm").exists())
-                self.assertTrue((ROOT / "src/library/texts" / f"Text3_{23 + n}.txt").exists())
+                self.assertTrue((ROOT / "src/library/texts/built" / f"Text3_{23 + n}.txt").exists())
 
     def test_eight_to_twelve_problems_each_and_never_fewer_in_a_later_paper(self):
         counts = [len(p["problem"]) for p in self.papers]

@@ -163,7 +163,7 @@ class TimePuzzleAnswers(unittest.TestCase):
 
 class TimePuzzleText(unittest.TestCase):
     def setUp(self):
-        self.text = (ROOT / "src/library/texts/Text9.txt").read_text(encoding="utf-8")
+        self.text = (ROOT / "src/library/texts/built/Text9.txt").read_text(encoding="utf-8")
 
     def test_grades_in_order_each_with_answers_after_its_questions(self):
         headings = re.findall(r"^【(.+?)】$", self.text, re.M)

@@ -52,7 +52,7 @@ class Output:
         self._put(relative, data)
 
     def source_text(self, relative, text):
-        """A built-in text of src/library/texts/: UTF-8 with LF line ends."""
+        """A built-in text of src/library/texts/built/: UTF-8 with LF line ends."""
         self._put(relative, text.replace("\r\n", "\n").encode("utf-8"))
 
 

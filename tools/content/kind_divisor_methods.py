@@ -43,4 +43,4 @@ def page_text(html):
 
 def build(out):
     for page in load_toml(SOURCE)["pages"]:
-        out.source_text(f"src/library/texts/{page['target']}.htm", page_text(page["html"]))
+        out.source_text(f"src/library/texts/built/{page['target']}.htm", page_text(page["html"]))

@@ -1,5 +1,5 @@
 """The grade exam papers: one printable page per paper in data/test/ and one
-answer text per paper in src/library/texts/ (Text3_NN.txt, NN in catalogue
+answer text per paper in src/library/texts/built/ (Text3_NN.txt, NN in catalogue
 order), both from content/papers/grade1.toml … grade6.toml.
 
 A paper has sections; a section has a title ("二、填空"), an optional `note`
@@ -270,4 +270,4 @@ def answer_text(paper):
 def build(out):
     for paper in papers():
         out.data_text(f"data/test/{paper['file']}.htm", paper_page(paper))
-        out.source_text(f"src/library/texts/Text3_{paper['answers']:02d}.txt", answer_text(paper))
+        out.source_text(f"src/library/texts/built/Text3_{paper['answers']:02d}.txt", answer_text(paper))

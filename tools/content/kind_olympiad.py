@@ -38,7 +38,7 @@ def page_file(paper):
 
 
 def answer_file(paper):
-    return f"src/library/texts/Text3_{paper['answers']:02d}.txt"
+    return f"src/library/texts/built/Text3_{paper['answers']:02d}.txt"
 
 
 def _lines(text):

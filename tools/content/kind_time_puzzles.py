@@ -4,7 +4,7 @@ so no answer stands right under its question."""
 from content.common import load_toml
 
 SOURCE = "texts/time_puzzles.toml"
-TARGET = "src/library/texts/Text9.txt"
+TARGET = "src/library/texts/built/Text9.txt"
 
 
 def numbered(items):
