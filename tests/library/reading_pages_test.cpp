@@ -83,7 +83,7 @@ std::vector<TopicNode> readingNodes(const std::string& tab) {
 TEST(ReadingPagePath, EveryCatalogueNodeNamesItsPage) {
     std::vector<std::string> gradePapers, olympiad, lectures;
     std::set<std::string> seen;
-    for (const char* tab : {"讲座和故事", "各年纪试卷", "奥数试卷"}) {
+    for (const char* tab : {"讲座和故事", "各年级试卷", "奥数试卷"}) {
         for (const TopicNode& node : readingNodes(tab)) {
             const TopicTagParts tag = splitTopicTag(node.tag);
             const std::string path = readingPagePath(tag.sigil, tag.number, node.caption);
@@ -141,7 +141,7 @@ TEST_F(ReadingTopicTest, PagesOpenInTheSecondPaneOverTheSheet) {
         const char* file;
     } cases[] = {
         {"讲座和故事", "q1001", "flash/j1.htm"},   {"讲座和故事", "q1008", "flash/j8.htm"},
-        {"各年纪试卷", "q2001", "test/11.htm"},   {"各年纪试卷", "q2023", "test/64.htm"},
+        {"各年级试卷", "q2001", "test/11.htm"},   {"各年级试卷", "q2023", "test/64.htm"},
         {"奥数试卷", "q2024", "test/1991.htm"},    {"奥数试卷", "q2036", "test/2003.htm"},
         {"讲座和故事", "q300", "book/教你思考.htm"}, {"讲座和故事", "q400", "story/数学故事.htm"},
     };
@@ -188,14 +188,14 @@ TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
     expectSheetKept(node->key);
 
     std::filesystem::remove(h.dir.path() / "test" / "12.htm");
-    h.click("q2002", "各年纪试卷");
+    h.click("q2002", "各年级试卷");
     EXPECT_NE(h.ui.page2Html.find("<h1>1年级1学期期末考试题</h1>"), std::string::npos);
     expectSheetKept("q2002");
 }
 
 TEST_F(ReadingTopicTest, SectionRootsIntroduceTheirSection) {
     const std::pair<const char*, const char*> cases[] = {
-        {"讲座和故事", "q666666"}, {"讲座和故事", "q100"}, {"各年纪试卷", "q200"}, {"奥数试卷", "q199"}};
+        {"讲座和故事", "q666666"}, {"讲座和故事", "q100"}, {"各年级试卷", "q200"}, {"奥数试卷", "q199"}};
     for (const auto& [tab, key] : cases) {
         h.click(key, tab);
         const std::string caption = h.form->selectedNode()->caption;
@@ -211,8 +211,8 @@ TEST_F(ReadingTopicTest, AnswerTopicsShowTheirPapersAnswers) {
         const char* paper;
         int index;
     } cases[] = {
-        {"各年纪试卷", "q2037", "1年级1学期期中考试题", 0},
-        {"各年纪试卷", "q2059", "6年级2学期期末考试题", 22},
+        {"各年级试卷", "q2037", "1年级1学期期中考试题", 0},
+        {"各年级试卷", "q2059", "6年级2学期期末考试题", 22},
         {"奥数试卷", "q2060", "1991年全国奥数题", 23},
         {"奥数试卷", "q2070", "2001年全国奥数题", 33},
         {"奥数试卷", "q2072", "2003年全国奥数题", 35},
