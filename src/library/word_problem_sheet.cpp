@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "library/data_file_check.h"
 #include "library/word_problem_engine.h"
+#include "page/html_page.h"
 #include "progress/question_text.h"
 #include "sheets/expected_answer.h"
 #include "sheets/grade_arithmetic.h"
@@ -43,8 +45,10 @@ std::vector<std::size_t> pickInOrder(std::vector<std::size_t> pool, std::size_t 
     return pool;
 }
 
+// The tag comes from the template file: quoted when it must be.
 std::string answerBox(int question, const std::string& tag) {
-    return " <input class=text name=answer" + std::to_string(question) + " type=text size=11 tag=" + tag + ">";
+    return " <input class=text name=answer" + std::to_string(question) + " type=text size=11 " +
+           htmlAttribute("tag", tag) + ">";
 }
 
 std::string quotedFile(const std::string& fileName) { return "应用题文件“" + fileName + "”"; }
@@ -88,9 +92,11 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
 void buildWordProblemSheet(Form1& form, int topic, Sheet& sheet) {
     const std::string fileName = wordProblemFile(topic);
     const auto bytes = form.data().read(fileName);
+    const std::string refusal = bytes ? refusedDataFile(fileName, *bytes, false) : "";
     WordProblemSheet built =
-        bytes ? wordProblemSheet(fileName, gbkToUtf8(*bytes), form.random())
-              : WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"};
+        !bytes             ? WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"}
+        : !refusal.empty() ? WordProblemSheet{"", refusal}
+                           : wordProblemSheet(fileName, gbkToUtf8(*bytes), form.random());
     if (!built.message.empty()) {
         form.ui().message("提示", built.message);
         sheet.keepPage = true;
@@ -107,7 +113,8 @@ void gradeWordProblems(Form1& form) {
         const std::string field = "answer" + std::to_string(i);
         const AnswerTag expected = splitAnswerTag(page.tag(field));
         const std::string typed = foldTypedAnswer(page.value(field));
-        const bool isRight = typed == expected.answer;
+        // A unit written in full width in the template is typed the same way.
+        const bool isRight = typed == foldTypedAnswer(expected.answer);
         page.insertTextAfter(field, std::string(isRight ? "(√" : "(×") + "，正确答案：" + expected.working + ")");
         marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }

@@ -69,14 +69,21 @@ std::vector<std::string> splitLines(const std::string& text) {
     }
 }
 
+// One pass: replacing in place would move the rest of the text each time.
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     if (from.empty()) return text;
-    size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
+    size_t pos = text.find(from);
+    if (pos == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size());
+    size_t done = 0;
+    for (; pos != std::string::npos; pos = text.find(from, done)) {
+        out.append(text, done, pos - done);
+        out += to;
+        done = pos + from.size();
     }
-    return text;
+    out.append(text, done, std::string::npos);
+    return out;
 }
 
 }  // namespace tally
