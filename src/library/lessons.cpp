@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "library/data_file_check.h"
 #include "library/reading_pages.h"
 #include "page/html_page.h"
 #include "shell/catalogue.h"
@@ -76,9 +77,16 @@ std::string preparingPage(const std::string& caption) {
            "</h1><p>这一课还在准备中，过些日子就能读到了。</p><p>你可以先看看别的课，或者到其他练习里做一做。</p>";
 }
 
-std::optional<Lesson> readLesson(Form1& form, int topic) {
-    const auto bytes = form.data().read(lessonFilePath(topic));
+// A topic's lesson; nothing when it has no file, or when its file is refused
+// (too large or nested too deep to parse), and then `refusal` says why.
+std::optional<Lesson> readLesson(Form1& form, int topic, std::string* refusal = nullptr) {
+    const std::string path = lessonFilePath(topic);
+    const auto bytes = form.data().read(path);
     if (!bytes) return std::nullopt;
+    if (std::string why = refusedDataFile(path, *bytes, true); !why.empty()) {
+        if (refusal) *refusal = std::move(why);
+        return std::nullopt;
+    }
     return parseLesson(gbkToUtf8(*bytes));
 }
 
@@ -149,10 +157,16 @@ void buildLessonPage(Form1& form, int topic, const std::string& caption, Sheet& 
         sheet.html = rootIntroduction();
     } else if (isGradeTopic(topic)) {
         sheet.html = gradeIntroduction(topic, caption);
-    } else if (const auto lesson = readLesson(form, topic)) {
-        sheet.html = lessonPage(form, *lesson);
     } else {
-        sheet.html = preparingPage(caption);
+        std::string refusal;
+        if (const auto lesson = readLesson(form, topic, &refusal)) {
+            sheet.html = lessonPage(form, *lesson);
+        } else if (!refusal.empty()) {
+            form.ui().message("提示", refusal);
+            sheet.keepPage = true;
+        } else {
+            sheet.html = preparingPage(caption);
+        }
     }
 }
 

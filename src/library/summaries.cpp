@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "library/data_file_check.h"
 #include "page/html_page.h"
 #include "shell/form1.h"
 #include "shell/gbk.h"
@@ -42,8 +43,16 @@ void buildSummaryPage(Form1& form, int topic, const std::string& caption, Sheet&
         sheet.html = kIntroduction;
         return;
     }
-    const auto bytes = form.data().read(summaryFilePath(topic));
-    sheet.html = bytes ? gbkToUtf8(*bytes) : preparingPage(caption);
+    const std::string path = summaryFilePath(topic);
+    const auto bytes = form.data().read(path);
+    if (!bytes) {
+        sheet.html = preparingPage(caption);
+    } else if (const std::string refusal = refusedDataFile(path, *bytes, true); !refusal.empty()) {
+        form.ui().message("提示", refusal);
+        sheet.keepPage = true;
+    } else {
+        sheet.html = gbkToUtf8(*bytes);
+    }
 }
 
 }  // namespace tally
