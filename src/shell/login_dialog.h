@@ -21,7 +21,9 @@ public:
 
     explicit LoginDialog(Form1& form);
 
-    // Form2 load: reads the stored advanced password from the login file.
+    // Form2 load: reads the stored advanced password from the login file. A
+    // missing or damaged file gives the initial password; one that is there
+    // but cannot be read gives no advanced login at all.
     void open();
     // List1 click on item 0 (advanced) or 1 (student).
     void clickItem(int item);
@@ -39,6 +41,7 @@ private:
     int selectedItem_ = -1;
     bool passwordShown_ = false;
     bool closed_ = false;
+    bool unreadable_ = false;
 };
 
 }  // namespace tally
