@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -199,7 +200,7 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
 
 void CliSession::printRecord(std::ostream& out) {
     if (record_) {
-        for (const MarkedSheet& sheet : record_->sheets()) {
+        for (const MarkedSheet& sheet : record_->latestSheets(std::numeric_limits<int>::max())) {
             out << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
                 << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
         }

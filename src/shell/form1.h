@@ -60,8 +60,9 @@ public:
     // own it.
     void setRecord(ProgressRecord* record) { record_ = record; }
     // Stores what a grading branch marked on the sheet of the grading key. A
-    // store that fails costs one message; the record is then left alone for
-    // the rest of the run and the page stays as it was marked.
+    // store that fails costs one message for as long as the same trouble
+    // lasts; the page stays as it was marked and the next sheet is stored
+    // as usual.
     void recordSheet(const SheetMarks& marks);
     // Writes the re-drill sheet into WebBrowser1: the latest missed questions
     // not yet answered right, at most QuestionCount of them.
@@ -125,6 +126,8 @@ private:
     Ports ports_;
     EventGate gate_;
     ProgressRecord* record_ = nullptr;
+    // The record's trouble the child was last told of while storing.
+    RecordTrouble recordTroubleTold_ = RecordTrouble::None;
     // The questions of the re-drill sheet, and the page generation it was written in.
     std::vector<MissedQuestion> redrillQuestions_;
     int redrillGeneration_ = -1;

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "support/harness.h"
+#include "support/normal_user.h"
 
 namespace tally {
 namespace {
@@ -43,6 +47,29 @@ TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
     EXPECT_EQ(out.find("成绩记录", out.find("成绩记录") + 1), std::string::npos) << out;
     EXPECT_NE(out.find("你的得分是"), std::string::npos);
     EXPECT_EQ(out.substr(out.size() - 2), ".\n");
+}
+
+// A record file the user may read but not write: the message says so, once,
+// and the sheets are marked as usual.
+TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
+    run("click q11\nfinish\nquit\n");
+    ASSERT_TRUE(fs::exists(recordFile));
+    fs::permissions(recordFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
+                                            " --login 238 --record " + recordFile.string());
+    if (!command) GTEST_SKIP() << "no way to run as a normal user";
+    const fs::path out = dir.path() / "out.txt";
+    FILE* cli = ::popen((*command + " > " + out.string() + " 2>&1").c_str(), "w");
+    ASSERT_NE(cli, nullptr);
+    std::fputs("click q11\nfinish\nclick q12\nfinish\nmessages\ntoolbar w13\nmessages\nquit\n", cli);
+    ASSERT_EQ(::pclose(cli), 0);
+    std::ifstream in(out);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("提示|成绩记录文件是只读的，不能往里写。这张练习卷的成绩先留在程序里"), std::string::npos)
+        << text;
+    const std::string kept = "这张练习卷的成绩先留在程序里";
+    EXPECT_EQ(text.find(kept, text.find(kept) + 1), std::string::npos) << "told twice: " << text;
+    EXPECT_NE(text.find("提示|成绩记录文件是只读的，不能往里写。现在看不到成绩和错题"), std::string::npos);
 }
 
 TEST_F(CliRecord, RedrillWritesTheMissedQuestionsAndThePageShowsThem) {
