@@ -38,26 +38,13 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// The mode a new file gets from this process: 0666 less the umask. Read from
-// the process status, so no other thread sees a changed umask meanwhile.
-mode_t newFileMode() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
-    }
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 // The temporary file takes the mode and owner of the file it replaces (a
 // login file shared by the users of one computer stays readable to them), or
 // a new file's usual mode. An owner that cannot be kept is left as it is.
 void takeModeOf(int fd, const fs::path& path) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) != 0) {
-        ::fchmod(fd, newFileMode());
+        ::fchmod(fd, static_cast<mode_t>(newFileMode()));
         return;
     }
     if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
@@ -67,6 +54,17 @@ void takeModeOf(int fd, const fs::path& path) {
 }
 
 }  // namespace
+
+unsigned newFileMode() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) return 0666u & ~static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666u & ~static_cast<unsigned>(mask);
+}
 
 bool replaceFileAtomically(const fs::path& path, const std::string& bytes) {
     const std::string pattern = path.string() + ".XXXXXX";

@@ -11,4 +11,8 @@ namespace tally {
 // save is the one that counts and this one reports failure.
 bool replaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
+// The mode a new file of this process gets: 0666 less the umask, read
+// without changing the umask (other threads may be creating files).
+unsigned newFileMode();
+
 }  // namespace tally
