@@ -98,14 +98,18 @@ std::filesystem::path makeBigRecord() {
     return file;
 }
 
-// The record file, made once for all benchmarks and removed at exit.
+// The record file, made once for all benchmarks; its folder goes at exit.
+struct BigRecord {
+    std::filesystem::path file = makeBigRecord();
+    ~BigRecord() {
+        std::error_code ec;
+        std::filesystem::remove_all(file.parent_path(), ec);
+    }
+};
+
 const std::filesystem::path& bigRecord() {
-    static const std::filesystem::path file = [] {
-        const std::filesystem::path made = makeBigRecord();
-        std::atexit([] { std::filesystem::remove_all(bigRecord().parent_path()); });
-        return made;
-    }();
-    return file;
+    static const BigRecord record;
+    return record.file;
 }
 
 long statusKilobytes(const char* field) {
