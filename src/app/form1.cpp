@@ -7,6 +7,7 @@
 #include "app/node_click.h"
 #include "app/worksheet_print.h"
 #include "progress/record_page.h"
+#include "progress/record_trouble.h"
 #include "shell/catalogue.h"
 #include "shell/login_dialog.h"
 #include "shell/options_dialog.h"
@@ -229,10 +230,15 @@ void Form1::recordSheet(MarkedSheet sheet) {
         miss.topicCaption = sheet.topicCaption;
     }
     if (!record_->store(sheet)) {
-        record_ = nullptr;
-        ports_.ui.message("提示", "成绩记录打不开，这次和以后的成绩先不记下来了。练习可以照常做。");
+        // Said once while the trouble lasts; the record is tried again with
+        // the next sheet, which takes this one along.
+        if (record_->trouble() != recordTroubleTold_) {
+            recordTroubleTold_ = record_->trouble();
+            ports_.ui.message("提示", recordTroubleMessage(recordTroubleTold_, true));
+        }
         return;
     }
+    recordTroubleTold_ = RecordTrouble::None;
     const auto askable = std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                        [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; });
     if (askable > 0) ports_.page.appendHtml(redrillLine(static_cast<int>(askable)));
@@ -249,6 +255,10 @@ void Form1::noRecordMessage() {
 void Form1::writeRedrillSheet() {
     if (!record_) return noRecordMessage();
     std::vector<MissedQuestion> questions = record_->redrillList(options.questionCount);
+    if (questions.empty() && record_->trouble() != RecordTrouble::None) {
+        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
+        return;
+    }
     if (questions.empty()) {
         ports_.ui.message("提示", "现在没有要重练的错题。");
         return;
@@ -271,9 +281,12 @@ void Form1::markRedrill() {
 
 void Form1::showRecordPage() {
     if (!record_) return noRecordMessage();
-    const std::vector<MarkedSheet> sheets = record_->sheets();
-    const int toRedrill = static_cast<int>(record_->redrillList(std::numeric_limits<int>::max()).size());
-    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(sheets, toRedrill));
+    const std::optional<RecordSummary> summary = record_->summary(RecordPageLimits{});
+    if (!summary) {
+        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
+        return;
+    }
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary));
     ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 

@@ -107,6 +107,8 @@ private:
     Ports ports_;
     EventGate gate_;
     ProgressRecord* record_ = nullptr;
+    // The record's trouble the child was last told of while storing.
+    RecordTrouble recordTroubleTold_ = RecordTrouble::None;
     // The questions of the re-drill sheet, and the page generation it was written in.
     std::vector<MissedQuestion> redrillQuestions_;
     int redrillGeneration_ = -1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -237,7 +238,7 @@ void CliSession::redrill(const std::string&, std::ostream&) { form_->redrill(); 
 
 void CliSession::printRecord(const std::string&, std::ostream& out) {
     if (record_) {
-        for (const MarkedSheet& sheet : record_->sheets()) {
+        for (const MarkedSheet& sheet : record_->latestSheets(std::numeric_limits<int>::max())) {
             out << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
                 << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
         }

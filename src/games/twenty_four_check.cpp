@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -12,16 +13,51 @@
 namespace tally {
 namespace {
 
-// An exact fraction; the values of four cards up to 10 stay far from overflow.
+// What is read at all: a right answer is a few dozen characters, and
+// brackets nest no deeper than a person writes them.
+constexpr std::size_t kLongestAnswer = 200;
+constexpr int kDeepestBrackets = 100;
+
+// An exact fraction. Four cards keep it small; a typed answer may not, so
+// every step checks for overflow and a value too large to hold is no answer.
 struct Fraction {
     std::int64_t num = 0;
     std::int64_t den = 1;
 };
 
-Fraction reduced(std::int64_t num, std::int64_t den) {
+using MaybeFraction = std::optional<Fraction>;
+
+MaybeFraction reduced(std::int64_t num, std::int64_t den) {
+    constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min();
+    if (den == 0 || num == kLowest || den == kLowest) return std::nullopt;
     if (den < 0) num = -num, den = -den;
     const std::int64_t g = std::gcd(num, den);
     return g > 1 ? Fraction{num / g, den / g} : Fraction{num, den};
+}
+
+// a*b + sign*c*d, or nothing when a step overflows.
+MaybeFraction crossed(std::int64_t a, std::int64_t b, int sign, std::int64_t c, std::int64_t d, std::int64_t den) {
+    std::int64_t left = 0;
+    std::int64_t right = 0;
+    std::int64_t total = 0;
+    if (__builtin_mul_overflow(a, b, &left) || __builtin_mul_overflow(c, d, &right)) return std::nullopt;
+    if (sign > 0 ? __builtin_add_overflow(left, right, &total) : __builtin_sub_overflow(left, right, &total)) {
+        return std::nullopt;
+    }
+    return reduced(total, den);
+}
+
+MaybeFraction added(const Fraction& l, const Fraction& r, int sign) {
+    std::int64_t den = 0;
+    if (__builtin_mul_overflow(l.den, r.den, &den)) return std::nullopt;
+    return crossed(l.num, r.den, sign, r.num, l.den, den);
+}
+
+MaybeFraction multiplied(std::int64_t num1, std::int64_t num2, std::int64_t den1, std::int64_t den2) {
+    std::int64_t num = 0;
+    std::int64_t den = 0;
+    if (__builtin_mul_overflow(num1, num2, &num) || __builtin_mul_overflow(den1, den2, &den)) return std::nullopt;
+    return reduced(num, den);
 }
 
 // The operators a child may type, as the four ASCII ones.
@@ -53,6 +89,7 @@ public:
 private:
     std::string_view text_;
     size_t at_ = 0;
+    int depth_ = 0;
     std::vector<int> numbers_;
 
     void skipBlanks() {
@@ -67,14 +104,11 @@ private:
     std::optional<Fraction> sum() {
         auto left = product();
         while (left) {
-            if (take('+')) {
+            const int sign = take('+') ? 1 : take('-') ? -1 : 0;
+            if (sign != 0) {
                 auto right = product();
                 if (!right) return std::nullopt;
-                left = reduced(left->num * right->den + right->num * left->den, left->den * right->den);
-            } else if (take('-')) {
-                auto right = product();
-                if (!right) return std::nullopt;
-                left = reduced(left->num * right->den - right->num * left->den, left->den * right->den);
+                left = added(*left, *right, sign);
             } else {
                 break;
             }
@@ -88,11 +122,11 @@ private:
             if (take('*')) {
                 auto right = factor();
                 if (!right) return std::nullopt;
-                left = reduced(left->num * right->num, left->den * right->den);
+                left = multiplied(left->num, right->num, left->den, right->den);
             } else if (take('/')) {
                 auto right = factor();
                 if (!right || right->num == 0) return std::nullopt;
-                left = reduced(left->num * right->den, left->den * right->num);
+                left = multiplied(left->num, right->den, left->den, right->num);
             } else {
                 break;
             }
@@ -102,7 +136,9 @@ private:
 
     std::optional<Fraction> factor() {
         if (take('(')) {
+            if (++depth_ > kDeepestBrackets) return std::nullopt;
             auto inner = sum();
+            --depth_;
             if (!inner || !take(')')) return std::nullopt;
             return inner;
         }
@@ -122,7 +158,9 @@ private:
 }  // namespace
 
 bool makesTwentyFour(std::string_view typed, const std::array<int, 4>& cards) {
+    if (typed.size() > 4 * kLongestAnswer) return false;
     const std::string text = asciiOperators(foldTypedAnswer(typed));
+    if (text.size() > kLongestAnswer) return false;
     Parser parser(text);
     const auto value = parser.parse();
     if (!value || value->num != 24 || value->den != 1) return false;

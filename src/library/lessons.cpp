@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "library/data_file_check.h"
 #include "library/library_lists.h"
 #include "library/summaries.h"
 #include "page/html_page.h"
@@ -66,9 +67,16 @@ std::string gradeIntroduction(int topic, const std::string& caption) {
            "<p>每学完一课，来这里读一读要点，做一做练习。有不明白的地方，请爸爸妈妈和你一起看看例题。</p>";
 }
 
-std::optional<Lesson> readLesson(FamilyContext& context, int topic) {
-    const auto bytes = context.data.read(lessonFilePath(topic));
+// A topic's lesson; nothing when it has no file, or when its file is refused
+// (too large or nested too deep to parse), and then `refusal` says why.
+std::optional<Lesson> readLesson(FamilyContext& context, int topic, std::string* refusal = nullptr) {
+    const std::string path = lessonFilePath(topic);
+    const auto bytes = context.data.read(path);
     if (!bytes) return std::nullopt;
+    if (std::string why = refusedDataFile(path, *bytes, true); !why.empty()) {
+        if (refusal) *refusal = std::move(why);
+        return std::nullopt;
+    }
     return parseLesson(gbkToUtf8(*bytes));
 }
 
@@ -144,10 +152,16 @@ void LessonFamily::build(FamilyContext& context, const TopicClick& click, Sheet&
         sheet.html = rootIntroduction();
     } else if (isGradeTopic(topic)) {
         sheet.html = gradeIntroduction(topic, click.caption);
-    } else if (const auto lesson = readLesson(context, topic)) {
-        sheet.html = lessonPage(context, *lesson, sheet);
     } else {
-        sheet.html = preparingPage(click.caption, "这一课", "你可以先看看别的课，或者到其他练习里做一做。");
+        std::string refusal;
+        if (const auto lesson = readLesson(context, topic, &refusal)) {
+            sheet.html = lessonPage(context, *lesson, sheet);
+        } else if (!refusal.empty()) {
+            context.ui.message("提示", refusal);
+            sheet.keepPage = true;
+        } else {
+            sheet.html = preparingPage(click.caption, "这一课", "你可以先看看别的课，或者到其他练习里做一做。");
+        }
     }
 }
 

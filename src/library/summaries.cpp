@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "library/data_file_check.h"
 #include "library/library_lists.h"
 #include "shell/gbk.h"
 #include "shell/text.h"
@@ -38,8 +39,16 @@ void buildSummaryPage(FamilyContext& context, const TopicClick& click, Sheet& sh
         sheet.html = kIntroduction;
         return;
     }
-    const auto bytes = context.data.read(summaryFilePath(topic));
-    sheet.html = bytes ? gbkToUtf8(*bytes) : preparingPage(click.caption, "这一学期的知识点总结");
+    const std::string path = summaryFilePath(topic);
+    const auto bytes = context.data.read(path);
+    if (!bytes) {
+        sheet.html = preparingPage(click.caption, "这一学期的知识点总结");
+    } else if (const std::string refusal = refusedDataFile(path, *bytes, true); !refusal.empty()) {
+        context.ui.message("提示", refusal);
+        sheet.keepPage = true;
+    } else {
+        sheet.html = gbkToUtf8(*bytes);
+    }
 }
 
 }  // namespace tally

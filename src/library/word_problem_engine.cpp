@@ -15,6 +15,7 @@ using Whole = std::int64_t;
 
 constexpr int kMostBoundDigits = 9;
 constexpr double kLargestExactAnswer = 1e15;
+constexpr int kMostQuotedCharacters = 30;
 
 // A fault in a template: the reason, for the message to the parent.
 struct Fault {
@@ -27,7 +28,21 @@ struct Drawn {
     std::optional<Fault> fault;
 };
 
-std::string quoted(const std::string& text) { return "“" + text + "”"; }
+std::string firstCharacters(const std::string& text, int count) {
+    std::size_t at = 0;
+    for (int i = 0; i < count && at < text.size(); ++i) {
+        do {
+            ++at;
+        } while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
+    }
+    return text.substr(0, at);
+}
+
+// Text of the template quoted in a message, cut to a few words.
+std::string quoted(const std::string& text) {
+    const std::string shown = firstCharacters(text, kMostQuotedCharacters);
+    return "“" + shown + (shown.size() < text.size() ? "…" : "") + "”";
+}
 
 // The usual leading-number rule: blanks, an optional sign, then digits; text
 // after the number is ignored. No digits or too many give nothing.
@@ -90,15 +105,6 @@ std::string literal(Whole value) {
     return value < 0 ? "(" + text + ")" : text;
 }
 
-std::string firstCharacters(const std::string& text, int count) {
-    std::size_t at = 0;
-    for (int i = 0; i < count && at < text.size(); ++i) {
-        do {
-            ++at;
-        } while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
-    }
-    return text.substr(0, at);
-}
 
 std::string withoutBlanks(std::string text) { return replaceAll(std::move(text), " ", ""); }
 
@@ -180,6 +186,9 @@ bool isWordProblemTemplate(const std::string& line) {
 }
 
 FilledTemplate fillTemplate(const std::string& line, RandomSource& random) {
+    if (line.size() > kLongestTemplateLine) {
+        return {std::nullopt, "这一行太长了（一行最多" + std::to_string(kLongestTemplateLine / 3) + "个字）"};
+    }
     std::string question = line;
     Letters letters;
     if (auto fault = fillLetters(question, letters, random)) return {std::nullopt, fault->reason};
@@ -199,8 +208,11 @@ FilledTemplate fillTemplate(const std::string& line, RandomSource& random) {
     if (filled.problem) filled.problem->question = question.replace(zBegin, zEnd - zBegin + 1, "多少");
     return filled;
 }
+
 std::string answerUnit(const std::string& textAfterZ) {
     const std::string first = firstCharacters(textAfterZ, 1);
+    // A blank, a tab or another control character is no unit: nobody types it.
+    if (first.size() == 1 && static_cast<unsigned char>(first[0]) <= ' ') return "";
     if (first == "千") return firstCharacters(textAfterZ, 2);
     if (first != "平") return first;
     const std::string three = firstCharacters(textAfterZ, 3);

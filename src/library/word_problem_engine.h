@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -31,12 +32,18 @@ struct FilledTemplate {
 // Lines without both "(x=" and "(z=" are not templates and are skipped.
 bool isWordProblemTemplate(const std::string& line);
 
+// The longest template line filled, in bytes of UTF-8 (1000 Chinese
+// characters); a longer line is a fault.
+inline constexpr std::size_t kLongestTemplateLine = 3000;
+
 // Draws the numbers from `random` and fills the template. Bounds have at most
 // nine digits; an answer must stay below 10^15 so that it is written exactly.
+// Text of the line quoted in a fault is cut to a few words.
 FilledTemplate fillTemplate(const std::string& line, RandomSource& random);
 
 // The unit after the z marker: one character; two after "千" (千米);
-// after "平" three when they are "平方米", else four (平方厘米).
+// after "平" three when they are "平方米", else four (平方厘米). A blank or a
+// control character there is no unit.
 std::string answerUnit(const std::string& textAfterZ);
 
 }  // namespace tally

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "library/data_file_check.h"
 #include "library/library_lists.h"
 #include "library/word_problem_engine.h"
+#include "page/html_page.h"
 #include "shell/gbk.h"
 #include "shell/text.h"
 #include "sheets/expected_answer.h"
@@ -30,8 +32,10 @@ std::vector<std::size_t> pickInOrder(std::vector<std::size_t> pool, std::size_t 
     return pool;
 }
 
+// The tag comes from the template file: quoted when it must be.
 std::string answerBox(int question, const std::string& tag) {
-    return " <input class=text name=answer" + std::to_string(question) + " type=text size=11 tag=" + tag + ">";
+    return " <input class=text name=answer" + std::to_string(question) + " type=text size=11 " +
+           htmlAttribute("tag", tag) + ">";
 }
 
 std::string quotedFile(const std::string& fileName) { return "应用题文件“" + fileName + "”"; }
@@ -103,9 +107,11 @@ void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, S
     }
     const std::string fileName = wordProblemFile(click.tag.number);
     const auto bytes = context.data.read(fileName);
+    const std::string refusal = bytes ? refusedDataFile(fileName, *bytes, false) : "";
     WordProblemSheet built =
-        bytes ? wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random)
-              : WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"};
+        !bytes             ? WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"}
+        : !refusal.empty() ? WordProblemSheet{"", refusal}
+                           : wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random);
     if (!built.message.empty()) {
         context.ui.message("提示", built.message);
         sheet.keepPage = true;
@@ -122,7 +128,8 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
         const std::string field = "answer" + std::to_string(i);
         const AnswerTag expected = splitAnswerTag(page.tag(field));
         const std::string typed = foldTypedAnswer(page.value(field));
-        const bool isRight = typed == expected.answer;
+        // A unit written in full width in the template is typed the same way.
+        const bool isRight = typed == foldTypedAnswer(expected.answer);
         page.insertTextAfter(field, markWithAnswer(isRight, expected.working));
         marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }

@@ -72,5 +72,9 @@ private:
 
 // Escapes text for an HTML text node (&, <, >).
 std::string escapeHtmlText(const std::string& text);
+// name=value for a start tag, written as the page model writes it: unquoted
+// where the value can stand so, else quoted with & and " escaped. Any text
+// from a file or the record goes into an attribute through this.
+std::string htmlAttribute(const std::string& name, const std::string& value);
 
 }  // namespace tally

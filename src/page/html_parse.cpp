@@ -2,6 +2,8 @@
 
 #include <gumbo.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <string_view>
 #include <utility>
@@ -110,7 +112,90 @@ void copyChildren(const GumboNode& from, HtmlNode& to) {
     }
 }
 
+bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+
+// The tag name starting at `at`, lower case; `at` moves past it.
+std::string readTagName(std::string_view html, std::size_t& at) {
+    std::string name;
+    while (at < html.size() && html[at] != '>' && html[at] != '/' &&
+           !std::isspace(static_cast<unsigned char>(html[at]))) {
+        name += static_cast<char>(std::tolower(static_cast<unsigned char>(html[at++])));
+    }
+    return name;
+}
+
+// Past the '>' that ends the tag, skipping quoted attribute values.
+std::size_t tagEnd(std::string_view html, std::size_t at) {
+    char quote = 0;
+    for (; at < html.size(); ++at) {
+        const char c = html[at];
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return at + 1;
+        }
+    }
+    return html.size();
+}
+
+template <std::size_t N>
+bool among(const std::string& name, const std::array<std::string_view, N>& names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+constexpr std::array<std::string_view, 18> kVoid = {"area", "base", "br", "col", "embed", "hr", "img", "input",
+                                                    "link", "meta", "param", "source", "track", "wbr", "basefont",
+                                                    "bgsound", "frame", "keygen"};
+// Elements a sibling of their kind ends: they never nest in themselves.
+constexpr std::array<std::string_view, 16> kSiblingEnded = {"p",  "li", "dt", "dd", "option", "optgroup",
+                                                            "tr", "td", "th", "rb", "rt",     "rp",
+                                                            "rtc", "thead", "tbody", "tfoot"};
+// Their content is text up to their own end tag.
+constexpr std::array<std::string_view, 9> kTextOnly = {"script", "style", "textarea", "title", "xmp",
+                                                       "iframe", "noembed", "noframes", "noscript"};
+
 }  // namespace
+
+int htmlNestingDepth(std::string_view html, int stopAfter) {
+    std::vector<std::string> open;
+    int deepest = 0;
+    std::size_t at = 0;
+    while ((at = html.find('<', at)) != std::string_view::npos) {
+        ++at;
+        if (html.substr(at, 3) == "!--") {
+            const std::size_t end = html.find("-->", at + 3);
+            at = end == std::string_view::npos ? html.size() : end + 3;
+        } else if (at + 1 < html.size() && html[at] == '/' && isNameStart(html[at + 1])) {
+            ++at;
+            const std::string name = readTagName(html, at);
+            const auto found = std::find(open.rbegin(), open.rend(), name);
+            if (found != open.rend()) open.erase(std::prev(found.base()), open.end());
+            at = tagEnd(html, at);
+        } else if (at < html.size() && isNameStart(html[at])) {
+            const std::string name = readTagName(html, at);
+            at = tagEnd(html, at);
+            if (name == "plaintext") break;
+            if (among(name, kTextOnly)) {
+                // The element's own end tag, in any case; a stray "</" is text.
+                std::size_t close = html.find("</", at);
+                while (close != std::string_view::npos) {
+                    std::size_t nameAt = close + 2;
+                    if (readTagName(html, nameAt) == name) break;
+                    close = html.find("</", close + 2);
+                }
+                at = close == std::string_view::npos ? html.size() : close;
+                continue;
+            }
+            if (among(name, kVoid) || among(name, kSiblingEnded)) continue;
+            open.push_back(name);
+            deepest = std::max(deepest, static_cast<int>(open.size()));
+            if (deepest > stopAfter) break;
+        }
+    }
+    return deepest;
+}
 
 HtmlNodes parseHtmlFragment(const std::string& html) {
     const std::string document = kDocumentStart + html;

@@ -58,19 +58,13 @@ bool canWriteUnquoted(const std::string& value) {
     return !value.empty() && value.find_first_of(" \t\n\r\f\"'=<>`&") == std::string::npos;
 }
 
-// A bare attribute followed by one whose name starts with "=" would make that
-// name its value when read back, so it gets an explicit empty value then.
-void appendAttribute(std::string& out, const HtmlAttribute& attr, const HtmlAttribute* next) {
-    out += ' ';
-    out += attr.name;
-    if (attr.bare && attr.value.empty() && !(next && next->name.starts_with('='))) return;
-    out += '=';
-    if (canWriteUnquoted(attr.value)) {
-        out += attr.value;
+void appendAttributeValue(std::string& out, const std::string& value) {
+    if (canWriteUnquoted(value)) {
+        out += value;
         return;
     }
     out += '"';
-    for (char c : attr.value) {
+    for (char c : value) {
         if (c == '&') {
             out += "&amp;";
         } else if (c == '"') {
@@ -80,6 +74,16 @@ void appendAttribute(std::string& out, const HtmlAttribute& attr, const HtmlAttr
         }
     }
     out += '"';
+}
+
+// A bare attribute followed by one whose name starts with "=" would make that
+// name its value when read back, so it gets an explicit empty value then.
+void appendAttribute(std::string& out, const HtmlAttribute& attr, const HtmlAttribute* next) {
+    out += ' ';
+    out += attr.name;
+    if (attr.bare && attr.value.empty() && !(next && next->name.starts_with('='))) return;
+    out += '=';
+    appendAttributeValue(out, attr.value);
 }
 
 void appendStartTag(std::string& out, const HtmlNode& element) {
@@ -153,6 +157,12 @@ std::string visibleText(const HtmlNode& node) {
             stack.push_back(it->get());
         }
     }
+    return out;
+}
+
+std::string htmlAttribute(const std::string& name, const std::string& value) {
+    std::string out = name + "=";
+    appendAttributeValue(out, value);
     return out;
 }
 

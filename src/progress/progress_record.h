@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,56 @@ struct MarkedSheet {
 // its place on the sheet.
 inline std::string questionLabel(int number) { return "第" + std::to_string(number) + "题"; }
 
+// How the record page is built: how many sheets its table lists, how many
+// topics get a chart and how many of the topics missed most are named.
+struct RecordPageLimits {
+    int tableRows = 30;
+    int charts = 8;
+    int topMissed = 5;
+};
+
+// One topic's practice by day, as its chart draws it.
+struct TopicDay {
+    std::string day;  // "YYYY-MM-DD"
+    int averageScore = 0;
+    int averageSeconds = 0;
+
+    bool operator==(const TopicDay&) const = default;
+};
+
+struct TopicHistory {
+    std::string key;
+    std::string caption;         // as the topic's latest sheet named it
+    std::vector<TopicDay> days;  // oldest first
+
+    bool operator==(const TopicHistory&) const = default;
+};
+
+struct MissedTopic {
+    std::string caption;  // as the topic's latest miss named it
+    int misses = 0;
+
+    bool operator==(const MissedTopic&) const = default;
+};
+
+// What the record page shows, summed up by the record.
+struct RecordSummary {
+    int sheetCount = 0;
+    std::string latest;                   // when the newest sheet was marked
+    std::vector<MarkedSheet> latestSheets;  // newest first, without their misses
+    std::vector<TopicHistory> topics;     // practised last first
+    std::vector<MissedTopic> mostMissed;  // most first; ties by caption
+    int openMisses = 0;                   // questions the re-drill still asks
+
+    bool operator==(const RecordSummary&) const = default;
+};
+
+// Why the record could not be read or written.
+enum class RecordTrouble { None, Busy, ReadOnly, NewerVersion, DiskFull, Damaged, CannotOpen };
+
 // The outside store of marked sheets. Every failure is reported as false or
-// as an empty answer with a reason in lastError(); the store never throws.
+// as an empty answer, with trouble() and a reason in lastError(); the store
+// never throws.
 class ProgressRecord {
 public:
     virtual ~ProgressRecord() = default;
@@ -78,11 +127,17 @@ public:
     virtual bool store(const MarkedSheet& sheet) = 0;
     // The stored sheets, newest first.
     virtual std::vector<MarkedSheet> sheets() = 0;
+    // At most `limit` stored sheets, newest first, without their misses.
+    virtual std::vector<MarkedSheet> latestSheets(int limit) = 0;
     // The missed questions of all sheets, newest sheet first.
     virtual std::vector<MissedQuestion> missed() = 0;
     // The questions still to practise: missed, not yet answered right in a
     // re-drill, each once (its latest miss), newest first, at most `limit`.
     virtual std::vector<MissedQuestion> redrillList(int limit) = 0;
+    // The record page's figures; nothing when the record cannot be read.
+    virtual std::optional<RecordSummary> summary(const RecordPageLimits& limits) = 0;
+    // Why the last call failed; None after one that worked.
+    virtual RecordTrouble trouble() const = 0;
     virtual std::string lastError() const = 0;
 };
 

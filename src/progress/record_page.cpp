@@ -59,11 +59,9 @@ std::string shownCaption(const MissedQuestion& miss, const MarkedSheet& sheet) {
 
 std::string seconds(int count) { return std::to_string(count) + "秒"; }
 
-std::string sheetsTable(const std::vector<MarkedSheet>& sheets, int rows) {
+std::string sheetsTable(const std::vector<MarkedSheet>& sheets) {
     std::string html = row({"日期", "时间", "题目", "题数", "做对", "得分", "用时"}, "th");
-    const std::size_t shown = std::min(sheets.size(), static_cast<std::size_t>(std::max(rows, 0)));
-    for (std::size_t i = 0; i < shown; ++i) {
-        const MarkedSheet& sheet = sheets[i];
+    for (const MarkedSheet& sheet : sheets) {
         html += row({dayOf(sheet), sheet.when.size() > 11 ? sheet.when.substr(11, 5) : "", sheet.topicCaption,
                      std::to_string(sheet.questions), std::to_string(sheet.right), std::to_string(sheet.score),
                      seconds(sheet.seconds)});
@@ -160,21 +158,19 @@ std::string emptyRecord() {
     return wrap("p", "还没有成绩。做完一张练习卷，点“提交答案”，成绩就会记在这里。", "class=plain");
 }
 
-std::string recordBody(const std::vector<MarkedSheet>& sheets, int questionsToRedrill,
-                       const RecordPageLimits& limits) {
+std::string recordBody(const RecordSummary& summary) {
     std::string html = wrap("h1", "成绩记录");
-    if (sheets.empty()) return html + emptyRecord();
+    if (summary.sheetCount == 0) return html + emptyRecord();
     html += wrap("p",
-                 "一共记下了" + std::to_string(sheets.size()) + "张练习卷，最近一次是" +
-                     escapeHtmlText(sheets.front().when.substr(0, 16)) + "。",
+                 "一共记下了" + std::to_string(summary.sheetCount) + "张练习卷，最近一次是" +
+                     escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
-    html += redrillPart(questionsToRedrill);
+    html += redrillPart(summary.openMisses);
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
-    html += wrap("h2", "错得最多的题目") + missedTable(mostMissedTopics(sheets, limits.topMissed));
-    html += wrap("h2", "最近的练习") + sheetsTable(sheets, limits.tableRows);
-    html += wrap("script", "var topics = " + chartData(topicHistories(sheets, limits.charts)) + ";" +
-                               kChartDrawing);
+    html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);
+    html += wrap("h2", "最近的练习") + sheetsTable(summary.latestSheets);
+    html += wrap("script", "var topics = " + chartData(summary.topics) + ";" + kChartDrawing);
     return html;
 }
 
@@ -210,8 +206,7 @@ std::vector<MissedTopic> mostMissedTopics(const std::vector<MarkedSheet>& sheets
     for (const MarkedSheet& sheet : sheets) {
         for (const MissedQuestion& miss : sheet.missed) {
             MissedTopic& topic = byKey[shownKey(miss, sheet)];
-            topic.caption = shownCaption(miss, sheet);
-            ++topic.misses;
+            if (topic.misses++ == 0) topic.caption = shownCaption(miss, sheet);
         }
     }
     std::vector<MissedTopic> most;
@@ -223,12 +218,28 @@ std::vector<MissedTopic> mostMissedTopics(const std::vector<MarkedSheet>& sheets
     return most;
 }
 
-std::string recordPageHtml(const std::vector<MarkedSheet>& sheets, int questionsToRedrill,
-                           const RecordPageLimits& limits) {
+RecordSummary summariseSheets(const std::vector<MarkedSheet>& sheets, int openMisses,
+                              const RecordPageLimits& limits) {
+    RecordSummary summary;
+    summary.sheetCount = static_cast<int>(sheets.size());
+    if (!sheets.empty()) summary.latest = sheets.front().when;
+    const std::size_t rows = std::min(sheets.size(), static_cast<std::size_t>(std::max(limits.tableRows, 0)));
+    for (std::size_t i = 0; i < rows; ++i) {
+        summary.latestSheets.push_back(sheets[i]);
+        summary.latestSheets.back().missed.clear();
+        summary.latestSheets.back().mended.clear();
+    }
+    summary.topics = topicHistories(sheets, limits.charts);
+    summary.mostMissed = mostMissedTopics(sheets, limits.topMissed);
+    summary.openMisses = openMisses;
+    return summary;
+}
+
+std::string recordPageHtml(const RecordSummary& summary) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>成绩记录</title>"
            "<link rel=stylesheet href=\"reading.css\">" +
            wrap("style", kStyle) + "<script src=\"" + kChartScript + "\"></script></head>" +
-           wrap("body", recordBody(sheets, questionsToRedrill, limits)) + "</html>";
+           wrap("body", recordBody(summary)) + "</html>";
 }
 
 }  // namespace tally

@@ -2,12 +2,20 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <set>
-#include <utility>
 #include <system_error>
+#include <utility>
+
+#include "progress/sqlite_statement.h"
 
 namespace tally {
+
+using sqlite::kMissedColumns;
+using sqlite::Statement;
+
 namespace {
 
 constexpr const char* kSchema =
@@ -33,7 +41,65 @@ constexpr const char* kFromVersion1 =
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);";
 
-constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
+// What the record page, the re-drill and a re-drill's mended questions are
+// read by. Indexes only add to the file: an older program reads it as before,
+// so they need no new schema version.
+constexpr std::pair<const char*, const char*> kIndexes[] = {
+    {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
+    {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
+    {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
+                    " WHERE mended = 0 AND answer_form <> ''"},
+    {"missed_open_latest", "CREATE INDEX IF NOT EXISTS missed_open_latest ON missed(sheet_id DESC, position)"
+                           " WHERE mended = 0 AND answer_form <> ''"},
+};
+
+constexpr const char* kSheetColumns =
+    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds FROM sheet";
+
+// A store that met a busy file is tried this often in all.
+constexpr int kAttempts = 2;
+// Sheets kept while the file cannot be written; the oldest go past this.
+constexpr std::size_t kMostWaiting = 1000;
+
+RecordTrouble troubleOf(int code) {
+    switch (code & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED: return RecordTrouble::Busy;
+        case SQLITE_READONLY: return RecordTrouble::ReadOnly;
+        case SQLITE_FULL: return RecordTrouble::DiskFull;
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB: return RecordTrouble::Damaged;
+        default: return RecordTrouble::CannotOpen;
+    }
+}
+
+// Now, as SQLite's datetime('now', 'localtime') writes it.
+std::string localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+MarkedSheet sheetOf(const Statement& row) {
+    MarkedSheet sheet;
+    sheet.when = row.text(1);
+    sheet.tabCaption = row.text(2);
+    sheet.topicCaption = row.text(3);
+    sheet.topicKey = row.text(4);
+    sheet.drillForm = row.text(5);
+    sheet.questions = static_cast<int>(row.number(6));
+    sheet.right = static_cast<int>(row.number(7));
+    sheet.score = static_cast<int>(row.number(8));
+    sheet.seconds = static_cast<int>(row.number(9));
+    return sheet;
+}
+
+}  // namespace
+
+namespace sqlite {
 
 const char* formName(AnswerForm form) {
     switch (form) {
@@ -52,76 +118,78 @@ AnswerForm formNamed(const std::string& name) {
     return AnswerForm::None;
 }
 
-// A prepared statement that finalises itself.
-class Statement {
-public:
-    Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
-    ~Statement() { sqlite3_finalize(stmt_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+}  // namespace sqlite
 
-    bool ok() const { return stmt_ != nullptr; }
-    void bind(int index, const std::string& text) {
-        sqlite3_bind_text(stmt_, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    }
-    void bind(int index, long long number) { sqlite3_bind_int64(stmt_, index, number); }
-    int step() { return sqlite3_step(stmt_); }
-    void reset() { sqlite3_reset(stmt_); }
-    std::string text(int column) const {
-        const auto* bytes = sqlite3_column_text(stmt_, column);
-        return bytes ? std::string(reinterpret_cast<const char*>(bytes),
-                                   static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
-                     : std::string();
-    }
-    long long number(int column) const { return sqlite3_column_int64(stmt_, column); }
-
-    // A row selected with kMissedColumns from its first column on.
-    MissedQuestion missedQuestion() const {
-        return {text(0), text(1), text(2), formNamed(text(3)), text(4), text(5)};
-    }
-
-private:
-    sqlite3_stmt* stmt_ = nullptr;
-};
-
-// A child may mark a sheet while another copy of the program holds the file
-// for a moment; wait that long before calling the record locked.
-constexpr int kBusyMilliseconds = 250;
-
-}  // namespace
-
-SqliteRecord::SqliteRecord(const std::filesystem::path& file) {
-    if (!open(file) || !createSchema()) {
-        sqlite3_close(db_);
-        db_ = nullptr;
-    }
+SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
+    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds) {
+    ensureOpen();
 }
 
-SqliteRecord::~SqliteRecord() { sqlite3_close(db_); }
-
-void SqliteRecord::fail(const std::string& what) {
-    error_ = what + (db_ ? std::string("：") + sqlite3_errmsg(db_) : std::string());
+SqliteRecord::~SqliteRecord() {
+    // Sheets still waiting get a last chance as the program ends.
+    if (!waiting_.empty() && ensureOpen()) storeWaiting();
+    close();
 }
 
-bool SqliteRecord::open(const std::filesystem::path& file) {
+bool SqliteRecord::failed(const std::string& what) {
+    const RecordTrouble trouble = db_ ? troubleOf(sqlite3_extended_errcode(db_)) : RecordTrouble::CannotOpen;
+    failed(what, trouble);
+    if (db_) error_ += std::string("：") + sqlite3_errmsg(db_);
+    return false;
+}
+
+bool SqliteRecord::failed(const std::string& what, RecordTrouble trouble) {
+    trouble_ = trouble;
+    error_ = what;
+    return false;
+}
+
+void SqliteRecord::worked() {
+    trouble_ = RecordTrouble::None;
+    error_.clear();
+}
+
+void SqliteRecord::close() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+bool SqliteRecord::ensureOpen() {
+    if (db_) return true;
+    if (open()) return true;
+    close();
+    return false;
+}
+
+bool SqliteRecord::open() {
     std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        fail("打不开成绩记录");
-        return false;
+    if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
+    if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        return failed("打不开成绩记录");
     }
+    sqlite3_extended_result_codes(db_, 1);
     // SQLite quietly falls back to reading a file it may not write.
-    if (sqlite3_db_readonly(db_, "main") == 1) {
-        error_ = "成绩记录文件是只读的";
-        return false;
-    }
-    sqlite3_busy_timeout(db_, kBusyMilliseconds);
-    return exec("PRAGMA foreign_keys = ON");
+    if (sqlite3_db_readonly(db_, "main") == 1) return failed("成绩记录文件是只读的", RecordTrouble::ReadOnly);
+    sqlite3_busy_timeout(db_, busyMilliseconds_);
+    if (!exec("PRAGMA foreign_keys = ON") || !createSchema()) return false;
+    prepareForSharing();
+    worked();
+    return true;
 }
 
 bool SqliteRecord::exec(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK) return true;
-    fail("成绩记录出错");
+    return failed("成绩记录出错");
+}
+
+bool SqliteRecord::transaction(const auto& body) {
+    if (!exec("BEGIN IMMEDIATE")) return false;
+    if (body() && exec("COMMIT")) return true;
+    const std::string reason = error_;
+    const RecordTrouble trouble = trouble_;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    error_ = reason;
+    trouble_ = trouble;
     return false;
 }
 
@@ -135,30 +203,67 @@ int SqliteRecord::schemaVersion() {
 bool SqliteRecord::createSchema() {
     // Reading the version is the first real read: a damaged file fails here.
     const int version = schemaVersion();
-    if (version < 0) {
-        fail("成绩记录文件坏了");
-        return false;
-    }
-    if (version > kSchemaVersion) {
-        error_ = "成绩记录文件来自更新的版本";
-        return false;
-    }
+    if (version < 0) return failed("成绩记录读不出来");
+    if (version > kSchemaVersion) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
     if (version == kSchemaVersion) return true;
-    if (!exec("BEGIN IMMEDIATE")) return false;
-    const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
-    const char* steps = version == 1 ? kFromVersion1 : kSchema;
-    if (exec(steps) && exec(setVersion.c_str()) && exec("COMMIT")) return true;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return false;
+    return transaction([this] {
+        // Once more inside the transaction: another program may have made or
+        // moved on the schema in the meantime.
+        const int now = schemaVersion();
+        if (now == kSchemaVersion) return true;
+        if (now > kSchemaVersion || now < 0) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
+        const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
+        return exec(now == 1 ? kFromVersion1 : kSchema) && exec(setVersion.c_str());
+    });
+}
+
+void SqliteRecord::prepareForSharing() {
+    // WAL: readers and a writer at once. With synchronous=NORMAL a commit
+    // does not wait for the disk: a power cut may lose the last sheet, never
+    // the file. A program that meets the file busy leaves the mode as it is.
+    sqlite3_exec(db_, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db_, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
+    std::vector<const char*> missing;
+    for (const auto& [name, sql] : kIndexes) {
+        Statement found(db_, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1");
+        found.bind(1, std::string(name));
+        if (found.step() != SQLITE_ROW) missing.push_back(sql);
+    }
+    // Made once; a busy file leaves it to the next start.
+    if (!missing.empty()) {
+        transaction([&] {
+            for (const char* sql : missing) {
+                if (!exec(sql)) return false;
+            }
+            return true;
+        });
+    }
 }
 
 bool SqliteRecord::store(const MarkedSheet& sheet) {
-    if (!db_) return false;
-    if (!exec("BEGIN IMMEDIATE")) return false;
-    if (insertSheet(sheet) && markMended(sheet.mended) && exec("COMMIT")) return true;
-    const std::string reason = error_;
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    error_ = reason;
+    waiting_.push_back(sheet);
+    if (waiting_.back().when.empty()) waiting_.back().when = localTimeNow();
+    if (waiting_.size() > kMostWaiting) waiting_.erase(waiting_.begin());
+    return ensureOpen() && storeWaiting();
+}
+
+bool SqliteRecord::storeWaiting() {
+    for (int attempt = 1;; ++attempt) {
+        const bool stored = transaction([this] {
+            for (const MarkedSheet& sheet : waiting_) {
+                if (!insertSheet(sheet) || !markMended(sheet.mended)) return false;
+            }
+            return true;
+        });
+        if (stored) {
+            waiting_.clear();
+            worked();
+            return true;
+        }
+        if (trouble_ != RecordTrouble::Busy || attempt == kAttempts) break;
+    }
+    // A file that went bad or read-only is opened afresh next time.
+    if (trouble_ != RecordTrouble::Busy && trouble_ != RecordTrouble::DiskFull) close();
     return false;
 }
 
@@ -167,7 +272,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
                      "INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
                      " score, seconds) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
                      " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-    if (!insert.ok()) return fail("成绩记录出错"), false;
+    if (!insert.ok()) return failed("成绩记录出错");
     insert.bind(1, sheet.when);
     insert.bind(2, sheet.tabCaption);
     insert.bind(3, sheet.topicCaption);
@@ -177,12 +282,12 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     insert.bind(7, static_cast<long long>(sheet.right));
     insert.bind(8, static_cast<long long>(sheet.score));
     insert.bind(9, static_cast<long long>(sheet.seconds));
-    if (insert.step() != SQLITE_DONE) return fail("成绩没有记下"), false;
+    if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     const long long sheetId = sqlite3_last_insert_rowid(db_);
     Statement miss(db_,
                    "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
                    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-    if (!miss.ok()) return fail("成绩记录出错"), false;
+    if (!miss.ok()) return failed("成绩记录出错");
     long long position = 0;
     for (const MissedQuestion& question : sheet.missed) {
         miss.reset();
@@ -191,85 +296,107 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
         miss.bind(3, question.question);
         miss.bind(4, question.typed);
         miss.bind(5, question.correct);
-        miss.bind(6, formName(question.form));
+        miss.bind(6, std::string(sqlite::formName(question.form)));
         miss.bind(7, question.topicKey);
         miss.bind(8, question.topicCaption);
-        if (miss.step() != SQLITE_DONE) return fail("错题没有记下"), false;
+        if (miss.step() != SQLITE_DONE) return failed("错题没有记下");
     }
     return true;
-}
-
-std::vector<MarkedSheet> SqliteRecord::sheets() {
-    std::vector<MarkedSheet> found;
-    if (!db_) return found;
-    Statement query(db_,
-                    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score,"
-                    " seconds FROM sheet ORDER BY id DESC");
-    if (!query.ok()) return fail("成绩记录读不出来"), found;
-    while (query.step() == SQLITE_ROW) {
-        MarkedSheet sheet;
-        sheet.when = query.text(1);
-        sheet.tabCaption = query.text(2);
-        sheet.topicCaption = query.text(3);
-        sheet.topicKey = query.text(4);
-        sheet.drillForm = query.text(5);
-        sheet.questions = static_cast<int>(query.number(6));
-        sheet.right = static_cast<int>(query.number(7));
-        sheet.score = static_cast<int>(query.number(8));
-        sheet.seconds = static_cast<int>(query.number(9));
-        sheet.missed = missedOf(query.number(0));
-        found.push_back(std::move(sheet));
-    }
-    return found;
 }
 
 bool SqliteRecord::markMended(const std::vector<MissedQuestion>& mended) {
     if (mended.empty()) return true;
-    Statement update(db_, "UPDATE missed SET mended = 1 WHERE topic_key = ?1 AND question = ?2");
-    if (!update.ok()) return fail("成绩记录出错"), false;
+    Statement update(db_,
+                     "UPDATE missed SET mended = 1"
+                     " WHERE topic_key = ?1 AND question = ?2 AND mended = 0 AND answer_form <> ''");
+    if (!update.ok()) return failed("成绩记录出错");
     for (const MissedQuestion& question : mended) {
         update.reset();
         update.bind(1, question.topicKey);
         update.bind(2, question.question);
-        if (update.step() != SQLITE_DONE) return fail("错题没有记下"), false;
+        if (update.step() != SQLITE_DONE) return failed("错题没有记下");
     }
     return true;
 }
 
-std::vector<MissedQuestion> SqliteRecord::missedOf(long long sheetId) {
-    std::vector<MissedQuestion> found;
-    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
-                          " FROM missed WHERE sheet_id = ?1 ORDER BY position").c_str());
-    if (!query.ok()) return found;
-    query.bind(1, sheetId);
-    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+bool SqliteRecord::readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found) {
+    Statement query(db_, sql);
+    if (!query.ok()) return failed("成绩记录读不出来");
+    query.bind(1, limit);
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) found.push_back(sheetOf(query));
+    return step == SQLITE_DONE || failed("成绩记录读不出来");
+}
+
+std::vector<MarkedSheet> SqliteRecord::latestSheets(int limit) {
+    std::vector<MarkedSheet> found;
+    if (!ensureOpen()) return found;
+    if (!waiting_.empty()) storeWaiting();
+    // Room for all at once: a long record grown a step at a time would
+    // briefly take half as much again.
+    if (Statement count(db_, "SELECT COUNT(*) FROM sheet"); count.ok() && count.step() == SQLITE_ROW) {
+        found.reserve(static_cast<std::size_t>(std::min<long long>(count.number(0), std::max(limit, 0))));
+    }
+    if (!readSheets((std::string(kSheetColumns) + " ORDER BY id DESC LIMIT ?1").c_str(), limit, found)) return {};
+    worked();
+    return found;
+}
+
+std::vector<MarkedSheet> SqliteRecord::sheets() {
+    std::vector<MarkedSheet> found;
+    if (!ensureOpen()) return found;
+    if (!waiting_.empty()) storeWaiting();
+    // One snapshot for both statements; the misses in the sheets' order.
+    if (!exec("BEGIN")) return found;
+    std::vector<long long> ids;
+    {
+        Statement query(db_, std::string(kSheetColumns) + " ORDER BY id DESC");
+        while (query.ok() && query.step() == SQLITE_ROW) {
+            ids.push_back(query.number(0));
+            found.push_back(sheetOf(query));
+        }
+        Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
+                                  " FROM missed ORDER BY sheet_id DESC, position");
+        std::size_t at = 0;
+        while (misses.ok() && misses.step() == SQLITE_ROW) {
+            const long long sheetId = misses.number(0);
+            while (at < ids.size() && ids[at] > sheetId) ++at;
+            if (at < ids.size() && ids[at] == sheetId) found[at].missed.push_back(misses.missedQuestion(1));
+        }
+    }
+    exec("COMMIT");
+    worked();
     return found;
 }
 
 std::vector<MissedQuestion> SqliteRecord::missed() {
     std::vector<MissedQuestion> found;
-    if (!db_) return found;
-    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
-                          " FROM missed ORDER BY sheet_id DESC, position").c_str());
-    if (!query.ok()) return fail("成绩记录读不出来"), found;
+    if (!ensureOpen()) return found;
+    Statement query(db_, std::string("SELECT ") + kMissedColumns + " FROM missed ORDER BY sheet_id DESC, position");
+    if (!query.ok()) return failed("成绩记录读不出来"), found;
     while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+    worked();
     return found;
 }
 
 std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
     std::vector<MissedQuestion> found;
-    if (!db_ || limit <= 0) return found;
+    if (!ensureOpen()) return found;
+    if (!waiting_.empty()) storeWaiting();
+    if (limit <= 0) return found;
     // Newest first, so a question missed more than once is taken at its
-    // latest miss; the rows are few enough to pass over once.
-    Statement query(db_, (std::string("SELECT ") + kMissedColumns +
-                          " FROM missed WHERE answer_form <> '' AND mended = 0 ORDER BY sheet_id DESC, position")
-                             .c_str());
-    if (!query.ok()) return fail("成绩记录读不出来"), found;
+    // latest miss; the open misses have an index in this order.
+    Statement query(db_, std::string("SELECT ") + kMissedColumns +
+                             " FROM missed WHERE mended = 0 AND answer_form <> '' ORDER BY sheet_id DESC, position");
+    if (!query.ok()) return failed("成绩记录读不出来"), found;
     std::set<std::pair<std::string, std::string>> taken;
-    while (static_cast<int>(found.size()) < limit && query.step() == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while (static_cast<int>(found.size()) < limit && (step = query.step()) == SQLITE_ROW) {
         MissedQuestion question = query.missedQuestion();
         if (taken.emplace(question.topicKey, question.question).second) found.push_back(std::move(question));
     }
+    if (step != SQLITE_ROW && step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
+    worked();
     return found;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "progress/progress_record.h"
 
@@ -10,36 +11,63 @@ namespace tally {
 
 // The progress record in one SQLite file, created on first use. The schema's
 // version is kept in PRAGMA user_version; each sheet is one transaction.
+//
+// Two programs may use one file at once (two windows, two accounts of one
+// computer user): the file is kept in WAL mode, so a reader never holds up a
+// writer for long, and a store waits for the other program for seconds and
+// then tries once more. A sheet that still could not be stored is kept and
+// stored with the next one (or before the next read, or when the record is
+// closed); a file that could not be opened is tried again on the next call.
 class SqliteRecord : public ProgressRecord {
 public:
     static constexpr int kSchemaVersion = 2;
+    // How long one attempt waits for another program that holds the file.
+    static constexpr int kBusyMilliseconds = 3000;
 
     // Opens (and if needed creates) the file; ok() tells whether it worked.
-    explicit SqliteRecord(const std::filesystem::path& file);
+    explicit SqliteRecord(std::filesystem::path file, int busyMilliseconds = kBusyMilliseconds);
     ~SqliteRecord() override;
     SqliteRecord(const SqliteRecord&) = delete;
     SqliteRecord& operator=(const SqliteRecord&) = delete;
 
     bool ok() const { return db_ != nullptr; }
     int schemaVersion();
+    // Sheets marked but not yet in the file.
+    int waitingSheets() const { return static_cast<int>(waiting_.size()); }
 
     bool store(const MarkedSheet& sheet) override;
     std::vector<MarkedSheet> sheets() override;
+    std::vector<MarkedSheet> latestSheets(int limit) override;
     std::vector<MissedQuestion> missed() override;
     std::vector<MissedQuestion> redrillList(int limit) override;
+    std::optional<RecordSummary> summary(const RecordPageLimits& limits) override;
+    RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
 private:
+    std::filesystem::path file_;
+    int busyMilliseconds_;
     sqlite3* db_ = nullptr;
     std::string error_;
+    RecordTrouble trouble_ = RecordTrouble::None;
+    std::vector<MarkedSheet> waiting_;
 
-    bool open(const std::filesystem::path& file);
+    bool ensureOpen();
+    bool open();
+    void close();
     bool exec(const char* sql);
     bool createSchema();
+    void prepareForSharing();
+    bool transaction(const auto& body);
+    bool storeWaiting();
     bool insertSheet(const MarkedSheet& sheet);
     bool markMended(const std::vector<MissedQuestion>& mended);
-    std::vector<MissedQuestion> missedOf(long long sheetId);
-    void fail(const std::string& what);
+    bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
+    bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
+    bool readMostMissed(const RecordPageLimits& limits, RecordSummary& summary);
+    bool failed(const std::string& what);
+    bool failed(const std::string& what, RecordTrouble trouble);
+    void worked();
 };
 
 // The record's default file: XDG_DATA_HOME/tallymoo/record.sqlite, else

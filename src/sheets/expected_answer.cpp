@@ -20,6 +20,13 @@ HoursMinutes splitHoursMinutes(const std::string& answer) {
 AnswerTag splitAnswerTag(const std::string& tag) {
     const std::size_t bar = tag.find('|');
     if (bar == std::string::npos) return {tag, tag};
+    // The working ends with the answer; a unit that is itself a bar moves the
+    // split to the bar after which that holds.
+    for (std::size_t at = bar; at != std::string::npos; at = tag.find('|', at + 1)) {
+        const std::string answer = tag.substr(0, at);
+        const std::string working = tag.substr(at + 1);
+        if (working.size() >= answer.size() && working.ends_with(answer)) return {answer, working};
+    }
     return {tag.substr(0, bar), tag.substr(bar + 1)};
 }
 

@@ -19,8 +19,8 @@ struct HoursMinutes {
 };
 HoursMinutes splitHoursMinutes(const std::string& answer);
 
-// The tag of a word problem's answer box: the answer, "|", the worked solution.
-// A tag without the bar is both.
+// The tag of a word problem's answer box: the answer, "|", the worked solution,
+// which ends with the answer. A tag without the bar is both.
 struct AnswerTag {
     std::string answer;
     std::string working;

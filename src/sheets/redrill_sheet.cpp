@@ -12,20 +12,8 @@
 namespace tally {
 namespace {
 
-std::string attributeValue(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '"') out += "&quot;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
-    }
-    return out;
-}
-
 std::string field(const std::string& name, const std::string& tag) {
-    return "<input class=text name=" + name + " type=text size=7 tag=\"" + attributeValue(tag) + "\">";
+    return "<input class=text name=" + name + " type=text size=7 " + htmlAttribute("tag", tag) + ">";
 }
 
 // A line of the question's text as the page shows it: the indent of a column
@@ -136,8 +124,9 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         const int number = static_cast<int>(i) + 1;
         MissedQuestion question = questions[i];
         const std::string typed = typedAnswer(page, number, question.form);
-        // Put together as its own sheet does, the answer is right when it is the same text.
-        const bool right = typed == question.correct;
+        // Put together as its own sheet does, the answer is right when it is
+        // the same text, read the same way as what was typed.
+        const bool right = typed == foldTypedAnswer(question.correct);
         writeMark(page, number, question.form, right ? kRightMark : wrongMark(question.correct));
         if (right) {
             marks.markRight();

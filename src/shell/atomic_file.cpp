@@ -1,6 +1,7 @@
 #include "shell/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -37,7 +38,33 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
+// The temporary file takes the mode and owner of the file it replaces (a
+// login file shared by the users of one computer stays readable to them), or
+// a new file's usual mode. An owner that cannot be kept is left as it is.
+void takeModeOf(int fd, const fs::path& path) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) != 0) {
+        ::fchmod(fd, static_cast<mode_t>(newFileMode()));
+        return;
+    }
+    if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+        [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
+    ::fchmod(fd, existing.st_mode & 07777);
+}
+
 }  // namespace
+
+unsigned newFileMode() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) return 0666u & ~static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666u & ~static_cast<unsigned>(mask);
+}
 
 bool replaceFileAtomically(const fs::path& path, const std::string& bytes) {
     const std::string pattern = path.string() + ".XXXXXX";
@@ -45,6 +72,7 @@ bool replaceFileAtomically(const fs::path& path, const std::string& bytes) {
     temp.push_back('\0');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
+    takeModeOf(fd, path);
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temp.data(), path.c_str()) != 0) {

@@ -12,6 +12,14 @@ void LoginDialog::open() {
     // Without a good login file the password the program is delivered with
     // applies, and the parent is told so.
     auto bytes = data_.read(kLoginFileName);
+    if (!bytes && data_.exists(kLoginFileName)) {
+        // There but unreadable (no permission, a disk error) is not missing:
+        // the initial password must not open the advanced account then.
+        unreadable_ = true;
+        ui_.message("提示", "密码文件读不出来（没有读它的权限，或者读的时候出错），现在不能用高级帐户登陆。"
+                                   "请检查程序文件夹里的tallymoologin.ini。");
+        return;
+    }
     if (!bytes) {
         accounts_.storedPassword = kInitialPassword;
         ui_.message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。");
@@ -34,8 +42,9 @@ void LoginDialog::clickItem(int item) {
 }
 
 void LoginDialog::confirm() {
-    if (selectedItem_ == kStudent) {
-        // The student item needs no password: it logs in as the student.
+    if (selectedItem_ == kStudent || unreadable_) {
+        // The student item needs no password: it logs in as the student; so
+        // does every login while the login file cannot be read (said on open).
         accounts_.loginPassword.clear();
     } else if (password == accounts_.storedPassword) {
         accounts_.loginPassword = password;

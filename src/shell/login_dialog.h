@@ -22,7 +22,9 @@ public:
 
     LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data);
 
-    // The dialog opens: reads the stored advanced password from the login file.
+    // The dialog opens: reads the stored advanced password from the login file. A
+    // missing or damaged file gives the initial password; one that is there
+    // but cannot be read gives no advanced login at all.
     void open();
     // A click on the list's item 0 (advanced) or 1 (student).
     void clickItem(int item);
@@ -42,6 +44,7 @@ private:
     int selectedItem_ = -1;
     bool passwordShown_ = false;
     bool closed_ = false;
+    bool unreadable_ = false;
 };
 
 }  // namespace tally

@@ -62,13 +62,14 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
             return std::nullopt;
         }
         if (name == "--print") {
+            options.print = true;
             options.printKey = arguments[++i];
             options.printFile = arguments[++i];
         } else if (!setValue(options, name, arguments[++i], error)) {
             return std::nullopt;
         }
     }
-    if (options.count && options.printKey.isEmpty()) {
+    if (options.count && !options.print) {
         fail(error, "--count 只和 --print 一起用。");
         return std::nullopt;
     }

@@ -12,7 +12,9 @@ struct AppOptions {
     std::optional<std::uint64_t> seed;
     QString script;
     QString recordFile;  // the progress record; the user's data location when empty
-    // --print KEY FILE.pdf: the worksheet of topic KEY with its key as PDF, no window.
+    // --print KEY FILE.pdf: the worksheet of topic KEY with its key as PDF, no
+    // window. Given at all, even with an empty key (which no topic has).
+    bool print = false;
     QString printKey;
     QString printFile;
     std::optional<int> count;  // --count N, the question count of that worksheet

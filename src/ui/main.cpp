@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         err << error << "\n" << tally::AppOptions::usage() << "\n";
         return 2;
     }
-    if (!options->printKey.isEmpty()) return tally::runPrintCommand(*options, err);
+    if (options->print) return tally::runPrintCommand(*options, err);
     std::optional<QStringList> script;
     if (!options->script.isEmpty()) {
         script = tally::ScriptRunner::read(options->script);

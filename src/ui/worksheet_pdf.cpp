@@ -1,5 +1,7 @@
 #include "ui/worksheet_pdf.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -7,8 +9,12 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <cstdio>
+
+#include "shell/atomic_file.h"
 
 namespace tally {
 namespace {
@@ -43,12 +49,29 @@ bool printPage(QWebEnginePage& page, const QString& file) {
     return written;
 }
 
+// The mode the PDF gets: that of the file it replaces, else the user's usual
+// mode for a new file.
+mode_t pdfMode(const QString& target) {
+    struct stat existing {};
+    if (::stat(QFile::encodeName(target).constData(), &existing) == 0) return existing.st_mode & 07777;
+    return newFileMode();
+}
+
+// Why the file cannot be written, before anything is printed; empty when it can.
+QString refusal(const QFileInfo& target) {
+    if (target.isDir()) return "这是一个文件夹，请在后面加上文件名，比如“" + target.filePath() + "/练习卷.pdf”。";
+    if (!target.absoluteDir().exists()) return "没有这个文件夹。";
+    if (target.exists() && !target.isWritable()) return "这个文件是只读的，原来的文件没有动。";
+    if (!QFileInfo(target.absolutePath()).isWritable()) return "不能在这个文件夹里写文件。";
+    return "";
+}
+
 }  // namespace
 
 bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error) {
     const QFileInfo target(file);
-    if (!target.absoluteDir().exists() || target.isDir()) {
-        if (error) *error = "不能写文件“" + file + "”：没有这个文件夹。";
+    if (const QString why = refusal(target); !why.isEmpty()) {
+        if (error) *error = "不能写文件“" + file + "”：" + why;
         return false;
     }
     QWebEnginePage page;
@@ -56,11 +79,21 @@ bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QStrin
         if (error) *error = "练习卷的页面没能打开。";
         return false;
     }
-    if (!printPage(page, target.absoluteFilePath()) || !QFileInfo(target.absoluteFilePath()).isFile()) {
-        QFile::remove(target.absoluteFilePath());
+    // Printed beside the file and moved into its place only when complete: a
+    // file that was there stays as it was unless the new one replaces it whole.
+    const QString path = target.absoluteFilePath();
+    QTemporaryFile temporary(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
+    bool printed = temporary.open();
+    const QByteArray part = QFile::encodeName(temporary.fileName());
+    temporary.close();
+    printed = printed && printPage(page, temporary.fileName()) && QFileInfo(temporary.fileName()).size() > 0 &&
+              ::chmod(part.constData(), pdfMode(path)) == 0 &&
+              std::rename(part.constData(), QFile::encodeName(path).constData()) == 0;
+    if (!printed) {
         if (error) *error = "不能写文件“" + file + "”，请换一个能写的地方。";
         return false;
     }
+    temporary.setAutoRemove(false);
     return true;
 }
 

@@ -7,7 +7,9 @@ namespace tally {
 // own PDF printing (its print style sheet decides the layout). Relative links
 // resolve in `baseDir`, so pictures of the data directory show. Blocks in a
 // local event loop until the file is written; false with a reason in Chinese
-// otherwise, and then no file is left behind.
+// otherwise, and then nothing is left behind and a file that was there is
+// untouched. A read-only file is not replaced. The PDF keeps the mode of the
+// file it replaces, or gets the user's usual mode.
 bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error);
 
 }  // namespace tally

@@ -51,6 +51,37 @@ TEST(TwentyFourCheckTest, WhatCountsAndWhatDoesNot) {
     }
 }
 
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+// Typed answers no child writes, but a keyboard can: they are wrong answers,
+// never a crash or an overflow.
+TEST(TwentyFourCheckTest, HostileAnswersAreSimplyWrong) {
+    const std::array<int, 4> cards{1, 2, 3, 4};
+    const std::string right = "(1+2+3)*4";
+    const std::string deep = repeated("(", 31000) + right + repeated(")", 31000);
+    const std::string fullWidthDeep = repeated("（", 31000) + right + repeated("）", 31000);
+    const std::string nested = repeated("(", 40) + right + repeated(")", 40);
+    const std::string cases[] = {
+        deep,
+        fullWidthDeep,
+        repeated("(", 31000),
+        repeated("999*", 40) + "999",                 // 999^41: far past 64 bits
+        "999*999*999*999*999*999*999/" + repeated("999*", 6) + "999",
+        repeated("999-", 30) + "999*999*999*999*999*999*999",
+        "1/999/999/999/999/999/999/999*24",          // a denominator past 64 bits
+        "0-" + repeated("999*", 6) + "999" + repeated("*999", 1) + "-999*999*999*999*999*999*999",
+    };
+    for (const std::string& typed : cases) {
+        EXPECT_FALSE(makesTwentyFour(typed, cards)) << typed.substr(0, 60);
+    }
+    // Brackets a person writes still count.
+    EXPECT_TRUE(makesTwentyFour(nested, cards));
+}
+
 // The solver finds its solutions with floating point and a tolerance; the
 // checker computes exactly. Over every deal both must agree on every solution.
 TEST(TwentyFourCheckTest, EverySolutionOfEveryDealIsAccepted) {

@@ -200,6 +200,42 @@ TEST_F(LessonTest, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
     EXPECT_EQ(h.page.bodyHtml(), "<h1>新课</h1><p>要点</p>");
 }
 
+// A lesson or summary file that would keep the parser busy for minutes is
+// refused before it is parsed: the page stays and a message names the file.
+TEST_F(LessonTest, DeeplyNestedOrHugeFilesAreRefusedByName) {
+    std::string deep = "<h1>新课</h1>";
+    for (int i = 0; i < 100000; ++i) deep += "<div>";
+    std::string huge = "<h1>新课</h1>";
+    while (huge.size() <= (2u << 20)) huge += "<p>一段很长很长的话。</p>";  // GBK is shorter
+    const struct {
+        const char* path;
+        const char* key;
+        std::string text;
+        const char* why;
+    } cases[] = {
+        {"lessons/1/006.txt", "q533302006", "练习=q17\r\n" + deep, "标签一层套一层，超过了200层"},
+        {"lessons/1/006.txt", "q533302006", huge, "太大了（超过1MB）"},
+        {"lessons/summary/02.txt", "q522202", deep, "标签一层套一层"},
+        {"lessons/summary/02.txt", "q522202", huge, "太大了"},
+    };
+    for (const auto& c : cases) {
+        h.dir.write(c.path, *utf8ToGbk(c.text));
+        h.page.setBody("<p>kept</p>");
+        h.ui.messages.clear();
+        openLesson(c.key);
+        EXPECT_TRUE(h.page.bodyHtml() == "<p>kept</p>") << c.path;
+        ASSERT_EQ(h.ui.messages.size(), 1u) << c.path;
+        EXPECT_NE(h.ui.messages[0].second.find(std::string("文件“") + c.path + "”"), std::string::npos);
+        EXPECT_NE(h.ui.messages[0].second.find(c.why), std::string::npos) << h.ui.messages[0].second;
+    }
+    // Written lessons nest a few levels: they are read as before.
+    std::string nested = "<h1>新课</h1>";
+    for (int i = 0; i < 50; ++i) nested += "<div><b>";
+    writeLesson(6, nested + "要点");
+    openLesson("q533302006");
+    EXPECT_NE(h.page.bodyText().find("要点"), std::string::npos);
+}
+
 TEST_F(LessonTest, RootAndGradesIntroduceTheLessons) {
     openLesson("q5333");
     EXPECT_NE(h.page.bodyHtml().find("<h1>同步教学</h1>"), std::string::npos);

@@ -62,9 +62,11 @@ TEST(WordProblemSheet, APageOfTheExactFragments) {
     SeededRandom random(1);
     const WordProblemSheet built =
         wordProblemSheet("一年级应用题.txt", "有(x=2_3)个苹果，又买了(y=5_6)个，一共有(z=x+y)个？\r\n", random);
+    // Quoted, since "=" may not stand in an unquoted value; the page model
+    // writes it back the same way.
     EXPECT_EQ(built.html,
               "1：有2个苹果，又买了5个，一共有多少个？<br>答案 =  <input class=text name=answer1 type=text size=11 "
-              "tag=7个|2+5=7个><br><br>" +
+              "tag=\"7个|2+5=7个\"><br><br>" +
                   std::string(kRevealButton) + "<br><br>");
 }
 
@@ -158,6 +160,67 @@ TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
     }
     EXPECT_NE(h.page.bodyHtml().find("<br>你的得分是60分，用时42秒！"), std::string::npos);
     EXPECT_FALSE(h.form->timers.enabled(1));
+}
+
+// A unit is whatever the parent wrote after the z marker. Whatever it is, the
+// worked answer stays in its box until the sheet is marked, and the answer
+// typed as the sheet shows it is marked right.
+TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
+    const struct {
+        const char* unit;    // in the template
+        const char* typed;   // the right answer, as a child types it
+        const char* shown;   // the answer in the mark
+    } cases[] = {
+        {">", "5>", "5>"},       {"|", "5|", "5|"},         {"\"", "5\"", "5\""},   {"&lt;", "5&", "5&"},
+        {" ", "5", "5)"},       {"\t", "5", "5)"},          {"％", "5%", "5％"},     {"ｃｍ？", "5ｃ", "5ｃ"},
+        {"ｃ", "5c", "5ｃ"},     {"'", "5'", "5'"},         {"`", "5`", "5`"},       {"个", "５个", "5个"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.dir.write("三年级应用题.txt", gradeFileBytes({std::string("有(x=2_3)和(y=3_4)，共(z=x+y)") + c.unit}));
+        h.click("q55", "应用题");
+        ASSERT_TRUE(h.page.has("answer1")) << c.unit;
+        EXPECT_EQ(h.page.bodyText().find("2+3="), std::string::npos) << "working shown early: " << c.unit;
+        EXPECT_TRUE(h.page.has("finish")) << c.unit;
+        h.type("answer1", c.typed);
+        h.finish();
+        const std::string text = h.page.bodyText();
+        EXPECT_NE(text.find("(√，正确答案：2+3=" + std::string(c.shown)), std::string::npos)
+            << "unit " << c.unit << ": " << text;
+        EXPECT_NE(text.find("你的得分是100分"), std::string::npos) << c.unit;
+    }
+}
+
+// A line of megabytes or a file of many is refused at once, and the message
+// quotes no more than a few words of it.
+TEST(WordProblemTopics, OverlongLinesAndFilesAreRefusedWithAShortMessage) {
+    std::string markers;
+    for (int i = 0; i < 100000; ++i) markers += "(x=1_9)";
+    std::string bigFile;
+    while (bigFile.size() <= (1u << 20)) bigFile += "(x=1_2)共(z=x+1)个\r\n";
+    std::string longMarker = "(x=1_";
+    longMarker.append(2000, '9');
+    const struct {
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {"(x=1_2)" + markers + "(z=x)个", "第1行不能出题：这一行太长了（一行最多1000个字）"},
+        {bigFile, "文件“二年级应用题.txt”太大了（超过1MB），程序不读它。"},
+        {longMarker + ")共(z=x)个", "里的数不对"},
+    };
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.dir.write("二年级应用题.txt", c.bytes);
+        h.page.setBody("<p>kept</p>");
+        h.click("q56", "应用题");
+        EXPECT_TRUE(h.page.bodyHtml() == "<p>kept</p>");
+        ASSERT_FALSE(h.ui.messages.empty());
+        const std::string& message = h.ui.messages.back().second;
+        EXPECT_NE(message.find(c.message), std::string::npos) << message.substr(0, 300);
+        EXPECT_LT(message.size(), 400u);
+    }
 }
 
 TEST(WordProblemTopics, AShortSheetAllRightScoresOneHundred) {

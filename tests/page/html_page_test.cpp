@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "page/html_page.h"
+#include "page/html_parse.h"
 
 namespace tally {
 namespace {
@@ -254,6 +255,72 @@ TEST(HtmlPageText, BodyTextDecodesAndDropsTags) {
     page.setBody("<h1>A&amp;B</h1>x&lt;y<script>hidden()</script><style>p{}</style><b>!</b>");
     EXPECT_EQ(page.bodyText(), "A&Bx<y!");
     EXPECT_EQ(escapeHtmlText("<a href=\"x\">&amp;</a>"), "&lt;a href=\"x\"&gt;&amp;amp;&lt;/a&gt;");
+}
+
+// An attribute written from a file or the record reads back as the value it
+// was, in the place it was put; a value that needs no quotes gets none, as
+// the page model writes it.
+TEST(HtmlAttribute, AnyValueReadsBackAsItWas) {
+    const std::vector<std::string> values = {
+        "7", "7个|3+4=7个", "5>|2+3=5>", "5 |x", "5\t", "a\"b'c", "&amp;", "&lt;", "<b>x</b>", "", "`=`", "x/",
+    };
+    for (const std::string& value : values) {
+        HtmlPage page;
+        page.setBody("<input name=a " + htmlAttribute("tag", value) + "><span id=after>after</span>");
+        EXPECT_EQ(page.tag("a"), value);
+        EXPECT_EQ(page.bodyText(), "after") << value;
+        EXPECT_EQ(page.bodyHtml(), reserialized(page.bodyHtml()));
+    }
+    EXPECT_EQ(htmlAttribute("tag", "17"), "tag=17");
+    EXPECT_EQ(htmlAttribute("tag", "5>"), "tag=\"5>\"");
+}
+
+int parsedDepth(const HtmlNodes& nodes) {
+    int deepest = 0;
+    std::vector<std::pair<const HtmlNode*, int>> stack;
+    for (const auto& node : nodes) stack.emplace_back(node.get(), 1);
+    while (!stack.empty()) {
+        const auto [node, depth] = stack.back();
+        stack.pop_back();
+        if (!node->isElement()) continue;
+        deepest = std::max(deepest, depth);
+        for (const auto& child : node->children) stack.emplace_back(child.get(), depth + 1);
+    }
+    return deepest;
+}
+
+// The depth read without parsing is within a small factor of what the parser
+// builds (a table's rows and cells are left out), and counts nothing that
+// cannot nest.
+TEST(HtmlNestingDepth, CloseToTheParsersDepth) {
+    const auto repeated = [](const std::string& piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    const std::vector<std::string> pages = {
+        "<h1>加法</h1><p>先凑十<p>再加<br><img src=a.gif>",
+        repeated("<div>", 30) + "x" + repeated("</div>", 30),
+        repeated("<div><span>", 20),
+        repeated("<p>段", 500),
+        repeated("<li>一条", 500),
+        "<table>" + repeated("<tr><td>1<td>2", 100) + "</table>",
+        repeated("<table><tr><td>", 30),
+        repeated("<b><i>", 15) + "x",
+        "<div><span></div></span>" + repeated("<div>", 10),
+        "<script>" + repeated("<div>", 300) + "</script><p>x",
+        "<!--" + repeated("<div>", 300) + "--><p>x",
+        "<div title=\"a>b\">" + repeated("<ul>", 12),
+        repeated("<div></span>", 40),
+    };
+    for (const std::string& html : pages) {
+        const int read = htmlNestingDepth(html);
+        const int parsed = parsedDepth(parseHtmlFragment(html));
+        EXPECT_GE(4 * read + 4, parsed) << html.substr(0, 60);
+        EXPECT_LE(read, parsed + 2) << html.substr(0, 60);
+    }
+    EXPECT_GT(htmlNestingDepth(repeated("<div>", 100000)), kDeepestHtmlNesting);
+    EXPECT_GT(htmlNestingDepth(repeated("<DIV class='x'>", 1000)), kDeepestHtmlNesting);
 }
 
 TEST(HtmlPageMalformed, AnyInputGivesAStablePage) {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "support/harness.h"
+#include "support/normal_user.h"
 
 namespace tally {
 namespace {
@@ -43,6 +47,54 @@ TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
     EXPECT_EQ(out.find("成绩记录", out.find("成绩记录") + 1), std::string::npos) << out;
     EXPECT_NE(out.find("你的得分是"), std::string::npos);
     EXPECT_EQ(out.substr(out.size() - 2), ".\n");
+}
+
+// A record file the user may read but not write: the message says so, once,
+// and the sheets are marked as usual.
+TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
+    run("click q11\nfinish\nquit\n");
+    ASSERT_TRUE(fs::exists(recordFile));
+    fs::permissions(recordFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
+                                            " --login 238 --record " + recordFile.string());
+    if (!command) GTEST_SKIP() << "no way to run as a normal user";
+    const fs::path out = dir.path() / "out.txt";
+    FILE* cli = ::popen((*command + " > " + out.string() + " 2>&1").c_str(), "w");
+    ASSERT_NE(cli, nullptr);
+    std::fputs("click q11\nfinish\nclick q12\nfinish\nmessages\ntoolbar w13\nmessages\nquit\n", cli);
+    ASSERT_EQ(::pclose(cli), 0);
+    std::ifstream in(out);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("提示|成绩记录文件是只读的，不能往里写。这张练习卷的成绩先留在程序里"), std::string::npos)
+        << text;
+    const std::string kept = "这张练习卷的成绩先留在程序里";
+    EXPECT_EQ(text.find(kept, text.find(kept) + 1), std::string::npos) << "told twice: " << text;
+    EXPECT_NE(text.find("提示|成绩记录文件是只读的，不能往里写。现在看不到成绩和错题"), std::string::npos);
+}
+
+// A record on a disk that fills up: the message says so, once, and marking
+// goes on. The small disk is a tmpfs in a mount namespace of its own, where
+// the machine allows one.
+TEST_F(CliRecord, AFullDiskIsNamedAsSuch) {
+    const fs::path small = dir.path() / "small";
+    fs::create_directories(small);
+    const std::string mount = "unshare -m sh -c 'mount -t tmpfs -o size=160k none " + small.string() + " && ";
+    if (std::system((mount + "true' >/dev/null 2>&1").c_str()) != 0) GTEST_SKIP() << "no small disk to fill here";
+    std::ofstream commands(dir.path() / "commands.txt");
+    for (int i = 0; i < 150; ++i) commands << "click q11\nset answer1 x\nfinish\n";
+    commands << "messages\nquit\n";
+    commands.close();
+    const fs::path out = dir.path() / "out.txt";
+    const std::string command = mount + TALLYMOO_CLI + " --data " + dir.path().string() + " --login 238 --record " +
+                                (small / "record.sqlite").string() + " < " + (dir.path() / "commands.txt").string() +
+                                " > " + out.string() + " 2>&1'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::ifstream in(out);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    const std::string full = "提示|成绩记录所在的磁盘满了，写不进去。这张练习卷的成绩先留在程序里";
+    EXPECT_NE(text.find(full), std::string::npos) << text.substr(0, 2000);
+    EXPECT_EQ(text.find(full, text.find(full) + 1), std::string::npos) << "told twice";
+    EXPECT_EQ(text.find("打不开"), std::string::npos);
 }
 
 TEST_F(CliRecord, RedrillWritesTheMissedQuestionsAndThePageShowsThem) {

@@ -147,7 +147,7 @@ TEST(RecordHooks, RecordingAddsOnlyTheRedrillLineToThePage) {
     EXPECT_EQ(markedPage(true), markedPage(false) + line);
 }
 
-TEST(RecordHooks, ARecordThatFailsCostsOneMessageAndNoSheet) {
+TEST(RecordHooks, ARecordThatKeepsFailingCostsOneMessageAndNoSheet) {
     Harness h;
     h.record.failing = true;
     h.start();
@@ -163,10 +163,26 @@ TEST(RecordHooks, ARecordThatFailsCostsOneMessageAndNoSheet) {
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages[0].first, "提示");
     EXPECT_NE(h.ui.messages[0].second.find("成绩记录"), std::string::npos);
-    EXPECT_EQ(h.record.storeCalls, 1);  // left alone after the first failure
+    EXPECT_EQ(h.record.storeCalls, 2);  // tried again with every sheet
     // The program goes on: the next sheet is written and marked as usual.
     h.click("q11");
     EXPECT_TRUE(h.page.has("answer1"));
+    // Once the record works again the next sheet is stored, and a later
+    // trouble is told again.
+    h.record.failing = false;
+    answerOddQuestions(h);
+    h.finish();
+    EXPECT_EQ(h.record.stored.size(), 1u);
+    h.record.failing = true;
+    h.click("q13");
+    h.finish();
+    EXPECT_EQ(h.ui.messages.size(), 2u);
+    // The record page and the re-drill say what is wrong instead of showing nothing.
+    h.form->clickToolbar("w13");
+    h.form->redrill();
+    ASSERT_EQ(h.ui.messages.size(), 4u);
+    EXPECT_NE(h.ui.messages[2].second.find("现在看不到成绩和错题"), std::string::npos);
+    EXPECT_NE(h.ui.messages[3].second.find("现在看不到成绩和错题"), std::string::npos);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST(RecordPage, TopicsMissedMostComeFirstAndAreCut) {
 TEST(RecordPage, ThePageListsTheSheetsNewestFirstAndEscapesWhatItShows) {
     std::vector<MarkedSheet> sheets = kSheets;
     sheets[0].topicCaption = "<b>加法</b>";
-    const std::string html = recordPageHtml(sheets, 4);
+    const std::string html = recordPageHtml(summariseSheets(sheets, 4));
     HtmlPage page;
     page.setBody(html.substr(html.find("<body>") + 6, html.find("</body>") - html.find("<body>") - 6));
     const std::string text = page.bodyText();
@@ -77,8 +77,9 @@ TEST(RecordPage, ThePageListsTheSheetsNewestFirstAndEscapesWhatItShows) {
 }
 
 TEST(RecordPage, WithoutSheetsOrMissesThePageSaysSo) {
-    EXPECT_NE(recordPageHtml({}, 0).find("还没有成绩。"), std::string::npos);
-    const std::string html = recordPageHtml({marked("2026-12-01 19:00:00", "q11", "10以内加法", 100, 20)}, 0);
+    EXPECT_NE(recordPageHtml(summariseSheets({}, 0)).find("还没有成绩。"), std::string::npos);
+    const std::string html =
+        recordPageHtml(summariseSheets({marked("2026-12-01 19:00:00", "q11", "10以内加法", 100, 20)}, 0));
     EXPECT_NE(html.find("现在没有要重练的错题。"), std::string::npos);
     EXPECT_NE(html.find("还没有做错过的题目"), std::string::npos);
     EXPECT_EQ(html.find(kRedrillLink), std::string::npos);

@@ -8,6 +8,7 @@
 #include "page/html_page.h"
 #include "progress/sqlite_record.h"
 #include "app/worksheet_print.h"
+#include "shell/gbk.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -217,6 +218,22 @@ TEST(Redrill, NothingToPractiseOrNoRecordIsSaidAndThePageStays) {
     EXPECT_EQ(h.ui.messages.size(), 3u);
     EXPECT_NE(h.lastMessage().find("成绩记录打不开"), std::string::npos);
     EXPECT_EQ(h.page.bodyHtml(), before);
+}
+
+// A word problem whose unit the template wrote in full width is asked again
+// and marked right when typed as the keyboard gives it.
+TEST(Redrill, AFullWidthUnitIsAnsweredAsTyped) {
+    FileHarness h;
+    h.start();
+    h.dir.write("三年级应用题.txt", *utf8ToGbk("甲：有(x=40_41)名学生，女生占(z=x+10)％\r\n"));
+    h.click("q55", "应用题");
+    h.finish();
+    h.form->redrill();
+    ASSERT_TRUE(h.form->redrillOnPage());
+    h.type("answer1", "50%");
+    h.finish();
+    EXPECT_NE(h.page.bodyText().find("非常不错！你的得分是100分"), std::string::npos) << h.page.bodyText();
+    EXPECT_TRUE(h.file->redrillList(10).empty());
 }
 
 TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {

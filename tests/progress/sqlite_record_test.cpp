@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <limits>
 #include <fstream>
 #include <regex>
 #include <sstream>
 
+#include "progress/record_page.h"
 #include "progress/sqlite_record.h"
 
 namespace tally {
@@ -115,6 +117,7 @@ TEST_F(RecordFile, AFileOfANewerVersionIsLeftAlone) {
     EXPECT_FALSE(record.ok());
     EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
     EXPECT_FALSE(record.lastError().empty());
+    EXPECT_EQ(record.trouble(), RecordTrouble::NewerVersion);
 }
 
 TEST_F(RecordFile, ADamagedFileIsRefusedAndNotOverwritten) {
@@ -126,7 +129,9 @@ TEST_F(RecordFile, ADamagedFileIsRefusedAndNotOverwritten) {
     SqliteRecord record(file);
     EXPECT_FALSE(record.ok());
     EXPECT_FALSE(record.lastError().empty());
+    EXPECT_EQ(record.trouble(), RecordTrouble::Damaged);
     EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+    EXPECT_EQ(record.trouble(), RecordTrouble::Damaged);
     EXPECT_TRUE(record.sheets().empty());
     EXPECT_TRUE(record.missed().empty());
     EXPECT_EQ(bytesOf(file), garbage);
@@ -139,6 +144,7 @@ TEST_F(RecordFile, AReadOnlyFileIsRefused) {
     SqliteRecord record(file);
     EXPECT_FALSE(record.ok());
     EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+    EXPECT_EQ(record.trouble(), RecordTrouble::ReadOnly);
 }
 
 TEST_F(RecordFile, AFolderThatCannotBeMadeGivesNoRecord) {
@@ -148,22 +154,90 @@ TEST_F(RecordFile, AFolderThatCannotBeMadeGivesNoRecord) {
     EXPECT_FALSE(record.lastError().empty());
 }
 
-TEST_F(RecordFile, ALockedFileFailsTheSheetWithoutLosingTheOthers) {
-    SqliteRecord record(file);
+// Another program holds the file for longer than this one waits (a short
+// wait here; seconds in the program): the sheet is kept, then stored with the
+// next one, with the time it was marked.
+TEST_F(RecordFile, ASheetThatMetABusyFileIsStoredWithTheNext) {
+    SqliteRecord record(file, 50);
     ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    EXPECT_FALSE(record.store(sheet("2026-12-01 08:01:00", "q12", 1, 0, 0, 1, {{"第1题", "", "2"}})));
-    EXPECT_FALSE(record.lastError().empty());
+    EXPECT_FALSE(record.store(sheet("", "q12", 1, 0, 0, 1, {{"第1题", "", "2"}})));
+    EXPECT_EQ(record.trouble(), RecordTrouble::Busy);
+    EXPECT_EQ(record.waitingSheets(), 1);
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
 
+    EXPECT_TRUE(record.store(sheet("2099-12-01 08:02:00", "q13", 1, 1, 100, 1)));
+    EXPECT_EQ(record.trouble(), RecordTrouble::None);
+    EXPECT_EQ(record.waitingSheets(), 0);
     const auto stored = record.sheets();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].topicKey, "q11");
-    EXPECT_TRUE(record.missed().empty());
-    EXPECT_TRUE(record.store(sheet("2026-12-01 08:02:00", "q13", 1, 1, 100, 1)));
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0].topicKey, "q13");
+    EXPECT_EQ(stored[1].topicKey, "q12");
+    EXPECT_TRUE(std::regex_match(stored[1].when, std::regex(R"(20\d\d-\d\d-\d\d \d\d:\d\d:\d\d)"))) << stored[1].when;
+    EXPECT_LT(stored[1].when, stored[0].when);
+    EXPECT_EQ(stored[1].missed.size(), 1u);
+}
+
+// A sheet still waiting goes in before the record is read, or at the latest
+// when the program closes the record.
+TEST_F(RecordFile, AWaitingSheetIsStoredBeforeAReadOrOnClosing) {
+    for (const bool closing : {false, true}) {
+        fs::remove_all(file.parent_path());
+        {
+            SqliteRecord record(file, 50);
+            sqlite3* other = nullptr;
+            ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+            ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+            EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+            if (!closing) {
+                const auto summary = record.summary(RecordPageLimits{});
+                ASSERT_TRUE(summary);
+                EXPECT_EQ(summary->sheetCount, 1);
+            }
+        }
+        SqliteRecord reopened(file);
+        EXPECT_EQ(reopened.latestSheets(10).size(), 1u) << closing;
+    }
+}
+
+// Shared by programs: WAL mode, and the indexes the record page reads by.
+TEST_F(RecordFile, TheFileIsKeptForSharing) {
+    { SqliteRecord record(file); }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &query, nullptr);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(sqlite3_column_text(query, 0))), "wal");
+    sqlite3_finalize(query);
+    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &query,
+                       nullptr);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(query, 0), 4);
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    // The schema version stays: an older program still reads the file.
+    EXPECT_EQ(SqliteRecord(file).schemaVersion(), 2);
+}
+
+// A file that could not be opened at first is tried again with each call,
+// and the sheets marked meanwhile are not lost.
+TEST_F(RecordFile, ARecordThatCouldNotBeOpenedIsTriedAgain) {
+    fs::create_directories(dir);
+    std::ofstream(dir / "nested") << "a file where the folder should be";
+    SqliteRecord record(file);
+    EXPECT_FALSE(record.ok());
+    EXPECT_EQ(record.trouble(), RecordTrouble::CannotOpen);
+    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
+    fs::remove(dir / "nested");
+    EXPECT_TRUE(record.store(sheet("2026-12-01 08:01:00", "q12", 1, 1, 100, 1)));
+    EXPECT_TRUE(record.ok());
+    EXPECT_EQ(record.latestSheets(10).size(), 2u);
 }
 
 MissedQuestion askable(std::string question, std::string correct, std::string key = "q13") {
@@ -225,6 +299,49 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
     EXPECT_TRUE(record.redrillList(10).empty());
     ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 0, 0, 5, {askable("3+4=", "7")})));
     EXPECT_EQ(record.redrillList(10).size(), 1u);
+}
+
+// The record page's figures, summed up in SQL, are what the stored sheets
+// themselves come to, worked out one sheet at a time.
+TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
+    SqliteRecord record(file);
+    std::uint64_t state = 99;
+    const auto next = [&state](int below) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
+    };
+    std::vector<MissedQuestion> open;
+    for (int i = 0; i < 400; ++i) {
+        const int topic = next(12);
+        MarkedSheet marked = sheet("2026-12-" + std::to_string(10 + i / 20) + " 08:" + std::to_string(10 + i % 50) + ":00",
+                                   "q" + std::to_string(20 + topic), 10, 0, next(101), next(300));
+        // A topic's caption changed once: the newest one is shown.
+        marked.topicCaption = "第" + std::to_string(topic) + (i > 200 ? "课" : "题");
+        const bool ownless = next(5) == 0;  // misses stored without a topic of their own
+        for (int m = next(5); m > 0; --m) {
+            MissedQuestion miss = askable(std::to_string(next(6)) + "+1=", "x", ownless ? "" : marked.topicKey);
+            miss.topicCaption = ownless ? "" : marked.topicCaption;
+            if (next(4) == 0) miss.form = AnswerForm::None;
+            marked.missed.push_back(miss);
+        }
+        if (next(6) == 0) {
+            marked.topicKey = "redrill";
+            marked.topicCaption = "错题重练";
+            marked.mended = record.redrillList(3);
+        }
+        ASSERT_TRUE(record.store(marked)) << record.lastError();
+    }
+    const auto everything = record.sheets();
+    const int openMisses = static_cast<int>(record.redrillList(std::numeric_limits<int>::max()).size());
+    EXPECT_GT(openMisses, 0);
+    for (const RecordPageLimits limits : {RecordPageLimits{}, RecordPageLimits{3, 2, 1}, RecordPageLimits{0, 0, 0},
+                                          RecordPageLimits{500, 20, 20}}) {
+        const auto summary = record.summary(limits);
+        ASSERT_TRUE(summary) << record.lastError();
+        EXPECT_TRUE(*summary == summariseSheets(everything, openMisses, limits)) << limits.tableRows;
+        EXPECT_EQ(summary->sheetCount, 400);
+        EXPECT_EQ(static_cast<int>(summary->topics.size()), std::min(limits.charts, 13));
+    }
 }
 
 TEST(DefaultRecordFile, FollowsXdgDataHomeThenHome) {

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 #include "shell/login_file.h"
 #include "support/harness.h"
+#include "support/normal_user.h"
 
 namespace tally {
 namespace {
@@ -146,6 +153,105 @@ TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {
         EXPECT_NE(entry.path().filename().string().rfind(std::string(kLoginFileName) + ".", 0), 0u)
             << "left behind: " << entry.path();
     }
+}
+
+// Another user of the same computer reads the login file too: a new password
+// leaves its mode, and its owner, as they were.
+TEST(Accounts, AChangedPasswordKeepsTheLoginFilesModeAndOwner) {
+    for (const mode_t mode : {0644, 0640, 0604, 0600}) {
+        Harness h;
+        h.start();
+        const std::filesystem::path file = h.dir.path() / kLoginFileName;
+        ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+        const bool givenAway = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
+        h.ui.passwordAnswer = std::make_pair("238", "999");
+        h.form->clickToolbar("w1");
+        ASSERT_EQ(loginFile(h), *encodeLoginFile("999"));
+        struct stat after {};
+        ASSERT_EQ(::stat(file.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, mode);
+        if (givenAway) {
+            EXPECT_EQ(after.st_uid, 65534u);
+        }
+    }
+}
+
+// A new login file (in the user's location) gets the user's usual mode.
+TEST(Accounts, ANewLoginFileGetsTheUsualMode) {
+    test::TempDataDir user;
+    Harness h;
+    h.data.setRootReadOnly(true);
+    h.data.setWriteFallback(user.path());
+    h.start();
+    h.ui.passwordAnswer = std::make_pair("238", "777");
+    h.form->clickToolbar("w1");
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(user.path())) {
+        if (entry.path().filename() != kLoginFileName) continue;
+        struct stat written {};
+        ASSERT_EQ(::stat(entry.path().c_str(), &written), 0);
+        EXPECT_EQ(written.st_mode & 07777, 0666 & ~mask);
+        return;
+    }
+    ADD_FAILURE() << "no login file written in the user's location";
+}
+
+// A data directory whose login file is there but cannot be read.
+class UnreadableLogin : public DataDirectory {
+public:
+    explicit UnreadableLogin(DataDirectory& data) : data_(data) {}
+    bool exists(const std::string& path) const override { return data_.exists(path); }
+    std::optional<std::vector<std::string>> list(const std::string& folder) const override { return data_.list(folder); }
+    std::optional<std::string> read(const std::string& path) const override {
+        return path == kLoginFileName ? std::nullopt : data_.read(path);
+    }
+    bool replace(const std::string& path, const std::string& bytes) override { return data_.replace(path, bytes); }
+
+private:
+    DataDirectory& data_;
+};
+
+// Unreadable is not missing: the initial password must not open the advanced
+// account, and the message says what is wrong without offering 238.
+TEST(Accounts, AnUnreadableLoginFileAllowsNoAdvancedLogin) {
+    Harness h(false);
+    UnreadableLogin data(h.data);
+    Form1 form(Ports{h.ui, h.page, h.random, h.ui, data, h.clock});
+    h.ui.loginAnswer = "238";
+    form.startUp();
+    EXPECT_FALSE(form.loginIsAdvanced());
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_NE(h.ui.messages[0].second.find("密码文件读不出来"), std::string::npos);
+    EXPECT_EQ(h.ui.messages[0].second.find("238"), std::string::npos);
+    h.ui.loginAnswer = "";
+    form.clickToolbar("w11");
+    EXPECT_FALSE(form.loginIsAdvanced());
+    for (const auto& [title, text] : h.ui.messages) EXPECT_EQ(text.find("238"), std::string::npos) << text;
+}
+
+// The same through the file system, as a user the file does not let read.
+TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
+    test::TempDataDir dir;
+    const std::filesystem::path file = dir.path() / kLoginFileName;
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    ASSERT_EQ(::chown(file.c_str(), ::geteuid() == 0 ? 0 : ::geteuid(), ::getegid()), 0);
+    ::chmod(dir.path().c_str(), 0755);
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+    }
+    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
+                                            " --record /nonexistent/record.sqlite --login 238");
+    if (!command) GTEST_SKIP() << "no way to run as a normal user";
+    FILE* cli = ::popen((*command + " > " + (dir.path() / "out.txt").string() + " 2>&1").c_str(), "w");
+    ASSERT_NE(cli, nullptr);
+    std::fputs("state AccountLevel\nmessages\nquit\n", cli);
+    ASSERT_EQ(::pclose(cli), 0);
+    std::ifstream in(dir.path() / "out.txt");
+    const std::string out((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(out.rfind("student\n", 0), 0u) << out;
+    EXPECT_NE(out.find("密码文件读不出来"), std::string::npos) << out;
+    EXPECT_EQ(out.find("238"), std::string::npos) << out;
 }
 
 // The user location is shared; each data directory keeps its own login file there.

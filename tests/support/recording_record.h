@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "progress/progress_record.h"
+#include "progress/record_page.h"
 
 namespace tally::test {
 
@@ -21,7 +22,21 @@ public:
         stored.push_back(sheet);
         return true;
     }
-    std::vector<MarkedSheet> sheets() override { return {stored.rbegin(), stored.rend()}; }
+    std::vector<MarkedSheet> sheets() override {
+        if (failing) return {};
+        return {stored.rbegin(), stored.rend()};
+    }
+    std::vector<MarkedSheet> latestSheets(int limit) override {
+        std::vector<MarkedSheet> latest = sheets();
+        if (static_cast<int>(latest.size()) > limit) latest.resize(static_cast<std::size_t>(limit));
+        for (MarkedSheet& sheet : latest) sheet.missed.clear(), sheet.mended.clear();
+        return latest;
+    }
+    std::optional<RecordSummary> summary(const RecordPageLimits& limits) override {
+        if (failing) return std::nullopt;
+        return summariseSheets(sheets(), static_cast<int>(redrillList(1 << 30).size()), limits);
+    }
+    RecordTrouble trouble() const override { return failing ? RecordTrouble::CannotOpen : RecordTrouble::None; }
     std::vector<MissedQuestion> missed() override {
         std::vector<MissedQuestion> all;
         for (auto sheet = stored.rbegin(); sheet != stored.rend(); ++sheet) {
@@ -31,6 +46,7 @@ public:
     }
     // A question's latest miss stands until a later sheet mends it.
     std::vector<MissedQuestion> redrillList(int limit) override {
+        if (failing) return {};
         std::vector<MissedQuestion> open;
         for (const MarkedSheet& sheet : stored) {
             for (const MissedQuestion& mended : sheet.mended) std::erase_if(open, [&](auto& q) { return same(q, mended); });

@@ -6,6 +6,8 @@ tallymoo-cli writes on a click, since both draw from one seeded generator the sa
 """
 import os
 import re
+import shutil
+import stat
 import subprocess
 import tempfile
 import unittest
@@ -16,9 +18,22 @@ CLI = os.environ["TALLYMOO_CLI"]
 DATA = os.environ["TALLYMOO_DATA"]
 
 
-def run_print(*arguments):
-    return subprocess.run([PROGRAM, "--data", DATA, "--print", *arguments], capture_output=True, text=True,
-                          timeout=120)
+def run_print(*arguments, as_user=None, home=None):
+    """tallymoo --print, with the usual umask; as_user runs it as that (normal) user through setpriv."""
+    command = [PROGRAM, "--data", DATA, "--print", *arguments]
+    environment = dict(os.environ)
+    if as_user is not None:
+        command = ["setpriv", f"--reuid={as_user}", f"--regid={as_user}", "--clear-groups", *command]
+        environment.update(HOME=home, XDG_RUNTIME_DIR=home)
+    return subprocess.run(command, capture_output=True, text=True, timeout=120, env=environment,
+                          preexec_fn=lambda: os.umask(0o022))
+
+
+def normal_user():
+    """The user id to print as: this one unless it is root, then nobody (None when that cannot be done)."""
+    if os.geteuid() != 0:
+        return os.geteuid()
+    return 65534 if shutil.which("setpriv") else None
 
 
 def cli_page(seed, *commands):
@@ -98,6 +113,68 @@ class PrintPdf(unittest.TestCase):
                 self.assertEqual(done.returncode, 2)
                 self.assertIn(reason, done.stderr)
                 self.assertFalse(os.path.exists(target))
+
+
+class PrintFiles(unittest.TestCase):
+    """What --print does to the file it is given and to what was there."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.folder, True)
+
+    def test_an_empty_key_is_an_unknown_key(self):
+        target = os.path.join(self.folder, "x.pdf")
+        done = run_print("", target)
+        self.assertEqual(done.returncode, 2)
+        self.assertIn("找不到题目", done.stderr)
+        self.assertFalse(os.path.exists(target))
+
+    def test_a_folder_is_named_as_a_folder(self):
+        done = run_print("q13", self.folder)
+        self.assertEqual(done.returncode, 2)
+        self.assertIn("这是一个文件夹", done.stderr)
+        self.assertEqual(os.listdir(self.folder), [])
+
+    def test_the_pdf_gets_the_usual_mode_or_keeps_the_replaced_files(self):
+        new = os.path.join(self.folder, "new.pdf")
+        self.assertEqual(run_print("q13", new).returncode, 0)
+        self.assertEqual(stat.S_IMODE(os.stat(new).st_mode), 0o644)
+        old = os.path.join(self.folder, "old.pdf")
+        with open(old, "w") as file:
+            file.write("an older sheet")
+        os.chmod(old, 0o640)
+        self.assertEqual(run_print("q13", old).returncode, 0)
+        self.assertEqual(stat.S_IMODE(os.stat(old).st_mode), 0o640)
+        self.assertEqual(page_count(old), 2)
+        self.assertEqual(sorted(os.listdir(self.folder)), ["new.pdf", "old.pdf"])  # nothing left beside
+
+    def test_a_read_only_file_or_folder_is_left_as_it_was(self):
+        user = normal_user()
+        if user is None:
+            self.skipTest("no way to run as a normal user")
+        home = os.path.join(self.folder, "home")
+        shared = os.path.join(self.folder, "shared")
+        closed = os.path.join(self.folder, "closed")
+        for folder, mode in ((home, 0o700), (shared, 0o777), (closed, 0o555)):
+            os.mkdir(folder)
+            os.chmod(folder, mode)
+            os.chown(folder, user, user)
+        os.chmod(self.folder, 0o755)
+        kept = os.path.join(shared, "sheet.pdf")
+        with open(kept, "w") as file:
+            file.write("the sheet printed last week")
+        os.chown(kept, user, user)
+        os.chmod(kept, 0o444)
+        cases = [(kept, "这个文件是只读的"), (os.path.join(closed, "sheet.pdf"), "不能在这个文件夹里写文件")]
+        for target, reason in cases:
+            with self.subTest(target=target):
+                done = run_print("q13", target, as_user=user, home=home)
+                self.assertEqual(done.returncode, 2, done.stderr)
+                self.assertIn(reason, done.stderr)
+        with open(kept) as file:
+            self.assertEqual(file.read(), "the sheet printed last week")
+        self.assertEqual(os.listdir(shared), ["sheet.pdf"])
+        self.assertEqual(os.listdir(closed), [])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,148 @@
+// The record page's figures, summed up by SQLite itself: a record of years
+// of practice is never loaded whole for them.
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "progress/sqlite_record.h"
+#include "progress/sqlite_statement.h"
+
+namespace tally {
+
+using sqlite::Statement;
+
+namespace {
+
+int rounded(long long total, long long count) {
+    return count > 0 ? static_cast<int>(std::lround(static_cast<double>(total) / static_cast<double>(count))) : 0;
+}
+
+// A topic's misses: how many, and the latest sheet that has one.
+struct MissCount {
+    long long misses = 0;
+    long long latestSheet = 0;
+    std::string caption;
+};
+
+}  // namespace
+
+std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limits) {
+    if (!ensureOpen()) return std::nullopt;
+    if (!waiting_.empty()) storeWaiting();
+    // Every figure from one snapshot of the file.
+    if (!exec("BEGIN")) return std::nullopt;
+    RecordSummary summary;
+    const auto read = [&] {
+        {
+            Statement count(db_, "SELECT COUNT(*) FROM sheet");
+            if (!count.ok() || count.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+            summary.sheetCount = static_cast<int>(count.number(0));
+        }
+        std::vector<MarkedSheet> latest;
+        if (!readSheets("SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score,"
+                        " seconds FROM sheet ORDER BY id DESC LIMIT ?1",
+                        std::max(limits.tableRows, 1), latest)) {
+            return false;
+        }
+        if (!latest.empty()) summary.latest = latest.front().when;
+        if (static_cast<int>(latest.size()) > limits.tableRows) latest.resize(std::max(limits.tableRows, 0));
+        summary.latestSheets = std::move(latest);
+        if (!readTopics(limits, summary) || !readMostMissed(limits, summary)) return false;
+        // Each open question once, however often it was missed.
+        Statement open(db_,
+                       "SELECT COUNT(*) FROM (SELECT DISTINCT topic_key, question FROM missed"
+                       " WHERE mended = 0 AND answer_form <> '')");
+        if (!open.ok() || open.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        summary.openMisses = static_cast<int>(open.number(0));
+        return true;
+    };
+    const bool done = read();
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (!done) return std::nullopt;
+    worked();
+    return summary;
+}
+
+// The topics practised last, each with its sheets' averages by day.
+bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& summary) {
+    Statement topics(db_,
+                     "SELECT topic_key, MAX(id) AS latest FROM sheet GROUP BY topic_key ORDER BY latest DESC LIMIT ?1");
+    Statement caption(db_, "SELECT topic FROM sheet WHERE id = ?1");
+    Statement days(db_,
+                   "SELECT substr(marked_at, 1, 10) AS day, SUM(score), SUM(seconds), COUNT(*) FROM sheet"
+                   " WHERE topic_key = ?1 GROUP BY day ORDER BY day");
+    if (!topics.ok() || !caption.ok() || !days.ok()) return failed("成绩记录读不出来");
+    topics.bind(1, static_cast<long long>(std::max(limits.charts, 0)));
+    while (topics.step() == SQLITE_ROW) {
+        TopicHistory history;
+        history.key = topics.text(0);
+        caption.reset();
+        caption.bind(1, topics.number(1));
+        if (caption.step() == SQLITE_ROW) history.caption = caption.text(0);
+        days.reset();
+        days.bind(1, history.key);
+        while (days.step() == SQLITE_ROW) {
+            const long long count = days.number(3);
+            history.days.push_back({days.text(0), rounded(days.number(1), count), rounded(days.number(2), count)});
+        }
+        summary.topics.push_back(std::move(history));
+    }
+    return true;
+}
+
+// The topics with the most misses. A miss stored without a topic of its own
+// counts for its sheet's topic.
+bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary& summary) {
+    std::map<std::string, MissCount> byKey;
+    {
+        // The topics, one index step each, then each topic's misses counted
+        // in its own stretch of the index and its latest miss's caption.
+        Statement keys(db_,
+                       "WITH RECURSIVE key(k) AS (SELECT MIN(topic_key) FROM missed WHERE topic_key > ''"
+                       " UNION ALL SELECT (SELECT MIN(topic_key) FROM missed WHERE topic_key > key.k) FROM key"
+                       " WHERE key.k IS NOT NULL) SELECT k FROM key WHERE k IS NOT NULL");
+        Statement counted(db_, "SELECT COUNT(*) FROM missed WHERE topic_key = ?1");
+        Statement latest(db_,
+                         "SELECT sheet_id, topic FROM missed WHERE topic_key = ?1 ORDER BY sheet_id DESC, position"
+                         " LIMIT 1");
+        if (!keys.ok() || !counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
+        while (keys.step() == SQLITE_ROW) {
+            const std::string key = keys.text(0);
+            counted.reset();
+            counted.bind(1, key);
+            latest.reset();
+            latest.bind(1, key);
+            if (counted.step() != SQLITE_ROW || latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+            byKey[key] = {counted.number(0), latest.number(0), latest.text(1)};
+        }
+    }
+    Statement ownless(db_,
+                      "SELECT s.topic_key, COUNT(*), MAX(s.id) FROM missed m JOIN sheet s ON s.id = m.sheet_id"
+                      " WHERE m.topic_key = '' GROUP BY s.topic_key");
+    Statement sheetCaption(db_, "SELECT topic FROM sheet WHERE id = ?1");
+    if (!ownless.ok() || !sheetCaption.ok()) return failed("成绩记录读不出来");
+    while (ownless.step() == SQLITE_ROW) {
+        MissCount& count = byKey[ownless.text(0)];
+        count.misses += ownless.number(1);
+        if (ownless.number(2) > count.latestSheet) {
+            count.latestSheet = ownless.number(2);
+            sheetCaption.reset();
+            sheetCaption.bind(1, count.latestSheet);
+            if (sheetCaption.step() == SQLITE_ROW) count.caption = sheetCaption.text(0);
+        }
+    }
+    for (const auto& [key, count] : byKey) {
+        summary.mostMissed.push_back({count.caption, static_cast<int>(count.misses)});
+    }
+    std::sort(summary.mostMissed.begin(), summary.mostMissed.end(), [](const MissedTopic& a, const MissedTopic& b) {
+        return a.misses != b.misses ? a.misses > b.misses : a.caption < b.caption;
+    });
+    if (static_cast<int>(summary.mostMissed.size()) > limits.topMissed) {
+        summary.mostMissed.resize(std::max(limits.topMissed, 0));
+    }
+    return true;
+}
+
+}  // namespace tally

@@ -1,0 +1,50 @@
+#pragma once
+#include <sqlite3.h>
+
+#include <string>
+
+#include "progress/progress_record.h"
+
+// Inside the progress record's SQLite code only.
+namespace tally::sqlite {
+
+// The columns a missed question is read from, in MissedQuestion's order.
+inline constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
+
+const char* formName(AnswerForm form);
+AnswerForm formNamed(const std::string& name);
+
+// A prepared statement that finalises itself.
+class Statement {
+public:
+    Statement(sqlite3* db, const std::string& sql) { sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr); }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool ok() const { return stmt_ != nullptr; }
+    void bind(int index, const std::string& text) {
+        sqlite3_bind_text(stmt_, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    void bind(int index, long long number) { sqlite3_bind_int64(stmt_, index, number); }
+    int step() { return sqlite3_step(stmt_); }
+    void reset() { sqlite3_reset(stmt_); }
+    std::string text(int column) const {
+        const auto* bytes = sqlite3_column_text(stmt_, column);
+        return bytes ? std::string(reinterpret_cast<const char*>(bytes),
+                                   static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                     : std::string();
+    }
+    long long number(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+    // A row selected with kMissedColumns from column `first` on.
+    MissedQuestion missedQuestion(int first = 0) const {
+        return {text(first),           text(first + 1), text(first + 2),
+                formNamed(text(first + 3)), text(first + 4), text(first + 5)};
+    }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace tally::sqlite
