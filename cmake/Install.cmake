@@ -27,10 +27,11 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALLYMOO_APP_ID}.metainfo.xml
 
 # The Debian package; its dependencies are found by cmake/DebianDepends.cmake
 # when cpack runs. Loaded at run time without being linked: the Qt platform
-# plugins, the fonts every page asks for, the script that draws the record
+# plugins, Qt's Chinese translations (the buttons of message boxes, the print
+# dialog), the fonts every page asks for, the script that draws the record
 # page's charts and the GStreamer plugins that play the sounds.
-set(TALLYMOO_RUNTIME_DEPENDS
-    "qt6-qpa-plugins, fonts-noto-cjk, libjs-chart.js, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+set(TALLYMOO_RUNTIME_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk, libjs-chart.js, \
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 set(TALLYMOO_PACKAGED_PROGRAMS $<TARGET_FILE:tallymoo-cli>)
 if(TALLYMOO_DESKTOP)
   list(APPEND TALLYMOO_PACKAGED_PROGRAMS $<TARGET_FILE:tallymoo>)

@@ -163,13 +163,19 @@ void CliSession::spin(const std::string& args, std::ostream& out) {
     form_->spin(upDown, direction == "up");
 }
 
+// Scripts written before a caption's typo was mended keep working.
+std::string currentTabCaption(const std::string& caption) {
+    return caption == "各年纪试卷" ? "各年级试卷" : caption;
+}
+
 void CliSession::tab(const std::string& args, std::ostream& out) {
+    const std::string caption = currentTabCaption(args);
     const auto& all = tabs();
-    if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == args; })) {
+    if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; })) {
         out << "error: no tab " << args << "\n";
         return;
     }
-    form_->clickTab(args);
+    form_->clickTab(caption);
 }
 
 void CliSession::click(const std::string& args, std::ostream& out) {

@@ -16,10 +16,10 @@ constexpr int kLastHalfYear = 522213;
 bool isHalfYear(int topic) { return between(topic, kFirstHalfYear, kLastHalfYear); }
 
 constexpr const char* kIntroduction =
-    "<h1>小学各年纪知识点总结</h1>"
+    "<h1>小学各年级知识点总结</h1>"
     "<p>每个学期学过的知识，都整理成了一页总结：按内容分好类，每一条后面还有一个小例子。</p>"
     "<p>复习的时候，先读一读这一学期的总结，把每个例子自己算一遍；"
-    "再到“各年纪试卷”里做一份试卷，看看哪里还要多练一练。</p>";
+    "再到“各年级试卷”里做一份试卷，看看哪里还要多练一练。</p>";
 
 }  // namespace
 

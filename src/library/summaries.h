@@ -5,8 +5,8 @@
 
 namespace tally {
 
-// 小学各年纪知识点总结: the root 5222 and the half-years 522202…522213
-// (小学1年纪上 … 小学6年纪下).
+// 小学各年级知识点总结: the root 5222 and the half-years 522202…522213
+// (小学1年级上 … 小学6年级下).
 bool isSummaryTopic(int topic);
 // "lessons/summary/02.txt" … "lessons/summary/13.txt"; "" for the root.
 std::string summaryFilePath(int topic);

@@ -43,18 +43,14 @@ private:
     TreeModel& tree_;
 };
 
-void buildArithmetic(Builder& b, bool atStart) {
+void buildArithmetic(Builder& b) {
     b.addAll(kAddition);
     b.expand("q1");
     b.addAll(kSubtraction);
     b.expand("q2");
     b.addAll(kMultiplication);
     b.expand("q3");
-    if (atStart) {
-        b.addAll(kDivisionAtStart);
-    } else {
-        b.addAll(kDivision);
-    }
+    b.addAll(kDivision);
     b.expand("q4");
     b.addAll(kLevelGame);
     b.expand("q5111");
@@ -99,7 +95,7 @@ void buildLessons(Builder& b, const DataDirectory& data) {
     b.add("q5333", "同步教学", "{5333", "");
     for (int grade = 1; grade <= 6; ++grade) {
         const std::string key = "q53330" + std::to_string(grade + 1);
-        b.add(key, "小学" + std::to_string(grade) + "年纪", "{" + key.substr(1), "q5333");
+        b.add(key, "小学" + std::to_string(grade) + "年级", "{" + key.substr(1), "q5333");
         addLessons(b, key, grade, data);
     }
     b.addAll(kSummaries);
@@ -210,7 +206,7 @@ const std::vector<Tab>& tabs() {
         {"T1", "加减乘除"},   {"T2", "时间转换"},   {"T3", "比较多少"},   {"T4", "规律运算"},
         {"T5", "分数和比例"}, {"T6", "基础概念"},   {"T7", "同步教学"},   {"T8", "四则运算"},
         {"T9", "约数和倍数"}, {"T10", "数学游戏"},  {"T11", "应用题"},    {"T12", "智力题"},
-        {"T13", "讲座和故事"}, {"T14", "各年纪试卷"}, {"T15", "奥数试卷"},
+        {"T13", "讲座和故事"}, {"T14", "各年级试卷"}, {"T15", "奥数试卷"},
     };
     return table;
 }
@@ -218,7 +214,7 @@ const std::vector<Tab>& tabs() {
 void buildTab(TreeModel& tree, const std::string& caption, const DataDirectory& data) {
     tree.clear();
     Builder b(tree);
-    if (caption == "加减乘除") buildArithmetic(b, false);
+    if (caption == "加减乘除") buildArithmetic(b);
     else if (caption == "时间转换") buildSingleRoot(b, kTime);
     else if (caption == "比较多少") buildSingleRoot(b, kCompare);
     else if (caption == "规律运算") buildSingleRoot(b, kPattern);
@@ -233,14 +229,14 @@ void buildTab(TreeModel& tree, const std::string& caption, const DataDirectory& 
     else if (caption == "应用题") buildWordProblems(b);
     else if (caption == "智力题") buildPuzzles(b);
     else if (caption == "讲座和故事") buildLectures(b, data);
-    else if (caption == "各年纪试卷") buildPapers(b);
+    else if (caption == "各年级试卷") buildPapers(b);
     else if (caption == "奥数试卷") buildOlympiad(b);
 }
 
 void buildStartupTree(TreeModel& tree) {
     tree.clear();
     Builder b(tree);
-    buildArithmetic(b, true);
+    buildArithmetic(b);
     for (const TopicNode& node : tree.nodes()) {
         if (tree.hasChildren(node.key)) b.expand(node.key);
     }

@@ -32,7 +32,7 @@ DRILL_GRADES = {
     "q57": (1, 1), "q56": (2, 2), "q55": (3, 3),
 }
 
-SUMMARY_CAPTIONS = [f"小学{grade}年纪{term}" for grade in range(1, 7) for term in "上下"]
+SUMMARY_CAPTIONS = [f"小学{grade}年级{term}" for grade in range(1, 7) for term in "上下"]
 SUMMARY_SUBTITLES = [f"{grade}年级{term}册知识点总结" for grade in "一二三四五六" for term in "上下"]
 
 

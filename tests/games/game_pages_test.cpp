@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "games/game_pages.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -46,6 +47,26 @@ TEST_F(GamePagesTest, PicturesAreInTheDataDirectory) {
         ASSERT_TRUE(bytes.has_value()) << file;
         EXPECT_GT(bytes->size(), 20u) << file;
     }
+}
+
+// The game pages share one style sheet and one script, whose seeded random
+// source is the only one: "?seed=N" replays every game.
+TEST_F(GamePagesTest, GamePagesShareOneStyleSheetAndOneRandomSource) {
+    for (const TopicNode& node : h.form->tree.nodes()) {
+        const std::string page = node.parent == "q6" ? gamePagePath(std::stoi(node.key.substr(1))) : "";
+        if (page.empty()) continue;
+        const auto bytes = h.data.read(page);
+        ASSERT_TRUE(bytes.has_value()) << page;
+        const std::string& html = *bytes;
+        EXPECT_NE(html.find("<meta charset=\"gbk\">"), std::string::npos) << page;
+        EXPECT_NE(html.find("<link rel=\"stylesheet\" href=\"games.css\">"), std::string::npos) << page;
+        EXPECT_NE(html.find("<script src=\"games.js\"></script>"), std::string::npos) << page;
+        for (const char* own : {"Math.random", "location.search", "font-family: \"Noto Sans CJK SC\""}) {
+            EXPECT_EQ(html.find(own), std::string::npos) << page << " has its own " << own;
+        }
+    }
+    EXPECT_TRUE(h.data.read("flash/games.css").has_value());
+    EXPECT_TRUE(h.data.read("flash/games.js").has_value());
 }
 
 }  // namespace

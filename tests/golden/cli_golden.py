@@ -21,7 +21,7 @@ import sys
 import tempfile
 
 TABS = ["加减乘除", "时间转换", "比较多少", "规律运算", "分数和比例", "基础概念", "同步教学",
-        "四则运算", "约数和倍数", "数学游戏", "应用题", "智力题", "讲座和故事", "各年纪试卷",
+        "四则运算", "约数和倍数", "数学游戏", "应用题", "智力题", "讲座和故事", "各年级试卷",
         "奥数试卷"]
 SEEDS = [1, 7, 2024]
 # Extra runs: the drill forms and larger sheets on the first tab.

@@ -221,7 +221,7 @@ class Package(unittest.TestCase):
     def test_depends_on_run_time_packages_only(self):
         depends = [part.split()[0] for part in self.dpkg_deb("-f", "Depends").split(",")]
         self.assertEqual([name for name in depends if name.endswith("-dev")], [])
-        wanted = {"fonts-noto-cjk", "qt6-qpa-plugins", "libmuparser2v5", "libjs-chart.js"}
+        wanted = {"fonts-noto-cjk", "qt6-qpa-plugins", "qt6-translations-l10n", "libmuparser2v5", "libjs-chart.js"}
         if DESKTOP:
             wanted |= {"libqt6webenginecore6", "libqt6webenginecore6-bin", "libqt6multimedia6"}
         self.assertLessEqual(wanted, set(depends))

@@ -112,7 +112,7 @@ TEST_F(LessonTest, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
     std::filesystem::remove(h.dir.path() / "lessons/summary/02.txt");
     h.click("q522202");
-    EXPECT_NE(h.page.bodyHtml().find("<h1>小学1年纪上</h1>"), std::string::npos);
+    EXPECT_NE(h.page.bodyHtml().find("<h1>小学1年级上</h1>"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
 
     writeLesson(6, "练习=q99999\r\n<h1>新课</h1><p>要点</p>");

@@ -71,7 +71,7 @@ TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
     expectSheetKept(node->key);
 
     std::filesystem::remove(h.dir.path() / "test" / "12.htm");
-    h.click("q2002", "各年纪试卷");
+    h.click("q2002", "各年级试卷");
     EXPECT_NE(h.ui.page2Html.find("<h1>1年级1学期期末考试题</h1>"), std::string::npos);
     expectSheetKept("q2002");
 }

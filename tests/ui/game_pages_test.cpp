@@ -13,18 +13,24 @@ const char* const kGameKeys[] = {"q63",  "q64",  "q65",  "q66",  "q67",  "q68", 
                                  "q603", "q604", "q606", "q607", "q608", "q609", "q610", "q611", "q612"};
 
 // A scripted play takes a few seconds; this only guards against a game that never ends.
-constexpr int kPlayTimeoutMs = 90000;
+constexpr int kPlayTimeoutMs = 120000;
+
+// The smallest window the games are made for, and the window the program opens with.
+const QSize kSmallWindow(800, 600);
+const QSize kStartWindow(1240, 780);
 
 QString pageOf(const char* key) {
     return QString::fromStdString(gamePagePath(QString(key).mid(1).toInt()));
 }
 
-// A game's scripted play, written beside this test: it plays through the
-// page's own controls to the end.
-QString playScript(const char* key) {
-    QFile file(QString(TALLYMOO_DATA_DIR) + "/../tests/ui/games/" + QString(key).mid(1) + ".js");
+QString testFile(const QString& name) {
+    QFile file(QString(TALLYMOO_DATA_DIR) + "/../tests/ui/games/" + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+// A game's scripted play, written beside this test: it plays through the
+// page's own controls to the end.
+QString playScript(const char* key) { return testFile(QString(key).mid(1) + ".js"); }
 
 bool shows(DesktopApp& app, const QString& relPath, const QString& query = "") {
     return waitFor([&] {
@@ -34,44 +40,85 @@ bool shows(DesktopApp& app, const QString& relPath, const QString& query = "") {
     });
 }
 
-// Opens each game by its topic as a child does, then plays it once with a
-// fixed seed; no page may report a script error on the way.
-void openAndPlay(const std::vector<const char*>& keys) {
-    auto app = startLoggedIn("");
-    ASSERT_TRUE(app);
-    ASSERT_TRUE(app->window().clickTab("数学游戏"));
-    ASSERT_TRUE(waitFor([&] { return app->window().tree().item("q612") != nullptr; }));
-    auto& pane = static_cast<PanePage&>(*app->window().browser(Pane::WebBrowser2).page());
-    for (const char* key : keys) {
+QVariant js2(DesktopApp& app, const QString& code) { return evalJs(app, code, Pane::WebBrowser2); }
+
+// Runs a script (the body of an async function, after the shared helpers) in
+// the game pane and waits for it; its error, or an empty text.
+QString runInPage(DesktopApp& app, const QString& script) {
+    js2(app, "window.__playError = ''; window.__playDone = false; (async function(){\n" + testFile("helpers.js") +
+                 "\n" + script +
+                 "\n})().catch(function(e){ window.__playError = String(e && e.stack || e); })"
+                 ".finally(function(){ window.__playDone = true; });");
+    const bool done = QTest::qWaitFor([&] { return js2(app, "window.__playDone === true").toBool(); }, kPlayTimeoutMs);
+    return done ? js2(app, "window.__playError").toString() : QString("the script did not end");
+}
+
+QStringList controlsOutside(DesktopApp& app) {
+    return js2(app, "(function(){\n" + testFile("helpers.js") + "\nreturn controlsOutside(); })()").toStringList();
+}
+
+// Sets the window's size and waits until the game pane has taken it on.
+void resizeWindow(DesktopApp& app, const QSize& size) {
+    const int before = js2(app, "innerWidth").toInt();
+    app.window().resize(size);
+    // (the pane may already have had that size)
+    (void)QTest::qWaitFor([&] { return js2(app, "innerWidth").toInt() != before; }, 3000);
+    QTest::qWait(300);  // the page fits its stage on the next frame
+}
+
+struct Games {
+    std::unique_ptr<DesktopApp> app;
+    PanePage* pane = nullptr;
+
+    bool open(const QSize& window) {
+        app = startLoggedIn("");
+        if (!app) return false;
+        app->window().resize(window);
+        if (!app->window().clickTab("数学游戏")) return false;
+        if (!waitFor([&] { return app->window().tree().item("q612") != nullptr; })) return false;
+        pane = &static_cast<PanePage&>(*app->window().browser(Pane::WebBrowser2).page());
+        return true;
+    }
+
+    // Opens the game by its topic as a child does, then again with a fixed seed.
+    bool show(const char* key, bool seeded) {
         const QString page = pageOf(key);
-        pane.clearScriptErrors();
+        pane->clearScriptErrors();
         app->window().tree().open(key);
-        ASSERT_TRUE(shows(*app, page)) << key << " did not open " << page.toStdString();
-        EXPECT_EQ(app->window().front(), Pane::WebBrowser2) << key;
+        if (!shows(*app, page)) return false;
+        if (!seeded) return true;
+        QUrl url = QUrl::fromLocalFile(QDir(app->dataRoot()).filePath(page));
+        url.setQuery("seed=1");
+        pane->load(url);
+        return shows(*app, page, "seed=1");
+    }
+};
+
+// Opens each game in the smallest window, then plays it once with a fixed
+// seed: the plays check their game's rules and that the controls stay in
+// view. No page may report a script error on the way, and a result stays on
+// the screen when Enter is pressed once too often.
+void openAndPlay(const std::vector<const char*>& keys) {
+    Games games;
+    ASSERT_TRUE(games.open(kSmallWindow));
+    DesktopApp& app = *games.app;
+    for (const char* key : keys) {
+        ASSERT_TRUE(games.show(key, false)) << key;
+        EXPECT_EQ(app.window().front(), Pane::WebBrowser2) << key;
         const QString script = playScript(key);
-        if (script.isEmpty()) {
-            EXPECT_EQ(pane.scriptErrors(), QStringList()) << key;
-            continue;  // the two older pages have no scripted play
-        }
-        QUrl seeded = QUrl::fromLocalFile(QDir(app->dataRoot()).filePath(page));
-        seeded.setQuery("seed=1");
-        pane.load(seeded);
-        ASSERT_TRUE(shows(*app, page, "seed=1")) << key;
-        evalJs(*app, "window.__playError = ''; window.__playDone = false; (async function(){\n" + script +
-                         "\n})().catch(function(e){ window.__playError = String(e); })"
-                         ".finally(function(){ window.__playDone = true; });",
-               Pane::WebBrowser2);
-        // The play has ended (its own last checks included) and the page shows its result.
-        const bool finished = QTest::qWaitFor([&] {
-            return evalJs(*app, "window.__playDone === true", Pane::WebBrowser2).toBool() &&
-                   !evalJs(*app, "(document.getElementById('result') || {}).textContent || ''", Pane::WebBrowser2)
-                        .toString()
-                        .trimmed()
-                        .isEmpty();
-        }, kPlayTimeoutMs);
-        EXPECT_TRUE(finished) << key << ": the scripted play did not reach the result";
-        EXPECT_EQ(evalJs(*app, "window.__playError", Pane::WebBrowser2).toString(), QString()) << key;
-        EXPECT_EQ(pane.scriptErrors(), QStringList()) << key;
+        ASSERT_FALSE(script.isEmpty()) << key;
+        ASSERT_TRUE(games.show(key, true)) << key;
+        EXPECT_EQ(runInPage(app, script), QString()) << key;
+        const QString result = js2(app, "document.getElementById('result').textContent").toString();
+        EXPECT_FALSE(result.trimmed().isEmpty()) << key << ": the scripted play did not reach the result";
+        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " at its result";
+
+        QWidget* view = app.window().browser(Pane::WebBrowser2).focusProxy();
+        QTest::keyClick(view, Qt::Key_Return);
+        QTest::qWait(400);
+        EXPECT_EQ(js2(app, "document.getElementById('result').textContent").toString(), result)
+            << key << ": one Enter too many left the result";
+        EXPECT_EQ(games.pane->scriptErrors(), QStringList()) << key;
     }
 }
 
@@ -83,8 +130,87 @@ TEST(GamePages, EveryGamePageIsThere) {
 
 TEST(GamePages, NumberGamesOpenAndPlay) { openAndPlay({"q63", "q65", "q66", "q67", "q68", "q69"}); }
 TEST(GamePages, BoardAndQuickGamesOpenAndPlay) { openAndPlay({"q64", "q602", "q604", "q612"}); }
-TEST(GamePages, BallGamesOpenAndPlay) { openAndPlay({"q601", "q603", "q606", "q608"}); }
-TEST(GamePages, JourneyGamesOpenAndPlay) { openAndPlay({"q607", "q609", "q610", "q611"}); }
+TEST(GamePages, BallGamesOpenAndPlay) { openAndPlay({"q601", "q603", "q606"}); }
+TEST(GamePages, TrampolineOpensAndPlays) { openAndPlay({"q608"}); }
+TEST(GamePages, JourneyGamesOpenAndPlay) { openAndPlay({"q607", "q609", "q611"}); }
+TEST(GamePages, RollerCoasterOpensAndPlays) { openAndPlay({"q610"}); }
+
+// Opens each game in the smallest window with its controls in view, before and
+// after its start; a larger window gives a game's stage more room, and back in
+// the small one every control is in view again.
+void fitTheirPane(const std::vector<const char*>& keys) {
+    Games games;
+    ASSERT_TRUE(games.open(kSmallWindow));
+    DesktopApp& app = *games.app;
+    const QString start = "(document.getElementById('start') || document.querySelector('#choices button')).click()";
+    const QString stageWidth = "(function(){ var box = document.querySelector('.stage-box');"
+                               " return box && box.offsetParent ? box.getBoundingClientRect().width : 0; })()";
+    const QString scrolls = "document.scrollingElement.scrollWidth > innerWidth";
+    for (const char* key : keys) {
+        ASSERT_TRUE(games.show(key, true)) << key;
+        resizeWindow(app, kSmallWindow);
+        EXPECT_LE(js2(app, "innerWidth").toInt(), 560) << key;
+        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " before the start";
+        js2(app, start);
+        QTest::qWait(600);
+        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " after the start";
+        EXPECT_FALSE(js2(app, scrolls).toBool()) << key;
+        const double small = js2(app, stageWidth).toDouble();
+
+        resizeWindow(app, kStartWindow);
+        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " in the larger window";
+        if (small > 0) {
+            EXPECT_GT(js2(app, stageWidth).toDouble(), small * 1.1) << key << ": the stage did not grow";
+        }
+
+        resizeWindow(app, kSmallWindow);
+        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " in the small window again";
+        if (small > 0) {
+            EXPECT_NEAR(js2(app, stageWidth).toDouble(), small, small * 0.05) << key;
+        }
+        EXPECT_EQ(games.pane->scriptErrors(), QStringList()) << key;
+    }
+}
+
+TEST(GamePages, NumberAndBoardGamesFitTheirPane) {
+    fitTheirPane({"q63", "q64", "q65", "q66", "q67", "q68", "q69", "q602", "q604"});
+}
+TEST(GamePages, StageGamesFitTheirPane) {
+    fitTheirPane({"q601", "q603", "q606", "q607", "q608", "q609", "q610", "q611", "q612"});
+}
+
+// "?seed=N" replays a game: the same seed draws the same numbers, another
+// seed others (the mental arithmetic game's first sum among them).
+TEST(GamePages, SeedReplaysAGame) {
+    Games games;
+    ASSERT_TRUE(games.open(kStartWindow));
+    DesktopApp& app = *games.app;
+    const QString draws = "JSON.stringify([0, 0, 0, 0].map(function () { return TallyGames.random(); }))";
+    const QString firstSum = "(function(){ document.querySelector('#choices button').click();"
+                             " return document.getElementById('question').textContent; })()";
+    for (const char* key : {"q65", "q66"}) {
+        QStringList seen;
+        for (const char* seed : {"7", "8", "7"}) {
+            QUrl url = QUrl::fromLocalFile(QDir(app.dataRoot()).filePath(pageOf(key)));
+            url.setQuery(QString("seed=") + seed);
+            games.pane->load(url);
+            ASSERT_TRUE(shows(app, pageOf(key), url.query())) << key;
+            seen << js2(app, draws).toString() + (QString(key) == "q65" ? js2(app, firstSum).toString() : "");
+        }
+        EXPECT_EQ(seen[0], seen[2]) << key;
+        EXPECT_NE(seen[0], seen[1]) << key;
+    }
+}
+
+// The helpers every page shares: typed numbers in any width, and sums drawn
+// evenly with right answers (checked in the page, against sums worked here).
+TEST(GamePages, SharedHelpersReadNumbersAndDrawSums) {
+    Games games;
+    ASSERT_TRUE(games.open(kStartWindow));
+    ASSERT_TRUE(games.show("q65", true));
+    EXPECT_EQ(runInPage(*games.app, testFile("shared.js")), QString());
+    EXPECT_EQ(games.pane->scriptErrors(), QStringList());
+}
 
 }  // namespace
 }  // namespace tally::testing

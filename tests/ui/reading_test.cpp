@@ -31,7 +31,7 @@ TEST(Reading, PaperAndAnswersInTheSecondPaneThenASheetInTheFirst) {
     QWebEngineView& browser2 = window.browser(Pane::WebBrowser2);
     const auto shown2 = [&](const QString& code) { return evalJs(*app, code, Pane::WebBrowser2).toString(); };
 
-    ASSERT_TRUE(window.clickTab("各年纪试卷"));
+    ASSERT_TRUE(window.clickTab("各年级试卷"));
     ASSERT_TRUE(waitFor([&] { return window.tree().item("q2001") != nullptr; }));
     window.tree().open("q2001");
     ASSERT_TRUE(waitFor([&] { return browser2.url().toLocalFile() == root + "/test/11.htm"; }));

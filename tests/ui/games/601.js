@@ -1,5 +1,7 @@
-// Keeps the paddles on the ball with the mouse until the first sum comes up, answers it,
-// then holds the paddles away from the ball until all three balls are gone.
+// Keeps the paddles on the ball with the mouse until the first sum comes up, answers it
+// in full-width digits, then holds the paddles away from the ball until all three balls
+// are gone. The field may be drawn smaller than it is: the mouse is placed on the ball
+// as it shows.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const field = byId("field");
@@ -18,6 +20,7 @@ const solve = text => {
 };
 const quizShown = () => !byId("quiz").classList.contains("hidden");
 byId("start").click();
+await expectInView("the start");
 for (let i = 0; i < 1500 && !quizShown(); i++) {
   const { x, y } = ballCentre();
   moveMouseTo(x, y);
@@ -30,7 +33,8 @@ const score = Number(byId("score").textContent);
 if (score !== 3) {
   throw new Error("three catches scored " + score);
 }
-byId("answer").value = String(solve(byId("question").textContent));
+await expectInView("the question");
+byId("answer").value = fullWidth(solve(byId("question").textContent));
 byId("answer").dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true }));
 if (Number(byId("score").textContent) !== score + 5) {
   throw new Error("a right answer earned no bonus");

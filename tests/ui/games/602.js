@@ -10,6 +10,7 @@ const waitFor = async test => {
 };
 document.getElementById("start").click();
 await waitFor(() => pad.className === "wait");
+await expectInView("the first round");
 pressPad();
 if (!/别着急/.test(document.getElementById("feedback").textContent)) {
   throw new Error("an early press gave no gentle warning");

@@ -1,5 +1,6 @@
 // Reads each level's rule, then clicks the bricks that fit it (for sums, two bricks that
-// make the sum); on the first two levels it also clicks a brick that does not fit.
+// make the sum); on the first two levels it also clicks a brick that does not fit. Only a
+// brick hit by mistake may shake, never the first brick of a pair.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const waitFor = async test => {
@@ -15,7 +16,12 @@ const shoot = async brick => {
   brick.click();
   await waitFor(() => byId("field").getAttribute("aria-busy") === "false" || byId("result").textContent !== "");
 };
+const shakes = new Set();
+new MutationObserver((changes) => changes.forEach((change) => {
+  if (change.target.classList.contains("shake")) shakes.add(change.target);
+})).observe(byId("field"), { subtree: true, attributes: true, attributeFilter: ["class"] });
 byId("start").click();
+await expectInView("the first level");
 for (let level = 1; level <= 3; level++) {
   await waitFor(() => byId("level").textContent.startsWith("第" + level + "关") && /点一块/.test(byId("feedback").textContent));
   const rule = byId("rule").textContent;
@@ -30,6 +36,10 @@ for (let level = 1; level <= 3; level++) {
     if (!/不是/.test(byId("feedback").textContent)) {
       throw new Error("a pair with the wrong sum was not refused");
     }
+    if (shakes.has(wrong) || !shakes.has(other)) {
+      throw new Error("the wrong brick of a pair did not shake, or the first one did");
+    }
+    shakes.clear();
     const isStanding = brick => !brick.classList.contains("broken");
     for (let pair = 0; pair < bricks.length / 2 && bricks.some(isStanding); pair++) {
       const [first, ...rest] = bricks.filter(isStanding);
@@ -38,6 +48,9 @@ for (let level = 1; level <= 3; level++) {
     }
     if (bricks.some(isStanding)) {
       throw new Error("bricks that make the sum did not all break");
+    }
+    if (shakes.size) {
+      throw new Error("the first brick of a good pair shook like a miss");
     }
   } else {
     const fits = rule.includes("双数") ? n => n % 2 === 0 : n => n % Number(/(\d+)的倍数/.exec(rule)[1]) === 0;

@@ -1,5 +1,6 @@
-// Tries two more numbers in each machine, checks that exactly one offered rule fits every
-// pair in the table, and picks it; on the first machine it first picks one that does not.
+// Tries two more numbers in each machine (the first in full-width digits), checks that
+// exactly one offered rule fits every pair in the table, and picks it; on the first
+// machine it first picks one that does not.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const waitFor = async test => {
@@ -22,7 +23,8 @@ byId("start").click();
 for (let machine = 1; machine <= 5; machine++) {
   await waitFor(() => byId("count").textContent.startsWith("第" + machine + "台") && pairs().length === 1);
   const seen = pairs()[0][0];
-  byId("number").value = String(seen === 12 ? 13 : 12);
+  await expectInView("machine " + machine);
+  byId("number").value = fullWidth(seen === 12 ? 13 : 12);
   byId("number").dispatchEvent(new KeyboardEvent("keydown", { key: "Enter", bubbles: true }));
   await waitFor(() => pairs().length === 2);
   const options = [...byId("options").querySelectorAll("button")];

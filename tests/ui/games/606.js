@@ -1,6 +1,7 @@
 // Air hockey: aim with the arrow keys and the mouse, answer each sum (the fifth
-// wrongly, once a letter first), shoot, until all eight shots are taken; the
-// feedback and the result must agree with the answers given.
+// wrongly, once a letter first, every third in full-width digits), shoot, until
+// all eight shots are taken; the feedback and the result must agree with the
+// answers given.
 const $ = (id) => document.getElementById(id);
 const pause = (ms) => new Promise((done) => setTimeout(done, ms));
 const expect = (holds, what) => { if (!holds) throw new Error(what); };
@@ -28,7 +29,8 @@ for (let shot = 1; shot <= 8; shot += 1) {
     const rink = $('rink').getBoundingClientRect();
     $('rink').dispatchEvent(new MouseEvent('mousemove', { clientX: rink.right - 10, clientY: rink.top + 40, bubbles: true }));
   }
-  $('answer').value = String(shot === 5 ? right + 1 : right);
+  await expectInView(`shot ${shot}`);
+  $('answer').value = shot % 3 ? String(shot === 5 ? right + 1 : right) : fullWidth(right);
   $('answer').dispatchEvent(new Event('input', { bubbles: true }));
   if (shot % 2) $('shoot').click();
   else $('answer').dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));

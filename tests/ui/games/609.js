@@ -15,6 +15,7 @@ const key = (name) => document.dispatchEvent(new KeyboardEvent('keydown', { key:
 const dogLane = () => Number($('dog').dataset.lane);
 
 $('start').click();
+await expectInView('the first wave');
 for (let wave = 1; wave <= 12; wave += 1) {
   while (!new RegExp(`第${wave}轮`).test($('status').textContent)) await pause(10);
   const rule = /接住(.+)的骨头/.exec($('rule').textContent)[1];

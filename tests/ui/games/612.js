@@ -25,6 +25,7 @@ function enter(value) {
 
 document.getElementById("start").click();
 await pause(50);
+await expectInView("the first picture");
 for (let question = 0; question < 6; question += 1) {
   const count = askedCount();
   if (question === 0) {
@@ -34,7 +35,7 @@ for (let question = 0; question < 6; question += 1) {
   if (question === 1) {
     Array.from(document.querySelectorAll("#choices button")).find((b) => b.textContent === String(count)).click();
   } else {
-    enter(String(question === 0 ? count + 1 : count));
+    enter(question === 0 ? String(count + 1) : question === 2 ? fullWidth(count) : String(count));
   }
   const expected = question === 0 ? "不对" : "对了";
   if (!text("feedback").startsWith(expected)) throw new Error("question " + (question + 1) + ": " + text("feedback"));

@@ -25,6 +25,7 @@ async function waitForChange(round) {
 }
 
 document.getElementById("start").click();
+await expectInView("the first round");
 await pause(50);
 for (let played = 0; played < 8; played += 1) {
   const round = text("round");

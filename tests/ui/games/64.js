@@ -11,6 +11,7 @@ const holes = () => [...byId("board").children];
 byId("start").click();
 for (let level = 1; level <= 2; level++) {
   await waitFor(() => byId("level").textContent.startsWith("第" + level + "关") && /一共/.test(byId("feedback").textContent));
+  await expectInView("level " + level);
   const pegsAtStart = holes().filter(hole => hole.classList.contains("peg")).length;
   for (let jump = 1; jump < pegsAtStart; jump++) {
     byId("hint").click();

@@ -1,6 +1,7 @@
 // Solves each grid from the sums beside it, one line with a single blank at a time, typing
-// the numbers into the boxes; the first grid is first checked with one wrong number, and
-// for the last one the answer is asked for and checked against the sums.
+// the numbers into the boxes (the second grid in full-width digits, as a Chinese input
+// method types them); the first grid is first checked with one wrong number, and for the
+// last one the answer is asked for and checked against the sums.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
 const byId = id => document.getElementById(id);
 const waitFor = async test => {
@@ -76,7 +77,8 @@ for (let puzzle = 1; puzzle <= 5; puzzle++) {
     }
     continue;
   }
-  blanks.forEach(cell => type(cell.input, String(cell.value)));
+  await expectInView("grid " + puzzle);
+  blanks.forEach(cell => type(cell.input, puzzle === 2 ? fullWidth(cell.value) : String(cell.value)));
   byId("check").click();
   if (!/全对了/.test(byId("feedback").textContent)) {
     throw new Error("a right grid was not accepted: " + byId("feedback").textContent);

@@ -1,40 +1,58 @@
-// Types all twenty items a key at a time into the box, finishing each with Enter (one with
-// the space bar). The third item is typed with its last character wrong and the fifth in
-// full-width capitals, as a Chinese input method would give them; the accuracy the page
-// reports is checked against a count kept here.
+// Typing speed: the practice round (no clock) and then the timed round, typed a
+// key at a time and finished with Enter (one with the space bar). In the timed
+// round the third item is typed with its last character wrong and the fifth in
+// full-width capitals, as a Chinese input method would give them; the accuracy
+// the page reports is checked against a count kept here. Every item is a
+// number, the pinyin of one of 一…十 or an English number word; the time bar is
+// drawn again only when the seconds left change.
+const $ = (id) => document.getElementById(id);
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const box = document.getElementById("typing");
-const shown = () => document.getElementById("target").textContent;
+const expect = (holds, what) => { if (!holds) throw new Error(what); };
+const box = $('typing');
+const shown = () => $('target').textContent;
+const words = 'yi er san si wu liu qi ba jiu shi one two three four five six seven eight nine ten'.split(' ');
+const typable = (item, most) => (/^[1-9][0-9]*$/.test(item) && Number(item) <= most) || words.includes(item);
 
-function fullWidthCapitals(text) {
-  return Array.from(text.toUpperCase(), (c) => String.fromCharCode(c.charCodeAt(0) + 0xFEE0)).join("");
-}
-
-function press(key) {
-  box.dispatchEvent(new KeyboardEvent("keydown", { key: key, bubbles: true, cancelable: true }));
-}
-
-async function type(text) {
-  box.value = "";
+const fullWidthCapitals = (text) => Array.from(text.toUpperCase(), (c) => String.fromCharCode(c.charCodeAt(0) + 0xfee0)).join('');
+const press = (key) => box.dispatchEvent(new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+const type = async (text) => {
+  box.value = '';
   for (const c of text) {
     press(c);
     box.value += c;
-    box.dispatchEvent(new Event("input", { bubbles: true }));
+    box.dispatchEvent(new Event('input', { bubbles: true }));
   }
   await pause(5);
-}
+};
 
-document.getElementById("start").click();
-await pause(50);
+$('start').click();
+await expectInView('the practice');
+expect($('clock').textContent === '不计时' && getComputedStyle($('timebar')).visibility === 'hidden', 'the practice round has a clock');
+for (let item = 0; item < 8; item += 1) {
+  expect(typable(shown(), 99), `odd practice item: ${shown()}`);
+  await type(shown());
+  press('Enter');
+}
+expect(!$('ready').classList.contains('hidden') && $('practised').textContent.includes('8个里打对了8个'), $('practised').textContent);
+pressEnterWhereFocused();
+expect(!$('ready').classList.contains('hidden'), 'an Enter after the practice started the clock');
+$('timed').click();
+
+let draws = 0;
+new MutationObserver((changes) => { draws += changes.length; }).observe($('bar'), { attributes: true });
+await pause(2500);
+expect(draws >= 1 && draws <= 3, `the time bar was drawn ${draws} times in 2.5 seconds`);
+expect(/还剩5[78]秒/.test($('clock').textContent), $('clock').textContent);
+
 let right = 0;
 let counted = 0;
 for (let item = 0; item < 20; item += 1) {
   const target = shown();
-  if (!/^([0-9]{3,5}|[a-z]+)$/.test(target)) throw new Error("odd item shown: " + target);
+  expect(typable(target, 999), `odd item: ${target}`);
   if (item === 2) {
-    const last = target.endsWith("x") ? "y" : "x";
+    const last = target.endsWith('1') ? '2' : '1';
     await type(target.slice(0, -1) + last);
-    if (document.querySelectorAll("#target .bad").length !== 1) throw new Error("the wrong key was not shown");
+    expect(document.querySelectorAll('#target .bad').length === 1, 'the wrong key was not shown');
     right += target.length - 1;
   } else if (item === 4) {
     await type(fullWidthCapitals(target));
@@ -44,12 +62,9 @@ for (let item = 0; item < 20; item += 1) {
     right += target.length;
   }
   counted += target.length;
-  press(item === 7 ? " " : "Enter");
-  const said = document.getElementById("feedback").textContent;
-  if (said !== (item === 2 ? "差一点，应该是" + target + "。接着打吧。" : "对了！")) {
-    throw new Error("item " + (item + 1) + " answered with: " + said);
-  }
+  press(item === 7 ? ' ' : 'Enter');
+  const said = $('feedback').textContent;
+  expect(said === (item === 2 ? `差一点，应该是${target}。接着打吧。` : '对了！'), `item ${item + 1} answered with: ${said}`);
 }
 const accuracy = Math.floor(right * 100 / counted);
-const result = document.getElementById("result").textContent;
-if (!result.includes("正确率" + accuracy + "%")) throw new Error("expected " + accuracy + "% in: " + result);
+expect($('result').textContent.includes(`正确率${accuracy}%`), `expected ${accuracy}% in: ${$('result').textContent}`);

@@ -13,6 +13,7 @@ function enter(text) {
 
 document.getElementById("start").click();
 await pause(50);
+await expectInView("the first guess");
 enter("150");
 if (!feedback().includes("1到100") || document.getElementById("turn").textContent !== "1") {
   throw new Error("a number above 100 was not refused: " + feedback());
@@ -27,7 +28,7 @@ for (let tries = 0; tries < 7 && document.getElementById("result").textContent =
     if (box.value !== "50") throw new Error("the keypad gave " + box.value);
     document.getElementById("try").click();
   } else {
-    enter(String(middle));
+    enter(tries === 1 ? fullWidth(middle) : String(middle));
   }
   await pause(30);
   const said = /^你猜的(\d+)(大了|小了)/.exec(feedback());
