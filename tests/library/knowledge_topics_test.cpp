@@ -22,7 +22,7 @@ std::string integersFixture() {
     return crLfText(lines);
 }
 
-TEST(KnowledgeTopics, TheFirstClickGrowsTheItemsWithTheGapOfABlankLine) {
+TEST(KnowledgeTopics, ItemsGrowOnTheFirstClickNumberedByTheirLines) {
     Harness h(test::started);
     useTexts(*h.form, {{"Text10", integersFixture()}});
     h.click("q6002", "基础概念");
@@ -42,17 +42,14 @@ TEST(KnowledgeTopics, TheFirstClickGrowsTheItemsWithTheGapOfABlankLine) {
     EXPECT_EQ(h.form->tree.nodes().size(), nodes);
     h.click("q6002", "基础概念");
     EXPECT_EQ(childKeys(*h.form, "q6002"), expected);
-}
 
-TEST(KnowledgeTopics, ItemTenShowsLineNineAndOnlyIntegersAreSpoken) {
-    Harness h(test::started);
-    useTexts(*h.form, {{"Text10", integersFixture()}});
+    // Item ten shows line ten; only a term with a sound file is spoken, and a
+    // missing one is skipped silently.
     h.dir.write("sound/自然数.mp3", "ID3");
-    h.click("q6002", "基础概念");
     h.click("q6002010");
     EXPECT_EQ(h.page.bodyHtml(), "<h1>词10</h1><h2><br>&nbsp;&nbsp;&nbsp;&nbsp;第10行的]解释</h2>");
-    EXPECT_TRUE(h.ui.sounds.empty()) << "a missing sound file is skipped";
-    EXPECT_TRUE(h.ui.messages.empty()) << "a missing sound file is skipped silently";
+    EXPECT_TRUE(h.ui.sounds.empty());
+    EXPECT_TRUE(h.ui.messages.empty());
     h.click("q6002001");
     EXPECT_EQ(h.ui.sounds, Keys{"sound/自然数.mp3"});
 }

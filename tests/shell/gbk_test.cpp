@@ -6,12 +6,10 @@
 namespace tally {
 namespace {
 
-TEST(Gbk, BadBytesBecomeReplacementCharacters) {
+// Bad bytes read as replacement characters; text without a GBK form is refused.
+TEST(Gbk, BadBytesAndTextWithoutAGbkForm) {
     EXPECT_EQ(gbkToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
     EXPECT_EQ(gbkToUtf8("a\xD0"), "a\xEF\xBF\xBD");  // a lead byte cut off at the end
-}
-
-TEST(Gbk, TextWithoutAGbkFormIsRefused) {
     EXPECT_FALSE(utf8ToGbk("\xF0\x9F\x98\x80"));  // an emoji
 }
 
