@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -7,11 +8,14 @@
 #include "shell/catalogue.h"
 #include "sheets/worksheet.h"
 #include "support/harness.h"
+#include "support/text_helpers.h"
 
 namespace tally {
 namespace {
 
 using test::Harness;
+using test::textsOfClass;
+using test::occurrences;
 
 // What a click on a node left in front of the child, or "" when it left the
 // pane empty or unchanged.
@@ -35,54 +39,92 @@ int familiesThat(const Form1& form, auto claims) {
     return count;
 }
 
-// A sheet marked field by field: filled in from its answer key it is marked
-// all right and kept with full marks; left empty, every question is kept as
-// missed with the key's answer as the right one.
-void markRightThenEmpty(Harness& h, const TopicNode& node, AnswerStyle style) {
+// The printed worksheet: a blank for every field on the sheet, the key's
+// answers on the key, nothing of the page's inputs or tags on either.
+void expectWorksheet(const std::string& document, const std::vector<FieldAnswer>& answers) {
+    const std::size_t keyAt = document.find("<section class=\"key\">");
+    ASSERT_NE(keyAt, std::string::npos);
+    const std::string questions = document.substr(0, keyAt);
+    EXPECT_EQ(textsOfClass(questions, "blank").size(), answers.size());
+    EXPECT_TRUE(textsOfClass(questions, "filled").empty());
+    for (const char* leak : {"<input", "tag=", "提交答案", "查看答案"}) EXPECT_EQ(document.find(leak), std::string::npos);
+    std::vector<std::string> expected;
+    for (const FieldAnswer& answer : answers) expected.push_back(answer.answer);
+    EXPECT_EQ(textsOfClass(document.substr(keyAt), "filled"), expected);
+    EXPECT_NE(questions.find("姓名："), std::string::npos);
+}
+
+// A sheet marked field by field: filled in from its answer key (typed in full
+// width with stray blanks, as a Chinese input method may) it is marked all
+// right, kept with full marks, the think time, its topic and drill form, and
+// prints as it was written; left empty, every question is kept as missed, as
+// nothing typed, with the key's answer as the right one.
+void markRightThenEmpty(Harness& h, const Tab& tab, const TopicNode& node, AnswerStyle style, const char* form) {
     const std::vector<FieldAnswer> answers = worksheetAnswers(style, h.page.bodyHtml());
     if (answers.empty()) return;
+    const auto document = worksheetDocument(style, "标题", h.page.bodyHtml());
+    ASSERT_TRUE(document);
+    expectWorksheet(*document, answers);
+    const std::string gradingKey = h.form->gradingKey();
     const std::size_t stored = h.record.stored.size();
-    for (const FieldAnswer& answer : answers) h.type(answer.field, answer.answer);
+    for (const FieldAnswer& answer : answers) h.type(answer.field, "　" + test::fullWidth(answer.answer) + " ");
+    h.tick(1, 3);
     h.finish();
-    ASSERT_EQ(h.record.stored.size(), stored + 1) << node.key;
+    ASSERT_EQ(h.record.stored.size(), stored + 1);
     const MarkedSheet& right = h.record.stored.back();
-    EXPECT_GT(right.questions, 0) << node.key;
-    EXPECT_EQ(right.right, right.questions) << node.key;
-    EXPECT_EQ(right.score, 100) << node.key;
-    EXPECT_EQ(h.page.bodyHtml().find("(×"), std::string::npos) << node.key;
+    EXPECT_GT(right.questions, 0);
+    EXPECT_EQ(right.right, right.questions);
+    EXPECT_EQ(right.score, 100);
+    EXPECT_EQ(right.seconds, 3);
+    EXPECT_EQ(right.topicKey, gradingKey);
+    if (gradingKey == node.key) EXPECT_EQ(right.topicCaption, node.caption);
+    EXPECT_EQ(right.tabCaption, tab.caption);
+    EXPECT_EQ(right.drillForm, form);
+    EXPECT_TRUE(right.when.empty()) << "the record stamps the time";
+    EXPECT_EQ(occurrences(h.page.bodyText(), "(√"), right.right);
+    EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), 0);
+    EXPECT_EQ(worksheetDocument(style, "标题", h.page.bodyHtml()), document) << "marks or typing were printed";
 
     h.form->clickNode(node.key);
     const std::vector<FieldAnswer> fresh = worksheetAnswers(style, h.page.bodyHtml());
     h.finish();
-    ASSERT_EQ(h.record.stored.size(), stored + 2) << node.key;
+    ASSERT_EQ(h.record.stored.size(), stored + 2);
     const MarkedSheet& empty = h.record.stored.back();
-    EXPECT_EQ(empty.right, 0) << node.key;
-    EXPECT_EQ(empty.score, 0) << node.key;
-    ASSERT_EQ(empty.missed.size(), static_cast<std::size_t>(empty.questions)) << node.key;
+    EXPECT_EQ(empty.right, 0);
+    EXPECT_EQ(empty.score, 0);
+    ASSERT_EQ(empty.missed.size(), static_cast<std::size_t>(empty.questions));
+    EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), empty.questions);
     for (const MissedQuestion& miss : empty.missed) {
-        EXPECT_FALSE(miss.question.empty()) << node.key;
-        EXPECT_TRUE(miss.typed.empty()) << node.key;
+        EXPECT_FALSE(miss.question.empty());
+        EXPECT_EQ(miss.topicKey, gradingKey) << "a miss keeps the topic it came from";
+        EXPECT_TRUE(miss.typed.empty()) << "a question left empty is kept as nothing typed";
     }
     // One field a question: the key's answer is the one kept as right.
     if ((style == AnswerStyle::Exact || style == AnswerStyle::Rounded) && fresh.size() == empty.missed.size()) {
-        for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(empty.missed[i].correct, fresh[i].answer) << node.key;
+        for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(empty.missed[i].correct, fresh[i].answer);
     }
 }
 
 // Every node of every section, the lists that grow on a click included: one
 // family builds it, at most one marks it, and the click shows something
 // without a message. Every sheet marked field by field is marked right from
-// its key and wrong when left empty, and kept in the record both times.
+// its key and wrong when left empty, and kept in the record both times. The
+// arithmetic section is walked again in each other drill form.
 TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
+    std::vector<std::pair<Tab, std::string>> passes;
+    for (const Tab& tab : tabs()) passes.emplace_back(tab, "w6");
+    for (const char* form : {"w7", "w8", "w9"}) passes.emplace_back(tabs().front(), form);
+    const std::map<std::string, const char*> formNames = {
+        {"w6", "normal"}, {"w7", "vertical"}, {"w8", "inequality"}, {"w9", "decimal"}};
     int clicked = 0;
     int marked = 0;
-    for (const Tab& tab : tabs()) {
+    for (const auto& [tab, form] : passes) {
+        h.form->clickToolbar(form);
         h.form->clickTab(tab.caption);
         for (size_t i = 0; i < h.form->tree.nodes().size(); ++i) {
             const TopicNode node = h.form->tree.nodes()[i];
-            SCOPED_TRACE(tab.caption + " / " + node.key + " " + node.caption);
+            SCOPED_TRACE(tab.caption + " / " + node.key + " " + node.caption + " " + form);
             const TopicTagParts tag = splitTopicTag(node.tag);
             EXPECT_EQ(familiesThat(*h.form, [&](const TopicFamily& f) { return f.builds(tag); }), 1);
             EXPECT_LE(familiesThat(*h.form, [&](const TopicFamily& f) { return f.marks(node.key); }), 1);
@@ -101,12 +143,12 @@ TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
 
             const auto style = answerStyleOf(*h.form, h.form->gradingKey());
             if (!style || h.ui.front != Pane::WebBrowser1) continue;
-            markRightThenEmpty(h, node, *style);
+            markRightThenEmpty(h, tab, node, *style, formNames.at(form));
             ++marked;
         }
     }
-    EXPECT_GT(clicked, 700);
-    EXPECT_GT(marked, 90);
+    EXPECT_GT(clicked, 1000);
+    EXPECT_GT(marked, 190);
 }
 
 }  // namespace

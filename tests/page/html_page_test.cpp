@@ -23,27 +23,10 @@ struct Recorder {
     }
 };
 
-TEST(HtmlPageRoundTrip, ProgramFragmentsComeBackAsWritten) {
-    const std::vector<std::string> fragments = {
-        "第1题：3+4= <input class=text name=answer1 type=text size=7 tag=7><br><br>",
-        "&nbsp;&nbsp; <input class=button name=finish type=button size=7 value=提交答案 tag=十><br><br>",
-        "<input type=radio name=n1 value=V2 tag=容易 checked>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>",
-        "第1关：<span id=spanguan></span><br><br><input type=radio name=R2 value=V1 tag=-1>-1&nbsp;&nbsp;",
-        "<a name=img8><img src=24/1a.gif><img src=24/pp.gif></a>",
-        "加法题!<br>点击工具栏上的“竖式”按钮，出题形式就是以竖式形式出现！",
-        "<h1>题目</h1><h2>问&nbsp;题</h2>",
-        "<table border=0><tr><td>第3题：</td><td><p id=fenshupl3></p></td></tr><tr><td>4</td></tr></table>",
-        "<script>if (a < b && c) go();</script>a &lt; b &amp; c",
-        "<pre>\n\nkept</pre>",
-        "",
-    };
-    for (const std::string& html : fragments) EXPECT_EQ(reserialized(html), html);
-}
-
+// The program's own pages come back byte for byte (the golden transcript
+// holds every one of them); other spellings are normalised.
 TEST(HtmlPageRoundTrip, OtherSpellingsAreNormalised) {
-    struct Case {
-        std::string in, out;
-    };
+    struct Case { std::string in, out; };
     const std::vector<Case> cases = {
         // The level game's first radio has two blanks before name; one comes back.
         {"<input type=radio  name=R1 value=V1 tag=5>", "<input type=radio name=R1 value=V1 tag=5>"},
@@ -55,6 +38,9 @@ TEST(HtmlPageRoundTrip, OtherSpellingsAreNormalised) {
         {"x<!-- note -->y", "xy"},
         {"<p>a<p>b", "<p>a</p><p>b</p>"},
         {"&#x41;&lt;&nbsp", "A&lt;&nbsp;"},
+        // Script text stays raw, and a <pre> keeps its leading line breaks.
+        {"<script>if (a < b && c) go();</script>a &lt; b &amp; c", "<script>if (a < b && c) go();</script>a &lt; b &amp; c"},
+        {"<pre>\n\nkept</pre>", "<pre>\n\nkept</pre>"},
     };
     for (const Case& c : cases) EXPECT_EQ(reserialized(c.in), c.out) << c.in;
 }
@@ -221,11 +207,7 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
     page.setChecked("b", true);
     page.appendHtml("<p id=end>x</p>");
 
-    struct Expected {
-        PageChange::Kind kind;
-        int element;
-        std::string text;
-    };
+    struct Expected { PageChange::Kind kind; int element; std::string text; };
     const std::vector<Expected> expected = {
         {PageChange::Kind::HtmlAfter, 1, "<b>1</b><i>2</i>"},
         {PageChange::Kind::InnerHtml, 1, "<img><img>"},

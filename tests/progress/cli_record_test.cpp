@@ -22,23 +22,6 @@ protected:
     std::string run(const std::string& commands) { return test::runCli(dir, commands, "238", recordFile); }
 };
 
-TEST_F(CliRecord, PrintsTheMarkedSheetsNewestFirstAcrossRuns) {
-    EXPECT_EQ(run("record\nquit\n"), ".\n");
-    run("options 10 -\nclick q11\nset answer1 999\nfinish\nquit\n");
-    const std::string out = run("tab 数学游戏\nclick q62\nfinish\nrecord\nquit\n");
-    const std::regex line(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\t(q\d+)\t(\d+)\t(\d+)\t(\d+)\t(\d+)\n)");
-    std::vector<std::string> keys;
-    std::vector<int> questions;
-    for (auto it = std::sregex_iterator(out.begin(), out.end(), line); it != std::sregex_iterator(); ++it) {
-        keys.push_back((*it)[1]);
-        questions.push_back(std::stoi((*it)[2]));
-        EXPECT_LE(std::stoi((*it)[3]), std::stoi((*it)[2]));
-    }
-    EXPECT_EQ(keys, (std::vector<std::string>{"q62", "q11"})) << out;
-    EXPECT_EQ(questions, (std::vector<int>{1, 10})) << out;
-    EXPECT_EQ(out.substr(out.size() - 2), ".\n");
-}
-
 TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
     dir.write("record/record.sqlite", "not a database, just words");
     const std::string out =

@@ -6,24 +6,20 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "sheets/arithmetic.h"
-#include "sheets/arithmetic_draw.h"
-#include "sheets/drill_lines.h"
 #include "sheets/sheet.h"
 #include "support/harness.h"
 
 // Many sheets per topic, read back as the pupil sees them: every answer is
 // recomputed from the question text, never from the generator's variables.
-// Then exact lines from scripted draws, and limits that run out of pairs.
+// Then limits that run out of pairs.
 
 namespace tally {
 namespace {
 
 using test::Harness;
-using test::ScriptedRandom;
 
 // The question texts of the page, blanks and line breaks removed:
 // "第3题：<br>&nbsp;7<br>&nbsp;+15..." reads "7+15---------".
@@ -75,8 +71,7 @@ TEST(ArithSheets, SumsAndDifferencesStayInTheirLimitAndBand) {
     // Keys q1<digit> and q2<digit>; the first draw of a sum lies at or above bandLow.
     const struct { char digit; int limit, bandLow; } limits[] = {
         {'1', 10, 2}, {'7', 20, 10}, {'2', 50, 20}, {'3', 100, 50}, {'4', 500, 100}, {'5', 1000, 500}, {'6', 5000, 1000}};
-    Harness h;
-    h.start();
+    Harness h(test::started);
     for (const std::string family : {"q1", "q2"}) {
         for (const auto& c : limits) {
             const bool add = family == "q1";
@@ -120,8 +115,7 @@ TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
         {"q44", 1000, 500, any},        {"q45", 5000, 1000, any},         {"q46", 10000, 5000, any},
     };
     const DrillForm forms[] = {DrillForm::Normal, DrillForm::Vertical, DrillForm::Inequality, DrillForm::Decimal};
-    Harness h;
-    h.start();
+    Harness h(test::started);
     int index = 0;
     for (const auto& c : cases) {
         const bool times = c.key[1] == '3';
@@ -141,117 +135,49 @@ TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
     }
 }
 
-TEST(ArithSheets, VerticalLinesAnswerTheirColumns) {
-    Harness h;
-    h.start();
-    h.form->options.drillForm = DrillForm::Vertical;
-    const std::regex column(R"((\d+)(\+|-)(\d+)-{9})");
-    for (const char* key : {"q11", "q13", "q16", "q21", "q25"}) {
-        forEachQuestion(h, key, 20, column, [&](const std::smatch& m, int, const std::string& answer) {
-            const long long a = number(m[1]), b = number(m[3]);
-            EXPECT_EQ(answer, std::to_string(m[2] == "+" ? a + b : a - b));
-        });
-    }
-}
-
-TEST(ArithSheets, InequalityAnswersAreTheLargestWholeNumberThatFits) {
-    Harness h;
-    h.start();
-    h.form->options.drillForm = DrillForm::Inequality;
-    const std::regex inequality(R"((\d+)(\+<|->)(\d+))");
-    for (const char* key : {"q11", "q17", "q14", "q21", "q23", "q26"}) {
-        forEachQuestion(h, key, 20, inequality, [&](const std::smatch& m, int i, const std::string& answer) {
-            EXPECT_EQ(h.page.tag("Qanswer" + std::to_string(i)), answer);
-            EXPECT_EQ(h.page.attribute("answer" + std::to_string(i), "type"), "hidden");
-            // t + x < s, or s - x > u: x fits and x + 1 no longer does.
-            const long long a = number(m[1]), b = number(m[3]), x = std::stoll(answer);
-            const auto holds = [&](long long v) { return m[2] == "+<" ? a + v < b : a - v > b; };
-            EXPECT_TRUE(x >= 0 && holds(x) && !holds(x + 1)) << "x=" << x;
-        });
-    }
-}
-
 long long hundredths(const std::string& text) { return std::llround(std::stod(text) * 100); }
 
-TEST(ArithSheets, DecimalAnswersAreExactAndWrittenPlainly) {
-    Harness h;
-    h.start();
-    h.form->options.drillForm = DrillForm::Decimal;
-    const std::regex line(R"(([0-9.]+)(\+|-|×)([0-9.]+)=)");
+// The other drill forms, read back as the child sees them: a column answers
+// its sum or difference; an inequality's answer is the largest whole number
+// that fits (in the visible field, the hidden one a copy); a decimal line is
+// exact and written plainly, products without a trailing zero.
+TEST(ArithSheets, TheOtherDrillFormsAnswerWhatTheyShow) {
     const std::regex tenths(R"((0|[1-9]\d*)\.\d)"), factor(R"([1-9]\d*\.[1-9])");
     const std::regex exact(R"((0|[1-9]\d*)(\.\d?[1-9])?)");  // no trailing zero
-    for (const char* key : {"q11", "q16", "q21", "q26", "q31", "q34", "q36"}) {
-        forEachQuestion(h, key, 20, line, [&](const std::smatch& m, int, const std::string& answer) {
-            const std::string a = m[1], b = m[3];
-            if (m[2] == "×") {
-                EXPECT_TRUE(std::regex_match(a, factor) && std::regex_match(b, factor));
-                EXPECT_TRUE(std::regex_match(answer, exact)) << answer;
-                EXPECT_EQ(hundredths(answer) * 100, hundredths(a) * hundredths(b)) << answer;
-            } else {
-                for (const std::string& part : {a, b, answer}) EXPECT_TRUE(std::regex_match(part, tenths)) << part;
-                const long long sum = m[2] == "+" ? hundredths(a) + hundredths(b) : hundredths(a) - hundredths(b);
-                EXPECT_EQ(hundredths(answer), sum) << answer;
-                EXPECT_GE(sum, 20);
-            }
-        });
-    }
-}
-
-std::string drill(const std::string& task, const std::string& answer) {
-    return "第1题：" + task + " <input class=text name=answer1 type=text size=7 tag=" + answer + "><br><br>";
-}
-
-TEST(ArithSheets, LinesOfTheDrillForms) {
-    using enum Operation;
-    const std::pair<std::string, std::string> cases[] = {
-        // Vertical: the shorter operand padded, the sign counting as a digit.
-        {verticalLine(Add, 1, {22, 7}), "第1题：<br>&nbsp;&nbsp;&nbsp;7<br>&nbsp;+15<br>---------<br>"
-                                        " <input class=text  name=answer1 type=text size=7 tag=22><br><br>"},
-        {verticalLine(Subtract, 1, {999, 1}), "第1题：<br>&nbsp;999<br>&nbsp;&nbsp;-1<br>---------<br>"
-                                              " <input class=text  name=answer1 type=text size=7 tag=998><br><br>"},
-        // Inequalities with no room (u = 1, t = 1) answer 0.
-        {inequalityLine(Add, 1, {5, 4}), "第1题：4+<input class=text name=Qanswer1 type=text size=7 tag=0><5"
-                                         "<input name=answer1 type=hidden size=7 tag=0><br><br>"},
-        {inequalityLine(Subtract, 1, {5, 1}), "第1题：5-<input class=text name=Qanswer1 type=text size=7 tag=0>>4"
-                                              "<input name=answer1 type=hidden size=7 tag=0><br><br>"},
-        // Decimals: products exact without trailing zeros, a 0.x operand, an x.0 difference.
-        {decimalLine(Multiply, 1, {2, 4}, 5, 4), drill("2.5×4.4=", "11")},
-        {decimalLine(Multiply, 1, {2, 4}, 3, 5), drill("2.3×4.5=", "10.35")},
-        {decimalLine(Add, 1, {5, 4}, 2, 8), drill("4.8+0.4=", "5.2")},
-        {decimalLine(Subtract, 1, {7, 2}, 3, 3), drill("7.3-2.3=", "5.0")},
+    const struct { DrillForm form; std::vector<const char*> keys; std::regex shape; } cases[] = {
+        {DrillForm::Vertical, {"q11", "q13", "q16", "q21", "q25"}, std::regex(R"((\d+)(\+|-)(\d+)-{9})")},
+        {DrillForm::Inequality, {"q11", "q17", "q14", "q21", "q23", "q26"}, std::regex(R"((\d+)(\+<|->)(\d+))")},
+        {DrillForm::Decimal, {"q11", "q16", "q21", "q26", "q31", "q34", "q36"},
+         std::regex(R"(([0-9.]+)(\+|-|×)([0-9.]+)=)")},
     };
-    for (const auto& [line, expected] : cases) EXPECT_EQ(line, expected);
-}
-
-// The random value that makes Int(R × span) + base come out as `value`.
-double pick(int value, double span, int base) { return (value - base + 0.5) / span; }
-
-TEST(ArithSheets, RejectedPairsAreDrawnAgainWhole) {
-    // A repeat is drawn again without the band (limit 20: sums 10..19).
-    ScriptedRandom repeat;
-    for (int k = 0; k < 2; ++k) {
-        for (double r : {0.5, 0.5, pick(15, 10, 10), pick(3, 14, 1)}) repeat.push(r);
-    }
-    for (double r : {pick(5, 18, 2), pick(2, 4, 1)}) repeat.push(r);
-    PairHistory history;
-    const OperandDraw sums(Operation::Add, 20);
-    EXPECT_EQ(sums.next(repeat, history), (OperandPair{15, 3}));
-    EXPECT_EQ(sums.next(repeat, history), (OperandPair{5, 2}));
-
-    // A pair that misses the product band or the digit rule: the last one fits.
-    const struct { Operation operation; int limit; std::vector<OperandPair> draws; } cases[] = {
-        {Operation::Multiply, 100, {{5, 6}, {12, 9}, {5, 12}}},
-        {Operation::Multiply, 10000, {{9, 900}, {100, 49}, {10, 1000}}},
-        {Operation::Divide, 100, {{3, 4}, {7, 8}}},
-    };
+    Harness h(test::started);
     for (const auto& c : cases) {
-        ScriptedRandom random;
-        for (const OperandPair& p : c.draws) {
-            random.push(pick(p.s, c.limit / 2.0 - 2, 2));
-            random.push(pick(p.t, c.limit / 2.0 - 2, 2));
+        h.form->options.drillForm = c.form;
+        for (const char* key : c.keys) {
+            forEachQuestion(h, key, 20, c.shape, [&](const std::smatch& m, int i, const std::string& answer) {
+                const std::string a = m[1], b = m[3];
+                if (c.form == DrillForm::Vertical) {
+                    const long long t = number(m[1]), u = number(m[3]);
+                    EXPECT_EQ(answer, std::to_string(m[2] == "+" ? t + u : t - u));
+                } else if (c.form == DrillForm::Inequality) {
+                    EXPECT_EQ(h.page.tag("Qanswer" + std::to_string(i)), answer);
+                    EXPECT_EQ(h.page.attribute("answer" + std::to_string(i), "type"), "hidden");
+                    // t + x < s, or s - x > u: x fits and x + 1 no longer does.
+                    const long long x = std::stoll(answer), t = number(m[1]), s = number(m[3]);
+                    const auto holds = [&](long long v) { return m[2] == "+<" ? t + v < s : t - v > s; };
+                    EXPECT_TRUE(x >= 0 && holds(x) && !holds(x + 1)) << "x=" << x;
+                } else if (m[2] == "×") {
+                    EXPECT_TRUE(std::regex_match(a, factor) && std::regex_match(b, factor));
+                    EXPECT_TRUE(std::regex_match(answer, exact)) << answer;
+                    EXPECT_EQ(hundredths(answer) * 100, hundredths(a) * hundredths(b)) << answer;
+                } else {
+                    for (const std::string& part : {a, b, answer}) EXPECT_TRUE(std::regex_match(part, tenths)) << part;
+                    const long long sum = m[2] == "+" ? hundredths(a) + hundredths(b) : hundredths(a) - hundredths(b);
+                    EXPECT_EQ(hundredths(answer), sum) << answer;
+                    EXPECT_GE(sum, 20);
+                }
+            });
         }
-        PairHistory none;
-        EXPECT_EQ(OperandDraw(c.operation, c.limit).next(random, none), c.draws.back()) << c.limit;
     }
 }
 
@@ -281,7 +207,7 @@ TEST(ArithSheets, ASheetStopsWhenItsLimitRunsOutOfPairs) {
         {Divide, 1, 10, 0},      {Multiply, 81, 0, 0},
     };
     for (const auto& c : cases) {
-        ScriptedRandom random(7);
+        test::ScriptedRandom random(7);
         const std::string html = arithmeticSheetHtml(random, c.operation, c.limit, DrillForm::Normal, c.count);
         std::set<std::string> texts;
         int count = 0;

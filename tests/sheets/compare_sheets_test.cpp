@@ -4,15 +4,10 @@
 #include <string>
 
 #include "support/harness.h"
+#include "support/text_helpers.h"
 
 namespace tally {
 namespace {
-
-int count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 // The whole page is matched, so it holds one answer field, `bj`.
 TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
@@ -27,11 +22,10 @@ TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
         test::Harness h;
         h.form->options.questionCount = 50;  // one question whatever the count
         for (int draw = 0; draw < 100; ++draw) {
-            Sheet sheet;
-            sheet = h.build(h.form->families.compare, "&" + std::to_string(c.topic));
+            const Sheet sheet = h.build(h.form->families.compare, "&" + std::to_string(c.topic));
             std::smatch m;
             ASSERT_TRUE(std::regex_match(sheet.html, m, shape)) << sheet.html;
-            const int camels = count(m[1], "<img"), rabbits = count(m[2], "<img");
+            const int camels = test::occurrences(m[1], "<img"), rabbits = test::occurrences(m[2], "<img");
             EXPECT_EQ(m[3], c.question);
             EXPECT_TRUE(camels >= 5 && camels <= c.maxCamels && rabbits >= 2 && camels - rabbits >= 2)
                 << camels << " " << rabbits;

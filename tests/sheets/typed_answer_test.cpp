@@ -4,17 +4,15 @@
 
 #include "sheets/typed_answer.h"
 #include "support/harness.h"
+#include "support/text_helpers.h"
 
 namespace tally {
 namespace {
 
-using test::Harness;
+using test::occurrences;
 
 TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
-    const struct {
-        const char* typed;
-        const char* folded;
-    } cases[] = {
+    const struct { const char* typed; const char* folded; } cases[] = {
         {"１２", "12"},
         {"２．６７", "2.67"},
         {"－３", "-3"},
@@ -36,78 +34,28 @@ TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
     for (const auto& c : cases) EXPECT_EQ(foldTypedAnswer(c.typed), c.folded) << c.typed;
 }
 
-// The same text with every ASCII character of it typed in full width.
-std::string fullWidth(const std::string& ascii) {
-    std::string out;
-    for (unsigned char c : ascii) {
-        if (c < 0x21 || c > 0x7E) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        const unsigned codePoint = c - 0x21 + 0xFF01;
-        out += static_cast<char>(0xE0 | (codePoint >> 12));
-        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-    return "　" + out + " ";
-}
-
-int occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
-
-// Every field of a sheet answered right in full width with stray blanks:
-// every branch marks them all right.
-TEST(TypedAnswer, EveryGradingBranchAcceptsFullWidthAnswers) {
-    const struct {
-        const char* key;
-        const char* tab;
-    } cases[] = {
-        {"q13", ""},          {"q71", "时间转换"},  {"q75", "时间转换"},  {"q81", "比较多少"},
-        {"q91", "规律运算"},  {"q5008", "分数和比例"}, {"q9008", "四则运算"}, {"q7002", "约数和倍数"},
+// Blanks at the ends and full width are forgiven; anything else is the
+// child's own text and must be exactly the answer.
+TEST(TypedAnswer, OnlyTheExactTextIsRightOnceWidthAndEndBlanksAreFolded) {
+    test::Harness h(test::started);
+    h.click("q42");
+    const struct { const char* before; const char* after; bool fullWidthDigits; bool right; } typed[] = {
+        {" ", "", false, true},  {"", "  ", false, true},  {"　", "", true, true},   {"", "", true, true},
+        {"0", "", false, false}, {"", ".0", false, false}, {"+", "", false, false}, {"", "．０", false, false},
+        {"", "", false, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.key);
-        Harness h;
-        h.start();
-        h.click(c.key, c.tab);
-        int fields = 0;
-        for (int i = 1; h.page.has("answer" + std::to_string(i)); ++i, ++fields) {
-            const std::string field = "answer" + std::to_string(i);
-            std::string tag = h.page.tag(field);
-            if (const size_t hours = tag.find("小时"); hours != std::string::npos) {
-                h.type("r" + std::to_string(i), fullWidth(tag.substr(0, hours)));
-                tag = tag.substr(hours + std::string("小时").size());
-                tag = tag.substr(0, tag.find("分"));
-            }
-            // Decimal answers are asked for with two decimals, a half rounded up.
-            if (const size_t point = tag.find('.'); point != std::string::npos && tag.size() - point > 3) {
-                const long hundredths = std::stol(tag.substr(0, point) + tag.substr(point + 1, 2)) +
-                                        (tag[point + 3] >= '5' ? 1 : 0);
-                char rounded[32];
-                std::snprintf(rounded, sizeof rounded, "%ld.%02ld", hundredths / 100, hundredths % 100);
-                tag = rounded;
-            }
-            h.type(field, fullWidth(tag));
-        }
-        for (int i = 1; h.page.has("answerup" + std::to_string(i)); ++i, ++fields) {
-            for (const char* part : {"answerup", "answerdown"}) {
-                const std::string field = part + std::to_string(i);
-                h.type(field, fullWidth(h.page.tag(field)));
-            }
-        }
-        if (h.page.has("bj")) {
-            h.type("bj", fullWidth(h.page.tag("bj")));
-            ++fields;
-        }
-        ASSERT_GT(fields, 0);
-        h.finish();
-        const std::string html = h.page.bodyHtml();
-        EXPECT_EQ(occurrences(html, "(√)"), fields) << html;
-        EXPECT_EQ(occurrences(html, "(×"), 0);
+    int right = 0;
+    for (int i = 2; i <= 10; ++i) {
+        const auto& t = typed[i - 2];
+        const std::string field = "answer" + std::to_string(i), tag = h.page.tag(field);
+        h.type(field, t.before + (t.fullWidthDigits ? test::fullWidth(tag) : tag) + t.after);
+        right += t.right;
     }
+    h.finish();
+    const std::string html = h.page.bodyHtml();
+    EXPECT_EQ(occurrences(html, "(√)"), right);
+    EXPECT_EQ(occurrences(html, "(×，正确答案："), 10 - right);
+    EXPECT_EQ(h.record.stored.back().right, right);
 }
 
 }  // namespace

@@ -52,8 +52,7 @@ TEST(Accounts, LoggingInAgainAfterAnAdvancedLogin) {
         const char* message;
     } cases[] = {{std::nullopt, false, ""}, {"123", true, kWrongPassword}};
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        Harness h(test::started);
         h.ui.loginAnswer = c.answer;
         h.form->clickToolbar("w11");
         EXPECT_EQ(h.form->loginIsAdvanced(), c.advanced);
@@ -63,8 +62,7 @@ TEST(Accounts, LoggingInAgainAfterAnAdvancedLogin) {
 
 // The euro sign is the one character of the code page outside its double-byte range.
 TEST(Accounts, AChangedPasswordWorksFromTheNextLoginDialog) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.ui.passwordAnswer = std::make_pair("238", "妈妈€1");
     h.form->clickToolbar("w1");
     EXPECT_EQ(h.ui.passwordDialogs, 1);
@@ -82,18 +80,13 @@ TEST(Accounts, AChangedPasswordWorksFromTheNextLoginDialog) {
 }
 
 TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
-    const struct {
-        const char* oldPassword;
-        const char* newPassword;
-        const char* message;
-    } cases[] = {
+    const struct { const char* oldPassword; const char* newPassword; const char* message; } cases[] = {
         {"238", "", "密码框不能空！"},
         {"", "999", "密码框不能空！"},
         {"111", "999", "老密码不对！不能修改！"},
     };
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        Harness h(test::started);
         const std::string before = loginFile(h);
         h.ui.passwordAnswer = std::make_pair(c.oldPassword, c.newPassword);
         h.form->clickToolbar("w1");
@@ -103,8 +96,7 @@ TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
 }
 
 TEST(Accounts, AStudentCannotOpenThePasswordDialog) {
-    Harness h(false);
-    h.start();
+    Harness h(test::started, false);
     h.form->clickToolbar("w1");
     EXPECT_EQ(h.lastMessage(), "必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是238");
     EXPECT_EQ(h.ui.passwordDialogs, 0);
@@ -276,8 +268,7 @@ TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
 }
 
 TEST(Options, OnlyConfirmedChoicesCount) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.form->clickToolbar("w2");  // closed without 确定
     EXPECT_EQ(h.form->options.questionCount, 10);
     h.ui.optionsAnswer = std::make_pair(1, -1);
@@ -288,18 +279,6 @@ TEST(Options, OnlyConfirmedChoicesCount) {
     h.form->clickToolbar("w2");
     EXPECT_EQ(h.form->options.questionCount, 20);
     EXPECT_EQ(h.form->options.memoryTime, 3);
-}
-
-TEST(Toolbar, DrillFormButtonsAreExclusive) {
-    Harness h;
-    h.start();
-    EXPECT_EQ(h.form->options.drillForm, DrillForm::Normal);
-    h.form->clickToolbar("w8");
-    EXPECT_EQ(h.form->options.drillForm, DrillForm::Inequality);
-    h.form->clickToolbar("w7");
-    EXPECT_EQ(h.form->options.drillForm, DrillForm::Vertical);
-    h.form->clickToolbar("w12");
-    EXPECT_EQ(h.ui.prints, 1);
 }
 
 }  // namespace

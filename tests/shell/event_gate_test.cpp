@@ -49,20 +49,6 @@ TEST(EventGate, AThrowingHandlerDoesNotCloseTheGate) {
     EXPECT_TRUE(ran);
 }
 
-TEST(TimerBank, StartsAsTheWindowDoes) {
-    TimerBank timers;
-    const struct {
-        int timer;
-        bool enabled;
-        int interval;
-    } cases[] = {{1, false, 1000}, {2, false, 1000}, {3, false, 500},
-                 {4, true, 1000},  {5, false, 9000}, {6, false, 1000}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(timers.enabled(c.timer), c.enabled) << c.timer;
-        EXPECT_EQ(timers.interval(c.timer), c.interval) << c.timer;
-    }
-}
-
 TEST(TimerBank, ReportsStartsStopsAndRestartsOnly) {
     TimerBank timers;
     std::string changes;

@@ -10,13 +10,11 @@ namespace {
 using test::Harness;
 
 TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     EXPECT_EQ(h.ui.loginDialogs, 1);
     EXPECT_EQ(h.ui.page1Path, "help.htm");
     EXPECT_EQ(h.form->options.questionCount, 10);
     EXPECT_EQ(h.form->options.memoryTime, 5);
-    EXPECT_EQ(h.form->options.msPerQuestion, 9000);
     EXPECT_EQ(h.form->tree.selectedKey(), "q1");
     EXPECT_TRUE(h.form->timers.enabled(3));
     EXPECT_TRUE(h.form->timers.enabled(4));
@@ -27,65 +25,27 @@ TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
     EXPECT_FALSE(h.form->timers.enabled(3));
     const std::string intro = ContentStore::text("Text5");
     ASSERT_GT(intro.size(), 200u);
-    EXPECT_EQ(h.page.bodyHtml(), h.form->introductionHtml());
     EXPECT_EQ(h.page.bodyHtml().find("\r\n"), std::string::npos);
     EXPECT_EQ(h.page.bodyHtml().find("<br>"), intro.find("\r\n"));
 }
 
 TEST(NodeClick, StartsTheThinkTimeCount) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.click("q11");
     EXPECT_TRUE(h.form->timers.enabled(1));
     EXPECT_EQ(h.form->thinkSeconds, 0);
-    h.tick(1);
-    EXPECT_EQ(h.ui.status, "1秒");
-    h.tick(1, 11);
+    h.tick(1, 12);
     EXPECT_EQ(h.ui.status, "12秒");
     h.click("q12");
     EXPECT_EQ(h.form->thinkSeconds, 0);
 }
 
-TEST(NodeClick, OperatorRootsShowTheirIntroductions) {
-    const struct {
-        const char* key;
-        const char* start;
-    } cases[] = {{"q1", "加法题!<br>点击工具栏上的“竖式”按钮"},
-                 {"q2", "减法题!<br>点击工具栏上的“竖式”按钮"},
-                 {"q3", "乘法题!"},
-                 {"q4", "除法题!"}};
-    Harness h;
-    h.start();
-    for (const auto& c : cases) {
-        h.tick(1, 3);
-        h.click(c.key);
-        EXPECT_EQ(h.page.bodyHtml().rfind(c.start, 0), 0u) << c.key << ": " << h.page.bodyHtml();
-        EXPECT_EQ(h.form->thinkSeconds, 0);
-        EXPECT_TRUE(h.form->timers.enabled(1));
-    }
-}
-
 TEST(NodeClick, AZeroTopicOfAnotherFamilyLeavesThePage) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.page.setBody("<p>kept</p>");
     h.form->tree.add({"q0", "比较", "&0", ""});
     h.click("q0");
     EXPECT_EQ(h.page.bodyHtml(), "<p>kept</p>");
-}
-
-TEST(NodeClick, StopsTheGameTimersAndResetsTheGame) {
-    Harness h;
-    h.start();
-    h.form->timers.setEnabled(2, true);
-    h.form->timers.setEnabled(6, true);
-    h.form->families.levelGame.state().gameKey = "511102";
-    h.ui.front = Pane::WebBrowser2;
-    h.click("q12");
-    EXPECT_FALSE(h.form->timers.enabled(2));
-    EXPECT_FALSE(h.form->timers.enabled(6));
-    EXPECT_EQ(h.form->families.levelGame.state().gameKey, "000");
-    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
 }
 
 TEST(NodeClick, LimitTenLowersFiftyQuestionsToTwenty) {
@@ -95,51 +55,24 @@ TEST(NodeClick, LimitTenLowersFiftyQuestionsToTwenty) {
         int after;
     } cases[] = {{50, "q11", 20}, {50, "q21", 20}, {20, "q11", 20}, {10, "q11", 10}, {50, "q17", 50}};
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        Harness h(test::started);
         h.form->options.questionCount = c.before;
         h.click(c.key);
         EXPECT_EQ(h.form->options.questionCount, c.after) << c.key << " from " << c.before;
     }
 }
 
-TEST(NodeClick, TheClockTopicBringsTheClockPanelToTheFront) {
-    Harness h;
-    h.start();
-    h.page.setBody("<p>old</p>");
+TEST(NodeClick, HelpShowsTheIntroductionInFrontOfTheClock) {
+    Harness h(test::started);
     h.click("q77", "时间转换");
     EXPECT_EQ(h.ui.front, Pane::Picture2);
-    EXPECT_EQ(h.page.bodyHtml(), "");
-    h.click("q71");
-    EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
-}
-
-TEST(NodeClick, HelpShowsTheIntroductionInFront) {
-    Harness h;
-    h.start();
-    h.click("q77", "时间转换");
     h.form->clickToolbar("w3");
     EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
     EXPECT_EQ(h.page.bodyHtml(), h.form->introductionHtml());
 }
 
-// A list grows again after its tab was shown anew.
-TEST(TabClick, RebuildsTheTreeAndListsGrowAgain) {
-    Harness h;
-    h.start();
-    h.click("q59", "智力题");
-    EXPECT_NE(h.form->tree.find("q59002"), nullptr);
-    h.form->clickTab("智力题");
-    EXPECT_EQ(h.form->tree.find("q59002"), nullptr);
-    h.click("q59");
-    EXPECT_NE(h.form->tree.find("q59002"), nullptr);
-    h.form->clickTab("加减乘除");
-    EXPECT_EQ(h.form->tree.find("q41")->caption, "81以内除法");
-}
-
 TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.form->clickClockCheck(true);
     EXPECT_FALSE(h.form->timers.enabled(4));
     h.form->clickClockCheck(false);
@@ -151,8 +84,7 @@ TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
 }
 
 TEST(PageEvents, TypingIntoAnOlderPageIsDropped) {
-    Harness h;
-    h.start();
+    Harness h(test::started);
     h.page.setBody("<input name=a>");
     const int old = h.page.generation();
     h.page.setBody("<input name=a>");

@@ -3,11 +3,13 @@
 #include <thread>
 
 #include "shell/atomic_file.h"
+#include "shell/data_location.h"
 #include "shell/fs_data_directory.h"
 #include "support/harness.h"
 
 namespace tally {
 namespace {
+namespace fs = std::filesystem;
 
 TEST(FsDataDirectory, RefusesPathsThatLeaveIt) {
     test::TempDataDir dir;
@@ -63,6 +65,73 @@ TEST(FsDataDirectory, AFolderIsNotAFile) {
     FsDataDirectory data(dir.path());
     EXPECT_FALSE(data.read("folder"));
     EXPECT_FALSE(data.exists("folder"));
+}
+
+struct LocationCase {
+    const char* name;
+    std::vector<std::string> startPages;  // folders (under the tree) holding help.htm
+    std::vector<std::string> bareFolders;  // folders that exist without a start page
+    const char* program;
+    const char* expected;
+    bool installed;
+};
+
+TEST(DataLocation, FindsTheDataDirectoryFromTheProgramsOwnFolder) {
+    const std::vector<LocationCase> cases = {
+        {"the cli in the build tree", {"build/data"}, {}, "build", "build/data", false},
+        {"the window in the build tree", {"build/data"}, {"build/src/ui"}, "build/src/ui", "build/data", false},
+        {"installed under a prefix", {"usr/share/tallymoo/data"}, {"usr/bin"}, "usr/bin", "usr/share/tallymoo/data",
+         true},
+        {"installed, with a stray /data two levels up", {"usr/share/tallymoo/data", "data"}, {"usr/bin"},
+         "usr/bin", "usr/share/tallymoo/data", true},
+        {"beside the program beats the installed one", {"opt/bin/data", "opt/share/tallymoo/data"}, {}, "opt/bin",
+         "opt/bin/data", false},
+        {"a start page beats a bare folder", {"build/data"}, {"build/src/ui/data"}, "build/src/ui", "build/data",
+         false},
+        {"no start page anywhere: the first folder that exists", {}, {"usr/bin", "usr/share/tallymoo/data"},
+         "usr/bin", "usr/share/tallymoo/data", true},
+        {"nothing at all: beside the program", {}, {"lonely"}, "lonely", "lonely/data", false},
+    };
+    for (const LocationCase& c : cases) {
+        test::TempDataDir temp;
+        const fs::path tree = temp.path() / "tree";
+        for (const std::string& folder : c.startPages) {
+            fs::create_directories(tree / folder);
+            temp.write("tree/" + folder + "/help.htm", "<html></html>");
+        }
+        for (const std::string& folder : c.bareFolders) fs::create_directories(tree / folder);
+        const DataLocation found = locateDataDirectory(tree / c.program);
+        EXPECT_EQ(found.root, tree / c.expected) << c.name;
+        EXPECT_EQ(found.installed, c.installed) << c.name;
+    }
+}
+
+TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
+    test::TempDataDir installed;
+    test::TempDataDir user;
+    installed.write("login.ini", "installed");
+    FsDataDirectory data(installed.path());
+    data.setWriteFallback(user.path() / "tallymoo");
+    data.setRootReadOnly(true);
+
+    EXPECT_EQ(*data.read("login.ini"), "installed");
+    ASSERT_TRUE(data.replace("login.ini", "changed"));
+    EXPECT_EQ(*data.read("login.ini"), "changed");
+    ASSERT_TRUE(data.replace("login.ini", "changed again"));
+    EXPECT_EQ(*data.read("login.ini"), "changed again");
+
+    FsDataDirectory untouched(installed.path());
+    EXPECT_EQ(*untouched.read("login.ini"), "installed");
+    EXPECT_FALSE(fs::exists(installed.path() / "login.ini.new"));
+}
+
+TEST(FsDataDirectory, AReadOnlyRootWithNowhereElseToWriteRefusesTheWrite) {
+    test::TempDataDir installed;
+    installed.write("login.ini", "installed");
+    FsDataDirectory data(installed.path());
+    data.setRootReadOnly(true);
+    EXPECT_FALSE(data.replace("login.ini", "changed"));
+    EXPECT_EQ(*data.read("login.ini"), "installed");
 }
 
 }  // namespace

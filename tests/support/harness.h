@@ -49,8 +49,12 @@ private:
 
 // The main-window model with every port faked: a recording window, the page
 // model, a scripted random source, a settable clock and a temporary data dir.
+// Asks for a harness that has already started up.
+inline constexpr struct Started {} started;
+
 struct Harness {
     explicit Harness(bool advanced = true);
+    explicit Harness(Started, bool advanced = true) : Harness(advanced) { start(); }
 
     TempDataDir dir;
     HeadlessUi ui;
