@@ -11,6 +11,8 @@ namespace tally::bench {
 class QuietWindow : public UserInterface, public TimerPort, public Clock {
 public:
     void message(const std::string&, const std::string&) override {}
+    bool ask(const std::string&, const std::string&, const std::string&) override { return true; }
+    void selectTab(const std::string&) override {}
     void bringToFront(Pane) override {}
     void navigate(Pane, const std::string&) override {}
     void showPage(Pane, const std::string&) override {}

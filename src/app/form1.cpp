@@ -5,6 +5,7 @@
 
 #include "app/grader.h"
 #include "app/node_click.h"
+#include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
 #include "progress/record_page.h"
 #include "progress/record_trouble.h"
@@ -13,6 +14,7 @@
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
 #include "shell/text.h"
+#include "sheets/mark_texts.h"
 #include "sheets/redrill_sheet.h"
 
 namespace tally {
@@ -61,6 +63,7 @@ void Form1::startUp() {
 
 void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
+        if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption);
         stopGameTimers();
         tabCaption = caption;
         buildTab(tree, caption, ports_.data);
@@ -70,8 +73,9 @@ void Form1::clickTab(const std::string& caption) {
 
 void Form1::clickNode(const std::string& key) {
     gate_.run([this, key] {
+        if (!tree.find(key)) return;
+        if (!mayLeavePage()) return ports_.ui.treeChanged();
         const TopicNode* node = tree.find(key);
-        if (!node) return;
         tree.select(key);
         lessonPracticeKey.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
@@ -98,6 +102,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w13") {
             showRecordPage();
         } else if (key == "w3") {
+            if (!mayLeavePage()) return;
             stopGameTimers();
             writeBody(introductionHtml());
             ports_.ui.bringToFront(Pane::WebBrowser1);
@@ -122,6 +127,8 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        // A page's finish button does its work once: a second click changes nothing.
+        if (ports_.page.generation() == markedGeneration_) return;
         if (elementName == "finish" && redrillOnPage()) return markRedrill();
         // The grader is connected to the page's finish button when the page is
         // written, except on the standard intelligence test page, whose button
@@ -131,6 +138,7 @@ void Form1::pageClick(const std::string& elementName) {
                 ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this)) {
                 FamilyContext context = familyContext();
                 families.revealedAnswers.revealIntelligenceTest(context);
+                markedGeneration_ = ports_.page.generation();
             }
             return;
         }
@@ -169,7 +177,9 @@ void Form1::pageMouseUp(const std::string& elementName) {
 
 void Form1::pageInput(const std::string& elementName, const std::string& value, int generation) {
     gate_.run([this, elementName, value, generation] {
-        if (generation == ports_.page.generation()) ports_.page.setValue(elementName, value);
+        if (generation != ports_.page.generation()) return;
+        ports_.page.setValue(elementName, value);
+        showProgress();
     });
 }
 
@@ -216,8 +226,8 @@ std::string Form1::topicCaption(const std::string& key) const {
     return selected ? selected->caption : "";
 }
 
-void Form1::recordSheet(MarkedSheet sheet) {
-    if (!record_) return;
+int Form1::recordSheet(MarkedSheet sheet) {
+    if (!record_) return 0;
     const bool redrill = redrillOnPage();
     const std::string key = redrill ? kRedrillKey : gradingKey();
     sheet.tabCaption = tabCaption;
@@ -236,12 +246,58 @@ void Form1::recordSheet(MarkedSheet sheet) {
             recordTroubleTold_ = record_->trouble();
             ports_.ui.message("提示", recordTroubleMessage(recordTroubleTold_, true));
         }
-        return;
+        return 0;
     }
     recordTroubleTold_ = RecordTrouble::None;
-    const auto askable = std::count_if(sheet.missed.begin(), sheet.missed.end(),
-                                       [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; });
-    if (askable > 0) ports_.page.appendHtml(redrillLine(static_cast<int>(askable)));
+    return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
+                                          [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
+}
+
+std::optional<AnswerStyle> Form1::pageAnswerStyle() const {
+    if (redrillOnPage()) return AnswerStyle::Mixed;
+    return answerStyleOf(*this, gradingKey());
+}
+
+bool Form1::submitSheet(const PageMarker& markPage) {
+    const auto style = pageAnswerStyle();
+    SheetProgress progress;
+    if (style) {
+        progress = sheetProgress(ports_.page, *style);
+        const int open = progress.unanswered();
+        if (open > 0 && !ports_.ui.ask("还有" + std::to_string(open) + "道题没有做，要交卷吗？", "交卷", "继续做")) {
+            return false;
+        }
+    }
+    FamilyContext context = familyContext();
+    const std::optional<MarkedSheet> marks = markPage(context);
+    markedGeneration_ = ports_.page.generation();
+    ports_.page.setInnerHtml(kProgressName, "");
+    if (!marks) return true;
+    // A sheet handed in with every field empty is not kept.
+    const int toRedrill = !style || progress.anyTyped ? recordSheet(*marks) : 0;
+    if (style) {
+        const std::string button = toRedrill > 0 ? " " + redrillButton(toRedrill) : "";
+        ports_.page.prependHtml(scoreParagraph(marks->score, marks->seconds, button));
+    }
+    return true;
+}
+
+void Form1::showProgress() {
+    if (ports_.page.generation() == markedGeneration_ || !ports_.page.has("finish")) return;
+    const auto style = pageAnswerStyle();
+    if (!style) return;
+    const SheetProgress progress = sheetProgress(ports_.page, *style);
+    if (progress.questions == 0) return;
+    if (ports_.page.has(kProgressName)) return ports_.page.setInnerHtml(kProgressName, progressText(progress));
+    ports_.page.insertHtmlAfter("finish", std::string(" <span id=") + kProgressName + " class=" + kProgressName +
+                                              ">" + progressText(progress) + "</span>");
+}
+
+bool Form1::mayLeavePage() {
+    if (ports_.page.generation() == markedGeneration_) return true;
+    const auto style = pageAnswerStyle();
+    if (!style || !sheetProgress(ports_.page, *style).anyTyped) return true;
+    return ports_.ui.ask("这张练习还没有交，要离开吗？", "离开", "继续做");
 }
 
 void Form1::redrill() {
@@ -254,6 +310,7 @@ void Form1::noRecordMessage() {
 
 void Form1::writeRedrillSheet() {
     if (!record_) return noRecordMessage();
+    if (!mayLeavePage()) return;
     std::vector<MissedQuestion> questions = record_->redrillList(options.questionCount);
     if (questions.empty() && record_->trouble() != RecordTrouble::None) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
@@ -271,12 +328,15 @@ void Form1::writeRedrillSheet() {
     writeBody(redrillSheetHtml(questions));
     redrillQuestions_ = std::move(questions);
     redrillGeneration_ = ports_.page.generation();
+    showProgress();
 }
 
 void Form1::markRedrill() {
     if (!answersAllowed(*this)) return;
-    recordSheet(gradeRedrill(ports_.page, redrillQuestions_, thinkSeconds));
-    timers.setEnabled(kThinkTimer, false);
+    const bool marked = submitSheet([this](FamilyContext& context) {
+        return gradeRedrill(context.page, redrillQuestions_, context.thinkSeconds);
+    });
+    if (marked) timers.setEnabled(kThinkTimer, false);
 }
 
 void Form1::showRecordPage() {

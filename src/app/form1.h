@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,10 +100,23 @@ public:
     void stopGameTimers();
     // The introduction text with its line breaks as "<br>".
     std::string introductionHtml() const;
-    // Stores what a family marked on the page of the grading key. A store that
-    // fails costs one message; the record is then left alone for the rest of
-    // the run and the page stays as it was marked.
-    void recordSheet(MarkedSheet marks);
+    // Stores what a family marked on the page of the grading key and returns
+    // how many of its misses can be asked again (0 when nothing was stored).
+    // A store that fails costs one message; the record is then left alone for
+    // the rest of the run and the page stays as it was marked.
+    int recordSheet(MarkedSheet marks);
+    // The finish button of a sheet: when questions are still open the child
+    // is asked first; then `markPage` marks it, what it marked is kept (not
+    // when every field was left empty) and the score is shown above the
+    // questions. A page is marked once. False when the child went on working.
+    using PageMarker = std::function<std::optional<MarkedSheet>(FamilyContext&)>;
+    bool submitSheet(const PageMarker& markPage);
+    // How the page on screen takes its answers, field by field; nothing for
+    // pages marked otherwise.
+    std::optional<AnswerStyle> pageAnswerStyle() const;
+    // "已做N/M" beside the finish button of a sheet being answered: written
+    // with the sheet, then kept up with the typing.
+    void showProgress();
 
 private:
     Ports ports_;
@@ -112,6 +127,8 @@ private:
     // The questions of the re-drill sheet, and the page generation it was written in.
     std::vector<MissedQuestion> redrillQuestions_;
     int redrillGeneration_ = -1;
+    // The page generation whose finish button has done its work.
+    int markedGeneration_ = -1;
     // Elements bound by the last mouse-down: the level game's radios.
     struct MouseBinding {
         int generation = -1;
@@ -129,6 +146,10 @@ private:
     void writeRedrillSheet();
     void markRedrill();
     void noRecordMessage();
+    // Whether the page may be replaced: yes, unless answers were typed into a
+    // sheet not yet marked and the child wants to stay.
+    bool mayLeavePage();
+
 };
 
 }  // namespace tally

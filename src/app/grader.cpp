@@ -13,11 +13,10 @@ bool answersAllowed(Form1& form) {
 void runGrader(Form1& form) {
     if (!answersAllowed(form)) return;
     const std::string key = form.gradingKey();
-    if (TopicFamily* family = form.families.table.markerOf(key)) {
-        FamilyContext context = form.familyContext();
-        if (auto marks = family->mark(context, key)) form.recordSheet(std::move(*marks));
-    }
-    form.timers.setEnabled(kThinkTimer, false);
+    TopicFamily* family = form.families.table.markerOf(key);
+    const bool marked =
+        !family || form.submitSheet([&](FamilyContext& context) { return family->mark(context, key); });
+    if (marked) form.timers.setEnabled(kThinkTimer, false);
 }
 
 }  // namespace tally

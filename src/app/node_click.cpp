@@ -22,7 +22,9 @@ void runNodeClick(Form1& form, const TopicNode& node) {
     if (const std::string introduction = sectionIntroduction(form.texts, node.tag); !introduction.empty()) {
         sheet.html += (sheet.html.empty() ? "" : "<br><br>") + introduction;
     }
-    if (!sheet.keepPage) form.writeBody(sheet.html);
+    if (sheet.keepPage) return;
+    form.writeBody(sheet.html);
+    form.showProgress();
 }
 
 }  // namespace tally

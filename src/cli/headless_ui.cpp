@@ -10,6 +10,16 @@ void HeadlessUi::message(const std::string& title, const std::string& text) {
     messages.emplace_back(title, text);
 }
 
+bool HeadlessUi::ask(const std::string& text, const std::string& yes, const std::string& no) {
+    bool answer = true;
+    if (!askAnswers.empty()) {
+        answer = askAnswers.front();
+        askAnswers.erase(askAnswers.begin());
+    }
+    messages.emplace_back("提问", text + " " + (answer ? yes : no));
+    return answer;
+}
+
 void HeadlessUi::navigate(Pane pane, const std::string& relPath) {
     if (pane == Pane::WebBrowser2) {
         page2Path = relPath;

@@ -15,12 +15,15 @@ namespace tally {
 class HeadlessUi : public UserInterface, public TimerPort {
 public:
     void message(const std::string& title, const std::string& text) override;
+    // A question is kept among the messages, titled "提问", with the answer given.
+    bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
     void bringToFront(Pane pane) override { front = pane; }
     void navigate(Pane pane, const std::string& relPath) override;
     void showPage(Pane pane, const std::string& html) override;
     void playSound(const std::string& relPath) override { sounds.push_back(relPath); }
     void setStatus(const std::string& text) override { status = text; }
     void treeChanged() override { ++treeChanges; }
+    void selectTab(const std::string& caption) override { selectedTab = caption; }
     void clockChanged() override { ++clockChanges; }
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;
@@ -35,6 +38,7 @@ public:
     std::optional<std::string> loginAnswer;  // advanced item with this password; none: student
     std::optional<std::pair<std::string, std::string>> passwordAnswer;  // old, new; none: closed
     std::optional<std::pair<int, int>> optionsAnswer;  // choices (-1 none); none: closed
+    std::vector<bool> askAnswers;  // the next questions' answers, in order; when none is left: the first button
 
     std::vector<std::pair<std::string, std::string>> messages;
     Pane front = Pane::WebBrowser1;
@@ -42,6 +46,7 @@ public:
     std::string page2Path;
     std::string page2Html;  // a page the program built, shown instead of a file
     std::string status;
+    std::string selectedTab;
     std::vector<std::string> sounds;
     int treeChanges = 0;
     int clockChanges = 0;

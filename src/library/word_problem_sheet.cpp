@@ -73,7 +73,9 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
     }
     if (templates.empty()) return {"", quotedFile(fileName) + "里没有可以出题的题目。"};
 
-    std::string html;
+    // The file names the grade: "一年级应用题.txt" heads its sheet "一年级应用题".
+    const std::string grade = fileName.ends_with(".txt") ? fileName.substr(0, fileName.size() - 4) : fileName;
+    std::string html = "<h2>" + escapeHtmlText(grade) + "</h2>" + sheetNote("得数后面要写上单位，例如：24条。");
     int question = 0;
     for (std::size_t line : pickInOrder(templates, kWordProblemsPerSheet, random)) {
         const FilledTemplate filled = fillTemplate(lines[line], random);
@@ -83,7 +85,8 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
         }
         const WordProblem& problem = *filled.problem;
         ++question;
-        html += std::to_string(question) + "：" + problem.question + "<br>" + "答案 = " +
+        // The file keeps an ASCII "?" where the unit rule reads it; the child reads "？".
+        html += std::to_string(question) + "：" + replaceAll(problem.question, "?", "？") + "<br>" + "答案 = " +
                 answerBox(question, problem.answer + "|" + problem.working) + "<br><br>";
     }
     return {html + kRevealButton + "<br><br>", ""};
@@ -129,8 +132,13 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
         const AnswerTag expected = splitAnswerTag(page.tag(field));
         const std::string typed = foldTypedAnswer(page.value(field));
         // A unit written in full width in the template is typed the same way.
-        const bool isRight = typed == foldTypedAnswer(expected.answer);
-        page.insertTextAfter(field, markWithAnswer(isRight, expected.working));
+        const std::string answer = foldTypedAnswer(expected.answer);
+        const bool isRight = typed == answer;
+        // The worked solution is shown either way, with the signs a child writes.
+        const bool unitLeftOut = !isRight && !typed.empty() && typed == numberPart(answer);
+        page.insertHtmlAfter(field, markHtml(isRight, workingAsWritten(expected.working),
+                                             unitLeftOut ? "（别忘了写单位）" : ""));
+        if (!isRight) page.setAttribute(field, "style", kWrongBoxStyle);
         marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, marks.questions, kWordProblemsPerSheet);

@@ -95,12 +95,14 @@ void HtmlPage::setValue(const std::string& name, const std::string& value) {
 
 std::string HtmlPage::tag(const std::string& name) const { return attributeOf(find(name), "tag"); }
 
-void HtmlPage::setTag(const std::string& name, const std::string& tag) {
+void HtmlPage::setTag(const std::string& name, const std::string& tag) { setAttribute(name, "tag", tag); }
+
+void HtmlPage::setAttribute(const std::string& name, const std::string& attr, const std::string& value) {
     const Located target = locate(*body_, name);
     if (!target.node) return;
-    target.node->setAttribute("tag", tag);
-    PageChange change = changeOf(PageChange::Kind::Attribute, target.index, tag);
-    change.attribute = "tag";
+    target.node->setAttribute(attr, value);
+    PageChange change = changeOf(PageChange::Kind::Attribute, target.index, value);
+    change.attribute = attr;
     notify(std::move(change));
 }
 
@@ -148,6 +150,11 @@ void HtmlPage::insertHtmlAfter(const std::string& name, const std::string& html)
 void HtmlPage::appendHtml(const std::string& html) {
     body_->insertChildren(body_->children.size(), parseHtmlFragment(html));
     notify(changeOf(PageChange::Kind::Append, -1, html));
+}
+
+void HtmlPage::prependHtml(const std::string& html) {
+    body_->insertChildren(0, parseHtmlFragment(html));
+    notify(changeOf(PageChange::Kind::Prepend, -1, html));
 }
 
 std::string HtmlPage::attribute(const std::string& name, const std::string& attr) const {

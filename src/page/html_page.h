@@ -13,7 +13,7 @@ namespace tally {
 // order (0 = first element inside <body>), which a browser that parses the
 // same HTML assigns identically.
 struct PageChange {
-    enum class Kind { Body, Value, Attribute, Checked, InnerHtml, TextAfter, HtmlAfter, Append };
+    enum class Kind { Body, Value, Attribute, Checked, InnerHtml, TextAfter, HtmlAfter, Append, Prepend };
     Kind kind = Kind::Body;
     int generation = 0;
     int element = -1;
@@ -46,12 +46,14 @@ public:
     void setValue(const std::string& name, const std::string& value) override;
     std::string tag(const std::string& name) const override;
     void setTag(const std::string& name, const std::string& tag) override;
+    void setAttribute(const std::string& name, const std::string& attr, const std::string& value) override;
     bool checked(const std::string& name) const override;
     void setChecked(const std::string& name, bool checked) override;
     void setInnerHtml(const std::string& name, const std::string& html) override;
     void insertTextAfter(const std::string& name, const std::string& text) override;
     void insertHtmlAfter(const std::string& name, const std::string& html) override;
     void appendHtml(const std::string& html) override;
+    void prependHtml(const std::string& html) override;
     std::string attribute(const std::string& name, const std::string& attr) const override;
 
     // Position of the named element among the body's elements, -1 if absent.

@@ -25,6 +25,8 @@ public:
     // The custom `tag` attribute.
     virtual std::string tag(const std::string& name) const = 0;
     virtual void setTag(const std::string& name, const std::string& tag) = 0;
+    // Any other attribute: a wrong answer's box is outlined by its style.
+    virtual void setAttribute(const std::string& name, const std::string& attr, const std::string& value) = 0;
     virtual bool checked(const std::string& name) const = 0;
     virtual void setChecked(const std::string& name, bool checked) = 0;
     virtual void setInnerHtml(const std::string& name, const std::string& html) = 0;
@@ -33,6 +35,8 @@ public:
     virtual void insertHtmlAfter(const std::string& name, const std::string& html) = 0;
     // insertAdjacentHTML on the body with "BeforeEnd": after everything on the page.
     virtual void appendHtml(const std::string& html) = 0;
+    // insertAdjacentHTML on the body with "AfterBegin": before everything on the page.
+    virtual void prependHtml(const std::string& html) = 0;
     virtual std::string attribute(const std::string& name, const std::string& attr) const = 0;
 };
 

@@ -79,14 +79,4 @@ std::optional<FieldAnswer> fieldAnswer(AnswerStyle style, const std::string& nam
     return std::nullopt;
 }
 
-std::vector<std::string> marksAfterField(const std::string& tag) {
-    std::vector<std::string> marks{kRightMark};
-    const AnswerTag word = splitAnswerTag(tag);
-    for (const std::string& shown : {tag, roundedAnswer(tag), word.working}) {
-        marks.push_back(wrongMark(shown));
-        marks.push_back(markWithAnswer(true, shown));
-    }
-    return marks;
-}
-
 }  // namespace tally

@@ -20,9 +20,4 @@ struct FieldAnswer {
 std::optional<FieldAnswer> fieldAnswer(AnswerStyle style, const std::string& name, const std::string& type,
                                        const std::string& tag);
 
-// Every text a grading can insert right after an input with this tag
-// ("(√)", "(×，正确答案：…)", "(√，正确答案：…)"), so a marked sheet can be
-// printed clean again.
-std::vector<std::string> marksAfterField(const std::string& tag);
-
 }  // namespace tally

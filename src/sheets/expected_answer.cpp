@@ -1,5 +1,8 @@
 #include "sheets/expected_answer.h"
 
+#include <cctype>
+#include <utility>
+
 #include "sheets/number_text.h"
 
 namespace tally {
@@ -15,6 +18,21 @@ HoursMinutes splitHoursMinutes(const std::string& answer) {
     const std::size_t from = h + hourMark.size();
     const std::size_t m = answer.find("分", from);
     return {answer.substr(0, h), answer.substr(from, m == std::string::npos ? std::string::npos : m - from)};
+}
+
+std::string workingAsWritten(std::string working) {
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"*", "×"}, {"/", "÷"}}) {
+        for (std::size_t at = working.find(from); at != std::string::npos; at = working.find(from, at + to.size())) {
+            working.replace(at, from.size(), to);
+        }
+    }
+    return working;
+}
+
+std::string numberPart(const std::string& answer) {
+    std::size_t end = answer.starts_with('-') ? 1 : 0;
+    while (end < answer.size() && (std::isdigit(static_cast<unsigned char>(answer[end])) || answer[end] == '.')) ++end;
+    return answer.substr(0, end == 1 && answer.starts_with('-') ? 0 : end);
 }
 
 AnswerTag splitAnswerTag(const std::string& tag) {

@@ -26,5 +26,9 @@ struct AnswerTag {
     std::string working;
 };
 AnswerTag splitAnswerTag(const std::string& tag);
+// The worked solution with the signs a child writes: the engine's * and / as × and ÷.
+std::string workingAsWritten(std::string working);
+// The number an answer starts with ("24" of "24条"); "" when it starts with none.
+std::string numberPart(const std::string& answer);
 
 }  // namespace tally

@@ -1,5 +1,6 @@
 #include "sheets/fraction_sheets.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -74,6 +75,23 @@ private:
     std::set<std::pair<int, int>> used_;
 };
 
+// A whole number of at most nine digits, as typed; nothing for anything else.
+std::optional<long long> wholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoll(text);
+}
+
+// The typed fraction has the answer's value but is not in lowest terms.
+bool notReducedYet(const std::string& numerator, const std::string& denominator, const std::string& upAnswer,
+                   const std::string& downAnswer) {
+    const auto n = wholeNumber(numerator), d = wholeNumber(denominator);
+    const auto p = wholeNumber(upAnswer), q = wholeNumber(downAnswer);
+    if (!n || !d || !p || !q || *d == 0) return false;
+    return *n * *q == *p * *d && gcd(*n, *d) > 1;
+}
+
 bool positiveDifference(const FractionQuestion& f) {
     return static_cast<long long>(f.n1) * f.q - static_cast<long long>(f.n2) * f.p > 0;
 }
@@ -132,7 +150,13 @@ std::optional<MarkedSheet> FractionFamily::mark(FamilyContext& context, const st
         const std::string expected = page.tag(up) + "/" + page.tag(down);
         const bool bothRight = numerator + "/" + denominator == expected;
         const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
-        page.setInnerHtml("fenshupl" + std::to_string(i), escapeHtmlText(bothRight ? kRightMark : wrongMark(expected)));
+        const std::string hint =
+            !bothRight && notReducedYet(numerator, denominator, page.tag(up), page.tag(down)) ? "（还要约分）" : "";
+        page.setInnerHtml("fenshupl" + std::to_string(i), markHtml(bothRight, bothRight ? "" : expected, hint));
+        if (!bothRight) {
+            page.setAttribute(up, "style", kWrongBoxStyle);
+            page.setAttribute(down, "style", kWrongBoxStyle);
+        }
         marks.mark(bothRight, texts.fractionOf(up), typed, expected, AnswerForm::Fraction);
     }
     marks.score = arithmeticScore(marks.right, questions, context.options.questionCount);

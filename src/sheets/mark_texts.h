@@ -6,15 +6,28 @@ namespace tally {
 // 100 / QuestionCount rounded to the nearest whole number, a half to the even one.
 int pointsPerQuestion(int questionCount);
 
-// The marks written after a field: "(√)", "(×)", "(×，正确答案：A)", and on a
-// word problem, whose worked answer is shown either way, "(√，正确答案：A)".
+// The plain marks of the games: "(√)" and "(×)".
 inline constexpr const char* kRightMark = "(√)";
 inline constexpr const char* kWrongMark = "(×)";
-std::string wrongMark(const std::string& answer);
-std::string markWithAnswer(bool right, const std::string& answer);
 
-// "<br>非常不错！你的得分是100分，用时N秒！" or "<br>你的得分是S分，用时N秒！"
+// The mark written after a field, as HTML: a green "(√)" or a red "(×)",
+// with "，正确答案：A" inside the brackets when an answer is given, and a hint
+// after them ("（别忘了写单位）").
+std::string markHtml(bool right, const std::string& answer, const std::string& hint = "");
+// Every mark a page carries is a span of this class, the score above a marked
+// sheet a paragraph of the other.
+inline constexpr const char* kMarkClass = "mark";
+inline constexpr const char* kScoreClass = "score";
+// The style that outlines the box of a wrong answer.
+inline constexpr const char* kWrongBoxStyle = "outline:2px solid #c62828";
+
+// "<br>非常不错！你的得分是100分，用时N秒！"; below 100 the praise fits the
+// score: "真棒！" from 90, "不错，再细心一点！" from 60, "别灰心，再练一次！" below.
 std::string scoreLine(int score, int seconds);
+// The same sentence on its own, and as the paragraph above a marked sheet,
+// `after` following it (a button).
+std::string scoreSentence(int score, int seconds);
+std::string scoreParagraph(int score, int seconds, const std::string& after = "");
 // "<br><br>思考用时N秒！"
 std::string thinkTimeLine(int seconds);
 

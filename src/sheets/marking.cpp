@@ -18,11 +18,17 @@ int fieldsOnPage(const Page& page, const std::string& prefix, int most) {
 
 std::string typedValue(const Page& page, const std::string& field) { return foldTypedAnswer(page.value(field)); }
 
+void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
+                    const std::string& hint) {
+    page.insertHtmlAfter(field, markHtml(right, right ? "" : answer, hint));
+    if (!right) page.setAttribute(field, "style", kWrongBoxStyle);
+}
+
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
                   MarkedSheet& marks) {
     const std::string expected = page.tag(field);
     const bool right = foldTypedAnswer(typed) == expected;
-    page.insertTextAfter(field, right ? kRightMark : wrongMark(expected));
+    writeFieldMark(page, field, right, expected);
     marks.mark(right, question, typed, expected, AnswerForm::One);
 }
 
@@ -59,13 +65,12 @@ MarkedSheet markEachQuestion(Page& page, int thinkSeconds) {
         const std::string field = "answer" + std::to_string(i);
         const std::string expected = roundedAnswer(page.tag(field));
         const std::string typed = typedValue(page, field);
-        page.insertTextAfter(field, typed == expected ? kRightMark : wrongMark(expected));
+        writeFieldMark(page, field, typed == expected, expected);
         marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);
     }
-    page.insertHtmlAfter("finish", thinkTimeLine(thinkSeconds));
-    // These sheets show no score; the record keeps the share of right answers.
     marks.score = arithmeticScore(marks.right, questions, questions);
     marks.seconds = thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, thinkSeconds));
     return marks;
 }
 

@@ -20,6 +20,11 @@ std::string typedValue(const Page& page, const std::string& field);
 // questionCount of them. Returns what it marked.
 MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds);
 
+// Writes a field's mark right after it (markHtml); a wrong answer's box is
+// outlined too.
+void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
+                    const std::string& hint = "");
+
 // Compares the typed text, folded from full width, with the field's tag
 // exactly, writes the mark after the field and counts it.
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
@@ -29,8 +34,8 @@ void markOneField(Page& page, const std::string& field, const std::string& typed
 // for a QuestionCount of questionCount.
 int arithmeticScore(int right, int questions, int questionCount);
 
-// Marks answer1, answer2, ... of a sheet that shows no score (number patterns,
-// four operations) against their rounded tags and writes the think time.
+// Marks answer1, answer2, ... of a sheet of whatever length (number patterns,
+// four operations) against their rounded tags, scored on its own questions.
 MarkedSheet markEachQuestion(Page& page, int thinkSeconds);
 
 }  // namespace tally

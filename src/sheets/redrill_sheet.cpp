@@ -99,12 +99,12 @@ std::string typedAnswer(const Page& page, int number, AnswerForm form) {
     return typed("answer" + n);
 }
 
-void writeMark(Page& page, int number, AnswerForm form, const std::string& mark) {
+void writeMark(Page& page, int number, AnswerForm form, bool right, const std::string& answer) {
     const std::string n = std::to_string(number);
     if (form == AnswerForm::Fraction) {
-        page.setInnerHtml("fenshupl" + n, escapeHtmlText(mark));
+        page.setInnerHtml("fenshupl" + n, markHtml(right, right ? "" : answer));
     } else {
-        page.insertTextAfter("answer" + n, mark);
+        writeFieldMark(page, "answer" + n, right, answer);
     }
 }
 
@@ -127,7 +127,7 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         // Put together as its own sheet does, the answer is right when it is
         // the same text, read the same way as what was typed.
         const bool right = typed == foldTypedAnswer(question.correct);
-        writeMark(page, number, question.form, right ? kRightMark : wrongMark(question.correct));
+        writeMark(page, number, question.form, right, question.correct);
         if (right) {
             marks.markRight();
             marks.mended.push_back(question);
@@ -143,9 +143,8 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
     return marks;
 }
 
-std::string redrillLine(int misses) {
-    return "<p><input class=button name=redrill type=button value=\"错了" + std::to_string(misses) +
-           "道题，点这里重练\"></p>";
+std::string redrillButton(int misses) {
+    return "<input class=button name=redrill type=button value=\"错了" + std::to_string(misses) + "道题，点这里重练\">";
 }
 
 }  // namespace tally

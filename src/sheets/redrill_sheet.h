@@ -21,7 +21,8 @@ std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
 // kept again as missed. Returns what it marked.
 MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds);
 
-// "错了N道题，点这里重练" under a marked sheet whose misses can be asked again.
-std::string redrillLine(int misses);
+// "错了N道题，点这里重练", beside the score of a marked sheet whose misses can be
+// asked again.
+std::string redrillButton(int misses);
 
 }  // namespace tally

@@ -106,7 +106,8 @@ std::optional<MarkedSheet> TimeFamily::mark(FamilyContext& context, const std::s
         const std::string hours = typedValue(page, "r" + std::to_string(i));
         const std::string minutes = typedValue(page, field);
         const bool bothRight = hours == expected.hours && minutes == expected.minutes;
-        page.insertTextAfter(field, bothRight ? kRightMark : wrongMark(answer));
+        writeFieldMark(page, field, bothRight, answer);
+        if (!bothRight) page.setAttribute("r" + std::to_string(i), "style", kWrongBoxStyle);
         const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
         marks.mark(bothRight, texts.of(field), typed, answer, AnswerForm::HoursMinutes);
     }

@@ -2,6 +2,8 @@
 #include <utility>
 
 #include "page/html_parse.h"
+#include "sheets/expected_answer.h"
+#include "sheets/mark_texts.h"
 #include "sheets/worksheet_parts.h"
 
 namespace tally {
@@ -47,23 +49,16 @@ void dropFinishAndAfter(HtmlNode& root) {
     }
 }
 
-// Each submission writes its mark right after the field; a sheet submitted
-// twice carries two.
-void dropMarksAfter(HtmlNode& input) {
-    if (!input.parent) return;
-    const std::size_t next = input.positionInParent() + 1;
-    if (next >= input.parent->children.size() || input.parent->children[next]->isElement()) return;
-    std::string& text = input.parent->children[next]->text;
-    const std::vector<std::string> marks = marksAfterField(input.attribute("tag"));
-    for (bool stripped = true; stripped;) {
-        stripped = false;
-        for (const std::string& mark : marks) {
-            if (text.starts_with(mark)) {
-                text.erase(0, mark.size());
-                stripped = true;
-            }
-        }
-    }
+// A marked sheet carries its marks as spans right after the fields, and its
+// score above the questions.
+bool isMarking(const HtmlNode& element) {
+    const std::string cssClass = element.attribute("class");
+    return cssClass == kMarkClass || cssClass == kScoreClass;
+}
+
+void dropElement(HtmlNode& element) {
+    auto& siblings = element.parent->children;
+    siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(element.positionInParent()));
 }
 
 // A fraction's mark has a wide table cell of its own: on paper it goes with it.
@@ -92,15 +87,8 @@ std::string blankClass(const HtmlNode& input) {
     return "blank";
 }
 
-// The worked solution as a child reads it on paper: the engine's * and / as × and ÷.
-std::string workingText(std::string working) {
-    for (auto [from, to] : {std::pair<std::string, std::string>{"*", "×"}, {"/", "÷"}}) {
-        for (std::size_t at = working.find(from); at != std::string::npos; at = working.find(from, at + to.size())) {
-            working.replace(at, from.size(), to);
-        }
-    }
-    return "列式：" + working;
-}
+// The worked solution as a child reads it on paper.
+std::string workingText(const std::string& working) { return "列式：" + workingAsWritten(working); }
 
 HtmlNodes replacementFor(const HtmlNode& input, const FieldAnswer& field, WorksheetPart part) {
     HtmlNodes nodes;
@@ -127,7 +115,7 @@ std::unique_ptr<HtmlNode> cleanSheet(const std::string& bodyHtml) {
     root->replaceChildren(parseHtmlFragment(bodyHtml));
     dropLessonText(*root);
     dropFinishAndAfter(*root);
-    for (HtmlNode* input : elementsWhere(*root, isInput)) dropMarksAfter(*input);
+    for (HtmlNode* marking : elementsWhere(*root, isMarking)) dropElement(*marking);
     for (HtmlNode* mark : elementsWhere(*root, isFractionMark)) dropFractionMark(*mark);
     return root;
 }

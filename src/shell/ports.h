@@ -52,6 +52,8 @@ public:
     virtual ~UserInterface() = default;
     // Modal message box with an OK button; returns when it is closed.
     virtual void message(const std::string& title, const std::string& text) = 0;
+    // Modal question titled "提示" with two buttons; true for the first ("交卷").
+    virtual bool ask(const std::string& text, const std::string& yes, const std::string& no) = 0;
     virtual void bringToFront(Pane pane) = 0;
     // Loads a file of the data directory into a browser pane.
     virtual void navigate(Pane pane, const std::string& relPath) = 0;
@@ -62,6 +64,8 @@ public:
     virtual void setStatus(const std::string& text) = 0;
     // The tree (nodes, expansion, selection) has changed and must be shown anew.
     virtual void treeChanged() = 0;
+    // The tab strip shows this tab again (a tab click that was called off).
+    virtual void selectTab(const std::string& caption) = 0;
     // The clock hands or the spinner texts have changed.
     virtual void clockChanged() = 0;
     // Modal dialogs; each returns when the dialog has been closed.

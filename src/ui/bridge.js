@@ -62,10 +62,16 @@
     if (change.kind === 'body') {
       document.body.innerHTML = change.text;
       generation = change.generation;
+      // A new page starts at its top, wherever the last one was scrolled to.
+      window.scrollTo(0, 0);
       return;
     }
     if (change.kind === 'append') {
       document.body.insertAdjacentHTML('beforeend', change.text);
+      return;
+    }
+    if (change.kind === 'prepend') {
+      document.body.insertAdjacentHTML('afterbegin', change.text);
       return;
     }
     var el = elementAt(change.element);

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -147,6 +148,13 @@ Pane MainWindow::front() const {
     if (panes_->currentWidget() == browser2_) return Pane::WebBrowser2;
     if (panes_->currentWidget() == clockPanel_) return Pane::Picture2;
     return Pane::WebBrowser1;
+}
+
+void MainWindow::showTab(const QString& caption) {
+    const QSignalBlocker quiet(tabStrip_);
+    for (int index = 0; index < tabStrip_->count(); ++index) {
+        if (tabStrip_->tabText(index) == caption) tabStrip_->setCurrentIndex(index);
+    }
 }
 
 bool MainWindow::clickTab(const QString& caption) {

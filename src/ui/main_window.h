@@ -39,6 +39,8 @@ public:
     Pane front() const;
     // Clicks the tab with this caption as the mouse does; false if there is none.
     bool clickTab(const QString& caption);
+    // Shows the tab with this caption without telling anyone (a tab click that was called off).
+    void showTab(const QString& caption);
     // The window as it looks, web views included.
     QImage picture();
 

@@ -26,6 +26,7 @@ const char* kindName(PageChange::Kind kind) {
         case PageChange::Kind::TextAfter: return "textAfter";
         case PageChange::Kind::HtmlAfter: return "htmlAfter";
         case PageChange::Kind::Append: return "append";
+        case PageChange::Kind::Prepend: return "prepend";
     }
     return "";
 }

@@ -34,6 +34,18 @@ void QtUserInterface::message(const std::string& title, const std::string& text)
     run(box);
 }
 
+bool QtUserInterface::ask(const std::string& text, const std::string& yes, const std::string& no) {
+    QMessageBox box(QMessageBox::NoIcon, "提示", QString::fromStdString(text), QMessageBox::NoButton, &window_);
+    box.setObjectName("QuestionBox");
+    QPushButton* first = box.addButton(QString::fromStdString(yes), QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(QString::fromStdString(no), QMessageBox::RejectRole);
+    // Enter, Escape and the window's close button keep the child where it is.
+    box.setDefaultButton(second);
+    box.setEscapeButton(second);
+    run(box);
+    return box.clickedButton() == first;
+}
+
 void QtUserInterface::bringToFront(Pane pane) { window_.bringToFront(pane); }
 
 void QtUserInterface::navigate(Pane pane, const std::string& relPath) {
@@ -55,6 +67,8 @@ void QtUserInterface::setStatus(const std::string& text) { window_.setStatus(QSt
 void QtUserInterface::treeChanged() {
     if (form_) window_.tree().rebuild(form_->tree);
 }
+
+void QtUserInterface::selectTab(const std::string& caption) { window_.showTab(QString::fromStdString(caption)); }
 
 void QtUserInterface::clockChanged() {
     if (form_) window_.clockPanel().showClock(form_->clockFace);

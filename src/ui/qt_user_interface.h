@@ -27,12 +27,14 @@ public:
     void setModalWatcher(std::function<void(QDialog&)> watcher) { watcher_ = std::move(watcher); }
 
     void message(const std::string& title, const std::string& text) override;
+    bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
     void bringToFront(Pane pane) override;
     void navigate(Pane pane, const std::string& relPath) override;
     void showPage(Pane pane, const std::string& html) override;
     void playSound(const std::string& relPath) override;
     void setStatus(const std::string& text) override;
     void treeChanged() override;
+    void selectTab(const std::string& caption) override;
     void clockChanged() override;
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;

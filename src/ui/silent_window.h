@@ -12,6 +12,9 @@ namespace tally {
 class SilentWindow : public UserInterface, public TimerPort {
 public:
     void message(const std::string&, const std::string& text) override { messages.push_back(text); }
+    // A worksheet is never marked here; a question would keep what is on screen.
+    bool ask(const std::string&, const std::string&, const std::string&) override { return false; }
+    void selectTab(const std::string&) override {}
     void bringToFront(Pane) override {}
     void navigate(Pane, const std::string&) override {}
     void showPage(Pane, const std::string&) override {}

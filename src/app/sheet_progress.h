@@ -1,0 +1,26 @@
+#pragma once
+#include "page/page.h"
+#include "shell/topic_family.h"
+
+namespace tally {
+
+// How far a child is with a sheet marked field by field: its questions, those
+// with every field filled in, and whether anything was typed at all.
+struct SheetProgress {
+    int questions = 0;
+    int answered = 0;
+    bool anyTyped = false;
+
+    int unanswered() const { return questions - answered; }
+};
+
+// A question's fields share its number (r3 and answer3, answerup3 and
+// answerdown3); a field without a number is a question of its own.
+SheetProgress sheetProgress(const Page& page, AnswerStyle style);
+
+// "已做7/20", shown beside the finish button while a sheet is answered, in
+// the element of this name.
+std::string progressText(const SheetProgress& progress);
+inline constexpr const char* kProgressName = "answered";
+
+}  // namespace tally
