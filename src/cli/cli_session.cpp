@@ -130,6 +130,7 @@ const std::map<std::string, CliSession::Command>& CliSession::commands() {
         {"front", &CliSession::printFront},    {"status", &CliSession::printStatus},
         {"messages", &CliSession::printMessages}, {"state", &CliSession::printState},
         {"record", &CliSession::printRecord},  {"redrill", &CliSession::redrill},
+        {"answer", &CliSession::answer},
     };
     return table;
 }
@@ -235,6 +236,16 @@ void CliSession::printMessages(const std::string&, std::ostream& out) {
 }
 
 void CliSession::redrill(const std::string&, std::ostream&) { form_->redrill(); }
+
+// How the next question of the program is answered: its first button (yes,
+// "交卷", "离开") or its second (no, "继续做"). Unanswered questions take the first.
+void CliSession::answer(const std::string& args, std::ostream& out) {
+    if (args != "yes" && args != "no") {
+        out << "error: answer yes|no\n";
+        return;
+    }
+    ui_.askAnswers.push_back(args == "yes");
+}
 
 void CliSession::printRecord(const std::string&, std::ostream& out) {
     if (record_) {

@@ -77,6 +77,7 @@ private:
     void printState(const std::string& name, std::ostream& out);
     void printRecord(const std::string& args, std::ostream& out);
     void redrill(const std::string& args, std::ostream& out);
+    void answer(const std::string& args, std::ostream& out);
 };
 
 }  // namespace tally

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "sheets/mark_texts.h"
 #include "sheets/marking.h"
 #include "sheets/question_text.h"
 #include "sheets/sheet.h"
@@ -62,6 +63,7 @@ std::optional<MarkedSheet> CompareFamily::mark(FamilyContext& context, const std
     markOneField(page, "bj", page.value("bj"), comparisonQuestion(page.bodyHtml()), marks);
     marks.score = marks.right * 100;
     marks.seconds = context.thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, marks.seconds));
     return marks;
 }
 

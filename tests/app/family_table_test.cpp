@@ -56,10 +56,12 @@ void expectWorksheet(const std::string& document, const std::vector<FieldAnswer>
 
 // A sheet marked field by field: filled in from its answer key (typed in full
 // width with stray blanks, as a Chinese input method may) it is marked all
-// right, kept with full marks, the think time, its topic and drill form, and
-// prints as it was written; left empty, every question is kept as missed, as
-// nothing typed, with the key's answer as the right one.
-void markRightThenEmpty(Harness& h, const Tab& tab, const TopicNode& node, AnswerStyle style, const char* form) {
+// right, kept with full marks, the think time, its topic and drill form, marked
+// and kept once however often the button is pressed, and prints as it was
+// written. Handed in empty, the child is asked first and nothing is kept;
+// answered wrong, every question is kept as missed with the key's answer as
+// the right one.
+void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, AnswerStyle style, const char* form) {
     const std::vector<FieldAnswer> answers = worksheetAnswers(style, h.page.bodyHtml());
     if (answers.empty()) return;
     const auto document = worksheetDocument(style, "标题", h.page.bodyHtml());
@@ -71,37 +73,56 @@ void markRightThenEmpty(Harness& h, const Tab& tab, const TopicNode& node, Answe
     h.tick(1, 3);
     h.finish();
     ASSERT_EQ(h.record.stored.size(), stored + 1);
-    const MarkedSheet& right = h.record.stored.back();
+    EXPECT_TRUE(h.ui.messages.empty()) << "a sheet with every answer given is handed in without a question";
+    const MarkedSheet right = h.record.stored.back();
     EXPECT_GT(right.questions, 0);
     EXPECT_EQ(right.right, right.questions);
     EXPECT_EQ(right.score, 100);
     EXPECT_EQ(right.seconds, 3);
     EXPECT_EQ(right.topicKey, gradingKey);
-    if (gradingKey == node.key) EXPECT_EQ(right.topicCaption, node.caption);
+    if (gradingKey == node.key) {
+        EXPECT_EQ(right.topicCaption, node.caption);
+    }
     EXPECT_EQ(right.tabCaption, tab.caption);
     EXPECT_EQ(right.drillForm, form);
     EXPECT_TRUE(right.when.empty()) << "the record stamps the time";
     EXPECT_EQ(occurrences(h.page.bodyText(), "(√"), right.right);
     EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), 0);
+    EXPECT_EQ(occurrences(h.page.bodyText(), "非常不错！你的得分是100分"), 2) << "the score above and below";
     EXPECT_EQ(worksheetDocument(style, "标题", h.page.bodyHtml()), document) << "marks or typing were printed";
+    const std::string marked = h.page.bodyHtml();
+    h.finish();
+    EXPECT_EQ(h.page.bodyHtml(), marked) << "a second press marks nothing again";
+    EXPECT_EQ(h.record.stored.size(), stored + 1) << "a second press stores nothing again";
+
+    h.form->clickNode(node.key);
+    h.finish();
+    ASSERT_EQ(h.ui.messages.size(), 1u);
+    EXPECT_EQ(h.ui.messages[0].first, "提问");
+    EXPECT_EQ(h.ui.messages[0].second,
+              "还有" + std::to_string(right.questions) + "道题没有做，要交卷吗？ 交卷");
+    EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), right.questions);
+    EXPECT_EQ(h.record.stored.size(), stored + 1) << "a sheet handed in empty is not kept";
+    h.ui.messages.clear();
 
     h.form->clickNode(node.key);
     const std::vector<FieldAnswer> fresh = worksheetAnswers(style, h.page.bodyHtml());
+    for (const FieldAnswer& answer : fresh) h.type(answer.field, "x");
     h.finish();
     ASSERT_EQ(h.record.stored.size(), stored + 2);
-    const MarkedSheet& empty = h.record.stored.back();
-    EXPECT_EQ(empty.right, 0);
-    EXPECT_EQ(empty.score, 0);
-    ASSERT_EQ(empty.missed.size(), static_cast<std::size_t>(empty.questions));
-    EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), empty.questions);
-    for (const MissedQuestion& miss : empty.missed) {
+    const MarkedSheet& wrong = h.record.stored.back();
+    EXPECT_EQ(wrong.right, 0);
+    EXPECT_EQ(wrong.score, 0);
+    ASSERT_EQ(wrong.missed.size(), static_cast<std::size_t>(wrong.questions));
+    EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), wrong.questions);
+    for (const MissedQuestion& miss : wrong.missed) {
         EXPECT_FALSE(miss.question.empty());
         EXPECT_EQ(miss.topicKey, gradingKey) << "a miss keeps the topic it came from";
-        EXPECT_TRUE(miss.typed.empty()) << "a question left empty is kept as nothing typed";
+        EXPECT_NE(miss.typed.find('x'), std::string::npos) << "a miss keeps what was typed";
     }
     // One field a question: the key's answer is the one kept as right.
-    if ((style == AnswerStyle::Exact || style == AnswerStyle::Rounded) && fresh.size() == empty.missed.size()) {
-        for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(empty.missed[i].correct, fresh[i].answer);
+    if ((style == AnswerStyle::Exact || style == AnswerStyle::Rounded) && fresh.size() == wrong.missed.size()) {
+        for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(wrong.missed[i].correct, fresh[i].answer);
     }
 }
 
@@ -143,7 +164,7 @@ TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
 
             const auto style = answerStyleOf(*h.form, h.form->gradingKey());
             if (!style || h.ui.front != Pane::WebBrowser1) continue;
-            markRightThenEmpty(h, tab, node, *style, formNames.at(form));
+            markRightEmptyAndWrong(h, tab, node, *style, formNames.at(form));
             ++marked;
         }
     }

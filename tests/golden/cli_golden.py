@@ -2,8 +2,8 @@
 
 For each tab and seed one tallymoo-cli runs: every node of the tab is clicked
 (the lists that grow on a click included), its page is printed, a sheet with
-answer fields is marked empty, then drawn again, answered right from its own
-tags and marked; games on timers are ticked. Each tab ends with the record, the
+answer fields is marked empty, then drawn again and answered wrong, then drawn
+again, answered right from its own tags and marked; games on timers are ticked. Each tab ends with the record, the
 re-drill sheet marked and the record page. The transcript is compared with the
 stored one byte for byte, so a change of shape that changes what a child sees
 fails here.
@@ -146,6 +146,10 @@ def visit(cli, key, out):
     if cli.line("front") != "WebBrowser1" or ("name=finish" not in page and 'name="finish"' not in page):
         return
     mark(cli, out, [])
+    cli.send("click " + key)
+    page = cli.line("page")
+    out.append("wrong " + page)
+    mark(cli, out, [(name, "x") for name, _ in answers_for(page)])
     cli.send("click " + key)
     page = cli.line("page")
     out.append("again " + page)

@@ -25,7 +25,7 @@ protected:
 TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
     dir.write("record/record.sqlite", "not a database, just words");
     const std::string out =
-        run("click q11\nfinish\nclick q12\nfinish\nmessages\npage\nrecord\nquit\n");
+        run("click q11\nset answer1 1\nfinish\nclick q12\nset answer1 1\nfinish\nmessages\npage\nrecord\nquit\n");
     EXPECT_EQ(std::regex_search(out, std::regex("提示\\|成绩记录")), true) << out;
     EXPECT_EQ(out.find("成绩记录", out.find("成绩记录") + 1), std::string::npos) << out;
     EXPECT_NE(out.find("你的得分是"), std::string::npos);
@@ -35,7 +35,7 @@ TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
 // A record file the user may read but not write: the message says so, once,
 // and the sheets are marked as usual.
 TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
-    run("click q11\nfinish\nquit\n");
+    run("click q11\nset answer1 1\nfinish\nquit\n");
     ASSERT_TRUE(fs::exists(recordFile));
     fs::permissions(recordFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
@@ -44,7 +44,8 @@ TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
     const fs::path out = dir.path() / "out.txt";
     FILE* cli = ::popen((*command + " > " + out.string() + " 2>&1").c_str(), "w");
     ASSERT_NE(cli, nullptr);
-    std::fputs("click q11\nfinish\nclick q12\nfinish\nmessages\ntoolbar w13\nmessages\nquit\n", cli);
+    std::fputs("click q11\nset answer1 1\nfinish\nclick q12\nset answer1 1\nfinish\nmessages\ntoolbar w13\nmessages\nquit\n",
+               cli);
     ASSERT_EQ(::pclose(cli), 0);
     std::ifstream in(out);
     const std::string text((std::istreambuf_iterator<char>(in)), {});

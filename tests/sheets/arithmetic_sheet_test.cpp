@@ -22,10 +22,12 @@ namespace {
 using test::Harness;
 
 // The question texts of the page, blanks and line breaks removed:
-// "第3题：<br>&nbsp;7<br>&nbsp;+15..." reads "7+15---------".
+// "第3题：<br>&nbsp;7<br>&nbsp;+15..." reads "7+15---------". The count of
+// questions done beside the finish button is no question's.
 std::vector<std::string> questionTexts(const HtmlPage& page) {
     std::string text;
-    const std::string all = page.bodyText();
+    std::string all = page.bodyText();
+    all = all.substr(0, all.rfind("已做"));
     for (size_t i = 0; i < all.size(); ++i) {
         if (all.compare(i, 2, "\xC2\xA0") == 0) ++i;
         else if (!std::isspace(static_cast<unsigned char>(all[i]))) text += all[i];

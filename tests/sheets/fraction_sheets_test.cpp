@@ -85,7 +85,9 @@ TEST(FractionSheets, EveryTopicOverManyQuestions) {
 
 std::string cellText(const std::string& body, const std::string& id) {
     std::smatch m;
-    if (!std::regex_search(body, m, std::regex("id=['\"]?" + id + "['\"]?>([^<]*)</p>"))) return "<missing>";
+    if (!std::regex_search(body, m, std::regex("id=['\"]?" + id + "['\"]?><span class=mark [^>]*>([^<]*)</span></p>"))) {
+        return "<missing>";
+    }
     return m[1];
 }
 
@@ -105,7 +107,7 @@ TEST(FractionSheets, MarksGoIntoTheCellsAndScoreLikeTheDrills) {
     h.type("answerdown3", "");   // the numerator alone is not enough
     h.finish();
     EXPECT_EQ(cellText(h.page.bodyHtml(), "fenshupl1"), "(√)");
-    EXPECT_EQ(cellText(h.page.bodyHtml(), "fenshupl2"), "(×，正确答案：1/2)");
+    EXPECT_EQ(cellText(h.page.bodyHtml(), "fenshupl2"), "(×，正确答案：1/2)（还要约分）");
     EXPECT_EQ(cellText(h.page.bodyHtml(), "fenshupl3").rfind("(×，正确答案：", 0), 0u);
     EXPECT_EQ(cellText(h.page.bodyHtml(), "fenshupl20"), "(√)");
     EXPECT_EQ(h.record.stored.back().score, 90);

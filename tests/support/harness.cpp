@@ -1,6 +1,7 @@
 #include "support/harness.h"
 
 #include "cli/cli_session.h"
+#include "sheets/worksheet.h"
 
 #include <atomic>
 #include <fstream>
@@ -87,6 +88,12 @@ Sheet Harness::build(TopicFamily& family, const std::string& tag) {
     FamilyContext context = form->familyContext();
     family.build(context, {"", "", splitTopicTag(tag)}, sheet);
     return sheet;
+}
+
+void Harness::answerAllWrong() {
+    const auto style = form->pageAnswerStyle();
+    if (!style) return;
+    for (const FieldAnswer& field : worksheetAnswers(*style, page.bodyHtml())) type(field.field, "x");
 }
 
 }  // namespace tally::test

@@ -73,6 +73,9 @@ struct Harness {
     void type(const std::string& name, const std::string& value);
     // A click into the page, then on the finish button.
     void finish();
+    // Types "x" into every answer field of the sheet, so every question is
+    // answered, and answered wrong.
+    void answerAllWrong();
     std::string lastMessage() const;
     void tick(int timer, int times = 1);
     // What a family builds for a click on a node with this tag, drawn with
