@@ -13,6 +13,7 @@
 #include "shell/password_dialog.h"
 #include "shell/text.h"
 #include "sheets/redrill_sheet.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 
@@ -132,6 +133,12 @@ void Form1::pageClick(const std::string& elementName) {
                 families.revealedAnswers.revealIntelligenceTest(context);
             }
             return;
+        }
+        // A game's button for another deal or round starts its topic anew.
+        if (elementName == kAgainButtonName && lessonPracticeKey.empty() && selectedNode() &&
+            ports_.page.has(kAgainButtonName)) {
+            const TopicNode node = *selectedNode();
+            return runNodeClick(*this, node);
         }
         if (elementName != "finish") {
             FamilyContext context = familyContext();
