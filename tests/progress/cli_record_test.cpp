@@ -31,7 +31,7 @@ TEST_F(CliRecord, PrintsTheMarkedSheetsNewestFirstAcrossRuns) {
         EXPECT_LE(std::stoi((*it)[3]), std::stoi((*it)[2]));
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"q62", "q11"})) << out;
-    EXPECT_EQ(questions, (std::vector<int>{1, 10})) << out;
+    EXPECT_EQ(questions, (std::vector<int>{4, 10})) << out;  // the memory game starts with 4 cards
     EXPECT_EQ(out.substr(out.size() - 2), ".\n");
 }
 
