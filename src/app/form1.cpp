@@ -37,6 +37,8 @@ void Form1::writeBody(const std::string& html) {
 
 void Form1::stopGameTimers() {
     for (int timer : {kMemoryTimer, kLevelTimer, kCountdownTimer}) timers.setEnabled(timer, false);
+    FamilyContext context = familyContext();
+    families.levelGame.leave(context);
 }
 
 // --- events ---------------------------------------------------------------
@@ -176,6 +178,14 @@ void Form1::pageMouseUp(const std::string& elementName) {
 void Form1::pageInput(const std::string& elementName, const std::string& value, int generation) {
     gate_.run([this, elementName, value, generation] {
         if (generation == ports_.page.generation()) ports_.page.setValue(elementName, value);
+    });
+}
+
+void Form1::pageKey(const std::string& key, int generation) {
+    gate_.run([this, key, generation] {
+        if (generation != ports_.page.generation()) return;
+        FamilyContext context = familyContext();
+        if (auto passed = families.levelGame.pressKey(context, key)) recordSheet(std::move(*passed));
     });
 }
 

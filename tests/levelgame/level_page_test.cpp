@@ -9,11 +9,16 @@ namespace tally {
 namespace {
 
 TEST(LevelPageTest, SetupPageChecksTheChosenDifficulty) {
-    EXPECT_EQ(levelSetupPage(7000),
-              "难度选择：<br><br>"
-              "<input type=radio name=n1 value=V2 tag=容易>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>"
-              "<input type=radio name=n2 value=V2 tag=中等 checked>中级算术魔法师：7秒一道题&nbsp;&nbsp;<br>"
-              "<input type=radio name=n3 value=V2 tag=较难>高级算术魔法师：5秒一道题&nbsp;&nbsp;<br>");
+    const std::string page = levelSetupPage(7000);
+    EXPECT_NE(page.find("难度选择：<br><br>"
+                        "<input type=radio name=n1 value=V2 tag=容易>初级算术魔法师：9秒一道题&nbsp;&nbsp;<br>"
+                        "<input type=radio name=n2 value=V2 tag=中等 checked>中级算术魔法师：7秒一道题&nbsp;&nbsp;<br>"
+                        "<input type=radio name=n3 value=V2 tag=较难>高级算术魔法师：5秒一道题&nbsp;&nbsp;<br>"),
+              std::string::npos);
+    // What the game is and how it is played by mouse or keyboard.
+    for (const char* says : {"答对10道题就过关", "3条命", "数字键1～4", "回车"}) {
+        EXPECT_NE(page.find(says), std::string::npos) << says;
+    }
 }
 
 TEST(LevelPageTest, QuestionPage) {
@@ -21,13 +26,21 @@ TEST(LevelPageTest, QuestionPage) {
     q.level = 2;
     q.number = 4;
     q.shift = 3;
+    q.seconds = 7;
+    q.lives = 2;
+    q.right = 3;
+    EXPECT_EQ(q.text(), "10-3=");
     EXPECT_EQ(levelQuestionPage(q),
-              "第2关：<span id=spanguan></span><br><br>第4题：10-3= "
-              "<input class=text name=answerguoguan type=text size=7 tag=7><br><br>"
+              "<div id=levelgame data-keys=\"1 2 3 4 ArrowLeft ArrowRight ArrowUp ArrowDown Enter\">"
+              "第2关：<span id=spanguan>7秒</span>&nbsp;&nbsp;&nbsp;&nbsp;生命：<span id=lives style=\"color:#d00\">"
+              "♥♥♡</span><br><span id=progress><img src=jindu.gif><img src=jindu.gif><img src=jindu.gif>&nbsp;答对3题，再答对7题过关</span>"
+              "<br><br>第4题：10-3= <input class=text name=answerguoguan type=text size=7 tag=7><br><br>"
               "<input type=radio  name=R1 value=V1 tag=4>4&nbsp;&nbsp;"
               "<input type=radio name=R2 value=V1 tag=5>5&nbsp;&nbsp;"
               "<input type=radio name=R3 value=V1 tag=6>6&nbsp;&nbsp;"
-              "<input type=radio name=R4 value=V1 tag=7>7&nbsp;&nbsp;");
+              "<input type=radio name=R4 value=V1 tag=7>7&nbsp;&nbsp;"
+              "<br><br><span id=feedback></span><br><br>"
+              "<small>按数字键1～4或方向键选答案，按回车确定；也可以在方框里写出答案，再按回车。</small></div>");
     // Small answers give choices below one.
     q = levelQuestion(kLevelDivision, {1, 9});
     q.shift = 3;
@@ -43,7 +56,7 @@ TEST(LevelPageTest, PassedPageShowsTheRewardsOfAllOperations) {
         {{0, 7, 1, 2}, "<br><br><img src=g1.gif><br><br><img src=g2.gif><br><br><img src=g3.gif>"},
     };
     for (const auto& [counters, rewards] : cases) {
-        EXPECT_EQ(levelPassedPage(5, counters), std::string("做好准备！第 5关开始了！") + rewards);
+        EXPECT_EQ(levelPassedPage(5, counters), std::string("<div id=levelgame>做好准备！第 5关开始了！") + rewards + "</div>");
     }
 }
 
