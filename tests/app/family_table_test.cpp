@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,18 @@ int familiesThat(const Form1& form, auto claims) {
     return count;
 }
 
+// A stored score is the share of right answers (rounded, so never above 100),
+// and it is the score the page shows.
+void expectScoreAsShown(Harness& h, const MarkedSheet& kept, const std::string& key) {
+    ASSERT_GT(kept.questions, 0) << key;
+    EXPECT_LE(std::abs(kept.score * kept.questions - 100 * kept.right) * 2, kept.questions)
+        << key << ": " << kept.right << " of " << kept.questions << " scored " << kept.score;
+    const std::string text = h.page.bodyText();
+    if (text.find("得分是") != std::string::npos) {
+        EXPECT_NE(text.find("得分是" + std::to_string(kept.score) + "分"), std::string::npos) << key;
+    }
+}
+
 // A sheet marked field by field: filled in from its answer key it is marked
 // all right and kept with full marks; left empty, every question is kept as
 // missed with the key's answer as the right one.
@@ -49,6 +62,7 @@ void markRightThenEmpty(Harness& h, const TopicNode& node, AnswerStyle style) {
     EXPECT_GT(right.questions, 0) << node.key;
     EXPECT_EQ(right.right, right.questions) << node.key;
     EXPECT_EQ(right.score, 100) << node.key;
+    expectScoreAsShown(h, right, node.key);
     EXPECT_EQ(h.page.bodyHtml().find("(×"), std::string::npos) << node.key;
 
     h.form->clickNode(node.key);
@@ -67,6 +81,15 @@ void markRightThenEmpty(Harness& h, const TopicNode& node, AnswerStyle style) {
     if ((style == AnswerStyle::Exact || style == AnswerStyle::Rounded) && fresh.size() == empty.missed.size()) {
         for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(empty.missed[i].correct, fresh[i].answer) << node.key;
     }
+
+    // Half of it answered: the score kept is the share of right answers, and
+    // the score the page shows, if it shows one.
+    h.form->clickNode(node.key);
+    const std::vector<FieldAnswer> half = worksheetAnswers(style, h.page.bodyHtml());
+    for (std::size_t i = 0; i < half.size() / 2; ++i) h.type(half[i].field, half[i].answer);
+    h.finish();
+    ASSERT_EQ(h.record.stored.size(), stored + 3) << node.key;
+    expectScoreAsShown(h, h.record.stored.back(), node.key);
 }
 
 // Every node of every section, the lists that grow on a click included: one
@@ -107,6 +130,43 @@ TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
     }
     EXPECT_GT(clicked, 700);
     EXPECT_GT(marked, 90);
+}
+
+// The games marked otherwise than field by field keep the share of right
+// answers too: the 24-point deal (one expression), the memory round (one
+// question per card) and a level of the level game (ten right, the misses).
+TEST(FamilyTable, TheGamesKeepTheShareOfRightAnswers) {
+    Harness h;
+    h.start();
+    h.click("q61", "数学游戏");
+    h.type("answer", h.form->families.twentyFour.deal().solutions.front());
+    h.finish();
+    h.click("q61");
+    h.type("answer", "1+1");
+    h.finish();
+    h.click("q62");
+    for (int card : {1, 2}) h.type("answer" + std::to_string(card), h.page.tag("answer" + std::to_string(card)));
+    h.finish();
+
+    h.click("q511102", "加减乘除");
+    h.form->timerFired(kLevelTimer);  // a question left unanswered
+    for (int right = 0; right < 10; ++right) {
+        h.form->timerFired(kLevelTimer);
+        for (int k = 1; k <= 4; ++k) {
+            const std::string radio = "R" + std::to_string(k);
+            if (h.page.tag(radio) != h.page.tag("answerguoguan")) continue;
+            h.form->pageMouseDown();
+            h.form->pageMouseUp(radio);
+            break;
+        }
+    }
+    ASSERT_EQ(h.record.stored.size(), 4u);
+    const int scores[] = {100, 0, 50, 91};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const MarkedSheet& kept = h.record.stored[i];
+        expectScoreAsShown(h, kept, kept.topicKey);
+        EXPECT_EQ(kept.score, scores[i]) << kept.topicKey;
+    }
 }
 
 }  // namespace
