@@ -37,7 +37,11 @@ std::string twentyFourPage(const TwentyFourDeal& deal) {
     html += cardPicture(cards[0], deal.suit) + cardPicture(cards[1], deal.suit) + "<br>" +
             cardPicture(cards[2], deal.suit) + cardPicture(cards[3], deal.suit) + "<br><br>";
     html += "这四张牌有" + std::to_string(deal.ways.size()) + "种不同的算法，找到一种就很棒！<br><br>";
-    html += std::string("算式：<input class=text name=") + kAnswerField + " type=text size=27 autofocus><br><br>";
+    // The box's tag holds a way, as every answer field holds its answer; the
+    // marking works the expression out instead.
+    const std::string way = deal.ways.empty() ? deal.solutions.front() : deal.ways.front();
+    html += std::string("算式：<input class=text name=") + kAnswerField + " type=text size=27 tag=\"" + way +
+            "\" autofocus><br><br>";
     return html + kFinishButton + "&nbsp;&nbsp;" + againButton("换一副牌") + "<br><br>";
 }
 

@@ -133,7 +133,7 @@ TEST(TwentyFourPageTest, OneBoxTheCountOfWaysAndAnotherDeal) {
     EXPECT_EQ(body.find("<h1>拍24点</h1><p>四张牌上的数，每张用一次，用＋、－、×、÷和括号算出24。</p>"
                         "<img src=24/3a.gif><img src=24/2a.gif><br><img src=24/7a.gif><img src=24/8a.gif><br><br>"
                         "这四张牌有4种不同的算法，找到一种就很棒！<br><br>"
-                        "算式：<input class=text name=answer type=text size=27 autofocus>"),
+                        "算式：<input class=text name=answer type=text size=27 tag=(7＋2)×8÷3 autofocus>"),
               0u)
         << body;
     EXPECT_TRUE(h.page.has("finish"));
