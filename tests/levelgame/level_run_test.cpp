@@ -70,7 +70,9 @@ protected:
     std::string lives() const {
         const std::string html = h.page.bodyHtml();
         const size_t at = html.find("<span id=lives");
-        return at == std::string::npos ? "" : html.substr(html.find('>', at) + 1, html.find("</span>", at) - html.find('>', at) - 1);
+        if (at == std::string::npos) return "";
+        const size_t from = html.find('>', at) + 1;
+        return html.substr(from, html.find("</span>", from) - from);
     }
 };
 
@@ -208,7 +210,9 @@ TEST_F(LevelRunTest, PlayedByKeyboardToTheEndOfALevel) {
         }
         key("Enter");
         ++right;
-        if (right < 10) EXPECT_EQ(feedback().find("<span id=feedback>答对了！"), 0u) << question;
+        if (right < 10) {
+            EXPECT_EQ(feedback().find("<span id=feedback>答对了！"), 0u) << question;
+        }
     }
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages.back().second, kPassed);
