@@ -16,6 +16,7 @@
 #include "shell/text.h"
 #include "sheets/mark_texts.h"
 #include "sheets/redrill_sheet.h"
+#include "sheets/sheet.h"
 
 namespace tally {
 
@@ -39,6 +40,8 @@ void Form1::writeBody(const std::string& html) {
 
 void Form1::stopGameTimers() {
     for (int timer : {kMemoryTimer, kLevelTimer, kCountdownTimer}) timers.setEnabled(timer, false);
+    FamilyContext context = familyContext();
+    families.levelGame.leave(context);
 }
 
 // --- events ---------------------------------------------------------------
@@ -127,14 +130,23 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        // A game's button for another deal or round starts its topic anew.
+        if (elementName == kAgainButtonName && lessonPracticeKey.empty() && selectedNode() &&
+            ports_.page.has(kAgainButtonName)) {
+            const TopicNode node = *selectedNode();
+            return runNodeClick(*this, node);
+        }
         // A page's finish button does its work once: a second click changes nothing.
-        if (ports_.page.generation() == markedGeneration_) return;
-        if (elementName == "finish" && redrillOnPage()) return markRedrill();
+        const bool marked = ports_.page.generation() == markedGeneration_;
+        if (elementName == "finish" && redrillOnPage()) {
+            if (!marked) markRedrill();
+            return;
+        }
         // The grader is connected to the page's finish button when the page is
         // written, except on the standard intelligence test page, whose button
         // reveals its answers by itself.
         if (selectedKey() == RevealedAnswersFamily::kIntelligenceTestKey) {
-            if (elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
+            if (!marked && elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
                 ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this)) {
                 FamilyContext context = familyContext();
                 families.revealedAnswers.revealIntelligenceTest(context);
@@ -147,7 +159,7 @@ void Form1::pageClick(const std::string& elementName) {
             families.lessons.pageClicked(context, gradingKey(), elementName);
             return;
         }
-        if (ports_.page.has("finish")) runGrader(*this);
+        if (!marked && ports_.page.has("finish")) runGrader(*this);
     });
 }
 
@@ -168,7 +180,7 @@ void Form1::pageMouseUp(const std::string& elementName) {
         const int number = elementName[1] - '0';
         FamilyContext context = familyContext();
         if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
-            if (auto passed = families.levelGame.chooseAnswer(context, number)) recordSheet(std::move(*passed));
+            if (auto passed = families.levelGame.chooseAnswer(context, number)) recordLevel(std::move(*passed));
         } else if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
             families.levelGame.chooseDifficulty(context, number);
         }
@@ -180,6 +192,14 @@ void Form1::pageInput(const std::string& elementName, const std::string& value, 
         if (generation != ports_.page.generation()) return;
         ports_.page.setValue(elementName, value);
         showProgress();
+    });
+}
+
+void Form1::pageKey(const std::string& key, int generation) {
+    gate_.run([this, key, generation] {
+        if (generation != ports_.page.generation()) return;
+        FamilyContext context = familyContext();
+        if (auto passed = families.levelGame.pressKey(context, key)) recordLevel(std::move(*passed));
     });
 }
 
@@ -251,6 +271,14 @@ int Form1::recordSheet(MarkedSheet sheet) {
     recordTroubleTold_ = RecordTrouble::None;
     return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                           [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
+}
+
+// A passed level, with the re-drill button under the page of the next level
+// when its misses can be asked again.
+void Form1::recordLevel(MarkedSheet level) {
+    if (const int toRedrill = recordSheet(std::move(level)); toRedrill > 0) {
+        ports_.page.appendHtml("<p>" + redrillButton(toRedrill) + "</p>");
+    }
 }
 
 std::optional<AnswerStyle> Form1::pageAnswerStyle() const {

@@ -51,6 +51,9 @@ public:
     void pageMouseUp(const std::string& elementName);
     // Typing in the page; events of an older page generation are dropped.
     void pageInput(const std::string& elementName, const std::string& value, int generation);
+    // A key the page takes ("1", "ArrowLeft", "Enter"), pressed in the page;
+    // events of an older page generation are dropped.
+    void pageKey(const std::string& key, int generation);
     void spin(int upDown, bool up);
     void clickClockCheck(bool ticked);
     void resizeClock(double width, double height);
@@ -96,7 +99,8 @@ public:
     // Writes a new body into the first pane's page.
     void writeBody(const std::string& html);
     // The level game's and the memory game's timers stop whenever their page
-    // is left, so no game speaks up from a page that is no longer shown.
+    // is left, so no game speaks up from a page that is no longer shown; a
+    // level game left is over, and its page says so.
     void stopGameTimers();
     // The introduction text with its line breaks as "<br>".
     std::string introductionHtml() const;
@@ -145,6 +149,7 @@ private:
     void showRecordPage();
     void writeRedrillSheet();
     void markRedrill();
+    void recordLevel(MarkedSheet level);
     void noRecordMessage();
     // Whether the page may be replaced: yes, unless answers were typed into a
     // sheet not yet marked and the child wants to stay.

@@ -10,7 +10,6 @@ void runNodeClick(Form1& form, const TopicNode& node) {
     form.stopGameTimers();
     form.thinkSeconds = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
-    form.families.levelGame.leave();
 
     const TopicClick click{node.key, node.caption, splitTopicTag(node.tag)};
     Sheet sheet;

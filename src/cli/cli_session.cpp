@@ -125,7 +125,8 @@ const std::map<std::string, CliSession::Command>& CliSession::commands() {
         {"tree", &CliSession::printTree},      {"click", &CliSession::click},
         {"set", &CliSession::set},             {"finish", &CliSession::finish},
         {"press", &CliSession::press},         {"mousedown", &CliSession::mouseDown},
-        {"mouseup", &CliSession::mouseUp},     {"tick", &CliSession::tick},
+        {"mouseup", &CliSession::mouseUp},     {"key", &CliSession::key},
+        {"tick", &CliSession::tick},
         {"page", &CliSession::printPage},      {"page2", &CliSession::printPage2},
         {"front", &CliSession::printFront},    {"status", &CliSession::printStatus},
         {"messages", &CliSession::printMessages}, {"state", &CliSession::printState},
@@ -215,6 +216,15 @@ void CliSession::press(const std::string& args, std::ostream& out) {
 void CliSession::mouseDown(const std::string&, std::ostream&) { form_->pageMouseDown(); }
 
 void CliSession::mouseUp(const std::string& args, std::ostream&) { form_->pageMouseUp(args); }
+
+// A key pressed in the page, by its name as the page sees it: "3", "ArrowLeft", "Enter".
+void CliSession::key(const std::string& args, std::ostream& out) {
+    if (args.empty() || args.find(' ') != std::string::npos) {
+        out << "error: key NAME\n";
+        return;
+    }
+    form_->pageKey(args, page_.generation());
+}
 
 void CliSession::printPage(const std::string&, std::ostream& out) {
     out << printable(oneLine(page_.bodyHtml())) << "\n";
@@ -325,6 +335,7 @@ void CliSession::printState(const std::string& name, std::ostream& out) {
     else if (name == "numberLimit") out << level.numberLimit << "\n";
     else if (name == "levelScore") out << level.levelScore << "\n";
     else if (name == "questionNo") out << level.questionNo << "\n";
+    else if (name == "lives") out << level.lives << "\n";
     else if (name == "levelCounter") {
         out << level.levelCounter[0] << " " << level.levelCounter[1] << " " << level.levelCounter[2] << " "
             << level.levelCounter[3] << "\n";

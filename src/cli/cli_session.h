@@ -67,6 +67,7 @@ private:
     void press(const std::string& args, std::ostream& out);
     void mouseDown(const std::string& args, std::ostream& out);
     void mouseUp(const std::string& args, std::ostream& out);
+    void key(const std::string& args, std::ostream& out);
     void tick(const std::string& args, std::ostream& out);
     void printTree(const std::string& args, std::ostream& out);
     void printPage(const std::string& args, std::ostream& out);

@@ -1,25 +1,43 @@
 #pragma once
+#include <vector>
+
 #include "shell/topic_family.h"
 
 namespace tally {
 
-// 训练记忆 ("!62"): eight cards to remember for the memory time, then their
-// numbers typed in one box.
+// 训练记忆 ("!62"): cards to remember for the memory time, then turned face
+// down; the child writes each card's number in its own box. The game starts
+// with 4 cards, deals one more after a round all right and one fewer after a
+// miss, from 4 to 10 cards.
 class MemoryGameFamily : public TopicFamily {
 public:
+    static constexpr int kFewestCards = 4;
+    static constexpr int kMostCards = 10;
+
     bool builds(const TopicTagParts& tag) const override { return tag.sigil == "!" && tag.number == 62; }
     bool marks(const std::string& gradingKey) const override { return gradingKey == "q62"; }
-    // The cards, the seconds field, the answer field and the finish button;
+    // The cards, the seconds field, one box per card and the finish button;
     // starts the countdown.
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    // Marks every box, shows the cards again with the wrong ones framed, and
+    // sets the number of cards of the next round.
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
 
     // The countdown's tick: the seconds left, then the cards turned over.
     void tick(FamilyContext& context);
 
+    // How many cards the next round deals.
+    int cards() const { return cards_; }
+
 private:
+    int cards_ = kFewestCards;
+    // The round on the page: its cards as values and suits.
+    std::vector<std::pair<int, int>> dealt_;
     // Seconds counted since the cards were shown.
     int elapsed_ = 0;
+
+    // Whether the child is shown the right cards after marking, or only √ or ×.
+    bool showsAnswers(const FamilyContext&) const { return true; }
 };
 
 }  // namespace tally

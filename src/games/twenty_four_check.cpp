@@ -155,11 +155,22 @@ private:
     }
 };
 
+// "…=24" at the end, as a child writes a sum down, is no part of the expression.
+std::string withoutResult(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (text.size() < 3 || text.compare(text.size() - 2, 2, "24") != 0) return text;
+    size_t at = text.size() - 2;
+    while (at > 0 && text[at - 1] == ' ') --at;
+    if (at == 0 || text[at - 1] != '=') return text;
+    text.resize(at - 1);
+    return text;
+}
+
 }  // namespace
 
 bool makesTwentyFour(std::string_view typed, const std::array<int, 4>& cards) {
     if (typed.size() > 4 * kLongestAnswer) return false;
-    const std::string text = asciiOperators(foldTypedAnswer(typed));
+    const std::string text = withoutResult(asciiOperators(foldTypedAnswer(typed)));
     if (text.size() > kLongestAnswer) return false;
     Parser parser(text);
     const auto value = parser.parse();

@@ -8,24 +8,28 @@
 
 namespace tally {
 
-// A deal of the 24-point game: four cards of one suit and every solution found,
-// in the order found.
+// A deal of the 24-point game: four cards of one suit, every solution the
+// solver found in the order found, and the really different ways a child is
+// shown.
 struct TwentyFourDeal {
     std::array<int, 4> cards{};
     int suit = 1;
     std::vector<std::string> solutions;
+    std::vector<std::string> ways;
 };
 
-// Deals four cards of one suit, again and again until the hand can make 24,
-// and keeps the cards and every solution found.
+// Deals four cards of one suit, again and again until the solver can make 24
+// from the hand, and keeps the cards, the solver's solutions and the ways to
+// show.
 void dealTwentyFour(RandomSource& random, TwentyFourDeal& deal);
 
-// The cards two by two, the number of solutions, one field per solution and
-// the finish button.
+// The title, how to play, the cards two by two, how many ways there are, one
+// box for the child's expression, the finish button and a button for another
+// deal.
 std::string twentyFourPage(const TwentyFourDeal& deal);
 
-// 拍24点 ("!61"): a new deal on every click; each filled box is marked by
-// computing it.
+// 拍24点 ("!61"): a new deal on every click and on its "换一副牌" button; the
+// expression typed is marked by computing it, then every way is shown.
 class TwentyFourFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override { return tag.sigil == "!" && tag.number == 61; }
@@ -37,6 +41,9 @@ public:
 
 private:
     TwentyFourDeal deal_;
+
+    // Whether the child is shown the ways after marking, or only √ or ×.
+    bool showsAnswers(const FamilyContext&) const { return true; }
 };
 
 }  // namespace tally

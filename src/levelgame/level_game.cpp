@@ -14,15 +14,6 @@ constexpr int kChoiceTopic = 5111;
 
 std::string radioName(const char* stem, int number) { return stem + std::to_string(number); }
 
-// A passed level: ten questions in a row, all right. The level game keeps no
-// time of its own (each question has its limit), so none is stored.
-MarkedSheet passedLevel() {
-    MarkedSheet marks;
-    for (int question = 0; question < 10; ++question) marks.markRight();
-    marks.score = 100;
-    return marks;
-}
-
 }  // namespace
 
 bool LevelGameFamily::builds(const TopicTagParts& tag) const {
@@ -30,57 +21,55 @@ bool LevelGameFamily::builds(const TopicTagParts& tag) const {
 }
 
 void LevelGameFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
-    const int msPerQuestion = context.options.msPerQuestion;
-    sheet.html += levelSetupPage(msPerQuestion);
     const std::string key = std::to_string(click.tag.number);
     const int operation = levelOperation(key);
-    if (operation < 0) return;  // the parent topic: the difficulty choice only
-
+    if (operation < 0) {  // the parent topic: the difficulty choice only
+        sheet.html += levelSetupPage(context.options.msPerQuestion);
+        return;
+    }
     state_.gameKey = key;
     resetLevelRun(context, state_);
-    context.timers.setEnabled(kLevelTimer, true);
-    sheet.html += levelStartNotice(msPerQuestion);
     // A new run starts in the first range, whatever level the operation is at.
     state_.numberLimit = (operation == kLevelAddition || operation == kLevelSubtraction) ? 10 : 31;
+    sheet.html += nextQuestionPage(context, state_, operation);
 }
 
 void LevelGameFamily::tick(FamilyContext& context) { levelTick(context, state_); }
 
 void LevelGameFamily::countdown(FamilyContext& context) { levelCountdown(context, state_); }
 
-std::optional<MarkedSheet> LevelGameFamily::rightAnswer(FamilyContext& context, int operation) {
-    Page& page = context.page;
-    page.setTag("answerguoguan", "");  // a second click on any choice is wrong
-    state_.levelScore += 10;
-    page.insertTextAfter("answerguoguan", "(√)" + std::to_string(state_.levelScore));
-    page.insertHtmlAfter("spanguan", kProgressBlock);
-    if (state_.levelScore != 100) return std::nullopt;
-
-    context.ui.message("提示", "恭喜，你得到了100分，可以进入下一关了！");
-    ++state_.levelCounter[operation];
-    page.setBody(levelPassedPage(state_.levelCounter[operation] + 1, state_.levelCounter));
-    updateLevelLimit(context, state_);
-    resetLevelRun(context, state_);
-    context.timers.setEnabled(kLevelTimer, true);
-    return passedLevel();
+bool LevelGameFamily::questionOnPage(const FamilyContext& context) const {
+    return levelOperation(state_.gameKey) >= 0 && state_.questionOpen && context.page.has("answerguoguan");
 }
 
-void LevelGameFamily::wrongAnswer(FamilyContext& context) {
-    context.page.insertTextAfter("answerguoguan", "(×)");
-    context.ui.message("提示", "你答错了，只好从头开始了！");
-    restartLevel(context, state_);
+void LevelGameFamily::choose(FamilyContext& context, int radio) {
+    Page& page = context.page;
+    for (int k = 1; k <= 4; ++k) page.setChecked(radioName("R", k), k == radio);
+    page.setValue("answerguoguan", page.tag(radioName("R", radio)));
+    state_.chosen = radio;
 }
 
 std::optional<MarkedSheet> LevelGameFamily::chooseAnswer(FamilyContext& context, int radio) {
-    Page& page = context.page;
-    const int operation = levelOperation(state_.gameKey);
-    const std::string chosen = radioName("R", radio);
-    if (operation < 0 || !page.has(chosen) || !page.has("answerguoguan")) return std::nullopt;
+    if (!questionOnPage(context) || radio < 1 || radio > 4 || !context.page.has(radioName("R", radio))) {
+        return std::nullopt;
+    }
+    choose(context, radio);
+    return answerLevelQuestion(context, state_, context.page.value("answerguoguan"));
+}
 
-    for (int k = 1; k <= 4; ++k) page.setChecked(radioName("R", k), k == radio);
-    page.setValue("answerguoguan", page.tag(chosen));
-    if (page.tag("answerguoguan") == page.value("answerguoguan")) return rightAnswer(context, operation);
-    wrongAnswer(context);
+std::optional<MarkedSheet> LevelGameFamily::pressKey(FamilyContext& context, const std::string& key) {
+    if (!questionOnPage(context)) return std::nullopt;
+    if (key == "Enter") return answerLevelQuestion(context, state_, context.page.value("answerguoguan"));
+    const int chosen = state_.chosen;
+    int radio = 0;
+    if (key.size() == 1 && key[0] >= '1' && key[0] <= '4') {
+        radio = key[0] - '0';
+    } else if (key == "ArrowRight" || key == "ArrowDown") {
+        radio = chosen % 4 + 1;
+    } else if (key == "ArrowLeft" || key == "ArrowUp") {
+        radio = chosen <= 1 ? 4 : chosen - 1;
+    }
+    if (radio != 0) choose(context, radio);
     return std::nullopt;
 }
 
@@ -90,6 +79,15 @@ void LevelGameFamily::chooseDifficulty(FamilyContext& context, int choice) {
     context.options.msPerQuestion = kDifficultyMs[choice - 1];
     // The three radios have different names, so the page does not group them.
     for (int k = 1; k <= 3; ++k) page.setChecked(radioName("n", k), k == choice);
+}
+
+void LevelGameFamily::leave(FamilyContext& context) {
+    const int operation = levelOperation(state_.gameKey);
+    state_.gameKey = "000";
+    state_.questionOpen = false;
+    if (operation >= 0 && context.page.has(kLevelPageId)) {
+        context.page.setBody(levelLeftPage(levelOperationCaption(operation)));
+    }
 }
 
 }  // namespace tally

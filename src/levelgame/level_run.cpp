@@ -1,16 +1,27 @@
 #include "levelgame/level_run.h"
 
 #include <array>
+#include <cmath>
 
 #include "levelgame/level_page.h"
 #include "levelgame/level_pairs.h"
 #include "shell/topic_tag.h"
+#include "sheets/typed_answer.h"
 
 namespace tally {
 namespace {
 
-constexpr int kFirstQuestionMs = 9000;
 constexpr int kFirstLevelKey = 511102;
+// How long what happened stays on the page before the next question: a
+// right answer, and a miss with its right answer to read.
+constexpr int kAfterRightMs = 1000;
+constexpr int kAfterMissMs = 2500;
+// From the end of a level (after its message) to the first question of the next.
+constexpr int kNextLevelMs = 3000;
+
+// Whether the child is told the right answer of a missed question, or only
+// that it was missed.
+bool showsAnswers(const FamilyContext&) { return true; }
 
 // Later rules override earlier ones; a range no rule names keeps its value.
 void applyLimitRules(LevelGameState& state) {
@@ -27,17 +38,66 @@ void applyLimitRules(LevelGameState& state) {
     }
 }
 
-void showQuestion(FamilyContext& context, LevelGameState& state, int operation) {
-    const LevelPair pair =
-        drawLevelPair(context.random, operation, state.numberLimit, state.usedPairs[operation]);
-    LevelQuestion question = levelQuestion(operation, pair);
-    question.level = state.levelCounter[operation] + 1;
-    question.number = state.questionNo;
-    question.shift = context.draw(4, 0);
-    context.page.setBody(levelQuestionPage(question));
-    for (int block = 0; block < state.levelScore / 10; ++block) {
-        context.page.insertHtmlAfter("spanguan", kProgressBlock);
+// The engine's next tick after `ms`, whatever it was waiting for.
+void nextTickIn(FamilyContext& context, int ms) {
+    context.timers.setInterval(kLevelTimer, ms);
+    context.timers.setEnabled(kLevelTimer, true);
+}
+
+// A whole number as typed, in any width; none for anything else.
+std::optional<int> typedNumber(const std::string& typed) {
+    const std::string text = foldTypedAnswer(typed);
+    const size_t digitsFrom = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == digitsFrom || text.size() > digitsFrom + 6) return std::nullopt;
+    int value = 0;
+    for (size_t at = digitsFrom; at < text.size(); ++at) {
+        if (text[at] < '0' || text[at] > '9') return std::nullopt;
+        value = value * 10 + (text[at] - '0');
     }
+    return digitsFrom ? -value : value;
+}
+
+MarkedSheet passLevel(FamilyContext& context, LevelGameState& state, int operation) {
+    context.ui.message("提示", "恭喜，你答对了10道题，可以进入下一关了！");
+    MarkedSheet marks;
+    for (int right = 0; right < kLevelRightToPass; ++right) marks.markRight();
+    for (MissedQuestion& miss : state.missed) {
+        marks.markWrong(std::move(miss.question), std::move(miss.typed), std::move(miss.correct), miss.form);
+    }
+    marks.score = static_cast<int>(std::lround(100.0 * marks.right / marks.questions));
+    ++state.levelCounter[operation];
+    context.page.setBody(levelPassedPage(state.levelCounter[operation] + 1, state.levelCounter));
+    updateLevelLimit(context, state);
+    resetLevelRun(context, state);
+    nextTickIn(context, kNextLevelMs);
+    return marks;
+}
+
+void loseLevel(FamilyContext& context, LevelGameState& state, int operation) {
+    const int level = state.levelCounter[operation] + 1;
+    context.ui.message("提示", "三条命都用完了，第" + std::to_string(level) + "关要从头再来！");
+    context.page.setBody(levelLostPage(level));
+    resetLevelRun(context, state);
+    nextTickIn(context, kNextLevelMs);
+}
+
+// A wrong answer or a time-out: a life less, and the level lost with the last one.
+void missQuestion(FamilyContext& context, LevelGameState& state, const std::string& typed, const std::string& what) {
+    Page& page = context.page;
+    const std::string answer = std::to_string(state.answer);
+    page.insertTextAfter("answerguoguan", "(×)");
+    state.missed.push_back({state.question + kAnswerBlank, typed, answer, AnswerForm::One, {}, {}});
+    --state.lives;
+    page.setInnerHtml("lives", livesHtml(state.lives));
+    if (state.lives <= 0) return loseLevel(context, state, levelOperation(state.gameKey));
+    const std::string told = showsAnswers(context) ? "正确答案是" + answer + "。" : "";
+    page.setInnerHtml("feedback", what + told + "还有" + std::to_string(state.lives) + "条命。");
+    nextTickIn(context, kAfterMissMs);
+}
+
+void closeQuestion(FamilyContext& context, LevelGameState& state) {
+    state.questionOpen = false;
+    context.timers.setEnabled(kCountdownTimer, false);
 }
 
 }  // namespace
@@ -47,10 +107,18 @@ int levelOperation(const std::string& gameKey) {
     return (operation >= kLevelAddition && operation <= kLevelDivision) ? operation : -1;
 }
 
+std::string levelOperationCaption(int operation) {
+    constexpr std::array<const char*, 4> kCaptions = {"加法", "减法", "乘法", "除法"};
+    return operation >= 0 && operation < 4 ? kCaptions[operation] : "";
+}
+
 void resetLevelRun(FamilyContext& context, LevelGameState& state) {
     state.questionNo = 0;
     state.levelScore = 0;
-    context.timers.setInterval(kLevelTimer, kFirstQuestionMs);
+    state.lives = kLevelLives;
+    state.questionOpen = false;
+    state.chosen = 0;
+    state.missed.clear();
     for (std::string& used : state.usedPairs) used.clear();
     context.timers.setEnabled(kCountdownTimer, false);
 }
@@ -60,10 +128,27 @@ void updateLevelLimit(FamilyContext& context, LevelGameState& state) {
     applyLimitRules(state);
 }
 
-void restartLevel(FamilyContext& context, LevelGameState& state) {
-    context.page.setBody(kLevelRetryPage);
-    resetLevelRun(context, state);
-    context.timers.setEnabled(kLevelTimer, true);
+std::string nextQuestionPage(FamilyContext& context, LevelGameState& state, int operation) {
+    const int ms = context.options.msPerQuestion;
+    ++state.questionNo;
+    const LevelPair pair = drawLevelPair(context.random, operation, state.numberLimit, state.usedPairs[operation]);
+    LevelQuestion question = levelQuestion(operation, pair);
+    question.level = state.levelCounter[operation] + 1;
+    question.number = state.questionNo;
+    question.shift = context.draw(4, 0);
+    question.seconds = ms / 1000;
+    question.lives = state.lives;
+    question.right = state.levelScore / 10;
+
+    state.answer = question.answer;
+    state.question = question.text();
+    state.questionOpen = true;
+    state.chosen = 0;
+    state.countdownSeconds = question.seconds;
+    nextTickIn(context, ms);
+    context.timers.setInterval(kCountdownTimer, 1000);
+    context.timers.setEnabled(kCountdownTimer, true);
+    return levelQuestionPage(question);
 }
 
 void levelTick(FamilyContext& context, LevelGameState& state) {
@@ -72,26 +157,42 @@ void levelTick(FamilyContext& context, LevelGameState& state) {
         context.timers.setEnabled(kLevelTimer, false);
         return;
     }
-    context.timers.setInterval(kLevelTimer, context.options.msPerQuestion);
-    if (++state.questionNo == 10) context.timers.setEnabled(kLevelTimer, false);
-    state.countdownSeconds = context.options.msPerQuestion / 1000;
-    context.timers.setEnabled(kCountdownTimer, true);
-    showQuestion(context, state, operation);
-    // Every question shown after the first must follow a right answer.
-    if (state.questionNo * 10 != state.levelScore + 10) {
-        context.ui.message("提示", "规定时间没有答出题，只好从头开始了！");
-        restartLevel(context, state);
+    if (state.questionOpen) {
+        closeQuestion(context, state);
+        context.page.setInnerHtml("spanguan", "0秒");
+        missQuestion(context, state, "", "时间到了！");
+        return;
     }
+    context.page.setBody(nextQuestionPage(context, state, operation));
 }
 
 void levelCountdown(FamilyContext& context, LevelGameState& state) {
-    if (state.countdownSeconds < 2) {
-        context.timers.setEnabled(kCountdownTimer, false);
-        state.countdownSeconds = 0;
-        return;
-    }
-    --state.countdownSeconds;
+    if (state.countdownSeconds > 0) --state.countdownSeconds;
     context.page.setInnerHtml("spanguan", std::to_string(state.countdownSeconds) + "秒");
+    if (state.countdownSeconds == 0) context.timers.setEnabled(kCountdownTimer, false);
+}
+
+std::optional<MarkedSheet> answerLevelQuestion(FamilyContext& context, LevelGameState& state,
+                                               const std::string& typed) {
+    if (!state.questionOpen) return std::nullopt;
+    Page& page = context.page;
+    const std::optional<int> number = typedNumber(typed);
+    if (!number) {
+        page.setInnerHtml("feedback", "先选一个答案，或者在方框里写一个数，再按回车。");
+        return std::nullopt;
+    }
+    closeQuestion(context, state);
+    if (*number != state.answer) {
+        missQuestion(context, state, foldTypedAnswer(typed), "答错了，");
+        return std::nullopt;
+    }
+    state.levelScore += 10;
+    page.insertTextAfter("answerguoguan", "(√)");
+    page.setInnerHtml("progress", progressHtml(state.levelScore / 10));
+    if (state.levelScore >= kLevelRightToPass * 10) return passLevel(context, state, levelOperation(state.gameKey));
+    page.setInnerHtml("feedback", "答对了！");
+    nextTickIn(context, kAfterRightMs);
+    return std::nullopt;
 }
 
 }  // namespace tally

@@ -34,10 +34,13 @@ void markOneField(Page& page, const std::string& field, const std::string& typed
 
 int arithmeticScore(int right, int questions, int questionCount) {
     if (questions <= 0) return 0;
-    if (questions >= questionCount) return right * pointsPerQuestion(questionCount);
-    // A sheet that came out shorter (its limit ran out of pairs, or the count
-    // was raised after it was written) is scored on its own questions, so all
-    // right is still 100 and never more.
+    // A whole sheet of 10, 20 or 50 questions: whole points per question.
+    if (questions == questionCount && pointsPerQuestion(questionCount) * questionCount == 100) {
+        return right * pointsPerQuestion(questionCount);
+    }
+    // Any other sheet (one that came out shorter, a re-drill of 3 questions,
+    // 7 patterns) is scored by its share of right answers, so all right is
+    // 100 and never 99 or more than 100.
     return static_cast<int>(std::nearbyint(100.0 * right / questions));
 }
 

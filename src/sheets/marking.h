@@ -31,7 +31,8 @@ void markOneField(Page& page, const std::string& field, const std::string& typed
                   MarkedSheet& marks);
 
 // The score of `right` correct answers on a sheet of `questions` questions,
-// for a QuestionCount of questionCount.
+// for a QuestionCount of questionCount: the share of right answers out of
+// 100, rounded; never above 100.
 int arithmeticScore(int right, int questions, int questionCount);
 
 // Marks answer1, answer2, ... of a sheet of whatever length (number patterns,

@@ -64,6 +64,11 @@
       generation = change.generation;
       // A new page starts at its top, wherever the last one was scrolled to.
       window.scrollTo(0, 0);
+      // The box a page starts with takes the typing once the view has the keyboard.
+      var first = document.body.querySelector('[autofocus]');
+      if (first) {
+        first.focus();
+      }
       return;
     }
     if (change.kind === 'append') {
@@ -94,6 +99,14 @@
     return at >= 0 && at + 1 < fields.length ? fields[at + 1] : null;
   }
 
+  function takesKey(event) {
+    if (event.altKey || event.ctrlKey || event.metaKey || !document.body) {
+      return false;
+    }
+    var holder = document.body.querySelector('[data-keys]');
+    return !!holder && holder.getAttribute('data-keys').split(/\s+/).indexOf(event.key) >= 0;
+  }
+
   function listen() {
     document.addEventListener('input', function (event) {
       if (!isTextField(event.target)) {
@@ -115,8 +128,17 @@
       var d = describe(event.target);
       host.mouseUp(generation, d.index, d.name, d.id);
     }, true);
-    // A child expects Enter to go on to the next answer box.
     document.addEventListener('keydown', function (event) {
+      // A page that plays by keyboard names the keys it takes; in a text box
+      // only Enter goes to the page, the others type.
+      if (takesKey(event) && (event.key === 'Enter' || !isTextField(event.target))) {
+        event.preventDefault();
+        if (!event.repeat) {
+          host.key(generation, event.key);
+        }
+        return;
+      }
+      // A child expects Enter to go on to the next answer box.
       if (event.key !== 'Enter' || !isTextField(event.target)) {
         return;
       }

@@ -11,6 +11,7 @@
 
 #include "shell/data_location.h"
 #include "app/form1.h"
+#include "app/game_topics.h"
 #include "ui/clock_panel.h"
 #include "ui/clock_picture.h"
 #include "ui/main_window.h"
@@ -72,8 +73,14 @@ void DesktopApp::wire() {
                      [&form](const QString& key) { form.clickToolbar(key.toStdString()); });
     QObject::connect(&window, &MainWindow::tabClicked, &window,
                      [&form](const QString& caption) { form.clickTab(caption.toStdString()); });
-    QObject::connect(&window, &MainWindow::nodeClicked, &window,
-                     [&form](const QString& key) { form.clickNode(key.toStdString()); });
+    // A game takes the keyboard when it opens: Enter and the arrow keys go to
+    // the game, no longer to the tree (a click or Tab gives the tree them back).
+    QObject::connect(&window, &MainWindow::nodeClicked, &window, [&form, &window](const QString& key) {
+        form.clickNode(key.toStdString());
+        const TopicNode* node = form.selectedNode();
+        if (!node || node->key != key.toStdString() || !isGameTopic(form.families, node->tag)) return;
+        if (window.front() != Pane::Picture2) window.browser(window.front()).setFocus(Qt::OtherFocusReason);
+    });
     // Queued: the link is caught inside the browser's navigation, which must
     // not wait for a message box.
     QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::redrillRequested, &window,

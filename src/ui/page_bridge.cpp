@@ -147,4 +147,8 @@ void PageBridge::mouseUp(int generation, int index, const QString& name, const Q
     form_.pageMouseUp(index < 0 ? std::string() : resolveName(page_, index, name, id).toStdString());
 }
 
+void PageBridge::key(int generation, const QString& key) {
+    if (current(generation)) form_.pageKey(key.toStdString(), generation);
+}
+
 }  // namespace tally

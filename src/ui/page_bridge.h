@@ -40,6 +40,8 @@ public slots:
     void click(int generation, int index, const QString& name, const QString& id);
     void mouseDown(int generation);
     void mouseUp(int generation, int index, const QString& name, const QString& id);
+    // A key the page takes, pressed in it.
+    void key(int generation, const QString& key);
 
 signals:
     void replayed();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,6 +53,18 @@ void expectWorksheet(const std::string& document, const std::vector<FieldAnswer>
     for (const FieldAnswer& answer : answers) expected.push_back(answer.answer);
     EXPECT_EQ(textsOfClass(document.substr(keyAt), "filled"), expected);
     EXPECT_NE(questions.find("姓名："), std::string::npos);
+}
+
+// A stored score is the share of right answers (rounded, so never above 100),
+// and it is the score the page shows.
+void expectScoreAsShown(Harness& h, const MarkedSheet& kept, const std::string& key) {
+    ASSERT_GT(kept.questions, 0) << key;
+    EXPECT_LE(std::abs(kept.score * kept.questions - 100 * kept.right) * 2, kept.questions)
+        << key << ": " << kept.right << " of " << kept.questions << " scored " << kept.score;
+    const std::string text = h.page.bodyText();
+    if (text.find("得分是") != std::string::npos) {
+        EXPECT_NE(text.find("得分是" + std::to_string(kept.score) + "分"), std::string::npos) << key;
+    }
 }
 
 // A sheet marked field by field: filled in from its answer key (typed in full
@@ -120,9 +133,56 @@ void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, A
         EXPECT_EQ(miss.topicKey, gradingKey) << "a miss keeps the topic it came from";
         EXPECT_NE(miss.typed.find('x'), std::string::npos) << "a miss keeps what was typed";
     }
+    expectScoreAsShown(h, wrong, node.key);
+
+    // Half of it answered right, the rest wrong: the score kept is the share
+    // of right answers, and the score the page shows.
+    h.form->clickNode(node.key);
+    const std::vector<FieldAnswer> half = worksheetAnswers(style, h.page.bodyHtml());
+    for (std::size_t i = 0; i < half.size(); ++i) h.type(half[i].field, i < half.size() / 2 ? half[i].answer : "x");
+    h.finish();
+    ASSERT_EQ(h.record.stored.size(), stored + 3);
+    expectScoreAsShown(h, h.record.stored.back(), node.key);
+
     // One field a question: the key's answer is the one kept as right.
     if ((style == AnswerStyle::Exact || style == AnswerStyle::Rounded) && fresh.size() == wrong.missed.size()) {
         for (std::size_t i = 0; i < fresh.size(); ++i) EXPECT_EQ(wrong.missed[i].correct, fresh[i].answer);
+    }
+}
+
+// The games marked otherwise than field by field keep the share of right
+// answers too: the 24-point deal (one expression), the memory round (one
+// question per card) and a level of the level game (ten right, the misses).
+TEST(FamilyTable, TheGamesKeepTheShareOfRightAnswers) {
+    Harness h(test::started);
+    h.click("q61", "数学游戏");
+    h.type("answer", h.form->families.twentyFour.deal().solutions.front());
+    h.finish();
+    h.click("q61");
+    h.type("answer", "1+1");
+    h.finish();
+    h.click("q62");
+    for (int card : {1, 2}) h.type("answer" + std::to_string(card), h.page.tag("answer" + std::to_string(card)));
+    h.finish();
+
+    h.click("q511102", "加减乘除");
+    h.form->timerFired(kLevelTimer);  // a question left unanswered
+    for (int right = 0; right < 10; ++right) {
+        h.form->timerFired(kLevelTimer);
+        for (int k = 1; k <= 4; ++k) {
+            const std::string radio = "R" + std::to_string(k);
+            if (h.page.tag(radio) != h.page.tag("answerguoguan")) continue;
+            h.form->pageMouseDown();
+            h.form->pageMouseUp(radio);
+            break;
+        }
+    }
+    ASSERT_EQ(h.record.stored.size(), 4u);
+    const int scores[] = {100, 0, 50, 91};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const MarkedSheet& kept = h.record.stored[i];
+        expectScoreAsShown(h, kept, kept.topicKey);
+        EXPECT_EQ(kept.score, scores[i]) << kept.topicKey;
     }
 }
 

@@ -1,34 +1,60 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "games/memory_game.h"
 #include "support/harness.h"
 
 namespace tally {
 namespace {
-
-const char* const kSequence = "710319225";
 
 class MemoryGameTest : public ::testing::Test {
 protected:
     test::Harness h;
     void SetUp() override { h.start(); }
 
-    // Deals 7 10 3 1 9 2 2 5, the suits a b c d in turn.
-    void deal() {
+    // The next round deals these values, the suits a b c d in turn.
+    void script(const std::vector<int>& values) {
         int suit = 0;
-        for (int value : {7, 10, 3, 1, 9, 2, 2, 5}) {
+        for (int value : values) {
             h.random.push((value - 1) / 10.0 + 0.05);
             h.random.push((suit++ % 4) / 4.0 + 0.05);
         }
+    }
+    void deal(const std::vector<int>& values) {
+        script(values);
         h.click("q62", "数学游戏");
     }
+    int cardsNow() const { return h.form->families.memoryGame.cards(); }
+    int boxes() const {
+        int n = 0;
+        while (h.page.has("answer" + std::to_string(n + 1))) ++n;
+        return n;
+    }
     bool turned() const { return h.page.bodyHtml().find("24/pp.gif") != std::string::npos; }
+    // Fills every box, right or all wrong, and submits.
+    void play(bool right) {
+        for (int box = 1; box <= boxes(); ++box) {
+            const std::string name = "answer" + std::to_string(box);
+            h.type(name, right ? h.page.tag(name) : "0");
+        }
+        h.finish();
+    }
 };
 
-// The box counts the memory time down, then the cards turn over.
-TEST_F(MemoryGameTest, CountdownThenTheCardsTurn) {
-    deal();
-    EXPECT_EQ(h.page.tag("answer"), kSequence);
-    EXPECT_EQ(h.page.value("miao"), "5");
+TEST_F(MemoryGameTest, FourCardsToStartWithOneBoxEachAndTheCountdown) {
+    deal({7, 10, 3, 1});
+    EXPECT_EQ(h.page.bodyHtml(),
+              "<h1>训练记忆</h1><p>记住每张牌上的数。牌翻过去以后，按顺序把每张牌上的数填进方框里。</p>"
+              "这一轮有4张牌，你有5秒记住它们：<input class=text name=miao type=text size=3 value=5><br><br>"
+              "<a name=img8><img src=24/7a.gif><img src=24/10b.gif><img src=24/3c.gif><img src=24/1d.gif></a>"
+              "<br><br>按顺序填入每张牌上的数：<br>"
+              "<input class=text name=answer1 type=text size=2 tag=7 autofocus>&nbsp;"
+              "<input class=text name=answer2 type=text size=2 tag=10>&nbsp;"
+              "<input class=text name=answer3 type=text size=2 tag=3>&nbsp;"
+              "<input class=text name=answer4 type=text size=2 tag=1><br><br>"
+              "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
+              "<input class=button name=finish type=button size=7 value=提交答案 tag=十><br><br>");
     for (int left = 4; left >= 1; --left) {
         h.tick(2);
         EXPECT_EQ(h.page.value("miao"), std::to_string(left));
@@ -36,26 +62,26 @@ TEST_F(MemoryGameTest, CountdownThenTheCardsTurn) {
     }
     h.tick(2);
     EXPECT_EQ(h.page.value("miao"), "0");
-    std::string backs;
-    for (int i = 0; i < 8; ++i) backs += "<img src=24/pp.gif>";
-    EXPECT_NE(h.page.bodyHtml().find("<a name=img8>" + backs + "</a>"), std::string::npos);
+    EXPECT_NE(h.page.bodyHtml().find("<a name=img8><img src=24/pp.gif><img src=24/pp.gif><img src=24/pp.gif>"
+                                     "<img src=24/pp.gif></a>"),
+              std::string::npos);
     EXPECT_FALSE(h.form->timers.enabled(2));
 }
 
 // A game left mid-count starts the next from the full time; a time shortened
 // mid-count still turns the cards.
 TEST_F(MemoryGameTest, CountdownEdges) {
-    deal();
+    deal({1, 2, 3, 4});
     h.tick(2, 3);
     h.click("q61");
     EXPECT_FALSE(h.form->timers.enabled(2));
-    deal();
+    deal({1, 2, 3, 4});
     h.tick(2, 4);
     EXPECT_EQ(h.page.value("miao"), "1");
     EXPECT_FALSE(turned());
 
     h.form->options.memoryTime = 8;
-    deal();
+    deal({1, 2, 3, 4});
     h.tick(2, 5);
     h.form->options.memoryTime = 3;
     h.tick(2);
@@ -64,22 +90,86 @@ TEST_F(MemoryGameTest, CountdownEdges) {
     EXPECT_FALSE(h.form->timers.enabled(2));
 }
 
-TEST_F(MemoryGameTest, GradingShowsTheSequenceAndMarksTheEntry) {
-    struct Case { const char* typed; const char* mark; int ticks; };
-    // A 10 counts as the two characters "10"; nothing else is accepted.
-    const Case cases[] = {
-        {kSequence, "(√)", 5}, {"7 10 3 1 9 2 2 5", "(×)", 5}, {"71319225", "(×)", 5},
-        {kSequence, "(√)", 2},  // graded before the cards are turned
-    };
-    for (const Case& c : cases) {
-        deal();
-        h.tick(1, 9);
-        h.tick(2, c.ticks);
-        h.type("answer", c.typed);
-        h.finish();
-        EXPECT_NE(h.page.bodyText().find(std::string("把牌数填入文本框：") + c.mark), std::string::npos) << c.typed;
-        EXPECT_NE(h.page.bodyText().find("正确答案:710319225，"), std::string::npos);
+// Each box is marked on its own, a 10 in one box as the number it is; the
+// cards come face up again with the wrong ones framed; the record keeps one
+// question per card.
+TEST_F(MemoryGameTest, EachCardIsMarkedAndTheWrongOnesAreShown) {
+    deal({7, 10, 3, 1});
+    h.tick(1, 9);
+    h.tick(2, 5);
+    for (const auto& [box, typed] : {std::pair{"answer1", "7"}, {"answer2", "１０"}, {"answer3", "4"}, {"answer4", ""}}) {
+        h.type(box, typed);
     }
+    h.finish();
+    EXPECT_NE(h.page.bodyText().find("按顺序填入每张牌上的数：(√)\u00a0(√)\u00a0(×)\u00a0(×)"), std::string::npos)
+        << h.page.bodyText();
+    const std::string frame = " style=\"outline:3px solid #d00;outline-offset:-3px\"";
+    EXPECT_NE(h.page.bodyHtml().find("<a name=img8><img src=24/7a.gif><img src=24/10b.gif><img src=24/3c.gif" + frame +
+                                     "><img src=24/1d.gif" + frame + "></a>"),
+              std::string::npos)
+        << h.page.bodyHtml();
+    EXPECT_NE(h.page.bodyHtml().find("红框的牌记错了，上面是这一轮的牌。这一轮4张牌记对了2张，用时9秒！<br>下一轮有4张牌。"
+                                     "<input class=button name=again type=button value=再来一轮>"),
+              std::string::npos);
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    const MarkedSheet& kept = h.record.stored[0];
+    EXPECT_EQ(kept.questions, 4);
+    EXPECT_EQ(kept.right, 2);
+    EXPECT_EQ(kept.score, 50);
+    ASSERT_EQ(kept.missed.size(), 2u);
+    EXPECT_EQ(kept.missed[0], (MissedQuestion{"第3张牌", "4", "3", AnswerForm::None, "q62", "训练记忆"}));
+    EXPECT_EQ(kept.missed[1].typed, "");
+
+    // Marked before the cards are turned: they stay face up, the count stops.
+    deal({2, 2, 2, 2});
+    h.tick(2, 2);
+    play(true);
+    EXPECT_FALSE(h.form->timers.enabled(2));
+    h.tick(2, 5);
+    EXPECT_FALSE(turned());
+    EXPECT_NE(h.page.bodyHtml().find("全部记对了！这一轮4张牌记对了4张"), std::string::npos);
+}
+
+// One card more after a round all right, one fewer after a miss, from 4 to
+// 10 cards; the next round comes with the page's 再来一轮 button.
+TEST_F(MemoryGameTest, TheNumberOfCardsGoesUpAndDown) {
+    h.click("q62", "数学游戏");
+    const struct {
+        bool right;
+        int next;
+    } rounds[] = {{true, 5},  {true, 6},  {false, 5}, {true, 6},  {true, 7},  {true, 8},  {true, 9},
+                  {true, 10}, {true, 10}, {false, 9}, {false, 8}, {false, 7}, {false, 6}, {false, 5},
+                  {false, 4}, {false, 4}, {true, 5}};
+    int cards = 4;
+    for (const auto& round : rounds) {
+        ASSERT_EQ(boxes(), cards);
+        EXPECT_NE(h.page.bodyHtml().find("这一轮有" + std::to_string(cards) + "张牌"), std::string::npos);
+        play(round.right);
+        EXPECT_EQ(cardsNow(), round.next);
+        EXPECT_NE(h.page.bodyHtml().find("下一轮有" + std::to_string(round.next) + "张牌。"), std::string::npos);
+        EXPECT_EQ(h.record.stored.back().score, round.right ? 100 : 0);
+        h.form->pageClick("again");
+        cards = round.next;
+    }
+    // The count lasts while the program runs: a click on the topic keeps it.
+    h.click("q61");
+    h.click("q62");
+    EXPECT_EQ(boxes(), 5);
+}
+
+// A round submitted twice is marked, counted and kept once. (Relies on the
+// main window marking a page once: a later click on its finish button does
+// nothing.)
+TEST_F(MemoryGameTest, ARoundSubmittedTwiceIsKeptOnce) {
+    deal({7, 10, 3, 1});
+    h.type("answer1", "7");
+    h.form->pageClick("finish");
+    h.form->pageClick("finish");
+    EXPECT_EQ(h.record.stored.size(), 1u);
+    EXPECT_EQ(cardsNow(), 4);
+    const std::string text = h.page.bodyText();
+    EXPECT_EQ(text.find("(×)(×)"), std::string::npos) << text;
+    EXPECT_EQ(text.find("下一轮"), text.rfind("下一轮"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "games/twenty_four_check.h"
+#include "games/twenty_four_display.h"
 #include "games/twenty_four_solver.h"
 #include "support/harness.h"
 
@@ -31,7 +32,13 @@ TEST(TwentyFourCheckTest, WhatCountsAndWhatDoesNot) {
         {"23.999", {1, 2, 3, 4}, false},
         {"(1+2+3)*4.0", {1, 2, 3, 4}, false},
         {"8/(3-3)*8", {3, 3, 8, 8}, false},            // division by zero
-        {"(1+2+3)*4=24", {1, 2, 3, 4}, false},
+        {"(1+2+3)*4=24", {1, 2, 3, 4}, true},         // the result written after it
+        {"(1＋2＋3)×4＝２４", {1, 2, 3, 4}, true},
+        {"(1+2+3)*4 = 24 ", {1, 2, 3, 4}, true},
+        {"(1+2+3)*4=25", {1, 2, 3, 4}, false},
+        {"(1+2+3)*4==24", {1, 2, 3, 4}, false},
+        {"24=(1+2+3)*4", {1, 2, 3, 4}, false},
+        {"=24", {1, 2, 3, 4}, false},
         {"abc", {1, 2, 3, 4}, false},
         {"", {1, 2, 3, 4}, false},
         {"   ", {1, 2, 3, 4}, false},
@@ -79,7 +86,8 @@ TEST(TwentyFourCheckTest, HostileAnswersAreSimplyWrong) {
 }
 
 // The solver finds its solutions with floating point and a tolerance; the
-// checker computes exactly. Over every deal both must agree on every solution.
+// checker computes exactly. Over every deal both must agree on every solution,
+// and every way the page shows is accepted as it is written.
 TEST(TwentyFourCheckTest, EverySolutionOfEveryDealIsAccepted) {
     TwentyFourSolver solver;
     std::vector<std::string> solutions;
@@ -93,6 +101,13 @@ TEST(TwentyFourCheckTest, EverySolutionOfEveryDealIsAccepted) {
                     for (const std::string& solution : solutions) {
                         ASSERT_TRUE(makesTwentyFour(solution, cards)) << solution;
                         ++checked;
+                    }
+                    // A way as the page shows it, copied into the box; a hand
+                    // the game deals has at least one.
+                    const auto ways = distinctTwentyFours(cards);
+                    ASSERT_TRUE(solutions.empty() || !ways.empty()) << a << b << c << d;
+                    for (const std::string& way : ways) {
+                        ASSERT_TRUE(makesTwentyFour(way + "＝24", cards)) << way;
                     }
                 }
             }

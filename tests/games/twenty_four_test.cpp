@@ -13,7 +13,11 @@ namespace tally {
 namespace {
 
 // An exact fraction with its text, so the expected lists never depend on a tolerance.
-struct Term { long long num; long long den; std::string text; };
+struct Term {
+    long long num;
+    long long den;
+    std::string text;
+};
 
 Term card(int value) { return {value, 1, std::to_string(value)}; }
 
@@ -71,6 +75,15 @@ void scriptDeal(test::ScriptedRandom& random, const std::array<int, 4>& cards, i
     random.push((suit - 1) / 4.0 + 0.05);
 }
 
+TEST(TwentyFourSolverTest, ExamplesOfTheGame) {
+    EXPECT_EQ(solve({1, 2, 3, 4}).front(), "(((1+2)+3)*4)");
+    // Equal cards give the same texts from several orders; each is kept once.
+    for (const auto& cards : {std::array<int, 4>{3, 3, 8, 8}, {8, 3, 8, 3}, {8, 8, 3, 3}, {3, 8, 3, 8}}) {
+        EXPECT_EQ(solve(cards), std::vector<std::string>{"(8/(3-(8/3)))"});
+    }
+    EXPECT_TRUE(solve({1, 1, 1, 1}).empty());
+}
+
 TEST(TwentyFourSolverTest, ListsTheSolutionsOfEveryOrderedDealInTheOrderOfSearch) {
     int solvable = 0;
     for (int a = 1; a <= 10; ++a)
@@ -108,19 +121,103 @@ TEST(TwentyFourSolverTest, DealRedealsUntilTheHandCanBeSolved) {
     }
 }
 
-// Any spelling that makes 24 from the cards is right; the solutions are shown after the marks.
-TEST(TwentyFourPageTest, AnySpellingIsRightAndTheSolutionsFollowTheMarks) {
-    test::Harness h(test::started);
-    h.click("q6", "数学游戏");
-    scriptDeal(h.random, {8, 3, 8, 3}, 3);
-    h.click("q61");
-    h.tick(1, 12);
-    h.type("answer1", "8/(3-8/3)");
-    h.finish();
+// The title and how to play, the cards, how many different ways there are,
+// one box for the expression, the finish button and another deal.
+TEST(TwentyFourPageTest, OneBoxTheCountOfWaysAndAnotherDeal) {
+    test::Harness h;
+    h.start();
+    scriptDeal(h.random, {3, 2, 7, 8}, 1);
+    h.click("q61", "数学游戏");
+    EXPECT_EQ(h.form->families.twentyFour.deal().solutions, expectedSolutions({3, 2, 7, 8}));
     const std::string body = h.page.bodyHtml();
-    EXPECT_NE(body.find("value=8/(3-8/3)>(√)<br>"), std::string::npos) << body;
-    EXPECT_NE(body.find("<br>正确答案:<br>(8/(3-(8/3)))，用时12秒！"), std::string::npos) << body;
-    EXPECT_FALSE(h.form->timers.enabled(1));
+    EXPECT_EQ(body.find("<h1>拍24点</h1><p>四张牌上的数，每张用一次，用＋、－、×、÷和括号算出24。</p>"
+                        "<img src=24/3a.gif><img src=24/2a.gif><br><img src=24/7a.gif><img src=24/8a.gif><br><br>"
+                        "这四张牌有4种不同的算法，找到一种就很棒！<br><br>"
+                        "算式：<input class=text name=answer type=text size=27 tag=(7＋2)×8÷3 autofocus>"),
+              0u)
+        << body;
+    EXPECT_TRUE(h.page.has("finish"));
+    EXPECT_EQ(h.page.value("again"), "换一副牌");
+    EXPECT_FALSE(h.page.has("answer1"));
+
+    // Another deal, as a new click on the topic: new cards, the time from 0.
+    h.tick(1, 5);
+    scriptDeal(h.random, {8, 3, 8, 3}, 3);
+    h.form->pageClick("again");
+    EXPECT_EQ(h.page.bodyHtml().find("<h1>拍24点</h1>"), 0u);
+    EXPECT_NE(h.page.bodyHtml().find("<img src=24/8c.gif><img src=24/3c.gif><br><img src=24/8c.gif>"), std::string::npos);
+    EXPECT_NE(h.page.bodyHtml().find("这四张牌有1种不同的算法"), std::string::npos);
+    EXPECT_EQ(h.form->thinkSeconds, 0);
+    EXPECT_TRUE(h.form->timers.enabled(1));
+}
+
+// The expression is worked out: right in any form a child writes it, "=24"
+// after it allowed; then every way is shown with the time. One question, so
+// 100 or 0; an empty box shows the ways and keeps nothing.
+TEST(TwentyFourPageTest, TheExpressionIsWorkedOutAndEveryWayShown) {
+    const struct {
+        const char* typed;
+        const char* mark;
+        int score;  // -1: nothing kept
+    } cases[] = {
+        {"8/(3-8/3)", "(√)", 100},
+        {"8÷(3－8÷3)＝24", "(√)", 100},
+        {"8/(3-8/3) = 24", "(√)", 100},
+        {"8*3", "(×)", 0},
+        {"8/(3-8/3)=23", "(×)", 0},
+        {"", nullptr, -1},
+    };
+    for (const auto& c : cases) {
+        test::Harness h;
+        h.start();
+        scriptDeal(h.random, {8, 3, 8, 3}, 3);
+        h.click("q61", "数学游戏");
+        h.tick(1, 12);
+        h.type("answer", c.typed);
+        h.finish();
+        const std::string body = h.page.bodyHtml();
+        if (c.mark) {
+            EXPECT_NE(h.page.bodyText().find(std::string("算式：") + c.mark), std::string::npos) << c.typed;
+        } else {
+            EXPECT_EQ(body.find("(×)"), std::string::npos);
+        }
+        EXPECT_NE(body.find("value=换一副牌><br>这四张牌一共有1种不同的算法：<br>8÷(3－8÷3)＝24<br>用时12秒！"),
+                  std::string::npos)
+            << body;
+        EXPECT_FALSE(h.form->timers.enabled(1));
+        if (c.score < 0) {
+            EXPECT_TRUE(h.record.stored.empty()) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(h.record.stored.size(), 1u) << c.typed;
+        const MarkedSheet& kept = h.record.stored[0];
+        EXPECT_EQ(kept.questions, 1);
+        EXPECT_EQ(kept.score, c.score) << c.typed;
+        if (c.score == 0) {
+            ASSERT_EQ(kept.missed.size(), 1u);
+            EXPECT_EQ(kept.missed[0].question, "用8、3、8、3算24");
+            EXPECT_EQ(kept.missed[0].correct, "8÷(3－8÷3)");
+        }
+    }
+}
+
+// A deal submitted twice is marked and kept once, with a score of at most 100.
+// (Relies on the main window marking a page once: a later click on its finish
+// button does nothing.)
+TEST(TwentyFourPageTest, ADealSubmittedTwiceIsKeptOnce) {
+    test::Harness h;
+    h.start();
+    scriptDeal(h.random, {3, 2, 7, 8}, 2);
+    h.click("q61", "数学游戏");
+    h.type("answer", "(7-3)*(8-2)");
+    h.form->pageClick("finish");
+    h.form->pageClick("finish");
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    EXPECT_EQ(h.record.stored[0].questions, 1);
+    EXPECT_LE(h.record.stored[0].score, 100);
+    const std::string body = h.page.bodyHtml();
+    EXPECT_EQ(body.find("(√)"), body.rfind("(√)"));
+    EXPECT_EQ(body.find("一共有"), body.rfind("一共有"));
 }
 
 }  // namespace

@@ -30,12 +30,13 @@ TEST(RecordHooks, TheGamesStoreWhatThePageShows) {
         const char* tab;
         void (*answer)(Harness&);
     } cases[] = {
-        {"q61", "数学游戏",
+        {"q61", "数学游戏", [](Harness& h) { h.type("answer", h.form->families.twentyFour.deal().solutions.at(0)); }},
+        {"q61", "数学游戏", [](Harness& h) { h.type("answer", "1+1"); }},
+        {"q62", "数学游戏",
          [](Harness& h) {
-             h.type("answer1", h.form->families.twentyFour.deal().solutions.at(0));
-             h.type("answer2", "1+1");
+             h.type("answer1", h.page.tag("answer1"));
+             h.type("answer3", h.page.tag("answer3"));
          }},
-        {"q62", "数学游戏", [](Harness& h) { h.type("answer", h.page.tag("answer")); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -53,7 +54,6 @@ TEST(RecordHooks, TheGamesStoreWhatThePageShows) {
         EXPECT_EQ(stored.right, occurrences(text, "(√"));
         EXPECT_EQ(static_cast<int>(stored.missed.size()), occurrences(text, "(×"));
         EXPECT_EQ(stored.questions, stored.right + static_cast<int>(stored.missed.size()));
-        EXPECT_GT(stored.right, 0);
         EXPECT_EQ(stored.seconds, 6);
         if (text.find("得分是") != std::string::npos) {
             EXPECT_NE(text.find("得分是" + std::to_string(stored.score) + "分"), std::string::npos) << text;

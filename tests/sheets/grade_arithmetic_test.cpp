@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <regex>
 #include <string>
 
@@ -36,7 +37,9 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
         int gradings = 1;
     } cases[] = {
         {"q36", 20, 20, 4, 19, 95},
-        {"q23", 40, 40, 0, 40, 80},
+        // A count whose points per question are not whole (40: 2.5): all
+        // right is still 100, never 80.
+        {"q23", 40, 40, 0, 40, 100},
         // Shorter than QuestionCount, scored on the questions present: the
         // count raised after writing, a limit out of pairs (36 for 40).
         {"q13", 10, 20, 0, 10, 100},
@@ -91,6 +94,23 @@ TEST(GradeArithmetic, AStudentGetsTheMessageAnUnmarkedPageAndNoRecord) {
     EXPECT_EQ(h.page.bodyHtml(), before);
     EXPECT_TRUE(h.form->timers.enabled(1));
     EXPECT_TRUE(h.record.stored.empty());
+}
+
+// Whatever the length of a sheet and the question count, the score is the
+// share of right answers out of 100, rounded: all right is 100, never 99 (3
+// questions) or more than 100.
+TEST(GradeArithmetic, AScoreIsTheShareOfRightAnswers) {
+    for (int questions = 1; questions <= 60; ++questions) {
+        for (int count : {10, 20, 50, questions}) {
+            if (questions > count) continue;
+            for (int right = 0; right <= questions; ++right) {
+                const int score = arithmeticScore(right, questions, count);
+                EXPECT_LE(std::abs(score * questions - 100 * right) * 2, questions)
+                    << right << " of " << questions << " for " << count;
+                EXPECT_EQ(score == 100, right == questions) << right << " of " << questions;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -67,8 +67,8 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     // The level game binds its radios on a mouse-down in the page and reacts
     // to the mouse-up on one of them; the model unticks the others. Mouse
     // events of the page before are dropped.
-    const int old = page.generation();
-    ASSERT_TRUE(app->window().tree().open("q511102"));
+    int old = page.generation();
+    ASSERT_TRUE(app->window().tree().open("q5111"));
     ASSERT_TRUE(waitFor([&] { return page.has("n3") && app->bridge().idle(); }));
     ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('n3')[0]", true));
     app->bridge().mouseDown(old);
@@ -80,6 +80,29 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     EXPECT_TRUE(waitFor([&] { return app->form().options.msPerQuestion == 5000; })) << "the difficulty did not reach the model";
     EXPECT_TRUE(waitForJs(*app, "[1, 2, 3].map(function (k) { return document.getElementsByName('n' + k)[0].checked; })"
                                 ".join()", "false,false,true"));
+
+    // A key the question page names reaches the model and is kept from the
+    // view; a key of the page before is dropped, and in a text box the keys
+    // type (only Enter goes to the model).
+    old = page.generation();
+    ASSERT_TRUE(app->window().tree().open("q511102"));
+    ASSERT_TRUE(waitFor([&] { return page.has("R4") && app->bridge().idle(); }));
+    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('R4')[0]", true));
+    app->bridge().key(old, "ArrowLeft");
+    EXPECT_FALSE(page.checked("R4")) << "a key of the page before reached the model";
+    EXPECT_EQ(evalJs(*app, "!document.body.dispatchEvent(new KeyboardEvent('keydown',"
+                           " {key: 'ArrowLeft', bubbles: true, cancelable: true}))"),
+              QVariant(true))
+        << "the view kept the key";
+    EXPECT_TRUE(waitFor([&] { return page.checked("R4"); })) << "the key did not reach the model";
+    EXPECT_TRUE(waitForJs(*app, "document.getElementsByName('R4')[0].checked", true));
+    EXPECT_EQ(evalJs(*app, "var box = document.getElementsByName('answerguoguan')[0]; box.focus();"
+                           " !box.dispatchEvent(new KeyboardEvent('keydown', {key: '2', bubbles: true,"
+                           " cancelable: true}))"),
+              QVariant(false))
+        << "a digit typed in the box was taken from it";
+    QTest::qWait(300);
+    EXPECT_TRUE(page.checked("R4"));
 }
 
 // Radios of one group share a name: the later ones are found by their ids.

@@ -15,10 +15,21 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
     typeInView(*app, "answer1", "99");
     ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "99"; }));
+    // The other boxes are empty: the child is asked, and hands the sheet in.
+    QString asked;
+    onNextDialog([&asked](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_TRUE(box);
+        asked = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "交卷") button->click();
+    });
     evalJs(*app, "document.getElementsByName('finish')[0].click()");
     ASSERT_TRUE(waitFor([&] {
         return evalJs(*app, "document.body.innerText").toString().contains("你的得分是0分");
     })) << evalJs(*app, "document.body.innerText").toString().toStdString();
+
+    EXPECT_TRUE(asked.startsWith("还有")) << asked.toStdString();
 
     SqliteRecord record(repositoryData().recordFile.toStdString());
     ASSERT_TRUE(record.ok()) << record.lastError();
