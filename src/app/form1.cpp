@@ -90,7 +90,7 @@ void Form1::clickToolbar(const std::string& key) {
     gate_.run([this, key] {
         if (key == "w1") {
             if (!accounts.advanced()) {
-                ports_.ui.message("提示", "必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是238");
+                ports_.ui.message("提示", "必须以高级用户身份登录才可以修改密码！软件最初设定的密码是238");
                 return;
             }
             PasswordDialog dialog(accounts, ports_.ui, ports_.data);

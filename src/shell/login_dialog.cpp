@@ -16,19 +16,19 @@ void LoginDialog::open() {
         // There but unreadable (no permission, a disk error) is not missing:
         // the initial password must not open the advanced account then.
         unreadable_ = true;
-        ui_.message("提示", "密码文件读不出来（没有读它的权限，或者读的时候出错），现在不能用高级帐户登陆。"
+        ui_.message("提示", "密码文件读不出来（没有读它的权限，或者读的时候出错），现在不能用高级用户登录。"
                                    "请检查程序文件夹里的tallymoologin.ini。");
         return;
     }
     if (!bytes) {
         accounts_.storedPassword = kInitialPassword;
-        ui_.message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。");
+        ui_.message("提示", "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登录后修改密码。");
         return;
     }
     DecodedLogin login = decodeLoginFile(*bytes);
     if (login.damaged) {
         accounts_.storedPassword = kInitialPassword;
-        ui_.message("提示", "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。");
+        ui_.message("提示", "密码文件已损坏，现在使用软件最初的密码238，请登录后修改密码。");
         return;
     }
     accounts_.storedPassword = login.password;
@@ -50,7 +50,7 @@ void LoginDialog::confirm() {
         accounts_.loginPassword = password;
     } else {
         ui_.message("提示",
-                           "你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！");
+                           "你输入的高级用户密码不对！软件最初的密码是238，建议登录后修改。只能以学生身份登录！");
     }
     closed_ = true;
 }

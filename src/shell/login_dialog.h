@@ -10,10 +10,10 @@ namespace tally {
 // advanced one is proven by the password of the login file.
 class LoginDialog {
 public:
-    static constexpr const char* kTitle = "登陆";
+    static constexpr const char* kTitle = "登录";
     static constexpr const char* kLabel1 = "从下面列表框里选择你的用户名";
-    static constexpr const char* kAdvancedItem = "高级帐户（可以查看答案,初始密码是238）";
-    static constexpr const char* kStudentItem = "学生帐户（不能查看答案）!";
+    static constexpr const char* kAdvancedItem = "高级用户（可以查看答案，初始密码是238）";
+    static constexpr const char* kStudentItem = "学生用户（不能查看答案）";
     static constexpr const char* kLabel3 = "密码(用于查看答案)：";
     static constexpr const char* kLabel2 = "提示：工具栏第一个按钮就可以修改密码";
     static constexpr const char* kConfirm = "确定";

@@ -1,9 +1,11 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QActionGroup>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -34,7 +36,7 @@ MainWindow::MainWindow(const QString& dataRoot, QWidget* parent)
       statusPanel_(new QLabel) {
     setObjectName("Form1");
     setWindowTitle("tallymoo 小学数学练习");
-    resize(1240, 780);
+    fitToScreen();
     buildToolbar();
     buildTabStrip();
     setCentralWidget(buildArea());
@@ -63,6 +65,11 @@ void MainWindow::buildToolbar() {
         QAction* action = toolbar->addAction(pictures::toolbarButton(key), QString::fromUtf8(button.caption));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(button.tooltip));
+        if (*button.shortcut) {
+            action->setShortcut(QKeySequence(QString::fromUtf8(button.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+            action->setToolTip(action->toolTip() + "（" + action->shortcut().toString(QKeySequence::NativeText) + "）");
+        }
         if (button.kind == ToolbarButton::Kind::DrillForm) {
             action->setCheckable(true);
             action->setActionGroup(drillForms);
@@ -71,6 +78,29 @@ void MainWindow::buildToolbar() {
         connect(action, &QAction::triggered, this, [this, key] { emit toolbarClicked(key); });
         actions_.insert(key, action);
     }
+    auto* quit = new QAction("退出", this);
+    quit->setObjectName("quit");
+    quit->setShortcut(QKeySequence(QString::fromUtf8(kQuitShortcut)));
+    quit->setShortcutContext(Qt::WindowShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+}
+
+QSize MainWindow::fittingSize(const QSize& available) {
+    // Room for the title bar and the frame, which the window manager adds.
+    const QSize room = available - QSize(kFrameAllowance, 2 * kFrameAllowance);
+    return kPreferredSize.boundedTo(room).expandedTo(kSmallestSize.boundedTo(available));
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(kPreferredSize);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    resize(fittingSize(available.size()));
+    move(available.center() - QPoint(width() / 2, height() / 2 + kFrameAllowance / 2));
 }
 
 void MainWindow::buildTabStrip() {

@@ -44,6 +44,13 @@ public:
     // The window as it looks, web views included.
     QImage picture();
 
+    // The size the window opens at on a screen with this much room: its own
+    // size where it fits, never larger than the room.
+    static QSize fittingSize(const QSize& available);
+    static constexpr QSize kPreferredSize{1240, 780};
+    static constexpr QSize kSmallestSize{640, 480};
+    static constexpr int kFrameAllowance = 32;
+
 signals:
     void toolbarClicked(const QString& key);
     void tabClicked(const QString& caption);
@@ -59,6 +66,7 @@ private:
     ClockPanel* clockPanel_;
     QLabel* statusPanel_;
 
+    void fitToScreen();
     void buildToolbar();
     void buildTabStrip();
     QWidget* buildArea();

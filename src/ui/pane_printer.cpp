@@ -1,22 +1,53 @@
 #include "ui/pane_printer.h"
 
 #include <QDir>
-#include <QPageSize>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
 #include <QWebEngineView>
+#include <QWebEnginePage>
+#include <algorithm>
 #include <memory>
 
 #include "ui/clock_panel.h"
 #include "ui/main_window.h"
+#include "ui/worksheet_pdf.h"
 
 namespace tally {
 
+namespace {
+
+// A printer for A4 with the margins of every printed page.
+std::unique_ptr<QPrinter> makePrinter() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(printedPageLayout());
+    return printer;
+}
+
+// The dialog may have chosen a printer whose own margins are narrower.
+void keepMargins(QPrinter& printer) {
+    const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const auto atLeast = [](double side) { return std::max(side, kSmallestMarginMm); };
+    printer.setPageMargins(
+        QMarginsF(atLeast(chosen.left()), atLeast(chosen.top()), atLeast(chosen.right()), atLeast(chosen.bottom())),
+        QPageLayout::Millimeter);
+}
+
+// The file the dialog chose to print into, or nothing for a real printer.
+QString pdfFileOf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+}
+
+}  // namespace
+
 PanePrinter::PanePrinter(MainWindow& window) : QObject(&window), window_(window) {
-    connect(&window_.browser(Pane::WebBrowser1), &QWebEngineView::printFinished, this, [this] { busy_ = false; });
-    connect(&window_.browser(Pane::WebBrowser2), &QWebEngineView::printFinished, this, [this] { busy_ = false; });
+    for (Pane pane : {Pane::WebBrowser1, Pane::WebBrowser2}) {
+        QWebEngineView& view = window_.browser(pane);
+        connect(&view, &QWebEngineView::printFinished, this, [this] { busy_ = false; });
+        connect(view.page(), &QWebEnginePage::pdfPrintingFinished, this, [this] { busy_ = false; });
+    }
 }
 
 PanePrinter::~PanePrinter() {
@@ -41,22 +72,34 @@ void PanePrinter::print() {
 bool PanePrinter::askPrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, &window_);
     dialog.setObjectName("PrintDialog");
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    keepMargins(printer);
+    return true;
 }
 
+// Printed into a file, the page is written by the engine as a PDF of its own,
+// with its text as text; a printer gets the pages as the view draws them.
 void PanePrinter::printPage(QWebEngineView& view) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auto printer = makePrinter();
     if (!askPrinter(*printer)) return;
     busy_ = true;
+    if (const QString file = pdfFileOf(*printer); !file.isEmpty()) {
+        view.page()->printToPdf(file, printer->pageLayout());
+        return;
+    }
     pagePrinter_ = std::move(printer);
     view.print(pagePrinter_.get());
 }
 
 void PanePrinter::printWorksheet(const QString& html, const QString& baseDir) {
     if (busy_) return;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    auto printer = makePrinter();
     if (!askPrinter(*printer)) return;
+    if (const QString file = pdfFileOf(*printer); !file.isEmpty()) {
+        QString error;
+        if (!writeWorksheetPdf(html, baseDir, file, &error)) QMessageBox::warning(&window_, "提示", error);
+        return;
+    }
     busy_ = true;
     pagePrinter_ = std::move(printer);
     worksheetView_ = std::make_unique<QWebEngineView>();
@@ -67,10 +110,10 @@ void PanePrinter::printWorksheet(const QString& html, const QString& baseDir) {
 }
 
 void PanePrinter::printWidget(QWidget& widget) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!askPrinter(printer)) return;
+    const auto printer = makePrinter();
+    if (!askPrinter(*printer)) return;
     const QPixmap picture = widget.grab();
-    QPainter painter(&printer);
+    QPainter painter(printer.get());
     const QRect page = painter.viewport();
     QSize size = picture.size();
     size.scale(page.size(), Qt::KeepAspectRatio);

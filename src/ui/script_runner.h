@@ -13,7 +13,7 @@ class DesktopApp;
 // Runs a script of commands against the real window, one a line, each on the
 // event loop with a pause after it so pages can render:
 //   login PASSWORD    answers the next login dialog (the start-up one when it
-//                     comes first; later in the script it clicks 登陆)
+//                     comes first; later in the script it clicks 登录)
 //   tab CAPTION | click KEY | toolbar KEY
 //   set NAME VALUE    types into the page through the view
 //   js CODE           runs JavaScript in WebBrowser1 and prints a result

@@ -19,12 +19,6 @@
 namespace tally {
 namespace {
 
-// The margins of the print style sheet, so both agree whichever the engine takes.
-QPageLayout a4Layout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 18),
-                       QPageLayout::Millimeter);
-}
-
 bool loadPage(QWebEnginePage& page, const QString& html, const QString& baseDir) {
     QEventLoop loop;
     bool loaded = false;
@@ -44,7 +38,7 @@ bool printPage(QWebEnginePage& page, const QString& file) {
         written = ok;
         loop.quit();
     });
-    page.printToPdf(file, a4Layout());
+    page.printToPdf(file, printedPageLayout());
     loop.exec();
     return written;
 }
@@ -67,6 +61,12 @@ QString refusal(const QFileInfo& target) {
 }
 
 }  // namespace
+
+// The margins of the print style sheet, so both agree whichever the engine takes.
+QPageLayout printedPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 18),
+                       QPageLayout::Millimeter);
+}
 
 bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error) {
     const QFileInfo target(file);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPageLayout>
 #include <QString>
 
 namespace tally {
@@ -10,6 +11,10 @@ namespace tally {
 // otherwise, and then nothing is left behind and a file that was there is
 // untouched. A read-only file is not replaced. The PDF keeps the mode of the
 // file it replaces, or gets the user's usual mode.
+// A4 with the margins every printed page keeps (at least 15 mm a side).
+QPageLayout printedPageLayout();
+inline constexpr double kSmallestMarginMm = 15;
+
 bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error);
 
 }  // namespace tally

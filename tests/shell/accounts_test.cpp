@@ -18,7 +18,7 @@ namespace {
 
 using test::Harness;
 
-const char* kWrongPassword = "你输入的高级用户密码不对！软件最初的密码是238，建议登陆后修改。只能已学生身份登陆！";
+const char* kWrongPassword = "你输入的高级用户密码不对！软件最初的密码是238，建议登录后修改。只能以学生身份登录！";
 
 std::string loginFile(const Harness& h) {
     return *h.data.read(kLoginFileName);
@@ -98,13 +98,13 @@ TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
 TEST(Accounts, AStudentCannotOpenThePasswordDialog) {
     Harness h(test::started, false);
     h.form->clickToolbar("w1");
-    EXPECT_EQ(h.lastMessage(), "必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是238");
+    EXPECT_EQ(h.lastMessage(), "必须以高级用户身份登录才可以修改密码！软件最初设定的密码是238");
     EXPECT_EQ(h.ui.passwordDialogs, 0);
 }
 
 TEST(Accounts, WithoutAGoodLoginFileTheInitialPasswordApplies) {
-    const std::string missing = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登陆后修改密码。";
-    const std::string damaged = "密码文件已损坏，现在使用软件最初的密码238，请登陆后修改密码。";
+    const std::string missing = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登录后修改密码。";
+    const std::string damaged = "密码文件已损坏，现在使用软件最初的密码238，请登录后修改密码。";
     const struct {
         const char* file;  // nullptr: no file at all
         bool folder;       // a folder in the file's place

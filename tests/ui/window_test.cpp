@@ -40,6 +40,40 @@ bool printsToPdf(MainWindow& window, const QString& path, const QString& choice 
     });
 }
 
+// The text of a PDF (empty for pages printed as pictures) and how near the
+// paper's edge its ink comes, in millimetres, as poppler draws the pages. Ink,
+// not word boxes: a CJK font's word boxes reach far above its letters.
+struct PrintedText {
+    QString text;
+    double nearestEdgeMm = 0;
+};
+
+PrintedText readPrinted(const QString& pdf) {
+    PrintedText printed;
+    QProcess reader;
+    reader.start("pdftotext", {pdf, "-"});
+    if (!reader.waitForFinished(60000)) return printed;
+    printed.text = QString::fromUtf8(reader.readAllStandardOutput());
+
+    constexpr int kDotsPerInch = 72;
+    QTemporaryDir pages;
+    QProcess drawer;
+    drawer.start("pdftoppm", {"-r", QString::number(kDotsPerInch), "-gray", pdf, pages.filePath("page")});
+    if (!drawer.waitForFinished(60000)) return printed;
+    int nearest = std::numeric_limits<int>::max();
+    for (const QString& name : QDir(pages.path()).entryList({"page*"})) {
+        const QImage page(pages.filePath(name));
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (qGray(page.pixel(x, y)) > 160) continue;
+                nearest = std::min({nearest, x, y, page.width() - 1 - x, page.height() - 1 - y});
+            }
+        }
+    }
+    printed.nearestEdgeMm = nearest * 25.4 / kDotsPerInch;
+    return printed;
+}
+
 TEST(Window, TabsClockOptionsAndPrinting) {
     auto app = startLoggedIn("");
     ASSERT_TRUE(app);
@@ -90,12 +124,18 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
     window.bringToFront(Pane::WebBrowser1);
     EXPECT_TRUE(printsToPdf(window, temp.filePath("sheet.pdf"))) << "the sheet";
+    // Printed into a file, the page is text, inside margins of at least 15 mm.
+    const PrintedText sheet = readPrinted(temp.filePath("sheet.pdf"));
+    EXPECT_TRUE(sheet.text.contains("第1题")) << sheet.text.toStdString();
+    EXPECT_GE(sheet.nearestEdgeMm, 15.0);
 
-    // The worksheet: the questions, then the key on a page of its own. The
-    // view prints pages as pictures, so only the pages are counted here; the
-    // text is read back from --print's PDF by test_print_pdf.py.
+    // The worksheet: the questions, then the key on a page of its own, as
+    // text inside the margins, like the worksheet --print writes.
     const QString worksheet = temp.filePath("worksheet.pdf");
     ASSERT_TRUE(printsToPdf(window, worksheet, "PrintWorksheet"));
+    const PrintedText printed = readPrinted(worksheet);
+    EXPECT_TRUE(printed.text.contains("姓名")) << printed.text.toStdString();
+    EXPECT_GE(printed.nearestEdgeMm, 15.0);
     QProcess info;
     info.start("pdfinfo", {worksheet});
     ASSERT_TRUE(info.waitForFinished(60000));

@@ -1,0 +1,83 @@
+#include "ui_harness.h"
+
+namespace tally::testing {
+namespace {
+
+TEST(WindowSize, OpensNoLargerThanTheRoomOnTheScreen) {
+    struct Case {
+        QSize available;
+        QSize expected;
+    };
+    const Case cases[] = {
+        {{1920, 1040}, {1240, 780}},  // a large screen: the window's own size
+        {{1366, 728}, {1240, 664}},   // a laptop with a task bar: the height gives way
+        {{1024, 768}, {992, 704}},
+        {{800, 600}, {768, 536}},
+        {{600, 400}, {600, 400}},  // smaller than the window can be: the whole screen
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MainWindow::fittingSize(c.available), c.expected) << c.available.width() << "x" << c.available.height();
+    }
+}
+
+// This test runs on a 1024×768 screen (its environment names the screen).
+TEST(SmallScreen, EverythingIsReachableAt1024x768) {
+    auto app = startLoggedIn("238");
+    ASSERT_TRUE(app);
+    MainWindow& window = app->window();
+    const QRect screen = window.screen()->availableGeometry();
+    ASSERT_EQ(screen.size(), QSize(1024, 768)) << "the test's screen is not the one it names";
+    EXPECT_TRUE(screen.contains(window.frameGeometry())) << "the window runs off the screen";
+
+    const auto onScreen = [&](QWidget& widget) {
+        return screen.contains(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()));
+    };
+    EXPECT_TRUE(onScreen(*window.statusBar())) << "the status bar with the seconds is cut off";
+    EXPECT_TRUE(onScreen(window.tabStrip())) << "the last tabs are off the screen";
+    QTabBar& tabs = window.tabStrip();
+    const bool allTabsShown = tabs.tabRect(tabs.count() - 1).right() <= tabs.width();
+    EXPECT_TRUE(allTabsShown || tabs.usesScrollButtons()) << "the last tab cannot be reached";
+
+    // A long sheet scrolls inside the view, whose scroll bar is on the screen.
+    ASSERT_TRUE(window.tree().open("q13"));
+    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    EXPECT_TRUE(onScreen(window.browser(Pane::WebBrowser1))) << "the page's scroll bar is off the screen";
+    ASSERT_TRUE(waitForJs(*app, "document.documentElement.scrollHeight > window.innerHeight", true))
+        << "the sheet fits without scrolling, so the scroll reset below proves nothing";
+
+    // Scrolled down one sheet, the next topic opens at its first question.
+    evalJs(*app, "window.scrollTo(0, document.documentElement.scrollHeight)");
+    ASSERT_TRUE(waitForJs(*app, "window.scrollY > 0", true));
+    ASSERT_TRUE(window.tree().open("q14"));
+    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    EXPECT_TRUE(waitForJs(*app, "window.scrollY === 0", true)) << "the new sheet opened at the old scroll position";
+}
+
+TEST(Keys, HelpPrintAndQuitFromTheKeyboard) {
+    auto app = startLoggedIn("238");
+    ASSERT_TRUE(app);
+    MainWindow& window = app->window();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_TRUE(waitFor([&] { return app->page().bodyText().find("快捷键") != std::string::npos; }))
+        << "F1 did not show the help";
+
+    QString asked;
+    onNextDialog([&asked](QDialog& dialog) {
+        asked = dialog.objectName();
+        dialog.reject();
+    });
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return !asked.isEmpty(); })) << "Ctrl+P opened no print dialog";
+    EXPECT_EQ(asked, "PrintDialog");
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return !window.isVisible(); })) << "Ctrl+Q left the window open";
+}
+
+}  // namespace
+}  // namespace tally::testing
