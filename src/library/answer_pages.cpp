@@ -12,12 +12,8 @@ namespace {
 
 constexpr int kFirstAnswerTopic = 2037;
 constexpr int kLastAnswerTopic = 2072;
-constexpr int kFirstPaper = 2001;
 
 int answerTextIndex(int topic) { return topic - kFirstAnswerTopic; }
-
-// The paper an answer topic answers: 2037 → 2001, 2060 → 2024.
-int answeredPaper(int topic) { return kFirstPaper + answerTextIndex(topic); }
 
 }  // namespace
 
@@ -29,15 +25,14 @@ std::string answerTextName(int index) {
     return name;
 }
 
-std::string answerPage(const std::string& paperTitle, const std::string& answersHtml) {
-    const std::string title = paperTitle + " 参考答案";
+std::string answerPage(const std::string& title, const std::string& answersHtml) {
     if (answersHtml.find_first_not_of(" \r\n\t") == std::string::npos) return missingReadingPage(title);
     return readingFrame(title, "<h1>" + escapeHtmlText(title) + "</h1>\n" + answersHtml);
 }
 
 std::string answerPageOf(int topic) {
-    const auto paper = findFixedTopic("q" + std::to_string(answeredPaper(topic)));
-    const std::string title = paper ? paper->caption : std::string();
+    const auto node = findFixedTopic("q" + std::to_string(topic));
+    const std::string title = node ? node->caption : std::string();
     return answerPage(title, ContentStore::text(answerTextName(answerTextIndex(topic))));
 }
 

@@ -10,11 +10,11 @@ bool isAnswerTopic(int topic);
 // "Text3_07" for index 7.
 std::string answerTextName(int index);
 
-// The readable page of a paper's answers: "<h1>" title " 参考答案</h1>" and
-// the answers in the reading frame; with no answers, the missing-page note.
-std::string answerPage(const std::string& paperTitle, const std::string& answersHtml);
+// The readable page of a paper's answers: "<h1>" title "</h1>" and the
+// answers in the reading frame; with no answers, the missing-page note.
+std::string answerPage(const std::string& title, const std::string& answersHtml);
 
-// The page of an answer topic, titled with its paper's catalogue caption.
+// The page of an answer topic, headed with the topic's caption in the tree.
 std::string answerPageOf(int topic);
 
 }  // namespace tally

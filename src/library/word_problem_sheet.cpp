@@ -53,6 +53,9 @@ constexpr WordProblemTopic kWordProblemTopics[] = {
     {7, "q57", "一年级应用题.txt"},
     {6, "q56", "二年级应用题.txt"},
     {9, "q55", "三年级应用题.txt"},
+    {104, "q5104", "四年级应用题.txt"},
+    {105, "q5105", "五年级应用题.txt"},
+    {106, "q5106", "六年级应用题.txt"},
 };
 
 }  // namespace

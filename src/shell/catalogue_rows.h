@@ -197,10 +197,14 @@ constexpr std::array<Row, 10> kGeometry = {{
     {"q5807", "求阴影面积", "?807", "q58"},
     {"q5808", "正方形里最大的圆", "?808", "q58"},
 }};
-constexpr std::array<Row, 3> kWordProblems = {{
+// The first three as they always were; the grades after them are our own.
+constexpr std::array<Row, 6> kWordProblems = {{
     {"q57", "应用题-简单", "?7", "q5"},
     {"q56", "应用题-中等", "?6", "q5"},
     {"q55", "应用题-较难", "?9", "q5"},
+    {"q5104", "四年级应用题", "?104", "q5"},
+    {"q5105", "五年级应用题", "?105", "q5"},
+    {"q5106", "六年级应用题", "?106", "q5"},
 }};
 constexpr std::array<Row, 4> kPuzzles = {{
     {"q55555", "智力题", "?55555", ""},
