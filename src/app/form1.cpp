@@ -314,7 +314,7 @@ void Form1::showProgress() {
     if (ports_.page.generation() == markedGeneration_ || !ports_.page.has("finish")) return;
     const auto style = pageAnswerStyle();
     if (!style) return;
-    const SheetProgress progress = sheetProgress(ports_.page, *style);
+    const SheetProgress progress = progressCounter_.count(ports_.page, *style);
     if (progress.questions == 0) return;
     if (ports_.page.has(kProgressName)) return ports_.page.setInnerHtml(kProgressName, progressText(progress));
     ports_.page.insertHtmlAfter("finish", std::string(" <span id=") + kProgressName + " class=" + kProgressName +
@@ -324,7 +324,7 @@ void Form1::showProgress() {
 bool Form1::mayLeavePage() {
     if (ports_.page.generation() == markedGeneration_) return true;
     const auto style = pageAnswerStyle();
-    if (!style || !sheetProgress(ports_.page, *style).anyTyped) return true;
+    if (!style || !progressCounter_.count(ports_.page, *style).anyTyped) return true;
     return ports_.ui.ask("这张练习还没有交，要离开吗？", "离开", "继续做");
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/family_table.h"
+#include "app/sheet_progress.h"
 #include "games/clock_face.h"
 #include "page/page.h"
 #include "progress/progress_record.h"
@@ -126,6 +127,7 @@ private:
     Ports ports_;
     EventGate gate_;
     ProgressRecord* record_ = nullptr;
+    SheetProgressCounter progressCounter_;
     // The record's trouble the child was last told of while storing.
     RecordTrouble recordTroubleTold_ = RecordTrouble::None;
     // The questions of the re-drill sheet, and the page generation it was written in.

@@ -15,18 +15,35 @@ std::string questionNumber(const std::string& field) {
 
 }  // namespace
 
-SheetProgress sheetProgress(const Page& page, AnswerStyle style) {
+std::vector<std::string> answerFields(const Page& page, AnswerStyle style) {
+    std::vector<std::string> fields;
+    for (const FieldAnswer& field : worksheetAnswers(style, page.bodyHtml())) fields.push_back(field.field);
+    return fields;
+}
+
+SheetProgress progressOf(const Page& page, const std::vector<std::string>& fields) {
     std::map<std::string, bool> filled;  // question -> every field filled in
     SheetProgress progress;
-    for (const FieldAnswer& field : worksheetAnswers(style, page.bodyHtml())) {
-        const bool typed = !foldTypedAnswer(page.value(field.field)).empty();
+    for (const std::string& field : fields) {
+        const bool typed = !foldTypedAnswer(page.value(field)).empty();
         progress.anyTyped = progress.anyTyped || typed;
-        const auto [entry, added] = filled.emplace(questionNumber(field.field), typed);
+        const auto [entry, added] = filled.emplace(questionNumber(field), typed);
         if (!added) entry->second = entry->second && typed;
     }
     progress.questions = static_cast<int>(filled.size());
     for (const auto& [question, done] : filled) progress.answered += done ? 1 : 0;
     return progress;
+}
+
+SheetProgress sheetProgress(const Page& page, AnswerStyle style) { return progressOf(page, answerFields(page, style)); }
+
+SheetProgress SheetProgressCounter::count(const Page& page, AnswerStyle style) {
+    if (page.generation() != generation_ || style != style_) {
+        fields_ = answerFields(page, style);
+        generation_ = page.generation();
+        style_ = style;
+    }
+    return progressOf(page, fields_);
 }
 
 std::string progressText(const SheetProgress& progress) {

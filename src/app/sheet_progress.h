@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "page/page.h"
 #include "shell/topic_family.h"
 
@@ -17,6 +20,18 @@ struct SheetProgress {
 // A question's fields share its number (r3 and answer3, answerup3 and
 // answerdown3); a field without a number is a question of its own.
 SheetProgress sheetProgress(const Page& page, AnswerStyle style);
+
+// The same count for a page counted again and again (on every key typed):
+// the answer fields are read from the whole sheet once per body written.
+class SheetProgressCounter {
+public:
+    SheetProgress count(const Page& page, AnswerStyle style);
+
+private:
+    int generation_ = -1;
+    AnswerStyle style_{};
+    std::vector<std::string> fields_;
+};
 
 // "已做7/20", shown beside the finish button while a sheet is answered, in
 // the element of this name.
