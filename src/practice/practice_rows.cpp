@@ -45,6 +45,17 @@ std::optional<Day> parseDay(std::string_view text) {
     return daysFromCivil(year, month, dayOfMonth);
 }
 
+std::optional<long long> momentOf(std::string_view when) {
+    const auto day = parseDay(when);
+    if (!day) return std::nullopt;
+    long long moment = static_cast<long long>(*day) * 86400;
+    if (when.size() >= 19) {
+        const int hours = digits(when, 11, 2), minutes = digits(when, 14, 2), seconds = digits(when, 17, 2);
+        if (hours >= 0 && minutes >= 0 && seconds >= 0) moment += hours * 3600 + minutes * 60 + seconds;
+    }
+    return moment;
+}
+
 CivilDate civilDate(Day day) {
     const int z = day + 719468;
     const int era = (z >= 0 ? z : z - 146096) / 146097;

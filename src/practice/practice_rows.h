@@ -17,6 +17,10 @@ using Day = int;
 std::optional<Day> parseDay(std::string_view text);
 // "YYYY-MM-DD".
 std::string dayText(Day day);
+// Seconds since 1970-01-01 00:00:00 of "YYYY-MM-DD HH:MM:SS" (a date alone is
+// its midnight), to put rows in order by a number; nothing when the date
+// cannot be read.
+std::optional<long long> momentOf(std::string_view when);
 // 1 Monday … 7 Sunday.
 int weekday(Day day);
 // The Monday of the day's week.

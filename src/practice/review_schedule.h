@@ -44,6 +44,13 @@ struct ReviewEvent {
     bool right = false;
 };
 
+// Which due questions to give: at most `limit`, and with `askableOnly` none
+// that cannot be asked again (AnswerForm::None).
+struct DueQuery {
+    std::size_t limit = static_cast<std::size_t>(-1);
+    bool askableOnly = false;
+};
+
 class ReviewSchedule {
 public:
     ReviewSchedule() = default;
@@ -61,7 +68,7 @@ public:
 
     // The questions due on `today` or before: the longest waiting first, then
     // by topic and question.
-    std::vector<ReviewItem> due(Day today) const;
+    std::vector<ReviewItem> due(Day today, const DueQuery& query = {}) const;
     // How many are due on `today` or before.
     int dueCount(Day today) const;
     const ReviewItem* find(const ReviewKey& key) const;
@@ -79,11 +86,19 @@ private:
     std::unordered_map<ReviewKey, ReviewItem, KeyHash> items_;
 };
 
-// The schedule as a history of misses and answers leaves it. Events are
-// taken in the order of `when` (events with the same time in the given
-// order); an event whose date cannot be read is skipped.
-ReviewSchedule rebuildSchedule(std::vector<ReviewEvent> history);
-// The history of the record's misses alone (every miss a wrong answer).
-std::vector<ReviewEvent> missEvents(const std::vector<MissRow>& misses);
+// The due questions among stored rows (as items() gave them), without
+// building a schedule: what a practice needs from a large stored list.
+std::vector<ReviewItem> dueOf(const std::vector<ReviewItem>& items, Day today, const DueQuery& query = {});
+
+// The schedule as the history leaves it: every miss of the record a wrong
+// answer, and the answers of the daily practice. Events are taken in the
+// order of their time (events of the same time in the given order, the
+// misses before the answers); an event whose date cannot be read is skipped.
+ReviewSchedule rebuildSchedule(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers = {});
+ReviewSchedule rebuildSchedule(const std::vector<ReviewEvent>& history);
+// The same history's due questions on `today`, worked out without keeping a
+// copy of every question: the quick way to today's practice from the rows.
+std::vector<ReviewItem> dueFromHistory(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers,
+                                       Day today, const DueQuery& query = {});
 
 }  // namespace tally

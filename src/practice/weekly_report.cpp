@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <set>
 #include <unordered_map>
@@ -44,7 +45,7 @@ std::string dueSentence(int misses) {
     return "还有" + std::to_string(misses) + "道错题等着再做一次。做对了，这些题就真正学会了。";
 }
 
-std::vector<NextTopic> nextTopics(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due) {
+std::vector<NextTopic> nextTopics(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due, Day today) {
     std::vector<NextTopic> next;
     const auto named = [&](const std::string& key) {
         return std::any_of(next.begin(), next.end(), [&](const NextTopic& topic) { return topic.topicKey == key; });
@@ -55,6 +56,7 @@ std::vector<NextTopic> nextTopics(const std::vector<SheetRow>& sheets, const std
     // Then the topics with the most misses waiting; ties by key.
     std::map<std::string, std::pair<int, std::string>> missesOf;
     for (const ReviewItem& item : due) {
+        if (item.due > today) continue;
         auto& entry = missesOf[item.question.topicKey];
         ++entry.first;
         entry.second = item.question.topicCaption;
@@ -121,18 +123,23 @@ WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector
     };
     std::sort(report.up.begin(), report.up.end(), byChange);
     std::sort(report.down.begin(), report.down.end(), byChange);
-    for (const ReviewItem& item : due) {
-        if (item.due <= today) report.due.push_back(item);
-    }
+    report.dueCount =
+        static_cast<int>(std::count_if(due.begin(), due.end(), [&](const ReviewItem& item) { return item.due <= today; }));
+    report.due = dueOf(due, today, {kListedMisses, false});
     // What comes after `today` (a date fixed for a test or a script) is not
     // yet known on that day.
-    std::vector<SheetRow> known;
-    known.reserve(sheets.size());
-    for (const SheetRow& sheet : sheets) {
+    const auto afterToday = [&](const SheetRow& sheet) {
         const auto day = parseDay(sheet.when);
-        if (day && *day <= today) known.push_back(sheet);
+        return day && *day > today;
+    };
+    if (std::none_of(sheets.begin(), sheets.end(), afterToday)) {
+        report.next = nextTopics(sheets, due, today);
+    } else {
+        std::vector<SheetRow> known;
+        std::copy_if(sheets.begin(), sheets.end(), std::back_inserter(known),
+                     [&](const SheetRow& sheet) { return !afterToday(sheet); });
+        report.next = nextTopics(known, due, today);
     }
-    report.next = nextTopics(known, report.due);
     return report;
 }
 

@@ -10,6 +10,8 @@ namespace tally {
 // one week to the next to count as gone up or down.
 inline constexpr int kTrendPoints = 5;
 inline constexpr int kNextTopics = 3;
+// How many of the misses waiting for review the report lists by name.
+inline constexpr std::size_t kListedMisses = 12;
 
 struct WeekFigures {
     int days = 0;  // days with at least one marked sheet
@@ -53,14 +55,16 @@ struct WeeklyReport {
     std::vector<TopicWeeks> topics;  // per topic; most questions this week first, then last week's, then key
     std::vector<TopicWeeks> up;      // the most gained first
     std::vector<TopicWeeks> down;    // the most lost first
-    std::vector<ReviewItem> due;     // misses waiting for review today
+    int dueCount = 0;                // misses waiting for review today
+    std::vector<ReviewItem> due;     // the first kListedMisses of them, the longest waiting first
     std::vector<NextTopic> next;     // up to three
 
     bool operator==(const WeeklyReport&) const = default;
 };
 
-// The figures from the child's sheet rows and their due misses (as
-// ReviewSchedule::due(today) gives them). The three topics to practise next
+// The figures from the child's sheet rows and their misses waiting for
+// review (all of them, as ReviewSchedule::due(today) or dueFromHistory()
+// give them; any not due by `today` are left out). The three topics to practise next
 // are the weakest (weakTopics()), then the topics with the most due misses.
 WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due, Day today,
                           const std::string& childName = "");

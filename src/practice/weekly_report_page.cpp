@@ -7,9 +7,6 @@
 namespace tally {
 namespace {
 
-// How many of the waiting misses the page lists by name.
-constexpr std::size_t kListedMisses = 12;
-
 constexpr const char* kReportStyle = R"(
 table.report td, table.report th { padding: 3px 12px; font-size: 16px; }
 table.report td.name { text-align: left; }
@@ -93,21 +90,18 @@ std::string changes(const WeeklyReport& report) {
 }
 
 std::string dueMisses(const WeeklyReport& report) {
-    if (report.due.empty()) return element("p", "现在没有等着复习的错题。", "class=plain");
+    if (report.dueCount <= 0) return element("p", "现在没有等着复习的错题。", "class=plain");
     std::string rows = textRow({"题目", "错题", "正确答案", "该复习的日子"}, "th");
-    for (std::size_t i = 0; i < report.due.size() && i < kListedMisses; ++i) {
-        const ReviewItem& item = report.due[i];
+    for (const ReviewItem& item : report.due) {
         rows += textRow({item.question.topicCaption, questionOnOneLine(item.question.question), item.question.correct,
                          monthDay(item.due)});
     }
-    std::string html = element("p", "有" + count(static_cast<int>(report.due.size())) +
+    std::string html = element("p", "有" + count(report.dueCount) +
                                         "道错题等着复习，今日练习会把它们一道一道请回来。",
                                "class=plain");
     html += element("table", rows, "class=report");
-    if (report.due.size() > kListedMisses) {
-        html += element("p", "还有" + count(static_cast<int>(report.due.size() - kListedMisses)) + "道没有列出。",
-                        "class=note");
-    }
+    const int unlisted = report.dueCount - static_cast<int>(report.due.size());
+    if (unlisted > 0) html += element("p", "还有" + count(unlisted) + "道没有列出。", "class=note");
     return html;
 }
 

@@ -115,7 +115,48 @@ TEST(ReviewSchedule, RebuiltFromTheHistoryInAnyOrderOrFromStoredRowsItIsTheSame)
     shuffled.push_back({"2024-13-01 10:00:00", kQuestions.at("A"), false});  // no such date: skipped
     EXPECT_EQ(rebuildSchedule(shuffled).items(), stepByStep.items());
     EXPECT_EQ(ReviewSchedule(stepByStep.items()).items(), stepByStep.items());
-    EXPECT_EQ(names(rebuildSchedule(scriptEvents()).due(octoberDay(48))), "D C");
+
+    // The misses as the record lists them (newest first), the answers apart.
+    std::vector<MissRow> misses;
+    std::vector<ReviewEvent> answers;
+    for (const ReviewEvent& event : scriptEvents()) {
+        if (event.right) {
+            answers.push_back(event);
+        } else {
+            misses.insert(misses.begin(), {event.when, event.question});
+        }
+    }
+    EXPECT_EQ(rebuildSchedule(misses, answers).items(), stepByStep.items());
+    for (const ScriptDay& script : kMonth) {
+        const Day today = octoberDay(script.dayOfMonth);
+        EXPECT_EQ(dueFromHistory(misses, answers, today), stepByStep.due(today)) << dayText(today);
+    }
+    EXPECT_EQ(names(dueFromHistory(misses, answers, octoberDay(48))), "D C");
+}
+
+TEST(ReviewSchedule, TheDueListCanBeCutAndKeepOnlyQuestionsThatCanBeAskedAgain) {
+    ReviewSchedule schedule;
+    const Day today = day("2024-10-10");
+    std::vector<MissRow> misses;
+    for (int i = 0; i < 9; ++i) {
+        // Missed on the 1st…9th; every third cannot be asked again.
+        MissedQuestion miss{"第" + std::to_string(i + 1) + "题", "", "1", i % 3 ? AnswerForm::One : AnswerForm::None,
+                            "q" + std::to_string(20 - i), ""};
+        schedule.missed(day("2024-10-01") + i, miss);
+        misses.push_back({dayText(day("2024-10-01") + i), miss});
+    }
+    const std::vector<ReviewItem> all = schedule.due(today);
+    ASSERT_EQ(all.size(), 9u);
+    const std::vector<ReviewItem> firstFour = schedule.due(today, {4, false});
+    EXPECT_EQ(firstFour, std::vector<ReviewItem>(all.begin(), all.begin() + 4));
+    const std::vector<ReviewItem> askable = schedule.due(today, {3, true});
+    ASSERT_EQ(askable.size(), 3u);
+    EXPECT_EQ(askable[0].question.question, "第2题");
+    EXPECT_EQ(askable[1].question.question, "第3题");
+    EXPECT_EQ(askable[2].question.question, "第5题");
+    EXPECT_EQ(dueOf(schedule.items(), today, {3, true}), askable);
+    EXPECT_EQ(dueFromHistory(misses, {}, today, {3, true}), askable);
+    EXPECT_EQ(schedule.dueCount(today), 9);
 }
 
 TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
@@ -125,7 +166,7 @@ TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
     sheet.topicCaption = "20以内加法";
     sheet.markWrong("7＋8＝（　）", "14", "15", AnswerForm::One);
     sheet.missed.push_back(kQuestions.at("C"));  // a re-drill's miss keeps its own topic
-    const ReviewSchedule schedule = rebuildSchedule(missEvents(missRows(sheet)));
+    const ReviewSchedule schedule = rebuildSchedule(missRows(sheet));
     EXPECT_EQ(names(schedule.due(day("2024-10-06"))), "B C");
     EXPECT_TRUE(schedule.due(day("2024-10-05")).empty());
 }
