@@ -27,7 +27,9 @@ struct PlanItem {
 };
 
 struct PlanInput {
-    std::vector<ReviewItem> due;            // as ReviewSchedule::due() gives them
+    // The due misses, the longest waiting first: ReviewSchedule::due(),
+    // dueOf() or dueFromHistory() with DueQuery{count, true} give enough.
+    std::vector<ReviewItem> due;
     std::vector<WeakTopic> weak;            // as weakTopics() gives them
     std::vector<std::string> lessonDrills;  // WeekLesson::drillKeys
     std::vector<std::string> firstDrills;   // the grade's first drills, for an empty record

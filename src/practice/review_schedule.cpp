@@ -224,14 +224,17 @@ ReviewSchedule scheduleOf(const std::vector<EventRef>& events) {
     for (const QuickState& state : states.states()) {
         if (!state.learned) items.push_back(itemOf(state));
     }
-    return ReviewSchedule(items);
+    return ReviewSchedule(std::move(items));
 }
 
 }  // namespace
 
-ReviewSchedule::ReviewSchedule(const std::vector<ReviewItem>& items) {
+ReviewSchedule::ReviewSchedule(std::vector<ReviewItem> items) {
     items_.reserve(items.size());
-    for (const ReviewItem& item : items) items_[item.key()] = item;
+    for (ReviewItem& item : items) {
+        ReviewKey key = item.key();
+        items_.insert_or_assign(std::move(key), std::move(item));
+    }
 }
 
 void ReviewSchedule::missed(Day day, const MissedQuestion& question) {

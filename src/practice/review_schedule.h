@@ -56,7 +56,7 @@ public:
     ReviewSchedule() = default;
     // Back from stored rows (as items() gave them); a later row of the same
     // question replaces an earlier one.
-    explicit ReviewSchedule(const std::vector<ReviewItem>& items);
+    explicit ReviewSchedule(std::vector<ReviewItem> items);
 
     // The question was answered wrong on `day`: it comes back the day after.
     // `question.topicKey` must be filled in (see missRows()).

@@ -34,9 +34,17 @@ struct TopicCounter {
 
 std::string rounded(double value) { return std::to_string(std::lround(value)); }
 
-std::string weakSentence(const WeakTopic& topic) {
+// The second and third topics are told in other words, so the three lines
+// do not read the same.
+std::string weakSentence(const WeakTopic& topic, std::size_t place) {
+    static const char* const kEncouragements[] = {
+        "每天练几道，把错的地方弄明白，会越做越好。",
+        "先把错题弄懂，再做几道新题，一定会有进步。",
+        "做题时细心一点，做完再检查一遍，分数就会上来。",
+    };
     if (topic.lowScore) {
-        return "最近几次平均" + rounded(topic.recentScore) + "分。每天练几道，把错的地方弄明白，会越做越好。";
+        return "最近几次平均" + rounded(topic.recentScore) + "分。" +
+               kEncouragements[place % std::size(kEncouragements)];
     }
     return "做得很准，只是每题要" + rounded(topic.secondsPerQuestion) + "秒左右，比平时慢一些。多练几次，就会又对又快。";
 }
@@ -51,7 +59,7 @@ std::vector<NextTopic> nextTopics(const std::vector<SheetRow>& sheets, const std
         return std::any_of(next.begin(), next.end(), [&](const NextTopic& topic) { return topic.topicKey == key; });
     };
     for (const WeakTopic& topic : weakTopics(sheets, kNextTopics)) {
-        next.push_back({topic.topicKey, topic.caption, weakSentence(topic)});
+        next.push_back({topic.topicKey, topic.caption, weakSentence(topic, next.size())});
     }
     // Then the topics with the most misses waiting; ties by key.
     std::map<std::string, std::pair<int, std::string>> missesOf;

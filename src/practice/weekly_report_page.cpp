@@ -39,6 +39,8 @@ std::string monthDay(Day day) {
     return std::to_string(date.month) + "月" + std::to_string(date.dayOfMonth) + "日";
 }
 
+std::string fullDate(Day day) { return std::to_string(civilDate(day).year) + "年" + monthDay(day); }
+
 std::string title(const WeeklyReport& report) {
     const std::string who = report.childName.empty() ? "" : report.childName + "的";
     return who + "每周练习报告";
@@ -119,8 +121,8 @@ std::string nextTopics(const WeeklyReport& report) {
 std::string reportBody(const WeeklyReport& report) {
     std::string html = element("h1", escaped(title(report)));
     html += element("p",
-                    escaped(dayText(report.from) + " 至 " + dayText(report.today) + "，和前一周（" +
-                            dayText(report.from - 7) + " 至 " + dayText(report.from - 1) + "）比一比。"),
+                    escaped(fullDate(report.from) + "至" + fullDate(report.today) + "，和前一周（" +
+                            fullDate(report.from - 7) + "至" + fullDate(report.from - 1) + "）比一比。"),
                     "class=plain");
     html += element("h2", "这一周练了多少") + summaryTable(report);
     html += element("h2", "每个题目") + topicsTable(report);

@@ -117,7 +117,7 @@ TEST(WeeklyReport, ThePageIsPrintableAndEscapesWhatTheRecordHolds) {
     EXPECT_EQ(html.find("a<b>"), std::string::npos);
     EXPECT_NE(html.find("  23／＋19／（　）"), std::string::npos);
     EXPECT_NE(html.find("size: A4"), std::string::npos);
-    EXPECT_NE(html.find("2024-10-14 至 2024-10-20"), std::string::npos);
+    EXPECT_NE(html.find("2024年10月14日至2024年10月20日，和前一周（2024年10月7日至2024年10月13日）"), std::string::npos);
     EXPECT_NE(html.find("有1道错题等着复习"), std::string::npos);
     // An empty record still makes a page.
     const std::string empty = weeklyReportHtml(weeklyReport({}, {}, kToday));
