@@ -10,7 +10,8 @@ namespace {
 const char* const kWeekdayNames[] = {"一", "二", "三", "四", "五", "六", "日"};
 
 constexpr const char* kCalendarStyle =
-    "table.calendar td, table.calendar th { min-width: 2.6em; padding: 2px 4px; font-size: 15px; white-space: nowrap; }"
+    "table.calendar { table-layout: fixed; }"
+    "table.calendar td, table.calendar th { width: 5.4em; padding: 2px 4px; font-size: 15px; white-space: nowrap; }"
     "table.calendar td.goal { background: #2e6b4f; color: #ffffff; }"
     "table.calendar td.other { background: #d8ecdf; }"
     "table.calendar td.today { outline: 3px solid #d97706; }"
