@@ -1,0 +1,69 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "progress/progress_record.h"
+
+namespace tally {
+
+// A day as a number: days since 1970-01-01 (a Thursday). Plain arithmetic
+// gives the day after, the week before, and the gap between two days.
+using Day = int;
+
+// "YYYY-MM-DD", or the first ten characters of "YYYY-MM-DD HH:MM:SS";
+// nothing when that is not a real date.
+std::optional<Day> parseDay(std::string_view text);
+// "YYYY-MM-DD".
+std::string dayText(Day day);
+// Seconds since 1970-01-01 00:00:00 of "YYYY-MM-DD HH:MM:SS" (a date alone is
+// its midnight), to put rows in order by a number; nothing when the date
+// cannot be read.
+std::optional<long long> momentOf(std::string_view when);
+// 1 Monday … 7 Sunday.
+int weekday(Day day);
+// The Monday of the day's week.
+Day mondayOf(Day day);
+struct CivilDate {
+    int year = 1970;
+    int month = 1;  // 1…12
+    int dayOfMonth = 1;
+};
+CivilDate civilDate(Day day);
+Day dayOf(int year, int month, int dayOfMonth);
+
+// The key under which the daily practice's own sheet is stored. Its questions
+// come from many topics, so it counts for the calendar and not for any one
+// topic's figures; the re-drill sheet ("redrill") is skipped the same way.
+inline constexpr const char* kPracticeKey = "practice";
+bool isMixedSheet(std::string_view topicKey);
+
+// One marked sheet as the practice reads it from the record.
+struct SheetRow {
+    std::string when;  // "YYYY-MM-DD HH:MM:SS"
+    std::string topicKey;
+    std::string topicCaption;
+    int questions = 0;
+    int right = 0;
+    int score = 0;
+    int seconds = 0;
+
+    bool operator==(const SheetRow&) const = default;
+};
+
+// One missed question and the day of the sheet it was missed on; the
+// question's topicKey and topicCaption are always filled in.
+struct MissRow {
+    std::string when;  // the sheet's "YYYY-MM-DD HH:MM:SS" (or just the date)
+    MissedQuestion question;
+
+    bool operator==(const MissRow&) const = default;
+};
+
+// The rows of one stored sheet. A miss without a topic of its own came from
+// the sheet's topic.
+SheetRow sheetRow(const MarkedSheet& sheet);
+std::vector<MissRow> missRows(const MarkedSheet& sheet);
+
+}  // namespace tally

@@ -1,0 +1,75 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "practice/review_schedule.h"
+
+namespace tally {
+
+// A topic's accuracy must move by at least this many percentage points from
+// one week to the next to count as gone up or down.
+inline constexpr int kTrendPoints = 5;
+inline constexpr int kNextTopics = 3;
+// How many of the misses waiting for review the report lists by name.
+inline constexpr std::size_t kListedMisses = 12;
+
+struct WeekFigures {
+    int days = 0;  // days with at least one marked sheet
+    int sheets = 0;
+    int questions = 0;
+    int right = 0;
+    int seconds = 0;
+
+    // Percent right (0…100) and seconds per question; 0 without questions.
+    double accuracy() const;
+    double secondsPerQuestion() const;
+    bool operator==(const WeekFigures&) const = default;
+};
+
+struct TopicWeeks {
+    std::string topicKey;
+    std::string caption;
+    WeekFigures thisWeek;  // `days` counted per topic too
+    WeekFigures lastWeek;
+
+    // This week's accuracy less last week's, in points; 0 unless practised in both.
+    double change() const;
+    bool operator==(const TopicWeeks&) const = default;
+};
+
+struct NextTopic {
+    std::string topicKey;
+    std::string caption;
+    std::string sentence;
+
+    bool operator==(const NextTopic&) const = default;
+};
+
+// The last seven days (today and the six before) against the seven before them.
+struct WeeklyReport {
+    std::string childName;
+    Day today = 0;
+    Day from = 0;  // the first day of this week; the week before is from-7 … from-1
+    WeekFigures thisWeek;  // every sheet, the daily practice and re-drills too
+    WeekFigures lastWeek;
+    std::vector<TopicWeeks> topics;  // per topic; most questions this week first, then last week's, then key
+    std::vector<TopicWeeks> up;      // the most gained first
+    std::vector<TopicWeeks> down;    // the most lost first
+    int dueCount = 0;                // misses waiting for review today
+    std::vector<ReviewItem> due;     // the first kListedMisses of them, the longest waiting first
+    std::vector<NextTopic> next;     // up to three
+
+    bool operator==(const WeeklyReport&) const = default;
+};
+
+// The figures from the child's sheet rows and their misses waiting for
+// review (all of them, as ReviewSchedule::due(today) or dueFromHistory()
+// give them; any not due by `today` are left out). The three topics to practise next
+// are the weakest (weakTopics()), then the topics with the most due misses.
+WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due, Day today,
+                          const std::string& childName = "");
+
+// The report as a whole page for the parent, plain and printable on A4.
+std::string weeklyReportHtml(const WeeklyReport& report);
+
+}  // namespace tally

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "practice/lesson_list.h"
+#include "practice/lesson_week.h"
+#include "shell/fs_data_directory.h"
+
+namespace tally {
+namespace {
+
+Day day(const std::string& text) { return parseDay(text).value(); }
+
+std::vector<LessonEntry> gradeList(int grade) {
+    const FsDataDirectory data(TALLYMOO_DATA_DIR);
+    return readLessonList(data, grade);
+}
+
+TEST(LessonOfTheWeek, EachGradesListIsReadAsTheTreeShowsItAndSplitsAtItsTermReview) {
+    for (int grade = 1; grade <= 6; ++grade) {
+        SCOPED_TRACE(grade);
+        const std::vector<LessonEntry> lessons = gradeList(grade);
+        ASSERT_GE(lessons.size(), 16u);
+        EXPECT_EQ(lessons.front().key, "q53330" + std::to_string(grade + 1) + "001");
+        const TermLessons terms = splitTerms(lessons);
+        EXPECT_EQ(terms.first.back().caption, "上学期总复习");
+        EXPECT_EQ(terms.first.size() + terms.second.size(), lessons.size());
+        EXPECT_NE(terms.second.back().caption.find("总复习"), std::string::npos);
+    }
+    const std::vector<LessonEntry> first = gradeList(1);
+    EXPECT_EQ(first[2].caption, "1～5的认识和加减法");
+    EXPECT_EQ(first[2].drillKey, "q11");
+    EXPECT_EQ(first[0].drillKey, "");  // 准备课 has no drill
+}
+
+TEST(LessonOfTheWeek, FixedDatesOfEachTermAndTheHolidaysOfGradeOne) {
+    // Worked by hand. 上学期 2024/25: 1 Sep 2024 (a Sunday) to 20 Jan 2025 (a
+    // Monday): 22 weeks from the week of 26 Aug; 10 lessons, lesson ⌊w·10/22⌋.
+    // 下学期: 15 Feb 2025 (a Saturday) to 30 Jun 2025 (a Monday): 21 weeks
+    // from the week of 10 Feb; 8 lessons, lesson ⌊w·8/21⌋.
+    const std::vector<LessonEntry> lessons = gradeList(1);
+    struct Case {
+        const char* date;
+        bool review;
+        SchoolTerm term;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"2024-09-01", false, SchoolTerm::First, "一年级上学期：准备课"},         // week 0
+        {"2024-09-08", false, SchoolTerm::First, "一年级上学期：准备课"},         // week 1, Sunday
+        {"2024-09-09", false, SchoolTerm::First, "一年级上学期：准备课"},         // week 2: ⌊20/22⌋ = 0
+        {"2024-09-16", false, SchoolTerm::First, "一年级上学期：位置"},           // week 3: ⌊30/22⌋ = 1
+        {"2024-10-14", false, SchoolTerm::First, "一年级上学期：认识图形（一）"},  // week 7: ⌊70/22⌋ = 3
+        {"2025-01-20", false, SchoolTerm::First, "一年级上学期：上学期总复习"},    // week 21: ⌊210/22⌋ = 9
+        {"2025-01-21", true, SchoolTerm::First, "寒假：复习一年级上学期"},
+        {"2025-02-14", true, SchoolTerm::First, "寒假：复习一年级上学期"},
+        {"2025-02-15", false, SchoolTerm::Second, "一年级下学期：认识图形（二）"},  // week 0
+        {"2025-05-01", false, SchoolTerm::Second, "一年级下学期：认识人民币"},     // week 11: ⌊88/21⌋ = 4
+        {"2025-06-30", false, SchoolTerm::Second, "一年级下学期：下学期总复习"},   // week 20: ⌊160/21⌋ = 7
+        {"2025-07-01", true, SchoolTerm::Second, "暑假：复习一年级下学期"},
+        {"2025-08-31", true, SchoolTerm::Second, "暑假：复习一年级下学期"},
+        {"2025-09-01", false, SchoolTerm::First, "一年级上学期：准备课"},
+    };
+    for (const Case& c : cases) {
+        const WeekLesson week = lessonOfWeek(1, lessons, day(c.date));
+        EXPECT_EQ(week.caption, c.caption) << c.date;
+        EXPECT_EQ(week.review, c.review) << c.date;
+        EXPECT_EQ(week.term, c.term) << c.date;
+    }
+    // 1～5的认识和加减法 brings its drill; a holiday brings every drill of the term once.
+    EXPECT_EQ(lessonOfWeek(1, lessons, day("2024-09-30")).lesson.caption, "1～5的认识和加减法");  // week 5
+    EXPECT_EQ(lessonOfWeek(1, lessons, day("2024-09-30")).drillKeys, std::vector<std::string>{"q11"});
+    EXPECT_EQ(lessonOfWeek(1, lessons, day("2025-01-25")).drillKeys,
+              (std::vector<std::string>{"q11", "q21", "q77", "q17"}));
+    EXPECT_TRUE(lessonOfWeek(1, lessons, day("2024-09-02")).drillKeys.empty());  // 准备课
+}
+
+// Over two school years, for every grade: a lesson holds for a whole week
+// (Monday to Sunday), the lessons come in list order without one left out,
+// the term starts with its first lesson and ends with its last.
+TEST(LessonOfTheWeek, EveryTermWalksThroughItsLessonsInOrderAWeekAtATime) {
+    for (int grade = 1; grade <= 6; ++grade) {
+        const std::vector<LessonEntry> lessons = gradeList(grade);
+        const TermLessons terms = splitTerms(lessons);
+        for (int year : {2024, 2025}) {
+            for (const SchoolTerm term : {SchoolTerm::First, SchoolTerm::Second}) {
+                SCOPED_TRACE(std::to_string(grade) + " " + std::to_string(year));
+                const TermDates dates = termDates(term, year);
+                const auto& list = term == SchoolTerm::First ? terms.first : terms.second;
+                int previous = 0;
+                for (Day d = dates.start; d <= dates.end; ++d) {
+                    const WeekLesson week = lessonOfWeek(grade, lessons, d);
+                    ASSERT_FALSE(week.review);
+                    ASSERT_EQ(week.term, term);
+                    ASSERT_TRUE(week.index == previous || week.index == previous + 1) << dayText(d);
+                    if (weekday(d) != 1 && d != dates.start) {
+                        ASSERT_EQ(week.index, previous) << dayText(d);
+                    }
+                    ASSERT_EQ(week.lesson, list[static_cast<std::size_t>(week.index)]);
+                    previous = week.index;
+                }
+                EXPECT_EQ(lessonOfWeek(grade, lessons, dates.start).index, 0);
+                EXPECT_EQ(previous + 1, static_cast<int>(list.size()));
+                EXPECT_TRUE(lessonOfWeek(grade, lessons, dates.end + 1).review);
+                EXPECT_TRUE(lessonOfWeek(grade, lessons, dates.start - 1).review);
+            }
+        }
+    }
+}
+
+TEST(LessonOfTheWeek, AListWithoutATermReviewIsSplitInHalfAndAnEmptyListGivesNoLesson) {
+    const std::vector<LessonEntry> five = {{"k1", "一", "q1"}, {"k2", "二", ""}, {"k3", "三", "q3"},
+                                           {"k4", "四", "q4"}, {"k5", "五", "q5"}};
+    const TermLessons terms = splitTerms(five);
+    EXPECT_EQ(terms.first.size(), 3u);
+    EXPECT_EQ(terms.second.front().key, "k4");
+    EXPECT_EQ(lessonOfWeek(2, five, day("2025-03-03")).caption, "二年级下学期：四");
+    const WeekLesson none = lessonOfWeek(3, {}, day("2024-10-10"));
+    EXPECT_EQ(none.index, -1);
+    EXPECT_TRUE(none.drillKeys.empty());
+    EXPECT_EQ(none.caption, "三年级上学期");
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "practice/practice_plan.h"
+
+namespace tally {
+namespace {
+
+ReviewItem dueItem(int number, Day due, AnswerForm form = AnswerForm::One) {
+    ReviewItem item;
+    item.question = {std::to_string(number) + "＋1＝（　）", "0", std::to_string(number + 1), form, "q13",
+                     "100以内加法"};
+    item.due = due;
+    return item;
+}
+
+std::vector<ReviewItem> dueItems(int count) {
+    std::vector<ReviewItem> items;
+    for (int i = 0; i < count; ++i) items.push_back(dueItem(i, 20000 + i));
+    return items;
+}
+
+WeakTopic weak(std::string key) {
+    WeakTopic topic;
+    topic.topicKey = std::move(key);
+    return topic;
+}
+
+// How many questions each (source, topic) has.
+std::map<std::pair<PlanSource, std::string>, int> tally(const std::vector<PlanItem>& plan) {
+    std::map<std::pair<PlanSource, std::string>, int> counts;
+    for (const PlanItem& item : plan) ++counts[{item.source, item.topicKey}];
+    return counts;
+}
+
+using Counts = std::map<std::pair<PlanSource, std::string>, int>;
+
+TEST(PracticePlan, AThirdDueMissesTheRestHalfLessonHalfTheThreeWeakestInTurns) {
+    PlanInput input;
+    input.due = dueItems(10);
+    input.weak = {weak("q11"), weak("q21"), weak("q5008"), weak("q41")};
+    input.lessonDrills = {"q31"};
+    input.seed = 42;
+    const std::vector<PlanItem> plan = practicePlan(input);
+    ASSERT_EQ(plan.size(), 20u);
+    // 7 of 20 due (the seven waiting longest), 13 left: 6 lesson, 7 weak as 3, 2, 2.
+    EXPECT_EQ(tally(plan), (Counts{{{PlanSource::Review, "q13"}, 7},
+                                   {{PlanSource::Lesson, "q31"}, 6},
+                                   {{PlanSource::Weak, "q11"}, 3},
+                                   {{PlanSource::Weak, "q21"}, 2},
+                                   {{PlanSource::Weak, "q5008"}, 2}}));
+    std::vector<std::string> asked;
+    for (const PlanItem& item : plan) {
+        if (item.source == PlanSource::Review) {
+            asked.push_back(item.miss.value().question);
+        } else {
+            EXPECT_FALSE(item.miss);
+        }
+    }
+    std::sort(asked.begin(), asked.end());
+    std::vector<std::string> oldest;
+    for (int i = 0; i < 7; ++i) oldest.push_back(input.due[static_cast<std::size_t>(i)].question.question);
+    std::sort(oldest.begin(), oldest.end());
+    EXPECT_EQ(asked, oldest);
+}
+
+TEST(PracticePlan, TheSameSeedAndInputGiveTheSamePlanAnotherSeedMixesItOtherwise) {
+    PlanInput input;
+    input.due = dueItems(10);
+    input.weak = {weak("q11"), weak("q21")};
+    input.lessonDrills = {"q31"};
+    input.seed = 7;
+    const std::vector<PlanItem> plan = practicePlan(input);
+    EXPECT_EQ(practicePlan(input), plan);
+    input.seed = 8;
+    const std::vector<PlanItem> other = practicePlan(input);
+    EXPECT_NE(other, plan);
+    EXPECT_EQ(tally(other), tally(plan));
+}
+
+TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
+    struct Case {
+        const char* name;
+        int due;
+        std::vector<std::string> weak;
+        std::vector<std::string> lesson;
+        std::vector<std::string> firstDrills;
+        int count;
+        Counts expected;
+    };
+    const std::vector<Case> cases = {
+        {"two due", 2, {"q11", "q21", "q5008"}, {"q31"}, {}, 20,
+         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::Lesson, "q31"}, 9}, {{PlanSource::Weak, "q11"}, 3},
+          {{PlanSource::Weak, "q21"}, 3}, {{PlanSource::Weak, "q5008"}, 3}}},
+        {"no lesson drill", 9, {"q11", "q21"}, {}, {}, 20,
+         {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Weak, "q11"}, 7}, {{PlanSource::Weak, "q21"}, 6}}},
+        {"no weak topic", 9, {}, {"q31", "q33"}, {}, 20,
+         {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Lesson, "q31"}, 7}, {{PlanSource::Lesson, "q33"}, 6}}},
+        {"only due misses", 30, {}, {}, {"q11"}, 20, {{{PlanSource::Review, "q13"}, 20}}},
+        {"due misses, then first drills", 2, {}, {}, {"q11", "q21"}, 20,
+         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::FirstDrill, "q11"}, 9}, {{PlanSource::FirstDrill, "q21"}, 9}}},
+        {"ten questions", 5, {"q11"}, {"q31"}, {}, 10,
+         {{{PlanSource::Review, "q13"}, 3}, {{PlanSource::Lesson, "q31"}, 3}, {{PlanSource::Weak, "q11"}, 4}}},
+        {"one question", 5, {"q11"}, {"q31"}, {}, 1, {{{PlanSource::Review, "q13"}, 1}}},
+        {"none asked", 5, {"q11"}, {"q31"}, {}, 0, {}},
+        {"nothing to draw from", 0, {}, {}, {}, 20, {}},
+    };
+    for (const Case& c : cases) {
+        PlanInput input;
+        input.due = dueItems(c.due);
+        for (const std::string& key : c.weak) input.weak.push_back(weak(key));
+        input.lessonDrills = c.lesson;
+        input.firstDrills = c.firstDrills;
+        input.count = c.count;
+        EXPECT_EQ(tally(practicePlan(input)), c.expected) << c.name;
+    }
+}
+
+TEST(PracticePlan, AMissThatCannotBeAskedAgainIsLeftOut) {
+    PlanInput input;
+    input.due = {dueItem(1, 20000, AnswerForm::None), dueItem(2, 20001), dueItem(3, 20002, AnswerForm::None)};
+    input.lessonDrills = {"q31"};
+    const std::vector<PlanItem> plan = practicePlan(input);
+    ASSERT_EQ(plan.size(), 20u);
+    EXPECT_EQ(tally(plan), (Counts{{{PlanSource::Review, "q13"}, 1}, {{PlanSource::Lesson, "q31"}, 19}}));
+}
+
+TEST(PracticePlan, AnEmptyRecordPractisesTheLessonAndTheGradesFirstDrills) {
+    PlanInput input;
+    input.emptyRecord = true;
+    input.lessonDrills = {"q11"};
+    input.firstDrills = {"q13", "q21", "q23"};
+    EXPECT_EQ(tally(practicePlan(input)),
+              (Counts{{{PlanSource::Lesson, "q11"}, 10}, {{PlanSource::FirstDrill, "q13"}, 4},
+                      {{PlanSource::FirstDrill, "q21"}, 3}, {{PlanSource::FirstDrill, "q23"}, 3}}));
+    input.lessonDrills.clear();
+    EXPECT_EQ(tally(practicePlan(input)),
+              (Counts{{{PlanSource::FirstDrill, "q13"}, 7}, {{PlanSource::FirstDrill, "q21"}, 7},
+                      {{PlanSource::FirstDrill, "q23"}, 6}}));
+    input.firstDrills.clear();
+    input.lessonDrills = {"q11"};
+    EXPECT_EQ(tally(practicePlan(input)), (Counts{{{PlanSource::Lesson, "q11"}, 20}}));
+}
+
+TEST(PracticePlan, ThePlanByTopicCountsTheNewQuestionsOfEachTopicOnce) {
+    const std::vector<PlanItem> plan = {{PlanSource::Weak, "q11", std::nullopt},
+                                        {PlanSource::Review, "q13", MissedQuestion{}},
+                                        {PlanSource::Lesson, "q31", std::nullopt},
+                                        {PlanSource::Weak, "q11", std::nullopt}};
+    EXPECT_EQ(planTopics(plan), (std::vector<PlanTopic>{{PlanSource::Weak, "q11", 2}, {PlanSource::Lesson, "q31", 1}}));
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "practice/practice_rows.h"
+
+namespace tally {
+namespace {
+
+// Every day of 1999…2032 against the standard library's own calendar.
+TEST(PracticeDays, DaysAgreeWithTheStandardCalendar) {
+    using namespace std::chrono;
+    for (sys_days d = sys_days{year{1999} / 1 / 1}; d < sys_days{year{2033} / 1 / 1}; d += days{1}) {
+        const year_month_day date{d};
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()),
+                      unsigned(date.day()));
+        const auto parsed = parseDay(text);
+        ASSERT_TRUE(parsed) << text;
+        ASSERT_EQ(*parsed, d.time_since_epoch().count()) << text;
+        ASSERT_EQ(dayText(*parsed), text);
+        ASSERT_EQ(tally::weekday(*parsed), int(std::chrono::weekday{d}.iso_encoding())) << text;
+        ASSERT_EQ(weekday(mondayOf(*parsed)), 1);
+        ASSERT_LE(*parsed - mondayOf(*parsed), 6);
+    }
+}
+
+TEST(PracticeDays, TextsThatAreNotDatesAreRefused) {
+    for (const char* text : {"2023-02-29", "2024-02-30", "2024-13-01", "2024-00-10", "2024-1-05", "", "2024/10/05",
+                             "2024-10-05X", "abcd-ef-gh", "2024-04-31"}) {
+        EXPECT_FALSE(parseDay(text)) << text;
+    }
+    EXPECT_EQ(parseDay("2024-02-29 23:59:59"), parseDay("2024-02-29"));
+}
+
+TEST(PracticeDays, RowsOfAStoredSheetGiveEveryMissItsTopic) {
+    MarkedSheet sheet;
+    sheet.when = "2024-10-05 18:00:00";
+    sheet.topicKey = "redrill";
+    sheet.topicCaption = "错题重练";
+    sheet.questions = 3;
+    sheet.missed = {{"3/4＋1/4＝（　）", "", "1", AnswerForm::Fraction, "q5008", "分数加法"},
+                    {"第2题", "", "7", AnswerForm::None, "", ""}};
+    const std::vector<MissRow> rows = missRows(sheet);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].question.topicKey, "q5008");
+    EXPECT_EQ(rows[1].question.topicKey, "redrill");
+    EXPECT_EQ(rows[1].when, sheet.when);
+    EXPECT_EQ(sheetRow(sheet).questions, 3);
+    EXPECT_TRUE(isMixedSheet(sheetRow(sheet).topicKey));
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "practice/review_schedule.h"
+
+namespace tally {
+namespace {
+
+Day day(const std::string& text) { return parseDay(text).value(); }
+
+const std::map<std::string, MissedQuestion> kQuestions = {
+    {"A", {"35＋27＝（　）", "52", "62", AnswerForm::One, "q13", "100以内加法"}},
+    {"B", {"7＋8＝（　）", "14", "15", AnswerForm::One, "q11", "20以内加法"}},
+    {"C", {"1/2＋1/3＝（　）", "2/5", "5/6", AnswerForm::Fraction, "q5008", "分数加法"}},
+    {"D", {"6＋9＝（　）", "14", "15", AnswerForm::One, "q11", "20以内加法"}},
+};
+
+// What happens on a day of the month, after the day's due list is read:
+// "A-" a miss, "A+" a right answer on the daily practice.
+struct ScriptDay {
+    int dayOfMonth;
+    std::string due;      // the due list of that morning, in order
+    std::string answers;  // the day's answers, in order
+};
+
+// October 2024, worked out by hand from the rule: a miss comes back after 1
+// day; right answers after 3, 7 and 16 days; the fourth right answer in a
+// row leaves; a wrong answer restarts at 1 day; an early right answer does
+// not count. Day 32 is 1 November.
+const std::vector<ScriptDay> kMonth = {
+    {1, "", "A- B-"},     {2, "B A", "A+ B+"},  {3, "", "C-"},        {4, "C", "A+"},
+    {5, "C B A", "A+ B-"}, {6, "C B", "B+"},    {7, "C", ""},         {8, "C", ""},
+    {9, "C B", "B+"},     {10, "C", "C+"},      {11, "", ""},         {12, "A", "A+"},
+    {13, "C", "C+ C+"},   {14, "", ""},         {15, "", ""},         {16, "B", "B+"},
+    {17, "", ""},         {19, "", ""},         {20, "C", "C-"},      {21, "C", "C+ D-"},
+    {22, "D", ""},        {23, "D", ""},        {24, "D C", ""},      {27, "D C", ""},
+    {28, "D C A", "A+"},  {29, "D C", ""},      {31, "D C", ""},      {32, "D C B", "B+"},
+    {48, "D C", ""},
+};
+
+std::string names(const std::vector<ReviewItem>& items) {
+    std::string text;
+    for (const ReviewItem& item : items) {
+        for (const auto& [name, question] : kQuestions) {
+            if (question.topicKey == item.question.topicKey && question.question == item.question.question) {
+                text += (text.empty() ? "" : " ") + name;
+            }
+        }
+    }
+    return text;
+}
+
+Day octoberDay(int dayOfMonth) { return day("2024-10-01") + dayOfMonth - 1; }
+
+// Every answer of the script as an event of the record, the day's answers a
+// minute apart.
+std::vector<ReviewEvent> scriptEvents() {
+    std::vector<ReviewEvent> events;
+    for (const ScriptDay& script : kMonth) {
+        std::istringstream answers(script.answers);
+        std::string answer;
+        for (int minute = 10; answers >> answer; ++minute) {
+            events.push_back({dayText(octoberDay(script.dayOfMonth)) + " 19:" + std::to_string(minute) + ":00",
+                              kQuestions.at(answer.substr(0, 1)), answer[1] == '+'});
+        }
+    }
+    return events;
+}
+
+TEST(ReviewSchedule, AScriptedMonthComesBackAfterOneThreeSevenAndSixteenDays) {
+    ReviewSchedule schedule;
+    for (const ScriptDay& script : kMonth) {
+        const Day today = octoberDay(script.dayOfMonth);
+        EXPECT_EQ(names(schedule.due(today)), script.due) << dayText(today);
+        EXPECT_EQ(schedule.dueCount(today), static_cast<int>(schedule.due(today).size()));
+        std::istringstream answers(script.answers);
+        std::string answer;
+        while (answers >> answer) schedule.answered(today, kQuestions.at(answer.substr(0, 1)), answer[1] == '+');
+    }
+    // A and B were answered right four times on their days and are learned.
+    EXPECT_EQ(schedule.find({"q13", kQuestions.at("A").question}), nullptr);
+    EXPECT_EQ(schedule.find({"q11", kQuestions.at("B").question}), nullptr);
+    const ReviewItem* c = schedule.find({"q5008", kQuestions.at("C").question});
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->rightInARow, 1);  // restarted on the 20th, right on the 21st
+    EXPECT_EQ(dayText(c->due), "2024-10-24");
+    EXPECT_EQ(schedule.size(), 2u);
+}
+
+TEST(ReviewSchedule, AMissKeepsItsLatestWordingAndAnswer) {
+    ReviewSchedule schedule;
+    MissedQuestion miss = kQuestions.at("B");
+    schedule.missed(day("2024-10-01"), miss);
+    miss.typed = "16";
+    schedule.answered(day("2024-10-03"), miss, false);
+    const ReviewItem* item = schedule.find({"q11", miss.question});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->question.typed, "16");
+    EXPECT_EQ(dayText(item->due), "2024-10-04");
+    // A right answer to a question that was never missed adds nothing.
+    schedule.answered(day("2024-10-03"), kQuestions.at("A"), true);
+    EXPECT_EQ(schedule.size(), 1u);
+}
+
+TEST(ReviewSchedule, RebuiltFromTheHistoryInAnyOrderOrFromStoredRowsItIsTheSame) {
+    ReviewSchedule stepByStep;
+    for (const ReviewEvent& event : scriptEvents()) stepByStep.apply(event);
+
+    std::vector<ReviewEvent> shuffled = scriptEvents();
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(7));
+    shuffled.push_back({"2024-13-01 10:00:00", kQuestions.at("A"), false});  // no such date: skipped
+    EXPECT_EQ(rebuildSchedule(shuffled).items(), stepByStep.items());
+    EXPECT_EQ(ReviewSchedule(stepByStep.items()).items(), stepByStep.items());
+
+    // The misses as the record lists them (newest first), the answers apart.
+    std::vector<MissRow> misses;
+    std::vector<ReviewEvent> answers;
+    for (const ReviewEvent& event : scriptEvents()) {
+        if (event.right) {
+            answers.push_back(event);
+        } else {
+            misses.insert(misses.begin(), {event.when, event.question});
+        }
+    }
+    EXPECT_EQ(rebuildSchedule(misses, answers).items(), stepByStep.items());
+    for (const ScriptDay& script : kMonth) {
+        const Day today = octoberDay(script.dayOfMonth);
+        EXPECT_EQ(dueFromHistory(misses, answers, today), stepByStep.due(today)) << dayText(today);
+    }
+    EXPECT_EQ(names(dueFromHistory(misses, answers, octoberDay(48))), "D C");
+}
+
+TEST(ReviewSchedule, TheDueListCanBeCutAndKeepOnlyQuestionsThatCanBeAskedAgain) {
+    ReviewSchedule schedule;
+    const Day today = day("2024-10-10");
+    std::vector<MissRow> misses;
+    for (int i = 0; i < 9; ++i) {
+        // Missed on the 1st…9th; every third cannot be asked again.
+        MissedQuestion miss{"第" + std::to_string(i + 1) + "题", "", "1", i % 3 ? AnswerForm::One : AnswerForm::None,
+                            "q" + std::to_string(20 - i), ""};
+        schedule.missed(day("2024-10-01") + i, miss);
+        misses.push_back({dayText(day("2024-10-01") + i), miss});
+    }
+    const std::vector<ReviewItem> all = schedule.due(today);
+    ASSERT_EQ(all.size(), 9u);
+    const std::vector<ReviewItem> firstFour = schedule.due(today, {4, false});
+    EXPECT_EQ(firstFour, std::vector<ReviewItem>(all.begin(), all.begin() + 4));
+    const std::vector<ReviewItem> askable = schedule.due(today, {3, true});
+    ASSERT_EQ(askable.size(), 3u);
+    EXPECT_EQ(askable[0].question.question, "第2题");
+    EXPECT_EQ(askable[1].question.question, "第3题");
+    EXPECT_EQ(askable[2].question.question, "第5题");
+    EXPECT_EQ(dueOf(schedule.items(), today, {3, true}), askable);
+    EXPECT_EQ(dueFromHistory(misses, {}, today, {3, true}), askable);
+    EXPECT_EQ(schedule.dueCount(today), 9);
+}
+
+TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
+    MarkedSheet sheet;
+    sheet.when = "2024-10-05 18:00:00";
+    sheet.topicKey = "q11";
+    sheet.topicCaption = "20以内加法";
+    sheet.markWrong("7＋8＝（　）", "14", "15", AnswerForm::One);
+    sheet.missed.push_back(kQuestions.at("C"));  // a re-drill's miss keeps its own topic
+    const ReviewSchedule schedule = rebuildSchedule(missRows(sheet));
+    EXPECT_EQ(names(schedule.due(day("2024-10-06"))), "B C");
+    EXPECT_TRUE(schedule.due(day("2024-10-05")).empty());
+}
+
+}  // namespace
+}  // namespace tally
