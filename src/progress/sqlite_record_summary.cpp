@@ -36,13 +36,14 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
     RecordSummary summary;
     const auto read = [&] {
         {
-            Statement count(db_, "SELECT COUNT(*) FROM sheet");
+            Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1");
+            count.bind(1, shownChild());
             if (!count.ok() || count.step() != SQLITE_ROW) return failed("成绩记录读不出来");
             summary.sheetCount = static_cast<int>(count.number(0));
         }
         std::vector<MarkedSheet> latest;
         if (!readSheets("SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score,"
-                        " seconds FROM sheet ORDER BY id DESC LIMIT ?1",
+                        " seconds, child_id FROM sheet WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1",
                         std::max(limits.tableRows, 1), latest)) {
             return false;
         }
@@ -53,7 +54,9 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
         // Each open question once, however often it was missed.
         Statement open(db_,
                        "SELECT COUNT(*) FROM (SELECT DISTINCT topic_key, question FROM missed"
-                       " WHERE mended = 0 AND answer_form <> '')");
+                       " WHERE mended = 0 AND answer_form <> ''"
+                       " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?1)");
+        open.bind(1, shownChild());
         if (!open.ok() || open.step() != SQLITE_ROW) return failed("成绩记录读不出来");
         summary.openMisses = static_cast<int>(open.number(0));
         return true;
@@ -68,13 +71,15 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
 // The topics practised last, each with its sheets' averages by day.
 bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& summary) {
     Statement topics(db_,
-                     "SELECT topic_key, MAX(id) AS latest FROM sheet GROUP BY topic_key ORDER BY latest DESC LIMIT ?1");
+                     "SELECT topic_key, MAX(id) AS latest FROM sheet WHERE child_id = ?2 GROUP BY topic_key"
+                     " ORDER BY latest DESC LIMIT ?1");
     Statement caption(db_, "SELECT topic FROM sheet WHERE id = ?1");
     Statement days(db_,
                    "SELECT substr(marked_at, 1, 10) AS day, SUM(score), SUM(seconds), COUNT(*) FROM sheet"
-                   " WHERE topic_key = ?1 GROUP BY day ORDER BY day");
+                   " WHERE topic_key = ?1 AND child_id = ?2 GROUP BY day ORDER BY day");
     if (!topics.ok() || !caption.ok() || !days.ok()) return failed("成绩记录读不出来");
     topics.bind(1, static_cast<long long>(std::max(limits.charts, 0)));
+    topics.bind(2, shownChild());
     while (topics.step() == SQLITE_ROW) {
         TopicHistory history;
         history.key = topics.text(0);
@@ -83,6 +88,7 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
         if (caption.step() == SQLITE_ROW) history.caption = caption.text(0);
         days.reset();
         days.bind(1, history.key);
+        days.bind(2, shownChild());
         while (days.step() == SQLITE_ROW) {
             const long long count = days.number(3);
             history.days.push_back({days.text(0), rounded(days.number(1), count), rounded(days.number(2), count)});
@@ -92,46 +98,28 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
     return true;
 }
 
-// The topics with the most misses. A miss stored without a topic of its own
-// counts for its sheet's topic.
+// The topics with the most misses of the shown child. A miss stored
+// without a topic of its own counts for its sheet's topic; a topic is named
+// as its latest miss named it.
 bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary& summary) {
     std::map<std::string, MissCount> byKey;
-    {
-        // The topics, one index step each, then each topic's misses counted
-        // in its own stretch of the index and its latest miss's caption.
-        Statement keys(db_,
-                       "WITH RECURSIVE key(k) AS (SELECT MIN(topic_key) FROM missed WHERE topic_key > ''"
-                       " UNION ALL SELECT (SELECT MIN(topic_key) FROM missed WHERE topic_key > key.k) FROM key"
-                       " WHERE key.k IS NOT NULL) SELECT k FROM key WHERE k IS NOT NULL");
-        Statement counted(db_, "SELECT COUNT(*) FROM missed WHERE topic_key = ?1");
-        Statement latest(db_,
-                         "SELECT sheet_id, topic FROM missed WHERE topic_key = ?1 ORDER BY sheet_id DESC, position"
-                         " LIMIT 1");
-        if (!keys.ok() || !counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
-        while (keys.step() == SQLITE_ROW) {
-            const std::string key = keys.text(0);
-            counted.reset();
-            counted.bind(1, key);
-            latest.reset();
-            latest.bind(1, key);
-            if (counted.step() != SQLITE_ROW || latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
-            byKey[key] = {counted.number(0), latest.number(0), latest.text(1)};
-        }
-    }
-    Statement ownless(db_,
-                      "SELECT s.topic_key, COUNT(*), MAX(s.id) FROM missed m JOIN sheet s ON s.id = m.sheet_id"
-                      " WHERE m.topic_key = '' GROUP BY s.topic_key");
-    Statement sheetCaption(db_, "SELECT topic FROM sheet WHERE id = ?1");
-    if (!ownless.ok() || !sheetCaption.ok()) return failed("成绩记录读不出来");
-    while (ownless.step() == SQLITE_ROW) {
-        MissCount& count = byKey[ownless.text(0)];
-        count.misses += ownless.number(1);
-        if (ownless.number(2) > count.latestSheet) {
-            count.latestSheet = ownless.number(2);
-            sheetCaption.reset();
-            sheetCaption.bind(1, count.latestSheet);
-            if (sheetCaption.step() == SQLITE_ROW) count.caption = sheetCaption.text(0);
-        }
+    Statement counted(db_,
+                      "SELECT CASE WHEN m.topic_key = '' THEN s.topic_key ELSE m.topic_key END AS k, COUNT(*)"
+                      " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE s.child_id = ?1 GROUP BY k");
+    Statement latest(db_,
+                     "SELECT CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END"
+                     " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE s.child_id = ?1"
+                     " AND (m.topic_key = ?2 OR (m.topic_key = '' AND s.topic_key = ?2))"
+                     " ORDER BY m.sheet_id DESC, m.position LIMIT 1");
+    if (!counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
+    counted.bind(1, shownChild());
+    while (counted.step() == SQLITE_ROW) {
+        const std::string key = counted.text(0);
+        latest.reset();
+        latest.bind(1, shownChild());
+        latest.bind(2, key);
+        if (latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        byKey[key] = {counted.number(1), 0, latest.text(0)};
     }
     for (const auto& [key, count] : byKey) {
         summary.mostMissed.push_back({count.caption, static_cast<int>(count.misses)});
