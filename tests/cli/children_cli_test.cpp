@@ -4,6 +4,8 @@
 #include <sstream>
 
 #include "cli/cli_session.h"
+#include "shell/login_dialog.h"
+#include "shell/login_file.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -154,6 +156,40 @@ TEST_F(ChildrenCli, EarlierSheetsCanBeGivenToAChild) {
     const std::string shown = parent("toolbar w13\npage2\nchild give 小红\nquit\n");
     EXPECT_NE(shown.find("以前的记录"), std::string::npos);
     EXPECT_EQ(count(run("record\nquit\n", "小红"), "\tq11\t"), 1u);
+}
+
+}  // namespace
+}  // namespace tally
+
+namespace tally {
+namespace {
+
+// The advanced item names the initial password only while it is the one in
+// use; each child is an item, the last one selected.
+TEST(ChildrenLogin, TheDialogNamesNoPasswordThatIsNotInUse) {
+    test::TempDataDir dir;
+    FsDataDirectory data(dir.path());
+    HeadlessUi ui;
+    Accounts accounts;
+    LoginDialog shipped(accounts, ui, data, {"小明", "小红"}, 1);
+    shipped.open();
+    EXPECT_EQ(shipped.items(), (std::vector<std::string>{LoginDialog::kAdvancedItem, "小明", "小红"}));
+    EXPECT_EQ(shipped.selectedItem(), 2);
+    EXPECT_FALSE(shipped.passwordShown());
+    shipped.confirm();
+    EXPECT_EQ(shipped.chosenChild(), 1);
+    EXPECT_FALSE(accounts.advanced());
+
+    dir.write(kLoginFileName, *encodeLoginFile("4a"));
+    LoginDialog changed(accounts, ui, data);
+    changed.open();
+    EXPECT_EQ(changed.items(), (std::vector<std::string>{LoginDialog::kAdvancedItemChanged, LoginDialog::kStudentItem}));
+    changed.clickItem(LoginDialog::kAdvanced);
+    changed.password = "238";
+    changed.confirm();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].second.find("238"), std::string::npos) << ui.messages[0].second;
+    EXPECT_FALSE(accounts.advanced());
 }
 
 }  // namespace
