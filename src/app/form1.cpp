@@ -404,6 +404,7 @@ void Form1::showRecordPageOf(long long childId) {
         heading.parent = loginIsAdvanced();
         heading.choices = children;
         heading.earlierSheets = heading.parent && record_->earlierSheetCount() > 0;
+        heading.own = childId == owner();
         shownOwner = heading;
     }
     record_->showChild(owner());

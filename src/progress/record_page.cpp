@@ -76,11 +76,11 @@ std::string missedTable(const std::vector<MissedTopic>& topics) {
     return wrap("table", html, "id=missed class=record");
 }
 
-std::string redrillPart(int questionsToRedrill) {
+std::string redrillPart(int questionsToRedrill, bool offered) {
     if (questionsToRedrill <= 0) return wrap("p", "现在没有要重练的错题。", "class=plain");
     return wrap("p",
                 "有" + std::to_string(questionsToRedrill) + "道错题还没有练对。" +
-                    wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink),
+                    (offered ? wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink) : ""),
                 "class=plain");
 }
 
@@ -191,7 +191,7 @@ std::string recordBody(const RecordSummary& summary, const std::optional<RecordO
                  "一共记下了" + std::to_string(summary.sheetCount) + "张练习卷，最近一次是" +
                      escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
-    html += redrillPart(summary.openMisses);
+    html += redrillPart(summary.openMisses, !owner || owner->own);
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
     html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);

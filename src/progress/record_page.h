@@ -39,6 +39,9 @@ struct RecordOwner {
     bool parent = false;
     std::vector<Child> choices;  // the children
     bool earlierSheets = false;  // whether 以前的记录 has sheets
+    // Whether it is the record of who is practising: only then does the page
+    // offer 错题重练, which asks that child's misses.
+    bool own = true;
 };
 
 // The whole 成绩记录 page: the latest sheets, the topics missed most, a chart

@@ -59,6 +59,7 @@ constexpr const char* kFromVersion2 = "ALTER TABLE sheet ADD COLUMN child_id INT
 constexpr std::pair<const char*, const char*> kIndexes[] = {
     {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
     {"sheet_by_child", "CREATE INDEX IF NOT EXISTS sheet_by_child ON sheet(child_id, topic_key, marked_at, score, seconds)"},
+    {"sheet_of_child", "CREATE INDEX IF NOT EXISTS sheet_of_child ON sheet(child_id)"},
     {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
     {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
                     " WHERE mended = 0 AND answer_form <> ''"},

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,17 @@ private:
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
     bool readMostMissed(const RecordPageLimits& limits, RecordSummary& summary);
+    // A topic's misses: how many, the latest sheet that has one, its caption.
+    struct MissCount {
+        long long misses = 0;
+        long long latestSheet = 0;
+        std::string caption;
+    };
+    bool countAllMisses(std::map<std::string, MissCount>& byKey);
+    bool countChildsMisses(std::map<std::string, MissCount>& byKey);
+    // Whether every sheet of the record is the shown child's: then the
+    // figures of the whole record are the child's.
+    bool wholeRecordShown();
     bool failed(const std::string& what);
     bool failed(const std::string& what, RecordTrouble trouble);
     void worked();

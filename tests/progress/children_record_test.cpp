@@ -284,6 +284,16 @@ TEST(RecordPageOwner, AHostileNameIsShownAsText) {
     // A child alone is not shown the chooser.
     owner.parent = false;
     EXPECT_EQ(recordPageHtml(RecordSummary{}, owner).find("record-child-"), std::string::npos);
+    // Another child's record names the misses but offers no re-drill: it
+    // would ask the misses of the child practising.
+    RecordSummary open;
+    open.sheetCount = 1;
+    open.openMisses = 3;
+    EXPECT_NE(recordPageHtml(open, owner).find(kRedrillLink), std::string::npos);
+    owner.own = false;
+    const std::string other = recordPageHtml(open, owner);
+    EXPECT_EQ(other.find(kRedrillLink), std::string::npos);
+    EXPECT_NE(other.find("有3道错题还没有练对。"), std::string::npos);
 }
 
 TEST(ChildNames, GradesAreReadInEveryWayTheyAreWritten) {

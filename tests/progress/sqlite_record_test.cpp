@@ -218,7 +218,7 @@ TEST_F(RecordFile, TheFileIsKeptForSharing) {
     sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &query,
                        nullptr);
     ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(query, 0), 5);
+    EXPECT_EQ(sqlite3_column_int(query, 0), 6);
     sqlite3_finalize(query);
     sqlite3_close(db);
     // Indexes need no version of their own.
