@@ -96,6 +96,10 @@ public:
     void giveEarlierSheets(long long childId);
     // Remembers the settings of the child practising (or the computer's).
     void saveSettings();
+    // Whether the computer's own settings (no child named) are kept and
+    // restored; the headless front end keeps only a child's, so a script
+    // without a child starts the same every time.
+    bool keepsComputerSettings = true;
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }

@@ -77,7 +77,7 @@ std::string Form1::chooseChild(const std::string& name) {
 }
 
 void Form1::saveSettings() {
-    if (!record_) return;
+    if (!record_ || (!child && !keepsComputerSettings)) return;
     ChildSettings settings;
     settings.questionCount = options.questionCount;
     settings.memoryTime = options.memoryTime;
@@ -90,7 +90,7 @@ void Form1::saveSettings() {
 }
 
 void Form1::restoreSettings() {
-    if (!record_) return;
+    if (!record_ || (!child && !keepsComputerSettings)) return;
     const std::optional<ChildSettings> kept = record_->settings(owner());
     if (!kept || (kept->tab.empty() && kept->topicKey.empty())) {
         if (child) openGradeLessons();

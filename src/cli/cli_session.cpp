@@ -91,6 +91,7 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
     if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
+    form_->keepsComputerSettings = false;
     if (!options.recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(options.recordFile);
         form_->setRecord(record_.get());

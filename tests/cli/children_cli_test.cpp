@@ -121,6 +121,13 @@ TEST_F(ChildrenCli, EachChildsSettingsComeBackAtTheNextStart) {
     EXPECT_TRUE(run("state QuestionCount\nstate DrillForm\nquit\n", "小红").starts_with("10\nw6\n"));
 }
 
+// Without a child a script starts the same every time: the headless front
+// end keeps no settings of the computer's own.
+TEST_F(ChildrenCli, WithoutAChildAScriptStartsTheSameEveryTime) {
+    parent("tab 分数和比例\nclick q5008\noptions 50 -\nquit\n");
+    EXPECT_EQ(parent("state QuestionCount\nclick q13\nfront\nquit\n"), "10\nWebBrowser1\n");
+}
+
 TEST_F(ChildrenCli, ChildrenAreManagedByTheParentOnly) {
     nameTwoChildren();
     EXPECT_EQ(run("child add 小刚 2\nchildren\nquit\n", "小明"),
