@@ -28,8 +28,9 @@ Form1::Form1(Ports ports) : ports_(ports) {
 }
 
 FamilyContext Form1::familyContext() {
-    return FamilyContext{ports_.page, ports_.random, ports_.data, ports_.ui,  ports_.clock, options,
-                         timers,      tree,          texts,       thinkSeconds, families.table};
+    Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
+    return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options,
+                         timers, tree,          texts,        thinkSeconds, families.table, !hidesAnswers()};
 }
 
 std::string Form1::introductionHtml() const { return withLineBreaks(texts.text("Text5"), "<br>"); }
@@ -48,6 +49,7 @@ void Form1::stopGameTimers() {
 
 void Form1::startUp() {
     gate_.run([this] {
+        reloadChildren();
         showLoginDialog();
         options.questionCount = 10;
         options.memoryTime = 5;
@@ -55,6 +57,7 @@ void Form1::startUp() {
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
         buildStartupTree(tree);
         tabCaption = tabs().front().caption;
+        restoreSettings();
         ports_.ui.treeChanged();
         for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
             ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
@@ -71,6 +74,7 @@ void Form1::clickTab(const std::string& caption) {
         tabCaption = caption;
         buildTab(tree, caption, ports_.data);
         ports_.ui.treeChanged();
+        saveSettings();
     });
 }
 
@@ -83,6 +87,7 @@ void Form1::clickNode(const std::string& key) {
         lessonPracticeKey.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
+        saveSettings();
     });
 }
 
@@ -90,7 +95,9 @@ void Form1::clickToolbar(const std::string& key) {
     gate_.run([this, key] {
         if (key == "w1") {
             if (!accounts.advanced()) {
-                ports_.ui.message("提示", "必须以高级用户身份登录才可以修改密码！软件最初设定的密码是238");
+                ports_.ui.message("提示", accounts.initialPasswordInUse()
+                                              ? "必须以高级用户身份登录才可以修改密码！软件最初设定的密码是238"
+                                              : "必须以高级用户身份登录才可以修改密码！");
                 return;
             }
             PasswordDialog dialog(accounts, ports_.ui, ports_.data);
@@ -98,12 +105,15 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w2") {
             OptionsDialog dialog(options);
             ports_.ui.runOptionsDialog(dialog);
+            if (dialog.closed()) saveSettings();
         } else if (key == "w11") {
             showLoginDialog();
         } else if (key == "w12") {
             ports_.ui.print(worksheetOnScreen(*this));
         } else if (key == "w13") {
             showRecordPage();
+        } else if (key == "w14") {
+            showChildrenDialog();
         } else if (key == "w3") {
             if (!mayLeavePage()) return;
             stopGameTimers();
@@ -118,6 +128,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w9") {
             options.drillForm = DrillForm::Decimal;
         }
+        if (key == "w6" || key == "w7" || key == "w8" || key == "w9") saveSettings();
     });
 }
 
@@ -147,7 +158,7 @@ void Form1::pageClick(const std::string& elementName) {
         // reveals its answers by itself.
         if (selectedKey() == RevealedAnswersFamily::kIntelligenceTestKey) {
             if (!marked && elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
-                ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this)) {
+                ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this, true)) {
                 FamilyContext context = familyContext();
                 families.revealedAnswers.revealIntelligenceTest(context);
                 markedGeneration_ = ports_.page.generation();
@@ -254,6 +265,7 @@ int Form1::recordSheet(MarkedSheet sheet) {
     sheet.topicCaption = redrill ? kRedrillCaption : topicCaption(key);
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options.drillForm);
+    sheet.childId = owner();
     for (MissedQuestion& miss : sheet.missed) {
         if (!miss.topicKey.empty()) continue;
         miss.topicKey = sheet.topicKey;
@@ -360,21 +372,47 @@ void Form1::writeRedrillSheet() {
 }
 
 void Form1::markRedrill() {
-    if (!answersAllowed(*this)) return;
+    if (!answersAllowed(*this, false)) return;
     const bool marked = submitSheet([this](FamilyContext& context) {
         return gradeRedrill(context.page, redrillQuestions_, context.thinkSeconds);
     });
     if (marked) timers.setEnabled(kThinkTimer, false);
 }
 
-void Form1::showRecordPage() {
+void Form1::showRecordPage() { showRecordPageOf(owner()); }
+
+void Form1::showRecordOf(long long childId) {
+    gate_.run([this, childId] {
+        // Another child's record is the parent's to see.
+        if (childId != owner() && !loginIsAdvanced()) return;
+        showRecordPageOf(childId);
+    });
+}
+
+void Form1::showRecordPageOf(long long childId) {
     if (!record_) return noRecordMessage();
+    record_->showChild(childId);
     const std::optional<RecordSummary> summary = record_->summary(RecordPageLimits{});
+    std::optional<RecordOwner> shownOwner;
+    if (childMode()) {
+        RecordOwner heading;
+        heading.id = childId;
+        heading.name = kEarlierRecordsName;
+        for (const Child& each : children) {
+            if (each.id == childId) heading.name = each.name;
+        }
+        heading.parent = loginIsAdvanced();
+        heading.choices = children;
+        heading.earlierSheets = heading.parent && record_->earlierSheetCount() > 0;
+        heading.own = childId == owner();
+        shownOwner = heading;
+    }
+    record_->showChild(owner());
     if (!summary) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
     }
-    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary));
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary, shownOwner));
     ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
@@ -399,9 +437,23 @@ void Form1::onThinkTick() {
 }
 
 void Form1::showLoginDialog() {
-    LoginDialog dialog(accounts, ports_.ui, ports_.data);
+    std::vector<std::string> names;
+    int preselected = -1;
+    for (const Child& each : children) {
+        if (child && each.id == child->id) preselected = static_cast<int>(names.size());
+        names.push_back(each.name);
+    }
+    LoginDialog dialog(accounts, ports_.ui, ports_.data, names, preselected);
     dialog.open();
     ports_.ui.runLoginDialog(dialog);
+    const int chosen = dialog.chosenChild();
+    if (chosen >= 0 && chosen < static_cast<int>(children.size())) {
+        const bool other = !child || child->id != children[chosen].id;
+        setChild(children[chosen]);
+        if (record_) record_->setLastChild(child->id);
+        // Start-up restores the settings itself, once the defaults are set.
+        if (other && !tabCaption.empty()) restoreSettings();
+    }
 }
 
 void Form1::drawClockHands() {

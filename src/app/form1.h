@@ -7,6 +7,7 @@
 #include "app/family_table.h"
 #include "app/sheet_progress.h"
 #include "games/clock_face.h"
+#include "app/marks_only_page.h"
 #include "page/page.h"
 #include "progress/progress_record.h"
 #include "shell/accounts.h"
@@ -66,8 +67,40 @@ public:
     // The store marked sheets go to; none keeps no record. The model does not
     // own it.
     void setRecord(ProgressRecord* record) { record_ = record; }
+    ProgressRecord* record() { return record_; }
     // Whether the first pane shows the re-drill sheet (marked or not).
     bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
+
+    // --- children ---------------------------------------------------------
+    // The children the record names, in order; none on a computer where no
+    // child was named, which keeps the two accounts only.
+    std::vector<Child> children;
+    // Who is practising: the child who logged in last (kept while a parent
+    // logs in); nothing without children.
+    std::optional<Child> child;
+    bool childMode() const { return !children.empty(); }
+    // Whose sheets and settings: the child's, or the computer's own.
+    long long owner() const { return child ? child->id : kEarlierRecords; }
+    // A child alone: marked sheets show √ and × without the right answers,
+    // and pages that only reveal answers are kept for the parent.
+    bool hidesAnswers() const { return childMode() && !loginIsAdvanced(); }
+    // The parent's option: a child alone may have sheets marked (default).
+    bool marksForChildAlone = true;
+    // "小明 · 二年级"; "" without a child.
+    std::string who() const { return child ? childLine(*child) : ""; }
+    // Makes the named child the one practising, without a login; "" when
+    // done, otherwise why not.
+    std::string chooseChild(const std::string& name);
+    // The record page of one child (or of 以前的记录), for the parent.
+    void showRecordOf(long long childId);
+    // The sheets of no child go to this child (the parent's link).
+    void giveEarlierSheets(long long childId);
+    // Remembers the settings of the child practising (or the computer's).
+    void saveSettings();
+    // Whether the computer's own settings (no child named) are kept and
+    // restored; the headless front end keeps only a child's, so a script
+    // without a child starts the same every time.
+    bool keepsComputerSettings = true;
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
@@ -126,6 +159,7 @@ public:
 private:
     Ports ports_;
     EventGate gate_;
+    MarksOnlyPage marksOnlyPage_{ports_.page};
     ProgressRecord* record_ = nullptr;
     SheetProgressCounter progressCounter_;
     // The record's trouble the child was last told of while storing.
@@ -146,6 +180,19 @@ private:
     void onStartPage();
     void onThinkTick();
     void showLoginDialog();
+    void showChildrenDialog();
+    // The children as the record has them; the child practising is kept
+    // when still named.
+    void reloadChildren();
+    void setChild(std::optional<Child> next);
+    // Restores what the child (or the computer) used last: options, drill
+    // form, tab and topic (selected, not clicked); a child's first start
+    // opens the grade's lessons.
+    void restoreSettings();
+    void showRecordPageOf(long long childId);
+    void openGradeLessons();
+    // What was last saved, so an unchanged click writes nothing.
+    std::optional<std::pair<long long, ChildSettings>> saved_;
     void drawClockHands();
     std::string topicCaption(const std::string& key) const;
     void showRecordPage();

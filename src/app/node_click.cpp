@@ -2,16 +2,23 @@
 
 #include "app/form1.h"
 #include "app/section_introduction.h"
+#include "library/answer_pages.h"
 
 namespace tally {
 
 void runNodeClick(Form1& form, const TopicNode& node) {
+    const TopicTagParts tag = splitTopicTag(node.tag);
+    // The papers' answers are the parent's to show while a child is alone.
+    if (tag.sigil == "#" && isAnswerTopic(tag.number) && form.hidesAnswers()) {
+        form.ui().message("提示", "试卷的答案要请爸爸妈妈登录以后才能看。先把试卷做完，再请爸爸妈妈来对答案吧！");
+        return;
+    }
     form.timers.setEnabled(kThinkTimer, true);
     form.stopGameTimers();
     form.thinkSeconds = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
 
-    const TopicClick click{node.key, node.caption, splitTopicTag(node.tag)};
+    const TopicClick click{node.key, node.caption, tag};
     Sheet sheet;
     FamilyContext context = form.familyContext();
     form.families.table.build(context, click, sheet);

@@ -36,17 +36,22 @@ std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& g
     return family ? family->answerStyle(gradingKey) : std::nullopt;
 }
 
-std::string worksheetOnScreen(Form1& form) {
+std::string worksheetOnScreen(Form1& form, const std::string& childName) {
     const std::string body = form.page().bodyHtml();
-    if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body).value_or("");
+    const std::string name = !childName.empty() ? childName : form.child ? form.child->name : "";
+    if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name).value_or("");
     const auto style = answerStyleOf(form, form.gradingKey());
-    return style ? worksheetDocument(*style, sheetTitle(form), body).value_or("") : "";
+    return style ? worksheetDocument(*style, sheetTitle(form), body, name).value_or("") : "";
 }
 
-WorksheetRequest worksheetForTopic(Form1& form, const std::string& key) {
+WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName) {
+    const std::string name = trimmedName(childName);
+    if (!childName.empty()) {
+        if (const std::string problem = childNameProblem(name, {}); !problem.empty()) return {"", problem};
+    }
     if (!openTabHolding(form, key)) return {"", "找不到题目“" + key + "”。"};
     form.clickNode(key);
-    std::string document = worksheetOnScreen(form);
+    std::string document = worksheetOnScreen(form, name);
     if (document.empty()) {
         const TopicNode* node = form.tree.find(key);
         return {"", "“" + (node ? node->caption : key) + "”没有要填答案的练习题，不能打印练习卷。"};

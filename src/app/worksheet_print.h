@@ -11,8 +11,9 @@ class Form1;
 // The sheet WebBrowser1 shows as a worksheet with its answer key, titled with
 // the selected topic (a lesson's own caption on a lesson page) and, where that
 // says too little, its section; empty when the page holds no field a child
-// writes in.
-std::string worksheetOnScreen(Form1& form);
+// writes in. The name line carries `childName`, else the name of the child
+// practising.
+std::string worksheetOnScreen(Form1& form, const std::string& childName = "");
 
 // How the sheet of a grading key takes its answers, as its family marks it;
 // nothing for pages not marked field by field.
@@ -26,6 +27,8 @@ struct WorksheetRequest {
 
 // Clicks the topic `key` as a child would, first the tab whose tree holds it,
 // and returns the worksheet of the sheet that click writes.
-WorksheetRequest worksheetForTopic(Form1& form, const std::string& key);
+// `childName` goes on the name line (trimmed; a name no child could have is
+// refused).
+WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName = "");
 
 }  // namespace tally

@@ -10,6 +10,7 @@
 
 #include "cli/printable.h"
 #include "shell/catalogue.h"
+#include "shell/children_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/toolbar.h"
 
@@ -84,9 +85,13 @@ std::optional<int> tickCount(const std::string& text) {
 
 CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
     ui_.loginAnswer = options.loginPassword;
+    ui_.childAnswer = options.child;
+    startChild_ = options.child;
+    startAdvanced_ = options.loginPassword.has_value();
     if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
+    form_->keepsComputerSettings = false;
     if (!options.recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(options.recordFile);
         form_->setRecord(record_.get());
@@ -95,6 +100,14 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
 
 void CliSession::run(std::istream& in, std::ostream& out) {
     form_->startUp();
+    ui_.childAnswer.reset();
+    // A parent who logs in names the child whose sheets these are; a child
+    // who is not named here is said at once.
+    if (startChild_ && (startAdvanced_ || !form_->child || form_->child->name != trimmedName(*startChild_))) {
+        if (const std::string problem = form_->chooseChild(*startChild_); !problem.empty()) {
+            out << "error: " << printable(problem) << "\n";
+        }
+    }
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -132,6 +145,7 @@ const std::map<std::string, CliSession::Command>& CliSession::commands() {
         {"messages", &CliSession::printMessages}, {"state", &CliSession::printState},
         {"record", &CliSession::printRecord},  {"redrill", &CliSession::redrill},
         {"answer", &CliSession::answer},
+        {"children", &CliSession::printChildren}, {"child", &CliSession::manageChild},
     };
     return table;
 }
@@ -259,12 +273,97 @@ void CliSession::answer(const std::string& args, std::ostream& out) {
 
 void CliSession::printRecord(const std::string&, std::ostream& out) {
     if (record_) {
+        // Once children are named, each line says whose sheet it is.
+        const std::string whose = !form_->childMode() ? ""
+                                  : form_->child   ? printable(form_->child->name) + "\t"
+                                                   : std::string(kEarlierRecordsName) + "\t";
         for (const MarkedSheet& sheet : record_->latestSheets(std::numeric_limits<int>::max())) {
-            out << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
+            out << whose << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
                 << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
         }
     }
     out << ".\n";
+}
+
+void CliSession::printChildren(const std::string&, std::ostream& out) {
+    for (const Child& child : form_->children) out << printable(child.name) << "\t" << child.grade << "\n";
+    out << ".\n";
+}
+
+namespace {
+
+// "NAME GRADE": the grade is the last word, the name all before it; a grade
+// that is none is 0, which the record refuses with its reason.
+std::optional<std::pair<std::string, int>> nameAndGrade(const std::string& args) {
+    const std::size_t blank = args.find_last_of(' ');
+    if (blank == std::string::npos) return std::nullopt;
+    return std::make_pair(args.substr(0, blank), gradeNamed(args.substr(blank + 1)).value_or(0));
+}
+
+std::optional<long long> idOf(const ChildrenDialog& dialog, const std::string& name) {
+    if (const auto child = childNamed(dialog.children(), name)) return child->id;
+    return std::nullopt;
+}
+
+}  // namespace
+
+// The parent's 孩子 dialog, one change a line: add NAME GRADE, rename OLD NEW,
+// grade NAME GRADE, remove NAME (both questions answered as told, yes when
+// not told), give NAME (the sheets of no child), marks on|off.
+void CliSession::manageChild(const std::string& args, std::ostream& out) {
+    const auto [verb, rest] = splitFirst(args);
+    using Action = std::function<std::string(ChildrenDialog&)>;
+    Action action;
+    const auto named = [](const std::string& name, auto change) -> Action {
+        return [name, change](ChildrenDialog& dialog) -> std::string {
+            const auto id = idOf(dialog, name);
+            if (!id) return "没有叫“" + trimmedName(name) + "”的孩子。";
+            return change(dialog, *id);
+        };
+    };
+    if (verb == "add") {
+        if (const auto parts = nameAndGrade(rest)) {
+            action = [parts](ChildrenDialog& dialog) { return dialog.add(parts->first, parts->second); };
+        }
+    } else if (verb == "rename") {
+        const auto [oldName, newName] = splitFirst(rest);
+        if (!newName.empty()) {
+            action = named(oldName, [newName](ChildrenDialog& d, long long id) { return d.rename(id, newName); });
+        }
+    } else if (verb == "grade") {
+        if (const auto parts = nameAndGrade(rest)) {
+            const int grade = parts->second;
+            action = named(parts->first, [grade](ChildrenDialog& d, long long id) { return d.setGrade(id, grade); });
+        }
+    } else if (verb == "remove" && !rest.empty()) {
+        action = named(rest, [](ChildrenDialog& d, long long id) { return d.remove(id); });
+    } else if (verb == "give" && !rest.empty()) {
+        action = named(rest, [](ChildrenDialog& d, long long id) { return d.giveEarlier(id); });
+    } else if (verb == "marks" && (rest == "on" || rest == "off")) {
+        const bool on = rest == "on";
+        action = [on](ChildrenDialog& dialog) {
+            dialog.marksAlone = on;
+            return std::string();
+        };
+    }
+    if (!action) {
+        out << "error: child add NAME GRADE | rename OLD NEW | grade NAME GRADE | remove NAME | give NAME |"
+               " marks on|off\n";
+        return;
+    }
+    const int dialogs = ui_.childrenDialogs;
+    ui_.childrenAction = action;
+    ui_.childrenResult.clear();
+    form_->clickToolbar("w14");
+    ui_.childrenAction = nullptr;
+    if (ui_.childrenDialogs == dialogs) {
+        // Refused before the dialog opened: said as an error, not twice.
+        const std::string why = ui_.messages.empty() ? "孩子的名单现在不能改。" : ui_.messages.back().second;
+        if (!ui_.messages.empty()) ui_.messages.pop_back();
+        out << "error: " << printable(why) << "\n";
+    } else if (!ui_.childrenResult.empty()) {
+        out << "error: " << printable(ui_.childrenResult) << "\n";
+    }
 }
 
 void CliSession::options(const std::string& args, std::ostream& out) {

@@ -23,6 +23,7 @@ struct CliOptions {
     std::filesystem::path writeFallback;  // for the login file of a read-only data directory
     bool dataReadOnly = false;            // an installed data directory: write only to the fallback
     std::filesystem::path recordFile;     // the progress record; none is kept when empty
+    std::optional<std::string> child;     // the child who logs in at start-up
 };
 
 // The headless front end: the main-window model driven by one command a line.
@@ -79,6 +80,11 @@ private:
     void printRecord(const std::string& args, std::ostream& out);
     void redrill(const std::string& args, std::ostream& out);
     void answer(const std::string& args, std::ostream& out);
+    void printChildren(const std::string& args, std::ostream& out);
+    void manageChild(const std::string& args, std::ostream& out);
+
+    std::optional<std::string> startChild_;
+    bool startAdvanced_ = false;
 };
 
 }  // namespace tally

@@ -1,5 +1,8 @@
 #include "cli/headless_ui.h"
 
+#include <algorithm>
+
+#include "shell/children_dialog.h"
 #include "shell/login_dialog.h"
 #include "shell/options_dialog.h"
 #include "shell/password_dialog.h"
@@ -41,10 +44,20 @@ void HeadlessUi::runLoginDialog(LoginDialog& dialog) {
     if (loginAnswer) {
         dialog.clickItem(LoginDialog::kAdvanced);
         dialog.password = *loginAnswer;
-    } else {
+    } else if (const auto items = dialog.items(); childAnswer) {
+        // A child's item by name; a name not listed leaves the dialog as it opened.
+        const auto found = std::find(items.begin() + 1, items.end(), *childAnswer);
+        if (found != items.end()) dialog.clickItem(static_cast<int>(found - items.begin()));
+    } else if (dialog.selectedItem() < 0) {
+        // The student item, or the child the dialog selected itself.
         dialog.clickItem(LoginDialog::kStudent);
     }
     dialog.confirm();
+}
+
+void HeadlessUi::runChildrenDialog(ChildrenDialog& dialog) {
+    ++childrenDialogs;
+    childrenResult = childrenAction ? childrenAction(dialog) : "";
 }
 
 void HeadlessUi::runPasswordDialog(PasswordDialog& dialog) {

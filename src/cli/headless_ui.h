@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -28,6 +29,9 @@ public:
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;
     void runOptionsDialog(OptionsDialog& dialog) override;
+    void runChildrenDialog(ChildrenDialog& dialog) override;
+    void showWho(const std::string& text) override { who = text; }
+    void showDrillForm(const std::string& key) override { shownDrillForm = key; }
     void print(const std::string& worksheet) override {
         ++prints;
         printedWorksheet = worksheet;
@@ -38,6 +42,10 @@ public:
     std::optional<std::string> loginAnswer;  // advanced item with this password; none: student
     std::optional<std::pair<std::string, std::string>> passwordAnswer;  // old, new; none: closed
     std::optional<std::pair<int, int>> optionsAnswer;  // choices (-1 none); none: closed
+    std::optional<std::string> childAnswer;  // the child's item of that name, when no loginAnswer
+    // What the next 孩子 dialog is asked to do; it answers "" or why not.
+    std::function<std::string(ChildrenDialog&)> childrenAction;
+    std::string childrenResult;
     std::vector<bool> askAnswers;  // the next questions' answers, in order; when none is left: the first button
 
     std::vector<std::pair<std::string, std::string>> messages;
@@ -55,6 +63,9 @@ public:
     int loginDialogs = 0;
     int passwordDialogs = 0;
     int optionsDialogs = 0;
+    int childrenDialogs = 0;
+    std::string who;
+    std::string shownDrillForm;
     struct TimerState {
         bool enabled = false;
         int interval = 0;

@@ -26,7 +26,8 @@ std::filesystem::path userDataLocation() {
 }
 
 int usage() {
-    std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]\n";
+    std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]"
+                 " [--child NAME]\n";
     return 2;
 }
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
             options.loginPassword = value;
         } else if (arg == "--record") {
             options.recordFile = value;
+        } else if (arg == "--child") {
+            options.child = value;
         } else {
             return usage();
         }

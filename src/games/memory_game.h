@@ -37,7 +37,7 @@ private:
     int elapsed_ = 0;
 
     // Whether the child is shown the right cards after marking, or only √ or ×.
-    bool showsAnswers(const FamilyContext&) const { return true; }
+    bool showsAnswers(const FamilyContext& context) const { return context.showAnswers; }
 };
 
 }  // namespace tally

@@ -43,7 +43,7 @@ private:
     TwentyFourDeal deal_;
 
     // Whether the child is shown the ways after marking, or only √ or ×.
-    bool showsAnswers(const FamilyContext&) const { return true; }
+    bool showsAnswers(const FamilyContext& context) const { return context.showAnswers; }
 };
 
 }  // namespace tally

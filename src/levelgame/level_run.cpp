@@ -21,7 +21,7 @@ constexpr int kNextLevelMs = 3000;
 
 // Whether the child is told the right answer of a missed question, or only
 // that it was missed.
-bool showsAnswers(const FamilyContext&) { return true; }
+bool showsAnswers(const FamilyContext& context) { return context.showAnswers; }
 
 // Later rules override earlier ones; a range no rule names keeps its value.
 void applyLimitRules(LevelGameState& state) {

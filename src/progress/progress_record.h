@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "progress/children.h"
+
 namespace tally {
 
 // How a missed question takes its answer, so a re-drill can ask it again and
@@ -40,6 +42,8 @@ struct MarkedSheet {
     int right = 0;
     int score = 0;
     int seconds = 0;
+    // Whose sheet it is: a child's id, or kEarlierRecords.
+    long long childId = kEarlierRecords;
     std::vector<MissedQuestion> missed;
     // Questions of the re-drill list answered right on this sheet: they leave
     // the list in the same transaction that stores the sheet.
@@ -139,6 +143,42 @@ public:
     // Why the last call failed; None after one that worked.
     virtual RecordTrouble trouble() const = 0;
     virtual std::string lastError() const = 0;
+
+    // --- children ---------------------------------------------------------
+    // Whose sheets the reads above return (sheets, misses, re-drill, the
+    // record page): one child's, or kEarlierRecords for the sheets of no
+    // child. A sheet is stored as its own childId says.
+    void showChild(long long childId) { shownChild_ = childId; }
+    long long shownChild() const { return shownChild_; }
+
+    // The children in the order they were named. A record that keeps none
+    // has none.
+    virtual std::vector<Child> children() { return {}; }
+    // Each change returns "" when it worked, otherwise why not, in Chinese
+    // for the parent. Names are trimmed; a removed child's sheets go too.
+    virtual std::string addChild(const std::string& /*name*/, int /*grade*/) { return kNoChildren; }
+    virtual std::string renameChild(long long /*childId*/, const std::string& /*name*/) { return kNoChildren; }
+    virtual std::string setChildGrade(long long /*childId*/, int /*grade*/) { return kNoChildren; }
+    virtual std::string removeChild(long long /*childId*/) { return kNoChildren; }
+    // The sheets of no child, given to a child.
+    virtual std::string giveEarlierSheets(long long /*childId*/) { return kNoChildren; }
+    // How many sheets belong to no child.
+    virtual int earlierSheetCount() { return 0; }
+
+    // --- settings ---------------------------------------------------------
+    // A child's settings, or the computer's own (kEarlierRecords); nothing
+    // when none were kept.
+    virtual std::optional<ChildSettings> settings(long long /*owner*/) { return std::nullopt; }
+    virtual bool saveSettings(long long /*owner*/, const ChildSettings& /*settings*/) { return false; }
+    // The child who logged in last; kEarlierRecords for none.
+    virtual long long lastChild() { return kEarlierRecords; }
+    virtual void setLastChild(long long /*childId*/) {}
+
+protected:
+    static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";
+
+private:
+    long long shownChild_ = kEarlierRecords;
 };
 
 }  // namespace tally

@@ -76,11 +76,11 @@ std::string missedTable(const std::vector<MissedTopic>& topics) {
     return wrap("table", html, "id=missed class=record");
 }
 
-std::string redrillPart(int questionsToRedrill) {
+std::string redrillPart(int questionsToRedrill, bool offered) {
     if (questionsToRedrill <= 0) return wrap("p", "现在没有要重练的错题。", "class=plain");
     return wrap("p",
                 "有" + std::to_string(questionsToRedrill) + "道错题还没有练对。" +
-                    wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink),
+                    (offered ? wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink) : ""),
                 "class=plain");
 }
 
@@ -158,14 +158,40 @@ std::string emptyRecord() {
     return wrap("p", "还没有成绩。做完一张练习卷，点“提交答案”，成绩就会记在这里。", "class=plain");
 }
 
-std::string recordBody(const RecordSummary& summary) {
-    std::string html = wrap("h1", "成绩记录");
+std::string childLink(const std::string& kind, long long id, const std::string& caption, bool current) {
+    if (current) return wrap("b", escapeHtmlText(caption), "class=chosen");
+    return wrap("a", escapeHtmlText(caption),
+                "class=child style=\"margin:0 0.4em\" href=\"" + kind + std::to_string(id) + kLinkEnd + "\"");
+}
+
+// Whose record this is, and for the parent the other records.
+std::string ownerPart(const RecordOwner& owner) {
+    std::string html = wrap("h1", escapeHtmlText(owner.name) + "的成绩记录");
+    if (!owner.parent) return html;
+    std::string chooser = "看谁的成绩：";
+    for (const Child& child : owner.choices) {
+        chooser += childLink(kShowChildLink, child.id, child.name, child.id == owner.id) + " ";
+    }
+    if (owner.earlierSheets || owner.id == kEarlierRecords) {
+        chooser += childLink(kShowChildLink, kEarlierRecords, kEarlierRecordsName, owner.id == kEarlierRecords);
+    }
+    html += wrap("p", chooser, "class=\"plain chooser\"");
+    if (owner.id == kEarlierRecords && owner.earlierSheets && !owner.choices.empty()) {
+        std::string give = "这些是还没有孩子名字时做的练习，可以全部给：";
+        for (const Child& child : owner.choices) give += childLink(kGiveEarlierLink, child.id, child.name, false) + " ";
+        html += wrap("p", give + "（不给也可以，它们留在这里。）", "class=\"plain give\"");
+    }
+    return html;
+}
+
+std::string recordBody(const RecordSummary& summary, const std::optional<RecordOwner>& owner) {
+    std::string html = owner ? ownerPart(*owner) : wrap("h1", "成绩记录");
     if (summary.sheetCount == 0) return html + emptyRecord();
     html += wrap("p",
                  "一共记下了" + std::to_string(summary.sheetCount) + "张练习卷，最近一次是" +
                      escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
-    html += redrillPart(summary.openMisses);
+    html += redrillPart(summary.openMisses, !owner || owner->own);
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
     html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);
@@ -235,11 +261,20 @@ RecordSummary summariseSheets(const std::vector<MarkedSheet>& sheets, int openMi
     return summary;
 }
 
-std::string recordPageHtml(const RecordSummary& summary) {
+std::optional<long long> linkedChild(const std::string& fileName, const std::string& kind) {
+    if (!fileName.starts_with(kind) || !fileName.ends_with(kLinkEnd)) return std::nullopt;
+    const std::string digits = fileName.substr(kind.size(), fileName.size() - kind.size() - std::string(kLinkEnd).size());
+    if (digits.empty() || digits.size() > 18 || digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoll(digits);
+}
+
+std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>成绩记录</title>"
            "<link rel=stylesheet href=\"reading.css\">" +
            wrap("style", kStyle) + "<script src=\"" + kChartScript + "\"></script></head>" +
-           wrap("body", recordBody(summary)) + "</html>";
+           wrap("body", recordBody(summary, owner)) + "</html>";
 }
 
 }  // namespace tally

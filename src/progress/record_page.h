@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,32 @@ std::vector<MissedTopic> mostMissedTopics(const std::vector<MarkedSheet>& sheets
 RecordSummary summariseSheets(const std::vector<MarkedSheet>& sheets, int openMisses,
                               const RecordPageLimits& limits = {});
 
+// The links of the record page a parent uses: show another child's record
+// ("record-child-ID.tallymoo"), give the sheets of no child to a child
+// ("give-earlier-ID.tallymoo"). The window catches them.
+inline constexpr const char* kShowChildLink = "record-child-";
+inline constexpr const char* kGiveEarlierLink = "give-earlier-";
+inline constexpr const char* kLinkEnd = ".tallymoo";
+// The child id a link of that kind names, or nothing.
+std::optional<long long> linkedChild(const std::string& fileName, const std::string& kind);
+
+// Whose record a page shows, once children are named: the name at the top;
+// for the parent a chooser of every record (the children's and, while it has
+// sheets, 以前的记录) and, on 以前的记录, a link per child to give them away.
+struct RecordOwner {
+    std::string name;
+    long long id = 0;
+    bool parent = false;
+    std::vector<Child> choices;  // the children
+    bool earlierSheets = false;  // whether 以前的记录 has sheets
+    // Whether it is the record of who is practising: only then does the page
+    // offer 错题重练, which asks that child's misses.
+    bool own = true;
+};
+
 // The whole 成绩记录 page: the latest sheets, the topics missed most, a chart
-// per topic, and the 错题重练 link when there is something to practise.
-std::string recordPageHtml(const RecordSummary& summary);
+// per topic, and the 错题重练 link when there is something to practise; with
+// an owner, whose record it is.
+std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner = std::nullopt);
 
 }  // namespace tally

@@ -18,12 +18,19 @@ using sqlite::Statement;
 
 namespace {
 
+constexpr const char* kChildTables =
+    "CREATE TABLE IF NOT EXISTS child("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
+    " grade INTEGER NOT NULL CHECK(grade BETWEEN 1 AND 6));"
+    "CREATE TABLE IF NOT EXISTS setting("
+    " owner INTEGER NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY(owner, key));";
+
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS sheet("
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
     " marked_at TEXT NOT NULL, tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL,"
     " drill_form TEXT NOT NULL, questions INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
-    " score INTEGER NOT NULL, seconds INTEGER NOT NULL);"
+    " score INTEGER NOT NULL, seconds INTEGER NOT NULL, child_id INTEGER NOT NULL DEFAULT 0);"
     "CREATE TABLE IF NOT EXISTS missed("
     " sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
     " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
@@ -41,11 +48,18 @@ constexpr const char* kFromVersion1 =
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);";
 
+// Version 2 had no children: its sheets become those of no child
+// (kEarlierRecords), each kept as it was. Adding a column with a constant
+// default rewrites nothing, however long the record is.
+constexpr const char* kFromVersion2 = "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;";
+
 // What the record page, the re-drill and a re-drill's mended questions are
 // read by. Indexes only add to the file: an older program reads it as before,
 // so they need no new schema version.
 constexpr std::pair<const char*, const char*> kIndexes[] = {
     {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
+    {"sheet_by_child", "CREATE INDEX IF NOT EXISTS sheet_by_child ON sheet(child_id, topic_key, marked_at, score, seconds)"},
+    {"sheet_of_child", "CREATE INDEX IF NOT EXISTS sheet_of_child ON sheet(child_id)"},
     {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
     {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
                     " WHERE mended = 0 AND answer_form <> ''"},
@@ -54,7 +68,8 @@ constexpr std::pair<const char*, const char*> kIndexes[] = {
 };
 
 constexpr const char* kSheetColumns =
-    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds FROM sheet";
+    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id"
+    " FROM sheet";
 
 // A store that met a busy file is tried this often in all.
 constexpr int kAttempts = 2;
@@ -94,6 +109,7 @@ MarkedSheet sheetOf(const Statement& row) {
     sheet.right = static_cast<int>(row.number(7));
     sheet.score = static_cast<int>(row.number(8));
     sheet.seconds = static_cast<int>(row.number(9));
+    sheet.childId = row.number(10);
     return sheet;
 }
 
@@ -193,6 +209,8 @@ bool SqliteRecord::transaction(const auto& body) {
     return false;
 }
 
+bool SqliteRecord::inTransaction(const std::function<bool()>& body) { return transaction(body); }
+
 int SqliteRecord::schemaVersion() {
     if (!db_) return -1;
     Statement query(db_, "PRAGMA user_version");
@@ -213,7 +231,10 @@ bool SqliteRecord::createSchema() {
         if (now == kSchemaVersion) return true;
         if (now > kSchemaVersion || now < 0) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
         const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
-        return exec(now == 1 ? kFromVersion1 : kSchema) && exec(setVersion.c_str());
+        const bool tables = now == 0   ? exec(kSchema)
+                            : now == 1 ? exec(kFromVersion1) && exec(kFromVersion2)
+                                       : exec(kFromVersion2);
+        return tables && exec(kChildTables) && exec(setVersion.c_str());
     });
 }
 
@@ -251,7 +272,7 @@ bool SqliteRecord::storeWaiting() {
     for (int attempt = 1;; ++attempt) {
         const bool stored = transaction([this] {
             for (const MarkedSheet& sheet : waiting_) {
-                if (!insertSheet(sheet) || !markMended(sheet.mended)) return false;
+                if (!insertSheet(sheet) || !markMended(sheet.childId, sheet.mended)) return false;
             }
             return true;
         });
@@ -270,8 +291,8 @@ bool SqliteRecord::storeWaiting() {
 bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     Statement insert(db_,
                      "INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
-                     " score, seconds) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
-                     " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+                     " score, seconds, child_id) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
+                     " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     if (!insert.ok()) return failed("成绩记录出错");
     insert.bind(1, sheet.when);
     insert.bind(2, sheet.tabCaption);
@@ -282,6 +303,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     insert.bind(7, static_cast<long long>(sheet.right));
     insert.bind(8, static_cast<long long>(sheet.score));
     insert.bind(9, static_cast<long long>(sheet.seconds));
+    insert.bind(10, sheet.childId);
     if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     const long long sheetId = sqlite3_last_insert_rowid(db_);
     Statement miss(db_,
@@ -304,16 +326,19 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     return true;
 }
 
-bool SqliteRecord::markMended(const std::vector<MissedQuestion>& mended) {
+// A re-drill mends the misses of its own child only.
+bool SqliteRecord::markMended(long long childId, const std::vector<MissedQuestion>& mended) {
     if (mended.empty()) return true;
     Statement update(db_,
                      "UPDATE missed SET mended = 1"
-                     " WHERE topic_key = ?1 AND question = ?2 AND mended = 0 AND answer_form <> ''");
+                     " WHERE topic_key = ?1 AND question = ?2 AND mended = 0 AND answer_form <> ''"
+                     " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?3");
     if (!update.ok()) return failed("成绩记录出错");
     for (const MissedQuestion& question : mended) {
         update.reset();
         update.bind(1, question.topicKey);
         update.bind(2, question.question);
+        update.bind(3, childId);
         if (update.step() != SQLITE_DONE) return failed("错题没有记下");
     }
     return true;
@@ -323,6 +348,7 @@ bool SqliteRecord::readSheets(const char* sql, long long limit, std::vector<Mark
     Statement query(db_, sql);
     if (!query.ok()) return failed("成绩记录读不出来");
     query.bind(1, limit);
+    query.bind(2, shownChild());
     int step = SQLITE_ROW;
     while ((step = query.step()) == SQLITE_ROW) found.push_back(sheetOf(query));
     return step == SQLITE_DONE || failed("成绩记录读不出来");
@@ -334,10 +360,14 @@ std::vector<MarkedSheet> SqliteRecord::latestSheets(int limit) {
     if (!waiting_.empty()) storeWaiting();
     // Room for all at once: a long record grown a step at a time would
     // briefly take half as much again.
-    if (Statement count(db_, "SELECT COUNT(*) FROM sheet"); count.ok() && count.step() == SQLITE_ROW) {
-        found.reserve(static_cast<std::size_t>(std::min<long long>(count.number(0), std::max(limit, 0))));
+    if (Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1"); count.ok()) {
+        count.bind(1, shownChild());
+        if (count.step() == SQLITE_ROW) found.reserve(static_cast<std::size_t>(std::min<long long>(count.number(0), std::max(limit, 0))));
     }
-    if (!readSheets((std::string(kSheetColumns) + " ORDER BY id DESC LIMIT ?1").c_str(), limit, found)) return {};
+    if (!readSheets((std::string(kSheetColumns) + " WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1").c_str(), limit,
+                    found)) {
+        return {};
+    }
     worked();
     return found;
 }
@@ -350,13 +380,16 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     if (!exec("BEGIN")) return found;
     std::vector<long long> ids;
     {
-        Statement query(db_, std::string(kSheetColumns) + " ORDER BY id DESC");
+        Statement query(db_, std::string(kSheetColumns) + " WHERE child_id = ?1 ORDER BY id DESC");
+        query.bind(1, shownChild());
         while (query.ok() && query.step() == SQLITE_ROW) {
             ids.push_back(query.number(0));
             found.push_back(sheetOf(query));
         }
         Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
-                                  " FROM missed ORDER BY sheet_id DESC, position");
+                                  " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
+                                  " ORDER BY sheet_id DESC, position");
+        misses.bind(1, shownChild());
         std::size_t at = 0;
         while (misses.ok() && misses.step() == SQLITE_ROW) {
             const long long sheetId = misses.number(0);
@@ -372,8 +405,11 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
 std::vector<MissedQuestion> SqliteRecord::missed() {
     std::vector<MissedQuestion> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string("SELECT ") + kMissedColumns + " FROM missed ORDER BY sheet_id DESC, position");
+    Statement query(db_, std::string("SELECT ") + kMissedColumns +
+                             " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
+                             " ORDER BY sheet_id DESC, position");
     if (!query.ok()) return failed("成绩记录读不出来"), found;
+    query.bind(1, shownChild());
     while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
     worked();
     return found;
@@ -387,8 +423,11 @@ std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
     // Newest first, so a question missed more than once is taken at its
     // latest miss; the open misses have an index in this order.
     Statement query(db_, std::string("SELECT ") + kMissedColumns +
-                             " FROM missed WHERE mended = 0 AND answer_form <> '' ORDER BY sheet_id DESC, position");
+                             " FROM missed WHERE mended = 0 AND answer_form <> ''"
+                             " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?1"
+                             " ORDER BY sheet_id DESC, position");
     if (!query.ok()) return failed("成绩记录读不出来"), found;
+    query.bind(1, shownChild());
     std::set<std::pair<std::string, std::string>> taken;
     int step = SQLITE_ROW;
     while (static_cast<int>(found.size()) < limit && (step = query.step()) == SQLITE_ROW) {

@@ -1,5 +1,7 @@
 #pragma once
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,7 @@ namespace tally {
 // closed); a file that could not be opened is tried again on the next call.
 class SqliteRecord : public ProgressRecord {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // How long one attempt waits for another program that holds the file.
     static constexpr int kBusyMilliseconds = 3000;
 
@@ -44,6 +46,18 @@ public:
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
+    std::vector<Child> children() override;
+    std::string addChild(const std::string& name, int grade) override;
+    std::string renameChild(long long childId, const std::string& name) override;
+    std::string setChildGrade(long long childId, int grade) override;
+    std::string removeChild(long long childId) override;
+    std::string giveEarlierSheets(long long childId) override;
+    int earlierSheetCount() override;
+    std::optional<ChildSettings> settings(long long owner) override;
+    bool saveSettings(long long owner, const ChildSettings& settings) override;
+    long long lastChild() override;
+    void setLastChild(long long childId) override;
+
 private:
     std::filesystem::path file_;
     int busyMilliseconds_;
@@ -59,12 +73,27 @@ private:
     bool createSchema();
     void prepareForSharing();
     bool transaction(const auto& body);
+    // The same, for the code of the other files.
+    bool inTransaction(const std::function<bool()>& body);
     bool storeWaiting();
     bool insertSheet(const MarkedSheet& sheet);
-    bool markMended(const std::vector<MissedQuestion>& mended);
+    bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
+    bool readChildren(std::vector<Child>& found);
+    std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
     bool readMostMissed(const RecordPageLimits& limits, RecordSummary& summary);
+    // A topic's misses: how many, the latest sheet that has one, its caption.
+    struct MissCount {
+        long long misses = 0;
+        long long latestSheet = 0;
+        std::string caption;
+    };
+    bool countAllMisses(std::map<std::string, MissCount>& byKey);
+    bool countChildsMisses(std::map<std::string, MissCount>& byKey);
+    // Whether every sheet of the record is the shown child's: then the
+    // figures of the whole record are the child's.
+    bool wholeRecordShown();
     bool failed(const std::string& what);
     bool failed(const std::string& what, RecordTrouble trouble);
     void worked();

@@ -19,13 +19,6 @@ int rounded(long long total, long long count) {
     return count > 0 ? static_cast<int>(std::lround(static_cast<double>(total) / static_cast<double>(count))) : 0;
 }
 
-// A topic's misses: how many, and the latest sheet that has one.
-struct MissCount {
-    long long misses = 0;
-    long long latestSheet = 0;
-    std::string caption;
-};
-
 }  // namespace
 
 std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limits) {
@@ -36,13 +29,14 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
     RecordSummary summary;
     const auto read = [&] {
         {
-            Statement count(db_, "SELECT COUNT(*) FROM sheet");
+            Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1");
+            count.bind(1, shownChild());
             if (!count.ok() || count.step() != SQLITE_ROW) return failed("成绩记录读不出来");
             summary.sheetCount = static_cast<int>(count.number(0));
         }
         std::vector<MarkedSheet> latest;
         if (!readSheets("SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score,"
-                        " seconds FROM sheet ORDER BY id DESC LIMIT ?1",
+                        " seconds, child_id FROM sheet WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1",
                         std::max(limits.tableRows, 1), latest)) {
             return false;
         }
@@ -50,10 +44,15 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
         if (static_cast<int>(latest.size()) > limits.tableRows) latest.resize(std::max(limits.tableRows, 0));
         summary.latestSheets = std::move(latest);
         if (!readTopics(limits, summary) || !readMostMissed(limits, summary)) return false;
-        // Each open question once, however often it was missed.
-        Statement open(db_,
-                       "SELECT COUNT(*) FROM (SELECT DISTINCT topic_key, question FROM missed"
-                       " WHERE mended = 0 AND answer_form <> '')");
+        // Each open question once, however often it was missed; the open
+        // misses have an index of their own when no other child's are among them.
+        Statement open(db_, wholeRecordShown()
+                                ? "SELECT COUNT(*) FROM (SELECT DISTINCT topic_key, question FROM missed"
+                                  " WHERE mended = 0 AND answer_form <> '')"
+                                : "SELECT COUNT(*) FROM (SELECT DISTINCT m.topic_key, m.question FROM sheet s"
+                                  " JOIN missed m ON m.sheet_id = s.id WHERE s.child_id = ?1"
+                                  " AND m.mended = 0 AND m.answer_form <> '')");
+        open.bind(1, shownChild());  // the first statement has no parameter: nothing is bound
         if (!open.ok() || open.step() != SQLITE_ROW) return failed("成绩记录读不出来");
         summary.openMisses = static_cast<int>(open.number(0));
         return true;
@@ -68,13 +67,15 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
 // The topics practised last, each with its sheets' averages by day.
 bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& summary) {
     Statement topics(db_,
-                     "SELECT topic_key, MAX(id) AS latest FROM sheet GROUP BY topic_key ORDER BY latest DESC LIMIT ?1");
+                     "SELECT topic_key, MAX(id) AS latest FROM sheet WHERE child_id = ?2 GROUP BY topic_key"
+                     " ORDER BY latest DESC LIMIT ?1");
     Statement caption(db_, "SELECT topic FROM sheet WHERE id = ?1");
     Statement days(db_,
                    "SELECT substr(marked_at, 1, 10) AS day, SUM(score), SUM(seconds), COUNT(*) FROM sheet"
-                   " WHERE topic_key = ?1 GROUP BY day ORDER BY day");
+                   " WHERE topic_key = ?1 AND child_id = ?2 GROUP BY day ORDER BY day");
     if (!topics.ok() || !caption.ok() || !days.ok()) return failed("成绩记录读不出来");
     topics.bind(1, static_cast<long long>(std::max(limits.charts, 0)));
+    topics.bind(2, shownChild());
     while (topics.step() == SQLITE_ROW) {
         TopicHistory history;
         history.key = topics.text(0);
@@ -83,6 +84,7 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
         if (caption.step() == SQLITE_ROW) history.caption = caption.text(0);
         days.reset();
         days.bind(1, history.key);
+        days.bind(2, shownChild());
         while (days.step() == SQLITE_ROW) {
             const long long count = days.number(3);
             history.days.push_back({days.text(0), rounded(days.number(1), count), rounded(days.number(2), count)});
@@ -92,10 +94,11 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
     return true;
 }
 
-// The topics with the most misses. A miss stored without a topic of its own
-// counts for its sheet's topic.
-bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary& summary) {
-    std::map<std::string, MissCount> byKey;
+// Every miss of the record, when all its sheets are the shown child's: the
+// topics, one index step each, then each topic's misses counted in its own
+// stretch of the index. A miss stored without a topic of its own counts for
+// its sheet's topic.
+bool SqliteRecord::countAllMisses(std::map<std::string, MissCount>& byKey) {
     {
         // The topics, one index step each, then each topic's misses counted
         // in its own stretch of the index and its latest miss's caption.
@@ -133,6 +136,19 @@ bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary&
             if (sheetCaption.step() == SQLITE_ROW) count.caption = sheetCaption.text(0);
         }
     }
+    return true;
+}
+
+// The topics with the most misses of the shown child. A miss stored
+// without a topic of its own counts for its sheet's topic; a topic is named
+// as its latest miss named it.
+bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary& summary) {
+    std::map<std::string, MissCount> byKey;
+    if (wholeRecordShown()) {
+        if (!countAllMisses(byKey)) return false;
+    } else if (!countChildsMisses(byKey)) {
+        return false;
+    }
     for (const auto& [key, count] : byKey) {
         summary.mostMissed.push_back({count.caption, static_cast<int>(count.misses)});
     }
@@ -143,6 +159,39 @@ bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary&
         summary.mostMissed.resize(std::max(limits.topMissed, 0));
     }
     return true;
+}
+
+bool SqliteRecord::countChildsMisses(std::map<std::string, MissCount>& byKey) {
+    // One pass over the child's misses, reached through the child's sheets;
+    // then each topic's caption from the latest sheet with a miss of it.
+    Statement counted(db_,
+                      "SELECT CASE WHEN m.topic_key = '' THEN s.topic_key ELSE m.topic_key END AS k, COUNT(*),"
+                      " MAX(m.sheet_id) FROM sheet s JOIN missed m ON m.sheet_id = s.id WHERE s.child_id = ?1"
+                      " GROUP BY k");
+    Statement latest(db_,
+                     "SELECT CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END"
+                     " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id = ?1"
+                     " AND (m.topic_key = ?2 OR (m.topic_key = '' AND s.topic_key = ?2)) ORDER BY m.position LIMIT 1");
+    if (!counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
+    counted.bind(1, shownChild());
+    while (counted.step() == SQLITE_ROW) {
+        const std::string key = counted.text(0);
+        latest.reset();
+        latest.bind(1, counted.number(2));
+        latest.bind(2, key);
+        if (latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        byKey[key] = {counted.number(1), counted.number(2), latest.text(0)};
+    }
+    return true;
+}
+
+bool SqliteRecord::wholeRecordShown() {
+    // Two steps in the index of sheets by child: is any sheet another's?
+    Statement other(db_,
+                    "SELECT EXISTS(SELECT 1 FROM sheet WHERE child_id < ?1) OR"
+                    " EXISTS(SELECT 1 FROM sheet WHERE child_id > ?1)");
+    other.bind(1, shownChild());
+    return other.ok() && other.step() == SQLITE_ROW && other.number(0) == 0;
 }
 
 }  // namespace tally

@@ -10,9 +10,11 @@ std::string tagged(const std::string& tag, const std::string& cssClass, const st
     return "<" + tag + " class=\"" + cssClass + "\">" + inner + "</" + tag + ">";
 }
 
-std::string nameAndDateLine() {
+// The child's name, when known, stands on its line as text.
+std::string nameAndDateLine(const std::string& childName) {
     const std::string line = tagged("span", "line", "");
-    return tagged("p", "who", "姓名：" + line + "　　日期：" + line);
+    const std::string name = childName.empty() ? line : tagged("span", "line", escapeHtmlText(childName));
+    return tagged("p", "who", "姓名：" + name + "　　日期：" + line);
 }
 
 std::string documentFrame(const std::string& title, const std::string& body) {
@@ -38,14 +40,14 @@ std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& 
 }
 
 std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
-                                             const std::string& bodyHtml) {
+                                             const std::string& bodyHtml, const std::string& childName) {
     FilledSheet questions = filledSheet(bodyHtml, style, WorksheetPart::Questions);
     if (questions.answers.empty()) return std::nullopt;
     FilledSheet key = filledSheet(bodyHtml, style, WorksheetPart::Key);
 
     const std::string heading = escapeHtmlText(title.empty() ? std::string("练习") : title);
     const bool twoColumns = fitsTwoColumns(*questions.root);
-    const std::string sheetPart = tagged("h1", "title", heading) + nameAndDateLine() +
+    const std::string sheetPart = tagged("h1", "title", heading) + nameAndDateLine(childName) +
                                   questionBlocks(*questions.root, twoColumns);
     const std::string keyPart = tagged("h1", "title", "答案") + tagged("p", "subtitle", heading) +
                                 questionBlocks(*key.root, twoColumns);

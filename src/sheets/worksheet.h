@@ -12,9 +12,10 @@ namespace tally {
 // answer key: the same questions with every field filled in as the grader
 // wants it. `style` says how the sheet takes its answers, `bodyHtml` is the
 // page as it stands, typed values and marks included: they are left out.
-// Nothing when the page holds no field a child writes in.
+// Nothing when the page holds no field a child writes in. A child's name,
+// when given, is written on the name line.
 std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
-                                             const std::string& bodyHtml);
+                                             const std::string& bodyHtml, const std::string& childName = "");
 
 // The answers that worksheet's key shows, in page order; empty when none.
 std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& bodyHtml);

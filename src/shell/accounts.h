@@ -11,6 +11,9 @@ struct Accounts {
 
     // The stored password is never empty once the login dialog has opened.
     bool advanced() const { return !storedPassword.empty() && loginPassword == storedPassword; }
+    // Whether the password in use is still the one the program came with:
+    // only then may a text name it.
+    bool initialPasswordInUse() const { return storedPassword == "238"; }
 };
 
 }  // namespace tally

@@ -4,8 +4,18 @@
 
 namespace tally {
 
-LoginDialog::LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data)
-    : accounts_(accounts), ui_(ui), data_(data) {}
+LoginDialog::LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data,
+                         std::vector<std::string> childNames, int preselected)
+    : accounts_(accounts), ui_(ui), data_(data), childNames_(std::move(childNames)) {
+    if (preselected >= 0 && preselected < static_cast<int>(childNames_.size())) selectedItem_ = 1 + preselected;
+}
+
+std::vector<std::string> LoginDialog::items() const {
+    std::vector<std::string> list{accounts_.initialPasswordInUse() ? kAdvancedItem : kAdvancedItemChanged};
+    if (childNames_.empty()) list.emplace_back(kStudentItem);
+    list.insert(list.end(), childNames_.begin(), childNames_.end());
+    return list;
+}
 
 void LoginDialog::open() {
     accounts_.storedPassword.clear();
@@ -35,22 +45,28 @@ void LoginDialog::open() {
 }
 
 void LoginDialog::clickItem(int item) {
-    if (item != kAdvanced && item != kStudent) return;
+    if (item != kAdvanced && item != kStudent && !childItem(item)) return;
     selectedItem_ = item;
     passwordShown_ = item == kAdvanced;
     password.clear();
 }
 
 void LoginDialog::confirm() {
-    if (selectedItem_ == kStudent || unreadable_) {
+    if (childItem(selectedItem_)) {
+        // A child needs no password: the child's sheets are marked without
+        // their answers.
+        accounts_.loginPassword.clear();
+        chosenChild_ = selectedItem_ - 1;
+    } else if (selectedItem_ == kStudent || unreadable_) {
         // The student item needs no password: it logs in as the student; so
         // does every login while the login file cannot be read (said on open).
         accounts_.loginPassword.clear();
     } else if (password == accounts_.storedPassword) {
         accounts_.loginPassword = password;
     } else {
-        ui_.message("提示",
-                           "你输入的高级用户密码不对！软件最初的密码是238，建议登录后修改。只能以学生身份登录！");
+        ui_.message("提示", accounts_.initialPasswordInUse()
+                                ? "你输入的高级用户密码不对！软件最初的密码是238，建议登录后修改。只能以学生身份登录！"
+                                : "你输入的高级用户密码不对！只能以学生身份登录！");
     }
     closed_ = true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "shell/accounts.h"
 #include "shell/ports.h"
@@ -13,6 +14,8 @@ public:
     static constexpr const char* kTitle = "登录";
     static constexpr const char* kLabel1 = "从下面列表框里选择你的用户名";
     static constexpr const char* kAdvancedItem = "高级用户（可以查看答案，初始密码是238）";
+    // The same once the password was changed: no text names a password not in use.
+    static constexpr const char* kAdvancedItemChanged = "高级用户（可以查看答案）";
     static constexpr const char* kStudentItem = "学生用户（不能查看答案）";
     static constexpr const char* kLabel3 = "密码(用于查看答案)：";
     static constexpr const char* kLabel2 = "提示：工具栏第一个按钮就可以修改密码";
@@ -20,7 +23,16 @@ public:
     static constexpr int kAdvanced = 0;
     static constexpr int kStudent = 1;
 
-    LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data);
+    // Once children are named, each is an item of the list in place of the
+    // student item (item 1 + its index), and `preselected` (an index, -1 for
+    // none) is selected when the dialog opens.
+    LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data,
+                std::vector<std::string> childNames = {}, int preselected = -1);
+
+    // The list's items, in order; valid after open().
+    std::vector<std::string> items() const;
+    // The child whose item was confirmed (an index of the names), -1 for none.
+    int chosenChild() const { return chosenChild_; }
 
     // The dialog opens: reads the stored advanced password from the login file. A
     // missing or damaged file gives the initial password; one that is there
@@ -45,6 +57,10 @@ private:
     bool passwordShown_ = false;
     bool closed_ = false;
     bool unreadable_ = false;
+    std::vector<std::string> childNames_;
+    int chosenChild_ = -1;
+
+    bool childItem(int item) const { return item >= 1 && item <= static_cast<int>(childNames_.size()); }
 };
 
 }  // namespace tally

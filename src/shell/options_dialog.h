@@ -5,8 +5,8 @@
 
 namespace tally {
 
-// The options dialog: three groups of option buttons, none selected
-// when it opens; only "确定" applies the choices.
+// The options dialog: three groups of option buttons, the values in use
+// selected when it opens; only "确定" applies the choices.
 class OptionsDialog {
 public:
     static constexpr const char* kTitle = "选项";
@@ -22,7 +22,8 @@ public:
 
     explicit OptionsDialog(SheetOptions& options);
 
-    // The selected button of each group, -1 for none.
+    // The selected button of each group, -1 for none; at first the buttons
+    // of the values in use.
     int countChoice = -1;
     int memoryChoice = -1;
     int decimalChoice = -1;  // offered, read by nothing

@@ -45,6 +45,7 @@ enum class Pane { WebBrowser1, WebBrowser2, Picture2 };
 class LoginDialog;
 class PasswordDialog;
 class OptionsDialog;
+class ChildrenDialog;
 
 // What the core asks of the window around it.
 class UserInterface {
@@ -72,6 +73,14 @@ public:
     virtual void runLoginDialog(LoginDialog& dialog) = 0;
     virtual void runPasswordDialog(PasswordDialog& dialog) = 0;
     virtual void runOptionsDialog(OptionsDialog& dialog) = 0;
+    // The parent's 孩子 dialog.
+    virtual void runChildrenDialog(ChildrenDialog& /*dialog*/) {}
+    // Who is practising ("小明 · 二年级"), for the window's title and status
+    // bar; "" when no child is named.
+    virtual void showWho(const std::string& /*who*/) {}
+    // The drill form chosen by the program (settings restored): the toolbar
+    // shows its button ("w6"…"w9") pressed.
+    virtual void showDrillForm(const std::string& /*key*/) {}
     // Prints the pane in front. `worksheet` is the sheet WebBrowser1 shows as a
     // printable worksheet with its answer key (a whole HTML document), empty
     // when it shows none: a window may offer it while WebBrowser1 is in front.

@@ -70,6 +70,9 @@ struct FamilyContext {
     const int& thinkSeconds;
     // For pages that hold another topic's sheet.
     const FamilyTable& families;
+    // False while a child practises alone: marks say right or wrong, and
+    // nothing shows the right answer.
+    bool showAnswers = true;
 
     // Int(R × span) + base, the draw every generator uses.
     int draw(double span, int base) { return drawInt(random, span, base); }

@@ -10,7 +10,8 @@ namespace tally {
 namespace {
 
 bool takesOneValue(const QString& name) {
-    return name == "--data" || name == "--seed" || name == "--script" || name == "--record" || name == "--count";
+    return name == "--data" || name == "--seed" || name == "--script" || name == "--record" || name == "--count" ||
+           name == "--child";
 }
 
 // The counts the options dialog offers; a worksheet has no others.
@@ -34,6 +35,8 @@ bool setValue(AppOptions& options, const QString& name, const QString& value, QS
         options.script = value;
     } else if (name == "--record") {
         options.recordFile = value;
+    } else if (name == "--child") {
+        options.child = value;
     } else if (name == "--count") {
         options.count = questionCount(value);
         if (!options.count) return fail(error, "出题数只能是10、20或50，不能是" + value + "。");
@@ -73,12 +76,16 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
         fail(error, "--count 只和 --print 一起用。");
         return std::nullopt;
     }
+    if (!options.child.isEmpty() && !options.print) {
+        fail(error, "--child 只和 --print 一起用。");
+        return std::nullopt;
+    }
     return options;
 }
 
 QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]\n"
-           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50]";
+           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]";
 }
 
 QString findDataDirectory(const QString& programDir) {

@@ -18,6 +18,7 @@ struct AppOptions {
     QString printKey;
     QString printFile;
     std::optional<int> count;  // --count N, the question count of that worksheet
+    QString child;             // --child NAME, written on that worksheet's name line
 
     // Reads "--data DIR", "--seed N", "--script FILE", "--record FILE", "--print KEY FILE"
     // and "--count N" (arguments[0] is the program); nullopt with a reason in

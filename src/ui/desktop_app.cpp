@@ -85,6 +85,10 @@ void DesktopApp::wire() {
     // not wait for a message box.
     QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::redrillRequested, &window,
                      [&form] { form.redrill(); }, Qt::QueuedConnection);
+    QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::childRecordRequested, &window,
+                     [&form](long long child) { form.showRecordOf(child); }, Qt::QueuedConnection);
+    QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::earlierSheetsGiven, &window,
+                     [&form](long long child) { form.giveEarlierSheets(child); }, Qt::QueuedConnection);
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,

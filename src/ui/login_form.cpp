@@ -32,8 +32,8 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
     text2_->setObjectName("Text2");
     command2_->setObjectName("Command2");
 
-    list1_->addItem(LoginDialog::kAdvancedItem);
-    list1_->addItem(LoginDialog::kStudentItem);
+    // Each child by name once children are named, in place of the student item.
+    for (const std::string& item : dialog_.items()) list1_->addItem(QString::fromStdString(item));
     text2_->setEchoMode(QLineEdit::Password);
     command2_->setDefault(true);
     command2_->setAutoDefault(true);
@@ -45,8 +45,8 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
     layout->addWidget(text2_);
     layout->addWidget(label2);
     layout->addWidget(command2_, 0, Qt::AlignRight);
-    // Both items in full, measured in the dialog's font.
-    list1_->setFixedHeight(list1_->sizeHintForRow(0) * 2 + 2 * list1_->frameWidth() + 4);
+    // Every item in full (up to thirteen), measured in the dialog's font.
+    list1_->setFixedHeight(list1_->sizeHintForRow(0) * list1_->count() + 2 * list1_->frameWidth() + 4);
     list1_->setMinimumWidth(list1_->sizeHintForColumn(0) + 2 * list1_->frameWidth() + 8);
 
     connect(list1_, &QListWidget::currentRowChanged, this, &LoginForm::choose);
@@ -54,9 +54,16 @@ LoginForm::LoginForm(LoginDialog& dialog, QWidget* parent)
             [this](const QString& text) { dialog_.password = text.toStdString(); });
     connect(command2_, &QPushButton::clicked, this, &LoginForm::confirm);
 
-    // A parent opens the dialog to type the password at once.
-    list1_->setCurrentRow(LoginDialog::kAdvanced);
-    text2_->setFocus();
+    // The child who used the program last is selected, so a child presses
+    // Enter and starts; without children a parent opens the dialog to type
+    // the password at once.
+    if (dialog_.selectedItem() > LoginDialog::kAdvanced) {
+        list1_->setCurrentRow(dialog_.selectedItem());
+        list1_->setFocus();
+    } else {
+        list1_->setCurrentRow(LoginDialog::kAdvanced);
+        text2_->setFocus();
+    }
 }
 
 void LoginForm::choose(int row) {

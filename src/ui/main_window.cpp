@@ -166,6 +166,20 @@ void MainWindow::setStatus(const QString& text) { statusPanel_->setText(text); }
 
 QString MainWindow::status() const { return statusPanel_->text(); }
 
+void MainWindow::setWho(const QString& who) {
+    setWindowTitle(who.isEmpty() ? QString("tallymoo 小学数学练习") : who + " — tallymoo 小学数学练习");
+    if (!whoPanel_) {
+        whoPanel_ = new QLabel;
+        whoPanel_->setObjectName("WhoPanel");
+        whoPanel_->setTextFormat(Qt::PlainText);  // a name is text, never markup
+        statusBar()->addPermanentWidget(whoPanel_);
+    }
+    whoPanel_->setText(who);
+    whoPanel_->setVisible(!who.isEmpty());
+}
+
+QString MainWindow::who() const { return whoPanel_ ? whoPanel_->text() : QString(); }
+
 void MainWindow::bringToFront(Pane pane) {
     switch (pane) {
         case Pane::WebBrowser1: panes_->setCurrentWidget(browser1_); break;

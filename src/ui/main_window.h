@@ -34,6 +34,9 @@ public:
     QAction* toolbarAction(const QString& key) const { return actions_.value(key); }
 
     void setStatus(const QString& text);
+    // Who is practising, in the title and the status bar ("" for nobody named).
+    void setWho(const QString& who);
+    QString who() const;
     QString status() const;
     void bringToFront(Pane pane);
     Pane front() const;
@@ -65,6 +68,7 @@ private:
     QWebEngineView* browser2_;
     ClockPanel* clockPanel_;
     QLabel* statusPanel_;
+    QLabel* whoPanel_ = nullptr;
 
     void fitToScreen();
     void buildToolbar();

@@ -52,6 +52,9 @@ OptionsForm::OptionsForm(OptionsDialog& dialog, QWidget* parent)
     layout->addWidget(command1_, 0, Qt::AlignRight);
 
     connect(command1_, &QPushButton::clicked, this, &OptionsForm::confirm);
+    // The values in use are selected when the dialog opens.
+    if (QAbstractButton* current = count_->button(dialog_.countChoice)) current->setChecked(true);
+    if (QAbstractButton* current = memory_->button(dialog_.memoryChoice)) current->setChecked(true);
 }
 
 void OptionsForm::confirm() {

@@ -8,7 +8,7 @@ namespace tally {
 
 class OptionsDialog;
 
-// The options dialog: three groups of option buttons, none chosen when it opens; only
+// The options dialog: three groups of option buttons, the values in use chosen when it opens; only
 // "确定" hands the choices to the model.
 class OptionsForm : public QDialog {
     Q_OBJECT

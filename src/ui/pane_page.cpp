@@ -42,6 +42,17 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         emit redrillRequested();
         return false;
     }
+    if (type == NavigationTypeLinkClicked && url.isLocalFile()) {
+        const std::string name = url.fileName().toStdString();
+        if (const auto child = linkedChild(name, kShowChildLink)) {
+            emit childRecordRequested(*child);
+            return false;
+        }
+        if (const auto child = linkedChild(name, kGiveEarlierLink)) {
+            emit earlierSheetsGiven(*child);
+            return false;
+        }
+    }
     // A built page (or the empty one that stands in for a missing file) is loaded once, by us.
     if (blankPending_ && isMainFrame && url.scheme() == "data") {
         blankPending_ = false;

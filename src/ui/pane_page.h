@@ -30,6 +30,9 @@ public:
 signals:
     // The record page's 错题重练 link was followed.
     void redrillRequested();
+    // The parent chose whose record to see, or gave the sheets of no child away.
+    void childRecordRequested(long long childId);
+    void earlierSheetsGiven(long long childId);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -145,6 +145,7 @@ QIcon toolbarButton(const QString& key) {
     if (key == "w11") return paint(drawPerson);
     if (key == "w12") return paint(drawPrinter);
     if (key == "w13") return paint(drawChart);
+    if (key == "w14") return tile(QColor("#ec4899"), "孩", 18);
     return {};
 }
 

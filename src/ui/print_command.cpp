@@ -37,7 +37,8 @@ int runPrintCommand(const AppOptions& options, QTextStream& err) {
     Form1 form(Ports{window, page, random, window, data, clock});
     if (options.count) form.options.questionCount = *options.count;
 
-    const WorksheetRequest request = worksheetForTopic(form, options.printKey.toStdString());
+    const WorksheetRequest request =
+        worksheetForTopic(form, options.printKey.toStdString(), options.child.toStdString());
     if (request.document.empty()) {
         QString reason = QString::fromStdString(request.error);
         for (const std::string& message : window.messages) reason += "\n" + QString::fromStdString(message);

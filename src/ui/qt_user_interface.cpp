@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "ui/clock_panel.h"
+#include "ui/children_form.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"
 #include "ui/options_form.h"
@@ -87,6 +88,17 @@ void QtUserInterface::runPasswordDialog(PasswordDialog& dialog) {
 void QtUserInterface::runOptionsDialog(OptionsDialog& dialog) {
     OptionsForm form(dialog, &window_);
     run(form);
+}
+
+void QtUserInterface::runChildrenDialog(ChildrenDialog& dialog) {
+    ChildrenForm form(dialog, [this](const std::string& text) { message("提示", text); }, &window_);
+    run(form);
+}
+
+void QtUserInterface::showWho(const std::string& who) { window_.setWho(QString::fromStdString(who)); }
+
+void QtUserInterface::showDrillForm(const std::string& key) {
+    if (QAction* action = window_.toolbarAction(QString::fromStdString(key))) action->setChecked(true);
 }
 
 // A sheet on screen can go on paper as it is, or as a worksheet with its key.

@@ -39,6 +39,9 @@ public:
     void runLoginDialog(LoginDialog& dialog) override;
     void runPasswordDialog(PasswordDialog& dialog) override;
     void runOptionsDialog(OptionsDialog& dialog) override;
+    void runChildrenDialog(ChildrenDialog& dialog) override;
+    void showWho(const std::string& who) override;
+    void showDrillForm(const std::string& key) override;
     void print(const std::string& worksheet) override;
 
 private:

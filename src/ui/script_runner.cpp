@@ -93,12 +93,21 @@ void ScriptRunner::watch(QDialog& dialog) {
 }
 
 // Answers through the dialog's own controls: the advanced item and the
-// password, or the student item when the script gave none.
+// password, a child's item ("login child NAME"), or the student item (the
+// child the dialog selected itself) when the script gave none.
 void ScriptRunner::answerLogin(QDialog& dialog) {
     auto& form = static_cast<LoginForm&>(dialog);
-    const bool advanced = loginAnswer_ && !loginAnswer_->isEmpty();
-    form.list().setCurrentRow(advanced ? LoginDialog::kAdvanced : LoginDialog::kStudent);
-    if (advanced) form.passwordBox().setText(*loginAnswer_);
+    const QString answer = loginAnswer_.value_or(QString());
+    const bool advanced = !answer.isEmpty() && !answer.startsWith("child ");
+    if (answer.startsWith("child ")) {
+        const auto found = form.list().findItems(answer.mid(6), Qt::MatchExactly);
+        if (!found.isEmpty()) form.list().setCurrentItem(found.front());
+    } else if (advanced) {
+        form.list().setCurrentRow(LoginDialog::kAdvanced);
+    } else if (form.list().currentRow() <= LoginDialog::kAdvanced) {
+        form.list().setCurrentRow(LoginDialog::kStudent);
+    }
+    if (advanced) form.passwordBox().setText(answer);
     loginAnswer_.reset();
     form.confirmButton().click();
 }

@@ -94,6 +94,14 @@ class PrintPdf(unittest.TestCase):
         tags = re.findall(r"name=answerup(\d+) tag=(\d+)", on_screen)
         self.assertEqual([(n, top) for n, _, _, top, _, _, _ in answered], tags)
 
+    def test_the_childs_name_on_the_name_line(self):
+        questions, _ = self.printed("q13", "--seed", "3", "--child", " 小明<&> ")
+        self.assertRegex(questions, r"姓名：\s*小明<&>\s*日期：")
+        done = run_print("q13", os.path.join(self.folder.name, "bad.pdf"), "--child", "一二三四五六七八九十一二三")
+        self.assertEqual(done.returncode, 2)
+        self.assertIn("最多12个字", done.stderr)
+        self.assertFalse(os.path.exists(os.path.join(self.folder.name, "bad.pdf")))
+
     def test_question_count(self):
         questions, key = self.printed("q13", "--seed", "5", "--count", "20")
         self.assertEqual(len(re.findall(r"第\d+题：", questions)), 20)

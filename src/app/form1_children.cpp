@@ -1,0 +1,166 @@
+// The children of the main window: who is practising, the parent's 孩子
+// dialog, the record page of each, and the settings kept for each.
+#include <algorithm>
+
+#include "app/form1.h"
+#include "shell/catalogue.h"
+#include "shell/children_dialog.h"
+
+namespace tally {
+namespace {
+
+constexpr const char* kLessonsTab = "同步教学";
+constexpr const char* kLessonsRoot = "q5333";
+
+const char* drillFormKey(DrillForm form) {
+    switch (form) {
+        case DrillForm::Normal: return "w6";
+        case DrillForm::Vertical: return "w7";
+        case DrillForm::Inequality: return "w8";
+        case DrillForm::Decimal: return "w9";
+    }
+    return "w6";
+}
+
+std::optional<DrillForm> drillFormOf(const std::string& key) {
+    for (DrillForm form : {DrillForm::Normal, DrillForm::Vertical, DrillForm::Inequality, DrillForm::Decimal}) {
+        if (key == drillFormKey(form)) return form;
+    }
+    return std::nullopt;
+}
+
+bool oneOf(int value, std::initializer_list<int> allowed) {
+    return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
+}
+
+bool isTab(const std::string& caption) {
+    const auto& all = tabs();
+    return std::any_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; });
+}
+
+}  // namespace
+
+void Form1::setChild(std::optional<Child> next) {
+    child = std::move(next);
+    if (record_) record_->showChild(owner());
+    ports_.ui.showWho(who());
+}
+
+void Form1::reloadChildren() {
+    children = record_ ? record_->children() : std::vector<Child>{};
+    if (record_) {
+        const auto own = record_->settings(kEarlierRecords);
+        marksForChildAlone = !own || own->childMarks != "off";
+    }
+    std::optional<Child> next;
+    const long long wanted = child ? child->id : record_ ? record_->lastChild() : kEarlierRecords;
+    for (const Child& each : children) {
+        if (each.id == wanted) next = each;
+    }
+    if (!next && !children.empty()) next = children.front();
+    setChild(next);
+}
+
+std::string Form1::chooseChild(const std::string& name) {
+    std::string problem;
+    gate_.run([this, &problem, name] {
+        const std::optional<Child> found = childNamed(children, name);
+        if (!found) {
+            problem = "没有叫“" + trimmedName(name) + "”的孩子。";
+            return;
+        }
+        setChild(found);
+        if (record_) record_->setLastChild(found->id);
+        restoreSettings();
+    });
+    return problem;
+}
+
+void Form1::saveSettings() {
+    if (!record_ || (!child && !keepsComputerSettings)) return;
+    ChildSettings settings;
+    settings.questionCount = options.questionCount;
+    settings.memoryTime = options.memoryTime;
+    settings.drillForm = drillFormKey(options.drillForm);
+    settings.tab = tabCaption;
+    settings.topicKey = selectedKey();
+    if (owner() == kEarlierRecords && !marksForChildAlone) settings.childMarks = "off";
+    if (saved_ && saved_->first == owner() && saved_->second == settings) return;
+    if (record_->saveSettings(owner(), settings)) saved_ = std::make_pair(owner(), settings);
+}
+
+void Form1::restoreSettings() {
+    if (!record_ || (!child && !keepsComputerSettings)) return;
+    const std::optional<ChildSettings> kept = record_->settings(owner());
+    if (!kept || (kept->tab.empty() && kept->topicKey.empty())) {
+        if (child) openGradeLessons();
+    }
+    if (!kept) return;
+    if (oneOf(kept->questionCount, {10, 20, 50})) options.questionCount = kept->questionCount;
+    if (oneOf(kept->memoryTime, {8, 5, 3})) options.memoryTime = kept->memoryTime;
+    if (const auto form = drillFormOf(kept->drillForm)) {
+        options.drillForm = *form;
+        ports_.ui.showDrillForm(drillFormKey(*form));
+    }
+    if (!kept->tab.empty() && isTab(kept->tab)) {
+        tabCaption = kept->tab;
+        buildTab(tree, tabCaption, ports_.data);
+        ports_.ui.selectTab(tabCaption);
+    }
+    // The topic is shown selected in its opened branch, not clicked: the
+    // page stays as start-up wrote it.
+    if (const TopicNode* node = tree.find(kept->topicKey)) {
+        for (std::string parent = node->parent; const TopicNode* up = tree.find(parent); parent = up->parent) {
+            tree.expand(parent);
+        }
+        tree.select(kept->topicKey);
+    }
+    saved_ = std::make_pair(owner(), *kept);
+    ports_.ui.treeChanged();
+}
+
+// A child's first start: the lessons of the child's grade, opened.
+void Form1::openGradeLessons() {
+    if (!child || !isTab(kLessonsTab)) return;
+    tabCaption = kLessonsTab;
+    buildTab(tree, tabCaption, ports_.data);
+    ports_.ui.selectTab(tabCaption);
+    const std::string gradeKey = std::string(kLessonsRoot) + "0" + std::to_string(child->grade + 1);
+    tree.expand(kLessonsRoot);
+    tree.expand(gradeKey);
+    tree.select(gradeKey);
+    ports_.ui.treeChanged();
+}
+
+void Form1::showChildrenDialog() {
+    if (!loginIsAdvanced()) {
+        ports_.ui.message("提示", "管理孩子要请爸爸妈妈先用高级用户登录。");
+        return;
+    }
+    if (!record_) return noRecordMessage();
+    ChildrenDialog dialog(*record_, ports_.ui, child ? child->id : -1);
+    dialog.marksAlone = marksForChildAlone;
+    ports_.ui.runChildrenDialog(dialog);
+    if (dialog.marksAlone != marksForChildAlone) {
+        marksForChildAlone = dialog.marksAlone;
+        ChildSettings own = record_->settings(kEarlierRecords).value_or(ChildSettings{});
+        own.childMarks = marksForChildAlone ? "" : "off";
+        record_->saveSettings(kEarlierRecords, own);
+        if (saved_ && saved_->first == kEarlierRecords) saved_.reset();
+    }
+    if (dialog.changed()) reloadChildren();
+}
+
+void Form1::giveEarlierSheets(long long childId) {
+    gate_.run([this, childId] {
+        if (!loginIsAdvanced() || !record_) return;
+        const std::string problem = record_->giveEarlierSheets(childId);
+        if (!problem.empty()) {
+            ports_.ui.message("提示", problem);
+            return;
+        }
+        showRecordPageOf(childId);
+    });
+}
+
+}  // namespace tally

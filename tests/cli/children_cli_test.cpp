@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "cli/cli_session.h"
+#include "shell/login_dialog.h"
+#include "shell/login_file.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A family computer: the parent names two children, then each practises.
+class ChildrenCli : public ::testing::Test {
+protected:
+    test::TempDataDir dir;
+    fs::path recordFile = dir.path() / "record.sqlite";
+
+    std::string run(const std::string& commands, std::optional<std::string> child,
+                    std::optional<std::string> login = std::nullopt) {
+        CliOptions options;
+        options.dataDir = dir.path();
+        options.seed = 7;
+        options.loginPassword = std::move(login);
+        options.recordFile = recordFile;
+        options.child = std::move(child);
+        CliSession session(options);
+        std::istringstream in(commands);
+        std::ostringstream out;
+        session.run(in, out);
+        return out.str();
+    }
+    std::string parent(const std::string& commands) { return run(commands, std::nullopt, "238"); }
+    void nameTwoChildren() {
+        ASSERT_EQ(parent("child add 小明 1\nchild add 小红 四年级\nchildren\nquit\n"), "小明\t1\n小红\t4\n.\n");
+    }
+
+    static std::size_t count(const std::string& text, const std::string& part) {
+        std::size_t found = 0;
+        for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
+        return found;
+    }
+};
+
+TEST_F(ChildrenCli, WithoutChildrenNothingChanges) {
+    const std::string out = run("children\nstate AccountLevel\nchild add 小明 1\nmessages\nquit\n", std::nullopt);
+    EXPECT_EQ(out, ".\nstudent\nerror: 管理孩子要请爸爸妈妈先用高级用户登录。\n.\n");
+    // A student alone is told as before, and nothing is marked.
+    const std::string student = run("click q11\nset answer1 1\nfinish\nmessages\nrecord\nquit\n", std::nullopt);
+    EXPECT_NE(student.find("提示|你的密码不对，不能查看答案！"), std::string::npos) << student;
+    EXPECT_NE(student.find(".\n.\n"), std::string::npos) << student;
+}
+
+// Each child's sheets, re-drill and record are their own; a child alone sees
+// √ and × and the score, never a right answer.
+TEST_F(ChildrenCli, TwoChildrenEachSeeTheirOwnSheetsAndMarksWithoutAnswers) {
+    nameTwoChildren();
+    const std::string ming = run(
+        "tab 加减乘除\nclick q11\nset answer1 x\nset answer2 x\nset answer3 x\nfinish\npage\nmessages\nrecord\nquit\n",
+        "小明");
+    EXPECT_NE(ming.find("(×)"), std::string::npos) << ming;
+    EXPECT_EQ(ming.find("正确答案"), std::string::npos) << ming;
+    EXPECT_NE(ming.find("你的得分是"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(ming, std::regex("\n小明\t[-0-9: ]+\tq11\t10\t0\t0\t\\d+\n\\.\n"))) << ming;
+
+    const std::string hong = run("tab 加减乘除\nclick q12\nset answer1 x\nfinish\nclick q13\nset answer1 x\nfinish\nrecord\nredrill\npage\nquit\n",
+                                 "小红");
+    EXPECT_EQ(count(hong, "小红\t"), 2u) << hong;
+    EXPECT_EQ(hong.find("小明"), std::string::npos);
+    EXPECT_EQ(hong.find("\tq11\t"), std::string::npos);
+
+    // 小明's re-drill asks only his misses of 10以内加法, none of 小红's sums.
+    const std::string mingAgain = run("record\nredrill\npage\ntoolbar w13\npage2\nquit\n", "小明");
+    EXPECT_EQ(count(mingAgain, "小明\t"), 1u) << mingAgain;
+    const std::regex sum("题：(\\d+)\\+(\\d+)=");
+    int asked = 0;
+    for (auto it = std::sregex_iterator(mingAgain.begin(), mingAgain.end(), sum); it != std::sregex_iterator(); ++it) {
+        ++asked;
+        EXPECT_LE(std::stoi((*it)[1]) + std::stoi((*it)[2]), 10) << it->str();
+    }
+    EXPECT_EQ(asked, 10);
+    EXPECT_NE(mingAgain.find("小明的成绩记录"), std::string::npos);
+    EXPECT_EQ(mingAgain.find("看谁的成绩"), std::string::npos);  // the chooser is the parent's
+    // The parent sees everything as before, and may look at either child.
+    const std::string parentView = parent("click q11\nset answer1 x\nfinish\npage\ntoolbar w13\npage2\nquit\n");
+    EXPECT_NE(parentView.find("正确答案"), std::string::npos);
+    EXPECT_NE(parentView.find("看谁的成绩"), std::string::npos);
+}
+
+TEST_F(ChildrenCli, PagesThatOnlyRevealAnswersAreTheParents) {
+    nameTwoChildren();
+    const std::string out = run(
+        "tab 智力题\nclick q511\nfinish\nmessages\ntab 各年级试卷\nclick q2037\npage2\nmessages\n"
+        "tab 数学游戏\nclick q61\nset answer 1+2+3+4\nfinish\npage\nquit\n",
+        "小明");
+    EXPECT_EQ(count(out, "要请爸爸妈妈登录以后才能看"), 2u) << out;
+    EXPECT_EQ(out.find("密码不对"), std::string::npos);
+    EXPECT_EQ(out.find("答案</h1>"), std::string::npos) << "an answer page was shown";
+    EXPECT_EQ(out.find("＝24<br>"), std::string::npos) << "the 24-point ways were shown";
+    EXPECT_NE(out.find("(×)"), std::string::npos) << out;
+    // With the parent's option off, a child's sheet waits for the parent.
+    ASSERT_EQ(parent("child marks off\nquit\n"), "");
+    const std::string waiting = run("tab 加减乘除\nclick q11\nset answer1 1\nfinish\nmessages\nrecord\nquit\n", "小红");
+    EXPECT_NE(waiting.find("请爸爸妈妈"), std::string::npos) << waiting;
+    EXPECT_EQ(waiting.find("你的得分是"), std::string::npos);
+}
+
+TEST_F(ChildrenCli, EachChildsSettingsComeBackAtTheNextStart) {
+    nameTwoChildren();
+    // A child's first start: the lessons of the child's grade, opened.
+    const std::string first = run("tree\nstate QuestionCount\nquit\n", "小红");
+    EXPECT_TRUE(std::regex_search(first, std::regex("\n  q533305\t[^\n]*\t\\{533305\t\\+\\*\n"))) << first;
+    run("options 20 3\ntoolbar w7\ntab 四则运算\nclick q9003\nquit\n", "小明");
+    const std::string again = run("state QuestionCount\nstate MemoryTime\nstate DrillForm\ntree\nquit\n", "小明");
+    EXPECT_TRUE(again.starts_with("20\n3\nw7\n")) << again;
+    EXPECT_TRUE(std::regex_search(again, std::regex("\n  q9003\t[^\n]*\\*\n"))) << again;
+    // 小红 keeps hers.
+    EXPECT_TRUE(run("state QuestionCount\nstate DrillForm\nquit\n", "小红").starts_with("10\nw6\n"));
+}
+
+// Without a child a script starts the same every time: the headless front
+// end keeps no settings of the computer's own.
+TEST_F(ChildrenCli, WithoutAChildAScriptStartsTheSameEveryTime) {
+    parent("tab 分数和比例\nclick q5008\noptions 50 -\nquit\n");
+    EXPECT_EQ(parent("state QuestionCount\nclick q13\nfront\nquit\n"), "10\nWebBrowser1\n");
+}
+
+TEST_F(ChildrenCli, ChildrenAreManagedByTheParentOnly) {
+    nameTwoChildren();
+    EXPECT_EQ(run("child add 小刚 2\nchildren\nquit\n", "小明"),
+              "error: 管理孩子要请爸爸妈妈先用高级用户登录。\n小明\t1\n小红\t4\n.\n");
+    const std::string out = run(
+        "child remove 小明\nchild add 小明 3\nchild add 小刚 7\nchild rename 小红 红红\nchild grade 红红 5\n"
+        "child remove 红红\nmessages\nchildren\nchild frob\nquit\n",
+        "小明", "238");
+    EXPECT_EQ(out,
+              "error: “小明”现在登录着，不能删掉。请先让别的孩子登录，再来删。\n"
+              "error: 已经有一个叫“小明”的孩子了，请换一个名字。\n"
+              "error: 年级只能是一年级到六年级。\n"
+              "提问|要删掉“红红”吗？红红做过的练习和错题也会一起删掉。 删掉\n"
+              "提问|真的删掉“红红”吗？删掉以后就找不回来了。 删掉\n.\n"
+              "小明\t1\n.\n"
+              "error: child add NAME GRADE | rename OLD NEW | grade NAME GRADE | remove NAME | give NAME | marks on|off\n");
+    EXPECT_EQ(run("quit\n", "没有这个人"), "error: 没有叫“没有这个人”的孩子。\n");
+}
+
+TEST_F(ChildrenCli, AHostileNameIsTextOnTheRecordPage) {
+    ASSERT_EQ(parent("child add <i>&\"x 2\nquit\n"), "");
+    const std::string out = run("click q11\nset answer1 1\nfinish\ntoolbar w13\npage2\nquit\n", "<i>&\"x");
+    EXPECT_NE(out.find("&lt;i&gt;&amp;\"x的成绩记录"), std::string::npos) << out;
+    EXPECT_EQ(out.find("<i>&"), std::string::npos);
+}
+
+// Sheets marked before any child was named stay 以前的记录 until the parent
+// gives them to a child.
+TEST_F(ChildrenCli, EarlierSheetsCanBeGivenToAChild) {
+    parent("click q11\nset answer1 1\nfinish\nquit\n");
+    nameTwoChildren();
+    EXPECT_EQ(run("record\nquit\n", "小明"), ".\n");
+    const std::string shown = parent("toolbar w13\npage2\nchild give 小红\nquit\n");
+    EXPECT_NE(shown.find("以前的记录"), std::string::npos);
+    EXPECT_EQ(count(run("record\nquit\n", "小红"), "\tq11\t"), 1u);
+}
+
+}  // namespace
+}  // namespace tally
+
+namespace tally {
+namespace {
+
+// The advanced item names the initial password only while it is the one in
+// use; each child is an item, the last one selected.
+TEST(ChildrenLogin, TheDialogNamesNoPasswordThatIsNotInUse) {
+    test::TempDataDir dir;
+    FsDataDirectory data(dir.path());
+    HeadlessUi ui;
+    Accounts accounts;
+    LoginDialog shipped(accounts, ui, data, {"小明", "小红"}, 1);
+    shipped.open();
+    EXPECT_EQ(shipped.items(), (std::vector<std::string>{LoginDialog::kAdvancedItem, "小明", "小红"}));
+    EXPECT_EQ(shipped.selectedItem(), 2);
+    EXPECT_FALSE(shipped.passwordShown());
+    shipped.confirm();
+    EXPECT_EQ(shipped.chosenChild(), 1);
+    EXPECT_FALSE(accounts.advanced());
+
+    dir.write(kLoginFileName, *encodeLoginFile("4a"));
+    LoginDialog changed(accounts, ui, data);
+    changed.open();
+    EXPECT_EQ(changed.items(), (std::vector<std::string>{LoginDialog::kAdvancedItemChanged, LoginDialog::kStudentItem}));
+    changed.clickItem(LoginDialog::kAdvanced);
+    changed.password = "238";
+    changed.confirm();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].second.find("238"), std::string::npos) << ui.messages[0].second;
+    EXPECT_FALSE(accounts.advanced());
+}
+
+}  // namespace
+}  // namespace tally

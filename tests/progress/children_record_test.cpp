@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "progress/record_page.h"
+#include "progress/sqlite_record.h"
+
+namespace tally {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ChildrenRecord : public ::testing::Test {
+protected:
+    fs::path dir;
+    fs::path file;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/tallymoo-children-XXXXXX";
+        dir = mkdtemp(pattern);
+        file = dir / "record.sqlite";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+MissedQuestion miss(std::string question, std::string correct, std::string key) {
+    return {std::move(question), "x", std::move(correct), AnswerForm::One, std::move(key), "题目" + key};
+}
+
+MarkedSheet sheetOf(long long child, std::string when, std::string key, int score,
+                    std::vector<MissedQuestion> missed = {}) {
+    MarkedSheet sheet;
+    sheet.when = std::move(when);
+    sheet.tabCaption = "加减乘除";
+    sheet.topicCaption = "题目" + key;
+    sheet.topicKey = std::move(key);
+    sheet.drillForm = "normal";
+    sheet.questions = 10;
+    sheet.right = score / 10;
+    sheet.score = score;
+    sheet.seconds = 30;
+    sheet.childId = child;
+    sheet.missed = std::move(missed);
+    return sheet;
+}
+
+long long add(SqliteRecord& record, const std::string& name, int grade) {
+    EXPECT_EQ(record.addChild(name, grade), "");
+    for (const Child& child : record.children()) {
+        if (child.name == name) return child.id;
+    }
+    ADD_FAILURE() << name << " was not added";
+    return -1;
+}
+
+std::vector<std::string> keysOf(const std::vector<MarkedSheet>& sheets) {
+    std::vector<std::string> keys;
+    for (const MarkedSheet& sheet : sheets) keys.push_back(sheet.topicKey);
+    return keys;
+}
+
+std::vector<std::string> questionsOf(const std::vector<MissedQuestion>& misses) {
+    std::vector<std::string> texts;
+    for (const MissedQuestion& m : misses) texts.push_back(m.question);
+    return texts;
+}
+
+// Two children on one computer: each read sees one child's sheets only, and
+// a re-drill mends its own child's misses, never the other's.
+TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
+    SqliteRecord record(file);
+    const long long ming = add(record, "小明", 1);
+    const long long hong = add(record, "小红", 4);
+    ASSERT_TRUE(record.store(sheetOf(ming, "2026-12-01 08:00:00", "q11", 70,
+                                     {miss("1+2=", "3", "q11"), miss("2+5=", "7", "q11"), miss("3+3=", "6", "q11")})));
+    ASSERT_TRUE(record.store(sheetOf(hong, "2026-12-01 09:00:00", "q95", 50, {miss("应用题一", "12元", "q95")})));
+    // The same question missed by both children.
+    ASSERT_TRUE(record.store(sheetOf(hong, "2026-12-01 10:00:00", "q11", 90, {miss("1+2=", "3", "q11")})));
+
+    record.showChild(ming);
+    EXPECT_EQ(keysOf(record.sheets()), (std::vector<std::string>{"q11"}));
+    EXPECT_EQ(questionsOf(record.redrillList(10)), (std::vector<std::string>{"1+2=", "2+5=", "3+3="}));
+    EXPECT_EQ(record.missed().size(), 3u);
+    auto summary = record.summary({});
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->sheetCount, 1);
+    EXPECT_EQ(summary->openMisses, 3);
+    ASSERT_EQ(summary->topics.size(), 1u);
+    EXPECT_EQ(summary->topics[0].days, (std::vector<TopicDay>{{"2026-12-01", 70, 30}}));
+    EXPECT_EQ(*summary, summariseSheets(record.sheets(), 3));
+
+    record.showChild(hong);
+    EXPECT_EQ(keysOf(record.latestSheets(10)), (std::vector<std::string>{"q11", "q95"}));
+    EXPECT_EQ(questionsOf(record.redrillList(10)), (std::vector<std::string>{"1+2=", "应用题一"}));
+    summary = record.summary({});
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(*summary, summariseSheets(record.sheets(), 2));
+
+    // 小红 practises 1+2= right in a re-drill: 小明's miss of it stays open.
+    MarkedSheet redrill = sheetOf(hong, "2026-12-02 08:00:00", "redrill", 100);
+    redrill.mended = {miss("1+2=", "3", "q11")};
+    ASSERT_TRUE(record.store(redrill));
+    EXPECT_EQ(questionsOf(record.redrillList(10)), (std::vector<std::string>{"应用题一"}));
+    record.showChild(ming);
+    EXPECT_EQ(questionsOf(record.redrillList(10)), (std::vector<std::string>{"1+2=", "2+5=", "3+3="}));
+    // Nobody's sheets are 以前的记录.
+    record.showChild(kEarlierRecords);
+    EXPECT_TRUE(record.sheets().empty());
+    EXPECT_EQ(record.earlierSheetCount(), 0);
+}
+
+// A version-2 record made by hand: every sheet and miss is kept, as sheets
+// of no child, and the parent can give them to a child.
+TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    std::string versionTwo =
+        "CREATE TABLE sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL, tab TEXT NOT NULL,"
+        " topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL, questions INTEGER NOT NULL,"
+        " right_answers INTEGER NOT NULL, score INTEGER NOT NULL, seconds INTEGER NOT NULL);"
+        "CREATE TABLE missed(sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
+        " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
+        " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
+        " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0, PRIMARY KEY(sheet_id, position));"
+        "BEGIN;";
+    // A long record: 3000 sheets, every third with two misses (one mended).
+    for (int i = 1; i <= 3000; ++i) {
+        versionTwo += "INSERT INTO sheet VALUES(" + std::to_string(i) + ", '2026-11-" +
+                      std::to_string(10 + i % 20) + " 19:00:00', '加减乘除', '10以内加法', 'q11', 'normal', 10, 8, 80, " +
+                      std::to_string(i % 60) + ");";
+        if (i % 3 == 0) {
+            versionTwo += "INSERT INTO missed VALUES(" + std::to_string(i) + ", 1, '" + std::to_string(i) +
+                          "+1=', 'x', '" + std::to_string(i + 1) + "', 'one', 'q11', '10以内加法', 0);";
+            versionTwo += "INSERT INTO missed VALUES(" + std::to_string(i) + ", 2, '" + std::to_string(i) +
+                          "+2=', 'x', '" + std::to_string(i + 2) + "', 'one', 'q11', '10以内加法', 1);";
+        }
+    }
+    versionTwo += "COMMIT; PRAGMA user_version = 2;";
+    ASSERT_EQ(sqlite3_exec(db, versionTwo.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    SqliteRecord record(file);
+    ASSERT_TRUE(record.ok()) << record.lastError();
+    EXPECT_EQ(record.schemaVersion(), 3);
+    EXPECT_TRUE(record.children().empty());
+    EXPECT_EQ(record.earlierSheetCount(), 3000);
+    const auto before = record.sheets();
+    ASSERT_EQ(before.size(), 3000u);
+    std::size_t misses = 0;
+    for (const MarkedSheet& sheet : before) misses += sheet.missed.size();
+    EXPECT_EQ(misses, 2000u);
+    EXPECT_EQ(record.redrillList(5000).size(), 1000u);
+    EXPECT_EQ(before.back().seconds, 1);
+    EXPECT_EQ(before.back().missed.size(), 0u);
+    EXPECT_EQ(before[0].missed[1].correct, "3002");
+
+    // Given to a child, the same sheets and misses are that child's.
+    const long long ming = add(record, "小明", 2);
+    ASSERT_EQ(record.giveEarlierSheets(ming), "");
+    EXPECT_EQ(record.earlierSheetCount(), 0);
+    record.showChild(ming);
+    auto after = record.sheets();
+    for (MarkedSheet& sheet : after) {
+        EXPECT_EQ(sheet.childId, ming);
+        sheet.childId = kEarlierRecords;
+    }
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(record.redrillList(5000).size(), 1000u);
+}
+
+TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
+    SqliteRecord record(file);
+    ASSERT_EQ(record.addChild("  小明\xE3\x80\x80", 2), "");  // blanks, also full-width, trimmed
+    EXPECT_EQ(record.children(), (std::vector<Child>{{record.children()[0].id, "小明", 2}}));
+    const struct {
+        std::string name;
+        int grade;
+        std::string said;
+    } refused[] = {
+        {"", 1, "孩子的名字不能空着。"},
+        {" \t ", 1, "孩子的名字不能空着。"},
+        {" 小明 ", 3, "已经有一个叫“小明”的孩子了，请换一个名字。"},
+        {"一二三四五六七八九十一二三", 1, "孩子的名字最多12个字。"},
+        {"以前的记录", 1, "“以前的记录”是留给旧成绩的，请换一个名字。"},
+        {"a\nb", 1, "孩子的名字里有不能用的字符。"},
+        {std::string("\xFF\xFE"), 1, "孩子的名字里有不能用的字符。"},
+        {"小红", 0, "年级只能是一年级到六年级。"},
+        {"小红", 7, "年级只能是一年级到六年级。"},
+    };
+    for (const auto& bad : refused) EXPECT_EQ(record.addChild(bad.name, bad.grade), bad.said) << bad.name;
+    EXPECT_EQ(record.addChild("一二三四五六七八九十一二", 6), "");  // twelve characters are fine
+    for (int i = 3; i <= kMostChildNames; ++i) ASSERT_EQ(record.addChild("孩子" + std::to_string(i), 1), "");
+    EXPECT_EQ(record.addChild("再一个", 1), "最多只能有12个孩子。");
+    EXPECT_EQ(record.children().size(), 12u);
+
+    const long long ming = record.children()[0].id;
+    const long long other = record.children()[1].id;
+    EXPECT_EQ(record.renameChild(other, "小明"), "已经有一个叫“小明”的孩子了，请换一个名字。");
+    EXPECT_EQ(record.renameChild(ming, " 小明 "), "");  // its own name again
+    EXPECT_EQ(record.renameChild(ming, "大明"), "");
+    EXPECT_EQ(record.setChildGrade(ming, 9), "年级只能是一年级到六年级。");
+    EXPECT_EQ(record.setChildGrade(ming, 3), "");
+    EXPECT_EQ(record.children()[0], (Child{ming, "大明", 3}));
+    EXPECT_EQ(record.renameChild(9999, "谁"), "没有这个孩子。");
+}
+
+// A child removed takes the sheets, misses and settings along; the other
+// children keep theirs.
+TEST_F(ChildrenRecord, RemovingAChildRemovesOnlyThatChildsSheets) {
+    SqliteRecord record(file);
+    const long long ming = add(record, "小明", 1);
+    const long long hong = add(record, "小红", 2);
+    ASSERT_TRUE(record.store(sheetOf(ming, "2026-12-01 08:00:00", "q11", 70, {miss("1+2=", "3", "q11")})));
+    ASSERT_TRUE(record.store(sheetOf(hong, "2026-12-01 09:00:00", "q12", 80, {miss("9-2=", "7", "q12")})));
+    ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
+    ASSERT_EQ(record.removeChild(ming), "");
+    EXPECT_EQ(record.children(), (std::vector<Child>{{hong, "小红", 2}}));
+    EXPECT_FALSE(record.settings(ming));
+    record.showChild(ming);
+    EXPECT_TRUE(record.sheets().empty());
+    record.showChild(hong);
+    ASSERT_EQ(record.sheets().size(), 1u);
+    EXPECT_EQ(record.sheets()[0].missed.size(), 1u);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM missed", -1, &query, nullptr);
+    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(query, 0), 1);
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+}
+
+TEST_F(ChildrenRecord, SettingsComeBackForEachOwnerAfterReopening) {
+    const ChildSettings computer{20, 8, "w9", "数学游戏", "q5111", "off"};
+    const ChildSettings ming{50, 3, "w7", "同步教学", "q533303004", ""};
+    long long mingId = 0;
+    {
+        SqliteRecord record(file);
+        mingId = add(record, "小明", 2);
+        EXPECT_FALSE(record.settings(mingId));
+        ASSERT_TRUE(record.saveSettings(kEarlierRecords, computer));
+        ASSERT_TRUE(record.saveSettings(mingId, {10, 5, "w6", "加减乘除", "q11", ""}));
+        ASSERT_TRUE(record.saveSettings(mingId, ming));  // the later settings replace the earlier
+        record.setLastChild(mingId);
+    }
+    SqliteRecord reopened(file);
+    EXPECT_EQ(reopened.settings(kEarlierRecords), computer);
+    EXPECT_EQ(reopened.settings(mingId), ming);
+    EXPECT_EQ(reopened.lastChild(), mingId);
+    // A value cleared is gone, not kept from before.
+    ASSERT_TRUE(reopened.saveSettings(mingId, {50, 3, "w7", "同步教学", "", ""}));
+    EXPECT_EQ(reopened.settings(mingId)->topicKey, "");
+}
+
+// Two programs on one file adding children at once: both are kept, and a
+// name the other program took meanwhile is refused.
+TEST_F(ChildrenRecord, TwoProgramsAddingChildrenSeeEachOther) {
+    SqliteRecord first(file);
+    SqliteRecord second(file);
+    EXPECT_EQ(first.addChild("小明", 1), "");
+    EXPECT_EQ(second.addChild("小红", 2), "");
+    EXPECT_EQ(second.addChild("小明", 3), "已经有一个叫“小明”的孩子了，请换一个名字。");
+    EXPECT_EQ(first.children().size(), 2u);
+}
+
+// A child's name is text wherever the record page shows it.
+TEST(RecordPageOwner, AHostileNameIsShownAsText) {
+    const std::string name = "<b>&\"'</b>";
+    const Child child{7, name, 2};
+    RecordOwner owner{name, 7, true, {child}, true};
+    const std::string page = recordPageHtml(RecordSummary{}, owner);
+    EXPECT_EQ(page.find("<b>&"), std::string::npos) << page;
+    EXPECT_NE(page.find("&lt;b&gt;&amp;"), std::string::npos) << page;
+    EXPECT_NE(page.find("record-child-0.tallymoo"), std::string::npos);
+    EXPECT_EQ(linkedChild("record-child-12.tallymoo", kShowChildLink), 12);
+    EXPECT_EQ(linkedChild("record-child-x.tallymoo", kShowChildLink), std::nullopt);
+    EXPECT_EQ(linkedChild("give-earlier-3.tallymoo", kShowChildLink), std::nullopt);
+    // A child alone is not shown the chooser.
+    owner.parent = false;
+    EXPECT_EQ(recordPageHtml(RecordSummary{}, owner).find("record-child-"), std::string::npos);
+    // Another child's record names the misses but offers no re-drill: it
+    // would ask the misses of the child practising.
+    RecordSummary open;
+    open.sheetCount = 1;
+    open.openMisses = 3;
+    EXPECT_NE(recordPageHtml(open, owner).find(kRedrillLink), std::string::npos);
+    owner.own = false;
+    const std::string other = recordPageHtml(open, owner);
+    EXPECT_EQ(other.find(kRedrillLink), std::string::npos);
+    EXPECT_NE(other.find("有3道错题还没有练对。"), std::string::npos);
+}
+
+TEST(ChildNames, GradesAreReadInEveryWayTheyAreWritten) {
+    EXPECT_EQ(gradeNamed("2"), 2);
+    EXPECT_EQ(gradeNamed("二年级"), 2);
+    EXPECT_EQ(gradeNamed("六"), 6);
+    EXPECT_EQ(gradeNamed("7"), std::nullopt);
+    EXPECT_EQ(gradeNamed("0"), std::nullopt);
+    EXPECT_EQ(gradeNamed("二年"), std::nullopt);
+    EXPECT_EQ(childLine({1, "小明", 2}), "小明 · 二年级");
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,141 @@
+#include "progress/sqlite_record.h"
+#include "shell/login_dialog.h"
+#include "ui/children_form.h"
+#include "ui/login_form.h"
+#include "ui/options_form.h"
+#include "ui_harness.h"
+
+namespace tally::testing {
+namespace {
+
+// A family computer: 小明 (二年级) and 小红 (四年级); 小红 practised last,
+// with 20 questions, the vertical form and 100以内加法 chosen.
+void nameTwoChildren() {
+    SqliteRecord record(repositoryData().recordFile.toStdString());
+    ASSERT_EQ(record.addChild("小明", 2), "");
+    ASSERT_EQ(record.addChild("小红", 4), "");
+    const long long hong = record.children()[1].id;
+    record.setLastChild(hong);
+    ASSERT_TRUE(record.saveSettings(hong, {20, 3, "w7", "加减乘除", "q13", ""}));
+}
+
+// The login dialog lists each child by name, with the last one selected so
+// Enter starts; the window says who is practising and restores her settings
+// with the topic selected, not clicked.
+TEST(ChildrenWindow, TheLastChildPressesEnterAndFindsHerSettings) {
+    nameTwoChildren();
+    QStringList items;
+    int selected = -1;
+    bool passwordHidden = false;
+    auto app = start([&](QDialog& dialog) {
+        auto& login = static_cast<LoginForm&>(dialog);
+        for (int row = 0; row < login.list().count(); ++row) items << login.list().item(row)->text();
+        selected = login.list().currentRow();
+        passwordHidden = !login.passwordBox().isVisible();
+        QTest::keyClick(&login.list(), Qt::Key_Return);
+        if (login.isVisible()) QTest::mouseClick(&login.confirmButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(app);
+    EXPECT_EQ(items, QStringList({LoginDialog::kAdvancedItem, "小明", "小红"}));
+    EXPECT_EQ(selected, 2);
+    EXPECT_TRUE(passwordHidden);
+    EXPECT_FALSE(app->form().loginIsAdvanced());
+    EXPECT_TRUE(app->window().windowTitle().startsWith("小红 · 四年级")) << app->window().windowTitle().toStdString();
+    EXPECT_EQ(app->window().who(), "小红 · 四年级");
+    EXPECT_EQ(app->form().options.questionCount, 20);
+    EXPECT_TRUE(app->window().toolbarAction("w7")->isChecked());
+    EXPECT_EQ(app->window().tabStrip().tabText(app->window().tabStrip().currentIndex()), "加减乘除");
+    EXPECT_EQ(app->form().selectedKey(), "q13");
+    EXPECT_FALSE(app->page().has("finish")) << "the topic was clicked";
+
+    // The options dialog opens on the values in use.
+    int count = -2, memory = -2;
+    onNextDialog([&](QDialog& dialog) {
+        auto& options = static_cast<OptionsForm&>(dialog);
+        count = options.countGroup().checkedId();
+        memory = options.memoryGroup().checkedId();
+        options.reject();
+    });
+    app->window().toolbarAction("w2")->trigger();
+    EXPECT_EQ(count, 1);   // 20道题
+    EXPECT_EQ(memory, 2);  // 3秒
+}
+
+// A child alone hands in a sheet: √ and × and the score, no right answer.
+TEST(ChildrenWindow, AChildAloneSeesMarksWithoutAnswers) {
+    nameTwoChildren();
+    auto app = start([](QDialog& dialog) {
+        QTest::mouseClick(&static_cast<LoginForm&>(dialog).confirmButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(app->window().tree().open("q13"));
+    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
+    typeInView(*app, "answer1", "1");
+    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "1"; }));
+    onNextDialog([](QDialog& dialog) {
+        for (QAbstractButton* button : static_cast<QMessageBox&>(dialog).buttons())
+            if (button->text() == "交卷") button->click();
+    });
+    evalJs(*app, "document.getElementsByName('finish')[0].click()");
+    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "document.body.innerText").toString().contains("你的得分是"); }));
+    const QString text = evalJs(*app, "document.body.innerText").toString();
+    EXPECT_TRUE(text.contains("(×)")) << text.toStdString();
+    EXPECT_FALSE(text.contains("正确答案")) << text.toStdString();
+
+    app->window().toolbarAction("w13")->trigger();
+    ASSERT_TRUE(waitFor([&] {
+        return evalJs(*app, "document.body ? document.body.innerText : ''", Pane::WebBrowser2)
+            .toString()
+            .contains("小红的成绩记录");
+    }));
+    EXPECT_FALSE(evalJs(*app, "document.body.innerText", Pane::WebBrowser2).toString().contains("看谁的成绩"));
+
+    // The 孩子 dialog is the parent's.
+    QString told;
+    onNextDialog([&told](QDialog& dialog) {
+        told = static_cast<QMessageBox&>(dialog).text();
+        dialog.accept();
+    });
+    app->window().toolbarAction("w14")->trigger();
+    EXPECT_TRUE(told.contains("爸爸妈妈")) << told.toStdString();
+}
+
+// The parent adds a child in the 孩子 dialog and removes one, asked twice.
+TEST(ChildrenWindow, TheParentAddsAndRemovesAChild) {
+    auto app = startLoggedIn("238");
+    ASSERT_TRUE(app);
+    QStringList listed;
+    int questions = 0;
+    onNextDialog([&](QDialog& dialog) {
+        auto& form = static_cast<ChildrenForm&>(dialog);
+        form.nameBox().setText("  <b>小刚&  ");
+        form.gradeBox().setCurrentIndex(2);
+        QTest::mouseClick(&form.addButton(), Qt::LeftButton);
+        form.nameBox().setText("小丽");
+        form.gradeBox().setCurrentIndex(0);
+        QTest::mouseClick(&form.addButton(), Qt::LeftButton);
+        form.list().setCurrentRow(1);
+        // Asked twice; both times "删掉".
+        std::function<void()> answerRemoval = [&] {
+            onNextDialog([&](QDialog& box) {
+                ++questions;
+                for (QAbstractButton* button : static_cast<QMessageBox&>(box).buttons())
+                    if (button->text() == "删掉") button->click();
+                if (questions < 2) answerRemoval();
+            });
+        };
+        answerRemoval();
+        QTest::mouseClick(&form.removeButton(), Qt::LeftButton);
+        for (int row = 0; row < form.list().count(); ++row) listed << form.list().item(row)->text();
+        form.accept();
+    });
+    app->window().toolbarAction("w14")->trigger();
+    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(listed, QStringList({"<b>小刚& · 三年级"}));
+    ASSERT_EQ(app->form().children.size(), 1u);
+    EXPECT_EQ(app->window().who(), "<b>小刚& · 三年级");
+}
+
+}  // namespace
+}  // namespace tally::testing
