@@ -6,6 +6,7 @@
 
 #include "app/family_table.h"
 #include "app/sheet_progress.h"
+#include "app/today_practice.h"
 #include "games/clock_face.h"
 #include "page/page.h"
 #include "progress/progress_record.h"
@@ -68,6 +69,21 @@ public:
     void setRecord(ProgressRecord* record) { record_ = record; }
     // Whether the first pane shows the re-drill sheet (marked or not).
     bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
+    // Whether the first pane shows today's practice sheet (marked or not).
+    bool practiceOnPage() const { return practiceGeneration_ == ports_.page.generation(); }
+    ProgressRecord* record() { return record_; }
+
+    // --- the daily practice -----------------------------------------------
+    // The day the practice, the review and the calendar count from, and the
+    // day a marked sheet is kept under: the computer's date unless fixed.
+    std::optional<Day> fixedToday;
+    Day today() const { return fixedToday ? *fixedToday : systemToday(); }
+    // The grade whose lessons the practice follows.
+    int practiceGrade = 1;
+    // Writes the short page of today's practice (toolbar w14).
+    void showToday();
+    // The practice on the short page, or on the sheet.
+    const TodayPractice& todayPractice() const { return todayPractice_; }
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
@@ -133,6 +149,9 @@ private:
     // The questions of the re-drill sheet, and the page generation it was written in.
     std::vector<MissedQuestion> redrillQuestions_;
     int redrillGeneration_ = -1;
+    // Today's practice and the generation of the page that holds its sheet.
+    TodayPractice todayPractice_;
+    int practiceGeneration_ = -1;
     // The page generation whose finish button has done its work.
     int markedGeneration_ = -1;
     // Elements bound by the last mouse-down: the level game's radios.
@@ -150,6 +169,12 @@ private:
     std::string topicCaption(const std::string& key) const;
     void showRecordPage();
     void writeRedrillSheet();
+    void writeTodayPage();
+    void writeTodaySheet();
+    void markToday();
+    void markMastery();
+    void showWeeklyReport();
+    std::string practiceCalendarHtml();
     void markRedrill();
     void recordLevel(MarkedSheet level);
     void noRecordMessage();

@@ -39,6 +39,7 @@ std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& g
 std::string worksheetOnScreen(Form1& form) {
     const std::string body = form.page().bodyHtml();
     if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body).value_or("");
+    if (form.practiceOnPage()) return worksheetDocument(AnswerStyle::Mixed, kPracticeCaption, body).value_or("");
     const auto style = answerStyleOf(form, form.gradingKey());
     return style ? worksheetDocument(*style, sheetTitle(form), body).value_or("") : "";
 }

@@ -158,7 +158,7 @@ std::string emptyRecord() {
     return wrap("p", "还没有成绩。做完一张练习卷，点“提交答案”，成绩就会记在这里。", "class=plain");
 }
 
-std::string recordBody(const RecordSummary& summary) {
+std::string recordBody(const RecordSummary& summary, const std::string& practiceHtml) {
     std::string html = wrap("h1", "成绩记录");
     if (summary.sheetCount == 0) return html + emptyRecord();
     html += wrap("p",
@@ -166,6 +166,7 @@ std::string recordBody(const RecordSummary& summary) {
                      escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
     html += redrillPart(summary.openMisses);
+    html += practiceHtml;
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
     html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);
@@ -235,11 +236,11 @@ RecordSummary summariseSheets(const std::vector<MarkedSheet>& sheets, int openMi
     return summary;
 }
 
-std::string recordPageHtml(const RecordSummary& summary) {
+std::string recordPageHtml(const RecordSummary& summary, const std::string& practiceHtml) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>成绩记录</title>"
            "<link rel=stylesheet href=\"reading.css\">" +
            wrap("style", kStyle) + "<script src=\"" + kChartScript + "\"></script></head>" +
-           wrap("body", recordBody(summary)) + "</html>";
+           wrap("body", recordBody(summary, practiceHtml)) + "</html>";
 }
 
 }  // namespace tally

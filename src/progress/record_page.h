@@ -22,6 +22,7 @@ RecordSummary summariseSheets(const std::vector<MarkedSheet>& sheets, int openMi
 
 // The whole 成绩记录 page: the latest sheets, the topics missed most, a chart
 // per topic, and the 错题重练 link when there is something to practise.
-std::string recordPageHtml(const RecordSummary& summary);
+// `practiceHtml` (the daily practice's calendar) goes under the first lines.
+std::string recordPageHtml(const RecordSummary& summary, const std::string& practiceHtml = "");
 
 }  // namespace tally

@@ -41,6 +41,15 @@ public:
     std::vector<MissedQuestion> missed() override;
     std::vector<MissedQuestion> redrillList(int limit) override;
     std::optional<RecordSummary> summary(const RecordPageLimits& limits) override;
+    std::vector<DatedAnswer> answerHistory() override;
+    std::vector<DatedAnswer> answerHistorySince(long long afterSheet, long long& lastSheet) override;
+    std::optional<long long> reviewThrough() override;
+    std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& keys) override;
+    std::vector<ReviewState> dueReviews(int today, long long limit, bool askableOnly) override;
+    int dueReviewCount(int today) override;
+    bool keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states, long long from,
+                    long long through) override;
+    std::vector<MarkedSheet> recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
@@ -61,6 +70,8 @@ private:
     bool transaction(const auto& body);
     bool storeWaiting();
     bool insertSheet(const MarkedSheet& sheet);
+    bool readHistory(long long afterSheet, std::vector<DatedAnswer>& found);
+    bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool markMended(const std::vector<MissedQuestion>& mended);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
