@@ -145,6 +145,8 @@ QIcon toolbarButton(const QString& key) {
     if (key == "w11") return paint(drawPerson);
     if (key == "w12") return paint(drawPrinter);
     if (key == "w13") return paint(drawChart);
+    if (key == "w14") return tile(QColor("#16a34a"), "今", 18);
+    if (key == "w15") return tile(QColor("#0d9488"), "周", 18);
     return {};
 }
 
