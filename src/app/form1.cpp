@@ -1,9 +1,13 @@
 #include "app/form1.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 #include "app/grader.h"
+#include "app/mastery_marks.h"
+#include "app/weekly_report_page.h"
+#include "practice/practice_calendar.h"
 #include "app/node_click.h"
 #include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
@@ -58,6 +62,7 @@ void Form1::startUp() {
         buildStartupTree(tree);
         tabCaption = tabs().front().caption;
         restoreSettings();
+        markMastery();
         ports_.ui.treeChanged();
         for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
             ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
@@ -73,6 +78,7 @@ void Form1::clickTab(const std::string& caption) {
         stopGameTimers();
         tabCaption = caption;
         buildTab(tree, caption, ports_.data);
+        markMastery();
         ports_.ui.treeChanged();
         saveSettings();
     });
@@ -114,6 +120,10 @@ void Form1::clickToolbar(const std::string& key) {
             showRecordPage();
         } else if (key == "w14") {
             showChildrenDialog();
+        } else if (key == kTodayToolbarKey) {
+            writeTodayPage();
+        } else if (key == "w15") {
+            showWeeklyReport();
         } else if (key == "w3") {
             if (!mayLeavePage()) return;
             stopGameTimers();
@@ -141,6 +151,7 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        if (elementName == kTodayStartButton && ports_.page.has(kTodayStartButton)) return writeTodaySheet();
         // A game's button for another deal or round starts its topic anew.
         if (elementName == kAgainButtonName && lessonPracticeKey.empty() && selectedNode() &&
             ports_.page.has(kAgainButtonName)) {
@@ -151,6 +162,10 @@ void Form1::pageClick(const std::string& elementName) {
         const bool marked = ports_.page.generation() == markedGeneration_;
         if (elementName == "finish" && redrillOnPage()) {
             if (!marked) markRedrill();
+            return;
+        }
+        if (elementName == "finish" && practiceOnPage()) {
+            if (!marked) markToday();
             return;
         }
         // The grader is connected to the page's finish button when the page is
@@ -260,9 +275,17 @@ std::string Form1::topicCaption(const std::string& key) const {
 int Form1::recordSheet(MarkedSheet sheet) {
     if (!record_) return 0;
     const bool redrill = redrillOnPage();
-    const std::string key = redrill ? kRedrillKey : gradingKey();
+    const bool practice = practiceOnPage();
+    const std::string key = redrill ? kRedrillKey : practice ? kPracticeKey : gradingKey();
     sheet.tabCaption = tabCaption;
-    sheet.topicCaption = redrill ? kRedrillCaption : topicCaption(key);
+    sheet.topicCaption = redrill ? kRedrillCaption : practice ? kPracticeCaption : topicCaption(key);
+    if (fixedToday) {
+        // A fixed day (scripts, tests): the sheet is kept under that day.
+        const TimeOfDay now = ports_.clock.now();
+        char clock[16];
+        std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
+        sheet.when = dayText(*fixedToday) + clock;
+    }
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options.drillForm);
     sheet.childId = owner();
@@ -294,7 +317,7 @@ void Form1::recordLevel(MarkedSheet level) {
 }
 
 std::optional<AnswerStyle> Form1::pageAnswerStyle() const {
-    if (redrillOnPage()) return AnswerStyle::Mixed;
+    if (redrillOnPage() || practiceOnPage()) return AnswerStyle::Mixed;
     return answerStyleOf(*this, gradingKey());
 }
 
@@ -379,6 +402,75 @@ void Form1::markRedrill() {
     if (marked) timers.setEnabled(kThinkTimer, false);
 }
 
+void Form1::showToday() {
+    gate_.run([this] { writeTodayPage(); });
+}
+
+void Form1::writeTodayPage() {
+    if (!record_) return noRecordMessage();
+    if (!mayLeavePage()) return;
+    const std::optional<PracticeInput> rows = readPracticeInput(*record_, today());
+    if (!rows) {
+        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
+        return;
+    }
+    TopicQuestionSource source(ports_.data, ports_.clock, texts);
+    // One draw of the program's random source: --seed fixes the practice.
+    const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
+    todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), child ? child->grade : practiceGrade, seed}, ports_.data, source);
+    stopGameTimers();
+    lessonPracticeKey.clear();
+    timers.setEnabled(kThinkTimer, false);
+    ports_.ui.bringToFront(Pane::WebBrowser1);
+    writeBody(todayPageHtml(todayPractice_));
+}
+
+void Form1::writeTodaySheet() {
+    if (todayPractice_.questions.empty()) return;
+    stopGameTimers();
+    lessonPracticeKey.clear();
+    thinkSeconds = 0;
+    timers.setEnabled(kThinkTimer, true);
+    ports_.ui.bringToFront(Pane::WebBrowser1);
+    writeBody(todaySheetHtml(todayPractice_));
+    practiceGeneration_ = ports_.page.generation();
+    showProgress();
+}
+
+void Form1::markToday() {
+    if (!answersAllowed(*this)) return;
+    const bool marked = submitSheet([this](FamilyContext& context) {
+        std::vector<bool> results;
+        MarkedSheet marks = gradeRedrill(context.page, todayPractice_.asked(), context.thinkSeconds, &results);
+        keepAnswers(todayPractice_, results, marks);
+        return std::optional<MarkedSheet>(std::move(marks));
+    });
+    if (marked) timers.setEnabled(kThinkTimer, false);
+}
+
+void Form1::markMastery() {
+    if (!options.masteryMarks || !record_) return;
+    setMasteryBadges(tree, *record_);
+}
+
+std::string Form1::practiceCalendarHtml() {
+    const PracticeRows rows = readSheetRows(*record_);
+    // The calendar is the daily practice's: it comes with the first one done.
+    if (!rows.readable || practiceDays(rows.sheets).empty()) return "";
+    return calendarHtml(practiceCalendar(rows.sheets, today()));
+}
+
+void Form1::showWeeklyReport() {
+    if (!record_) return noRecordMessage();
+    const std::string html = weeklyReportPage(*record_, today());
+    if (html.empty()) {
+        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
+        return;
+    }
+    ports_.ui.showPage(Pane::WebBrowser2, html);
+    ports_.ui.bringToFront(Pane::WebBrowser2);
+}
+
 void Form1::showRecordPage() { showRecordPageOf(owner()); }
 
 void Form1::showRecordOf(long long childId) {
@@ -393,6 +485,7 @@ void Form1::showRecordPageOf(long long childId) {
     if (!record_) return noRecordMessage();
     record_->showChild(childId);
     const std::optional<RecordSummary> summary = record_->summary(RecordPageLimits{});
+    const std::string calendar = summary ? practiceCalendarHtml() : "";
     std::optional<RecordOwner> shownOwner;
     if (childMode()) {
         RecordOwner heading;
@@ -412,7 +505,7 @@ void Form1::showRecordPageOf(long long childId) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
     }
-    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary, shownOwner));
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary, shownOwner, calendar));
     ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
@@ -463,6 +556,11 @@ void Form1::drawClockHands() {
 
 void Form1::onStartPage() {
     timers.setEnabled(kStartPageTimer, false);
+    // A child who has practised before starts with today's practice.
+    if (record_ && recordHasSheets(*record_)) {
+        writeTodayPage();
+        if (ports_.page.has(kTodayStartButton)) return;
+    }
     writeBody(introductionHtml());
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/family_table.h"
 #include "app/sheet_progress.h"
+#include "app/today_practice.h"
 #include "games/clock_face.h"
 #include "app/marks_only_page.h"
 #include "page/page.h"
@@ -70,6 +71,21 @@ public:
     ProgressRecord* record() { return record_; }
     // Whether the first pane shows the re-drill sheet (marked or not).
     bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
+    // Whether the first pane shows today's practice sheet (marked or not).
+    bool practiceOnPage() const { return practiceGeneration_ == ports_.page.generation(); }
+    ProgressRecord* record() { return record_; }
+
+    // --- the daily practice -----------------------------------------------
+    // The day the practice, the review and the calendar count from, and the
+    // day a marked sheet is kept under: the computer's date unless fixed.
+    std::optional<Day> fixedToday;
+    Day today() const { return fixedToday ? *fixedToday : systemToday(); }
+    // The grade whose lessons the practice follows.
+    int practiceGrade = 1;
+    // Writes the short page of today's practice (toolbar w16).
+    void showToday();
+    // The practice on the short page, or on the sheet.
+    const TodayPractice& todayPractice() const { return todayPractice_; }
 
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
@@ -167,6 +183,9 @@ private:
     // The questions of the re-drill sheet, and the page generation it was written in.
     std::vector<MissedQuestion> redrillQuestions_;
     int redrillGeneration_ = -1;
+    // Today's practice and the generation of the page that holds its sheet.
+    TodayPractice todayPractice_;
+    int practiceGeneration_ = -1;
     // The page generation whose finish button has done its work.
     int markedGeneration_ = -1;
     // Elements bound by the last mouse-down: the level game's radios.
@@ -197,6 +216,12 @@ private:
     std::string topicCaption(const std::string& key) const;
     void showRecordPage();
     void writeRedrillSheet();
+    void writeTodayPage();
+    void writeTodaySheet();
+    void markToday();
+    void markMastery();
+    void showWeeklyReport();
+    std::string practiceCalendarHtml();
     void markRedrill();
     void recordLevel(MarkedSheet level);
     void noRecordMessage();

@@ -40,6 +40,7 @@ std::string worksheetOnScreen(Form1& form, const std::string& childName) {
     const std::string body = form.page().bodyHtml();
     const std::string name = !childName.empty() ? childName : form.child ? form.child->name : "";
     if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name).value_or("");
+    if (form.practiceOnPage()) return worksheetDocument(AnswerStyle::Mixed, kPracticeCaption, body, name).value_or("");
     const auto style = answerStyleOf(form, form.gradingKey());
     return style ? worksheetDocument(*style, sheetTitle(form), body, name).value_or("") : "";
 }

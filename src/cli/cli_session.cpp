@@ -8,6 +8,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "app/mastery_marks.h"
+#include "app/record_rows.h"
 #include "cli/printable.h"
 #include "shell/catalogue.h"
 #include "shell/children_dialog.h"
@@ -92,6 +94,8 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
     form_->keepsComputerSettings = false;
+    form_->fixedToday = options.today;
+    form_->practiceGrade = options.grade;
     if (!options.recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(options.recordFile);
         form_->setRecord(record_.get());
@@ -146,6 +150,8 @@ const std::map<std::string, CliSession::Command>& CliSession::commands() {
         {"record", &CliSession::printRecord},  {"redrill", &CliSession::redrill},
         {"answer", &CliSession::answer},
         {"children", &CliSession::printChildren}, {"child", &CliSession::manageChild},
+        {"today", &CliSession::today},         {"due", &CliSession::printDue},
+        {"mastery", &CliSession::printMastery}, {"marks", &CliSession::marks},
     };
     return table;
 }
@@ -364,6 +370,43 @@ void CliSession::manageChild(const std::string& args, std::ostream& out) {
     } else if (!ui_.childrenResult.empty()) {
         out << "error: " << printable(ui_.childrenResult) << "\n";
     }
+}
+
+void CliSession::today(const std::string&, std::ostream&) { form_->showToday(); }
+
+void CliSession::printDue(const std::string&, std::ostream& out) {
+    if (record_) {
+        for (const ReviewItem& item : dueMisses(*record_, form_->today()).value_or(std::vector<ReviewItem>{})) {
+            out << printable(item.question.topicKey) << "\t" << printable(item.question.question) << "\t"
+                << dayText(item.due) << "\n";
+        }
+    }
+    out << ".\n";
+}
+
+void CliSession::printMastery(const std::string& args, std::ostream& out) {
+    const std::string caption = currentTabCaption(args);
+    const auto& all = tabs();
+    if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; })) {
+        out << "error: no tab " << args << "\n";
+        return;
+    }
+    form_->clickTab(caption);
+    if (record_) {
+        for (const NodeMastery& topic : treeMastery(form_->tree, *record_)) {
+            out << printable(topic.key) << "\t" << printable(topic.caption) << "\t"
+                << masteryCaption(topic.mastery.state) << "\n";
+        }
+    }
+    out << ".\n";
+}
+
+void CliSession::marks(const std::string& args, std::ostream& out) {
+    if (args != "on" && args != "off") {
+        out << "error: marks on|off\n";
+        return;
+    }
+    form_->options.masteryMarks = args == "on";
 }
 
 void CliSession::options(const std::string& args, std::ostream& out) {

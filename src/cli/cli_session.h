@@ -24,6 +24,8 @@ struct CliOptions {
     bool dataReadOnly = false;            // an installed data directory: write only to the fallback
     std::filesystem::path recordFile;     // the progress record; none is kept when empty
     std::optional<std::string> child;     // the child who logs in at start-up
+    std::optional<int> today;             // a fixed day for the practice and the record (--today)
+    int grade = 1;                        // the grade whose lessons the practice follows
 };
 
 // The headless front end: the main-window model driven by one command a line.
@@ -80,6 +82,10 @@ private:
     void printRecord(const std::string& args, std::ostream& out);
     void redrill(const std::string& args, std::ostream& out);
     void answer(const std::string& args, std::ostream& out);
+    void today(const std::string& args, std::ostream& out);
+    void printDue(const std::string& args, std::ostream& out);
+    void printMastery(const std::string& args, std::ostream& out);
+    void marks(const std::string& args, std::ostream& out);
     void printChildren(const std::string& args, std::ostream& out);
     void manageChild(const std::string& args, std::ostream& out);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "practice/practice_rows.h"
 #include "progress/sqlite_record.h"
 #include "shell/data_location.h"
 #include "tallymoo_version.h"
@@ -27,7 +28,7 @@ std::filesystem::path userDataLocation() {
 
 int usage() {
     std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]"
-                 " [--child NAME]\n";
+                 " [--child NAME] [--today YYYY-MM-DD] [--grade N]\n";
     return 2;
 }
 
@@ -62,6 +63,12 @@ int main(int argc, char** argv) {
             options.recordFile = value;
         } else if (arg == "--child") {
             options.child = value;
+        } else if (arg == "--today") {
+            options.today = tally::parseDay(value);
+            if (!options.today) return usage();
+        } else if (arg == "--grade") {
+            if (value.size() != 1 || value[0] < '1' || value[0] > '6') return usage();
+            options.grade = value[0] - '0';
         } else {
             return usage();
         }

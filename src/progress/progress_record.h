@@ -1,6 +1,9 @@
 #pragma once
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "progress/children.h"
@@ -27,6 +30,19 @@ struct MissedQuestion {
     bool operator==(const MissedQuestion&) const = default;
 };
 
+// A question of a sheet mixed from many topics (the daily practice) as it was
+// answered: kept one row a question, so each result counts for its own topic
+// and a right answer to a question under review moves its review on.
+struct AnsweredQuestion {
+    std::string topicKey;
+    std::string topicCaption;
+    std::string question;
+    bool right = false;
+    bool review = false;  // a missed question asked again
+
+    bool operator==(const AnsweredQuestion&) const = default;
+};
+
 // Where an answer field stood in a question's text.
 inline constexpr const char* kAnswerBlank = "（　）";
 
@@ -48,6 +64,9 @@ struct MarkedSheet {
     // Questions of the re-drill list answered right on this sheet: they leave
     // the list in the same transaction that stores the sheet.
     std::vector<MissedQuestion> mended;
+    // The daily practice: every question with its result (the wrong ones are
+    // in `missed` too).
+    std::vector<AnsweredQuestion> answered{};
 
     // Counted while a sheet is marked, question by question.
     void markRight() {
@@ -118,6 +137,31 @@ struct RecordSummary {
     bool operator==(const RecordSummary&) const = default;
 };
 
+// A missed question (wrong), or a question of the daily practice answered
+// right, with the time of its sheet: what the review schedule is worked out
+// from.
+struct DatedAnswer {
+    std::string when;
+    MissedQuestion question;
+    bool right = false;
+
+    bool operator==(const DatedAnswer&) const = default;
+};
+
+// The review schedule's state of one question, as the record keeps a copy of
+// it for the daily practice (which works it out): its latest miss, right
+// answers in a row, the day of its last counted answer and the day it is due
+// (days since 1970-01-01).
+struct ReviewState {
+    MissedQuestion question;
+    int rightInARow = 0;
+    int lastAnswered = 0;
+    int due = 0;
+
+    bool operator==(const ReviewState&) const = default;
+};
+using QuestionKey = std::pair<std::string, std::string>;  // topicKey, question
+
 // Why the record could not be read or written.
 enum class RecordTrouble { None, Busy, ReadOnly, NewerVersion, DiskFull, Damaged, CannotOpen };
 
@@ -138,6 +182,76 @@ public:
     // The questions still to practise: missed, not yet answered right in a
     // re-drill, each once (its latest miss), newest first, at most `limit`.
     virtual std::vector<MissedQuestion> redrillList(int limit) = 0;
+    // Every missed question and every question answered right on a daily
+    // practice, oldest sheet first (misses of a sheet before its right
+    // answers). This default reads them from sheets().
+    virtual std::vector<DatedAnswer> answerHistory() {
+        std::vector<DatedAnswer> history;
+        const std::vector<MarkedSheet> all = sheets();
+        for (auto sheet = all.rbegin(); sheet != all.rend(); ++sheet) {
+            for (const MissedQuestion& miss : sheet->missed) {
+                DatedAnswer answer{sheet->when, miss, false};
+                if (answer.question.topicKey.empty()) {
+                    answer.question.topicKey = sheet->topicKey;
+                    answer.question.topicCaption = sheet->topicCaption;
+                }
+                history.push_back(std::move(answer));
+            }
+            for (const AnsweredQuestion& asked : sheet->answered) {
+                if (!asked.right) continue;
+                MissedQuestion question;
+                question.question = asked.question;
+                question.topicKey = asked.topicKey;
+                question.topicCaption = asked.topicCaption;
+                history.push_back({sheet->when, std::move(question), true});
+            }
+        }
+        return history;
+    }
+    // The same for the sheets stored after the sheet numbered `afterSheet`
+    // (0: all of them); `lastSheet` is set to the number of the newest sheet.
+    // Sheets are numbered from 1 in the order they were stored.
+    virtual std::vector<DatedAnswer> answerHistorySince(long long afterSheet, long long& lastSheet) {
+        // A record without a copy of the schedule is only ever read whole.
+        lastSheet = static_cast<long long>(latestSheets(std::numeric_limits<int>::max()).size());
+        return afterSheet <= 0 ? answerHistory() : std::vector<DatedAnswer>{};
+    }
+    // The record's copy of the review schedule. The number of the last sheet
+    // it has taken in; nothing when the record keeps no copy (the schedule is
+    // then worked out from the whole history each time).
+    virtual std::optional<long long> reviewThrough() { return std::nullopt; }
+    // The kept states of these questions (the learned and unknown ones have none).
+    virtual std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& /*keys*/) { return {}; }
+    // The kept questions due on `today` or before, the longest waiting first,
+    // then by topic and question; at most `limit`; with `askableOnly`, none
+    // that cannot be asked again.
+    virtual std::vector<ReviewState> dueReviews(int /*today*/, long long /*limit*/, bool /*askableOnly*/) { return {}; }
+    virtual int dueReviewCount(int /*today*/) { return 0; }
+    // Replaces the kept states of `keys` by `states` and notes `through` as
+    // the last sheet taken in, all at once; false (nothing changed) when the
+    // copy no longer stands at `from` (another program moved it on).
+    virtual bool keepReview(const std::vector<QuestionKey>& /*keys*/, const std::vector<ReviewState>& /*states*/,
+                            long long /*from*/, long long /*through*/) {
+        return false;
+    }
+    // Of each of these topics (of every topic but the mixed sheets when
+    // `topicKeys` is empty) its newest `perTopic` sheets, without their
+    // misses; newest first within a topic. This default picks them from
+    // latestSheets().
+    virtual std::vector<MarkedSheet> recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) {
+        std::vector<MarkedSheet> found;
+        std::vector<std::pair<std::string, int>> counts;
+        for (MarkedSheet& sheet : latestSheets(std::numeric_limits<int>::max())) {
+            const bool wanted = topicKeys.empty() ? sheet.topicKey != "practice" && sheet.topicKey != "redrill"
+                                                  : std::find(topicKeys.begin(), topicKeys.end(), sheet.topicKey) !=
+                                                        topicKeys.end();
+            if (!wanted) continue;
+            auto count = std::find_if(counts.begin(), counts.end(), [&](auto& c) { return c.first == sheet.topicKey; });
+            if (count == counts.end()) count = counts.insert(counts.end(), {sheet.topicKey, 0});
+            if (count->second++ < perTopic) found.push_back(std::move(sheet));
+        }
+        return found;
+    }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.

@@ -184,7 +184,8 @@ std::string ownerPart(const RecordOwner& owner) {
     return html;
 }
 
-std::string recordBody(const RecordSummary& summary, const std::optional<RecordOwner>& owner) {
+std::string recordBody(const RecordSummary& summary, const std::optional<RecordOwner>& owner,
+                       const std::string& practiceHtml) {
     std::string html = owner ? ownerPart(*owner) : wrap("h1", "成绩记录");
     if (summary.sheetCount == 0) return html + emptyRecord();
     html += wrap("p",
@@ -192,6 +193,7 @@ std::string recordBody(const RecordSummary& summary, const std::optional<RecordO
                      escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
     html += redrillPart(summary.openMisses, !owner || owner->own);
+    html += practiceHtml;
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
     html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);
@@ -270,11 +272,12 @@ std::optional<long long> linkedChild(const std::string& fileName, const std::str
     return std::stoll(digits);
 }
 
-std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner) {
+std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner,
+                           const std::string& practiceHtml) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>成绩记录</title>"
            "<link rel=stylesheet href=\"reading.css\">" +
            wrap("style", kStyle) + "<script src=\"" + kChartScript + "\"></script></head>" +
-           wrap("body", recordBody(summary, owner)) + "</html>";
+           wrap("body", recordBody(summary, owner, practiceHtml)) + "</html>";
 }
 
 }  // namespace tally

@@ -46,7 +46,9 @@ struct RecordOwner {
 
 // The whole 成绩记录 page: the latest sheets, the topics missed most, a chart
 // per topic, and the 错题重练 link when there is something to practise; with
-// an owner, whose record it is.
-std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner = std::nullopt);
+// an owner, whose record it is. `practiceHtml` (the daily practice's
+// calendar) goes under the first lines.
+std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner = std::nullopt,
+                           const std::string& practiceHtml = "");
 
 }  // namespace tally

@@ -43,6 +43,15 @@ public:
     std::vector<MissedQuestion> missed() override;
     std::vector<MissedQuestion> redrillList(int limit) override;
     std::optional<RecordSummary> summary(const RecordPageLimits& limits) override;
+    std::vector<DatedAnswer> answerHistory() override;
+    std::vector<DatedAnswer> answerHistorySince(long long afterSheet, long long& lastSheet) override;
+    std::optional<long long> reviewThrough() override;
+    std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& keys) override;
+    std::vector<ReviewState> dueReviews(int today, long long limit, bool askableOnly) override;
+    int dueReviewCount(int today) override;
+    bool keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states, long long from,
+                    long long through) override;
+    std::vector<MarkedSheet> recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
@@ -80,6 +89,8 @@ private:
     bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
     bool readChildren(std::vector<Child>& found);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
+    bool readHistory(long long afterSheet, std::vector<DatedAnswer>& found);
+    bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
     bool readMostMissed(const RecordPageLimits& limits, RecordSummary& summary);

@@ -111,15 +111,21 @@ void writeMark(Page& page, int number, AnswerForm form, bool right, const std::s
 }  // namespace
 
 std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions) {
-    std::string html = sheetNote("这些是以前做错的题，再做一次吧！做对了，它就从错题里拿走。");
+    return mixedSheetHtml("这些是以前做错的题，再做一次吧！做对了，它就从错题里拿走。", questions);
+}
+
+std::string mixedSheetHtml(const std::string& note, const std::vector<MissedQuestion>& questions) {
+    std::string html = sheetNote(note);
     for (std::size_t i = 0; i < questions.size(); ++i) {
         html += questionHtml(static_cast<int>(i) + 1, questions[i]) + "<br><br>";
     }
     return html + kFinishButton + "<br><br>";
 }
 
-MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds) {
+MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds,
+                         std::vector<bool>* results) {
     MarkedSheet marks;
+    if (results) results->clear();
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         MissedQuestion question = questions[i];
@@ -128,6 +134,7 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         // the same text, read the same way as what was typed.
         const bool right = typed == foldTypedAnswer(question.correct);
         writeMark(page, number, question.form, right, question.correct);
+        if (results) results->push_back(right);
         if (right) {
             marks.markRight();
             marks.mended.push_back(question);

@@ -15,11 +15,15 @@ inline constexpr const char* kRedrillCaption = "错题重练";
 // asked it (one field, hours and minutes, or a fraction) and tagged with its
 // answer; fields are numbered from 1 in the list's order.
 std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
+// The same kind of sheet under another note (the daily practice).
+std::string mixedSheetHtml(const std::string& note, const std::vector<MissedQuestion>& questions);
 
 // Marks the re-drill sheet on the page as the sheets the questions came from
 // mark them; a right answer takes the question off the list, a wrong one is
 // kept again as missed. Returns what it marked.
-MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds);
+// With `results`, each question's result in the list's order.
+MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& questions, int thinkSeconds,
+                         std::vector<bool>* results = nullptr);
 
 // "错了N道题，点这里重练", beside the score of a marked sheet whose misses can be
 // asked again.

@@ -14,7 +14,7 @@ struct ToolbarButton {
 };
 
 // The toolbar of the main window, in order.
-inline constexpr std::array<ToolbarButton, 12> kToolbar = {{
+inline constexpr std::array<ToolbarButton, 14> kToolbar = {{
     {"w1", "密码", "修改密码，高级用户登录", ToolbarButton::Kind::Push},
     {"w2", "选项", "选择出题数量", ToolbarButton::Kind::Push},
     {"w3", "帮助", "帮助文本", ToolbarButton::Kind::Push, "F1"},
@@ -25,6 +25,8 @@ inline constexpr std::array<ToolbarButton, 12> kToolbar = {{
     {"w9", "小数", "小数运算练习题", ToolbarButton::Kind::DrillForm},
     {"w11", "登录", "以高级用户身份登录，可以查看答案", ToolbarButton::Kind::Push},
     {"w14", "孩子", "添加孩子，改名字和年级（爸爸妈妈登录后用）", ToolbarButton::Kind::Push},
+    {"w16", "今日练习", "今天的练习：以前做错的题、要加强的题和这个星期学的内容", ToolbarButton::Kind::Push},
+    {"w15", "每周报告", "给家长看的这个星期的练习报告", ToolbarButton::Kind::Push},
     {"w13", "成绩记录", "看看每次练习的成绩和错题，做错题重练", ToolbarButton::Kind::Push},
     {"w12", "打印", "打印", ToolbarButton::Kind::Push, "Ctrl+P"},
 }};

@@ -21,6 +21,8 @@ struct SheetOptions {
     int memoryTime = 5;
     int msPerQuestion = 9000;
     DrillForm drillForm = DrillForm::Normal;
+    // Marks beside the captions of practised topics (练过, 熟练, 要加油).
+    bool masteryMarks = true;
 };
 
 // The tree node a click was on.

@@ -22,6 +22,12 @@ void TreeModel::expand(const std::string& key) {
     }
 }
 
+void TreeModel::setBadge(const std::string& key, const std::string& badge) {
+    for (auto& node : nodes_) {
+        if (node.key == key) node.badge = badge;
+    }
+}
+
 void TreeModel::select(const std::string& key) {
     if (find(key)) selectedKey_ = key;
 }

@@ -13,6 +13,9 @@ struct TopicNode {
     int image = 1;
     int selectedImage = 2;
     bool expanded = false;
+    // A small mark shown beside the caption (how well a practised topic
+    // sits); the caption itself never changes.
+    std::string badge{};
 };
 
 // The topic tree: nodes in the order they were added, one selected node.
@@ -23,6 +26,8 @@ public:
     bool add(TopicNode node);
     void expand(const std::string& key);
     void select(const std::string& key);
+    // Sets the mark beside a node's caption ("" takes it away).
+    void setBadge(const std::string& key, const std::string& badge);
 
     const std::vector<TopicNode>& nodes() const { return nodes_; }
     const TopicNode* find(const std::string& key) const;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <algorithm>
 
+#include "practice/practice_rows.h"
 #include "shell/data_location.h"
 #include "shell/options_dialog.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 bool takesOneValue(const QString& name) {
     return name == "--data" || name == "--seed" || name == "--script" || name == "--record" || name == "--count" ||
-           name == "--child";
+           name == "--child" || name == "--today" || name == "--grade";
 }
 
 // The counts the options dialog offers; a worksheet has no others.
@@ -37,6 +38,14 @@ bool setValue(AppOptions& options, const QString& name, const QString& value, QS
         options.recordFile = value;
     } else if (name == "--child") {
         options.child = value;
+    } else if (name == "--today") {
+        options.today = parseDay(value.toStdString());
+        if (!options.today) return fail(error, "--today needs a date YYYY-MM-DD, not " + value);
+    } else if (name == "--grade") {
+        bool ok = false;
+        const int grade = value.toInt(&ok);
+        if (!ok || grade < 1 || grade > 6) return fail(error, "--grade needs 1 to 6, not " + value);
+        options.grade = grade;
     } else if (name == "--count") {
         options.count = questionCount(value);
         if (!options.count) return fail(error, "出题数只能是10、20或50，不能是" + value + "。");
@@ -84,8 +93,10 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
 }
 
 QString AppOptions::usage() {
-    return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]\n"
-           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]";
+    return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
+           " [--today YYYY-MM-DD] [--grade N]\n"
+           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]\n"
+           "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf";
 }
 
 QString findDataDirectory(const QString& programDir) {

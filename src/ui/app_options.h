@@ -19,9 +19,13 @@ struct AppOptions {
     QString printFile;
     std::optional<int> count;  // --count N, the question count of that worksheet
     QString child;             // --child NAME, written on that worksheet's name line
+    // --today YYYY-MM-DD: the day the daily practice and the record count
+    // from (days since 1970-01-01), for scripts; the computer's date otherwise.
+    std::optional<int> today;
+    std::optional<int> grade;  // --grade 1…6: the grade whose lessons the practice follows
 
     // Reads "--data DIR", "--seed N", "--script FILE", "--record FILE", "--print KEY FILE"
-    // and "--count N" (arguments[0] is the program); nullopt with a reason in
+    // (KEY "report": the weekly report), "--count N", "--today DATE" and "--grade N" (arguments[0] is the program); nullopt with a reason in
     // `error` for anything else.
     static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);
     static QString usage();

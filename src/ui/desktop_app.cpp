@@ -46,6 +46,8 @@ DesktopApp::DesktopApp(const AppOptions& options)
                            locateDataDirectory(QCoreApplication::applicationDirPath().toStdString()).installed;
     data_.setRootReadOnly(installed);
     form_ = std::make_unique<Form1>(Ports{*ui_, page_, random_, *timers_, data_, clock_});
+    form_->fixedToday = options.today;
+    if (options.grade) form_->practiceGrade = *options.grade;
     const std::filesystem::path recordFile =
         options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
     if (!recordFile.empty()) {

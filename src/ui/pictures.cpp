@@ -146,6 +146,8 @@ QIcon toolbarButton(const QString& key) {
     if (key == "w12") return paint(drawPrinter);
     if (key == "w13") return paint(drawChart);
     if (key == "w14") return tile(QColor("#ec4899"), "孩", 18);
+    if (key == "w16") return tile(QColor("#16a34a"), "今", 18);
+    if (key == "w15") return tile(QColor("#0d9488"), "周", 18);
     return {};
 }
 

@@ -8,7 +8,11 @@
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"
+#include "app/today_practice.h"
+#include "app/weekly_report_page.h"
 #include "app/worksheet_print.h"
+#include "progress/record_trouble.h"
+#include "progress/sqlite_record.h"
 #include "ui/app_options.h"
 #include "ui/silent_window.h"
 #include "ui/worksheet_pdf.h"
@@ -20,6 +24,21 @@ int failed(QTextStream& err, const QString& reason) {
     err << "tallymoo: " << reason << "\n";
     err.flush();
     return 2;
+}
+
+// The weekly report of the record for the parent, on A4.
+int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextStream& err) {
+    const std::filesystem::path file =
+        options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
+    if (file.empty() || !std::filesystem::exists(file)) return failed(err, "没有成绩记录，写不出每周报告。");
+    SqliteRecord record(file);
+    const std::string html = weeklyReportPage(record, options.today ? *options.today : systemToday());
+    if (html.empty()) return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
+    QString error;
+    if (!writeWorksheetPdf(QString::fromStdString(html), dataRoot, options.printFile, &error)) {
+        return failed(err, error);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -36,6 +55,7 @@ int runPrintCommand(const AppOptions& options, QTextStream& err) {
     SilentWindow window;
     Form1 form(Ports{window, page, random, window, data, clock});
     if (options.count) form.options.questionCount = *options.count;
+    if (options.printKey == kReportKey) return printWeeklyReport(options, dataRoot, err);
 
     const WorksheetRequest request =
         worksheetForTopic(form, options.printKey.toStdString(), options.child.toStdString());

@@ -9,6 +9,9 @@ struct AppOptions;
 // on KEY writes, with its answer key, as PDF, without a window or a login.
 // Returns the exit status: 0 when the file is written, 2 otherwise, after a
 // message on `err`.
+// KEY "report": the weekly report of the record (--record FILE, else the
+// user's own) for the last seven days up to --today or the computer's date.
+inline constexpr const char* kReportKey = "report";
 int runPrintCommand(const AppOptions& options, QTextStream& err);
 
 }  // namespace tally

@@ -62,7 +62,9 @@ void TopicTree::rebuild(const TreeModel& model) {
         const QString key = QString::fromStdString(node.key);
         QTreeWidgetItem* parent = items.value(QString::fromStdString(node.parent));
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-        item->setText(0, QString::fromStdString(node.caption));
+        // A practised topic's mark after its caption, a little apart.
+        item->setText(0, QString::fromStdString(node.badge.empty() ? node.caption
+                                                                   : node.caption + "  〔" + node.badge + "〕"));
         item->setData(0, kKeyRole, key);
         item->setData(0, kImageRole, node.image);
         item->setData(0, kSelectedImageRole, node.selectedImage);

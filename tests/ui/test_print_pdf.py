@@ -185,5 +185,38 @@ class PrintFiles(unittest.TestCase):
         self.assertEqual(os.listdir(closed), [])
 
 
+class WeeklyReportPdf(unittest.TestCase):
+    """tallymoo --print report: the weekly report of a record made by the headless program on fixed days."""
+
+    def test_the_report_of_a_week_is_printed_on_a4(self):
+        with tempfile.TemporaryDirectory() as folder:
+            record = os.path.join(folder, "record.sqlite")
+            target = os.path.join(folder, "report.pdf")
+            missing = run_print("report", target, "--record", os.path.join(folder, "none.sqlite"))
+            self.assertEqual(missing.returncode, 2)
+            self.assertIn("没有成绩记录", missing.stderr)
+            self.assertFalse(os.path.exists(target))
+            # Three sheets of 100以内加法 on three days, each with its first answer wrong.
+            for day in ("2026-11-30", "2026-12-01", "2026-12-02"):
+                script = "click q13\npage\n"
+                done = subprocess.run([CLI, "--data", DATA, "--seed", "5", "--login", "238", "--record", record,
+                                       "--today", day], input=script + "quit\n", capture_output=True, text=True,
+                                      timeout=60, check=True)
+                fields = re.findall(r"name=(answer\d+) type=text size=\d+ tag=(\d+)", done.stdout)
+                answers = "".join(f"set {name} {int(tag) + (1 if i == 0 else 0)}\n" for i, (name, tag) in enumerate(fields))
+                subprocess.run([CLI, "--data", DATA, "--seed", "5", "--login", "238", "--record", record,
+                                "--today", day], input=script + answers + "finish\nquit\n", capture_output=True,
+                               text=True, timeout=60, check=True)
+            done = run_print("report", target, "--record", record, "--today", "2026-12-03")
+            self.assertEqual(done.returncode, 0, done.stderr)
+            text = page_text(target, 1)
+            for heading in ("这一周练了多少", "每个题目", "等着复习的错题", "接下来练什么"):
+                self.assertIn(heading, text)
+            self.assertIn("100以内加法", text)
+            self.assertRegex(text, r"练习卷\s*3张")
+            size = subprocess.run(["pdfinfo", target], capture_output=True, text=True, check=True).stdout
+            self.assertRegex(size, r"Page size:.*\(A4\)")
+
+
 if __name__ == "__main__":
     unittest.main()

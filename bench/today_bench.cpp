@@ -1,0 +1,234 @@
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "app/record_rows.h"
+#include "app/today_practice.h"
+#include "page/html_page.h"
+#include "progress/sqlite_record.h"
+#include "quiet_window.h"
+#include "shell/fs_data_directory.h"
+#include "shell/seeded_random.h"
+
+// A child who practised for two years, in a record file: 100,000 sheets of
+// 40 drills (most of them in the first tab), 200,000 missed questions, and
+// 200 daily practices with their answers. Measures making the record's copy
+// of the review schedule from the whole history (once per record), today's
+// practice from the file (the copy brought up to date, the rows read, the
+// plan, the questions drawn by their generators), the reading alone, and
+// opening a tab with and without the mastery marks.
+
+namespace tally {
+namespace {
+
+constexpr int kSheets = 100000;
+constexpr int kMissesPerSheet = 2;
+constexpr int kDays = 730;
+const Day kFirstDay = parseDay("2024-09-01").value();
+const Day kToday = kFirstDay + kDays;
+
+const char* const kTopics[] = {"q11", "q12", "q13", "q14", "q15", "q16", "q17", "q38", "q21", "q22",
+                               "q23", "q24", "q25", "q26", "q27", "q39", "q31", "q32", "q33", "q34",
+                               "q41", "q42", "q43", "q44", "q71", "q72", "q73", "q74", "q75", "q81",
+                               "q82", "q83", "q91", "q92", "q93", "q94", "q95", "q45", "q46", "q76"};
+constexpr int kTopicCount = sizeof kTopics / sizeof kTopics[0];
+
+std::filesystem::path makeRecord() {
+    char pattern[] = "/tmp/tallymoo-today-bench-XXXXXX";
+    const std::filesystem::path file = std::filesystem::path(mkdtemp(pattern)) / "record.sqlite";
+    { SqliteRecord create(file); }
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* sheet = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO sheet(id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
+                       " score, seconds) VALUES(?1, ?2, '加减乘除', ?3, ?4, 'normal', 20, ?5, ?6, ?7)",
+                       -1, &sheet, nullptr);
+    sqlite3_stmt* miss = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key,"
+                       " topic) VALUES(?1, ?2, ?3, ?4, ?5, 'one', ?6, ?7)",
+                       -1, &miss, nullptr);
+    std::uint64_t state = 12345;
+    const auto next = [&state](int below) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
+    };
+    for (int id = 1; id <= kSheets; ++id) {
+        const Day day = kFirstDay + static_cast<int>(static_cast<long long>(id - 1) * kDays / kSheets);
+        // Every twentieth sheet is the day's practice.
+        const bool practice = id % 20 == 0;
+        const std::string key = practice ? kPracticeKey : kTopics[next(kTopicCount)];
+        const std::string caption = practice ? kPracticeCaption : "题目" + key;
+        char clock[16];
+        std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", 8 + id % 12, id % 60, id % 59);
+        const std::string when = dayText(day) + clock;
+        const int right = 20 - kMissesPerSheet;
+        sqlite3_bind_int(sheet, 1, id);
+        sqlite3_bind_text(sheet, 2, when.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(sheet, 3, caption.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(sheet, 4, key.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(sheet, 5, right - next(8));
+        sqlite3_bind_int(sheet, 6, right * 5 - next(40));
+        sqlite3_bind_int(sheet, 7, 30 + next(300));
+        sqlite3_step(sheet);
+        sqlite3_reset(sheet);
+        for (int position = 1; position <= kMissesPerSheet; ++position) {
+            const int a = next(100);
+            const int b = next(100);
+            const std::string topic = practice ? kTopics[next(kTopicCount)] : key;
+            const std::string question = std::to_string(a) + "+" + std::to_string(b) + "= （　）";
+            sqlite3_bind_int(miss, 1, id);
+            sqlite3_bind_int(miss, 2, position);
+            sqlite3_bind_text(miss, 3, question.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(miss, 4, std::to_string(a + b + 1).c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(miss, 5, std::to_string(a + b).c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(miss, 6, topic.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(miss, 7, ("题目" + topic).c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(miss);
+            sqlite3_reset(miss);
+        }
+    }
+    sqlite3_finalize(sheet);
+    sqlite3_finalize(miss);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    // The daily practices' right answers, through the record itself.
+    SqliteRecord record(file);
+    for (int d = 0; d < 200; ++d) {
+        MarkedSheet practice;
+        practice.when = dayText(kToday - 200 + d) + " 19:00:00";
+        practice.topicKey = kPracticeKey;
+        practice.topicCaption = kPracticeCaption;
+        practice.questions = practice.right = 20;
+        for (int q = 0; q < 20; ++q) {
+            const std::string question = std::to_string(q) + "+" + std::to_string(d % 100) + "= （　）";
+            practice.answered.push_back({kTopics[q], "题目", question, true, q < 7});
+        }
+        record.store(practice);
+    }
+    return file;
+}
+
+struct BigRecord {
+    std::filesystem::path file = makeRecord();
+    ~BigRecord() {
+        std::error_code ec;
+        std::filesystem::remove_all(file.parent_path(), ec);
+    }
+};
+
+const std::filesystem::path& bigRecord() {
+    static const BigRecord record;
+    return record.file;
+}
+
+struct Window {
+    bench::QuietWindow quiet;
+    HtmlPage page;
+    SeededRandom random{7};
+    FsDataDirectory data{TALLYMOO_BENCH_DATA};
+    SqliteRecord record{bigRecord()};
+    Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
+    Window() {
+        form.setRecord(&record);
+        form.fixedToday = kToday;
+    }
+};
+
+// The record's copy of the review schedule made from the whole history: what
+// the first practice on a record of an older program costs, once.
+void BM_ReviewCopyMadeFromTheWholeHistory(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::filesystem::path copy = bigRecord().parent_path() / "copy.sqlite";
+        std::filesystem::copy_file(bigRecord(), copy, std::filesystem::copy_options::overwrite_existing);
+        {
+            SqliteRecord record(copy);
+            state.ResumeTiming();
+            if (!catchUpReview(record)) state.SkipWithError("no copy kept");
+            state.PauseTiming();
+        }
+        std::filesystem::remove(copy);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ReviewCopyMadeFromTheWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The whole of the toolbar's 今日练习, every day after the first: the copy
+// of the schedule brought up to date, the rows read, the plan made, the
+// questions drawn, the short page written.
+void BM_TodaysPracticeFromTheRecordFile(benchmark::State& state) {
+    Window window;
+    window.form.showToday();  // the copy of the schedule made once
+    for (auto _ : state) {
+        window.form.showToday();
+        if (!window.page.has(kTodayStartButton)) state.SkipWithError("no practice");
+    }
+}
+BENCHMARK(BM_TodaysPracticeFromTheRecordFile)->Unit(benchmark::kMillisecond);
+
+// The same after each day's new sheet (two misses) has been stored.
+void BM_TodaysPracticeAfterANewSheet(benchmark::State& state) {
+    Window window;
+    window.form.showToday();
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MarkedSheet sheet;
+        sheet.when = dayText(kToday) + " 20:00:00";
+        sheet.topicKey = "q13";
+        sheet.topicCaption = "100以内加法";
+        sheet.questions = 20;
+        sheet.right = 18;
+        for (int m = 0; m < 2; ++m) {
+            sheet.missed.push_back({std::to_string(n++) + "+1= （　）", "0", "1", AnswerForm::One, "q13", "100以内加法"});
+        }
+        window.record.store(sheet);
+        state.ResumeTiming();
+        window.form.showToday();
+    }
+}
+BENCHMARK(BM_TodaysPracticeAfterANewSheet)->Unit(benchmark::kMillisecond);
+
+void BM_ReadingThePlansRows(benchmark::State& state) {
+    Window window;
+    window.form.showToday();
+    for (auto _ : state) benchmark::DoNotOptimize(readPracticeInput(window.record, kToday)->due.size());
+}
+BENCHMARK(BM_ReadingThePlansRows)->Unit(benchmark::kMillisecond);
+
+void BM_TodaysPracticeFromRowsInMemory(benchmark::State& state) {
+    Window window;
+    window.form.showToday();
+    const PracticeInput input = *readPracticeInput(window.record, kToday);
+    TopicQuestionSource source(window.data, window.quiet, window.form.texts);
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, window.data, source).questions.size());
+    }
+}
+BENCHMARK(BM_TodaysPracticeFromRowsInMemory)->Unit(benchmark::kMillisecond);
+
+void openTab(benchmark::State& state, bool marks) {
+    Window window;
+    window.form.options.masteryMarks = marks;
+    for (auto _ : state) {
+        window.form.clickTab("加减乘除");
+        benchmark::DoNotOptimize(window.form.tree.nodes().size());
+    }
+}
+void BM_OpenTabWithMasteryMarks(benchmark::State& state) { openTab(state, true); }
+void BM_OpenTabWithoutMarks(benchmark::State& state) { openTab(state, false); }
+BENCHMARK(BM_OpenTabWithoutMarks)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenTabWithMasteryMarks)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tally

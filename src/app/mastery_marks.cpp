@@ -1,0 +1,27 @@
+#include "app/mastery_marks.h"
+
+#include "app/record_rows.h"
+
+namespace tally {
+
+std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record) {
+    std::vector<std::string> keys;
+    keys.reserve(tree.nodes().size());
+    for (const TopicNode& node : tree.nodes()) keys.push_back(node.key);
+    const PracticeRows rows = readRecentSheetRows(record, keys, kMasterySheets);
+    const auto states = topicMastery(rows.sheets, keys);
+    std::vector<NodeMastery> found;
+    for (const TopicNode& node : tree.nodes()) {
+        const auto state = states.find(node.key);
+        if (state != states.end()) found.push_back({node.key, node.caption, state->second});
+    }
+    return found;
+}
+
+void setMasteryBadges(TreeModel& tree, ProgressRecord& record) {
+    for (const NodeMastery& practised : treeMastery(tree, record)) {
+        tree.setBadge(practised.key, masteryCaption(practised.mastery.state));
+    }
+}
+
+}  // namespace tally

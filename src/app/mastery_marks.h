@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "practice/mastery.h"
+#include "progress/progress_record.h"
+#include "shell/tree_model.h"
+
+namespace tally {
+
+// A practised topic of the tree and how well it sits.
+struct NodeMastery {
+    std::string key;
+    std::string caption;
+    TopicMastery mastery;
+};
+
+// The practised topics among the tree's nodes, in the tree's order, from the
+// record's sheets of those topics.
+std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record);
+
+// Marks each practised topic of the tree with 练过, 熟练 or 要加油; the other
+// nodes keep no mark.
+void setMasteryBadges(TreeModel& tree, ProgressRecord& record);
+
+}  // namespace tally

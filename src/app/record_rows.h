@@ -1,0 +1,53 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "practice/practice_rows.h"
+#include "practice/review_schedule.h"
+#include "progress/progress_record.h"
+
+namespace tally {
+
+// The rows of the record the daily practice, the calendar, the mastery
+// marks and the weekly report are worked out from. Every read of the record
+// for them goes through here, so the rows of one child can be chosen in one
+// place.
+struct PracticeRows {
+    std::vector<SheetRow> sheets;      // newest first
+    std::vector<MissRow> misses;       // oldest first
+    std::vector<ReviewEvent> answers;  // right answers of the daily practice, oldest first
+    bool readable = true;              // false when the record could not be read
+};
+
+// How many of each topic's newest sheets the weak topics and the mastery
+// marks are worked out from (the weak topics weigh the last five; a topic's
+// usual time is the median of its recent sheets).
+inline constexpr int kWeakTopicSheets = 5;
+inline constexpr int kMasterySheets = 30;
+
+// Every sheet (the calendar, the weekly report).
+PracticeRows readSheetRows(ProgressRecord& record);
+// The newest `perTopic` sheets of each of these topics (of every drilled
+// topic when `topicKeys` is empty).
+PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::string>& topicKeys, int perTopic);
+// Every sheet, every miss and every right answer of the daily practice.
+PracticeRows readPracticeRows(ProgressRecord& record);
+
+// Whether the record holds any sheet at all.
+bool recordHasSheets(ProgressRecord& record);
+
+// The misses due for review on `today`, the longest waiting first, and in
+// `count` how many are due in all. From the record's kept copy of the
+// schedule, first brought up to date with the sheets stored since; from the
+// whole history when the record keeps none. Nothing when the record cannot
+// be read.
+std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query = {},
+                                                 int* count = nullptr);
+
+// Brings the record's copy of the review schedule up to date with the
+// sheets stored since it was last brought up to date; false when the record
+// keeps none or could not do it.
+bool catchUpReview(ProgressRecord& record);
+
+}  // namespace tally

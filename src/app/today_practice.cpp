@@ -1,0 +1,239 @@
+#include "app/today_practice.h"
+
+#include <algorithm>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "app/family_table.h"
+#include "page/html_page.h"
+#include "practice/lesson_list.h"
+#include "practice/weak_topics.h"
+#include "shell/catalogue.h"
+#include "shell/seeded_random.h"
+#include "shell/timer_bank.h"
+#include "sheets/redrill_sheet.h"
+
+namespace tally {
+namespace {
+
+// The window a topic's sheet is drawn in: nothing is shown, no one is asked.
+class ScratchWindow : public UserInterface {
+public:
+    void message(const std::string&, const std::string&) override {}
+    bool ask(const std::string&, const std::string&, const std::string&) override { return true; }
+    void bringToFront(Pane) override {}
+    void navigate(Pane, const std::string&) override {}
+    void showPage(Pane, const std::string&) override {}
+    void playSound(const std::string&) override {}
+    void setStatus(const std::string&) override {}
+    void treeChanged() override {}
+    void selectTab(const std::string&) override {}
+    void clockChanged() override {}
+    void runLoginDialog(LoginDialog&) override {}
+    void runPasswordDialog(PasswordDialog&) override {}
+    void runOptionsDialog(OptionsDialog&) override {}
+    void print(const std::string&) override {}
+};
+
+// A seed of its own for each topic, the same on every computer (FNV-1a).
+std::uint64_t topicSeed(std::uint64_t seed, const std::string& topicKey) {
+    std::uint64_t hash = 1469598103934665603ULL ^ seed;
+    for (unsigned char c : topicKey) {
+        hash ^= c;
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+const Families& checkingFamilies() {
+    static const Families families;
+    return families;
+}
+
+std::string planNote(const TodayPractice& practice) {
+    const bool review = std::any_of(practice.questions.begin(), practice.questions.end(),
+                                    [](const TodayQuestion& q) { return q.source == PlanSource::Review; });
+    return std::string("今日练习：") + (review ? "有以前做错的题，也有新题。" : "") + "一道一道认真做，做完了交卷。";
+}
+
+}  // namespace
+
+std::vector<MissedQuestion> TodayPractice::asked() const {
+    std::vector<MissedQuestion> questions;
+    questions.reserve(this->questions.size());
+    for (const TodayQuestion& q : this->questions) questions.push_back(q.question);
+    return questions;
+}
+
+bool TopicQuestionSource::draws(const std::string& topicKey) {
+    const auto known = draws_.find(topicKey);
+    if (known != draws_.end()) return known->second;
+    const std::optional<TopicNode> node = findFixedTopic(topicKey);
+    const FamilyTable& table = checkingFamilies().table;
+    const TopicFamily* marker = table.markerOf(topicKey);
+    // A sheet with fields may still ask nothing that can be asked again (a
+    // question known only by its place): one question drawn tells.
+    const bool draws = node && table.builderOf(splitTopicTag(node->tag)) && marker && marker->answerStyle(topicKey) &&
+                       !draw(topicKey, 1, 1).empty();
+    draws_[topicKey] = draws;
+    return draws;
+}
+
+std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKey, int count, std::uint64_t seed) {
+    std::vector<MissedQuestion> drawn;
+    const std::optional<TopicNode> node = findFixedTopic(topicKey);
+    if (!node || count <= 0) return drawn;
+    // Families of their own: nothing of the window's games or lessons moves.
+    auto families = std::make_unique<Families>();
+    HtmlPage page;
+    SeededRandom random(seed);
+    ScratchWindow window;
+    SheetOptions options;
+    options.questionCount = count <= 10 ? 10 : 20;
+    TimerBank timers;
+    TreeModel tree;
+    TopicNode shown = *node;
+    shown.parent.clear();
+    tree.add(shown);
+    tree.select(shown.key);
+    const int thinkSeconds = 0;
+    FamilyContext context{page, random, data_, window, clock_, options, timers, tree, texts_, thinkSeconds,
+                          families->table};
+    const TopicClick click{node->key, node->caption, splitTopicTag(node->tag)};
+    std::set<std::string> seen;
+    // A sheet asks its questions once; a few sheets are drawn when one has
+    // too few that can be asked again.
+    for (int sheetNumber = 0; sheetNumber < 4 && static_cast<int>(drawn.size()) < count; ++sheetNumber) {
+        Sheet sheet;
+        families->table.build(context, click, sheet);
+        if (sheet.keepPage || sheet.html.empty()) break;
+        const std::string gradingKey = sheet.gradingKey.empty() ? topicKey : sheet.gradingKey;
+        TopicFamily* marker = families->table.markerOf(gradingKey);
+        if (!marker || !marker->answerStyle(gradingKey)) break;
+        page.setBody(sheet.html);
+        const std::optional<MarkedSheet> marks = marker->mark(context, gradingKey);
+        if (!marks) break;
+        for (MissedQuestion question : marks->missed) {
+            if (question.form == AnswerForm::None || question.correct.empty()) continue;
+            if (!seen.insert(question.question).second) continue;
+            question.typed.clear();
+            question.topicKey = topicKey;
+            question.topicCaption = node->caption;
+            drawn.push_back(std::move(question));
+            if (static_cast<int>(drawn.size()) == count) break;
+        }
+    }
+    return drawn;
+}
+
+std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, Day today, int count) {
+    PracticeInput input;
+    auto due = dueMisses(record, today, DueQuery{static_cast<std::size_t>(std::max(count, 0)), true});
+    if (!due) return std::nullopt;
+    input.due = std::move(*due);
+    PracticeRows recent = readRecentSheetRows(record, {}, kWeakTopicSheets);
+    if (!recent.readable) return std::nullopt;
+    input.sheets = std::move(recent.sheets);
+    input.emptyRecord = !recordHasSheets(record);
+    return input;
+}
+
+TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
+                                 TopicQuestionSource& source) {
+    TodayPractice practice;
+    practice.today = request.today;
+    const std::vector<LessonEntry> lessons = readLessonList(data, request.grade);
+    practice.lesson = lessonOfWeek(request.grade, lessons, request.today);
+
+    PlanInput input;
+    input.count = request.count;
+    input.seed = request.seed;
+    input.emptyRecord = rows.emptyRecord;
+    input.due = rows.due;
+    for (WeakTopic& weak : weakTopics(rows.sheets)) {
+        if (source.draws(weak.topicKey)) input.weak.push_back(std::move(weak));
+        if (input.weak.size() == 3) break;
+    }
+    for (const std::string& drill : practice.lesson.drillKeys) {
+        if (source.draws(drill)) input.lessonDrills.push_back(drill);
+    }
+    for (const LessonEntry& lesson : lessons) {
+        if (static_cast<int>(input.firstDrills.size()) == kFirstDrills) break;
+        if (lesson.drillKey.empty() || !source.draws(lesson.drillKey)) continue;
+        if (std::find(input.firstDrills.begin(), input.firstDrills.end(), lesson.drillKey) == input.firstDrills.end()) {
+            input.firstDrills.push_back(lesson.drillKey);
+        }
+    }
+    // A data directory without the grade's lessons still has the first drill of all.
+    if (input.firstDrills.empty() && source.draws("q11")) input.firstDrills.push_back("q11");
+
+    const std::vector<PlanItem> plan = practicePlan(input);
+    std::set<ReviewKey> asked;
+    for (const PlanItem& item : plan) {
+        if (item.miss) asked.insert({item.miss->topicKey, item.miss->question});
+    }
+    std::map<std::string, std::vector<MissedQuestion>> drawn;
+    std::map<std::string, std::size_t> used;
+    for (const PlanTopic& topic : planTopics(plan)) {
+        // A new question that is a due miss of its topic is asked once, as the miss.
+        std::vector<MissedQuestion>& ofTopic = drawn[topic.topicKey];
+        ofTopic = source.draw(topic.topicKey, topic.questions, topicSeed(request.seed, topic.topicKey));
+        std::erase_if(ofTopic, [&](const MissedQuestion& q) { return asked.count({q.topicKey, q.question}) > 0; });
+    }
+    for (const PlanItem& item : plan) {
+        if (item.source == PlanSource::Review) {
+            if (!item.miss) continue;
+            MissedQuestion question = *item.miss;
+            question.typed.clear();
+            practice.questions.push_back({item.source, std::move(question)});
+            ++practice.dueCount;
+            continue;
+        }
+        const std::vector<MissedQuestion>& ofTopic = drawn[item.topicKey];
+        std::size_t& next = used[item.topicKey];
+        if (next < ofTopic.size()) practice.questions.push_back({item.source, ofTopic[next++]});
+    }
+    return practice;
+}
+
+std::string todayPageHtml(const TodayPractice& practice) {
+    const int questions = static_cast<int>(practice.questions.size());
+    const int minutes = std::max(1, (questions * kSecondsPerPracticeQuestion + 59) / 60);
+    std::string html = "<h2>" + std::string(kPracticeCaption) + "</h2>";
+    if (questions == 0) return html + "<p>今天没有可以练习的题目。</p>";
+    html += "<p>今天的练习：" + std::to_string(questions) + "道题，大约" + std::to_string(minutes) + "分钟</p>";
+    if (!practice.lesson.caption.empty()) {
+        html += "<p>" + std::string(practice.lesson.review ? "" : "这个星期学：") +
+                escapeHtmlText(practice.lesson.caption) + "</p>";
+    }
+    if (practice.dueCount > 0) {
+        html += "<p>里面有" + std::to_string(practice.dueCount) + "道以前做错的题，今天再做一次。</p>";
+    }
+    return html + "<p><input class=button name=" + kTodayStartButton + " type=button value=\"开始练习\"></p>";
+}
+
+std::string todaySheetHtml(const TodayPractice& practice) { return mixedSheetHtml(planNote(practice), practice.asked()); }
+
+void keepAnswers(const TodayPractice& practice, const std::vector<bool>& results, MarkedSheet& marks) {
+    marks.answered.clear();
+    marks.mended.clear();
+    for (std::size_t i = 0; i < practice.questions.size() && i < results.size(); ++i) {
+        const TodayQuestion& asked = practice.questions[i];
+        const bool review = asked.source == PlanSource::Review;
+        marks.answered.push_back({asked.question.topicKey, asked.question.topicCaption, asked.question.question,
+                                  static_cast<bool>(results[i]), review});
+        // A missed question answered right leaves the re-drill list too.
+        if (review && results[i]) marks.mended.push_back(asked.question);
+    }
+}
+
+Day systemToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return dayOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+}  // namespace tally

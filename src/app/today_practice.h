@@ -1,0 +1,101 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/record_rows.h"
+#include "practice/lesson_week.h"
+#include "practice/practice_plan.h"
+#include "shell/ports.h"
+#include "shell/text_shelf.h"
+
+namespace tally {
+
+// The key the toolbar's 今日练习 button goes by, the caption the record
+// gives the sheet and the name of the short page's start button.
+inline constexpr const char* kTodayToolbarKey = "w16";
+inline constexpr const char* kPracticeCaption = "今日练习";
+inline constexpr const char* kTodayStartButton = "todaystart";
+// How long a question of the practice takes, for the short page's estimate.
+inline constexpr int kSecondsPerPracticeQuestion = 30;
+// How many of the grade's first drills an empty record starts with.
+inline constexpr int kFirstDrills = 3;
+
+// One question of today's practice: asked and marked as the re-drill asks
+// it, and counted for its own topic.
+struct TodayQuestion {
+    PlanSource source = PlanSource::Weak;
+    MissedQuestion question;  // topicKey and topicCaption filled in; typed empty
+};
+
+struct TodayPractice {
+    Day today = 0;
+    WeekLesson lesson;
+    int dueCount = 0;  // every miss due today, also those the sheet has no room for
+    std::vector<TodayQuestion> questions;
+
+    std::vector<MissedQuestion> asked() const;
+};
+
+struct TodayRequest {
+    Day today = 0;
+    int grade = 1;
+    std::uint64_t seed = 0;
+    int count = kPracticeQuestions;
+};
+
+// Draws new questions of a topic with the topic's own generator: its sheet is
+// built on a page of its own and handed in empty, and what its family marks
+// as missed (the question, its answer, how it takes it) is asked again.
+// Only topics marked field by field whose questions can be asked again give
+// questions. The same seed gives the same questions.
+class TopicQuestionSource {
+public:
+    TopicQuestionSource(DataDirectory& data, const Clock& clock, const TextShelf& texts)
+        : data_(data), clock_(clock), texts_(texts) {}
+    virtual ~TopicQuestionSource() = default;
+
+    // Whether the topic can give questions at all (a drill sheet with fields).
+    virtual bool draws(const std::string& topicKey);
+    // Up to `count` different questions of the topic.
+    virtual std::vector<MissedQuestion> draw(const std::string& topicKey, int count, std::uint64_t seed);
+
+private:
+    DataDirectory& data_;
+    const Clock& clock_;
+    const TextShelf& texts_;
+    std::map<std::string, bool> draws_;
+};
+
+// What the plan is made from.
+struct PracticeInput {
+    std::vector<ReviewItem> due;   // due misses that can be asked, the longest waiting first
+    std::vector<SheetRow> sheets;  // the newest sheets of each topic, for the weak topics
+    bool emptyRecord = false;      // no sheet at all yet
+};
+// Read from the record (through record_rows); nothing when it cannot be read.
+std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, Day today, int count = kPracticeQuestions);
+
+// Today's practice for a child of `grade`: the plan made from the record's
+// rows (due misses, weak topics, this week's lesson, or the grade's first
+// drills for an empty record), each planned topic's questions drawn by its
+// own generator. The same rows, request and data give the same practice.
+TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
+                                 TopicQuestionSource& source);
+
+// The short page before the practice: how many questions and about how long,
+// this week's lesson, how many misses come back, and the start button.
+std::string todayPageHtml(const TodayPractice& practice);
+// The practice's sheet.
+std::string todaySheetHtml(const TodayPractice& practice);
+
+// What the marked sheet keeps for the record: each question's result for its
+// topic, and the due misses answered right taken off the re-drill list.
+void keepAnswers(const TodayPractice& practice, const std::vector<bool>& results, MarkedSheet& marks);
+
+// Today's date as the computer's calendar has it.
+Day systemToday();
+
+}  // namespace tally

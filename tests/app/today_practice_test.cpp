@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+#include "app/mastery_marks.h"
+#include "app/today_practice.h"
+#include "practice/practice_rows.h"
+#include "sheets/worksheet.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+
+using test::Harness;
+
+const Day kMonday = parseDay("2026-10-12").value();  // a school week of 一年级上学期
+
+MarkedSheet sheetOn(const std::string& when, const std::string& key, const std::string& caption, int right,
+                    int questions = 10, int seconds = 60) {
+    MarkedSheet sheet;
+    sheet.when = when;
+    sheet.topicKey = key;
+    sheet.topicCaption = caption;
+    sheet.questions = questions;
+    sheet.right = right;
+    sheet.score = right * 100 / questions;
+    sheet.seconds = seconds;
+    return sheet;
+}
+
+// The answer of "a+b= （　）" and "a-b= （　）", worked out here; nothing for
+// other questions.
+std::optional<std::string> sumAnswer(const std::string& question) {
+    std::smatch parts;
+    if (!std::regex_match(question, parts, std::regex(R"((\d+)([+-])(\d+)= ?（　）)"))) return std::nullopt;
+    const int a = std::stoi(parts[1]), b = std::stoi(parts[3]);
+    return std::to_string(parts[2] == "+" ? a + b : a - b);
+}
+
+// Answers every field of the practice sheet right, except the questions
+// numbered in `wrong` (from 1).
+void answerPractice(Harness& h, const std::set<int>& wrong = {}) {
+    for (const FieldAnswer& field : worksheetAnswers(AnswerStyle::Mixed, h.page.bodyHtml())) {
+        const int number = std::stoi(std::regex_replace(field.field, std::regex(R"(\D)"), ""));
+        h.type(field.field, wrong.count(number) ? "999999" : field.answer);
+    }
+}
+
+void startPractice(Harness& h) {
+    h.form->clickToolbar(kTodayToolbarKey);
+    ASSERT_TRUE(h.page.has(kTodayStartButton)) << h.page.bodyHtml();
+    h.form->pageClick(kTodayStartButton);
+    ASSERT_TRUE(h.form->practiceOnPage());
+}
+
+TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
+    Harness h(test::started);
+    h.form->fixedToday = kMonday;
+    h.form->clickToolbar(kTodayToolbarKey);
+    const TodayPractice& practice = h.form->todayPractice();
+    ASSERT_EQ(practice.questions.size(), static_cast<std::size_t>(kPracticeQuestions));
+    EXPECT_NE(h.page.bodyHtml().find("今天的练习：20道题，大约10分钟"), std::string::npos) << h.page.bodyHtml();
+    EXPECT_FALSE(practice.lesson.caption.empty());
+    std::set<PlanSource> sources;
+    int checked = 0;
+    for (const TodayQuestion& q : practice.questions) {
+        sources.insert(q.source);
+        EXPECT_FALSE(q.question.topicKey.empty());
+        EXPECT_FALSE(q.question.topicCaption.empty());
+        EXPECT_TRUE(q.question.typed.empty());
+        EXPECT_NE(q.question.form, AnswerForm::None);
+        if (const auto answer = sumAnswer(q.question.question)) {
+            EXPECT_EQ(q.question.correct, *answer) << q.question.question;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+    EXPECT_EQ(sources.count(PlanSource::Review), 0u);
+    EXPECT_EQ(sources.count(PlanSource::Weak), 0u);
+    EXPECT_TRUE(sources.count(PlanSource::FirstDrill)) << "the grade's first drills";
+    for (const TodayQuestion& q : practice.questions) {
+        if (q.source != PlanSource::Lesson) continue;
+        const auto& drills = practice.lesson.drillKeys;
+        EXPECT_NE(std::find(drills.begin(), drills.end(), q.question.topicKey), drills.end()) << q.question.topicKey;
+    }
+}
+
+TEST(TodayPractice, TheSameSeedAndRecordGiveTheSameSheet) {
+    const auto sheetWith = [](std::uint64_t seed) {
+        Harness h(test::started);
+        h.form->fixedToday = kMonday;
+        h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 4));
+        h.record.stored.back().missed.push_back({"12+5= （　）", "16", "17", AnswerForm::One, "q13", "100以内加法"});
+        h.record.store(sheetOn("2026-10-11 09:00:00", "q71", "时转分（简单）", 9));
+        for (int i = 0; i < 3; ++i) h.random.push(seed * 0.01 + 0.001 * i);
+        startPractice(h);
+        return h.page.bodyHtml();
+    };
+    const std::string first = sheetWith(3);
+    EXPECT_EQ(first, sheetWith(3));
+    EXPECT_NE(first, sheetWith(50));
+    EXPECT_NE(first.find("12+5="), std::string::npos) << "the due miss is asked again";
+}
+
+// Every question's result is kept for its own topic; a wrong one is a miss of
+// its topic, a due miss answered right leaves the re-drill list.
+TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
+    Harness h(test::started);
+    h.form->fixedToday = kMonday;
+    h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 4));
+    h.record.stored.back().missed.push_back({"12+5= （　）", "16", "17", AnswerForm::One, "q13", "100以内加法"});
+    startPractice(h);
+    const TodayPractice practice = h.form->todayPractice();
+    int reviewNumber = 0;
+    for (std::size_t i = 0; i < practice.questions.size(); ++i) {
+        if (practice.questions[i].source == PlanSource::Review) reviewNumber = static_cast<int>(i) + 1;
+    }
+    ASSERT_GT(reviewNumber, 0);
+    const int wrongNumber = reviewNumber == 1 ? 2 : 1;
+    answerPractice(h, {wrongNumber});
+    h.finish();
+    ASSERT_EQ(h.record.stored.size(), 2u);
+    const MarkedSheet& kept = h.record.stored.back();
+    EXPECT_EQ(kept.topicKey, kPracticeKey);
+    EXPECT_EQ(kept.topicCaption, kPracticeCaption);
+    EXPECT_EQ(kept.when, "2026-10-12 10:08:30");
+    EXPECT_EQ(kept.questions, static_cast<int>(practice.questions.size()));
+    EXPECT_EQ(kept.right, kept.questions - 1);
+    ASSERT_EQ(kept.answered.size(), practice.questions.size());
+    std::map<std::string, int> perTopic;
+    for (std::size_t i = 0; i < kept.answered.size(); ++i) {
+        const AnsweredQuestion& a = kept.answered[i];
+        EXPECT_EQ(a.topicKey, practice.questions[i].question.topicKey);
+        EXPECT_EQ(a.question, practice.questions[i].question.question);
+        EXPECT_EQ(a.right, static_cast<int>(i) + 1 != wrongNumber);
+        EXPECT_EQ(a.review, static_cast<int>(i) + 1 == reviewNumber);
+        ++perTopic[a.topicKey];
+    }
+    EXPECT_GT(perTopic.size(), 1u) << "questions of more than one topic";
+    ASSERT_EQ(kept.missed.size(), 1u);
+    EXPECT_EQ(kept.missed[0].topicKey, practice.questions[wrongNumber - 1].question.topicKey);
+    ASSERT_EQ(kept.mended.size(), 1u);
+    EXPECT_EQ(kept.mended[0].question, "12+5= （　）");
+    // The re-drill list now holds the practice's one miss, and no longer the mended one.
+    const std::vector<MissedQuestion> open = h.record.redrillList(20);
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(open[0].question, practice.questions[wrongNumber - 1].question.question);
+}
+
+TEST(TodayPractice, APractisedChildStartsWithTodaysPracticeAndANewOneWithTheIntroduction) {
+    for (const bool practised : {false, true}) {
+        Harness h;
+        h.form->fixedToday = kMonday;
+        if (practised) h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 8));
+        h.start();
+        h.tick(kStartPageTimer);
+        EXPECT_EQ(h.page.has(kTodayStartButton), practised) << h.page.bodyHtml();
+    }
+}
+
+TEST(TodayPractice, TheRecordPageShowsTheCalendarAndTheStreak) {
+    Harness h(test::started);
+    h.form->fixedToday = parseDay("2026-10-02").value();
+    // 29 and 30 September, 1 October: a run across the month's end; the 27th
+    // stands alone after a missed day.
+    for (const char* day : {"2026-09-27", "2026-09-29", "2026-09-30", "2026-10-01"}) {
+        h.record.store(sheetOn(std::string(day) + " 18:00:00", kPracticeKey, kPracticeCaption, 18, 20));
+    }
+    h.form->clickToolbar("w13");
+    EXPECT_NE(h.ui.page2Html.find("已经连续练习3天"), std::string::npos) << h.ui.page2Html;
+}
+
+TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
+    Harness h(test::started);
+    // q11 three times at 90 and more in its usual time; q12 last below 60; q13 once at 80.
+    for (const char* day : {"2026-10-01", "2026-10-02", "2026-10-03"}) {
+        h.record.store(sheetOn(std::string(day) + " 08:00:00", "q11", "10以内加法", 10));
+    }
+    h.record.store(sheetOn("2026-10-03 08:00:00", "q12", "", 5));
+    h.record.store(sheetOn("2026-10-03 08:00:00", "q13", "100以内加法", 8));
+    h.form->clickTab("加减乘除");
+    std::map<std::string, std::string> badges;
+    for (const TopicNode& node : h.form->tree.nodes()) {
+        if (!node.badge.empty()) badges[node.key] = node.badge;
+    }
+    const std::map<std::string, std::string> expected = {{"q11", "熟练"}, {"q12", "要加油"}, {"q13", "练过"}};
+    EXPECT_EQ(badges, expected);
+    h.form->options.masteryMarks = false;
+    h.form->clickTab("加减乘除");
+    for (const TopicNode& node : h.form->tree.nodes()) EXPECT_EQ(node.badge, "") << node.key;
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "progress/sqlite_record.h"
+#include "support/recording_record.h"
+
+namespace tally {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PracticeRecordFile : public ::testing::Test {
+protected:
+    fs::path dir;
+    fs::path file;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/tallymoo-practice-XXXXXX";
+        dir = mkdtemp(pattern);
+        file = dir / "record.sqlite";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+MarkedSheet sheetOf(std::string when, std::string key, std::vector<MissedQuestion> missed = {},
+                    std::vector<AnsweredQuestion> answered = {}) {
+    MarkedSheet sheet;
+    sheet.when = std::move(when);
+    sheet.tabCaption = "加减乘除";
+    sheet.topicCaption = "题目" + key;
+    sheet.topicKey = std::move(key);
+    sheet.drillForm = "normal";
+    sheet.questions = 10;
+    sheet.right = 10 - static_cast<int>(missed.size());
+    sheet.score = sheet.right * 10;
+    sheet.missed = std::move(missed);
+    sheet.answered = std::move(answered);
+    return sheet;
+}
+
+MissedQuestion miss(const std::string& question, const std::string& topic = "") {
+    return {question, "0", "7", AnswerForm::One, topic, topic.empty() ? "" : "题目" + topic};
+}
+
+// Sheets of drills, a daily practice with right and wrong answers of many
+// topics, and a second practice: what the review is worked out from.
+std::vector<MarkedSheet> month() {
+    return {
+        sheetOf("2026-09-01 08:00:00", "q13", {miss("3+4= （　）"), miss("2+5= （　）")}),
+        sheetOf("2026-09-01 09:00:00", "q71", {miss("7时=（　）分")}),
+        sheetOf("2026-09-02 08:00:00", "practice", {miss("2+5= （　）", "q13")},
+                {{"q13", "题目q13", "3+4= （　）", true, true},
+                 {"q13", "题目q13", "2+5= （　）", false, true},
+                 {"q71", "题目q71", "1时=（　）分", true, false}}),
+        sheetOf("2026-09-03 08:00:00", "q12"),
+        sheetOf("2026-09-05 08:00:00", "practice", {}, {{"q71", "题目q71", "7时=（　）分", true, true}}),
+    };
+}
+
+// The file gives the same history as a plain list of the same sheets.
+TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTheSheets) {
+    SqliteRecord record(file);
+    test::RecordingRecord plain;
+    for (const MarkedSheet& sheet : month()) {
+        ASSERT_TRUE(record.store(sheet));
+        plain.store(sheet);
+    }
+    const std::vector<DatedAnswer> history = record.answerHistory();
+    EXPECT_EQ(history, plain.answerHistory());
+    ASSERT_EQ(history.size(), 7u);
+    EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
+    EXPECT_EQ(history[3].question.question, "2+5= （　）");
+    EXPECT_FALSE(history[3].right);
+    EXPECT_TRUE(history[4].right);
+    EXPECT_EQ(history.back().when, "2026-09-05 08:00:00");
+    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+}
+
+TEST_F(PracticeRecordFile, ARecordWithoutPracticeGivesItsMisses) {
+    SqliteRecord record(file);
+    const std::vector<MarkedSheet> sheets = month();
+    for (std::size_t i : {0u, 1u, 3u}) ASSERT_TRUE(record.store(sheets[i]));
+    EXPECT_EQ(record.answerHistory().size(), 3u);
+    long long last = 0;
+    EXPECT_EQ(record.answerHistorySince(2, last).size(), 0u) << "the third sheet has no misses";
+    EXPECT_EQ(last, 3);
+}
+
+// The newest few sheets of each topic, read off the index, as the plain list
+// of the same sheets gives them.
+TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
+    SqliteRecord record(file);
+    test::RecordingRecord plain;
+    const char* keys[] = {"q11", "q12", "q11", "practice", "q13", "q11", "q12", "q11", "redrill"};
+    for (int i = 0; i < 9; ++i) {
+        const MarkedSheet sheet = sheetOf("2026-09-0" + std::to_string(i + 1) + " 08:00:00", keys[i]);
+        ASSERT_TRUE(record.store(sheet));
+        plain.store(sheet);
+    }
+    const auto keysOf = [](const std::vector<MarkedSheet>& sheets) {
+        std::multiset<std::pair<std::string, std::string>> found;
+        for (const MarkedSheet& sheet : sheets) found.insert({sheet.topicKey, sheet.when});
+        return found;
+    };
+    const struct {
+        std::vector<std::string> topics;
+        int perTopic;
+        std::size_t count;
+    } cases[] = {{{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
+    for (const auto& c : cases) {
+        const std::vector<MarkedSheet> found = record.recentTopicSheets(c.topics, c.perTopic);
+        EXPECT_EQ(found.size(), c.count);
+        EXPECT_EQ(keysOf(found), keysOf(plain.recentTopicSheets(c.topics, c.perTopic)));
+    }
+    const std::vector<MarkedSheet> q11 = record.recentTopicSheets({"q11"}, 2);
+    ASSERT_EQ(q11.size(), 2u);
+    EXPECT_EQ(q11[0].when, "2026-09-08 08:00:00") << "newest first";
+}
+
+// The kept copy moves only from where it stands.
+TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
+    SqliteRecord record(file);
+    ASSERT_EQ(record.reviewThrough(), 0);
+    const ReviewState a{miss("3+4= （　）", "q13"), 0, 100, 101};
+    const ReviewState b{miss("2+5= （　）", "q13"), 1, 100, 103};
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}, {"q13", "2+5= （　）"}}, {a, b}, 0, 4));
+    EXPECT_FALSE(record.keepReview({}, {}, 0, 9)) << "another program moved it on";
+    EXPECT_EQ(record.reviewThrough(), 4);
+    EXPECT_EQ(record.dueReviews(102, 10, true), std::vector<ReviewState>{a});
+    EXPECT_EQ(record.dueReviewCount(103), 2);
+    EXPECT_EQ(record.reviewStates({{"q13", "2+5= （　）"}, {"q13", "nothing"}}), std::vector<ReviewState>{b});
+    // A question learned: its key without a state takes it away.
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {}, 4, 5));
+    EXPECT_EQ(record.dueReviews(200, 10, false), std::vector<ReviewState>{b});
+    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+}
+
+}  // namespace
+}  // namespace tally
