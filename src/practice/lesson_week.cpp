@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
+#include "progress/children.h"
+
 namespace tally {
 namespace {
-
-const char* const kGradeNames[] = {"一", "二", "三", "四", "五", "六"};
-
-std::string gradeName(int grade) {
-    return grade >= 1 && grade <= 6 ? std::string(kGradeNames[grade - 1]) + "年级" : std::string("小学");
-}
 
 std::vector<std::string> drillsOf(const std::vector<LessonEntry>& lessons) {
     std::vector<std::string> keys;
