@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/form1.h"
+#include "shell/toolbar.h"
 #include "shell/catalogue.h"
 #include "shell/children_dialog.h"
 
@@ -11,16 +12,6 @@ namespace {
 
 constexpr const char* kLessonsTab = "同步教学";
 constexpr const char* kLessonsRoot = "q5333";
-
-const char* drillFormKey(DrillForm form) {
-    switch (form) {
-        case DrillForm::Normal: return "w6";
-        case DrillForm::Vertical: return "w7";
-        case DrillForm::Inequality: return "w8";
-        case DrillForm::Decimal: return "w9";
-    }
-    return "w6";
-}
 
 std::optional<DrillForm> drillFormOf(const std::string& key) {
     for (DrillForm form : {DrillForm::Normal, DrillForm::Vertical, DrillForm::Inequality, DrillForm::Decimal}) {

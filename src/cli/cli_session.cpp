@@ -40,16 +40,6 @@ const char* paneName(Pane pane) {
     return "";
 }
 
-const char* drillFormKey(DrillForm form) {
-    switch (form) {
-        case DrillForm::Normal: return "w6";
-        case DrillForm::Vertical: return "w7";
-        case DrillForm::Inequality: return "w8";
-        case DrillForm::Decimal: return "w9";
-    }
-    return "";
-}
-
 // "Timer5" -> 5, "UpDown2" -> 2; 0 when the name is not of that family.
 int numbered(const std::string& name, const std::string& stem, int count) {
     if (name.size() != stem.size() + 1 || name.compare(0, stem.size(), stem) != 0) return 0;

@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
 
+#include "shell/drill_form.h"
+
 namespace tally {
 
 struct ToolbarButton {
@@ -30,6 +32,17 @@ inline constexpr std::array<ToolbarButton, 14> kToolbar = {{
     {"w13", "成绩记录", "看看每次练习的成绩和错题，做错题重练", ToolbarButton::Kind::Push},
     {"w12", "打印", "打印", ToolbarButton::Kind::Push, "Ctrl+P"},
 }};
+
+// The toolbar button that chooses a drill form.
+constexpr const char* drillFormKey(DrillForm form) {
+    switch (form) {
+        case DrillForm::Normal: return "w6";
+        case DrillForm::Vertical: return "w7";
+        case DrillForm::Inequality: return "w8";
+        case DrillForm::Decimal: return "w9";
+    }
+    return "w6";
+}
 
 // Closes the window from anywhere in it.
 inline constexpr const char* kQuitShortcut = "Ctrl+Q";
