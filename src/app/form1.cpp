@@ -5,9 +5,6 @@
 #include <limits>
 
 #include "app/grader.h"
-#include "app/mastery_marks.h"
-#include "app/weekly_report_page.h"
-#include "practice/practice_calendar.h"
 #include "app/node_click.h"
 #include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
@@ -400,75 +397,6 @@ void Form1::markRedrill() {
         return gradeRedrill(context.page, redrillQuestions_, context.thinkSeconds);
     });
     if (marked) timers.setEnabled(kThinkTimer, false);
-}
-
-void Form1::showToday() {
-    gate_.run([this] { writeTodayPage(); });
-}
-
-void Form1::writeTodayPage() {
-    if (!record_) return noRecordMessage();
-    if (!mayLeavePage()) return;
-    const std::optional<PracticeInput> rows = readPracticeInput(*record_, today());
-    if (!rows) {
-        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
-        return;
-    }
-    TopicQuestionSource source(ports_.data, ports_.clock, texts);
-    // One draw of the program's random source: --seed fixes the practice.
-    const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
-    todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), child ? child->grade : practiceGrade, seed}, ports_.data, source);
-    stopGameTimers();
-    lessonPracticeKey.clear();
-    timers.setEnabled(kThinkTimer, false);
-    ports_.ui.bringToFront(Pane::WebBrowser1);
-    writeBody(todayPageHtml(todayPractice_));
-}
-
-void Form1::writeTodaySheet() {
-    if (todayPractice_.questions.empty()) return;
-    stopGameTimers();
-    lessonPracticeKey.clear();
-    thinkSeconds = 0;
-    timers.setEnabled(kThinkTimer, true);
-    ports_.ui.bringToFront(Pane::WebBrowser1);
-    writeBody(todaySheetHtml(todayPractice_));
-    practiceGeneration_ = ports_.page.generation();
-    showProgress();
-}
-
-void Form1::markToday() {
-    if (!answersAllowed(*this)) return;
-    const bool marked = submitSheet([this](FamilyContext& context) {
-        std::vector<bool> results;
-        MarkedSheet marks = gradeRedrill(context.page, todayPractice_.asked(), context.thinkSeconds, &results);
-        keepAnswers(todayPractice_, results, marks);
-        return std::optional<MarkedSheet>(std::move(marks));
-    });
-    if (marked) timers.setEnabled(kThinkTimer, false);
-}
-
-void Form1::markMastery() {
-    if (!options.masteryMarks || !record_) return;
-    setMasteryBadges(tree, *record_);
-}
-
-std::string Form1::practiceCalendarHtml() {
-    const PracticeRows rows = readSheetRows(*record_);
-    // The calendar is the daily practice's: it comes with the first one done.
-    if (!rows.readable || practiceDays(rows.sheets).empty()) return "";
-    return calendarHtml(practiceCalendar(rows.sheets, today()));
-}
-
-void Form1::showWeeklyReport() {
-    if (!record_) return noRecordMessage();
-    const std::string html = weeklyReportPage(*record_, today());
-    if (html.empty()) {
-        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
-        return;
-    }
-    ports_.ui.showPage(Pane::WebBrowser2, html);
-    ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
 void Form1::showRecordPage() { showRecordPageOf(owner()); }

@@ -73,7 +73,6 @@ public:
     bool redrillOnPage() const { return redrillGeneration_ == ports_.page.generation(); }
     // Whether the first pane shows today's practice sheet (marked or not).
     bool practiceOnPage() const { return practiceGeneration_ == ports_.page.generation(); }
-    ProgressRecord* record() { return record_; }
 
     // --- the daily practice -----------------------------------------------
     // The day the practice, the review and the calendar count from, and the

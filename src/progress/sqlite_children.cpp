@@ -137,6 +137,8 @@ std::string SqliteRecord::removeChild(long long childId) {
     if (!waiting_.empty()) storeWaiting();
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
+        if (!forgetReview(childId)) return "";
+        // A practice sheet's answers go with it.
         for (const char* sql : {"DELETE FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)",
                                 "DELETE FROM sheet WHERE child_id = ?1", "DELETE FROM setting WHERE owner = ?1",
                                 "DELETE FROM child WHERE id = ?1"}) {
@@ -155,6 +157,8 @@ std::string SqliteRecord::giveEarlierSheets(long long childId) {
     if (!waiting_.empty()) storeWaiting();
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
+        // The child's review schedule is worked out again with the sheets given.
+        if (!forgetReview(childId) || !forgetReview(kEarlierRecords)) return "";
         Statement update(db_, "UPDATE sheet SET child_id = ?1 WHERE child_id = ?2");
         update.bind(1, childId);
         update.bind(2, kEarlierRecords);

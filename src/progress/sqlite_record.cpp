@@ -14,6 +14,8 @@
 namespace tally {
 
 using sqlite::kMissedColumns;
+using sqlite::kSheetColumns;
+using sqlite::sheetOf;
 using sqlite::Statement;
 
 namespace {
@@ -78,27 +80,6 @@ constexpr const char* kPracticeAnswers =
     " right_answer INTEGER NOT NULL, review INTEGER NOT NULL,"
     " PRIMARY KEY(sheet_id, position))";
 
-// The record's copy of the review schedule, worked out by the daily practice
-// from the misses and the practice's answers, and the last sheet it has taken
-// in. Derived rows only: they can always be made again from the sheets, and
-// an older program that stores sheets without them leaves them behind, to be
-// caught up with. Added tables, no new schema version.
-constexpr const char* kReviewTables =
-    "CREATE TABLE IF NOT EXISTS review_state("
-    " topic_key TEXT NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
-    " answer_form TEXT NOT NULL, topic TEXT NOT NULL, right_in_a_row INTEGER NOT NULL,"
-    " last_answered INTEGER NOT NULL, due INTEGER NOT NULL, PRIMARY KEY(topic_key, question));"
-    "CREATE INDEX IF NOT EXISTS review_state_due ON review_state(due, topic_key, question);"
-    "CREATE TABLE IF NOT EXISTS review_kept(id INTEGER PRIMARY KEY CHECK(id = 1), through INTEGER NOT NULL);";
-
-constexpr const char* kReviewColumns =
-    "SELECT question, typed, correct, answer_form, topic_key, topic, right_in_a_row, last_answered, due"
-    " FROM review_state";
-
-constexpr const char* kSheetColumns =
-    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id"
-    " FROM sheet";
-
 // A store that met a busy file is tried this often in all.
 constexpr int kAttempts = 2;
 // Sheets kept while the file cannot be written; the oldest go past this.
@@ -126,26 +107,6 @@ std::string localTimeNow() {
     return text;
 }
 
-ReviewState reviewStateOf(const Statement& row) {
-    return {row.missedQuestion(0), static_cast<int>(row.number(6)), static_cast<int>(row.number(7)),
-            static_cast<int>(row.number(8))};
-}
-
-MarkedSheet sheetOf(const Statement& row) {
-    MarkedSheet sheet;
-    sheet.when = row.text(1);
-    sheet.tabCaption = row.text(2);
-    sheet.topicCaption = row.text(3);
-    sheet.topicKey = row.text(4);
-    sheet.drillForm = row.text(5);
-    sheet.questions = static_cast<int>(row.number(6));
-    sheet.right = static_cast<int>(row.number(7));
-    sheet.score = static_cast<int>(row.number(8));
-    sheet.seconds = static_cast<int>(row.number(9));
-    sheet.childId = row.number(10);
-    return sheet;
-}
-
 }  // namespace
 
 namespace sqlite {
@@ -165,6 +126,21 @@ AnswerForm formNamed(const std::string& name) {
         if (name == formName(form)) return form;
     }
     return AnswerForm::None;
+}
+
+MarkedSheet sheetOf(const Statement& row) {
+    MarkedSheet sheet;
+    sheet.when = row.text(1);
+    sheet.tabCaption = row.text(2);
+    sheet.topicCaption = row.text(3);
+    sheet.topicKey = row.text(4);
+    sheet.drillForm = row.text(5);
+    sheet.questions = static_cast<int>(row.number(6));
+    sheet.right = static_cast<int>(row.number(7));
+    sheet.score = static_cast<int>(row.number(8));
+    sheet.seconds = static_cast<int>(row.number(9));
+    sheet.childId = row.number(10);
+    return sheet;
 }
 
 }  // namespace sqlite
@@ -491,182 +467,6 @@ std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
         if (taken.emplace(question.topicKey, question.question).second) found.push_back(std::move(question));
     }
     if (step != SQLITE_ROW && step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
-    worked();
-    return found;
-}
-
-bool SqliteRecord::readHistory(long long afterSheet, std::vector<DatedAnswer>& found) {
-    Statement hasAnswers(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'practice_answer'");
-    const bool answers = hasAnswers.ok() && hasAnswers.step() == SQLITE_ROW;
-    // The misses in the order of their sheets; a miss kept without a topic
-    // (an old record) takes its sheet's.
-    std::string sql =
-        "SELECT s.marked_at, m.question, m.typed, m.correct, m.answer_form,"
-        " CASE WHEN m.topic_key = '' THEN s.topic_key ELSE m.topic_key END,"
-        " CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END, 0 AS right_answer, m.sheet_id, m.position"
-        " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id > ?1";
-    if (answers) {
-        sql += " UNION ALL SELECT s.marked_at, p.question, '', '', '', p.topic_key, p.topic, 1, p.sheet_id, p.position"
-               " FROM practice_answer p JOIN sheet s ON s.id = p.sheet_id WHERE p.right_answer = 1 AND p.sheet_id > ?1";
-    }
-    Statement query(db_, sql + " ORDER BY 9, 8, 10");
-    if (!query.ok()) return failed("成绩记录读不出来");
-    query.bind(1, afterSheet);
-    int step = SQLITE_ROW;
-    while ((step = query.step()) == SQLITE_ROW) {
-        found.push_back({query.text(0), query.missedQuestion(1), query.number(7) != 0});
-    }
-    return step == SQLITE_DONE || failed("成绩记录读不出来");
-}
-
-std::vector<DatedAnswer> SqliteRecord::answerHistory() {
-    long long last = 0;
-    return answerHistorySince(0, last);
-}
-
-std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long afterSheet, long long& lastSheet) {
-    std::vector<DatedAnswer> found;
-    lastSheet = 0;
-    if (!ensureOpen()) return found;
-    if (!waiting_.empty()) storeWaiting();
-    // One snapshot for the rows and the newest sheet's number.
-    if (!exec("BEGIN")) return found;
-    bool read = readHistory(afterSheet, found);
-    if (read) {
-        Statement newest(db_, "SELECT COALESCE(MAX(id), 0) FROM sheet");
-        read = newest.ok() && newest.step() == SQLITE_ROW;
-        if (read) lastSheet = newest.number(0);
-    }
-    const std::string reason = error_;
-    exec("COMMIT");
-    if (!read) return failed(reason.empty() ? "成绩记录读不出来" : reason), std::vector<DatedAnswer>{};
-    worked();
-    return found;
-}
-
-std::optional<long long> SqliteRecord::reviewThrough() {
-    if (!ensureOpen()) return std::nullopt;
-    if (!waiting_.empty()) storeWaiting();
-    // Made on first use; a file that cannot be written keeps no copy.
-    Statement has(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'review_kept'");
-    if (!has.ok()) return failed("成绩记录读不出来"), std::nullopt;
-    if (has.step() != SQLITE_ROW && !transaction([this] { return exec(kReviewTables); })) return std::nullopt;
-    Statement through(db_, "SELECT through FROM review_kept WHERE id = 1");
-    if (!through.ok()) return failed("成绩记录读不出来"), std::nullopt;
-    const long long last = through.step() == SQLITE_ROW ? through.number(0) : 0;
-    worked();
-    return last;
-}
-
-std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKey>& keys) {
-    std::vector<ReviewState> found;
-    if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) + " WHERE topic_key = ?1 AND question = ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    for (const auto& [topic, question] : keys) {
-        query.reset();
-        query.bind(1, topic);
-        query.bind(2, question);
-        if (query.step() == SQLITE_ROW) found.push_back(reviewStateOf(query));
-    }
-    worked();
-    return found;
-}
-
-std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit, bool askableOnly) {
-    std::vector<ReviewState> found;
-    if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) + " WHERE due <= ?1" +
-                             (askableOnly ? " AND answer_form <> ''" : "") +
-                             " ORDER BY due, topic_key, question LIMIT ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    query.bind(1, static_cast<long long>(today));
-    query.bind(2, limit);
-    int step = SQLITE_ROW;
-    while ((step = query.step()) == SQLITE_ROW) found.push_back(reviewStateOf(query));
-    if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<ReviewState>{};
-    worked();
-    return found;
-}
-
-int SqliteRecord::dueReviewCount(int today) {
-    if (!ensureOpen()) return 0;
-    Statement query(db_, "SELECT COUNT(*) FROM review_state WHERE due <= ?1");
-    if (!query.ok()) return failed("成绩记录读不出来"), 0;
-    query.bind(1, static_cast<long long>(today));
-    if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来"), 0;
-    worked();
-    return static_cast<int>(query.number(0));
-}
-
-bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
-                              long long from, long long through) {
-    if (!ensureOpen()) return false;
-    bool moved = false;
-    const bool kept = transaction([&] {
-        if (!exec(kReviewTables)) return false;
-        Statement now(db_, "SELECT through FROM review_kept WHERE id = 1");
-        if (!now.ok()) return failed("成绩记录出错");
-        const long long standing = now.step() == SQLITE_ROW ? now.number(0) : 0;
-        if (standing != from) return moved = true, false;
-        Statement remove(db_, "DELETE FROM review_state WHERE topic_key = ?1 AND question = ?2");
-        Statement insert(db_,
-                         "INSERT OR REPLACE INTO review_state(question, typed, correct, answer_form, topic_key, topic,"
-                         " right_in_a_row, last_answered, due) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-        Statement note(db_, "INSERT OR REPLACE INTO review_kept(id, through) VALUES(1, ?1)");
-        if (!remove.ok() || !insert.ok() || !note.ok()) return failed("成绩记录出错");
-        for (const auto& [topic, question] : keys) {
-            remove.reset();
-            remove.bind(1, topic);
-            remove.bind(2, question);
-            if (remove.step() != SQLITE_DONE) return failed("成绩记录出错");
-        }
-        for (const ReviewState& state : states) {
-            insert.reset();
-            insert.bind(1, state.question.question);
-            insert.bind(2, state.question.typed);
-            insert.bind(3, state.question.correct);
-            insert.bind(4, std::string(sqlite::formName(state.question.form)));
-            insert.bind(5, state.question.topicKey);
-            insert.bind(6, state.question.topicCaption);
-            insert.bind(7, static_cast<long long>(state.rightInARow));
-            insert.bind(8, static_cast<long long>(state.lastAnswered));
-            insert.bind(9, static_cast<long long>(state.due));
-            if (insert.step() != SQLITE_DONE) return failed("成绩记录出错");
-        }
-        note.bind(1, through);
-        return note.step() == SQLITE_DONE || failed("成绩记录出错");
-    });
-    if (kept) worked();
-    if (moved) worked();
-    return kept;
-}
-
-std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) {
-    std::vector<MarkedSheet> found;
-    if (!ensureOpen()) return found;
-    if (!waiting_.empty()) storeWaiting();
-    if (!exec("BEGIN")) return found;
-    std::vector<std::string> keys = topicKeys;
-    bool read = true;
-    if (keys.empty()) {
-        // Every topic but the mixed sheets, read off the index.
-        Statement topics(db_, "SELECT DISTINCT topic_key FROM sheet WHERE topic_key NOT IN ('practice', 'redrill')");
-        read = topics.ok();
-        while (read && topics.step() == SQLITE_ROW) keys.push_back(topics.text(0));
-    }
-    Statement query(db_, std::string(kSheetColumns) + " WHERE topic_key = ?1 ORDER BY marked_at DESC, id DESC LIMIT ?2");
-    read = read && query.ok();
-    for (std::size_t i = 0; read && i < keys.size(); ++i) {
-        query.reset();
-        query.bind(1, keys[i]);
-        query.bind(2, static_cast<long long>(perTopic));
-        int step = SQLITE_ROW;
-        while ((step = query.step()) == SQLITE_ROW) found.push_back(sheetOf(query));
-        read = step == SQLITE_DONE;
-    }
-    exec("COMMIT");
-    if (!read) return failed("成绩记录读不出来"), std::vector<MarkedSheet>{};
     worked();
     return found;
 }

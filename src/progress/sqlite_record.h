@@ -90,6 +90,9 @@ private:
     bool readChildren(std::vector<Child>& found);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
     bool readHistory(long long afterSheet, std::vector<DatedAnswer>& found);
+    // Drops a child's copy of the review schedule, to be worked out again
+    // from the child's sheets; inside a transaction.
+    bool forgetReview(long long childId);
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);

@@ -11,6 +11,11 @@ namespace tally::sqlite {
 // The columns a missed question is read from, in MissedQuestion's order.
 inline constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
 
+// The columns a sheet is read from, as sheetOf() takes them.
+inline constexpr const char* kSheetColumns =
+    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id"
+    " FROM sheet";
+
 const char* formName(AnswerForm form);
 AnswerForm formNamed(const std::string& name);
 
@@ -46,5 +51,8 @@ public:
 private:
     sqlite3_stmt* stmt_ = nullptr;
 };
+
+// A row selected with kSheetColumns, without its misses.
+MarkedSheet sheetOf(const Statement& row);
 
 }  // namespace tally::sqlite

@@ -96,7 +96,7 @@ QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
            " [--today YYYY-MM-DD] [--grade N]\n"
            "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]\n"
-           "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf";
+           "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf [--child NAME]";
 }
 
 QString findDataDirectory(const QString& programDir) {

@@ -32,7 +32,22 @@ int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextS
         options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
     if (file.empty() || !std::filesystem::exists(file)) return failed(err, "没有成绩记录，写不出每周报告。");
     SqliteRecord record(file);
-    const std::string html = weeklyReportPage(record, options.today ? *options.today : systemToday());
+    std::optional<Child> child;
+    if (!options.child.isEmpty()) {
+        const std::vector<Child> children = record.children();
+        if (record.trouble() != RecordTrouble::None) {
+            return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
+        }
+        child = childNamed(children, options.child.toStdString());
+        if (!child) return failed(err, "成绩记录里没有叫“" + options.child.trimmed() + "”的孩子。");
+        record.showChild(child->id);
+    } else if (const std::vector<Child> children = record.children(); !children.empty()) {
+        QString names;
+        for (const Child& each : children) names += (names.isEmpty() ? "" : "、") + QString::fromStdString(each.name);
+        return failed(err, "请用 --child 说出是哪个孩子的报告：" + names + "。");
+    }
+    const std::string html =
+        weeklyReportPage(record, options.today ? *options.today : systemToday(), child ? child->name : "");
     if (html.empty()) return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
     QString error;
     if (!writeWorksheetPdf(QString::fromStdString(html), dataRoot, options.printFile, &error)) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -139,6 +140,68 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {}, 4, 5));
     EXPECT_EQ(record.dueReviews(200, 10, false), std::vector<ReviewState>{b});
     EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+}
+
+long long rowsOf(const fs::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr);
+    const long long count = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_int64(query, 0) : -1;
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return count;
+}
+
+// Two children in one file: each one's history, newest sheets and review
+// copy are their own; a removed child's copy goes with the child, and sheets
+// given to a child have the child's review worked out again.
+TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
+    SqliteRecord record(file);
+    ASSERT_EQ(record.addChild("小明", 2), "");
+    ASSERT_EQ(record.addChild("小红", 4), "");
+    const long long ming = record.children()[0].id;
+    const long long hong = record.children()[1].id;
+    test::RecordingRecord mingsOwn;
+    for (MarkedSheet sheet : month()) {
+        sheet.childId = ming;
+        ASSERT_TRUE(record.store(sheet));
+        mingsOwn.store(sheet);
+    }
+    MarkedSheet hongs = sheetOf("2026-09-04 08:00:00", "q40", {miss("9×9= （　）")});
+    hongs.childId = hong;
+    ASSERT_TRUE(record.store(hongs));
+    ASSERT_TRUE(record.store(sheetOf("2026-09-04 09:00:00", "q41", {miss("1+1= （　）")})));
+
+    record.showChild(ming);
+    EXPECT_EQ(record.answerHistory(), mingsOwn.answerHistory());
+    EXPECT_EQ(record.recentTopicSheets({}, 5).size(), 3u) << "q13, q71, q12";
+    long long last = 0;
+    record.answerHistorySince(0, last);
+    EXPECT_EQ(last, 5) << "Ming's newest sheet, not the file's";
+    const ReviewState mings{miss("3+4= （　）", "q13"), 0, 100, 101};
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {mings}, 0, 5));
+
+    record.showChild(hong);
+    ASSERT_EQ(record.answerHistory().size(), 1u);
+    EXPECT_EQ(record.answerHistory()[0].question.topicKey, "q40");
+    EXPECT_EQ(record.recentTopicSheets({"q13"}, 5).size(), 0u);
+    EXPECT_EQ(record.reviewThrough(), 0) << "Ming's copy is not Hong's";
+    EXPECT_EQ(record.dueReviewCount(1000), 0);
+    ASSERT_TRUE(record.keepReview({}, {}, 0, 6));
+
+    record.showChild(kEarlierRecords);
+    ASSERT_TRUE(record.keepReview({{"q41", "1+1= （　）"}}, {{miss("1+1= （　）", "q41"), 0, 100, 101}}, 0, 7));
+    ASSERT_EQ(record.giveEarlierSheets(hong), "");
+    record.showChild(hong);
+    EXPECT_EQ(record.reviewThrough(), 0) << "worked out again with the sheets given";
+    EXPECT_EQ(record.answerHistory().size(), 2u);
+
+    ASSERT_EQ(record.removeChild(ming), "");
+    const std::string of = " WHERE child_id = " + std::to_string(ming);
+    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM review_item" + of), 0);
+    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM review_through" + of), 0);
+    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM practice_answer"), 0) << "only Ming did the daily practice";
 }
 
 }  // namespace

@@ -216,6 +216,21 @@ class WeeklyReportPdf(unittest.TestCase):
             self.assertRegex(text, r"练习卷\s*3张")
             size = subprocess.run(["pdfinfo", target], capture_output=True, text=True, check=True).stdout
             self.assertRegex(size, r"Page size:.*\(A4\)")
+            # The sheets given to a child: the report is that child's, asked for by name.
+            subprocess.run([CLI, "--data", DATA, "--login", "238", "--record", record],
+                           input="child add 小明 2\nchild give 小明\nquit\n", capture_output=True, text=True,
+                           timeout=60, check=True)
+            unnamed = run_print("report", target, "--record", record, "--today", "2026-12-03")
+            self.assertEqual(unnamed.returncode, 2)
+            self.assertIn("小明", unnamed.stderr)
+            unknown = run_print("report", target, "--record", record, "--today", "2026-12-03", "--child", "小红")
+            self.assertEqual(unknown.returncode, 2)
+            self.assertIn("没有叫“小红”的孩子", unknown.stderr)
+            named = run_print("report", target, "--record", record, "--today", "2026-12-03", "--child", "小明")
+            self.assertEqual(named.returncode, 0, named.stderr)
+            text = page_text(target, 1)
+            self.assertIn("小明", text)
+            self.assertRegex(text, r"练习卷\s*3张")
 
 
 if __name__ == "__main__":
