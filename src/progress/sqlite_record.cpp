@@ -391,8 +391,8 @@ std::vector<MarkedSheet> SqliteRecord::latestSheets(int limit) {
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
     // Room for all at once: a long record grown a step at a time would
-    // briefly take half as much again.
-    if (Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1"); count.ok()) {
+    // briefly take half as much again. A few are not worth the count.
+    if (Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1"); limit > 1000 && count.ok()) {
         count.bind(1, shownChild());
         if (count.step() == SQLITE_ROW) found.reserve(static_cast<std::size_t>(std::min<long long>(count.number(0), std::max(limit, 0))));
     }
