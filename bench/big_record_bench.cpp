@@ -12,6 +12,7 @@
 
 #include "progress/record_page.h"
 #include "progress/sqlite_record.h"
+#include "record_rows_writer.h"
 
 // A record of a child who practised for years: 100,000 sheets over 40 topics
 // and 500 days, 500,000 missed questions (a third of them mended). Measures
@@ -36,66 +37,26 @@ std::string dayText(int day) {
     return std::to_string(2025 + day / 360) + "-" + twoDigits(day % 360 / 30 + 1) + "-" + twoDigits(day % 30 + 1);
 }
 
-// Writes the rows straight into a fresh record file, in one transaction.
+// The rows written straight into a fresh record file.
 std::filesystem::path makeBigRecord() {
-    char pattern[] = "/tmp/tallymoo-big-record-XXXXXX";
-    const std::filesystem::path file = std::filesystem::path(mkdtemp(pattern)) / "record.sqlite";
-    { SqliteRecord create(file); }
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt* sheet = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO sheet(id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
-                       " score, seconds) VALUES(?1, ?2, '加减乘除', ?3, ?4, 'normal', 20, ?5, ?6, ?7)",
-                       -1, &sheet, nullptr);
-    sqlite3_stmt* miss = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key,"
-                       " topic, mended) VALUES(?1, ?2, ?3, ?4, ?5, 'one', ?6, ?7, ?8)",
-                       -1, &miss, nullptr);
-    std::uint64_t state = 12345;
-    const auto next = [&state](int below) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
-    };
+    bench::RecordRowsWriter rows("/tmp/tallymoo-big-record-XXXXXX");
+    bench::SameDraws draw;
     for (int id = 1; id <= kSheets; ++id) {
         const int day = (id - 1) * kDays / kSheets;
-        const int topic = next(kTopics);
+        const int topic = draw.below(kTopics);
         const std::string key = "q" + std::to_string(100 + topic);
         const std::string caption = "第" + std::to_string(topic + 1) + "种练习";
         const std::string when = dayText(day) + " " + twoDigits(8 + id % 12) + ":" + twoDigits(id % 60) + ":00";
         const int right = 20 - kMissesPerSheet;
-        sqlite3_bind_int(sheet, 1, id);
-        sqlite3_bind_text(sheet, 2, when.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(sheet, 3, caption.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(sheet, 4, key.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int(sheet, 5, right);
-        sqlite3_bind_int(sheet, 6, right * 5);
-        sqlite3_bind_int(sheet, 7, 30 + next(300));
-        sqlite3_step(sheet);
-        sqlite3_reset(sheet);
+        rows.sheet(id, when, caption, key, right, right * 5, 30 + draw.below(300));
         for (int position = 1; position <= kMissesPerSheet; ++position) {
-            const int a = next(100);
-            const int b = next(100);
+            const int a = draw.below(100);
+            const int b = draw.below(100);
             const std::string question = std::to_string(a) + "+" + std::to_string(b) + "=（　）";
-            sqlite3_bind_int(miss, 1, id);
-            sqlite3_bind_int(miss, 2, position);
-            sqlite3_bind_text(miss, 3, question.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 4, std::to_string(a + b + 1).c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 5, std::to_string(a + b).c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 6, key.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 7, caption.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_int(miss, 8, next(3) == 0 ? 1 : 0);
-            sqlite3_step(miss);
-            sqlite3_reset(miss);
+            rows.sum(id, position, a, b, question, key, caption, draw.below(3) == 0);
         }
     }
-    sqlite3_finalize(sheet);
-    sqlite3_finalize(miss);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return file;
+    return rows.finish();
 }
 
 // The record file, made once for all benchmarks; its folder goes at exit.

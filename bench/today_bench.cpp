@@ -13,6 +13,7 @@
 #include "page/html_page.h"
 #include "progress/sqlite_record.h"
 #include "quiet_window.h"
+#include "record_rows_writer.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 
@@ -40,66 +41,30 @@ const char* const kTopics[] = {"q11", "q12", "q13", "q14", "q15", "q16", "q17", 
 constexpr int kTopicCount = sizeof kTopics / sizeof kTopics[0];
 
 std::filesystem::path makeRecord() {
-    char pattern[] = "/tmp/tallymoo-today-bench-XXXXXX";
-    const std::filesystem::path file = std::filesystem::path(mkdtemp(pattern)) / "record.sqlite";
-    { SqliteRecord create(file); }
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    sqlite3_stmt* sheet = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO sheet(id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
-                       " score, seconds) VALUES(?1, ?2, '加减乘除', ?3, ?4, 'normal', 20, ?5, ?6, ?7)",
-                       -1, &sheet, nullptr);
-    sqlite3_stmt* miss = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key,"
-                       " topic) VALUES(?1, ?2, ?3, ?4, ?5, 'one', ?6, ?7)",
-                       -1, &miss, nullptr);
-    std::uint64_t state = 12345;
-    const auto next = [&state](int below) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
-    };
+    bench::RecordRowsWriter rows("/tmp/tallymoo-today-bench-XXXXXX");
+    bench::SameDraws draw;
     for (int id = 1; id <= kSheets; ++id) {
         const Day day = kFirstDay + static_cast<int>(static_cast<long long>(id - 1) * kDays / kSheets);
         // Every twentieth sheet is the day's practice.
         const bool practice = id % 20 == 0;
-        const std::string key = practice ? kPracticeKey : kTopics[next(kTopicCount)];
+        const std::string key = practice ? kPracticeKey : kTopics[draw.below(kTopicCount)];
         const std::string caption = practice ? kPracticeCaption : "题目" + key;
         char clock[16];
         std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", 8 + id % 12, id % 60, id % 59);
-        const std::string when = dayText(day) + clock;
         const int right = 20 - kMissesPerSheet;
-        sqlite3_bind_int(sheet, 1, id);
-        sqlite3_bind_text(sheet, 2, when.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(sheet, 3, caption.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(sheet, 4, key.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int(sheet, 5, right - next(8));
-        sqlite3_bind_int(sheet, 6, right * 5 - next(40));
-        sqlite3_bind_int(sheet, 7, 30 + next(300));
-        sqlite3_step(sheet);
-        sqlite3_reset(sheet);
+        const int rightAnswers = right - draw.below(8);
+        const int score = right * 5 - draw.below(40);
+        const int seconds = 30 + draw.below(300);
+        rows.sheet(id, dayText(day) + clock, caption, key, rightAnswers, score, seconds);
         for (int position = 1; position <= kMissesPerSheet; ++position) {
-            const int a = next(100);
-            const int b = next(100);
-            const std::string topic = practice ? kTopics[next(kTopicCount)] : key;
+            const int a = draw.below(100);
+            const int b = draw.below(100);
+            const std::string topic = practice ? kTopics[draw.below(kTopicCount)] : key;
             const std::string question = std::to_string(a) + "+" + std::to_string(b) + "= （　）";
-            sqlite3_bind_int(miss, 1, id);
-            sqlite3_bind_int(miss, 2, position);
-            sqlite3_bind_text(miss, 3, question.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 4, std::to_string(a + b + 1).c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 5, std::to_string(a + b).c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 6, topic.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(miss, 7, ("题目" + topic).c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_step(miss);
-            sqlite3_reset(miss);
+            rows.sum(id, position, a, b, question, topic, "题目" + topic);
         }
     }
-    sqlite3_finalize(sheet);
-    sqlite3_finalize(miss);
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    const std::filesystem::path file = rows.finish();
     // The daily practices' right answers, through the record itself.
     SqliteRecord record(file);
     for (int d = 0; d < 200; ++d) {

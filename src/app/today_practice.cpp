@@ -12,30 +12,12 @@
 #include "practice/weak_topics.h"
 #include "shell/catalogue.h"
 #include "shell/seeded_random.h"
+#include "shell/null_window.h"
 #include "shell/timer_bank.h"
 #include "sheets/redrill_sheet.h"
 
 namespace tally {
 namespace {
-
-// The window a topic's sheet is drawn in: nothing is shown, no one is asked.
-class ScratchWindow : public UserInterface {
-public:
-    void message(const std::string&, const std::string&) override {}
-    bool ask(const std::string&, const std::string&, const std::string&) override { return true; }
-    void bringToFront(Pane) override {}
-    void navigate(Pane, const std::string&) override {}
-    void showPage(Pane, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void setStatus(const std::string&) override {}
-    void treeChanged() override {}
-    void selectTab(const std::string&) override {}
-    void clockChanged() override {}
-    void runLoginDialog(LoginDialog&) override {}
-    void runPasswordDialog(PasswordDialog&) override {}
-    void runOptionsDialog(OptionsDialog&) override {}
-    void print(const std::string&) override {}
-};
 
 // A seed of its own for each topic, the same on every computer (FNV-1a).
 std::uint64_t topicSeed(std::uint64_t seed, const std::string& topicKey) {
@@ -89,7 +71,7 @@ std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKe
     auto families = std::make_unique<Families>();
     HtmlPage page;
     SeededRandom random(seed);
-    ScratchWindow window;
+    NullWindow window;  // the window a topic's sheet is drawn in
     SheetOptions options;
     options.questionCount = count <= 10 ? 10 : 20;
     TimerBank timers;

@@ -181,14 +181,17 @@ std::string currentTabCaption(const std::string& caption) {
     return caption == "各年纪试卷" ? "各年级试卷" : caption;
 }
 
-void CliSession::tab(const std::string& args, std::ostream& out) {
+void CliSession::tab(const std::string& args, std::ostream& out) { openTab(args, out); }
+
+bool CliSession::openTab(const std::string& args, std::ostream& out) {
     const std::string caption = currentTabCaption(args);
     const auto& all = tabs();
     if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; })) {
         out << "error: no tab " << args << "\n";
-        return;
+        return false;
     }
     form_->clickTab(caption);
+    return true;
 }
 
 void CliSession::click(const std::string& args, std::ostream& out) {
@@ -375,13 +378,7 @@ void CliSession::printDue(const std::string&, std::ostream& out) {
 }
 
 void CliSession::printMastery(const std::string& args, std::ostream& out) {
-    const std::string caption = currentTabCaption(args);
-    const auto& all = tabs();
-    if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; })) {
-        out << "error: no tab " << args << "\n";
-        return;
-    }
-    form_->clickTab(caption);
+    if (!openTab(args, out)) return;
     if (record_) {
         for (const NodeMastery& topic : treeMastery(form_->tree, *record_)) {
             out << printable(topic.key) << "\t" << printable(topic.caption) << "\t"

@@ -64,6 +64,8 @@ private:
     void toolbar(const std::string& args, std::ostream& out);
     void spin(const std::string& args, std::ostream& out);
     void tab(const std::string& args, std::ostream& out);
+    // Opens the tab; false (and an error line) when there is none of that name.
+    bool openTab(const std::string& args, std::ostream& out);
     void click(const std::string& args, std::ostream& out);
     void set(const std::string& args, std::ostream& out);
     void finish(const std::string& args, std::ostream& out);
