@@ -59,17 +59,8 @@ std::filesystem::path makeBigRecord() {
     return rows.finish();
 }
 
-// The record file, made once for all benchmarks; its folder goes at exit.
-struct BigRecord {
-    std::filesystem::path file = makeBigRecord();
-    ~BigRecord() {
-        std::error_code ec;
-        std::filesystem::remove_all(file.parent_path(), ec);
-    }
-};
-
 const std::filesystem::path& bigRecord() {
-    static const BigRecord record;
+    static const bench::MadeRecord record{makeBigRecord()};
     return record.file;
 }
 

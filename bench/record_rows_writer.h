@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "progress/sqlite_record.h"
 
@@ -95,6 +96,15 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* sheet_ = nullptr;
     sqlite3_stmt* miss_ = nullptr;
+};
+
+// A record file made once for a bench's run; its folder goes at exit.
+struct MadeRecord {
+    std::filesystem::path file;
+    ~MadeRecord() {
+        std::error_code ec;
+        std::filesystem::remove_all(file.parent_path(), ec);
+    }
 };
 
 }  // namespace tally::bench

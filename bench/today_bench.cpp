@@ -82,16 +82,8 @@ std::filesystem::path makeRecord() {
     return file;
 }
 
-struct BigRecord {
-    std::filesystem::path file = makeRecord();
-    ~BigRecord() {
-        std::error_code ec;
-        std::filesystem::remove_all(file.parent_path(), ec);
-    }
-};
-
 const std::filesystem::path& bigRecord() {
-    static const BigRecord record;
+    static const bench::MadeRecord record{makeRecord()};
     return record.file;
 }
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -7,6 +6,7 @@
 #include "app/record_rows.h"
 #include "progress/sqlite_record.h"
 #include "support/recording_record.h"
+#include "support/temp_folder.h"
 
 namespace tally {
 namespace {
@@ -19,10 +19,9 @@ namespace fs = std::filesystem;
 // A second child misses the same questions in the same file between them:
 // the first child's schedule must not see them.
 TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
-    char pattern[] = "/tmp/tallymoo-kept-review-XXXXXX";
-    const fs::path dir = mkdtemp(pattern);
+    const test::TempFolder folder;
     {
-        SqliteRecord file(dir / "record.sqlite");
+        SqliteRecord file(folder.path() / "record.sqlite");
         ASSERT_EQ(file.addChild("甲", 2), "");
         ASSERT_EQ(file.addChild("乙", 2), "");
         const long long first = file.children()[0].id, second = file.children()[1].id;
@@ -54,7 +53,9 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
             ASSERT_TRUE(file.store(others));
             // Each child's copy is kept: the second child's moves on too.
             file.showChild(second);
-            if (day % 5 == 0) ASSERT_TRUE(dueMisses(file, start + day));
+            if (day % 5 == 0) {
+                ASSERT_TRUE(dueMisses(file, start + day));
+            }
             file.showChild(first);
             if (draw() % 3 != 0) continue;
             SCOPED_TRACE(sheet.when);
@@ -71,8 +72,6 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
         }
         EXPECT_GT(file.reviewThrough().value_or(0), 0);
     }
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "progress/record_page.h"
 #include "progress/sqlite_record.h"
+#include "support/temp_folder.h"
 
 namespace tally {
 namespace {
@@ -14,18 +14,8 @@ namespace fs = std::filesystem;
 
 class ChildrenRecord : public ::testing::Test {
 protected:
-    fs::path dir;
-    fs::path file;
-
-    void SetUp() override {
-        char pattern[] = "/tmp/tallymoo-children-XXXXXX";
-        dir = mkdtemp(pattern);
-        file = dir / "record.sqlite";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    test::TempFolder folder;
+    fs::path file = folder.path() / "record.sqlite";
 };
 
 MissedQuestion miss(std::string question, std::string correct, std::string key) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <set>
 
 #include "progress/sqlite_record.h"
+#include "support/temp_folder.h"
 #include "support/recording_record.h"
 
 namespace tally {
@@ -15,18 +15,8 @@ namespace fs = std::filesystem;
 
 class PracticeRecordFile : public ::testing::Test {
 protected:
-    fs::path dir;
-    fs::path file;
-
-    void SetUp() override {
-        char pattern[] = "/tmp/tallymoo-practice-XXXXXX";
-        dir = mkdtemp(pattern);
-        file = dir / "record.sqlite";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    test::TempFolder folder;
+    fs::path file = folder.path() / "record.sqlite";
 };
 
 MarkedSheet sheetOf(std::string when, std::string key, std::vector<MissedQuestion> missed = {},
