@@ -10,6 +10,7 @@
 #include "practice/review_schedule.h"
 #include "practice/weak_topics.h"
 #include "practice/weekly_report.h"
+#include "same_draws.h"
 
 // A child who practised for years: 100,000 sheets over 200 topics and two
 // years, 200,000 missed questions, given newest first as the record gives
@@ -25,17 +26,6 @@ constexpr int kSheets = 100000;
 constexpr int kMisses = 200000;
 constexpr int kTopics = 200;
 constexpr int kDays = 730;
-
-class Draw {
-public:
-    int below(int bound) {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(bound));
-    }
-
-private:
-    std::uint64_t state_ = 12345;
-};
 
 const Day kFirstDay = parseDay("2023-09-01").value();
 const Day kToday = kFirstDay + kDays;
@@ -57,7 +47,7 @@ struct BigRecord {
 const BigRecord& bigRecord() {
     static const BigRecord record = [] {
         BigRecord made;
-        Draw draw;
+        bench::SameDraws draw;
         made.sheets.reserve(kSheets);
         made.misses.reserve(kMisses);
         // Newest first: the sheet number counts down through the days.

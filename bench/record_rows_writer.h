@@ -2,27 +2,14 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "progress/sqlite_record.h"
+#include "same_draws.h"
 
 namespace tally::bench {
-
-// Numbers the same on every run (a 64-bit LCG): the benches' records are
-// always the same record.
-class SameDraws {
-public:
-    int below(int limit) {
-        state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(limit));
-    }
-
-private:
-    std::uint64_t state_ = 12345;
-};
 
 // Writes sheets and misses straight into a fresh record file in one
 // transaction: a record of years is made in seconds, not one store a sheet.
