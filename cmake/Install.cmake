@@ -24,6 +24,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${TALLYMOO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALLYMOO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Debian's place for the licence of a package's files (machine-readable copyright).
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallymoo)
 
 # The Debian package; its dependencies are found by cmake/DebianDepends.cmake
 # when cpack runs. Loaded at run time without being linked: the Qt platform
@@ -48,6 +51,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PROJECT_CONFIG_FILE ${TALLYMOO_CPACK_CONFIG})
 set(CPACK_PACKAGE_NAME tallymoo)
 set(CPACK_PACKAGE_VENDOR tallymoo)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "tallymoo developers <tallymoo@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maths practice for primary-school children, in Chinese")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -24,6 +24,7 @@ ICON_SVG = "share/icons/hicolor/scalable/apps/tallymoo.svg"
 ICON_PNG = "share/icons/hicolor/256x256/apps/tallymoo.png"
 DESKTOP_ENTRY = f"share/applications/{APP_ID}.desktop"
 METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
+COPYRIGHT = "share/doc/tallymoo/copyright"
 DATA = "share/tallymoo/data"
 
 
@@ -60,7 +61,7 @@ def run_cli(prefix, home, commands, *options):
 class InstalledTree(unittest.TestCase):
     def test_programs_data_icon_entry_and_metainfo_are_in_place(self):
         wanted = ["bin/tallymoo-cli", f"{DATA}/help.htm", f"{DATA}/tallymoologin.ini",
-                  ICON_SVG, ICON_PNG, DESKTOP_ENTRY, METAINFO]
+                  ICON_SVG, ICON_PNG, DESKTOP_ENTRY, METAINFO, COPYRIGHT]
         if DESKTOP:
             wanted.append("bin/tallymoo")
         for name in wanted:
@@ -211,7 +212,7 @@ class Package(unittest.TestCase):
     def test_holds_programs_data_icon_entry_and_metainfo(self):
         listed = {line.split()[-1].lstrip(".") for line in self.dpkg_deb("-c").splitlines()}
         wanted = ["/usr/bin/tallymoo-cli", f"/usr/{DATA}/help.htm", f"/usr/{ICON_SVG}", f"/usr/{ICON_PNG}",
-                  f"/usr/{DESKTOP_ENTRY}", f"/usr/{METAINFO}"]
+                  f"/usr/{DESKTOP_ENTRY}", f"/usr/{METAINFO}", f"/usr/{COPYRIGHT}"]
         if DESKTOP:
             wanted.append("/usr/bin/tallymoo")
         for name in wanted:
