@@ -27,6 +27,8 @@ SheetProgress progressOf(const Page& page, const std::vector<std::string>& field
     for (const std::string& field : fields) {
         const bool typed = !foldTypedAnswer(page.value(field)).empty();
         progress.anyTyped = progress.anyTyped || typed;
+        // A whole number answers a fraction question with its denominator box empty.
+        if (field.starts_with("answerdown")) continue;
         const auto [entry, added] = filled.emplace(questionNumber(field), typed);
         if (!added) entry->second = entry->second && typed;
     }

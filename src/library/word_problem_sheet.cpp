@@ -14,6 +14,7 @@
 #include "sheets/question_text.h"
 #include "sheets/sheet.h"
 #include "sheets/typed_answer.h"
+#include "sheets/written_answer.h"
 
 namespace tally {
 namespace {
@@ -42,23 +43,49 @@ std::string quotedFile(const std::string& fileName) { return "应用题文件“
 
 constexpr int kSectionTopic = 0;
 
-// The word-problem topics: the tag's number, the node's key and the grade's file.
+// The word-problem topics: the tag's number, the node's key, the grade's file
+// and where its units stand.
 struct WordProblemTopic {
     int topic;
     const char* key;
     const char* file;
+    UnitPlace units;
 };
 
 constexpr WordProblemTopic kWordProblemTopics[] = {
-    {7, "q57", "一年级应用题.txt"},
-    {6, "q56", "二年级应用题.txt"},
-    {9, "q55", "三年级应用题.txt"},
-    {104, "q5104", "四年级应用题.txt"},
-    {105, "q5105", "五年级应用题.txt"},
-    {106, "q5106", "六年级应用题.txt"},
+    {7, "q57", "一年级应用题.txt", UnitPlace::AfterBox},
+    {6, "q56", "二年级应用题.txt", UnitPlace::AfterBox},
+    {9, "q55", "三年级应用题.txt", UnitPlace::Typed},
+    {104, "q5104", "四年级应用题.txt", UnitPlace::Typed},
+    {105, "q5105", "五年级应用题.txt", UnitPlace::Typed},
+    {106, "q5106", "六年级应用题.txt", UnitPlace::Typed},
 };
 
+// The answer with its unit, as the worked solution ends: "23棵" of "8+15=23棵".
+std::string answerWithUnit(const std::string& working) { return working.substr(working.rfind('=') + 1); }
+
+// The answer line: the box, and after it the unit where the sheet prints it.
+std::string answerLine(int question, const WordProblem& problem, UnitPlace units) {
+    if (units == UnitPlace::Typed) return answerBox(question, problem.answer + "|" + problem.working);
+    const std::string number = numberPart(problem.answer);
+    return answerBox(question, number + "|" + problem.working) + escapeHtmlText(problem.answer.substr(number.size()));
+}
+
 }  // namespace
+
+UnitPlace unitPlaceOf(int topic) {
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        if (known.topic == topic) return known.units;
+    }
+    return UnitPlace::Typed;
+}
+
+UnitPlace unitPlaceOf(const std::string& gradingKey) {
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        if (gradingKey == known.key) return known.units;
+    }
+    return UnitPlace::Typed;
+}
 
 std::string wordProblemFile(int topic) {
     for (const WordProblemTopic& known : kWordProblemTopics) {
@@ -67,8 +94,8 @@ std::string wordProblemFile(int topic) {
     return "";
 }
 
-WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
-                                  RandomSource& random) {
+WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text, RandomSource& random,
+                                  UnitPlace units) {
     const std::vector<std::string> lines = splitLines(text);
     std::vector<std::size_t> templates;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -78,7 +105,8 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
 
     // The file names the grade: "一年级应用题.txt" heads its sheet "一年级应用题".
     const std::string grade = fileName.ends_with(".txt") ? fileName.substr(0, fileName.size() - 4) : fileName;
-    std::string html = "<h2>" + escapeHtmlText(grade) + "</h2>" + sheetNote("得数后面要写上单位，例如：24条。");
+    const std::string note = units == UnitPlace::Typed ? "得数后面要写上单位，例如：24条。" : "单位已经写在方框后面，只要填得数。";
+    std::string html = "<h2>" + escapeHtmlText(grade) + "</h2>" + sheetNote(note);
     int question = 0;
     for (std::size_t line : pickInOrder(templates, kWordProblemsPerSheet, random)) {
         const FilledTemplate filled = fillTemplate(lines[line], random);
@@ -90,7 +118,7 @@ WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string
         ++question;
         // The file keeps an ASCII "?" where the unit rule reads it; the child reads "？".
         html += std::to_string(question) + "：" + replaceAll(problem.question, "?", "？") + "<br>" + "答案 = " +
-                answerBox(question, problem.answer + "|" + problem.working) + "<br><br>";
+                answerLine(question, problem, units) + "<br><br>";
     }
     return {html + kRevealButton + "<br><br>", ""};
 }
@@ -117,7 +145,8 @@ void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, S
     WordProblemSheet built =
         !bytes             ? WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"}
         : !refusal.empty() ? WordProblemSheet{"", refusal}
-                           : wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random);
+                           : wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random,
+                                              unitPlaceOf(click.tag.number));
     if (!built.message.empty()) {
         context.ui.message("提示", built.message);
         sheet.keepPage = true;
@@ -126,7 +155,8 @@ void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, S
     sheet.html += built.html;
 }
 
-std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const std::string&) {
+std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const std::string& gradingKey) {
+    const bool unitPrinted = unitPlaceOf(gradingKey) == UnitPlace::AfterBox;
     Page& page = context.page;
     const SheetQuestions texts(page.bodyHtml());
     MarkedSheet marks;
@@ -136,9 +166,11 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
         const std::string typed = foldTypedAnswer(page.value(field));
         // A unit written in full width in the template is typed the same way.
         const std::string answer = foldTypedAnswer(expected.answer);
-        const bool isRight = typed == answer;
+        // With the unit printed after the box, the child may still type it.
+        const bool isRight = writtenAnswerRight(typed, answer) ||
+                             (unitPrinted && writtenAnswerRight(typed, foldTypedAnswer(answerWithUnit(expected.working))));
         // The worked solution is shown either way, with the signs a child writes.
-        const bool unitLeftOut = !isRight && !typed.empty() && typed == numberPart(answer);
+        const bool unitLeftOut = !isRight && sameDecimalValue(typed, numberPart(answer));
         page.insertHtmlAfter(field, markHtml(isRight, workingAsWritten(expected.working),
                                              unitLeftOut ? "（别忘了写单位）" : ""));
         if (!isRight) page.setAttribute(field, "style", kWrongBoxStyle);

@@ -20,15 +20,24 @@ struct WordProblemSheet {
     std::string message;
 };
 
+// Where a sheet's units stand: typed by the child after the number, or, for
+// grades 1 and 2, who cannot type a Chinese character yet, printed after the
+// box, so the number alone is the answer.
+enum class UnitPlace { Typed, AfterBox };
+// The unit place of a word-problem topic, by its number or its grading key.
+UnitPlace unitPlaceOf(int topic);
+UnitPlace unitPlaceOf(const std::string& gradingKey);
+
 // Up to ten different templates of the file, shown in file order with their
 // numbers drawn; lines that are not templates are skipped.
-WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text,
-                                  RandomSource& random);
+WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text, RandomSource& random,
+                                  UnitPlace units = UnitPlace::Typed);
 
 // 应用题 ("?0", and one topic per grade file): ten templates of the grade's
 // file drawn into a sheet, or a "提示" message and the page left as it was.
 // Each answer is marked against the first part of its field's tag (the unit
-// too) and the worked solution is shown beside it, then the score and the time.
+// too, unless it is printed after the box), in any of its written forms, and
+// the worked solution is shown beside it, then the score and the time.
 class WordProblemFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;

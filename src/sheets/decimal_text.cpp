@@ -2,9 +2,7 @@
 
 namespace tally {
 
-std::string tenthsText(long long tenths) {
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
+std::string tenthsText(long long tenths) { return hundredthsText(10 * tenths); }
 
 std::string hundredthsText(long long hundredths) {
     const std::string whole = std::to_string(hundredths / 100);

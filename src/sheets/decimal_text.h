@@ -6,8 +6,8 @@ namespace tally {
 // The decimal drills compute in whole tenths and hundredths, so no binary
 // fraction ever shows up as 10.349999 on a sheet.
 
-// A non-negative number given in tenths, with exactly one decimal:
-// 52 → "5.2", 4 → "0.4", 70 → "7.0".
+// A non-negative number given in tenths, without the final 0 a child is
+// taught to drop: 52 → "5.2", 4 → "0.4", 70 → "7".
 std::string tenthsText(long long tenths);
 
 // A non-negative number given in hundredths, exactly and without trailing

@@ -28,6 +28,8 @@ struct FourOperationTopic {
     OperandRange range;
     bool divisionSet;
     bool wholeResult;
+    // A division sheet whose answers need not be whole: "得数保留两位小数".
+    bool twoDecimals() const { return divisionSet && !wholeResult; }
 };
 
 std::optional<FourOperationTopic> fourOperationTopic(int topic) {
@@ -136,8 +138,11 @@ std::optional<Question> tryQuestion(FamilyContext& context, const FourOperationT
     // Also refuses a text that is part of an earlier, longer one.
     if (topic.divisionSet && history.find(shown) != std::string::npos) return std::nullopt;
     // The quotient of two exact whole numbers, divided once as the script
-    // engine divides.
-    return Question{shown, numberText(static_cast<double>(value->numerator) / static_cast<double>(value->denominator))};
+    // engine divides; a sheet that asks for two decimals takes them as its key
+    // (3.00, 0.60), and the marking accepts 3 and 0.6 beside them.
+    const std::string answer =
+        numberText(static_cast<double>(value->numerator) / static_cast<double>(value->denominator));
+    return Question{shown, topic.twoDecimals() ? roundDecimalText(answer, 2) : answer};
 }
 
 }  // namespace
@@ -157,7 +162,7 @@ void FourOperationFamily::build(FamilyContext& context, const TopicClick& click,
     const auto topic = fourOperationTopic(click.tag.number);
     if (!topic) return;
     std::string history;
-    if (topic->divisionSet && !topic->wholeResult) sheet.html += sheetNote("得数保留两位小数。");
+    if (topic->twoDecimals()) sheet.html += sheetNote("得数保留两位小数。");
     for (int i = 1; i <= kQuestions; ++i) {
         std::optional<Question> question;
         do {

@@ -14,6 +14,7 @@
 #include "sheets/marking.h"
 #include "sheets/question_text.h"
 #include "sheets/sheet.h"
+#include "sheets/written_answer.h"
 
 namespace tally {
 namespace {
@@ -58,8 +59,10 @@ std::string filledTemplate(int question, const FractionQuestion& f, bool subtrac
     const long long sum = subtraction ? static_cast<long long>(f.n1) * f.q - static_cast<long long>(f.n2) * f.p
                                       : static_cast<long long>(f.n1) * f.q + static_cast<long long>(f.n2) * f.p;
     const long long g = gcd(sum, pq);
+    // A whole answer (2/4+3/6) is written as the whole number, the denominator box left empty.
+    const std::string down = pq / g == 1 ? "" : to_string(pq / g);
     return fractionQuestionHtml(question, {to_string(f.n1), to_string(f.p), subtraction ? "-" : "+", to_string(f.n2),
-                                           to_string(f.q), to_string(sum / g), to_string(pq / g)});
+                                           to_string(f.q), to_string(sum / g), down});
 }
 
 // An addition sheet never repeats an ordered pair of denominators; once every
@@ -84,10 +87,9 @@ std::optional<long long> wholeNumber(const std::string& text) {
 }
 
 // The typed fraction has the answer's value but is not in lowest terms.
-bool notReducedYet(const std::string& numerator, const std::string& denominator, const std::string& upAnswer,
-                   const std::string& downAnswer) {
+bool notReducedYet(const std::string& numerator, const std::string& denominator, const FractionKey& key) {
     const auto n = wholeNumber(numerator), d = wholeNumber(denominator);
-    const auto p = wholeNumber(upAnswer), q = wholeNumber(downAnswer);
+    const auto p = wholeNumber(key.numerator), q = wholeNumber(key.denominator.empty() ? "1" : key.denominator);
     if (!n || !d || !p || !q || *d == 0) return false;
     return *n * *q == *p * *d && gcd(*n, *d) > 1;
 }
@@ -147,11 +149,11 @@ std::optional<MarkedSheet> FractionFamily::mark(FamilyContext& context, const st
         const std::string down = "answerdown" + std::to_string(i);
         const std::string numerator = typedValue(page, up);
         const std::string denominator = typedValue(page, down);
-        const std::string expected = page.tag(up) + "/" + page.tag(down);
-        const bool bothRight = numerator + "/" + denominator == expected;
-        const std::string typed = numerator.empty() && denominator.empty() ? "" : numerator + "/" + denominator;
-        const std::string hint =
-            !bothRight && notReducedYet(numerator, denominator, page.tag(up), page.tag(down)) ? "（还要约分）" : "";
+        const FractionKey key{page.tag(up), page.tag(down)};
+        const std::string expected = fractionKeyText(key);
+        const bool bothRight = fractionAnswerRight(numerator, denominator, key);
+        const std::string typed = fractionKeyText({numerator, denominator});
+        const std::string hint = !bothRight && notReducedYet(numerator, denominator, key) ? "（还要约分）" : "";
         page.setInnerHtml("fenshupl" + std::to_string(i), markHtml(bothRight, bothRight ? "" : expected, hint));
         if (!bothRight) {
             page.setAttribute(up, "style", kWrongBoxStyle);

@@ -7,6 +7,7 @@
 #include "sheets/mark_texts.h"
 #include "sheets/question_text.h"
 #include "sheets/typed_answer.h"
+#include "sheets/written_answer.h"
 
 namespace tally {
 
@@ -27,7 +28,7 @@ void writeFieldMark(Page& page, const std::string& field, bool right, const std:
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
                   MarkedSheet& marks) {
     const std::string expected = page.tag(field);
-    const bool right = foldTypedAnswer(typed) == expected;
+    const bool right = writtenAnswerRight(foldTypedAnswer(typed), expected);
     writeFieldMark(page, field, right, expected);
     marks.mark(right, question, typed, expected, AnswerForm::One);
 }
@@ -68,8 +69,9 @@ MarkedSheet markEachQuestion(Page& page, int thinkSeconds) {
         const std::string field = "answer" + std::to_string(i);
         const std::string expected = roundedAnswer(page.tag(field));
         const std::string typed = typedValue(page, field);
-        writeFieldMark(page, field, typed == expected, expected);
-        marks.mark(typed == expected, texts.of(field), typed, expected, AnswerForm::One);
+        const bool right = writtenAnswerRight(typed, expected);
+        writeFieldMark(page, field, right, expected);
+        marks.mark(right, texts.of(field), typed, expected, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, questions, questions);
     marks.seconds = thinkSeconds;

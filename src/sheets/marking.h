@@ -15,9 +15,9 @@ std::string typedValue(const Page& page, const std::string& field);
 
 // Marks answer1, answer2, ... of a drill page and writes the score line after
 // the finish button. The pupil's text is read from Qanswer<i> where the sheet
-// has one (the inequality form), else from answer<i>; it must equal the tag
-// of answer<i> exactly. The page is graded on the questions it has, at most
-// questionCount of them. Returns what it marked.
+// has one (the inequality form), else from answer<i>; it must be the tag of
+// answer<i> or one of its other written forms (writtenAnswerRight). The page
+// is graded on the questions it has, at most questionCount of them. Returns what it marked.
 MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds);
 
 // Writes a field's mark right after it (markHtml); a wrong answer's box is
@@ -25,8 +25,8 @@ MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds)
 void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
                     const std::string& hint = "");
 
-// Compares the typed text, folded from full width, with the field's tag
-// exactly, writes the mark after the field and counts it.
+// Compares the typed text, folded from full width, with the field's tag and
+// its other written forms, writes the mark after the field and counts it.
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
                   MarkedSheet& marks);
 
@@ -36,7 +36,8 @@ void markOneField(Page& page, const std::string& field, const std::string& typed
 int arithmeticScore(int right, int questions, int questionCount);
 
 // Marks answer1, answer2, ... of a sheet of whatever length (number patterns,
-// four operations) against their rounded tags, scored on its own questions.
+// four operations) against their rounded tags and the other written forms
+// of those, scored on its own questions.
 MarkedSheet markEachQuestion(Page& page, int thinkSeconds);
 
 }  // namespace tally

@@ -8,6 +8,7 @@
 #include "sheets/mark_texts.h"
 #include "sheets/sheet.h"
 #include "sheets/typed_answer.h"
+#include "sheets/written_answer.h"
 
 namespace tally {
 namespace {
@@ -53,19 +54,18 @@ std::string withFields(const std::string& question, const std::vector<std::strin
 
 std::string fractionQuestion(int number, const MissedQuestion& q) {
     static const std::regex sum(R"(^(\d+)/(\d+)([+-])(\d+)/(\d+)=$)");
-    static const std::regex answer(R"(^(\d+)/(\d+)$)");
+    static const std::regex digits(R"(\d*)");
+    const FractionKey key = fractionKeyOf(q.correct);
     std::smatch parts;
-    std::smatch answerParts;
-    if (std::regex_match(q.question, parts, sum) && std::regex_match(q.correct, answerParts, answer)) {
-        return fractionQuestionHtml(number, {parts[1], parts[2], parts[3], parts[4], parts[5], answerParts[1],
-                                             answerParts[2]});
+    if (std::regex_match(q.question, parts, sum) && std::regex_match(key.numerator, digits) &&
+        std::regex_match(key.denominator, digits)) {
+        return fractionQuestionHtml(number, {parts[1], parts[2], parts[3], parts[4], parts[5], key.numerator,
+                                             key.denominator});
     }
     // Not the shape a fraction sheet writes: the text, and the two fields on a line.
     const std::string n = std::to_string(number);
-    const std::size_t slash = q.correct.find('/');
-    return questionHead(number) + escapeHtmlText(q.question) + " " + field("answerup" + n, q.correct.substr(0, slash)) +
-           "/" + field("answerdown" + n, slash == std::string::npos ? "" : q.correct.substr(slash + 1)) +
-           " <span id=fenshupl" + n + "></span>";
+    return questionHead(number) + escapeHtmlText(q.question) + " " + field("answerup" + n, key.numerator) + "/" +
+           field("answerdown" + n, key.denominator) + " <span id=fenshupl" + n + "></span>";
 }
 
 std::string questionHtml(int number, const MissedQuestion& q) {
@@ -79,7 +79,7 @@ std::string questionHtml(int number, const MissedQuestion& q) {
         case AnswerForm::One:
         case AnswerForm::None: break;
     }
-    return head + withFields(q.question, {field("answer" + n, q.correct)});
+    return head + withFields(q.question, {field("answer" + n, keyAsTaught(q.correct))});
 }
 
 // What the child typed for a question, put together as its own sheet does.
@@ -91,12 +91,30 @@ std::string typedAnswer(const Page& page, int number, AnswerForm form) {
         const std::string minutes = typed("answer" + n);
         return hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
     }
-    if (form == AnswerForm::Fraction) {
-        const std::string up = typed("answerup" + n);
-        const std::string down = typed("answerdown" + n);
-        return up.empty() && down.empty() ? "" : up + "/" + down;
-    }
+    if (form == AnswerForm::Fraction) return fractionKeyText({typed("answerup" + n), typed("answerdown" + n)});
     return typed("answer" + n);
+}
+
+// Right as its own sheet marks it: the same text for a time, the boxes of a
+// fraction against its key, any written form of the answer for one field.
+bool answeredRight(const Page& page, int number, const MissedQuestion& question, const std::string& typed) {
+    const std::string correct = foldTypedAnswer(question.correct);
+    const std::string n = std::to_string(number);
+    switch (question.form) {
+        case AnswerForm::HoursMinutes: return typed == correct;
+        case AnswerForm::Fraction:
+            return fractionAnswerRight(foldTypedAnswer(page.value("answerup" + n)),
+                                       foldTypedAnswer(page.value("answerdown" + n)), fractionKeyOf(correct));
+        case AnswerForm::One:
+        case AnswerForm::None: break;
+    }
+    return writtenAnswerRight(typed, correct);
+}
+
+// The key as the question's own sheet now shows it.
+std::string shownKey(const MissedQuestion& question) {
+    if (question.form == AnswerForm::Fraction) return fractionKeyText(fractionKeyOf(question.correct));
+    return question.form == AnswerForm::One ? keyAsTaught(question.correct) : question.correct;
 }
 
 void writeMark(Page& page, int number, AnswerForm form, bool right, const std::string& answer) {
@@ -130,10 +148,8 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         const int number = static_cast<int>(i) + 1;
         MissedQuestion question = questions[i];
         const std::string typed = typedAnswer(page, number, question.form);
-        // Put together as its own sheet does, the answer is right when it is
-        // the same text, read the same way as what was typed.
-        const bool right = typed == foldTypedAnswer(question.correct);
-        writeMark(page, number, question.form, right, question.correct);
+        const bool right = answeredRight(page, number, question, typed);
+        writeMark(page, number, question.form, right, shownKey(question));
         if (results) results->push_back(right);
         if (right) {
             marks.markRight();

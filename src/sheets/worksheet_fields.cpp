@@ -97,15 +97,22 @@ HtmlNodes replacementFor(const HtmlNode& input, const FieldAnswer& field, Worksh
         return nodes;
     }
     nodes.push_back(span(blankClass(input) == "blank wide" ? "filled wide" : "filled", field.answer));
-    if (!field.working.empty()) nodes.push_back(span("working", workingText(field.working)));
     return nodes;
 }
 
-void replaceNode(HtmlNode& node, HtmlNodes replacement) {
+// Replaces the node; the working, when there is one, follows the words
+// printed right after the box (a unit the child does not write).
+void replaceNode(HtmlNode& node, HtmlNodes replacement, const std::string& working) {
     HtmlNode& parent = *node.parent;
     const std::size_t at = node.positionInParent();
     parent.children.erase(parent.children.begin() + static_cast<std::ptrdiff_t>(at));
+    const std::size_t after = at + replacement.size();
     parent.insertChildren(at, std::move(replacement));
+    if (working.empty()) return;
+    const bool wordsAfter = after < parent.children.size() && !parent.children[after]->isElement();
+    HtmlNodes workingNodes;
+    workingNodes.push_back(span("working", workingText(working)));
+    parent.insertChildren(wordsAfter ? after + 1 : after, std::move(workingNodes));
 }
 
 }  // namespace
@@ -126,11 +133,13 @@ std::vector<FieldAnswer> fillFields(HtmlNode& root, AnswerStyle style, Worksheet
         const auto field = fieldAnswer(style, input->attribute("name"), input->attribute("type"),
                                        input->attribute("tag"));
         HtmlNodes replacement;
+        std::string working;
         if (field) {
             replacement = replacementFor(*input, *field, part);
+            if (part == WorksheetPart::Key) working = field->working;
             fields.push_back(*field);
         }
-        replaceNode(*input, std::move(replacement));
+        replaceNode(*input, std::move(replacement), working);
     }
     return fields;
 }

@@ -106,14 +106,17 @@ TEST(WordProblemTopics, AMissingOrBrokenFileLeavesThePageAndSaysWhich) {
     }
 }
 
+// A first-grade sheet prints the unit after the box: the number alone is
+// right, and so is the number with that unit.
 TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
     Harness h(test::started);
     writeFirstGradeFile(h);
     h.click("q57", "应用题");
+    EXPECT_TRUE(std::regex_search(h.page.bodyHtml(), std::regex("name=answer1 [^<]*>个<br>"))) << h.page.bodyHtml();
     // Question k asks for 1 + k 个.
     const std::pair<const char*, bool> typed[] = {
-        {"2个", true},   {"３个", true},  {"  4个　", true}, {"5", false},  {"", false},
-        {"7 个", false}, {"8個", false},  {"9个", true},      {"10个", true}, {"11个", true},
+        {"2个", true},   {"３", true},    {"  4个　", true}, {"5.0", true}, {"", false},
+        {"7 个", true},  {"8個", false},  {"9米", false},     {"10", true},  {"12", false},
     };
     for (int i = 1; i <= 10; ++i) h.type("answer" + std::to_string(i), typed[i - 1].first);
     h.finish();
@@ -124,6 +127,7 @@ TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
         EXPECT_NE(text.find(mark), std::string::npos) << "question " << i << " wants " << mark;
     }
     EXPECT_EQ(h.record.stored.back().score, 60);
+    EXPECT_EQ(h.record.stored.back().missed.at(0).correct, "6");
 }
 
 // A unit is whatever the parent wrote after the z marker. Whatever it is, the

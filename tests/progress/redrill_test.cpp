@@ -231,6 +231,30 @@ TEST(Redrill, AFullWidthUnitIsAnsweredAsTyped) {
     EXPECT_TRUE(h.file->redrillList(10).empty());
 }
 
+// Misses kept before the written forms were taught keep their old keys; the
+// re-drill shows each key as taught and takes every form of it.
+TEST(Redrill, OldKeysTakeEveryWrittenForm) {
+    FileHarness h;
+    h.start();
+    MarkedSheet old{.topicCaption = "旧题", .topicKey = "q13"};
+    old.markWrong("60.4-32.4=（　）", "28", "28.0", AnswerForm::One);
+    old.markWrong("2/4+3/6=", "1/", "1/1", AnswerForm::Fraction);
+    old.markWrong("(9-3)÷(5-2)=（　）", "3.00", "3", AnswerForm::One);
+    old.markWrong("共多少棵？\n答案 = （　）", "23（棵）", "23棵", AnswerForm::One);
+    ASSERT_TRUE(h.file->store(old));
+    h.form->redrill();
+    ASSERT_TRUE(h.form->redrillOnPage());
+    EXPECT_EQ(h.page.tag("answer1"), "28");  // the key on paper is the one on screen
+    EXPECT_EQ(h.page.tag("answerdown2"), "");
+    h.type("answer1", "28");
+    h.type("answerup2", "1");
+    h.type("answer3", "3.00");
+    h.type("answer4", "23（棵）");
+    h.finish();
+    EXPECT_NE(h.page.bodyText().find("你的得分是100分"), std::string::npos) << h.page.bodyText();
+    EXPECT_TRUE(h.file->redrillList(10).empty());
+}
+
 TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {
     FileHarness h;
     h.start();

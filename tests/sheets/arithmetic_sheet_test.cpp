@@ -144,7 +144,8 @@ long long hundredths(const std::string& text) { return std::llround(std::stod(te
 // that fits (in the visible field, the hidden one a copy); a decimal line is
 // exact and written plainly, products without a trailing zero.
 TEST(ArithSheets, TheOtherDrillFormsAnswerWhatTheyShow) {
-    const std::regex tenths(R"((0|[1-9]\d*)\.\d)"), factor(R"([1-9]\d*\.[1-9])");
+    // Tenths without the final 0 a child drops: 28, 5.2.
+    const std::regex tenths(R"((0|[1-9]\d*)(\.[1-9])?)"), factor(R"([1-9]\d*\.[1-9])");
     const std::regex exact(R"((0|[1-9]\d*)(\.\d?[1-9])?)");  // no trailing zero
     const struct { DrillForm form; std::vector<const char*> keys; std::regex shape; } cases[] = {
         {DrillForm::Vertical, {"q11", "q13", "q16", "q21", "q25"}, std::regex(R"((\d+)(\+|-)(\d+)-{9})")},

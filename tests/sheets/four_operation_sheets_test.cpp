@@ -90,7 +90,12 @@ TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
                 const long long g = std::gcd(num, den);
                 num /= g, den /= g;
                 EXPECT_TRUE(num >= 0 && den > 0);
-                if (den == 1) {
+                if (c.division && !c.whole) {
+                    // Two decimals, a half rounded up, worked out in whole hundredths.
+                    const long long cents = (200 * num + den) / (2 * den);
+                    const std::string two = std::to_string(cents % 100 + 100).substr(1);
+                    EXPECT_EQ(q.tag, std::to_string(cents / 100) + "." + two);
+                } else if (den == 1) {
                     EXPECT_EQ(q.tag, std::to_string(num));
                 } else {
                     EXPECT_FALSE(c.whole);
@@ -108,25 +113,26 @@ TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
     }
 }
 
-// Pattern and four-operation sheets: the exact tag, or a longer decimal
-// rounded to two places as the sheet asks.
-TEST(FourOperationSheets, MarkingAcceptsTwoDecimals) {
-    const std::pair<const char*, bool> cases[] = {
-        {"2.67", true},  {" 2.67", true},  {"２．６７", true}, {"2.66666666666667", false},
-        {"2.66", false}, {"2.7", false},   {"", false},        {"2.670", false}};
-    for (const auto& [typed, right] : cases) {
+// A sheet that asks for two decimals keys them (2.00, 2.67) and takes every
+// written form of that value; 2 ÷ 1 and 8 ÷ 3 on question 1 and 5.
+TEST(FourOperationSheets, MarkingAcceptsTheTwoDecimalValueInAnyForm) {
+    const struct { const char* whole; const char* third; bool wholeRight, thirdRight; } cases[] = {
+        {"2", "2.67", true, true},       {"2.0", " 2.67", true, true},      {"2.00", "２．６７", true, true},
+        {"２", "2.670", true, true},      {"2.01", "2.66666666666667", false, false},
+        {"02", "2.66", false, false},    {"", "2.7", false, false},          {"2.", "2.68", false, false}};
+    for (const auto& c : cases) {
         Harness h(test::started);
         pushFirstFour(h);
         pushOperands(h, {8, 3, 4, 3});
         h.click("q9008", "四则运算");
-        h.type("answer1", "2");
-        h.type("answer5", typed);
+        h.type("answer1", c.whole);
+        h.type("answer5", c.third);
         h.finish();
         const std::string text = h.page.bodyText();
-        const std::string mark = right ? "(√)" : "(×，正确答案：2.67)";
-        EXPECT_NE(text.find("第1题：(9-3)÷(5-2)=  (√)"), std::string::npos) << text;
-        EXPECT_NE(text.find("第2题：(10-4)÷(5-2)=  (×，正确答案：2)"), std::string::npos) << text;
-        EXPECT_NE(text.find("第5题：(20-3×4)÷3=  " + mark), std::string::npos) << typed << ": " << text;
+        const std::string wholeMark = c.wholeRight ? "(√)" : "(×，正确答案：2.00)";
+        const std::string thirdMark = c.thirdRight ? "(√)" : "(×，正确答案：2.67)";
+        EXPECT_NE(text.find("第1题：(9-3)÷(5-2)=  " + wholeMark), std::string::npos) << c.whole << ": " << text;
+        EXPECT_NE(text.find("第5题：(20-3×4)÷3=  " + thirdMark), std::string::npos) << c.third << ": " << text;
     }
 }
 

@@ -36,18 +36,21 @@ std::vector<Fraction> build(Harness& h, int topic, int count) {
     const std::string note = "<p>得数要化成最简分数。</p>";
     EXPECT_EQ(sheet.html.rfind(note, 0), 0u);
     EXPECT_EQ(sheet.html.find(note, 1), std::string::npos);
-    const std::regex cell(R"(>(\d+)</td>)"), tag(R"(tag='(\d+)')");
+    // A whole answer leaves its denominator's tag empty: it is written without one.
+    const std::regex cell(R"(>(\d+)</td>)"), tag(R"(tag='(\d+)'[\s\S]*tag='(\d*)')");
     std::vector<Fraction> questions;
     for (size_t from = 0, at; (at = sheet.html.find("</table>", from)) != std::string::npos; from = at + 8) {
         const std::string block = sheet.html.substr(from, at - from);
-        const auto cells = allNumbers(block, cell), tags = allNumbers(block, tag);
+        const auto cells = allNumbers(block, cell);
+        std::smatch tags;
         EXPECT_EQ(block.find("第" + std::to_string(questions.size() + 1) + "题："), block.find("第"));
-        if (cells.size() != 4 || tags.size() != 2) {
+        if (cells.size() != 4 || !std::regex_search(block, tags, tag) || tags[2] == "1") {
             ADD_FAILURE() << block;
             break;
         }
         const bool minus = block.find(">-</td>") != std::string::npos;
-        questions.push_back({cells[0], cells[1], cells[2], cells[3], tags[0], tags[1], minus});
+        const long down = tags[2] == "" ? 1 : std::stol(tags[2]);
+        questions.push_back({cells[0], cells[1], cells[2], cells[3], std::stol(tags[1]), down, minus});
     }
     return questions;
 }

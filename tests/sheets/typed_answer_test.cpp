@@ -34,14 +34,14 @@ TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
     for (const auto& c : cases) EXPECT_EQ(foldTypedAnswer(c.typed), c.folded) << c.typed;
 }
 
-// Blanks at the ends and full width are forgiven; anything else is the
-// child's own text and must be exactly the answer.
-TEST(TypedAnswer, OnlyTheExactTextIsRightOnceWidthAndEndBlanksAreFolded) {
+// Blanks at the ends and full width are forgiven, and an equal decimal is
+// the same answer; anything else is the child's own text and is wrong.
+TEST(TypedAnswer, WidthEndBlanksAndEqualDecimalsAreForgiven) {
     test::Harness h(test::started);
     h.click("q42");
     const struct { const char* before; const char* after; bool fullWidthDigits; bool right; } typed[] = {
         {" ", "", false, true},  {"", "  ", false, true},  {"　", "", true, true},   {"", "", true, true},
-        {"0", "", false, false}, {"", ".0", false, false}, {"+", "", false, false}, {"", "．０", false, false},
+        {"0", "", false, false}, {"", ".0", false, true},  {"+", "", false, false}, {"", "．０", false, true},
         {"", "", false, true},
     };
     int right = 0;

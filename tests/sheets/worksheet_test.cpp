@@ -36,15 +36,20 @@ TEST(Worksheet, ShortQuestionsInTwoColumns) {
     }
 }
 
-// Word problems show the worked solution under the answer, as written on paper.
+// Word problems show the worked solution under the answer, as written on
+// paper, after the unit where the sheet prints it after the box.
 TEST(Worksheet, WordProblemKeyShowsTheWorking) {
-    const std::string body =
-        "1：一箱苹果重25千克，6箱一共重多少千克？<br>答案 =  <input class=text name=answer1 type=text size=11 "
-        "tag=\"150千克|(25+5)*6/1=150千克\"><br><br>";
-    const auto document = worksheetDocument(AnswerStyle::WordProblem, "应用题", body);
-    ASSERT_TRUE(document);
-    EXPECT_EQ(textsOfClass(*document, "working"), std::vector<std::string>{"列式：(25+5)×6÷1=150千克"});
-    EXPECT_EQ(textsOfClass(*document, "filled"), std::vector<std::string>{"150千克"});
+    const struct { const char* tagAndAfter; const char* filled; } cases[] = {
+        {"\"150千克|(25+5)*6/1=150千克\">", "150千克"}, {"\"150|(25+5)*6/1=150千克\">千克", "150"}};
+    for (const auto& c : cases) {
+        const std::string body = std::string("答案 =  <input class=text name=answer1 tag=") + c.tagAndAfter + "<br><br>";
+        const auto document = worksheetDocument(AnswerStyle::WordProblem, "应用题", body);
+        ASSERT_TRUE(document);
+        EXPECT_EQ(textsOfClass(*document, "working"), std::vector<std::string>{"列式：(25+5)×6÷1=150千克"});
+        EXPECT_EQ(textsOfClass(*document, "filled"), std::vector<std::string>{c.filled});
+        const std::size_t key = document->rfind("答案 =");
+        EXPECT_LT(document->find("千克", key), document->find("列式", key)) << *document;
+    }
 }
 
 // The four-operation sheets ask for two decimals, a half rounded up.
