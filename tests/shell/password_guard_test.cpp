@@ -33,6 +33,8 @@ const std::string kMissing = "密码文件不见了。" + kAdvice;
 const std::string kDamaged = "密码文件坏了。" + kAdvice;
 const std::string kChanged = "密码文件和家长设的密码对不上，它被删掉或者改动过。" + kAdvice;
 
+using Told = std::vector<std::pair<std::string, std::string>>;
+
 // One computer user: a data directory holding the shipped login file, the
 // user's data location with the record, installed or not.
 struct Computer {
@@ -43,7 +45,7 @@ struct Computer {
         data.setRootReadOnly(installed);
         if (installed) data.setWriteFallback(user.path() / "share/tallymoo");
     }
-    // The login dialog opened (its messages kept in `told`) and answered.
+    // The login dialog opened (what it said on opening kept in `told`) and answered.
     bool login(const std::string& password) {
         ui.messages.clear();
         LoginDialog dialog(accounts, ui, data, record.get());
@@ -67,18 +69,14 @@ struct Computer {
         }
         return program.path() / kLoginFileName;
     }
-    std::string loginBytes() const {
-        std::ostringstream bytes;
-        bytes << std::ifstream(loginFile(), std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    std::string loginBytes() const { return (std::ostringstream() << std::ifstream(loginFile()).rdbuf()).str(); }
 
     test::TempFolder program, user;
     FsDataDirectory data{program.path()};
     std::unique_ptr<SqliteRecord> record;
     HeadlessUi ui;
     Accounts accounts;
-    std::vector<std::pair<std::string, std::string>> told;
+    Told told;
 };
 
 unsigned modeOf(const fs::path& path) {
@@ -104,18 +102,13 @@ TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParen
         Computer computer(c.installed);
         ASSERT_TRUE(computer.login("238"));
         computer.changePassword("238", "4321");
-        const fs::path file = computer.loginFile();
         ASSERT_EQ(computer.loginBytes(), kParents);
         const std::string spoiled[] = {"", "", "这不是密码\r\n", kShipped, kChilds};
-        if (c.spoil == Spoil::Delete) {
-            fs::remove(file);
-        } else {
-            std::ofstream(file, std::ios::binary | std::ios::trunc) << spoiled[static_cast<int>(c.spoil)];
-        }
+        std::ofstream(computer.loginFile(), std::ios::binary) << spoiled[static_cast<int>(c.spoil)];
+        if (c.spoil == Spoil::Delete) fs::remove(computer.loginFile());
         for (const char* guess : {"238", "111"}) {
             EXPECT_FALSE(computer.login(guess)) << guess;
-            ASSERT_EQ(computer.told.size(), 1u);
-            EXPECT_EQ(computer.told[0], std::make_pair(std::string("提示"), c.message));
+            EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
         }
         EXPECT_TRUE(computer.login("4321"));
         EXPECT_EQ(computer.loginBytes(), kParents);
@@ -151,8 +144,7 @@ TEST(PasswordGuard, WithoutACopyTheLoginFileDecides) {
         computer.login(c.password);
         fs::remove(computer.loginFile());
         EXPECT_EQ(computer.login(c.password), c.advanced);
-        ASSERT_EQ(computer.told.size(), 1u);
-        EXPECT_EQ(computer.told[0].second, c.message);
+        EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
     }
 }
 
