@@ -103,7 +103,7 @@ void Form1::clickToolbar(const std::string& key) {
                                               : "必须以高级用户身份登录才可以修改密码！");
                 return;
             }
-            PasswordDialog dialog(accounts, ports_.ui, ports_.data);
+            PasswordDialog dialog(accounts, ports_.ui, ports_.data, record_);
             ports_.ui.runPasswordDialog(dialog);
         } else if (key == "w2") {
             OptionsDialog dialog(options);
@@ -464,7 +464,7 @@ void Form1::showLoginDialog() {
         if (child && each.id == child->id) preselected = static_cast<int>(names.size());
         names.push_back(each.name);
     }
-    LoginDialog dialog(accounts, ports_.ui, ports_.data, names, preselected);
+    LoginDialog dialog(accounts, ports_.ui, ports_.data, record_, names, preselected);
     dialog.open();
     ports_.ui.runLoginDialog(dialog);
     const int chosen = dialog.chosenChild();

@@ -162,6 +162,14 @@ struct ReviewState {
 };
 using QuestionKey = std::pair<std::string, std::string>;  // topicKey, question
 
+// The second copy of the parent's password kept for one login file: a salted
+// hash, empty where no password was ever set. Not readable when the record
+// cannot be read: nobody can tell then whether one was set.
+struct PasswordCopy {
+    bool readable = true;
+    std::string hash;
+};
+
 // Why the record could not be read or written.
 enum class RecordTrouble { None, Busy, ReadOnly, NewerVersion, DiskFull, Damaged, CannotOpen };
 
@@ -287,6 +295,13 @@ public:
     // The child who logged in last; kEarlierRecords for none.
     virtual long long lastChild() { return kEarlierRecords; }
     virtual void setLastChild(long long /*childId*/) {}
+
+    // --- the parent's password ------------------------------------------
+    // The copy kept for the login file at `place` (a folder's name). A record
+    // that keeps none reads as a computer where no password was set.
+    virtual PasswordCopy passwordCopy(const std::string& /*place*/) { return {}; }
+    // Keeps `hash` as that copy; false when it could not be written.
+    virtual bool keepPasswordCopy(const std::string& /*place*/, const std::string& /*hash*/) { return false; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

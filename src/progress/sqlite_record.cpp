@@ -1,14 +1,16 @@
 #include "progress/sqlite_record.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <set>
-#include <system_error>
 #include <utility>
 
+#include "progress/owner_only_files.h"
 #include "progress/sqlite_statement.h"
 
 namespace tally {
@@ -186,9 +188,22 @@ bool SqliteRecord::ensureOpen() {
     return false;
 }
 
+// The record is the user's own: a new file is made 0600 before SQLite opens
+// it (SQLite gives its -wal and -shm files the mode of the file), and an
+// existing one, with the -wal and -shm left from before, loses the group's and
+// others' rights.
+void SqliteRecord::closeFileToOthers() {
+    if (file_.has_parent_path()) makeOwnerOnlyFolders(file_.parent_path());
+    const int made = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made >= 0) {
+        ::close(made);
+        return;
+    }
+    for (const char* suffix : {"", "-wal", "-shm"}) closeToOthers(file_.string() + suffix);
+}
+
 bool SqliteRecord::open() {
-    std::error_code ec;
-    if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), ec);
+    closeFileToOthers();
     if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         return failed("打不开成绩记录");
     }

@@ -66,6 +66,8 @@ public:
     bool saveSettings(long long owner, const ChildSettings& settings) override;
     long long lastChild() override;
     void setLastChild(long long childId) override;
+    PasswordCopy passwordCopy(const std::string& place) override;
+    bool keepPasswordCopy(const std::string& place, const std::string& hash) override;
 
 private:
     std::filesystem::path file_;
@@ -76,6 +78,7 @@ private:
     std::vector<MarkedSheet> waiting_;
 
     bool ensureOpen();
+    void closeFileToOthers();
     bool open();
     void close();
     bool exec(const char* sql);

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <vector>
 
+#include "progress/owner_only_files.h"
+
 namespace tally {
 namespace fs = std::filesystem;
 namespace {
@@ -38,19 +40,21 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// The temporary file takes the mode and owner of the file it replaces (a
+// The temporary file takes the owner of the file it replaces and its mode (a
 // login file shared by the users of one computer stays readable to them), or
-// a new file's usual mode. An owner that cannot be kept is left as it is.
-void takeModeOf(int fd, const fs::path& path) {
+// a new file's usual mode; the user's own data is closed to others. An owner
+// that cannot be kept is left as it is.
+void takeModeOf(int fd, const fs::path& path, FileReaders readers) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) != 0) {
-        ::fchmod(fd, static_cast<mode_t>(newFileMode()));
+        ::fchmod(fd, static_cast<mode_t>(readers == FileReaders::OwnerOnly ? 0600u : newFileMode()));
         return;
     }
     if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
         [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
-    ::fchmod(fd, existing.st_mode & 07777);
+    const unsigned mode = existing.st_mode & 07777;
+    ::fchmod(fd, static_cast<mode_t>(readers == FileReaders::OwnerOnly ? ownerOnlyMode(mode) : mode));
 }
 
 }  // namespace
@@ -66,13 +70,13 @@ unsigned newFileMode() {
     return 0666u & ~static_cast<unsigned>(mask);
 }
 
-bool replaceFileAtomically(const fs::path& path, const std::string& bytes) {
+bool replaceFileAtomically(const fs::path& path, const std::string& bytes, FileReaders readers) {
     const std::string pattern = path.string() + ".XXXXXX";
     std::vector<char> temp(pattern.begin(), pattern.end());
     temp.push_back('\0');
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
-    takeModeOf(fd, path);
+    takeModeOf(fd, path, readers);
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temp.data(), path.c_str()) != 0) {

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "progress/owner_only_files.h"
 #include "shell/atomic_file.h"
 #include "shell/gbk.h"
 
@@ -89,6 +90,12 @@ std::optional<std::vector<std::string>> FsDataDirectory::list(const std::string&
     return names;
 }
 
+std::string FsDataDirectory::place() const {
+    std::error_code ec;
+    const fs::path absolute = fs::weakly_canonical(root_, ec);
+    return (ec ? root_ : absolute).string();
+}
+
 void FsDataDirectory::setWriteFallback(const fs::path& folder) {
     fallback_ = folder.empty() ? folder : folder / folderTag(root_);
 }
@@ -117,13 +124,13 @@ std::optional<std::string> FsDataDirectory::read(const std::string& relPath) con
 bool FsDataDirectory::replace(const std::string& relPath, const std::string& bytes) {
     fs::path path = resolve(relPath);
     if (path.empty()) return false;
+    // The user's location holds the user's own copies: for the user alone.
     fs::path written = fallbackPath(relPath);
-    if (!written.empty() && isRegularFile(written)) return replaceFileAtomically(written, bytes);
+    if (!written.empty() && isRegularFile(written)) return replaceFileAtomically(written, bytes, FileReaders::OwnerOnly);
     if (!rootReadOnly_ && replaceFileAtomically(path, bytes)) return true;
     if (written.empty()) return false;
-    std::error_code ec;
-    fs::create_directories(written.parent_path(), ec);
-    return replaceFileAtomically(written, bytes);
+    return makeOwnerOnlyFolders(written.parent_path()) &&
+           replaceFileAtomically(written, bytes, FileReaders::OwnerOnly);
 }
 
 }  // namespace tally

@@ -18,6 +18,8 @@ public:
     std::optional<std::vector<std::string>> list(const std::string& relFolder) const override;
     std::optional<std::string> read(const std::string& relPath) const override;
     bool replace(const std::string& relPath, const std::string& bytes) override;
+    // The root's full path.
+    std::string place() const override;
 
     // Where files are written when the directory itself is not writable (an
     // installed program); files found there are read in preference. Each data

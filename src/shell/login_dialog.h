@@ -2,13 +2,16 @@
 #include <string>
 #include <vector>
 
+#include "progress/progress_record.h"
 #include "shell/accounts.h"
+#include "shell/password_guard.h"
 #include "shell/ports.h"
 
 namespace tally {
 
 // The login dialog: choose the advanced or the student account; the
-// advanced one is proven by the password of the login file.
+// advanced one is proven by the password of the login file, checked against
+// the copy the record keeps of it (`record` may be none).
 class LoginDialog {
 public:
     static constexpr const char* kTitle = "登录";
@@ -26,7 +29,7 @@ public:
     // Once children are named, each is an item of the list in place of the
     // student item (item 1 + its index), and `preselected` (an index, -1 for
     // none) is selected when the dialog opens.
-    LoginDialog(Accounts& accounts, UserInterface& ui, const DataDirectory& data,
+    LoginDialog(Accounts& accounts, UserInterface& ui, DataDirectory& data, ProgressRecord* record,
                 std::vector<std::string> childNames = {}, int preselected = -1);
 
     // The list's items, in order; valid after open().
@@ -35,8 +38,11 @@ public:
     int chosenChild() const { return chosenChild_; }
 
     // The dialog opens: reads the stored advanced password from the login file. A
-    // missing or damaged file gives the initial password; one that is there
-    // but cannot be read gives no advanced login at all.
+    // missing or damaged file gives the initial password on a computer where
+    // no other was ever set; one that is there but cannot be read gives no
+    // advanced login at all. A file that no longer agrees with the record's
+    // copy is said once, and then only the password of the copy logs in (and
+    // writes the login file anew).
     void open();
     // A click on the list's item 0 (advanced) or 1 (student).
     void clickItem(int item);
@@ -52,14 +58,20 @@ public:
 private:
     Accounts& accounts_;
     UserInterface& ui_;
-    const DataDirectory& data_;
+    DataDirectory& data_;
+    PasswordGuard guard_;
     int selectedItem_ = -1;
     bool passwordShown_ = false;
     bool closed_ = false;
-    bool unreadable_ = false;
+    // Every login is the student's (the file cannot be read, or cannot be checked).
+    bool noAdvancedLogin_ = false;
+    // Only the password of the record's copy logs in.
+    bool copyDecides_ = false;
     std::vector<std::string> childNames_;
     int chosenChild_ = -1;
 
+    void refuseAdvancedLogin(const std::string& why);
+    void proveByCopy();
     bool childItem(int item) const { return item >= 1 && item <= static_cast<int>(childNames_.size()); }
 };
 

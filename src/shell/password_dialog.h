@@ -1,12 +1,14 @@
 #pragma once
 #include <string>
 
+#include "progress/progress_record.h"
 #include "shell/accounts.h"
 #include "shell/ports.h"
 
 namespace tally {
 
-// The change-password dialog.
+// The change-password dialog: the new password goes to the login file and
+// its copy to the record (`record` may be none), both or neither.
 class PasswordDialog {
 public:
     static constexpr const char* kTitle = "修改密码";
@@ -14,7 +16,7 @@ public:
     static constexpr const char* kNewLabel = "新密码：";
     static constexpr const char* kConfirm = "确定";
 
-    PasswordDialog(const Accounts& accounts, UserInterface& ui, DataDirectory& data);
+    PasswordDialog(const Accounts& accounts, UserInterface& ui, DataDirectory& data, ProgressRecord* record);
 
     std::string oldPassword;  // the "老密码" box
     std::string newPassword;  // the "新密码" box
@@ -26,6 +28,7 @@ private:
     const Accounts& accounts_;
     UserInterface& ui_;
     DataDirectory& data_;
+    ProgressRecord* record_;
     bool closed_ = false;
 };
 

@@ -38,6 +38,9 @@ public:
     virtual std::optional<std::string> read(const std::string& relPath) const = 0;
     // Replaces the file atomically; false when it could not be written.
     virtual bool replace(const std::string& relPath, const std::string& bytes) = 0;
+    // What tells this directory from the others of the computer (its
+    // folder), for what the record keeps of its files.
+    virtual std::string place() const { return {}; }
 };
 
 enum class Pane { WebBrowser1, WebBrowser2, Picture2 };

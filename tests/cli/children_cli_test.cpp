@@ -178,7 +178,7 @@ TEST(ChildrenLogin, TheDialogNamesNoPasswordThatIsNotInUse) {
     FsDataDirectory data(dir.path());
     HeadlessUi ui;
     Accounts accounts;
-    LoginDialog shipped(accounts, ui, data, {"小明", "小红"}, 1);
+    LoginDialog shipped(accounts, ui, data, nullptr, {"小明", "小红"}, 1);
     shipped.open();
     EXPECT_EQ(shipped.items(), (std::vector<std::string>{LoginDialog::kAdvancedItem, "小明", "小红"}));
     EXPECT_EQ(shipped.selectedItem(), 2);
@@ -188,7 +188,7 @@ TEST(ChildrenLogin, TheDialogNamesNoPasswordThatIsNotInUse) {
     EXPECT_FALSE(accounts.advanced());
 
     dir.write(kLoginFileName, *encodeLoginFile("4a"));
-    LoginDialog changed(accounts, ui, data);
+    LoginDialog changed(accounts, ui, data, nullptr);
     changed.open();
     EXPECT_EQ(changed.items(), (std::vector<std::string>{LoginDialog::kAdvancedItemChanged, LoginDialog::kStudentItem}));
     changed.clickItem(LoginDialog::kAdvanced);

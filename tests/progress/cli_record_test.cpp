@@ -37,7 +37,9 @@ TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
 TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
     run("click q11\nset answer1 1\nfinish\nquit\n");
     ASSERT_TRUE(fs::exists(recordFile));
+    // The program made the folder for its owner alone: opened to the other user here.
     fs::permissions(recordFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(recordFile.parent_path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
     const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
                                             " --login 238 --record " + recordFile.string());
     if (!command) GTEST_SKIP() << "no way to run as a normal user";

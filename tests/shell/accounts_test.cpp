@@ -168,27 +168,6 @@ TEST(Accounts, AChangedPasswordKeepsTheLoginFilesModeAndOwner) {
     }
 }
 
-// A new login file (in the user's location) gets the user's usual mode.
-TEST(Accounts, ANewLoginFileGetsTheUsualMode) {
-    test::TempDataDir user;
-    Harness h;
-    h.data.setRootReadOnly(true);
-    h.data.setWriteFallback(user.path());
-    h.start();
-    h.ui.passwordAnswer = std::make_pair("238", "777");
-    h.form->clickToolbar("w1");
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(user.path())) {
-        if (entry.path().filename() != kLoginFileName) continue;
-        struct stat written {};
-        ASSERT_EQ(::stat(entry.path().c_str(), &written), 0);
-        EXPECT_EQ(written.st_mode & 07777, 0666 & ~mask);
-        return;
-    }
-    ADD_FAILURE() << "no login file written in the user's location";
-}
-
 // A data directory whose login file is there but cannot be read.
 class UnreadableLogin : public DataDirectory {
 public:
