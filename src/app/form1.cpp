@@ -7,6 +7,7 @@
 #include "app/grader.h"
 #include "app/node_click.h"
 #include "app/sheet_progress.h"
+#include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
 #include "progress/record_page.h"
 #include "progress/record_trouble.h"
@@ -34,7 +35,12 @@ FamilyContext Form1::familyContext() {
                          timers, tree,          texts,        thinkSeconds, families.table, !hidesAnswers()};
 }
 
-std::string Form1::introductionHtml() const { return withLineBreaks(texts.text("Text5"), "<br>"); }
+std::string Form1::introductionHtml() const {
+    std::string text = texts.text("Text5");
+    // The lines about the toolbar come from the toolbar's own table.
+    text = replaceAll(replaceAll(text, "〔工具栏的按钮〕", toolbarHelp()), "〔快捷键〕", shortcutHelp());
+    return withLineBreaks(text, "<br>");
+}
 
 void Form1::writeBody(const std::string& html) {
     ports_.page.setBody(html);
@@ -91,51 +97,6 @@ void Form1::clickNode(const std::string& key) {
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
         saveSettings();
-    });
-}
-
-void Form1::clickToolbar(const std::string& key) {
-    gate_.run([this, key] {
-        if (key == "w1") {
-            if (!accounts.advanced()) {
-                ports_.ui.message("提示", accounts.initialPasswordInUse()
-                                              ? "必须以高级用户身份登录才可以修改密码！软件最初设定的密码是238"
-                                              : "必须以高级用户身份登录才可以修改密码！");
-                return;
-            }
-            PasswordDialog dialog(accounts, ports_.ui, ports_.data, record_);
-            ports_.ui.runPasswordDialog(dialog);
-        } else if (key == "w2") {
-            OptionsDialog dialog(options);
-            ports_.ui.runOptionsDialog(dialog);
-            if (dialog.closed()) saveSettings();
-        } else if (key == "w11") {
-            showLoginDialog();
-        } else if (key == "w12") {
-            ports_.ui.print(worksheetOnScreen(*this));
-        } else if (key == "w13") {
-            showRecordPage();
-        } else if (key == "w14") {
-            showChildrenDialog();
-        } else if (key == kTodayToolbarKey) {
-            writeTodayPage();
-        } else if (key == "w15") {
-            showWeeklyReport();
-        } else if (key == "w3") {
-            if (!mayLeavePage()) return;
-            stopGameTimers();
-            writeBody(introductionHtml());
-            ports_.ui.bringToFront(Pane::WebBrowser1);
-        } else if (key == "w6") {
-            options.drillForm = DrillForm::Normal;
-        } else if (key == "w7") {
-            options.drillForm = DrillForm::Vertical;
-        } else if (key == "w8") {
-            options.drillForm = DrillForm::Inequality;
-        } else if (key == "w9") {
-            options.drillForm = DrillForm::Decimal;
-        }
-        if (key == "w6" || key == "w7" || key == "w8" || key == "w9") saveSettings();
     });
 }
 

@@ -7,6 +7,7 @@
 #include "app/family_table.h"
 #include "app/sheet_progress.h"
 #include "app/today_practice.h"
+#include "app/toolbar_actions.h"
 #include "games/clock_face.h"
 #include "app/marks_only_page.h"
 #include "page/page.h"
@@ -172,6 +173,7 @@ public:
     void showProgress();
 
 private:
+    friend std::span<const ToolbarAction> toolbarActions();
     Ports ports_;
     EventGate gate_;
     MarksOnlyPage marksOnlyPage_{ports_.page};
@@ -198,6 +200,8 @@ private:
     void onStartPage();
     void onThinkTick();
     void showLoginDialog();
+    void showIntroduction();
+    void chooseDrillForm(DrillForm form);
     void showChildrenDialog();
     // The children as the record has them; the child practising is kept
     // when still named.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/form1.h"
-#include "shell/toolbar.h"
 #include "shell/catalogue.h"
 #include "shell/children_dialog.h"
 

@@ -14,7 +14,7 @@
 #include "shell/catalogue.h"
 #include "shell/children_dialog.h"
 #include "shell/options_dialog.h"
-#include "shell/toolbar.h"
+#include "app/toolbar_actions.h"
 
 namespace tally {
 namespace {
@@ -56,11 +56,6 @@ int choiceIndex(const std::string& word, const std::array<int, N>& values) {
     return -2;
 }
 
-bool isToolbarKey(const std::string& key) {
-    return std::any_of(kToolbar.begin(), kToolbar.end(), [&](const ToolbarButton& button) {
-        return key == button.key && button.kind != ToolbarButton::Kind::Separator;
-    });
-}
 
 // A tick count: digits only, at most kMaxTicks; nothing for anything else.
 std::optional<int> tickCount(const std::string& text) {
@@ -159,7 +154,7 @@ void CliSession::password(const std::string& args, std::ostream&) {
 }
 
 void CliSession::toolbar(const std::string& args, std::ostream& out) {
-    if (!isToolbarKey(args)) {
+    if (!toolbarAction(args)) {
         out << "error: no toolbar button " << args << "\n";
         return;
     }

@@ -17,7 +17,7 @@
 #include <QWebEngineView>
 
 #include "shell/catalogue.h"
-#include "shell/toolbar.h"
+#include "app/toolbar_actions.h"
 #include "ui/clock_panel.h"
 #include "ui/pane_page.h"
 #include "ui/pictures.h"
@@ -56,13 +56,13 @@ void MainWindow::buildToolbar() {
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* drillForms = new QActionGroup(this);
     drillForms->setExclusive(true);
-    for (const ToolbarButton& button : kToolbar) {
+    for (const ToolbarAction& button : toolbarActions()) {
         const QString key = button.key;
-        if (button.kind == ToolbarButton::Kind::Separator) {
+        if (button.kind == ToolbarAction::Kind::Separator) {
             toolbar->addSeparator();
             continue;
         }
-        QAction* action = toolbar->addAction(pictures::toolbarButton(key), QString::fromUtf8(button.caption));
+        QAction* action = toolbar->addAction(pictures::toolbarButton(button.icon), QString::fromUtf8(button.caption));
         action->setObjectName(key);
         action->setToolTip(QString::fromUtf8(button.tooltip));
         if (*button.shortcut) {
@@ -70,7 +70,7 @@ void MainWindow::buildToolbar() {
             action->setShortcutContext(Qt::WindowShortcut);
             action->setToolTip(action->toolTip() + "（" + action->shortcut().toString(QKeySequence::NativeText) + "）");
         }
-        if (button.kind == ToolbarButton::Kind::DrillForm) {
+        if (button.kind == ToolbarAction::Kind::DrillForm) {
             action->setCheckable(true);
             action->setActionGroup(drillForms);
             action->setChecked(key == "w6");

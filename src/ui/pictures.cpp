@@ -134,20 +134,15 @@ void drawFolder(QPainter& p) {
 
 }  // namespace
 
-QIcon toolbarButton(const QString& key) {
-    if (key == "w1") return paint(drawKey);
-    if (key == "w2") return paint(drawOptions);
-    if (key == "w3") return paint(drawHelp);
-    if (key == "w6") return tile(QColor("#22c55e"), "1+2", 11);
-    if (key == "w7") return tile(QColor("#3b82f6"), "竖", 18);
-    if (key == "w8") return tile(QColor("#f97316"), "<", 22);
-    if (key == "w9") return tile(QColor("#a855f7"), "0.5", 11);
-    if (key == "w11") return paint(drawPerson);
-    if (key == "w12") return paint(drawPrinter);
-    if (key == "w13") return paint(drawChart);
-    if (key == "w14") return tile(QColor("#ec4899"), "孩", 18);
-    if (key == "w16") return tile(QColor("#16a34a"), "今", 18);
-    if (key == "w15") return tile(QColor("#0d9488"), "周", 18);
+QIcon toolbarButton(const ToolbarIcon& icon) {
+    const std::string_view drawing = icon.drawing;
+    if (drawing == "key") return paint(drawKey);
+    if (drawing == "options") return paint(drawOptions);
+    if (drawing == "help") return paint(drawHelp);
+    if (drawing == "person") return paint(drawPerson);
+    if (drawing == "printer") return paint(drawPrinter);
+    if (drawing == "chart") return paint(drawChart);
+    if (*icon.colour) return tile(QColor(icon.colour), QString::fromUtf8(icon.text), icon.textSize);
     return {};
 }
 

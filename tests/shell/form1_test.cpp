@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/toolbar_actions.h"
 #include "shell/content_store.h"
 #include "shell/topic_tag.h"
 #include "support/harness.h"
@@ -69,6 +70,13 @@ TEST(NodeClick, HelpShowsTheIntroductionInFrontOfTheClock) {
     h.form->clickToolbar("w3");
     EXPECT_EQ(h.ui.front, Pane::WebBrowser1);
     EXPECT_EQ(h.page.bodyHtml(), h.form->introductionHtml());
+    // Every button of the toolbar has its own line of the help, and no placeholder is left.
+    const std::string help = h.page.bodyHtml();
+    EXPECT_EQ(help.find("〔"), std::string::npos);
+    for (const ToolbarAction& action : toolbarActions()) {
+        if (action.kind != ToolbarAction::Kind::Push) continue;
+        EXPECT_NE(help.find(std::string("<br>　") + action.caption + "："), std::string::npos) << action.key;
+    }
 }
 
 TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
