@@ -112,7 +112,7 @@ void Form1::clickToolbar(const std::string& key) {
         } else if (key == "w11") {
             showLoginDialog();
         } else if (key == "w12") {
-            ports_.ui.print(worksheetOnScreen(*this));
+            ports_.ui.print(worksheetToPrint(*this));
         } else if (key == "w13") {
             showRecordPage();
         } else if (key == "w14") {

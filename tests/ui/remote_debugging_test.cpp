@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 #include <vector>
 
