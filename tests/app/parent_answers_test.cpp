@@ -20,20 +20,15 @@ const Day kToday = parseDay("2026-10-12").value();
 // Misses kept in a real record, due by today; their right answers are worked
 // out here.
 std::vector<MissedQuestion> storeMisses(SqliteRecord& record, long long childId) {
-    std::vector<MissedQuestion> misses;
-    for (int a : {8430, 7716, 6052}) {
-        misses.push_back({std::to_string(a) + "+9= （　）", "1", std::to_string(a + 9), AnswerForm::One, "q13",
-                          "100以内加法"});
-    }
-    misses.push_back({"用3、3、8、8算24", "3*8", "8÷(3-8÷3)", AnswerForm::One, "q61", "拍24点"});
+    const std::vector<MissedQuestion> misses = {
+        {"8430+9= （　）", "1", std::to_string(8430 + 9), AnswerForm::One, "q13", "100以内加法"},
+        {"用3、3、8、8算24", "3*8", "8÷(3-8÷3)", AnswerForm::One, "q61", "拍24点"},
+    };
     MarkedSheet sheet;
     sheet.when = dayText(kToday - 2) + " 18:00:00";
     sheet.topicKey = "q13";
-    sheet.topicCaption = "100以内加法";
     sheet.questions = 10;
-    sheet.right = 10 - static_cast<int>(misses.size());
-    sheet.score = sheet.right * 10;
-    sheet.seconds = 90;
+    sheet.right = 8;
     sheet.missed = misses;
     sheet.childId = childId;
     EXPECT_TRUE(record.store(sheet));
