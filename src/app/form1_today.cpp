@@ -73,7 +73,8 @@ std::string Form1::practiceCalendarHtml() {
 
 void Form1::showWeeklyReport() {
     if (!record_) return noRecordMessage();
-    const std::string html = weeklyReportPage(*record_, today(), child ? child->name : "");
+    // The misses' right answers are the parent's.
+    const std::string html = weeklyReportPage(*record_, today(), child ? child->name : "", loginIsAdvanced());
     if (html.empty()) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;

@@ -56,8 +56,8 @@ std::span<const ToolbarAction> toolbarActions() {
          "成绩记录：每次批改过的练习都会记下来。这里能看到最近的练习、每个题目的得分和用时的变化图，还有最常做错的题目。",
          [](Form1& form) { form.showRecordPage(); }},
         {"w12", "打印", "打印", Kind::Push, {"printer"}, "Ctrl+P", ActionUser::Anyone, "",
-         "打印：打开的是练习题时，可以选“打印练习卷和答案”（一张干净的练习卷，后面一页是答案，可以拿笔在纸上做），也可以选“打印这一页”（把窗口里看到的样子打印出来）。其他页面直接打印。打印的纸四周都留有空白。",
-         [](Form1& form) { form.ports_.ui.print(worksheetOnScreen(form)); }},
+         "打印：打开的是练习题时，可以选“打印练习卷和答案”（一张干净的练习卷，后面一页是答案，可以拿笔在纸上做；爸爸妈妈没有登录时，这一项叫“打印练习卷”，只印练习卷，不印答案），也可以选“打印这一页”（把窗口里看到的样子打印出来）。其他页面直接打印。打印的纸四周都留有空白。",
+         [](Form1& form) { form.ports_.ui.print(worksheetToPrint(form)); }},
     }};
     return actions;
 }

@@ -5,7 +5,7 @@
 
 namespace tally {
 
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName) {
+std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers) {
     const PracticeRows rows = readSheetRows(record);
     if (!rows.readable) return "";
     int dueCount = 0;
@@ -15,6 +15,7 @@ std::string weeklyReportPage(ProgressRecord& record, Day today, const std::strin
     WeeklyReport report = weeklyReport(rows.sheets, *due, today, childName);
     // The report names the first of them; the count is of all.
     report.dueCount = dueCount;
+    report.withAnswers = withAnswers;
     return weeklyReportHtml(report);
 }
 

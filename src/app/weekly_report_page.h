@@ -6,8 +6,9 @@
 
 namespace tally {
 
-// The weekly report for the parent, from the record's rows, as a whole page;
-// empty when the record cannot be read.
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName = "");
+// The weekly report, from the record's rows, as a whole page; the misses'
+// right answers only `withAnswers` (for the parent). Empty when the record
+// cannot be read.
+std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers);
 
 }  // namespace tally

@@ -36,13 +36,22 @@ std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& g
     return family ? family->answerStyle(gradingKey) : std::nullopt;
 }
 
-std::string worksheetOnScreen(Form1& form, const std::string& childName) {
+std::string worksheetOnScreen(Form1& form, const std::string& childName, WorksheetKey key) {
     const std::string body = form.page().bodyHtml();
     const std::string name = !childName.empty() ? childName : form.child ? form.child->name : "";
-    if (form.redrillOnPage()) return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name).value_or("");
-    if (form.practiceOnPage()) return worksheetDocument(AnswerStyle::Mixed, kPracticeCaption, body, name).value_or("");
+    if (form.redrillOnPage()) {
+        return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name, key).value_or("");
+    }
+    if (form.practiceOnPage()) {
+        return worksheetDocument(AnswerStyle::Mixed, kPracticeCaption, body, name, key).value_or("");
+    }
     const auto style = answerStyleOf(form, form.gradingKey());
-    return style ? worksheetDocument(*style, sheetTitle(form), body, name).value_or("") : "";
+    return style ? worksheetDocument(*style, sheetTitle(form), body, name, key).value_or("") : "";
+}
+
+PrintableWorksheet worksheetToPrint(Form1& form) {
+    if (form.loginIsAdvanced()) return {worksheetOnScreen(form), "打印练习卷和答案"};
+    return {worksheetOnScreen(form, "", WorksheetKey::Withheld), "打印练习卷"};
 }
 
 WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName) {

@@ -2,18 +2,26 @@
 #include <optional>
 #include <string>
 
+#include "sheets/worksheet.h"
+#include "shell/ports.h"
 #include "shell/topic_family.h"
 
 namespace tally {
 
 class Form1;
 
-// The sheet WebBrowser1 shows as a worksheet with its answer key, titled with
-// the selected topic (a lesson's own caption on a lesson page) and, where that
-// says too little, its section; empty when the page holds no field a child
-// writes in. The name line carries `childName`, else the name of the child
-// practising.
-std::string worksheetOnScreen(Form1& form, const std::string& childName = "");
+// The sheet WebBrowser1 shows as a worksheet, with its answer key unless
+// withheld, titled with the selected topic (a lesson's own caption on a lesson
+// page) and, where that says too little, its section; empty when the page
+// holds no field a child writes in. The name line carries `childName`, else
+// the name of the child practising.
+std::string worksheetOnScreen(Form1& form, const std::string& childName = "",
+                              WorksheetKey key = WorksheetKey::Printed);
+
+// What 打印 offers for the sheet on screen: the worksheet and its key for the
+// parent; without the key when no parent has logged in, as the answers are
+// the parent's.
+PrintableWorksheet worksheetToPrint(Form1& form);
 
 // How the sheet of a grading key takes its answers, as its family marks it;
 // nothing for pages not marked field by field.

@@ -32,9 +32,10 @@ public:
     void runChildrenDialog(ChildrenDialog& dialog) override;
     void showWho(const std::string& text) override { who = text; }
     void showDrillForm(const std::string& key) override { shownDrillForm = key; }
-    void print(const std::string& worksheet) override {
+    void print(const PrintableWorksheet& worksheet) override {
         ++prints;
-        printedWorksheet = worksheet;
+        printedWorksheet = worksheet.document;
+        printChoice = worksheet.choice;
     }
     void timerChanged(int timer, bool enabled, int intervalMs) override;
 
@@ -60,6 +61,7 @@ public:
     int clockChanges = 0;
     int prints = 0;
     std::string printedWorksheet;  // offered with the last print, empty for none
+    std::string printChoice;       // how it was offered
     int loginDialogs = 0;
     int passwordDialogs = 0;
     int optionsDialogs = 0;

@@ -66,10 +66,12 @@ void HtmlPage::setObserver(std::function<void(const PageChange&)> observer) { ob
 void HtmlPage::setBody(const std::string& html) {
     body_->replaceChildren(parseHtmlFragment(html));
     ++generation_;
-    notify(changeOf(PageChange::Kind::Body, -1, html));
+    notify(changeOf(PageChange::Kind::Body, -1, viewBodyHtml()));
 }
 
 std::string HtmlPage::bodyHtml() const { return serializeChildren(*body_); }
+
+std::string HtmlPage::viewBodyHtml() const { return serializeForView(*body_); }
 
 int HtmlPage::generation() const { return generation_; }
 
@@ -101,6 +103,7 @@ void HtmlPage::setAttribute(const std::string& name, const std::string& attr, co
     const Located target = locate(*body_, name);
     if (!target.node) return;
     target.node->setAttribute(attr, value);
+    if (isAnswerAttribute(attr)) return;
     PageChange change = changeOf(PageChange::Kind::Attribute, target.index, value);
     change.attribute = attr;
     notify(std::move(change));
@@ -128,7 +131,7 @@ void HtmlPage::setInnerHtml(const std::string& name, const std::string& html) {
     const Located target = locate(*body_, name);
     if (!target.node || isEmptyByDefinition(*target.node)) return;
     target.node->replaceChildren(parseHtmlFragment(html));
-    notify(changeOf(PageChange::Kind::InnerHtml, target.index, html));
+    notify(changeOf(PageChange::Kind::InnerHtml, target.index, serializeForView(*target.node)));
 }
 
 void HtmlPage::insertTextAfter(const std::string& name, const std::string& text) {
@@ -143,18 +146,24 @@ void HtmlPage::insertTextAfter(const std::string& name, const std::string& text)
 void HtmlPage::insertHtmlAfter(const std::string& name, const std::string& html) {
     const Located target = locate(*body_, name);
     if (!target.node) return;
-    target.node->parent->insertChildren(target.node->positionInParent() + 1, parseHtmlFragment(html));
-    notify(changeOf(PageChange::Kind::HtmlAfter, target.index, html));
+    HtmlNodes inserted = parseHtmlFragment(html);
+    std::string viewCopy = serializeForView(inserted);
+    target.node->parent->insertChildren(target.node->positionInParent() + 1, std::move(inserted));
+    notify(changeOf(PageChange::Kind::HtmlAfter, target.index, std::move(viewCopy)));
 }
 
 void HtmlPage::appendHtml(const std::string& html) {
-    body_->insertChildren(body_->children.size(), parseHtmlFragment(html));
-    notify(changeOf(PageChange::Kind::Append, -1, html));
+    HtmlNodes inserted = parseHtmlFragment(html);
+    std::string viewCopy = serializeForView(inserted);
+    body_->insertChildren(body_->children.size(), std::move(inserted));
+    notify(changeOf(PageChange::Kind::Append, -1, std::move(viewCopy)));
 }
 
 void HtmlPage::prependHtml(const std::string& html) {
-    body_->insertChildren(0, parseHtmlFragment(html));
-    notify(changeOf(PageChange::Kind::Prepend, -1, html));
+    HtmlNodes inserted = parseHtmlFragment(html);
+    std::string viewCopy = serializeForView(inserted);
+    body_->insertChildren(0, std::move(inserted));
+    notify(changeOf(PageChange::Kind::Prepend, -1, std::move(viewCopy)));
 }
 
 std::string HtmlPage::attribute(const std::string& name, const std::string& attr) const {

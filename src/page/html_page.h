@@ -11,7 +11,8 @@ namespace tally {
 // One change to the page, as it must be replayed into a browser view. The
 // element is addressed by its position among the body's elements in document
 // order (0 = first element inside <body>), which a browser that parses the
-// same HTML assigns identically.
+// same HTML assigns identically. HTML is the view's copy (viewBodyHtml()):
+// the view never learns a field's `tag`, and a `tag` set makes no change.
 struct PageChange {
     enum class Kind { Body, Value, Attribute, Checked, InnerHtml, TextAfter, HtmlAfter, Append, Prepend };
     Kind kind = Kind::Body;
@@ -38,6 +39,8 @@ public:
 
     void setBody(const std::string& html) override;
     std::string bodyHtml() const override;
+    // The body as the browser view is given it: without `tag` attributes.
+    std::string viewBodyHtml() const;
     int generation() const override;
 
     bool has(const std::string& name) const override;

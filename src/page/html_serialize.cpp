@@ -1,6 +1,7 @@
 #include "page/html_serialize.h"
 
 #include <algorithm>
+#include <cctype>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -10,6 +11,9 @@ namespace tally {
 namespace {
 
 constexpr std::string_view kNbsp = "\xC2\xA0";
+
+// The model's own copy of the page, or the copy the browser view is given.
+enum class Copy { Model, View };
 
 bool isOneOf(const std::string& tag, std::initializer_list<std::string_view> tags) {
     return std::find(tags.begin(), tags.end(), tag) != tags.end();
@@ -86,13 +90,23 @@ void appendAttribute(std::string& out, const HtmlAttribute& attr, const HtmlAttr
     appendAttributeValue(out, attr.value);
 }
 
-void appendStartTag(std::string& out, const HtmlNode& element) {
+// The attributes a start tag is written with: all of them for the model's own
+// copy; the view's copy goes without the answers.
+std::vector<const HtmlAttribute*> writtenAttributes(const HtmlNode& element, Copy copy) {
+    std::vector<const HtmlAttribute*> written;
+    for (const HtmlAttribute& attr : element.attributes) {
+        if (copy == Copy::Model || !isAnswerAttribute(attr.name)) written.push_back(&attr);
+    }
+    return written;
+}
+
+void appendStartTag(std::string& out, const HtmlNode& element, Copy copy) {
     if (element.implied) return;
     out += '<';
     out += element.tagName;
-    const auto& attrs = element.attributes;
+    const std::vector<const HtmlAttribute*> attrs = writtenAttributes(element, copy);
     for (std::size_t i = 0; i < attrs.size(); ++i) {
-        appendAttribute(out, attrs[i], i + 1 < attrs.size() ? &attrs[i + 1] : nullptr);
+        appendAttribute(out, *attrs[i], i + 1 < attrs.size() ? attrs[i + 1] : nullptr);
     }
     out += '>';
     if (dropsLeadingNewline(element.tagName) && !element.children.empty() &&
@@ -117,30 +131,49 @@ void appendText(std::string& out, const HtmlNode& text) {
     }
 }
 
-}  // namespace
-
-std::string serializeChildren(const HtmlNode& node) {
+// Writes the nodes and everything below them, without recursion.
+std::string serializeNodes(const HtmlNodes& nodes, Copy copy) {
+    struct Open {
+        const HtmlNode* element;  // whose end tag follows its children; none for the top
+        const HtmlNodes* children;
+        std::size_t next;
+    };
     std::string out;
-    std::vector<std::pair<const HtmlNode*, std::size_t>> stack{{&node, 0}};
+    std::vector<Open> stack{{nullptr, &nodes, 0}};
     while (!stack.empty()) {
-        auto& [current, next] = stack.back();
-        if (next == current->children.size()) {
-            if (stack.size() > 1) appendEndTag(out, *current);
+        Open& open = stack.back();
+        if (open.next == open.children->size()) {
+            if (open.element) appendEndTag(out, *open.element);
             stack.pop_back();
             continue;
         }
-        const HtmlNode* child = current->children[next++].get();
-        if (!child->isElement()) {
-            appendText(out, *child);
+        const HtmlNode& child = *(*open.children)[open.next++];
+        if (!child.isElement()) {
+            appendText(out, child);
             continue;
         }
-        appendStartTag(out, *child);
+        appendStartTag(out, child, copy);
         // A void element has no content in HTML; it is written empty.
-        if (isVoid(child->tagName)) continue;
-        stack.emplace_back(child, 0);
+        if (isVoid(child.tagName)) continue;
+        stack.push_back({&child, &child.children, 0});
     }
     return out;
 }
+
+}  // namespace
+
+bool isAnswerAttribute(std::string_view name) {
+    constexpr std::string_view kTag = "tag";
+    return name.size() == kTag.size() && std::equal(name.begin(), name.end(), kTag.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+}
+
+std::string serializeChildren(const HtmlNode& node) { return serializeNodes(node.children, Copy::Model); }
+
+std::string serializeForView(const HtmlNode& node) { return serializeNodes(node.children, Copy::View); }
+
+std::string serializeForView(const HtmlNodes& nodes) { return serializeNodes(nodes, Copy::View); }
 
 std::string visibleText(const HtmlNode& node) {
     std::string out;

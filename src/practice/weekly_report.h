@@ -58,6 +58,9 @@ struct WeeklyReport {
     int dueCount = 0;                // misses waiting for review today
     std::vector<ReviewItem> due;     // the first kListedMisses of them, the longest waiting first
     std::vector<NextTopic> next;     // up to three
+    // The right answers of the listed misses are the parent's; a child alone
+    // sees the misses without them.
+    bool withAnswers = true;
 
     bool operator==(const WeeklyReport&) const = default;
 };

@@ -93,10 +93,13 @@ std::string changes(const WeeklyReport& report) {
 
 std::string dueMisses(const WeeklyReport& report) {
     if (report.dueCount <= 0) return element("p", "现在没有等着复习的错题。", "class=plain");
-    std::string rows = textRow({"题目", "错题", "正确答案", "该复习的日子"}, "th");
+    std::string rows = report.withAnswers ? textRow({"题目", "错题", "正确答案", "该复习的日子"}, "th")
+                                          : textRow({"题目", "错题", "该复习的日子"}, "th");
     for (const ReviewItem& item : report.due) {
-        rows += textRow({item.question.topicCaption, questionOnOneLine(item.question.question), item.question.correct,
-                         monthDay(item.due)});
+        const std::string question = questionOnOneLine(item.question.question);
+        rows += report.withAnswers
+                    ? textRow({item.question.topicCaption, question, item.question.correct, monthDay(item.due)})
+                    : textRow({item.question.topicCaption, question, monthDay(item.due)});
     }
     std::string html = element("p", "有" + count(report.dueCount) +
                                         "道错题等着复习，今日练习会把它们一道一道请回来。",

@@ -40,18 +40,22 @@ std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& 
 }
 
 std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
-                                             const std::string& bodyHtml, const std::string& childName) {
+                                             const std::string& bodyHtml, const std::string& childName,
+                                             WorksheetKey key) {
     FilledSheet questions = filledSheet(bodyHtml, style, WorksheetPart::Questions);
     if (questions.answers.empty()) return std::nullopt;
-    FilledSheet key = filledSheet(bodyHtml, style, WorksheetPart::Key);
 
     const std::string heading = escapeHtmlText(title.empty() ? std::string("练习") : title);
     const bool twoColumns = fitsTwoColumns(*questions.root);
     const std::string sheetPart = tagged("h1", "title", heading) + nameAndDateLine(childName) +
                                   questionBlocks(*questions.root, twoColumns);
-    const std::string keyPart = tagged("h1", "title", "答案") + tagged("p", "subtitle", heading) +
-                                questionBlocks(*key.root, twoColumns);
-    return documentFrame(heading, tagged("section", "sheet", sheetPart) + "\n" + tagged("section", "key", keyPart));
+    std::string sections = tagged("section", "sheet", sheetPart);
+    if (key == WorksheetKey::Printed) {
+        FilledSheet filled = filledSheet(bodyHtml, style, WorksheetPart::Key);
+        sections += "\n" + tagged("section", "key", tagged("h1", "title", "答案") + tagged("p", "subtitle", heading) +
+                                                           questionBlocks(*filled.root, twoColumns));
+    }
+    return documentFrame(heading, sections);
 }
 
 }  // namespace tally

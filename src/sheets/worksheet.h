@@ -13,9 +13,12 @@ namespace tally {
 // wants it. `style` says how the sheet takes its answers, `bodyHtml` is the
 // page as it stands, typed values and marks included: they are left out.
 // Nothing when the page holds no field a child writes in. A child's name,
-// when given, is written on the name line.
+// when given, is written on the name line. A worksheet for a child alone goes
+// without its key.
+enum class WorksheetKey { Printed, Withheld };
 std::optional<std::string> worksheetDocument(AnswerStyle style, const std::string& title,
-                                             const std::string& bodyHtml, const std::string& childName = "");
+                                             const std::string& bodyHtml, const std::string& childName = "",
+                                             WorksheetKey key = WorksheetKey::Printed);
 
 // The answers that worksheet's key shows, in page order; empty when none.
 std::vector<FieldAnswer> worksheetAnswers(AnswerStyle style, const std::string& bodyHtml);

@@ -23,7 +23,7 @@ public:
     void runLoginDialog(LoginDialog&) override {}
     void runPasswordDialog(PasswordDialog&) override {}
     void runOptionsDialog(OptionsDialog&) override {}
-    void print(const std::string&) override {}
+    void print(const PrintableWorksheet&) override {}
 };
 
 }  // namespace tally

@@ -45,6 +45,12 @@ public:
 
 enum class Pane { WebBrowser1, WebBrowser2, Picture2 };
 
+// The sheet on screen as a worksheet for paper.
+struct PrintableWorksheet {
+    std::string document;  // the whole HTML document; empty when the page holds no sheet
+    std::string choice;    // how the window offers it: with its answer key for the parent only
+};
+
 class LoginDialog;
 class PasswordDialog;
 class OptionsDialog;
@@ -85,9 +91,9 @@ public:
     // shows its button ("w6"…"w9") pressed.
     virtual void showDrillForm(const std::string& /*key*/) {}
     // Prints the pane in front. `worksheet` is the sheet WebBrowser1 shows as a
-    // printable worksheet with its answer key (a whole HTML document), empty
-    // when it shows none: a window may offer it while WebBrowser1 is in front.
-    virtual void print(const std::string& worksheet) = 0;
+    // printable worksheet: a window may offer it, as it says, while
+    // WebBrowser1 is in front.
+    virtual void print(const PrintableWorksheet& worksheet) = 0;
 };
 
 }  // namespace tally

@@ -6,6 +6,7 @@
 #include "practice/practice_rows.h"
 #include "shell/data_location.h"
 #include "shell/options_dialog.h"
+#include "ui/remote_debugging.h"
 
 namespace tally {
 namespace {
@@ -64,6 +65,8 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
     AppOptions options;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& name = arguments[i];
+        // Read from the raw arguments before Qt starts (remote_debugging.h).
+        if (name == kDeveloperRemoteDebugging) continue;
         const int values = name == "--print" ? 2 : takesOneValue(name) ? 1 : 0;
         if (values == 0) {
             fail(error, "unknown option " + name);
@@ -94,7 +97,7 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
 
 QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
-           " [--today YYYY-MM-DD] [--grade N]\n"
+           " [--today YYYY-MM-DD] [--grade N] [--developer-remote-debugging]\n"
            "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]\n"
            "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf [--child NAME]";
 }

@@ -14,6 +14,7 @@
 #include "ui/app_options.h"
 #include "ui/desktop_app.h"
 #include "ui/print_command.h"
+#include "ui/remote_debugging.h"
 #include "ui/script_runner.h"
 #include "tallymoo_version.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     printWithoutDisplay(argc, argv);
+    tally::refuseRemoteDebugging(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName("tallymoo");

@@ -98,7 +98,7 @@ void PageBridge::ready() {
         PageChange snapshot;
         snapshot.kind = PageChange::Kind::Body;
         snapshot.generation = page_.generation();
-        snapshot.text = page_.bodyHtml();
+        snapshot.text = page_.viewBodyHtml();
         queue_.append(toJson(snapshot));
     }
     resume();

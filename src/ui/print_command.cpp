@@ -26,7 +26,9 @@ int failed(QTextStream& err, const QString& reason) {
     return 2;
 }
 
-// The weekly report of the record for the parent, on A4.
+// The weekly report of the record on A4. A print run has no parent's login:
+// the misses go on paper without their right answers, which the parent prints
+// from the window.
 int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextStream& err) {
     const std::filesystem::path file =
         options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
@@ -47,7 +49,7 @@ int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextS
         return failed(err, "请用 --child 说出是哪个孩子的报告：" + names + "。");
     }
     const std::string html =
-        weeklyReportPage(record, options.today ? *options.today : systemToday(), child ? child->name : "");
+        weeklyReportPage(record, options.today ? *options.today : systemToday(), child ? child->name : "", false);
     if (html.empty()) return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
     QString error;
     if (!writeWorksheetPdf(QString::fromStdString(html), dataRoot, options.printFile, &error)) {

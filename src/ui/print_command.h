@@ -10,7 +10,8 @@ struct AppOptions;
 // Returns the exit status: 0 when the file is written, 2 otherwise, after a
 // message on `err`.
 // KEY "report": the weekly report of the record (--record FILE, else the
-// user's own) for the last seven days up to --today or the computer's date.
+// user's own) for the last seven days up to --today or the computer's date,
+// its misses without their right answers (no parent has logged in).
 inline constexpr const char* kReportKey = "report";
 int runPrintCommand(const AppOptions& options, QTextStream& err);
 

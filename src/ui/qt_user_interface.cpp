@@ -101,19 +101,20 @@ void QtUserInterface::showDrillForm(const std::string& key) {
     if (QAction* action = window_.toolbarAction(QString::fromStdString(key))) action->setChecked(true);
 }
 
-// A sheet on screen can go on paper as it is, or as a worksheet with its key.
-void QtUserInterface::print(const std::string& worksheet) {
-    if (worksheet.empty() || window_.front() != Pane::WebBrowser1) return printer_->print();
+// A sheet on screen can go on paper as it is, or as a worksheet (with its key
+// when the model offers that).
+void QtUserInterface::print(const PrintableWorksheet& worksheet) {
+    if (worksheet.document.empty() || window_.front() != Pane::WebBrowser1) return printer_->print();
     QMessageBox box(QMessageBox::NoIcon, "打印", "要打印什么？", QMessageBox::NoButton, &window_);
     box.setObjectName("PrintChoice");
     QPushButton* page = box.addButton("打印这一页", QMessageBox::AcceptRole);
     page->setObjectName("PrintPage");
-    QPushButton* sheet = box.addButton("打印练习卷和答案", QMessageBox::AcceptRole);
+    QPushButton* sheet = box.addButton(QString::fromStdString(worksheet.choice), QMessageBox::AcceptRole);
     sheet->setObjectName("PrintWorksheet");
     box.addButton("取消", QMessageBox::RejectRole)->setObjectName("PrintCancel");
     run(box);
     if (box.clickedButton() == page) printer_->print();
-    if (box.clickedButton() == sheet) printer_->printWorksheet(QString::fromStdString(worksheet), root_);
+    if (box.clickedButton() == sheet) printer_->printWorksheet(QString::fromStdString(worksheet.document), root_);
 }
 
 }  // namespace tally

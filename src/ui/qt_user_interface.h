@@ -42,7 +42,7 @@ public:
     void runChildrenDialog(ChildrenDialog& dialog) override;
     void showWho(const std::string& who) override;
     void showDrillForm(const std::string& key) override;
-    void print(const std::string& worksheet) override;
+    void print(const PrintableWorksheet& worksheet) override;
 
 private:
     MainWindow& window_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -203,7 +204,7 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
     page.setInnerHtml("s", "<img><img>");
     page.insertTextAfter("a", "t");
     page.setValue("b", "v w");
-    page.setTag("b", "9");
+    page.setAttribute("b", "style", "9");
     page.setChecked("b", true);
     page.appendHtml("<p id=end>x</p>");
 
@@ -224,12 +225,48 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
         EXPECT_EQ(recorder.changes[i].text, expected[i].text) << i;
         EXPECT_EQ(recorder.changes[i].generation, 1) << i;
     }
-    EXPECT_EQ(recorder.changes[4].attribute, "tag");
+    EXPECT_EQ(recorder.changes[4].attribute, "style");
     EXPECT_TRUE(recorder.changes[5].flag);
     // The same positions hold in a page read back from the output.
     HtmlPage copy;
     copy.setBody(page.bodyHtml());
     EXPECT_EQ(copy.elementIndex("b"), 7);
+}
+
+// The view is never given a field's answer: whatever the change, its HTML has
+// no `tag` attribute, while the model keeps every one of them.
+TEST(HtmlPageChanges, TheViewNeverSeesAnAnswerTag) {
+    const std::string start = "<p id=s>q</p><input name=a tag=7><input name=b TAG='1|2'>";
+    struct Case {
+        const char* kind;
+        std::function<void(HtmlPage&)> change;
+        std::string viewHtml;  // what the view is given; "" when it is given nothing
+        std::string modelTag;  // the tag of `c` (or `a`) the model holds afterwards
+    };
+    const std::vector<Case> cases = {
+        {"body", [](HtmlPage& p) { p.setBody("<input name=c tag=5 size=3><b tag=x>t</b>"); },
+         "<input name=c size=3><b>t</b>", "5"},
+        {"inner HTML", [](HtmlPage& p) { p.setInnerHtml("s", "<input name=c Tag=\"6\">"); }, "<input name=c>", "6"},
+        {"HTML after", [](HtmlPage& p) { p.insertHtmlAfter("s", "<span><input tag=8 name=c></span>"); },
+         "<span><input name=c></span>", "8"},
+        {"append", [](HtmlPage& p) { p.appendHtml("<input name=c tag=9>"); }, "<input name=c>", "9"},
+        {"prepend", [](HtmlPage& p) { p.prependHtml("<input tag=0 name=c>"); }, "<input name=c>", "0"},
+        {"set tag", [](HtmlPage& p) { p.setTag("a", "4"); }, "", "4"},
+        {"attribute named TAG", [](HtmlPage& p) { p.setAttribute("a", "TAG", "3"); }, "", "7"},
+    };
+    for (const Case& c : cases) {
+        HtmlPage page;
+        page.setBody(start);
+        Recorder recorder;
+        recorder.attach(page);
+        c.change(page);
+        std::string seen;
+        for (const PageChange& change : recorder.changes) seen += change.attribute + change.text;
+        EXPECT_EQ(seen, c.viewHtml) << c.kind;
+        EXPECT_EQ(page.tag(page.has("c") ? "c" : "a"), c.modelTag) << c.kind;
+        EXPECT_EQ(page.viewBodyHtml().find("tag="), std::string::npos) << c.kind;
+        EXPECT_EQ(page.viewBodyHtml().find("TAG="), std::string::npos) << c.kind;
+    }
 }
 
 TEST(HtmlPageText, BodyTextDecodesAndDropsTags) {

@@ -38,7 +38,7 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     };
     const Case cases[] = {
         {"value", [&] { page.setValue("answer1", "42"); }, kAnswer1 + ".value", "42"},
-        {"attribute", [&] { page.setTag("answer1", "8"); }, kAnswer1 + ".getAttribute('tag')", "8"},
+        {"attribute", [&] { page.setAttribute("answer1", "size", "8"); }, kAnswer1 + ".getAttribute('size')", "8"},
         {"checked", [&] { page.setChecked("R1", true); }, "document.getElementById('R1').checked", true},
         {"inner HTML", [&] { page.setInnerHtml("spanguan", "<b>新</b>"); },
          "document.getElementById('spanguan').innerHTML", "<b>新</b>"},

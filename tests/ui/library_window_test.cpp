@@ -48,15 +48,13 @@ TEST(LibraryWindow, AWordProblemSheetIsAnsweredAndMarkedInTheView) {
     ASSERT_TRUE(waitFor([&] { return app->page().has("answer10") && app->bridge().idle(); }));
     ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('answer10')[0]", true));
 
-    // Each answer is the part of the field's tag before "|"; the third is typed without its unit.
-    const int typed = evalJs(*app, "(function(){ var n = 0;"
-                                   " document.querySelectorAll('input[name^=answer]').forEach(function(el){"
-                                   " var answer = el.getAttribute('tag').split('|')[0];"
-                                   " if (el.name === 'answer3') answer = answer.replace('只', '');"
-                                   " el.focus(); el.value = answer;"
-                                   " el.dispatchEvent(new Event('input', {bubbles: true})); n++; }); return n; })()")
-                          .toInt();
-    EXPECT_EQ(typed, 10);
+    // Each answer is the part of the model's tag before "|"; the third is typed without its unit.
+    for (int field = 1; field <= 10; ++field) {
+        const std::string name = "answer" + std::to_string(field);
+        QString answer = QString::fromStdString(app->page().tag(name)).section('|', 0, 0);
+        if (field == 3) answer.remove("只");
+        typeInView(*app, QString::fromStdString(name), answer);
+    }
     ASSERT_TRUE(waitFor([&] { return !app->page().value("answer10").empty() && app->bridge().idle(); }));
     evalJs(*app, "document.getElementsByName('finish')[0].click()");
     const QString marked = "document.body.innerText";

@@ -214,6 +214,9 @@ class WeeklyReportPdf(unittest.TestCase):
                 self.assertIn(heading, text)
             self.assertIn("100以内加法", text)
             self.assertRegex(text, r"练习卷\s*3张")
+            # No parent has logged in: the misses are listed without their right answers.
+            self.assertIn("等着复习", text)
+            self.assertNotIn("正确答案", text)
             size = subprocess.run(["pdfinfo", target], capture_output=True, text=True, check=True).stdout
             self.assertRegex(size, r"Page size:.*\(A4\)")
             # The sheets given to a child: the report is that child's, asked for by name.

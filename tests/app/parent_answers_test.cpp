@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "progress/sqlite_record.h"
+#include "support/harness.h"
+#include "support/temp_folder.h"
+#include "support/text_helpers.h"
+
+// A child alone gets no right answer from the weekly report nor from 打印; the
+// parent gets both.
+namespace tally {
+namespace {
+
+using test::Harness;
+
+const Day kToday = parseDay("2026-10-12").value();
+
+// Misses kept in a real record, due by today; their right answers are worked
+// out here.
+std::vector<MissedQuestion> storeMisses(SqliteRecord& record, long long childId) {
+    const std::vector<MissedQuestion> misses = {
+        {"8430+9= （　）", "1", std::to_string(8430 + 9), AnswerForm::One, "q13", "100以内加法"},
+        {"用3、3、8、8算24", "3*8", "8÷(3-8÷3)", AnswerForm::One, "q61", "拍24点"},
+    };
+    MarkedSheet sheet;
+    sheet.when = dayText(kToday - 2) + " 18:00:00";
+    sheet.topicKey = "q13";
+    sheet.questions = 10;
+    sheet.right = 8;
+    sheet.missed = misses;
+    sheet.childId = childId;
+    EXPECT_TRUE(record.store(sheet));
+    return misses;
+}
+
+TEST(ParentAnswers, AChildAloneGetsTheMissesAndTheWorksheetWithoutAnswers) {
+    const struct { const char* who; bool parent; } cases[] = {{"child alone", false}, {"parent", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.who);
+        const test::TempFolder folder;
+        SqliteRecord record(folder.path() / "record.sqlite");
+        ASSERT_EQ(record.addChild("小明", 2), "");
+        const long long id = record.children()[0].id;
+        record.setLastChild(id);
+        const std::vector<MissedQuestion> misses = storeMisses(record, id);
+
+        Harness h(c.parent);
+        h.ui.childAnswer = "小明";
+        h.form->setRecord(&record);
+        h.form->fixedToday = kToday;
+        h.start();
+        ASSERT_EQ(h.form->loginIsAdvanced(), c.parent);
+
+        h.form->clickToolbar("w15");
+        const std::string report = h.ui.page2Html;
+        for (const MissedQuestion& miss : misses) {
+            EXPECT_NE(report.find(miss.question.substr(0, miss.question.find(' '))), std::string::npos) << report;
+            EXPECT_EQ(report.find(miss.correct) != std::string::npos, c.parent) << miss.correct;
+        }
+
+        h.click("q13", "加减乘除");
+        h.form->clickToolbar("w12");
+        EXPECT_EQ(h.ui.printChoice, c.parent ? "打印练习卷和答案" : "打印练习卷");
+        EXPECT_NE(h.ui.printedWorksheet.find("<h1 class=\"title\">100以内加法</h1>"), std::string::npos);
+        EXPECT_EQ(!test::textsOfClass(h.ui.printedWorksheet, "filled").empty(), c.parent);
+        EXPECT_EQ(h.ui.printedWorksheet.find("class=\"key\"") != std::string::npos, c.parent);
+    }
+}
+
+}  // namespace
+}  // namespace tally
