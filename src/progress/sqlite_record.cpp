@@ -82,8 +82,22 @@ constexpr const char* kPracticeAnswers =
 
 // A store that met a busy file is tried this often in all.
 constexpr int kAttempts = 2;
-// Sheets kept while the file cannot be written; the oldest go past this.
-constexpr std::size_t kMostWaiting = 1000;
+
+// Sheets belong to the children the record names: a sheet of a child removed
+// meanwhile (by another program) is refused by the file itself. Triggers, not
+// a rebuilt table: they work on every existing file at once, and an older
+// program reads and writes the file as before.
+constexpr const char* kChildGuards =
+    "CREATE TRIGGER IF NOT EXISTS sheet_of_known_child BEFORE INSERT ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;"
+    "CREATE TRIGGER IF NOT EXISTS sheet_given_to_known_child BEFORE UPDATE OF child_id ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;";
+// Sheets stored before the guards under a child removed meanwhile become
+// 以前的记录, where the parent sees them again.
+constexpr const char* kOrphanedSheets =
+    "UPDATE sheet SET child_id = 0 WHERE child_id <> 0 AND child_id NOT IN (SELECT id FROM child)";
 
 RecordTrouble troubleOf(int code) {
     switch (code & 0xFF) {
@@ -146,13 +160,16 @@ MarkedSheet sheetOf(const Statement& row) {
 }  // namespace sqlite
 
 SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
-    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds) {
-    ensureOpen();
+    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds), journal_(WaitingJournal::beside(file_)) {
+    for (auto& [number, sheet] : journal_.read()) waiting_.push_back({std::move(sheet), number});
+    if (ensureOpen() && !waiting_.empty()) storeWaiting();
 }
 
 SqliteRecord::~SqliteRecord() {
-    // Sheets still waiting get a last chance as the program ends.
-    if (!waiting_.empty() && ensureOpen()) storeWaiting();
+    // Sheets still waiting get a last chance as the program ends; the others
+    // stay in the journal for the next start.
+    if (!waiting_.empty() && !damaged_ && ensureOpen()) storeWaiting();
+    keepInJournal();
     close();
 }
 
@@ -165,6 +182,7 @@ bool SqliteRecord::failed(const std::string& what) {
 
 bool SqliteRecord::failed(const std::string& what, RecordTrouble trouble) {
     trouble_ = trouble;
+    damaged_ = damaged_ || trouble == RecordTrouble::Damaged;
     error_ = what;
     return false;
 }
@@ -208,6 +226,8 @@ bool SqliteRecord::exec(const char* sql) {
 }
 
 bool SqliteRecord::transaction(const auto& body) {
+    // A damaged file is left as it is, for whoever mends it.
+    if (damaged_) return failed("成绩记录文件坏了", RecordTrouble::Damaged);
     if (!exec("BEGIN IMMEDIATE")) return false;
     if (body() && exec("COMMIT")) return true;
     const std::string reason = error_;
@@ -268,33 +288,85 @@ void SqliteRecord::prepareForSharing() {
             return true;
         });
     }
+    guardChildren();
+}
+
+bool SqliteRecord::guardChildren() {
+    Statement found(db_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND name = 'sheet_given_to_known_child'");
+    const std::optional<bool> guarded = found.ok() ? found.hasRow() : std::nullopt;
+    if (!guarded) return failed("成绩记录读不出来");
+    if (*guarded) return true;
+    // Made once; a busy file leaves it to the next start.
+    return transaction([this] {
+        if (!exec(kOrphanedSheets)) return false;
+        // Earlier sheets among 以前的记录: their copy is worked out again.
+        if (sqlite3_changes(db_) > 0 && !forgetReview(kEarlierRecords)) return false;
+        return exec(kChildGuards);
+    });
 }
 
 bool SqliteRecord::store(const MarkedSheet& sheet) {
-    waiting_.push_back(sheet);
-    if (waiting_.back().when.empty()) waiting_.back().when = localTimeNow();
-    if (waiting_.size() > kMostWaiting) waiting_.erase(waiting_.begin());
-    return ensureOpen() && storeWaiting();
+    waiting_.push_back({sheet, 0});
+    if (waiting_.back().sheet.when.empty()) waiting_.back().sheet.when = localTimeNow();
+    if (!damaged_ && ensureOpen() && storeWaiting()) return true;
+    keepInJournal();
+    return false;
 }
 
+// Each sheet in a transaction of its own, oldest first, as long as the file
+// takes them: a disk with room for a few takes those few.
 bool SqliteRecord::storeWaiting() {
-    for (int attempt = 1;; ++attempt) {
-        const bool stored = transaction([this] {
-            for (const MarkedSheet& sheet : waiting_) {
-                if (!insertSheet(sheet) || !markMended(sheet.childId, sheet.mended)) return false;
-            }
-            return true;
-        });
-        if (stored) {
-            waiting_.clear();
-            worked();
-            return true;
+    if (damaged_) return failed("成绩记录文件坏了", RecordTrouble::Damaged);
+    bool childGone = false;
+    while (!waiting_.empty()) {
+        bool stored = false;
+        for (int attempt = 1; !stored && attempt <= kAttempts; ++attempt) {
+            stored = storeOne(waiting_.front().sheet);
+            if (!stored && trouble_ != RecordTrouble::Busy) break;
         }
-        if (trouble_ != RecordTrouble::Busy || attempt == kAttempts) break;
+        if (!stored) {
+            // A file that went read-only is opened afresh next time.
+            if (trouble_ == RecordTrouble::ReadOnly || trouble_ == RecordTrouble::CannotOpen) close();
+            return false;
+        }
+        childGone = childGone || trouble_ == RecordTrouble::ChildGone;
+        if (waiting_.front().journalNumber > 0) journal_.remove(waiting_.front().journalNumber);
+        waiting_.erase(waiting_.begin());
     }
-    // A file that went bad or read-only is opened afresh next time.
-    if (trouble_ != RecordTrouble::Busy && trouble_ != RecordTrouble::DiskFull) close();
-    return false;
+    worked();
+    if (childGone) failed("孩子已经不在成绩记录里", RecordTrouble::ChildGone);
+    return true;
+}
+
+// A sheet whose child the record no longer names is kept as 以前的记录; it
+// mends nothing, since the misses it answered were that child's.
+bool SqliteRecord::storeOne(const MarkedSheet& sheet) {
+    bool childGone = false;
+    const bool stored = transaction([&] {
+        bool known = false;
+        if (!childKnown(sheet.childId, known)) return false;
+        if (known) return insertSheet(sheet) && markMended(sheet.childId, sheet.mended);
+        childGone = true;
+        MarkedSheet earlier = sheet;
+        earlier.childId = kEarlierRecords;
+        earlier.mended.clear();
+        return insertSheet(earlier);
+    });
+    if (!stored) return false;
+    if (childGone) return failed("孩子已经不在成绩记录里", RecordTrouble::ChildGone), true;
+    worked();
+    return true;
+}
+
+// Every waiting sheet not yet on disk goes into the journal; one that cannot
+// be written there either waits in memory.
+void SqliteRecord::keepInJournal() {
+    for (Waiting& waiting : waiting_) {
+        if (waiting.journalNumber > 0) continue;
+        const std::optional<long long> number = journal_.add(waiting.sheet);
+        if (!number) return;
+        waiting.journalNumber = *number;
+    }
 }
 
 bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
@@ -411,25 +483,29 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     // One snapshot for both statements; the misses in the sheets' order.
     if (!exec("BEGIN")) return found;
     std::vector<long long> ids;
+    bool read = false;
     {
         Statement query(db_, std::string(kSheetColumns) + " WHERE child_id = ?1 ORDER BY id DESC");
         query.bind(1, shownChild());
-        while (query.ok() && query.step() == SQLITE_ROW) {
-            ids.push_back(query.number(0));
-            found.push_back(sheetOf(query));
-        }
         Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
                                   " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                                   " ORDER BY sheet_id DESC, position");
         misses.bind(1, shownChild());
         std::size_t at = 0;
-        while (misses.ok() && misses.step() == SQLITE_ROW) {
+        read = query.eachRow([&] {
+            ids.push_back(query.number(0));
+            found.push_back(sheetOf(query));
+            return true;
+        }) && misses.eachRow([&] {
             const long long sheetId = misses.number(0);
             while (at < ids.size() && ids[at] > sheetId) ++at;
             if (at < ids.size() && ids[at] == sheetId) found[at].missed.push_back(misses.missedQuestion(1));
-        }
+            return true;
+        });
     }
-    exec("COMMIT");
+    if (!read) failed("成绩记录读不出来");
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (!read) return {};
     worked();
     return found;
 }
@@ -440,9 +516,10 @@ std::vector<MissedQuestion> SqliteRecord::missed() {
     Statement query(db_, std::string("SELECT ") + kMissedColumns +
                              " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                              " ORDER BY sheet_id DESC, position");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
     query.bind(1, shownChild());
-    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+    if (!query.eachRow([&] { return found.push_back(query.missedQuestion()), true; })) {
+        return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
+    }
     worked();
     return found;
 }
