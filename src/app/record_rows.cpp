@@ -41,16 +41,16 @@ PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::
 
 bool recordHasSheets(ProgressRecord& record) { return !record.latestSheets(1).empty(); }
 
-bool catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead) {
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead) {
     // Another program may move the copy on or drop it meanwhile: then the
     // catch-up starts again from where the copy stands.
     for (int attempt = 0; attempt < kCatchUpAttempts; ++attempt) {
         const std::optional<ReviewStanding> from = record.reviewStanding();
-        if (!from) return false;
+        if (!from) return std::nullopt;
         long long last = 0;
         const std::vector<DatedAnswer> events = record.answerHistorySince(from->through, last);
-        if (record.trouble() != RecordTrouble::None) return false;
-        if (last == from->through) return true;
+        if (record.trouble() != RecordTrouble::None) return std::nullopt;
+        if (last == from->through) return from;
         std::set<QuestionKey> seen;
         std::vector<QuestionKey> keys;
         for (const DatedAnswer& event : events) {
@@ -69,15 +69,19 @@ bool catchUpReview(ProgressRecord& record, const std::function<void()>& afterCat
             }
         }
         if (afterCatchUpRead) afterCatchUpRead();
-        if (record.keepReview(keys, states, *from, last)) return true;
-        if (record.trouble() != RecordTrouble::None) return false;
+        if (record.keepReview(keys, states, *from, last)) return ReviewStanding{last, from->drops};
+        if (record.trouble() != RecordTrouble::None) return std::nullopt;
     }
-    return false;
+    return std::nullopt;
 }
 
 std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query,
                                                  int* count) {
-    if (catchUpReview(record)) {
+    // A copy found damaged while it is read is worked out again: then the
+    // catch-up once more.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const std::optional<ReviewStanding> standing = catchUpReview(record);
+        if (!standing) break;
         const long long limit =
             query.limit > static_cast<std::size_t>(std::numeric_limits<long long>::max())
                 ? std::numeric_limits<long long>::max()
@@ -86,7 +90,7 @@ std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day tod
         for (const ReviewState& state : record.dueReviews(today, limit)) due.push_back(itemOf(state));
         if (count) *count = record.dueReviewCount(today);
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
-        return due;
+        if (record.reviewStanding() == standing) return due;
     }
     // A record that can be read but not written (a full disk, another
     // program holding it) still gives today's practice, from the history.

@@ -43,9 +43,10 @@ std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day tod
                                                  int* count = nullptr);
 
 // Brings the record's copy of the review schedule up to date with the
-// sheets stored since it was last brought up to date; false when the record
-// keeps none or could not do it. `afterCatchUpRead` runs between reading the
-// sheets and keeping the copy (a test makes another program act there).
-bool catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead = {});
+// sheets stored since it was last brought up to date, and says where it
+// left the copy; nothing when the record keeps none or could not do it.
+// `afterCatchUpRead` runs between reading the sheets and keeping the copy (a
+// test makes another program act there).
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead = {});
 
 }  // namespace tally

@@ -84,6 +84,7 @@ private:
     std::vector<Waiting> waiting_;
     WaitingJournal journal_;
     bool damaged_ = false;
+    bool mendTried_ = false;
 
     bool ensureOpen();
     bool open();
@@ -113,6 +114,13 @@ private:
     // from the child's sheets, and leaves the mark of the drop; inside a
     // transaction. Without the mark when the child goes for good.
     bool forgetReview(long long childId, bool markDrop = true);
+    // After a read of the review copy met a damaged file: when the damage is
+    // in the copy alone, takes it out to be worked out again (once a
+    // program); true when it did.
+    bool mendDerivedTables();
+    // Runs a read of the review copy, and once more when it met damage the
+    // copy alone held.
+    bool readReview(const std::function<bool()>& read);
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);

@@ -123,11 +123,14 @@ std::optional<ReviewStanding> SqliteRecord::reviewStanding() {
     if (!ensureOpen()) return std::nullopt;
     if (!waiting_.empty()) storeWaiting();
     // Made on first use; a file that cannot be written keeps no copy.
-    const std::optional<bool> made = columnExists(db_, "review_through", "drops");
-    if (!made) return failed("成绩记录读不出来"), std::nullopt;
-    if (!*made && !inTransaction([this] { return makeReviewTables(); })) return std::nullopt;
     ReviewStanding standing;
-    if (!readStanding(shownChild(), standing)) return std::nullopt;
+    const bool read = readReview([&] {
+        const std::optional<bool> made = columnExists(db_, "review_through", "drops");
+        if (!made) return failed("成绩记录读不出来");
+        if (!*made && !inTransaction([this] { return makeReviewTables(); })) return false;
+        return readStanding(shownChild(), standing);
+    });
+    if (!read) return std::nullopt;
     worked();
     return standing;
 }
@@ -135,17 +138,21 @@ std::optional<ReviewStanding> SqliteRecord::reviewStanding() {
 std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKey>& keys) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) + " WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    for (const auto& [topic, question] : keys) {
-        query.reset();
-        query.bind(1, topic);
-        query.bind(2, question);
-        query.bind(3, shownChild());
-        const int step = query.step();
-        if (step == SQLITE_ROW) found.push_back(reviewStateOf(query));
-        else if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<ReviewState>{};
-    }
+    const bool read = readReview([&] {
+        found.clear();
+        Statement query(db_, std::string(kReviewColumns) + " WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
+        for (const auto& [topic, question] : keys) {
+            query.reset();
+            query.bind(1, topic);
+            query.bind(2, question);
+            query.bind(3, shownChild());
+            const std::optional<bool> kept = query.hasRow();
+            if (!kept) return failed("成绩记录读不出来");
+            if (*kept) found.push_back(reviewStateOf(query));
+        }
+        return true;
+    });
+    if (!read) return {};
     worked();
     return found;
 }
@@ -155,29 +162,36 @@ std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKe
 std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) +
-                             " WHERE child_id = ?3 AND due <= ?1 AND answer_form <> ''"
-                             " ORDER BY due, topic_key, question LIMIT ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    query.bind(1, static_cast<long long>(today));
-    query.bind(2, limit);
-    query.bind(3, shownChild());
-    int step = SQLITE_ROW;
-    while ((step = query.step()) == SQLITE_ROW) found.push_back(reviewStateOf(query));
-    if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<ReviewState>{};
+    const bool read = readReview([&] {
+        found.clear();
+        Statement query(db_, std::string(kReviewColumns) +
+                                 " WHERE child_id = ?3 AND due <= ?1 AND answer_form <> ''"
+                                 " ORDER BY due, topic_key, question LIMIT ?2");
+        query.bind(1, static_cast<long long>(today));
+        query.bind(2, limit);
+        query.bind(3, shownChild());
+        return query.eachRow([&] { return found.push_back(reviewStateOf(query)), true; }) ||
+               failed("成绩记录读不出来");
+    });
+    if (!read) return {};
     worked();
     return found;
 }
 
 int SqliteRecord::dueReviewCount(int today) {
     if (!ensureOpen()) return 0;
-    Statement query(db_, "SELECT COUNT(*) FROM review_item WHERE child_id = ?2 AND due <= ?1 AND answer_form <> ''");
-    if (!query.ok()) return failed("成绩记录读不出来"), 0;
-    query.bind(1, static_cast<long long>(today));
-    query.bind(2, shownChild());
-    if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来"), 0;
+    long long count = 0;
+    const bool read = readReview([&] {
+        Statement query(db_, "SELECT COUNT(*) FROM review_item WHERE child_id = ?2 AND due <= ?1 AND answer_form <> ''");
+        query.bind(1, static_cast<long long>(today));
+        query.bind(2, shownChild());
+        if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        count = query.number(0);
+        return true;
+    });
+    if (!read) return 0;
     worked();
-    return static_cast<int>(query.number(0));
+    return static_cast<int>(count);
 }
 
 bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
@@ -185,7 +199,7 @@ bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::v
     if (!ensureOpen()) return false;
     const long long child = shownChild();
     bool moved = false;
-    const bool kept = inTransaction([&] {
+    const bool kept = readReview([&] { return inTransaction([&] {
         if (!makeReviewTables()) return false;
         ReviewStanding standing;
         bool known = false;
@@ -199,7 +213,7 @@ bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::v
         note.bind(2, through);
         note.bind(3, from.drops);
         return note.step() == SQLITE_DONE || failed("成绩记录出错");
-    });
+    }); });
     if (kept || moved) worked();
     return kept;
 }

@@ -7,9 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "app/record_rows.h"
 #include "progress/record_trouble.h"
 #include "progress/sqlite_record.h"
 #include "progress/waiting_journal.h"
+#include "support/recording_record.h"
 #include "support/temp_folder.h"
 
 // What the record does when the file or another program works against it:
@@ -95,6 +97,10 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
             ASSERT_EQ(record.trouble(), RecordTrouble::DiskFull);
         }
         EXPECT_EQ(record.waitingSheets(), kSheets);
+        // Today's practice opens all the same, from the sheets the file holds.
+        int due = 0;
+        EXPECT_TRUE(dueMisses(record, parseDay("2026-10-20").value(), {}, &due));
+        EXPECT_EQ(due, fitted);
         EXPECT_NE(
             recordTroubleMessage(record.trouble(), true, record.waitingSheets()).find("还有1100张练习卷的成绩没有记下"),
             std::string::npos);
@@ -130,6 +136,15 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
     EXPECT_FALSE(fs::exists(journal));
 }
 
+void overwritePage(const fs::path& file, const std::string& table) {
+    const long long pageSize = countOf(file, "PRAGMA page_size");
+    const long long root = countOf(file, "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'");
+    std::fstream bytes(file, std::ios::in | std::ios::out | std::ios::binary);
+    bytes.seekp((root - 1) * pageSize);
+    const std::string garbage(64, '\x5a');
+    bytes.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+}
+
 // A damaged page of a record of 600 sheets: every read says so, and the
 // file is not written again; the sheet marked meanwhile waits in the journal.
 TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
@@ -139,14 +154,7 @@ TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
         SqliteRecord record(file);
         for (int i = 0; i < 600; ++i) ASSERT_TRUE(record.store(sheetNumbered(i)));
     }
-    const long long pageSize = countOf(file, "PRAGMA page_size");
-    const long long root = countOf(file, "SELECT rootpage FROM sqlite_master WHERE name = 'sheet'");
-    {
-        std::fstream bytes(file, std::ios::in | std::ios::out | std::ios::binary);
-        bytes.seekp((root - 1) * pageSize);
-        const std::string garbage(64, '\x5a');
-        bytes.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
-    }
+    overwritePage(file, "sheet");
     const std::string damaged = bytesOf(file);
     SqliteRecord record(file);
     const struct {
@@ -167,6 +175,38 @@ TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
     EXPECT_NE(recordTroubleMessage(record.trouble(), false).find("成绩记录文件坏了"), std::string::npos);
     EXPECT_EQ(record.waitingSheets(), 1);
     EXPECT_EQ(bytesOf(file), damaged);
+}
+
+// The review copy is derived from the sheets: damage in it alone costs the
+// copy, which is worked out again, and not the record.
+TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
+    const test::TempFolder folder;
+    const fs::path file = folder.path() / "record.sqlite";
+    const Day today = parseDay("2026-10-20").value();
+    test::RecordingRecord plain;
+    {
+        SqliteRecord record(file);
+        for (int i = 0; i < 600; ++i) {
+            ASSERT_TRUE(record.store(sheetNumbered(i)));
+            plain.store(sheetNumbered(i));
+        }
+        ASSERT_TRUE(dueMisses(record, today));
+    }
+    int stored = 600;
+    for (const char* table : {"review_item", "review_through"}) {
+        SCOPED_TRACE(table);
+        overwritePage(file, table);
+        SqliteRecord record(file);
+        int count = 0;
+        const auto due = dueMisses(record, today, {}, &count);
+        ASSERT_TRUE(due) << record.lastError();
+        EXPECT_EQ(*due, *dueMisses(plain, today));
+        EXPECT_EQ(count, stored) << "every miss, none answered";
+        EXPECT_TRUE(record.store(sheetNumbered(stored)));
+        plain.store(sheetNumbered(stored++));
+    }
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet"), stored);
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM pragma_integrity_check WHERE integrity_check <> 'ok'"), 0);
 }
 
 // Two programs on one file; one removes the child the other has logged in.
