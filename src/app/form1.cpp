@@ -252,16 +252,14 @@ int Form1::recordSheet(MarkedSheet sheet) {
         miss.topicKey = sheet.topicKey;
         miss.topicCaption = sheet.topicCaption;
     }
-    if (!record_->store(sheet)) {
-        // Said once while the trouble lasts; the record is tried again with
-        // the next sheet, which takes this one along.
-        if (record_->trouble() != recordTroubleTold_) {
-            recordTroubleTold_ = record_->trouble();
-            ports_.ui.message("提示", recordTroubleMessage(recordTroubleTold_, true));
-        }
-        return 0;
+    const bool stored = record_->store(sheet);
+    // Said once while the trouble lasts; the record is tried again with the
+    // next sheet, which stores the waiting ones first.
+    if (record_->trouble() != RecordTrouble::None && record_->trouble() != recordTroubleTold_) {
+        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), !stored, record_->waitingSheets()));
     }
-    recordTroubleTold_ = RecordTrouble::None;
+    recordTroubleTold_ = record_->trouble();
+    if (!stored) return 0;
     return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                           [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
 }

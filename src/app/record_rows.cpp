@@ -11,6 +11,14 @@ void addSheets(const std::vector<MarkedSheet>& sheets, PracticeRows& rows) {
     for (const MarkedSheet& sheet : sheets) rows.sheets.push_back(sheetRow(sheet));
 }
 
+constexpr int kCatchUpAttempts = 3;
+
+bool readableStill(RecordTrouble trouble) {
+    return trouble == RecordTrouble::None || trouble == RecordTrouble::DiskFull || trouble == RecordTrouble::Busy;
+}
+
+ReviewEvent eventOf(const DatedAnswer& answer) { return {answer.when, answer.question, answer.right}; }
+
 ReviewItem itemOf(const ReviewState& state) {
     return {state.question, state.rightInARow, state.lastAnswered, state.due};
 }
@@ -31,33 +39,18 @@ PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::
     return rows;
 }
 
-PracticeRows readPracticeRows(ProgressRecord& record) {
-    PracticeRows rows = readSheetRows(record);
-    if (!rows.readable) return rows;
-    std::vector<DatedAnswer> history = record.answerHistory();
-    rows.readable = record.trouble() == RecordTrouble::None;
-    rows.misses.reserve(history.size());
-    for (DatedAnswer& answer : history) {
-        if (answer.right) {
-            rows.answers.push_back({std::move(answer.when), std::move(answer.question), true});
-        } else {
-            rows.misses.push_back({std::move(answer.when), std::move(answer.question)});
-        }
-    }
-    return rows;
-}
-
 bool recordHasSheets(ProgressRecord& record) { return !record.latestSheets(1).empty(); }
 
-bool catchUpReview(ProgressRecord& record) {
-    // Another program may move the copy on meanwhile: then once more from there.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const std::optional<long long> through = record.reviewThrough();
-        if (!through) return false;
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead) {
+    // Another program may move the copy on or drop it meanwhile: then the
+    // catch-up starts again from where the copy stands.
+    for (int attempt = 0; attempt < kCatchUpAttempts; ++attempt) {
+        const std::optional<ReviewStanding> from = record.reviewStanding();
+        if (!from) return std::nullopt;
         long long last = 0;
-        const std::vector<DatedAnswer> events = record.answerHistorySince(*through, last);
-        if (record.trouble() != RecordTrouble::None) return false;
-        if (last == *through) return true;
+        const std::vector<DatedAnswer> events = record.answerHistorySince(from->through, last);
+        if (record.trouble() != RecordTrouble::None) return std::nullopt;
+        if (last == from->through) return from;
         std::set<QuestionKey> seen;
         std::vector<QuestionKey> keys;
         for (const DatedAnswer& event : events) {
@@ -68,36 +61,46 @@ bool catchUpReview(ProgressRecord& record) {
         for (const ReviewState& state : record.reviewStates(keys)) kept.push_back(itemOf(state));
         ReviewSchedule schedule(std::move(kept));
         // In the order the sheets were stored, each sheet's misses before its answers.
-        for (const DatedAnswer& event : events) schedule.apply({event.when, event.question, event.right});
+        for (const DatedAnswer& event : events) schedule.apply(eventOf(event));
         std::vector<ReviewState> states;
         for (const QuestionKey& key : keys) {
             if (const ReviewItem* item = schedule.find(key)) {
                 states.push_back({item->question, item->rightInARow, item->lastAnswered, item->due});
             }
         }
-        if (record.keepReview(keys, states, *through, last)) return true;
+        if (afterCatchUpRead) afterCatchUpRead();
+        if (record.keepReview(keys, states, *from, last)) return ReviewStanding{last, from->drops};
+        if (record.trouble() != RecordTrouble::None) return std::nullopt;
     }
-    return false;
+    return std::nullopt;
 }
 
 std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query,
                                                  int* count) {
-    if (catchUpReview(record)) {
+    // A copy found damaged while it is read is worked out again: then the
+    // catch-up once more.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const std::optional<ReviewStanding> standing = catchUpReview(record);
+        if (!standing) break;
         const long long limit =
             query.limit > static_cast<std::size_t>(std::numeric_limits<long long>::max())
                 ? std::numeric_limits<long long>::max()
                 : static_cast<long long>(query.limit);
         std::vector<ReviewItem> due;
-        for (const ReviewState& state : record.dueReviews(today, limit, query.askableOnly)) due.push_back(itemOf(state));
+        for (const ReviewState& state : record.dueReviews(today, limit)) due.push_back(itemOf(state));
         if (count) *count = record.dueReviewCount(today);
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
-        return due;
+        if (record.reviewStanding() == standing) return due;
     }
+    // A record that can be read but not written (a full disk, another
+    // program holding it) still gives today's practice, from the history.
+    if (!readableStill(record.trouble())) return std::nullopt;
+    // The whole history, in the order the sheets were stored, as the copy takes it.
+    std::vector<ReviewEvent> history;
+    for (const DatedAnswer& answer : record.answerHistory()) history.push_back(eventOf(answer));
     if (record.trouble() != RecordTrouble::None) return std::nullopt;
-    const PracticeRows rows = readPracticeRows(record);
-    if (!rows.readable) return std::nullopt;
-    if (count) *count = static_cast<int>(dueFromHistory(rows.misses, rows.answers, today).size());
-    return dueFromHistory(rows.misses, rows.answers, today, query);
+    if (count) *count = static_cast<int>(dueFromHistory(history, today).size());
+    return dueFromHistory(history, today, query);
 }
 
 }  // namespace tally

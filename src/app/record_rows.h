@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,10 +15,8 @@ namespace tally {
 // for them goes through here, so the rows of one child can be chosen in one
 // place.
 struct PracticeRows {
-    std::vector<SheetRow> sheets;      // newest first
-    std::vector<MissRow> misses;       // oldest first
-    std::vector<ReviewEvent> answers;  // right answers of the daily practice, oldest first
-    bool readable = true;              // false when the record could not be read
+    std::vector<SheetRow> sheets;  // newest first
+    bool readable = true;          // false when the record could not be read
 };
 
 // How many of each topic's newest sheets the weak topics and the mastery
@@ -31,8 +30,6 @@ PracticeRows readSheetRows(ProgressRecord& record);
 // The newest `perTopic` sheets of each of these topics (of every drilled
 // topic when `topicKeys` is empty).
 PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::string>& topicKeys, int perTopic);
-// Every sheet, every miss and every right answer of the daily practice.
-PracticeRows readPracticeRows(ProgressRecord& record);
 
 // Whether the record holds any sheet at all.
 bool recordHasSheets(ProgressRecord& record);
@@ -46,8 +43,10 @@ std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day tod
                                                  int* count = nullptr);
 
 // Brings the record's copy of the review schedule up to date with the
-// sheets stored since it was last brought up to date; false when the record
-// keeps none or could not do it.
-bool catchUpReview(ProgressRecord& record);
+// sheets stored since it was last brought up to date, and says where it
+// left the copy; nothing when the record keeps none or could not do it.
+// `afterCatchUpRead` runs between reading the sheets and keeping the copy (a
+// test makes another program act there).
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead = {});
 
 }  // namespace tally

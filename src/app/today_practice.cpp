@@ -112,7 +112,7 @@ std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKe
 
 std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, Day today, int count) {
     PracticeInput input;
-    auto due = dueMisses(record, today, DueQuery{static_cast<std::size_t>(std::max(count, 0)), true});
+    auto due = dueMisses(record, today, DueQuery{static_cast<std::size_t>(std::max(count, 0))});
     if (!due) return std::nullopt;
     input.due = std::move(*due);
     PracticeRows recent = readRecentSheetRows(record, {}, kWeakTopicSheets);

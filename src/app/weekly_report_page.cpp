@@ -10,7 +10,7 @@ std::string weeklyReportPage(ProgressRecord& record, Day today, const std::strin
     if (!rows.readable) return "";
     int dueCount = 0;
     // The topics with the most waiting misses are told from the first many.
-    const auto due = dueMisses(record, today, DueQuery{10000, false}, &dueCount);
+    const auto due = dueMisses(record, today, DueQuery{10000}, &dueCount);
     if (!due) return "";
     WeeklyReport report = weeklyReport(rows.sheets, *due, today, childName);
     // The report names the first of them; the count is of all.

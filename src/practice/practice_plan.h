@@ -28,7 +28,7 @@ struct PlanItem {
 
 struct PlanInput {
     // The due misses, the longest waiting first: ReviewSchedule::due(),
-    // dueOf() or dueFromHistory() with DueQuery{count, true} give enough.
+    // dueOf() or dueFromHistory() with DueQuery{count} give enough.
     std::vector<ReviewItem> due;
     std::vector<WeakTopic> weak;            // as weakTopics() gives them
     std::vector<std::string> lessonDrills;  // WeekLesson::drillKeys

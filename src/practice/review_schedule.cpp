@@ -37,7 +37,6 @@ std::vector<ReviewItem> pickDue(const Items& items, Item itemOf, Day today, cons
     for (const auto& entry : items) {
         const ReviewItem& item = itemOf(entry);
         if (item.due > today) continue;
-        if (query.askableOnly && item.question.form == AnswerForm::None) continue;
         due.push_back(&item);
     }
     const std::size_t count = std::min(query.limit, due.size());
@@ -79,44 +78,6 @@ private:
     const std::string* lastWhen_ = nullptr;
     std::optional<long long> lastMoment_;
 };
-
-// The events in the order of time, those of the same moment as given. The
-// record lists newest first: that order is turned round without a sort.
-void putInOrder(std::vector<EventRef>& events) {
-    const auto byMoment = [](const EventRef& a, const EventRef& b) { return a.moment < b.moment; };
-    if (std::is_sorted(events.begin(), events.end(), byMoment)) return;
-    const auto later = [](const EventRef& a, const EventRef& b) { return a.moment > b.moment; };
-    if (std::is_sorted(events.begin(), events.end(), later)) {
-        std::reverse(events.begin(), events.end());
-        for (auto run = events.begin(); run != events.end();) {
-            const auto end = std::find_if(run, events.end(), [&](const EventRef& e) { return e.moment != run->moment; });
-            std::reverse(run, end);
-            run = end;
-        }
-        return;
-    }
-    std::stable_sort(events.begin(), events.end(), byMoment);
-}
-
-std::vector<EventRef> history(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers) {
-    EventList list(misses.size() + answers.size());
-    for (const MissRow& miss : misses) list.add(miss.when, miss.question, false);
-    std::vector<EventRef>& events = list.events();
-    putInOrder(events);
-    const std::size_t fromMisses = events.size();
-    for (const ReviewEvent& answer : answers) list.add(answer.when, answer.question, answer.right);
-    if (events.size() > fromMisses) {
-        std::vector<EventRef> answered(events.begin() + static_cast<long>(fromMisses), events.end());
-        putInOrder(answered);
-        events.resize(fromMisses);
-        std::vector<EventRef> merged;
-        merged.reserve(events.size() + answered.size());
-        std::merge(events.begin(), events.end(), answered.begin(), answered.end(), std::back_inserter(merged),
-                   [](const EventRef& a, const EventRef& b) { return a.moment < b.moment; });
-        events = std::move(merged);
-    }
-    return std::move(events);
-}
 
 // The state of every question the history leaves. The questions are known
 // by pointers into the rows: none is copied until it is known to be wanted.
@@ -201,6 +162,7 @@ QuickStates quickStates(const std::vector<EventRef>& events) {
     QuickStates states(events.size());
     for (const EventRef& event : events) {
         if (!event.right) {
+            if (event.question->form == AnswerForm::None) continue;
             QuickState& state = states.get(*event.question);
             state.latest = event.question;
             state.learned = false;
@@ -227,6 +189,13 @@ ReviewSchedule scheduleOf(const std::vector<EventRef>& events) {
     return ReviewSchedule(std::move(items));
 }
 
+// In the order given: the order the record stored the sheets.
+std::vector<EventRef> eventsOf(const std::vector<ReviewEvent>& history) {
+    EventList list(history.size());
+    for (const ReviewEvent& event : history) list.add(event.when, event.question, event.right);
+    return std::move(list.events());
+}
+
 }  // namespace
 
 ReviewSchedule::ReviewSchedule(std::vector<ReviewItem> items) {
@@ -238,6 +207,7 @@ ReviewSchedule::ReviewSchedule(std::vector<ReviewItem> items) {
 }
 
 void ReviewSchedule::missed(Day day, const MissedQuestion& question) {
+    if (question.form == AnswerForm::None) return;
     ReviewItem& item = items_[{question.topicKey, question.question}];
     item.question = question;
     restart(item.rightInARow, item.lastAnswered, item.due, day);
@@ -286,26 +256,15 @@ std::vector<ReviewItem> dueOf(const std::vector<ReviewItem>& items, Day today, c
     return pickDue(items, [](const ReviewItem& item) -> const ReviewItem& { return item; }, today, query);
 }
 
-ReviewSchedule rebuildSchedule(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers) {
-    return scheduleOf(history(misses, answers));
-}
+ReviewSchedule rebuildSchedule(const std::vector<ReviewEvent>& history) { return scheduleOf(eventsOf(history)); }
 
-ReviewSchedule rebuildSchedule(const std::vector<ReviewEvent>& events) {
-    EventList list(events.size());
-    for (const ReviewEvent& event : events) list.add(event.when, event.question, event.right);
-    putInOrder(list.events());
-    return scheduleOf(list.events());
-}
-
-std::vector<ReviewItem> dueFromHistory(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers,
-                                       Day today, const DueQuery& query) {
-    const QuickStates states = quickStates(history(misses, answers));
+std::vector<ReviewItem> dueFromHistory(const std::vector<ReviewEvent>& history, Day today, const DueQuery& query) {
+    const QuickStates states = quickStates(eventsOf(history));
     // Items without their question, sorted; the questions are copied only
     // for those given.
     std::vector<const QuickState*> due;
     for (const QuickState& state : states.states()) {
         if (state.learned || state.due > today) continue;
-        if (query.askableOnly && state.latest->form == AnswerForm::None) continue;
         due.push_back(&state);
     }
     const auto first = [](const QuickState* a, const QuickState* b) {

@@ -13,7 +13,9 @@ namespace tally {
 // Spaced review of missed questions. A miss comes back the day after; each
 // right answer on a later day sends it further off (3, then 7, then 16 days);
 // the fourth right answer in a row, each on a different day, means it is
-// learned and it leaves. A wrong answer starts it again at one day.
+// learned and it leaves. A wrong answer starts it again at one day. A miss
+// that cannot be asked again (AnswerForm::None: a card hand, a question known
+// only by its place) never comes back, so it is not scheduled at all.
 //
 // Answers count from the day they are given, so a question answered late is
 // not sent further than its interval. A right answer given before the
@@ -44,11 +46,9 @@ struct ReviewEvent {
     bool right = false;
 };
 
-// Which due questions to give: at most `limit`, and with `askableOnly` none
-// that cannot be asked again (AnswerForm::None).
+// Which due questions to give: at most `limit`.
 struct DueQuery {
     std::size_t limit = static_cast<std::size_t>(-1);
-    bool askableOnly = false;
 };
 
 class ReviewSchedule {
@@ -91,14 +91,13 @@ private:
 std::vector<ReviewItem> dueOf(const std::vector<ReviewItem>& items, Day today, const DueQuery& query = {});
 
 // The schedule as the history leaves it: every miss of the record a wrong
-// answer, and the answers of the daily practice. Events are taken in the
-// order of their time (events of the same time in the given order, the
-// misses before the answers); an event whose date cannot be read is skipped.
-ReviewSchedule rebuildSchedule(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers = {});
+// answer, and the answers of the daily practice, taken in the order given,
+// which is the order the record stored its sheets (each sheet's misses before
+// its answers), whatever the sheets' times say: the record's kept copy moves
+// on in that order too. An event whose date cannot be read is skipped.
 ReviewSchedule rebuildSchedule(const std::vector<ReviewEvent>& history);
 // The same history's due questions on `today`, worked out without keeping a
 // copy of every question: the quick way to today's practice from the rows.
-std::vector<ReviewItem> dueFromHistory(const std::vector<MissRow>& misses, const std::vector<ReviewEvent>& answers,
-                                       Day today, const DueQuery& query = {});
+std::vector<ReviewItem> dueFromHistory(const std::vector<ReviewEvent>& history, Day today, const DueQuery& query = {});
 
 }  // namespace tally

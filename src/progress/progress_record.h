@@ -170,8 +170,21 @@ struct PasswordCopy {
     std::string hash;
 };
 
+// Where a child's copy of the review schedule stands: the child's last sheet
+// it has taken in, and how often it was dropped to be worked out again. A
+// drop leaves its mark, so a catch-up that read the copy before the drop
+// cannot write over it.
+struct ReviewStanding {
+    long long through = 0;
+    long long drops = 0;
+
+    bool operator==(const ReviewStanding&) const = default;
+};
+
 // Why the record could not be read or written.
-enum class RecordTrouble { None, Busy, ReadOnly, NewerVersion, DiskFull, Damaged, CannotOpen };
+// ChildGone: the sheet's child was removed (in another program); the sheet
+// was stored all the same, as one of 以前的记录.
+enum class RecordTrouble { None, Busy, ReadOnly, NewerVersion, DiskFull, Damaged, CannotOpen, ChildGone };
 
 // The outside store of marked sheets. Every failure is reported as false or
 // as an empty answer, with trouble() and a reason in lastError(); the store
@@ -180,7 +193,10 @@ class ProgressRecord {
 public:
     virtual ~ProgressRecord() = default;
     // Stores one sheet, all of it or nothing; stamps `when` when it is empty.
+    // True when it is stored (trouble() may still say ChildGone).
     virtual bool store(const MarkedSheet& sheet) = 0;
+    // Sheets marked but not yet in the record, kept to be stored later.
+    virtual int waitingSheets() const { return 0; }
     // The stored sheets, newest first.
     virtual std::vector<MarkedSheet> sheets() = 0;
     // At most `limit` stored sheets, newest first, without their misses.
@@ -224,22 +240,22 @@ public:
         lastSheet = static_cast<long long>(latestSheets(std::numeric_limits<int>::max()).size());
         return afterSheet <= 0 ? answerHistory() : std::vector<DatedAnswer>{};
     }
-    // The record's copy of the review schedule. The number of the last sheet
-    // it has taken in; nothing when the record keeps no copy (the schedule is
-    // then worked out from the whole history each time).
-    virtual std::optional<long long> reviewThrough() { return std::nullopt; }
+    // Where the record's copy of the review schedule stands; nothing when the
+    // record keeps no copy (the schedule is then worked out from the whole
+    // history each time).
+    virtual std::optional<ReviewStanding> reviewStanding() { return std::nullopt; }
     // The kept states of these questions (the learned and unknown ones have none).
     virtual std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& /*keys*/) { return {}; }
-    // The kept questions due on `today` or before, the longest waiting first,
-    // then by topic and question; at most `limit`; with `askableOnly`, none
-    // that cannot be asked again.
-    virtual std::vector<ReviewState> dueReviews(int /*today*/, long long /*limit*/, bool /*askableOnly*/) { return {}; }
+    // The kept questions due on `today` or before that can be asked again,
+    // the longest waiting first, then by topic and question; at most `limit`.
+    virtual std::vector<ReviewState> dueReviews(int /*today*/, long long /*limit*/) { return {}; }
     virtual int dueReviewCount(int /*today*/) { return 0; }
     // Replaces the kept states of `keys` by `states` and notes `through` as
     // the last sheet taken in, all at once; false (nothing changed) when the
-    // copy no longer stands at `from` (another program moved it on).
+    // copy no longer stands at `from` (another program moved it on or dropped
+    // it) or its child is no longer in the record.
     virtual bool keepReview(const std::vector<QuestionKey>& /*keys*/, const std::vector<ReviewState>& /*states*/,
-                            long long /*from*/, long long /*through*/) {
+                            const ReviewStanding& /*from*/, long long /*through*/) {
         return false;
     }
     // Of each of these topics (of every topic but the mixed sheets when

@@ -40,6 +40,17 @@ bool SqliteRecord::readChildren(std::vector<Child>& found) {
     return step == SQLITE_DONE || failed("成绩记录读不出来");
 }
 
+bool SqliteRecord::childKnown(long long childId, bool& known) {
+    known = childId == kEarlierRecords;
+    if (known) return true;
+    Statement query(db_, "SELECT 1 FROM child WHERE id = ?1");
+    query.bind(1, childId);
+    const std::optional<bool> found = query.ok() ? query.hasRow() : std::nullopt;
+    if (!found) return failed("成绩记录读不出来");
+    known = *found;
+    return true;
+}
+
 std::vector<Child> SqliteRecord::children() {
     std::vector<Child> found;
     if (!ensureOpen()) return found;
@@ -137,7 +148,7 @@ std::string SqliteRecord::removeChild(long long childId) {
     if (!waiting_.empty()) storeWaiting();
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
-        if (!forgetReview(childId)) return "";
+        if (!forgetReview(childId, false)) return "";
         // A practice sheet's answers go with it.
         for (const char* sql : {"DELETE FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)",
                                 "DELETE FROM sheet WHERE child_id = ?1", "DELETE FROM setting WHERE owner = ?1",
@@ -182,7 +193,8 @@ std::optional<ChildSettings> SqliteRecord::settings(long long owner) {
     if (!query.ok()) return failed("成绩记录读不出来"), std::nullopt;
     query.bind(1, owner);
     ChildSettings found;
-    while (query.step() == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
         const std::string key = query.text(0);
         const std::string value = query.text(1);
         if (key == kCountKey) found.questionCount = numberOf(value);
@@ -192,6 +204,7 @@ std::optional<ChildSettings> SqliteRecord::settings(long long owner) {
         else if (key == kTopicKey) found.topicKey = value;
         else if (key == kChildMarksKey) found.childMarks = value;
     }
+    if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::nullopt;
     worked();
     if (found.empty()) return std::nullopt;
     return found;
@@ -230,17 +243,21 @@ long long SqliteRecord::lastChild() {
     Statement query(db_, "SELECT value FROM setting WHERE owner = ?1 AND key = ?2");
     query.bind(1, kEarlierRecords);
     query.bind(2, std::string(kLastChildKey));
-    if (!query.ok() || query.step() != SQLITE_ROW) return kEarlierRecords;
-    return numberOf(query.text(0));
+    const int step = query.step();
+    if (step == SQLITE_ROW) return numberOf(query.text(0));
+    if (step != SQLITE_DONE) failed("成绩记录读不出来");
+    return kEarlierRecords;
 }
 
 void SqliteRecord::setLastChild(long long childId) {
     if (!ensureOpen()) return;
-    Statement put(db_, "INSERT OR REPLACE INTO setting(owner, key, value) VALUES(?1, ?2, ?3)");
-    put.bind(1, kEarlierRecords);
-    put.bind(2, std::string(kLastChildKey));
-    put.bind(3, std::to_string(childId));
-    if (put.ok()) put.step();
+    inTransaction([&] {
+        Statement put(db_, "INSERT OR REPLACE INTO setting(owner, key, value) VALUES(?1, ?2, ?3)");
+        put.bind(1, kEarlierRecords);
+        put.bind(2, std::string(kLastChildKey));
+        put.bind(3, std::to_string(childId));
+        return put.step() == SQLITE_DONE || failed("设置没有记下");
+    });
 }
 
 }  // namespace tally

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <set>
 #include <utility>
 
@@ -71,21 +70,22 @@ constexpr std::pair<const char*, const char*> kIndexes[] = {
                            " WHERE mended = 0 AND answer_form <> ''"},
 };
 
-// The questions of the daily practice, one row each with its result, so each
-// counts for its own topic and the review schedule can be worked out again.
-// A table of its own that only adds to the file, like the indexes: an older
-// program reads the file as before.
-constexpr const char* kPracticeAnswers =
-    "CREATE TABLE IF NOT EXISTS practice_answer("
-    " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
-    " topic_key TEXT NOT NULL, topic TEXT NOT NULL, question TEXT NOT NULL,"
-    " right_answer INTEGER NOT NULL, review INTEGER NOT NULL,"
-    " PRIMARY KEY(sheet_id, position))";
 
-// A store that met a busy file is tried this often in all.
-constexpr int kAttempts = 2;
-// Sheets kept while the file cannot be written; the oldest go past this.
-constexpr std::size_t kMostWaiting = 1000;
+// Sheets belong to the children the record names: a sheet of a child removed
+// meanwhile (by another program) is refused by the file itself. Triggers, not
+// a rebuilt table: they work on every existing file at once, and an older
+// program reads and writes the file as before.
+constexpr const char* kChildGuards =
+    "CREATE TRIGGER IF NOT EXISTS sheet_of_known_child BEFORE INSERT ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;"
+    "CREATE TRIGGER IF NOT EXISTS sheet_given_to_known_child BEFORE UPDATE OF child_id ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;";
+// Sheets stored before the guards under a child removed meanwhile become
+// 以前的记录, where the parent sees them again.
+constexpr const char* kOrphanedSheets =
+    "UPDATE sheet SET child_id = 0 WHERE child_id <> 0 AND child_id NOT IN (SELECT id FROM child)";
 
 RecordTrouble troubleOf(int code) {
     switch (code & 0xFF) {
@@ -97,16 +97,6 @@ RecordTrouble troubleOf(int code) {
         case SQLITE_NOTADB: return RecordTrouble::Damaged;
         default: return RecordTrouble::CannotOpen;
     }
-}
-
-// Now, as SQLite's datetime('now', 'localtime') writes it.
-std::string localTimeNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    return text;
 }
 
 }  // namespace
@@ -148,13 +138,16 @@ MarkedSheet sheetOf(const Statement& row) {
 }  // namespace sqlite
 
 SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
-    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds) {
-    ensureOpen();
+    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds), journal_(WaitingJournal::beside(file_)) {
+    for (auto& [number, sheet] : journal_.read()) waiting_.push_back({std::move(sheet), number});
+    if (ensureOpen() && !waiting_.empty()) storeWaiting();
 }
 
 SqliteRecord::~SqliteRecord() {
-    // Sheets still waiting get a last chance as the program ends.
-    if (!waiting_.empty() && ensureOpen()) storeWaiting();
+    // Sheets still waiting get a last chance as the program ends; the others
+    // stay in the journal for the next start.
+    if (!waiting_.empty() && !damaged_ && ensureOpen()) storeWaiting();
+    keepInJournal();
     close();
 }
 
@@ -167,6 +160,7 @@ bool SqliteRecord::failed(const std::string& what) {
 
 bool SqliteRecord::failed(const std::string& what, RecordTrouble trouble) {
     trouble_ = trouble;
+    damaged_ = damaged_ || trouble == RecordTrouble::Damaged;
     error_ = what;
     return false;
 }
@@ -223,6 +217,8 @@ bool SqliteRecord::exec(const char* sql) {
 }
 
 bool SqliteRecord::transaction(const auto& body) {
+    // A damaged file is left as it is, for whoever mends it.
+    if (damaged_) return failed("成绩记录文件坏了", RecordTrouble::Damaged);
     if (!exec("BEGIN IMMEDIATE")) return false;
     if (body() && exec("COMMIT")) return true;
     const std::string reason = error_;
@@ -283,112 +279,21 @@ void SqliteRecord::prepareForSharing() {
             return true;
         });
     }
+    guardChildren();
 }
 
-bool SqliteRecord::store(const MarkedSheet& sheet) {
-    waiting_.push_back(sheet);
-    if (waiting_.back().when.empty()) waiting_.back().when = localTimeNow();
-    if (waiting_.size() > kMostWaiting) waiting_.erase(waiting_.begin());
-    return ensureOpen() && storeWaiting();
-}
-
-bool SqliteRecord::storeWaiting() {
-    for (int attempt = 1;; ++attempt) {
-        const bool stored = transaction([this] {
-            for (const MarkedSheet& sheet : waiting_) {
-                if (!insertSheet(sheet) || !markMended(sheet.childId, sheet.mended)) return false;
-            }
-            return true;
-        });
-        if (stored) {
-            waiting_.clear();
-            worked();
-            return true;
-        }
-        if (trouble_ != RecordTrouble::Busy || attempt == kAttempts) break;
-    }
-    // A file that went bad or read-only is opened afresh next time.
-    if (trouble_ != RecordTrouble::Busy && trouble_ != RecordTrouble::DiskFull) close();
-    return false;
-}
-
-bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
-    Statement insert(db_,
-                     "INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
-                     " score, seconds, child_id) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
-                     " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-    if (!insert.ok()) return failed("成绩记录出错");
-    insert.bind(1, sheet.when);
-    insert.bind(2, sheet.tabCaption);
-    insert.bind(3, sheet.topicCaption);
-    insert.bind(4, sheet.topicKey);
-    insert.bind(5, sheet.drillForm);
-    insert.bind(6, static_cast<long long>(sheet.questions));
-    insert.bind(7, static_cast<long long>(sheet.right));
-    insert.bind(8, static_cast<long long>(sheet.score));
-    insert.bind(9, static_cast<long long>(sheet.seconds));
-    insert.bind(10, sheet.childId);
-    if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
-    const long long sheetId = sqlite3_last_insert_rowid(db_);
-    if (!insertAnswers(sheetId, sheet.answered)) return false;
-    Statement miss(db_,
-                   "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
-                   " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
-    if (!miss.ok()) return failed("成绩记录出错");
-    long long position = 0;
-    for (const MissedQuestion& question : sheet.missed) {
-        miss.reset();
-        miss.bind(1, sheetId);
-        miss.bind(2, ++position);
-        miss.bind(3, question.question);
-        miss.bind(4, question.typed);
-        miss.bind(5, question.correct);
-        miss.bind(6, std::string(sqlite::formName(question.form)));
-        miss.bind(7, question.topicKey);
-        miss.bind(8, question.topicCaption);
-        if (miss.step() != SQLITE_DONE) return failed("错题没有记下");
-    }
-    return true;
-}
-
-bool SqliteRecord::insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered) {
-    if (answered.empty()) return true;
-    if (!exec(kPracticeAnswers)) return false;
-    Statement insert(db_,
-                     "INSERT INTO practice_answer(sheet_id, position, topic_key, topic, question, right_answer, review)"
-                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");
-    if (!insert.ok()) return failed("成绩记录出错");
-    long long position = 0;
-    for (const AnsweredQuestion& question : answered) {
-        insert.reset();
-        insert.bind(1, sheetId);
-        insert.bind(2, ++position);
-        insert.bind(3, question.topicKey);
-        insert.bind(4, question.topicCaption);
-        insert.bind(5, question.question);
-        insert.bind(6, static_cast<long long>(question.right));
-        insert.bind(7, static_cast<long long>(question.review));
-        if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
-    }
-    return true;
-}
-
-// A re-drill mends the misses of its own child only.
-bool SqliteRecord::markMended(long long childId, const std::vector<MissedQuestion>& mended) {
-    if (mended.empty()) return true;
-    Statement update(db_,
-                     "UPDATE missed SET mended = 1"
-                     " WHERE topic_key = ?1 AND question = ?2 AND mended = 0 AND answer_form <> ''"
-                     " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?3");
-    if (!update.ok()) return failed("成绩记录出错");
-    for (const MissedQuestion& question : mended) {
-        update.reset();
-        update.bind(1, question.topicKey);
-        update.bind(2, question.question);
-        update.bind(3, childId);
-        if (update.step() != SQLITE_DONE) return failed("错题没有记下");
-    }
-    return true;
+bool SqliteRecord::guardChildren() {
+    Statement found(db_, "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND name = 'sheet_given_to_known_child'");
+    const std::optional<bool> guarded = found.ok() ? found.hasRow() : std::nullopt;
+    if (!guarded) return failed("成绩记录读不出来");
+    if (*guarded) return true;
+    // Made once; a busy file leaves it to the next start.
+    return transaction([this] {
+        if (!exec(kOrphanedSheets)) return false;
+        // Earlier sheets among 以前的记录: their copy is worked out again.
+        if (sqlite3_changes(db_) > 0 && !forgetReview(kEarlierRecords)) return false;
+        return exec(kChildGuards);
+    });
 }
 
 bool SqliteRecord::readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found) {
@@ -426,25 +331,29 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     // One snapshot for both statements; the misses in the sheets' order.
     if (!exec("BEGIN")) return found;
     std::vector<long long> ids;
+    bool read = false;
     {
         Statement query(db_, std::string(kSheetColumns) + " WHERE child_id = ?1 ORDER BY id DESC");
         query.bind(1, shownChild());
-        while (query.ok() && query.step() == SQLITE_ROW) {
-            ids.push_back(query.number(0));
-            found.push_back(sheetOf(query));
-        }
         Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
                                   " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                                   " ORDER BY sheet_id DESC, position");
         misses.bind(1, shownChild());
         std::size_t at = 0;
-        while (misses.ok() && misses.step() == SQLITE_ROW) {
+        read = query.eachRow([&] {
+            ids.push_back(query.number(0));
+            found.push_back(sheetOf(query));
+            return true;
+        }) && misses.eachRow([&] {
             const long long sheetId = misses.number(0);
             while (at < ids.size() && ids[at] > sheetId) ++at;
             if (at < ids.size() && ids[at] == sheetId) found[at].missed.push_back(misses.missedQuestion(1));
-        }
+            return true;
+        });
     }
-    exec("COMMIT");
+    if (!read) failed("成绩记录读不出来");
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (!read) return {};
     worked();
     return found;
 }
@@ -455,9 +364,10 @@ std::vector<MissedQuestion> SqliteRecord::missed() {
     Statement query(db_, std::string("SELECT ") + kMissedColumns +
                              " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                              " ORDER BY sheet_id DESC, position");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
     query.bind(1, shownChild());
-    while (query.step() == SQLITE_ROW) found.push_back(query.missedQuestion());
+    if (!query.eachRow([&] { return found.push_back(query.missedQuestion()), true; })) {
+        return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
+    }
     worked();
     return found;
 }

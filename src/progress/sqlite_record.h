@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "progress/progress_record.h"
+#include "progress/waiting_journal.h"
 
 struct sqlite3;
 
@@ -17,9 +18,11 @@ namespace tally {
 // Two programs may use one file at once (two windows, two accounts of one
 // computer user): the file is kept in WAL mode, so a reader never holds up a
 // writer for long, and a store waits for the other program for seconds and
-// then tries once more. A sheet that still could not be stored is kept and
-// stored with the next one (or before the next read, or when the record is
-// closed); a file that could not be opened is tried again on the next call.
+// then tries once more. A sheet that still could not be stored waits, in the
+// journal beside the record, and is stored on its own before the next one
+// (or before the next read, or when the record is next opened); a file that
+// could not be opened is tried again on the next call. A record found
+// damaged is not written to again by this program.
 class SqliteRecord : public ProgressRecord {
 public:
     static constexpr int kSchemaVersion = 3;
@@ -34,8 +37,7 @@ public:
 
     bool ok() const { return db_ != nullptr; }
     int schemaVersion();
-    // Sheets marked but not yet in the file.
-    int waitingSheets() const { return static_cast<int>(waiting_.size()); }
+    int waitingSheets() const override { return static_cast<int>(waiting_.size()); }
 
     bool store(const MarkedSheet& sheet) override;
     std::vector<MarkedSheet> sheets() override;
@@ -45,12 +47,12 @@ public:
     std::optional<RecordSummary> summary(const RecordPageLimits& limits) override;
     std::vector<DatedAnswer> answerHistory() override;
     std::vector<DatedAnswer> answerHistorySince(long long afterSheet, long long& lastSheet) override;
-    std::optional<long long> reviewThrough() override;
+    std::optional<ReviewStanding> reviewStanding() override;
     std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& keys) override;
-    std::vector<ReviewState> dueReviews(int today, long long limit, bool askableOnly) override;
+    std::vector<ReviewState> dueReviews(int today, long long limit) override;
     int dueReviewCount(int today) override;
-    bool keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states, long long from,
-                    long long through) override;
+    bool keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
+                    const ReviewStanding& from, long long through) override;
     std::vector<MarkedSheet> recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
@@ -75,7 +77,16 @@ private:
     sqlite3* db_ = nullptr;
     std::string error_;
     RecordTrouble trouble_ = RecordTrouble::None;
-    std::vector<MarkedSheet> waiting_;
+    // A sheet not yet in the file, and its number in the journal (0: not
+    // in the journal either).
+    struct Waiting {
+        MarkedSheet sheet;
+        long long journalNumber = 0;
+    };
+    std::vector<Waiting> waiting_;
+    WaitingJournal journal_;
+    bool damaged_ = false;
+    bool mendTried_ = false;
 
     bool ensureOpen();
     void closeFileToOthers();
@@ -88,14 +99,31 @@ private:
     // The same, for the code of the other files.
     bool inTransaction(const std::function<bool()>& body);
     bool storeWaiting();
+    bool storeOne(const MarkedSheet& sheet);
+    void keepInJournal();
     bool insertSheet(const MarkedSheet& sheet);
+    // Whether the record names the child (kEarlierRecords always).
+    bool childKnown(long long childId, bool& known);
+    bool guardChildren();
     bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
     bool readChildren(std::vector<Child>& found);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
     bool readHistory(long long afterSheet, std::vector<DatedAnswer>& found);
+    // Makes the review tables, or moves an older copy's on; inside a transaction.
+    bool makeReviewTables();
+    bool readStanding(long long childId, ReviewStanding& standing);
+    bool writeReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states);
     // Drops a child's copy of the review schedule, to be worked out again
-    // from the child's sheets; inside a transaction.
-    bool forgetReview(long long childId);
+    // from the child's sheets, and leaves the mark of the drop; inside a
+    // transaction. Without the mark when the child goes for good.
+    bool forgetReview(long long childId, bool markDrop = true);
+    // After a read of the review copy met a damaged file: when the damage is
+    // in the copy alone, takes it out to be worked out again (once a
+    // program); true when it did.
+    bool mendDerivedTables();
+    // Runs a read of the review copy, and once more when it met damage the
+    // copy alone held.
+    bool readReview(const std::function<bool()>& read);
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);

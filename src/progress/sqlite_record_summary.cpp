@@ -76,22 +76,25 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
     if (!topics.ok() || !caption.ok() || !days.ok()) return failed("成绩记录读不出来");
     topics.bind(1, static_cast<long long>(std::max(limits.charts, 0)));
     topics.bind(2, shownChild());
-    while (topics.step() == SQLITE_ROW) {
+    const bool read = topics.eachRow([&] {
         TopicHistory history;
         history.key = topics.text(0);
         caption.reset();
         caption.bind(1, topics.number(1));
-        if (caption.step() == SQLITE_ROW) history.caption = caption.text(0);
+        if (caption.step() != SQLITE_ROW) return false;
+        history.caption = caption.text(0);
         days.reset();
         days.bind(1, history.key);
         days.bind(2, shownChild());
-        while (days.step() == SQLITE_ROW) {
+        const bool dayByDay = days.eachRow([&] {
             const long long count = days.number(3);
             history.days.push_back({days.text(0), rounded(days.number(1), count), rounded(days.number(2), count)});
-        }
+            return true;
+        });
         summary.topics.push_back(std::move(history));
-    }
-    return true;
+        return dayByDay;
+    });
+    return read || failed("成绩记录读不出来");
 }
 
 // Every miss of the record, when all its sheets are the shown child's: the
@@ -110,33 +113,34 @@ bool SqliteRecord::countAllMisses(std::map<std::string, MissCount>& byKey) {
         Statement latest(db_,
                          "SELECT sheet_id, topic FROM missed WHERE topic_key = ?1 ORDER BY sheet_id DESC, position"
                          " LIMIT 1");
-        if (!keys.ok() || !counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
-        while (keys.step() == SQLITE_ROW) {
+        const bool read = keys.eachRow([&] {
             const std::string key = keys.text(0);
             counted.reset();
             counted.bind(1, key);
             latest.reset();
             latest.bind(1, key);
-            if (counted.step() != SQLITE_ROW || latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+            if (counted.step() != SQLITE_ROW || latest.step() != SQLITE_ROW) return false;
             byKey[key] = {counted.number(0), latest.number(0), latest.text(1)};
-        }
+            return true;
+        });
+        if (!read) return failed("成绩记录读不出来");
     }
     Statement ownless(db_,
                       "SELECT s.topic_key, COUNT(*), MAX(s.id) FROM missed m JOIN sheet s ON s.id = m.sheet_id"
                       " WHERE m.topic_key = '' GROUP BY s.topic_key");
     Statement sheetCaption(db_, "SELECT topic FROM sheet WHERE id = ?1");
-    if (!ownless.ok() || !sheetCaption.ok()) return failed("成绩记录读不出来");
-    while (ownless.step() == SQLITE_ROW) {
+    const bool read = ownless.eachRow([&] {
         MissCount& count = byKey[ownless.text(0)];
         count.misses += ownless.number(1);
-        if (ownless.number(2) > count.latestSheet) {
-            count.latestSheet = ownless.number(2);
-            sheetCaption.reset();
-            sheetCaption.bind(1, count.latestSheet);
-            if (sheetCaption.step() == SQLITE_ROW) count.caption = sheetCaption.text(0);
-        }
-    }
-    return true;
+        if (ownless.number(2) <= count.latestSheet) return true;
+        count.latestSheet = ownless.number(2);
+        sheetCaption.reset();
+        sheetCaption.bind(1, count.latestSheet);
+        if (sheetCaption.step() != SQLITE_ROW) return false;
+        count.caption = sheetCaption.text(0);
+        return true;
+    });
+    return read || failed("成绩记录读不出来");
 }
 
 // The topics with the most misses of the shown child. A miss stored
@@ -172,26 +176,28 @@ bool SqliteRecord::countChildsMisses(std::map<std::string, MissCount>& byKey) {
                      "SELECT CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END"
                      " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id = ?1"
                      " AND (m.topic_key = ?2 OR (m.topic_key = '' AND s.topic_key = ?2)) ORDER BY m.position LIMIT 1");
-    if (!counted.ok() || !latest.ok()) return failed("成绩记录读不出来");
     counted.bind(1, shownChild());
-    while (counted.step() == SQLITE_ROW) {
+    const bool read = counted.eachRow([&] {
         const std::string key = counted.text(0);
         latest.reset();
         latest.bind(1, counted.number(2));
         latest.bind(2, key);
-        if (latest.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        if (latest.step() != SQLITE_ROW) return false;
         byKey[key] = {counted.number(1), counted.number(2), latest.text(0)};
-    }
-    return true;
+        return true;
+    });
+    return read || failed("成绩记录读不出来");
 }
 
+// A file that cannot say reads as shared: the slower way then meets the
+// same trouble and says so.
 bool SqliteRecord::wholeRecordShown() {
     // Two steps in the index of sheets by child: is any sheet another's?
     Statement other(db_,
                     "SELECT EXISTS(SELECT 1 FROM sheet WHERE child_id < ?1) OR"
                     " EXISTS(SELECT 1 FROM sheet WHERE child_id > ?1)");
     other.bind(1, shownChild());
-    return other.ok() && other.step() == SQLITE_ROW && other.number(0) == 0;
+    return other.step() == SQLITE_ROW && other.number(0) == 0;
 }
 
 }  // namespace tally

@@ -36,10 +36,14 @@ ReviewState reviewStateOf(const Statement& row) {
             static_cast<int>(row.number(8))};
 }
 
-bool tableExists(sqlite3* db, const char* name) {
-    Statement found(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
-    found.bind(1, std::string(name));
-    return found.ok() && found.step() == SQLITE_ROW;
+// Whether a table has the column (a table that is not there has none);
+// nothing when the file could not say.
+std::optional<bool> columnExists(sqlite3* db, const char* table, const char* column) {
+    Statement found(db, "SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
+    if (!found.ok()) return std::nullopt;
+    found.bind(1, std::string(table));
+    found.bind(2, std::string(column));
+    return found.hasRow();
 }
 
 }  // namespace
@@ -52,7 +56,9 @@ bool SqliteRecord::readHistory(long long afterSheet, std::vector<DatedAnswer>& f
         " CASE WHEN m.topic_key = '' THEN s.topic_key ELSE m.topic_key END,"
         " CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END, 0 AS right_answer, m.sheet_id, m.position"
         " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id > ?1 AND s.child_id = ?2";
-    if (tableExists(db_, "practice_answer")) {
+    const std::optional<bool> practised = columnExists(db_, "practice_answer", "sheet_id");
+    if (!practised) return failed("成绩记录读不出来");
+    if (*practised) {
         sql += " UNION ALL SELECT s.marked_at, p.question, '', '', '', p.topic_key, p.topic, 1, p.sheet_id, p.position"
                " FROM practice_answer p JOIN sheet s ON s.id = p.sheet_id"
                " WHERE p.right_answer = 1 AND p.sheet_id > ?1 AND s.child_id = ?2";
@@ -94,118 +100,165 @@ std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long afterSheet, 
     return found;
 }
 
-std::optional<long long> SqliteRecord::reviewThrough() {
+bool SqliteRecord::makeReviewTables() {
+    if (!exec(kReviewTables)) return false;
+    // A copy kept before drops were marked.
+    const std::optional<bool> marked = columnExists(db_, "review_through", "drops");
+    if (!marked) return failed("成绩记录读不出来");
+    return *marked || exec("ALTER TABLE review_through ADD COLUMN drops INTEGER NOT NULL DEFAULT 0");
+}
+
+bool SqliteRecord::readStanding(long long childId, ReviewStanding& standing) {
+    Statement query(db_, "SELECT sheet_id, drops FROM review_through WHERE child_id = ?1");
+    if (!query.ok()) return failed("成绩记录读不出来");
+    query.bind(1, childId);
+    const int step = query.step();
+    if (step == SQLITE_ROW) standing = {query.number(0), query.number(1)};
+    else if (step == SQLITE_DONE) standing = {};
+    else return failed("成绩记录读不出来");
+    return true;
+}
+
+std::optional<ReviewStanding> SqliteRecord::reviewStanding() {
     if (!ensureOpen()) return std::nullopt;
     if (!waiting_.empty()) storeWaiting();
     // Made on first use; a file that cannot be written keeps no copy.
-    if (!tableExists(db_, "review_through") && !inTransaction([this] { return exec(kReviewTables); })) {
-        return std::nullopt;
-    }
-    Statement through(db_, "SELECT sheet_id FROM review_through WHERE child_id = ?1");
-    if (!through.ok()) return failed("成绩记录读不出来"), std::nullopt;
-    through.bind(1, shownChild());
-    const long long last = through.step() == SQLITE_ROW ? through.number(0) : 0;
+    ReviewStanding standing;
+    const bool read = readReview([&] {
+        const std::optional<bool> made = columnExists(db_, "review_through", "drops");
+        if (!made) return failed("成绩记录读不出来");
+        if (!*made && !inTransaction([this] { return makeReviewTables(); })) return false;
+        return readStanding(shownChild(), standing);
+    });
+    if (!read) return std::nullopt;
     worked();
-    return last;
+    return standing;
 }
 
 std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKey>& keys) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) + " WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    for (const auto& [topic, question] : keys) {
-        query.reset();
-        query.bind(1, topic);
-        query.bind(2, question);
-        query.bind(3, shownChild());
-        if (query.step() == SQLITE_ROW) found.push_back(reviewStateOf(query));
-    }
+    const bool read = readReview([&] {
+        found.clear();
+        Statement query(db_, std::string(kReviewColumns) + " WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
+        for (const auto& [topic, question] : keys) {
+            query.reset();
+            query.bind(1, topic);
+            query.bind(2, question);
+            query.bind(3, shownChild());
+            const std::optional<bool> kept = query.hasRow();
+            if (!kept) return failed("成绩记录读不出来");
+            if (*kept) found.push_back(reviewStateOf(query));
+        }
+        return true;
+    });
+    if (!read) return {};
     worked();
     return found;
 }
 
-std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit, bool askableOnly) {
+// Only what the daily practice can ask: a copy kept by an older program may
+// hold misses that cannot be asked again.
+std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string(kReviewColumns) + " WHERE child_id = ?3 AND due <= ?1" +
-                             (askableOnly ? " AND answer_form <> ''" : "") +
-                             " ORDER BY due, topic_key, question LIMIT ?2");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    query.bind(1, static_cast<long long>(today));
-    query.bind(2, limit);
-    query.bind(3, shownChild());
-    int step = SQLITE_ROW;
-    while ((step = query.step()) == SQLITE_ROW) found.push_back(reviewStateOf(query));
-    if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<ReviewState>{};
+    const bool read = readReview([&] {
+        found.clear();
+        Statement query(db_, std::string(kReviewColumns) +
+                                 " WHERE child_id = ?3 AND due <= ?1 AND answer_form <> ''"
+                                 " ORDER BY due, topic_key, question LIMIT ?2");
+        query.bind(1, static_cast<long long>(today));
+        query.bind(2, limit);
+        query.bind(3, shownChild());
+        return query.eachRow([&] { return found.push_back(reviewStateOf(query)), true; }) ||
+               failed("成绩记录读不出来");
+    });
+    if (!read) return {};
     worked();
     return found;
 }
 
 int SqliteRecord::dueReviewCount(int today) {
     if (!ensureOpen()) return 0;
-    Statement query(db_, "SELECT COUNT(*) FROM review_item WHERE child_id = ?2 AND due <= ?1");
-    if (!query.ok()) return failed("成绩记录读不出来"), 0;
-    query.bind(1, static_cast<long long>(today));
-    query.bind(2, shownChild());
-    if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来"), 0;
+    long long count = 0;
+    const bool read = readReview([&] {
+        Statement query(db_, "SELECT COUNT(*) FROM review_item WHERE child_id = ?2 AND due <= ?1 AND answer_form <> ''");
+        query.bind(1, static_cast<long long>(today));
+        query.bind(2, shownChild());
+        if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来");
+        count = query.number(0);
+        return true;
+    });
+    if (!read) return 0;
     worked();
-    return static_cast<int>(query.number(0));
+    return static_cast<int>(count);
 }
 
 bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
-                              long long from, long long through) {
+                              const ReviewStanding& from, long long through) {
     if (!ensureOpen()) return false;
     const long long child = shownChild();
     bool moved = false;
-    const bool kept = inTransaction([&] {
-        if (!exec(kReviewTables)) return false;
-        Statement now(db_, "SELECT sheet_id FROM review_through WHERE child_id = ?1");
-        if (!now.ok()) return failed("成绩记录出错");
-        now.bind(1, child);
-        const long long standing = now.step() == SQLITE_ROW ? now.number(0) : 0;
-        if (standing != from) return moved = true, false;
-        Statement remove(db_, "DELETE FROM review_item WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
-        Statement insert(db_,
-                         "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
-                         " right_in_a_row, last_answered, due, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-        Statement note(db_, "INSERT OR REPLACE INTO review_through(child_id, sheet_id) VALUES(?2, ?1)");
-        if (!remove.ok() || !insert.ok() || !note.ok()) return failed("成绩记录出错");
-        for (const auto& [topic, question] : keys) {
-            remove.reset();
-            remove.bind(1, topic);
-            remove.bind(2, question);
-            remove.bind(3, child);
-            if (remove.step() != SQLITE_DONE) return failed("成绩记录出错");
-        }
-        for (const ReviewState& state : states) {
-            insert.reset();
-            insert.bind(1, state.question.question);
-            insert.bind(2, state.question.typed);
-            insert.bind(3, state.question.correct);
-            insert.bind(4, std::string(sqlite::formName(state.question.form)));
-            insert.bind(5, state.question.topicKey);
-            insert.bind(6, state.question.topicCaption);
-            insert.bind(7, static_cast<long long>(state.rightInARow));
-            insert.bind(8, static_cast<long long>(state.lastAnswered));
-            insert.bind(9, static_cast<long long>(state.due));
-            insert.bind(10, child);
-            if (insert.step() != SQLITE_DONE) return failed("成绩记录出错");
-        }
-        note.bind(1, through);
-        note.bind(2, child);
+    const bool kept = readReview([&] { return inTransaction([&] {
+        if (!makeReviewTables()) return false;
+        ReviewStanding standing;
+        bool known = false;
+        if (!readStanding(child, standing) || !childKnown(child, known)) return false;
+        if (standing != from || !known) return moved = true, false;
+        if (!writeReview(keys, states)) return false;
+        Statement note(db_, "INSERT INTO review_through(child_id, sheet_id, drops) VALUES(?1, ?2, ?3)"
+                            " ON CONFLICT(child_id) DO UPDATE SET sheet_id = excluded.sheet_id");
+        if (!note.ok()) return failed("成绩记录出错");
+        note.bind(1, child);
+        note.bind(2, through);
+        note.bind(3, from.drops);
         return note.step() == SQLITE_DONE || failed("成绩记录出错");
-    });
+    }); });
     if (kept || moved) worked();
     return kept;
 }
 
-bool SqliteRecord::forgetReview(long long childId) {
-    if (!exec(kReviewTables)) return false;
-    for (const char* sql : {"DELETE FROM review_item WHERE child_id = ?1", "DELETE FROM review_through WHERE child_id = ?1"}) {
-        Statement remove(db_, sql);
-        remove.bind(1, childId);
-        if (!remove.ok() || remove.step() != SQLITE_DONE) return failed("成绩记录出错");
+bool SqliteRecord::writeReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states) {
+    const long long child = shownChild();
+    Statement remove(db_, "DELETE FROM review_item WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
+    Statement insert(db_,
+                     "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
+                     " right_in_a_row, last_answered, due, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    if (!remove.ok() || !insert.ok()) return failed("成绩记录出错");
+    for (const auto& [topic, question] : keys) {
+        remove.reset();
+        remove.bind(1, topic);
+        remove.bind(2, question);
+        remove.bind(3, child);
+        if (remove.step() != SQLITE_DONE) return failed("成绩记录出错");
+    }
+    for (const ReviewState& state : states) {
+        insert.reset();
+        insert.bind(1, state.question.question);
+        insert.bind(2, state.question.typed);
+        insert.bind(3, state.question.correct);
+        insert.bind(4, std::string(sqlite::formName(state.question.form)));
+        insert.bind(5, state.question.topicKey);
+        insert.bind(6, state.question.topicCaption);
+        insert.bind(7, static_cast<long long>(state.rightInARow));
+        insert.bind(8, static_cast<long long>(state.lastAnswered));
+        insert.bind(9, static_cast<long long>(state.due));
+        insert.bind(10, child);
+        if (insert.step() != SQLITE_DONE) return failed("成绩记录出错");
+    }
+    return true;
+}
+
+bool SqliteRecord::forgetReview(long long childId, bool markDrop) {
+    if (!makeReviewTables()) return false;
+    const char* standing = markDrop ? "INSERT INTO review_through(child_id, sheet_id, drops) VALUES(?1, 0, 1)"
+                                      " ON CONFLICT(child_id) DO UPDATE SET sheet_id = 0, drops = drops + 1"
+                                    : "DELETE FROM review_through WHERE child_id = ?1";
+    for (const char* sql : {"DELETE FROM review_item WHERE child_id = ?1", standing}) {
+        Statement change(db_, sql);
+        if (!change.ok()) return failed("成绩记录出错");
+        change.bind(1, childId);
+        if (change.step() != SQLITE_DONE) return failed("成绩记录出错");
     }
     return true;
 }
@@ -226,8 +279,7 @@ std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(const std::vector<std::
                          " FROM topic WHERE key IS NOT NULL)"
                          " SELECT key FROM topic WHERE key IS NOT NULL AND key NOT IN ('practice', 'redrill')");
         topics.bind(1, shownChild());
-        read = topics.ok();
-        while (read && topics.step() == SQLITE_ROW) keys.push_back(topics.text(0));
+        read = topics.eachRow([&] { return keys.push_back(topics.text(0)), true; });
     }
     Statement query(db_, std::string(kSheetColumns) +
                              " WHERE child_id = ?3 AND topic_key = ?1 ORDER BY marked_at DESC, id DESC LIMIT ?2");

@@ -1,6 +1,7 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <optional>
 #include <string>
 
 #include "progress/progress_record.h"
@@ -23,6 +24,7 @@ AnswerForm formNamed(const std::string& name);
 class Statement {
 public:
     Statement(sqlite3* db, const std::string& sql) { sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr); }
+    // A statement that could not be prepared steps as a failure.
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -33,6 +35,23 @@ public:
     }
     void bind(int index, long long number) { sqlite3_bind_int64(stmt_, index, number); }
     int step() { return sqlite3_step(stmt_); }
+    // Calls `row` for each row while it says true; false when a step
+    // failed or `row` said false, rather than reading an error as the end.
+    template <typename Row>
+    bool eachRow(Row&& row) {
+        int result = SQLITE_ROW;
+        while ((result = step()) == SQLITE_ROW) {
+            if (!row()) return false;
+        }
+        return result == SQLITE_DONE;
+    }
+    // Whether the statement gives a row; nothing when it failed.
+    std::optional<bool> hasRow() {
+        const int result = step();
+        if (result == SQLITE_ROW) return true;
+        if (result == SQLITE_DONE) return false;
+        return std::nullopt;
+    }
     void reset() { sqlite3_reset(stmt_); }
     std::string text(int column) const {
         const auto* bytes = sqlite3_column_text(stmt_, column);

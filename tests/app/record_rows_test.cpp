@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <numeric>
 #include <random>
 
 #include "app/record_rows.h"
@@ -18,60 +20,113 @@ namespace fs = std::filesystem;
 // plain list of sheets (which keeps no copy) works it out from the history.
 // A second child misses the same questions in the same file between them:
 // the first child's schedule must not see them.
+// The sheets' days run with their ids, or disagree with them (a clock set
+// back, --today): both ways must take the sheets in one order.
 TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
-    const test::TempFolder folder;
-    {
-        SqliteRecord file(folder.path() / "record.sqlite");
-        ASSERT_EQ(file.addChild("甲", 2), "");
-        ASSERT_EQ(file.addChild("乙", 2), "");
-        const long long first = file.children()[0].id, second = file.children()[1].id;
-        test::RecordingRecord plain;
-        std::mt19937 draw(11);
-        const Day start = parseDay("2026-09-01").value();
-        // Twelve questions of two topics, missed on drills and answered on
-        // practices over forty days; the copy is brought up to date on some days.
-        for (int day = 0; day < 40; ++day) {
-            MarkedSheet sheet;
-            sheet.when = dayText(start + day) + " 18:00:00";
-            const bool practice = day % 3 != 0;
-            sheet.topicKey = practice ? kPracticeKey : "q13";
-            for (int q = 0; q < 12; ++q) {
-                if (draw() % 4 != 0) continue;
-                const std::string topic = q < 6 ? "q13" : "q71";
-                const MissedQuestion question{std::to_string(q) + "+1= （　）", "0", std::to_string(q + 1),
-                                              AnswerForm::One, topic, "题目"};
-                const bool right = practice && draw() % 3 != 0;
-                if (!right) sheet.missed.push_back(question);
-                if (practice) sheet.answered.push_back({topic, "题目", question.question, right, true});
+    for (const bool daysDisagree : {false, true}) {
+        SCOPED_TRACE(daysDisagree ? "days out of the order stored" : "days in the order stored");
+        const test::TempFolder folder;
+        {
+            SqliteRecord file(folder.path() / "record.sqlite");
+            ASSERT_EQ(file.addChild("甲", 2), "");
+            ASSERT_EQ(file.addChild("乙", 2), "");
+            const long long first = file.children()[0].id, second = file.children()[1].id;
+            test::RecordingRecord plain;
+            std::mt19937 draw(11);
+            const Day start = parseDay("2026-09-01").value();
+            std::vector<int> dayOf(40);
+            std::iota(dayOf.begin(), dayOf.end(), 0);
+            if (daysDisagree) std::shuffle(dayOf.begin(), dayOf.end(), std::mt19937(5));
+            // Twelve questions of two topics, missed on drills and answered on
+            // practices over forty days; the copy is brought up to date on some days.
+            for (int day = 0; day < 40; ++day) {
+                MarkedSheet sheet;
+                sheet.when = dayText(start + dayOf[day]) + " 18:00:00";
+                const bool practice = day % 3 != 0;
+                sheet.topicKey = practice ? kPracticeKey : "q13";
+                for (int q = 0; q < 12; ++q) {
+                    if (draw() % 4 != 0) continue;
+                    const std::string topic = q < 6 ? "q13" : "q71";
+                    const MissedQuestion question{
+                        std::to_string(q) + "+1= （　）", "0", std::to_string(q + 1), AnswerForm::One, topic, "题目"};
+                    const bool right = practice && draw() % 3 != 0;
+                    if (!right) sheet.missed.push_back(question);
+                    if (practice) sheet.answered.push_back({topic, "题目", question.question, right, true});
+                }
+                sheet.childId = first;
+                ASSERT_TRUE(file.store(sheet));
+                plain.store(sheet);
+                MarkedSheet others = sheet;
+                others.childId = second;
+                others.missed.push_back({"0+1= （　）", "0", "1", AnswerForm::One, "q13", "题目"});
+                ASSERT_TRUE(file.store(others));
+                // Each child's copy is kept: the second child's moves on too.
+                file.showChild(second);
+                if (day % 5 == 0) {
+                    ASSERT_TRUE(dueMisses(file, start + day));
+                }
+                file.showChild(first);
+                if (draw() % 3 != 0) continue;
+                SCOPED_TRACE(sheet.when);
+                for (const Day today : {start + day, start + day + 1, start + day + 5, start + day + 30}) {
+                    int keptCount = -1, plainCount = -1;
+                    const auto kept = dueMisses(file, today, {}, &keptCount);
+                    const auto whole = dueMisses(plain, today, {}, &plainCount);
+                    ASSERT_TRUE(kept && whole);
+                    EXPECT_EQ(*kept, *whole);
+                    EXPECT_EQ(keptCount, plainCount);
+                    EXPECT_EQ(*dueMisses(file, today, {3}),
+                              std::vector<ReviewItem>(whole->begin(),
+                                                      whole->begin() + std::min<std::size_t>(3, whole->size())));
+                }
             }
-            sheet.childId = first;
-            ASSERT_TRUE(file.store(sheet));
-            plain.store(sheet);
-            MarkedSheet others = sheet;
-            others.childId = second;
-            others.missed.push_back({"0+1= （　）", "0", "1", AnswerForm::One, "q13", "题目"});
-            ASSERT_TRUE(file.store(others));
-            // Each child's copy is kept: the second child's moves on too.
-            file.showChild(second);
-            if (day % 5 == 0) {
-                ASSERT_TRUE(dueMisses(file, start + day));
-            }
-            file.showChild(first);
-            if (draw() % 3 != 0) continue;
-            SCOPED_TRACE(sheet.when);
-            for (const Day today : {start + day, start + day + 1, start + day + 5, start + day + 30}) {
-                int keptCount = -1, plainCount = -1;
-                const auto kept = dueMisses(file, today, {}, &keptCount);
-                const auto whole = dueMisses(plain, today, {}, &plainCount);
-                ASSERT_TRUE(kept && whole);
-                EXPECT_EQ(*kept, *whole);
-                EXPECT_EQ(keptCount, plainCount);
-                EXPECT_EQ(*dueMisses(file, today, {3, true}), std::vector<ReviewItem>(
-                                                                  whole->begin(), whole->begin() + std::min<std::size_t>(3, whole->size())));
-            }
+            EXPECT_GT(file.reviewStanding().value_or(ReviewStanding{}).through, 0);
         }
-        EXPECT_GT(file.reviewThrough().value_or(0), 0);
     }
+}
+
+MarkedSheet missedOn(Day day, int question, long long childId) {
+    MarkedSheet sheet;
+    sheet.when = dayText(day) + " 18:00:00";
+    sheet.topicKey = "q13";
+    sheet.childId = childId;
+    sheet.missed.push_back(
+        {std::to_string(question) + "+1= （　）", "0", std::to_string(question + 1), AnswerForm::One, "q13", "题目"});
+    return sheet;
+}
+
+// 以前的记录 given to a child by another program while the child's review is
+// caught up: the catch-up read the child's sheets before the gift, so it
+// must not keep its copy; it starts again and takes the gift in.
+TEST(KeptReview, SheetsGivenDuringACatchUpAreTakenIn) {
+    const test::TempFolder folder;
+    SqliteRecord practising(folder.path() / "record.sqlite");
+    SqliteRecord parents(folder.path() / "record.sqlite");
+    ASSERT_EQ(parents.addChild("甲", 2), "");
+    const long long child = parents.children().at(0).id;
+    const Day start = parseDay("2026-09-01").value();
+    test::RecordingRecord plain;  // the child's sheets after the gift, in the order stored
+    for (int i = 0; i < 25; ++i) {
+        const MarkedSheet sheet = missedOn(start + i, i, i < 20 ? kEarlierRecords : child);
+        ASSERT_TRUE(practising.store(sheet));
+        plain.store(sheet);
+    }
+    practising.showChild(child);
+    int gifts = 0;
+    ASSERT_TRUE(catchUpReview(practising, [&] {
+        if (gifts++ == 0) {
+            ASSERT_EQ(parents.giveEarlierSheets(child), "");
+        }
+    }));
+    EXPECT_GE(gifts, 2) << "started again";
+    for (const Day today : {start + 3, start + 22, start + 100}) {
+        int keptCount = -1, plainCount = -1;
+        const auto kept = dueMisses(practising, today, {}, &keptCount);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(*kept, *dueMisses(plain, today, {}, &plainCount));
+        EXPECT_EQ(keptCount, plainCount);
+    }
+    EXPECT_EQ(dueMisses(practising, start + 100)->size(), 25u) << "every miss, none answered";
 }
 
 }  // namespace

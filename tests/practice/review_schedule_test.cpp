@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <random>
 #include <sstream>
 
 #include "practice/review_schedule.h"
@@ -106,57 +105,68 @@ TEST(ReviewSchedule, AMissKeepsItsLatestWordingAndAnswer) {
     EXPECT_EQ(schedule.size(), 1u);
 }
 
-TEST(ReviewSchedule, RebuiltFromTheHistoryInAnyOrderOrFromStoredRowsItIsTheSame) {
+TEST(ReviewSchedule, RebuiltFromTheHistoryOrFromStoredRowsItIsTheSame) {
     ReviewSchedule stepByStep;
     for (const ReviewEvent& event : scriptEvents()) stepByStep.apply(event);
 
-    std::vector<ReviewEvent> shuffled = scriptEvents();
-    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(7));
-    shuffled.push_back({"2024-13-01 10:00:00", kQuestions.at("A"), false});  // no such date: skipped
-    EXPECT_EQ(rebuildSchedule(shuffled).items(), stepByStep.items());
+    std::vector<ReviewEvent> history = scriptEvents();
+    history.push_back({"2024-13-01 10:00:00", kQuestions.at("A"), false});  // no such date: skipped
+    EXPECT_EQ(rebuildSchedule(history).items(), stepByStep.items());
     EXPECT_EQ(ReviewSchedule(stepByStep.items()).items(), stepByStep.items());
-
-    // The misses as the record lists them (newest first), the answers apart.
-    std::vector<MissRow> misses;
-    std::vector<ReviewEvent> answers;
-    for (const ReviewEvent& event : scriptEvents()) {
-        if (event.right) {
-            answers.push_back(event);
-        } else {
-            misses.insert(misses.begin(), {event.when, event.question});
-        }
-    }
-    EXPECT_EQ(rebuildSchedule(misses, answers).items(), stepByStep.items());
     for (const ScriptDay& script : kMonth) {
         const Day today = octoberDay(script.dayOfMonth);
-        EXPECT_EQ(dueFromHistory(misses, answers, today), stepByStep.due(today)) << dayText(today);
+        EXPECT_EQ(dueFromHistory(history, today), stepByStep.due(today)) << dayText(today);
     }
-    EXPECT_EQ(names(dueFromHistory(misses, answers, octoberDay(48))), "D C");
+    EXPECT_EQ(names(dueFromHistory(history, octoberDay(48))), "D C");
 }
 
-TEST(ReviewSchedule, TheDueListCanBeCutAndKeepOnlyQuestionsThatCanBeAskedAgain) {
+// The history is taken in the order the record stored it, whatever the
+// times say: a sheet stored later under an earlier day (a clock set back,
+// --today) comes after the others, as the record's kept copy takes it.
+TEST(ReviewSchedule, TheHistoryIsTakenInTheOrderItWasStored) {
+    const MissedQuestion a = kQuestions.at("A");
+    const struct {
+        std::vector<ReviewEvent> history;
+        const char* dueOnThe20th;  // due date of A, worked out by hand
+    } cases[] = {
+        // Missed on the 10th, right on the 11th (due): next on the 14th.
+        {{{"2024-10-10", a, false}, {"2024-10-11", a, true}}, "2024-10-14"},
+        // Right "on the 5th" stored after the miss of the 10th: early, it
+        // does not count; the miss stands, due on the 11th.
+        {{{"2024-10-10", a, false}, {"2024-10-05", a, true}}, "2024-10-11"},
+        // A miss stored last under the 1st restarts it from the 1st.
+        {{{"2024-10-10", a, false}, {"2024-10-11", a, true}, {"2024-10-01", a, false}}, "2024-10-02"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<ReviewItem> due = dueFromHistory(c.history, day("2024-10-20"));
+        ASSERT_EQ(due.size(), 1u);
+        EXPECT_EQ(dayText(due[0].due), c.dueOnThe20th);
+        EXPECT_EQ(rebuildSchedule(c.history).items(), due);
+    }
+}
+
+TEST(ReviewSchedule, TheDueListIsCutAndNeverHoldsAQuestionThatCannotBeAskedAgain) {
     ReviewSchedule schedule;
     const Day today = day("2024-10-10");
-    std::vector<MissRow> misses;
+    std::vector<ReviewEvent> history;
     for (int i = 0; i < 9; ++i) {
         // Missed on the 1st…9th; every third cannot be asked again.
         MissedQuestion miss{"第" + std::to_string(i + 1) + "题", "", "1", i % 3 ? AnswerForm::One : AnswerForm::None,
                             "q" + std::to_string(20 - i), ""};
         schedule.missed(day("2024-10-01") + i, miss);
-        misses.push_back({dayText(day("2024-10-01") + i), miss});
+        history.push_back({dayText(day("2024-10-01") + i), miss, false});
     }
     const std::vector<ReviewItem> all = schedule.due(today);
-    ASSERT_EQ(all.size(), 9u);
-    const std::vector<ReviewItem> firstFour = schedule.due(today, {4, false});
-    EXPECT_EQ(firstFour, std::vector<ReviewItem>(all.begin(), all.begin() + 4));
-    const std::vector<ReviewItem> askable = schedule.due(today, {3, true});
-    ASSERT_EQ(askable.size(), 3u);
-    EXPECT_EQ(askable[0].question.question, "第2题");
-    EXPECT_EQ(askable[1].question.question, "第3题");
-    EXPECT_EQ(askable[2].question.question, "第5题");
-    EXPECT_EQ(dueOf(schedule.items(), today, {3, true}), askable);
-    EXPECT_EQ(dueFromHistory(misses, {}, today, {3, true}), askable);
-    EXPECT_EQ(schedule.dueCount(today), 9);
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(schedule.dueCount(today), 6);
+    const std::vector<ReviewItem> firstThree = schedule.due(today, {3});
+    ASSERT_EQ(firstThree.size(), 3u);
+    EXPECT_EQ(firstThree[0].question.question, "第2题");
+    EXPECT_EQ(firstThree[1].question.question, "第3题");
+    EXPECT_EQ(firstThree[2].question.question, "第5题");
+    EXPECT_EQ(dueOf(schedule.items(), today, {3}), firstThree);
+    EXPECT_EQ(dueFromHistory(history, today, {3}), firstThree);
+    EXPECT_EQ(dueFromHistory(history, today).size(), 6u);
 }
 
 TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
@@ -166,7 +176,9 @@ TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
     sheet.topicCaption = "20以内加法";
     sheet.markWrong("7＋8＝（　）", "14", "15", AnswerForm::One);
     sheet.missed.push_back(kQuestions.at("C"));  // a re-drill's miss keeps its own topic
-    const ReviewSchedule schedule = rebuildSchedule(missRows(sheet));
+    std::vector<ReviewEvent> history;
+    for (const MissRow& row : missRows(sheet)) history.push_back({row.when, row.question, false});
+    const ReviewSchedule schedule = rebuildSchedule(history);
     EXPECT_EQ(names(schedule.due(day("2024-10-06"))), "B C");
     EXPECT_TRUE(schedule.due(day("2024-10-05")).empty());
 }

@@ -117,18 +117,18 @@ TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
 // The kept copy moves only from where it stands.
 TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     SqliteRecord record(file);
-    ASSERT_EQ(record.reviewThrough(), 0);
+    ASSERT_EQ(record.reviewStanding(), ReviewStanding{});
     const ReviewState a{miss("3+4= （　）", "q13"), 0, 100, 101};
     const ReviewState b{miss("2+5= （　）", "q13"), 1, 100, 103};
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}, {"q13", "2+5= （　）"}}, {a, b}, 0, 4));
-    EXPECT_FALSE(record.keepReview({}, {}, 0, 9)) << "another program moved it on";
-    EXPECT_EQ(record.reviewThrough(), 4);
-    EXPECT_EQ(record.dueReviews(102, 10, true), std::vector<ReviewState>{a});
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}, {"q13", "2+5= （　）"}}, {a, b}, {0, 0}, 4));
+    EXPECT_FALSE(record.keepReview({}, {}, {0, 0}, 9)) << "another program moved it on";
+    EXPECT_EQ(record.reviewStanding(), (ReviewStanding{4, 0}));
+    EXPECT_EQ(record.dueReviews(102, 10), std::vector<ReviewState>{a});
     EXPECT_EQ(record.dueReviewCount(103), 2);
     EXPECT_EQ(record.reviewStates({{"q13", "2+5= （　）"}, {"q13", "nothing"}}), std::vector<ReviewState>{b});
     // A question learned: its key without a state takes it away.
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {}, 4, 5));
-    EXPECT_EQ(record.dueReviews(200, 10, false), std::vector<ReviewState>{b});
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {}, {4, 0}, 5));
+    EXPECT_EQ(record.dueReviews(200, 10), std::vector<ReviewState>{b});
     EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
 }
 
@@ -170,21 +170,21 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     record.answerHistorySince(0, last);
     EXPECT_EQ(last, 5) << "Ming's newest sheet, not the file's";
     const ReviewState mings{miss("3+4= （　）", "q13"), 0, 100, 101};
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {mings}, 0, 5));
+    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {mings}, {}, 5));
 
     record.showChild(hong);
     ASSERT_EQ(record.answerHistory().size(), 1u);
     EXPECT_EQ(record.answerHistory()[0].question.topicKey, "q40");
     EXPECT_EQ(record.recentTopicSheets({"q13"}, 5).size(), 0u);
-    EXPECT_EQ(record.reviewThrough(), 0) << "Ming's copy is not Hong's";
+    EXPECT_EQ(record.reviewStanding(), ReviewStanding{}) << "Ming's copy is not Hong's";
     EXPECT_EQ(record.dueReviewCount(1000), 0);
-    ASSERT_TRUE(record.keepReview({}, {}, 0, 6));
+    ASSERT_TRUE(record.keepReview({}, {}, {}, 6));
 
     record.showChild(kEarlierRecords);
-    ASSERT_TRUE(record.keepReview({{"q41", "1+1= （　）"}}, {{miss("1+1= （　）", "q41"), 0, 100, 101}}, 0, 7));
+    ASSERT_TRUE(record.keepReview({{"q41", "1+1= （　）"}}, {{miss("1+1= （　）", "q41"), 0, 100, 101}}, {}, 7));
     ASSERT_EQ(record.giveEarlierSheets(hong), "");
     record.showChild(hong);
-    EXPECT_EQ(record.reviewThrough(), 0) << "worked out again with the sheets given";
+    EXPECT_EQ(record.reviewStanding(), (ReviewStanding{0, 1})) << "worked out again with the sheets given";
     EXPECT_EQ(record.answerHistory().size(), 2u);
 
     ASSERT_EQ(record.removeChild(ming), "");

@@ -1,0 +1,185 @@
+// Storing sheets: each in a transaction of its own, the ones the file cannot
+// take kept waiting in the journal beside it.
+#include <sqlite3.h>
+
+#include <ctime>
+
+#include "progress/sqlite_record.h"
+#include "progress/sqlite_statement.h"
+
+namespace tally {
+
+using sqlite::Statement;
+
+namespace {
+
+// A store that met a busy file is tried this often in all.
+constexpr int kAttempts = 2;
+
+// The questions of the daily practice, one row each with its result, so each
+// counts for its own topic and the review schedule can be worked out again.
+// A table of its own that only adds to the file, like the indexes: an older
+// program reads the file as before.
+constexpr const char* kPracticeAnswers =
+    "CREATE TABLE IF NOT EXISTS practice_answer("
+    " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
+    " topic_key TEXT NOT NULL, topic TEXT NOT NULL, question TEXT NOT NULL,"
+    " right_answer INTEGER NOT NULL, review INTEGER NOT NULL,"
+    " PRIMARY KEY(sheet_id, position))";
+
+// Now, as SQLite's datetime('now', 'localtime') writes it.
+std::string localTimeNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+}  // namespace
+
+bool SqliteRecord::store(const MarkedSheet& sheet) {
+    waiting_.push_back({sheet, 0});
+    if (waiting_.back().sheet.when.empty()) waiting_.back().sheet.when = localTimeNow();
+    if (!damaged_ && ensureOpen() && storeWaiting()) return true;
+    keepInJournal();
+    return false;
+}
+
+// Each sheet in a transaction of its own, oldest first, as long as the file
+// takes them: a disk with room for a few takes those few.
+bool SqliteRecord::storeWaiting() {
+    if (damaged_) return failed("成绩记录文件坏了", RecordTrouble::Damaged);
+    bool childGone = false;
+    while (!waiting_.empty()) {
+        bool stored = false;
+        for (int attempt = 1; !stored && attempt <= kAttempts; ++attempt) {
+            stored = storeOne(waiting_.front().sheet);
+            if (!stored && trouble_ != RecordTrouble::Busy) break;
+        }
+        if (!stored) {
+            // A file that went read-only is opened afresh next time.
+            if (trouble_ == RecordTrouble::ReadOnly || trouble_ == RecordTrouble::CannotOpen) close();
+            return false;
+        }
+        childGone = childGone || trouble_ == RecordTrouble::ChildGone;
+        if (waiting_.front().journalNumber > 0) journal_.remove(waiting_.front().journalNumber);
+        waiting_.erase(waiting_.begin());
+    }
+    worked();
+    if (childGone) failed("孩子已经不在成绩记录里", RecordTrouble::ChildGone);
+    return true;
+}
+
+// A sheet whose child the record no longer names is kept as 以前的记录; it
+// mends nothing, since the misses it answered were that child's.
+bool SqliteRecord::storeOne(const MarkedSheet& sheet) {
+    bool childGone = false;
+    const bool stored = inTransaction([&] {
+        bool known = false;
+        if (!childKnown(sheet.childId, known)) return false;
+        if (known) return insertSheet(sheet) && markMended(sheet.childId, sheet.mended);
+        childGone = true;
+        MarkedSheet earlier = sheet;
+        earlier.childId = kEarlierRecords;
+        earlier.mended.clear();
+        return insertSheet(earlier);
+    });
+    if (!stored) return false;
+    if (childGone) return failed("孩子已经不在成绩记录里", RecordTrouble::ChildGone), true;
+    worked();
+    return true;
+}
+
+// Every waiting sheet not yet on disk goes into the journal; one that cannot
+// be written there either waits in memory.
+void SqliteRecord::keepInJournal() {
+    for (Waiting& waiting : waiting_) {
+        if (waiting.journalNumber > 0) continue;
+        const std::optional<long long> number = journal_.add(waiting.sheet);
+        if (!number) return;
+        waiting.journalNumber = *number;
+    }
+}
+
+bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
+    Statement insert(db_,
+                     "INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
+                     " score, seconds, child_id) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
+                     " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    if (!insert.ok()) return failed("成绩记录出错");
+    insert.bind(1, sheet.when);
+    insert.bind(2, sheet.tabCaption);
+    insert.bind(3, sheet.topicCaption);
+    insert.bind(4, sheet.topicKey);
+    insert.bind(5, sheet.drillForm);
+    insert.bind(6, static_cast<long long>(sheet.questions));
+    insert.bind(7, static_cast<long long>(sheet.right));
+    insert.bind(8, static_cast<long long>(sheet.score));
+    insert.bind(9, static_cast<long long>(sheet.seconds));
+    insert.bind(10, sheet.childId);
+    if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
+    const long long sheetId = sqlite3_last_insert_rowid(db_);
+    if (!insertAnswers(sheetId, sheet.answered)) return false;
+    Statement miss(db_,
+                   "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
+                   " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    if (!miss.ok()) return failed("成绩记录出错");
+    long long position = 0;
+    for (const MissedQuestion& question : sheet.missed) {
+        miss.reset();
+        miss.bind(1, sheetId);
+        miss.bind(2, ++position);
+        miss.bind(3, question.question);
+        miss.bind(4, question.typed);
+        miss.bind(5, question.correct);
+        miss.bind(6, std::string(sqlite::formName(question.form)));
+        miss.bind(7, question.topicKey);
+        miss.bind(8, question.topicCaption);
+        if (miss.step() != SQLITE_DONE) return failed("错题没有记下");
+    }
+    return true;
+}
+
+bool SqliteRecord::insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered) {
+    if (answered.empty()) return true;
+    if (!exec(kPracticeAnswers)) return false;
+    Statement insert(db_,
+                     "INSERT INTO practice_answer(sheet_id, position, topic_key, topic, question, right_answer, review)"
+                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+    if (!insert.ok()) return failed("成绩记录出错");
+    long long position = 0;
+    for (const AnsweredQuestion& question : answered) {
+        insert.reset();
+        insert.bind(1, sheetId);
+        insert.bind(2, ++position);
+        insert.bind(3, question.topicKey);
+        insert.bind(4, question.topicCaption);
+        insert.bind(5, question.question);
+        insert.bind(6, static_cast<long long>(question.right));
+        insert.bind(7, static_cast<long long>(question.review));
+        if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
+    }
+    return true;
+}
+
+// A re-drill mends the misses of its own child only.
+bool SqliteRecord::markMended(long long childId, const std::vector<MissedQuestion>& mended) {
+    if (mended.empty()) return true;
+    Statement update(db_,
+                     "UPDATE missed SET mended = 1"
+                     " WHERE topic_key = ?1 AND question = ?2 AND mended = 0 AND answer_form <> ''"
+                     " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?3");
+    if (!update.ok()) return failed("成绩记录出错");
+    for (const MissedQuestion& question : mended) {
+        update.reset();
+        update.bind(1, question.topicKey);
+        update.bind(2, question.question);
+        update.bind(3, childId);
+        if (update.step() != SQLITE_DONE) return failed("错题没有记下");
+    }
+    return true;
+}
+
+}  // namespace tally

@@ -1,0 +1,177 @@
+#include "progress/waiting_journal.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <system_error>
+
+#include "progress/sqlite_statement.h"
+
+namespace tally {
+
+using sqlite::Statement;
+
+namespace {
+
+constexpr const char* kJournalSchema =
+    "CREATE TABLE IF NOT EXISTS waiting_sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL,"
+    " tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL,"
+    " questions INTEGER NOT NULL, right_answers INTEGER NOT NULL, score INTEGER NOT NULL,"
+    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
+    " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
+    " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
+    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));";
+
+// The three lists of questions a sheet carries.
+enum List : long long { Missed = 0, Mended = 1, Answered = 2 };
+
+}  // namespace
+
+WaitingJournal::WaitingJournal(std::filesystem::path file) : file_(std::move(file)) {}
+
+WaitingJournal::~WaitingJournal() { close(); }
+
+std::filesystem::path WaitingJournal::beside(const std::filesystem::path& record) {
+    return record.parent_path() / (record.filename().string() + ".waiting");
+}
+
+void WaitingJournal::close() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+bool WaitingJournal::open(bool create) {
+    if (db_) return true;
+    std::error_code ec;
+    if (!std::filesystem::exists(file_, ec)) {
+        if (!create) return false;
+        // Made for its user alone: the sheets are a child's.
+        const int fd = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd >= 0) ::close(fd);
+    }
+    if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db_, kJournalSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+std::optional<long long> WaitingJournal::add(const MarkedSheet& sheet) {
+    if (!open(true) || sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return std::nullopt;
+    Statement insert(db_,
+                     "INSERT INTO waiting_sheet(marked_at, tab, topic, topic_key, drill_form, questions,"
+                     " right_answers, score, seconds, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    insert.bind(1, sheet.when);
+    insert.bind(2, sheet.tabCaption);
+    insert.bind(3, sheet.topicCaption);
+    insert.bind(4, sheet.topicKey);
+    insert.bind(5, sheet.drillForm);
+    insert.bind(6, static_cast<long long>(sheet.questions));
+    insert.bind(7, static_cast<long long>(sheet.right));
+    insert.bind(8, static_cast<long long>(sheet.score));
+    insert.bind(9, static_cast<long long>(sheet.seconds));
+    insert.bind(10, sheet.childId);
+    const long long number = insert.step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db_) : 0;
+    if (number > 0 && addQuestions(number, sheet) &&
+        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+        return number;
+    }
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return std::nullopt;
+}
+
+bool WaitingJournal::addQuestions(long long number, const MarkedSheet& sheet) {
+    Statement insert(db_,
+                     "INSERT INTO waiting_question(sheet_id, list, position, question, typed, correct, answer_form,"
+                     " topic_key, topic, right_answer, review) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+    long long position = 0;
+    const auto put = [&](List list, const MissedQuestion& question, bool right, bool review) {
+        insert.reset();
+        insert.bind(1, number);
+        insert.bind(2, static_cast<long long>(list));
+        insert.bind(3, ++position);
+        insert.bind(4, question.question);
+        insert.bind(5, question.typed);
+        insert.bind(6, question.correct);
+        insert.bind(7, std::string(sqlite::formName(question.form)));
+        insert.bind(8, question.topicKey);
+        insert.bind(9, question.topicCaption);
+        insert.bind(10, static_cast<long long>(right));
+        insert.bind(11, static_cast<long long>(review));
+        return insert.step() == SQLITE_DONE;
+    };
+    for (const MissedQuestion& question : sheet.missed) {
+        if (!put(Missed, question, false, false)) return false;
+    }
+    for (const MissedQuestion& question : sheet.mended) {
+        if (!put(Mended, question, false, false)) return false;
+    }
+    for (const AnsweredQuestion& asked : sheet.answered) {
+        MissedQuestion question;
+        question.question = asked.question;
+        question.topicKey = asked.topicKey;
+        question.topicCaption = asked.topicCaption;
+        if (!put(Answered, question, asked.right, asked.review)) return false;
+    }
+    return true;
+}
+
+std::vector<std::pair<long long, MarkedSheet>> WaitingJournal::read() {
+    std::vector<std::pair<long long, MarkedSheet>> found;
+    if (!open(false)) return found;
+    Statement query(db_,
+                    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds,"
+                    " child_id FROM waiting_sheet ORDER BY id");
+    while (query.step() == SQLITE_ROW) {
+        MarkedSheet sheet = sqlite::sheetOf(query);
+        if (!readQuestions(query.number(0), sheet)) return {};
+        found.emplace_back(query.number(0), std::move(sheet));
+    }
+    return found;
+}
+
+bool WaitingJournal::readQuestions(long long number, MarkedSheet& sheet) {
+    Statement query(db_,
+                    std::string("SELECT list, ") + sqlite::kMissedColumns +
+                        ", right_answer, review FROM waiting_question WHERE sheet_id = ?1 ORDER BY list, position");
+    query.bind(1, number);
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
+        MissedQuestion question = query.missedQuestion(1);
+        switch (query.number(0)) {
+            case Missed:
+                sheet.missed.push_back(std::move(question));
+                break;
+            case Mended:
+                sheet.mended.push_back(std::move(question));
+                break;
+            default:
+                sheet.answered.push_back({question.topicKey, question.topicCaption, question.question,
+                                          query.number(7) != 0, query.number(8) != 0});
+        }
+    }
+    return step == SQLITE_DONE;
+}
+
+void WaitingJournal::remove(long long number) {
+    if (!open(false)) return;
+    sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    for (const char* sql :
+         {"DELETE FROM waiting_question WHERE sheet_id = ?1", "DELETE FROM waiting_sheet WHERE id = ?1"}) {
+        Statement remove(db_, sql);
+        remove.bind(1, number);
+        remove.step();
+    }
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    const bool empty = Statement(db_, "SELECT 1 FROM waiting_sheet LIMIT 1").hasRow() == false;
+    if (!empty) return;
+    close();
+    std::error_code ec;
+    std::filesystem::remove(file_, ec);
+}
+
+}  // namespace tally

@@ -1,0 +1,46 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "progress/progress_record.h"
+
+struct sqlite3;
+
+namespace tally {
+
+// The sheets marked but not yet in the record, kept on disk beside it while
+// the record cannot take them (a full disk, a file held by another program,
+// a damaged record), so that none is lost when the program ends. A small
+// SQLite file of its own, readable by its user only, made when the first
+// sheet has to wait and removed when the last one is stored.
+class WaitingJournal {
+public:
+    explicit WaitingJournal(std::filesystem::path file);
+    ~WaitingJournal();
+    WaitingJournal(const WaitingJournal&) = delete;
+    WaitingJournal& operator=(const WaitingJournal&) = delete;
+
+    // The journal kept beside a record file.
+    static std::filesystem::path beside(const std::filesystem::path& record);
+
+    // The waiting sheets, oldest first, each with its number in the journal;
+    // none when there is no journal or it cannot be read.
+    std::vector<std::pair<long long, MarkedSheet>> read();
+    // Keeps one sheet; its number, or nothing when it could not be written.
+    std::optional<long long> add(const MarkedSheet& sheet);
+    // Takes out a sheet that is stored; the journal goes with the last one.
+    void remove(long long number);
+
+private:
+    std::filesystem::path file_;
+    sqlite3* db_ = nullptr;
+
+    bool open(bool create);
+    void close();
+    bool addQuestions(long long number, const MarkedSheet& sheet);
+    bool readQuestions(long long number, MarkedSheet& sheet);
+};
+
+}  // namespace tally

@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/record_rows.h"
+#include "progress/record_trouble.h"
+#include "progress/sqlite_record.h"
+#include "progress/waiting_journal.h"
+#include "support/recording_record.h"
+#include "support/temp_folder.h"
+
+// What the record does when the file or another program works against it:
+// a full disk, a damaged page, a child removed elsewhere.
+namespace tally {
+namespace {
+
+namespace fs = std::filesystem;
+
+MarkedSheet sheetNumbered(int number, long long childId = kEarlierRecords) {
+    MarkedSheet sheet;
+    sheet.when = "2026-10-01 08:" + std::to_string(10 + number / 60) + ":" + std::to_string(10 + number % 50);
+    sheet.tabCaption = "加法";
+    sheet.topicCaption = "100以内加法";
+    sheet.topicKey = "q13";
+    sheet.drillForm = "normal";
+    sheet.questions = 10;
+    sheet.right = 9;
+    sheet.score = 90;
+    sheet.seconds = number;
+    sheet.childId = childId;
+    sheet.missed.push_back({std::to_string(number) + "+1= （　）", "0", std::to_string(number + 1), AnswerForm::One,
+                            "q13", "100以内加法"});
+    return sheet;
+}
+
+// Rows counted by a connection of the test's own, as another program sees the file.
+long long countOf(const fs::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr);
+    const long long count = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_int64(query, 0) : -1;
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return count;
+}
+
+std::string bytesOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The connection the record opens on its file, caught as SQLite opens it, so
+// the test can give it a disk of a few pages (PRAGMA max_page_count).
+sqlite3* recordConnection = nullptr;
+int catchRecordConnection(sqlite3* db, char**, const sqlite3_api_routines*) {
+    const std::string name = sqlite3_db_filename(db, "main");
+    if (name.ends_with("record.sqlite") && sqlite3_db_readonly(db, "main") == 0) recordConnection = db;
+    return SQLITE_OK;
+}
+
+void limitPages(long long pages) {
+    sqlite3_exec(recordConnection, ("PRAGMA max_page_count = " + std::to_string(pages)).c_str(), nullptr, nullptr,
+                 nullptr);
+}
+
+// 1,100 sheets marked on a full disk, then room made a few pages at a time,
+// with the program ended and started again halfway: every sheet is stored
+// once, oldest first, as soon as there is room for it.
+TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
+    const test::TempFolder folder;
+    const fs::path file = folder.path() / "record.sqlite";
+    const fs::path journal = WaitingJournal::beside(file);
+    constexpr int kSheets = 1100;
+    sqlite3_auto_extension(reinterpret_cast<void (*)()>(catchRecordConnection));
+    long long pages = 0;
+    {
+        SqliteRecord record(file);
+        ASSERT_TRUE(record.ok());
+        pages = countOf(file, "PRAGMA page_count");
+        limitPages(pages);
+        // What still fits in the pages there are goes in; from the first
+        // sheet that does not, every sheet waits.
+        int number = 0;
+        while (record.store(sheetNumbered(number))) ASSERT_LT(++number, 500);
+        ASSERT_EQ(record.trouble(), RecordTrouble::DiskFull);
+        const int fitted = number;
+        while (++number < fitted + kSheets) {
+            EXPECT_FALSE(record.store(sheetNumbered(number)));
+            ASSERT_EQ(record.trouble(), RecordTrouble::DiskFull);
+        }
+        EXPECT_EQ(record.waitingSheets(), kSheets);
+        // Today's practice opens all the same, from the sheets the file holds.
+        int due = 0;
+        EXPECT_TRUE(dueMisses(record, parseDay("2026-10-20").value(), {}, &due));
+        EXPECT_EQ(due, fitted);
+        EXPECT_NE(
+            recordTroubleMessage(record.trouble(), true, record.waitingSheets()).find("还有1100张练习卷的成绩没有记下"),
+            std::string::npos);
+        struct stat journalStat {};
+        ASSERT_EQ(stat(journal.c_str(), &journalStat), 0) << "the waiting sheets are on disk";
+        EXPECT_EQ(journalStat.st_mode & 0777, 0600u);
+        // Room for some: those go in, the rest wait.
+        int partly = 0;
+        for (int step = 0; step < 5; ++step) {
+            limitPages(pages += 3);
+            record.latestSheets(1);
+            const long long stored = countOf(file, "SELECT COUNT(*) FROM sheet") - fitted;
+            EXPECT_EQ(stored + record.waitingSheets(), kSheets);
+            if (stored > 0 && record.waitingSheets() > 0) ++partly;
+            RecordProperty("stored_after_step_" + std::to_string(step), std::to_string(stored));
+        }
+        EXPECT_GT(partly, 0) << "stored one by one as room is made, not all or nothing";
+        ASSERT_GT(record.waitingSheets(), 0);
+        RecordProperty("fitted_before_full", fitted);
+        RecordProperty("waiting_at_exit", record.waitingSheets());
+    }
+    sqlite3_reset_auto_extension();
+    // The next start finds the journal and stores what waited in it.
+    SqliteRecord next(file);
+    EXPECT_EQ(next.waitingSheets(), 0);
+    const long long all = countOf(file, "SELECT COUNT(*) FROM sheet");
+    EXPECT_EQ(all, countOf(file, "SELECT MAX(seconds) + 1 FROM sheet")) << "none lost";
+    EXPECT_EQ(countOf(file, "SELECT COUNT(DISTINCT seconds) FROM sheet"), all) << "each once";
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet a JOIN sheet b ON b.id = a.id + 1 WHERE b.seconds < a.seconds"),
+              0)
+        << "oldest first";
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM missed"), all);
+    EXPECT_FALSE(fs::exists(journal));
+}
+
+void overwritePage(const fs::path& file, const std::string& table) {
+    const long long pageSize = countOf(file, "PRAGMA page_size");
+    const long long root = countOf(file, "SELECT rootpage FROM sqlite_master WHERE name = '" + table + "'");
+    std::fstream bytes(file, std::ios::in | std::ios::out | std::ios::binary);
+    bytes.seekp((root - 1) * pageSize);
+    const std::string garbage(64, '\x5a');
+    bytes.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+}
+
+// A damaged page of a record of 600 sheets: every read says so, and the
+// file is not written again; the sheet marked meanwhile waits in the journal.
+TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
+    const test::TempFolder folder;
+    const fs::path file = folder.path() / "record.sqlite";
+    {
+        SqliteRecord record(file);
+        for (int i = 0; i < 600; ++i) ASSERT_TRUE(record.store(sheetNumbered(i)));
+    }
+    overwritePage(file, "sheet");
+    const std::string damaged = bytesOf(file);
+    SqliteRecord record(file);
+    const struct {
+        const char* read;
+        bool (*empty)(SqliteRecord&);
+    } reads[] = {
+        {"summary", [](SqliteRecord& r) { return !r.summary(RecordPageLimits{}); }},
+        {"sheets", [](SqliteRecord& r) { return r.sheets().empty(); }},
+        {"latest", [](SqliteRecord& r) { return r.latestSheets(50).empty(); }},
+        {"history", [](SqliteRecord& r) { return r.answerHistory().empty(); }},
+        {"store", [](SqliteRecord& r) { return !r.store(sheetNumbered(700)); }},
+    };
+    for (const auto& read : reads) {
+        SCOPED_TRACE(read.read);
+        EXPECT_TRUE(read.empty(record));
+        EXPECT_EQ(record.trouble(), RecordTrouble::Damaged);
+    }
+    EXPECT_NE(recordTroubleMessage(record.trouble(), false).find("成绩记录文件坏了"), std::string::npos);
+    EXPECT_EQ(record.waitingSheets(), 1);
+    EXPECT_EQ(bytesOf(file), damaged);
+}
+
+// The review copy is derived from the sheets: damage in it alone costs the
+// copy, which is worked out again, and not the record.
+TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
+    const test::TempFolder folder;
+    const fs::path file = folder.path() / "record.sqlite";
+    const Day today = parseDay("2026-10-20").value();
+    test::RecordingRecord plain;
+    {
+        SqliteRecord record(file);
+        for (int i = 0; i < 600; ++i) {
+            ASSERT_TRUE(record.store(sheetNumbered(i)));
+            plain.store(sheetNumbered(i));
+        }
+        ASSERT_TRUE(dueMisses(record, today));
+    }
+    int stored = 600;
+    for (const char* table : {"review_item", "review_through"}) {
+        SCOPED_TRACE(table);
+        overwritePage(file, table);
+        SqliteRecord record(file);
+        int count = 0;
+        const auto due = dueMisses(record, today, {}, &count);
+        ASSERT_TRUE(due) << record.lastError();
+        EXPECT_EQ(*due, *dueMisses(plain, today));
+        EXPECT_EQ(count, stored) << "every miss, none answered";
+        EXPECT_TRUE(record.store(sheetNumbered(stored)));
+        plain.store(sheetNumbered(stored++));
+    }
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet"), stored);
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM pragma_integrity_check WHERE integrity_check <> 'ok'"), 0);
+}
+
+// Two programs on one file; one removes the child the other has logged in.
+TEST(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
+    const test::TempFolder folder;
+    const fs::path file = folder.path() / "record.sqlite";
+    SqliteRecord practising(file);
+    SqliteRecord parents(file);
+    ASSERT_EQ(parents.addChild("小明", 2), "");
+    const long long ming = parents.children().at(0).id;
+    ASSERT_TRUE(practising.store(sheetNumbered(1, ming)));
+    EXPECT_EQ(practising.trouble(), RecordTrouble::None);
+    ASSERT_EQ(parents.removeChild(ming), "");
+
+    MarkedSheet redrill = sheetNumbered(2, ming);
+    redrill.mended.push_back(sheetNumbered(1).missed.at(0));
+    ASSERT_TRUE(practising.store(redrill));
+    EXPECT_EQ(practising.trouble(), RecordTrouble::ChildGone);
+    EXPECT_NE(recordTroubleMessage(practising.trouble(), false).find("以前的记录"), std::string::npos);
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet WHERE child_id = " + std::to_string(ming)), 0);
+    practising.showChild(kEarlierRecords);
+    ASSERT_EQ(practising.latestSheets(10).size(), 1u);
+    EXPECT_EQ(practising.latestSheets(10)[0].seconds, 2);
+
+    // The file itself refuses a sheet of a child it does not name, whoever writes it.
+    sqlite3* older = nullptr;
+    sqlite3_open(file.c_str(), &older);
+    for (const std::string& sql :
+         {"INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds,"
+          " child_id) VALUES('2026-10-02 08:00:00', '', '', 'q13', '', 1, 1, 100, 1, " +
+              std::to_string(ming) + ")",
+          "UPDATE sheet SET child_id = " + std::to_string(ming)}) {
+        EXPECT_EQ(sqlite3_exec(older, sql.c_str(), nullptr, nullptr, nullptr) & 0xFF, SQLITE_CONSTRAINT) << sql;
+    }
+    sqlite3_close(older);
+}
+
+}  // namespace
+}  // namespace tally
