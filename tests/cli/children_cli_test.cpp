@@ -16,13 +16,13 @@ namespace fs = std::filesystem;
 // A family computer: the parent names two children, then each practises.
 class ChildrenCli : public ::testing::Test {
 protected:
-    test::TempDataDir dir;
+    test::TestData data;
+    test::TempFolder dir;
     fs::path recordFile = dir.path() / "record.sqlite";
 
     std::string run(const std::string& commands, std::optional<std::string> child,
                     std::optional<std::string> login = std::nullopt) {
-        CliOptions options;
-        options.dataDir = dir.path();
+        CliOptions options = test::cliOptions(data);
         options.seed = 7;
         options.loginPassword = std::move(login);
         options.recordFile = recordFile;
@@ -174,8 +174,8 @@ namespace {
 // The advanced item names the initial password only while it is the one in
 // use; each child is an item, the last one selected.
 TEST(ChildrenLogin, TheDialogNamesNoPasswordThatIsNotInUse) {
-    test::TempDataDir dir;
-    FsDataDirectory data(dir.path());
+    test::TestData dir;
+    FsDataDirectory data = dir.directory();
     HeadlessUi ui;
     Accounts accounts;
     LoginDialog shipped(accounts, ui, data, nullptr, {"小明", "小红"}, 1);

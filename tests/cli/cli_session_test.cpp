@@ -16,7 +16,7 @@ namespace {
 
 class CliTest : public ::testing::Test {
 protected:
-    test::TempDataDir dir;
+    test::TestData dir;
 
     std::string run(const std::string& commands, std::optional<std::string> login = "238") {
         return test::runCli(dir, commands, login);
@@ -46,8 +46,7 @@ TEST_F(CliTest, AStudentStartsWithoutAMessage) {
 // last descendant: the depth of a line is one more than its parent's.
 TEST_F(CliTest, TheTreeIsPrintedInPreOrder) {
     for (const char* tab : {"智力题", "应用题", "同步教学", "讲座和故事", "加减乘除"}) {
-        CliOptions options;
-        options.dataDir = dir.path();
+        CliOptions options = test::cliOptions(dir);
         CliSession session(options);
         std::istringstream in(std::string("tab ") + tab + "\ntree\n");
         std::ostringstream out;

@@ -18,13 +18,13 @@ namespace fs = std::filesystem;
 // day fixed with --today.
 class PracticeMonth : public ::testing::Test {
 protected:
-    test::TempDataDir dir;
+    test::TestData data;
+    test::TempFolder dir;
     fs::path recordFile = dir.path() / "record.sqlite";
     std::unique_ptr<CliSession> session;
 
     void startDay(const std::string& day, std::uint64_t seed = 7) {
-        CliOptions options;
-        options.dataDir = dir.path();
+        CliOptions options = test::cliOptions(data);
         options.seed = seed;
         options.loginPassword = "238";
         options.recordFile = recordFile;

@@ -133,11 +133,13 @@ class InstalledCli(unittest.TestCase):
 
     def test_data_option_still_overrides_the_installed_directory(self):
         home = UserHome(self)
+        # A data directory of its own: the login file and a first-grade word problem.
         data = home.home / "elsewhere"
-        shutil.copytree(SOURCE / "data", data)
-        (data / "help.htm").unlink()
-        lines = run_cli(PREFIX, home, ["tab 加减乘除", "click q13", "page"], "--data", str(data))
-        self.assertIn('value=提交答案', lines[-1])
+        data.mkdir()
+        shutil.copy(SOURCE / "data/tallymoologin.ini", data)
+        (data / "一年级应用题.txt").write_bytes("树上有(x=1_2)只鸟，又飞来3只，一共有(z=x+3)只？\r\n".encode("gbk"))
+        lines = run_cli(PREFIX, home, ["tab 应用题", "click q57", "page"], "--data", str(data))
+        self.assertIn("又飞来3只", lines[-1])
         self.assertTrue((PREFIX / DATA / "help.htm").is_file())
 
 

@@ -365,12 +365,12 @@ public:
 };
 
 TEST(LevelGateTest, TheEndOfALevelShowsOverItsPageAndNoTickRunsUnderIt) {
-    test::TempDataDir dir;
+    test::TestData dir;
     ModalUi ui;
     HtmlPage page;
     test::ScriptedRandom random;
     test::FakeClock clock;
-    FsDataDirectory data{dir.path()};
+    FsDataDirectory data{dir.directory()};
     Form1 form(Ports{ui, page, random, ui, data, clock});
     ui.loginAnswer = "238";
     ui.page = &page;

@@ -2,6 +2,7 @@
 
 #include "library/lessons.h"
 #include "shell/gbk.h"
+#include "shell/login_file.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -105,17 +106,20 @@ TEST_F(LessonTest, ClockLessonBringsTheClockPanel) {
 
 // A lesson or a half-year's summary without its file shows its title and a
 // note; a lesson naming no known drill shows itself and marks nothing.
-TEST_F(LessonTest, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
-    std::filesystem::remove(h.dir.path() / "lessons/1/006.txt");
+TEST(Lessons, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
+    // A data folder with the grade-1 list alone: no lesson has its file.
+    test::Harness h(test::OwnData{{kLoginFileName}});
+    h.dir.write("1.txt", *utf8ToGbk("加法\r\n\r\n认识钟表\r\n分数\r\n看图\r\n新课\r\n"));
+    h.start();
+    const auto openLesson = [&](const std::string& key) { h.click(key, "同步教学"); };
     openLesson("q533302006");
     EXPECT_NE(h.page.bodyHtml().find("<h1>新课</h1>"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
-    std::filesystem::remove(h.dir.path() / "lessons/summary/02.txt");
     h.click("q522202");
     EXPECT_NE(h.page.bodyHtml().find("<h1>小学1年级上</h1>"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
 
-    writeLesson(6, "练习=q99999\r\n<h1>新课</h1><p>要点</p>");
+    h.dir.write("lessons/1/006.txt", *utf8ToGbk("练习=q99999\r\n<h1>新课</h1><p>要点</p>"));
     openLesson("q533302006");
     EXPECT_EQ(h.page.bodyHtml(), "<h1>新课</h1><p>要点</p>");
     EXPECT_EQ(h.form->gradingKey(), "q533302006");

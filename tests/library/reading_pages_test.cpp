@@ -2,6 +2,7 @@
 
 #include "library/answer_pages.h"
 #include "library/reading_pages.h"
+#include "shell/login_file.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -39,9 +40,12 @@ TEST(AnswerTopics, PageTitleAndMissingAnswers) {
     EXPECT_NE(answerPage("a<b", "x").find("<h1>a&lt;b</h1>"), std::string::npos);
 }
 
+// A data folder holding only a chapter of the book, which the test takes away
+// once the tree lists it, and the login file.
 class ReadingTopicTest : public ::testing::Test {
 protected:
-    test::Harness h;
+    static constexpr const char* kChapter = "第2章 画图帮你想";
+    test::Harness h{test::OwnData{{kLoginFileName, std::string("book/") + kChapter + ".htm"}}};
     std::string sheet;
     void SetUp() override {
         h.start();
@@ -57,8 +61,8 @@ protected:
 
 TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
     h.form->clickTab("讲座和故事");
-    const std::string chapter = "第2章 画图帮你想";
-    std::filesystem::remove(h.dir.path() / "book" / (chapter + ".htm"));
+    const std::string chapter = kChapter;
+    h.dir.remove("book/" + chapter + ".htm");
     const TopicNode* node = nullptr;
     for (const TopicNode& n : h.form->tree.nodes()) {
         if (n.caption == chapter) node = &n;
@@ -70,7 +74,6 @@ TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
     EXPECT_NE(h.ui.page2Html.find("找不到"), std::string::npos);
     expectSheetKept(node->key);
 
-    std::filesystem::remove(h.dir.path() / "test" / "12.htm");
     h.click("q2002", "各年级试卷");
     EXPECT_NE(h.ui.page2Html.find("<h1>1年级1学期期末考试题</h1>"), std::string::npos);
     expectSheetKept("q2002");

@@ -12,6 +12,7 @@
 #include "library/word_problem_sheet.h"
 #include "library_fixture.h"
 #include "shell/gbk.h"
+#include "shell/login_file.h"
 #include "shell/seeded_random.h"
 
 namespace tally {
@@ -95,8 +96,8 @@ TEST(WordProblemTopics, AMissingOrBrokenFileLeavesThePageAndSaysWhich) {
         {"(x=1_2)\xb9\xb2(z=x+)", "应用题文件“二年级应用题.txt”第1行不能出题：算式“x+”算不出来。请爸爸妈妈改一改这一行。"},
     };
     for (const auto& c : cases) {
-        Harness h(test::started);
-        std::filesystem::remove(h.dir.path() / "二年级应用题.txt");
+        Harness h(test::OwnData{{kLoginFileName}});
+        h.start();
         if (c.bytes) h.dir.write("二年级应用题.txt", c.bytes);
         h.page.setBody("<p>kept</p>");
         h.click("q56", "应用题");

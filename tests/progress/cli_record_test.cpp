@@ -16,14 +16,16 @@ namespace fs = std::filesystem;
 
 class CliRecord : public ::testing::Test {
 protected:
-    test::TempDataDir dir;
+    test::TestData data;
+    test::TempFolder dir;
     fs::path recordFile = dir.path() / "record/record.sqlite";
 
-    std::string run(const std::string& commands) { return test::runCli(dir, commands, "238", recordFile); }
+    std::string run(const std::string& commands) { return test::runCli(data, commands, "238", recordFile); }
 };
 
 TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
-    dir.write("record/record.sqlite", "not a database, just words");
+    fs::create_directories(recordFile.parent_path());
+    std::ofstream(recordFile) << "not a database, just words";
     const std::string out =
         run("click q11\nset answer1 1\nfinish\nclick q12\nset answer1 1\nfinish\nmessages\npage\nrecord\nquit\n");
     EXPECT_EQ(std::regex_search(out, std::regex("提示\\|成绩记录")), true) << out;
@@ -39,8 +41,10 @@ TEST_F(CliRecord, AReadOnlyRecordIsNamedAsSuch) {
     ASSERT_TRUE(fs::exists(recordFile));
     // The program made the folder for its owner alone: opened to the other user here.
     fs::permissions(recordFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // The normal user reaches the record through the test's folder and the record's own (0700) folder.
+    fs::permissions(dir.path(), fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
     fs::permissions(recordFile.parent_path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
-    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
+    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + data.root().string() +
                                             " --login 238 --record " + recordFile.string());
     if (!command) GTEST_SKIP() << "no way to run as a normal user";
     const fs::path out = dir.path() / "out.txt";
@@ -71,7 +75,7 @@ TEST_F(CliRecord, AFullDiskIsNamedAsSuch) {
     commands << "messages\nquit\n";
     commands.close();
     const fs::path out = dir.path() / "out.txt";
-    const std::string command = mount + TALLYMOO_CLI + " --data " + dir.path().string() + " --login 238 --record " +
+    const std::string command = mount + TALLYMOO_CLI + " --data " + data.root().string() + " --login 238 --record " +
                                 (small / "record.sqlite").string() + " < " + (dir.path() / "commands.txt").string() +
                                 " > " + out.string() + " 2>&1'";
     ASSERT_EQ(std::system(command.c_str()), 0);

@@ -130,9 +130,10 @@ TEST(RedrillQuestions, WordProblemsAndFourOperationsKeepTheirWholeQuestion) {
 
 // A harness whose record is a real file, so the re-drill list is the store's own.
 struct FileHarness : Harness {
+    test::TempFolder folder;
     std::unique_ptr<SqliteRecord> file;
     FileHarness() {
-        file = std::make_unique<SqliteRecord>(dir.path() / "record.sqlite");
+        file = std::make_unique<SqliteRecord>(folder.path() / "record.sqlite");
         form->setRecord(file.get());
     }
 };

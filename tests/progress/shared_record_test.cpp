@@ -34,14 +34,15 @@ int count(const std::string& text, const std::string& part) {
 
 class SharedRecord : public ::testing::TestWithParam<int> {
 protected:
-    test::TempDataDir dir;
+    test::TestData data;
+    test::TempFolder dir;
     fs::path record = dir.path() / "record/record.sqlite";
 
     // Runs tallymoo-cli with `commands` on standard input; its output goes to a file.
     std::thread program(const std::string& name, const std::string& commands, int seed) {
         const fs::path in = dir.path() / (name + ".in");
         std::ofstream(in) << commands;
-        const std::string command = std::string(TALLYMOO_CLI) + " --data " + dir.path().string() + " --seed " +
+        const std::string command = std::string(TALLYMOO_CLI) + " --data " + data.root().string() + " --seed " +
                                     std::to_string(seed) + " --login 238 --record " + record.string() + " < " +
                                     in.string() + " > " + (dir.path() / (name + ".out")).string() + " 2>&1";
         return std::thread([command] { EXPECT_EQ(std::system(command.c_str()), 0) << command; });

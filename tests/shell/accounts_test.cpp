@@ -116,10 +116,9 @@ TEST(Accounts, WithoutAGoodLoginFileTheInitialPasswordApplies) {
         {"57\r\n16\r\n", false, damaged},  // a tab
     };
     for (const auto& c : cases) {
-        Harness h(false);
-        std::filesystem::remove(h.dir.path() / kLoginFileName);
+        Harness h(test::OwnData{}, false);
         if (c.file) h.dir.write(kLoginFileName, c.file);
-        if (c.folder) std::filesystem::create_directory(h.dir.path() / kLoginFileName);
+        if (c.folder) std::filesystem::create_directory(h.dir.root() / kLoginFileName);
         h.start();
         // Nobody is an advanced user until the password is typed.
         EXPECT_FALSE(h.form->loginIsAdvanced()) << c.file;
@@ -132,16 +131,15 @@ TEST(Accounts, WithoutAGoodLoginFileTheInitialPasswordApplies) {
 }
 
 TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {
-    Harness h;
+    Harness h(test::OwnData{});
     // A folder in the file's place: the rename over it fails.
-    std::filesystem::remove(h.dir.path() / kLoginFileName);
-    std::filesystem::create_directories(h.dir.path() / kLoginFileName / "inside");
+    std::filesystem::create_directories(h.dir.root() / kLoginFileName / "inside");
     h.start();
     h.ui.passwordAnswer = std::make_pair("238", "999");
     h.form->clickToolbar("w1");
     EXPECT_EQ(h.lastMessage(), "新密码没能保存，原来的密码仍然有效！");
-    EXPECT_TRUE(std::filesystem::is_directory(h.dir.path() / kLoginFileName / "inside"));
-    for (const auto& entry : std::filesystem::directory_iterator(h.dir.path())) {
+    EXPECT_TRUE(std::filesystem::is_directory(h.dir.root() / kLoginFileName / "inside"));
+    for (const auto& entry : std::filesystem::directory_iterator(h.dir.root())) {
         EXPECT_NE(entry.path().filename().string().rfind(std::string(kLoginFileName) + ".", 0), 0u)
             << "left behind: " << entry.path();
     }
@@ -152,8 +150,8 @@ TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {
 TEST(Accounts, AChangedPasswordKeepsTheLoginFilesModeAndOwner) {
     for (const mode_t mode : {0644, 0640, 0604, 0600}) {
         Harness h;
+        const std::filesystem::path file = h.dir.ownCopy(kLoginFileName);
         h.start();
-        const std::filesystem::path file = h.dir.path() / kLoginFileName;
         ASSERT_EQ(::chmod(file.c_str(), mode), 0);
         const bool givenAway = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
         h.ui.passwordAnswer = std::make_pair("238", "999");
@@ -203,22 +201,22 @@ TEST(Accounts, AnUnreadableLoginFileAllowsNoAdvancedLogin) {
 
 // The same through the file system, as a user the file does not let read.
 TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
-    test::TempDataDir dir;
-    const std::filesystem::path file = dir.path() / kLoginFileName;
+    test::TestData dir{test::OwnData{{kLoginFileName}}};
+    const std::filesystem::path file = dir.root() / kLoginFileName;
     ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
     ASSERT_EQ(::chown(file.c_str(), ::geteuid() == 0 ? 0 : ::geteuid(), ::getegid()), 0);
-    ::chmod(dir.path().c_str(), 0755);
+    ::chmod(dir.root().c_str(), 0755);
     if (::geteuid() != 0) {
         ASSERT_EQ(::chmod(file.c_str(), 0), 0);
     }
-    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.path().string() +
+    const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.root().string() +
                                             " --record /nonexistent/record.sqlite --login 238");
     if (!command) GTEST_SKIP() << "no way to run as a normal user";
-    FILE* cli = ::popen((*command + " > " + (dir.path() / "out.txt").string() + " 2>&1").c_str(), "w");
+    FILE* cli = ::popen((*command + " > " + (dir.root() / "out.txt").string() + " 2>&1").c_str(), "w");
     ASSERT_NE(cli, nullptr);
     std::fputs("state AccountLevel\nmessages\nquit\n", cli);
     ASSERT_EQ(::pclose(cli), 0);
-    std::ifstream in(dir.path() / "out.txt");
+    std::ifstream in(dir.root() / "out.txt");
     const std::string out((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(out.rfind("student\n", 0), 0u) << out;
     EXPECT_NE(out.find("密码文件读不出来"), std::string::npos) << out;
@@ -227,11 +225,9 @@ TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
 
 // The user location is shared; each data directory keeps its own login file there.
 TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
-    test::TempDataDir user;
+    test::TempFolder user;
     Harness unwritable;
     unwritable.data.setWriteFallback(user.path());
-    std::filesystem::remove(unwritable.dir.path() / kLoginFileName);
-    std::filesystem::create_directories(unwritable.dir.path() / kLoginFileName / "inside");
     unwritable.start();
     unwritable.ui.passwordAnswer = std::make_pair("238", "777");
     unwritable.form->clickToolbar("w1");
@@ -239,7 +235,7 @@ TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
     unwritable.form->clickToolbar("w11");
     EXPECT_TRUE(unwritable.form->loginIsAdvanced());
 
-    Harness other;
+    Harness other(test::OwnData{{kLoginFileName}});
     other.data.setWriteFallback(user.path());
     other.start();
     EXPECT_EQ(other.form->accounts.storedPassword, "238");

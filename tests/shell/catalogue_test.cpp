@@ -16,8 +16,11 @@ namespace {
 
 class CatalogueTest : public ::testing::Test {
 protected:
-    test::TempDataDir dir;
-    FsDataDirectory data{dir.path()};
+    test::TestData dir;
+    FsDataDirectory data{dir.directory()};
+    // A data folder holding only what the test writes there.
+    test::TestData own{test::OwnData{}};
+    FsDataDirectory ownData{own.root()};
     TreeModel tree;
 
     int childrenOf(const std::string& key) const {
@@ -61,12 +64,11 @@ TEST_F(CatalogueTest, LessonNumbersFollowFileLinesAndCaptionsStayOneLine) {
 }
 
 TEST_F(CatalogueTest, MissingListsLeaveNodesWithoutChildren) {
-    std::filesystem::remove(dir.path() / "3.txt");
-    std::filesystem::remove_all(dir.path() / "story");
-    buildTab(tree, "同步教学", data);
+    own.write("4.txt", *data.read("4.txt"));
+    buildTab(tree, "同步教学", ownData);
     EXPECT_EQ(childrenOf("q533304"), 0);
     EXPECT_GT(childrenOf("q533305"), 0);
-    buildTab(tree, "讲座和故事", data);
+    buildTab(tree, "讲座和故事", ownData);
     EXPECT_EQ(childrenOf("q400"), 0);
     EXPECT_NE(tree.find("q400"), nullptr);
 }
@@ -81,14 +83,13 @@ TEST_F(CatalogueTest, LongLessonFilesStopAt999) {
 }
 
 TEST_F(CatalogueTest, BookListSkipsTheIndexButKeepsItsNumber) {
-    std::filesystem::remove_all(dir.path() / "book");
-    dir.write("book/0.htm", "x");
-    dir.write("book/a.htm", "x");
-    dir.write("book/b.txt", "x");
-    dir.write("book/c.htm", "x");
-    dir.write("book/.htm", "x");
-    dir.write("book/教你思考.htm", "x");
-    buildTab(tree, "讲座和故事", data);
+    own.write("book/0.htm", "x");
+    own.write("book/a.htm", "x");
+    own.write("book/b.txt", "x");
+    own.write("book/c.htm", "x");
+    own.write("book/.htm", "x");
+    own.write("book/教你思考.htm", "x");
+    buildTab(tree, "讲座和故事", ownData);
     // Name order: .htm, 0.htm, a.htm, b.txt, c.htm, 教你思考.htm
     EXPECT_EQ(captions({"q3001", "q3002", "q3003", "q3004", "q3005"}), (Captions{"-", "0", "a", "-", "c"}));
     EXPECT_EQ(tree.find("q3003")->tag, "j3003");
@@ -96,29 +97,29 @@ TEST_F(CatalogueTest, BookListSkipsTheIndexButKeepsItsNumber) {
 }
 
 TEST_F(CatalogueTest, PagesEndInHtmInAnyCaseAndStayInsideTheDataDirectory) {
-    std::filesystem::remove_all(dir.path() / "story");
-    test::TempDataDir outside;
-    dir.write("story/a.HTM", "x");
-    dir.write("story/b.Htm", "x");
-    dir.write("story/c.html", "x");
-    dir.write("story/d.htm", "x");
-    std::filesystem::create_symlink(outside.path() / "help.htm", dir.path() / "story/e.htm");
-    std::filesystem::create_symlink(dir.path() / "help.htm", dir.path() / "story/f.htm");
-    std::filesystem::create_symlink(outside.path() / "book", dir.path() / "story/g");
-    buildTab(tree, "讲座和故事", data);
+    const std::filesystem::path outside = dir.root();
+    own.write("help.htm", "x");
+    own.write("story/a.HTM", "x");
+    own.write("story/b.Htm", "x");
+    own.write("story/c.html", "x");
+    own.write("story/d.htm", "x");
+    std::filesystem::create_symlink(outside / "help.htm", own.root() / "story/e.htm");
+    std::filesystem::create_symlink(own.root() / "help.htm", own.root() / "story/f.htm");
+    std::filesystem::create_symlink(outside / "book", own.root() / "story/g");
+    buildTab(tree, "讲座和故事", ownData);
     // Listed in name order: a.HTM b.Htm c.html d.htm f.htm (e leads outside).
     EXPECT_EQ(captions({"q4001", "q4002", "q4003", "q4004", "q4005"}), (Captions{"a", "b", "-", "d", "f"}));
     EXPECT_EQ(childrenOf("q400"), 4);
 }
 
 TEST_F(CatalogueTest, FolderListsStopAt999SoBookKeysNeverReachStoryKeys) {
-    std::filesystem::remove_all(dir.path() / "book");
     for (int i = 1; i <= 1002; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "book/%04d.htm", i);
-        dir.write(name, "x");
+        own.write(name, "x");
     }
-    buildTab(tree, "讲座和故事", data);
+    own.write("story/a.htm", "x");
+    buildTab(tree, "讲座和故事", ownData);
     EXPECT_EQ(childrenOf("q300"), 999);
     ASSERT_NE(tree.find("q3999"), nullptr);
     EXPECT_EQ(tree.find("q3999")->caption, "0999");
@@ -128,12 +129,11 @@ TEST_F(CatalogueTest, FolderListsStopAt999SoBookKeysNeverReachStoryKeys) {
 }
 
 TEST_F(CatalogueTest, AGbkFileNameIsShownInChinese) {
-    std::filesystem::remove_all(dir.path() / "story");
-    dir.write("story/" + *utf8ToGbk("曹冲称象.htm"), "x");
-    buildTab(tree, "讲座和故事", data);
+    own.write("story/" + *utf8ToGbk("曹冲称象.htm"), "x");
+    buildTab(tree, "讲座和故事", ownData);
     ASSERT_NE(tree.find("q4001"), nullptr);
     EXPECT_EQ(tree.find("q4001")->caption, "曹冲称象");
-    EXPECT_EQ(data.read("story/曹冲称象.htm"), "x");
+    EXPECT_EQ(ownData.read("story/曹冲称象.htm"), "x");
 }
 
 TEST_F(CatalogueTest, UnknownCaptionBuildsNothing) {

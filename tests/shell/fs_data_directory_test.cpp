@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <thread>
 
 #include "shell/atomic_file.h"
@@ -12,8 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(FsDataDirectory, RefusesPathsThatLeaveIt) {
-    test::TempDataDir dir;
-    FsDataDirectory data(dir.path() / "book");
+    FsDataDirectory data(fs::path(TALLYMOO_DATA_DIR) / "book");
+    data.setRootReadOnly(true);
     for (const char* path : {"../help.htm", "/etc/passwd", "a/../../help.htm", ""}) {
         EXPECT_FALSE(data.read(path)) << path;
         EXPECT_FALSE(data.exists(path)) << path;
@@ -23,8 +24,8 @@ TEST(FsDataDirectory, RefusesPathsThatLeaveIt) {
 }
 
 TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
-    test::TempDataDir dir;
-    FsDataDirectory data(dir.path());
+    test::TestData dir{test::OwnData{}};
+    FsDataDirectory data(dir.root());
     dir.write("x/b.htm", "b");
     dir.write("x/a.htm", "a");
     dir.write("x/c/d.htm", "d");
@@ -32,7 +33,7 @@ TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
     EXPECT_FALSE(data.list("nothing"));
     EXPECT_TRUE(data.replace("x/a.htm", "new"));
     EXPECT_EQ(*data.read("x/a.htm"), "new");
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "x")) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.root() / "x")) {
         EXPECT_NE(entry.path().filename().string().rfind("a.htm.", 0), 0u) << entry.path();
     }
 }
@@ -40,7 +41,7 @@ TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
 // Two programs saving at once: the file ends whole, holding one of the two,
 // and a save that reports success alone is the one that stands.
 TEST(FsDataDirectory, TwoSavesAtOnceNeverClaimTheLosingContent) {
-    test::TempDataDir dir;
+    test::TempFolder dir;
     const std::string first(20000, '1'), second(30000, '2');
     for (int round = 0; round < 50; ++round) {
         bool firstSaved = false, secondSaved = false;
@@ -55,12 +56,11 @@ TEST(FsDataDirectory, TwoSavesAtOnceNeverClaimTheLosingContent) {
             ASSERT_EQ(now, firstSaved ? first : second);
         }
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}),
-              std::distance(std::filesystem::directory_iterator(test::TempDataDir().path()), {}) + 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(FsDataDirectory, AFolderIsNotAFile) {
-    test::TempDataDir dir;
+    test::TempFolder dir;
     std::filesystem::create_directory(dir.path() / "folder");
     FsDataDirectory data(dir.path());
     EXPECT_FALSE(data.read("folder"));
@@ -93,11 +93,11 @@ TEST(DataLocation, FindsTheDataDirectoryFromTheProgramsOwnFolder) {
         {"nothing at all: beside the program", {}, {"lonely"}, "lonely", "lonely/data", false},
     };
     for (const LocationCase& c : cases) {
-        test::TempDataDir temp;
+        test::TempFolder temp;
         const fs::path tree = temp.path() / "tree";
         for (const std::string& folder : c.startPages) {
             fs::create_directories(tree / folder);
-            temp.write("tree/" + folder + "/help.htm", "<html></html>");
+            std::ofstream(tree / folder / "help.htm") << "<html></html>";
         }
         for (const std::string& folder : c.bareFolders) fs::create_directories(tree / folder);
         const DataLocation found = locateDataDirectory(tree / c.program);
@@ -107,10 +107,10 @@ TEST(DataLocation, FindsTheDataDirectoryFromTheProgramsOwnFolder) {
 }
 
 TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
-    test::TempDataDir installed;
-    test::TempDataDir user;
+    test::TestData installed{test::OwnData{}};
+    test::TempFolder user;
     installed.write("login.ini", "installed");
-    FsDataDirectory data(installed.path());
+    FsDataDirectory data(installed.root());
     data.setWriteFallback(user.path() / "tallymoo");
     data.setRootReadOnly(true);
 
@@ -120,15 +120,15 @@ TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
     ASSERT_TRUE(data.replace("login.ini", "changed again"));
     EXPECT_EQ(*data.read("login.ini"), "changed again");
 
-    FsDataDirectory untouched(installed.path());
+    FsDataDirectory untouched(installed.root());
     EXPECT_EQ(*untouched.read("login.ini"), "installed");
-    EXPECT_FALSE(fs::exists(installed.path() / "login.ini.new"));
+    EXPECT_FALSE(fs::exists(installed.root() / "login.ini.new"));
 }
 
 TEST(FsDataDirectory, AReadOnlyRootWithNowhereElseToWriteRefusesTheWrite) {
-    test::TempDataDir installed;
+    test::TestData installed{test::OwnData{}};
     installed.write("login.ini", "installed");
-    FsDataDirectory data(installed.path());
+    FsDataDirectory data(installed.root());
     data.setRootReadOnly(true);
     EXPECT_FALSE(data.replace("login.ini", "changed"));
     EXPECT_EQ(*data.read("login.ini"), "installed");

@@ -1,12 +1,8 @@
 #include "support/harness.h"
 
-#include "cli/cli_session.h"
 #include "sheets/worksheet.h"
 
-#include <atomic>
-#include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace tally::test {
 namespace fs = std::filesystem;
@@ -18,26 +14,11 @@ double ScriptedRandom::next() {
     return value;
 }
 
-TempDataDir::TempDataDir() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("tallymoo-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-    fs::remove_all(path_);
-    fs::copy(TALLYMOO_DATA_DIR, path_, fs::copy_options::recursive);
-}
+Harness::Harness(bool advanced) { connect(advanced); }
 
-TempDataDir::~TempDataDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
+Harness::Harness(const OwnData& own, bool advanced) : dir(own) { connect(advanced); }
 
-void TempDataDir::write(const std::string& relPath, const std::string& bytes) const {
-    fs::path target = path_ / relPath;
-    fs::create_directories(target.parent_path());
-    std::ofstream(target, std::ios::binary) << bytes;
-}
-
-Harness::Harness(bool advanced) {
+void Harness::connect(bool advanced) {
     if (advanced) ui.loginAnswer = "238";
     form = std::make_unique<Form1>(Ports{ui, page, random, ui, data, clock});
     form->setRecord(&record);
@@ -69,10 +50,17 @@ void Harness::tick(int timer, int times) {
     }
 }
 
-std::string runCli(const TempDataDir& dir, const std::string& commands, const std::optional<std::string>& login,
-                   const std::filesystem::path& recordFile) {
+CliOptions cliOptions(const TestData& data) {
     CliOptions options;
-    options.dataDir = dir.path();
+    options.dataDir = data.root();
+    options.writeFallback = data.writeFallback();
+    options.dataReadOnly = data.rootReadOnly();
+    return options;
+}
+
+std::string runCli(const TestData& data, const std::string& commands, const std::optional<std::string>& login,
+                   const std::filesystem::path& recordFile) {
+    CliOptions options = cliOptions(data);
     options.seed = 7;
     options.loginPassword = login;
     options.recordFile = recordFile;

@@ -5,12 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_session.h"
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
 #include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "support/recording_record.h"
+#include "support/test_data.h"
 
 namespace tally::test {
 
@@ -33,35 +35,23 @@ public:
     TimeOfDay now() const override { return time; }
 };
 
-// A temporary copy of the data directory, removed at the end of the test.
-class TempDataDir {
-public:
-    TempDataDir();
-    ~TempDataDir();
-    TempDataDir(const TempDataDir&) = delete;
-    TempDataDir& operator=(const TempDataDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    void write(const std::string& relPath, const std::string& bytes) const;
-
-private:
-    std::filesystem::path path_;
-};
-
 // The main-window model with every port faked: a recording window, the page
-// model, a scripted random source, a settable clock and a temporary data dir.
+// model, a scripted random source, a settable clock and the repository's data
+// directory (or one of the test's own).
 // Asks for a harness that has already started up.
 inline constexpr struct Started {} started;
 
 struct Harness {
     explicit Harness(bool advanced = true);
     explicit Harness(Started, bool advanced = true) : Harness(advanced) { start(); }
+    explicit Harness(const OwnData& own, bool advanced = true);
 
-    TempDataDir dir;
+    TestData dir;
     HeadlessUi ui;
     HtmlPage page;
     ScriptedRandom random;
     FakeClock clock;
-    FsDataDirectory data{dir.path()};
+    FsDataDirectory data{dir.directory()};
     RecordingRecord record;
     std::unique_ptr<Form1> form;
 
@@ -81,11 +71,17 @@ struct Harness {
     // What a family builds for a click on a node with this tag, drawn with
     // this harness's random source and options.
     Sheet build(TopicFamily& family, const std::string& tag);
+
+private:
+    void connect(bool advanced);
 };
 
-// The output of the headless front end over a copy of the data directory,
-// seeded with 7 and logged in with `login` (none: the student item).
-std::string runCli(const TempDataDir& dir, const std::string& commands,
+// The headless front end's options for this data directory.
+CliOptions cliOptions(const TestData& data);
+
+// The output of the headless front end over the data directory, seeded with 7
+// and logged in with `login` (none: the student item).
+std::string runCli(const TestData& data, const std::string& commands,
                    const std::optional<std::string>& login = "238", const std::filesystem::path& recordFile = {});
 
 }  // namespace tally::test
