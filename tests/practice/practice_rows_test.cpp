@@ -33,6 +33,32 @@ TEST(PracticeDays, TextsThatAreNotDatesAreRefused) {
     EXPECT_EQ(parseDay("2024-02-29 23:59:59"), parseDay("2024-02-29"));
 }
 
+// A day given on the command line: the whole text one real date of 2000…2100.
+TEST(PracticeDays, AGivenDayIsOneRealDateOfTheCountedYears) {
+    using namespace std::chrono;
+    const struct {
+        const char* text;
+        std::optional<sys_days> day;
+    } cases[] = {
+        {"2026-01-01", sys_days{year{2026} / 1 / 1}},     {"2000-01-01", sys_days{year{2000} / 1 / 1}},
+        {"2100-12-31", sys_days{year{2100} / 12 / 31}},   {"2024-02-29", sys_days{year{2024} / 2 / 29}},
+        {"2026-01-01 x", std::nullopt},                   {"2026-01-01 12:00:00", std::nullopt},
+        {"2026-01-01T", std::nullopt},                    {" 2026-01-01", std::nullopt},
+        {"0001-01-01", std::nullopt},                     {"1999-12-31", std::nullopt},
+        {"2101-01-01", std::nullopt},                     {"9999-12-31", std::nullopt},
+        {"2026-02-30", std::nullopt},                     {"2100-02-29", std::nullopt},
+        {"2026-00-10", std::nullopt},                     {"2026-1-01", std::nullopt},
+        {"+026-01-01", std::nullopt},                     {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Day> given = parseGivenDay(c.text);
+        ASSERT_EQ(given.has_value(), c.day.has_value()) << c.text;
+        if (c.day) {
+            EXPECT_EQ(*given, c.day->time_since_epoch().count()) << c.text;
+        }
+    }
+}
+
 TEST(PracticeDays, RowsOfAStoredSheetGiveEveryMissItsTopic) {
     MarkedSheet sheet;
     sheet.when = "2024-10-05 18:00:00";
