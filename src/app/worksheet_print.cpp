@@ -46,7 +46,7 @@ std::string worksheetOnScreen(Form1& form, const std::string& childName) {
 }
 
 WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName) {
-    const std::string name = trimmedName(childName);
+    const std::string name = normalName(childName);
     if (!childName.empty()) {
         if (const std::string problem = childNameProblem(name, {}); !problem.empty()) return {"", problem};
     }

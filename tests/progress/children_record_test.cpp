@@ -163,6 +163,8 @@ TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
     EXPECT_EQ(record.redrillList(5000).size(), 1000u);
 }
 
+constexpr const char* kUnusable = "名字里有看不见的字符或不能用的字符，请把名字删掉，再重新输入一遍。";
+
 TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     SqliteRecord record(file);
     ASSERT_EQ(record.addChild("  小明\xE3\x80\x80", 2), "");  // blanks, also full-width, trimmed
@@ -177,8 +179,7 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
         {" 小明 ", 3, "已经有一个叫“小明”的孩子了，请换一个名字。"},
         {"一二三四五六七八九十一二三", 1, "孩子的名字最多12个字。"},
         {"以前的记录", 1, "“以前的记录”是留给旧成绩的，请换一个名字。"},
-        {"a\nb", 1, "孩子的名字里有不能用的字符。"},
-        {std::string("\xFF\xFE"), 1, "孩子的名字里有不能用的字符。"},
+        {"小明\xE2\x80\x8B", 1, kUnusable},  // a zero-width blank after 小明
         {"小红", 0, "年级只能是一年级到六年级。"},
         {"小红", 7, "年级只能是一年级到六年级。"},
     };
@@ -284,6 +285,53 @@ TEST(RecordPageOwner, AHostileNameIsShownAsText) {
     const std::string other = recordPageHtml(open, owner);
     EXPECT_EQ(other.find(kRedrillLink), std::string::npos);
     EXPECT_NE(other.find("有3道错题还没有练对。"), std::string::npos);
+}
+
+// A name is kept composed (NFC), so one typed two ways is one child; a name
+// with characters no one sees, or bytes that are no text, is refused.
+TEST(ChildNames, OneNameTypedTwoWaysIsOneAndUnseenCharactersAreRefused) {
+    const std::string zoe = "Zo\xC3\xAB";                     // Zoë with ë as one character
+    const std::vector<std::string> others = {"小明", "Zoe\xCC\x88"};  // kept before names were composed
+    std::string twelveAccents, thirteenAccents;
+    for (int i = 0; i < 12; ++i) twelveAccents += "e\xCC\x81";  // e and a combining acute: é
+    thirteenAccents = twelveAccents + "e\xCC\x81";
+    std::string twelveComposed;
+    for (int i = 0; i < 12; ++i) twelveComposed += "\xC3\xA9";
+    const std::string taken = "已经有一个叫“小明”的孩子了，请换一个名字。";
+    const struct {
+        std::string typed;
+        std::string kept;  // the name as compared and stored
+        std::string said;
+    } cases[] = {
+        {"小红", "小红", ""},
+        {" 小明 ", "小明", taken},
+        {zoe, zoe, "已经有一个叫“" + zoe + "”的孩子了，请换一个名字。"},
+        {"Zoe\xCC\x88", zoe, "已经有一个叫“" + zoe + "”的孩子了，请换一个名字。"},
+        {"\xE1\x84\x80\xE1\x85\xA1", "\xEA\xB0\x80", ""},  // two jamo make one syllable
+        {twelveAccents, twelveComposed, ""},
+        {thirteenAccents, twelveComposed + "\xC3\xA9", "孩子的名字最多12个字。"},
+        {"小明\xE2\x80\x8B", "小明\xE2\x80\x8B", kUnusable},   // zero-width space
+        {"小\xE2\x80\x8D明", "小\xE2\x80\x8D明", kUnusable},   // zero-width joiner
+        {"\xE2\x80\xAE明小", "\xE2\x80\xAE明小", kUnusable},   // right-to-left override
+        {"\xEF\xBB\xBF小明", "\xEF\xBB\xBF小明", kUnusable},   // byte-order mark
+        {"小\xC2\xAD明", "小\xC2\xAD明", kUnusable},             // soft hyphen
+        {"a\nb", "a\nb", kUnusable},
+        {"a\x01" "b", "a\x01" "b", kUnusable},
+        {"a\xC2\x85" "b", "a\xC2\x85" "b", kUnusable},                 // next line, a C1 control
+        {"a\xE2\x80\xA8" "b", "a\xE2\x80\xA8" "b", kUnusable},       // line separator
+        {"a\xE2\x80\xA9" "b", "a\xE2\x80\xA9" "b", kUnusable},       // paragraph separator
+        {"a\xCD\xB8", "a\xCD\xB8", kUnusable},                   // U+0378, not a character
+        {"\xFF\xFE", "\xFF\xFE", kUnusable},
+        {"\xC0\xAF", "\xC0\xAF", kUnusable},                     // an overlong "/"
+        {"\xED\xA0\x80", "\xED\xA0\x80", kUnusable},           // a surrogate
+        {"小\xE6\x98", "小\xE6\x98", kUnusable},                 // cut in the middle of 明
+    };
+    for (const auto& c : cases) {
+        const std::string kept = normalName(c.typed);
+        EXPECT_EQ(kept, c.kept) << c.typed;
+        EXPECT_EQ(childNameProblem(kept, others), c.said) << c.typed;
+    }
+    EXPECT_EQ(childNamed({{4, others[1], 2}}, zoe), (Child{4, others[1], 2}));
 }
 
 TEST(ChildNames, GradesAreReadInEveryWayTheyAreWritten) {
