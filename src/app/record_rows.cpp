@@ -81,8 +81,8 @@ bool catchUpReview(ProgressRecord& record) {
 }
 
 std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query,
-                                                 int* count) {
-    if (catchUpReview(record)) {
+                                                 int* count, ReviewCopy copy) {
+    if (copy == ReviewCopy::CatchUp && catchUpReview(record)) {
         const long long limit =
             query.limit > static_cast<std::size_t>(std::numeric_limits<long long>::max())
                 ? std::numeric_limits<long long>::max()

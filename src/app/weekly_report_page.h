@@ -1,13 +1,16 @@
 #pragma once
 #include <string>
 
+#include "app/record_rows.h"
 #include "practice/practice_rows.h"
 #include "progress/progress_record.h"
 
 namespace tally {
 
 // The weekly report for the parent, from the record's rows, as a whole page;
-// empty when the record cannot be read.
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName = "");
+// empty when the record cannot be read. A printed report leaves the record's
+// copy of the review schedule as it is.
+std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName = "",
+                             ReviewCopy copy = ReviewCopy::CatchUp);
 
 }  // namespace tally
