@@ -150,10 +150,12 @@ class PrintFiles(unittest.TestCase):
         self.assertFalse(os.path.exists(target))
 
     def test_a_folder_is_named_as_a_folder(self):
-        done = run_print("q13", self.folder)
-        self.assertEqual(done.returncode, 2)
-        self.assertIn("这是一个文件夹", done.stderr)
-        self.assertEqual(os.listdir(self.folder), [])
+        for folder in (self.folder, self.folder + "/"):
+            with self.subTest(folder=folder):
+                done = run_print("q13", folder)
+                self.assertEqual(done.returncode, 2)
+                self.assertIn(f"比如“{os.path.join(self.folder, '练习卷.pdf')}”", done.stderr)
+                self.assertEqual(os.listdir(self.folder), [])
 
     def test_the_pdf_gets_the_usual_mode_or_keeps_the_replaced_files(self):
         new = os.path.join(self.folder, "new.pdf")
