@@ -56,7 +56,7 @@ std::string Form1::chooseChild(const std::string& name) {
     gate_.run([this, &problem, name] {
         const std::optional<Child> found = childNamed(children, name);
         if (!found) {
-            problem = "没有叫“" + trimmedName(name) + "”的孩子。";
+            problem = "没有叫“" + normalName(name) + "”的孩子。";
             return;
         }
         setChild(found);

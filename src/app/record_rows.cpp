@@ -76,10 +76,10 @@ std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::f
 }
 
 std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query,
-                                                 int* count) {
+                                                 int* count, ReviewCopy copy) {
     // A copy found damaged while it is read is worked out again: then the
-    // catch-up once more.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // catch-up once more. A print run leaves the copy alone and reads the history.
+    for (int attempt = 0; copy == ReviewCopy::CatchUp && attempt < 2; ++attempt) {
         const std::optional<ReviewStanding> standing = catchUpReview(record);
         if (!standing) break;
         const long long limit =

@@ -34,13 +34,18 @@ PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::
 // Whether the record holds any sheet at all.
 bool recordHasSheets(ProgressRecord& record);
 
+// Whether a read may bring the record's copy of the review schedule up to
+// date: a print run writes nothing but its file.
+enum class ReviewCopy { CatchUp, LeaveAsItIs };
+
 // The misses due for review on `today`, the longest waiting first, and in
 // `count` how many are due in all. From the record's kept copy of the
 // schedule, first brought up to date with the sheets stored since; from the
-// whole history when the record keeps none. Nothing when the record cannot
+// whole history when the record keeps none, and with LeaveAsItIs (where even
+// looking at the copy would make its tables). Nothing when the record cannot
 // be read.
 std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query = {},
-                                                 int* count = nullptr);
+                                                 int* count = nullptr, ReviewCopy copy = ReviewCopy::CatchUp);
 
 // Brings the record's copy of the review schedule up to date with the
 // sheets stored since it was last brought up to date, and says where it

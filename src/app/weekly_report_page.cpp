@@ -1,16 +1,16 @@
 #include "app/weekly_report_page.h"
 
-#include "app/record_rows.h"
 #include "practice/weekly_report.h"
 
 namespace tally {
 
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers) {
+std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers,
+                             ReviewCopy copy) {
     const PracticeRows rows = readSheetRows(record);
     if (!rows.readable) return "";
     int dueCount = 0;
     // The topics with the most waiting misses are told from the first many.
-    const auto due = dueMisses(record, today, DueQuery{10000}, &dueCount);
+    const auto due = dueMisses(record, today, DueQuery{10000}, &dueCount, copy);
     if (!due) return "";
     WeeklyReport report = weeklyReport(rows.sheets, *due, today, childName);
     // The report names the first of them; the count is of all.

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "app/record_rows.h"
 #include "practice/practice_rows.h"
 #include "progress/progress_record.h"
 
@@ -8,7 +9,9 @@ namespace tally {
 
 // The weekly report, from the record's rows, as a whole page; the misses'
 // right answers only `withAnswers` (for the parent). Empty when the record
-// cannot be read.
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers);
+// cannot be read. A printed report leaves the record's copy of the review
+// schedule as it is.
+std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers,
+                             ReviewCopy copy = ReviewCopy::CatchUp);
 
 }  // namespace tally

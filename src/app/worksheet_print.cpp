@@ -55,7 +55,7 @@ PrintableWorksheet worksheetToPrint(Form1& form) {
 }
 
 WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName) {
-    const std::string name = trimmedName(childName);
+    const std::string name = normalName(childName);
     if (!childName.empty()) {
         if (const std::string problem = childNameProblem(name, {}); !problem.empty()) return {"", problem};
     }

@@ -92,7 +92,7 @@ void CliSession::run(std::istream& in, std::ostream& out) {
     ui_.childAnswer.reset();
     // A parent who logs in names the child whose sheets these are; a child
     // who is not named here is said at once.
-    if (startChild_ && (startAdvanced_ || !form_->child || form_->child->name != trimmedName(*startChild_))) {
+    if (startChild_ && (startAdvanced_ || !form_->child || form_->child->name != normalName(*startChild_))) {
         if (const std::string problem = form_->chooseChild(*startChild_); !problem.empty()) {
             out << "error: " << printable(problem) << "\n";
         }
@@ -311,7 +311,7 @@ void CliSession::manageChild(const std::string& args, std::ostream& out) {
     const auto named = [](const std::string& name, auto change) -> Action {
         return [name, change](ChildrenDialog& dialog) -> std::string {
             const auto id = idOf(dialog, name);
-            if (!id) return "没有叫“" + trimmedName(name) + "”的孩子。";
+            if (!id) return "没有叫“" + normalName(name) + "”的孩子。";
             return change(dialog, *id);
         };
     };

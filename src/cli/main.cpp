@@ -64,8 +64,11 @@ int main(int argc, char** argv) {
         } else if (arg == "--child") {
             options.child = value;
         } else if (arg == "--today") {
-            options.today = tally::parseDay(value);
-            if (!options.today) return usage();
+            options.today = tally::parseGivenDay(value);
+            if (!options.today) {
+                std::cerr << "tallymoo-cli: " << tally::givenDayProblem(value) << "\n";
+                return 2;
+            }
         } else if (arg == "--grade") {
             if (value.size() != 1 || value[0] < '1' || value[0] > '6') return usage();
             options.grade = value[0] - '0';

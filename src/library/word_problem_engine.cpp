@@ -189,7 +189,10 @@ FilledTemplate fillTemplate(const std::string& line, RandomSource& random) {
     if (line.size() > kLongestTemplateLine) {
         return {std::nullopt, "这一行太长了（一行最多" + std::to_string(kLongestTemplateLine / 3) + "个字）"};
     }
-    std::string question = line;
+    // The answer box keeps the answer and its working joined by "|": a bar of
+    // the parent's text is shown in its full-width form, which a child may type
+    // either way, so the answer and the working are always told apart.
+    std::string question = replaceAll(line, "|", "｜");
     Letters letters;
     if (auto fault = fillLetters(question, letters, random)) return {std::nullopt, fault->reason};
 

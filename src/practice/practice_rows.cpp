@@ -1,27 +1,12 @@
 #include "practice/practice_rows.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace tally {
 namespace {
 
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar, and
-// back, counted in whole 400-year eras of 146097 days.
-Day daysFromCivil(int year, int month, int dayOfMonth) {
-    year -= month <= 2 ? 1 : 0;
-    const int era = (year >= 0 ? year : year - 399) / 400;
-    const int yearOfEra = year - era * 400;
-    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + dayOfMonth - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
+using std::chrono::year_month_day;
 
 int digits(std::string_view text, std::size_t from, std::size_t count) {
     int value = 0;
@@ -32,17 +17,42 @@ int digits(std::string_view text, std::size_t from, std::size_t count) {
     return value;
 }
 
+// The date of "YYYY-MM-DD" at the start of `text`, when it is a real one.
+std::optional<year_month_day> leadingDate(std::string_view text) {
+    if (text.size() < 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const int yearNumber = digits(text, 0, 4), monthNumber = digits(text, 5, 2), dayNumber = digits(text, 8, 2);
+    if (yearNumber < 1 || monthNumber < 0 || dayNumber < 0) return std::nullopt;
+    const year_month_day date{std::chrono::year{yearNumber}, std::chrono::month{static_cast<unsigned>(monthNumber)},
+                              std::chrono::day{static_cast<unsigned>(dayNumber)}};
+    if (!date.ok()) return std::nullopt;
+    return date;
+}
+
+Day dayNumber(const year_month_day& date) {
+    return static_cast<Day>(std::chrono::sys_days{date}.time_since_epoch().count());
+}
+
 }  // namespace
 
 std::optional<Day> parseDay(std::string_view text) {
-    if (text.size() < 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     if (text.size() > 10 && text[10] != ' ' && text[10] != 'T') return std::nullopt;
-    const int year = digits(text, 0, 4);
-    const int month = digits(text, 5, 2);
-    const int dayOfMonth = digits(text, 8, 2);
-    if (year < 1 || month < 1 || month > 12 || dayOfMonth < 1) return std::nullopt;
-    if (dayOfMonth > daysInMonth(year, month)) return std::nullopt;
-    return daysFromCivil(year, month, dayOfMonth);
+    const auto date = leadingDate(text);
+    if (!date) return std::nullopt;
+    return dayNumber(*date);
+}
+
+std::optional<Day> parseGivenDay(std::string_view text) {
+    if (text.size() != 10) return std::nullopt;
+    const auto date = leadingDate(text);
+    if (!date || date->year() < std::chrono::year{kFirstGivenYear} || date->year() > std::chrono::year{kLastGivenYear}) {
+        return std::nullopt;
+    }
+    return dayNumber(*date);
+}
+
+std::string givenDayProblem(std::string_view text) {
+    return "--today needs a real date YYYY-MM-DD from " + std::to_string(kFirstGivenYear) + "-01-01 to " +
+           std::to_string(kLastGivenYear) + "-12-31, not \"" + std::string(text) + "\"";
 }
 
 std::optional<long long> momentOf(std::string_view when) {
@@ -57,20 +67,14 @@ std::optional<long long> momentOf(std::string_view when) {
 }
 
 CivilDate civilDate(Day day) {
-    const int z = day + 719468;
-    const int era = (z >= 0 ? z : z - 146096) / 146097;
-    const int dayOfEra = z - era * 146097;
-    const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const int shiftedMonth = (5 * dayOfYear + 2) / 153;
-    CivilDate date;
-    date.dayOfMonth = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    date.month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    date.year = yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0);
-    return date;
+    const year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
+    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+            static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
-Day dayOf(int year, int month, int dayOfMonth) { return daysFromCivil(year, month, dayOfMonth); }
+Day dayOf(int year, int month, int dayOfMonth) {
+    return dayNumber(std::chrono::year{year} / static_cast<unsigned>(month) / static_cast<unsigned>(dayOfMonth));
+}
 
 std::string dayText(Day day) {
     const CivilDate date = civilDate(day);

@@ -15,6 +15,13 @@ using Day = int;
 // "YYYY-MM-DD", or the first ten characters of "YYYY-MM-DD HH:MM:SS";
 // nothing when that is not a real date.
 std::optional<Day> parseDay(std::string_view text);
+// A day given on the command line (--today): exactly "YYYY-MM-DD", a real
+// date of the years the program can count school terms in; nothing otherwise.
+inline constexpr int kFirstGivenYear = 2000;
+inline constexpr int kLastGivenYear = 2100;
+std::optional<Day> parseGivenDay(std::string_view text);
+// Why a day given on the command line is refused.
+std::string givenDayProblem(std::string_view text);
 // "YYYY-MM-DD".
 std::string dayText(Day day);
 // Seconds since 1970-01-01 00:00:00 of "YYYY-MM-DD HH:MM:SS" (a date alone is

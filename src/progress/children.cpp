@@ -1,39 +1,55 @@
 #include "progress/children.h"
 
+#include <utf8proc.h>
+
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace tally {
 namespace {
 
 constexpr std::array<const char*, 6> kGradeDigits = {"一", "二", "三", "四", "五", "六"};
 
-// Characters of well-formed UTF-8 text: the bytes that do not continue one.
-std::size_t characters(const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
-bool validUtf8(const std::string& text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                           : lead >= 0xF0 && lead <= 0xF4   ? 4
-                                                                            : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
+// The code points of `text`; nothing when it is not well-formed UTF-8.
+std::optional<std::vector<utf8proc_int32_t>> codePoints(const std::string& text) {
+    std::vector<utf8proc_int32_t> points;
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
+    for (std::size_t at = 0; at < text.size();) {
+        utf8proc_int32_t point = 0;
+        const utf8proc_ssize_t length =
+            utf8proc_iterate(bytes + at, static_cast<utf8proc_ssize_t>(text.size() - at), &point);
+        if (length <= 0) return std::nullopt;
+        points.push_back(point);
+        at += static_cast<std::size_t>(length);
     }
-    return true;
+    return points;
 }
 
-bool hasControl(const std::string& text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F;
-    });
+// Characters no one sees or that change how the rest is shown: controls,
+// format characters (zero-width blanks, direction overrides), line and
+// paragraph separators, and code points Unicode has not given a character.
+bool unseenOrUnassigned(utf8proc_int32_t point) {
+    switch (utf8proc_category(point)) {
+        case UTF8PROC_CATEGORY_CC:
+        case UTF8PROC_CATEGORY_CF:
+        case UTF8PROC_CATEGORY_ZL:
+        case UTF8PROC_CATEGORY_ZP:
+        case UTF8PROC_CATEGORY_CN:
+        case UTF8PROC_CATEGORY_CS: return true;
+        default: return false;
+    }
+}
+
+// `text` in Unicode's composed form (NFC), so that one name typed two ways
+// is one name; nothing when it is not well-formed UTF-8.
+std::optional<std::string> composed(const std::string& text) {
+    if (!codePoints(text)) return std::nullopt;
+    utf8proc_uint8_t* result = utf8proc_NFC(reinterpret_cast<const utf8proc_uint8_t*>(text.c_str()));
+    if (!result) return std::nullopt;
+    std::string normal(reinterpret_cast<const char*>(result));
+    std::free(result);
+    return normal;
 }
 
 }  // namespace
@@ -44,7 +60,7 @@ std::string gradeName(int grade) {
 }
 
 std::optional<int> gradeNamed(const std::string& text) {
-    const std::string trimmed = trimmedName(text);
+    const std::string trimmed = normalName(text);
     for (int grade = 1; grade <= 6; ++grade) {
         const std::string digit = kGradeDigits[static_cast<std::size_t>(grade - 1)];
         if (trimmed == std::to_string(grade) || trimmed == digit || trimmed == digit + "年级") return grade;
@@ -54,7 +70,7 @@ std::optional<int> gradeNamed(const std::string& text) {
 
 std::string childLine(const Child& child) { return child.name + " · " + gradeName(child.grade); }
 
-std::string trimmedName(const std::string& name) {
+std::string normalName(const std::string& name) {
     static const std::array<std::string, 6> blanks = {" ", "\t", "\r", "\n", "\xE3\x80\x80" /* U+3000 */, "\xC2\xA0"};
     std::string text = name;
     for (bool trimmed = true; trimmed;) {
@@ -64,17 +80,20 @@ std::string trimmedName(const std::string& name) {
             if (text.ends_with(blank)) text.erase(text.size() - blank.size()), trimmed = true;
         }
     }
-    return text;
+    return composed(text).value_or(text);
 }
 
 std::string childNameProblem(const std::string& name, const std::vector<std::string>& others) {
     if (name.empty()) return "孩子的名字不能空着。";
-    if (!validUtf8(name) || hasControl(name)) return "孩子的名字里有不能用的字符。";
-    if (characters(name) > static_cast<std::size_t>(kLongestChildName)) {
+    const auto points = codePoints(name);
+    if (!points || std::any_of(points->begin(), points->end(), unseenOrUnassigned)) {
+        return "名字里有看不见的字符或不能用的字符，请把名字删掉，再重新输入一遍。";
+    }
+    if (points->size() > static_cast<std::size_t>(kLongestChildName)) {
         return "孩子的名字最多" + std::to_string(kLongestChildName) + "个字。";
     }
     if (name == kEarlierRecordsName) return "“以前的记录”是留给旧成绩的，请换一个名字。";
-    if (std::find(others.begin(), others.end(), name) != others.end()) {
+    if (std::any_of(others.begin(), others.end(), [&](const std::string& other) { return normalName(other) == name; })) {
         return "已经有一个叫“" + name + "”的孩子了，请换一个名字。";
     }
     return "";
@@ -85,9 +104,9 @@ std::string gradeProblem(int grade) {
 }
 
 std::optional<Child> childNamed(const std::vector<Child>& children, const std::string& name) {
-    const std::string wanted = trimmedName(name);
+    const std::string wanted = normalName(name);
     for (const Child& child : children) {
-        if (child.name == wanted) return child;
+        if (normalName(child.name) == wanted) return child;
     }
     return std::nullopt;
 }

@@ -29,14 +29,17 @@ std::optional<int> gradeNamed(const std::string& text);
 // "小明 · 二年级", as the title and the status bar say who is practising.
 std::string childLine(const Child& child);
 
-// A name as typed: blanks (also full-width ones) at both ends removed.
-std::string trimmedName(const std::string& name);
-// Why a name cannot be given, in Chinese; "" when it can. `name` is trimmed
-// already; `others` are the names of the other children.
+// A name as typed, as it is kept and compared: blanks (also full-width
+// ones) at both ends removed, in Unicode's composed form (NFC); text that is
+// not well-formed UTF-8 only trimmed, for childNameProblem to refuse.
+std::string normalName(const std::string& name);
+// Why a name cannot be given, in Chinese; "" when it can. `name` is a
+// normalName already; `others` are the names of the other children, as kept
+// (names kept before they were normalised count as their normal form).
 std::string childNameProblem(const std::string& name, const std::vector<std::string>& others);
 std::string gradeProblem(int grade);
 
-// The child of that name (exact, after trimming), or nothing.
+// The child of that name (both as normalName), or nothing.
 std::optional<Child> childNamed(const std::vector<Child>& children, const std::string& name);
 
 // What a parent chose for a child, kept in the record: 0 or "" for a value

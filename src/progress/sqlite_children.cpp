@@ -100,7 +100,7 @@ constexpr const char* kUnknownChild = "没有这个孩子。";
 }  // namespace
 
 std::string SqliteRecord::addChild(const std::string& typed, int grade) {
-    const std::string name = trimmedName(typed);
+    const std::string name = normalName(typed);
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (std::string problem = childNameProblem(name, namesBut(children, -1)); !problem.empty()) return problem;
         if (std::string problem = gradeProblem(grade); !problem.empty()) return problem;
@@ -116,7 +116,7 @@ std::string SqliteRecord::addChild(const std::string& typed, int grade) {
 }
 
 std::string SqliteRecord::renameChild(long long childId, const std::string& typed) {
-    const std::string name = trimmedName(typed);
+    const std::string name = normalName(typed);
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
         if (std::string problem = childNameProblem(name, namesBut(children, childId)); !problem.empty()) {

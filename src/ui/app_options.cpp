@@ -40,8 +40,8 @@ bool setValue(AppOptions& options, const QString& name, const QString& value, QS
     } else if (name == "--child") {
         options.child = value;
     } else if (name == "--today") {
-        options.today = parseDay(value.toStdString());
-        if (!options.today) return fail(error, "--today needs a date YYYY-MM-DD, not " + value);
+        options.today = parseGivenDay(value.toStdString());
+        if (!options.today) return fail(error, QString::fromStdString(givenDayProblem(value.toStdString())));
     } else if (name == "--grade") {
         bool ok = false;
         const int grade = value.toInt(&ok);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -46,7 +47,6 @@ PanePrinter::PanePrinter(MainWindow& window) : QObject(&window), window_(window)
     for (Pane pane : {Pane::WebBrowser1, Pane::WebBrowser2}) {
         QWebEngineView& view = window_.browser(pane);
         connect(&view, &QWebEngineView::printFinished, this, [this] { busy_ = false; });
-        connect(view.page(), &QWebEnginePage::pdfPrintingFinished, this, [this] { busy_ = false; });
     }
 }
 
@@ -78,15 +78,27 @@ bool PanePrinter::askPrinter(QPrinter& printer) {
 }
 
 // Printed into a file, the page is written by the engine as a PDF of its own,
-// with its text as text; a printer gets the pages as the view draws them.
+// with its text as text, and kept as --print keeps a worksheet; a printer
+// gets the pages as the view draws them.
 void PanePrinter::printPage(QWebEngineView& view) {
     auto printer = makePrinter();
     if (!askPrinter(*printer)) return;
-    busy_ = true;
     if (const QString file = pdfFileOf(*printer); !file.isEmpty()) {
-        view.page()->printToPdf(file, printer->pageLayout());
+        if (const QString why = pdfFileRefusal(file); !why.isEmpty()) {
+            QMessageBox::warning(&window_, "提示", why);
+            return;
+        }
+        busy_ = true;
+        view.page()->printToPdf(
+            [self = QPointer<PanePrinter>(this), file](const QByteArray& pdf) {
+                if (!self) return;  // the window closed while the engine printed
+                self->busy_ = false;
+                if (QString error; !keepPdf(file, pdf, &error)) QMessageBox::warning(&self->window_, "提示", error);
+            },
+            printer->pageLayout());
         return;
     }
+    busy_ = true;
     pagePrinter_ = std::move(printer);
     view.print(pagePrinter_.get());
 }

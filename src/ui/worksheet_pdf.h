@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QPageLayout>
 #include <QString>
 
@@ -16,5 +17,13 @@ QPageLayout printedPageLayout();
 inline constexpr double kSmallestMarginMm = 15;
 
 bool writeWorksheetPdf(const QString& html, const QString& baseDir, const QString& file, QString* error);
+
+// Why a PDF cannot be written into `file` (a folder, a read-only file, a
+// folder without write permission), in Chinese; empty when it can.
+QString pdfFileRefusal(const QString& file);
+// Puts printed PDF bytes in `file`, whole or not at all, with the mode
+// replaceFileAtomically gives; false with a reason when they are empty or
+// cannot be written.
+bool keepPdf(const QString& file, const QByteArray& pdf, QString* error);
 
 }  // namespace tally

@@ -140,7 +140,7 @@ TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
         const char* typed;   // the right answer, as a child types it
         const char* shown;   // the answer in the mark
     } cases[] = {
-        {">", "5>", "5>"},       {"|", "5|", "5|"},         {"\"", "5\"", "5\""},   {"&lt;", "5&", "5&"},
+        {">", "5>", "5>"},       {"|", "5|", "5｜"},        {"\"", "5\"", "5\""},   {"&lt;", "5&", "5&"},
         {" ", "5", "5)"},       {"\t", "5", "5)"},          {"％", "5%", "5％"},     {"ｃｍ？", "5ｃ", "5ｃ"},
         {"ｃ", "5c", "5ｃ"},     {"'", "5'", "5'"},         {"`", "5`", "5`"},       {"个", "５个", "5个"},
     };
@@ -158,6 +158,27 @@ TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
         EXPECT_NE(text.find("(√，正确答案：2+3=" + std::string(c.shown)), std::string::npos)
             << "unit " << c.unit << ": " << text;
         EXPECT_NE(text.find("你的得分是100分"), std::string::npos) << c.unit;
+    }
+}
+
+// A bar in the text after a remainder is part of its unit: the worked answer
+// shows that unit whole, in one form, and either form typed is right.
+TEST(WordProblemTopics, ABarInARemaindersUnitStaysInItsAnswer) {
+    const struct {
+        const char* unit;
+        const char* typed;
+        const char* shown;
+    } cases[] = {{"|2", "2|2", "2｜2"}, {"个|只", "2个｜只", "2个｜只"}, {"a|b|c", "2a|b|c", "2a｜b｜c"}};
+    for (const auto& c : cases) {
+        Harness h;
+        h.start();
+        h.dir.write("三年级应用题.txt", gradeFileBytes({std::string("有(x=17_18)个，每(y=5_6)个，还剩(z=qiuu)") + c.unit + "?"}));
+        h.click("q55", "应用题");
+        h.type("answer1", c.typed);
+        h.finish();
+        const std::string text = h.page.bodyText();
+        EXPECT_NE(text.find("(√，正确答案：17除以5的余数=" + std::string(c.shown) + ")"), std::string::npos)
+            << "unit " << c.unit << ": " << text;
     }
 }
 

@@ -33,6 +33,21 @@ TEST(PracticeDays, TextsThatAreNotDatesAreRefused) {
     EXPECT_EQ(parseDay("2024-02-29 23:59:59"), parseDay("2024-02-29"));
 }
 
+// A day given on the command line: the whole text one real date of 2000…2100.
+TEST(PracticeDays, AGivenDayIsOneRealDateOfTheCountedYears) {
+    using namespace std::chrono;
+    for (const sys_days day : {sys_days{year{2000} / 1 / 1}, sys_days{year{2024} / 2 / 29}, sys_days{year{2100} / 12 / 31}}) {
+        const year_month_day date{day};
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02u-%02u", int(date.year()), unsigned(date.month()), unsigned(date.day()));
+        EXPECT_EQ(parseGivenDay(text), day.time_since_epoch().count()) << text;
+    }
+    for (const char* text : {"2026-01-01 x", "2026-01-01 12:00:00", " 2026-01-01", "0001-01-01", "1999-12-31",
+                             "2101-01-01", "2026-02-30", "2100-02-29", "2026-00-10", "2026-1-01", ""}) {
+        EXPECT_FALSE(parseGivenDay(text)) << text;
+    }
+}
+
 TEST(PracticeDays, RowsOfAStoredSheetGiveEveryMissItsTopic) {
     MarkedSheet sheet;
     sheet.when = "2024-10-05 18:00:00";

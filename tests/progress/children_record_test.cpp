@@ -163,6 +163,8 @@ TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
     EXPECT_EQ(record.redrillList(5000).size(), 1000u);
 }
 
+constexpr const char* kUnusable = "名字里有看不见的字符或不能用的字符，请把名字删掉，再重新输入一遍。";
+
 TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     SqliteRecord record(file);
     ASSERT_EQ(record.addChild("  小明\xE3\x80\x80", 2), "");  // blanks, also full-width, trimmed
@@ -177,8 +179,7 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
         {" 小明 ", 3, "已经有一个叫“小明”的孩子了，请换一个名字。"},
         {"一二三四五六七八九十一二三", 1, "孩子的名字最多12个字。"},
         {"以前的记录", 1, "“以前的记录”是留给旧成绩的，请换一个名字。"},
-        {"a\nb", 1, "孩子的名字里有不能用的字符。"},
-        {std::string("\xFF\xFE"), 1, "孩子的名字里有不能用的字符。"},
+        {"小明\xE2\x80\x8B", 1, kUnusable},  // a zero-width blank after 小明
         {"小红", 0, "年级只能是一年级到六年级。"},
         {"小红", 7, "年级只能是一年级到六年级。"},
     };
@@ -284,6 +285,36 @@ TEST(RecordPageOwner, AHostileNameIsShownAsText) {
     const std::string other = recordPageHtml(open, owner);
     EXPECT_EQ(other.find(kRedrillLink), std::string::npos);
     EXPECT_NE(other.find("有3道错题还没有练对。"), std::string::npos);
+}
+
+// A name is kept composed (NFC), so one typed two ways is one child; a name
+// with characters no one sees, or bytes that are no text, is refused.
+TEST(ChildNames, OneNameTypedTwoWaysIsOneAndUnseenCharactersAreRefused) {
+    const std::string zoe = "Zo\xC3\xAB", zoeDecomposed = "Zoe\xCC\x88";  // ë one character, or e and ¨
+    const std::vector<std::string> others = {"小明", zoeDecomposed};          // kept before names were composed
+    std::string twelve, twelveComposed;
+    for (int i = 0; i < 12; ++i) twelve += "e\xCC\x81", twelveComposed += "\xC3\xA9";  // é
+    const std::string taken = "已经有一个叫“" + zoe + "”的孩子了，请换一个名字。";
+    const struct {
+        std::string typed, kept, said;
+    } cases[] = {
+        {" 小红 ", "小红", ""},
+        {zoe, zoe, taken},
+        {zoeDecomposed, zoe, taken},
+        {twelve, twelveComposed, ""},
+        {twelve + "e\xCC\x81", twelveComposed + "\xC3\xA9", "孩子的名字最多12个字。"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(normalName(c.typed), c.kept) << c.typed;
+        EXPECT_EQ(childNameProblem(normalName(c.typed), others), c.said) << c.typed;
+    }
+    // A zero-width space, a right-to-left override, a control, a line
+    // separator, an unassigned code point, bytes that are no UTF-8 and a cut one.
+    for (const std::string unseen : {"小明\xE2\x80\x8B", "\xE2\x80\xAE明小", "a\x01", "a\xE2\x80\xA8", "a\xCD\xB8",
+                                     "\xFF\xFE", "\xED\xA0\x80", "小\xE6\x98"}) {
+        EXPECT_EQ(childNameProblem(normalName(unseen), others), kUnusable) << unseen;
+    }
+    EXPECT_EQ(childNamed({{4, zoeDecomposed, 2}}, zoe), (Child{4, zoeDecomposed, 2}));
 }
 
 TEST(ChildNames, GradesAreReadInEveryWayTheyAreWritten) {

@@ -7,6 +7,7 @@ tallymoo-cli writes on a click, since both draw from one seeded generator the sa
 import os
 import re
 import shutil
+import sqlite3
 import stat
 import subprocess
 import tempfile
@@ -41,6 +42,17 @@ def cli_page(seed, *commands):
     done = subprocess.run([CLI, "--data", DATA, "--seed", str(seed)], input=script, capture_output=True,
                           text=True, timeout=60, check=True)
     return done.stdout.strip().splitlines()[-1]
+
+
+def record_state(record):
+    """The record file's bytes and time of change, and every row of its tables."""
+    with open(record, "rb") as file:
+        state = (file.read(), os.stat(record).st_mtime_ns)
+    database = sqlite3.connect(f"file:{record}?mode=ro", uri=True)
+    try:
+        return state, list(database.iterdump())
+    finally:
+        database.close()
 
 
 def page_count(pdf):
@@ -138,10 +150,12 @@ class PrintFiles(unittest.TestCase):
         self.assertFalse(os.path.exists(target))
 
     def test_a_folder_is_named_as_a_folder(self):
-        done = run_print("q13", self.folder)
-        self.assertEqual(done.returncode, 2)
-        self.assertIn("这是一个文件夹", done.stderr)
-        self.assertEqual(os.listdir(self.folder), [])
+        for folder in (self.folder, self.folder + "/"):
+            with self.subTest(folder=folder):
+                done = run_print("q13", folder)
+                self.assertEqual(done.returncode, 2)
+                self.assertIn(f"比如“{os.path.join(self.folder, '练习卷.pdf')}”", done.stderr)
+                self.assertEqual(os.listdir(self.folder), [])
 
     def test_the_pdf_gets_the_usual_mode_or_keeps_the_replaced_files(self):
         new = os.path.join(self.folder, "new.pdf")
@@ -207,8 +221,10 @@ class WeeklyReportPdf(unittest.TestCase):
                 subprocess.run([CLI, "--data", DATA, "--seed", "5", "--login", "238", "--record", record,
                                 "--today", day], input=script + answers + "finish\nquit\n", capture_output=True,
                                text=True, timeout=60, check=True)
+            before = record_state(record)
             done = run_print("report", target, "--record", record, "--today", "2026-12-03")
             self.assertEqual(done.returncode, 0, done.stderr)
+            self.assertEqual(record_state(record), before, "printing wrote into the record")
             text = page_text(target, 1)
             for heading in ("这一周练了多少", "每个题目", "等着复习的错题", "接下来练什么"):
                 self.assertIn(heading, text)
