@@ -123,7 +123,7 @@ void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, A
     for (const FieldAnswer& answer : fresh) h.type(answer.field, "x");
     h.finish();
     ASSERT_EQ(h.record.stored.size(), stored + 2);
-    const MarkedSheet& wrong = h.record.stored.back();
+    const MarkedSheet wrong = h.record.stored.back();
     EXPECT_EQ(wrong.right, 0);
     EXPECT_EQ(wrong.score, 0);
     ASSERT_EQ(wrong.missed.size(), static_cast<std::size_t>(wrong.questions));
