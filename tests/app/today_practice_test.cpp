@@ -161,18 +161,6 @@ TEST(TodayPractice, APractisedChildStartsWithTodaysPracticeAndANewOneWithTheIntr
     }
 }
 
-TEST(TodayPractice, TheRecordPageShowsTheCalendarAndTheStreak) {
-    Harness h(test::started);
-    h.form->fixedToday = parseDay("2026-10-02").value();
-    // 29 and 30 September, 1 October: a run across the month's end; the 27th
-    // stands alone after a missed day.
-    for (const char* day : {"2026-09-27", "2026-09-29", "2026-09-30", "2026-10-01"}) {
-        h.record.store(sheetOn(std::string(day) + " 18:00:00", kPracticeKey, kPracticeCaption, 18, 20));
-    }
-    h.form->clickToolbar("w13");
-    EXPECT_NE(h.ui.page2Html.find("已经连续练习3天"), std::string::npos) << h.ui.page2Html;
-}
-
 TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
     Harness h(test::started);
     // q11 three times at 90 and more in its usual time; q12 last below 60; q13 once at 80.

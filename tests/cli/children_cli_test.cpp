@@ -147,24 +147,6 @@ TEST_F(ChildrenCli, ChildrenAreManagedByTheParentOnly) {
     EXPECT_EQ(run("quit\n", "没有这个人"), "error: 没有叫“没有这个人”的孩子。\n");
 }
 
-TEST_F(ChildrenCli, AHostileNameIsTextOnTheRecordPage) {
-    ASSERT_EQ(parent("child add <i>&\"x 2\nquit\n"), "");
-    const std::string out = run("click q11\nset answer1 1\nfinish\ntoolbar w13\npage2\nquit\n", "<i>&\"x");
-    EXPECT_NE(out.find("&lt;i&gt;&amp;\"x的成绩记录"), std::string::npos) << out;
-    EXPECT_EQ(out.find("<i>&"), std::string::npos);
-}
-
-// Sheets marked before any child was named stay 以前的记录 until the parent
-// gives them to a child.
-TEST_F(ChildrenCli, EarlierSheetsCanBeGivenToAChild) {
-    parent("click q11\nset answer1 1\nfinish\nquit\n");
-    nameTwoChildren();
-    EXPECT_EQ(run("record\nquit\n", "小明"), ".\n");
-    const std::string shown = parent("toolbar w13\npage2\nchild give 小红\nquit\n");
-    EXPECT_NE(shown.find("以前的记录"), std::string::npos);
-    EXPECT_EQ(count(run("record\nquit\n", "小红"), "\tq11\t"), 1u);
-}
-
 }  // namespace
 }  // namespace tally
 

@@ -125,16 +125,5 @@ TEST_F(CliTest, UnknownThingsSayError) {
     EXPECT_EQ(errors, 11) << out;
 }
 
-// The level game by keys, as the page's keyboard sends them (seed 7 asks
-// 7+2 with the choices 6, 7, 8, 9): 2 then the right arrow choose 8, a key
-// of no meaning does nothing, Enter answers 8 and costs a life; 4 and Enter
-// would not, the question has its answer.
-TEST_F(CliTest, KeysReachTheLevelGame) {
-    const std::string out = run(
-        "tab 加减乘除\nclick q511102\nstate lives\nkey 2\nkey ArrowRight\nkey F5\nkey Enter\nstate lives\n"
-        "key 4\nkey Enter\nstate lives\nmessages\n");
-    EXPECT_EQ(out, "3\n2\n2\n.\n");
-}
-
 }  // namespace
 }  // namespace tally

@@ -213,17 +213,6 @@ TEST(WordProblemTopics, OverlongLinesAndFilesAreRefusedWithAShortMessage) {
     }
 }
 
-TEST(WordProblemTopics, AShortSheetAllRightScoresOneHundred) {
-    // Scored on the questions it has.
-    Harness h(test::started);
-    h.dir.write("三年级应用题.txt", gradeFileBytes({"甲：(x=4_5)米长，对折后(z=x/2)米？", "", "乙：(x=3_4)共(z=x*3)个"}));
-    h.click("q55", "应用题");
-    h.type("answer1", "2米");
-    h.type("answer2", "9个");
-    h.finish();
-    EXPECT_EQ(h.record.stored.back().score, 100);
-}
-
 }  // namespace
 }  // namespace tally
 

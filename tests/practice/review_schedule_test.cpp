@@ -169,19 +169,5 @@ TEST(ReviewSchedule, TheDueListIsCutAndNeverHoldsAQuestionThatCannotBeAskedAgain
     EXPECT_EQ(dueFromHistory(history, today).size(), 6u);
 }
 
-TEST(ReviewSchedule, TheRecordsMissesBecomeWrongAnswersOfTheirTopics) {
-    MarkedSheet sheet;
-    sheet.when = "2024-10-05 18:00:00";
-    sheet.topicKey = "q11";
-    sheet.topicCaption = "20以内加法";
-    sheet.markWrong("7＋8＝（　）", "14", "15", AnswerForm::One);
-    sheet.missed.push_back(kQuestions.at("C"));  // a re-drill's miss keeps its own topic
-    std::vector<ReviewEvent> history;
-    for (const MissRow& row : missRows(sheet)) history.push_back({row.when, row.question, false});
-    const ReviewSchedule schedule = rebuildSchedule(history);
-    EXPECT_EQ(names(schedule.due(day("2024-10-06"))), "B C");
-    EXPECT_TRUE(schedule.due(day("2024-10-05")).empty());
-}
-
 }  // namespace
 }  // namespace tally

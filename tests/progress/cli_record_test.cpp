@@ -87,23 +87,5 @@ TEST_F(CliRecord, AFullDiskIsNamedAsSuch) {
     EXPECT_EQ(text.find("打不开"), std::string::npos);
 }
 
-TEST_F(CliRecord, RedrillWritesTheMissedQuestionsAndThePageShowsThem) {
-    const std::string marked = run("click q11\nset answer1 999\nfinish\npage\nquit\n");
-    const std::smatch first = [&] {
-        std::smatch m;
-        std::regex_search(marked, m, std::regex(R"(第1题：(\d\+\d=) <input[^>]*tag=(\d+))"));
-        return m;
-    }();
-    ASSERT_FALSE(first.empty()) << marked;
-    const std::string out = run("redrill\npage\ntoolbar w13\npage2\nquit\n");
-    EXPECT_NE(out.find("这些是以前做错的题"), std::string::npos) << out;
-    EXPECT_NE(out.find("第1题：" + first[1].str() + " <input class=text name=answer1 type=text size=7 tag=" +
-                       first[2].str() + ">"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("built <!DOCTYPE html>"), std::string::npos);
-    EXPECT_NE(out.find("有10道错题还没有练对。"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tally

@@ -61,46 +61,6 @@ TEST(ChildrenWindow, TheLastChildPressesEnterAndFindsHerSettings) {
     EXPECT_EQ(memory, 2);  // 3秒
 }
 
-// A child alone hands in a sheet: √ and × and the score, no right answer.
-TEST(ChildrenWindow, AChildAloneSeesMarksWithoutAnswers) {
-    nameTwoChildren();
-    auto app = start([](QDialog& dialog) {
-        QTest::mouseClick(&static_cast<LoginForm&>(dialog).confirmButton(), Qt::LeftButton);
-    });
-    ASSERT_TRUE(app);
-    ASSERT_TRUE(app->window().tree().open("q13"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
-    typeInView(*app, "answer1", "1");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "1"; }));
-    onNextDialog([](QDialog& dialog) {
-        for (QAbstractButton* button : static_cast<QMessageBox&>(dialog).buttons())
-            if (button->text() == "交卷") button->click();
-    });
-    evalJs(*app, "document.getElementsByName('finish')[0].click()");
-    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "document.body.innerText").toString().contains("你的得分是"); }));
-    const QString text = evalJs(*app, "document.body.innerText").toString();
-    EXPECT_TRUE(text.contains("(×)")) << text.toStdString();
-    EXPECT_FALSE(text.contains("正确答案")) << text.toStdString();
-
-    app->window().toolbarAction("w13")->trigger();
-    ASSERT_TRUE(waitFor([&] {
-        return evalJs(*app, "document.body ? document.body.innerText : ''", Pane::WebBrowser2)
-            .toString()
-            .contains("小红的成绩记录");
-    }));
-    EXPECT_FALSE(evalJs(*app, "document.body.innerText", Pane::WebBrowser2).toString().contains("看谁的成绩"));
-
-    // The 孩子 dialog is the parent's.
-    QString told;
-    onNextDialog([&told](QDialog& dialog) {
-        told = static_cast<QMessageBox&>(dialog).text();
-        dialog.accept();
-    });
-    app->window().toolbarAction("w14")->trigger();
-    EXPECT_TRUE(told.contains("爸爸妈妈")) << told.toStdString();
-}
-
 // The parent adds a child in the 孩子 dialog and removes one, asked twice.
 TEST(ChildrenWindow, TheParentAddsAndRemovesAChild) {
     auto app = startLoggedIn("238");

@@ -135,21 +135,5 @@ TEST(GameKeyboard, TheLevelGameIsPlayedByKeyboardToTheEndOfALevel) {
     EXPECT_EQ(window.tree().currentItem(), window.tree().item("q511102")) << "the keys moved the tree";
 }
 
-// A level game left by a tab says on its page that it is over.
-TEST(GameKeyboard, ALevelGameLeftByATabSaysItIsOver) {
-    auto app = startLoggedIn("");
-    ASSERT_TRUE(app);
-    MainWindow& window = app->window();
-    ASSERT_TRUE(window.clickTab("加减乘除"));
-    ASSERT_TRUE(waitFor([&] { return window.tree().item("q511103") != nullptr; }));
-    window.tree().open("q511103");
-    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "!!document.getElementsByName('R1')[0]").toBool(); }));
-    ASSERT_TRUE(window.clickTab("比较多少"));
-    EXPECT_TRUE(waitFor([&] {
-        return evalJs(*app, "document.body.innerText").toString().contains("你离开了算术闯关");
-    }));
-    EXPECT_FALSE(evalJs(*app, "!!document.getElementsByName('R1')[0]").toBool());
-}
-
 }  // namespace
 }  // namespace tally::testing

@@ -1,7 +1,4 @@
-#include "app/today_practice.h"
-#include "practice/practice_rows.h"
 #include "progress/sqlite_record.h"
-#include "sheets/worksheet.h"
 #include "ui/pane_page.h"
 #include "ui_harness.h"
 
@@ -73,42 +70,6 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     ASSERT_TRUE(waitFor([&] { return app->form().redrillOnPage(); }));
     ASSERT_TRUE(waitForJs(*app, "document.body.innerText.indexOf('这些是以前做错的题') >= 0", true));
     EXPECT_TRUE(viewShowsModelText(*app));
-}
-
-// 今日练习 in the real window: the short page, its start button clicked in
-// the view, every question answered in the view as its own topic asks it,
-// and the sheet kept as today's practice with each question's result.
-TEST(RecordWindow, TodaysPracticeIsStartedAnsweredAndKeptInTheView) {
-    auto app = startLoggedIn("238");
-    ASSERT_TRUE(app);
-    app->form().fixedToday = parseDay("2026-10-12");
-    app->window().toolbarAction(kTodayToolbarKey)->trigger();
-    const QString start = QString("!!document.getElementsByName('%1')[0]").arg(kTodayStartButton);
-    ASSERT_TRUE(waitForJs(*app, start, true));
-    EXPECT_TRUE(evalJs(*app, "document.body.innerText").toString().contains("今天的练习：20道题，大约10分钟"));
-    evalJs(*app, QString("document.getElementsByName('%1')[0].click()").arg(kTodayStartButton));
-    ASSERT_TRUE(waitFor([&] { return app->form().practiceOnPage() && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
-    const auto answers = worksheetAnswers(AnswerStyle::Mixed, app->page().bodyHtml());
-    ASSERT_FALSE(answers.empty());
-    for (const FieldAnswer& field : answers) {
-        typeInView(*app, QString::fromStdString(field.field), QString::fromStdString(field.answer));
-    }
-    ASSERT_TRUE(waitFor([&] { return app->page().value(answers.back().field) == answers.back().answer; }));
-    evalJs(*app, "document.getElementsByName('finish')[0].click()");
-    ASSERT_TRUE(waitFor([&] {
-        return evalJs(*app, "document.body.innerText").toString().contains("你的得分是100分");
-    })) << evalJs(*app, "document.body.innerText").toString().toStdString();
-
-    SqliteRecord record(repositoryData().recordFile.toStdString());
-    const auto stored = record.sheets();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].topicKey, kPracticeKey);
-    EXPECT_EQ(stored[0].when.substr(0, 10), "2026-10-12");
-    EXPECT_EQ(stored[0].questions, static_cast<int>(app->form().todayPractice().questions.size()));
-    EXPECT_EQ(stored[0].right, stored[0].questions);
-    EXPECT_EQ(record.answerHistory().size(), static_cast<std::size_t>(stored[0].questions))
-        << "each question's right answer kept for its own topic";
 }
 
 }  // namespace

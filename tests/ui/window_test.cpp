@@ -178,18 +178,5 @@ TEST(Tree, RebuildShowsTheModelAndReportsNoClick) {
     EXPECT_TRUE(tree.item("q2")->isExpanded());
 }
 
-// The data directory beside the program wins over the one at the build root.
-TEST(Options, DataDirectoryBesideTheProgramOrAtTheBuildRoot) {
-    QTemporaryDir temp;
-    const QDir root(temp.path());
-    root.mkpath("build/src/ui");
-    root.mkpath("build/data");
-    QFile(root.filePath("build/data/help.htm")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(findDataDirectory(root.filePath("build/src/ui")), root.filePath("build/data"));
-    root.mkpath("build/src/ui/data");
-    QFile(root.filePath("build/src/ui/data/help.htm")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(findDataDirectory(root.filePath("build/src/ui")), root.filePath("build/src/ui/data"));
-}
-
 }  // namespace
 }  // namespace tally::testing
