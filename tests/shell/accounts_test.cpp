@@ -149,8 +149,9 @@ TEST(Accounts, AFailedWriteIsReportedAndChangesNothing) {
 // leaves its mode, and its owner, as they were.
 TEST(Accounts, AChangedPasswordKeepsTheLoginFilesModeAndOwner) {
     for (const mode_t mode : {0644, 0640, 0604, 0600}) {
-        Harness h;
-        const std::filesystem::path file = h.dir.ownCopy(kLoginFileName);
+        // A data directory of its own, as a shared computer keeps it: not the user's kept copy.
+        Harness h(test::OwnData{{kLoginFileName}});
+        const std::filesystem::path file = h.dir.root() / kLoginFileName;
         h.start();
         ASSERT_EQ(::chmod(file.c_str(), mode), 0);
         const bool givenAway = ::geteuid() == 0 && ::chown(file.c_str(), 65534, 65534) == 0;
