@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for tallymoo, builds it, then starts the program
 # (no argument) or runs every test (argument "test").
 #   ./tallymoo.sh          set up, build, start the program

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack (CPACK_PROJECT_CONFIG_FILE) just before it writes a package.
 # The Debian package depends on the libraries the programs link, as
 # dpkg-shlibdeps names them with their versions, and on what the programs load

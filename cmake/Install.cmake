@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing tallymoo like any desktop program, and packaging it for Debian.
 # Everything is placed relative to the prefix: the programs find their data
 # directory at ../share/tallymoo/data from their own folder, so one tree works

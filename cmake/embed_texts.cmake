@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source that holds every file of IN_DIR and IN_DIR/built as a
 # byte array, keyed by the file name without its extension.
 file(GLOB files ${IN_DIR}/*.txt ${IN_DIR}/*.htm ${IN_DIR}/built/*.txt ${IN_DIR}/built/*.htm)

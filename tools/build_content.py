@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the data pages and built-in texts made from the sources in content/.
 
 Each module tools/content/kind_*.py has build(out) and writes through `out`

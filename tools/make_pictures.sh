@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the pictures of the data directory: the forty playing cards and the card back of
 # data/24, the level-game progress block and rewards, and the camel and rabbit of the
 # comparison sheets. The pictures are committed; run this again only to change them.

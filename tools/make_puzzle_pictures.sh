@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the picture of the geometry question 求阴影面积 (data/pic/2.gif): a shaded
 # 10 cm by 6 cm rectangle with a white 4 cm square in its middle, every measure
 # written on the figure. Its answer in src/library/texts/Puzzles.txt reads these

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speaks the terms of the built-in knowledge texts into the sound folder of data/.
 #
 #   data/sound/<term>.mp3      every term of Text10 (whole numbers), in Mandarin

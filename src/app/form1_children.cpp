@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children of the main window: who is practising, the parent's 孩子
 // dialog, the record page of each, and the settings kept for each.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily practice of the main window: today's page and sheet, its
 // marking, the mastery marks of the tree, the calendar of the record page and
 // the weekly report, each of the child who is practising.

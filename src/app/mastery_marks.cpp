@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mastery_marks.h"
 
 #include "app/record_rows.h"

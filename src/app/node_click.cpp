@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/node_click.h"
 
 #include "app/form1.h"

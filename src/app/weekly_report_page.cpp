@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/weekly_report_page.h"
 
 #include "practice/weekly_report.h"

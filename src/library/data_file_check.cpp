@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/data_file_check.h"
 
 #include "page/html_parse.h"

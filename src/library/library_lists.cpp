@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/library_lists.h"
 
 #include "library/knowledge_items.h"

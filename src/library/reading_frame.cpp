@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/reading_frame.h"
 
 #include "page/html_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/titled_entries.h"
 
 #include "library/knowledge_items.h"

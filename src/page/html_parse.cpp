@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/html_parse.h"
 
 #include <gumbo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The children of the record and the settings kept for each.
 #include <sqlite3.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A record whose derived tables (the review copy) went bad: they are taken
 // out and the file is rebuilt, so the copy is worked out again from the
 // sheets. Anything wrong with the sheets themselves leaves the file as it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The second copy of the parent's password, one row for each login file.
 #include <sqlite3.h>
 

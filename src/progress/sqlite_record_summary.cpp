@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record page's figures, summed up by SQLite itself: a record of years
 // of practice is never loaded whole for them.
 #include <sqlite3.h>

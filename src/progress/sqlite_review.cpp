@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the daily practice reads from and keeps in the record: the history
 // of misses and right answers, each child's copy of the review schedule and
 // the newest sheets of each topic. Every read is of the shown child only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storing sheets: each in a transaction of its own, the ones the file cannot
 // take kept waiting in the journal beside it.
 #include <sqlite3.h>

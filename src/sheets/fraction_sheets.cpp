@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/fraction_sheets.h"
 
 #include <optional>

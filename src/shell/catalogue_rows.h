@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed rows of the topic catalogue: key, caption, tag and parent of every
 // node a tab shows before anything is read from the data directory. Included

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/fs_data_directory.h"
 
 #include <algorithm>

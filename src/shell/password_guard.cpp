@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/password_guard.h"
 
 #include "shell/password_hash.h"

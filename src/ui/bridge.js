@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page side of WebBrowser1: replays the model's changes into the document
 // and reports what the child does. Elements are addressed by their position
 // among the body's elements, as the model counts them.

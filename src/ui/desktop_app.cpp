@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop_app.h"
 
 #include "ui/pane_page.h"

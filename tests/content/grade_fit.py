@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a grade has been taught, by the lesson lists data/1.txt … 6.txt, and
 the signs in a text that it asks for a piece of knowledge.
 

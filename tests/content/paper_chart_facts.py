@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Answers read back from the statistics and counting pictures: bar and line
 charts against their axis numbers, pie sectors by their angles, icons and
 tally strokes counted row by row, names placed in two rings, money, a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the answers of a paper's picture back from the picture as drawn.
 
     fact(picture, "time 2")      what the picture says, e.g. "9时30分"

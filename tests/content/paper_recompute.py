@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The grade papers' answers worked out again: blanks, sums, equations by
 putting the root back, word problems from their working, and picture answers
 from the pictures as drawn (paper_picture_facts reads them back)."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Puts tools/ on the import path so the tests reach the content pipeline."""
 import pathlib
 import sys

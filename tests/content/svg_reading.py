@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reading a paper picture back: the picture drawn as the pages draw it,
 parsed as XML, with small helpers to find elements by class and to turn
 drawn positions into the whole numbers or decimals they stand for."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every computation written out in the program's texts and pages holds."""
 import unittest
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The divisor and multiple method pages: every list, ladder and result on
 them recomputed from the numbers alone."""
 import math

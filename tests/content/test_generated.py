@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The repository holds exactly what the content build writes, so no page or
 built-in text drifts away from its source."""
 import pathlib

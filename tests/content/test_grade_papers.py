@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The grade exam papers: the catalogue's 23 papers in order, each shaped like a
 real 期中/期末 paper of its term (sections, points, answers to write, time),
 asking only what the term has taught, and every answer that is a computation

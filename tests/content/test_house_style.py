@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Everything a child or parent reads keeps the house style, as far as a script
 can see it: full-width punctuation and operators in Chinese text, 登录 and
 用户 as the program says them, stories that name the book they come from, a

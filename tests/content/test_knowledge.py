@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The knowledge texts the program shows one item a page: their format, their
 size, the first items the topics begin with, and the pictures and sounds the
 items point at."""

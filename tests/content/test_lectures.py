@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The eight lectures: catalogue captions and files, the grade each suits and
 what that grade has been taught, the page's parts, answers hidden until asked,
 and every result of the examples and exercises recomputed here from the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The synchronous lessons and half-year summaries: one lesson page for every
 line of the lesson lists, each with a drill that fits the lesson's grade or a
 few fixed questions with their answers, and twelve summaries."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Olympiad-style papers: catalogue titles, files and answer texts, the
 grade each suits and what that grade has been taught, and every result
 recomputed here from the question alone, by brute force where the question is

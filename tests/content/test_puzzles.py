@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The brain-teasers, geometry questions, intelligence exercises, worked factor
 problems and the intelligence test: their entries are where the tree expects
 them, every question has an answer, and the answers that are a computation

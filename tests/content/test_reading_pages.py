@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The book 教你思考 and the maths stories: every answer recomputed by brute
 force, the index pages in the order the tree lists the files, and the pages
 laid out so that a child alone opens an answer only when he asks for it."""

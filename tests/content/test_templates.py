@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The word-problem grade files of the data directory, read the way the sheet
 reads them: every template parses, every draw of its numbers gives an answer a
 child can type and the sheet can mark, and every number and every step of the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The time puzzles: every answer recomputed from clock rules of its own, and
 the text laid out for a child reading alone."""
 import calendar

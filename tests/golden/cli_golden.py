@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The golden digest of the headless front end: one line per page it writes.
 
 Each line names a page by topic, tab, run and step and holds the start of the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The pages the headless front end writes for every topic of every tab.
 
 For each tab and seed one tallymoo-cli runs on a fixed day: every node of the

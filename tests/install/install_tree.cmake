@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into PREFIX afresh, so a file the install no longer
 # places cannot linger from an earlier run.
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program, run from its install prefix.
 
 The prefix comes from the environment (see CMakeLists.txt): install.tree has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The login file against the record's copy of the parent's password, on real
 // files: a login file spoiled after a password change hands nobody the
 // advanced account, and the parent's own password puts it right.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """tallymoo --print: the worksheet and its answer key as a PDF, read back with poppler's tools.
 
 The questions are read from the first page, the answers from the second, and every answer is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the arithmetic written in content.
 
 Every chain like "24÷6＋18÷6＋30÷6＝12" or "10×9＝90÷2＝45" found in a text must

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What every content kind shares: the repository's folders, reading sources,
 writing data files (GBK with CR LF) and built-in texts (UTF-8 with LF), and the
 frame of a reading page."""

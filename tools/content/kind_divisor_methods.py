@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The method pages of the divisor tab (built-in texts Text16 and Text17).
 
 The short-division ladders are laid out here from their two numbers, so the

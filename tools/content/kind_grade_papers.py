@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The grade exam papers: one printable page per paper in data/test/ and one
 answer text per paper in src/library/texts/built/ (Text3_NN.txt, NN in catalogue
 order), both from content/papers/grade1.toml … grade6.toml.

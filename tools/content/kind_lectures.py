@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The eight lectures of 数学讲座 (topics 1001…1008), data/flash/j1.htm … j8.htm.
 
 Each lecture is one source file content/lectures/jN.toml: the catalogue caption,

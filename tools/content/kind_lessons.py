@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The synchronous lessons and the half-year summaries.
 
 Sources: content/lessons/grade1.toml … grade6.toml (one [[lesson]] per line of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Olympiad-style practice papers (topics 2024…2036) and their answers.
 
 Each paper is one source file content/olympiad/YEAR.toml: the catalogue title,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The book 教你思考 (data/book/) and the maths stories (data/story/).
 
 Every page has its source in content/book/ or content/story/: the title (which

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Word-problem templates: content/templates/*.txt (UTF-8, one template a line)
 become the grade files of the data directory that the word-problem sheets draw
 from (GBK with CR LF).

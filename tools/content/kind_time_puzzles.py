@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The time puzzles of the time tab (built-in text Text9): each grade's
 questions under its heading, then that grade's answers with their working,
 so no answer stands right under its question."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Paper pictures for statistics and counting: bar, line and pie charts,
 pictographs, tally tables, rows of shapes that repeat, balls in a box, shaded
 fractions, two rings of names, money, a month's calendar and a table."""

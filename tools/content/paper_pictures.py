@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures of the grade papers, drawn as inline SVG from the data a question
 keeps in its `picture` table. The same data is what the tests read the answers
 back from, so a picture and its answer cannot drift apart.

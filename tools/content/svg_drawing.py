@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small pieces of inline SVG for the paper pictures: text, lines, polygons,
 circles and rectangles with the house colours, written as short well-formed
 XML so the tests can read a picture back."""

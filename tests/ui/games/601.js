@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the paddles on the ball with the mouse until the first sum comes up, answers it
 // in full-width digits, then holds the paddles away from the ball until all three balls
 // are gone. The field may be drawn smaller than it is: the mouse is placed on the ball

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays five rounds of the reaction test, pressing once too early on the way, and checks
 // that the average and the best time agree with the five times listed.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));

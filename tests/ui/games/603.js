@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads each level's rule, then clicks the bricks that fit it (for sums, two bricks that
 // make the sum); on the first two levels it also clicks a brick that does not fit. Only a
 // brick hit by mistake may shake, never the first brick of a pair.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tries two more numbers in each machine (the first in full-width digits), checks that
 // exactly one offered rule fits every pair in the table, and picks it; on the first
 // machine it first picks one that does not.

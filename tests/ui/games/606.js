@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Air hockey: aim with the arrow keys and the mouse, answer each sum (the fifth
 // wrongly, once a letter first, every third in full-width digits), shoot, until
 // all eight shots are taken; the feedback and the result must agree with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cave maze: keep a hand on the right-hand wall and answer every door's
 // question (the first one wrongly once, the others in full-width digits) until
 // the way out. A closed door must hold the explorer back, the time left must

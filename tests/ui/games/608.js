@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trampoline: three levels of eight questions. Pick the cloud with the right
 // answer (a wrong one in the first round), then press the space bar whenever
 // the page shows its "跳！" cue; each landing must be judged by the number on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dog and bones: for each wave find the bone that fits the rule shown, walk the
 // dog under it (arrow keys, or the mouse on every other wave; the third wave on
 // purpose under a wrong bone) and let the bones drop; each catch must be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Roller coaster: three stretches of eight hills. Answer the question at the
 // foot of every hill (the second one wrongly, every fourth through the button,
 // every fifth in full-width digits) until the car reaches the finish; a wrong

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Treasure dive: try to swim out of the sea first (nothing may be asked), then
 // find the shortest way round the rocks to the nearest treasure, choose each
 // step (by arrow key, or by clicking the cell on every other step) and answer

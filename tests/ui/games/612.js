@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the six questions by counting the drawn SVG elements of the asked kind
 // (triangles are polygons, squares rects, circles circles), typing into the answer box and
 // pressing Enter (the second answer with the page's number buttons instead), then the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the eight rounds by clicking board buttons. Each round's numbers are read off the
 // buttons and a set that adds up to the target is found here by trying every choice, so the
 // page's own count of rounds found is checked against an independent search.

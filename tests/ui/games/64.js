@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays both boards by asking for a hint before every jump and clicking the two marked
 // holes; on the way it tries a jump into a hole that cannot be reached.
 const pause = ms => new Promise(resolve => setTimeout(resolve, ms));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mental arithmetic: plays the times-table level, typing some answers in full
 // width, some on the number pad and one wrongly, and checks the row of right
 // answers and the stars it earns against a count kept here; then the division

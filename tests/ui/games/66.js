@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click speed: clicks the target ten times as soon as it shows; the result
 // must agree with the times listed, and an Enter pressed once too often must
 // leave it on the screen.

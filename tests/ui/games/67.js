@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solves each grid from the sums beside it, one line with a single blank at a time, typing
 // the numbers into the boxes (the second grid in full-width digits, as a Chinese input
 // method types them); the first grid is first checked with one wrong number, and for the

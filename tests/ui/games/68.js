@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing speed: the practice round (no clock) and then the timed round, typed a
 // key at a time and finished with Enter (one with the space bar). In the timed
 // round the third item is typed with its last character wrong and the fifth in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guesses by halving the range, reading the 大了/小了 answer after each try; the first
 // guess, 50, is keyed in on the page's keypad, the others typed into the box. Before that
 // a number outside 1–100 must be refused without using a try.

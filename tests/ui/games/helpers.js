@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read before every scripted play and check of the game pages.
 
 // The digits and signs a Chinese input method types: １２＋３ for 12+3.

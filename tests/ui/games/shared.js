@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The helpers of games.js, checked in a page: typed numbers in any width, and
 // the sums of every kind: right answers (worked out here from the text),
 // numbers within the kind's range, every sum of the kind drawn about as often
