@@ -114,6 +114,19 @@ const char* formName(AnswerForm form) {
     return "";
 }
 
+void bindSheetColumns(Statement& statement, const MarkedSheet& sheet) {
+    statement.bind(1, sheet.when);
+    statement.bind(2, sheet.tabCaption);
+    statement.bind(3, sheet.topicCaption);
+    statement.bind(4, sheet.topicKey);
+    statement.bind(5, sheet.drillForm);
+    statement.bind(6, static_cast<long long>(sheet.questions));
+    statement.bind(7, static_cast<long long>(sheet.right));
+    statement.bind(8, static_cast<long long>(sheet.score));
+    statement.bind(9, static_cast<long long>(sheet.seconds));
+    statement.bind(10, sheet.childId);
+}
+
 AnswerForm formNamed(const std::string& name) {
     for (AnswerForm form : {AnswerForm::One, AnswerForm::HoursMinutes, AnswerForm::Fraction}) {
         if (name == formName(form)) return form;

@@ -21,6 +21,11 @@ inline constexpr const char* kSheetColumns =
 const char* formName(AnswerForm form);
 AnswerForm formNamed(const std::string& name);
 
+class Statement;
+// Binds ?1 … ?10 of a statement that writes a sheet's own columns: marked_at, tab,
+// topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id.
+void bindSheetColumns(Statement& statement, const MarkedSheet& sheet);
+
 // A prepared statement that finalises itself.
 class Statement {
 public:

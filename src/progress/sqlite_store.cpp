@@ -110,16 +110,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
                      " score, seconds, child_id) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
                      " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
     if (!insert.ok()) return failed("成绩记录出错");
-    insert.bind(1, sheet.when);
-    insert.bind(2, sheet.tabCaption);
-    insert.bind(3, sheet.topicCaption);
-    insert.bind(4, sheet.topicKey);
-    insert.bind(5, sheet.drillForm);
-    insert.bind(6, static_cast<long long>(sheet.questions));
-    insert.bind(7, static_cast<long long>(sheet.right));
-    insert.bind(8, static_cast<long long>(sheet.score));
-    insert.bind(9, static_cast<long long>(sheet.seconds));
-    insert.bind(10, sheet.childId);
+    bindSheetColumns(insert, sheet);
     if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     const long long sheetId = sqlite3_last_insert_rowid(db_);
     if (!insertAnswers(sheetId, sheet.answered)) return false;

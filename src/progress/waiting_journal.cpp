@@ -66,16 +66,7 @@ std::optional<long long> WaitingJournal::add(const MarkedSheet& sheet) {
     Statement insert(db_,
                      "INSERT INTO waiting_sheet(marked_at, tab, topic, topic_key, drill_form, questions,"
                      " right_answers, score, seconds, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
-    insert.bind(1, sheet.when);
-    insert.bind(2, sheet.tabCaption);
-    insert.bind(3, sheet.topicCaption);
-    insert.bind(4, sheet.topicKey);
-    insert.bind(5, sheet.drillForm);
-    insert.bind(6, static_cast<long long>(sheet.questions));
-    insert.bind(7, static_cast<long long>(sheet.right));
-    insert.bind(8, static_cast<long long>(sheet.score));
-    insert.bind(9, static_cast<long long>(sheet.seconds));
-    insert.bind(10, sheet.childId);
+    sqlite::bindSheetColumns(insert, sheet);
     const long long number = insert.step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db_) : 0;
     if (number > 0 && addQuestions(number, sheet) &&
         sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
