@@ -76,7 +76,8 @@ PrintedText readPrinted(const QString& pdf) {
 }
 
 TEST(Window, TabsClockOptionsAndPrinting) {
-    auto app = startLoggedIn("");
+    // The parent: the worksheet is printed with its key.
+    auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
     MainWindow& window = app->window();
     Form1& form = app->form();
