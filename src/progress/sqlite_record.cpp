@@ -153,7 +153,7 @@ MarkedSheet sheetOf(const Statement& row) {
 
 SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
     : file_(std::move(file)), busyMilliseconds_(busyMilliseconds), journal_(WaitingJournal::beside(file_)) {
-    for (auto& [number, sheet] : journal_.read()) waiting_.push_back({std::move(sheet), number});
+    for (auto& entry : journal_.read()) waiting_.push_back({std::move(entry.sheet), entry.number, entry.token});
     if (ensureOpen() && !waiting_.empty()) storeWaiting();
 }
 

@@ -78,11 +78,12 @@ private:
     sqlite3* db_ = nullptr;
     std::string error_;
     RecordTrouble trouble_ = RecordTrouble::None;
-    // A sheet not yet in the file, and its number in the journal (0: not
-    // in the journal either).
+    // A sheet not yet in the file, and its number and token in the journal
+    // (0 and "": not in the journal either).
     struct Waiting {
         MarkedSheet sheet;
         long long journalNumber = 0;
+        std::string journalToken;
     };
     std::vector<Waiting> waiting_;
     WaitingJournal journal_;
@@ -100,7 +101,10 @@ private:
     // The same, for the code of the other files.
     bool inTransaction(const std::function<bool()>& body);
     bool storeWaiting();
-    bool storeOne(const MarkedSheet& sheet);
+    bool storeOne(const Waiting& waiting);
+    // Whether a sheet kept under this journal token is in the file already;
+    // if not, the token is kept with the sheet about to be stored.
+    bool storedFromJournal(const std::string& token, bool& already);
     void keepInJournal();
     bool insertSheet(const MarkedSheet& sheet);
     // Whether the record names the child (kEarlierRecords always).

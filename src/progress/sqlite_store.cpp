@@ -56,7 +56,7 @@ bool SqliteRecord::storeWaiting() {
     while (!waiting_.empty()) {
         bool stored = false;
         for (int attempt = 1; !stored && attempt <= kAttempts; ++attempt) {
-            stored = storeOne(waiting_.front().sheet);
+            stored = storeOne(waiting_.front());
             if (!stored && trouble_ != RecordTrouble::Busy) break;
         }
         if (!stored) {
@@ -75,9 +75,13 @@ bool SqliteRecord::storeWaiting() {
 
 // A sheet whose child the record no longer names is kept as 以前的记录; it
 // mends nothing, since the misses it answered were that child's.
-bool SqliteRecord::storeOne(const MarkedSheet& sheet) {
+bool SqliteRecord::storeOne(const Waiting& waiting) {
+    const MarkedSheet& sheet = waiting.sheet;
     bool childGone = false;
     const bool stored = inTransaction([&] {
+        bool already = false;
+        if (!storedFromJournal(waiting.journalToken, already)) return false;
+        if (already) return true;
         bool known = false;
         if (!childKnown(sheet.childId, known)) return false;
         if (known) return insertSheet(sheet) && markMended(sheet.childId, sheet.mended);
@@ -98,10 +102,29 @@ bool SqliteRecord::storeOne(const MarkedSheet& sheet) {
 void SqliteRecord::keepInJournal() {
     for (Waiting& waiting : waiting_) {
         if (waiting.journalNumber > 0) continue;
-        const std::optional<long long> number = journal_.add(waiting.sheet);
-        if (!number) return;
-        waiting.journalNumber = *number;
+        const std::optional<WaitingJournal::Entry> entry = journal_.add(waiting.sheet);
+        if (!entry) return;
+        waiting.journalNumber = entry->number;
+        waiting.journalToken = entry->token;
     }
+}
+
+bool SqliteRecord::storedFromJournal(const std::string& token, bool& already) {
+    already = false;
+    if (token.empty()) return true;
+    // An added table, like the practice's: an older program reads the file as before.
+    if (!exec("CREATE TABLE IF NOT EXISTS stored_from_journal(token TEXT PRIMARY KEY)")) return false;
+    Statement find(db_, "SELECT 1 FROM stored_from_journal WHERE token = ?1");
+    find.bind(1, token);
+    const int found = find.step();
+    if (found == SQLITE_ROW) {
+        already = true;
+        return true;
+    }
+    if (found != SQLITE_DONE) return failed("成绩记录出错");
+    Statement keep(db_, "INSERT INTO stored_from_journal(token) VALUES(?1)");
+    keep.bind(1, token);
+    return keep.step() == SQLITE_DONE || failed("成绩没有记下");
 }
 
 bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {

@@ -5,6 +5,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <random>
 #include <system_error>
 
 #include "progress/sqlite_statement.h"
@@ -19,11 +21,23 @@ constexpr const char* kJournalSchema =
     "CREATE TABLE IF NOT EXISTS waiting_sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL,"
     " tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL,"
     " questions INTEGER NOT NULL, right_answers INTEGER NOT NULL, score INTEGER NOT NULL,"
-    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL);"
+    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL, token TEXT NOT NULL);"
     "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
     " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
     " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));";
+
+// 128 random bits in hex: unique to one waiting sheet among every journal.
+std::string newToken() {
+    std::random_device source;
+    std::string token;
+    for (int word = 0; word < 4; ++word) {
+        char hex[9];
+        std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(source()));
+        token += hex;
+    }
+    return token;
+}
 
 // The three lists of questions a sheet carries.
 enum List : long long { Missed = 0, Mended = 1, Answered = 2 };
@@ -60,17 +74,20 @@ bool WaitingJournal::open(bool create) {
     return true;
 }
 
-std::optional<long long> WaitingJournal::add(const MarkedSheet& sheet) {
+std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& sheet) {
     if (!open(true) || sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
         return std::nullopt;
     Statement insert(db_,
                      "INSERT INTO waiting_sheet(marked_at, tab, topic, topic_key, drill_form, questions,"
-                     " right_answers, score, seconds, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+                     " right_answers, score, seconds, child_id, token)"
+                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
     sqlite::bindSheetColumns(insert, sheet);
+    const std::string token = newToken();
+    insert.bind(11, token);
     const long long number = insert.step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db_) : 0;
     if (number > 0 && addQuestions(number, sheet) &&
         sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
-        return number;
+        return Entry{number, token, {}};
     }
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return std::nullopt;
@@ -112,16 +129,16 @@ bool WaitingJournal::addQuestions(long long number, const MarkedSheet& sheet) {
     return true;
 }
 
-std::vector<std::pair<long long, MarkedSheet>> WaitingJournal::read() {
-    std::vector<std::pair<long long, MarkedSheet>> found;
+std::vector<WaitingJournal::Entry> WaitingJournal::read() {
+    std::vector<Entry> found;
     if (!open(false)) return found;
     Statement query(db_,
                     "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds,"
-                    " child_id FROM waiting_sheet ORDER BY id");
+                    " child_id, token FROM waiting_sheet ORDER BY id");
     while (query.step() == SQLITE_ROW) {
         MarkedSheet sheet = sqlite::sheetOf(query);
         if (!readQuestions(query.number(0), sheet)) return {};
-        found.emplace_back(query.number(0), std::move(sheet));
+        found.push_back({query.number(0), query.text(11), std::move(sheet)});
     }
     return found;
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,15 @@ namespace tally {
 // sheet has to wait and removed when the last one is stored.
 class WaitingJournal {
 public:
+    // A sheet in the journal: its number there and the token it was kept
+    // under, which the record keeps with the sheet once it is stored, so a
+    // sheet stored just before a crash is not stored again from the journal.
+    struct Entry {
+        long long number = 0;
+        std::string token;
+        MarkedSheet sheet;
+    };
+
     explicit WaitingJournal(std::filesystem::path file);
     ~WaitingJournal();
     WaitingJournal(const WaitingJournal&) = delete;
@@ -26,11 +36,11 @@ public:
     // The journal kept beside a record file.
     static std::filesystem::path beside(const std::filesystem::path& record);
 
-    // The waiting sheets, oldest first, each with its number in the journal;
-    // none when there is no journal or it cannot be read.
-    std::vector<std::pair<long long, MarkedSheet>> read();
-    // Keeps one sheet; its number, or nothing when it could not be written.
-    std::optional<long long> add(const MarkedSheet& sheet);
+    // The waiting sheets, oldest first; none when there is no journal or it
+    // cannot be read.
+    std::vector<Entry> read();
+    // Keeps one sheet under a new token; nothing when it could not be written.
+    std::optional<Entry> add(const MarkedSheet& sheet);
     // Takes out a sheet that is stored; the journal goes with the last one.
     void remove(long long number);
 

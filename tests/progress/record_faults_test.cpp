@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -125,8 +126,9 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
     }
     sqlite3_reset_auto_extension();
     // The next start finds the journal and stores what waited in it.
-    SqliteRecord next(file);
-    EXPECT_EQ(next.waitingSheets(), 0);
+    const std::string journalAtExit = bytesOf(journal);
+    auto next = std::make_unique<SqliteRecord>(file);
+    EXPECT_EQ(next->waitingSheets(), 0);
     const long long all = countOf(file, "SELECT COUNT(*) FROM sheet");
     EXPECT_EQ(all, countOf(file, "SELECT MAX(seconds) + 1 FROM sheet")) << "none lost";
     EXPECT_EQ(countOf(file, "SELECT COUNT(DISTINCT seconds) FROM sheet"), all) << "each once";
@@ -134,6 +136,14 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
               0)
         << "oldest first";
     EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM missed"), all);
+    EXPECT_FALSE(fs::exists(journal));
+    // A program ended after storing them but before emptying its journal
+    // finds them there again at the next start: none is stored twice.
+    next.reset();
+    std::ofstream(journal, std::ios::binary) << journalAtExit;
+    SqliteRecord again(file);
+    EXPECT_EQ(again.waitingSheets(), 0);
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet"), all);
     EXPECT_FALSE(fs::exists(journal));
 }
 
