@@ -6,6 +6,7 @@
 #include <set>
 
 #include "progress/sqlite_record.h"
+#include "support/sqlite_count.h"
 #include "support/temp_folder.h"
 #include "support/recording_record.h"
 
@@ -133,17 +134,6 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
 }
 
-long long rowsOf(const fs::path& file, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr);
-    const long long count = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_int64(query, 0) : -1;
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    return count;
-}
-
 // Two children in one file: each one's history, newest sheets and review
 // copy are their own; a removed child's copy goes with the child, and sheets
 // given to a child have the child's review worked out again.
@@ -190,9 +180,9 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
 
     ASSERT_EQ(record.removeChild(ming), "");
     const std::string of = " WHERE child_id = " + std::to_string(ming);
-    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM review_item" + of), 0);
-    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM review_through" + of), 0);
-    EXPECT_EQ(rowsOf(file, "SELECT COUNT(*) FROM practice_answer"), 0) << "only Ming did the daily practice";
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_item" + of), 0);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_through" + of), 0);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM practice_answer"), 0) << "only Ming did the daily practice";
 }
 
 }  // namespace

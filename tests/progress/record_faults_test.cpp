@@ -14,6 +14,7 @@
 #include "progress/sqlite_record.h"
 #include "progress/waiting_journal.h"
 #include "support/recording_record.h"
+#include "support/sqlite_count.h"
 #include "support/temp_folder.h"
 
 // What the record does when the file or another program works against it:
@@ -40,17 +41,7 @@ MarkedSheet sheetNumbered(int number, long long childId = kEarlierRecords) {
     return sheet;
 }
 
-// Rows counted by a connection of the test's own, as another program sees the file.
-long long countOf(const fs::path& file, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr);
-    const long long count = sqlite3_step(query) == SQLITE_ROW ? sqlite3_column_int64(query, 0) : -1;
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    return count;
-}
+long long countOf(const fs::path& file, const std::string& sql) { return test::sqliteCount(file, sql); }
 
 std::string bytesOf(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
