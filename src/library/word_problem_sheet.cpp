@@ -183,4 +183,17 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
     return marks;
 }
 
+TopicSections WordProblemFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T11") return {};
+    return {{{
+        {"q5", "应用题", "?0", ""},
+        {"q57", "应用题-简单", "?7", "q5"},
+        {"q56", "应用题-中等", "?6", "q5"},
+        {"q55", "应用题-较难", "?9", "q5"},
+        {"q5104", "四年级应用题", "?104", "q5"},
+        {"q5105", "五年级应用题", "?105", "q5"},
+        {"q5106", "六年级应用题", "?106", "q5"},
+    }}};
+}
+
 }  // namespace tally
