@@ -22,9 +22,9 @@ namespace tally {
 
 // Every topic family of the program, one row each. A click is built by the
 // first family that builds its tag, a submitted page is marked by the first
-// that marks its grading key; no two families claim the same topic. The
-// families that keep state or have events of their own are named, so the
-// main window can reach them.
+// that marks its grading key; no two families claim the same topic. A tab
+// shows its families' nodes in this order. The families that keep state or
+// have events of their own are named, so the main window can reach them.
 struct Families {
     ArithmeticFamily arithmetic;
     TimeFamily time;

@@ -63,7 +63,7 @@ void Form1::startUp() {
         options.memoryTime = 5;
         options.msPerQuestion = 9000;
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
-        buildStartupTree(tree);
+        buildStartupTree(tree, families.table);
         tabCaption = tabs().front().caption;
         restoreSettings();
         markMastery();
@@ -81,7 +81,7 @@ void Form1::clickTab(const std::string& caption) {
         if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption);
         stopGameTimers();
         tabCaption = caption;
-        buildTab(tree, caption, ports_.data);
+        buildTab(tree, families.table, caption, ports_.data);
         markMastery();
         ports_.ui.treeChanged();
         saveSettings();
@@ -226,7 +226,7 @@ std::string drillFormName(DrillForm form) {
 // drill's own caption, so they chart with that drill's other sheets.
 std::string Form1::topicCaption(const std::string& key) const {
     if (const TopicNode* shown = tree.find(key)) return shown->caption;
-    if (const auto fixed = findFixedTopic(key)) return fixed->caption;
+    if (const auto fixed = findFixedTopic(families.table, key)) return fixed->caption;
     const TopicNode* selected = tree.selected();
     return selected ? selected->caption : "";
 }

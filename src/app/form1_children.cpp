@@ -95,7 +95,7 @@ void Form1::restoreSettings() {
     }
     if (!kept->tab.empty() && isTab(kept->tab)) {
         tabCaption = kept->tab;
-        buildTab(tree, tabCaption, ports_.data);
+        buildTab(tree, families.table, tabCaption, ports_.data);
         ports_.ui.selectTab(tabCaption);
     }
     // The topic is shown selected in its opened branch, not clicked: the
@@ -114,7 +114,7 @@ void Form1::restoreSettings() {
 void Form1::openGradeLessons() {
     if (!child || !isTab(kLessonsTab)) return;
     tabCaption = kLessonsTab;
-    buildTab(tree, tabCaption, ports_.data);
+    buildTab(tree, families.table, tabCaption, ports_.data);
     ports_.ui.selectTab(tabCaption);
     const std::string gradeKey = std::string(kLessonsRoot) + "0" + std::to_string(child->grade + 1);
     tree.expand(kLessonsRoot);

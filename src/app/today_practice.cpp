@@ -53,8 +53,8 @@ std::vector<MissedQuestion> TodayPractice::asked() const {
 bool TopicQuestionSource::draws(const std::string& topicKey) {
     const auto known = draws_.find(topicKey);
     if (known != draws_.end()) return known->second;
-    const std::optional<TopicNode> node = findFixedTopic(topicKey);
     const FamilyTable& table = checkingFamilies().table;
+    const std::optional<TopicNode> node = findFixedTopic(table, topicKey);
     const TopicFamily* marker = table.markerOf(topicKey);
     // A sheet with fields may still ask nothing that can be asked again (a
     // question known only by its place): one question drawn tells.
@@ -66,7 +66,7 @@ bool TopicQuestionSource::draws(const std::string& topicKey) {
 
 std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKey, int count, std::uint64_t seed) {
     std::vector<MissedQuestion> drawn;
-    const std::optional<TopicNode> node = findFixedTopic(topicKey);
+    const std::optional<TopicNode> node = findFixedTopic(checkingFamilies().table, topicKey);
     if (!node || count <= 0) return drawn;
     // Families of their own: nothing of the window's games or lessons moves.
     auto families = std::make_unique<Families>();

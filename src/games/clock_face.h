@@ -54,6 +54,7 @@ private:
 class ClockFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override { return tag.sigil == "$" && tag.number == 77; }
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
 };
 

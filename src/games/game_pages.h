@@ -11,6 +11,7 @@ namespace tally {
 class GamePagesFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
 };
 

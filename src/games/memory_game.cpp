@@ -102,4 +102,11 @@ std::optional<MarkedSheet> MemoryGameFamily::mark(FamilyContext& context, const 
     return marks;
 }
 
+TopicSections MemoryGameFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T10") return {};
+    return {{{
+        {"q62", "训练记忆", "!62", "q6"},
+    }, "q6"}};
+}
+
 }  // namespace tally

@@ -16,6 +16,7 @@ public:
     static constexpr int kMostCards = 10;
 
     bool builds(const TopicTagParts& tag) const override { return tag.sigil == "!" && tag.number == 62; }
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     bool marks(const std::string& gradingKey) const override { return gradingKey == "q62"; }
     // The cards, the seconds field, one box per card and the finish button;
     // starts the countdown.

@@ -78,4 +78,11 @@ std::optional<MarkedSheet> TwentyFourFamily::mark(FamilyContext& context, const 
     return marks;
 }
 
+TopicSections TwentyFourFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T10") return {};
+    return {{{
+        {"q61", "拍24点", "!61", "q6"},
+    }, "q6"}};
+}
+
 }  // namespace tally

@@ -34,6 +34,7 @@ std::string twentyFourPage(const TwentyFourDeal& deal);
 class TwentyFourFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override { return tag.sigil == "!" && tag.number == 61; }
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     bool marks(const std::string& gradingKey) const override { return gradingKey == "q61"; }
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;

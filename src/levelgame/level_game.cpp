@@ -91,4 +91,15 @@ void LevelGameFamily::leave(FamilyContext& context) {
     }
 }
 
+TopicSections LevelGameFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T1") return {};
+    return {{{
+        {"q5111", "算术过关游戏", "{5111", ""},
+        {"q511102", "加法", "{511102", "q5111"},
+        {"q511103", "减法", "{511103", "q5111"},
+        {"q511104", "乘法", "{511104", "q5111"},
+        {"q511105", "除法", "{511105", "q5111"},
+    }}};
+}
+
 }  // namespace tally

@@ -12,6 +12,7 @@ namespace tally {
 class LevelGameFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     // The parent's page: the difficulty choice and how to play. A game: its
     // first question at once.
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;

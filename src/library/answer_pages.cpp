@@ -6,7 +6,6 @@
 #include "shell/content_store.h"
 #include "library/reading_frame.h"
 #include "page/html_page.h"
-#include "shell/catalogue.h"
 
 namespace tally {
 namespace {
@@ -31,10 +30,8 @@ std::string answerPage(const std::string& title, const std::string& answersHtml)
     return readingFrame(title, "<h1>" + escapeHtmlText(title) + "</h1>\n" + answersHtml);
 }
 
-std::string answerPageOf(int topic) {
-    const auto node = findFixedTopic("q" + std::to_string(topic));
-    const std::string title = node ? node->caption : std::string();
-    return answerPage(title, ContentStore::text(answerTextName(answerTextIndex(topic))));
+std::string answerPageOf(int topic, const std::string& caption) {
+    return answerPage(caption, ContentStore::text(answerTextName(answerTextIndex(topic))));
 }
 
 }  // namespace tally

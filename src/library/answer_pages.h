@@ -15,7 +15,7 @@ std::string answerTextName(int index);
 // answers in the reading frame; with no answers, the missing-page note.
 std::string answerPage(const std::string& title, const std::string& answersHtml);
 
-// The page of an answer topic, headed with the topic's caption in the tree.
-std::string answerPageOf(int topic);
+// The page of an answer topic, headed with its caption in the tree.
+std::string answerPageOf(int topic, const std::string& caption);
 
 }  // namespace tally

@@ -98,7 +98,7 @@ std::string lessonPage(FamilyContext& context, const Lesson& lesson, Sheet& shee
         sheet.gradingKey = kClockKey;
         return lesson.html + kClockPractice;
     }
-    const auto drill = lesson.practiceKey.empty() ? std::nullopt : findFixedTopic(lesson.practiceKey);
+    const auto drill = lesson.practiceKey.empty() ? std::nullopt : findFixedTopic(context.families, lesson.practiceKey);
     if (!drill || splitTopicTag(drill->tag).number == 0) return lesson.html + fixedQuestionsEnd(lesson);
     sheet.gradingKey = drill->key;
     const Sheet practice = drillSheet(context, *drill);

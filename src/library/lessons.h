@@ -34,6 +34,7 @@ std::string lessonFilePath(int topic);
 class LessonFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     // The fixed questions of a lesson without a drill: their answers are revealed.
     bool marks(const std::string& gradingKey) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;

@@ -82,7 +82,7 @@ void openReadingTopic(FamilyContext& context, const std::string& sigil, int topi
     sheet.keepPage = true;
     context.ui.bringToFront(Pane::WebBrowser2);
     if (sigil == "#" && isAnswerTopic(topic)) {
-        context.ui.showPage(Pane::WebBrowser2, answerPageOf(topic));
+        context.ui.showPage(Pane::WebBrowser2, answerPageOf(topic, caption));
         return;
     }
     const char* introduction = sigil == "#" ? readingSectionIntroduction(topic) : nullptr;

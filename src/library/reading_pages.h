@@ -29,6 +29,7 @@ std::string gradePaperPath(const std::string& caption);
 class ReadingFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
 };
 

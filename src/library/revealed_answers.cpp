@@ -42,7 +42,7 @@ void showEntry(FamilyContext& context, const TopicClick& click, const char* text
 }
 
 // A puzzle's page is its question as written, then the button; no heading.
-// The puzzles' nodes come from the catalogue, so a text without the puzzle
+// The puzzles' nodes are fixed rows of this family, so a text without the puzzle
 // gets a note rather than a blank page.
 void showPuzzle(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
     const auto entry = numberedEntry(context.texts.text(kPuzzlesText), click.tag.number);

@@ -14,6 +14,7 @@ namespace tally {
 class RevealedAnswersFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     bool marks(const std::string& gradingKey) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     // Reveals the answer of the page's question after the button; nothing is kept.

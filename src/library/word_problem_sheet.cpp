@@ -44,22 +44,24 @@ std::string quotedFile(const std::string& fileName) { return "应用题文件“
 
 constexpr int kSectionTopic = 0;
 
-// The word-problem topics: the tag's number, the node's key, the grade's file
-// and where its units stand.
+// The word-problem topics: the tag's number, the node's key and caption, the
+// grade's file and where its units stand. The first three keep the captions
+// they always had.
 struct WordProblemTopic {
     int topic;
     const char* key;
+    const char* caption;
     const char* file;
     UnitPlace units;
 };
 
 constexpr WordProblemTopic kWordProblemTopics[] = {
-    {7, "q57", "一年级应用题.txt", UnitPlace::AfterBox},
-    {6, "q56", "二年级应用题.txt", UnitPlace::AfterBox},
-    {9, "q55", "三年级应用题.txt", UnitPlace::Typed},
-    {104, "q5104", "四年级应用题.txt", UnitPlace::Typed},
-    {105, "q5105", "五年级应用题.txt", UnitPlace::Typed},
-    {106, "q5106", "六年级应用题.txt", UnitPlace::Typed},
+    {7, "q57", "应用题-简单", "一年级应用题.txt", UnitPlace::AfterBox},
+    {6, "q56", "应用题-中等", "二年级应用题.txt", UnitPlace::AfterBox},
+    {9, "q55", "应用题-较难", "三年级应用题.txt", UnitPlace::Typed},
+    {104, "q5104", "四年级应用题", "四年级应用题.txt", UnitPlace::Typed},
+    {105, "q5105", "五年级应用题", "五年级应用题.txt", UnitPlace::Typed},
+    {106, "q5106", "六年级应用题", "六年级应用题.txt", UnitPlace::Typed},
 };
 
 // The answer with its unit, as the worked solution ends: "23棵" of "8+15=23棵".
@@ -181,6 +183,15 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
     marks.seconds = context.thinkSeconds;
     page.insertHtmlAfter("finish", scoreLine(marks.score, context.thinkSeconds));
     return marks;
+}
+
+TopicSections WordProblemFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T11") return {};
+    std::vector<TopicRow> rows = {{"q5", "应用题", "?" + std::to_string(kSectionTopic), ""}};
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        rows.push_back({known.key, known.caption, "?" + std::to_string(known.topic), "q5"});
+    }
+    return {{rows}};
 }
 
 }  // namespace tally

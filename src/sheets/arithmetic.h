@@ -20,6 +20,7 @@ std::string arithmeticSheetHtml(RandomSource& random, Operation operation, int l
 class ArithmeticFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
+    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     bool marks(const std::string& gradingKey) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;

@@ -68,4 +68,15 @@ std::optional<MarkedSheet> CompareFamily::mark(FamilyContext& context, const std
     return marks;
 }
 
+TopicSections CompareFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T3") return {};
+    return {{{
+        {"q8", "比较多少", "&8", ""},
+        {"q81", "多多少（简单）", "&81", "q8"},
+        {"q83", "多多少（较难）", "&83", "q8"},
+        {"q82", "少多少（简单）", "&82", "q8"},
+        {"q84", "少多少（较难）", "&84", "q8"},
+    }}};
+}
+
 }  // namespace tally

@@ -172,4 +172,22 @@ std::optional<AnswerStyle> DivisorFamily::answerStyle(const std::string& grading
     return AnswerStyle::Exact;
 }
 
+TopicSections DivisorFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T9") return {};
+    return {{{
+        {"q700", "求最大公约数", "{700", ""},
+        {"q7001", "基本概念", "{7001", "q700"},
+        {"q7002", "简单", "{7002", "q700"},
+        {"q7003", "中等", "{7003", "q700"},
+        {"q7004", "较难", "{7004", "q700"},
+        {"q7005", "截铜丝", "{7005", "q700"},
+        {"q7006", "分场地", "{7006", "q700"},
+        {"q800", "求最小公倍数", "{800", ""},
+        {"q8001", "基本概念", "{8001", "q800"},
+        {"q8002", "简单", "{8002", "q800"},
+        {"q8003", "中等", "{8003", "q800"},
+        {"q8004", "较难", "{8004", "q800"},
+    }}};
+}
+
 }  // namespace tally

@@ -179,4 +179,20 @@ std::optional<MarkedSheet> FourOperationFamily::mark(FamilyContext& context, con
     return markEachQuestion(context.page, context.thinkSeconds);
 }
 
+TopicSections FourOperationFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T8") return {};
+    return {{{
+        {"q900", "四则运算", "{900", ""},
+        {"q9002", "加减乘简单", "{9002", "q900"},
+        {"q9003", "加减乘中等", "{9003", "q900"},
+        {"q9004", "加减乘较难", "{9004", "q900"},
+        {"q9005", "加减乘除简单", "{9005", "q900"},
+        {"q9006", "加减乘除中等", "{9006", "q900"},
+        {"q9007", "加减乘除较难", "{9007", "q900"},
+        {"q9008", "结果小数的加减乘除简单", "{9008", "q900"},
+        {"q9009", "结果小数的加减乘除中等", "{9009", "q900"},
+        {"q9001", "结果小数的加减乘除较难", "{9001", "q900"},
+    }}};
+}
+
 }  // namespace tally

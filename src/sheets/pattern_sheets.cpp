@@ -81,4 +81,16 @@ std::optional<MarkedSheet> PatternFamily::mark(FamilyContext& context, const std
     return markEachQuestion(context.page, context.thinkSeconds);
 }
 
+TopicSections PatternFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T4") return {};
+    return {{{
+        {"q9", "规律运算", "*9", ""},
+        {"q91", "最简单", "*91", "q9"},
+        {"q92", "简单", "*92", "q9"},
+        {"q93", "中等", "*93", "q9"},
+        {"q94", "较难", "*94", "q9"},
+        {"q95", "最难", "*95", "q9"},
+    }}};
+}
+
 }  // namespace tally

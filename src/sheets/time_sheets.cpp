@@ -124,4 +124,18 @@ std::optional<AnswerStyle> TimeFamily::answerStyle(const std::string& gradingKey
     return AnswerStyle::Exact;
 }
 
+TopicSections TimeFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
+    if (tab != "T2") return {};
+    return {{{
+        {"q7", "时间转换", "$7", ""},
+        {"q71", "时转分（简单）", "$71", "q7"},
+        {"q72", "时转分（较难）", "$72", "q7"},
+        {"q73", "时转秒（简单）", "$73", "q7"},
+        {"q74", "时转秒（较难）", "$74", "q7"},
+        {"q75", "分转时（简单）", "$75", "q7"},
+        {"q76", "分转时（较难）", "$76", "q7"},
+        {"q78", "各个年级的时间难题", "$78", "q7"},
+    }}};
+}
+
 }  // namespace tally

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/ports.h"
+#include "shell/topic_family.h"
 #include "shell/tree_model.h"
 
 namespace tally {
@@ -17,17 +18,16 @@ struct Tab {
 // The fifteen tabs of the strip, in order.
 const std::vector<Tab>& tabs();
 
-// Rebuilds the tree for the tab with this caption (an unknown caption leaves
-// it empty). Lesson, book and story lists are read from the data directory;
-// a missing file or folder leaves its node without children.
-void buildTab(TreeModel& tree, const std::string& caption, const DataDirectory& data);
+// Rebuilds the tree for the tab with this caption from the families' topics
+// on it (an unknown caption leaves it empty), every section root open.
+void buildTab(TreeModel& tree, const FamilyTable& families, const std::string& caption, const DataDirectory& data);
 
-// The tree shown at start: the first tab with the short division captions,
-// every node with children expanded, q1 selected.
-void buildStartupTree(TreeModel& tree);
+// The tree shown at start: the first tab, every node with children expanded,
+// its first node selected.
+void buildStartupTree(TreeModel& tree, const FamilyTable& families);
 
-// The node with this key in any tab's fixed table (the nodes read from the
-// data directory are not among them); keys are unique across the fixed tables.
-std::optional<TopicNode> findFixedTopic(const std::string& key);
+// The node with this key on any tab as it stands before anything is read
+// from the data directory; keys are unique across the tabs.
+std::optional<TopicNode> findFixedTopic(const FamilyTable& families, const std::string& key);
 
 }  // namespace tally

@@ -10,6 +10,7 @@
 #include "shell/ports.h"
 #include "shell/text_shelf.h"
 #include "shell/timer_bank.h"
+#include "shell/topic_rows.h"
 #include "shell/topic_tag.h"
 #include "shell/tree_model.h"
 
@@ -97,10 +98,14 @@ public:
     // How the page of a grading key takes its answers field by field; nothing
     // for pages marked otherwise (games) or only revealed.
     virtual std::optional<AnswerStyle> answerStyle(const std::string& /*gradingKey*/) const { return std::nullopt; }
+    // The family's nodes on the tab with this key ("T1" ...), those it reads
+    // from the data directory included; none on the other tabs.
+    virtual TopicSections topics(const std::string& /*tab*/, const DataDirectory& /*data*/) const { return {}; }
 };
 
 // The families in the order they are asked; for every topic of the catalogue
-// exactly one builds it and at most one marks it.
+// exactly one builds it and at most one marks it. The catalogue is assembled
+// from their topics in the same order.
 class FamilyTable {
 public:
     void add(TopicFamily& family) { families_.push_back(&family); }
