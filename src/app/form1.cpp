@@ -47,10 +47,15 @@ void Form1::writeBody(const std::string& html) {
     ports_.page.setBody(html);
 }
 
-void Form1::stopGameTimers() {
-    for (int timer : {kMemoryTimer, kLevelTimer, kCountdownTimer}) timers.setEnabled(timer, false);
+void Form1::leavePage() {
     FamilyContext context = familyContext();
-    families.levelGame.leave(context);
+    for (TopicFamily* family : families.table.all()) family->leave(context);
+}
+
+TopicFamily* Form1::pageFamily() const { return families.table.pageFamilyOf(selectedNode()); }
+
+void Form1::storePassed(std::optional<MarkedSheet> passed) {
+    if (passed) recordLevel(std::move(*passed));
 }
 
 // --- events ---------------------------------------------------------------
@@ -79,7 +84,7 @@ void Form1::startUp() {
 void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
         if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption);
-        stopGameTimers();
+        leavePage();
         tabCaption = caption;
         buildTab(tree, caption, ports_.data);
         markMastery();
@@ -127,47 +132,36 @@ void Form1::pageClick(const std::string& elementName) {
             if (!marked) markToday();
             return;
         }
-        // The grader is connected to the page's finish button when the page is
-        // written, except on the standard intelligence test page, whose button
-        // reveals its answers by itself.
-        if (selectedKey() == RevealedAnswersFamily::kIntelligenceTestKey) {
-            if (!marked && elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
-                ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this, true)) {
-                FamilyContext context = familyContext();
-                families.revealedAnswers.revealIntelligenceTest(context);
-                markedGeneration_ = ports_.page.generation();
-            }
+        // The grader is connected to the button the marking family names
+        // (the finish button, or a page's own button that reveals its answers);
+        // every other click is the page's family's.
+        const TopicFamily* marker = families.table.markerOf(gradingKey());
+        const std::string finish = marker ? marker->finishButton(gradingKey()) : "finish";
+        if (elementName == finish) {
+            if (!marked && ports_.page.has(finish)) runGrader(*this);
             return;
         }
-        if (elementName != "finish") {
+        if (TopicFamily* family = pageFamily()) {
             FamilyContext context = familyContext();
-            families.lessons.pageClicked(context, gradingKey(), elementName);
-            return;
+            storePassed(family->clicked(context, gradingKey(), elementName));
         }
-        if (!marked && ports_.page.has("finish")) runGrader(*this);
     });
 }
 
 void Form1::pageMouseDown() {
     gate_.run([this] {
-        const std::string key = gradingKey();
-        mouseBinding_.generation = ports_.page.generation();
-        mouseBinding_.answers =
-            key == "q511102" || key == "q511103" || key == "q511104" || key == "q511105";
-        mouseBinding_.difficulty = key.compare(0, 5, "q5111") == 0;
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            family->mouseDown(context, gradingKey());
+        }
     });
 }
 
 void Form1::pageMouseUp(const std::string& elementName) {
     gate_.run([this, elementName] {
-        if (mouseBinding_.generation != ports_.page.generation()) return;
-        if (elementName.size() != 2) return;
-        const int number = elementName[1] - '0';
-        FamilyContext context = familyContext();
-        if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
-            if (auto passed = families.levelGame.chooseAnswer(context, number)) recordLevel(std::move(*passed));
-        } else if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
-            families.levelGame.chooseDifficulty(context, number);
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            storePassed(family->mouseUp(context, elementName));
         }
     });
 }
@@ -183,8 +177,10 @@ void Form1::pageInput(const std::string& elementName, const std::string& value, 
 void Form1::pageKey(const std::string& key, int generation) {
     gate_.run([this, key, generation] {
         if (generation != ports_.page.generation()) return;
-        FamilyContext context = familyContext();
-        if (auto passed = families.levelGame.pressKey(context, key)) recordLevel(std::move(*passed));
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            storePassed(family->keyPressed(context, key));
+        }
     });
 }
 
@@ -238,13 +234,11 @@ int Form1::recordSheet(MarkedSheet sheet) {
     const std::string key = redrill ? kRedrillKey : practice ? kPracticeKey : gradingKey();
     sheet.tabCaption = tabCaption;
     sheet.topicCaption = redrill ? kRedrillCaption : practice ? kPracticeCaption : topicCaption(key);
-    if (fixedToday) {
-        // A fixed day (scripts, tests): the sheet is kept under that day.
-        const TimeOfDay now = ports_.clock.now();
-        char clock[16];
-        std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
-        sheet.when = dayText(*fixedToday) + clock;
-    }
+    // Kept under the clock's day, so a fixed day (scripts, tests) is the sheet's day too.
+    const TimeOfDay now = ports_.clock.now();
+    char clock[16];
+    std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
+    sheet.when = dayText(today()) + clock;
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options.drillForm);
     sheet.childId = owner();
@@ -340,7 +334,7 @@ void Form1::writeRedrillSheet() {
         ports_.ui.message("提示", "现在没有要重练的错题。");
         return;
     }
-    stopGameTimers();
+    leavePage();
     lessonPracticeKey.clear();
     thinkSeconds = 0;
     timers.setEnabled(kThinkTimer, true);
@@ -400,15 +394,15 @@ void Form1::showRecordPageOf(long long childId) {
 // --- timers ---------------------------------------------------------------
 
 void Form1::onTimer(int timer) {
-    FamilyContext context = familyContext();
     switch (timer) {
-        case kThinkTimer: onThinkTick(); break;
-        case kMemoryTimer: families.memoryGame.tick(context); break;
-        case kStartPageTimer: onStartPage(); break;
-        case kClockTimer: drawClockHands(); break;
-        case kLevelTimer: families.levelGame.tick(context); break;
-        case kCountdownTimer: families.levelGame.countdown(context); break;
+        case kThinkTimer: return onThinkTick();
+        case kStartPageTimer: return onStartPage();
+        case kClockTimer: return drawClockHands();
         default: break;
+    }
+    FamilyContext context = familyContext();
+    for (TopicFamily* family : families.table.all()) {
+        if (family->ownsTimer(timer)) family->tick(context, timer);
     }
 }
 

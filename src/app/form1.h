@@ -78,9 +78,8 @@ public:
 
     // --- the daily practice -----------------------------------------------
     // The day the practice, the review and the calendar count from, and the
-    // day a marked sheet is kept under: the computer's date unless fixed.
-    std::optional<Day> fixedToday;
-    Day today() const { return fixedToday ? *fixedToday : systemToday(); }
+    // day a marked sheet is kept under: the clock's.
+    Day today() const { return ports_.clock.today(); }
     // The grade whose lessons the practice follows.
     int practiceGrade = 1;
     // Writes the short page of today's practice (toolbar w16).
@@ -149,10 +148,10 @@ public:
 
     // Writes a new body into the first pane's page.
     void writeBody(const std::string& html);
-    // The level game's and the memory game's timers stop whenever their page
-    // is left, so no game speaks up from a page that is no longer shown; a
-    // level game left is over, and its page says so.
-    void stopGameTimers();
+    // Tells every family the page is left: the games' timers stop, so no game
+    // speaks up from a page that is no longer shown; a level game left is
+    // over, and its page says so.
+    void leavePage();
     // The introduction text with its line breaks as "<br>".
     std::string introductionHtml() const;
     // Stores what a family marked on the page of the grading key and returns
@@ -190,12 +189,10 @@ private:
     int practiceGeneration_ = -1;
     // The page generation whose finish button has done its work.
     int markedGeneration_ = -1;
-    // Elements bound by the last mouse-down: the level game's radios.
-    struct MouseBinding {
-        int generation = -1;
-        bool answers = false;
-        bool difficulty = false;
-    } mouseBinding_;
+    // The family whose page is on screen: the builder of the selected node.
+    TopicFamily* pageFamily() const;
+    // What a family's page event marked (a level passed) goes to the record.
+    void storePassed(std::optional<MarkedSheet> passed);
 
     void onTimer(int timer);
     void onStartPage();

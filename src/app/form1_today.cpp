@@ -30,7 +30,7 @@ void Form1::writeTodayPage() {
     const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
     const int grade = child ? child->grade : practiceGrade;
     todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), grade, seed}, ports_.data, source);
-    stopGameTimers();
+    leavePage();
     lessonPracticeKey.clear();
     timers.setEnabled(kThinkTimer, false);
     ports_.ui.bringToFront(Pane::WebBrowser1);
@@ -39,7 +39,7 @@ void Form1::writeTodayPage() {
 
 void Form1::writeTodaySheet() {
     if (todayPractice_.questions.empty()) return;
-    stopGameTimers();
+    leavePage();
     lessonPracticeKey.clear();
     thinkSeconds = 0;
     timers.setEnabled(kThinkTimer, true);

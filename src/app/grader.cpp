@@ -22,18 +22,10 @@ bool answersAllowed(Form1& form, bool revealOnly) {
     return true;
 }
 
-// A page whose finish button only shows its answers (puzzles, lessons, the
-// worked word problems): its family takes no typed answers. The games mark
-// what was typed.
-bool revealsOnly(Form1& form, const std::string& key, const TopicFamily* family) {
-    if (!family || family->answerStyle(key)) return false;
-    return family != &form.families.twentyFour && family != &form.families.memoryGame;
-}
-
 void runGrader(Form1& form) {
     const std::string key = form.gradingKey();
     TopicFamily* family = form.families.table.markerOf(key);
-    if (!answersAllowed(form, revealsOnly(form, key, family))) return;
+    if (!answersAllowed(form, family && family->onlyReveals(key))) return;
     const bool marked =
         !family || form.submitSheet([&](FamilyContext& context) { return family->mark(context, key); });
     if (marked) form.timers.setEnabled(kThinkTimer, false);

@@ -15,7 +15,7 @@ void runNodeClick(Form1& form, const TopicNode& node) {
         return;
     }
     form.timers.setEnabled(kThinkTimer, true);
-    form.stopGameTimers();
+    form.leavePage();
     form.thinkSeconds = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
 

@@ -71,7 +71,8 @@ std::optional<int> tickCount(const std::string& text) {
 
 }  // namespace
 
-CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
+CliSession::CliSession(const CliOptions& options)
+    : random_(options.seed), clock_(options.today), data_(options.dataDir) {
     ui_.loginAnswer = options.loginPassword;
     ui_.childAnswer = options.child;
     startChild_ = options.child;
@@ -80,7 +81,6 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
     form_->keepsComputerSettings = false;
-    form_->fixedToday = options.today;
     form_->practiceGrade = options.grade;
     if (!options.recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(options.recordFile);

@@ -31,9 +31,13 @@ void GamePagesFamily::build(FamilyContext& context, const TopicClick& click, She
         sheet.html += withLineBreaks(context.texts.text("Text4"), "<br>");
         return;
     }
-    context.ui.navigate(Pane::WebBrowser2, gamePagePath(click.tag.number));
-    context.ui.bringToFront(Pane::WebBrowser2);
+    context.window.navigate(Pane::WebBrowser2, gamePagePath(click.tag.number));
+    context.window.bringToFront(Pane::WebBrowser2);
     sheet.keepPage = true;
+}
+
+bool GamePagesFamily::takesKeyboard(const TopicTagParts& tag) const {
+    return builds(tag) && !gamePagePath(tag.number).empty();
 }
 
 }  // namespace tally

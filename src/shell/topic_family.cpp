@@ -21,6 +21,10 @@ TopicFamily* FamilyTable::markerOf(const std::string& gradingKey) const {
     return nullptr;
 }
 
+TopicFamily* FamilyTable::pageFamilyOf(const TopicNode* node) const {
+    return node ? builderOf(splitTopicTag(node->tag)) : nullptr;
+}
+
 void FamilyTable::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const {
     if (click.tag.number == 10 && context.options.questionCount == 50) context.options.questionCount = 20;
     if (TopicFamily* family = builderOf(click.tag)) family->build(context, click, sheet);

@@ -99,7 +99,7 @@ void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, A
     }
     EXPECT_EQ(right.tabCaption, tab.caption);
     EXPECT_EQ(right.drillForm, form);
-    EXPECT_TRUE(right.when.empty()) << "the record stamps the time";
+    EXPECT_EQ(right.when, dayText(h.clock.day) + " 10:08:30") << "kept under the clock's day and time";
     EXPECT_EQ(occurrences(h.page.bodyText(), "(√"), right.right);
     EXPECT_EQ(occurrences(h.page.bodyText(), "(×"), 0);
     EXPECT_EQ(occurrences(h.page.bodyText(), "非常不错！你的得分是100分"), 2) << "the score above and below";
