@@ -33,7 +33,7 @@ Form1::Form1(Ports ports) : ports_(ports) {
 FamilyContext Form1::familyContext() {
     Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
     return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options,
-                         timers, tree,          texts,        thinkSeconds, families.table, !hidesAnswers()};
+                         timers, tree,          texts,        thinkSeconds_, families_.table, !hidesAnswers()};
 }
 
 std::string Form1::introductionHtml() const {
@@ -49,10 +49,10 @@ void Form1::writeBody(const std::string& html) {
 
 void Form1::leavePage() {
     FamilyContext context = familyContext();
-    for (TopicFamily* family : families.table.all()) family->leave(context);
+    for (TopicFamily* family : families_.table.all()) family->leave(context);
 }
 
-TopicFamily* Form1::pageFamily() const { return families.table.pageFamilyOf(selectedNode()); }
+TopicFamily* Form1::pageFamily() const { return families_.table.pageFamilyOf(selectedNode()); }
 
 void Form1::storePassed(std::optional<MarkedSheet> passed) {
     if (passed) recordLevel(std::move(*passed));
@@ -69,7 +69,7 @@ void Form1::startUp() {
         options.msPerQuestion = 9000;
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
         buildStartupTree(tree);
-        tabCaption = tabs().front().caption;
+        tabCaption_ = tabs().front().caption;
         restoreSettings();
         markMastery();
         ports_.ui.treeChanged();
@@ -83,9 +83,9 @@ void Form1::startUp() {
 
 void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
-        if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption);
+        if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption_);
         leavePage();
-        tabCaption = caption;
+        tabCaption_ = caption;
         buildTab(tree, caption, ports_.data);
         markMastery();
         ports_.ui.treeChanged();
@@ -99,7 +99,7 @@ void Form1::clickNode(const std::string& key) {
         if (!mayLeavePage()) return ports_.ui.treeChanged();
         const TopicNode* node = tree.find(key);
         tree.select(key);
-        lessonPracticeKey.clear();
+        lessonPracticeKey_.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
         saveSettings();
@@ -117,7 +117,7 @@ void Form1::pageClick(const std::string& elementName) {
         if (elementName == "redrill") return writeRedrillSheet();
         if (elementName == kTodayStartButton && ports_.page.has(kTodayStartButton)) return writeTodaySheet();
         // A game's button for another deal or round starts its topic anew.
-        if (elementName == kAgainButtonName && lessonPracticeKey.empty() && selectedNode() &&
+        if (elementName == kAgainButtonName && lessonPracticeKey_.empty() && selectedNode() &&
             ports_.page.has(kAgainButtonName)) {
             const TopicNode node = *selectedNode();
             return runNodeClick(*this, node);
@@ -135,7 +135,7 @@ void Form1::pageClick(const std::string& elementName) {
         // The grader is connected to the button the marking family names
         // (the finish button, or a page's own button that reveals its answers);
         // every other click is the page's family's.
-        const TopicFamily* marker = families.table.markerOf(gradingKey());
+        const TopicFamily* marker = families_.table.markerOf(gradingKey());
         const std::string finish = marker ? marker->finishButton(gradingKey()) : "finish";
         if (elementName == finish) {
             if (!marked && ports_.page.has(finish)) runGrader(*this);
@@ -186,7 +186,7 @@ void Form1::pageKey(const std::string& key, int generation) {
 
 void Form1::spin(int upDown, bool up) {
     gate_.run([this, upDown, up] {
-        clockFace.spin(upDown, up);
+        clockFace_.spin(upDown, up);
         ports_.ui.clockChanged();
     });
 }
@@ -197,7 +197,7 @@ void Form1::clickClockCheck(bool ticked) {
 
 void Form1::resizeClock(double width, double height) {
     gate_.run([this, width, height] {
-        clockFace.resize(width, height);
+        clockFace_.resize(width, height);
         ports_.ui.clockChanged();
     });
 }
@@ -232,7 +232,7 @@ int Form1::recordSheet(MarkedSheet sheet) {
     const bool redrill = redrillOnPage();
     const bool practice = practiceOnPage();
     const std::string key = redrill ? kRedrillKey : practice ? kPracticeKey : gradingKey();
-    sheet.tabCaption = tabCaption;
+    sheet.tabCaption = tabCaption_;
     sheet.topicCaption = redrill ? kRedrillCaption : practice ? kPracticeCaption : topicCaption(key);
     // Kept under the clock's day, so a fixed day (scripts, tests) is the sheet's day too.
     const TimeOfDay now = ports_.clock.now();
@@ -335,8 +335,8 @@ void Form1::writeRedrillSheet() {
         return;
     }
     leavePage();
-    lessonPracticeKey.clear();
-    thinkSeconds = 0;
+    lessonPracticeKey_.clear();
+    thinkSeconds_ = 0;
     timers.setEnabled(kThinkTimer, true);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(redrillSheetHtml(questions));
@@ -373,11 +373,11 @@ void Form1::showRecordPageOf(long long childId) {
         RecordOwner heading;
         heading.id = childId;
         heading.name = kEarlierRecordsName;
-        for (const Child& each : children) {
+        for (const Child& each : children_) {
             if (each.id == childId) heading.name = each.name;
         }
         heading.parent = loginIsAdvanced();
-        heading.choices = children;
+        heading.choices = children_;
         heading.earlierSheets = heading.parent && record_->earlierSheetCount() > 0;
         heading.own = childId == owner();
         shownOwner = heading;
@@ -401,38 +401,38 @@ void Form1::onTimer(int timer) {
         default: break;
     }
     FamilyContext context = familyContext();
-    for (TopicFamily* family : families.table.all()) {
+    for (TopicFamily* family : families_.table.all()) {
         if (family->ownsTimer(timer)) family->tick(context, timer);
     }
 }
 
 void Form1::onThinkTick() {
-    ++thinkSeconds;
-    ports_.ui.setStatus(std::to_string(thinkSeconds) + "秒");
+    ++thinkSeconds_;
+    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒");
 }
 
 void Form1::showLoginDialog() {
     std::vector<std::string> names;
     int preselected = -1;
-    for (const Child& each : children) {
-        if (child && each.id == child->id) preselected = static_cast<int>(names.size());
+    for (const Child& each : children_) {
+        if (child_ && each.id == child_->id) preselected = static_cast<int>(names.size());
         names.push_back(each.name);
     }
     LoginDialog dialog(accounts, ports_.ui, ports_.data, record_, names, preselected);
     dialog.open();
     ports_.ui.runLoginDialog(dialog);
     const int chosen = dialog.chosenChild();
-    if (chosen >= 0 && chosen < static_cast<int>(children.size())) {
-        const bool other = !child || child->id != children[chosen].id;
-        setChild(children[chosen]);
-        if (record_) record_->setLastChild(child->id);
+    if (chosen >= 0 && chosen < static_cast<int>(children_.size())) {
+        const bool other = !child_ || child_->id != children_[chosen].id;
+        setChild(children_[chosen]);
+        if (record_) record_->setLastChild(child_->id);
         // Start-up restores the settings itself, once the defaults are set.
-        if (other && !tabCaption.empty()) restoreSettings();
+        if (other && !tabCaption_.empty()) restoreSettings();
     }
 }
 
 void Form1::drawClockHands() {
-    clockFace.show(ports_.clock.now());
+    clockFace_.show(ports_.clock.now());
     ports_.ui.clockChanged();
 }
 

@@ -80,8 +80,8 @@ public:
     // The day the practice, the review and the calendar count from, and the
     // day a marked sheet is kept under: the clock's.
     Day today() const { return ports_.clock.today(); }
-    // The grade whose lessons the practice follows.
-    int practiceGrade = 1;
+    // The grade whose lessons the practice follows without a child.
+    void setPracticeGrade(int grade) { practiceGrade_ = grade; }
     // Writes the short page of today's practice (toolbar w16).
     void showToday();
     // The practice on the short page, or on the sheet.
@@ -90,20 +90,20 @@ public:
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
     // child was named, which keeps the two accounts only.
-    std::vector<Child> children;
+    const std::vector<Child>& children() const { return children_; }
     // Who is practising: the child who logged in last (kept while a parent
     // logs in); nothing without children.
-    std::optional<Child> child;
-    bool childMode() const { return !children.empty(); }
+    const std::optional<Child>& child() const { return child_; }
+    bool childMode() const { return !children_.empty(); }
     // Whose sheets and settings: the child's, or the computer's own.
-    long long owner() const { return child ? child->id : kEarlierRecords; }
+    long long owner() const { return child_ ? child_->id : kEarlierRecords; }
     // A child alone: marked sheets show √ and × without the right answers,
     // and pages that only reveal answers are kept for the parent.
     bool hidesAnswers() const { return childMode() && !loginIsAdvanced(); }
     // The parent's option: a child alone may have sheets marked (default).
-    bool marksForChildAlone = true;
+    bool marksForChildAlone() const { return marksForChildAlone_; }
     // "小明 · 二年级"; "" without a child.
-    std::string who() const { return child ? childLine(*child) : ""; }
+    std::string who() const { return child_ ? childLine(*child_) : ""; }
     // Makes the named child the one practising, without a login; "" when
     // done, otherwise why not.
     std::string chooseChild(const std::string& name);
@@ -113,10 +113,10 @@ public:
     void giveEarlierSheets(long long childId);
     // Remembers the settings of the child practising (or the computer's).
     void saveSettings();
-    // Whether the computer's own settings (no child named) are kept and
-    // restored; the headless front end keeps only a child's, so a script
+    // The computer's own settings (no child named) are then neither kept nor
+    // restored: the headless front end keeps only a child's, so a script
     // without a child starts the same every time.
-    bool keepsComputerSettings = true;
+    void keepOnlyChildSettings() { keepsComputerSettings_ = false; }
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
@@ -127,24 +127,28 @@ public:
 
     // --- main-window state ------------------------------------------------
     SheetOptions options;
-    int thinkSeconds = 0;
+    // Whole seconds since the page was shown.
+    int thinkSeconds() const { return thinkSeconds_; }
     TimerBank timers;
     TreeModel tree;
     TextShelf texts;
     Accounts accounts;
     bool loginIsAdvanced() const { return accounts.advanced(); }
     // The caption of the tab last clicked.
-    std::string tabCaption;
-    ClockFace clockFace;
-    Families families;
+    const std::string& tabCaption() const { return tabCaption_; }
+    // The clock panel's hands and spinners.
+    const ClockFace& clockFace() const { return clockFace_; }
+    // Every family: what the window reads of a game's state, and the tests
+    // and benchmarks that drive one family directly.
+    const Families& families() const { return families_; }
+    Families& families() { return families_; }
+    const FamilyTable& familyTable() const { return families_.table; }
 
     const TopicNode* selectedNode() const { return tree.selected(); }
     std::string selectedKey() const { return tree.selectedKey(); }
-    // The drill a lesson page practises with ("" on every other page).
-    std::string lessonPracticeKey;
     // The key the grader and the page's handlers go by: the lesson's drill
     // when a lesson page practises one, otherwise the selected node's key.
-    std::string gradingKey() const { return lessonPracticeKey.empty() ? selectedKey() : lessonPracticeKey; }
+    std::string gradingKey() const { return lessonPracticeKey_.empty() ? selectedKey() : lessonPracticeKey_; }
 
     // Writes a new body into the first pane's page.
     void writeBody(const std::string& html);
@@ -174,7 +178,21 @@ public:
 
 private:
     friend std::span<const ToolbarAction> toolbarActions();
+    // The node-click and grader frames start and stop the page's think time.
+    friend void runNodeClick(Form1& form, const TopicNode& node);
+    friend void runGrader(Form1& form);
     Ports ports_;
+    int thinkSeconds_ = 0;
+    std::string tabCaption_;
+    ClockFace clockFace_;
+    Families families_;
+    // The drill a lesson page practises with ("" on every other page).
+    std::string lessonPracticeKey_;
+    std::vector<Child> children_;
+    std::optional<Child> child_;
+    bool marksForChildAlone_ = true;
+    bool keepsComputerSettings_ = true;
+    int practiceGrade_ = 1;
     EventGate gate_;
     MarksOnlyPage marksOnlyPage_{ports_.page};
     ProgressRecord* record_ = nullptr;

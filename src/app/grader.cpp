@@ -15,7 +15,7 @@ bool answersAllowed(Form1& form, bool revealOnly) {
         form.ui().message("提示", "这里的答案要请爸爸妈妈登录以后才能看。先自己想一想，想好了请爸爸妈妈来对答案吧！");
         return false;
     }
-    if (!form.marksForChildAlone) {
+    if (!form.marksForChildAlone()) {
         form.ui().message("提示", "现在要请爸爸妈妈登录以后才能批改。做完了就请爸爸妈妈来看看吧！");
         return false;
     }
@@ -24,7 +24,7 @@ bool answersAllowed(Form1& form, bool revealOnly) {
 
 void runGrader(Form1& form) {
     const std::string key = form.gradingKey();
-    TopicFamily* family = form.families.table.markerOf(key);
+    TopicFamily* family = form.familyTable().markerOf(key);
     if (!answersAllowed(form, family && family->onlyReveals(key))) return;
     const bool marked =
         !family || form.submitSheet([&](FamilyContext& context) { return family->mark(context, key); });
