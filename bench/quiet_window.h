@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shell/null_window.h"
+#include "shell/system_clock.h"
 #include "shell/timer_port.h"
 
 namespace tally::bench {
@@ -13,6 +14,8 @@ class QuietWindow : public NullWindow, public TimerPort, public Clock {
 public:
     void timerChanged(int, bool, int) override {}
     TimeOfDay now() const override { return {}; }
+    Day day = SystemClock().today();
+    Day today() const override { return day; }
 };
 
 }  // namespace tally::bench

@@ -34,7 +34,7 @@ void sheet(benchmark::State& state, const std::string& tag) {
     Window window;
     FamilyContext context = window.form.familyContext();
     const TopicClick click{"", "", splitTopicTag(tag)};
-    TopicFamily* family = window.form.families.table.builderOf(click.tag);
+    TopicFamily* family = window.form.familyTable().builderOf(click.tag);
     for (auto _ : state) {
         Sheet page;
         family->build(context, click, page);
@@ -47,7 +47,7 @@ void fractionGrading(benchmark::State& state) {
     Window window;
     FamilyContext context = window.form.familyContext();
     Sheet built;
-    window.form.families.fractions.build(context, {"", "", splitTopicTag("{5003")}, built);
+    window.form.families().fractions.build(context, {"", "", splitTopicTag("{5003")}, built);
     for (auto _ : state) {
         state.PauseTiming();
         window.page.setBody(built.html);
@@ -58,7 +58,7 @@ void fractionGrading(benchmark::State& state) {
             }
         }
         state.ResumeTiming();
-        window.form.families.fractions.mark(context, "q5003");
+        window.form.families().fractions.mark(context, "q5003");
     }
 }
 

@@ -96,8 +96,8 @@ struct Window {
     SqliteRecord record{bigRecord()};
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
     Window() {
+        quiet.day = kToday;
         form.setRecord(&record);
-        form.fixedToday = kToday;
     }
 };
 

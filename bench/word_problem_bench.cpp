@@ -58,7 +58,7 @@ void topicClickWithFile(benchmark::State& state) {
     FamilyContext context = form.familyContext();
     for (auto _ : state) {
         Sheet sheet;
-        form.families.wordProblems.build(context, {"q57", "应用题-较难", splitTopicTag("?9")}, sheet);
+        form.families().wordProblems.build(context, {"q57", "应用题-较难", splitTopicTag("?9")}, sheet);
         benchmark::DoNotOptimize(sheet.html);
     }
     std::filesystem::remove_all(folder);

@@ -32,9 +32,9 @@ struct Window {
 std::string fractionSheet(Window& window, bool marked) {
     FamilyContext context = window.form.familyContext();
     Sheet built;
-    window.form.families.fractions.build(context, {"q5009", "", splitTopicTag("{5009")}, built);
+    window.form.families().fractions.build(context, {"q5009", "", splitTopicTag("{5009")}, built);
     window.page.setBody(built.html);
-    if (marked) window.form.families.fractions.mark(context, "q5009");
+    if (marked) window.form.families().fractions.mark(context, "q5009");
     return window.page.bodyHtml();
 }
 

@@ -33,7 +33,7 @@ Form1::Form1(Ports ports) : ports_(ports) {
 FamilyContext Form1::familyContext() {
     Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
     return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options,
-                         timers, tree,          texts,        thinkSeconds, families.table, !hidesAnswers()};
+                         timers, tree,          texts,        thinkSeconds_, families_.table, !hidesAnswers()};
 }
 
 std::string Form1::introductionHtml() const {
@@ -47,10 +47,15 @@ void Form1::writeBody(const std::string& html) {
     ports_.page.setBody(html);
 }
 
-void Form1::stopGameTimers() {
-    for (int timer : {kMemoryTimer, kLevelTimer, kCountdownTimer}) timers.setEnabled(timer, false);
+void Form1::leavePage() {
     FamilyContext context = familyContext();
-    families.levelGame.leave(context);
+    for (TopicFamily* family : families_.table.all()) family->leave(context);
+}
+
+TopicFamily* Form1::pageFamily() const { return families_.table.pageFamilyOf(selectedNode()); }
+
+void Form1::storePassed(std::optional<MarkedSheet> passed) {
+    if (passed) recordLevel(std::move(*passed));
 }
 
 // --- events ---------------------------------------------------------------
@@ -63,8 +68,8 @@ void Form1::startUp() {
         options.memoryTime = 5;
         options.msPerQuestion = 9000;
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
-        buildStartupTree(tree, families.table);
-        tabCaption = tabs().front().caption;
+        buildStartupTree(tree, families_.table);
+        tabCaption_ = tabs().front().caption;
         restoreSettings();
         markMastery();
         ports_.ui.treeChanged();
@@ -78,10 +83,10 @@ void Form1::startUp() {
 
 void Form1::clickTab(const std::string& caption) {
     gate_.run([this, caption] {
-        if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption);
-        stopGameTimers();
-        tabCaption = caption;
-        buildTab(tree, families.table, caption, ports_.data);
+        if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption_);
+        leavePage();
+        tabCaption_ = caption;
+        buildTab(tree, families_.table, caption, ports_.data);
         markMastery();
         ports_.ui.treeChanged();
         saveSettings();
@@ -94,7 +99,7 @@ void Form1::clickNode(const std::string& key) {
         if (!mayLeavePage()) return ports_.ui.treeChanged();
         const TopicNode* node = tree.find(key);
         tree.select(key);
-        lessonPracticeKey.clear();
+        lessonPracticeKey_.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
         saveSettings();
@@ -112,7 +117,7 @@ void Form1::pageClick(const std::string& elementName) {
         if (elementName == "redrill") return writeRedrillSheet();
         if (elementName == kTodayStartButton && ports_.page.has(kTodayStartButton)) return writeTodaySheet();
         // A game's button for another deal or round starts its topic anew.
-        if (elementName == kAgainButtonName && lessonPracticeKey.empty() && selectedNode() &&
+        if (elementName == kAgainButtonName && lessonPracticeKey_.empty() && selectedNode() &&
             ports_.page.has(kAgainButtonName)) {
             const TopicNode node = *selectedNode();
             return runNodeClick(*this, node);
@@ -127,47 +132,36 @@ void Form1::pageClick(const std::string& elementName) {
             if (!marked) markToday();
             return;
         }
-        // The grader is connected to the page's finish button when the page is
-        // written, except on the standard intelligence test page, whose button
-        // reveals its answers by itself.
-        if (selectedKey() == RevealedAnswersFamily::kIntelligenceTestKey) {
-            if (!marked && elementName == RevealedAnswersFamily::kIntelligenceTestButton &&
-                ports_.page.has(RevealedAnswersFamily::kIntelligenceTestButton) && answersAllowed(*this, true)) {
-                FamilyContext context = familyContext();
-                families.revealedAnswers.revealIntelligenceTest(context);
-                markedGeneration_ = ports_.page.generation();
-            }
+        // The grader is connected to the button the marking family names
+        // (the finish button, or a page's own button that reveals its answers);
+        // every other click is the page's family's.
+        const TopicFamily* marker = families_.table.markerOf(gradingKey());
+        const std::string finish = marker ? marker->finishButton(gradingKey()) : "finish";
+        if (elementName == finish) {
+            if (!marked && ports_.page.has(finish)) runGrader(*this);
             return;
         }
-        if (elementName != "finish") {
+        if (TopicFamily* family = pageFamily()) {
             FamilyContext context = familyContext();
-            families.lessons.pageClicked(context, gradingKey(), elementName);
-            return;
+            storePassed(family->clicked(context, gradingKey(), elementName));
         }
-        if (!marked && ports_.page.has("finish")) runGrader(*this);
     });
 }
 
 void Form1::pageMouseDown() {
     gate_.run([this] {
-        const std::string key = gradingKey();
-        mouseBinding_.generation = ports_.page.generation();
-        mouseBinding_.answers =
-            key == "q511102" || key == "q511103" || key == "q511104" || key == "q511105";
-        mouseBinding_.difficulty = key.compare(0, 5, "q5111") == 0;
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            family->mouseDown(context, gradingKey());
+        }
     });
 }
 
 void Form1::pageMouseUp(const std::string& elementName) {
     gate_.run([this, elementName] {
-        if (mouseBinding_.generation != ports_.page.generation()) return;
-        if (elementName.size() != 2) return;
-        const int number = elementName[1] - '0';
-        FamilyContext context = familyContext();
-        if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
-            if (auto passed = families.levelGame.chooseAnswer(context, number)) recordLevel(std::move(*passed));
-        } else if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
-            families.levelGame.chooseDifficulty(context, number);
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            storePassed(family->mouseUp(context, elementName));
         }
     });
 }
@@ -183,14 +177,16 @@ void Form1::pageInput(const std::string& elementName, const std::string& value, 
 void Form1::pageKey(const std::string& key, int generation) {
     gate_.run([this, key, generation] {
         if (generation != ports_.page.generation()) return;
-        FamilyContext context = familyContext();
-        if (auto passed = families.levelGame.pressKey(context, key)) recordLevel(std::move(*passed));
+        if (TopicFamily* family = pageFamily()) {
+            FamilyContext context = familyContext();
+            storePassed(family->keyPressed(context, key));
+        }
     });
 }
 
 void Form1::spin(int upDown, bool up) {
     gate_.run([this, upDown, up] {
-        clockFace.spin(upDown, up);
+        clockFace_.spin(upDown, up);
         ports_.ui.clockChanged();
     });
 }
@@ -201,7 +197,7 @@ void Form1::clickClockCheck(bool ticked) {
 
 void Form1::resizeClock(double width, double height) {
     gate_.run([this, width, height] {
-        clockFace.resize(width, height);
+        clockFace_.resize(width, height);
         ports_.ui.clockChanged();
     });
 }
@@ -226,7 +222,7 @@ std::string drillFormName(DrillForm form) {
 // drill's own caption, so they chart with that drill's other sheets.
 std::string Form1::topicCaption(const std::string& key) const {
     if (const TopicNode* shown = tree.find(key)) return shown->caption;
-    if (const auto fixed = findFixedTopic(families.table, key)) return fixed->caption;
+    if (const auto fixed = findFixedTopic(families_.table, key)) return fixed->caption;
     const TopicNode* selected = tree.selected();
     return selected ? selected->caption : "";
 }
@@ -236,15 +232,13 @@ int Form1::recordSheet(MarkedSheet sheet) {
     const bool redrill = redrillOnPage();
     const bool practice = practiceOnPage();
     const std::string key = redrill ? kRedrillKey : practice ? kPracticeKey : gradingKey();
-    sheet.tabCaption = tabCaption;
+    sheet.tabCaption = tabCaption_;
     sheet.topicCaption = redrill ? kRedrillCaption : practice ? kPracticeCaption : topicCaption(key);
-    if (fixedToday) {
-        // A fixed day (scripts, tests): the sheet is kept under that day.
-        const TimeOfDay now = ports_.clock.now();
-        char clock[16];
-        std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
-        sheet.when = dayText(*fixedToday) + clock;
-    }
+    // Kept under the clock's day, so a fixed day (scripts, tests) is the sheet's day too.
+    const TimeOfDay now = ports_.clock.now();
+    char clock[16];
+    std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
+    sheet.when = dayText(today()) + clock;
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options.drillForm);
     sheet.childId = owner();
@@ -340,9 +334,9 @@ void Form1::writeRedrillSheet() {
         ports_.ui.message("提示", "现在没有要重练的错题。");
         return;
     }
-    stopGameTimers();
-    lessonPracticeKey.clear();
-    thinkSeconds = 0;
+    leavePage();
+    lessonPracticeKey_.clear();
+    thinkSeconds_ = 0;
     timers.setEnabled(kThinkTimer, true);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(redrillSheetHtml(questions));
@@ -379,11 +373,11 @@ void Form1::showRecordPageOf(long long childId) {
         RecordOwner heading;
         heading.id = childId;
         heading.name = kEarlierRecordsName;
-        for (const Child& each : children) {
+        for (const Child& each : children_) {
             if (each.id == childId) heading.name = each.name;
         }
         heading.parent = loginIsAdvanced();
-        heading.choices = children;
+        heading.choices = children_;
         heading.earlierSheets = heading.parent && record_->earlierSheetCount() > 0;
         heading.own = childId == owner();
         shownOwner = heading;
@@ -400,45 +394,45 @@ void Form1::showRecordPageOf(long long childId) {
 // --- timers ---------------------------------------------------------------
 
 void Form1::onTimer(int timer) {
-    FamilyContext context = familyContext();
     switch (timer) {
-        case kThinkTimer: onThinkTick(); break;
-        case kMemoryTimer: families.memoryGame.tick(context); break;
-        case kStartPageTimer: onStartPage(); break;
-        case kClockTimer: drawClockHands(); break;
-        case kLevelTimer: families.levelGame.tick(context); break;
-        case kCountdownTimer: families.levelGame.countdown(context); break;
+        case kThinkTimer: return onThinkTick();
+        case kStartPageTimer: return onStartPage();
+        case kClockTimer: return drawClockHands();
         default: break;
+    }
+    FamilyContext context = familyContext();
+    for (TopicFamily* family : families_.table.all()) {
+        if (family->ownsTimer(timer)) family->tick(context, timer);
     }
 }
 
 void Form1::onThinkTick() {
-    ++thinkSeconds;
-    ports_.ui.setStatus(std::to_string(thinkSeconds) + "秒");
+    ++thinkSeconds_;
+    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒");
 }
 
 void Form1::showLoginDialog() {
     std::vector<std::string> names;
     int preselected = -1;
-    for (const Child& each : children) {
-        if (child && each.id == child->id) preselected = static_cast<int>(names.size());
+    for (const Child& each : children_) {
+        if (child_ && each.id == child_->id) preselected = static_cast<int>(names.size());
         names.push_back(each.name);
     }
     LoginDialog dialog(accounts, ports_.ui, ports_.data, record_, names, preselected);
     dialog.open();
     ports_.ui.runLoginDialog(dialog);
     const int chosen = dialog.chosenChild();
-    if (chosen >= 0 && chosen < static_cast<int>(children.size())) {
-        const bool other = !child || child->id != children[chosen].id;
-        setChild(children[chosen]);
-        if (record_) record_->setLastChild(child->id);
+    if (chosen >= 0 && chosen < static_cast<int>(children_.size())) {
+        const bool other = !child_ || child_->id != children_[chosen].id;
+        setChild(children_[chosen]);
+        if (record_) record_->setLastChild(child_->id);
         // Start-up restores the settings itself, once the defaults are set.
-        if (other && !tabCaption.empty()) restoreSettings();
+        if (other && !tabCaption_.empty()) restoreSettings();
     }
 }
 
 void Form1::drawClockHands() {
-    clockFace.show(ports_.clock.now());
+    clockFace_.show(ports_.clock.now());
     ports_.ui.clockChanged();
 }
 

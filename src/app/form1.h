@@ -78,11 +78,10 @@ public:
 
     // --- the daily practice -----------------------------------------------
     // The day the practice, the review and the calendar count from, and the
-    // day a marked sheet is kept under: the computer's date unless fixed.
-    std::optional<Day> fixedToday;
-    Day today() const { return fixedToday ? *fixedToday : systemToday(); }
-    // The grade whose lessons the practice follows.
-    int practiceGrade = 1;
+    // day a marked sheet is kept under: the clock's.
+    Day today() const { return ports_.clock.today(); }
+    // The grade whose lessons the practice follows without a child.
+    void setPracticeGrade(int grade) { practiceGrade_ = grade; }
     // Writes the short page of today's practice (toolbar w16).
     void showToday();
     // The practice on the short page, or on the sheet.
@@ -91,20 +90,20 @@ public:
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
     // child was named, which keeps the two accounts only.
-    std::vector<Child> children;
+    const std::vector<Child>& children() const { return children_; }
     // Who is practising: the child who logged in last (kept while a parent
     // logs in); nothing without children.
-    std::optional<Child> child;
-    bool childMode() const { return !children.empty(); }
+    const std::optional<Child>& child() const { return child_; }
+    bool childMode() const { return !children_.empty(); }
     // Whose sheets and settings: the child's, or the computer's own.
-    long long owner() const { return child ? child->id : kEarlierRecords; }
+    long long owner() const { return child_ ? child_->id : kEarlierRecords; }
     // A child alone: marked sheets show √ and × without the right answers,
     // and pages that only reveal answers are kept for the parent.
     bool hidesAnswers() const { return childMode() && !loginIsAdvanced(); }
     // The parent's option: a child alone may have sheets marked (default).
-    bool marksForChildAlone = true;
+    bool marksForChildAlone() const { return marksForChildAlone_; }
     // "小明 · 二年级"; "" without a child.
-    std::string who() const { return child ? childLine(*child) : ""; }
+    std::string who() const { return child_ ? childLine(*child_) : ""; }
     // Makes the named child the one practising, without a login; "" when
     // done, otherwise why not.
     std::string chooseChild(const std::string& name);
@@ -114,10 +113,10 @@ public:
     void giveEarlierSheets(long long childId);
     // Remembers the settings of the child practising (or the computer's).
     void saveSettings();
-    // Whether the computer's own settings (no child named) are kept and
-    // restored; the headless front end keeps only a child's, so a script
+    // The computer's own settings (no child named) are then neither kept nor
+    // restored: the headless front end keeps only a child's, so a script
     // without a child starts the same every time.
-    bool keepsComputerSettings = true;
+    void keepOnlyChildSettings() { keepsComputerSettings_ = false; }
 
     // --- ports ------------------------------------------------------------
     UserInterface& ui() { return ports_.ui; }
@@ -128,31 +127,35 @@ public:
 
     // --- main-window state ------------------------------------------------
     SheetOptions options;
-    int thinkSeconds = 0;
+    // Whole seconds since the page was shown.
+    int thinkSeconds() const { return thinkSeconds_; }
     TimerBank timers;
     TreeModel tree;
     TextShelf texts;
     Accounts accounts;
     bool loginIsAdvanced() const { return accounts.advanced(); }
     // The caption of the tab last clicked.
-    std::string tabCaption;
-    ClockFace clockFace;
-    Families families;
+    const std::string& tabCaption() const { return tabCaption_; }
+    // The clock panel's hands and spinners.
+    const ClockFace& clockFace() const { return clockFace_; }
+    // Every family: what the window reads of a game's state, and the tests
+    // and benchmarks that drive one family directly.
+    const Families& families() const { return families_; }
+    Families& families() { return families_; }
+    const FamilyTable& familyTable() const { return families_.table; }
 
     const TopicNode* selectedNode() const { return tree.selected(); }
     std::string selectedKey() const { return tree.selectedKey(); }
-    // The drill a lesson page practises with ("" on every other page).
-    std::string lessonPracticeKey;
     // The key the grader and the page's handlers go by: the lesson's drill
     // when a lesson page practises one, otherwise the selected node's key.
-    std::string gradingKey() const { return lessonPracticeKey.empty() ? selectedKey() : lessonPracticeKey; }
+    std::string gradingKey() const { return lessonPracticeKey_.empty() ? selectedKey() : lessonPracticeKey_; }
 
     // Writes a new body into the first pane's page.
     void writeBody(const std::string& html);
-    // The level game's and the memory game's timers stop whenever their page
-    // is left, so no game speaks up from a page that is no longer shown; a
-    // level game left is over, and its page says so.
-    void stopGameTimers();
+    // Tells every family the page is left: the games' timers stop, so no game
+    // speaks up from a page that is no longer shown; a level game left is
+    // over, and its page says so.
+    void leavePage();
     // The introduction text with its line breaks as "<br>".
     std::string introductionHtml() const;
     // Stores what a family marked on the page of the grading key and returns
@@ -175,7 +178,21 @@ public:
 
 private:
     friend std::span<const ToolbarAction> toolbarActions();
+    // The node-click and grader frames start and stop the page's think time.
+    friend void runNodeClick(Form1& form, const TopicNode& node);
+    friend void runGrader(Form1& form);
     Ports ports_;
+    int thinkSeconds_ = 0;
+    std::string tabCaption_;
+    ClockFace clockFace_;
+    Families families_;
+    // The drill a lesson page practises with ("" on every other page).
+    std::string lessonPracticeKey_;
+    std::vector<Child> children_;
+    std::optional<Child> child_;
+    bool marksForChildAlone_ = true;
+    bool keepsComputerSettings_ = true;
+    int practiceGrade_ = 1;
     EventGate gate_;
     MarksOnlyPage marksOnlyPage_{ports_.page};
     ProgressRecord* record_ = nullptr;
@@ -190,12 +207,10 @@ private:
     int practiceGeneration_ = -1;
     // The page generation whose finish button has done its work.
     int markedGeneration_ = -1;
-    // Elements bound by the last mouse-down: the level game's radios.
-    struct MouseBinding {
-        int generation = -1;
-        bool answers = false;
-        bool difficulty = false;
-    } mouseBinding_;
+    // The family whose page is on screen: the builder of the selected node.
+    TopicFamily* pageFamily() const;
+    // What a family's page event marked (a level passed) goes to the record.
+    void storePassed(std::optional<MarkedSheet> passed);
 
     void onTimer(int timer);
     void onStartPage();

@@ -32,30 +32,30 @@ bool isTab(const std::string& caption) {
 }  // namespace
 
 void Form1::setChild(std::optional<Child> next) {
-    child = std::move(next);
+    child_ = std::move(next);
     if (record_) record_->showChild(owner());
     ports_.ui.showWho(who());
 }
 
 void Form1::reloadChildren() {
-    children = record_ ? record_->children() : std::vector<Child>{};
+    children_ = record_ ? record_->children() : std::vector<Child>{};
     if (record_) {
         const auto own = record_->settings(kEarlierRecords);
-        marksForChildAlone = !own || own->childMarks != "off";
+        marksForChildAlone_ = !own || own->childMarks != "off";
     }
     std::optional<Child> next;
-    const long long wanted = child ? child->id : record_ ? record_->lastChild() : kEarlierRecords;
-    for (const Child& each : children) {
+    const long long wanted = child_ ? child_->id : record_ ? record_->lastChild() : kEarlierRecords;
+    for (const Child& each : children_) {
         if (each.id == wanted) next = each;
     }
-    if (!next && !children.empty()) next = children.front();
+    if (!next && !children_.empty()) next = children_.front();
     setChild(next);
 }
 
 std::string Form1::chooseChild(const std::string& name) {
     std::string problem;
     gate_.run([this, &problem, name] {
-        const std::optional<Child> found = childNamed(children, name);
+        const std::optional<Child> found = childNamed(children_, name);
         if (!found) {
             problem = "没有叫“" + normalName(name) + "”的孩子。";
             return;
@@ -68,23 +68,23 @@ std::string Form1::chooseChild(const std::string& name) {
 }
 
 void Form1::saveSettings() {
-    if (!record_ || (!child && !keepsComputerSettings)) return;
+    if (!record_ || (!child_ && !keepsComputerSettings_)) return;
     ChildSettings settings;
     settings.questionCount = options.questionCount;
     settings.memoryTime = options.memoryTime;
     settings.drillForm = drillFormKey(options.drillForm);
-    settings.tab = tabCaption;
+    settings.tab = tabCaption_;
     settings.topicKey = selectedKey();
-    if (owner() == kEarlierRecords && !marksForChildAlone) settings.childMarks = "off";
+    if (owner() == kEarlierRecords && !marksForChildAlone_) settings.childMarks = "off";
     if (saved_ && saved_->first == owner() && saved_->second == settings) return;
     if (record_->saveSettings(owner(), settings)) saved_ = std::make_pair(owner(), settings);
 }
 
 void Form1::restoreSettings() {
-    if (!record_ || (!child && !keepsComputerSettings)) return;
+    if (!record_ || (!child_ && !keepsComputerSettings_)) return;
     const std::optional<ChildSettings> kept = record_->settings(owner());
     if (!kept || (kept->tab.empty() && kept->topicKey.empty())) {
-        if (child) openGradeLessons();
+        if (child_) openGradeLessons();
     }
     if (!kept) return;
     if (oneOf(kept->questionCount, {10, 20, 50})) options.questionCount = kept->questionCount;
@@ -94,9 +94,9 @@ void Form1::restoreSettings() {
         ports_.ui.showDrillForm(drillFormKey(*form));
     }
     if (!kept->tab.empty() && isTab(kept->tab)) {
-        tabCaption = kept->tab;
-        buildTab(tree, families.table, tabCaption, ports_.data);
-        ports_.ui.selectTab(tabCaption);
+        tabCaption_ = kept->tab;
+        buildTab(tree, families_.table, tabCaption_, ports_.data);
+        ports_.ui.selectTab(tabCaption_);
     }
     // The topic is shown selected in its opened branch, not clicked: the
     // page stays as start-up wrote it.
@@ -112,11 +112,11 @@ void Form1::restoreSettings() {
 
 // A child's first start: the lessons of the child's grade, opened.
 void Form1::openGradeLessons() {
-    if (!child || !isTab(kLessonsTab)) return;
-    tabCaption = kLessonsTab;
-    buildTab(tree, families.table, tabCaption, ports_.data);
-    ports_.ui.selectTab(tabCaption);
-    const std::string gradeKey = std::string(kLessonsRoot) + "0" + std::to_string(child->grade + 1);
+    if (!child_ || !isTab(kLessonsTab)) return;
+    tabCaption_ = kLessonsTab;
+    buildTab(tree, families_.table, tabCaption_, ports_.data);
+    ports_.ui.selectTab(tabCaption_);
+    const std::string gradeKey = std::string(kLessonsRoot) + "0" + std::to_string(child_->grade + 1);
     tree.expand(kLessonsRoot);
     tree.expand(gradeKey);
     tree.select(gradeKey);
@@ -129,13 +129,13 @@ void Form1::showChildrenDialog() {
         return;
     }
     if (!record_) return noRecordMessage();
-    ChildrenDialog dialog(*record_, ports_.ui, child ? child->id : -1);
-    dialog.marksAlone = marksForChildAlone;
+    ChildrenDialog dialog(*record_, ports_.ui, child_ ? child_->id : -1);
+    dialog.marksAlone = marksForChildAlone_;
     ports_.ui.runChildrenDialog(dialog);
-    if (dialog.marksAlone != marksForChildAlone) {
-        marksForChildAlone = dialog.marksAlone;
+    if (dialog.marksAlone != marksForChildAlone_) {
+        marksForChildAlone_ = dialog.marksAlone;
         ChildSettings own = record_->settings(kEarlierRecords).value_or(ChildSettings{});
-        own.childMarks = marksForChildAlone ? "" : "off";
+        own.childMarks = marksForChildAlone_ ? "" : "off";
         record_->saveSettings(kEarlierRecords, own);
         if (saved_ && saved_->first == kEarlierRecords) saved_.reset();
     }

@@ -28,10 +28,10 @@ void Form1::writeTodayPage() {
     TopicQuestionSource source(ports_.data, ports_.clock, texts);
     // One draw of the program's random source: --seed fixes the practice.
     const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
-    const int grade = child ? child->grade : practiceGrade;
+    const int grade = child_ ? child_->grade : practiceGrade_;
     todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), grade, seed}, ports_.data, source);
-    stopGameTimers();
-    lessonPracticeKey.clear();
+    leavePage();
+    lessonPracticeKey_.clear();
     timers.setEnabled(kThinkTimer, false);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(todayPageHtml(todayPractice_));
@@ -39,9 +39,9 @@ void Form1::writeTodayPage() {
 
 void Form1::writeTodaySheet() {
     if (todayPractice_.questions.empty()) return;
-    stopGameTimers();
-    lessonPracticeKey.clear();
-    thinkSeconds = 0;
+    leavePage();
+    lessonPracticeKey_.clear();
+    thinkSeconds_ = 0;
     timers.setEnabled(kThinkTimer, true);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(todaySheetHtml(todayPractice_));
@@ -75,7 +75,7 @@ std::string Form1::practiceCalendarHtml() {
 void Form1::showWeeklyReport() {
     if (!record_) return noRecordMessage();
     // The misses' right answers are the parent's.
-    const std::string html = weeklyReportPage(*record_, today(), child ? child->name : "", loginIsAdvanced());
+    const std::string html = weeklyReportPage(*record_, today(), child_ ? child_->name : "", loginIsAdvanced());
     if (html.empty()) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;

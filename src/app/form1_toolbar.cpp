@@ -110,7 +110,7 @@ void Form1::chooseDrillForm(DrillForm form) {
 
 void Form1::showIntroduction() {
     if (!mayLeavePage()) return;
-    stopGameTimers();
+    leavePage();
     writeBody(introductionHtml());
     ports_.ui.bringToFront(Pane::WebBrowser1);
 }

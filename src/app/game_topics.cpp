@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_topics.h"
 
-#include "app/family_table.h"
+#include "shell/topic_family.h"
 
 namespace tally {
 
-bool isGameTopic(const Families& families, const std::string& tag) {
+bool isGameTopic(const FamilyTable& families, const std::string& tag) {
     const TopicTagParts parts = splitTopicTag(tag);
-    const bool gamePage = families.gamePages.builds(parts) && !gamePagePath(parts.number).empty();
-    return gamePage || families.twentyFour.builds(parts) || families.memoryGame.builds(parts) ||
-           families.levelGame.builds(parts);
+    const TopicFamily* family = families.builderOf(parts);
+    return family && family->takesKeyboard(parts);
 }
 
 }  // namespace tally

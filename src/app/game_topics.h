@@ -4,11 +4,11 @@
 
 namespace tally {
 
-struct Families;
+class FamilyTable;
 
-// Whether a topic is a game played with the keyboard once it is open: the
-// game pages of the second pane, the 24-point and memory games and the level
-// game. The window gives such a page the keyboard when the topic is opened.
-bool isGameTopic(const Families& families, const std::string& tag);
+// Whether a topic is a game played with the keyboard once it is open, as its
+// family says (the game pages of the second pane, the 24-point and memory
+// games, the level game). The window gives such a page the keyboard when the topic is opened.
+bool isGameTopic(const FamilyTable& families, const std::string& tag);
 
 }  // namespace tally

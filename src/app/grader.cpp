@@ -15,25 +15,17 @@ bool answersAllowed(Form1& form, bool revealOnly) {
         form.ui().message("提示", "这里的答案要请爸爸妈妈登录以后才能看。先自己想一想，想好了请爸爸妈妈来对答案吧！");
         return false;
     }
-    if (!form.marksForChildAlone) {
+    if (!form.marksForChildAlone()) {
         form.ui().message("提示", "现在要请爸爸妈妈登录以后才能批改。做完了就请爸爸妈妈来看看吧！");
         return false;
     }
     return true;
 }
 
-// A page whose finish button only shows its answers (puzzles, lessons, the
-// worked word problems): its family takes no typed answers. The games mark
-// what was typed.
-bool revealsOnly(Form1& form, const std::string& key, const TopicFamily* family) {
-    if (!family || family->answerStyle(key)) return false;
-    return family != &form.families.twentyFour && family != &form.families.memoryGame;
-}
-
 void runGrader(Form1& form) {
     const std::string key = form.gradingKey();
-    TopicFamily* family = form.families.table.markerOf(key);
-    if (!answersAllowed(form, revealsOnly(form, key, family))) return;
+    TopicFamily* family = form.familyTable().markerOf(key);
+    if (!answersAllowed(form, family && family->onlyReveals(key))) return;
     const bool marked =
         !family || form.submitSheet([&](FamilyContext& context) { return family->mark(context, key); });
     if (marked) form.timers.setEnabled(kThinkTimer, false);

@@ -15,15 +15,15 @@ void runNodeClick(Form1& form, const TopicNode& node) {
         return;
     }
     form.timers.setEnabled(kThinkTimer, true);
-    form.stopGameTimers();
-    form.thinkSeconds = 0;
+    form.leavePage();
+    form.thinkSeconds_ = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
 
     const TopicClick click{node.key, node.caption, tag};
     Sheet sheet;
     FamilyContext context = form.familyContext();
-    form.families.table.build(context, click, sheet);
-    form.lessonPracticeKey = sheet.gradingKey;
+    form.families_.table.build(context, click, sheet);
+    form.lessonPracticeKey_ = sheet.gradingKey;
     // A section's topic 0 without a page of its own leaves the page as it was.
     if (click.tag.number == 0 && sheet.html.empty()) return;
     if (const std::string introduction = sectionIntroduction(form.texts, node.tag); !introduction.empty()) {

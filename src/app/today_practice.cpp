@@ -2,7 +2,6 @@
 #include "app/today_practice.h"
 
 #include <algorithm>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <set>
@@ -210,13 +209,6 @@ void keepAnswers(const TodayPractice& practice, const std::vector<bool>& results
         // A missed question answered right leaves the re-drill list too.
         if (review && results[i]) marks.mended.push_back(asked.question);
     }
-}
-
-Day systemToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return dayOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 }  // namespace tally

@@ -96,7 +96,4 @@ std::string todaySheetHtml(const TodayPractice& practice);
 // topic, and the due misses answered right taken off the re-drill list.
 void keepAnswers(const TodayPractice& practice, const std::vector<bool>& results, MarkedSheet& marks);
 
-// Today's date as the computer's calendar has it.
-Day systemToday();
-
 }  // namespace tally

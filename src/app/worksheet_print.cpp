@@ -33,13 +33,13 @@ std::string sheetTitle(const Form1& form) {
 }  // namespace
 
 std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& gradingKey) {
-    const TopicFamily* family = form.families.table.markerOf(gradingKey);
+    const TopicFamily* family = form.familyTable().markerOf(gradingKey);
     return family ? family->answerStyle(gradingKey) : std::nullopt;
 }
 
 std::string worksheetOnScreen(Form1& form, const std::string& childName, WorksheetKey key) {
     const std::string body = form.page().bodyHtml();
-    const std::string name = !childName.empty() ? childName : form.child ? form.child->name : "";
+    const std::string name = !childName.empty() ? childName : form.child() ? form.child()->name : "";
     if (form.redrillOnPage()) {
         return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name, key).value_or("");
     }

@@ -71,7 +71,8 @@ std::optional<int> tickCount(const std::string& text) {
 
 }  // namespace
 
-CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_(options.dataDir) {
+CliSession::CliSession(const CliOptions& options)
+    : random_(options.seed), clock_(options.today), data_(options.dataDir) {
     ui_.loginAnswer = options.loginPassword;
     ui_.childAnswer = options.child;
     startChild_ = options.child;
@@ -79,9 +80,8 @@ CliSession::CliSession(const CliOptions& options) : random_(options.seed), data_
     if (!options.writeFallback.empty()) data_.setWriteFallback(options.writeFallback);
     data_.setRootReadOnly(options.dataReadOnly);
     form_ = std::make_unique<Form1>(Ports{ui_, page_, random_, ui_, data_, clock_});
-    form_->keepsComputerSettings = false;
-    form_->fixedToday = options.today;
-    form_->practiceGrade = options.grade;
+    form_->keepOnlyChildSettings();
+    form_->setPracticeGrade(options.grade);
     if (!options.recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(options.recordFile);
         form_->setRecord(record_.get());
@@ -93,7 +93,7 @@ void CliSession::run(std::istream& in, std::ostream& out) {
     ui_.childAnswer.reset();
     // A parent who logs in names the child whose sheets these are; a child
     // who is not named here is said at once.
-    if (startChild_ && (startAdvanced_ || !form_->child || form_->child->name != normalName(*startChild_))) {
+    if (startChild_ && (startAdvanced_ || !form_->child() || form_->child()->name != normalName(*startChild_))) {
         if (const std::string problem = form_->chooseChild(*startChild_); !problem.empty()) {
             out << "error: " << printable(problem) << "\n";
         }
@@ -270,7 +270,7 @@ void CliSession::printRecord(const std::string&, std::ostream& out) {
     if (record_) {
         // Once children are named, each line says whose sheet it is.
         const std::string whose = !form_->childMode() ? ""
-                                  : form_->child   ? printable(form_->child->name) + "\t"
+                                  : form_->child()   ? printable(form_->child()->name) + "\t"
                                                    : std::string(kEarlierRecordsName) + "\t";
         for (const MarkedSheet& sheet : record_->latestSheets(std::numeric_limits<int>::max())) {
             out << whose << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
@@ -281,7 +281,7 @@ void CliSession::printRecord(const std::string&, std::ostream& out) {
 }
 
 void CliSession::printChildren(const std::string&, std::ostream& out) {
-    for (const Child& child : form_->children) out << printable(child.name) << "\t" << child.grade << "\n";
+    for (const Child& child : form_->children()) out << printable(child.name) << "\t" << child.grade << "\n";
     out << ".\n";
 }
 
@@ -442,7 +442,7 @@ void CliSession::printTree(const std::string&, std::ostream& out) {
 
 void CliSession::printState(const std::string& name, std::ostream& out) {
     const Form1& f = *form_;
-    const LevelGameState& level = f.families.levelGame.state();
+    const LevelGameState& level = f.families().levelGame.state();
     const SheetOptions& options = f.options;
     if (int timer = numbered(name, "Timer", TimerBank::kCount)) {
         if (f.timers.enabled(timer)) {
@@ -451,7 +451,7 @@ void CliSession::printState(const std::string& name, std::ostream& out) {
             out << "off\n";
         }
     } else if (name == "QuestionCount") out << options.questionCount << "\n";
-    else if (name == "ThinkSeconds") out << f.thinkSeconds << "\n";
+    else if (name == "ThinkSeconds") out << f.thinkSeconds() << "\n";
     else if (name == "gameKey") out << level.gameKey << "\n";
     else if (name == "msPerQuestion") out << options.msPerQuestion << "\n";
     else if (name == "MemoryTime") out << options.memoryTime << "\n";

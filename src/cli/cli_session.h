@@ -50,7 +50,7 @@ private:
     HeadlessUi ui_;
     HtmlPage page_;
     SeededRandom random_;
-    SystemClock clock_;
+    FixedDayClock clock_;
     FsDataDirectory data_;
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;

@@ -79,7 +79,7 @@ void ClockFace::placeHour() {
 }
 
 void ClockFamily::build(FamilyContext& context, const TopicClick&, Sheet&) {
-    context.ui.bringToFront(Pane::Picture2);
+    context.window.bringToFront(Pane::Picture2);
 }
 
 TopicSections ClockFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {

@@ -31,8 +31,8 @@ void GamePagesFamily::build(FamilyContext& context, const TopicClick& click, She
         sheet.html += withLineBreaks(context.texts.text("Text4"), "<br>");
         return;
     }
-    context.ui.navigate(Pane::WebBrowser2, gamePagePath(click.tag.number));
-    context.ui.bringToFront(Pane::WebBrowser2);
+    context.window.navigate(Pane::WebBrowser2, gamePagePath(click.tag.number));
+    context.window.bringToFront(Pane::WebBrowser2);
     sheet.keepPage = true;
 }
 
@@ -59,6 +59,10 @@ TopicSections GamePagesFamily::topics(const std::string& tab, const DataDirector
         {"q611", "海底探宝", "!611", "q6"},
         {"q612", "数形状", "!612", "q6"},
     }}};
+}
+
+bool GamePagesFamily::takesKeyboard(const TopicTagParts& tag) const {
+    return builds(tag) && !gamePagePath(tag.number).empty();
 }
 
 }  // namespace tally

@@ -13,6 +13,8 @@ public:
     bool builds(const TopicTagParts& tag) const override;
     TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
+    // The game pages of the second pane, not the section's introduction.
+    bool takesKeyboard(const TopicTagParts& tag) const override;
 };
 
 // The page of the data directory a game topic opens ("" for the games the program deals).

@@ -51,7 +51,7 @@ void MemoryGameFamily::build(FamilyContext& context, const TopicClick&, Sheet& s
     sheet.html += html + "<br><br>" + kFinishButton + "<br><br>";
 }
 
-void MemoryGameFamily::tick(FamilyContext& context) {
+void MemoryGameFamily::tick(FamilyContext& context, int /*timer*/) {
     const int left = context.options.memoryTime - ++elapsed_;
     // The memory time may be shortened in the options while the count runs:
     // the cards are turned as soon as no time is left, never missed.

@@ -2,6 +2,7 @@
 #pragma once
 #include <vector>
 
+#include "shell/timer_bank.h"
 #include "shell/topic_family.h"
 
 namespace tally {
@@ -25,8 +26,12 @@ public:
     // sets the number of cards of the next round.
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
 
+    bool onlyReveals(const std::string& /*gradingKey*/) const override { return false; }
+    bool takesKeyboard(const TopicTagParts& tag) const override { return builds(tag); }
     // The countdown's tick: the seconds left, then the cards turned over.
-    void tick(FamilyContext& context);
+    bool ownsTimer(int timer) const override { return timer == kMemoryTimer; }
+    void tick(FamilyContext& context, int timer) override;
+    void leave(FamilyContext& context) override { context.timers.setEnabled(kMemoryTimer, false); }
 
     // How many cards the next round deals.
     int cards() const { return cards_; }

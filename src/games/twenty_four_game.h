@@ -38,6 +38,8 @@ public:
     bool marks(const std::string& gradingKey) const override { return gradingKey == "q61"; }
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
+    bool onlyReveals(const std::string& /*gradingKey*/) const override { return false; }
+    bool takesKeyboard(const TopicTagParts& tag) const override { return builds(tag); }
 
     const TwentyFourDeal& deal() const { return deal_; }
 

@@ -35,9 +35,30 @@ void LevelGameFamily::build(FamilyContext& context, const TopicClick& click, She
     sheet.html += nextQuestionPage(context, state_, operation);
 }
 
-void LevelGameFamily::tick(FamilyContext& context) { levelTick(context, state_); }
+void LevelGameFamily::tick(FamilyContext& context, int timer) {
+    if (timer == kLevelTimer) levelTick(context, state_);
+    if (timer == kCountdownTimer) levelCountdown(context, state_);
+}
 
-void LevelGameFamily::countdown(FamilyContext& context) { levelCountdown(context, state_); }
+void LevelGameFamily::mouseDown(FamilyContext& context, const std::string& gradingKey) {
+    mouseBinding_.generation = context.page.generation();
+    const std::string game = "q" + std::to_string(kChoiceTopic);
+    mouseBinding_.answers = gradingKey.size() == 7 && gradingKey.starts_with(game + "0") && gradingKey[6] >= '2' &&
+                            gradingKey[6] <= '5';
+    mouseBinding_.difficulty = gradingKey.starts_with(game);
+}
+
+std::optional<MarkedSheet> LevelGameFamily::mouseUp(FamilyContext& context, const std::string& elementName) {
+    if (mouseBinding_.generation != context.page.generation() || elementName.size() != 2) return std::nullopt;
+    const int number = elementName[1] - '0';
+    if (mouseBinding_.answers && elementName[0] == 'R' && number >= 1 && number <= 4) {
+        return chooseAnswer(context, number);
+    }
+    if (mouseBinding_.difficulty && elementName[0] == 'n' && number >= 1 && number <= 3) {
+        chooseDifficulty(context, number);
+    }
+    return std::nullopt;
+}
 
 bool LevelGameFamily::questionOnPage(const FamilyContext& context) const {
     return levelOperation(state_.gameKey) >= 0 && state_.questionOpen && context.page.has("answerguoguan");
@@ -58,7 +79,7 @@ std::optional<MarkedSheet> LevelGameFamily::chooseAnswer(FamilyContext& context,
     return answerLevelQuestion(context, state_, context.page.value("answerguoguan"));
 }
 
-std::optional<MarkedSheet> LevelGameFamily::pressKey(FamilyContext& context, const std::string& key) {
+std::optional<MarkedSheet> LevelGameFamily::keyPressed(FamilyContext& context, const std::string& key) {
     if (!questionOnPage(context)) return std::nullopt;
     if (key == "Enter") return answerLevelQuestion(context, state_, context.page.value("answerguoguan"));
     const int chosen = state_.chosen;
@@ -83,6 +104,8 @@ void LevelGameFamily::chooseDifficulty(FamilyContext& context, int choice) {
 }
 
 void LevelGameFamily::leave(FamilyContext& context) {
+    context.timers.setEnabled(kLevelTimer, false);
+    context.timers.setEnabled(kCountdownTimer, false);
     const int operation = levelOperation(state_.gameKey);
     state_.gameKey = "000";
     state_.questionOpen = false;

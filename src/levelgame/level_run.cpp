@@ -59,7 +59,7 @@ std::optional<int> typedNumber(const std::string& typed) {
 }
 
 MarkedSheet passLevel(FamilyContext& context, LevelGameState& state, int operation) {
-    context.ui.message("提示", "恭喜，你答对了10道题，可以进入下一关了！");
+    context.window.message("提示", "恭喜，你答对了10道题，可以进入下一关了！");
     MarkedSheet marks;
     for (int right = 0; right < kLevelRightToPass; ++right) marks.markRight();
     for (MissedQuestion& miss : state.missed) {
@@ -76,7 +76,7 @@ MarkedSheet passLevel(FamilyContext& context, LevelGameState& state, int operati
 
 void loseLevel(FamilyContext& context, LevelGameState& state, int operation) {
     const int level = state.levelCounter[operation] + 1;
-    context.ui.message("提示", "三条命都用完了，第" + std::to_string(level) + "关要从头再来！");
+    context.window.message("提示", "三条命都用完了，第" + std::to_string(level) + "关要从头再来！");
     context.page.setBody(levelLostPage(level));
     resetLevelRun(context, state);
     nextTickIn(context, kNextLevelMs);

@@ -50,7 +50,7 @@ bool safeFileName(const std::string& term) {
 void speak(FamilyContext& context, const KnowledgeTopic& topic, const std::string& term) {
     if (!topic.soundFolder || !safeFileName(term)) return;
     const std::string path = topic.soundFolder + term + ".mp3";
-    if (context.data.exists(path)) context.ui.playSound(path);
+    if (context.data.exists(path)) context.window.playSound(path);
 }
 
 void growKnowledgeTopic(FamilyContext& context, const TopicClick& click, const KnowledgeTopic& topic, Sheet& sheet) {

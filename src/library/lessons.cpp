@@ -84,7 +84,7 @@ std::optional<Lesson> readLesson(FamilyContext& context, int topic, std::string*
 // The drill's own sheet, built as a click on the drill's node builds it.
 Sheet drillSheet(FamilyContext& context, const TopicNode& drill) {
     Sheet sheet;
-    context.families.build(context, {drill.key, drill.caption, splitTopicTag(drill.tag)}, sheet);
+    context.drills.build(context, {drill.key, drill.caption, splitTopicTag(drill.tag)}, sheet);
     return sheet;
 }
 
@@ -98,7 +98,7 @@ std::string lessonPage(FamilyContext& context, const Lesson& lesson, Sheet& shee
         sheet.gradingKey = kClockKey;
         return lesson.html + kClockPractice;
     }
-    const auto drill = lesson.practiceKey.empty() ? std::nullopt : findFixedTopic(context.families, lesson.practiceKey);
+    const auto drill = lesson.practiceKey.empty() ? std::nullopt : context.drills.drillTopic(lesson.practiceKey);
     if (!drill || splitTopicTag(drill->tag).number == 0) return lesson.html + fixedQuestionsEnd(lesson);
     sheet.gradingKey = drill->key;
     const Sheet practice = drillSheet(context, *drill);
@@ -158,7 +158,7 @@ void LessonFamily::build(FamilyContext& context, const TopicClick& click, Sheet&
         if (const auto lesson = readLesson(context, topic, &refusal)) {
             sheet.html = lessonPage(context, *lesson, sheet);
         } else if (!refusal.empty()) {
-            context.ui.message("提示", refusal);
+            context.window.message("提示", refusal);
             sheet.keepPage = true;
         } else {
             sheet.html = preparingPage(click.caption, "这一课", "你可以先看看别的课，或者到其他练习里做一做。");
@@ -166,8 +166,10 @@ void LessonFamily::build(FamilyContext& context, const TopicClick& click, Sheet&
     }
 }
 
-void LessonFamily::pageClicked(FamilyContext& context, const std::string& gradingKey, const std::string& elementName) {
-    if (elementName == kClockButtonName && gradingKey == kClockKey) context.ui.bringToFront(Pane::Picture2);
+std::optional<MarkedSheet> LessonFamily::clicked(FamilyContext& context, const std::string& gradingKey,
+                                                 const std::string& elementName) {
+    if (elementName == kClockButtonName && gradingKey == kClockKey) context.window.bringToFront(Pane::Picture2);
+    return std::nullopt;
 }
 
 std::optional<MarkedSheet> LessonFamily::mark(FamilyContext& context, const std::string& gradingKey) {

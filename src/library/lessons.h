@@ -40,9 +40,9 @@ public:
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
 
-    // A click on a lesson page's element other than the finish button: the
-    // clock button shows the clock.
-    void pageClicked(FamilyContext& context, const std::string& gradingKey, const std::string& elementName);
+    // The clock drill's button shows the clock.
+    std::optional<MarkedSheet> clicked(FamilyContext& context, const std::string& gradingKey,
+                                       const std::string& elementName) override;
 };
 
 }  // namespace tally

@@ -17,7 +17,7 @@ void growList(FamilyContext& context, const TopicClick& click, const std::string
     }
     if (!children.empty()) {
         context.tree.expand(parentKey);
-        context.ui.treeChanged();
+        context.window.treeChanged();
     }
 }
 

@@ -80,22 +80,22 @@ namespace {
 void openReadingTopic(FamilyContext& context, const std::string& sigil, int topic, const std::string& caption,
                       Sheet& sheet) {
     sheet.keepPage = true;
-    context.ui.bringToFront(Pane::WebBrowser2);
+    context.window.bringToFront(Pane::WebBrowser2);
     if (sigil == "#" && isAnswerTopic(topic)) {
-        context.ui.showPage(Pane::WebBrowser2, answerPageOf(topic, caption));
+        context.window.showPage(Pane::WebBrowser2, answerPageOf(topic, caption));
         return;
     }
     const char* introduction = sigil == "#" ? readingSectionIntroduction(topic) : nullptr;
     if (introduction) {
-        context.ui.showPage(Pane::WebBrowser2,
+        context.window.showPage(Pane::WebBrowser2,
                            readingFrame(caption, "<h1>" + escapeHtmlText(caption) + "</h1>\n" + introduction));
         return;
     }
     const std::string path = readingPagePath(sigil, topic, caption);
     if (!path.empty() && context.data.exists(path)) {
-        context.ui.navigate(Pane::WebBrowser2, path);
+        context.window.navigate(Pane::WebBrowser2, path);
     } else {
-        context.ui.showPage(Pane::WebBrowser2, missingReadingPage(caption));
+        context.window.showPage(Pane::WebBrowser2, missingReadingPage(caption));
     }
 }
 

@@ -119,6 +119,7 @@ bool RevealedAnswersFamily::builds(const TopicTagParts& tag) const {
 }
 
 bool RevealedAnswersFamily::marks(const std::string& key) const {
+    if (key == kIntelligenceTestKey) return true;
     if (key.starts_with("q8005") || key.starts_with("q59")) return true;
     const int number = key.size() > 1 ? leadingNumber(key.substr(1)) : 0;
     if (key.size() == 4 && key.starts_with("q5") && between(number, 511, 578)) return true;
@@ -136,10 +137,18 @@ void RevealedAnswersFamily::build(FamilyContext& context, const TopicClick& clic
 }
 
 std::optional<MarkedSheet> RevealedAnswersFamily::mark(FamilyContext& context, const std::string& gradingKey) {
+    if (gradingKey == kIntelligenceTestKey) {
+        revealIntelligenceTest(context);
+        return std::nullopt;
+    }
     if (const std::string answer = revealedAnswer(context, gradingKey); !answer.empty()) {
         context.page.insertHtmlAfter("finish", answer);
     }
     return std::nullopt;
+}
+
+std::string RevealedAnswersFamily::finishButton(const std::string& gradingKey) const {
+    return gradingKey == kIntelligenceTestKey ? kIntelligenceTestButton : "finish";
 }
 
 void RevealedAnswersFamily::revealIntelligenceTest(FamilyContext& context) {

@@ -24,6 +24,9 @@ public:
     // button: its own button reveals all twenty answers at once.
     static constexpr const char* kIntelligenceTestKey = "q52";
     static constexpr const char* kIntelligenceTestButton = "iqanswers";
+    std::string finishButton(const std::string& gradingKey) const override;
+
+private:
     void revealIntelligenceTest(FamilyContext& context);
 };
 

@@ -45,7 +45,7 @@ void buildSummaryPage(FamilyContext& context, const TopicClick& click, Sheet& sh
     if (!bytes) {
         sheet.html = preparingPage(click.caption, "这一学期的知识点总结");
     } else if (const std::string refusal = refusedDataFile(path, *bytes, true); !refusal.empty()) {
-        context.ui.message("提示", refusal);
+        context.window.message("提示", refusal);
         sheet.keepPage = true;
     } else {
         sheet.html = gbkToUtf8(*bytes);

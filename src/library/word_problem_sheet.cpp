@@ -151,7 +151,7 @@ void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, S
                            : wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random,
                                               unitPlaceOf(click.tag.number));
     if (!built.message.empty()) {
-        context.ui.message("提示", built.message);
+        context.window.message("提示", built.message);
         sheet.keepPage = true;
         return;
     }

@@ -6,12 +6,9 @@
 #include <vector>
 
 #include "progress/progress_record.h"
+#include "shell/ports.h"
 
 namespace tally {
-
-// A day as a number: days since 1970-01-01 (a Thursday). Plain arithmetic
-// gives the day after, the week before, and the gap between two days.
-using Day = int;
 
 // "YYYY-MM-DD", or the first ten characters of "YYYY-MM-DD HH:MM:SS";
 // nothing when that is not a real date.

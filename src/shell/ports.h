@@ -22,10 +22,16 @@ struct TimeOfDay {
     int seconds = 0;
 };
 
+// A day as a number: days since 1970-01-01 (a Thursday). Plain arithmetic
+// gives the day after, the week before, and the gap between two days.
+using Day = int;
+
+// The time of day and the date the practice, the review and the record go by.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual TimeOfDay now() const = 0;
+    virtual Day today() const = 0;
 };
 
 // The program directory: relative paths use "/" and never leave the directory.
@@ -57,10 +63,11 @@ class PasswordDialog;
 class OptionsDialog;
 class ChildrenDialog;
 
-// What the core asks of the window around it.
-class UserInterface {
+// What a topic family may ask of the window: messages and questions, the
+// panes, a sound and the status line.
+class FamilyWindow {
 public:
-    virtual ~UserInterface() = default;
+    virtual ~FamilyWindow() = default;
     // Modal message box with an OK button; returns when it is closed.
     virtual void message(const std::string& title, const std::string& text) = 0;
     // Modal question titled "提示" with two buttons; true for the first ("交卷").
@@ -75,6 +82,12 @@ public:
     virtual void setStatus(const std::string& text) = 0;
     // The tree (nodes, expansion, selection) has changed and must be shown anew.
     virtual void treeChanged() = 0;
+};
+
+// What the core asks of the window around it: the families' part, and the
+// tabs, the clock, the dialogs and printing the main window's model uses.
+class UserInterface : public FamilyWindow {
+public:
     // The tab strip shows this tab again (a tab click that was called off).
     virtual void selectTab(const std::string& caption) = 0;
     // The clock hands or the spinner texts have changed.

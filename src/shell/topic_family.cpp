@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/topic_family.h"
+#include "shell/catalogue.h"
 
 namespace tally {
 
@@ -20,6 +21,12 @@ TopicFamily* FamilyTable::markerOf(const std::string& gradingKey) const {
     }
     return nullptr;
 }
+
+TopicFamily* FamilyTable::pageFamilyOf(const TopicNode* node) const {
+    return node ? builderOf(splitTopicTag(node->tag)) : nullptr;
+}
+
+std::optional<TopicNode> FamilyTable::drillTopic(const std::string& key) const { return findFixedTopic(*this, key); }
 
 void FamilyTable::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const {
     if (click.tag.number == 10 && context.options.questionCount == 50) context.options.questionCount = 20;

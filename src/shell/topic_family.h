@@ -45,7 +45,17 @@ struct Sheet {
     std::string gradingKey;
 };
 
-class FamilyTable;
+struct FamilyContext;
+
+// Builds another topic's page as its own family does: what a lesson asks for
+// the drill it practises.
+class DrillSource {
+public:
+    virtual ~DrillSource() = default;
+    // The drill topic with this key, as the catalogue has it.
+    virtual std::optional<TopicNode> drillTopic(const std::string& key) const = 0;
+    virtual void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const = 0;
+};
 
 // How a family's sheets take their answers, field by field, as the marking
 // reads them and a printed answer key shows them.
@@ -57,14 +67,15 @@ enum class AnswerStyle {
     Mixed,         // the re-drill sheet: each field exact, time fields split as HoursMinutes
 };
 
-// What a family may use: the first pane's page, the shared small things and
-// the options it reads; never the main window itself. Its own state (the
-// level game's run, the 24-point deal) it keeps as members.
+// What a family may use: the first pane's page, the shared small things, the
+// options it reads and the part of the window a page needs; never the main
+// window itself. Its own state (the level game's run, the 24-point deal) it
+// keeps as members.
 struct FamilyContext {
     Page& page;
     RandomSource& random;
     DataDirectory& data;
-    UserInterface& ui;
+    FamilyWindow& window;
     const Clock& clock;
     SheetOptions& options;
     TimerBank& timers;
@@ -73,7 +84,7 @@ struct FamilyContext {
     // Whole seconds since the page was shown.
     const int& thinkSeconds;
     // For pages that hold another topic's sheet.
-    const FamilyTable& families;
+    const DrillSource& drills;
     // False while a child practises alone: marks say right or wrong, and
     // nothing shows the right answer.
     bool showAnswers = true;
@@ -101,12 +112,45 @@ public:
     // The family's nodes on the tab with this key ("T1" ...), those it reads
     // from the data directory included; none on the other tabs.
     virtual TopicSections topics(const std::string& /*tab*/, const DataDirectory& /*data*/) const { return {}; }
+
+    // Whether its marking only shows the answers (puzzles, lessons), which a
+    // child alone may not see; a game marks what was typed without a style.
+    virtual bool onlyReveals(const std::string& gradingKey) const { return !answerStyle(gradingKey); }
+    // The element of the page whose click marks it: the finish button, or a
+    // page's own button that reveals its answers.
+    virtual std::string finishButton(const std::string& /*gradingKey*/) const { return "finish"; }
+
+    // --- events of the page it built, while its topic is selected -----------
+    // What they return is a marked sheet for the model to store (a level passed).
+    // A click on an element other than the finish button.
+    virtual std::optional<MarkedSheet> clicked(FamilyContext& /*context*/, const std::string& /*gradingKey*/,
+                                               const std::string& /*elementName*/) {
+        return std::nullopt;
+    }
+    virtual void mouseDown(FamilyContext& /*context*/, const std::string& /*gradingKey*/) {}
+    virtual std::optional<MarkedSheet> mouseUp(FamilyContext& /*context*/, const std::string& /*elementName*/) {
+        return std::nullopt;
+    }
+    // A key the page names in its data-keys ("1", "ArrowLeft", "Enter").
+    virtual std::optional<MarkedSheet> keyPressed(FamilyContext& /*context*/, const std::string& /*key*/) {
+        return std::nullopt;
+    }
+    // Whether a topic it builds is a game that takes the keyboard once open.
+    virtual bool takesKeyboard(const TopicTagParts& /*tag*/) const { return false; }
+
+    // --- its timers and leaving ---------------------------------------------
+    // The window timers it starts; each of their ticks comes to `tick`.
+    virtual bool ownsTimer(int /*timer*/) const { return false; }
+    virtual void tick(FamilyContext& /*context*/, int /*timer*/) {}
+    // Another tab, topic or page was chosen (told to every family): its
+    // timers stop, so no game speaks up from a page no longer shown.
+    virtual void leave(FamilyContext& /*context*/) {}
 };
 
 // The families in the order they are asked; for every topic of the catalogue
 // exactly one builds it and at most one marks it. The catalogue is assembled
 // from their topics in the same order.
-class FamilyTable {
+class FamilyTable : public DrillSource {
 public:
     void add(TopicFamily& family) { families_.push_back(&family); }
 
@@ -116,7 +160,10 @@ public:
 
     // Builds the page of a click as its family does. A 50-question sheet
     // within 10 has too few different questions: such a click asks 20.
-    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const;
+    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const override;
+    std::optional<TopicNode> drillTopic(const std::string& key) const override;
+    // The family that built the page of this tree node; none for no node.
+    TopicFamily* pageFamilyOf(const TopicNode* node) const;
 
 private:
     std::vector<TopicFamily*> families_;

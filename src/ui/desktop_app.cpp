@@ -35,6 +35,7 @@ DesktopApp::DesktopApp(const AppOptions& options)
     : dataRoot_(dataRootOf(options)),
       data_(dataRoot_.toStdString()),
       random_(options.seed ? *options.seed : freshSeed()),
+      clock_(options.today),
       window_(std::make_unique<MainWindow>(dataRoot_)),
       timers_(std::make_unique<WindowTimers>()),
       ui_(std::make_unique<QtUserInterface>(*window_, dataRoot_)) {
@@ -47,8 +48,7 @@ DesktopApp::DesktopApp(const AppOptions& options)
                            locateDataDirectory(QCoreApplication::applicationDirPath().toStdString()).installed;
     data_.setRootReadOnly(installed);
     form_ = std::make_unique<Form1>(Ports{*ui_, page_, random_, *timers_, data_, clock_});
-    form_->fixedToday = options.today;
-    if (options.grade) form_->practiceGrade = *options.grade;
+    if (options.grade) form_->setPracticeGrade(*options.grade);
     const std::filesystem::path recordFile =
         options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
     if (!recordFile.empty()) {
@@ -81,7 +81,7 @@ void DesktopApp::wire() {
     QObject::connect(&window, &MainWindow::nodeClicked, &window, [&form, &window](const QString& key) {
         form.clickNode(key.toStdString());
         const TopicNode* node = form.selectedNode();
-        if (!node || node->key != key.toStdString() || !isGameTopic(form.families, node->tag)) return;
+        if (!node || node->key != key.toStdString() || !isGameTopic(form.familyTable(), node->tag)) return;
         if (window.front() != Pane::Picture2) window.browser(window.front()).setFocus(Qt::OtherFocusReason);
     });
     // Queued: the link is caught inside the browser's navigation, which must

@@ -42,7 +42,7 @@ private:
     QString dataRoot_;
     FsDataDirectory data_;
     SeededRandom random_;
-    SystemClock clock_;
+    FixedDayClock clock_;
     HtmlPage page_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<WindowTimers> timers_;

@@ -49,7 +49,7 @@ int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextS
         for (const Child& each : children) names += (names.isEmpty() ? "" : "、") + QString::fromStdString(each.name);
         return failed(err, "请用 --child 说出是哪个孩子的报告：" + names + "。");
     }
-    const std::string html = weeklyReportPage(record, options.today ? *options.today : systemToday(),
+    const std::string html = weeklyReportPage(record, FixedDayClock(options.today).today(),
                                               child ? child->name : "", false, ReviewCopy::LeaveAsItIs);
     if (html.empty()) return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
     QString error;

@@ -73,7 +73,7 @@ void QtUserInterface::treeChanged() {
 void QtUserInterface::selectTab(const std::string& caption) { window_.showTab(QString::fromStdString(caption)); }
 
 void QtUserInterface::clockChanged() {
-    if (form_) window_.clockPanel().showClock(form_->clockFace);
+    if (form_) window_.clockPanel().showClock(form_->clockFace());
 }
 
 void QtUserInterface::runLoginDialog(LoginDialog& dialog) {

@@ -5,17 +5,18 @@
 #include <array>
 #include <functional>
 
+#include "shell/timer_bank.h"
 #include "shell/timer_port.h"
 
 namespace tally {
 
-// Timer1..Timer6 as real clocks: the model says when each runs, each timeout
-// goes back to the model as a tick.
+// The model's timers as real clocks: the model says when each runs, each
+// timeout goes back to the model as a tick.
 class WindowTimers : public QObject, public TimerPort {
     Q_OBJECT
 
 public:
-    static constexpr int kCount = 6;
+    static constexpr int kCount = TimerBank::kCount;
 
     explicit WindowTimers(QObject* parent = nullptr);
 

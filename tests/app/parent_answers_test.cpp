@@ -50,7 +50,7 @@ TEST(ParentAnswers, AChildAloneGetsTheMissesAndTheWorksheetWithoutAnswers) {
         Harness h(c.parent);
         h.ui.childAnswer = "小明";
         h.form->setRecord(&record);
-        h.form->fixedToday = kToday;
+        h.clock.day = kToday;
         h.start();
         ASSERT_EQ(h.form->loginIsAdvanced(), c.parent);
 

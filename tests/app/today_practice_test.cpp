@@ -59,7 +59,7 @@ void startPractice(Harness& h) {
 
 TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
     Harness h(test::started);
-    h.form->fixedToday = kMonday;
+    h.clock.day = kMonday;
     h.form->clickToolbar(kTodayToolbarKey);
     const TodayPractice& practice = h.form->todayPractice();
     ASSERT_EQ(practice.questions.size(), static_cast<std::size_t>(kPracticeQuestions));
@@ -92,7 +92,7 @@ TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
 TEST(TodayPractice, TheSameSeedAndRecordGiveTheSameSheet) {
     const auto sheetWith = [](std::uint64_t seed) {
         Harness h(test::started);
-        h.form->fixedToday = kMonday;
+        h.clock.day = kMonday;
         h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 4));
         h.record.stored.back().missed.push_back({"12+5= （　）", "16", "17", AnswerForm::One, "q13", "100以内加法"});
         h.record.store(sheetOn("2026-10-11 09:00:00", "q71", "时转分（简单）", 9));
@@ -110,7 +110,7 @@ TEST(TodayPractice, TheSameSeedAndRecordGiveTheSameSheet) {
 // its topic, a due miss answered right leaves the re-drill list.
 TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     Harness h(test::started);
-    h.form->fixedToday = kMonday;
+    h.clock.day = kMonday;
     h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 4));
     h.record.stored.back().missed.push_back({"12+5= （　）", "16", "17", AnswerForm::One, "q13", "100以内加法"});
     startPractice(h);
@@ -154,7 +154,7 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
 TEST(TodayPractice, APractisedChildStartsWithTodaysPracticeAndANewOneWithTheIntroduction) {
     for (const bool practised : {false, true}) {
         Harness h;
-        h.form->fixedToday = kMonday;
+        h.clock.day = kMonday;
         if (practised) h.record.store(sheetOn("2026-10-10 09:00:00", "q13", "100以内加法", 8));
         h.start();
         h.tick(kStartPageTimer);

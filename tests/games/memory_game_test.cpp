@@ -26,7 +26,7 @@ protected:
         script(values);
         h.click("q62", "数学游戏");
     }
-    int cardsNow() const { return h.form->families.memoryGame.cards(); }
+    int cardsNow() const { return h.form->families().memoryGame.cards(); }
     int boxes() const {
         int n = 0;
         while (h.page.has("answer" + std::to_string(n + 1))) ++n;

@@ -82,7 +82,7 @@ TEST(TwentyFourPageTest, OneBoxTheCountOfWaysAndAnotherDeal) {
     h.start();
     scriptDeal(h.random, {3, 2, 7, 8}, 1);
     h.click("q61", "数学游戏");
-    EXPECT_EQ(h.form->families.twentyFour.deal().solutions, solve({3, 2, 7, 8}));
+    EXPECT_EQ(h.form->families().twentyFour.deal().solutions, solve({3, 2, 7, 8}));
     const std::string body = h.page.bodyHtml();
     EXPECT_EQ(body.find("<h1>拍24点</h1><p>四张牌上的数，每张用一次，用＋、－、×、÷和括号算出24。</p>"
                         "<img src=24/3a.gif><img src=24/2a.gif><br><img src=24/7a.gif><img src=24/8a.gif><br><br>"
@@ -101,7 +101,7 @@ TEST(TwentyFourPageTest, OneBoxTheCountOfWaysAndAnotherDeal) {
     EXPECT_EQ(h.page.bodyHtml().find("<h1>拍24点</h1>"), 0u);
     EXPECT_NE(h.page.bodyHtml().find("<img src=24/8c.gif><img src=24/3c.gif><br><img src=24/8c.gif>"), std::string::npos);
     EXPECT_NE(h.page.bodyHtml().find("这四张牌有1种不同的算法"), std::string::npos);
-    EXPECT_EQ(h.form->thinkSeconds, 0);
+    EXPECT_EQ(h.form->thinkSeconds(), 0);
     EXPECT_TRUE(h.form->timers.enabled(1));
 }
 

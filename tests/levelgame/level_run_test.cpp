@@ -23,7 +23,7 @@ protected:
         h.form->clickTab("加减乘除");
     }
 
-    LevelGameState& level() { return h.form->families.levelGame.state(); }
+    LevelGameState& level() { return h.form->families().levelGame.state(); }
     bool on(int timer) const { return h.form->timers.enabled(timer); }
     int interval(int timer = kLevelTimer) const { return h.form->timers.interval(timer); }
     bool shows(const std::string& html) const { return h.page.bodyHtml().find(html) != std::string::npos; }
@@ -276,7 +276,7 @@ TEST_F(LevelRunTest, LimitRulesApplyInTheirOrder) {
         level().numberLimit = c.before;
         h.form->timers.setEnabled(kCountdownTimer, true);
         FamilyContext context = h.form->familyContext();
-        updateLevelLimit(context, h.form->families.levelGame.state());
+        updateLevelLimit(context, h.form->families().levelGame.state());
         EXPECT_EQ(level().numberLimit, c.after) << c.counters[0] << c.counters[1] << c.counters[2] << c.counters[3];
         EXPECT_FALSE(on(kCountdownTimer));
     }
@@ -388,7 +388,7 @@ TEST(LevelGateTest, TheEndOfALevelShowsOverItsPageAndNoTickRunsUnderIt) {
     ui.whileOpen = [&] {
         for (int timer : {kLevelTimer, kLevelTimer, kCountdownTimer, 1, 1}) form.timerFired(timer);
     };
-    const int seconds = form.thinkSeconds;
+    const int seconds = form.thinkSeconds();
     form.pageMouseDown();
     form.pageMouseUp(page.tag("R1") == page.tag("answerguoguan") ? "R2" : "R1");
     ASSERT_EQ(ui.bodiesWhileOpen.size(), 1u);
@@ -397,8 +397,8 @@ TEST(LevelGateTest, TheEndOfALevelShowsOverItsPageAndNoTickRunsUnderIt) {
     // The lost level set the level timer anew and stopped the countdown, so
     // their waiting ticks are gone; the two think-time ticks count as one.
     EXPECT_EQ(page.bodyHtml(), levelLostPage(1));
-    EXPECT_EQ(form.families.levelGame.state().questionNo, 0);
-    EXPECT_EQ(form.thinkSeconds, seconds + 1);
+    EXPECT_EQ(form.families().levelGame.state().questionNo, 0);
+    EXPECT_EQ(form.thinkSeconds(), seconds + 1);
     EXPECT_EQ(form.timers.interval(kLevelTimer), 3000);
 }
 

@@ -23,7 +23,7 @@ TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
         test::Harness h;
         h.form->options.questionCount = 50;  // one question whatever the count
         for (int draw = 0; draw < 100; ++draw) {
-            const Sheet sheet = h.build(h.form->families.compare, "&" + std::to_string(c.topic));
+            const Sheet sheet = h.build(h.form->families().compare, "&" + std::to_string(c.topic));
             std::smatch m;
             ASSERT_TRUE(std::regex_match(sheet.html, m, shape)) << sheet.html;
             const int camels = test::occurrences(m[1], "<img"), rabbits = test::occurrences(m[2], "<img");

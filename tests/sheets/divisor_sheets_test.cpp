@@ -54,7 +54,7 @@ TEST(DivisorSheets, DrillAnswersRangesAndNoPairTwice) {
         const int expected = possiblePairs(c.low, c.high, divisor, c.count);
         for (int round = 0; round < 20; ++round) {
             Sheet sheet;
-            sheet = h.build(h.form->families.divisors, "{" + std::to_string(c.topic));
+            sheet = h.build(h.form->families().divisors, "{" + std::to_string(c.topic));
             int questions = 0, coprime = 0;
             std::set<std::pair<long, long>> asked;
             for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it) {

@@ -20,7 +20,7 @@ struct Shown { std::string text, tag; };
 
 std::vector<Shown> build(Harness& h, int topic) {
     Sheet sheet;
-    sheet = h.build(h.form->families.fourOperations, "{" + std::to_string(topic));
+    sheet = h.build(h.form->families().fourOperations, "{" + std::to_string(topic));
     const std::regex line(R"(第(\d+)题：([^=]*)=  <input class=text name=answer(\d+) type=text size=7 tag=([^>]*)>)"
                           R"(<br><br>)");
     std::vector<Shown> questions;

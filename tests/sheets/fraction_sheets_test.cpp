@@ -31,7 +31,7 @@ std::vector<long> allNumbers(const std::string& text, const std::regex& pattern)
 std::vector<Fraction> build(Harness& h, int topic, int count) {
     h.form->options.questionCount = count;
     Sheet sheet;
-    sheet = h.build(h.form->families.fractions, "{" + std::to_string(topic));
+    sheet = h.build(h.form->families().fractions, "{" + std::to_string(topic));
     EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
     // Said once, above the first question.
     const std::string note = "<p>得数要化成最简分数。</p>";

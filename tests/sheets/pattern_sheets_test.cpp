@@ -38,7 +38,7 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
         Harness h;
         h.form->options.questionCount = 50;
         Sheet sheet;
-        sheet = h.build(h.form->families.pattern, "*" + std::to_string(topic));
+        sheet = h.build(h.form->families().pattern, "*" + std::to_string(topic));
         int questions = 0;
         std::vector<int> gaps(9, 0);
         for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it, ++questions) {

@@ -16,7 +16,7 @@ using test::pick;
 std::string build(Harness& h, int topic, int count) {
     h.form->options.questionCount = count;
     Sheet sheet;
-    sheet = h.build(h.form->families.time, "$" + std::to_string(topic));
+    sheet = h.build(h.form->families().time, "$" + std::to_string(topic));
     return sheet.html;
 }
 

@@ -35,11 +35,11 @@ TEST(NodeClick, StartsTheThinkTimeCount) {
     Harness h(test::started);
     h.click("q11");
     EXPECT_TRUE(h.form->timers.enabled(1));
-    EXPECT_EQ(h.form->thinkSeconds, 0);
+    EXPECT_EQ(h.form->thinkSeconds(), 0);
     h.tick(1, 12);
     EXPECT_EQ(h.ui.status, "12秒");
     h.click("q12");
-    EXPECT_EQ(h.form->thinkSeconds, 0);
+    EXPECT_EQ(h.form->thinkSeconds(), 0);
 }
 
 TEST(NodeClick, AZeroTopicOfAnotherFamilyLeavesThePage) {
@@ -88,8 +88,8 @@ TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
     EXPECT_TRUE(h.form->timers.enabled(4));
     h.clock.time = {15, 30, 0};
     h.tick(4);
-    EXPECT_EQ(h.form->clockFace.text8(), "15");
-    EXPECT_EQ(h.form->clockFace.text7(), "30");
+    EXPECT_EQ(h.form->clockFace().text8(), "15");
+    EXPECT_EQ(h.form->clockFace().text7(), "30");
 }
 
 TEST(PageEvents, TypingIntoAnOlderPageIsDropped) {

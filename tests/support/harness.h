@@ -12,6 +12,7 @@
 #include "app/form1.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
+#include "shell/system_clock.h"
 #include "support/recording_record.h"
 #include "support/test_data.h"
 
@@ -33,7 +34,9 @@ private:
 class FakeClock : public Clock {
 public:
     TimeOfDay time{10, 8, 30};
+    Day day = SystemClock().today();
     TimeOfDay now() const override { return time; }
+    Day today() const override { return day; }
 };
 
 // The main-window model with every port faked: a recording window, the page

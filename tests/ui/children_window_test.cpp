@@ -94,7 +94,7 @@ TEST(ChildrenWindow, TheParentAddsAndRemovesAChild) {
     app->window().toolbarAction("w14")->trigger();
     EXPECT_EQ(questions, 2);
     EXPECT_EQ(listed, QStringList({"<b>小刚& · 三年级"}));
-    ASSERT_EQ(app->form().children.size(), 1u);
+    ASSERT_EQ(app->form().children().size(), 1u);
     EXPECT_EQ(app->window().who(), "<b>小刚& · 三年级");
 }
 

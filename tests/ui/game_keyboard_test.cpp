@@ -86,7 +86,7 @@ TEST(GameKeyboard, TheLevelGameIsPlayedByKeyboardToTheEndOfALevel) {
         passed = qobject_cast<QMessageBox*>(&box) && qobject_cast<QMessageBox*>(&box)->text().contains("答对了10道题");
         box.accept();
     });
-    const LevelGameState& level = form.families.levelGame.state();
+    const LevelGameState& level = form.families().levelGame.state();
     for (int question = 1; !passed && question <= 14; ++question) {
         // The question, shown in the view, waits for its answer.
         ASSERT_TRUE(waitFor([&] {

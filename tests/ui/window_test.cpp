@@ -92,16 +92,16 @@ TEST(Window, TabsClockOptionsAndPrinting) {
 
     // The clock topic brings the clock panel; its check box and spinners reach the model.
     window.tree().open("q77");
-    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2 && form.clockFace.radius() > 0; }));
+    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2 && form.clockFace().radius() > 0; }));
     ClockPanel& panel = window.clockPanel();
     const QPoint box(8, panel.check().height() / 2);
     QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
     EXPECT_FALSE(form.timers.enabled(4)) << "the ticked check box left the clock running";
-    const int hours = form.clockFace.hours();
+    const int hours = form.clockFace().hours();
     auto* up = panel.findChild<QToolButton*>("Text8Up");
     ASSERT_NE(up, nullptr);
     QTest::mouseClick(up, Qt::LeftButton);
-    EXPECT_EQ(form.clockFace.hours(), (hours + 1) % 24);
+    EXPECT_EQ(form.clockFace().hours(), (hours + 1) % 24);
     EXPECT_EQ(panel.spinner(1).text(), QString("%1").arg((hours + 1) % 24, 2, 10, QChar('0')));
     QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
     EXPECT_TRUE(form.timers.enabled(4)) << "the unticked check box left the clock stopped";
