@@ -133,7 +133,7 @@ TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
 
     SqliteRecord record(file);
     ASSERT_TRUE(record.ok()) << record.lastError();
-    EXPECT_EQ(record.schemaVersion(), 3);
+    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
     EXPECT_TRUE(record.children().empty());
     EXPECT_EQ(record.earlierSheetCount(), 3000);
     const auto before = record.sheets(kEarlierRecords);
