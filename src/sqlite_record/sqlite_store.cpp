@@ -32,7 +32,7 @@ std::string localTimeNow() {
 }  // namespace
 
 bool SqliteRecord::store(const MarkedSheet& sheet) {
-    waiting_.push_back({sheet, 0});
+    waiting_.push_back({sheet, 0, {}});
     if (waiting_.back().sheet.when.empty()) waiting_.back().sheet.when = localTimeNow();
     if (!damaged_ && ensureOpen() && storeWaiting()) return true;
     keepInJournal();

@@ -11,6 +11,7 @@
 
 #include "app/record_page.h"
 #include "sqlite_record/sqlite_record.h"
+#include "support/sqlite_count.h"
 
 namespace tally {
 namespace {
@@ -186,23 +187,12 @@ TEST_F(RecordFile, AWaitingSheetIsStoredBeforeAReadOrOnClosing) {
     }
 }
 
-// Shared by programs: WAL mode, and the indexes the record page reads by.
+// Shared by programs: WAL mode, and the indexes the record page reads by,
+// which need no version of their own.
 TEST_F(RecordFile, TheFileIsKeptForSharing) {
     { SqliteRecord record(file); }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &query, nullptr);
-    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(sqlite3_column_text(query, 0))), "wal");
-    sqlite3_finalize(query);
-    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &query,
-                       nullptr);
-    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(query, 0), 6);
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    // Indexes need no version of their own.
+    EXPECT_EQ(test::sqliteCount(file, "SELECT journal_mode = 'wal' FROM pragma_journal_mode"), 1);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"), 6);
     EXPECT_EQ(SqliteRecord(file).schemaVersion(), SqliteRecord::kSchemaVersion);
 }
 
