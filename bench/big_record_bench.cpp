@@ -11,8 +11,8 @@
 #include <limits>
 #include <string>
 
-#include "progress/record_page.h"
-#include "progress/sqlite_record.h"
+#include "app/record_page.h"
+#include "sqlite_record/sqlite_record.h"
 #include "record_rows_writer.h"
 
 // A record of a child who practised for years: 100,000 sheets over 40 topics
@@ -91,7 +91,7 @@ void recordPage(benchmark::State& state) {
     if (!record.ok()) state.SkipWithError(record.lastError().c_str());
     const MemoryWatch memory;
     for (auto _ : state) {
-        const auto summary = record.summary(RecordPageLimits{});
+        const auto summary = record.summary(kEarlierRecords, RecordPageLimits{});
         if (!summary) state.SkipWithError(record.lastError().c_str());
         benchmark::DoNotOptimize(recordPageHtml(*summary));
     }
@@ -103,7 +103,7 @@ void recordList(benchmark::State& state) {
     const MemoryWatch memory;
     for (auto _ : state) {
         std::size_t lines = 0;
-        for (const MarkedSheet& sheet : record.latestSheets(std::numeric_limits<int>::max())) {
+        for (const MarkedSheet& sheet : record.latestSheets(kEarlierRecords, std::numeric_limits<int>::max())) {
             lines += sheet.when.size() > 0;
         }
         benchmark::DoNotOptimize(lines);
@@ -122,7 +122,7 @@ void redrillMendingTen(benchmark::State& state) {
         sheet.topicCaption = "错题重练";
         sheet.topicKey = "redrill";
         sheet.drillForm = "normal";
-        sheet.mended = record.redrillList(10);
+        sheet.mended = record.redrillList(kEarlierRecords, 10);
         sheet.questions = sheet.right = static_cast<int>(sheet.mended.size());
         sheet.score = 100;
         benchmark::DoNotOptimize(record.store(sheet));

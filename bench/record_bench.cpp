@@ -6,7 +6,7 @@
 #include <string>
 
 #include "page/html_page.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "sheets/arithmetic.h"
 #include "sheets/marking.h"
 #include "shell/seeded_random.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "same_draws.h"
 
 namespace tally::bench {

@@ -12,7 +12,7 @@
 #include "app/record_rows.h"
 #include "app/today_practice.h"
 #include "page/html_page.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "quiet_window.h"
 #include "record_rows_writer.h"
 #include "shell/fs_data_directory.h"
@@ -111,7 +111,7 @@ void BM_ReviewCopyMadeFromTheWholeHistory(benchmark::State& state) {
         {
             SqliteRecord record(copy);
             state.ResumeTiming();
-            if (!catchUpReview(record)) state.SkipWithError("no copy kept");
+            if (!catchUpReview(record, kEarlierRecords)) state.SkipWithError("no copy kept");
             state.PauseTiming();
         }
         std::filesystem::remove(copy);
@@ -159,14 +159,14 @@ BENCHMARK(BM_TodaysPracticeAfterANewSheet)->Unit(benchmark::kMillisecond);
 void BM_ReadingThePlansRows(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    for (auto _ : state) benchmark::DoNotOptimize(readPracticeInput(window.record, kToday)->due.size());
+    for (auto _ : state) benchmark::DoNotOptimize(readPracticeInput(window.record, kEarlierRecords, kToday)->due.size());
 }
 BENCHMARK(BM_ReadingThePlansRows)->Unit(benchmark::kMillisecond);
 
 void BM_TodaysPracticeFromRowsInMemory(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    const PracticeInput input = *readPracticeInput(window.record, kToday);
+    const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday);
     TopicQuestionSource source(window.data, window.quiet, window.form.texts);
     std::uint64_t seed = 1;
     for (auto _ : state) {

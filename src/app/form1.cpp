@@ -7,10 +7,10 @@
 
 #include "app/grader.h"
 #include "app/node_click.h"
+#include "app/record_page.h"
 #include "app/sheet_progress.h"
 #include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
-#include "progress/record_page.h"
 #include "progress/record_trouble.h"
 #include "shell/catalogue.h"
 #include "shell/login_dialog.h"
@@ -325,7 +325,7 @@ void Form1::noRecordMessage() {
 void Form1::writeRedrillSheet() {
     if (!record_) return noRecordMessage();
     if (!mayLeavePage()) return;
-    std::vector<MissedQuestion> questions = record_->redrillList(options.questionCount);
+    std::vector<MissedQuestion> questions = record_->redrillList(owner(), options.questionCount);
     if (questions.empty() && record_->trouble() != RecordTrouble::None) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
@@ -365,9 +365,8 @@ void Form1::showRecordOf(long long childId) {
 
 void Form1::showRecordPageOf(long long childId) {
     if (!record_) return noRecordMessage();
-    record_->showChild(childId);
-    const std::optional<RecordSummary> summary = record_->summary(RecordPageLimits{});
-    const std::string calendar = summary ? practiceCalendarHtml() : "";
+    const std::optional<RecordSummary> summary = record_->summary(childId, RecordPageLimits{});
+    const std::string calendar = summary ? practiceCalendarHtml(childId) : "";
     std::optional<RecordOwner> shownOwner;
     if (childMode()) {
         RecordOwner heading;
@@ -382,7 +381,6 @@ void Form1::showRecordPageOf(long long childId) {
         heading.own = childId == owner();
         shownOwner = heading;
     }
-    record_->showChild(owner());
     if (!summary) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
@@ -439,7 +437,7 @@ void Form1::drawClockHands() {
 void Form1::onStartPage() {
     timers.setEnabled(kStartPageTimer, false);
     // A child who has practised before starts with today's practice.
-    if (record_ && recordHasSheets(*record_)) {
+    if (record_ && recordHasSheets(*record_, owner())) {
         writeTodayPage();
         if (ports_.page.has(kTodayStartButton)) return;
     }

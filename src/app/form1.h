@@ -240,7 +240,7 @@ private:
     void markToday();
     void markMastery();
     void showWeeklyReport();
-    std::string practiceCalendarHtml();
+    std::string practiceCalendarHtml(long long childId);
     void markRedrill();
     void recordLevel(MarkedSheet level);
     void noRecordMessage();

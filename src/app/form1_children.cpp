@@ -33,7 +33,6 @@ bool isTab(const std::string& caption) {
 
 void Form1::setChild(std::optional<Child> next) {
     child_ = std::move(next);
-    if (record_) record_->showChild(owner());
     ports_.ui.showWho(who());
 }
 

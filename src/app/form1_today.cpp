@@ -20,7 +20,7 @@ void Form1::showToday() {
 void Form1::writeTodayPage() {
     if (!record_) return noRecordMessage();
     if (!mayLeavePage()) return;
-    const std::optional<PracticeInput> rows = readPracticeInput(*record_, today());
+    const std::optional<PracticeInput> rows = readPracticeInput(*record_, owner(), today());
     if (!rows) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
@@ -62,11 +62,11 @@ void Form1::markToday() {
 
 void Form1::markMastery() {
     if (!options.masteryMarks || !record_) return;
-    setMasteryBadges(tree, *record_);
+    setMasteryBadges(tree, *record_, owner());
 }
 
-std::string Form1::practiceCalendarHtml() {
-    const PracticeRows rows = readSheetRows(*record_);
+std::string Form1::practiceCalendarHtml(long long childId) {
+    const PracticeRows rows = readSheetRows(*record_, childId);
     // The calendar is the daily practice's: it comes with the first one done.
     if (!rows.readable || practiceDays(rows.sheets).empty()) return "";
     return calendarHtml(practiceCalendar(rows.sheets, today()));
@@ -75,7 +75,7 @@ std::string Form1::practiceCalendarHtml() {
 void Form1::showWeeklyReport() {
     if (!record_) return noRecordMessage();
     // The misses' right answers are the parent's.
-    const std::string html = weeklyReportPage(*record_, today(), child_ ? child_->name : "", loginIsAdvanced());
+    const std::string html = weeklyReportPage(*record_, owner(), today(), child_ ? child_->name : "", loginIsAdvanced());
     if (html.empty()) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;

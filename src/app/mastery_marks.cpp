@@ -5,11 +5,11 @@
 
 namespace tally {
 
-std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record) {
+std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record, long long childId) {
     std::vector<std::string> keys;
     keys.reserve(tree.nodes().size());
     for (const TopicNode& node : tree.nodes()) keys.push_back(node.key);
-    const PracticeRows rows = readRecentSheetRows(record, keys, kMasterySheets);
+    const PracticeRows rows = readRecentSheetRows(record, childId, keys, kMasterySheets);
     const auto states = topicMastery(rows.sheets, keys);
     std::vector<NodeMastery> found;
     for (const TopicNode& node : tree.nodes()) {
@@ -19,8 +19,8 @@ std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& reco
     return found;
 }
 
-void setMasteryBadges(TreeModel& tree, ProgressRecord& record) {
-    for (const NodeMastery& practised : treeMastery(tree, record)) {
+void setMasteryBadges(TreeModel& tree, ProgressRecord& record, long long childId) {
+    for (const NodeMastery& practised : treeMastery(tree, record, childId)) {
         tree.setBadge(practised.key, masteryCaption(practised.mastery.state));
     }
 }

@@ -18,10 +18,10 @@ struct NodeMastery {
 
 // The practised topics among the tree's nodes, in the tree's order, from the
 // record's sheets of those topics.
-std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record);
+std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record, long long childId);
 
 // Marks each practised topic of the tree with 练过, 熟练 or 要加油; the other
 // nodes keep no mark.
-void setMasteryBadges(TreeModel& tree, ProgressRecord& record);
+void setMasteryBadges(TreeModel& tree, ProgressRecord& record, long long childId);
 
 }  // namespace tally

@@ -26,30 +26,32 @@ ReviewItem itemOf(const ReviewState& state) {
 
 }  // namespace
 
-PracticeRows readSheetRows(ProgressRecord& record) {
+PracticeRows readSheetRows(ProgressRecord& record, long long childId) {
     PracticeRows rows;
-    addSheets(record.latestSheets(std::numeric_limits<int>::max()), rows);
+    addSheets(record.latestSheets(childId, std::numeric_limits<int>::max()), rows);
     rows.readable = record.trouble() == RecordTrouble::None;
     return rows;
 }
 
-PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::string>& topicKeys, int perTopic) {
+PracticeRows readRecentSheetRows(ProgressRecord& record, long long childId, const std::vector<std::string>& topicKeys,
+                                 int perTopic) {
     PracticeRows rows;
-    if (perTopic > 0) addSheets(record.recentTopicSheets(topicKeys, perTopic), rows);
+    if (perTopic > 0) addSheets(record.recentTopicSheets(childId, topicKeys, perTopic), rows);
     rows.readable = record.trouble() == RecordTrouble::None;
     return rows;
 }
 
-bool recordHasSheets(ProgressRecord& record) { return !record.latestSheets(1).empty(); }
+bool recordHasSheets(ProgressRecord& record, long long childId) { return !record.latestSheets(childId, 1).empty(); }
 
-std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead) {
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, long long childId,
+                                            const std::function<void()>& afterCatchUpRead) {
     // Another program may move the copy on or drop it meanwhile: then the
     // catch-up starts again from where the copy stands.
     for (int attempt = 0; attempt < kCatchUpAttempts; ++attempt) {
-        const std::optional<ReviewStanding> from = record.reviewStanding();
+        const std::optional<ReviewStanding> from = record.reviewStanding(childId);
         if (!from) return std::nullopt;
         long long last = 0;
-        const std::vector<DatedAnswer> events = record.answerHistorySince(from->through, last);
+        const std::vector<DatedAnswer> events = record.answerHistorySince(childId, from->through, last);
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
         if (last == from->through) return from;
         std::set<QuestionKey> seen;
@@ -59,7 +61,7 @@ std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::f
             if (seen.insert(key).second) keys.push_back(std::move(key));
         }
         std::vector<ReviewItem> kept;
-        for (const ReviewState& state : record.reviewStates(keys)) kept.push_back(itemOf(state));
+        for (const ReviewState& state : record.reviewStates(childId, keys)) kept.push_back(itemOf(state));
         ReviewSchedule schedule(std::move(kept));
         // In the order the sheets were stored, each sheet's misses before its answers.
         for (const DatedAnswer& event : events) schedule.apply(eventOf(event));
@@ -70,35 +72,35 @@ std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::f
             }
         }
         if (afterCatchUpRead) afterCatchUpRead();
-        if (record.keepReview(keys, states, *from, last)) return ReviewStanding{last, from->drops};
+        if (record.keepReview(childId, keys, states, *from, last)) return ReviewStanding{last, from->drops};
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
     }
     return std::nullopt;
 }
 
-std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query,
-                                                 int* count, ReviewCopy copy) {
+std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, long long childId, Day today,
+                                                 const DueQuery& query, int* count, ReviewCopy copy) {
     // A copy found damaged while it is read is worked out again: then the
     // catch-up once more. A print run leaves the copy alone and reads the history.
     for (int attempt = 0; copy == ReviewCopy::CatchUp && attempt < 2; ++attempt) {
-        const std::optional<ReviewStanding> standing = catchUpReview(record);
+        const std::optional<ReviewStanding> standing = catchUpReview(record, childId);
         if (!standing) break;
         const long long limit =
             query.limit > static_cast<std::size_t>(std::numeric_limits<long long>::max())
                 ? std::numeric_limits<long long>::max()
                 : static_cast<long long>(query.limit);
         std::vector<ReviewItem> due;
-        for (const ReviewState& state : record.dueReviews(today, limit)) due.push_back(itemOf(state));
-        if (count) *count = record.dueReviewCount(today);
+        for (const ReviewState& state : record.dueReviews(childId, today, limit)) due.push_back(itemOf(state));
+        if (count) *count = record.dueReviewCount(childId, today);
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
-        if (record.reviewStanding() == standing) return due;
+        if (record.reviewStanding(childId) == standing) return due;
     }
     // A record that can be read but not written (a full disk, another
     // program holding it) still gives today's practice, from the history.
     if (!readableStill(record.trouble())) return std::nullopt;
     // The whole history, in the order the sheets were stored, as the copy takes it.
     std::vector<ReviewEvent> history;
-    for (const DatedAnswer& answer : record.answerHistory()) history.push_back(eventOf(answer));
+    for (const DatedAnswer& answer : record.answerHistory(childId)) history.push_back(eventOf(answer));
     if (record.trouble() != RecordTrouble::None) return std::nullopt;
     if (count) *count = static_cast<int>(dueFromHistory(history, today).size());
     return dueFromHistory(history, today, query);

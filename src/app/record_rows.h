@@ -27,13 +27,14 @@ inline constexpr int kWeakTopicSheets = 5;
 inline constexpr int kMasterySheets = 30;
 
 // Every sheet (the calendar, the weekly report).
-PracticeRows readSheetRows(ProgressRecord& record);
+PracticeRows readSheetRows(ProgressRecord& record, long long childId);
 // The newest `perTopic` sheets of each of these topics (of every drilled
 // topic when `topicKeys` is empty).
-PracticeRows readRecentSheetRows(ProgressRecord& record, const std::vector<std::string>& topicKeys, int perTopic);
+PracticeRows readRecentSheetRows(ProgressRecord& record, long long childId, const std::vector<std::string>& topicKeys,
+                                 int perTopic);
 
 // Whether the record holds any sheet at all.
-bool recordHasSheets(ProgressRecord& record);
+bool recordHasSheets(ProgressRecord& record, long long childId);
 
 // Whether a read may bring the record's copy of the review schedule up to
 // date: a print run writes nothing but its file.
@@ -45,14 +46,15 @@ enum class ReviewCopy { CatchUp, LeaveAsItIs };
 // whole history when the record keeps none, and with LeaveAsItIs (where even
 // looking at the copy would make its tables). Nothing when the record cannot
 // be read.
-std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, Day today, const DueQuery& query = {},
-                                                 int* count = nullptr, ReviewCopy copy = ReviewCopy::CatchUp);
+std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, long long childId, Day today,
+                                                 const DueQuery& query = {}, int* count = nullptr, ReviewCopy copy = ReviewCopy::CatchUp);
 
 // Brings the record's copy of the review schedule up to date with the
 // sheets stored since it was last brought up to date, and says where it
 // left the copy; nothing when the record keeps none or could not do it.
 // `afterCatchUpRead` runs between reading the sheets and keeping the copy (a
 // test makes another program act there).
-std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, const std::function<void()>& afterCatchUpRead = {});
+std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, long long childId,
+                                            const std::function<void()>& afterCatchUpRead = {});
 
 }  // namespace tally

@@ -110,15 +110,15 @@ std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKe
     return drawn;
 }
 
-std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, Day today, int count) {
+std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today, int count) {
     PracticeInput input;
-    auto due = dueMisses(record, today, DueQuery{static_cast<std::size_t>(std::max(count, 0))});
+    auto due = dueMisses(record, childId, today, DueQuery{static_cast<std::size_t>(std::max(count, 0))});
     if (!due) return std::nullopt;
     input.due = std::move(*due);
-    PracticeRows recent = readRecentSheetRows(record, {}, kWeakTopicSheets);
+    PracticeRows recent = readRecentSheetRows(record, childId, {}, kWeakTopicSheets);
     if (!recent.readable) return std::nullopt;
     input.sheets = std::move(recent.sheets);
-    input.emptyRecord = !recordHasSheets(record);
+    input.emptyRecord = !recordHasSheets(record, childId);
     return input;
 }
 

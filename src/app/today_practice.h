@@ -77,7 +77,8 @@ struct PracticeInput {
     bool emptyRecord = false;      // no sheet at all yet
 };
 // Read from the record (through record_rows); nothing when it cannot be read.
-std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, Day today, int count = kPracticeQuestions);
+std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today,
+                                               int count = kPracticeQuestions);
 
 // Today's practice for a child of `grade`: the plan made from the record's
 // rows (due misses, weak topics, this week's lesson, or the grade's first

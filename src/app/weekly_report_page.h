@@ -12,7 +12,7 @@ namespace tally {
 // right answers only `withAnswers` (for the parent). Empty when the record
 // cannot be read. A printed report leaves the record's copy of the review
 // schedule as it is.
-std::string weeklyReportPage(ProgressRecord& record, Day today, const std::string& childName, bool withAnswers,
-                             ReviewCopy copy = ReviewCopy::CatchUp);
+std::string weeklyReportPage(ProgressRecord& record, long long childId, Day today, const std::string& childName,
+                             bool withAnswers, ReviewCopy copy = ReviewCopy::CatchUp);
 
 }  // namespace tally

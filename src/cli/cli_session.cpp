@@ -272,7 +272,7 @@ void CliSession::printRecord(const std::string&, std::ostream& out) {
         const std::string whose = !form_->childMode() ? ""
                                   : form_->child()   ? printable(form_->child()->name) + "\t"
                                                    : std::string(kEarlierRecordsName) + "\t";
-        for (const MarkedSheet& sheet : record_->latestSheets(std::numeric_limits<int>::max())) {
+        for (const MarkedSheet& sheet : record_->latestSheets(form_->owner(), std::numeric_limits<int>::max())) {
             out << whose << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
                 << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
         }
@@ -365,7 +365,7 @@ void CliSession::today(const std::string&, std::ostream&) { form_->showToday(); 
 
 void CliSession::printDue(const std::string&, std::ostream& out) {
     if (record_) {
-        for (const ReviewItem& item : dueMisses(*record_, form_->today()).value_or(std::vector<ReviewItem>{})) {
+        for (const ReviewItem& item : dueMisses(*record_, form_->owner(), form_->today()).value_or(std::vector<ReviewItem>{})) {
             out << printable(item.question.topicKey) << "\t" << printable(item.question.question) << "\t"
                 << dayText(item.due) << "\n";
         }
@@ -376,7 +376,7 @@ void CliSession::printDue(const std::string&, std::ostream& out) {
 void CliSession::printMastery(const std::string& args, std::ostream& out) {
     if (!openTab(args, out)) return;
     if (record_) {
-        for (const NodeMastery& topic : treeMastery(form_->tree, *record_)) {
+        for (const NodeMastery& topic : treeMastery(form_->tree, *record_, form_->owner())) {
             out << printable(topic.key) << "\t" << printable(topic.caption) << "\t"
                 << masteryCaption(topic.mastery.state) << "\n";
         }

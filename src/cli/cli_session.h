@@ -10,7 +10,7 @@
 #include "app/form1.h"
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"

@@ -6,7 +6,7 @@
 
 #include "cli/cli_session.h"
 #include "practice/practice_rows.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "shell/data_location.h"
 #include "tallymoo_version.h"
 

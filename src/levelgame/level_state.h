@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 namespace tally {
 

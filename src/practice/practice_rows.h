@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 #include "shell/ports.h"
 
 namespace tally {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 namespace tally {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "page/page.h"
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 namespace tally {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "page/html_parse.h"
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 namespace tally {
 namespace {

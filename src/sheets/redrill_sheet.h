@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "page/page.h"
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 namespace tally {
 

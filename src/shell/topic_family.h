@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "page/page.h"
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 #include "shell/drill_form.h"
 #include "shell/ports.h"
 #include "shell/text_shelf.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "page/html_page.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "shell/fs_data_directory.h"
 #include "shell/seeded_random.h"
 #include "shell/system_clock.h"

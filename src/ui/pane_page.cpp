@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "progress/record_page.h"
+#include "app/record_page.h"
 
 namespace tally {
 

@@ -13,7 +13,7 @@
 #include "app/weekly_report_page.h"
 #include "app/worksheet_print.h"
 #include "progress/record_trouble.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "ui/app_options.h"
 #include "ui/silent_window.h"
 #include "ui/worksheet_pdf.h"
@@ -43,14 +43,14 @@ int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextS
         }
         child = childNamed(children, options.child.toStdString());
         if (!child) return failed(err, "成绩记录里没有叫“" + options.child.trimmed() + "”的孩子。");
-        record.showChild(child->id);
     } else if (const std::vector<Child> children = record.children(); !children.empty()) {
         QString names;
         for (const Child& each : children) names += (names.isEmpty() ? "" : "、") + QString::fromStdString(each.name);
         return failed(err, "请用 --child 说出是哪个孩子的报告：" + names + "。");
     }
-    const std::string html = weeklyReportPage(record, FixedDayClock(options.today).today(),
-                                              child ? child->name : "", false, ReviewCopy::LeaveAsItIs);
+    const std::string html = weeklyReportPage(record, child ? child->id : kEarlierRecords,
+                                              FixedDayClock(options.today).today(), child ? child->name : "", false,
+                                              ReviewCopy::LeaveAsItIs);
     if (html.empty()) return failed(err, QString::fromStdString(recordTroubleMessage(record.trouble(), false)));
     QString error;
     if (!writeWorksheetPdf(QString::fromStdString(html), dataRoot, options.printFile, &error)) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/harness.h"
 #include "support/temp_folder.h"
 #include "support/text_helpers.h"

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "app/record_rows.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/recording_record.h"
 #include "support/temp_folder.h"
 
@@ -62,26 +62,24 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
                 others.missed.push_back({"0+1= （　）", "0", "1", AnswerForm::One, "q13", "题目"});
                 ASSERT_TRUE(file.store(others));
                 // Each child's copy is kept: the second child's moves on too.
-                file.showChild(second);
                 if (day % 5 == 0) {
-                    ASSERT_TRUE(dueMisses(file, start + day));
+                    ASSERT_TRUE(dueMisses(file, second, start + day));
                 }
-                file.showChild(first);
                 if (draw() % 3 != 0) continue;
                 SCOPED_TRACE(sheet.when);
                 for (const Day today : {start + day, start + day + 1, start + day + 5, start + day + 30}) {
                     int keptCount = -1, plainCount = -1;
-                    const auto kept = dueMisses(file, today, {}, &keptCount);
-                    const auto whole = dueMisses(plain, today, {}, &plainCount);
+                    const auto kept = dueMisses(file, first, today, {}, &keptCount);
+                    const auto whole = dueMisses(plain, first, today, {}, &plainCount);
                     ASSERT_TRUE(kept && whole);
                     EXPECT_EQ(*kept, *whole);
                     EXPECT_EQ(keptCount, plainCount);
-                    EXPECT_EQ(*dueMisses(file, today, {3}),
+                    EXPECT_EQ(*dueMisses(file, first, today, {3}),
                               std::vector<ReviewItem>(whole->begin(),
                                                       whole->begin() + std::min<std::size_t>(3, whole->size())));
                 }
             }
-            EXPECT_GT(file.reviewStanding().value_or(ReviewStanding{}).through, 0);
+            EXPECT_GT(file.reviewStanding(first).value_or(ReviewStanding{}).through, 0);
         }
     }
 }
@@ -108,13 +106,11 @@ TEST(KeptReview, SheetsGivenDuringACatchUpAreTakenIn) {
     const Day start = parseDay("2026-09-01").value();
     test::RecordingRecord plain;  // the child's sheets after the gift, in the order stored
     for (int i = 0; i < 25; ++i) {
-        const MarkedSheet sheet = missedOn(start + i, i, i < 20 ? kEarlierRecords : child);
-        ASSERT_TRUE(practising.store(sheet));
-        plain.store(sheet);
+        ASSERT_TRUE(practising.store(missedOn(start + i, i, i < 20 ? kEarlierRecords : child)));
+        plain.store(missedOn(start + i, i, child));
     }
-    practising.showChild(child);
     int gifts = 0;
-    ASSERT_TRUE(catchUpReview(practising, [&] {
+    ASSERT_TRUE(catchUpReview(practising, child, [&] {
         if (gifts++ == 0) {
             ASSERT_EQ(parents.giveEarlierSheets(child), "");
         }
@@ -122,12 +118,12 @@ TEST(KeptReview, SheetsGivenDuringACatchUpAreTakenIn) {
     EXPECT_GE(gifts, 2) << "started again";
     for (const Day today : {start + 3, start + 22, start + 100}) {
         int keptCount = -1, plainCount = -1;
-        const auto kept = dueMisses(practising, today, {}, &keptCount);
+        const auto kept = dueMisses(practising, child, today, {}, &keptCount);
         ASSERT_TRUE(kept);
-        EXPECT_EQ(*kept, *dueMisses(plain, today, {}, &plainCount));
+        EXPECT_EQ(*kept, *dueMisses(plain, child, today, {}, &plainCount));
         EXPECT_EQ(keptCount, plainCount);
     }
-    EXPECT_EQ(dueMisses(practising, start + 100)->size(), 25u) << "every miss, none answered";
+    EXPECT_EQ(dueMisses(practising, child, start + 100)->size(), 25u) << "every miss, none answered";
 }
 
 }  // namespace

@@ -146,7 +146,7 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     ASSERT_EQ(kept.mended.size(), 1u);
     EXPECT_EQ(kept.mended[0].question, "12+5= （　）");
     // The re-drill list now holds the practice's one miss, and no longer the mended one.
-    const std::vector<MissedQuestion> open = h.record.redrillList(20);
+    const std::vector<MissedQuestion> open = h.record.redrillList(kEarlierRecords, 20);
     ASSERT_EQ(open.size(), 1u);
     EXPECT_EQ(open[0].question, practice.questions[wrongNumber - 1].question.question);
 }

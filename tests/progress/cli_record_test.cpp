@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 
 #include "support/harness.h"
 #include "support/normal_user.h"
@@ -23,17 +22,6 @@ protected:
 
     std::string run(const std::string& commands) { return test::runCli(data, commands, "238", recordFile); }
 };
-
-TEST_F(CliRecord, ADamagedRecordGivesOneMessageAndTheSheetStays) {
-    fs::create_directories(recordFile.parent_path());
-    std::ofstream(recordFile) << "not a database, just words";
-    const std::string out =
-        run("click q11\nset answer1 1\nfinish\nclick q12\nset answer1 1\nfinish\nmessages\npage\nrecord\nquit\n");
-    EXPECT_EQ(std::regex_search(out, std::regex("提示\\|成绩记录")), true) << out;
-    EXPECT_EQ(out.find("成绩记录", out.find("成绩记录") + 1), std::string::npos) << out;
-    EXPECT_NE(out.find("你的得分是"), std::string::npos);
-    EXPECT_EQ(out.substr(out.size() - 2), ".\n");
-}
 
 // A record file the user may read but not write: the message says so, once,
 // and the sheets are marked as usual.

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/sqlite_count.h"
 #include "support/temp_folder.h"
 #include "support/recording_record.h"
@@ -56,7 +56,8 @@ std::vector<MarkedSheet> month() {
     };
 }
 
-// The file gives the same history as a plain list of the same sheets.
+// The file gives the same history as a plain list of the same sheets, and
+// from a sheet on only what came after it.
 TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTheSheets) {
     SqliteRecord record(file);
     test::RecordingRecord plain;
@@ -64,25 +65,16 @@ TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTh
         ASSERT_TRUE(record.store(sheet));
         plain.store(sheet);
     }
-    const std::vector<DatedAnswer> history = record.answerHistory();
-    EXPECT_EQ(history, plain.answerHistory());
+    const std::vector<DatedAnswer> history = record.answerHistory(kEarlierRecords);
+    EXPECT_EQ(history, plain.answerHistory(kEarlierRecords));
     ASSERT_EQ(history.size(), 7u);
     EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
     EXPECT_EQ(history[3].question.question, "2+5= （　）");
     EXPECT_FALSE(history[3].right);
     EXPECT_TRUE(history[4].right);
-    EXPECT_EQ(history.back().when, "2026-09-05 08:00:00");
-    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
-}
-
-TEST_F(PracticeRecordFile, ARecordWithoutPracticeGivesItsMisses) {
-    SqliteRecord record(file);
-    const std::vector<MarkedSheet> sheets = month();
-    for (std::size_t i : {0u, 1u, 3u}) ASSERT_TRUE(record.store(sheets[i]));
-    EXPECT_EQ(record.answerHistory().size(), 3u);
     long long last = 0;
-    EXPECT_EQ(record.answerHistorySince(2, last).size(), 0u) << "the third sheet has no misses";
-    EXPECT_EQ(last, 3);
+    EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
+    EXPECT_EQ(last, 5);
 }
 
 // The newest few sheets of each topic, read off the index, as the plain list
@@ -107,11 +99,11 @@ TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
         std::size_t count;
     } cases[] = {{{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
     for (const auto& c : cases) {
-        const std::vector<MarkedSheet> found = record.recentTopicSheets(c.topics, c.perTopic);
+        const std::vector<MarkedSheet> found = record.recentTopicSheets(kEarlierRecords, c.topics, c.perTopic);
         EXPECT_EQ(found.size(), c.count);
-        EXPECT_EQ(keysOf(found), keysOf(plain.recentTopicSheets(c.topics, c.perTopic)));
+        EXPECT_EQ(keysOf(found), keysOf(plain.recentTopicSheets(kEarlierRecords, c.topics, c.perTopic)));
     }
-    const std::vector<MarkedSheet> q11 = record.recentTopicSheets({"q11"}, 2);
+    const std::vector<MarkedSheet> q11 = record.recentTopicSheets(kEarlierRecords, {"q11"}, 2);
     ASSERT_EQ(q11.size(), 2u);
     EXPECT_EQ(q11[0].when, "2026-09-08 08:00:00") << "newest first";
 }
@@ -119,19 +111,18 @@ TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
 // The kept copy moves only from where it stands.
 TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     SqliteRecord record(file);
-    ASSERT_EQ(record.reviewStanding(), ReviewStanding{});
+    ASSERT_EQ(record.reviewStanding(kEarlierRecords), ReviewStanding{});
     const ReviewState a{miss("3+4= （　）", "q13"), 0, 100, 101};
     const ReviewState b{miss("2+5= （　）", "q13"), 1, 100, 103};
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}, {"q13", "2+5= （　）"}}, {a, b}, {0, 0}, 4));
-    EXPECT_FALSE(record.keepReview({}, {}, {0, 0}, 9)) << "another program moved it on";
-    EXPECT_EQ(record.reviewStanding(), (ReviewStanding{4, 0}));
-    EXPECT_EQ(record.dueReviews(102, 10), std::vector<ReviewState>{a});
-    EXPECT_EQ(record.dueReviewCount(103), 2);
-    EXPECT_EQ(record.reviewStates({{"q13", "2+5= （　）"}, {"q13", "nothing"}}), std::vector<ReviewState>{b});
+    ASSERT_TRUE(record.keepReview(kEarlierRecords, {{"q13", "3+4= （　）"}, {"q13", "2+5= （　）"}}, {a, b}, {0, 0}, 4));
+    EXPECT_FALSE(record.keepReview(kEarlierRecords, {}, {}, {0, 0}, 9)) << "another program moved it on";
+    EXPECT_EQ(record.reviewStanding(kEarlierRecords), (ReviewStanding{4, 0}));
+    EXPECT_EQ(record.dueReviews(kEarlierRecords, 102, 10), std::vector<ReviewState>{a});
+    EXPECT_EQ(record.dueReviewCount(kEarlierRecords, 103), 2);
+    EXPECT_EQ(record.reviewStates(kEarlierRecords, {{"q13", "2+5= （　）"}, {"q13", "nothing"}}), std::vector<ReviewState>{b});
     // A question learned: its key without a state takes it away.
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {}, {4, 0}, 5));
-    EXPECT_EQ(record.dueReviews(200, 10), std::vector<ReviewState>{b});
-    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+    ASSERT_TRUE(record.keepReview(kEarlierRecords, {{"q13", "3+4= （　）"}}, {}, {4, 0}, 5));
+    EXPECT_EQ(record.dueReviews(kEarlierRecords, 200, 10), std::vector<ReviewState>{b});
 }
 
 // Two children in one file: each one's history, newest sheets and review
@@ -154,29 +145,26 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     ASSERT_TRUE(record.store(hongs));
     ASSERT_TRUE(record.store(sheetOf("2026-09-04 09:00:00", "q41", {miss("1+1= （　）")})));
 
-    record.showChild(ming);
-    EXPECT_EQ(record.answerHistory(), mingsOwn.answerHistory());
-    EXPECT_EQ(record.recentTopicSheets({}, 5).size(), 3u) << "q13, q71, q12";
+    EXPECT_EQ(record.answerHistory(ming), mingsOwn.answerHistory(ming));
+    EXPECT_EQ(record.recentTopicSheets(ming, {}, 5).size(), 3u) << "q13, q71, q12";
     long long last = 0;
-    record.answerHistorySince(0, last);
+    record.answerHistorySince(ming, 0, last);
     EXPECT_EQ(last, 5) << "Ming's newest sheet, not the file's";
     const ReviewState mings{miss("3+4= （　）", "q13"), 0, 100, 101};
-    ASSERT_TRUE(record.keepReview({{"q13", "3+4= （　）"}}, {mings}, {}, 5));
+    ASSERT_TRUE(record.keepReview(ming, {{"q13", "3+4= （　）"}}, {mings}, {}, 5));
 
-    record.showChild(hong);
-    ASSERT_EQ(record.answerHistory().size(), 1u);
-    EXPECT_EQ(record.answerHistory()[0].question.topicKey, "q40");
-    EXPECT_EQ(record.recentTopicSheets({"q13"}, 5).size(), 0u);
-    EXPECT_EQ(record.reviewStanding(), ReviewStanding{}) << "Ming's copy is not Hong's";
-    EXPECT_EQ(record.dueReviewCount(1000), 0);
-    ASSERT_TRUE(record.keepReview({}, {}, {}, 6));
+    ASSERT_EQ(record.answerHistory(hong).size(), 1u);
+    EXPECT_EQ(record.answerHistory(hong)[0].question.topicKey, "q40");
+    EXPECT_EQ(record.recentTopicSheets(hong, {"q13"}, 5).size(), 0u);
+    EXPECT_EQ(record.reviewStanding(hong), ReviewStanding{}) << "Ming's copy is not Hong's";
+    EXPECT_EQ(record.dueReviewCount(hong, 1000), 0);
+    ASSERT_TRUE(record.keepReview(hong, {}, {}, {}, 6));
 
-    record.showChild(kEarlierRecords);
-    ASSERT_TRUE(record.keepReview({{"q41", "1+1= （　）"}}, {{miss("1+1= （　）", "q41"), 0, 100, 101}}, {}, 7));
+    ASSERT_TRUE(record.keepReview(kEarlierRecords, {{"q41", "1+1= （　）"}}, {{miss("1+1= （　）", "q41"), 0, 100, 101}},
+                                  {}, 7));
     ASSERT_EQ(record.giveEarlierSheets(hong), "");
-    record.showChild(hong);
-    EXPECT_EQ(record.reviewStanding(), (ReviewStanding{0, 1})) << "worked out again with the sheets given";
-    EXPECT_EQ(record.answerHistory().size(), 2u);
+    EXPECT_EQ(record.reviewStanding(hong), (ReviewStanding{0, 1})) << "worked out again with the sheets given";
+    EXPECT_EQ(record.answerHistory(hong).size(), 2u);
 
     ASSERT_EQ(record.removeChild(ming), "");
     const std::string of = " WHERE child_id = " + std::to_string(ming);

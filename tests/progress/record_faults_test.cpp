@@ -11,8 +11,8 @@
 
 #include "app/record_rows.h"
 #include "progress/record_trouble.h"
-#include "progress/sqlite_record.h"
-#include "progress/waiting_journal.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/waiting_journal.h"
 #include "support/recording_record.h"
 #include "support/sqlite_count.h"
 #include "support/temp_folder.h"
@@ -92,7 +92,7 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
         EXPECT_EQ(record.waitingSheets(), kSheets);
         // Today's practice opens all the same, from the sheets the file holds.
         int due = 0;
-        EXPECT_TRUE(dueMisses(record, parseDay("2026-10-20").value(), {}, &due));
+        EXPECT_TRUE(dueMisses(record, kEarlierRecords, parseDay("2026-10-20").value(), {}, &due));
         EXPECT_EQ(due, fitted);
         EXPECT_NE(
             recordTroubleMessage(record.trouble(), true, record.waitingSheets()).find("还有1100张练习卷的成绩没有记下"),
@@ -104,7 +104,7 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
         int partly = 0;
         for (int step = 0; step < 5; ++step) {
             limitPages(pages += 3);
-            record.latestSheets(1);
+            record.latestSheets(kEarlierRecords, 1);
             const long long stored = countOf(file, "SELECT COUNT(*) FROM sheet") - fitted;
             EXPECT_EQ(stored + record.waitingSheets(), kSheets);
             if (stored > 0 && record.waitingSheets() > 0) ++partly;
@@ -163,10 +163,10 @@ TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
         const char* read;
         bool (*empty)(SqliteRecord&);
     } reads[] = {
-        {"summary", [](SqliteRecord& r) { return !r.summary(RecordPageLimits{}); }},
-        {"sheets", [](SqliteRecord& r) { return r.sheets().empty(); }},
-        {"latest", [](SqliteRecord& r) { return r.latestSheets(50).empty(); }},
-        {"history", [](SqliteRecord& r) { return r.answerHistory().empty(); }},
+        {"summary", [](SqliteRecord& r) { return !r.summary(kEarlierRecords, RecordPageLimits{}); }},
+        {"sheets", [](SqliteRecord& r) { return r.sheets(kEarlierRecords).empty(); }},
+        {"latest", [](SqliteRecord& r) { return r.latestSheets(kEarlierRecords, 50).empty(); }},
+        {"history", [](SqliteRecord& r) { return r.answerHistory(kEarlierRecords).empty(); }},
         {"store", [](SqliteRecord& r) { return !r.store(sheetNumbered(700)); }},
     };
     for (const auto& read : reads) {
@@ -192,7 +192,7 @@ TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
             ASSERT_TRUE(record.store(sheetNumbered(i)));
             plain.store(sheetNumbered(i));
         }
-        ASSERT_TRUE(dueMisses(record, today));
+        ASSERT_TRUE(dueMisses(record, kEarlierRecords, today));
     }
     int stored = 600;
     for (const char* table : {"review_item", "review_through"}) {
@@ -200,9 +200,9 @@ TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
         overwritePage(file, table);
         SqliteRecord record(file);
         int count = 0;
-        const auto due = dueMisses(record, today, {}, &count);
+        const auto due = dueMisses(record, kEarlierRecords, today, {}, &count);
         ASSERT_TRUE(due) << record.lastError();
-        EXPECT_EQ(*due, *dueMisses(plain, today));
+        EXPECT_EQ(*due, *dueMisses(plain, kEarlierRecords, today));
         EXPECT_EQ(count, stored) << "every miss, none answered";
         EXPECT_TRUE(record.store(sheetNumbered(stored)));
         plain.store(sheetNumbered(stored++));
@@ -229,9 +229,8 @@ TEST(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
     EXPECT_EQ(practising.trouble(), RecordTrouble::ChildGone);
     EXPECT_NE(recordTroubleMessage(practising.trouble(), false).find("以前的记录"), std::string::npos);
     EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet WHERE child_id = " + std::to_string(ming)), 0);
-    practising.showChild(kEarlierRecords);
-    ASSERT_EQ(practising.latestSheets(10).size(), 1u);
-    EXPECT_EQ(practising.latestSheets(10)[0].seconds, 2);
+    ASSERT_EQ(practising.latestSheets(kEarlierRecords, 10).size(), 1u);
+    EXPECT_EQ(practising.latestSheets(kEarlierRecords, 10)[0].seconds, 2);
 
     // The file itself refuses a sheet of a child it does not name, whoever writes it.
     sqlite3* older = nullptr;

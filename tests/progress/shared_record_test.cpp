@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/harness.h"
 
 // Several programs on one record, as with two windows or two accounts of one
@@ -77,7 +77,7 @@ TEST_P(SharedRecord, EverySheetOfEveryProgramIsStoredWhileTheRecordPageIsRead) {
 
     SqliteRecord file(record);
     ASSERT_TRUE(file.ok()) << file.lastError();
-    const std::vector<MarkedSheet> stored = file.sheets();
+    const std::vector<MarkedSheet> stored = file.sheets(kEarlierRecords);
     ASSERT_EQ(static_cast<int>(stored.size()), writers * kSheetsEach);
     for (const MarkedSheet& sheet : stored) {
         EXPECT_EQ(sheet.topicKey, "q11");

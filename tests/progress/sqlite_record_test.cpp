@@ -9,8 +9,9 @@
 #include <regex>
 #include <sstream>
 
-#include "progress/record_page.h"
-#include "progress/sqlite_record.h"
+#include "app/record_page.h"
+#include "sqlite_record/sqlite_record.h"
+#include "support/sqlite_count.h"
 
 namespace tally {
 namespace {
@@ -58,101 +59,81 @@ MarkedSheet sheet(std::string when, std::string key, int questions, int right, i
     return marked;
 }
 
-TEST_F(RecordFile, ThreeSheetsAndTheVersionComeBackExactlyNewestFirstAfterReopening) {
+// Sheets come back as stored, newest first, misses of later sheets first and
+// each sheet's in its own order, text byte for byte; a sheet without a time
+// is stamped with the local time.
+TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
+    const std::string awkward = std::string("引号' \"双\" ; DROP TABLE sheet; --\t") + '\0' + "尾";
     const std::vector<MarkedSheet> marked = {
-        sheet("2026-12-01 18:02:11", "q13", 10, 10, 100, 41),
+        sheet("2026-12-01 18:02:11", "q13", 10, 8, 80, 41, {{"第1题", "1", "2"}, {"第2题", "", "3"}}),
         sheet("2026-12-02 18:10:40", "q36", 20, 17, 85, 95,
               {{"8×（　）＝72", "27", "9", AnswerForm::One, "q36", "10000以内乘法"},
                {"709分= （　）小时 （　）分", "", "11小时49分", AnswerForm::HoursMinutes, "q36", "10000以内乘法"},
-               {"第20题", "4'5", "45"}}),
-        sheet("2026-12-03 07:55:00", "q61", 1, 1, 100, 30),
+               {awkward, awkward, "0"}}),
+        sheet("2026-12-03 07:55:00", awkward, 1, 1, 100, 30),
     };
     {
         SqliteRecord record(file);
         ASSERT_TRUE(record.ok()) << record.lastError();
-        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
         for (const MarkedSheet& one : marked) ASSERT_TRUE(record.store(one)) << record.lastError();
     }
     SqliteRecord reopened(file);
     ASSERT_TRUE(reopened.ok()) << reopened.lastError();
     EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
-    const std::vector<MarkedSheet> expected = {marked[2], marked[1], marked[0]};
-    EXPECT_EQ(reopened.sheets(), expected);
-    EXPECT_EQ(reopened.missed(), marked[1].missed);
+    EXPECT_EQ(reopened.sheets(kEarlierRecords), (std::vector<MarkedSheet>{marked[2], marked[1], marked[0]}));
+    std::vector<MissedQuestion> misses = marked[1].missed;
+    misses.insert(misses.end(), marked[0].missed.begin(), marked[0].missed.end());
+    EXPECT_EQ(reopened.missed(kEarlierRecords), misses);
+    ASSERT_TRUE(reopened.store(sheet("", "q13", 10, 9, 90, 12)));
+    EXPECT_TRUE(std::regex_match(reopened.latestSheets(kEarlierRecords, 1).at(0).when,
+                                 std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")));
 }
 
-TEST_F(RecordFile, MissesOfLaterSheetsComeFirstEachSheetInItsOwnOrder) {
-    SqliteRecord record(file);
-    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q11", 2, 0, 0, 5, {{"第1题", "1", "2"}, {"第2题", "", "3"}})));
-    ASSERT_TRUE(record.store(sheet("2026-12-01 09:00:00", "q12", 1, 0, 0, 5, {{"第1题", "8", "9"}})));
-    const std::vector<MissedQuestion> expected = {{"第1题", "8", "9"}, {"第1题", "1", "2"}, {"第2题", "", "3"}};
-    EXPECT_EQ(record.missed(), expected);
-}
-
-TEST_F(RecordFile, ASheetWithoutATimeIsStampedWithTheLocalTime) {
-    SqliteRecord record(file);
-    ASSERT_TRUE(record.store(sheet("", "q13", 10, 9, 90, 12)));
-    const auto stored = record.sheets();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_TRUE(std::regex_match(stored[0].when, std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)"))) << stored[0].when;
-}
-
-TEST_F(RecordFile, TextIsKeptByteForByte) {
-    SqliteRecord record(file);
-    const std::string awkward = std::string("引号' \"双\" ; DROP TABLE sheet; --\t") + '\0' + "尾";
-    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", awkward, 1, 0, 0, 1, {{awkward, awkward, "0"}})));
-    const auto stored = record.sheets();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].topicKey, awkward);
-    EXPECT_EQ(stored[0].missed.at(0).typed, awkward);
-}
-
-TEST_F(RecordFile, AFileOfANewerVersionIsLeftAlone) {
-    { SqliteRecord record(file); }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-
-    SqliteRecord record(file);
-    EXPECT_FALSE(record.ok());
-    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
-    EXPECT_FALSE(record.lastError().empty());
-    EXPECT_EQ(record.trouble(), RecordTrouble::NewerVersion);
-}
-
-TEST_F(RecordFile, ADamagedFileIsRefusedAndNotOverwritten) {
-    fs::create_directories(file.parent_path());
+// A file this program must not write is refused with what is wrong, and
+// left byte for byte as it was.
+TEST_F(RecordFile, AFileThatCannotBeWrittenIsRefusedAndLeftAsItIs) {
     std::string garbage;
     for (int i = 0; i < 200; ++i) garbage += "这不是成绩记录 ";
-    std::ofstream(file, std::ios::binary) << garbage;
-
-    SqliteRecord record(file);
-    EXPECT_FALSE(record.ok());
-    EXPECT_FALSE(record.lastError().empty());
-    EXPECT_EQ(record.trouble(), RecordTrouble::Damaged);
-    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
-    EXPECT_EQ(record.trouble(), RecordTrouble::Damaged);
-    EXPECT_TRUE(record.sheets().empty());
-    EXPECT_TRUE(record.missed().empty());
-    EXPECT_EQ(bytesOf(file), garbage);
-}
-
-TEST_F(RecordFile, AReadOnlyFileIsRefused) {
-    { SqliteRecord record(file); }
-    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write any file (root)";
-    SqliteRecord record(file);
-    EXPECT_FALSE(record.ok());
-    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
-    EXPECT_EQ(record.trouble(), RecordTrouble::ReadOnly);
-}
-
-TEST_F(RecordFile, AFolderThatCannotBeMadeGivesNoRecord) {
-    std::ofstream(dir / "plain") << "a file where a folder should be";
-    SqliteRecord record(dir / "plain/record.sqlite");
-    EXPECT_FALSE(record.ok());
-    EXPECT_FALSE(record.lastError().empty());
+    const struct {
+        const char* what;
+        void (*make)(const fs::path& file, const std::string& garbage);
+        RecordTrouble trouble;
+    } cases[] = {
+        {"newer version", [](const fs::path& f, const std::string&) {
+             { SqliteRecord made(f); }
+             sqlite3* db = nullptr;
+             sqlite3_open(f.c_str(), &db);
+             sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
+             sqlite3_close(db);
+         }, RecordTrouble::NewerVersion},
+        {"damaged", [](const fs::path& f, const std::string& g) {
+             fs::create_directories(f.parent_path());
+             std::ofstream(f, std::ios::binary) << g;
+         }, RecordTrouble::Damaged},
+        {"read-only", [](const fs::path& f, const std::string&) {
+             { SqliteRecord made(f); }
+             fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         }, RecordTrouble::ReadOnly},
+        {"no folder", [](const fs::path& f, const std::string&) {
+             fs::create_directories(f.parent_path().parent_path());
+             std::ofstream(f.parent_path()) << "a file where the folder should be";
+         }, RecordTrouble::CannotOpen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(dir / "case");
+        const fs::path one = dir / "case/nested/record.sqlite";
+        c.make(one, garbage);
+        if (c.trouble == RecordTrouble::ReadOnly && access(one.c_str(), W_OK) == 0) continue;  // root writes any file
+        const std::string before = bytesOf(one);
+        SqliteRecord record(one);
+        EXPECT_FALSE(record.ok());
+        EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+        EXPECT_EQ(record.trouble(), c.trouble);
+        EXPECT_FALSE(record.lastError().empty());
+        EXPECT_TRUE(record.sheets(kEarlierRecords).empty());
+        EXPECT_EQ(bytesOf(one), before);
+    }
 }
 
 // Another program holds the file for longer than this one waits (a short
@@ -173,7 +154,7 @@ TEST_F(RecordFile, ASheetThatMetABusyFileIsStoredWithTheNext) {
     EXPECT_TRUE(record.store(sheet("2099-12-01 08:02:00", "q13", 1, 1, 100, 1)));
     EXPECT_EQ(record.trouble(), RecordTrouble::None);
     EXPECT_EQ(record.waitingSheets(), 0);
-    const auto stored = record.sheets();
+    const auto stored = record.sheets(kEarlierRecords);
     ASSERT_EQ(stored.size(), 3u);
     EXPECT_EQ(stored[0].topicKey, "q13");
     EXPECT_EQ(stored[1].topicKey, "q12");
@@ -196,33 +177,22 @@ TEST_F(RecordFile, AWaitingSheetIsStoredBeforeAReadOrOnClosing) {
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(other);
             if (!closing) {
-                const auto summary = record.summary(RecordPageLimits{});
+                const auto summary = record.summary(kEarlierRecords, RecordPageLimits{});
                 ASSERT_TRUE(summary);
                 EXPECT_EQ(summary->sheetCount, 1);
             }
         }
         SqliteRecord reopened(file);
-        EXPECT_EQ(reopened.latestSheets(10).size(), 1u) << closing;
+        EXPECT_EQ(reopened.latestSheets(kEarlierRecords, 10).size(), 1u) << closing;
     }
 }
 
-// Shared by programs: WAL mode, and the indexes the record page reads by.
+// Shared by programs: WAL mode, and the indexes the record page reads by,
+// which need no version of their own.
 TEST_F(RecordFile, TheFileIsKeptForSharing) {
     { SqliteRecord record(file); }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &query, nullptr);
-    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(sqlite3_column_text(query, 0))), "wal");
-    sqlite3_finalize(query);
-    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL", -1, &query,
-                       nullptr);
-    ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(query, 0), 6);
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    // Indexes need no version of their own.
+    EXPECT_EQ(test::sqliteCount(file, "SELECT journal_mode = 'wal' FROM pragma_journal_mode"), 1);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"), 6);
     EXPECT_EQ(SqliteRecord(file).schemaVersion(), SqliteRecord::kSchemaVersion);
 }
 
@@ -238,7 +208,7 @@ TEST_F(RecordFile, ARecordThatCouldNotBeOpenedIsTriedAgain) {
     fs::remove(dir / "nested");
     EXPECT_TRUE(record.store(sheet("2026-12-01 08:01:00", "q12", 1, 1, 100, 1)));
     EXPECT_TRUE(record.ok());
-    EXPECT_EQ(record.latestSheets(10).size(), 2u);
+    EXPECT_EQ(record.latestSheets(kEarlierRecords, 10).size(), 2u);
 }
 
 MissedQuestion askable(std::string question, std::string correct, std::string key = "q13") {
@@ -255,7 +225,9 @@ TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
     ASSERT_TRUE(record.store(sheet("2026-12-03 08:00:00", "q11", 1, 0, 0, 5, {askable("2+2=", "4", "q11")})));
     auto questions = [&](int limit) {
         std::vector<std::string> texts;
-        for (const MissedQuestion& q : record.redrillList(limit)) texts.push_back(q.topicKey + " " + q.question);
+        for (const MissedQuestion& q : record.redrillList(kEarlierRecords, limit)) {
+            texts.push_back(q.topicKey + " " + q.question);
+        }
         return texts;
     };
     EXPECT_EQ(questions(10), (std::vector<std::string>{"q11 2+2=", "q12 5+5=", "q13 1+1=", "q13 2+2="}));
@@ -290,16 +262,16 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
     SqliteRecord record(file);
     ASSERT_TRUE(record.ok()) << record.lastError();
     EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
-    const auto sheets = record.sheets();
+    const auto sheets = record.sheets(kEarlierRecords);
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(sheets[0].score, 90);
     const std::vector<MissedQuestion> expected = {
         {"第4题", "7", "17", AnswerForm::None, "q13", "100以内加法"}};
     EXPECT_EQ(sheets[0].missed, expected);
     // Known only by its place, the old miss cannot be asked again.
-    EXPECT_TRUE(record.redrillList(10).empty());
+    EXPECT_TRUE(record.redrillList(kEarlierRecords, 10).empty());
     ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 0, 0, 5, {askable("3+4=", "7")})));
-    EXPECT_EQ(record.redrillList(10).size(), 1u);
+    EXPECT_EQ(record.redrillList(kEarlierRecords, 10).size(), 1u);
 }
 
 // The record page's figures, summed up in SQL, are what the stored sheets
@@ -311,7 +283,6 @@ TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
     };
-    std::vector<MissedQuestion> open;
     for (int i = 0; i < 400; ++i) {
         const int topic = next(12);
         MarkedSheet marked = sheet("2026-12-" + std::to_string(10 + i / 20) + " 08:" + std::to_string(10 + i % 50) + ":00",
@@ -328,16 +299,17 @@ TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
         if (next(6) == 0) {
             marked.topicKey = "redrill";
             marked.topicCaption = "错题重练";
-            marked.mended = record.redrillList(3);
+            marked.mended = record.redrillList(kEarlierRecords, 3);
         }
         ASSERT_TRUE(record.store(marked)) << record.lastError();
     }
-    const auto everything = record.sheets();
-    const int openMisses = static_cast<int>(record.redrillList(std::numeric_limits<int>::max()).size());
+    const auto everything = record.sheets(kEarlierRecords);
+    const auto open = record.redrillList(kEarlierRecords, std::numeric_limits<int>::max());
+    const int openMisses = static_cast<int>(open.size());
     EXPECT_GT(openMisses, 0);
     for (const RecordPageLimits limits : {RecordPageLimits{}, RecordPageLimits{3, 2, 1}, RecordPageLimits{0, 0, 0},
                                           RecordPageLimits{500, 20, 20}}) {
-        const auto summary = record.summary(limits);
+        const auto summary = record.summary(kEarlierRecords, limits);
         ASSERT_TRUE(summary) << record.lastError();
         EXPECT_TRUE(*summary == summariseSheets(everything, openMisses, limits)) << limits.tableRows;
         EXPECT_EQ(summary->sheetCount, 400);

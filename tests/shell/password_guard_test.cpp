@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "cli/headless_ui.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "shell/fs_data_directory.h"
 #include "shell/login_dialog.h"
 #include "shell/login_file.h"

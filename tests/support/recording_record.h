@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/record_page.h"
 #include "progress/progress_record.h"
-#include "progress/record_page.h"
 
 namespace tally::test {
 
@@ -24,35 +24,37 @@ public:
         stored.push_back(sheet);
         return true;
     }
-    std::vector<MarkedSheet> sheets() override {
-        if (failing) return {};
-        return {stored.rbegin(), stored.rend()};
+    std::vector<MarkedSheet> sheets(long long childId) override {
+        std::vector<MarkedSheet> found;
+        if (failing) return found;
+        for (auto sheet = stored.rbegin(); sheet != stored.rend(); ++sheet) {
+            if (sheet->childId == childId) found.push_back(*sheet);
+        }
+        return found;
     }
-    std::vector<MarkedSheet> latestSheets(int limit) override {
-        std::vector<MarkedSheet> latest = sheets();
+    std::vector<MarkedSheet> latestSheets(long long childId, int limit) override {
+        std::vector<MarkedSheet> latest = sheets(childId);
         if (static_cast<int>(latest.size()) > limit) latest.resize(static_cast<std::size_t>(limit));
         for (MarkedSheet& sheet : latest) sheet.missed.clear(), sheet.mended.clear();
         return latest;
     }
-    std::optional<RecordSummary> summary(const RecordPageLimits& limits) override {
+    std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) override {
         if (failing) return std::nullopt;
-        return summariseSheets(sheets(), static_cast<int>(redrillList(1 << 30).size()), limits);
+        return summariseSheets(sheets(childId), static_cast<int>(redrillList(childId, 1 << 30).size()), limits);
     }
     RecordTrouble trouble() const override { return failing ? RecordTrouble::CannotOpen : RecordTrouble::None; }
-    std::vector<MissedQuestion> missed() override {
+    std::vector<MissedQuestion> missed(long long childId) override {
         std::vector<MissedQuestion> all;
-        for (auto sheet = stored.rbegin(); sheet != stored.rend(); ++sheet) {
-            all.insert(all.end(), sheet->missed.begin(), sheet->missed.end());
-        }
+        for (const MarkedSheet& sheet : sheets(childId)) all.insert(all.end(), sheet.missed.begin(), sheet.missed.end());
         return all;
     }
     // A question's latest miss stands until a later sheet mends it.
-    std::vector<MissedQuestion> redrillList(int limit) override {
-        if (failing) return {};
+    std::vector<MissedQuestion> redrillList(long long childId, int limit) override {
+        const std::vector<MarkedSheet> newestFirst = sheets(childId);
         std::vector<MissedQuestion> open;
-        for (const MarkedSheet& sheet : stored) {
-            for (const MissedQuestion& mended : sheet.mended) std::erase_if(open, [&](auto& q) { return same(q, mended); });
-            for (const MissedQuestion& miss : sheet.missed) {
+        for (auto sheet = newestFirst.rbegin(); sheet != newestFirst.rend(); ++sheet) {
+            for (const MissedQuestion& mended : sheet->mended) std::erase_if(open, [&](auto& q) { return same(q, mended); });
+            for (const MissedQuestion& miss : sheet->missed) {
                 if (miss.form == AnswerForm::None) continue;
                 std::erase_if(open, [&](auto& q) { return same(q, miss); });
                 open.push_back(miss);
@@ -61,8 +63,8 @@ public:
         // Stored oldest first, a sheet's misses in order: newest sheet first,
         // each sheet's own order kept.
         std::vector<MissedQuestion> list;
-        for (auto sheet = stored.rbegin(); sheet != stored.rend(); ++sheet) {
-            for (const MissedQuestion& miss : sheet->missed) {
+        for (const MarkedSheet& sheet : newestFirst) {
+            for (const MissedQuestion& miss : sheet.missed) {
                 const bool stillOpen = std::any_of(open.begin(), open.end(), [&](auto& q) { return q == miss; });
                 const bool listed = std::any_of(list.begin(), list.end(), [&](auto& q) { return same(q, miss); });
                 if (stillOpen && !listed && static_cast<int>(list.size()) < limit) list.push_back(miss);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "shell/login_dialog.h"
 #include "ui/children_form.h"
 #include "ui/login_form.h"

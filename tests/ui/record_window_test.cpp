@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "ui/pane_page.h"
 #include "ui_harness.h"
 
@@ -34,7 +34,7 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
 
     SqliteRecord record(repositoryData().recordFile.toStdString());
     ASSERT_TRUE(record.ok()) << record.lastError();
-    const auto stored = record.sheets();
+    const auto stored = record.sheets(kEarlierRecords);
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].topicKey, "q11");
     EXPECT_EQ(stored[0].tabCaption, "加减乘除");

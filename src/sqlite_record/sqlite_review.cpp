@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the daily practice reads from and keeps in the record: the history
 // of misses and right answers, each child's copy of the review schedule and
-// the newest sheets of each topic. Every read is of the shown child only.
+// the newest sheets of each topic. Every read is of the child it names.
 #include <sqlite3.h>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sheet_columns.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
@@ -14,19 +16,6 @@ using sqlite::sheetOf;
 using sqlite::Statement;
 
 namespace {
-
-// Each child's copy of the review schedule, worked out by the daily practice
-// from the misses and the practice's answers, and the child's last sheet it
-// has taken in. Derived rows only: they can always be made again from the
-// sheets, and an older program that stores sheets without them leaves them
-// behind, to be caught up with. Added tables, no new schema version.
-constexpr const char* kReviewTables =
-    "CREATE TABLE IF NOT EXISTS review_item("
-    " child_id INTEGER NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL,"
-    " correct TEXT NOT NULL, answer_form TEXT NOT NULL, topic TEXT NOT NULL, right_in_a_row INTEGER NOT NULL,"
-    " last_answered INTEGER NOT NULL, due INTEGER NOT NULL, PRIMARY KEY(child_id, topic_key, question));"
-    "CREATE INDEX IF NOT EXISTS review_item_due ON review_item(child_id, due, topic_key, question);"
-    "CREATE TABLE IF NOT EXISTS review_through(child_id INTEGER PRIMARY KEY, sheet_id INTEGER NOT NULL);";
 
 constexpr const char* kReviewColumns =
     "SELECT question, typed, correct, answer_form, topic_key, topic, right_in_a_row, last_answered, due"
@@ -49,7 +38,7 @@ std::optional<bool> columnExists(sqlite3* db, const char* table, const char* col
 
 }  // namespace
 
-bool SqliteRecord::readHistory(long long afterSheet, std::vector<DatedAnswer>& found) {
+bool SqliteRecord::readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found) {
     // The misses in the order of their sheets; a miss kept without a topic
     // (an old record) takes its sheet's.
     std::string sql =
@@ -67,7 +56,7 @@ bool SqliteRecord::readHistory(long long afterSheet, std::vector<DatedAnswer>& f
     Statement query(db_, sql + " ORDER BY 9, 8, 10");
     if (!query.ok()) return failed("成绩记录读不出来");
     query.bind(1, afterSheet);
-    query.bind(2, shownChild());
+    query.bind(2, childId);
     int step = SQLITE_ROW;
     while ((step = query.step()) == SQLITE_ROW) {
         found.push_back({query.text(0), query.missedQuestion(1), query.number(7) != 0});
@@ -75,22 +64,23 @@ bool SqliteRecord::readHistory(long long afterSheet, std::vector<DatedAnswer>& f
     return step == SQLITE_DONE || failed("成绩记录读不出来");
 }
 
-std::vector<DatedAnswer> SqliteRecord::answerHistory() {
+std::vector<DatedAnswer> SqliteRecord::answerHistory(long long childId) {
     long long last = 0;
-    return answerHistorySince(0, last);
+    return answerHistorySince(childId, 0, last);
 }
 
-std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long afterSheet, long long& lastSheet) {
+std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long childId, long long afterSheet,
+                                                          long long& lastSheet) {
     std::vector<DatedAnswer> found;
     lastSheet = 0;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
     // One snapshot for the rows and the child's newest sheet's number.
     if (!exec("BEGIN")) return found;
-    bool read = readHistory(afterSheet, found);
+    bool read = readHistory(childId, afterSheet, found);
     if (read) {
         Statement newest(db_, "SELECT COALESCE(MAX(id), 0) FROM sheet WHERE child_id = ?1");
-        newest.bind(1, shownChild());
+        newest.bind(1, childId);
         read = newest.ok() && newest.step() == SQLITE_ROW;
         if (read) lastSheet = newest.number(0);
     }
@@ -102,11 +92,11 @@ std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long afterSheet, 
 }
 
 bool SqliteRecord::makeReviewTables() {
-    if (!exec(kReviewTables)) return false;
+    if (!exec(sqlite::kReviewTables)) return false;
     // A copy kept before drops were marked.
     const std::optional<bool> marked = columnExists(db_, "review_through", "drops");
     if (!marked) return failed("成绩记录读不出来");
-    return *marked || exec("ALTER TABLE review_through ADD COLUMN drops INTEGER NOT NULL DEFAULT 0");
+    return *marked || exec(sqlite::kReviewDrops);
 }
 
 bool SqliteRecord::readStanding(long long childId, ReviewStanding& standing) {
@@ -120,7 +110,7 @@ bool SqliteRecord::readStanding(long long childId, ReviewStanding& standing) {
     return true;
 }
 
-std::optional<ReviewStanding> SqliteRecord::reviewStanding() {
+std::optional<ReviewStanding> SqliteRecord::reviewStanding(long long childId) {
     if (!ensureOpen()) return std::nullopt;
     if (!waiting_.empty()) storeWaiting();
     // Made on first use; a file that cannot be written keeps no copy.
@@ -129,14 +119,14 @@ std::optional<ReviewStanding> SqliteRecord::reviewStanding() {
         const std::optional<bool> made = columnExists(db_, "review_through", "drops");
         if (!made) return failed("成绩记录读不出来");
         if (!*made && !inTransaction([this] { return makeReviewTables(); })) return false;
-        return readStanding(shownChild(), standing);
+        return readStanding(childId, standing);
     });
     if (!read) return std::nullopt;
     worked();
     return standing;
 }
 
-std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKey>& keys) {
+std::vector<ReviewState> SqliteRecord::reviewStates(long long childId, const std::vector<QuestionKey>& keys) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
     const bool read = readReview([&] {
@@ -146,7 +136,7 @@ std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKe
             query.reset();
             query.bind(1, topic);
             query.bind(2, question);
-            query.bind(3, shownChild());
+            query.bind(3, childId);
             const std::optional<bool> kept = query.hasRow();
             if (!kept) return failed("成绩记录读不出来");
             if (*kept) found.push_back(reviewStateOf(query));
@@ -160,7 +150,7 @@ std::vector<ReviewState> SqliteRecord::reviewStates(const std::vector<QuestionKe
 
 // Only what the daily practice can ask: a copy kept by an older program may
 // hold misses that cannot be asked again.
-std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit) {
+std::vector<ReviewState> SqliteRecord::dueReviews(long long childId, int today, long long limit) {
     std::vector<ReviewState> found;
     if (!ensureOpen()) return found;
     const bool read = readReview([&] {
@@ -170,7 +160,7 @@ std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit) {
                                  " ORDER BY due, topic_key, question LIMIT ?2");
         query.bind(1, static_cast<long long>(today));
         query.bind(2, limit);
-        query.bind(3, shownChild());
+        query.bind(3, childId);
         return query.eachRow([&] { return found.push_back(reviewStateOf(query)), true; }) ||
                failed("成绩记录读不出来");
     });
@@ -179,13 +169,13 @@ std::vector<ReviewState> SqliteRecord::dueReviews(int today, long long limit) {
     return found;
 }
 
-int SqliteRecord::dueReviewCount(int today) {
+int SqliteRecord::dueReviewCount(long long childId, int today) {
     if (!ensureOpen()) return 0;
     long long count = 0;
     const bool read = readReview([&] {
         Statement query(db_, "SELECT COUNT(*) FROM review_item WHERE child_id = ?2 AND due <= ?1 AND answer_form <> ''");
         query.bind(1, static_cast<long long>(today));
-        query.bind(2, shownChild());
+        query.bind(2, childId);
         if (query.step() != SQLITE_ROW) return failed("成绩记录读不出来");
         count = query.number(0);
         return true;
@@ -195,10 +185,9 @@ int SqliteRecord::dueReviewCount(int today) {
     return static_cast<int>(count);
 }
 
-bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
-                              const ReviewStanding& from, long long through) {
+bool SqliteRecord::keepReview(long long child, const std::vector<QuestionKey>& keys,
+                              const std::vector<ReviewState>& states, const ReviewStanding& from, long long through) {
     if (!ensureOpen()) return false;
-    const long long child = shownChild();
     bool moved = false;
     const bool kept = readReview([&] { return inTransaction([&] {
         if (!makeReviewTables()) return false;
@@ -206,7 +195,7 @@ bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::v
         bool known = false;
         if (!readStanding(child, standing) || !childKnown(child, known)) return false;
         if (standing != from || !known) return moved = true, false;
-        if (!writeReview(keys, states)) return false;
+        if (!writeReview(child, keys, states)) return false;
         Statement note(db_, "INSERT INTO review_through(child_id, sheet_id, drops) VALUES(?1, ?2, ?3)"
                             " ON CONFLICT(child_id) DO UPDATE SET sheet_id = excluded.sheet_id");
         if (!note.ok()) return failed("成绩记录出错");
@@ -219,8 +208,8 @@ bool SqliteRecord::keepReview(const std::vector<QuestionKey>& keys, const std::v
     return kept;
 }
 
-bool SqliteRecord::writeReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states) {
-    const long long child = shownChild();
+bool SqliteRecord::writeReview(long long child, const std::vector<QuestionKey>& keys,
+                               const std::vector<ReviewState>& states) {
     Statement remove(db_, "DELETE FROM review_item WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
     Statement insert(db_,
                      "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
@@ -264,7 +253,8 @@ bool SqliteRecord::forgetReview(long long childId, bool markDrop) {
     return true;
 }
 
-std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) {
+std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(long long childId, const std::vector<std::string>& topicKeys,
+                                                          int perTopic) {
     std::vector<MarkedSheet> found;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
@@ -279,7 +269,7 @@ std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(const std::vector<std::
                          " UNION ALL SELECT (SELECT MIN(topic_key) FROM sheet WHERE child_id = ?1 AND topic_key > key)"
                          " FROM topic WHERE key IS NOT NULL)"
                          " SELECT key FROM topic WHERE key IS NOT NULL AND key NOT IN ('practice', 'redrill')");
-        topics.bind(1, shownChild());
+        topics.bind(1, childId);
         read = topics.eachRow([&] { return keys.push_back(topics.text(0)), true; });
     }
     Statement query(db_, std::string(kSheetColumns) +
@@ -289,7 +279,7 @@ std::vector<MarkedSheet> SqliteRecord::recentTopicSheets(const std::vector<std::
         query.reset();
         query.bind(1, keys[i]);
         query.bind(2, static_cast<long long>(perTopic));
-        query.bind(3, shownChild());
+        query.bind(3, childId);
         int step = SQLITE_ROW;
         while ((step = query.step()) == SQLITE_ROW) found.push_back(sheetOf(query));
         read = step == SQLITE_DONE;

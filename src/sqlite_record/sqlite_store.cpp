@@ -5,8 +5,10 @@
 
 #include <ctime>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/sheet_columns.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
@@ -16,17 +18,6 @@ namespace {
 
 // A store that met a busy file is tried this often in all.
 constexpr int kAttempts = 2;
-
-// The questions of the daily practice, one row each with its result, so each
-// counts for its own topic and the review schedule can be worked out again.
-// A table of its own that only adds to the file, like the indexes: an older
-// program reads the file as before.
-constexpr const char* kPracticeAnswers =
-    "CREATE TABLE IF NOT EXISTS practice_answer("
-    " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
-    " topic_key TEXT NOT NULL, topic TEXT NOT NULL, question TEXT NOT NULL,"
-    " right_answer INTEGER NOT NULL, review INTEGER NOT NULL,"
-    " PRIMARY KEY(sheet_id, position))";
 
 // Now, as SQLite's datetime('now', 'localtime') writes it.
 std::string localTimeNow() {
@@ -41,7 +32,7 @@ std::string localTimeNow() {
 }  // namespace
 
 bool SqliteRecord::store(const MarkedSheet& sheet) {
-    waiting_.push_back({sheet, 0});
+    waiting_.push_back({sheet, 0, {}});
     if (waiting_.back().sheet.when.empty()) waiting_.back().sheet.when = localTimeNow();
     if (!damaged_ && ensureOpen() && storeWaiting()) return true;
     keepInJournal();
@@ -112,8 +103,7 @@ void SqliteRecord::keepInJournal() {
 bool SqliteRecord::storedFromJournal(const std::string& token, bool& already) {
     already = false;
     if (token.empty()) return true;
-    // An added table, like the practice's: an older program reads the file as before.
-    if (!exec("CREATE TABLE IF NOT EXISTS stored_from_journal(token TEXT PRIMARY KEY)")) return false;
+    if (!exec(sqlite::kStoredFromJournal)) return false;
     Statement find(db_, "SELECT 1 FROM stored_from_journal WHERE token = ?1");
     find.bind(1, token);
     const int found = find.step();
@@ -128,12 +118,9 @@ bool SqliteRecord::storedFromJournal(const std::string& token, bool& already) {
 }
 
 bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
-    Statement insert(db_,
-                     "INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers,"
-                     " score, seconds, child_id) VALUES(COALESCE(NULLIF(?1, ''), datetime('now', 'localtime')),"
-                     " ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    Statement insert(db_, sqlite::insertSheet("sheet"));
     if (!insert.ok()) return failed("成绩记录出错");
-    bindSheetColumns(insert, sheet);
+    sqlite::bindSheetColumns(insert, sheet);
     if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     const long long sheetId = sqlite3_last_insert_rowid(db_);
     if (!insertAnswers(sheetId, sheet.answered)) return false;
@@ -159,7 +146,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
 
 bool SqliteRecord::insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered) {
     if (answered.empty()) return true;
-    if (!exec(kPracticeAnswers)) return false;
+    if (!exec(sqlite::kPracticeAnswers)) return false;
     Statement insert(db_,
                      "INSERT INTO practice_answer(sheet_id, position, topic_key, topic, question, right_answer, review)"
                      " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7)");

@@ -2,8 +2,8 @@
 // The children of the record and the settings kept for each.
 #include <sqlite3.h>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 

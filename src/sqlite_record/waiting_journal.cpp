@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/waiting_journal.h"
+#include "sqlite_record/waiting_journal.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -9,23 +9,15 @@
 #include <random>
 #include <system_error>
 
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/sheet_columns.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
 using sqlite::Statement;
 
 namespace {
-
-constexpr const char* kJournalSchema =
-    "CREATE TABLE IF NOT EXISTS waiting_sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL,"
-    " tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL,"
-    " questions INTEGER NOT NULL, right_answers INTEGER NOT NULL, score INTEGER NOT NULL,"
-    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL, token TEXT NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
-    " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
-    " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
-    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));";
 
 // 128 random bits in hex: unique to one waiting sheet among every journal.
 std::string newToken() {
@@ -67,7 +59,7 @@ bool WaitingJournal::open(bool create) {
         if (fd >= 0) ::close(fd);
     }
     if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, kJournalSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db_, sqlite::kJournalTables, nullptr, nullptr, nullptr) != SQLITE_OK) {
         close();
         return false;
     }
@@ -77,13 +69,10 @@ bool WaitingJournal::open(bool create) {
 std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& sheet) {
     if (!open(true) || sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
         return std::nullopt;
-    Statement insert(db_,
-                     "INSERT INTO waiting_sheet(marked_at, tab, topic, topic_key, drill_form, questions,"
-                     " right_answers, score, seconds, child_id, token)"
-                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+    Statement insert(db_, sqlite::insertSheet("waiting_sheet", "token"));
     sqlite::bindSheetColumns(insert, sheet);
     const std::string token = newToken();
-    insert.bind(11, token);
+    insert.bind(sqlite::sheetColumnCount() + 1, token);
     const long long number = insert.step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db_) : 0;
     if (number > 0 && addQuestions(number, sheet) &&
         sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
@@ -132,13 +121,12 @@ bool WaitingJournal::addQuestions(long long number, const MarkedSheet& sheet) {
 std::vector<WaitingJournal::Entry> WaitingJournal::read() {
     std::vector<Entry> found;
     if (!open(false)) return found;
-    Statement query(db_,
-                    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds,"
-                    " child_id, token FROM waiting_sheet ORDER BY id");
+    Statement query(db_, sqlite::selectSheets("waiting_sheet", "token") + " ORDER BY id");
+    const int token = sqlite::sheetColumnCount() + 1;
     while (query.step() == SQLITE_ROW) {
         MarkedSheet sheet = sqlite::sheetOf(query);
         if (!readQuestions(query.number(0), sheet)) return {};
-        found.push_back({query.number(0), query.text(11), std::move(sheet)});
+        found.push_back({query.number(0), query.text(token), std::move(sheet)});
     }
     return found;
 }

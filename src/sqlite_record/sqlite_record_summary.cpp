@@ -7,8 +7,9 @@
 #include <cmath>
 #include <map>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sheet_columns.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
@@ -22,7 +23,7 @@ int rounded(long long total, long long count) {
 
 }  // namespace
 
-std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limits) {
+std::optional<RecordSummary> SqliteRecord::summary(long long childId, const RecordPageLimits& limits) {
     if (!ensureOpen()) return std::nullopt;
     if (!waiting_.empty()) storeWaiting();
     // Every figure from one snapshot of the file.
@@ -31,29 +32,27 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
     const auto read = [&] {
         {
             Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1");
-            count.bind(1, shownChild());
+            count.bind(1, childId);
             if (!count.ok() || count.step() != SQLITE_ROW) return failed("成绩记录读不出来");
             summary.sheetCount = static_cast<int>(count.number(0));
         }
         std::vector<MarkedSheet> latest;
-        if (!readSheets("SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score,"
-                        " seconds, child_id FROM sheet WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1",
-                        std::max(limits.tableRows, 1), latest)) {
+        if (!readSheets((sqlite::kSheetColumns + " WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1").c_str(), childId, std::max(limits.tableRows, 1), latest)) {
             return false;
         }
         if (!latest.empty()) summary.latest = latest.front().when;
         if (static_cast<int>(latest.size()) > limits.tableRows) latest.resize(std::max(limits.tableRows, 0));
         summary.latestSheets = std::move(latest);
-        if (!readTopics(limits, summary) || !readMostMissed(limits, summary)) return false;
+        if (!readTopics(childId, limits, summary) || !readMostMissed(childId, limits, summary)) return false;
         // Each open question once, however often it was missed; the open
         // misses have an index of their own when no other child's are among them.
-        Statement open(db_, wholeRecordShown()
+        Statement open(db_, wholeRecordIs(childId)
                                 ? "SELECT COUNT(*) FROM (SELECT DISTINCT topic_key, question FROM missed"
                                   " WHERE mended = 0 AND answer_form <> '')"
                                 : "SELECT COUNT(*) FROM (SELECT DISTINCT m.topic_key, m.question FROM sheet s"
                                   " JOIN missed m ON m.sheet_id = s.id WHERE s.child_id = ?1"
                                   " AND m.mended = 0 AND m.answer_form <> '')");
-        open.bind(1, shownChild());  // the first statement has no parameter: nothing is bound
+        open.bind(1, childId);  // the first statement has no parameter: nothing is bound
         if (!open.ok() || open.step() != SQLITE_ROW) return failed("成绩记录读不出来");
         summary.openMisses = static_cast<int>(open.number(0));
         return true;
@@ -66,7 +65,7 @@ std::optional<RecordSummary> SqliteRecord::summary(const RecordPageLimits& limit
 }
 
 // The topics practised last, each with its sheets' averages by day.
-bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& summary) {
+bool SqliteRecord::readTopics(long long childId, const RecordPageLimits& limits, RecordSummary& summary) {
     Statement topics(db_,
                      "SELECT topic_key, MAX(id) AS latest FROM sheet WHERE child_id = ?2 GROUP BY topic_key"
                      " ORDER BY latest DESC LIMIT ?1");
@@ -76,7 +75,7 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
                    " WHERE topic_key = ?1 AND child_id = ?2 GROUP BY day ORDER BY day");
     if (!topics.ok() || !caption.ok() || !days.ok()) return failed("成绩记录读不出来");
     topics.bind(1, static_cast<long long>(std::max(limits.charts, 0)));
-    topics.bind(2, shownChild());
+    topics.bind(2, childId);
     const bool read = topics.eachRow([&] {
         TopicHistory history;
         history.key = topics.text(0);
@@ -86,7 +85,7 @@ bool SqliteRecord::readTopics(const RecordPageLimits& limits, RecordSummary& sum
         history.caption = caption.text(0);
         days.reset();
         days.bind(1, history.key);
-        days.bind(2, shownChild());
+        days.bind(2, childId);
         const bool dayByDay = days.eachRow([&] {
             const long long count = days.number(3);
             history.days.push_back({days.text(0), rounded(days.number(1), count), rounded(days.number(2), count)});
@@ -147,11 +146,11 @@ bool SqliteRecord::countAllMisses(std::map<std::string, MissCount>& byKey) {
 // The topics with the most misses of the shown child. A miss stored
 // without a topic of its own counts for its sheet's topic; a topic is named
 // as its latest miss named it.
-bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary& summary) {
+bool SqliteRecord::readMostMissed(long long childId, const RecordPageLimits& limits, RecordSummary& summary) {
     std::map<std::string, MissCount> byKey;
-    if (wholeRecordShown()) {
+    if (wholeRecordIs(childId)) {
         if (!countAllMisses(byKey)) return false;
-    } else if (!countChildsMisses(byKey)) {
+    } else if (!countChildsMisses(childId, byKey)) {
         return false;
     }
     for (const auto& [key, count] : byKey) {
@@ -166,7 +165,7 @@ bool SqliteRecord::readMostMissed(const RecordPageLimits& limits, RecordSummary&
     return true;
 }
 
-bool SqliteRecord::countChildsMisses(std::map<std::string, MissCount>& byKey) {
+bool SqliteRecord::countChildsMisses(long long childId, std::map<std::string, MissCount>& byKey) {
     // One pass over the child's misses, reached through the child's sheets;
     // then each topic's caption from the latest sheet with a miss of it.
     Statement counted(db_,
@@ -177,7 +176,7 @@ bool SqliteRecord::countChildsMisses(std::map<std::string, MissCount>& byKey) {
                      "SELECT CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END"
                      " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id = ?1"
                      " AND (m.topic_key = ?2 OR (m.topic_key = '' AND s.topic_key = ?2)) ORDER BY m.position LIMIT 1");
-    counted.bind(1, shownChild());
+    counted.bind(1, childId);
     const bool read = counted.eachRow([&] {
         const std::string key = counted.text(0);
         latest.reset();
@@ -192,12 +191,12 @@ bool SqliteRecord::countChildsMisses(std::map<std::string, MissCount>& byKey) {
 
 // A file that cannot say reads as shared: the slower way then meets the
 // same trouble and says so.
-bool SqliteRecord::wholeRecordShown() {
+bool SqliteRecord::wholeRecordIs(long long childId) {
     // Two steps in the index of sheets by child: is any sheet another's?
     Statement other(db_,
                     "SELECT EXISTS(SELECT 1 FROM sheet WHERE child_id < ?1) OR"
                     " EXISTS(SELECT 1 FROM sheet WHERE child_id > ?1)");
-    other.bind(1, shownChild());
+    other.bind(1, childId);
     return other.step() == SQLITE_ROW && other.number(0) == 0;
 }
 

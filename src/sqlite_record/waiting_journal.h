@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 struct sqlite3;
 

@@ -4,8 +4,8 @@
 // sheets. Anything wrong with the sheets themselves leaves the file as it is.
 #include <sqlite3.h>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 

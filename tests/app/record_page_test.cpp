@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "app/record_page.h"
 #include "page/html_page.h"
-#include "progress/record_page.h"
 
 namespace tally {
 namespace {
@@ -84,6 +84,33 @@ TEST(RecordPage, WithoutSheetsOrMissesThePageSaysSo) {
     EXPECT_NE(html.find("现在没有要重练的错题。"), std::string::npos);
     EXPECT_NE(html.find("还没有做错过的题目"), std::string::npos);
     EXPECT_EQ(html.find(kRedrillLink), std::string::npos);
+}
+
+// A child's name is text wherever the record page shows it.
+TEST(RecordPageOwner, AHostileNameIsShownAsText) {
+    const std::string name = "<b>&\"'</b>";
+    const Child child{7, name, 2};
+    RecordOwner owner{name, 7, true, {child}, true};
+    const std::string page = recordPageHtml(RecordSummary{}, owner);
+    EXPECT_EQ(page.find("<b>&"), std::string::npos) << page;
+    EXPECT_NE(page.find("&lt;b&gt;&amp;"), std::string::npos) << page;
+    EXPECT_NE(page.find("record-child-0.tallymoo"), std::string::npos);
+    EXPECT_EQ(linkedChild("record-child-12.tallymoo", kShowChildLink), 12);
+    EXPECT_EQ(linkedChild("record-child-x.tallymoo", kShowChildLink), std::nullopt);
+    EXPECT_EQ(linkedChild("give-earlier-3.tallymoo", kShowChildLink), std::nullopt);
+    // A child alone is not shown the chooser.
+    owner.parent = false;
+    EXPECT_EQ(recordPageHtml(RecordSummary{}, owner).find("record-child-"), std::string::npos);
+    // Another child's record names the misses but offers no re-drill: it
+    // would ask the misses of the child practising.
+    RecordSummary open;
+    open.sheetCount = 1;
+    open.openMisses = 3;
+    EXPECT_NE(recordPageHtml(open, owner).find(kRedrillLink), std::string::npos);
+    owner.own = false;
+    const std::string other = recordPageHtml(open, owner);
+    EXPECT_EQ(other.find(kRedrillLink), std::string::npos);
+    EXPECT_NE(other.find("有3道错题还没有练对。"), std::string::npos);
 }
 
 }  // namespace

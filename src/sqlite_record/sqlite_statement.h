@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "progress/progress_record.h"
+#include "progress/record_values.h"
 
 // Inside the progress record's SQLite code only.
 namespace tally::sqlite {
@@ -13,18 +13,8 @@ namespace tally::sqlite {
 // The columns a missed question is read from, in MissedQuestion's order.
 inline constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
 
-// The columns a sheet is read from, as sheetOf() takes them.
-inline constexpr const char* kSheetColumns =
-    "SELECT id, marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id"
-    " FROM sheet";
-
 const char* formName(AnswerForm form);
 AnswerForm formNamed(const std::string& name);
-
-class Statement;
-// Binds ?1 … ?10 of a statement that writes a sheet's own columns: marked_at, tab,
-// topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id.
-void bindSheetColumns(Statement& statement, const MarkedSheet& sheet);
 
 // A prepared statement that finalises itself.
 class Statement {
@@ -76,8 +66,5 @@ public:
 private:
     sqlite3_stmt* stmt_ = nullptr;
 };
-
-// A row selected with kSheetColumns, without its misses.
-MarkedSheet sheetOf(const Statement& row);
 
 }  // namespace tally::sqlite

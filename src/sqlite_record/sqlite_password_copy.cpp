@@ -2,21 +2,13 @@
 // The second copy of the parent's password, one row for each login file.
 #include <sqlite3.h>
 
-#include "progress/sqlite_record.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/sqlite_record.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
 using sqlite::Statement;
-
-namespace {
-
-// A table that only adds to the file, made with the first password set: an
-// older program reads the file as before.
-constexpr const char* kPasswordCopies =
-    "CREATE TABLE IF NOT EXISTS password_copy(place TEXT PRIMARY KEY, hash TEXT NOT NULL)";
-
-}  // namespace
 
 PasswordCopy SqliteRecord::passwordCopy(const std::string& place) {
     const PasswordCopy unreadable{false, {}};
@@ -40,7 +32,7 @@ PasswordCopy SqliteRecord::passwordCopy(const std::string& place) {
 bool SqliteRecord::keepPasswordCopy(const std::string& place, const std::string& hash) {
     if (!ensureOpen()) return false;
     const bool kept = inTransaction([&] {
-        if (!exec(kPasswordCopies)) return false;
+        if (!exec(sqlite::kPasswordCopies)) return false;
         Statement keep(db_, "INSERT OR REPLACE INTO password_copy(place, hash) VALUES(?1, ?2)");
         if (!keep.ok()) return failed("成绩记录出错");
         keep.bind(1, place);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "page/html_page.h"
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 #include "app/worksheet_print.h"
 #include "shell/gbk.h"
 #include "support/harness.h"
@@ -185,7 +185,7 @@ TEST(Redrill, AsksTheMissesNewestFirstOnceAndARightAnswerTakesOneOff) {
     h.finish();
     EXPECT_NE(h.page.bodyText().find("(×，正确答案：" + fractionUp + "/" + fractionDown + ")"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("你的得分是33分"), std::string::npos) << h.page.bodyText();
-    const MarkedSheet stored = h.file->sheets().at(0);
+    const MarkedSheet stored = h.file->sheets(kEarlierRecords).at(0);
     EXPECT_EQ(stored.topicKey, "redrill");
     EXPECT_EQ(stored.topicCaption, "错题重练");
     EXPECT_EQ(stored.questions, 3);
@@ -230,7 +230,7 @@ TEST(Redrill, AFullWidthUnitIsAnsweredAsTyped) {
     h.type("answer1", "50%");
     h.finish();
     EXPECT_NE(h.page.bodyText().find("非常不错！你的得分是100分"), std::string::npos) << h.page.bodyText();
-    EXPECT_TRUE(h.file->redrillList(10).empty());
+    EXPECT_TRUE(h.file->redrillList(kEarlierRecords, 10).empty());
 }
 
 // Misses kept before the written forms were taught keep their old keys; the
@@ -254,7 +254,7 @@ TEST(Redrill, OldKeysTakeEveryWrittenForm) {
     h.type("answer4", "23（棵）");
     h.finish();
     EXPECT_NE(h.page.bodyText().find("你的得分是100分"), std::string::npos) << h.page.bodyText();
-    EXPECT_TRUE(h.file->redrillList(10).empty());
+    EXPECT_TRUE(h.file->redrillList(kEarlierRecords, 10).empty());
 }
 
 TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {
@@ -270,7 +270,7 @@ TEST(Redrill, AHoursAndMinutesQuestionIsAskedWithItsTwoFields) {
     answerAllBut(h, {});
     h.finish();
     EXPECT_NE(h.page.bodyText().find("非常不错！你的得分是100分"), std::string::npos);
-    EXPECT_TRUE(h.file->redrillList(10).empty());
+    EXPECT_TRUE(h.file->redrillList(kEarlierRecords, 10).empty());
     EXPECT_FALSE(h.page.has("redrill"));
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/sqlite_record.h"
+#include "sqlite_record/sqlite_record.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -11,7 +11,9 @@
 #include <utility>
 
 #include "progress/owner_only_files.h"
-#include "progress/sqlite_statement.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/sheet_columns.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally {
 
@@ -21,72 +23,6 @@ using sqlite::sheetOf;
 using sqlite::Statement;
 
 namespace {
-
-constexpr const char* kChildTables =
-    "CREATE TABLE IF NOT EXISTS child("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
-    " grade INTEGER NOT NULL CHECK(grade BETWEEN 1 AND 6));"
-    "CREATE TABLE IF NOT EXISTS setting("
-    " owner INTEGER NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY(owner, key));";
-
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS sheet("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " marked_at TEXT NOT NULL, tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL,"
-    " drill_form TEXT NOT NULL, questions INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
-    " score INTEGER NOT NULL, seconds INTEGER NOT NULL, child_id INTEGER NOT NULL DEFAULT 0);"
-    "CREATE TABLE IF NOT EXISTS missed("
-    " sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
-    " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
-    " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
-    " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
-    " PRIMARY KEY(sheet_id, position));";
-
-// Version 1 kept a miss by its place on the sheet and had no re-drill: its
-// misses take their sheet's topic and are never asked again.
-constexpr const char* kFromVersion1 =
-    "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
-    "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
-    "ALTER TABLE missed ADD COLUMN topic TEXT NOT NULL DEFAULT '';"
-    "ALTER TABLE missed ADD COLUMN mended INTEGER NOT NULL DEFAULT 0;"
-    "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
-    " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);";
-
-// Version 2 had no children: its sheets become those of no child
-// (kEarlierRecords), each kept as it was. Adding a column with a constant
-// default rewrites nothing, however long the record is.
-constexpr const char* kFromVersion2 = "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;";
-
-// What the record page, the re-drill and a re-drill's mended questions are
-// read by. Indexes only add to the file: an older program reads it as before,
-// so they need no new schema version.
-constexpr std::pair<const char*, const char*> kIndexes[] = {
-    {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
-    {"sheet_by_child", "CREATE INDEX IF NOT EXISTS sheet_by_child ON sheet(child_id, topic_key, marked_at, score, seconds)"},
-    {"sheet_of_child", "CREATE INDEX IF NOT EXISTS sheet_of_child ON sheet(child_id)"},
-    {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
-    {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
-                    " WHERE mended = 0 AND answer_form <> ''"},
-    {"missed_open_latest", "CREATE INDEX IF NOT EXISTS missed_open_latest ON missed(sheet_id DESC, position)"
-                           " WHERE mended = 0 AND answer_form <> ''"},
-};
-
-
-// Sheets belong to the children the record names: a sheet of a child removed
-// meanwhile (by another program) is refused by the file itself. Triggers, not
-// a rebuilt table: they work on every existing file at once, and an older
-// program reads and writes the file as before.
-constexpr const char* kChildGuards =
-    "CREATE TRIGGER IF NOT EXISTS sheet_of_known_child BEFORE INSERT ON sheet"
-    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
-    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;"
-    "CREATE TRIGGER IF NOT EXISTS sheet_given_to_known_child BEFORE UPDATE OF child_id ON sheet"
-    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
-    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;";
-// Sheets stored before the guards under a child removed meanwhile become
-// 以前的记录, where the parent sees them again.
-constexpr const char* kOrphanedSheets =
-    "UPDATE sheet SET child_id = 0 WHERE child_id <> 0 AND child_id NOT IN (SELECT id FROM child)";
 
 RecordTrouble troubleOf(int code) {
     switch (code & 0xFF) {
@@ -101,55 +37,6 @@ RecordTrouble troubleOf(int code) {
 }
 
 }  // namespace
-
-namespace sqlite {
-
-const char* formName(AnswerForm form) {
-    switch (form) {
-        case AnswerForm::None: return "";
-        case AnswerForm::One: return "one";
-        case AnswerForm::HoursMinutes: return "hours";
-        case AnswerForm::Fraction: return "fraction";
-    }
-    return "";
-}
-
-void bindSheetColumns(Statement& statement, const MarkedSheet& sheet) {
-    statement.bind(1, sheet.when);
-    statement.bind(2, sheet.tabCaption);
-    statement.bind(3, sheet.topicCaption);
-    statement.bind(4, sheet.topicKey);
-    statement.bind(5, sheet.drillForm);
-    statement.bind(6, static_cast<long long>(sheet.questions));
-    statement.bind(7, static_cast<long long>(sheet.right));
-    statement.bind(8, static_cast<long long>(sheet.score));
-    statement.bind(9, static_cast<long long>(sheet.seconds));
-    statement.bind(10, sheet.childId);
-}
-
-AnswerForm formNamed(const std::string& name) {
-    for (AnswerForm form : {AnswerForm::One, AnswerForm::HoursMinutes, AnswerForm::Fraction}) {
-        if (name == formName(form)) return form;
-    }
-    return AnswerForm::None;
-}
-
-MarkedSheet sheetOf(const Statement& row) {
-    MarkedSheet sheet;
-    sheet.when = row.text(1);
-    sheet.tabCaption = row.text(2);
-    sheet.topicCaption = row.text(3);
-    sheet.topicKey = row.text(4);
-    sheet.drillForm = row.text(5);
-    sheet.questions = static_cast<int>(row.number(6));
-    sheet.right = static_cast<int>(row.number(7));
-    sheet.score = static_cast<int>(row.number(8));
-    sheet.seconds = static_cast<int>(row.number(9));
-    sheet.childId = row.number(10);
-    return sheet;
-}
-
-}  // namespace sqlite
 
 SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
     : file_(std::move(file)), busyMilliseconds_(busyMilliseconds), journal_(WaitingJournal::beside(file_)) {
@@ -264,11 +151,13 @@ bool SqliteRecord::createSchema() {
         const int now = schemaVersion();
         if (now == kSchemaVersion) return true;
         if (now > kSchemaVersion || now < 0) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
+        // A new file is made as it stands now; an older one is moved on a version at a time.
+        if (now == 0 && !exec(sqlite::kSheetTables)) return false;
+        for (int from = now; from > 0 && from < kSchemaVersion; ++from) {
+            if (!exec(sqlite::kMoves[from - 1])) return false;
+        }
         const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
-        const bool tables = now == 0   ? exec(kSchema)
-                            : now == 1 ? exec(kFromVersion1) && exec(kFromVersion2)
-                                       : exec(kFromVersion2);
-        return tables && exec(kChildTables) && exec(setVersion.c_str());
+        return exec(sqlite::kChildTables) && exec(setVersion.c_str());
     });
 }
 
@@ -279,7 +168,7 @@ void SqliteRecord::prepareForSharing() {
     sqlite3_exec(db_, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(db_, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
     std::vector<const char*> missing;
-    for (const auto& [name, sql] : kIndexes) {
+    for (const auto& [name, sql] : sqlite::kIndexes) {
         Statement found(db_, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1");
         found.bind(1, std::string(name));
         if (found.step() != SQLITE_ROW) missing.push_back(sql);
@@ -303,42 +192,43 @@ bool SqliteRecord::guardChildren() {
     if (*guarded) return true;
     // Made once; a busy file leaves it to the next start.
     return transaction([this] {
-        if (!exec(kOrphanedSheets)) return false;
+        if (!exec(sqlite::kOrphanedSheets)) return false;
         // Earlier sheets among 以前的记录: their copy is worked out again.
         if (sqlite3_changes(db_) > 0 && !forgetReview(kEarlierRecords)) return false;
-        return exec(kChildGuards);
+        return exec(sqlite::kChildGuards);
     });
 }
 
-bool SqliteRecord::readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found) {
+bool SqliteRecord::readSheets(const char* sql, long long childId, long long limit,
+                              std::vector<MarkedSheet>& found) {
     Statement query(db_, sql);
     if (!query.ok()) return failed("成绩记录读不出来");
     query.bind(1, limit);
-    query.bind(2, shownChild());
+    query.bind(2, childId);
     int step = SQLITE_ROW;
     while ((step = query.step()) == SQLITE_ROW) found.push_back(sheetOf(query));
     return step == SQLITE_DONE || failed("成绩记录读不出来");
 }
 
-std::vector<MarkedSheet> SqliteRecord::latestSheets(int limit) {
+std::vector<MarkedSheet> SqliteRecord::latestSheets(long long childId, int limit) {
     std::vector<MarkedSheet> found;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
     // Room for all at once: a long record grown a step at a time would
     // briefly take half as much again. A few are not worth the count.
     if (Statement count(db_, "SELECT COUNT(*) FROM sheet WHERE child_id = ?1"); limit > 1000 && count.ok()) {
-        count.bind(1, shownChild());
+        count.bind(1, childId);
         if (count.step() == SQLITE_ROW) found.reserve(static_cast<std::size_t>(std::min<long long>(count.number(0), std::max(limit, 0))));
     }
-    if (!readSheets((std::string(kSheetColumns) + " WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1").c_str(), limit,
-                    found)) {
+    if (!readSheets((std::string(kSheetColumns) + " WHERE child_id = ?2 ORDER BY id DESC LIMIT ?1").c_str(), childId,
+                    limit, found)) {
         return {};
     }
     worked();
     return found;
 }
 
-std::vector<MarkedSheet> SqliteRecord::sheets() {
+std::vector<MarkedSheet> SqliteRecord::sheets(long long childId) {
     std::vector<MarkedSheet> found;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
@@ -348,11 +238,11 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     bool read = false;
     {
         Statement query(db_, std::string(kSheetColumns) + " WHERE child_id = ?1 ORDER BY id DESC");
-        query.bind(1, shownChild());
+        query.bind(1, childId);
         Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
                                   " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                                   " ORDER BY sheet_id DESC, position");
-        misses.bind(1, shownChild());
+        misses.bind(1, childId);
         std::size_t at = 0;
         read = query.eachRow([&] {
             ids.push_back(query.number(0));
@@ -372,13 +262,13 @@ std::vector<MarkedSheet> SqliteRecord::sheets() {
     return found;
 }
 
-std::vector<MissedQuestion> SqliteRecord::missed() {
+std::vector<MissedQuestion> SqliteRecord::missed(long long childId) {
     std::vector<MissedQuestion> found;
     if (!ensureOpen()) return found;
     Statement query(db_, std::string("SELECT ") + kMissedColumns +
                              " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                              " ORDER BY sheet_id DESC, position");
-    query.bind(1, shownChild());
+    query.bind(1, childId);
     if (!query.eachRow([&] { return found.push_back(query.missedQuestion()), true; })) {
         return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
     }
@@ -386,7 +276,7 @@ std::vector<MissedQuestion> SqliteRecord::missed() {
     return found;
 }
 
-std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
+std::vector<MissedQuestion> SqliteRecord::redrillList(long long childId, int limit) {
     std::vector<MissedQuestion> found;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
@@ -398,7 +288,7 @@ std::vector<MissedQuestion> SqliteRecord::redrillList(int limit) {
                              " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?1"
                              " ORDER BY sheet_id DESC, position");
     if (!query.ok()) return failed("成绩记录读不出来"), found;
-    query.bind(1, shownChild());
+    query.bind(1, childId);
     std::set<std::pair<std::string, std::string>> taken;
     int step = SQLITE_ROW;
     while (static_cast<int>(found.size()) < limit && (step = query.step()) == SQLITE_ROW) {

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "progress/progress_record.h"
-#include "progress/waiting_journal.h"
+#include "sqlite_record/record_schema.h"
+#include "sqlite_record/waiting_journal.h"
 
 struct sqlite3;
 
@@ -26,7 +27,7 @@ namespace tally {
 // damaged is not written to again by this program.
 class SqliteRecord : public ProgressRecord {
 public:
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = sqlite::kSchemaVersion;
     // How long one attempt waits for another program that holds the file.
     static constexpr int kBusyMilliseconds = 3000;
 
@@ -41,20 +42,21 @@ public:
     int waitingSheets() const override { return static_cast<int>(waiting_.size()); }
 
     bool store(const MarkedSheet& sheet) override;
-    std::vector<MarkedSheet> sheets() override;
-    std::vector<MarkedSheet> latestSheets(int limit) override;
-    std::vector<MissedQuestion> missed() override;
-    std::vector<MissedQuestion> redrillList(int limit) override;
-    std::optional<RecordSummary> summary(const RecordPageLimits& limits) override;
-    std::vector<DatedAnswer> answerHistory() override;
-    std::vector<DatedAnswer> answerHistorySince(long long afterSheet, long long& lastSheet) override;
-    std::optional<ReviewStanding> reviewStanding() override;
-    std::vector<ReviewState> reviewStates(const std::vector<QuestionKey>& keys) override;
-    std::vector<ReviewState> dueReviews(int today, long long limit) override;
-    int dueReviewCount(int today) override;
-    bool keepReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
+    std::vector<MarkedSheet> sheets(long long childId) override;
+    std::vector<MarkedSheet> latestSheets(long long childId, int limit) override;
+    std::vector<MissedQuestion> missed(long long childId) override;
+    std::vector<MissedQuestion> redrillList(long long childId, int limit) override;
+    std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) override;
+    std::vector<DatedAnswer> answerHistory(long long childId) override;
+    std::vector<DatedAnswer> answerHistorySince(long long childId, long long afterSheet, long long& lastSheet) override;
+    std::optional<ReviewStanding> reviewStanding(long long childId) override;
+    std::vector<ReviewState> reviewStates(long long childId, const std::vector<QuestionKey>& keys) override;
+    std::vector<ReviewState> dueReviews(long long childId, int today, long long limit) override;
+    int dueReviewCount(long long childId, int today) override;
+    bool keepReview(long long childId, const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
                     const ReviewStanding& from, long long through) override;
-    std::vector<MarkedSheet> recentTopicSheets(const std::vector<std::string>& topicKeys, int perTopic) override;
+    std::vector<MarkedSheet> recentTopicSheets(long long childId, const std::vector<std::string>& topicKeys,
+                                               int perTopic) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
@@ -113,11 +115,11 @@ private:
     bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
     bool readChildren(std::vector<Child>& found);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
-    bool readHistory(long long afterSheet, std::vector<DatedAnswer>& found);
+    bool readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found);
     // Makes the review tables, or moves an older copy's on; inside a transaction.
     bool makeReviewTables();
     bool readStanding(long long childId, ReviewStanding& standing);
-    bool writeReview(const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states);
+    bool writeReview(long long childId, const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states);
     // Drops a child's copy of the review schedule, to be worked out again
     // from the child's sheets, and leaves the mark of the drop; inside a
     // transaction. Without the mark when the child goes for good.
@@ -130,9 +132,9 @@ private:
     // copy alone held.
     bool readReview(const std::function<bool()>& read);
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
-    bool readSheets(const char* sql, long long limit, std::vector<MarkedSheet>& found);
-    bool readTopics(const RecordPageLimits& limits, RecordSummary& summary);
-    bool readMostMissed(const RecordPageLimits& limits, RecordSummary& summary);
+    bool readSheets(const char* sql, long long childId, long long limit, std::vector<MarkedSheet>& found);
+    bool readTopics(long long childId, const RecordPageLimits& limits, RecordSummary& summary);
+    bool readMostMissed(long long childId, const RecordPageLimits& limits, RecordSummary& summary);
     // A topic's misses: how many, the latest sheet that has one, its caption.
     struct MissCount {
         long long misses = 0;
@@ -140,10 +142,10 @@ private:
         std::string caption;
     };
     bool countAllMisses(std::map<std::string, MissCount>& byKey);
-    bool countChildsMisses(std::map<std::string, MissCount>& byKey);
-    // Whether every sheet of the record is the shown child's: then the
-    // figures of the whole record are the child's.
-    bool wholeRecordShown();
+    bool countChildsMisses(long long childId, std::map<std::string, MissCount>& byKey);
+    // Whether every sheet of the record is this child's: then the figures of
+    // the whole record are the child's.
+    bool wholeRecordIs(long long childId);
     bool failed(const std::string& what);
     bool failed(const std::string& what, RecordTrouble trouble);
     void worked();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "progress/record_page.h"
+#include "app/record_page.h"
 
 #include <algorithm>
 #include <array>

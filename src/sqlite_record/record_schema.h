@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <utility>
+
+// The record's schema, all of it: the tables of a new file, the moves of an
+// older file up to them, and the tables, indexes and guards that only add to
+// a file (an older program reads and writes it as before, so they need no new
+// version). The version is kept in PRAGMA user_version.
+namespace tally::sqlite {
+
+inline constexpr int kSchemaVersion = 3;
+
+// A new file's sheets and misses, as of kSchemaVersion.
+inline constexpr const char* kSheetTables =
+    "CREATE TABLE IF NOT EXISTS sheet("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " marked_at TEXT NOT NULL, tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL,"
+    " drill_form TEXT NOT NULL, questions INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+    " score INTEGER NOT NULL, seconds INTEGER NOT NULL, child_id INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE IF NOT EXISTS missed("
+    " sheet_id INTEGER NOT NULL REFERENCES sheet(id), position INTEGER NOT NULL,"
+    " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
+    " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
+    " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY(sheet_id, position));";
+
+// kMoves[v - 1] takes a file of version v to version v + 1.
+// Version 1 kept a miss by its place on the sheet and had no re-drill: its
+// misses take their sheet's topic and are never asked again.
+// Version 2 had no children: its sheets become those of no child
+// (kEarlierRecords), each kept as it was. Adding a column with a constant
+// default rewrites nothing, however long the record is.
+inline constexpr const char* kMoves[kSchemaVersion - 1] = {
+    "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN topic TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE missed ADD COLUMN mended INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
+    " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);",
+    "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
+};
+
+// The children and the settings kept for each, made with every version.
+inline constexpr const char* kChildTables =
+    "CREATE TABLE IF NOT EXISTS child("
+    " id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL UNIQUE,"
+    " grade INTEGER NOT NULL CHECK(grade BETWEEN 1 AND 6));"
+    "CREATE TABLE IF NOT EXISTS setting("
+    " owner INTEGER NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY(owner, key));";
+
+// What the record page, the re-drill and a re-drill's mended questions are
+// read by.
+inline constexpr std::pair<const char*, const char*> kIndexes[] = {
+    {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
+    {"sheet_by_child", "CREATE INDEX IF NOT EXISTS sheet_by_child ON sheet(child_id, topic_key, marked_at, score, seconds)"},
+    {"sheet_of_child", "CREATE INDEX IF NOT EXISTS sheet_of_child ON sheet(child_id)"},
+    {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
+    {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
+                    " WHERE mended = 0 AND answer_form <> ''"},
+    {"missed_open_latest", "CREATE INDEX IF NOT EXISTS missed_open_latest ON missed(sheet_id DESC, position)"
+                           " WHERE mended = 0 AND answer_form <> ''"},
+};
+
+// Sheets belong to the children the record names: a sheet of a child removed
+// meanwhile (by another program) is refused by the file itself. Triggers, not
+// a rebuilt table: they work on every existing file at once.
+inline constexpr const char* kChildGuards =
+    "CREATE TRIGGER IF NOT EXISTS sheet_of_known_child BEFORE INSERT ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;"
+    "CREATE TRIGGER IF NOT EXISTS sheet_given_to_known_child BEFORE UPDATE OF child_id ON sheet"
+    " WHEN NEW.child_id <> 0 AND NOT EXISTS(SELECT 1 FROM child WHERE id = NEW.child_id)"
+    " BEGIN SELECT RAISE(ABORT, 'no such child'); END;";
+// Sheets stored before the guards under a child removed meanwhile become
+// 以前的记录, where the parent sees them again.
+inline constexpr const char* kOrphanedSheets =
+    "UPDATE sheet SET child_id = 0 WHERE child_id <> 0 AND child_id NOT IN (SELECT id FROM child)";
+
+// The questions of the daily practice, one row each with its result, so each
+// counts for its own topic and the review schedule can be worked out again.
+inline constexpr const char* kPracticeAnswers =
+    "CREATE TABLE IF NOT EXISTS practice_answer("
+    " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
+    " topic_key TEXT NOT NULL, topic TEXT NOT NULL, question TEXT NOT NULL,"
+    " right_answer INTEGER NOT NULL, review INTEGER NOT NULL,"
+    " PRIMARY KEY(sheet_id, position))";
+
+// The journal tokens of the sheets stored from the waiting journal.
+inline constexpr const char* kStoredFromJournal = "CREATE TABLE IF NOT EXISTS stored_from_journal(token TEXT PRIMARY KEY)";
+
+// Each child's copy of the review schedule, worked out by the daily practice
+// from the misses and the practice's answers, and the child's last sheet it
+// has taken in. Derived rows only: they can always be made again from the
+// sheets, and an older program that stores sheets without them leaves them
+// behind, to be caught up with.
+inline constexpr const char* kReviewTables =
+    "CREATE TABLE IF NOT EXISTS review_item("
+    " child_id INTEGER NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL,"
+    " correct TEXT NOT NULL, answer_form TEXT NOT NULL, topic TEXT NOT NULL, right_in_a_row INTEGER NOT NULL,"
+    " last_answered INTEGER NOT NULL, due INTEGER NOT NULL, PRIMARY KEY(child_id, topic_key, question));"
+    "CREATE INDEX IF NOT EXISTS review_item_due ON review_item(child_id, due, topic_key, question);"
+    "CREATE TABLE IF NOT EXISTS review_through(child_id INTEGER PRIMARY KEY, sheet_id INTEGER NOT NULL);";
+// A copy kept before its drops were marked.
+inline constexpr const char* kReviewDrops = "ALTER TABLE review_through ADD COLUMN drops INTEGER NOT NULL DEFAULT 0";
+
+// The second copy of the parent's password, made with the first password set.
+inline constexpr const char* kPasswordCopies =
+    "CREATE TABLE IF NOT EXISTS password_copy(place TEXT PRIMARY KEY, hash TEXT NOT NULL)";
+
+// The waiting journal, a file of its own beside the record: its sheets with
+// their tokens, and their three lists of questions.
+inline constexpr const char* kJournalTables =
+    "CREATE TABLE IF NOT EXISTS waiting_sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL,"
+    " tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL,"
+    " questions INTEGER NOT NULL, right_answers INTEGER NOT NULL, score INTEGER NOT NULL,"
+    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL, token TEXT NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
+    " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
+    " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
+    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));";
+
+}  // namespace tally::sqlite

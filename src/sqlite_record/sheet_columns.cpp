@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sqlite_record/sheet_columns.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tally::sqlite {
+namespace {
+
+// In the order bindSheetColumns() binds them and sheetOf() reads them.
+constexpr std::string_view kColumns =
+    "marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id";
+
+std::string parameters(int count) {
+    std::string list;
+    for (int number = 1; number <= count; ++number) list += (number > 1 ? ", ?" : "?") + std::to_string(number);
+    return list;
+}
+
+std::string columns(const std::string& extraColumn) {
+    return std::string(kColumns) + (extraColumn.empty() ? "" : ", " + extraColumn);
+}
+
+}  // namespace
+
+int sheetColumnCount() { return static_cast<int>(std::ranges::count(kColumns, ',')) + 1; }
+
+std::string selectSheets(const std::string& table, const std::string& extraColumn) {
+    return "SELECT id, " + columns(extraColumn) + " FROM " + table;
+}
+
+std::string insertSheet(const std::string& table, const std::string& extraColumn) {
+    return "INSERT INTO " + table + "(" + columns(extraColumn) + ") VALUES(" +
+           parameters(sheetColumnCount() + (extraColumn.empty() ? 0 : 1)) + ")";
+}
+
+void bindSheetColumns(Statement& statement, const MarkedSheet& sheet) {
+    statement.bind(1, sheet.when);
+    statement.bind(2, sheet.tabCaption);
+    statement.bind(3, sheet.topicCaption);
+    statement.bind(4, sheet.topicKey);
+    statement.bind(5, sheet.drillForm);
+    statement.bind(6, static_cast<long long>(sheet.questions));
+    statement.bind(7, static_cast<long long>(sheet.right));
+    statement.bind(8, static_cast<long long>(sheet.score));
+    statement.bind(9, static_cast<long long>(sheet.seconds));
+    statement.bind(10, sheet.childId);
+}
+
+MarkedSheet sheetOf(const Statement& row) {
+    MarkedSheet sheet;
+    sheet.when = row.text(1);
+    sheet.tabCaption = row.text(2);
+    sheet.topicCaption = row.text(3);
+    sheet.topicKey = row.text(4);
+    sheet.drillForm = row.text(5);
+    sheet.questions = static_cast<int>(row.number(6));
+    sheet.right = static_cast<int>(row.number(7));
+    sheet.score = static_cast<int>(row.number(8));
+    sheet.seconds = static_cast<int>(row.number(9));
+    sheet.childId = row.number(10);
+    return sheet;
+}
+
+const char* formName(AnswerForm form) {
+    switch (form) {
+        case AnswerForm::None: return "";
+        case AnswerForm::One: return "one";
+        case AnswerForm::HoursMinutes: return "hours";
+        case AnswerForm::Fraction: return "fraction";
+    }
+    return "";
+}
+
+AnswerForm formNamed(const std::string& name) {
+    for (AnswerForm form : {AnswerForm::One, AnswerForm::HoursMinutes, AnswerForm::Fraction}) {
+        if (name == formName(form)) return form;
+    }
+    return AnswerForm::None;
+}
+
+}  // namespace tally::sqlite
