@@ -8,65 +8,116 @@
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 #include "app/mastery_marks.h"
 #include "app/record_rows.h"
+#include "app/toolbar_actions.h"
+#include "cli/command_words.h"
 #include "cli/printable.h"
 #include "shell/catalogue.h"
 #include "shell/children_dialog.h"
 #include "shell/options_dialog.h"
-#include "app/toolbar_actions.h"
 
 namespace tally {
 namespace {
 
-std::pair<std::string, std::string> splitFirst(const std::string& line) {
-    size_t blank = line.find(' ');
-    if (blank == std::string::npos) return {line, ""};
-    return {line.substr(0, blank), line.substr(blank + 1)};
-}
+// The commands' handlers, over the session's parts. Each takes the rest of
+// its line and answers on `out`.
+class Commands {
+public:
+    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record)
+        : ui_(ui), page_(page), form_(&form), record_(record) {}
 
-std::string oneLine(std::string html) {
-    html.erase(std::remove(html.begin(), html.end(), '\r'), html.end());
-    std::replace(html.begin(), html.end(), '\n', ' ');
-    return html;
-}
+    void login(const std::string& args, std::ostream& out);
+    void password(const std::string& args, std::ostream& out);
+    void options(const std::string& args, std::ostream& out);
+    void toolbar(const std::string& args, std::ostream& out);
+    void spin(const std::string& args, std::ostream& out);
+    void tab(const std::string& args, std::ostream& out);
+    void click(const std::string& args, std::ostream& out);
+    void set(const std::string& args, std::ostream& out);
+    void finish(const std::string& args, std::ostream& out);
+    void press(const std::string& args, std::ostream& out);
+    void mouseDown(const std::string& args, std::ostream& out);
+    void mouseUp(const std::string& args, std::ostream& out);
+    void key(const std::string& args, std::ostream& out);
+    void tick(const std::string& args, std::ostream& out);
+    void printTree(const std::string& args, std::ostream& out);
+    void printPage(const std::string& args, std::ostream& out);
+    void printPage2(const std::string& args, std::ostream& out);
+    void printFront(const std::string& args, std::ostream& out);
+    void printStatus(const std::string& args, std::ostream& out);
+    void printMessages(const std::string& args, std::ostream& out);
+    void printState(const std::string& name, std::ostream& out);
+    void printRecord(const std::string& args, std::ostream& out);
+    void redrill(const std::string& args, std::ostream& out);
+    void answer(const std::string& args, std::ostream& out);
+    void today(const std::string& args, std::ostream& out);
+    void printDue(const std::string& args, std::ostream& out);
+    void printMastery(const std::string& args, std::ostream& out);
+    void marks(const std::string& args, std::ostream& out);
+    void printChildren(const std::string& args, std::ostream& out);
+    void manageChild(const std::string& args, std::ostream& out);
+    void help(const std::string& args, std::ostream& out);
 
-const char* paneName(Pane pane) {
-    switch (pane) {
-        case Pane::WebBrowser1: return "WebBrowser1";
-        case Pane::WebBrowser2: return "WebBrowser2";
-        case Pane::Picture2: return "Picture2";
-    }
-    return "";
-}
+private:
+    // Opens the tab; false (and an error line) when there is none of that name.
+    bool openTab(const std::string& args, std::ostream& out);
 
-// "Timer5" -> 5, "UpDown2" -> 2; 0 when the name is not of that family.
-int numbered(const std::string& name, const std::string& stem, int count) {
-    if (name.size() != stem.size() + 1 || name.compare(0, stem.size(), stem) != 0) return 0;
-    int number = name.back() - '0';
-    return (number >= 1 && number <= count) ? number : 0;
-}
+    HeadlessUi& ui_;
+    HtmlPage& page_;
+    Form1* form_;
+    SqliteRecord* record_;
+};
 
-template <size_t N>
-int choiceIndex(const std::string& word, const std::array<int, N>& values) {
-    if (word == "-") return -1;
-    for (size_t i = 0; i < N; ++i) {
-        if (word == std::to_string(values[i])) return static_cast<int>(i);
-    }
-    return -2;
-}
+// One command a row: its name, what follows it, what it does, its handler
+// (none for "quit", which ends the session). `help` prints the table.
+struct CliCommand {
+    const char* name;
+    const char* synopsis;
+    const char* help;
+    void (Commands::*run)(const std::string& args, std::ostream& out);
+};
 
-
-// A tick count: digits only, at most kMaxTicks; nothing for anything else.
-std::optional<int> tickCount(const std::string& text) {
-    if (text.empty()) return 1;
-    if (text.size() > 6 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const int count = std::stoi(text);
-    if (count > CliSession::kMaxTicks) return std::nullopt;
-    return count;
+const std::vector<CliCommand>& commandTable() {
+    static const std::vector<CliCommand> table = {
+        {"login", "[PASSWORD]", "log in, the login dialog answered with PASSWORD", &Commands::login},
+        {"password", "OLD NEW", "change the parent's password", &Commands::password},
+        {"options", "10|20|50|- 8|5|3|-", "set the question count and the memory seconds (-: as they are)",
+         &Commands::options},
+        {"toolbar", "KEY", "click the toolbar's button KEY", &Commands::toolbar},
+        {"spin", "UpDown1..UpDown3 up|down", "turn a spin box", &Commands::spin},
+        {"tab", "CAPTION", "open the tab", &Commands::tab},
+        {"tree", "", "print the tab's tree: key, caption, tag, state, a line each", &Commands::printTree},
+        {"click", "KEY", "click the tree's node KEY", &Commands::click},
+        {"set", "NAME VALUE", "type VALUE into the page's field NAME", &Commands::set},
+        {"finish", "", "submit the page", &Commands::finish},
+        {"press", "NAME", "click the page's button NAME", &Commands::press},
+        {"mousedown", "", "press the mouse in the page", &Commands::mouseDown},
+        {"mouseup", "[NAME]", "let the mouse go in the page, over NAME", &Commands::mouseUp},
+        {"key", "NAME", "press the key NAME in the page", &Commands::key},
+        {"tick", "Timer1..Timer6 [N]", "let the timer fire N times (1 when not given)", &Commands::tick},
+        {"page", "", "print the first pane's page on one line", &Commands::printPage},
+        {"page2", "", "print the second pane's file, or built and its page", &Commands::printPage2},
+        {"front", "", "print which pane is in front", &Commands::printFront},
+        {"status", "", "print the status bar", &Commands::printStatus},
+        {"messages", "", "print what was said since the last time, then .", &Commands::printMessages},
+        {"state", "NAME", "print a value of the model (Timer1, QuestionCount, lives, ...)", &Commands::printState},
+        {"record", "", "print the stored sheets, newest first, then .", &Commands::printRecord},
+        {"redrill", "", "write the re-drill sheet", &Commands::redrill},
+        {"answer", "yes|no", "answer the program's next question", &Commands::answer},
+        {"children", "", "print the children, name and grade, then .", &Commands::printChildren},
+        {"child", "add|rename|grade|remove|give|marks ...", "change the children, as the parent",
+         &Commands::manageChild},
+        {"today", "", "write today's practice page", &Commands::today},
+        {"due", "", "print the misses due for review, then .", &Commands::printDue},
+        {"mastery", "TAB", "print each practised topic of the tab with its state, then .", &Commands::printMastery},
+        {"marks", "on|off", "show or hide the mastery marks", &Commands::marks},
+        {"help", "", "print the commands, then .", &Commands::help},
+        {"quit", "", "end the session", nullptr},
+    };
+    return table;
 }
 
 }  // namespace
@@ -109,52 +160,32 @@ void CliSession::run(std::istream& in, std::ostream& out) {
 bool CliSession::execute(const std::string& line, std::ostream& out) {
     const auto [command, args] = splitFirst(line);
     if (command.empty()) return true;
-    if (command == "quit") return false;
-    const auto& known = commands();
-    const auto found = known.find(command);
+    const auto& known = commandTable();
+    const auto found = std::find_if(known.begin(), known.end(), [&](const CliCommand& row) { return command == row.name; });
     if (found == known.end()) {
         out << "error: unknown command " << command << "\n";
+    } else if (!found->run) {
+        return false;
     } else {
-        (this->*(found->second))(args, out);
+        Commands handlers(ui_, page_, *form_, record_.get());
+        (handlers.*(found->run))(args, out);
     }
     return true;
 }
 
-const std::map<std::string, CliSession::Command>& CliSession::commands() {
-    static const std::map<std::string, Command> table = {
-        {"login", &CliSession::login},         {"password", &CliSession::password},
-        {"options", &CliSession::options},     {"toolbar", &CliSession::toolbar},
-        {"spin", &CliSession::spin},           {"tab", &CliSession::tab},
-        {"tree", &CliSession::printTree},      {"click", &CliSession::click},
-        {"set", &CliSession::set},             {"finish", &CliSession::finish},
-        {"press", &CliSession::press},         {"mousedown", &CliSession::mouseDown},
-        {"mouseup", &CliSession::mouseUp},     {"key", &CliSession::key},
-        {"tick", &CliSession::tick},
-        {"page", &CliSession::printPage},      {"page2", &CliSession::printPage2},
-        {"front", &CliSession::printFront},    {"status", &CliSession::printStatus},
-        {"messages", &CliSession::printMessages}, {"state", &CliSession::printState},
-        {"record", &CliSession::printRecord},  {"redrill", &CliSession::redrill},
-        {"answer", &CliSession::answer},
-        {"children", &CliSession::printChildren}, {"child", &CliSession::manageChild},
-        {"today", &CliSession::today},         {"due", &CliSession::printDue},
-        {"mastery", &CliSession::printMastery}, {"marks", &CliSession::marks},
-    };
-    return table;
-}
-
-void CliSession::login(const std::string& args, std::ostream&) {
+void Commands::login(const std::string& args, std::ostream&) {
     ui_.loginAnswer = args.empty() ? std::nullopt : std::optional<std::string>(args);
     form_->clickToolbar("w11");
 }
 
-void CliSession::password(const std::string& args, std::ostream&) {
+void Commands::password(const std::string& args, std::ostream&) {
     auto [oldPassword, newPassword] = splitFirst(args);
     ui_.passwordAnswer = std::make_pair(oldPassword, newPassword);
     form_->clickToolbar("w1");
     ui_.passwordAnswer.reset();
 }
 
-void CliSession::toolbar(const std::string& args, std::ostream& out) {
+void Commands::toolbar(const std::string& args, std::ostream& out) {
     if (!toolbarAction(args)) {
         out << "error: no toolbar button " << args << "\n";
         return;
@@ -162,7 +193,7 @@ void CliSession::toolbar(const std::string& args, std::ostream& out) {
     form_->clickToolbar(args);
 }
 
-void CliSession::spin(const std::string& args, std::ostream& out) {
+void Commands::spin(const std::string& args, std::ostream& out) {
     auto [name, direction] = splitFirst(args);
     const int upDown = numbered(name, "UpDown", 3);
     if (upDown == 0 || (direction != "up" && direction != "down")) {
@@ -172,14 +203,9 @@ void CliSession::spin(const std::string& args, std::ostream& out) {
     form_->spin(upDown, direction == "up");
 }
 
-// Scripts written before a caption's typo was mended keep working.
-std::string currentTabCaption(const std::string& caption) {
-    return caption == "各年纪试卷" ? "各年级试卷" : caption;
-}
+void Commands::tab(const std::string& args, std::ostream& out) { openTab(args, out); }
 
-void CliSession::tab(const std::string& args, std::ostream& out) { openTab(args, out); }
-
-bool CliSession::openTab(const std::string& args, std::ostream& out) {
+bool Commands::openTab(const std::string& args, std::ostream& out) {
     const std::string caption = currentTabCaption(args);
     const auto& all = tabs();
     if (std::none_of(all.begin(), all.end(), [&](const Tab& tab) { return tab.caption == caption; })) {
@@ -190,7 +216,7 @@ bool CliSession::openTab(const std::string& args, std::ostream& out) {
     return true;
 }
 
-void CliSession::click(const std::string& args, std::ostream& out) {
+void Commands::click(const std::string& args, std::ostream& out) {
     if (!form_->tree.find(args)) {
         out << "error: no node " << args << "\n";
         return;
@@ -198,7 +224,7 @@ void CliSession::click(const std::string& args, std::ostream& out) {
     form_->clickNode(args);
 }
 
-void CliSession::set(const std::string& args, std::ostream& out) {
+void Commands::set(const std::string& args, std::ostream& out) {
     auto [name, value] = splitFirst(args);
     if (!page_.has(name)) {
         out << "error: no element " << name << "\n";
@@ -207,13 +233,13 @@ void CliSession::set(const std::string& args, std::ostream& out) {
     form_->pageInput(name, value, page_.generation());
 }
 
-void CliSession::finish(const std::string&, std::ostream&) {
+void Commands::finish(const std::string&, std::ostream&) {
     form_->pageClick("");
     form_->pageClick("finish");
 }
 
 // Pages whose button is not the grader's "finish" (the standard intelligence test).
-void CliSession::press(const std::string& args, std::ostream& out) {
+void Commands::press(const std::string& args, std::ostream& out) {
     if (!page_.has(args)) {
         out << "error: no element " << args << "\n";
         return;
@@ -222,12 +248,12 @@ void CliSession::press(const std::string& args, std::ostream& out) {
     form_->pageClick(args);
 }
 
-void CliSession::mouseDown(const std::string&, std::ostream&) { form_->pageMouseDown(); }
+void Commands::mouseDown(const std::string&, std::ostream&) { form_->pageMouseDown(); }
 
-void CliSession::mouseUp(const std::string& args, std::ostream&) { form_->pageMouseUp(args); }
+void Commands::mouseUp(const std::string& args, std::ostream&) { form_->pageMouseUp(args); }
 
 // A key pressed in the page, by its name as the page sees it: "3", "ArrowLeft", "Enter".
-void CliSession::key(const std::string& args, std::ostream& out) {
+void Commands::key(const std::string& args, std::ostream& out) {
     if (args.empty() || args.find(' ') != std::string::npos) {
         out << "error: key NAME\n";
         return;
@@ -235,30 +261,30 @@ void CliSession::key(const std::string& args, std::ostream& out) {
     form_->pageKey(args, page_.generation());
 }
 
-void CliSession::printPage(const std::string&, std::ostream& out) {
+void Commands::printPage(const std::string&, std::ostream& out) {
     out << printable(oneLine(page_.bodyHtml())) << "\n";
 }
 
 // A page the program built has no path: its HTML follows the word "built".
-void CliSession::printPage2(const std::string&, std::ostream& out) {
+void Commands::printPage2(const std::string&, std::ostream& out) {
     out << printable(ui_.page2Html.empty() ? ui_.page2Path : "built " + oneLine(ui_.page2Html)) << "\n";
 }
 
-void CliSession::printFront(const std::string&, std::ostream& out) { out << paneName(ui_.front) << "\n"; }
+void Commands::printFront(const std::string&, std::ostream& out) { out << paneName(ui_.front) << "\n"; }
 
-void CliSession::printStatus(const std::string&, std::ostream& out) { out << printable(ui_.status) << "\n"; }
+void Commands::printStatus(const std::string&, std::ostream& out) { out << printable(ui_.status) << "\n"; }
 
-void CliSession::printMessages(const std::string&, std::ostream& out) {
+void Commands::printMessages(const std::string&, std::ostream& out) {
     for (const auto& [title, text] : ui_.messages) out << printable(title) << "|" << printable(text) << "\n";
     ui_.messages.clear();
     out << ".\n";
 }
 
-void CliSession::redrill(const std::string&, std::ostream&) { form_->redrill(); }
+void Commands::redrill(const std::string&, std::ostream&) { form_->redrill(); }
 
 // How the next question of the program is answered: its first button (yes,
 // "交卷", "离开") or its second (no, "继续做"). Unanswered questions take the first.
-void CliSession::answer(const std::string& args, std::ostream& out) {
+void Commands::answer(const std::string& args, std::ostream& out) {
     if (args != "yes" && args != "no") {
         out << "error: answer yes|no\n";
         return;
@@ -266,7 +292,7 @@ void CliSession::answer(const std::string& args, std::ostream& out) {
     ui_.askAnswers.push_back(args == "yes");
 }
 
-void CliSession::printRecord(const std::string&, std::ostream& out) {
+void Commands::printRecord(const std::string&, std::ostream& out) {
     if (record_) {
         // Once children are named, each line says whose sheet it is.
         const std::string whose = !form_->childMode() ? ""
@@ -280,32 +306,15 @@ void CliSession::printRecord(const std::string&, std::ostream& out) {
     out << ".\n";
 }
 
-void CliSession::printChildren(const std::string&, std::ostream& out) {
+void Commands::printChildren(const std::string&, std::ostream& out) {
     for (const Child& child : form_->children()) out << printable(child.name) << "\t" << child.grade << "\n";
     out << ".\n";
 }
 
-namespace {
-
-// "NAME GRADE": the grade is the last word, the name all before it; a grade
-// that is none is 0, which the record refuses with its reason.
-std::optional<std::pair<std::string, int>> nameAndGrade(const std::string& args) {
-    const std::size_t blank = args.find_last_of(' ');
-    if (blank == std::string::npos) return std::nullopt;
-    return std::make_pair(args.substr(0, blank), gradeNamed(args.substr(blank + 1)).value_or(0));
-}
-
-std::optional<long long> idOf(const ChildrenDialog& dialog, const std::string& name) {
-    if (const auto child = childNamed(dialog.children(), name)) return child->id;
-    return std::nullopt;
-}
-
-}  // namespace
-
 // The parent's 孩子 dialog, one change a line: add NAME GRADE, rename OLD NEW,
 // grade NAME GRADE, remove NAME (both questions answered as told, yes when
 // not told), give NAME (the sheets of no child), marks on|off.
-void CliSession::manageChild(const std::string& args, std::ostream& out) {
+void Commands::manageChild(const std::string& args, std::ostream& out) {
     const auto [verb, rest] = splitFirst(args);
     using Action = std::function<std::string(ChildrenDialog&)>;
     Action action;
@@ -361,9 +370,9 @@ void CliSession::manageChild(const std::string& args, std::ostream& out) {
     }
 }
 
-void CliSession::today(const std::string&, std::ostream&) { form_->showToday(); }
+void Commands::today(const std::string&, std::ostream&) { form_->showToday(); }
 
-void CliSession::printDue(const std::string&, std::ostream& out) {
+void Commands::printDue(const std::string&, std::ostream& out) {
     if (record_) {
         for (const ReviewItem& item : dueMisses(*record_, form_->owner(), form_->today()).value_or(std::vector<ReviewItem>{})) {
             out << printable(item.question.topicKey) << "\t" << printable(item.question.question) << "\t"
@@ -373,7 +382,7 @@ void CliSession::printDue(const std::string&, std::ostream& out) {
     out << ".\n";
 }
 
-void CliSession::printMastery(const std::string& args, std::ostream& out) {
+void Commands::printMastery(const std::string& args, std::ostream& out) {
     if (!openTab(args, out)) return;
     if (record_) {
         for (const NodeMastery& topic : treeMastery(form_->tree, *record_, form_->owner())) {
@@ -384,7 +393,7 @@ void CliSession::printMastery(const std::string& args, std::ostream& out) {
     out << ".\n";
 }
 
-void CliSession::marks(const std::string& args, std::ostream& out) {
+void Commands::marks(const std::string& args, std::ostream& out) {
     if (args != "on" && args != "off") {
         out << "error: marks on|off\n";
         return;
@@ -392,7 +401,7 @@ void CliSession::marks(const std::string& args, std::ostream& out) {
     form_->options.masteryMarks = args == "on";
 }
 
-void CliSession::options(const std::string& args, std::ostream& out) {
+void Commands::options(const std::string& args, std::ostream& out) {
     auto [count, seconds] = splitFirst(args);
     int countChoice = choiceIndex(count, OptionsDialog::kCountValues);
     int memoryChoice = choiceIndex(seconds, OptionsDialog::kMemoryValues);
@@ -405,7 +414,7 @@ void CliSession::options(const std::string& args, std::ostream& out) {
     ui_.optionsAnswer.reset();
 }
 
-void CliSession::tick(const std::string& args, std::ostream& out) {
+void Commands::tick(const std::string& args, std::ostream& out) {
     auto [name, countText] = splitFirst(args);
     const int timer = numbered(name, "Timer", TimerBank::kCount);
     const auto count = tickCount(countText);
@@ -420,7 +429,7 @@ void CliSession::tick(const std::string& args, std::ostream& out) {
 
 // Pre-order, as the tree shows it: each node, then its children in the
 // order they were added.
-void CliSession::printTree(const std::string&, std::ostream& out) {
+void Commands::printTree(const std::string&, std::ostream& out) {
     const TreeModel& tree = form_->tree;
     std::map<std::string, std::vector<const TopicNode*>> children;
     for (const TopicNode& node : tree.nodes()) children[node.parent].push_back(&node);
@@ -440,7 +449,7 @@ void CliSession::printTree(const std::string&, std::ostream& out) {
     }
 }
 
-void CliSession::printState(const std::string& name, std::ostream& out) {
+void Commands::printState(const std::string& name, std::ostream& out) {
     const Form1& f = *form_;
     const LevelGameState& level = f.families().levelGame.state();
     const SheetOptions& options = f.options;
@@ -467,6 +476,13 @@ void CliSession::printState(const std::string& name, std::ostream& out) {
     } else {
         out << "error: no state " << name << "\n";
     }
+}
+
+void Commands::help(const std::string&, std::ostream& out) {
+    for (const CliCommand& row : commandTable()) {
+        out << row.name << (*row.synopsis ? " " : "") << row.synopsis << "\t" << row.help << "\n";
+    }
+    out << ".\n";
 }
 
 }  // namespace tally

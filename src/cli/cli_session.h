@@ -2,7 +2,6 @@
 #pragma once
 #include <filesystem>
 #include <iosfwd>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,9 +31,6 @@ struct CliOptions {
 // The headless front end: the main-window model driven by one command a line.
 class CliSession {
 public:
-    // The most ticks one "tick" command runs.
-    static constexpr int kMaxTicks = 100000;
-
     explicit CliSession(const CliOptions& options);
 
     // Runs start-up, then the commands until "quit" or the end of input.
@@ -54,43 +50,6 @@ private:
     FsDataDirectory data_;
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
-
-    // Each command takes the rest of its line and answers on `out`.
-    using Command = void (CliSession::*)(const std::string& args, std::ostream& out);
-    static const std::map<std::string, Command>& commands();
-
-    void login(const std::string& args, std::ostream& out);
-    void password(const std::string& args, std::ostream& out);
-    void options(const std::string& args, std::ostream& out);
-    void toolbar(const std::string& args, std::ostream& out);
-    void spin(const std::string& args, std::ostream& out);
-    void tab(const std::string& args, std::ostream& out);
-    // Opens the tab; false (and an error line) when there is none of that name.
-    bool openTab(const std::string& args, std::ostream& out);
-    void click(const std::string& args, std::ostream& out);
-    void set(const std::string& args, std::ostream& out);
-    void finish(const std::string& args, std::ostream& out);
-    void press(const std::string& args, std::ostream& out);
-    void mouseDown(const std::string& args, std::ostream& out);
-    void mouseUp(const std::string& args, std::ostream& out);
-    void key(const std::string& args, std::ostream& out);
-    void tick(const std::string& args, std::ostream& out);
-    void printTree(const std::string& args, std::ostream& out);
-    void printPage(const std::string& args, std::ostream& out);
-    void printPage2(const std::string& args, std::ostream& out);
-    void printFront(const std::string& args, std::ostream& out);
-    void printStatus(const std::string& args, std::ostream& out);
-    void printMessages(const std::string& args, std::ostream& out);
-    void printState(const std::string& name, std::ostream& out);
-    void printRecord(const std::string& args, std::ostream& out);
-    void redrill(const std::string& args, std::ostream& out);
-    void answer(const std::string& args, std::ostream& out);
-    void today(const std::string& args, std::ostream& out);
-    void printDue(const std::string& args, std::ostream& out);
-    void printMastery(const std::string& args, std::ostream& out);
-    void marks(const std::string& args, std::ostream& out);
-    void printChildren(const std::string& args, std::ostream& out);
-    void manageChild(const std::string& args, std::ostream& out);
 
     std::optional<std::string> startChild_;
     bool startAdvanced_ = false;

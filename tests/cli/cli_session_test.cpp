@@ -118,12 +118,12 @@ TEST_F(CliTest, ToolbarOptionsAndSpinnersWork) {
 TEST_F(CliTest, UnknownThingsSayError) {
     const std::string out =
         run("fly\nclick q999\ntab 没有\ntick Timer9\nstate nothing\ntoolbar w5\nspin UpDown4 up\npress nothing\nkey\n"
-            "key Arrow Left\nanswer maybe\n");
+            "key Arrow Left\nanswer maybe\nmastery 没有这一页\nmarks maybe\n");
     std::istringstream lines(out);
     std::string line;
     int errors = 0;
     while (std::getline(lines, line)) errors += line.rfind("error:", 0) == 0;
-    EXPECT_EQ(errors, 11) << out;
+    EXPECT_EQ(errors, 13) << out;
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ protected:
     }
 };
 
-TEST_F(PracticeMonth, MasteryLinesAndTheirErrors) {
+TEST_F(PracticeMonth, MasteryLines) {
     startDay("2026-09-01");
     for (int i = 0; i < 3; ++i) {
         run("click q11\n");
@@ -64,8 +64,6 @@ TEST_F(PracticeMonth, MasteryLinesAndTheirErrors) {
     answer(AnswerStyle::Exact, fields(AnswerStyle::Exact).at(0).field);
     const std::string lines = run("mastery 加减乘除\n");
     EXPECT_TRUE(std::regex_match(lines, std::regex("q11\t10以内加法\t熟练\nq12\t[^\t\n]+\t练过\n\\.\n"))) << lines;
-    EXPECT_EQ(run("mastery 没有这一页\n"), "error: no tab 没有这一页\n");
-    EXPECT_EQ(run("marks maybe\n"), "error: marks on|off\n");
     // The tree the front end prints keeps its captions.
     EXPECT_EQ(run("tree\n").find("熟练"), std::string::npos);
 }

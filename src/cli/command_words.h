@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "shell/children_dialog.h"
+#include "shell/ports.h"
+
+namespace tally {
+
+// The words of a command line as the headless commands read them.
+
+// The first word and the rest of the line.
+std::pair<std::string, std::string> splitFirst(const std::string& line);
+// The page on one line: line breaks become blanks.
+std::string oneLine(std::string html);
+const char* paneName(Pane pane);
+// "Timer5" -> 5, "UpDown2" -> 2; 0 when the name is not of that family.
+int numbered(const std::string& name, const std::string& stem, int count);
+// The most ticks one "tick" command runs.
+inline constexpr int kMaxTicks = 100000;
+// A tick count: digits only, at most kMaxTicks, 1 when empty; nothing for anything else.
+std::optional<int> tickCount(const std::string& text);
+// The id of the child of that name in the dialog.
+std::optional<long long> idOf(const ChildrenDialog& dialog, const std::string& name);
+// Scripts written before a caption's typo was mended keep working.
+std::string currentTabCaption(const std::string& caption);
+// "NAME GRADE": the grade is the last word, the name all before it; a grade
+// that is none is 0, which the record refuses with its reason.
+std::optional<std::pair<std::string, int>> nameAndGrade(const std::string& args);
+
+// The index of `word` among the choices, -1 for "-" (keep it), -2 for none.
+template <std::size_t N>
+int choiceIndex(const std::string& word, const std::array<int, N>& values) {
+    if (word == "-") return -1;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == std::to_string(values[i])) return static_cast<int>(i);
+    }
+    return -2;
+}
+
+}  // namespace tally
