@@ -82,7 +82,7 @@ struct CliCommand {
 
 const std::vector<CliCommand>& commandTable() {
     static const std::vector<CliCommand> table = {
-        {"login", "[PASSWORD]", "log in, the login dialog answered with PASSWORD", &Commands::login},
+        {"login", "[PASSWORD]", "log in: as the parent with PASSWORD, else as the student", &Commands::login},
         {"password", "OLD NEW", "change the parent's password", &Commands::password},
         {"options", "10|20|50|- 8|5|3|-", "set the question count and the memory seconds (-: as they are)",
          &Commands::options},
