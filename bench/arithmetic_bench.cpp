@@ -8,7 +8,7 @@
 #include "page/html_page.h"
 #include "sheets/arithmetic.h"
 #include "sheets/marking.h"
-#include "shell/seeded_random.h"
+#include "base/seeded_random.h"
 
 // One sheet of 50 questions for every arithmetic topic in every drill form it
 // has, and the grading of a 50-question sheet. The narrow bands ("×10000",

@@ -2,9 +2,9 @@
 #pragma once
 #include <string>
 
-#include "shell/null_window.h"
-#include "shell/system_clock.h"
-#include "shell/timer_port.h"
+#include "base/null_window.h"
+#include "system/system_clock.h"
+#include "base/timer_port.h"
 
 namespace tally::bench {
 

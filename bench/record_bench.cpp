@@ -9,7 +9,7 @@
 #include "sqlite_record/sqlite_record.h"
 #include "sheets/arithmetic.h"
 #include "sheets/marking.h"
-#include "shell/seeded_random.h"
+#include "base/seeded_random.h"
 
 // What the progress record adds to marking a 50-question sheet: marking
 // alone against marking and storing the sheet in an SQLite file, with every

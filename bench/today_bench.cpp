@@ -15,8 +15,8 @@
 #include "sqlite_record/sqlite_record.h"
 #include "quiet_window.h"
 #include "record_rows_writer.h"
-#include "shell/fs_data_directory.h"
-#include "shell/seeded_random.h"
+#include "system/fs_data_directory.h"
+#include "base/seeded_random.h"
 
 // A child who practised for two years, in a record file: 100,000 sheets of
 // 40 drills (most of them in the first tab), 200,000 missed questions, and

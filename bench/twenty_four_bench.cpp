@@ -9,7 +9,7 @@
 
 #include "games/twenty_four_game.h"
 #include "games/twenty_four_solver.h"
-#include "shell/seeded_random.h"
+#include "base/seeded_random.h"
 
 namespace {
 

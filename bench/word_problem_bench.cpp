@@ -8,9 +8,9 @@
 #include "library/word_problem_sheet.h"
 #include "page/html_page.h"
 #include "app/form1.h"
-#include "shell/fs_data_directory.h"
-#include "shell/gbk.h"
-#include "shell/seeded_random.h"
+#include "system/fs_data_directory.h"
+#include "base/gbk.h"
+#include "base/seeded_random.h"
 
 #include "quiet_window.h"
 

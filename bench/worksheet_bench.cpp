@@ -5,8 +5,8 @@
 
 #include "page/html_page.h"
 #include "app/form1.h"
-#include "shell/fs_data_directory.h"
-#include "shell/seeded_random.h"
+#include "system/fs_data_directory.h"
+#include "base/seeded_random.h"
 #include "sheets/worksheet.h"
 
 #include "quiet_window.h"

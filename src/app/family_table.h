@@ -9,7 +9,7 @@
 #include "library/reading_pages.h"
 #include "library/revealed_answers.h"
 #include "library/word_problem_sheet.h"
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 #include "sheets/arithmetic.h"
 #include "sheets/compare_sheets.h"
 #include "sheets/divisor_sheets.h"

@@ -13,14 +13,14 @@
 #include "app/marks_only_page.h"
 #include "page/page.h"
 #include "progress/progress_record.h"
-#include "shell/accounts.h"
-#include "shell/event_gate.h"
-#include "shell/ports.h"
-#include "shell/text_shelf.h"
-#include "shell/timer_bank.h"
-#include "shell/timer_port.h"
-#include "shell/topic_family.h"
-#include "shell/tree_model.h"
+#include "window/accounts.h"
+#include "window/event_gate.h"
+#include "base/ports.h"
+#include "base/text_shelf.h"
+#include "base/timer_bank.h"
+#include "base/timer_port.h"
+#include "topics/topic_family.h"
+#include "topics/tree_model.h"
 
 namespace tally {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "app/form1.h"
-#include "shell/catalogue.h"
-#include "shell/children_dialog.h"
+#include "topics/catalogue.h"
+#include "window/children_dialog.h"
 
 namespace tally {
 namespace {

@@ -5,8 +5,8 @@
 #include "app/form1.h"
 #include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
-#include "shell/options_dialog.h"
-#include "shell/password_dialog.h"
+#include "window/options_dialog.h"
+#include "window/password_dialog.h"
 
 namespace tally {
 

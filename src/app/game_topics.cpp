@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_topics.h"
 
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

@@ -5,7 +5,7 @@
 
 #include "practice/mastery.h"
 #include "progress/progress_record.h"
-#include "shell/tree_model.h"
+#include "topics/tree_model.h"
 
 namespace tally {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "shell/text_shelf.h"
+#include "base/text_shelf.h"
 
 namespace tally {
 

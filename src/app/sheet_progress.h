@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "page/page.h"
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

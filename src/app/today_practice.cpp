@@ -10,10 +10,10 @@
 #include "page/html_page.h"
 #include "practice/lesson_list.h"
 #include "practice/weak_topics.h"
-#include "shell/catalogue.h"
-#include "shell/seeded_random.h"
-#include "shell/null_window.h"
-#include "shell/timer_bank.h"
+#include "topics/catalogue.h"
+#include "base/seeded_random.h"
+#include "base/null_window.h"
+#include "base/timer_bank.h"
 #include "sheets/redrill_sheet.h"
 
 namespace tally {

@@ -9,8 +9,8 @@
 #include "app/record_rows.h"
 #include "practice/lesson_week.h"
 #include "practice/practice_plan.h"
-#include "shell/ports.h"
-#include "shell/text_shelf.h"
+#include "base/ports.h"
+#include "base/text_shelf.h"
 
 namespace tally {
 

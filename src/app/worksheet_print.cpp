@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/worksheet_print.h"
 
-#include "shell/catalogue.h"
+#include "topics/catalogue.h"
 #include "app/form1.h"
 #include "sheets/redrill_sheet.h"
 #include "sheets/worksheet.h"

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "sheets/worksheet.h"
-#include "shell/ports.h"
-#include "shell/topic_family.h"
+#include "base/ports.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

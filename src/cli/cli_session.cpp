@@ -15,9 +15,9 @@
 #include "app/toolbar_actions.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
-#include "shell/catalogue.h"
-#include "shell/children_dialog.h"
-#include "shell/options_dialog.h"
+#include "topics/catalogue.h"
+#include "window/children_dialog.h"
+#include "window/options_dialog.h"
 
 namespace tally {
 namespace {

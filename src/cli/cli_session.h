@@ -10,9 +10,9 @@
 #include "cli/headless_ui.h"
 #include "page/html_page.h"
 #include "sqlite_record/sqlite_record.h"
-#include "shell/fs_data_directory.h"
-#include "shell/seeded_random.h"
-#include "shell/system_clock.h"
+#include "system/fs_data_directory.h"
+#include "base/seeded_random.h"
+#include "system/system_clock.h"
 
 namespace tally {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "shell/children_dialog.h"
-#include "shell/ports.h"
+#include "window/children_dialog.h"
+#include "base/ports.h"
 
 namespace tally {
 

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "shell/children_dialog.h"
-#include "shell/login_dialog.h"
-#include "shell/options_dialog.h"
-#include "shell/password_dialog.h"
+#include "window/children_dialog.h"
+#include "window/login_dialog.h"
+#include "window/options_dialog.h"
+#include "window/password_dialog.h"
 
 namespace tally {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "shell/ports.h"
-#include "shell/timer_port.h"
+#include "base/ports.h"
+#include "base/timer_port.h"
 
 namespace tally {
 

@@ -7,7 +7,7 @@
 #include "cli/cli_session.h"
 #include "practice/practice_rows.h"
 #include "sqlite_record/sqlite_record.h"
-#include "shell/data_location.h"
+#include "system/data_location.h"
 #include "tallymoo_version.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/game_pages.h"
 
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

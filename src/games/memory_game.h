@@ -2,8 +2,8 @@
 #pragma once
 #include <vector>
 
-#include "shell/timer_bank.h"
-#include "shell/topic_family.h"
+#include "base/timer_bank.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

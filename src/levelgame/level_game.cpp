@@ -5,7 +5,7 @@
 
 #include "levelgame/level_page.h"
 #include "levelgame/level_run.h"
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "levelgame/level_state.h"
-#include "shell/timer_bank.h"
-#include "shell/topic_family.h"
+#include "base/timer_bank.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "shell/ports.h"
+#include "base/ports.h"
 
 namespace tally {
 

@@ -6,7 +6,7 @@
 
 #include "levelgame/level_page.h"
 #include "levelgame/level_pairs.h"
-#include "shell/topic_tag.h"
+#include "base/topic_tag.h"
 #include "sheets/typed_answer.h"
 
 namespace tally {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "levelgame/level_state.h"
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

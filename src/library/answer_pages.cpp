@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "shell/content_store.h"
+#include "base/content_store.h"
 #include "library/reading_frame.h"
 #include "page/html_page.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/knowledge_items.h"
 
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "library/lessons.h"
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

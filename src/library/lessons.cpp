@@ -9,9 +9,9 @@
 #include "library/library_lists.h"
 #include "library/summaries.h"
 #include "page/html_page.h"
-#include "shell/catalogue.h"
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "topics/catalogue.h"
+#include "base/gbk.h"
+#include "base/text.h"
 #include "sheets/sheet.h"
 
 namespace tally {

@@ -3,7 +3,7 @@
 
 #include "library/knowledge_items.h"
 #include "page/html_page.h"
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace tally {
 

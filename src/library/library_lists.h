@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

@@ -7,7 +7,7 @@
 #include "library/knowledge_topics.h"
 #include "library/reading_frame.h"
 #include "page/html_page.h"
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

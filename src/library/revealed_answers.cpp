@@ -5,7 +5,7 @@
 
 #include "library/library_lists.h"
 #include "library/titled_entries.h"
-#include "shell/text.h"
+#include "base/text.h"
 #include "sheets/mark_texts.h"
 #include "sheets/sheet.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

@@ -5,8 +5,8 @@
 
 #include "library/data_file_check.h"
 #include "library/library_lists.h"
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "library/knowledge_items.h"
 #include "sheets/sheet.h"
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "sheets/expression.h"
 #include "sheets/number_text.h"
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

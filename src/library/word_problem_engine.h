@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/ports.h"
+#include "base/ports.h"
 
 namespace tally {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/ports.h"
-#include "shell/topic_family.h"
+#include "base/ports.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

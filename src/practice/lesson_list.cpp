@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shell/gbk.h"
-#include "shell/text.h"
+#include "base/gbk.h"
+#include "base/text.h"
 
 namespace tally {
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "practice/lesson_week.h"
-#include "shell/ports.h"
+#include "base/ports.h"
 
 namespace tally {
 

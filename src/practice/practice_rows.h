@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "progress/record_values.h"
-#include "shell/ports.h"
+#include "base/ports.h"
 
 namespace tally {
 

@@ -2,9 +2,9 @@
 #pragma once
 #include <string>
 
-#include "shell/drill_form.h"
-#include "shell/ports.h"
-#include "shell/topic_family.h"
+#include "base/drill_form.h"
+#include "base/ports.h"
+#include "topics/topic_family.h"
 #include "sheets/arithmetic_draw.h"
 
 namespace tally {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "shell/ports.h"
+#include "base/ports.h"
 
 namespace tally {
 

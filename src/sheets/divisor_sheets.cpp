@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "shell/content_store.h"
-#include "shell/text.h"
+#include "base/content_store.h"
+#include "base/text.h"
 #include "sheets/gcd.h"
 #include "sheets/marking.h"
 #include "sheets/sheet.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "sheets/marking.h"
 #include "sheets/number_text.h"
 #include "sheets/sheet.h"

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "page/html_page.h"
-#include "shell/content_store.h"
-#include "shell/text.h"
+#include "base/content_store.h"
+#include "base/text.h"
 #include "sheets/fraction_question.h"
 #include "sheets/gcd.h"
 #include "sheets/mark_texts.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/text.h"
+#include "base/text.h"
 #include "sheets/expected_answer.h"
 #include "sheets/mark_texts.h"
 #include "sheets/marking.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "shell/topic_family.h"
+#include "topics/topic_family.h"
 
 namespace tally {
 

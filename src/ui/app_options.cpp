@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "practice/practice_rows.h"
-#include "shell/data_location.h"
-#include "shell/options_dialog.h"
+#include "system/data_location.h"
+#include "window/options_dialog.h"
 #include "ui/remote_debugging.h"
 
 namespace tally {

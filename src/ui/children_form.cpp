@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/children_dialog.h"
+#include "window/children_dialog.h"
 #include "ui/dialog_style.h"
 
 namespace tally {

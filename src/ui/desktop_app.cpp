@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-#include "shell/data_location.h"
+#include "system/data_location.h"
 #include "app/form1.h"
 #include "app/game_topics.h"
 #include "ui/clock_panel.h"

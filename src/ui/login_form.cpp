@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/login_dialog.h"
+#include "window/login_dialog.h"
 #include "ui/dialog_style.h"
 
 namespace tally {

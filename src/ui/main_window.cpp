@@ -17,7 +17,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
-#include "shell/catalogue.h"
+#include "topics/catalogue.h"
 #include "app/toolbar_actions.h"
 #include "ui/clock_panel.h"
 #include "ui/pane_page.h"

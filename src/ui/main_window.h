@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "shell/ports.h"
+#include "base/ports.h"
 
 class QAction;
 class QLabel;

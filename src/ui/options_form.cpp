@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/options_dialog.h"
+#include "window/options_dialog.h"
 #include "ui/dialog_style.h"
 
 namespace tally {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/password_dialog.h"
+#include "window/password_dialog.h"
 #include "ui/dialog_style.h"
 
 namespace tally {

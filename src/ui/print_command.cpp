@@ -6,9 +6,9 @@
 
 #include "page/html_page.h"
 #include "app/form1.h"
-#include "shell/fs_data_directory.h"
-#include "shell/seeded_random.h"
-#include "shell/system_clock.h"
+#include "system/fs_data_directory.h"
+#include "base/seeded_random.h"
+#include "system/system_clock.h"
 #include "app/today_practice.h"
 #include "app/weekly_report_page.h"
 #include "app/worksheet_print.h"

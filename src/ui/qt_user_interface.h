@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "shell/ports.h"
+#include "base/ports.h"
 
 class QDialog;
 

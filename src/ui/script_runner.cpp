@@ -19,7 +19,7 @@
 
 #include "page/html_page.h"
 #include "app/form1.h"
-#include "shell/login_dialog.h"
+#include "window/login_dialog.h"
 #include "ui/desktop_app.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"

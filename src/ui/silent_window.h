@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/null_window.h"
-#include "shell/timer_port.h"
+#include "base/null_window.h"
+#include "base/timer_port.h"
 
 namespace tally {
 

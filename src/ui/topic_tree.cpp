@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include "shell/tree_model.h"
+#include "topics/tree_model.h"
 #include "ui/pictures.h"
 
 namespace tally {

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "shell/timer_bank.h"
-#include "shell/timer_port.h"
+#include "base/timer_bank.h"
+#include "base/timer_port.h"
 
 namespace tally {
 

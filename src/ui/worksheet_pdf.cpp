@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
-#include "shell/atomic_file.h"
+#include "system/atomic_file.h"
 
 namespace tally {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/family_table.h"
-#include "shell/catalogue.h"
-#include "shell/fs_data_directory.h"
-#include "shell/gbk.h"
+#include "topics/catalogue.h"
+#include "system/fs_data_directory.h"
+#include "base/gbk.h"
 #include "support/test_data.h"
 
 namespace tally {

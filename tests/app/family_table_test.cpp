@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/worksheet_print.h"
-#include "shell/catalogue.h"
+#include "topics/catalogue.h"
 #include "sheets/worksheet.h"
 #include "support/harness.h"
 #include "support/text_helpers.h"

@@ -9,7 +9,7 @@
 #include "page/html_page.h"
 #include "sqlite_record/sqlite_record.h"
 #include "app/worksheet_print.h"
-#include "shell/gbk.h"
+#include "base/gbk.h"
 #include "support/harness.h"
 
 namespace tally {

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli/cli_session.h"
-#include "shell/login_dialog.h"
-#include "shell/login_file.h"
+#include "window/login_dialog.h"
+#include "window/login_file.h"
 #include "support/harness.h"
 
 namespace tally {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "library/lessons.h"
-#include "shell/gbk.h"
-#include "shell/login_file.h"
+#include "base/gbk.h"
+#include "window/login_file.h"
 #include "support/harness.h"
 
 namespace tally {

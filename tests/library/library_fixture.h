@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/gbk.h"
+#include "base/gbk.h"
 #include "support/harness.h"
 
 namespace tally::test {

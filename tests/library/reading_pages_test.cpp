@@ -3,7 +3,7 @@
 
 #include "library/answer_pages.h"
 #include "library/reading_pages.h"
-#include "shell/login_file.h"
+#include "window/login_file.h"
 #include "support/harness.h"
 
 namespace tally {

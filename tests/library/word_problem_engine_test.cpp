@@ -6,7 +6,7 @@
 #include <string>
 
 #include "library/word_problem_engine.h"
-#include "shell/seeded_random.h"
+#include "base/seeded_random.h"
 
 namespace tally {
 namespace {

@@ -9,12 +9,12 @@
 #include <set>
 
 #include "library/word_problem_engine.h"
-#include "shell/text.h"
+#include "base/text.h"
 #include "library/word_problem_sheet.h"
 #include "library_fixture.h"
-#include "shell/gbk.h"
-#include "shell/login_file.h"
-#include "shell/seeded_random.h"
+#include "base/gbk.h"
+#include "window/login_file.h"
+#include "base/seeded_random.h"
 
 namespace tally {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "practice/lesson_list.h"
 #include "practice/lesson_week.h"
-#include "shell/fs_data_directory.h"
+#include "system/fs_data_directory.h"
 
 namespace tally {
 namespace {

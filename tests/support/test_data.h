@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/fs_data_directory.h"
+#include "system/fs_data_directory.h"
 #include "support/temp_folder.h"
 
 namespace tally::test {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sqlite_record/sqlite_record.h"
-#include "shell/login_dialog.h"
+#include "window/login_dialog.h"
 #include "ui/children_form.h"
 #include "ui/login_form.h"
 #include "ui/options_form.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/gbk.h"
+#include "base/gbk.h"
 #include "ui_harness.h"
 
 namespace tally::testing {

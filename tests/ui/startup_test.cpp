@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "shell/login_dialog.h"
+#include "window/login_dialog.h"
 #include "ui/login_form.h"
 #include "ui/password_form.h"
 #include "ui/window_timers.h"

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QPushButton>
 
-#include "shell/tree_model.h"
+#include "topics/tree_model.h"
 #include "ui/clock_panel.h"
 #include "ui/options_form.h"
 #include "ui/spinner.h"

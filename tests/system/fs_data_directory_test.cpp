@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <thread>
+
+#include "system/atomic_file.h"
+#include "system/data_location.h"
+#include "system/fs_data_directory.h"
+#include "support/harness.h"
+
+namespace tally {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(FsDataDirectory, RefusesPathsThatLeaveIt) {
+    FsDataDirectory data(fs::path(TALLYMOO_DATA_DIR) / "book");
+    data.setRootReadOnly(true);
+    for (const char* path : {"../help.htm", "/etc/passwd", "a/../../help.htm", ""}) {
+        EXPECT_FALSE(data.read(path)) << path;
+        EXPECT_FALSE(data.exists(path)) << path;
+        EXPECT_FALSE(data.replace(path, "x")) << path;
+    }
+    EXPECT_FALSE(data.list(".."));
+}
+
+TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
+    test::TestData dir{test::OwnData{}};
+    FsDataDirectory data(dir.root());
+    dir.write("x/b.htm", "b");
+    dir.write("x/a.htm", "a");
+    dir.write("x/c/d.htm", "d");
+    EXPECT_EQ(*data.list("x"), (std::vector<std::string>{"a.htm", "b.htm"}));
+    EXPECT_FALSE(data.list("nothing"));
+    EXPECT_TRUE(data.replace("x/a.htm", "new"));
+    EXPECT_EQ(*data.read("x/a.htm"), "new");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.root() / "x")) {
+        EXPECT_NE(entry.path().filename().string().rfind("a.htm.", 0), 0u) << entry.path();
+    }
+}
+
+// Two programs saving at once: the file ends whole, holding one of the two,
+// and a save that reports success alone is the one that stands.
+TEST(FsDataDirectory, TwoSavesAtOnceNeverClaimTheLosingContent) {
+    test::TempFolder dir;
+    const std::string first(20000, '1'), second(30000, '2');
+    for (int round = 0; round < 50; ++round) {
+        bool firstSaved = false, secondSaved = false;
+        std::thread other([&] { secondSaved = replaceFileAtomically(dir.path() / "f", second); });
+        firstSaved = replaceFileAtomically(dir.path() / "f", first);
+        other.join();
+        FsDataDirectory data(dir.path());
+        const std::string now = *data.read("f");
+        ASSERT_TRUE(now == first || now == second) << now.size();
+        ASSERT_TRUE(firstSaved || secondSaved);
+        if (firstSaved != secondSaved) {
+            ASSERT_EQ(now, firstSaved ? first : second);
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(FsDataDirectory, AFolderIsNotAFile) {
+    test::TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "folder");
+    FsDataDirectory data(dir.path());
+    EXPECT_FALSE(data.read("folder"));
+    EXPECT_FALSE(data.exists("folder"));
+}
+
+struct LocationCase {
+    const char* name;
+    std::vector<std::string> startPages;  // folders (under the tree) holding help.htm
+    std::vector<std::string> bareFolders;  // folders that exist without a start page
+    const char* program;
+    const char* expected;
+    bool installed;
+};
+
+TEST(DataLocation, FindsTheDataDirectoryFromTheProgramsOwnFolder) {
+    const std::vector<LocationCase> cases = {
+        {"the cli in the build tree", {"build/data"}, {}, "build", "build/data", false},
+        {"the window in the build tree", {"build/data"}, {"build/src/ui"}, "build/src/ui", "build/data", false},
+        {"installed under a prefix", {"usr/share/tallymoo/data"}, {"usr/bin"}, "usr/bin", "usr/share/tallymoo/data",
+         true},
+        {"installed, with a stray /data two levels up", {"usr/share/tallymoo/data", "data"}, {"usr/bin"},
+         "usr/bin", "usr/share/tallymoo/data", true},
+        {"beside the program beats the installed one", {"opt/bin/data", "opt/share/tallymoo/data"}, {}, "opt/bin",
+         "opt/bin/data", false},
+        {"a start page beats a bare folder", {"build/data"}, {"build/src/ui/data"}, "build/src/ui", "build/data",
+         false},
+        {"no start page anywhere: the first folder that exists", {}, {"usr/bin", "usr/share/tallymoo/data"},
+         "usr/bin", "usr/share/tallymoo/data", true},
+        {"nothing at all: beside the program", {}, {"lonely"}, "lonely", "lonely/data", false},
+    };
+    for (const LocationCase& c : cases) {
+        test::TempFolder temp;
+        const fs::path tree = temp.path() / "tree";
+        for (const std::string& folder : c.startPages) {
+            fs::create_directories(tree / folder);
+            std::ofstream(tree / folder / "help.htm") << "<html></html>";
+        }
+        for (const std::string& folder : c.bareFolders) fs::create_directories(tree / folder);
+        const DataLocation found = locateDataDirectory(tree / c.program);
+        EXPECT_EQ(found.root, tree / c.expected) << c.name;
+        EXPECT_EQ(found.installed, c.installed) << c.name;
+    }
+}
+
+TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
+    test::TestData installed{test::OwnData{}};
+    test::TempFolder user;
+    installed.write("login.ini", "installed");
+    FsDataDirectory data(installed.root());
+    data.setWriteFallback(user.path() / "tallymoo");
+    data.setRootReadOnly(true);
+
+    EXPECT_EQ(*data.read("login.ini"), "installed");
+    ASSERT_TRUE(data.replace("login.ini", "changed"));
+    EXPECT_EQ(*data.read("login.ini"), "changed");
+    ASSERT_TRUE(data.replace("login.ini", "changed again"));
+    EXPECT_EQ(*data.read("login.ini"), "changed again");
+
+    FsDataDirectory untouched(installed.root());
+    EXPECT_EQ(*untouched.read("login.ini"), "installed");
+    EXPECT_FALSE(fs::exists(installed.root() / "login.ini.new"));
+}
+
+TEST(FsDataDirectory, AReadOnlyRootWithNowhereElseToWriteRefusesTheWrite) {
+    test::TestData installed{test::OwnData{}};
+    installed.write("login.ini", "installed");
+    FsDataDirectory data(installed.root());
+    data.setRootReadOnly(true);
+    EXPECT_FALSE(data.replace("login.ini", "changed"));
+    EXPECT_EQ(*data.read("login.ini"), "installed");
+}
+
+}  // namespace
+}  // namespace tally

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The login file against the record's copy of the parent's password, on real
+// files: a login file spoiled after a password change hands nobody the
+// advanced account, and the parent's own password puts it right.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "cli/headless_ui.h"
+#include "sqlite_record/sqlite_record.h"
+#include "system/fs_data_directory.h"
+#include "window/login_dialog.h"
+#include "window/login_file.h"
+#include "window/password_dialog.h"
+#include "support/temp_folder.h"
+
+namespace tally {
+namespace {
+namespace fs = std::filesystem;
+
+// Each character's code plus 7, a line each, and an empty line to end.
+const std::string kShipped = "57\r\n58\r\n63\r\n\r\n";      // 238
+const std::string kParents = "59\r\n58\r\n57\r\n56\r\n\r\n";  // 4321
+const std::string kChilds = "56\r\n56\r\n56\r\n\r\n";        // 111
+
+const std::string kAdvice = "家长以前设的密码仍然有效，别的密码都不能登录高级用户。"
+                            "请家长用自己设的密码登录，登录后密码文件会重新写好。";
+const std::string kMissing = "密码文件不见了。" + kAdvice;
+const std::string kDamaged = "密码文件坏了。" + kAdvice;
+const std::string kChanged = "密码文件和家长设的密码对不上，它被删掉或者改动过。" + kAdvice;
+
+using Told = std::vector<std::pair<std::string, std::string>>;
+
+// One computer user: a data directory holding the shipped login file, the
+// user's data location with the record, installed or not.
+struct Computer {
+    explicit Computer(bool installed, fs::path recordFile = {})
+        : record(std::make_unique<SqliteRecord>(recordFile.empty() ? user.path() / "share/tallymoo/record.sqlite"
+                                                                   : recordFile)) {
+        std::ofstream(program.path() / kLoginFileName, std::ios::binary) << kShipped;
+        data.setRootReadOnly(installed);
+        if (installed) data.setWriteFallback(user.path() / "share/tallymoo");
+    }
+    // The login dialog opened (what it said on opening kept in `told`) and answered.
+    bool login(const std::string& password) {
+        ui.messages.clear();
+        LoginDialog dialog(accounts, ui, data, record.get());
+        dialog.open();
+        told = ui.messages;
+        dialog.clickItem(LoginDialog::kAdvanced);
+        dialog.password = password;
+        dialog.confirm();
+        return accounts.advanced();
+    }
+    void changePassword(const std::string& from, const std::string& to) {
+        PasswordDialog dialog(accounts, ui, data, record.get());
+        dialog.oldPassword = from;
+        dialog.newPassword = to;
+        dialog.confirm();
+    }
+    // The login file the program writes: the kept copy once there is one.
+    fs::path loginFile() const {
+        for (const auto& entry : fs::recursive_directory_iterator(user.path())) {
+            if (entry.path().filename() == kLoginFileName) return entry.path();
+        }
+        return program.path() / kLoginFileName;
+    }
+    std::string loginBytes() const { return (std::ostringstream() << std::ifstream(loginFile()).rdbuf()).str(); }
+
+    test::TempFolder program, user;
+    FsDataDirectory data{program.path()};
+    std::unique_ptr<SqliteRecord> record;
+    HeadlessUi ui;
+    Accounts accounts;
+    Told told;
+};
+
+unsigned modeOf(const fs::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParentsPassword) {
+    enum class Spoil { Delete, Empty, Garbage, Shipped, Childs };
+    const struct {
+        bool installed;
+        Spoil spoil;
+        const std::string& message;
+    } cases[] = {
+        {false, Spoil::Delete, kMissing},  {false, Spoil::Empty, kDamaged},   {false, Spoil::Garbage, kDamaged},
+        {false, Spoil::Shipped, kChanged}, {false, Spoil::Childs, kChanged},
+        // the kept copy gone, the shipped file is read again
+        {true, Spoil::Delete, kChanged},   {true, Spoil::Empty, kDamaged},    {true, Spoil::Garbage, kDamaged},
+        {true, Spoil::Shipped, kChanged},  {true, Spoil::Childs, kChanged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "installed " << c.installed << " spoil " << static_cast<int>(c.spoil));
+        Computer computer(c.installed);
+        ASSERT_TRUE(computer.login("238"));
+        computer.changePassword("238", "4321");
+        ASSERT_EQ(computer.loginBytes(), kParents);
+        const std::string spoiled[] = {"", "", "这不是密码\r\n", kShipped, kChilds};
+        std::ofstream(computer.loginFile(), std::ios::binary) << spoiled[static_cast<int>(c.spoil)];
+        if (c.spoil == Spoil::Delete) fs::remove(computer.loginFile());
+        for (const char* guess : {"238", "111"}) {
+            EXPECT_FALSE(computer.login(guess)) << guess;
+            EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
+        }
+        EXPECT_TRUE(computer.login("4321"));
+        EXPECT_EQ(computer.loginBytes(), kParents);
+        EXPECT_TRUE(computer.login("4321"));
+        EXPECT_TRUE(computer.told.empty());
+    }
+}
+
+// A computer where no password was ever set, or one set before the record
+// kept copies; a record that cannot be read cannot say which.
+TEST(PasswordGuard, WithoutACopyTheLoginFileDecides) {
+    const std::string fallback = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登录后修改密码。";
+    const std::string unknown = "密码文件不见了或者坏了，成绩记录也打不开，没法确认家长设过的密码，现在不能用高级用户登录。";
+    const struct {
+        const char* before;  // the login file at the first login, kept by an older program
+        bool brokenRecord;
+        const char* password;
+        bool advanced;
+        const std::string& message;
+    } cases[] = {
+        {"", false, "238", true, fallback},
+        {"56\r\n56\r\n56\r\n\r\n", false, "111", true, kMissing},
+        {"56\r\n56\r\n56\r\n\r\n", false, "238", false, kMissing},
+        {"", true, "238", false, unknown},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.password);
+        test::TempFolder elsewhere;
+        const fs::path folderInPlace = elsewhere.path() / "record.sqlite";
+        if (c.brokenRecord) fs::create_directories(folderInPlace);
+        Computer computer(false, c.brokenRecord ? folderInPlace : fs::path{});
+        if (*c.before) std::ofstream(computer.loginFile(), std::ios::binary) << c.before;
+        computer.login(c.password);
+        fs::remove(computer.loginFile());
+        EXPECT_EQ(computer.login(c.password), c.advanced);
+        EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
+    }
+}
+
+TEST(PasswordGuard, ANewPasswordIsRefusedWhenItsCopyCannotBeKept) {
+    test::TempFolder elsewhere;
+    fs::create_directories(elsewhere.path() / "record.sqlite");
+    Computer computer(false, elsewhere.path() / "record.sqlite");
+    ASSERT_TRUE(computer.login("238"));
+    computer.changePassword("238", "4321");
+    EXPECT_EQ(computer.ui.messages.back().second, "新密码没能保存（成绩记录写不进去），原来的密码仍然有效！");
+    EXPECT_EQ(computer.loginBytes(), kShipped);
+}
+
+// The user's own data is for the user alone; folders the user made keep
+// their mode.
+TEST(PasswordGuard, TheRecordAndTheKeptLoginFileAreTheOwnersOnly) {
+    Computer computer(true);
+    ASSERT_TRUE(computer.login("238"));
+    computer.changePassword("238", "4321");
+    const fs::path share = computer.user.path() / "share";
+    const fs::path record = share / "tallymoo/record.sqlite";
+    for (const fs::path& file : {record, fs::path(record.string() + "-wal"), fs::path(record.string() + "-shm"),
+                                 computer.loginFile()}) {
+        EXPECT_EQ(modeOf(file), 0600u) << file;
+    }
+    for (fs::path folder = computer.loginFile().parent_path(); folder != computer.user.path();
+         folder = folder.parent_path()) {
+        EXPECT_EQ(modeOf(folder), 0700u) << folder;
+    }
+
+    // Files made looser before are closed; a folder of the user's is left alone.
+    computer.record.reset();
+    for (const fs::path& file : {record, computer.loginFile()}) ::chmod(file.c_str(), 0644);
+    ::chmod(share.c_str(), 0755);
+    computer.record = std::make_unique<SqliteRecord>(record);
+    ASSERT_TRUE(computer.login("4321"));
+    computer.changePassword("4321", "5678");
+    EXPECT_EQ(modeOf(record), 0600u);
+    EXPECT_EQ(modeOf(computer.loginFile()), 0600u);
+    EXPECT_EQ(modeOf(share), 0755u);
+}
+
+}  // namespace
+}  // namespace tally
