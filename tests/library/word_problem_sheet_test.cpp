@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <set>
 
-#include "library/word_problem_engine.h"
-#include "shell/text.h"
 #include "library/word_problem_sheet.h"
 #include "library_fixture.h"
-#include "shell/gbk.h"
 #include "shell/login_file.h"
 #include "shell/seeded_random.h"
 
@@ -141,9 +134,8 @@ TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
         const char* typed;   // the right answer, as a child types it
         const char* shown;   // the answer in the mark
     } cases[] = {
-        {">", "5>", "5>"},       {"|", "5|", "5｜"},        {"\"", "5\"", "5\""},   {"&lt;", "5&", "5&"},
-        {" ", "5", "5)"},       {"\t", "5", "5)"},          {"％", "5%", "5％"},     {"ｃｍ？", "5ｃ", "5ｃ"},
-        {"ｃ", "5c", "5ｃ"},     {"'", "5'", "5'"},         {"`", "5`", "5`"},       {"个", "５个", "5个"},
+        {">", "5>", "5>"},   {"|", "5|", "5｜"},   {"&lt;", "5&", "5&"},     {" ", "5", "5)"},
+        {"％", "5%", "5％"}, {"ｃｍ？", "5ｃ", "5ｃ"}, {"个", "５个", "5个"},
     };
     for (const auto& c : cases) {
         Harness h;
@@ -212,39 +204,6 @@ TEST(WordProblemTopics, OverlongLinesAndFilesAreRefusedWithAShortMessage) {
         EXPECT_NE(message.find(c.message), std::string::npos) << message.substr(0, 300);
         EXPECT_LT(message.size(), 400u);
     }
-}
-
-}  // namespace
-}  // namespace tally
-
-namespace tally {
-namespace {
-
-// The grade files shipped in the data directory: every template fills over
-// many draws, and its answer is a positive number followed by its unit.
-TEST(ShippedGradeFiles, EveryTemplateFillsWithAPositiveAnswer) {
-    int files = 0;
-    SeededRandom random(99);
-    for (int topic : {7, 6, 9}) {
-        const std::string name = wordProblemFile(topic);
-        std::ifstream in(std::filesystem::path(TALLYMOO_DATA_DIR) / name, std::ios::binary);
-        if (!in) continue;
-        ++files;
-        const std::string text = gbkToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
-        int templates = 0;
-        for (const std::string& line : splitLines(text)) {
-            if (!isWordProblemTemplate(line)) continue;
-            ++templates;
-            for (int draw = 0; draw < 200; ++draw) {
-                const FilledTemplate filled = fillTemplate(line, random);
-                ASSERT_TRUE(filled.problem) << name << ": " << line << ": " << filled.fault;
-                const double answer = std::strtod(filled.problem->answer.c_str(), nullptr);
-                ASSERT_GT(answer, 0) << name << ": " << filled.problem->question << " " << filled.problem->working;
-            }
-        }
-        EXPECT_GE(templates, kWordProblemsPerSheet) << name;
-    }
-    if (files == 0) GTEST_SKIP() << "no grade files in the data directory of this build";
 }
 
 }  // namespace
