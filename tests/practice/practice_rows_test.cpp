@@ -29,23 +29,17 @@ TEST(PracticeDays, DaysAgreeWithTheStandardCalendar) {
 // A day of the record may have its time after it; a day given on the command
 // line is the whole text, one real date of 2000…2100.
 TEST(PracticeDays, TextsThatAreNotDatesAreRefused) {
-    const struct {
-        const char* text;
-        bool recordDay, givenDay;
-    } cases[] = {
-        {"2024-02-29", true, true},   {"2000-01-01", true, true},    {"2100-12-31", true, true},
-        {"2024-02-29 23:59:59", true, false}, {"2026-01-01 x", true, false}, {"1999-12-31", true, false},
-        {"2101-01-01", true, false},  {"2023-02-29", false, false},  {"2100-02-29", false, false},
-        {"2024-04-31", false, false}, {"2024-13-01", false, false},  {"2024-00-10", false, false},
-        {"2024-1-05", false, false},  {"2024/10/05", false, false},  {"2024-10-05X", false, false},
-        {" 2026-01-01", false, false}, {"abcd-ef-gh", false, false}, {"", false, false},
+    const struct { const char* text; bool recordDay, givenDay; } cases[] = {
+        {"2024-02-29", true, true},   {"2000-01-01", true, true},   {"2100-12-31", true, true},
+        {"2026-01-01 x", true, false}, {"1999-12-31", true, false}, {"2101-01-01", true, false},
+        {"2023-02-29", false, false}, {"2100-02-29", false, false}, {"2024-04-31", false, false},
+        {"2024-13-01", false, false}, {"2024-00-10", false, false}, {"2024-1-05", false, false},
+        {"2024/10/05", false, false}, {"2024-10-05X", false, false}, {" 2026-01-01", false, false}, {"", false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseDay(c.text).has_value(), c.recordDay) << c.text;
         EXPECT_EQ(parseGivenDay(c.text).has_value(), c.givenDay) << c.text;
-        if (c.givenDay) {
-            EXPECT_EQ(parseGivenDay(c.text), parseDay(c.text)) << c.text;
-        }
+        EXPECT_TRUE(!c.givenDay || parseGivenDay(c.text) == parseDay(c.text)) << c.text;
     }
     EXPECT_EQ(parseDay("2024-02-29 23:59:59"), parseDay("2024-02-29"));
 }
