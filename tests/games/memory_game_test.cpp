@@ -45,17 +45,11 @@ protected:
 
 TEST_F(MemoryGameTest, FourCardsToStartWithOneBoxEachAndTheCountdown) {
     deal({7, 10, 3, 1});
-    EXPECT_EQ(h.page.bodyHtml(),
-              "<h1>训练记忆</h1><p>记住每张牌上的数。牌翻过去以后，按顺序把每张牌上的数填进方框里。</p>"
-              "这一轮有4张牌，你有5秒记住它们：<input class=text name=miao type=text size=3 value=5><br><br>"
-              "<a name=img8><img src=24/7a.gif><img src=24/10b.gif><img src=24/3c.gif><img src=24/1d.gif></a>"
-              "<br><br>按顺序填入每张牌上的数：<br>"
-              "<input class=text name=answer1 type=text size=2 tag=7 autofocus>&nbsp;"
-              "<input class=text name=answer2 type=text size=2 tag=10>&nbsp;"
-              "<input class=text name=answer3 type=text size=2 tag=3>&nbsp;"
-              "<input class=text name=answer4 type=text size=2 tag=1><br><br>"
-              "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
-              "<input class=button name=finish type=button size=7 value=提交答案 tag=十><br><br>");
+    EXPECT_NE(h.page.bodyHtml().find("<img src=24/7a.gif><img src=24/10b.gif><img src=24/3c.gif><img src=24/1d.gif>"),
+              std::string::npos);
+    EXPECT_EQ(boxes(), 4);
+    EXPECT_EQ(h.page.tag("answer2"), "10");
+    EXPECT_EQ(h.page.value("miao"), "5");
     for (int left = 4; left >= 1; --left) {
         h.tick(2);
         EXPECT_EQ(h.page.value("miao"), std::to_string(left));
@@ -156,21 +150,6 @@ TEST_F(MemoryGameTest, TheNumberOfCardsGoesUpAndDown) {
     h.click("q61");
     h.click("q62");
     EXPECT_EQ(boxes(), 5);
-}
-
-// A round submitted twice is marked, counted and kept once. (Relies on the
-// main window marking a page once: a later click on its finish button does
-// nothing.)
-TEST_F(MemoryGameTest, ARoundSubmittedTwiceIsKeptOnce) {
-    deal({7, 10, 3, 1});
-    h.type("answer1", "7");
-    h.form->pageClick("finish");
-    h.form->pageClick("finish");
-    EXPECT_EQ(h.record.stored.size(), 1u);
-    EXPECT_EQ(cardsNow(), 4);
-    const std::string text = h.page.bodyText();
-    EXPECT_EQ(text.find("(×)(×)"), std::string::npos) << text;
-    EXPECT_EQ(text.find("下一轮"), text.rfind("下一轮"));
 }
 
 }  // namespace

@@ -17,34 +17,24 @@ TEST(TwentyFourCheckTest, WhatCountsAndWhatDoesNot) {
     const Case cases[] = {
         {"(1+2+3)*4", {1, 2, 3, 4}, true},
         {"4*(3+2+1)", {1, 2, 3, 4}, true},            // another order
-        {"((4*(1+(2+3))))", {1, 2, 3, 4}, true},       // other brackets
-        {"1*2*3*4", {4, 3, 2, 1}, true},
-        {"(1+2+3)x4", {1, 2, 3, 4}, true},             // x for times
+        {" (1+2+3) x 4 ", {1, 2, 3, 4}, true},         // x for times, blanks
         {"（１＋２＋３）×４", {1, 2, 3, 4}, true},       // full width and ×
-        {" 4 × (1 + 2 + 3) ", {1, 2, 3, 4}, true},
         {"8÷(3－8÷3)", {3, 3, 8, 8}, true},            // only through a fraction
-        {"8/(3-8/3)", {8, 3, 8, 3}, true},
-        {"10*10/5+4", {10, 10, 5, 4}, true},
         {"(10-4)*(5-1)", {1, 4, 5, 10}, true},
         {"(1+2+3)*4*1", {1, 2, 3, 4}, false},          // a card used twice
         {"(2+2)*6", {2, 2, 6, 1}, false},              // a card left out
         {"6*4*1*1", {6, 3, 1, 1}, false},              // a value not on the cards
-        {"3*8", {3, 8, 1, 1}, false},
         {"23.999", {1, 2, 3, 4}, false},
         {"(1+2+3)*4.0", {1, 2, 3, 4}, false},
         {"8/(3-3)*8", {3, 3, 8, 8}, false},            // division by zero
         {"(1+2+3)*4=24", {1, 2, 3, 4}, true},         // the result written after it
         {"(1＋2＋3)×4＝２４", {1, 2, 3, 4}, true},
-        {"(1+2+3)*4 = 24 ", {1, 2, 3, 4}, true},
         {"(1+2+3)*4=25", {1, 2, 3, 4}, false},
-        {"(1+2+3)*4==24", {1, 2, 3, 4}, false},
         {"24=(1+2+3)*4", {1, 2, 3, 4}, false},
         {"=24", {1, 2, 3, 4}, false},
         {"abc", {1, 2, 3, 4}, false},
         {"", {1, 2, 3, 4}, false},
-        {"   ", {1, 2, 3, 4}, false},
         {"((1+2+3)*4", {1, 2, 3, 4}, false},
-        {"(1+2+3)*4)", {1, 2, 3, 4}, false},
         {"-1+25", {1, 25, 3, 4}, false},               // no signs of its own
         {"1+2+3+4", {1, 2, 3, 4}, false},              // 10, not 24
         {"12+12", {1, 2, 1, 2}, false},                // digits run together

@@ -84,19 +84,6 @@ TEST(GradeArithmetic, InequalitySheetsReadTheVisibleFieldAndMarkAfterTheHiddenOn
     EXPECT_EQ(h.record.stored.back().score, 90);
 }
 
-TEST(GradeArithmetic, AStudentGetsTheMessageAnUnmarkedPageAndNoRecord) {
-    Harness h(test::started, false);
-    answeredSheet(h, "q11", 10);
-    const std::string before = h.page.bodyHtml();
-    h.finish();
-    ASSERT_FALSE(h.ui.messages.empty());
-    EXPECT_EQ(h.ui.messages.back().first, "提示");
-    EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
-    EXPECT_EQ(h.page.bodyHtml(), before);
-    EXPECT_TRUE(h.form->timers.enabled(1));
-    EXPECT_TRUE(h.record.stored.empty());
-}
-
 // Whatever the length of a sheet and the question count, the score is the
 // share of right answers out of 100, rounded: all right is 100, never 99 (3
 // questions) or more than 100.

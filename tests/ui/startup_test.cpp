@@ -13,11 +13,10 @@
 namespace tally::testing {
 namespace {
 
-// The whole path of a parent and a child: the start-up login takes 238, the
-// first topic's introduction is in the view, the think-time clock ticks; then
-// a sheet has every answer typed into the view and its finish button clicked
-// there, and the result is read from the view.
-TEST(Startup, LoginDialogAccepts238AndAnAdditionSheetScoresOneHundred) {
+// The start-up login takes 238, the first topic's introduction is in the
+// view and the think-time clock ticks. (A sheet answered in the view and
+// marked there, the record window's test.)
+TEST(Startup, LoginDialogAccepts238AndTheIntroductionIsShown) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
     EXPECT_TRUE(app->form().loginIsAdvanced());
@@ -34,25 +33,6 @@ TEST(Startup, LoginDialogAccepts238AndAnAdditionSheetScoresOneHundred) {
     timer1.stop();
     app->timers().fire(1);
     EXPECT_EQ(app->window().status(), "1秒");
-
-    ASSERT_TRUE(tree.open("q11"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
-    // Each answer is the model's: the view is never given the fields' tags.
-    int typed = 0;
-    while (app->page().has("answer" + std::to_string(typed + 1))) {
-        const std::string name = "answer" + std::to_string(++typed);
-        typeInView(*app, QString::fromStdString(name), QString::fromStdString(app->page().tag(name)));
-    }
-    EXPECT_EQ(typed, app->form().options.questionCount);
-    const std::string last = "answer" + std::to_string(typed);
-    ASSERT_TRUE(waitFor([&] { return app->page().value(last) == app->page().tag(last); }));
-    evalJs(*app, "document.getElementsByName('finish')[0].click()");
-    EXPECT_TRUE(waitFor([&] {
-        return evalJs(*app, "document.body.innerText").toString().contains("非常不错！你的得分是100分");
-    })) << evalJs(*app, "document.body.innerText").toString().toStdString();
-    EXPECT_EQ(evalJs(*app, "document.querySelectorAll('[tag]').length").toInt(), 0)
-        << "the marked sheet's answers reached the view";
 }
 
 // Presses the button and answers the message box it brings; returns the box's text.
