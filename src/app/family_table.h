@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "games/clock_face.h"
+#include "games/clock_topic.h"
 #include "games/game_pages.h"
 #include "games/memory_game.h"
 #include "games/twenty_four_game.h"

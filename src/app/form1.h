@@ -9,7 +9,7 @@
 #include "app/sheet_progress.h"
 #include "app/today_practice.h"
 #include "app/toolbar_actions.h"
-#include "games/clock_face.h"
+#include "window/clock_face.h"
 #include "app/marks_only_page.h"
 #include "page/page.h"
 #include "progress/progress_record.h"

@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "games/clock_face.h"
+#include "window/clock_face.h"
 #include "ui/clock_picture.h"
 #include "ui/spinner.h"
 

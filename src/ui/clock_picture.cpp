@@ -5,7 +5,7 @@
 #include <QResizeEvent>
 #include <QtMath>
 
-#include "games/clock_face.h"
+#include "window/clock_face.h"
 
 namespace tally {
 namespace {

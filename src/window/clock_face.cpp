@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "games/clock_face.h"
+#include "window/clock_face.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,17 +76,6 @@ void ClockFace::placeHour() {
     const int twelveHour = hours_ >= 12 ? hours_ - 12 : hours_;
     const double minuteAngle = 360.0 / 60 * minutes_;
     place(Hour, 360.0 / 12 * twelveHour + minuteAngle / 360 * 30, radius_ / 1.5);
-}
-
-void ClockFamily::build(FamilyContext& context, const TopicClick&, Sheet&) {
-    context.window.bringToFront(Pane::Picture2);
-}
-
-TopicSections ClockFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
-    if (tab != "T2") return {};
-    return {{{
-        {"q77", "认识钟表和时间", "$77", "q7"},
-    }, "q7"}};
 }
 
 }  // namespace tally

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/ports.h"
-#include "topics/topic_family.h"
 
 namespace tally {
 
@@ -48,14 +47,6 @@ private:
     void placeSecond();
     void placeMinute();
     void placeHour();
-};
-
-// 认识钟表 ("$77"): the clock panel comes to the front over an empty page.
-class ClockFamily : public TopicFamily {
-public:
-    bool builds(const TopicTagParts& tag) const override { return tag.sigil == "$" && tag.number == 77; }
-    TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
-    void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
 };
 
 }  // namespace tally

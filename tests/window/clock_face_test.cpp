@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "games/clock_face.h"
+#include "window/clock_face.h"
 
 namespace tally {
 namespace {
