@@ -26,9 +26,8 @@ struct Window {
     FsDataDirectory data{TALLYMOO_BENCH_DATA};
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
     Window(const std::string& tab, int questions) {
-        form.startUp();
-        form.accounts.loginPassword = form.accounts.storedPassword;  // a parent is logged in: sheets are marked
-        form.options.questionCount = questions;
+        form.startUp();  // the parent logs in: sheets are marked
+        form.setOption(&SheetOptions::questionCount, questions);
         form.clickTab(tab);
     }
 };

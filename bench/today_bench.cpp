@@ -167,7 +167,7 @@ void BM_TodaysPracticeFromRowsInMemory(benchmark::State& state) {
     Window window;
     window.form.showToday();
     const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday);
-    TopicQuestionSource source(window.data, window.quiet, window.form.texts);
+    TopicQuestionSource source(window.data, window.quiet, window.form.texts());
     std::uint64_t seed = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, window.data, source).questions.size());
@@ -177,10 +177,10 @@ BENCHMARK(BM_TodaysPracticeFromRowsInMemory)->Unit(benchmark::kMillisecond);
 
 void openTab(benchmark::State& state, bool marks) {
     Window window;
-    window.form.options.masteryMarks = marks;
+    window.form.setOption(&SheetOptions::masteryMarks, marks);
     for (auto _ : state) {
         window.form.clickTab("加减乘除");
-        benchmark::DoNotOptimize(window.form.tree.nodes().size());
+        benchmark::DoNotOptimize(window.form.tree().nodes().size());
     }
 }
 void BM_OpenTabWithMasteryMarks(benchmark::State& state) { openTab(state, true); }

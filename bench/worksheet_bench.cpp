@@ -26,7 +26,7 @@ struct Window {
     SeededRandom random{20240611};
     FsDataDirectory data{"."};
     Form1 form{Ports{quiet, page, random, quiet, data, quiet}};
-    Window() { form.options.questionCount = 50; }
+    Window() { form.setOption(&SheetOptions::questionCount, 50); }
 };
 
 std::string fractionSheet(Window& window, bool marked) {

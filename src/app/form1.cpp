@@ -24,20 +24,20 @@
 namespace tally {
 
 Form1::Form1(Ports ports) : ports_(ports) {
-    timers.setListener([this](int timer) {
+    timers_.setListener([this](int timer) {
         gate_.dropTick(timer);
-        ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+        ports_.timers.timerChanged(timer, timers_.enabled(timer), timers_.interval(timer));
     });
 }
 
 FamilyContext Form1::familyContext() {
     Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
-    return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options,
-                         timers, tree,          texts,        thinkSeconds_, families_.table, !hidesAnswers()};
+    return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
+                         timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
 }
 
 std::string Form1::introductionHtml() const {
-    std::string text = texts.text("Text5");
+    std::string text = texts_.text("Text5");
     // The lines about the toolbar come from the toolbar's own table.
     text = replaceAll(replaceAll(text, "〔工具栏的按钮〕", toolbarHelp()), "〔快捷键〕", shortcutHelp());
     return withLineBreaks(text, "<br>");
@@ -64,20 +64,20 @@ void Form1::startUp() {
     gate_.run([this] {
         reloadChildren();
         showLoginDialog();
-        options.questionCount = 10;
-        options.memoryTime = 5;
-        options.msPerQuestion = 9000;
+        options_.questionCount = 10;
+        options_.memoryTime = 5;
+        options_.msPerQuestion = 9000;
         ports_.ui.navigate(Pane::WebBrowser1, "help.htm");
-        buildStartupTree(tree, families_.table);
+        buildStartupTree(tree_, families_.table);
         tabCaption_ = tabs().front().caption;
         restoreSettings();
         markMastery();
         ports_.ui.treeChanged();
         for (int timer = 1; timer <= TimerBank::kCount; ++timer) {
-            ports_.timers.timerChanged(timer, timers.enabled(timer), timers.interval(timer));
+            ports_.timers.timerChanged(timer, timers_.enabled(timer), timers_.interval(timer));
         }
         drawClockHands();
-        timers.setEnabled(kStartPageTimer, true);
+        timers_.setEnabled(kStartPageTimer, true);
     });
 }
 
@@ -86,7 +86,7 @@ void Form1::clickTab(const std::string& caption) {
         if (!mayLeavePage()) return ports_.ui.selectTab(tabCaption_);
         leavePage();
         tabCaption_ = caption;
-        buildTab(tree, families_.table, caption, ports_.data);
+        buildTab(tree_, families_.table, caption, ports_.data);
         markMastery();
         ports_.ui.treeChanged();
         saveSettings();
@@ -95,10 +95,10 @@ void Form1::clickTab(const std::string& caption) {
 
 void Form1::clickNode(const std::string& key) {
     gate_.run([this, key] {
-        if (!tree.find(key)) return;
+        if (!tree_.find(key)) return;
         if (!mayLeavePage()) return ports_.ui.treeChanged();
-        const TopicNode* node = tree.find(key);
-        tree.select(key);
+        const TopicNode* node = tree_.find(key);
+        tree_.select(key);
         lessonPracticeKey_.clear();
         const TopicNode clicked = *node;  // the frame may add nodes to the tree
         runNodeClick(*this, clicked);
@@ -108,7 +108,7 @@ void Form1::clickNode(const std::string& key) {
 
 void Form1::timerFired(int timer) {
     gate_.tick(timer, [this, timer] {
-        if (timers.enabled(timer)) onTimer(timer);
+        if (timers_.enabled(timer)) onTimer(timer);
     });
 }
 
@@ -191,8 +191,12 @@ void Form1::spin(int upDown, bool up) {
     });
 }
 
+void Form1::setOptions(const SheetOptions& next) {
+    gate_.run([this, next] { options_ = next; });
+}
+
 void Form1::clickClockCheck(bool ticked) {
-    gate_.run([this, ticked] { timers.setEnabled(kClockTimer, !ticked); });
+    gate_.run([this, ticked] { timers_.setEnabled(kClockTimer, !ticked); });
 }
 
 void Form1::resizeClock(double width, double height) {
@@ -221,9 +225,9 @@ std::string drillFormName(DrillForm form) {
 // A lesson practises a drill of another tab: its sheets are kept under the
 // drill's own caption, so they chart with that drill's other sheets.
 std::string Form1::topicCaption(const std::string& key) const {
-    if (const TopicNode* shown = tree.find(key)) return shown->caption;
+    if (const TopicNode* shown = tree_.find(key)) return shown->caption;
     if (const auto fixed = findFixedTopic(families_.table, key)) return fixed->caption;
-    const TopicNode* selected = tree.selected();
+    const TopicNode* selected = tree_.selected();
     return selected ? selected->caption : "";
 }
 
@@ -240,7 +244,7 @@ int Form1::recordSheet(MarkedSheet sheet) {
     std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
     sheet.when = dayText(today()) + clock;
     sheet.topicKey = key;
-    sheet.drillForm = drillFormName(options.drillForm);
+    sheet.drillForm = drillFormName(options_.drillForm);
     sheet.childId = owner();
     for (MissedQuestion& miss : sheet.missed) {
         if (!miss.topicKey.empty()) continue;
@@ -325,7 +329,7 @@ void Form1::noRecordMessage() {
 void Form1::writeRedrillSheet() {
     if (!record_) return noRecordMessage();
     if (!mayLeavePage()) return;
-    std::vector<MissedQuestion> questions = record_->redrillList(owner(), options.questionCount);
+    std::vector<MissedQuestion> questions = record_->redrillList(owner(), options_.questionCount);
     if (questions.empty() && record_->trouble() != RecordTrouble::None) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
@@ -337,7 +341,7 @@ void Form1::writeRedrillSheet() {
     leavePage();
     lessonPracticeKey_.clear();
     thinkSeconds_ = 0;
-    timers.setEnabled(kThinkTimer, true);
+    timers_.setEnabled(kThinkTimer, true);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(redrillSheetHtml(questions));
     redrillQuestions_ = std::move(questions);
@@ -350,7 +354,7 @@ void Form1::markRedrill() {
     const bool marked = submitSheet([this](FamilyContext& context) {
         return gradeRedrill(context.page, redrillQuestions_, context.thinkSeconds);
     });
-    if (marked) timers.setEnabled(kThinkTimer, false);
+    if (marked) timers_.setEnabled(kThinkTimer, false);
 }
 
 void Form1::showRecordPage() { showRecordPageOf(owner()); }
@@ -389,7 +393,7 @@ void Form1::showRecordPageOf(long long childId) {
     ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
-// --- timers ---------------------------------------------------------------
+// --- timers ----------------------------------------------------------------
 
 void Form1::onTimer(int timer) {
     switch (timer) {
@@ -416,7 +420,7 @@ void Form1::showLoginDialog() {
         if (child_ && each.id == child_->id) preselected = static_cast<int>(names.size());
         names.push_back(each.name);
     }
-    LoginDialog dialog(accounts, ports_.ui, ports_.data, record_, names, preselected);
+    LoginDialog dialog(accounts_, ports_.ui, ports_.data, record_, names, preselected);
     dialog.open();
     ports_.ui.runLoginDialog(dialog);
     const int chosen = dialog.chosenChild();
@@ -435,7 +439,7 @@ void Form1::drawClockHands() {
 }
 
 void Form1::onStartPage() {
-    timers.setEnabled(kStartPageTimer, false);
+    timers_.setEnabled(kStartPageTimer, false);
     // A child who has practised before starts with today's practice.
     if (record_ && recordHasSheets(*record_, owner())) {
         writeTodayPage();

@@ -126,14 +126,25 @@ public:
     FamilyContext familyContext();
 
     // --- main-window state ------------------------------------------------
-    SheetOptions options;
+    // The options the families read; a change goes through the gate, as the
+    // options dialog's does.
+    const SheetOptions& options() const { return options_; }
+    void setOptions(const SheetOptions& next);
+    template <class Value, class Given>
+    void setOption(Value SheetOptions::*field, Given value) {
+        SheetOptions next = options_;
+        next.*field = static_cast<Value>(value);
+        setOptions(next);
+    }
     // Whole seconds since the page was shown.
     int thinkSeconds() const { return thinkSeconds_; }
-    TimerBank timers;
-    TreeModel tree;
-    TextShelf texts;
-    Accounts accounts;
-    bool loginIsAdvanced() const { return accounts.advanced(); }
+    const TimerBank& timers() const { return timers_; }
+    const TreeModel& tree() const { return tree_; }
+    const TextShelf& texts() const { return texts_; }
+    // Where the built-in texts come from (the tests give their own).
+    void setTextSource(TextShelf::TextSource source) { texts_.setTextSource(std::move(source)); }
+    const Accounts& accounts() const { return accounts_; }
+    bool loginIsAdvanced() const { return accounts_.advanced(); }
     // The caption of the tab last clicked.
     const std::string& tabCaption() const { return tabCaption_; }
     // The clock panel's hands and spinners.
@@ -144,8 +155,8 @@ public:
     Families& families() { return families_; }
     const FamilyTable& familyTable() const { return families_.table; }
 
-    const TopicNode* selectedNode() const { return tree.selected(); }
-    std::string selectedKey() const { return tree.selectedKey(); }
+    const TopicNode* selectedNode() const { return tree_.selected(); }
+    std::string selectedKey() const { return tree_.selectedKey(); }
     // The key the grader and the page's handlers go by: the lesson's drill
     // when a lesson page practises one, otherwise the selected node's key.
     std::string gradingKey() const { return lessonPracticeKey_.empty() ? selectedKey() : lessonPracticeKey_; }
@@ -182,6 +193,11 @@ private:
     friend void runNodeClick(Form1& form, const TopicNode& node);
     friend void runGrader(Form1& form);
     Ports ports_;
+    SheetOptions options_;
+    TimerBank timers_;
+    TreeModel tree_;
+    TextShelf texts_;
+    Accounts accounts_;
     int thinkSeconds_ = 0;
     std::string tabCaption_;
     ClockFace clockFace_;

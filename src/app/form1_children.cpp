@@ -69,9 +69,9 @@ std::string Form1::chooseChild(const std::string& name) {
 void Form1::saveSettings() {
     if (!record_ || (!child_ && !keepsComputerSettings_)) return;
     ChildSettings settings;
-    settings.questionCount = options.questionCount;
-    settings.memoryTime = options.memoryTime;
-    settings.drillForm = drillFormKey(options.drillForm);
+    settings.questionCount = options_.questionCount;
+    settings.memoryTime = options_.memoryTime;
+    settings.drillForm = drillFormKey(options_.drillForm);
     settings.tab = tabCaption_;
     settings.topicKey = selectedKey();
     if (owner() == kEarlierRecords && !marksForChildAlone_) settings.childMarks = "off";
@@ -86,24 +86,24 @@ void Form1::restoreSettings() {
         if (child_) openGradeLessons();
     }
     if (!kept) return;
-    if (oneOf(kept->questionCount, {10, 20, 50})) options.questionCount = kept->questionCount;
-    if (oneOf(kept->memoryTime, {8, 5, 3})) options.memoryTime = kept->memoryTime;
+    if (oneOf(kept->questionCount, {10, 20, 50})) options_.questionCount = kept->questionCount;
+    if (oneOf(kept->memoryTime, {8, 5, 3})) options_.memoryTime = kept->memoryTime;
     if (const auto form = drillFormOf(kept->drillForm)) {
-        options.drillForm = *form;
+        options_.drillForm = *form;
         ports_.ui.showDrillForm(drillFormKey(*form));
     }
     if (!kept->tab.empty() && isTab(kept->tab)) {
         tabCaption_ = kept->tab;
-        buildTab(tree, families_.table, tabCaption_, ports_.data);
+        buildTab(tree_, families_.table, tabCaption_, ports_.data);
         ports_.ui.selectTab(tabCaption_);
     }
     // The topic is shown selected in its opened branch, not clicked: the
     // page stays as start-up wrote it.
-    if (const TopicNode* node = tree.find(kept->topicKey)) {
-        for (std::string parent = node->parent; const TopicNode* up = tree.find(parent); parent = up->parent) {
-            tree.expand(parent);
+    if (const TopicNode* node = tree_.find(kept->topicKey)) {
+        for (std::string parent = node->parent; const TopicNode* up = tree_.find(parent); parent = up->parent) {
+            tree_.expand(parent);
         }
-        tree.select(kept->topicKey);
+        tree_.select(kept->topicKey);
     }
     saved_ = std::make_pair(owner(), *kept);
     ports_.ui.treeChanged();
@@ -113,12 +113,12 @@ void Form1::restoreSettings() {
 void Form1::openGradeLessons() {
     if (!child_ || !isTab(kLessonsTab)) return;
     tabCaption_ = kLessonsTab;
-    buildTab(tree, families_.table, tabCaption_, ports_.data);
+    buildTab(tree_, families_.table, tabCaption_, ports_.data);
     ports_.ui.selectTab(tabCaption_);
     const std::string gradeKey = std::string(kLessonsRoot) + "0" + std::to_string(child_->grade + 1);
-    tree.expand(kLessonsRoot);
-    tree.expand(gradeKey);
-    tree.select(gradeKey);
+    tree_.expand(kLessonsRoot);
+    tree_.expand(gradeKey);
+    tree_.select(gradeKey);
     ports_.ui.treeChanged();
 }
 

@@ -25,14 +25,14 @@ void Form1::writeTodayPage() {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
     }
-    TopicQuestionSource source(ports_.data, ports_.clock, texts);
+    TopicQuestionSource source(ports_.data, ports_.clock, texts_);
     // One draw of the program's random source: --seed fixes the practice.
     const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
     const int grade = child_ ? child_->grade : practiceGrade_;
     todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), grade, seed}, ports_.data, source);
     leavePage();
     lessonPracticeKey_.clear();
-    timers.setEnabled(kThinkTimer, false);
+    timers_.setEnabled(kThinkTimer, false);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(todayPageHtml(todayPractice_));
 }
@@ -42,7 +42,7 @@ void Form1::writeTodaySheet() {
     leavePage();
     lessonPracticeKey_.clear();
     thinkSeconds_ = 0;
-    timers.setEnabled(kThinkTimer, true);
+    timers_.setEnabled(kThinkTimer, true);
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(todaySheetHtml(todayPractice_));
     practiceGeneration_ = ports_.page.generation();
@@ -57,12 +57,12 @@ void Form1::markToday() {
         keepAnswers(todayPractice_, results, marks);
         return std::optional<MarkedSheet>(std::move(marks));
     });
-    if (marked) timers.setEnabled(kThinkTimer, false);
+    if (marked) timers_.setEnabled(kThinkTimer, false);
 }
 
 void Form1::markMastery() {
-    if (!options.masteryMarks || !record_) return;
-    setMasteryBadges(tree, *record_, owner());
+    if (!options_.masteryMarks || !record_) return;
+    setMasteryBadges(tree_, *record_, owner());
 }
 
 std::string Form1::practiceCalendarHtml(long long childId) {

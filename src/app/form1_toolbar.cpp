@@ -18,13 +18,13 @@ std::span<const ToolbarAction> toolbarActions() {
         {"w1", "密码", "修改密码，高级用户登录", Kind::Push, {"key"}, "", ActionUser::Parent,
          "必须以高级用户身份登录才可以修改密码！", "密码：修改高级用户的密码（要先用高级用户登录）。",
          [](Form1& form) {
-             PasswordDialog dialog(form.accounts, form.ports_.ui, form.ports_.data, form.record_);
+             PasswordDialog dialog(form.accounts_, form.ports_.ui, form.ports_.data, form.record_);
              form.ports_.ui.runPasswordDialog(dialog);
          }},
         {"w2", "选项", "选择出题数量", Kind::Push, {"options"}, "", ActionUser::Anyone, "",
          "选项：选择每张练习题的题数（10道、20道或50道），以及“训练记忆”游戏里记牌的时间（8秒、5秒或3秒）。",
          [](Form1& form) {
-             OptionsDialog dialog(form.options);
+             OptionsDialog dialog(form.options_);
              form.ports_.ui.runOptionsDialog(dialog);
              if (dialog.closed()) form.saveSettings();
          }},
@@ -95,7 +95,7 @@ void Form1::clickToolbar(const std::string& key) {
         if (action->user == ActionUser::Parent && !loginIsAdvanced()) {
             std::string refusal = action->refusal;
             // The password's own button tells a computer still on the first password what it is.
-            if (key == "w1" && accounts.initialPasswordInUse()) refusal += "软件最初设定的密码是238";
+            if (key == "w1" && accounts_.initialPasswordInUse()) refusal += "软件最初设定的密码是238";
             ports_.ui.message("提示", refusal);
             return;
         }
@@ -104,7 +104,7 @@ void Form1::clickToolbar(const std::string& key) {
 }
 
 void Form1::chooseDrillForm(DrillForm form) {
-    options.drillForm = form;
+    options_.drillForm = form;
     saveSettings();
 }
 

@@ -28,7 +28,7 @@ void runGrader(Form1& form) {
     if (!answersAllowed(form, family && family->onlyReveals(key))) return;
     const bool marked =
         !family || form.submitSheet([&](FamilyContext& context) { return family->mark(context, key); });
-    if (marked) form.timers.setEnabled(kThinkTimer, false);
+    if (marked) form.timers_.setEnabled(kThinkTimer, false);
 }
 
 }  // namespace tally

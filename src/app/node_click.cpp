@@ -14,7 +14,7 @@ void runNodeClick(Form1& form, const TopicNode& node) {
         form.ui().message("提示", "试卷的答案要请爸爸妈妈登录以后才能看。先把试卷做完，再请爸爸妈妈来对答案吧！");
         return;
     }
-    form.timers.setEnabled(kThinkTimer, true);
+    form.timers_.setEnabled(kThinkTimer, true);
     form.leavePage();
     form.thinkSeconds_ = 0;
     form.ui().bringToFront(Pane::WebBrowser1);
@@ -26,7 +26,7 @@ void runNodeClick(Form1& form, const TopicNode& node) {
     form.lessonPracticeKey_ = sheet.gradingKey;
     // A section's topic 0 without a page of its own leaves the page as it was.
     if (click.tag.number == 0 && sheet.html.empty()) return;
-    if (const std::string introduction = sectionIntroduction(form.texts, node.tag); !introduction.empty()) {
+    if (const std::string introduction = sectionIntroduction(form.texts_, node.tag); !introduction.empty()) {
         sheet.html += (sheet.html.empty() ? "" : "<br><br>") + introduction;
     }
     if (sheet.keepPage) return;

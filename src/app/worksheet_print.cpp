@@ -13,7 +13,7 @@ namespace {
 bool openTabHolding(Form1& form, const std::string& key) {
     for (const Tab& tab : tabs()) {
         form.clickTab(tab.caption);
-        if (form.tree.find(key)) return true;
+        if (form.tree().find(key)) return true;
     }
     return false;
 }
@@ -25,7 +25,7 @@ std::string sheetTitle(const Form1& form) {
     if (!selected) return "";
     // A lesson's caption is its own title.
     if (form.gradingKey() != selected->key) return selected->caption;
-    const TopicNode* section = form.tree.find(selected->parent);
+    const TopicNode* section = form.tree().find(selected->parent);
     if (!section || selected->caption.find(section->caption) != std::string::npos) return selected->caption;
     return section->caption + "·" + selected->caption;
 }
@@ -64,7 +64,7 @@ WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const st
     form.clickNode(key);
     std::string document = worksheetOnScreen(form, name);
     if (document.empty()) {
-        const TopicNode* node = form.tree.find(key);
+        const TopicNode* node = form.tree().find(key);
         return {"", "“" + (node ? node->caption : key) + "”没有要填答案的练习题，不能打印练习卷。"};
     }
     return {std::move(document), ""};

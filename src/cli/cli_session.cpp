@@ -217,7 +217,7 @@ bool Commands::openTab(const std::string& args, std::ostream& out) {
 }
 
 void Commands::click(const std::string& args, std::ostream& out) {
-    if (!form_->tree.find(args)) {
+    if (!form_->tree().find(args)) {
         out << "error: no node " << args << "\n";
         return;
     }
@@ -385,7 +385,7 @@ void Commands::printDue(const std::string&, std::ostream& out) {
 void Commands::printMastery(const std::string& args, std::ostream& out) {
     if (!openTab(args, out)) return;
     if (record_) {
-        for (const NodeMastery& topic : treeMastery(form_->tree, *record_, form_->owner())) {
+        for (const NodeMastery& topic : treeMastery(form_->tree(), *record_, form_->owner())) {
             out << printable(topic.key) << "\t" << printable(topic.caption) << "\t"
                 << masteryCaption(topic.mastery.state) << "\n";
         }
@@ -398,7 +398,7 @@ void Commands::marks(const std::string& args, std::ostream& out) {
         out << "error: marks on|off\n";
         return;
     }
-    form_->options.masteryMarks = args == "on";
+    form_->setOption(&SheetOptions::masteryMarks, args == "on");
 }
 
 void Commands::options(const std::string& args, std::ostream& out) {
@@ -423,14 +423,14 @@ void Commands::tick(const std::string& args, std::ostream& out) {
         return;
     }
     for (int i = 0; i < *count; ++i) {
-        if (form_->timers.enabled(timer)) form_->timerFired(timer);
+        if (form_->timers().enabled(timer)) form_->timerFired(timer);
     }
 }
 
 // Pre-order, as the tree shows it: each node, then its children in the
 // order they were added.
 void Commands::printTree(const std::string&, std::ostream& out) {
-    const TreeModel& tree = form_->tree;
+    const TreeModel& tree = form_->tree();
     std::map<std::string, std::vector<const TopicNode*>> children;
     for (const TopicNode& node : tree.nodes()) children[node.parent].push_back(&node);
     std::vector<std::pair<const TopicNode*, int>> pending;  // node and depth, last one next
@@ -452,10 +452,10 @@ void Commands::printTree(const std::string&, std::ostream& out) {
 void Commands::printState(const std::string& name, std::ostream& out) {
     const Form1& f = *form_;
     const LevelGameState& level = f.families().levelGame.state();
-    const SheetOptions& options = f.options;
+    const SheetOptions& options = f.options();
     if (int timer = numbered(name, "Timer", TimerBank::kCount)) {
-        if (f.timers.enabled(timer)) {
-            out << "on " << f.timers.interval(timer) << "\n";
+        if (f.timers().enabled(timer)) {
+            out << "on " << f.timers().interval(timer) << "\n";
         } else {
             out << "off\n";
         }

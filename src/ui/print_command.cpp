@@ -72,7 +72,7 @@ int runPrintCommand(const AppOptions& options, QTextStream& err) {
     HtmlPage page;
     SilentWindow window;
     Form1 form(Ports{window, page, random, window, data, clock});
-    if (options.count) form.options.questionCount = *options.count;
+    if (options.count) form.setOption(&SheetOptions::questionCount, *options.count);
     if (options.printKey == kReportKey) return printWeeklyReport(options, dataRoot, err);
 
     const WorksheetRequest request =

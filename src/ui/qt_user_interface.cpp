@@ -67,7 +67,7 @@ void QtUserInterface::playSound(const std::string& relPath) {
 void QtUserInterface::setStatus(const std::string& text) { window_.setStatus(QString::fromStdString(text)); }
 
 void QtUserInterface::treeChanged() {
-    if (form_) window_.tree().rebuild(form_->tree);
+    if (form_) window_.tree().rebuild(form_->tree());
 }
 
 void QtUserInterface::selectTab(const std::string& caption) { window_.showTab(QString::fromStdString(caption)); }

@@ -119,7 +119,7 @@ void ScriptRunner::schedule(int delayMs) { QTimer::singleShot(delayMs, this, &Sc
 // replaced help.htm; a command before that would be overwritten by it.
 bool ScriptRunner::startUpOver() {
     const Form1& form = app_.form();
-    return !QApplication::activeModalWidget() && !form.tree.nodes().empty() && !form.timers.enabled(kStartPageTimer);
+    return !QApplication::activeModalWidget() && !form.tree().nodes().empty() && !form.timers().enabled(kStartPageTimer);
 }
 
 void ScriptRunner::step() {

@@ -204,8 +204,8 @@ TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
     for (const auto& [tab, form] : passes) {
         h.form->clickToolbar(form);
         h.form->clickTab(tab.caption);
-        for (size_t i = 0; i < h.form->tree.nodes().size(); ++i) {
-            const TopicNode node = h.form->tree.nodes()[i];
+        for (size_t i = 0; i < h.form->tree().nodes().size(); ++i) {
+            const TopicNode node = h.form->tree().nodes()[i];
             SCOPED_TRACE(tab.caption + " / " + node.key + " " + node.caption + " " + form);
             const TopicTagParts tag = splitTopicTag(node.tag);
             EXPECT_EQ(familiesThat(*h.form, [&](const TopicFamily& f) { return f.builds(tag); }), 1);

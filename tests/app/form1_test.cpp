@@ -15,16 +15,16 @@ TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
     Harness h(test::started);
     EXPECT_EQ(h.ui.loginDialogs, 1);
     EXPECT_EQ(h.ui.page1Path, "help.htm");
-    EXPECT_EQ(h.form->options.questionCount, 10);
-    EXPECT_EQ(h.form->options.memoryTime, 5);
-    EXPECT_EQ(h.form->tree.selectedKey(), "q1");
-    EXPECT_TRUE(h.form->timers.enabled(3));
-    EXPECT_TRUE(h.form->timers.enabled(4));
-    EXPECT_FALSE(h.form->timers.enabled(1));
+    EXPECT_EQ(h.form->options().questionCount, 10);
+    EXPECT_EQ(h.form->options().memoryTime, 5);
+    EXPECT_EQ(h.form->tree().selectedKey(), "q1");
+    EXPECT_TRUE(h.form->timers().enabled(3));
+    EXPECT_TRUE(h.form->timers().enabled(4));
+    EXPECT_FALSE(h.form->timers().enabled(1));
     EXPECT_EQ(h.ui.status, "");
 
     h.tick(3);
-    EXPECT_FALSE(h.form->timers.enabled(3));
+    EXPECT_FALSE(h.form->timers().enabled(3));
     const std::string intro = ContentStore::text("Text5");
     ASSERT_GT(intro.size(), 200u);
     EXPECT_EQ(h.page.bodyHtml().find("\r\n"), std::string::npos);
@@ -34,7 +34,7 @@ TEST(StartUp, LoadsTheStartPageThenTheIntroductionHalfASecondLater) {
 TEST(NodeClick, StartsTheThinkTimeCount) {
     Harness h(test::started);
     h.click("q11");
-    EXPECT_TRUE(h.form->timers.enabled(1));
+    EXPECT_TRUE(h.form->timers().enabled(1));
     EXPECT_EQ(h.form->thinkSeconds(), 0);
     h.tick(1, 12);
     EXPECT_EQ(h.ui.status, "12秒");
@@ -45,7 +45,7 @@ TEST(NodeClick, StartsTheThinkTimeCount) {
 TEST(NodeClick, AZeroTopicOfAnotherFamilyLeavesThePage) {
     Harness h(test::started);
     h.page.setBody("<p>kept</p>");
-    h.form->tree.add({"q0", "比较", "&0", ""});
+    h.form->familyContext().tree.add({"q0", "比较", "&0", ""});
     h.click("q0");
     EXPECT_EQ(h.page.bodyHtml(), "<p>kept</p>");
 }
@@ -58,9 +58,9 @@ TEST(NodeClick, LimitTenLowersFiftyQuestionsToTwenty) {
     } cases[] = {{50, "q11", 20}, {50, "q21", 20}, {20, "q11", 20}, {10, "q11", 10}, {50, "q17", 50}};
     for (const auto& c : cases) {
         Harness h(test::started);
-        h.form->options.questionCount = c.before;
+        h.form->setOption(&SheetOptions::questionCount, c.before);
         h.click(c.key);
-        EXPECT_EQ(h.form->options.questionCount, c.after) << c.key << " from " << c.before;
+        EXPECT_EQ(h.form->options().questionCount, c.after) << c.key << " from " << c.before;
     }
 }
 
@@ -83,9 +83,9 @@ TEST(NodeClick, HelpShowsTheIntroductionInFrontOfTheClock) {
 TEST(ClockCheck, TickingStopsTheClockAndClearingStartsIt) {
     Harness h(test::started);
     h.form->clickClockCheck(true);
-    EXPECT_FALSE(h.form->timers.enabled(4));
+    EXPECT_FALSE(h.form->timers().enabled(4));
     h.form->clickClockCheck(false);
-    EXPECT_TRUE(h.form->timers.enabled(4));
+    EXPECT_TRUE(h.form->timers().enabled(4));
     h.clock.time = {15, 30, 0};
     h.tick(4);
     EXPECT_EQ(h.form->clockFace().text8(), "15");

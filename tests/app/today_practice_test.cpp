@@ -172,14 +172,14 @@ TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
     h.record.store(sheetOn("2026-10-03 08:00:00", "q13", "100以内加法", 8));
     h.form->clickTab("加减乘除");
     std::map<std::string, std::string> badges;
-    for (const TopicNode& node : h.form->tree.nodes()) {
+    for (const TopicNode& node : h.form->tree().nodes()) {
         if (!node.badge.empty()) badges[node.key] = node.badge;
     }
     const std::map<std::string, std::string> expected = {{"q11", "熟练"}, {"q12", "要加油"}, {"q13", "练过"}};
     EXPECT_EQ(badges, expected);
-    h.form->options.masteryMarks = false;
+    h.form->setOption(&SheetOptions::masteryMarks, false);
     h.form->clickTab("加减乘除");
-    for (const TopicNode& node : h.form->tree.nodes()) EXPECT_EQ(node.badge, "") << node.key;
+    for (const TopicNode& node : h.form->tree().nodes()) EXPECT_EQ(node.badge, "") << node.key;
 }
 
 }  // namespace

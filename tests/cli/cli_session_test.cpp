@@ -59,7 +59,7 @@ TEST_F(CliTest, TheTreeIsPrintedInPreOrder) {
         while (std::getline(lines, line)) {
             const size_t depth = line.find_first_not_of(' ') / 2;
             const std::string key = line.substr(depth * 2, line.find('\t') - depth * 2);
-            const TopicNode* node = session.form().tree.find(key);
+            const TopicNode* node = session.form().tree().find(key);
             ASSERT_NE(node, nullptr) << line;
             ASSERT_LE(depth, openKeys.size()) << line;
             EXPECT_EQ(node->parent, depth == 0 ? "" : openKeys[depth - 1]) << tab << ": " << line;
@@ -67,7 +67,7 @@ TEST_F(CliTest, TheTreeIsPrintedInPreOrder) {
             openKeys.push_back(key);
             ++printed;
         }
-        EXPECT_EQ(printed, session.form().tree.nodes().size()) << tab;
+        EXPECT_EQ(printed, session.form().tree().nodes().size()) << tab;
     }
 }
 

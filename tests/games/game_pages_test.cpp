@@ -26,7 +26,7 @@ TEST_F(GamePagesTest, SectionNamesEveryGameInTheTreesOrder) {
     EXPECT_EQ(body.find("准备中"), std::string::npos);
     size_t at = 0;
     int number = 0;
-    for (const TopicNode& node : h.form->tree.nodes()) {
+    for (const TopicNode& node : h.form->tree().nodes()) {
         if (node.parent != "q6") continue;
         const std::string heading = "<br>【" + std::to_string(++number) + "】" + node.caption + "<br>";
         at = body.find(heading, at);
@@ -53,7 +53,7 @@ TEST_F(GamePagesTest, PicturesAreInTheDataDirectory) {
 // The game pages share one style sheet and one script, whose seeded random
 // source is the only one: "?seed=N" replays every game.
 TEST_F(GamePagesTest, GamePagesShareOneStyleSheetAndOneRandomSource) {
-    for (const TopicNode& node : h.form->tree.nodes()) {
+    for (const TopicNode& node : h.form->tree().nodes()) {
         const std::string page = node.parent == "q6" ? gamePagePath(std::stoi(node.key.substr(1))) : "";
         if (page.empty()) continue;
         const auto bytes = h.data.read(page);

@@ -34,7 +34,7 @@ TEST(LeavingGames, NoGameTimerRunsOnAndNoMessageComes) {
         h.ui.messages.clear();
         c.leave(h);
         for (int timer : {2, 5, 6}) {
-            EXPECT_FALSE(h.form->timers.enabled(timer)) << c.game << " left by " << c.leaveBy << ": Timer" << timer;
+            EXPECT_FALSE(h.form->timers().enabled(timer)) << c.game << " left by " << c.leaveBy << ": Timer" << timer;
         }
         const std::string page = h.page.bodyHtml();
         for (int round = 0; round < 20; ++round) {

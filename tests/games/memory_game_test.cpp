@@ -60,7 +60,7 @@ TEST_F(MemoryGameTest, FourCardsToStartWithOneBoxEachAndTheCountdown) {
     EXPECT_NE(h.page.bodyHtml().find("<a name=img8><img src=24/pp.gif><img src=24/pp.gif><img src=24/pp.gif>"
                                      "<img src=24/pp.gif></a>"),
               std::string::npos);
-    EXPECT_FALSE(h.form->timers.enabled(2));
+    EXPECT_FALSE(h.form->timers().enabled(2));
 }
 
 // A game left mid-count starts the next from the full time; a time shortened
@@ -69,20 +69,20 @@ TEST_F(MemoryGameTest, CountdownEdges) {
     deal({1, 2, 3, 4});
     h.tick(2, 3);
     h.click("q61");
-    EXPECT_FALSE(h.form->timers.enabled(2));
+    EXPECT_FALSE(h.form->timers().enabled(2));
     deal({1, 2, 3, 4});
     h.tick(2, 4);
     EXPECT_EQ(h.page.value("miao"), "1");
     EXPECT_FALSE(turned());
 
-    h.form->options.memoryTime = 8;
+    h.form->setOption(&SheetOptions::memoryTime, 8);
     deal({1, 2, 3, 4});
     h.tick(2, 5);
-    h.form->options.memoryTime = 3;
+    h.form->setOption(&SheetOptions::memoryTime, 3);
     h.tick(2);
     EXPECT_EQ(h.page.value("miao"), "0");
     EXPECT_TRUE(turned());
-    EXPECT_FALSE(h.form->timers.enabled(2));
+    EXPECT_FALSE(h.form->timers().enabled(2));
 }
 
 // Each box is marked on its own, a 10 in one box as the number it is; the
@@ -119,7 +119,7 @@ TEST_F(MemoryGameTest, EachCardIsMarkedAndTheWrongOnesAreShown) {
     deal({2, 2, 2, 2});
     h.tick(2, 2);
     play(true);
-    EXPECT_FALSE(h.form->timers.enabled(2));
+    EXPECT_FALSE(h.form->timers().enabled(2));
     h.tick(2, 5);
     EXPECT_FALSE(turned());
     EXPECT_NE(h.page.bodyHtml().find("全部记对了！这一轮4张牌记对了4张"), std::string::npos);

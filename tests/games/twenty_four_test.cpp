@@ -97,7 +97,7 @@ TEST(TwentyFourPageTest, OneBoxTheCountOfWaysAndAnotherDeal) {
     EXPECT_NE(h.page.bodyHtml().find("<img src=24/8c.gif><img src=24/3c.gif><br><img src=24/8c.gif>"), std::string::npos);
     EXPECT_NE(h.page.bodyHtml().find("这四张牌有1种不同的算法"), std::string::npos);
     EXPECT_EQ(h.form->thinkSeconds(), 0);
-    EXPECT_TRUE(h.form->timers.enabled(1));
+    EXPECT_TRUE(h.form->timers().enabled(1));
 }
 
 // The expression is worked out (the forms a child may write it in, the
@@ -130,7 +130,7 @@ TEST(TwentyFourPageTest, TheExpressionIsWorkedOutAndEveryWayShown) {
         EXPECT_NE(body.find("value=换一副牌><br>这四张牌一共有1种不同的算法：<br>8÷(3－8÷3)＝24<br>用时12秒！"),
                   std::string::npos)
             << body;
-        EXPECT_FALSE(h.form->timers.enabled(1));
+        EXPECT_FALSE(h.form->timers().enabled(1));
         if (c.score < 0) {
             EXPECT_TRUE(h.record.stored.empty()) << c.typed;
             continue;

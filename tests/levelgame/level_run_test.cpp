@@ -24,8 +24,8 @@ protected:
     }
 
     LevelGameState& level() { return h.form->families().levelGame.state(); }
-    bool on(int timer) const { return h.form->timers.enabled(timer); }
-    int interval(int timer = kLevelTimer) const { return h.form->timers.interval(timer); }
+    bool on(int timer) const { return h.form->timers().enabled(timer); }
+    int interval(int timer = kLevelTimer) const { return h.form->timers().interval(timer); }
     bool shows(const std::string& html) const { return h.page.bodyHtml().find(html) != std::string::npos; }
     std::string feedback() const { return h.page.bodyHtml().substr(h.page.bodyHtml().find("<span id=feedback>")); }
 
@@ -246,7 +246,7 @@ TEST_F(LevelRunTest, LimitRulesApplyInTheirOrder) {
     for (const Case& c : cases) {
         level().levelCounter = c.counters;
         level().numberLimit = c.before;
-        h.form->timers.setEnabled(kCountdownTimer, true);
+        h.form->familyContext().timers.setEnabled(kCountdownTimer, true);
         FamilyContext context = h.form->familyContext();
         updateLevelLimit(context, h.form->families().levelGame.state());
         EXPECT_EQ(level().numberLimit, c.after) << c.counters[0] << c.counters[1] << c.counters[2] << c.counters[3];
@@ -366,7 +366,7 @@ TEST(LevelGateTest, TheEndOfALevelShowsOverItsPageAndNoTickRunsUnderIt) {
     EXPECT_EQ(page.bodyHtml(), levelLostPage(1));
     EXPECT_EQ(form.families().levelGame.state().questionNo, 0);
     EXPECT_EQ(form.thinkSeconds(), seconds + 1);
-    EXPECT_EQ(form.timers.interval(kLevelTimer), 3000);
+    EXPECT_EQ(form.timers().interval(kLevelTimer), 3000);
 }
 
 }  // namespace

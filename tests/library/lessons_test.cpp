@@ -84,9 +84,9 @@ TEST(LessonPractice, IsTheDrillsOwnSheet) {
 
 TEST_F(LessonTest, LimitTenPracticeFollowsTheQuestionCountRule) {
     writeLesson(1, "练习=q11\r\n<h1>加法</h1>");
-    h.form->options.questionCount = 50;
+    h.form->setOption(&SheetOptions::questionCount, 50);
     openLesson("q533302001");
-    EXPECT_EQ(h.form->options.questionCount, 20);
+    EXPECT_EQ(h.form->options().questionCount, 20);
     EXPECT_TRUE(h.page.has("answer20"));
     EXPECT_FALSE(h.page.has("answer21"));
 }

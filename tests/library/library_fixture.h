@@ -24,7 +24,7 @@ inline std::string gradeFileBytes(const std::vector<std::string>& lines) {
 // The library reads these texts in place of the built-in ones; any other
 // name reads as empty.
 inline void useTexts(Form1& form, std::map<std::string, std::string> texts) {
-    form.texts.setTextSource([texts = std::move(texts)](const std::string& name) {
+    form.setTextSource([texts = std::move(texts)](const std::string& name) {
         auto it = texts.find(name);
         return it == texts.end() ? std::string() : it->second;
     });
@@ -33,7 +33,7 @@ inline void useTexts(Form1& form, std::map<std::string, std::string> texts) {
 // The keys of the children of a node, in tree order.
 inline std::vector<std::string> childKeys(const Form1& form, const std::string& parent) {
     std::vector<std::string> keys;
-    for (const TopicNode& node : form.tree.nodes()) {
+    for (const TopicNode& node : form.tree().nodes()) {
         if (node.parent == parent) keys.push_back(node.key);
     }
     return keys;

@@ -68,7 +68,7 @@ TEST(IntelligenceTest, AllTwentyQuestionsAndOneButtonThatRevealsEveryAnswer) {
         from = at;
     }
     EXPECT_NE(text.find("思考用时6秒！", from), std::string::npos);
-    EXPECT_FALSE(h.form->timers.enabled(1));
+    EXPECT_FALSE(h.form->timers().enabled(1));
 }
 
 TEST(IntelligenceTest, AStudentGetsTheGradersMessageAndNoAnswers) {
@@ -79,7 +79,7 @@ TEST(IntelligenceTest, AStudentGetsTheGradersMessageAndNoAnswers) {
     h.form->pageClick(RevealedAnswersFamily::kIntelligenceTestButton);
     EXPECT_EQ(h.page.bodyHtml(), page);
     EXPECT_EQ(h.lastMessage(), "你的密码不对，不能查看答案！请向高级用户咨询密码！");
-    EXPECT_TRUE(h.form->timers.enabled(1));
+    EXPECT_TRUE(h.form->timers().enabled(1));
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
     const std::string chapter = kChapter;
     h.dir.remove("book/" + chapter + ".htm");
     const TopicNode* node = nullptr;
-    for (const TopicNode& n : h.form->tree.nodes()) {
+    for (const TopicNode& n : h.form->tree().nodes()) {
         if (n.caption == chapter) node = &n;
     }
     ASSERT_NE(node, nullptr);

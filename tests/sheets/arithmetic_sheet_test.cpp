@@ -47,7 +47,7 @@ using Visit = std::function<void(const std::smatch& question, int number, const 
 void forEachQuestion(Harness& h, const std::string& key, int count, const std::regex& shape,
                      const Visit& visit) {
     for (int sheet = 0; sheet < 40; ++sheet) {
-        h.form->options.questionCount = count;
+        h.form->setOption(&SheetOptions::questionCount, count);
         h.click(key);
         const auto texts = questionTexts(h.page);
         ASSERT_EQ(texts.size(), static_cast<size_t>(count)) << key;
@@ -122,7 +122,7 @@ TEST(ArithSheets, ProductsAndDivisionsKeepTheirBandsAndDigitRules) {
     int index = 0;
     for (const auto& c : cases) {
         const bool times = c.key[1] == '3';
-        h.form->options.drillForm = forms[index++ % (times ? 3 : 4)];
+        h.form->setOption(&SheetOptions::drillForm, forms[index++ % (times ? 3 : 4)]);
         forEachQuestion(h, c.key, 50, kNormal, [&](const std::smatch& m, int, const std::string& answer) {
             EXPECT_EQ(m[2], times ? "×" : "÷");
             const long long a = number(m[1]), b = number(m[3]);
@@ -156,7 +156,7 @@ TEST(ArithSheets, TheOtherDrillFormsAnswerWhatTheyShow) {
     };
     Harness h(test::started);
     for (const auto& c : cases) {
-        h.form->options.drillForm = c.form;
+        h.form->setOption(&SheetOptions::drillForm, c.form);
         for (const char* key : c.keys) {
             forEachQuestion(h, key, 20, c.shape, [&](const std::smatch& m, int i, const std::string& answer) {
                 const std::string a = m[1], b = m[3];

@@ -21,7 +21,7 @@ TEST(CompareSheets, OneFieldHoldingTheDifferenceOfTheRows) {
                            R"(name=finish type=button size=7 value=提交答案 tag=十><br><br>)");
     for (const auto& c : cases) {
         test::Harness h;
-        h.form->options.questionCount = 50;  // one question whatever the count
+        h.form->setOption(&SheetOptions::questionCount, 50);  // one question whatever the count
         for (int draw = 0; draw < 100; ++draw) {
             const Sheet sheet = h.build(h.form->families().compare, "&" + std::to_string(c.topic));
             std::smatch m;

@@ -49,7 +49,7 @@ TEST(DivisorSheets, DrillAnswersRangesAndNoPairTwice) {
                           R"(<input class=text name=answer(\d+) type=text size=7 tag=(\d+)><br><br>)");
     for (const auto& c : cases) {
         Harness h;
-        h.form->options.questionCount = c.count;
+        h.form->setOption(&SheetOptions::questionCount, c.count);
         const bool divisor = c.topic < 8000;
         const int expected = possiblePairs(c.low, c.high, divisor, c.count);
         for (int round = 0; round < 20; ++round) {

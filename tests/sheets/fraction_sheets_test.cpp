@@ -29,7 +29,7 @@ std::vector<long> allNumbers(const std::string& text, const std::regex& pattern)
 }
 
 std::vector<Fraction> build(Harness& h, int topic, int count) {
-    h.form->options.questionCount = count;
+    h.form->setOption(&SheetOptions::questionCount, count);
     Sheet sheet;
     sheet = h.build(h.form->families().fractions, "{" + std::to_string(topic));
     EXPECT_NE(sheet.html.find("value=提交答案 tag=十><br><br>"), std::string::npos);
@@ -98,7 +98,7 @@ std::string cellText(const std::string& body, const std::string& id) {
 // A fraction not in lowest terms, or a numerator alone, is wrong.
 TEST(FractionSheets, MarksGoIntoTheCellsAndScoreLikeTheDrills) {
     Harness h(test::started);
-    h.form->options.questionCount = 20;
+    h.form->setOption(&SheetOptions::questionCount, 20);
     for (int d : {2, 3, 3, 6}) h.random.push(pick(d, 8, 2));
     h.click("q5002", "分数和比例");
     for (int i = 1; i <= 20; ++i) {

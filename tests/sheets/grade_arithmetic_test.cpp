@@ -20,7 +20,7 @@ std::string answer(int i) { return "answer" + std::to_string(i); }
 // A sheet of `count` questions after 7 seconds of thinking, every answer typed
 // right into `prefix`<i>.
 void answeredSheet(Harness& h, const std::string& key, int count, const std::string& prefix = "answer") {
-    h.form->options.questionCount = count;
+    h.form->setOption(&SheetOptions::questionCount, count);
     h.click(key);
     h.tick(1, 7);
     for (int i = 1; h.page.has(answer(i)); ++i) h.type(prefix + std::to_string(i), h.page.tag(answer(i)));
@@ -52,7 +52,7 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
         SCOPED_TRACE(c.key + std::string(" written ") + std::to_string(c.written));
         Harness h(test::started);
         answeredSheet(h, c.key, c.written);
-        h.form->options.questionCount = c.graded;
+        h.form->setOption(&SheetOptions::questionCount, c.graded);
         if (c.wrong) h.type(answer(c.wrong), "");
         for (int i = 0; i < c.gradings; ++i) h.finish();
         const std::string html = h.page.bodyHtml();
@@ -61,14 +61,14 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
         // Once above the questions, once after the button.
         EXPECT_EQ(occurrences(html, "你的得分是" + std::to_string(c.score) + "分，用时7秒！"), 2) << html;
         EXPECT_EQ(h.record.stored.back().score, c.score);
-        EXPECT_FALSE(h.form->timers.enabled(1));  // the think time stops
+        EXPECT_FALSE(h.form->timers().enabled(1));  // the think time stops
     }
     EXPECT_EQ(arithmeticScore(0, 0, 10), 0) << "a page without questions";
 }
 
 TEST(GradeArithmetic, InequalitySheetsReadTheVisibleFieldAndMarkAfterTheHiddenOne) {
     Harness h(test::started);
-    h.form->options.drillForm = DrillForm::Inequality;
+    h.form->setOption(&SheetOptions::drillForm, DrillForm::Inequality);
     answeredSheet(h, "q11", 10, "Qanswer");
     h.type("Qanswer1", "");
     h.type("answer1", h.page.tag("answer1"));  // the hidden field does not count

@@ -36,7 +36,7 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
     const std::regex item(R"( <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>;|(\d+);)");
     for (int topic = 91; topic <= 95; ++topic) {
         Harness h;
-        h.form->options.questionCount = 50;
+        h.form->setOption(&SheetOptions::questionCount, 50);
         Sheet sheet;
         sheet = h.build(h.form->families().pattern, "*" + std::to_string(topic));
         int questions = 0;

@@ -14,7 +14,7 @@ using test::Harness;
 using test::pick;
 
 std::string build(Harness& h, int topic, int count) {
-    h.form->options.questionCount = count;
+    h.form->setOption(&SheetOptions::questionCount, count);
     Sheet sheet;
     sheet = h.build(h.form->families().time, "$" + std::to_string(topic));
     return sheet.html;
@@ -44,7 +44,7 @@ TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
 // "$75"/"$76": hours in r<i>, minutes in answer<i>; only both right score.
 TEST(TimeSheets, MinutesToHoursAreJudgedOnBothFields) {
     Harness h(test::started);
-    h.form->options.questionCount = 4;
+    h.form->setOption(&SheetOptions::questionCount, 4);
     for (int minutes : {61, 125, 600, 999}) h.random.push(pick(minutes, 939, 61));
     h.click("q75", "时间转换");
     const char* typed[][2] = {{"1", "1"}, {"2", "2小时5分"}, {"10", "0"}, {"15", "39"}};

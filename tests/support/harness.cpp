@@ -47,7 +47,7 @@ std::string Harness::lastMessage() const {
 
 void Harness::tick(int timer, int times) {
     for (int i = 0; i < times; ++i) {
-        if (form->timers.enabled(timer)) form->timerFired(timer);
+        if (form->timers().enabled(timer)) form->timerFired(timer);
     }
 }
 

@@ -74,11 +74,11 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('n3')[0]", true));
     app->bridge().mouseDown(old);
     app->bridge().mouseUp(old, page.elementIndex("n3"), "n3", "");
-    EXPECT_EQ(app->form().options.msPerQuestion, 9000) << "a mouse-up on the page before reached the model";
+    EXPECT_EQ(app->form().options().msPerQuestion, 9000) << "a mouse-up on the page before reached the model";
     evalJs(*app, "var r = document.getElementsByName('n3')[0];"
                  "r.dispatchEvent(new MouseEvent('mousedown', {bubbles: true}));"
                  "r.dispatchEvent(new MouseEvent('mouseup', {bubbles: true}));");
-    EXPECT_TRUE(waitFor([&] { return app->form().options.msPerQuestion == 5000; })) << "the difficulty did not reach the model";
+    EXPECT_TRUE(waitFor([&] { return app->form().options().msPerQuestion == 5000; })) << "the difficulty did not reach the model";
     EXPECT_TRUE(waitForJs(*app, "[1, 2, 3].map(function (k) { return document.getElementsByName('n' + k)[0].checked; })"
                                 ".join()", "false,false,true"));
 

@@ -43,7 +43,7 @@ TEST(ChildrenWindow, TheLastChildPressesEnterAndFindsHerSettings) {
     EXPECT_FALSE(app->form().loginIsAdvanced());
     EXPECT_TRUE(app->window().windowTitle().startsWith("小红 · 四年级")) << app->window().windowTitle().toStdString();
     EXPECT_EQ(app->window().who(), "小红 · 四年级");
-    EXPECT_EQ(app->form().options.questionCount, 20);
+    EXPECT_EQ(app->form().options().questionCount, 20);
     EXPECT_TRUE(app->window().toolbarAction("w7")->isChecked());
     EXPECT_EQ(app->window().tabStrip().tabText(app->window().tabStrip().currentIndex()), "加减乘除");
     EXPECT_EQ(app->form().selectedKey(), "q13");

@@ -134,7 +134,7 @@ TEST(Startup, ClosedLoginInAFreshDataDirectoryThenThePasswordIsChanged) {
         QTest::keyClick(&login.passwordBox(), Qt::Key_Return);
     });
     app->window().toolbarAction("w11")->trigger();
-    EXPECT_EQ(app->form().accounts.storedPassword, "4a");
+    EXPECT_EQ(app->form().accounts().storedPassword, "4a");
     EXPECT_TRUE(app->form().loginIsAdvanced());
 }
 

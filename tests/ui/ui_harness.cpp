@@ -67,7 +67,7 @@ std::unique_ptr<DesktopApp> start(std::function<void(QDialog&)> answerLogin, con
     app->start();
     DesktopApp& started = *app;
     const bool ready = waitFor([&] {
-        return answered && !QApplication::activeModalWidget() && !started.form().tree.nodes().empty() &&
+        return answered && !QApplication::activeModalWidget() && !started.form().tree().nodes().empty() &&
                started.bridge().idle();
     });
     return ready ? std::move(app) : nullptr;

@@ -96,7 +96,7 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     ClockPanel& panel = window.clockPanel();
     const QPoint box(8, panel.check().height() / 2);
     QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
-    EXPECT_FALSE(form.timers.enabled(4)) << "the ticked check box left the clock running";
+    EXPECT_FALSE(form.timers().enabled(4)) << "the ticked check box left the clock running";
     const int hours = form.clockFace().hours();
     auto* up = panel.findChild<QToolButton*>("Text8Up");
     ASSERT_NE(up, nullptr);
@@ -104,7 +104,7 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     EXPECT_EQ(form.clockFace().hours(), (hours + 1) % 24);
     EXPECT_EQ(panel.spinner(1).text(), QString("%1").arg((hours + 1) % 24, 2, 10, QChar('0')));
     QTest::mouseClick(&panel.check(), Qt::LeftButton, {}, box);
-    EXPECT_TRUE(form.timers.enabled(4)) << "the unticked check box left the clock stopped";
+    EXPECT_TRUE(form.timers().enabled(4)) << "the unticked check box left the clock stopped";
 
     QTemporaryDir temp;
     EXPECT_TRUE(printsToPdf(window, temp.filePath("clock.pdf"))) << "the clock panel";
@@ -121,8 +121,8 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     });
     window.toolbarAction("w2")->trigger();
     EXPECT_TRUE(choseInUse);
-    EXPECT_EQ(form.options.questionCount, 20);
-    EXPECT_EQ(form.options.memoryTime, 5);
+    EXPECT_EQ(form.options().questionCount, 20);
+    EXPECT_EQ(form.options().memoryTime, 5);
 
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
     window.bringToFront(Pane::WebBrowser1);

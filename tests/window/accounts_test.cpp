@@ -77,7 +77,7 @@ TEST(Accounts, AChangedPasswordWorksFromTheNextLoginDialog) {
     h.ui.loginAnswer = "妈妈€1";
     h.form->clickToolbar("w11");
     EXPECT_TRUE(h.form->loginIsAdvanced());
-    EXPECT_EQ(h.form->accounts.storedPassword, "妈妈€1");
+    EXPECT_EQ(h.form->accounts().storedPassword, "妈妈€1");
 }
 
 TEST(Accounts, EmptyBoxesAndAWrongOldPasswordLeaveTheFileAlone) {
@@ -240,22 +240,22 @@ TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
     Harness other(test::OwnData{{kLoginFileName}});
     other.data.setWriteFallback(user.path());
     other.start();
-    EXPECT_EQ(other.form->accounts.storedPassword, "238");
+    EXPECT_EQ(other.form->accounts().storedPassword, "238");
     EXPECT_TRUE(other.form->loginIsAdvanced());
 }
 
 TEST(Options, OnlyConfirmedChoicesCount) {
     Harness h(test::started);
     h.form->clickToolbar("w2");  // closed without 确定
-    EXPECT_EQ(h.form->options.questionCount, 10);
+    EXPECT_EQ(h.form->options().questionCount, 10);
     h.ui.optionsAnswer = std::make_pair(1, -1);
     h.form->clickToolbar("w2");
-    EXPECT_EQ(h.form->options.questionCount, 20);
-    EXPECT_EQ(h.form->options.memoryTime, 5);
+    EXPECT_EQ(h.form->options().questionCount, 20);
+    EXPECT_EQ(h.form->options().memoryTime, 5);
     h.ui.optionsAnswer = std::make_pair(-1, 2);
     h.form->clickToolbar("w2");
-    EXPECT_EQ(h.form->options.questionCount, 20);
-    EXPECT_EQ(h.form->options.memoryTime, 3);
+    EXPECT_EQ(h.form->options().questionCount, 20);
+    EXPECT_EQ(h.form->options().memoryTime, 3);
 }
 
 }  // namespace
