@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/record_rows.h"
-#include "app/today_practice.h"
+#include "daily/record_rows.h"
+#include "daily/today_practice.h"
 #include "page/html_page.h"
 #include "sqlite_record/sqlite_record.h"
 #include "quiet_window.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/family_table.h"
+#include "families/family_table.h"
 #include "app/sheet_progress.h"
-#include "app/today_practice.h"
+#include "daily/today_practice.h"
 #include "app/toolbar_actions.h"
 #include "window/clock_face.h"
 #include "app/marks_only_page.h"

@@ -4,8 +4,8 @@
 // the weekly report, each of the child who is practising.
 #include "app/form1.h"
 #include "app/grader.h"
-#include "app/mastery_marks.h"
-#include "app/record_rows.h"
+#include "daily/mastery_marks.h"
+#include "daily/record_rows.h"
 #include "app/weekly_report_page.h"
 #include "practice/practice_calendar.h"
 #include "progress/record_trouble.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 #include "practice/practice_rows.h"
 #include "progress/progress_record.h"
 

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <vector>
 
-#include "app/mastery_marks.h"
-#include "app/record_rows.h"
+#include "daily/mastery_marks.h"
+#include "daily/record_rows.h"
 #include "app/toolbar_actions.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"

@@ -9,7 +9,7 @@
 #include "system/fs_data_directory.h"
 #include "base/seeded_random.h"
 #include "system/system_clock.h"
-#include "app/today_practice.h"
+#include "daily/today_practice.h"
 #include "app/weekly_report_page.h"
 #include "app/worksheet_print.h"
 #include "progress/record_trouble.h"

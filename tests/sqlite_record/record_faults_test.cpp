@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 #include "progress/record_trouble.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/waiting_journal.h"

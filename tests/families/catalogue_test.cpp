@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "app/family_table.h"
+#include "families/family_table.h"
 #include "topics/catalogue.h"
 #include "system/fs_data_directory.h"
 #include "base/gbk.h"

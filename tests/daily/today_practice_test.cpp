@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "app/mastery_marks.h"
-#include "app/today_practice.h"
+#include "daily/mastery_marks.h"
+#include "daily/today_practice.h"
 #include "practice/practice_rows.h"
 #include "sheets/worksheet.h"
 #include "support/harness.h"

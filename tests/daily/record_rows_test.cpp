@@ -6,7 +6,7 @@
 #include <numeric>
 #include <random>
 
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 #include "sqlite_record/sqlite_record.h"
 #include "support/recording_record.h"
 #include "support/temp_folder.h"

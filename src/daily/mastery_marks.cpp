@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/mastery_marks.h"
+#include "daily/mastery_marks.h"
 
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 
 namespace tally {
 

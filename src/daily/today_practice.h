@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 #include "practice/lesson_week.h"
 #include "practice/practice_plan.h"
 #include "base/ports.h"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/today_practice.h"
+#include "daily/today_practice.h"
 
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 
-#include "app/family_table.h"
+#include "families/family_table.h"
 #include "page/html_page.h"
 #include "practice/lesson_list.h"
 #include "practice/weak_topics.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/record_rows.h"
+#include "daily/record_rows.h"
 
 #include <limits>
 #include <set>
