@@ -45,7 +45,14 @@ struct Families {
 
     FamilyTable table;
 
-    Families();
+    Families() {
+        for (TopicFamily* family : std::initializer_list<TopicFamily*>{
+                 &arithmetic, &time, &clock, &compare, &pattern, &fractions, &fourOperations, &divisors,
+                 &wordProblems, &revealedAnswers, &lessons, &reading, &levelGame, &twentyFour, &memoryGame,
+                 &gamePages}) {
+            table.add(*family);
+        }
+    }
     Families(const Families&) = delete;
     Families& operator=(const Families&) = delete;
 };
