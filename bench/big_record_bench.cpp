@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 
 #include "app/record_page.h"
+#include "memory_watch.h"
 #include "sqlite_record/sqlite_record.h"
 #include "record_rows_writer.h"
 
@@ -65,31 +63,10 @@ const std::filesystem::path& bigRecord() {
     return record.file;
 }
 
-long statusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size());
-    }
-    return 0;
-}
-
-// Peak memory from here on: what earlier benchmarks freed is given back
-// first, and the kernel resets the peak on request.
-struct MemoryWatch {
-    long before = 0;
-    MemoryWatch() {
-        malloc_trim(0);
-        std::ofstream("/proc/self/clear_refs") << "5";
-        before = statusKilobytes("VmRSS:");
-    }
-    double addedMegabytes() const { return (statusKilobytes("VmHWM:") - before) / 1024.0; }
-};
-
 void recordPage(benchmark::State& state) {
     SqliteRecord record(bigRecord());
     if (!record.ok()) state.SkipWithError(record.lastError().c_str());
-    const MemoryWatch memory;
+    const bench::MemoryWatch memory;
     for (auto _ : state) {
         const auto summary = record.summary(kEarlierRecords, RecordPageLimits{});
         if (!summary) state.SkipWithError(record.lastError().c_str());
@@ -100,7 +77,7 @@ void recordPage(benchmark::State& state) {
 
 void recordList(benchmark::State& state) {
     SqliteRecord record(bigRecord());
-    const MemoryWatch memory;
+    const bench::MemoryWatch memory;
     for (auto _ : state) {
         std::size_t lines = 0;
         for (const MarkedSheet& sheet : record.latestSheets(kEarlierRecords, std::numeric_limits<int>::max())) {
@@ -115,7 +92,7 @@ void recordList(benchmark::State& state) {
 // then the sheet stored with its ten mended questions.
 void redrillMendingTen(benchmark::State& state) {
     SqliteRecord record(bigRecord());
-    const MemoryWatch memory;
+    const bench::MemoryWatch memory;
     for (auto _ : state) {
         MarkedSheet sheet;
         sheet.tabCaption = "加减乘除";

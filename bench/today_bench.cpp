@@ -12,6 +12,7 @@
 #include "daily/record_rows.h"
 #include "daily/today_practice.h"
 #include "page/html_page.h"
+#include "memory_watch.h"
 #include "sqlite_record/sqlite_record.h"
 #include "quiet_window.h"
 #include "record_rows_writer.h"
@@ -102,21 +103,26 @@ struct Window {
 };
 
 // The record's copy of the review schedule made from the whole history: what
-// the first practice on a record of an older program costs, once.
+// the first practice on a record of an older program costs, once, and the
+// memory it adds.
 void BM_ReviewCopyMadeFromTheWholeHistory(benchmark::State& state) {
+    double added = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const std::filesystem::path copy = bigRecord().parent_path() / "copy.sqlite";
         std::filesystem::copy_file(bigRecord(), copy, std::filesystem::copy_options::overwrite_existing);
         {
             SqliteRecord record(copy);
+            const bench::MemoryWatch memory;
             state.ResumeTiming();
             if (!catchUpReview(record, kEarlierRecords)) state.SkipWithError("no copy kept");
             state.PauseTiming();
+            added = memory.addedMegabytes();
         }
         std::filesystem::remove(copy);
         state.ResumeTiming();
     }
+    state.counters["MB_added"] = added;
 }
 BENCHMARK(BM_ReviewCopyMadeFromTheWholeHistory)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -24,6 +24,16 @@ ReviewItem itemOf(const ReviewState& state) {
     return {state.question, state.rightInARow, state.lastAnswered, state.due};
 }
 
+// One question's state after its answers, in the order stored.
+std::optional<ReviewState> stateAfter(const std::vector<DatedAnswer>& answers) {
+    ReviewSchedule schedule;
+    for (const DatedAnswer& answer : answers) schedule.apply(eventOf(answer));
+    const MissedQuestion& question = answers.front().question;
+    const ReviewItem* item = schedule.find({question.topicKey, question.question});
+    if (!item) return std::nullopt;
+    return ReviewState{item->question, item->rightInARow, item->lastAnswered, item->due};
+}
+
 }  // namespace
 
 PracticeRows readSheetRows(ProgressRecord& record, long long childId) {
@@ -51,6 +61,13 @@ std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, long long ch
         const std::optional<ReviewStanding> from = record.reviewStanding(childId);
         if (!from) return std::nullopt;
         long long last = 0;
+        // A copy from nothing: each question's state depends on its own
+        // answers alone, so the history is taken one question at a time.
+        if (from->through == 0) {
+            if (record.remakeReview(childId, *from, stateAfter, last)) return ReviewStanding{last, from->drops};
+            if (record.trouble() != RecordTrouble::None) return std::nullopt;
+            continue;
+        }
         const std::vector<DatedAnswer> events = record.answerHistorySince(childId, from->through, last);
         if (record.trouble() != RecordTrouble::None) return std::nullopt;
         if (last == from->through) return from;

@@ -53,7 +53,8 @@ std::optional<std::vector<ReviewItem>> dueMisses(ProgressRecord& record, long lo
 // sheets stored since it was last brought up to date, and says where it
 // left the copy; nothing when the record keeps none or could not do it.
 // `afterCatchUpRead` runs between reading the sheets and keeping the copy (a
-// test makes another program act there).
+// test makes another program act there); a copy made afresh is read and kept
+// at once, without it.
 std::optional<ReviewStanding> catchUpReview(ProgressRecord& record, long long childId,
                                             const std::function<void()>& afterCatchUpRead = {});
 

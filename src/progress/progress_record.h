@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -84,6 +85,16 @@ public:
     // it) or its child is no longer in the record.
     virtual bool keepReview(long long /*childId*/, const std::vector<QuestionKey>& /*keys*/, const std::vector<ReviewState>& /*states*/,
                             const ReviewStanding& /*from*/, long long /*through*/) {
+        return false;
+    }
+    // Makes the copy afresh from the child's whole history, in one go: each
+    // question's answers, in the order their sheets were stored, go to
+    // `stateOf` one question at a time, and the state it gives (none: learned
+    // or never to be asked) is kept; `through` is set to the child's newest
+    // sheet. False (nothing changed) as keepReview() says.
+    using QuestionState = std::function<std::optional<ReviewState>(const std::vector<DatedAnswer>& answers)>;
+    virtual bool remakeReview(long long /*childId*/, const ReviewStanding& /*from*/, const QuestionState& /*stateOf*/,
+                              long long& /*through*/) {
         return false;
     }
     // Of each of these topics (of every topic but the mixed sheets when

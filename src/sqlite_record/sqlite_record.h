@@ -55,6 +55,8 @@ public:
     int dueReviewCount(long long childId, int today) override;
     bool keepReview(long long childId, const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states,
                     const ReviewStanding& from, long long through) override;
+    bool remakeReview(long long childId, const ReviewStanding& from, const QuestionState& stateOf,
+                      long long& through) override;
     std::vector<MarkedSheet> recentTopicSheets(long long childId, const std::vector<std::string>& topicKeys,
                                                int perTopic) override;
     RecordTrouble trouble() const override { return trouble_; }
@@ -115,7 +117,12 @@ private:
     bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
     bool readChildren(std::vector<Child>& found);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
+    // The misses and right answers of the child's sheets after `afterSheet`,
+    // as columns: when, the question (5), topic, right, sheet, position.
+    std::optional<std::string> historyQuery(const char* order);
     bool readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found);
+    bool streamReview(long long childId, const QuestionState& stateOf);
+    bool noteThrough(long long childId, long long through, long long drops);
     // Makes the review tables, or moves an older copy's on; inside a transaction.
     bool makeReviewTables();
     bool readStanding(long long childId, ReviewStanding& standing);

@@ -21,6 +21,25 @@ constexpr const char* kReviewColumns =
     "SELECT question, typed, correct, answer_form, topic_key, topic, right_in_a_row, last_answered, due"
     " FROM review_item";
 
+constexpr const char* kInsertState =
+    "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
+    " right_in_a_row, last_answered, due, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
+
+bool insertState(Statement& insert, long long child, const ReviewState& state) {
+    insert.reset();
+    insert.bind(1, state.question.question);
+    insert.bind(2, state.question.typed);
+    insert.bind(3, state.question.correct);
+    insert.bind(4, std::string(sqlite::formName(state.question.form)));
+    insert.bind(5, state.question.topicKey);
+    insert.bind(6, state.question.topicCaption);
+    insert.bind(7, static_cast<long long>(state.rightInARow));
+    insert.bind(8, static_cast<long long>(state.lastAnswered));
+    insert.bind(9, static_cast<long long>(state.due));
+    insert.bind(10, child);
+    return insert.step() == SQLITE_DONE;
+}
+
 ReviewState reviewStateOf(const Statement& row) {
     return {row.missedQuestion(0), static_cast<int>(row.number(6)), static_cast<int>(row.number(7)),
             static_cast<int>(row.number(8))};
@@ -38,22 +57,28 @@ std::optional<bool> columnExists(sqlite3* db, const char* table, const char* col
 
 }  // namespace
 
-bool SqliteRecord::readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found) {
-    // The misses in the order of their sheets; a miss kept without a topic
-    // (an old record) takes its sheet's.
+std::optional<std::string> SqliteRecord::historyQuery(const char* order) {
+    // A miss kept without a topic (an old record) takes its sheet's.
     std::string sql =
         "SELECT s.marked_at, m.question, m.typed, m.correct, m.answer_form,"
         " CASE WHEN m.topic_key = '' THEN s.topic_key ELSE m.topic_key END,"
         " CASE WHEN m.topic_key = '' THEN s.topic ELSE m.topic END, 0 AS right_answer, m.sheet_id, m.position"
         " FROM missed m JOIN sheet s ON s.id = m.sheet_id WHERE m.sheet_id > ?1 AND s.child_id = ?2";
     const std::optional<bool> practised = columnExists(db_, "practice_answer", "sheet_id");
-    if (!practised) return failed("成绩记录读不出来");
+    if (!practised) return failed("成绩记录读不出来"), std::nullopt;
     if (*practised) {
         sql += " UNION ALL SELECT s.marked_at, p.question, '', '', '', p.topic_key, p.topic, 1, p.sheet_id, p.position"
                " FROM practice_answer p JOIN sheet s ON s.id = p.sheet_id"
                " WHERE p.right_answer = 1 AND p.sheet_id > ?1 AND s.child_id = ?2";
     }
-    Statement query(db_, sql + " ORDER BY 9, 8, 10");
+    return sql + order;
+}
+
+bool SqliteRecord::readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found) {
+    // In the order of their sheets, each sheet's misses before its answers.
+    const std::optional<std::string> sql = historyQuery(" ORDER BY 9, 8, 10");
+    if (!sql) return false;
+    Statement query(db_, *sql);
     if (!query.ok()) return failed("成绩记录读不出来");
     query.bind(1, afterSheet);
     query.bind(2, childId);
@@ -195,14 +220,7 @@ bool SqliteRecord::keepReview(long long child, const std::vector<QuestionKey>& k
         bool known = false;
         if (!readStanding(child, standing) || !childKnown(child, known)) return false;
         if (standing != from || !known) return moved = true, false;
-        if (!writeReview(child, keys, states)) return false;
-        Statement note(db_, "INSERT INTO review_through(child_id, sheet_id, drops) VALUES(?1, ?2, ?3)"
-                            " ON CONFLICT(child_id) DO UPDATE SET sheet_id = excluded.sheet_id");
-        if (!note.ok()) return failed("成绩记录出错");
-        note.bind(1, child);
-        note.bind(2, through);
-        note.bind(3, from.drops);
-        return note.step() == SQLITE_DONE || failed("成绩记录出错");
+        return writeReview(child, keys, states) && noteThrough(child, through, from.drops);
     }); });
     if (kept || moved) worked();
     return kept;
@@ -211,9 +229,7 @@ bool SqliteRecord::keepReview(long long child, const std::vector<QuestionKey>& k
 bool SqliteRecord::writeReview(long long child, const std::vector<QuestionKey>& keys,
                                const std::vector<ReviewState>& states) {
     Statement remove(db_, "DELETE FROM review_item WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
-    Statement insert(db_,
-                     "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
-                     " right_in_a_row, last_answered, due, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    Statement insert(db_, kInsertState);
     if (!remove.ok() || !insert.ok()) return failed("成绩记录出错");
     for (const auto& [topic, question] : keys) {
         remove.reset();
@@ -223,20 +239,73 @@ bool SqliteRecord::writeReview(long long child, const std::vector<QuestionKey>& 
         if (remove.step() != SQLITE_DONE) return failed("成绩记录出错");
     }
     for (const ReviewState& state : states) {
-        insert.reset();
-        insert.bind(1, state.question.question);
-        insert.bind(2, state.question.typed);
-        insert.bind(3, state.question.correct);
-        insert.bind(4, std::string(sqlite::formName(state.question.form)));
-        insert.bind(5, state.question.topicKey);
-        insert.bind(6, state.question.topicCaption);
-        insert.bind(7, static_cast<long long>(state.rightInARow));
-        insert.bind(8, static_cast<long long>(state.lastAnswered));
-        insert.bind(9, static_cast<long long>(state.due));
-        insert.bind(10, child);
-        if (insert.step() != SQLITE_DONE) return failed("成绩记录出错");
+        if (!insertState(insert, child, state)) return failed("成绩记录出错");
     }
     return true;
+}
+
+bool SqliteRecord::noteThrough(long long child, long long through, long long drops) {
+    Statement note(db_, "INSERT INTO review_through(child_id, sheet_id, drops) VALUES(?1, ?2, ?3)"
+                        " ON CONFLICT(child_id) DO UPDATE SET sheet_id = excluded.sheet_id");
+    if (!note.ok()) return failed("成绩记录出错");
+    note.bind(1, child);
+    note.bind(2, through);
+    note.bind(3, drops);
+    return note.step() == SQLITE_DONE || failed("成绩记录出错");
+}
+
+bool SqliteRecord::remakeReview(long long child, const ReviewStanding& from, const QuestionState& stateOf,
+                                long long& through) {
+    through = 0;
+    if (!ensureOpen()) return false;
+    if (!waiting_.empty()) storeWaiting();
+    bool moved = false;
+    const bool kept = readReview([&] { return inTransaction([&] {
+        if (!makeReviewTables()) return false;
+        ReviewStanding standing;
+        bool known = false;
+        if (!readStanding(child, standing) || !childKnown(child, known)) return false;
+        if (standing != from || !known) return moved = true, false;
+        Statement newest(db_, "SELECT COALESCE(MAX(id), 0) FROM sheet WHERE child_id = ?1");
+        Statement clear(db_, "DELETE FROM review_item WHERE child_id = ?1");
+        if (!newest.ok() || !clear.ok()) return failed("成绩记录出错");
+        newest.bind(1, child);
+        clear.bind(1, child);
+        if (newest.step() != SQLITE_ROW || clear.step() != SQLITE_DONE) return failed("成绩记录出错");
+        through = newest.number(0);
+        return streamReview(child, stateOf) && noteThrough(child, through, from.drops);
+    }); });
+    if (kept || moved) worked();
+    return kept;
+}
+
+// Sorted by question, then in the order stored: one question's answers at a
+// time in memory, and each question's state written once.
+bool SqliteRecord::streamReview(long long child, const QuestionState& stateOf) {
+    const std::optional<std::string> sql = historyQuery(" ORDER BY 6, 2, 9, 8, 10");
+    if (!sql) return false;
+    Statement query(db_, *sql);
+    Statement insert(db_, kInsertState);
+    if (!query.ok() || !insert.ok()) return failed("成绩记录读不出来");
+    query.bind(1, 0LL);
+    query.bind(2, child);
+    std::vector<DatedAnswer> answers;
+    const auto keep = [&] {
+        if (answers.empty()) return true;
+        const std::optional<ReviewState> state = stateOf(answers);
+        answers.clear();
+        return !state || insertState(insert, child, *state);
+    };
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
+        DatedAnswer answer{query.text(0), query.missedQuestion(1), query.number(7) != 0};
+        const bool another = !answers.empty() && (answer.question.question != answers.back().question.question ||
+                                                  answer.question.topicKey != answers.back().question.topicKey);
+        if (another && !keep()) return failed("成绩记录出错");
+        answers.push_back(std::move(answer));
+    }
+    if (step != SQLITE_DONE) return failed("成绩记录读不出来");
+    return keep() || failed("成绩记录出错");
 }
 
 bool SqliteRecord::forgetReview(long long childId, bool markDrop) {
