@@ -16,27 +16,6 @@ protected:
     }
 };
 
-// Every game of the section is named in the introduction, in the tree's order,
-// with a line on how to play, and none is "in preparation". (That each game's
-// page is in the data directory, the family table's walk checks.)
-TEST_F(GamePagesTest, SectionNamesEveryGameInTheTreesOrder) {
-    h.click("q6");
-    const std::string body = h.page.bodyHtml();
-    EXPECT_EQ(body.find_first_of("\r\n"), std::string::npos);
-    EXPECT_EQ(body.find("准备中"), std::string::npos);
-    size_t at = 0;
-    int number = 0;
-    for (const TopicNode& node : h.form->tree().nodes()) {
-        if (node.parent != "q6") continue;
-        const std::string heading = "<br>【" + std::to_string(++number) + "】" + node.caption + "<br>";
-        at = body.find(heading, at);
-        ASSERT_NE(at, std::string::npos) << heading;
-        const size_t line = at + heading.size();
-        EXPECT_GT(body.find("<br>", line), line + 20) << node.caption << " has no line on how to play";
-    }
-    EXPECT_EQ(number, 20);
-}
-
 // The pictures the card games and the level game show.
 TEST_F(GamePagesTest, PicturesAreInTheDataDirectory) {
     std::vector<std::string> files = {"24/pp.gif", "jindu.gif", "g1.gif", "g2.gif", "g3.gif"};

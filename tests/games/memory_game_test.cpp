@@ -45,8 +45,6 @@ protected:
 
 TEST_F(MemoryGameTest, FourCardsToStartWithOneBoxEachAndTheCountdown) {
     deal({7, 10, 3, 1});
-    EXPECT_NE(h.page.bodyHtml().find("<img src=24/7a.gif><img src=24/10b.gif><img src=24/3c.gif><img src=24/1d.gif>"),
-              std::string::npos);
     EXPECT_EQ(boxes(), 4);
     EXPECT_EQ(h.page.tag("answer2"), "10");
     EXPECT_EQ(h.page.value("miao"), "5");

@@ -106,53 +106,33 @@ TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
     EXPECT_EQ(h.record.stored.back().missed.at(0).correct, "6");
 }
 
-// A unit is whatever the parent wrote after the z marker. Whatever it is, the
-// worked answer stays in its box until the sheet is marked, and the answer
-// typed as the sheet shows it is marked right.
+// A unit is whatever the parent wrote after the z marker, a bar after a
+// remainder included. Whatever it is, the worked answer stays in its box until
+// the sheet is marked, and the answer typed as the sheet shows it is right.
 TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
+    const std::string sum = "有(x=2_3)和(y=3_4)，共(z=x+y)", left = "有(x=17_18)个，每(y=5_6)个，还剩(z=qiuu)";
     const struct {
-        const char* unit;    // in the template
-        const char* typed;   // the right answer, as a child types it
-        const char* shown;   // the answer in the mark
+        std::string line;   // the template
+        const char* typed;  // the right answer, as a child types it
+        std::string mark;
     } cases[] = {
-        {">", "5>", "5>"},   {"|", "5|", "5｜"},   {"&lt;", "5&", "5&"},     {" ", "5", "5)"},
-        {"％", "5%", "5％"}, {"ｃｍ？", "5ｃ", "5ｃ"}, {"个", "５个", "5个"},
+        {sum + ">", "5>", "2+3=5>"},       {sum + "|", "5|", "2+3=5｜"},     {sum + "&lt;", "5&", "2+3=5&"},
+        {sum + " ", "5", "2+3=5)"},        {sum + "％", "5%", "2+3=5％"},    {sum + "ｃｍ？", "5ｃ", "2+3=5ｃ"},
+        {sum + "个", "５个", "2+3=5个"},
+        {left + "|2?", "2|2", "17除以5的余数=2｜2)"}, {left + "个|只?", "2个｜只", "17除以5的余数=2个｜只)"},
+        {left + "a|b|c?", "2a|b|c", "17除以5的余数=2a｜b｜c)"},
     };
     for (const auto& c : cases) {
         Harness h;
         h.start();
-        h.dir.write("三年级应用题.txt", gradeFileBytes({std::string("有(x=2_3)和(y=3_4)，共(z=x+y)") + c.unit}));
+        h.dir.write("三年级应用题.txt", gradeFileBytes({c.line}));
         h.click("q55", "应用题");
-        ASSERT_TRUE(h.page.has("answer1")) << c.unit;
-        EXPECT_EQ(h.page.bodyText().find("2+3="), std::string::npos) << "working shown early: " << c.unit;
-        EXPECT_TRUE(h.page.has("finish")) << c.unit;
+        ASSERT_TRUE(h.page.has("answer1") && h.page.has("finish")) << c.line;
+        EXPECT_EQ(h.page.bodyText().find("正确答案"), std::string::npos) << "working shown early: " << c.line;
         h.type("answer1", c.typed);
         h.finish();
-        const std::string text = h.page.bodyText();
-        EXPECT_NE(text.find("(√，正确答案：2+3=" + std::string(c.shown)), std::string::npos)
-            << "unit " << c.unit << ": " << text;
-        EXPECT_NE(text.find("你的得分是100分"), std::string::npos) << c.unit;
-    }
-}
-
-// A bar in the text after a remainder is part of its unit: the worked answer
-// shows that unit whole, in one form, and either form typed is right.
-TEST(WordProblemTopics, ABarInARemaindersUnitStaysInItsAnswer) {
-    const struct {
-        const char* unit;
-        const char* typed;
-        const char* shown;
-    } cases[] = {{"|2", "2|2", "2｜2"}, {"个|只", "2个｜只", "2个｜只"}, {"a|b|c", "2a|b|c", "2a｜b｜c"}};
-    for (const auto& c : cases) {
-        Harness h;
-        h.start();
-        h.dir.write("三年级应用题.txt", gradeFileBytes({std::string("有(x=17_18)个，每(y=5_6)个，还剩(z=qiuu)") + c.unit + "?"}));
-        h.click("q55", "应用题");
-        h.type("answer1", c.typed);
-        h.finish();
-        const std::string text = h.page.bodyText();
-        EXPECT_NE(text.find("(√，正确答案：17除以5的余数=" + std::string(c.shown) + ")"), std::string::npos)
-            << "unit " << c.unit << ": " << text;
+        EXPECT_NE(h.page.bodyText().find("(√，正确答案：" + c.mark), std::string::npos) << c.line << ": " << h.page.bodyText();
+        EXPECT_EQ(h.record.stored.back().score, 100) << c.line;
     }
 }
 

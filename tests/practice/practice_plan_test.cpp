@@ -90,6 +90,7 @@ TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
         std::vector<std::string> firstDrills;
         int count;
         Counts expected;
+        bool emptyRecord = false;
     };
     const std::vector<Case> cases = {
         {"two due", 2, {"q11", "q21", "q5008"}, {"q31"}, {}, 20,
@@ -107,6 +108,14 @@ TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
         {"one question", 5, {"q11"}, {"q31"}, {}, 1, {{{PlanSource::Review, "q13"}, 1}}},
         {"none asked", 5, {"q11"}, {"q31"}, {}, 0, {}},
         {"nothing to draw from", 0, {}, {}, {}, 20, {}},
+        // An empty record practises the lesson and the grade's first drills.
+        {"empty record", 0, {}, {"q11"}, {"q13", "q21", "q23"}, 20,
+         {{{PlanSource::Lesson, "q11"}, 10}, {{PlanSource::FirstDrill, "q13"}, 4},
+          {{PlanSource::FirstDrill, "q21"}, 3}, {{PlanSource::FirstDrill, "q23"}, 3}}, true},
+        {"empty record, no lesson", 0, {}, {}, {"q13", "q21", "q23"}, 20,
+         {{{PlanSource::FirstDrill, "q13"}, 7}, {{PlanSource::FirstDrill, "q21"}, 7},
+          {{PlanSource::FirstDrill, "q23"}, 6}}, true},
+        {"empty record, no first drills", 0, {}, {"q11"}, {}, 20, {{{PlanSource::Lesson, "q11"}, 20}}, true},
     };
     for (const Case& c : cases) {
         PlanInput input;
@@ -115,6 +124,7 @@ TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
         input.lessonDrills = c.lesson;
         input.firstDrills = c.firstDrills;
         input.count = c.count;
+        input.emptyRecord = c.emptyRecord;
         EXPECT_EQ(tally(practicePlan(input)), c.expected) << c.name;
     }
 }
@@ -126,23 +136,6 @@ TEST(PracticePlan, AMissThatCannotBeAskedAgainIsLeftOut) {
     const std::vector<PlanItem> plan = practicePlan(input);
     ASSERT_EQ(plan.size(), 20u);
     EXPECT_EQ(tally(plan), (Counts{{{PlanSource::Review, "q13"}, 1}, {{PlanSource::Lesson, "q31"}, 19}}));
-}
-
-TEST(PracticePlan, AnEmptyRecordPractisesTheLessonAndTheGradesFirstDrills) {
-    PlanInput input;
-    input.emptyRecord = true;
-    input.lessonDrills = {"q11"};
-    input.firstDrills = {"q13", "q21", "q23"};
-    EXPECT_EQ(tally(practicePlan(input)),
-              (Counts{{{PlanSource::Lesson, "q11"}, 10}, {{PlanSource::FirstDrill, "q13"}, 4},
-                      {{PlanSource::FirstDrill, "q21"}, 3}, {{PlanSource::FirstDrill, "q23"}, 3}}));
-    input.lessonDrills.clear();
-    EXPECT_EQ(tally(practicePlan(input)),
-              (Counts{{{PlanSource::FirstDrill, "q13"}, 7}, {{PlanSource::FirstDrill, "q21"}, 7},
-                      {{PlanSource::FirstDrill, "q23"}, 6}}));
-    input.firstDrills.clear();
-    input.lessonDrills = {"q11"};
-    EXPECT_EQ(tally(practicePlan(input)), (Counts{{{PlanSource::Lesson, "q11"}, 20}}));
 }
 
 TEST(PracticePlan, ThePlanByTopicCountsTheNewQuestionsOfEachTopicOnce) {

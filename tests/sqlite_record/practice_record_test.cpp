@@ -69,9 +69,6 @@ TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTh
     EXPECT_EQ(history, plain.answerHistory(kEarlierRecords));
     ASSERT_EQ(history.size(), 7u);
     EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
-    EXPECT_EQ(history[3].question.question, "2+5= （　）");
-    EXPECT_FALSE(history[3].right);
-    EXPECT_TRUE(history[4].right);
     long long last = 0;
     EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
     EXPECT_EQ(last, 5);

@@ -187,15 +187,6 @@ TEST_F(RecordFile, AWaitingSheetIsStoredBeforeAReadOrOnClosing) {
     }
 }
 
-// Shared by programs: WAL mode, and the indexes the record page reads by,
-// which need no version of their own.
-TEST_F(RecordFile, TheFileIsKeptForSharing) {
-    { SqliteRecord record(file); }
-    EXPECT_EQ(test::sqliteCount(file, "SELECT journal_mode = 'wal' FROM pragma_journal_mode"), 1);
-    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"), 6);
-    EXPECT_EQ(SqliteRecord(file).schemaVersion(), SqliteRecord::kSchemaVersion);
-}
-
 // A file that could not be opened at first is tried again with each call,
 // and the sheets marked meanwhile are not lost.
 TEST_F(RecordFile, ARecordThatCouldNotBeOpenedIsTriedAgain) {

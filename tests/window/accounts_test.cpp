@@ -168,40 +168,8 @@ TEST(Accounts, AChangedPasswordKeepsTheLoginFilesModeAndOwner) {
     }
 }
 
-// A data directory whose login file is there but cannot be read.
-class UnreadableLogin : public DataDirectory {
-public:
-    explicit UnreadableLogin(DataDirectory& data) : data_(data) {}
-    bool exists(const std::string& path) const override { return data_.exists(path); }
-    std::optional<std::vector<std::string>> list(const std::string& folder) const override { return data_.list(folder); }
-    std::optional<std::string> read(const std::string& path) const override {
-        return path == kLoginFileName ? std::nullopt : data_.read(path);
-    }
-    bool replace(const std::string& path, const std::string& bytes) override { return data_.replace(path, bytes); }
-
-private:
-    DataDirectory& data_;
-};
-
 // Unreadable is not missing: the initial password must not open the advanced
 // account, and the message says what is wrong without offering 238.
-TEST(Accounts, AnUnreadableLoginFileAllowsNoAdvancedLogin) {
-    Harness h(false);
-    UnreadableLogin data(h.data);
-    Form1 form(Ports{h.ui, h.page, h.random, h.ui, data, h.clock});
-    h.ui.loginAnswer = "238";
-    form.startUp();
-    EXPECT_FALSE(form.loginIsAdvanced());
-    ASSERT_EQ(h.ui.messages.size(), 1u);
-    EXPECT_NE(h.ui.messages[0].second.find("密码文件读不出来"), std::string::npos);
-    EXPECT_EQ(h.ui.messages[0].second.find("238"), std::string::npos);
-    h.ui.loginAnswer = "";
-    form.clickToolbar("w11");
-    EXPECT_FALSE(form.loginIsAdvanced());
-    for (const auto& [title, text] : h.ui.messages) EXPECT_EQ(text.find("238"), std::string::npos) << text;
-}
-
-// The same through the file system, as a user the file does not let read.
 TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
     test::TestData dir{test::OwnData{{kLoginFileName}}};
     const std::filesystem::path file = dir.root() / kLoginFileName;
