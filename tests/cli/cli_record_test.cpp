@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
+#include "sqlite_record/sqlite_record.h"
 #include "support/harness.h"
 #include "support/normal_user.h"
 
@@ -74,6 +76,25 @@ TEST_F(CliRecord, AFullDiskIsNamedAsSuch) {
     EXPECT_NE(text.find(full), std::string::npos) << text.substr(0, 2000);
     EXPECT_EQ(text.find(full, text.find(full) + 1), std::string::npos) << "told twice";
     EXPECT_EQ(text.find("打不开"), std::string::npos);
+}
+
+// The mastery lines of a tab: q11 three times right in its usual time, q12
+// last below 60, q13 once at 80; the tree keeps its captions.
+TEST_F(CliRecord, MasteryLinesFollowTheRecord) {
+    {
+        fs::create_directories(recordFile.parent_path());
+        SqliteRecord record(recordFile);
+        const auto sheet = [](const std::string& day, const std::string& key, int right) {
+            return MarkedSheet{.when = day + " 08:00:00", .topicKey = key, .questions = 10, .right = right,
+                               .score = right * 10, .seconds = 60};
+        };
+        for (const char* day : {"2026-10-01", "2026-10-02", "2026-10-03"}) ASSERT_TRUE(record.store(sheet(day, "q11", 10)));
+        ASSERT_TRUE(record.store(sheet("2026-10-03", "q12", 5)));
+        ASSERT_TRUE(record.store(sheet("2026-10-03", "q13", 8)));
+    }
+    const std::string out = run("mastery 加减乘除\ntree\nquit\n");
+    EXPECT_TRUE(std::regex_search(out, std::regex("^q11\t10以内加法\t熟练\nq12\t[^\t\n]+\t要加油\nq13\t100以内加法\t练过\n\\.\n"))) << out;
+    EXPECT_EQ(out.find("熟练", out.find("\n.\n")), std::string::npos) << "the tree shows a mark";
 }
 
 }  // namespace

@@ -30,17 +30,29 @@ TEST_F(CliTest, PrintsTheTreeWithDepthsAndMarks) {
     EXPECT_NE(out.find("  q41\t81以内除法\t÷81\t.\n"), std::string::npos);
 }
 
-TEST_F(CliTest, AnswersStateFrontStatusAndMessages) {
-    const std::string out = run(
-        "state AccountLevel\nstate QuestionCount\nstate Timer4\nstate Timer1\n"
-        "click q11\ntick Timer1 3\nstatus\nfront\nstate ThinkSeconds\nstate DrillForm\n"
-        "messages\n");
-    EXPECT_EQ(out, "advanced\n10\non 1000\noff\n3秒\nWebBrowser1\n3\nw6\n.\n");
-}
-
-TEST_F(CliTest, AStudentStartsWithoutAMessage) {
-    const std::string out = run("state AccountLevel\nmessages\n", std::nullopt);
-    EXPECT_EQ(out, "student\n.\n");
+// Whole answers to short scripts: states, the clock, options and tick counts.
+TEST_F(CliTest, CommandsAnswerTheirStates) {
+    const std::string tickError = "error: tick Timer1..Timer6 [N], N from 0 to 100000\n";
+    const struct {
+        const char* name;
+        std::optional<std::string> login;
+        std::string commands, expected;
+    } cases[] = {
+        {"states", "238",
+         "state AccountLevel\nstate QuestionCount\nstate Timer4\nstate Timer1\nclick q11\ntick Timer1 3\nstatus\n"
+         "front\nstate ThinkSeconds\nstate DrillForm\nmessages\n",
+         "advanced\n10\non 1000\noff\n3秒\nWebBrowser1\n3\nw6\n.\n"},
+        {"a student without a message", std::nullopt, "state AccountLevel\nmessages\n", "student\n.\n"},
+        {"tick counts", "238",
+         "click q11\ntick Timer1 abc\ntick Timer1 -1\ntick Timer1 100001\ntick Timer1 99999999999\n"
+         "tick Timer1 2x\ntick Timer1 0\nstate ThinkSeconds\ntick Timer1 100000\nstate ThinkSeconds\n",
+         tickError + tickError + tickError + tickError + tickError + "0\n100000\n"},
+        {"options and toolbar", "238",
+         "options 20 3\nstate QuestionCount\nstate MemoryTime\noptions - 8\nstate QuestionCount\n"
+         "toolbar w9\nstate DrillForm\ntab 时间转换\nclick q77\nfront\npassword 238 \nmessages\n",
+         "20\n3\n20\nw9\nPicture2\n提示|密码框不能空！\n.\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(run(c.commands, c.login), c.expected) << c.name;
 }
 
 // Each node is printed right under its parent, or under an earlier sibling's
@@ -71,14 +83,6 @@ TEST_F(CliTest, TheTreeIsPrintedInPreOrder) {
     }
 }
 
-TEST_F(CliTest, TickTakesACountFromZeroTo100000) {
-    const std::string out = run(
-        "click q11\ntick Timer1 abc\ntick Timer1 -1\ntick Timer1 100001\ntick Timer1 99999999999\n"
-        "tick Timer1 2x\ntick Timer1 0\nstate ThinkSeconds\ntick Timer1 100000\nstate ThinkSeconds\n");
-    const std::string error = "error: tick Timer1..Timer6 [N], N from 0 to 100000\n";
-    EXPECT_EQ(out, error + error + error + error + error + "0\n100000\n");
-}
-
 TEST_F(CliTest, TypedControlCharactersArePrintedEscaped) {
     const std::string out = run("click q11\nset answer1 1\x01\x1B[2J\xFF\npage\n");
     EXPECT_NE(out.find("1\\x01\\x1B[2J\\xFF"), std::string::npos) << out;
@@ -106,13 +110,6 @@ TEST(CliProgram, AMissingDataDirectoryEndsWithStatus2) {
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
-}
-
-TEST_F(CliTest, ToolbarOptionsAndSpinnersWork) {
-    const std::string out = run(
-        "options 20 3\nstate QuestionCount\nstate MemoryTime\noptions - 8\nstate QuestionCount\n"
-        "toolbar w9\nstate DrillForm\ntab 时间转换\nclick q77\nfront\npassword 238 \nmessages\n");
-    EXPECT_EQ(out, "20\n3\n20\nw9\nPicture2\n提示|密码框不能空！\n.\n");
 }
 
 TEST_F(CliTest, UnknownThingsSayError) {

