@@ -126,6 +126,9 @@ private:
     // Makes the review tables, or moves an older copy's on; inside a transaction.
     bool makeReviewTables();
     bool readStanding(long long childId, ReviewStanding& standing);
+    // Whether the child's copy still stands where a catch-up found it (the
+    // child named, no sheet given or copy dropped since); inside a transaction.
+    bool copyStandsAt(long long childId, const ReviewStanding& from, bool& moved);
     bool writeReview(long long childId, const std::vector<QuestionKey>& keys, const std::vector<ReviewState>& states);
     // Drops a child's copy of the review schedule, to be worked out again
     // from the child's sheets, and leaves the mark of the drop; inside a

@@ -210,16 +210,21 @@ int SqliteRecord::dueReviewCount(long long childId, int today) {
     return static_cast<int>(count);
 }
 
+bool SqliteRecord::copyStandsAt(long long child, const ReviewStanding& from, bool& moved) {
+    if (!makeReviewTables()) return false;
+    ReviewStanding standing;
+    bool known = false;
+    if (!readStanding(child, standing) || !childKnown(child, known)) return false;
+    if (standing != from || !known) return moved = true, false;
+    return true;
+}
+
 bool SqliteRecord::keepReview(long long child, const std::vector<QuestionKey>& keys,
                               const std::vector<ReviewState>& states, const ReviewStanding& from, long long through) {
     if (!ensureOpen()) return false;
     bool moved = false;
     const bool kept = readReview([&] { return inTransaction([&] {
-        if (!makeReviewTables()) return false;
-        ReviewStanding standing;
-        bool known = false;
-        if (!readStanding(child, standing) || !childKnown(child, known)) return false;
-        if (standing != from || !known) return moved = true, false;
+        if (!copyStandsAt(child, from, moved)) return false;
         return writeReview(child, keys, states) && noteThrough(child, through, from.drops);
     }); });
     if (kept || moved) worked();
@@ -261,11 +266,7 @@ bool SqliteRecord::remakeReview(long long child, const ReviewStanding& from, con
     if (!waiting_.empty()) storeWaiting();
     bool moved = false;
     const bool kept = readReview([&] { return inTransaction([&] {
-        if (!makeReviewTables()) return false;
-        ReviewStanding standing;
-        bool known = false;
-        if (!readStanding(child, standing) || !childKnown(child, known)) return false;
-        if (standing != from || !known) return moved = true, false;
+        if (!copyStandsAt(child, from, moved)) return false;
         Statement newest(db_, "SELECT COALESCE(MAX(id), 0) FROM sheet WHERE child_id = ?1");
         Statement clear(db_, "DELETE FROM review_item WHERE child_id = ?1");
         if (!newest.ok() || !clear.ok()) return failed("成绩记录出错");
