@@ -13,10 +13,11 @@ namespace tally {
 namespace {
 namespace fs = std::filesystem;
 
-TEST(FsDataDirectory, RefusesPathsThatLeaveIt) {
-    FsDataDirectory data(fs::path(TALLYMOO_DATA_DIR) / "book");
+// Paths that leave it, and a folder, are no file of it.
+TEST(FsDataDirectory, RefusesPathsThatLeaveItAndFolders) {
+    FsDataDirectory data{fs::path(TALLYMOO_DATA_DIR)};
     data.setRootReadOnly(true);
-    for (const char* path : {"../help.htm", "/etc/passwd", "a/../../help.htm", ""}) {
+    for (const char* path : {"../CMakeLists.txt", "/etc/passwd", "book/../../CMakeLists.txt", "", "book"}) {
         EXPECT_FALSE(data.read(path)) << path;
         EXPECT_FALSE(data.exists(path)) << path;
         EXPECT_FALSE(data.replace(path, "x")) << path;
@@ -32,8 +33,11 @@ TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
     dir.write("x/c/d.htm", "d");
     EXPECT_EQ(*data.list("x"), (std::vector<std::string>{"a.htm", "b.htm"}));
     EXPECT_FALSE(data.list("nothing"));
+    // A file of the directory itself keeps its mode: the users of a computer share it.
+    fs::permissions(dir.root() / "x/a.htm", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_TRUE(data.replace("x/a.htm", "new"));
     EXPECT_EQ(*data.read("x/a.htm"), "new");
+    EXPECT_EQ(static_cast<unsigned>(fs::status(dir.root() / "x/a.htm").permissions()), 0640u);
     for (const auto& entry : std::filesystem::directory_iterator(dir.root() / "x")) {
         EXPECT_NE(entry.path().filename().string().rfind("a.htm.", 0), 0u) << entry.path();
     }
@@ -58,14 +62,6 @@ TEST(FsDataDirectory, TwoSavesAtOnceNeverClaimTheLosingContent) {
         }
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(FsDataDirectory, AFolderIsNotAFile) {
-    test::TempFolder dir;
-    std::filesystem::create_directory(dir.path() / "folder");
-    FsDataDirectory data(dir.path());
-    EXPECT_FALSE(data.read("folder"));
-    EXPECT_FALSE(data.exists("folder"));
 }
 
 struct LocationCase {

@@ -9,37 +9,23 @@
 namespace tally {
 namespace {
 
-TEST(EventGate, AnEventDuringAHandlerWaitsForIt) {
+// An event during a handler (as if it came inside a modal box) waits for it,
+// in the order it came; ticks of one timer that wait count as one, and a
+// waiting tick is dropped when its timer changes.
+TEST(EventGate, EventsDuringAHandlerWaitForItInTurn) {
     EventGate gate;
     std::string trace;
     gate.run([&] {
         trace += "a(";
-        gate.run([&] { trace += "b"; });  // as if it arrived inside a modal box
+        gate.run([&] { trace += "b"; });
+        for (int i = 0; i < 3; ++i) gate.tick(5, [&] { trace += "5"; });
+        gate.tick(6, [&] { trace += "6"; });
+        gate.tick(7, [&] { trace += "7"; });
+        gate.dropTick(7);
         trace += ")";
     });
-    EXPECT_EQ(trace, "a()b");
+    EXPECT_EQ(trace, "a()b56");
     EXPECT_FALSE(gate.busy());
-}
-
-TEST(EventGate, TicksOfOneTimerThatWaitCountAsOne) {
-    EventGate gate;
-    int ticks5 = 0, ticks6 = 0;
-    gate.run([&] {
-        for (int i = 0; i < 3; ++i) gate.tick(5, [&] { ++ticks5; });
-        gate.tick(6, [&] { ++ticks6; });
-    });
-    EXPECT_EQ(ticks5, 1);
-    EXPECT_EQ(ticks6, 1);
-}
-
-TEST(EventGate, AWaitingTickIsDroppedWhenItsTimerChanges) {
-    EventGate gate;
-    int ticks = 0;
-    gate.run([&] {
-        gate.tick(5, [&] { ++ticks; });
-        gate.dropTick(5);
-    });
-    EXPECT_EQ(ticks, 0);
 }
 
 TEST(EventGate, AThrowingHandlerDoesNotCloseTheGate) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The login file against the record's copy of the parent's password, on real
-// files: a login file spoiled after a password change hands nobody the
-// advanced account, and the parent's own password puts it right.
+// The login and password dialogs on real files: the login file, the record's
+// copy of the parent's password, and what each says when one of them is
+// missing, spoiled or cannot be written.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -36,6 +36,9 @@ const std::string kChanged = "密码文件和家长设的密码对不上，它�
 
 using Told = std::vector<std::pair<std::string, std::string>>;
 
+// What becomes of the login file; Delete leaves nothing, Folder a folder in its place.
+enum class Spoil { Delete, Folder, Empty, Garbage, Shipped, Childs };
+
 // One computer user: a data directory holding the shipped login file, the
 // user's data location with the record, installed or not.
 struct Computer {
@@ -47,12 +50,12 @@ struct Computer {
         if (installed) data.setWriteFallback(user.path() / "share/tallymoo");
     }
     // The login dialog opened (what it said on opening kept in `told`) and answered.
-    bool login(const std::string& password) {
+    bool login(const std::string& password, int item = LoginDialog::kAdvanced) {
         ui.messages.clear();
         LoginDialog dialog(accounts, ui, data, record.get());
         dialog.open();
         told = ui.messages;
-        dialog.clickItem(LoginDialog::kAdvanced);
+        dialog.clickItem(item);
         dialog.password = password;
         dialog.confirm();
         return accounts.advanced();
@@ -71,6 +74,13 @@ struct Computer {
         return program.path() / kLoginFileName;
     }
     std::string loginBytes() const { return (std::ostringstream() << std::ifstream(loginFile()).rdbuf()).str(); }
+    void spoil(Spoil how) const {
+        const fs::path file = loginFile();
+        fs::remove(file);
+        if (how == Spoil::Folder) fs::create_directories(file / "inside");
+        const std::string bytes[] = {"", "", "", "这不是密码\r\n", kShipped, kChilds};
+        if (how > Spoil::Folder) std::ofstream(file, std::ios::binary) << bytes[static_cast<int>(how)];
+    }
 
     test::TempFolder program, user;
     FsDataDirectory data{program.path()};
@@ -80,13 +90,19 @@ struct Computer {
     Told told;
 };
 
+// A record that cannot be opened: a folder where its file should be.
+struct BrokenRecord {
+    test::TempFolder elsewhere;
+    fs::path file = elsewhere.path() / "record.sqlite";
+    BrokenRecord() { fs::create_directories(file); }
+};
+
 unsigned modeOf(const fs::path& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
 TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParentsPassword) {
-    enum class Spoil { Delete, Empty, Garbage, Shipped, Childs };
     const struct {
         bool installed;
         Spoil spoil;
@@ -104,9 +120,7 @@ TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParen
         ASSERT_TRUE(computer.login("238"));
         computer.changePassword("238", "4321");
         ASSERT_EQ(computer.loginBytes(), kParents);
-        const std::string spoiled[] = {"", "", "这不是密码\r\n", kShipped, kChilds};
-        std::ofstream(computer.loginFile(), std::ios::binary) << spoiled[static_cast<int>(c.spoil)];
-        if (c.spoil == Spoil::Delete) fs::remove(computer.loginFile());
+        computer.spoil(c.spoil);
         for (const char* guess : {"238", "111"}) {
             EXPECT_FALSE(computer.login(guess)) << guess;
             EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
@@ -122,41 +136,96 @@ TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParen
 // kept copies; a record that cannot be read cannot say which.
 TEST(PasswordGuard, WithoutACopyTheLoginFileDecides) {
     const std::string fallback = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登录后修改密码。";
+    const std::string damaged = "密码文件已损坏，现在使用软件最初的密码238，请登录后修改密码。";
     const std::string unknown = "密码文件不见了或者坏了，成绩记录也打不开，没法确认家长设过的密码，现在不能用高级用户登录。";
     const struct {
         const char* before;  // the login file at the first login, kept by an older program
+        Spoil spoil;
         bool brokenRecord;
         const char* password;
         bool advanced;
         const std::string& message;
     } cases[] = {
-        {"", false, "238", true, fallback},
-        {"56\r\n56\r\n56\r\n\r\n", false, "111", true, kMissing},
-        {"56\r\n56\r\n56\r\n\r\n", false, "238", false, kMissing},
-        {"", true, "238", false, unknown},
+        {"", Spoil::Delete, false, "238", true, fallback},
+        {"", Spoil::Folder, false, "238", true, fallback},
+        {"", Spoil::Garbage, false, "238", true, damaged},
+        {"", Spoil::Empty, false, "238", true, damaged},
+        {"56\r\n56\r\n56\r\n\r\n", Spoil::Delete, false, "111", true, kMissing},
+        {"56\r\n56\r\n56\r\n\r\n", Spoil::Delete, false, "238", false, kMissing},
+        {"", Spoil::Delete, true, "238", false, unknown},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.password);
-        test::TempFolder elsewhere;
-        const fs::path folderInPlace = elsewhere.path() / "record.sqlite";
-        if (c.brokenRecord) fs::create_directories(folderInPlace);
-        Computer computer(false, c.brokenRecord ? folderInPlace : fs::path{});
+        SCOPED_TRACE(testing::Message() << c.password << " spoil " << static_cast<int>(c.spoil));
+        BrokenRecord broken;
+        Computer computer(false, c.brokenRecord ? broken.file : fs::path{});
         if (*c.before) std::ofstream(computer.loginFile(), std::ios::binary) << c.before;
         computer.login(c.password);
-        fs::remove(computer.loginFile());
+        computer.spoil(c.spoil);
         EXPECT_EQ(computer.login(c.password), c.advanced);
         EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
     }
 }
 
-TEST(PasswordGuard, ANewPasswordIsRefusedWhenItsCopyCannotBeKept) {
-    test::TempFolder elsewhere;
-    fs::create_directories(elsewhere.path() / "record.sqlite");
-    Computer computer(false, elsewhere.path() / "record.sqlite");
+// A change that is refused, or that cannot be kept, leaves the old password
+// working and the new one not; a login file that cannot be replaced leaves
+// no half-written file beside it.
+TEST(PasswordDialog, ARefusedChangeLeavesTheOldPassword) {
+    const std::string notSaved = "新密码没能保存，原来的密码仍然有效！";
+    const struct {
+        const char* oldPassword;
+        const char* newPassword;
+        bool brokenRecord;
+        bool folderInPlace;
+        std::string message;
+    } cases[] = {
+        {"238", "", false, false, "密码框不能空！"},
+        {"", "999", false, false, "密码框不能空！"},
+        {"111", "999", false, false, "老密码不对！不能修改！"},
+        {"238", "a\tb", false, false, "新密码里有不能保存的字符，请换一个密码！"},
+        {"238", "999", true, false, "新密码没能保存（成绩记录写不进去），原来的密码仍然有效！"},
+        {"238", "999", false, true, notSaved},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        BrokenRecord broken;
+        Computer computer(false, c.brokenRecord ? broken.file : fs::path{});
+        if (c.folderInPlace) computer.spoil(Spoil::Folder);
+        ASSERT_TRUE(computer.login("238"));
+        computer.changePassword(c.oldPassword, c.newPassword);
+        EXPECT_EQ(computer.ui.messages.back().second, c.message);
+        if (!c.folderInPlace) {
+            EXPECT_EQ(computer.loginBytes(), kShipped);
+        }
+        computer.login("", LoginDialog::kStudent);
+        if (*c.newPassword) {
+            EXPECT_FALSE(computer.login(c.newPassword));
+        }
+        EXPECT_TRUE(computer.login("238"));
+        for (const auto& entry : fs::directory_iterator(computer.program.path())) {
+            EXPECT_EQ(entry.path().filename(), kLoginFileName) << "left behind: " << entry.path();
+        }
+    }
+}
+
+// Logging in again: the student item ends an advanced login, a wrong password keeps it.
+TEST(LoginDialog, LoggingInAgainAfterAnAdvancedLogin) {
+    Computer computer(false);
     ASSERT_TRUE(computer.login("238"));
-    computer.changePassword("238", "4321");
-    EXPECT_EQ(computer.ui.messages.back().second, "新密码没能保存（成绩记录写不进去），原来的密码仍然有效！");
-    EXPECT_EQ(computer.loginBytes(), kShipped);
+    EXPECT_TRUE(computer.login("123"));
+    EXPECT_EQ(computer.ui.messages.back().second,
+              "你输入的高级用户密码不对！软件最初的密码是238，建议登录后修改。只能以学生身份登录！");
+    EXPECT_FALSE(computer.login("238", LoginDialog::kStudent));
+}
+
+// The advanced item names the initial password only while it is the one in use.
+TEST(LoginDialog, TheDialogNamesNoPasswordThatIsNotInUse) {
+    Computer computer(false);
+    std::ofstream(computer.loginFile(), std::ios::binary) << *encodeLoginFile("4a");
+    LoginDialog changed(computer.accounts, computer.ui, computer.data, nullptr);
+    changed.open();
+    EXPECT_EQ(changed.items(), (std::vector<std::string>{LoginDialog::kAdvancedItemChanged, LoginDialog::kStudentItem}));
+    EXPECT_FALSE(computer.login("238"));
+    EXPECT_EQ(computer.ui.messages.back().second.find("238"), std::string::npos) << computer.ui.messages.back().second;
 }
 
 // The user's own data is for the user alone; folders the user made keep
