@@ -9,8 +9,8 @@
 #include "support/temp_folder.h"
 #include "support/text_helpers.h"
 
-// A child alone gets no right answer from the weekly report nor from 打印; the
-// parent gets both.
+// A child alone gets no right answer from the weekly report, 打印, a marked
+// sheet or a page that reveals them; the parent gets them all.
 namespace tally {
 namespace {
 
@@ -36,7 +36,7 @@ std::vector<MissedQuestion> storeMisses(SqliteRecord& record, long long childId)
     return misses;
 }
 
-TEST(ParentAnswers, AChildAloneGetsTheMissesAndTheWorksheetWithoutAnswers) {
+TEST(ParentAnswers, AChildAloneGetsMissesAndMarksWithoutAnswers) {
     const struct { const char* who; bool parent; } cases[] = {{"child alone", false}, {"parent", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.who);
@@ -67,6 +67,26 @@ TEST(ParentAnswers, AChildAloneGetsTheMissesAndTheWorksheetWithoutAnswers) {
         EXPECT_NE(h.ui.printedWorksheet.find("<h1 class=\"title\">100以内加法</h1>"), std::string::npos);
         EXPECT_EQ(!test::textsOfClass(h.ui.printedWorksheet, "filled").empty(), c.parent);
         EXPECT_EQ(h.ui.printedWorksheet.find("class=\"key\"") != std::string::npos, c.parent);
+
+        // A marked sheet: √, × and the score for both, the right answers for the parent only.
+        h.type("answer1", "x");
+        h.finish();
+        EXPECT_NE(h.page.bodyText().find("(×"), std::string::npos);
+        EXPECT_NE(h.page.bodyText().find("你的得分是"), std::string::npos);
+        EXPECT_EQ(h.page.bodyText().find("正确答案") != std::string::npos, c.parent);
+        // So are the pages that only reveal answers and the 24-point game's ways.
+        h.ui.messages.clear();
+        h.click("q511", "智力题");
+        h.finish();
+        h.click("q2037", "各年级试卷");
+        h.click("q61", "数学游戏");
+        h.type("answer", "1+2+3+4");
+        h.finish();
+        EXPECT_NE(h.page.bodyText().find("(×)"), std::string::npos);
+        EXPECT_EQ(h.page.bodyHtml().find("＝24<br>") != std::string::npos, c.parent);
+        int refused = 0;
+        for (const auto& [title, text] : h.ui.messages) refused += text.find("要请爸爸妈妈登录以后才能看") != std::string::npos;
+        EXPECT_EQ(refused, c.parent ? 0 : 2);
     }
 }
 

@@ -12,31 +12,12 @@ namespace {
 
 using test::Harness;
 
-// Every odd question of a sheet answered with its tag, every even one left empty.
 // The odd questions answered right, the even ones wrong.
 void answerOddQuestions(Harness& h) {
     for (int i = 1; h.page.has("answer" + std::to_string(i)); ++i) {
         const std::string field = "answer" + std::to_string(i);
         h.type(field, i % 2 == 1 ? h.page.tag(field) : "x");
     }
-}
-
-// The re-drill button stands beside the score above the sheet; without a
-// record the page is the same but for it.
-TEST(RecordHooks, RecordingAddsOnlyTheRedrillButtonBesideTheScore) {
-    auto markedPage = [](bool recording) {
-        Harness h;
-        if (!recording) h.form->setRecord(nullptr);
-        h.start();
-        h.click("q13");
-        answerOddQuestions(h);
-        h.finish();
-        return h.page.bodyHtml();
-    };
-    const std::string button = " <input class=button name=redrill type=button value=错了5道题，点这里重练>";
-    std::string without = markedPage(false);
-    without.insert(without.find("</b>") + 4, button);
-    EXPECT_EQ(markedPage(true), without);
 }
 
 TEST(RecordHooks, ARecordThatKeepsFailingCostsOneMessageAndNoSheet) {

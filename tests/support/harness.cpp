@@ -60,11 +60,12 @@ CliOptions cliOptions(const TestData& data) {
 }
 
 std::string runCli(const TestData& data, const std::string& commands, const std::optional<std::string>& login,
-                   const std::filesystem::path& recordFile) {
+                   const std::filesystem::path& recordFile, const std::optional<std::string>& child) {
     CliOptions options = cliOptions(data);
     options.seed = 7;
     options.loginPassword = login;
     options.recordFile = recordFile;
+    options.child = child;
     CliSession session(options);
     std::istringstream in(commands);
     std::ostringstream out;

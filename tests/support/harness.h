@@ -84,8 +84,9 @@ private:
 CliOptions cliOptions(const TestData& data);
 
 // The output of the headless front end over the data directory, seeded with 7
-// and logged in with `login` (none: the student item).
+// and logged in with `login` (none: the student item, or the child named).
 std::string runCli(const TestData& data, const std::string& commands,
-                   const std::optional<std::string>& login = "238", const std::filesystem::path& recordFile = {});
+                   const std::optional<std::string>& login = "238", const std::filesystem::path& recordFile = {},
+                   const std::optional<std::string>& child = std::nullopt);
 
 }  // namespace tally::test

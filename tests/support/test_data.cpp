@@ -42,12 +42,6 @@ fs::path TestData::ownPath(const std::string& relPath) const {
     return {};
 }
 
-fs::path TestData::ownCopy(const std::string& relPath) const {
-    const FsDataDirectory data = directory();
-    if (rootReadOnly() && !fs::exists(ownPath(relPath))) write(relPath, data.read(relPath).value());
-    return ownPath(relPath);
-}
-
 void TestData::remove(const std::string& relPath) const {
     const fs::path path = ownPath(relPath);
     if (!path.empty()) fs::remove_all(path);

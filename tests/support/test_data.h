@@ -35,8 +35,6 @@ public:
 
     // A file as the test wants the program to find it.
     void write(const std::string& relPath, const std::string& bytes) const;
-    // The test's own copy of a data file, made on first use, to change in place.
-    std::filesystem::path ownCopy(const std::string& relPath) const;
     // Takes a file or folder out of the test's own folder.
     void remove(const std::string& relPath) const;
 
