@@ -109,7 +109,6 @@ TEST(Redrill, AsksTheMissesNewestFirstOnceAndARightAnswerTakesOneOff) {
     const std::vector<std::string> sums = {h.page.tag("answer2"), h.page.tag("answer5")};
     answerAllBut(h, {"answer2", "answer5"});
     h.finish();
-    EXPECT_EQ(h.page.attribute("redrill", "value"), "错了2道题，点这里重练");
     h.click("q5010", "分数和比例");
     answerAllBut(h, {"answerdown3"});
     h.finish();
