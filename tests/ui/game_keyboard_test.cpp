@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "levelgame/level_page.h"
 #include "ui_harness.h"
 
 namespace tally::testing {
@@ -22,13 +21,6 @@ void openByKeyboard(DesktopApp& app, const QString& key) {
     tree.setFocus();
     tree.setCurrentItem(tree.item(key));
     QTest::keyClick(&tree, Qt::Key_Return);
-}
-
-// Presses a key where the keyboard is, as the child's keyboard does.
-void press(Qt::Key key) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClick(focus, key);
 }
 
 // A game opened from the tree takes the keyboard; any other topic leaves it
@@ -65,62 +57,6 @@ TEST(GameKeyboard, AGameTakesTheKeyboardWhenItOpens) {
     ASSERT_TRUE(waitFor([&] { return app->page().has("answer1"); }));
     QTest::qWait(200);
     EXPECT_TRUE(window.tree().hasFocus()) << "a sheet leaves the keyboard in the tree";
-}
-
-// The level game played by keyboard in the real view: a digit, the arrows
-// and a number typed in the box (the mouse put there) each answer with
-// Enter, and nothing of it moves the tree. (The level's rules, the level
-// game's own test.)
-TEST(GameKeyboard, TheLevelGameIsPlayedByKeyboard) {
-    auto app = startLoggedIn("");
-    ASSERT_TRUE(app);
-    MainWindow& window = app->window();
-    Form1& form = app->form();
-    HtmlPage& page = app->page();
-    ASSERT_TRUE(window.clickTab("加减乘除"));
-    ASSERT_TRUE(waitFor([&] { return window.tree().item("q511102") != nullptr; }));
-    openByKeyboard(*app, "q511102");
-    ASSERT_TRUE(waitFor([&] { return keyboardIn(*app, Pane::WebBrowser1); }));
-
-    const LevelGameState& level = form.families().levelGame.state();
-    for (int question = 1; question <= 3; ++question) {
-        // The question, shown in the view, waits for its answer.
-        ASSERT_TRUE(waitFor([&] {
-            return level.questionOpen && level.questionNo == question &&
-                   evalJs(*app, QString("!!document.getElementsByName('R4')[0] && tallyBridge.generation() === %1")
-                                    .arg(page.generation()))
-                       .toBool();
-        })) << question;
-        int right = 0;
-        for (int k = 1; k <= 4; ++k) {
-            if (page.tag("R" + std::to_string(k)) == std::to_string(level.answer)) right = k;
-        }
-        ASSERT_NE(right, 0);
-        switch (question % 3) {
-            case 0: press(static_cast<Qt::Key>(Qt::Key_0 + right)); break;
-            case 1:
-                for (int k = 0; k < right; ++k) press(Qt::Key_Right);
-                break;
-            default:
-                // Into the box with the mouse, the answer typed there.
-                QTest::mouseClick(QApplication::focusWidget(), Qt::LeftButton, {},
-                                  QPoint(evalJs(*app, "(function(r){return r.left + r.width / 2;})(document."
-                                                      "getElementsByName('answerguoguan')[0].getBoundingClientRect())")
-                                             .toInt(),
-                                         evalJs(*app, "(function(r){return r.top + r.height / 2;})(document."
-                                                      "getElementsByName('answerguoguan')[0].getBoundingClientRect())")
-                                             .toInt()));
-                ASSERT_TRUE(waitForJs(*app, "document.activeElement.name", "answerguoguan"));
-                QTest::keyClicks(QApplication::focusWidget(), QString::number(level.answer));
-        }
-        ASSERT_TRUE(waitFor([&] { return page.value("answerguoguan") == std::to_string(level.answer); }))
-            << question << ": the box shows " << page.value("answerguoguan");
-        press(Qt::Key_Return);
-        ASSERT_TRUE(waitFor([&] { return !level.questionOpen; })) << question;
-        EXPECT_TRUE(waitForJs(*app, "document.getElementById('feedback').textContent", "答对了！"));
-    }
-    EXPECT_EQ(level.lives, kLevelLives);
-    EXPECT_EQ(window.tree().currentItem(), window.tree().item("q511102")) << "the keys moved the tree";
 }
 
 }  // namespace

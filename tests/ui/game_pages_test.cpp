@@ -54,15 +54,6 @@ QStringList controlsOutside(DesktopApp& app) {
     return js2(app, "(function(){\n" + testFile("helpers.js") + "\nreturn controlsOutside(); })()").toStringList();
 }
 
-// Sets the window's size and waits until the game pane has taken it on.
-void resizeWindow(DesktopApp& app, const QSize& size) {
-    const int before = js2(app, "innerWidth").toInt();
-    app.window().resize(size);
-    // (the pane may already have had that size)
-    (void)QTest::qWaitFor([&] { return js2(app, "innerWidth").toInt() != before; }, 3000);
-    QTest::qWait(300);  // the page fits its stage on the next frame
-}
-
 struct Games {
     std::unique_ptr<DesktopApp> app;
     PanePage* pane = nullptr;
@@ -125,50 +116,6 @@ TEST(GamePages, BallGamesOpenAndPlay) { openAndPlay({"q601", "q603", "q606"}); }
 TEST(GamePages, TrampolineOpensAndPlays) { openAndPlay({"q608"}); }
 TEST(GamePages, JourneyGamesOpenAndPlay) { openAndPlay({"q607", "q609", "q611"}); }
 TEST(GamePages, RollerCoasterOpensAndPlays) { openAndPlay({"q610"}); }
-
-// Opens each game in the smallest window with its controls in view, before and
-// after its start; a larger window gives a game's stage more room, and back in
-// the small one every control is in view again.
-void fitTheirPane(const std::vector<const char*>& keys) {
-    Games games;
-    ASSERT_TRUE(games.open(kSmallWindow));
-    DesktopApp& app = *games.app;
-    const QString start = "(document.getElementById('start') || document.querySelector('#choices button')).click()";
-    const QString stageWidth = "(function(){ var box = document.querySelector('.stage-box');"
-                               " return box && box.offsetParent ? box.getBoundingClientRect().width : 0; })()";
-    const QString scrolls = "document.scrollingElement.scrollWidth > innerWidth";
-    for (const char* key : keys) {
-        ASSERT_TRUE(games.show(key, true)) << key;
-        resizeWindow(app, kSmallWindow);
-        EXPECT_LE(js2(app, "innerWidth").toInt(), 560) << key;
-        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " before the start";
-        js2(app, start);
-        QTest::qWait(600);
-        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " after the start";
-        EXPECT_FALSE(js2(app, scrolls).toBool()) << key;
-        const double small = js2(app, stageWidth).toDouble();
-
-        resizeWindow(app, kStartWindow);
-        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " in the larger window";
-        if (small > 0) {
-            EXPECT_GT(js2(app, stageWidth).toDouble(), small * 1.1) << key << ": the stage did not grow";
-        }
-
-        resizeWindow(app, kSmallWindow);
-        EXPECT_EQ(controlsOutside(app), QStringList()) << key << " in the small window again";
-        if (small > 0) {
-            EXPECT_NEAR(js2(app, stageWidth).toDouble(), small, small * 0.05) << key;
-        }
-        EXPECT_EQ(games.pane->scriptErrors(), QStringList()) << key;
-    }
-}
-
-TEST(GamePages, NumberAndBoardGamesFitTheirPane) {
-    fitTheirPane({"q63", "q64", "q65", "q66", "q67", "q68", "q69", "q602", "q604"});
-}
-TEST(GamePages, StageGamesFitTheirPane) {
-    fitTheirPane({"q601", "q603", "q606", "q607", "q608", "q609", "q610", "q611", "q612"});
-}
 
 // "?seed=N" replays a game: the same seed draws the same numbers, another
 // seed others (the mental arithmetic game's first sum among them).

@@ -13,9 +13,9 @@ void writeGbk(const QString& path, const std::string& utf8) {
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-// A paper opens in the second pane, its answers follow there as a page of our
-// own, and a sheet click brings the first pane back with its sheet.
-TEST(Reading, PaperAndAnswersInTheSecondPaneThenASheetInTheFirst) {
+// A paper in GBK opens in the second pane, and its answers follow there as a
+// page of our own with the data directory's style sheet.
+TEST(Reading, PaperAndAnswersInTheSecondPane) {
     QTemporaryDir temp;
     const QString root = temp.path();
     for (const char* file : {"reading.css", "tallymoologin.ini"}) {
@@ -47,14 +47,6 @@ TEST(Reading, PaperAndAnswersInTheSecondPaneThenASheetInTheFirst) {
     EXPECT_TRUE(waitFor([&] {
         return shown2("getComputedStyle(document.body).backgroundColor") == "rgb(251, 248, 240)";
     })) << "reading.css did not apply";
-    EXPECT_EQ(window.front(), Pane::WebBrowser2);
-
-    ASSERT_TRUE(window.clickTab("加减乘除"));
-    ASSERT_TRUE(waitFor([&] { return window.tree().item("q11") != nullptr; }));
-    window.tree().open("q11");
-    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::WebBrowser1; }));
-    EXPECT_TRUE(app->page().has("answer10"));
-    EXPECT_TRUE(viewShowsModelText(*app)) << "the first pane does not show its sheet";
 }
 
 }  // namespace
