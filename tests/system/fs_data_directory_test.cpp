@@ -114,6 +114,15 @@ TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
     EXPECT_EQ(*data.read("login.ini"), "installed");
     ASSERT_TRUE(data.replace("login.ini", "changed"));
     EXPECT_EQ(*data.read("login.ini"), "changed");
+    // Another data directory writing to the same place keeps files of its own there.
+    test::TestData other{test::OwnData{}};
+    other.write("login.ini", "other");
+    FsDataDirectory beside(other.root());
+    beside.setWriteFallback(user.path() / "tallymoo");
+    beside.setRootReadOnly(true);
+    EXPECT_EQ(*beside.read("login.ini"), "other");
+    ASSERT_TRUE(beside.replace("login.ini", "changed beside"));
+    EXPECT_EQ(*data.read("login.ini"), "changed");
 
     // With nowhere else to write, the write is refused.
     FsDataDirectory untouched(installed.root());

@@ -43,25 +43,6 @@ TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
     EXPECT_EQ(out->find("238"), std::string::npos) << *out;
 }
 
-// The user location is shared; each data directory keeps its own login file there.
-TEST(Accounts, TheUserLocationKeepsALoginFileForEachDataDirectory) {
-    test::TempFolder user;
-    Harness unwritable;
-    unwritable.data.setWriteFallback(user.path());
-    unwritable.start();
-    unwritable.ui.passwordAnswer = std::make_pair("238", "777");
-    unwritable.form->clickToolbar("w1");
-    unwritable.ui.loginAnswer = "777";
-    unwritable.form->clickToolbar("w11");
-    EXPECT_TRUE(unwritable.form->loginIsAdvanced());
-
-    Harness other(test::OwnData{{kLoginFileName}});
-    other.data.setWriteFallback(user.path());
-    other.start();
-    EXPECT_EQ(other.form->accounts().storedPassword, "238");
-    EXPECT_TRUE(other.form->loginIsAdvanced());
-}
-
 TEST(Options, OnlyConfirmedChoicesCount) {
     Harness h(test::started);
     h.form->clickToolbar("w2");  // closed without 确定
