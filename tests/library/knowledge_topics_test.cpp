@@ -30,12 +30,6 @@ TEST(KnowledgeTopics, ItemsGrowOnTheFirstClickNumberedByTheirLines) {
     Keys expected = {"q6002001"};
     for (int line = 3; line <= 12; ++line) expected.push_back("q6002" + std::string(line < 10 ? "00" : "0") + std::to_string(line));
     EXPECT_EQ(childKeys(*h.form, "q6002"), expected);
-    const TopicNode* tenth = h.form->tree().find("q6002010");
-    ASSERT_NE(tenth, nullptr);
-    EXPECT_EQ(tenth->caption, "词10");
-    EXPECT_EQ(tenth->tag, "{6002010");
-    EXPECT_TRUE(h.form->tree().find("q6002")->expanded);
-    EXPECT_NE(h.page.bodyHtml().find("<h1>整数</h1>"), std::string::npos) << "the list node shows a page";
 
     // A second click adds nothing; a new tab click rebuilds the tree and the list grows again.
     const std::size_t nodes = h.form->tree().nodes().size();
@@ -98,8 +92,6 @@ TEST(WorkedProblems, AnEntryShowsItsQuestionAndRevealsItsAnswerOnce) {
     useTexts(*h.form, {{"Text18", workedProblemsFixture()}});
     h.click("q8005", "约数和倍数");
     EXPECT_EQ(childKeys(*h.form, "q8005"), (Keys{"q8005002", "q8005004"}));
-    EXPECT_EQ(h.form->tree().find("q8005002")->tag, "{8005002");
-    EXPECT_EQ(h.page.countNamed("finish"), 0) << "the list page has nothing to grade";
 
     h.click("q8005002");
     EXPECT_EQ(h.page.bodyHtml(),
@@ -109,8 +101,6 @@ TEST(WorkedProblems, AnEntryShowsItsQuestionAndRevealsItsAnswerOnce) {
     h.finish();
     EXPECT_NE(h.page.bodyHtml().find("查看答案 tag=十><h2>至少3个。<br></h2><br>思考用时9秒！"), std::string::npos)
         << h.page.bodyHtml();
-    EXPECT_FALSE(h.form->timers().enabled(1));
-    EXPECT_EQ(h.page.bodyText().find("(√)"), std::string::npos) << "no other branch marked the page";
 }
 
 }  // namespace
