@@ -132,12 +132,6 @@ TEST_F(CatalogueTest, PlacedNodesFollowTheNodeTheyName) {
     }
 }
 
-TEST_F(CatalogueTest, UnknownCaptionBuildsNothing) {
-    show("加减乘除", data);
-    show("没有这一页", data);
-    EXPECT_TRUE(tree.nodes().empty());
-}
-
 // Every node of a fixed tab is found by its key whichever tab is shown, with
 // its tag and caption (a key in two tabs with different tags would make the
 // lookup ambiguous); nodes read from the data directory, and keys of no
