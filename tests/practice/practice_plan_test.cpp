@@ -124,7 +124,8 @@ TEST(PracticePlan, AMissThatCannotBeAskedAgainIsLeftOut) {
     PlanInput input;
     input.due = {dueItem(1, 20000, AnswerForm::None), dueItem(2, 20001), dueItem(3, 20002, AnswerForm::None)};
     input.lessonDrills = {"q31"};
-    EXPECT_EQ(tally(practicePlan(input)), (Counts{{{PlanSource::Review, "q13"}, 1}, {{PlanSource::Lesson, "q31"}, 19}}));
+    EXPECT_EQ(tally(practicePlan(input)),
+              (Counts{{{PlanSource::Review, "q13"}, 1}, {{PlanSource::Lesson, "q31"}, 19}}));
 }
 
 TEST(PracticePlan, ThePlanByTopicCountsTheNewQuestionsOfEachTopicOnce) {

@@ -42,7 +42,8 @@ std::vector<std::string> questionTexts(const HtmlPage& page) {
 
 using Visit = std::function<void(const std::smatch& question, int number, const std::string& answer)>;
 
-// Writes 40 sheets of the topic, checks that no question repeats, and hands every question, matched against `shape`, to `visit`.
+// Writes 40 sheets of the topic, checks that no question repeats, and hands
+// every question, matched against `shape`, to `visit`.
 void forEachQuestion(Harness& h, const std::string& key, int count, const std::regex& shape,
                      const Visit& visit) {
     for (int sheet = 0; sheet < 40; ++sheet) {

@@ -151,9 +151,9 @@ TEST_F(RecordFile, ASheetThatMetABusyFileIsStoredLater) {
 TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
     SqliteRecord record(file);
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q13",
-                                   {askable("1+1=", "2"), askable("2+2=", "4"), {"第3题", "", "9"}})));
-    ASSERT_TRUE(record.store(markedSheet("2026-12-02 08:00:00", "q12",
-                                   {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
+                                         {askable("1+1=", "2"), askable("2+2=", "4"), {"第3题", "", "9"}})));
+    ASSERT_TRUE(record.store(
+        markedSheet("2026-12-02 08:00:00", "q12", {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
     // The same text under another topic is another question.
     ASSERT_TRUE(record.store(markedSheet("2026-12-03 08:00:00", "q11", {askable("2+2=", "4", "q11")})));
     auto questions = [&](int limit) {
