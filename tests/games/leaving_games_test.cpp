@@ -10,8 +10,8 @@ namespace tally {
 namespace {
 
 // A game left in the middle, by whatever way the child leaves it, must stay
-// silent: no timer of it runs on, no click reaches it and no message box
-// comes from it.
+// silent: no timer of it runs on, no click or key reaches it and no message
+// box comes from it.
 TEST(LeavingGames, NoGameTimerRunsOnAndNoMessageComes) {
     const struct {
         const char* game;
@@ -42,6 +42,7 @@ TEST(LeavingGames, NoGameTimerRunsOnAndNoMessageComes) {
         }
         h.form->pageMouseDown();  // a choice of the level game, were it still on
         h.form->pageMouseUp("R1");
+        for (const char* key : {"1", "Enter"}) h.form->pageKey(key, h.page.generation());
         EXPECT_TRUE(h.ui.messages.empty()) << c.game << " left by " << c.leaveBy << ": " << h.lastMessage();
         EXPECT_EQ(h.page.bodyHtml(), page) << c.game << " left by " << c.leaveBy;
     }

@@ -12,8 +12,9 @@ namespace tally {
 namespace {
 
 // Hands worked by hand, with every way there is, in the order shown: the
-// ways without brackets first, then by their text. (That each way shown makes
-// 24 from its cards, over every hand, the checker's test reads back.)
+// ways without brackets first, then by their text, whatever the order of the
+// cards on the table. (That each way shown makes 24 from its cards, over
+// every hand, the checker's test reads back.)
 TEST(TwentyFourDisplayTest, HandsWithKnownWays) {
     const struct {
         std::array<int, 4> hand;
@@ -33,17 +34,11 @@ TEST(TwentyFourDisplayTest, HandsWithKnownWays) {
         {{4, 4, 10, 10}, {"(10×10－4)÷4"}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(distinctTwentyFours(c.hand), c.ways) << c.hand[0] << c.hand[1] << c.hand[2] << c.hand[3];
-    }
-}
-
-// The order of the cards on the table changes nothing.
-TEST(TwentyFourDisplayTest, TheOrderOfTheCardsDoesNotMatter) {
-    for (const auto& hand : {std::array<int, 4>{1, 2, 3, 4}, {4, 7, 2, 10}, {6, 6, 9, 1}}) {
-        std::array<int, 4> order = hand;
+        std::array<int, 4> order = c.hand;
         std::sort(order.begin(), order.end());
-        const auto first = distinctTwentyFours(order);
-        while (std::next_permutation(order.begin(), order.end())) EXPECT_EQ(distinctTwentyFours(order), first);
+        do {
+            EXPECT_EQ(distinctTwentyFours(order), c.ways) << order[0] << order[1] << order[2] << order[3];
+        } while (std::next_permutation(order.begin(), order.end()));
     }
 }
 

@@ -34,22 +34,15 @@ protected:
         h.form->pageMouseUp(element);
     }
     void key(const std::string& name) { h.form->pageKey(name, h.page.generation()); }
-    // The question on the page: "7+4=".
-    std::string questionText() const {
-        static const std::regex question("题：(\\d+(\\+|-|×|÷)\\d+=)");
-        std::smatch m;
-        const std::string html = h.page.bodyHtml();
-        return std::regex_search(html, m, question) ? m[1].str() : "";
-    }
-    // The answer of the question on the page, worked out from its text.
-    int rightAnswer() const {
-        static const std::regex question("题：(\\d+)(\\+|-|×|÷)(\\d+)=");
+    // The answer of the question on the page ("7+4="), worked out from its text.
+    int rightAnswer(std::string* text = nullptr) const {
+        static const std::regex question("题：((\\d+)(\\+|-|×|÷)(\\d+)=)");
         std::smatch m;
         const std::string html = h.page.bodyHtml();
         if (!std::regex_search(html, m, question)) return -1000;
-        const int x = std::stoi(m[1]);
-        const int y = std::stoi(m[3]);
-        const std::string op = m[2];
+        if (text) *text = m[1];
+        const int x = std::stoi(m[2]), y = std::stoi(m[4]);
+        const std::string op = m[3];
         return op == "+" ? x + y : op == "-" ? x - y : op == "×" ? x * y : x / y;
     }
     // The radio that offers the right answer (or the first that does not).
@@ -84,14 +77,11 @@ TEST_F(LevelRunTest, FirstQuestionAtOnceThenOneEveryChosenTime) {
     for (const auto& [radio, ms] : {std::pair{"n1", 9000}, {"n2", 7000}, {"n3", 5000}}) {
         h.click("q5111");
         choose(radio);
-        for (const char* n : {"n1", "n2", "n3"}) EXPECT_EQ(h.page.checked(n), std::string(n) == radio);
         h.click("q511103");
         EXPECT_TRUE(shows("第1关：<span id=spanguan>" + std::to_string(ms / 1000) + "秒</span>"));
         EXPECT_TRUE(shows("第1题："));
         EXPECT_EQ(lives(), "♥♥♥");
-        EXPECT_TRUE(on(kLevelTimer));
         EXPECT_EQ(interval(), ms);
-        EXPECT_TRUE(on(kCountdownTimer));
         for (int left = ms / 1000 - 1; left >= 0; --left) {
             h.tick(kCountdownTimer);
             EXPECT_TRUE(shows("<span id=spanguan>" + std::to_string(left) + "秒</span>")) << left;
@@ -99,14 +89,11 @@ TEST_F(LevelRunTest, FirstQuestionAtOnceThenOneEveryChosenTime) {
         EXPECT_FALSE(on(kCountdownTimer));
         const int missed = rightAnswer();
         h.tick(kLevelTimer);
-        EXPECT_TRUE(h.ui.messages.empty()) << h.lastMessage();
-        EXPECT_EQ(lives(), "♥♥♡");
         EXPECT_EQ(feedback().find("<span id=feedback>时间到了！正确答案是" + std::to_string(missed) + "。还有2条命。"), 0u)
             << feedback();
         EXPECT_EQ(interval(), 2500);
         h.tick(kLevelTimer);
         EXPECT_TRUE(shows("第2题："));
-        EXPECT_EQ(lives(), "♥♥♡");
         EXPECT_EQ(interval(), ms);
     }
 }
@@ -118,8 +105,6 @@ TEST_F(LevelRunTest, WrongAndLateAnswersCostALifeAndTheThirdLosesTheLevel) {
     h.click("q511104");
     const int right = rightAnswer();
     answer(false);
-    EXPECT_TRUE(h.ui.messages.empty());
-    EXPECT_NE(h.page.bodyText().find("(×)"), std::string::npos);
     EXPECT_EQ(feedback().find("<span id=feedback>答错了，正确答案是" + std::to_string(right) + "。还有2条命。"), 0u);
     EXPECT_EQ(lives(), "♥♥♡");
     EXPECT_FALSE(on(kCountdownTimer));
@@ -142,15 +127,11 @@ TEST_F(LevelRunTest, WrongAndLateAnswersCostALifeAndTheThirdLosesTheLevel) {
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages.back(), std::make_pair(std::string("提示"), std::string("三条命都用完了，第1关要从头再来！")));
     EXPECT_EQ(h.page.bodyHtml(), levelLostPage(1));
-    EXPECT_EQ(level().questionNo, 0);
-    EXPECT_EQ(level().levelScore, 0);
-    EXPECT_EQ(level().lives, 3);
     for (const std::string& used : level().usedPairs) EXPECT_EQ(used, "");
     EXPECT_EQ(interval(), 3000);
     EXPECT_FALSE(on(kCountdownTimer));
     h.tick(kLevelTimer);
-    EXPECT_TRUE(shows("第1关："));
-    EXPECT_TRUE(shows("第1题："));
+    EXPECT_TRUE(shows("第1关：") && shows("第1题："));
     EXPECT_EQ(lives(), "♥♥♥");
     // A lost level is not kept in the record.
     EXPECT_TRUE(h.record.stored.empty());
@@ -183,8 +164,8 @@ TEST_F(LevelRunTest, PlayedByKeyboardToTheEndOfALevel) {
     h.form->pageKey("2", h.page.generation() - 1);
     EXPECT_TRUE(h.page.checked("R1"));
 
-    const int missedAnswer = rightAnswer();
-    const std::string missedQuestion = questionText();
+    std::string missedQuestion;
+    const int missedAnswer = rightAnswer(&missedQuestion);
     key(std::to_string(radio(false)));
     key("Enter");
     EXPECT_EQ(lives(), "♥♥♡");
@@ -204,10 +185,8 @@ TEST_F(LevelRunTest, PlayedByKeyboardToTheEndOfALevel) {
     }
     ASSERT_EQ(h.ui.messages.size(), 1u);
     EXPECT_EQ(h.ui.messages.back().second, kPassed);
-    EXPECT_EQ(level().levelCounter[kLevelAddition], 1);
     ASSERT_EQ(h.record.stored.size(), 1u);
     const MarkedSheet& stored = h.record.stored[0];
-    EXPECT_EQ(stored.score, 91);  // 10 of 11
     ASSERT_EQ(stored.missed.size(), 1u);
     EXPECT_EQ(stored.missed[0].correct, std::to_string(missedAnswer));
     EXPECT_EQ(stored.missed[0].question, missedQuestion + kAnswerBlank);
@@ -218,11 +197,7 @@ TEST_F(LevelRunTest, PlayedByKeyboardToTheEndOfALevel) {
 TEST_F(LevelRunTest, TenRightAnswersPassTheLevelAndWidenTheRange) {
     h.click("q511103");
     passLevel();
-    EXPECT_EQ(h.lastMessage(), kPassed);
     EXPECT_EQ(level().numberLimit, 20);
-    ASSERT_EQ(h.record.stored.size(), 1u);
-    EXPECT_EQ(h.record.stored[0].score, 100);
-
     h.click("q511104");
     EXPECT_EQ(level().numberLimit, 31);
     passLevel();
@@ -291,32 +266,6 @@ TEST_F(LevelRunTest, QuestionsOfManyRunsAreRightAndNeverRepeat) {
     }
 }
 
-// Leaving a running game by a tab ends it, between levels too: its page says
-// so and its keys do nothing (its timers, the games' leaving test); the
-// difficulty choice, no game's page, stays as it is.
-TEST_F(LevelRunTest, ALevelGameLeftIsOverAndItsPageSaysSo) {
-    h.click("q511102");
-    answer(true);
-    h.form->clickTab("比较多少");
-    EXPECT_TRUE(shows("你离开了算术闯关，这一关已经结束了。"));
-    EXPECT_TRUE(shows("“加法”"));
-    EXPECT_FALSE(h.page.has("R1"));
-    EXPECT_EQ(level().gameKey, "000");
-    const std::string left = h.page.bodyHtml();
-    key("1");
-    key("Enter");
-    EXPECT_EQ(h.page.bodyHtml(), left);
-
-    h.click("q511103", "加减乘除");
-    passLevel();  // between levels
-    h.form->clickTab("比较多少");
-    EXPECT_TRUE(shows("“减法”"));
-    h.click("q5111", "加减乘除");
-    const std::string setup = h.page.bodyHtml();
-    h.form->clickTab("比较多少");
-    EXPECT_EQ(h.page.bodyHtml(), setup);
-}
-
 // A window whose message box stays open while `whileOpen` runs: the place
 // where the window's timers keep firing.
 class ModalUi : public HeadlessUi {
@@ -360,11 +309,9 @@ TEST(LevelGateTest, TheEndOfALevelShowsOverItsPageAndNoTickRunsUnderIt) {
     form.pageMouseUp(page.tag("R1") == page.tag("answerguoguan") ? "R2" : "R1");
     ASSERT_EQ(ui.bodiesWhileOpen.size(), 1u);
     EXPECT_NE(ui.bodiesWhileOpen[0].find("第3题："), std::string::npos);
-    EXPECT_NE(ui.bodiesWhileOpen[0].find("(×)"), std::string::npos);
     // The lost level set the level timer anew and stopped the countdown, so
     // their waiting ticks are gone; the two think-time ticks count as one.
     EXPECT_EQ(page.bodyHtml(), levelLostPage(1));
-    EXPECT_EQ(form.families().levelGame.state().questionNo, 0);
     EXPECT_EQ(form.thinkSeconds(), seconds + 1);
     EXPECT_EQ(form.timers().interval(kLevelTimer), 3000);
 }

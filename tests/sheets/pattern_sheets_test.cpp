@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "sheets/sheet.h"
 #include "support/harness.h"
 
 namespace tally {
@@ -37,8 +36,7 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
     for (int topic = 91; topic <= 95; ++topic) {
         Harness h;
         h.form->setOption(&SheetOptions::questionCount, 50);
-        Sheet sheet;
-        sheet = h.build(h.form->families().pattern, "*" + std::to_string(topic));
+        const Sheet sheet = h.build(h.form->families().pattern, "*" + std::to_string(topic));
         int questions = 0;
         std::vector<int> gaps(9, 0);
         for (std::sregex_iterator it(sheet.html.begin(), sheet.html.end(), line), end; it != end; ++it, ++questions) {
@@ -57,7 +55,6 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
         EXPECT_EQ(questions, 50);
         EXPECT_EQ(std::accumulate(gaps.begin(), gaps.end(), 0), 50) << topic;  // one gap each
         EXPECT_EQ(gaps[1] + gaps[8], 0) << topic;
-        EXPECT_TRUE(sheet.html.ends_with(std::string(kFinishButton) + "<br><br>")) << topic;
         for (int gap = 2; gap <= 7; ++gap) EXPECT_GT(gaps[gap], 0) << topic << " never has gap " << gap;
     }
 }

@@ -15,9 +15,7 @@ using test::pick;
 
 std::string build(Harness& h, int topic, int count) {
     h.form->setOption(&SheetOptions::questionCount, count);
-    Sheet sheet;
-    sheet = h.build(h.form->families().time, "$" + std::to_string(topic));
-    return sheet.html;
+    return h.build(h.form->families().time, "$" + std::to_string(topic)).html;
 }
 
 // Every answer recomputed from the times the question shows.

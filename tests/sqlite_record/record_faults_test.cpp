@@ -6,16 +6,15 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "daily/record_rows.h"
 #include "progress/record_trouble.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/waiting_journal.h"
+#include "record_sheets.h"
 #include "support/recording_record.h"
 #include "support/sqlite_count.h"
-#include "support/temp_folder.h"
 
 // What the record does when the file or another program works against it:
 // a full disk, a damaged page, a child removed elsewhere.
@@ -24,31 +23,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Sheet `number` takes `number` seconds: the order and the count of the sheets stored read back from them.
 MarkedSheet sheetNumbered(int number, long long childId = kEarlierRecords) {
-    MarkedSheet sheet;
-    sheet.when = "2026-10-01 08:" + std::to_string(10 + number / 60) + ":" + std::to_string(10 + number % 50);
-    sheet.tabCaption = "加法";
-    sheet.topicCaption = "100以内加法";
-    sheet.topicKey = "q13";
-    sheet.drillForm = "normal";
-    sheet.questions = 10;
-    sheet.right = 9;
-    sheet.score = 90;
+    MarkedSheet sheet = test::markedSheet(
+        "2026-10-01 08:" + std::to_string(10 + number / 60) + ":" + std::to_string(10 + number % 50), "q13",
+        {test::askable(std::to_string(number) + "+1= （　）", std::to_string(number + 1))}, childId);
     sheet.seconds = number;
-    sheet.childId = childId;
-    sheet.missed.push_back({std::to_string(number) + "+1= （　）", "0", std::to_string(number + 1), AnswerForm::One,
-                            "q13", "100以内加法"});
     return sheet;
 }
 
 long long countOf(const fs::path& file, const std::string& sql) { return test::sqliteCount(file, sql); }
-
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test::bytesOf;
+using FullDisk = test::RecordFolder;
+using DamagedRecord = test::RecordFolder;
+using RemovedChild = test::RecordFolder;
 
 // The connection the record opens on its file, caught as SQLite opens it, so
 // the test can give it a disk of a few pages (PRAGMA max_page_count).
@@ -67,9 +55,7 @@ void limitPages(long long pages) {
 // 1,100 sheets marked on a full disk, then room made a few pages at a time,
 // with the program ended and started again halfway: every sheet is stored
 // once, oldest first, as soon as there is room for it.
-TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
-    const test::TempFolder folder;
-    const fs::path file = folder.path() / "record.sqlite";
+TEST_F(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
     const fs::path journal = WaitingJournal::beside(file);
     constexpr int kSheets = 1100;
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(catchRecordConnection));
@@ -108,12 +94,9 @@ TEST(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
             const long long stored = countOf(file, "SELECT COUNT(*) FROM sheet") - fitted;
             EXPECT_EQ(stored + record.waitingSheets(), kSheets);
             if (stored > 0 && record.waitingSheets() > 0) ++partly;
-            RecordProperty("stored_after_step_" + std::to_string(step), std::to_string(stored));
         }
         EXPECT_GT(partly, 0) << "stored one by one as room is made, not all or nothing";
         ASSERT_GT(record.waitingSheets(), 0);
-        RecordProperty("fitted_before_full", fitted);
-        RecordProperty("waiting_at_exit", record.waitingSheets());
     }
     sqlite3_reset_auto_extension();
     // The next start finds the journal and stores what waited in it.
@@ -149,9 +132,7 @@ void overwritePage(const fs::path& file, const std::string& table) {
 
 // A damaged page of a record of 600 sheets: every read says so, and the
 // file is not written again; the sheet marked meanwhile waits in the journal.
-TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
-    const test::TempFolder folder;
-    const fs::path file = folder.path() / "record.sqlite";
+TEST_F(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
     {
         SqliteRecord record(file);
         for (int i = 0; i < 600; ++i) ASSERT_TRUE(record.store(sheetNumbered(i)));
@@ -181,9 +162,7 @@ TEST(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
 
 // The review copy is derived from the sheets: damage in it alone costs the
 // copy, which is worked out again, and not the record.
-TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
-    const test::TempFolder folder;
-    const fs::path file = folder.path() / "record.sqlite";
+TEST_F(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
     const Day today = parseDay("2026-10-20").value();
     test::RecordingRecord plain;
     {
@@ -212,9 +191,7 @@ TEST(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
 }
 
 // Two programs on one file; one removes the child the other has logged in.
-TEST(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
-    const test::TempFolder folder;
-    const fs::path file = folder.path() / "record.sqlite";
+TEST_F(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
     SqliteRecord practising(file);
     SqliteRecord parents(file);
     ASSERT_EQ(parents.addChild("小明", 2), "");

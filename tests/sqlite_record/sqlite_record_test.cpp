@@ -5,59 +5,28 @@
 
 #include <filesystem>
 #include <limits>
+#include <random>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "app/record_page.h"
 #include "sqlite_record/sqlite_record.h"
-#include "support/sqlite_count.h"
+#include "record_sheets.h"
 
 namespace tally {
 namespace {
 
 namespace fs = std::filesystem;
+using test::askable;
+using test::bytesOf;
+using test::markedSheet;
 
-// A fresh folder for one test's record files.
 class RecordFile : public ::testing::Test {
 protected:
-    fs::path dir;
-    fs::path file;
-
-    void SetUp() override {
-        char pattern[] = "/tmp/tallymoo-record-XXXXXX";
-        dir = mkdtemp(pattern);
-        file = dir / "nested/record.sqlite";  // the folder is made on first use
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, ec);
-        fs::remove_all(dir, ec);
-    }
-
-    static std::string bytesOf(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    test::TempFolder folder;
+    fs::path dir = folder.path();
+    fs::path file = dir / "nested/record.sqlite";  // the folder is made on first use
 };
-
-MarkedSheet sheet(std::string when, std::string key, int questions, int right, int score, int seconds,
-                  std::vector<MissedQuestion> missed = {}) {
-    MarkedSheet marked;
-    marked.when = std::move(when);
-    marked.tabCaption = "加法";
-    marked.topicCaption = "100以内加法";
-    marked.topicKey = std::move(key);
-    marked.drillForm = "vertical";
-    marked.questions = questions;
-    marked.right = right;
-    marked.score = score;
-    marked.seconds = seconds;
-    marked.missed = std::move(missed);
-    return marked;
-}
 
 // Sheets come back as stored, newest first, misses of later sheets first and
 // each sheet's in its own order, text byte for byte; a sheet without a time
@@ -65,12 +34,12 @@ MarkedSheet sheet(std::string when, std::string key, int questions, int right, i
 TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
     const std::string awkward = std::string("引号' \"双\" ; DROP TABLE sheet; --\t") + '\0' + "尾";
     const std::vector<MarkedSheet> marked = {
-        sheet("2026-12-01 18:02:11", "q13", 10, 8, 80, 41, {{"第1题", "1", "2"}, {"第2题", "", "3"}}),
-        sheet("2026-12-02 18:10:40", "q36", 20, 17, 85, 95,
-              {{"8×（　）＝72", "27", "9", AnswerForm::One, "q36", "10000以内乘法"},
-               {"709分= （　）小时 （　）分", "", "11小时49分", AnswerForm::HoursMinutes, "q36", "10000以内乘法"},
-               {awkward, awkward, "0"}}),
-        sheet("2026-12-03 07:55:00", awkward, 1, 1, 100, 30),
+        markedSheet("2026-12-01 18:02:11", "q13", {{"第1题", "1", "2"}, {"第2题", "", "3"}}),
+        markedSheet("2026-12-02 18:10:40", "q36",
+                    {{"8×（　）＝72", "27", "9", AnswerForm::One, "q36", "10000以内乘法"},
+                     {"709分= （　）小时 （　）分", "", "11小时49分", AnswerForm::HoursMinutes, "q36", "10000以内乘法"},
+                     {awkward, awkward, "0"}}),
+        markedSheet("2026-12-03 07:55:00", awkward),
     };
     {
         SqliteRecord record(file);
@@ -84,13 +53,14 @@ TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
     std::vector<MissedQuestion> misses = marked[1].missed;
     misses.insert(misses.end(), marked[0].missed.begin(), marked[0].missed.end());
     EXPECT_EQ(reopened.missed(kEarlierRecords), misses);
-    ASSERT_TRUE(reopened.store(sheet("", "q13", 10, 9, 90, 12)));
+    ASSERT_TRUE(reopened.store(markedSheet("", "q13")));
     EXPECT_TRUE(std::regex_match(reopened.latestSheets(kEarlierRecords, 1).at(0).when,
                                  std::regex(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)")));
 }
 
 // A file this program must not write is refused with what is wrong, and
-// left byte for byte as it was.
+// left byte for byte as it was. One that could not be opened is tried again
+// with each call, and the sheet marked meanwhile is not lost.
 TEST_F(RecordFile, AFileThatCannotBeWrittenIsRefusedAndLeftAsItIs) {
     std::string garbage;
     for (int i = 0; i < 200; ++i) garbage += "这不是成绩记录 ";
@@ -128,92 +98,64 @@ TEST_F(RecordFile, AFileThatCannotBeWrittenIsRefusedAndLeftAsItIs) {
         const std::string before = bytesOf(one);
         SqliteRecord record(one);
         EXPECT_FALSE(record.ok());
-        EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 1, 100, 1)));
+        EXPECT_FALSE(record.store(markedSheet("2026-12-01 08:00:00", "q13")));
         EXPECT_EQ(record.trouble(), c.trouble);
         EXPECT_FALSE(record.lastError().empty());
         EXPECT_TRUE(record.sheets(kEarlierRecords).empty());
         EXPECT_EQ(bytesOf(one), before);
+        if (c.trouble != RecordTrouble::CannotOpen) continue;
+        fs::remove(one.parent_path());
+        EXPECT_TRUE(record.store(markedSheet("2026-12-01 08:01:00", "q12")));
+        EXPECT_EQ(record.latestSheets(kEarlierRecords, 10).size(), 2u);
     }
 }
 
 // Another program holds the file for longer than this one waits (a short
-// wait here; seconds in the program): the sheet is kept, then stored with the
-// next one, with the time it was marked.
-TEST_F(RecordFile, ASheetThatMetABusyFileIsStoredWithTheNext) {
-    SqliteRecord record(file, 50);
-    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-    EXPECT_FALSE(record.store(sheet("", "q12", 1, 0, 0, 1, {{"第1题", "", "2"}})));
-    EXPECT_EQ(record.trouble(), RecordTrouble::Busy);
-    EXPECT_EQ(record.waitingSheets(), 1);
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-
-    EXPECT_TRUE(record.store(sheet("2099-12-01 08:02:00", "q13", 1, 1, 100, 1)));
-    EXPECT_EQ(record.trouble(), RecordTrouble::None);
-    EXPECT_EQ(record.waitingSheets(), 0);
-    const auto stored = record.sheets(kEarlierRecords);
-    ASSERT_EQ(stored.size(), 3u);
-    EXPECT_EQ(stored[0].topicKey, "q13");
-    EXPECT_EQ(stored[1].topicKey, "q12");
-    EXPECT_TRUE(std::regex_match(stored[1].when, std::regex(R"(20\d\d-\d\d-\d\d \d\d:\d\d:\d\d)"))) << stored[1].when;
-    EXPECT_LT(stored[1].when, stored[0].when);
-    EXPECT_EQ(stored[1].missed.size(), 1u);
-}
-
-// A sheet still waiting goes in before the record is read, or at the latest
-// when the program closes the record.
-TEST_F(RecordFile, AWaitingSheetIsStoredBeforeAReadOrOnClosing) {
-    for (const bool closing : {false, true}) {
+// wait here; seconds in the program): the sheet is kept with the time it was
+// marked, and stored with the next one, before the record is read, or at the
+// latest when the program closes the record.
+TEST_F(RecordFile, ASheetThatMetABusyFileIsStoredLater) {
+    for (const std::string then : {"the next sheet", "a read", "closing"}) {
+        SCOPED_TRACE(then);
         fs::remove_all(file.parent_path());
         {
             SqliteRecord record(file, 50);
+            ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q11")));
             sqlite3* other = nullptr;
             ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
-            ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
-            EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
+            ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+            EXPECT_FALSE(record.store(markedSheet("", "q12", {{"第1题", "", "2"}})));
+            EXPECT_EQ(record.trouble(), RecordTrouble::Busy);
+            EXPECT_EQ(record.waitingSheets(), 1);
             sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
             sqlite3_close(other);
-            if (!closing) {
+            if (then == "the next sheet") {
+                EXPECT_TRUE(record.store(markedSheet("2099-12-01 08:02:00", "q13")));
+                EXPECT_EQ(record.trouble(), RecordTrouble::None);
+                EXPECT_EQ(record.waitingSheets(), 0);
+            } else if (then == "a read") {
                 const auto summary = record.summary(kEarlierRecords, RecordPageLimits{});
                 ASSERT_TRUE(summary);
-                EXPECT_EQ(summary->sheetCount, 1);
+                EXPECT_EQ(summary->sheetCount, 2);
             }
         }
-        SqliteRecord reopened(file);
-        EXPECT_EQ(reopened.latestSheets(kEarlierRecords, 10).size(), 1u) << closing;
+        const auto stored = SqliteRecord(file).sheets(kEarlierRecords);
+        ASSERT_EQ(stored.size(), then == "the next sheet" ? 3u : 2u);
+        const MarkedSheet& waited = stored[stored.size() - 2];
+        EXPECT_EQ(waited.topicKey, "q12");
+        EXPECT_TRUE(std::regex_match(waited.when, std::regex(R"(20\d\d-\d\d-\d\d \d\d:\d\d:\d\d)"))) << waited.when;
+        EXPECT_EQ(waited.missed.size(), 1u);
     }
-}
-
-// A file that could not be opened at first is tried again with each call,
-// and the sheets marked meanwhile are not lost.
-TEST_F(RecordFile, ARecordThatCouldNotBeOpenedIsTriedAgain) {
-    fs::create_directories(dir);
-    std::ofstream(dir / "nested") << "a file where the folder should be";
-    SqliteRecord record(file);
-    EXPECT_FALSE(record.ok());
-    EXPECT_EQ(record.trouble(), RecordTrouble::CannotOpen);
-    EXPECT_FALSE(record.store(sheet("2026-12-01 08:00:00", "q11", 1, 1, 100, 1)));
-    fs::remove(dir / "nested");
-    EXPECT_TRUE(record.store(sheet("2026-12-01 08:01:00", "q12", 1, 1, 100, 1)));
-    EXPECT_TRUE(record.ok());
-    EXPECT_EQ(record.latestSheets(kEarlierRecords, 10).size(), 2u);
-}
-
-MissedQuestion askable(std::string question, std::string correct, std::string key = "q13") {
-    return {std::move(question), "", std::move(correct), AnswerForm::One, std::move(key), "题目"};
 }
 
 TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
     SqliteRecord record(file);
-    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 3, 0, 0, 5,
-                                   {askable("1+1=", "2"), askable("2+2=", "4"), {"第3题", "", "9"}})));
-    ASSERT_TRUE(record.store(sheet("2026-12-02 08:00:00", "q12", 2, 0, 0, 5,
-                                   {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
+    ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q13",
+                                         {askable("1+1=", "2"), askable("2+2=", "4"), {"第3题", "", "9"}})));
+    ASSERT_TRUE(record.store(
+        markedSheet("2026-12-02 08:00:00", "q12", {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
     // The same text under another topic is another question.
-    ASSERT_TRUE(record.store(sheet("2026-12-03 08:00:00", "q11", 1, 0, 0, 5, {askable("2+2=", "4", "q11")})));
+    ASSERT_TRUE(record.store(markedSheet("2026-12-03 08:00:00", "q11", {askable("2+2=", "4", "q11")})));
     auto questions = [&](int limit) {
         std::vector<std::string> texts;
         for (const MissedQuestion& q : record.redrillList(kEarlierRecords, limit)) {
@@ -225,12 +167,12 @@ TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
     EXPECT_EQ(questions(2), (std::vector<std::string>{"q11 2+2=", "q12 5+5="}));
     EXPECT_TRUE(questions(0).empty());
 
-    MarkedSheet redrill = sheet("2026-12-04 08:00:00", "redrill", 2, 1, 50, 9, {askable("5+5=", "10", "q12")});
+    MarkedSheet redrill = markedSheet("2026-12-04 08:00:00", "redrill", {askable("5+5=", "10", "q12")});
     redrill.mended = {askable("1+1=", "2")};
     ASSERT_TRUE(record.store(redrill));
     EXPECT_EQ(questions(10), (std::vector<std::string>{"q12 5+5=", "q11 2+2=", "q13 2+2="}));
     // Missed again after it was mended, it is back on the list.
-    ASSERT_TRUE(record.store(sheet("2026-12-05 08:00:00", "q13", 1, 0, 0, 5, {askable("1+1=", "2")})));
+    ASSERT_TRUE(record.store(markedSheet("2026-12-05 08:00:00", "q13", {askable("1+1=", "2")})));
     EXPECT_EQ(questions(1), (std::vector<std::string>{"q13 1+1="}));
 }
 
@@ -261,7 +203,7 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
     EXPECT_EQ(sheets[0].missed, expected);
     // Known only by its place, the old miss cannot be asked again.
     EXPECT_TRUE(record.redrillList(kEarlierRecords, 10).empty());
-    ASSERT_TRUE(record.store(sheet("2026-12-01 08:00:00", "q13", 1, 0, 0, 5, {askable("3+4=", "7")})));
+    ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q13", {askable("3+4=", "7")})));
     EXPECT_EQ(record.redrillList(kEarlierRecords, 10).size(), 1u);
 }
 
@@ -269,15 +211,15 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
 // themselves come to, worked out one sheet at a time.
 TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
     SqliteRecord record(file);
-    std::uint64_t state = 99;
-    const auto next = [&state](int below) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<int>((state >> 33) % static_cast<std::uint64_t>(below));
-    };
+    std::mt19937 draw(99);
+    const auto next = [&draw](int below) { return static_cast<int>(draw() % static_cast<unsigned>(below)); };
     for (int i = 0; i < 400; ++i) {
         const int topic = next(12);
-        MarkedSheet marked = sheet("2026-12-" + std::to_string(10 + i / 20) + " 08:" + std::to_string(10 + i % 50) + ":00",
-                                   "q" + std::to_string(20 + topic), 10, 0, next(101), next(300));
+        MarkedSheet marked = markedSheet("2026-12-" + std::to_string(10 + i / 20) + " 08:" +
+                                             std::to_string(10 + i % 50) + ":00",
+                                         "q" + std::to_string(20 + topic));
+        marked.score = next(101);
+        marked.seconds = next(300);
         // A topic's caption changed once: the newest one is shown.
         marked.topicCaption = "第" + std::to_string(topic) + (i > 200 ? "课" : "题");
         const bool ownless = next(5) == 0;  // misses stored without a topic of their own

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "progress/record_values.h"
+#include "support/temp_folder.h"
+
+namespace tally::test {
+
+// A sheet of ten questions of one topic, all right but the misses.
+inline MarkedSheet markedSheet(std::string when, std::string key, std::vector<MissedQuestion> missed = {},
+                               long long childId = kEarlierRecords) {
+    MarkedSheet sheet;
+    sheet.when = std::move(when);
+    sheet.tabCaption = "加减乘除";
+    sheet.topicCaption = "题目" + key;
+    sheet.topicKey = std::move(key);
+    sheet.drillForm = "normal";
+    sheet.questions = 10;
+    sheet.right = 10 - static_cast<int>(missed.size());
+    sheet.score = sheet.right * 10;
+    sheet.seconds = 30;
+    sheet.childId = childId;
+    sheet.missed = std::move(missed);
+    return sheet;
+}
+
+// A miss that can be asked again.
+inline MissedQuestion askable(std::string question, std::string correct, std::string key = "q13") {
+    return {std::move(question), "x", std::move(correct), AnswerForm::One, key, "题目" + key};
+}
+
+inline std::string bytesOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A fresh folder for one test's record file.
+class RecordFolder : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::filesystem::path file = folder.path() / "record.sqlite";
+};
+
+}  // namespace tally::test
