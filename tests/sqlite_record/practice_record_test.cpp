@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "sqlite_record/sqlite_record.h"
@@ -72,6 +73,39 @@ TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTh
     long long last = 0;
     EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
     EXPECT_EQ(last, 5);
+}
+
+// A copy made afresh takes each question's answers together and once, in
+// the order of the sheets (a sheet's misses before its answers), questions
+// alike in their first bytes and topics alike in theirs kept apart.
+TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInTheOrderOfTheSheets) {
+    SqliteRecord record(file);
+    test::RecordingRecord plain;
+    std::vector<MarkedSheet> sheets = month();
+    for (const char* topic : {"lesson-long-1", "lesson-long-2"}) {
+        sheets.push_back(sheetOf("2026-09-06 08:00:00", topic, {miss("12345678+1= （　）"), miss("12345678+2= （　）")}));
+        sheets.push_back(sheetOf("2026-09-07 08:00:00", "practice", {miss("12345678+2= （　）", topic)},
+                                 {{topic, "题目", "12345678+1= （　）", true, true},
+                                  {topic, "题目", "12345678+2= （　）", true, true}}));
+    }
+    for (const MarkedSheet& sheet : sheets) {
+        ASSERT_TRUE(record.store(sheet));
+        plain.store(sheet);
+    }
+    std::map<QuestionKey, std::vector<DatedAnswer>> expected;
+    for (const DatedAnswer& answer : plain.answerHistory(kEarlierRecords)) {
+        expected[{answer.question.topicKey, answer.question.question}].push_back(answer);
+    }
+    std::map<QuestionKey, std::vector<DatedAnswer>> taken;
+    long long through = 0;
+    const auto take = [&](const std::vector<DatedAnswer>& answers) -> std::optional<ReviewState> {
+        const QuestionKey key{answers.front().question.topicKey, answers.front().question.question};
+        EXPECT_TRUE(taken.emplace(key, answers).second) << key.first << " " << key.second << " taken twice";
+        return std::nullopt;
+    };
+    ASSERT_TRUE(record.remakeReview(kEarlierRecords, {}, take, through));
+    EXPECT_EQ(taken, expected);
+    EXPECT_EQ(through, static_cast<long long>(sheets.size()));
 }
 
 // The newest few sheets of each topic, read off the index, as the plain list
