@@ -24,14 +24,16 @@ ReviewItem itemOf(const ReviewState& state) {
     return {state.question, state.rightInARow, state.lastAnswered, state.due};
 }
 
-// One question's state after its answers, in the order stored.
+// One question's state after its answers, in the order stored; an answer
+// whose date cannot be read is skipped, as the schedule skips it.
 std::optional<ReviewState> stateAfter(const std::vector<DatedAnswer>& answers) {
-    ReviewSchedule schedule;
-    for (const DatedAnswer& answer : answers) schedule.apply(eventOf(answer));
-    const MissedQuestion& question = answers.front().question;
-    const ReviewItem* item = schedule.find({question.topicKey, question.question});
+    QuestionReview review;
+    for (const DatedAnswer& answer : answers) {
+        if (const std::optional<Day> day = parseDay(answer.when)) review.answered(*day, answer.question, answer.right);
+    }
+    std::optional<ReviewItem> item = review.item();
     if (!item) return std::nullopt;
-    return ReviewState{item->question, item->rightInARow, item->lastAnswered, item->due};
+    return ReviewState{std::move(item->question), item->rightInARow, item->lastAnswered, item->due};
 }
 
 }  // namespace

@@ -253,6 +253,21 @@ std::vector<ReviewItem> ReviewSchedule::items() const {
     return all;
 }
 
+void QuestionReview::answered(Day day, const MissedQuestion& question, bool right) {
+    if (!right) {
+        if (question.form == AnswerForm::None) return;
+        latest_ = &question;
+        restart(rightInARow_, lastAnswered_, due_, day);
+        return;
+    }
+    if (latest_ && answeredRight(rightInARow_, lastAnswered_, due_, day)) latest_ = nullptr;
+}
+
+std::optional<ReviewItem> QuestionReview::item() const {
+    if (!latest_) return std::nullopt;
+    return ReviewItem{*latest_, rightInARow_, lastAnswered_, due_};
+}
+
 std::vector<ReviewItem> dueOf(const std::vector<ReviewItem>& items, Day today, const DueQuery& query) {
     return pickDue(items, [](const ReviewItem& item) -> const ReviewItem& { return item; }, today, query);
 }

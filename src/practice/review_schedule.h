@@ -87,6 +87,24 @@ private:
     std::unordered_map<ReviewKey, ReviewItem, KeyHash> items_;
 };
 
+// One question's schedule from its own answers alone, in the order given:
+// what a ReviewSchedule holds for it after the same answers, without a
+// table, for a history taken a question at a time. The questions answered
+// must outlive it.
+class QuestionReview {
+public:
+    void answered(Day day, const MissedQuestion& question, bool right);
+    // Where it stands; nothing when it is not to be reviewed (never missed
+    // in a form that can be asked again, or learned).
+    std::optional<ReviewItem> item() const;
+
+private:
+    const MissedQuestion* latest_ = nullptr;  // its latest miss, while it is held
+    int rightInARow_ = 0;
+    Day lastAnswered_ = 0;
+    Day due_ = 0;
+};
+
 // The due questions among stored rows (as items() gave them), without
 // building a schedule: what a practice needs from a large stored list.
 std::vector<ReviewItem> dueOf(const std::vector<ReviewItem>& items, Day today, const DueQuery& query = {});

@@ -72,7 +72,7 @@ const char* formName(AnswerForm form) {
     return "";
 }
 
-AnswerForm formNamed(const std::string& name) {
+AnswerForm formNamed(std::string_view name) {
     for (AnswerForm form : {AnswerForm::One, AnswerForm::HoursMinutes, AnswerForm::Fraction}) {
         if (name == formName(form)) return form;
     }

@@ -38,8 +38,11 @@ RecordTrouble troubleOf(int code) {
 
 }  // namespace
 
-SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds)
-    : file_(std::move(file)), busyMilliseconds_(busyMilliseconds), journal_(WaitingJournal::beside(file_)) {
+SqliteRecord::SqliteRecord(std::filesystem::path file, int busyMilliseconds, long long heldHistoryRows)
+    : file_(std::move(file)),
+      busyMilliseconds_(busyMilliseconds),
+      heldHistoryRows_(heldHistoryRows),
+      journal_(WaitingJournal::beside(file_)) {
     for (auto& entry : journal_.read()) waiting_.push_back({std::move(entry.sheet), entry.number, entry.token});
     if (ensureOpen() && !waiting_.empty()) storeWaiting();
 }

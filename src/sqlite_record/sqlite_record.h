@@ -31,8 +31,13 @@ public:
     // How long one attempt waits for another program that holds the file.
     static constexpr int kBusyMilliseconds = 3000;
 
+    // How long a history a copy made afresh sorts in memory (about 45 MB);
+    // a longer one SQLite sorts, slower, in a bounded memory.
+    static constexpr long long kHeldHistoryRows = 400000;
+
     // Opens (and if needed creates) the file; ok() tells whether it worked.
-    explicit SqliteRecord(std::filesystem::path file, int busyMilliseconds = kBusyMilliseconds);
+    explicit SqliteRecord(std::filesystem::path file, int busyMilliseconds = kBusyMilliseconds,
+                          long long heldHistoryRows = kHeldHistoryRows);
     ~SqliteRecord() override;
     SqliteRecord(const SqliteRecord&) = delete;
     SqliteRecord& operator=(const SqliteRecord&) = delete;
@@ -79,6 +84,7 @@ public:
 private:
     std::filesystem::path file_;
     int busyMilliseconds_;
+    long long heldHistoryRows_;
     sqlite3* db_ = nullptr;
     std::string error_;
     RecordTrouble trouble_ = RecordTrouble::None;
@@ -122,6 +128,11 @@ private:
     std::optional<std::string> historyQuery(const char* order);
     bool readHistory(long long childId, long long afterSheet, std::vector<DatedAnswer>& found);
     bool streamReview(long long childId, const QuestionState& stateOf);
+    // The history's questions one at a time, to `question`: sorted in
+    // memory, or by SQLite when it is long.
+    bool eachQuestionHeld(long long childId, long long rows,
+                          const std::function<bool(const std::vector<DatedAnswer>&)>& question);
+    bool eachQuestionSorted(long long childId, const std::function<bool(const std::vector<DatedAnswer>&)>& question);
     bool noteThrough(long long childId, long long through, long long drops);
     // Makes the review tables, or moves an older copy's on; inside a transaction.
     bool makeReviewTables();

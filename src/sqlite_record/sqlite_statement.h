@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "progress/record_values.h"
 
@@ -14,7 +15,7 @@ namespace tally::sqlite {
 inline constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
 
 const char* formName(AnswerForm form);
-AnswerForm formNamed(const std::string& name);
+AnswerForm formNamed(std::string_view name);
 
 // A prepared statement that finalises itself.
 class Statement {
@@ -28,6 +29,10 @@ public:
     bool ok() const { return stmt_ != nullptr; }
     void bind(int index, const std::string& text) {
         sqlite3_bind_text(stmt_, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+    // Text that stays as it is until the statement has stepped: not copied.
+    void bindUnchanged(int index, std::string_view text) {
+        sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
     }
     void bind(int index, long long number) { sqlite3_bind_int64(stmt_, index, number); }
     int step() { return sqlite3_step(stmt_); }
@@ -49,11 +54,13 @@ public:
         return std::nullopt;
     }
     void reset() { sqlite3_reset(stmt_); }
-    std::string text(int column) const {
+    std::string text(int column) const { return std::string(view(column)); }
+    // The column's text in SQLite's own memory, until the next step.
+    std::string_view view(int column) const {
         const auto* bytes = sqlite3_column_text(stmt_, column);
-        return bytes ? std::string(reinterpret_cast<const char*>(bytes),
-                                   static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
-                     : std::string();
+        return bytes ? std::string_view(reinterpret_cast<const char*>(bytes),
+                                        static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                     : std::string_view();
     }
     long long number(int column) const { return sqlite3_column_int64(stmt_, column); }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <filesystem>
+#include <map>
 #include <set>
 
 #include "record_sheets.h"
@@ -56,6 +58,44 @@ TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTh
     long long last = 0;
     EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
     EXPECT_EQ(last, 5);
+}
+
+// A copy made afresh takes each question's answers together and once, in
+// the order of the sheets (a sheet's misses before its answers), questions
+// alike in their first bytes and topics alike in theirs kept apart.
+TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInTheOrderOfTheSheets) {
+    test::RecordingRecord plain;
+    std::vector<MarkedSheet> sheets = month();
+    for (const char* topic : {"lesson-long-1", "lesson-long-2"}) {
+        sheets.push_back(sheetOf("2026-09-06 08:00:00", topic, {miss("12345678+1= （　）"), miss("12345678+2= （　）")}));
+        sheets.push_back(sheetOf("2026-09-07 08:00:00", "practice",
+                                 {miss("9+9= （　）", topic), miss("12345678+2= （　）", topic)},
+                                 {{topic, "题目", "12345678+2= （　）", true, true},
+                                  {topic, "题目", "12345678+1= （　）", true, true}}));
+    }
+    for (const MarkedSheet& sheet : sheets) {
+        ASSERT_TRUE(SqliteRecord(file).store(sheet));
+        plain.store(sheet);
+    }
+    std::map<QuestionKey, std::vector<DatedAnswer>> expected;
+    for (const DatedAnswer& answer : plain.answerHistory(kEarlierRecords)) {
+        expected[{answer.question.topicKey, answer.question.question}].push_back(answer);
+    }
+    // Sorted in memory, and by SQLite as a long history is.
+    for (const long long heldRows : {SqliteRecord::kHeldHistoryRows, 0LL}) {
+        SCOPED_TRACE(heldRows);
+        SqliteRecord record(file, SqliteRecord::kBusyMilliseconds, heldRows);
+        std::map<QuestionKey, std::vector<DatedAnswer>> taken;
+        long long through = 0;
+        const auto take = [&](const std::vector<DatedAnswer>& answers) -> std::optional<ReviewState> {
+            const QuestionKey key{answers.front().question.topicKey, answers.front().question.question};
+            EXPECT_TRUE(taken.emplace(key, answers).second) << key.first << " " << key.second << " taken twice";
+            return std::nullopt;
+        };
+        ASSERT_TRUE(record.remakeReview(kEarlierRecords, record.reviewStanding(kEarlierRecords).value(), take, through));
+        EXPECT_EQ(taken, expected);
+        EXPECT_EQ(through, static_cast<long long>(sheets.size()));
+    }
 }
 
 // The newest few sheets of each topic, read off the index, as the plain list
