@@ -58,6 +58,14 @@ Maybe teensWithoutCarrying(Values v) {
     return wholeQuestion({teen, other}, {plusOrMinus(v[1])}, 20);
 }
 
+// 十加几, 几加十, 十几加几 and 几加十几 without carrying: one addend a 十几 or
+// 10, the other one digit, the ones adding up to at most 9.
+Maybe teenSumWithoutCarrying(Values v) {
+    const bool oneTeen = (v[0] >= 10) != (v[1] >= 10);
+    if (!oneTeen || additionCarries(v[0], v[1])) return std::nullopt;
+    return wholeQuestion({v[0], v[1]}, {Sign::plus}, 19);
+}
+
 // 几＋几 past ten: the first addend is the one the skill names.
 Maybe pastTen(int first, int second) {
     return first + second > 10 ? wholeQuestion({first, second}, {Sign::plus}, 20) : std::nullopt;
@@ -112,22 +120,23 @@ Maybe subtractOneDigitBorrowing(Values v) {
 
 std::vector<SkillRow> firstTerm() {
     return {
-        skillRow("k1101", 1, up, kUpToFive, "5以内的加减法", {{0, 5}, {0, 1}, {0, 5}},
+        skillRow("k1101", 1, up, kUpToFive, "5以内加减", {{0, 5}, {0, 1}, {0, 5}},
                  [](Values v) { return addOrTakeAway(v, 5); }),
         skillRow("k1102", 1, up, kUpToTen, "10以内的分与合", {{2, 10}, {1, 9}}, splitOfTen),
-        skillRow("k1103", 1, up, kUpToTen, "10以内的加减法", {{0, 10}, {0, 1}, {0, 10}},
+        skillRow("k1103", 1, up, kUpToTen, "10以内加减", {{0, 10}, {0, 1}, {0, 10}},
                  [](Values v) { return addOrTakeAway(v, 10); }),
         skillRow("k1104", 1, up, kUpToTen, "□里填几（10以内）", {{0, 10}, {0, 1}, {0, 10}, {0, 1}}, boxedWithinTen),
-        skillRow("k1105", 1, up, kUpToTen, "连加、连减、加减混合", {{1, 10}, {0, 1}, {1, 9}, {0, 1}, {1, 9}},
+        skillRow("k1105", 1, up, kUpToTen, "连加、连减、加减混合（10以内）", {{1, 10}, {0, 1}, {1, 9}, {0, 1}, {1, 9}},
                  chainWithinTen),
         skillRow("k1106", 1, up, kUpToTwenty, "十加几、十几加几、十几减几", {{10, 19}, {0, 1}, {1, 10}},
                  teensWithoutCarrying),
+        skillRow("k1111", 1, up, kUpToTwenty, "20以内不进位加法", {{1, 19}, {1, 19}}, teenSumWithoutCarrying),
         skillRow("k1107", 1, up, kCarrying, "9加几", {{2, 9}}, [](Values v) { return pastTen(9, v[0]); }),
         skillRow("k1108", 1, up, kCarrying, "8、7、6加几", {{6, 8}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
         skillRow("k1109", 1, up, kCarrying, "5、4、3、2加几", {{2, 5}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
-        skillRow("k1110", 1, up, kCarrying, "20以内的进位加法", {{2, 9}, {2, 9}},
+        skillRow("k1110", 1, up, kCarrying, "20以内进位加法", {{2, 9}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
     };
 }
@@ -139,7 +148,7 @@ std::vector<SkillRow> secondTerm() {
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
         skillRow("k1203", 1, down, kBorrowing, "十几减5、4、3、2", {{11, 14}, {2, 5}},
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
-        skillRow("k1204", 1, down, kBorrowing, "20以内的退位减法", {{11, 18}, {2, 9}},
+        skillRow("k1204", 1, down, kBorrowing, "20以内退位减法", {{11, 18}, {2, 9}},
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
         skillRow("k1205", 1, down, kHundredNumbers, "整十数加一位数及相应的减法", {{1, 9}, {1, 9}, {0, 3}},
                  tensAndOnes),

@@ -160,7 +160,7 @@ std::vector<SkillRow> secondTerm() {
                  [](Values v) { return hasZeroDigit(v[1]) ? std::nullopt : exactQuotient(v[0], v[1]); }),
         skillRow("k3204", 3, down, kDivideOneDigit, "商中间或末尾有0的除法", {{2, 9}, {100, 499}},
                  [](Values v) { return zeroInQuotient(v[1]) ? exactQuotient(v[0], v[1]) : std::nullopt; }),
-        skillRow("k3205", 3, down, kDivideOneDigit, "有余数的除法", {{2, 9}, {10, 499}, {1, 8}}, longRemainder),
+        skillRow("k3205", 3, down, kDivideOneDigit, "有余数的除法（商是两、三位数）", {{2, 9}, {10, 499}, {1, 8}}, longRemainder),
         skillRow("k3206", 3, down, kTwoByTwo, "整十数乘整十数", {{1, 9}, {1, 9}},
                  [](Values v) { return wholeQuestion({v[0] * 10, v[1] * 10}, {Sign::times}, 8100); }),
         skillRow("k3207", 3, down, kTwoByTwo, "两位数乘两位数（不进位）", {{11, 99}, {11, 99}},

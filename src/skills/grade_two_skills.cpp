@@ -132,7 +132,7 @@ std::vector<SkillRow> firstTerm() {
                  [](Values v) { return twoDigitDifference(v, false); }),
         skillRow("k2104", 2, up, kHundredTwo, "两位数减两位数（退位）", {{10, 99}, {10, 99}},
                  [](Values v) { return twoDigitDifference(v, true); }),
-        skillRow("k2105", 2, up, kHundredTwo, "连加、连减和加减混合", {{10, 99}, {0, 1}, {10, 99}, {0, 1}, {10, 99}},
+        skillRow("k2105", 2, up, kHundredTwo, "连加、连减、加减混合（100以内）", {{10, 99}, {0, 1}, {10, 99}, {0, 1}, {10, 99}},
                  chainWithinHundred),
         skillRow("k2106", 2, up, kTableOne, "2～6的乘法口诀", {{1, 6}, {1, 6}},
                  [](Values v) { return v[0] == 1 && v[1] == 1 ? std::nullopt : product(v[0], v[1]); }),

@@ -28,8 +28,8 @@ TEST(LessonOfTheWeek, EachGradesListIsReadAsTheTreeShowsItAndSplitsAtItsTermRevi
     }
     const std::vector<LessonEntry> first = gradeList(1);
     EXPECT_EQ(first[2].caption, "1～5的认识和加减法");
-    EXPECT_EQ(first[2].drillKey, "q11");
-    EXPECT_EQ(first[0].drillKey, "");  // 准备课 has no drill
+    EXPECT_EQ(first[2].drillKeys, std::vector<std::string>{"k1101"});
+    EXPECT_TRUE(first[0].drillKeys.empty());  // 准备课 has no drill
 }
 
 TEST(LessonOfTheWeek, FixedDatesOfEachTermAndTheHolidaysOfGradeOne) {

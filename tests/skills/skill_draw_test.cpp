@@ -103,6 +103,10 @@ const std::map<std::string, Check>& skillChecks() {
         {"k1106", [](auto& q) { const int a = term(q, 0), b = term(q, 1);
                                 return between(a, 10, 19) && (plusOnly(q) ? b <= 9 && ones(a) + b <= 9
                                                                          : a > 10 && (b == 10 || b <= ones(a))); }},
+        {"k1111", [](auto& q) { const int a = term(q, 0), b = term(q, 1);
+                                const bool teenAndDigit = (between(a, 10, 19) && between(b, 1, 9)) ||
+                                                          (between(a, 1, 9) && between(b, 10, 19));
+                                return plusOnly(q) && teenAndDigit && !any(addColumns(a, b)) && result(q) <= 19; }},
         {"k1107", [](auto& q) { return pastTen(q, {9}); }},
         {"k1108", [](auto& q) { return pastTen(q, {8, 7, 6}); }},
         {"k1109", [](auto& q) { return pastTen(q, {5, 4, 3, 2}); }},
