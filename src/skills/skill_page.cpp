@@ -10,15 +10,12 @@
 #include "sheets/marking.h"
 #include "sheets/question_text.h"
 #include "sheets/sheet.h"
-#include "sheets/typed_answer.h"
 #include "sheets/written_answer.h"
 
 namespace tally {
 namespace {
 
 constexpr const char* kLineEnd = "<br><br>";
-// The hidden list of each question's skill, in order, for a sheet of several.
-constexpr const char* kSkillList = "skills";
 constexpr const char* kQuestionAttribute = "data-question";
 constexpr const char* kRemainderSeparator = "……";
 
@@ -161,32 +158,6 @@ std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     return notes;
 }
 
-std::string skillList(const std::vector<SkillSheetItem>& items) {
-    const bool one = std::all_of(items.begin(), items.end(),
-                                 [&](const SkillSheetItem& item) { return item.skill == items.front().skill; });
-    if (one) return "";
-    std::string keys;
-    for (const SkillSheetItem& item : items) keys += (keys.empty() ? "" : " ") + item.skill->key;
-    return "<input type=hidden name=" + std::string(kSkillList) + " " + htmlAttribute("tag", keys) + ">";
-}
-
-// The skill of each question, when the sheet is of several.
-std::vector<std::string> skillsOnPage(const Page& page) {
-    std::vector<std::string> keys;
-    std::istringstream list(page.tag(kSkillList));
-    for (std::string key; list >> key;) keys.push_back(key);
-    return keys;
-}
-
-// A miss of a sheet of several skills is kept under its own skill.
-void keepSkill(MissedQuestion& miss, const std::vector<std::string>& skills, int number) {
-    if (static_cast<std::size_t>(number) > skills.size()) return;
-    if (const SkillRow* skill = findSkill(skills[static_cast<std::size_t>(number) - 1])) {
-        miss.topicKey = skill->key;
-        miss.topicCaption = skill->caption;
-    }
-}
-
 void markFraction(Page& page, int number, MarkedSheet& marks) {
     const std::string up = numbered("answerup", number);
     const std::string down = numbered("answerdown", number);
@@ -226,17 +197,14 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
 std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form) {
     std::string html = sheetNotes(items);
     for (std::size_t i = 0; i < items.size(); ++i) html += questionLine(static_cast<int>(i) + 1, items[i], form);
-    return html + skillList(items) + kFinishButton + "<br><br>";
+    return html + kFinishButton + "<br><br>";
 }
 
 MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
     const SheetQuestions texts(page.bodyHtml());
-    const std::vector<std::string> skills = skillsOnPage(page);
-    const bool several = std::any_of(skills.begin(), skills.end(), [&](const std::string& key) { return key != skills[0]; });
     MarkedSheet marks;
     int questions = 0;
     for (int number = 1;; ++number) {
-        const std::size_t missedBefore = marks.missed.size();
         if (page.has(numbered("answerup", number))) {
             markFraction(page, number, marks);
         } else if (page.has(numbered("r", number))) {
@@ -248,7 +216,6 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
             break;
         }
         ++questions;
-        if (marks.missed.size() > missedBefore && several) keepSkill(marks.missed.back(), skills, number);
     }
     marks.score = arithmeticScore(marks.right, questions, questionCount);
     marks.seconds = thinkSeconds;

@@ -26,9 +26,9 @@ struct SkillSheetItem {
 std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form);
 
 // Marks a 口算 sheet in place: each question right only when all its fields
-// are; writes the marks and the score line, and keeps every miss with its text
-// and, on a sheet of several skills, its skill. A miss with a remainder cannot
-// be asked again as one field, so it is kept as not askable.
+// are; writes the marks and the score line, and keeps every miss with its
+// text. A miss with a remainder cannot be asked again as one field, so it is
+// kept as not askable.
 MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds);
 
 }  // namespace tally

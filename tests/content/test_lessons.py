@@ -174,7 +174,9 @@ class PageText(unittest.TestCase):
         """Full-width punctuation in running text; a colon only in a clock
         reading such as 9:05."""
         for relative, text in data_pages():
-            words = re.sub(r"<[^>]*>", "", text)
+            # the 练习= line holds the program's keys, not words for the child
+            body = text.split("\r\n", 1)[1] if text.startswith(kind_lessons.PRACTICE_MARK) else text
+            words = re.sub(r"<[^>]*>", "", body)
             with self.subTest(file=str(relative)):
                 self.assertEqual(re.findall(r"[ ,;?!()\[\]]|(?<!\d):|:(?!\d)", words), [])
 
