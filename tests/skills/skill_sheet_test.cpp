@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <map>
 #include <set>
 
 #include "base/seeded_random.h"
@@ -43,33 +43,28 @@ Exact valueOf(const SkillQuestion& q) {
     return apply(apply(v[0], q.signs[0], v[1]), q.signs[1], v[2]);
 }
 
-// What a child who knows the answer types, field by field: a boxed term is
-// read off the question, a result worked out; a fraction over the terms'
-// common denominator, a remainder by long division.
+// What a child who knows the answer types, field by field: a boxed term read
+// off the question, a remainder by long division, a fraction over the terms'
+// denominator (a whole one alone), tenths with a 0 after them.
 std::map<std::string, std::string> rightAnswers(const SkillQuestion& q, int number) {
     const std::string i = std::to_string(number);
+    const auto text = [](long long n) { return std::to_string(n); };
     if (q.remainder) {
         const int dividend = q.terms[0].numerator, divisor = q.terms[1].numerator;
-        return {{"answer" + i, std::to_string(dividend / divisor)}, {"r" + i, std::to_string(dividend % divisor)}};
+        return {{"answer" + i, text(dividend / divisor)}, {"r" + i, text(dividend % divisor)}};
     }
-    const bool fraction = std::any_of(q.terms.begin(), q.terms.end(),
-                                      [](const SkillNumber& t) { return t.form == NumberForm::fraction; });
-    if (q.box) {
-        const SkillNumber& boxed = q.terms[static_cast<std::size_t>(*q.box)];
-        return {{"answer" + i, std::to_string(boxed.numerator)}};
-    }
+    if (q.box) return {{"answer" + i, text(q.terms[static_cast<std::size_t>(*q.box)].numerator)}};
     const Exact value = valueOf(q);
-    if (fraction) {
-        const long long denominator = q.terms[1].denominator;
-        const long long numerator = value.n * denominator / value.d;
-        if (numerator == denominator) return {{"answerup" + i, "1"}, {"answerdown" + i, ""}};
-        return {{"answerup" + i, std::to_string(numerator)}, {"answerdown" + i, std::to_string(denominator)}};
+    if (q.terms[1].form == NumberForm::fraction) {
+        const long long n = q.terms[1].denominator, top = value.n * n / value.d;
+        if (top == n) return {{"answerup" + i, "1"}, {"answerdown" + i, ""}};
+        return {{"answerup" + i, text(top)}, {"answerdown" + i, text(n)}};
     }
-    if (value.d == 10 || value.d == 100) {  // tenths, typed with a trailing 0 as children do
-        return {{"answer" + i, std::to_string(value.n * 10 / value.d / 10) + "." +
-                                   std::to_string(value.n * 10 / value.d % 10) + "0"}};
+    if (q.terms[0].form == NumberForm::tenths) {
+        const long long tenths = value.n * 10 / value.d;
+        return {{"answer" + i, text(tenths / 10) + "." + text(tenths % 10) + "0"}};
     }
-    return {{"answer" + i, std::to_string(value.n / value.d)}};
+    return {{"answer" + i, text(value.n / value.d)}};
 }
 
 struct FormCase {
