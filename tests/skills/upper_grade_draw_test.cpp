@@ -38,9 +38,10 @@ class Reader {
 public:
     Reader(std::string text, Ratio x) : x_(x) {
         const std::pair<const char*, const char*> signs[] = {{"＋", "+"}, {"－", "-"}, {"×", "*"}, {"÷", ":"},
-                                                             {"∶", ":"}, {"（", "("}, {"）", ")"}};
+                                                             {"∶", ":"},  {"（", "("}, {"）", ")"}};
         for (const auto& [sign, ascii] : signs) {
-            for (auto at = text.find(sign); at != std::string::npos; at = text.find(sign)) text.replace(at, std::string(sign).size(), ascii);
+            for (auto at = text.find(sign); at != std::string::npos; at = text.find(sign))
+                text.replace(at, std::string(sign).size(), ascii);
         }
         text_ = text;
     }
@@ -62,9 +63,12 @@ private:
     Ratio product() {
         Ratio v = factor();
         for (;;) {
-            if (peek() == '*' || peek() == ':') v = text_[at_++] == '*' ? v * factor() : v / factor();
-            else if (peek() == 'x' || peek() == '(') v = v * factor();
-            else return v;
+            if (peek() == '*' || peek() == ':')
+                v = text_[at_++] == '*' ? v * factor() : v / factor();
+            else if (peek() == 'x' || peek() == '(')
+                v = v * factor();
+            else
+                return v;
         }
     }
     Ratio factor() {
@@ -171,7 +175,8 @@ bool keyInItsForm(const SkillQuestion& q, const std::string& key) {
     if (std::regex_match(key, parts, pair) && std::gcd(std::stoll(parts[1]), std::stoll(parts[2])) != 1) return false;
     if (q.text.starts_with("化简比") != (key.find(':') != std::string::npos)) return false;
     if (q.text.starts_with("化成百分数") || q.text.ends_with("百分之几？")) return key.ends_with("%");
-    if (key.find('(') != std::string::npos) return q.text.starts_with("用循环小数") && neverEnds(keyValue(key)->d) && shortestRepeat(key);
+    if (key.find('(') != std::string::npos)
+        return q.text.starts_with("用循环小数") && neverEnds(keyValue(key)->d) && shortestRepeat(key);
     return !q.text.starts_with("用循环小数");
 }
 
@@ -199,55 +204,129 @@ long long at(const std::smatch& parts, int i) { return std::stoll(parts[i]); }
 
 const std::map<std::string, Check>& skillChecks() {
     static const std::map<std::string, Check> checks = {
-        {"k4101", [](auto& q, auto) { return t(q, 0) % 10 == 0 && t(q, 0) % 100 != 0 && in(t(q, 0), 110, 990) && in(t(q, 1), 2, 9); }},
-        {"k4102", [](auto& q, auto) { return in(t(q, 0), 100, 999) && !zeroDigit(t(q, 0)) && in(t(q, 1), 11, 99) && t(q, 1) % 10; }},
-        {"k4103", [](auto& q, auto) { return in(t(q, 0), 100, 999) && in(t(q, 1), 10, 99) && (zeroDigit(t(q, 0)) || t(q, 1) % 10 == 0); }},
-        {"k4104", [](auto& q, auto a) { return t(q, 1) % 10 == 0 && in(t(q, 1), 10, 90) && (in(a, 1, 9) || (a.n % 10 == 0 && in(a, 10, 90))); }},
+        {"k4101",
+         [](auto& q, auto) {
+             return t(q, 0) % 10 == 0 && t(q, 0) % 100 != 0 && in(t(q, 0), 110, 990) && in(t(q, 1), 2, 9);
+         }},
+        {"k4102",
+         [](auto& q, auto) {
+             return in(t(q, 0), 100, 999) && !zeroDigit(t(q, 0)) && in(t(q, 1), 11, 99) && t(q, 1) % 10;
+         }},
+        {"k4103",
+         [](auto& q, auto) {
+             return in(t(q, 0), 100, 999) && in(t(q, 1), 10, 99) && (zeroDigit(t(q, 0)) || t(q, 1) % 10 == 0);
+         }},
+        {"k4104",
+         [](auto& q, auto a) {
+             return t(q, 1) % 10 == 0 && in(t(q, 1), 10, 90) && (in(a, 1, 9) || (a.n % 10 == 0 && in(a, 10, 90)));
+         }},
         {"k4105", [](auto& q, auto) { return divides(q, 1, 4); }},
         {"k4106", [](auto& q, auto) { return divides(q, 6, 9); }},
         {"k4107", [](auto& q, auto a) { return in(t(q, 0), 100, 999) && in(t(q, 1), 11, 99) && in(a, 10, 99); }},
-        {"k4201", [](auto& q, auto a) { return q.signs.size() == 2 && !q.bracketFrom && (q.signs[0] < Sign::times) != (q.signs[1] < Sign::times) && in(a, 0, 1000); }},
-        {"k4202", [](auto& q, auto a) { return q.bracketFrom && q.signs[*q.bracketFrom] < Sign::times && in(a, 0, 2000); }},
+        {"k4201",
+         [](auto& q, auto a) {
+             return q.signs.size() == 2 && !q.bracketFrom && (q.signs[0] < Sign::times) != (q.signs[1] < Sign::times) &&
+                    in(a, 0, 1000);
+         }},
+        {"k4202",
+         [](auto& q, auto a) { return q.bracketFrom && q.signs[*q.bracketFrom] < Sign::times && in(a, 0, 2000); }},
         {"k4203", [](auto& q, auto) { return t(q, 1) + t(q, 2) == 100 || t(q, 0) + t(q, 2) == 100; }},
-        {"k4204", [](auto& q, auto) { for (std::size_t i = 0; i < 3; ++i) for (std::size_t j = i + 1; j < 3; ++j)
-                                         if (std::set<long long>{10, 100, 200, 1000}.count(t(q, i) * t(q, j))) return true;
-                                     return false; }},
-        {"k4205", [](auto& q, auto) { return q.terms.size() == 4 ? std::abs(t(q, 1) + (q.signs[1] == Sign::plus ? t(q, 3) : -t(q, 3))) == 100 && t(q, 0) == t(q, 2)
-                                                                : t(q, 1) == 99 || t(q, 1) == 101; }},
-        {"k4206", [](auto& q, auto) { return std::set<long long>{10, 100, 1000}.count(t(q, 1)) > 0; }},
-        {"k4207", [](auto& q, auto) { return signs(q, {Sign::plus}) && !whole(v(q, 0)) && !whole(v(q, 1)) && v(q, 0) < Ratio{5, 1} && v(q, 1) < Ratio{5, 1} && (twoPlaces(v(q, 0)) || twoPlaces(v(q, 1))); }},
-        {"k4208", [](auto& q, auto a) { return signs(q, {Sign::minus}) && !whole(v(q, 1)) && a < Ratio{5, 1} && v(q, 1) < Ratio{5, 1} && (twoPlaces(v(q, 0)) || twoPlaces(v(q, 1))); }},
+        {"k4204",
+         [](auto& q, auto) {
+             for (std::size_t i = 0; i < 3; ++i)
+                 for (std::size_t j = i + 1; j < 3; ++j)
+                     if (std::set<long long>{10, 100, 200, 1000}.count(t(q, i) * t(q, j))) return true;
+             return false;
+         }},
+        {"k4205",
+         [](auto& q, auto) {
+             return q.terms.size() == 4 ? std::abs(t(q, 1) + (q.signs[1] == Sign::plus ? t(q, 3) : -t(q, 3))) == 100 &&
+                                              t(q, 0) == t(q, 2)
+                                        : t(q, 1) == 99 || t(q, 1) == 101;
+         }},
+        {"k4206",
+         [](auto& q, auto) {
+             return std::set<long long>{10, 100, 1000}.count(t(q, 1)) > 0;
+         }},
+        {"k4207",
+         [](auto& q, auto) {
+             return signs(q, {Sign::plus}) && !whole(v(q, 0)) && !whole(v(q, 1)) && v(q, 0) < Ratio{5, 1} &&
+                    v(q, 1) < Ratio{5, 1} && (twoPlaces(v(q, 0)) || twoPlaces(v(q, 1)));
+         }},
+        {"k4208",
+         [](auto& q, auto a) {
+             return signs(q, {Sign::minus}) && !whole(v(q, 1)) && a < Ratio{5, 1} && v(q, 1) < Ratio{5, 1} &&
+                    (twoPlaces(v(q, 0)) || twoPlaces(v(q, 1)));
+         }},
         {"k5101", [](auto& q, auto) { return !whole(v(q, 0)) && places(v(q, 0), 2) && in(t(q, 1), 2, 12); }},
-        {"k5102", [](auto& q, auto) { return !whole(v(q, 0)) && !whole(v(q, 1)) && v(q, 0) < Ratio{10, 1} && v(q, 1) < Ratio{10, 1}; }},
+        {"k5102",
+         [](auto& q, auto) {
+             return !whole(v(q, 0)) && !whole(v(q, 1)) && v(q, 0) < Ratio{10, 1} && v(q, 1) < Ratio{10, 1};
+         }},
         {"k5103", [](auto& q, auto) { return signs(q, {Sign::times}) && q.approximate; }},
         {"k5104", [](auto& q, auto a) { return whole(v(q, 1)) && in(t(q, 1), 2, 12) && !whole(a) && places(a, 2); }},
-        {"k5105", [](auto& q, auto) { return !whole(v(q, 1)) && v(q, 1) < Ratio{10, 1} && places(v(q, 0), 3); }},
+        {"k5105",
+         [](auto& q, auto) {
+             return !whole(v(q, 1)) && v(q, 1) < Ratio{10, 1} && places(v(q, 0), 3);
+         }},
         {"k5106", [](auto& q, auto) { return signs(q, {Sign::divide}) && in(t(q, 1), 3, 9) && q.approximate; }},
         {"k5107", [](auto& q, auto) { return in(t(q, 0), 1, 99) && in(t(q, 1), 3, 15); }},
         {"k5108", [](auto& q, auto) { return q.signs.size() == 1 && q.box; }},
         {"k5109", [](auto& q, auto a) { return q.signs.size() == 2 && q.box == 1 && in(a, 1, 20); }},
         {"k5201", [](auto& q, auto a) { return properLowest(a) && v(q, 0) == a && q.terms[0].denominator != a.d; }},
-        {"k5202", [](auto& q, auto a) { const auto p = match(q.text, R"(把(\d+)/(\d+)和(\d+)/(\d+)通分：(\d+)/(\d+)＝□/(\d+))");
-                                        return !p.empty() && at(p, 7) == std::lcm(at(p, 2), at(p, 4)) && at(p, 7) != at(p, 6) && at(p, 7) <= 60 &&
-                                               a * Ratio{at(p, 6), 1} == Ratio{at(p, 5) * at(p, 7), 1}; }},
-        {"k5203", [](auto& q, auto) { return q.terms[0].denominator == q.terms[1].denominator && std::gcd(q.terms[0].numerator + (q.signs[0] == Sign::plus ? 1 : -1) * q.terms[1].numerator, q.terms[0].denominator) > 1; }},
-        {"k5204", [](auto& q, auto a) { return properLowest(v(q, 0)) && properLowest(v(q, 1)) && v(q, 0).d != v(q, 1).d && std::lcm(v(q, 0).d, v(q, 1).d) <= 30 && Ratio{0, 1} < a; }},
-        {"k6101", [](auto& q, auto) { return signs(q, {Sign::times}) && (properLowest(v(q, 0)) != properLowest(v(q, 1))); }},
-        {"k6102", [](auto& q, auto) { return signs(q, {Sign::times}) && properLowest(v(q, 0)) && properLowest(v(q, 1)); }},
-        {"k6103", [](auto& q, auto) { return signs(q, {Sign::divide}) && properLowest(v(q, 0)) && in(t(q, 1), 2, 12); }},
+        {"k5202",
+         [](auto& q, auto a) {
+             const auto p = match(q.text, R"(把(\d+)/(\d+)和(\d+)/(\d+)通分：(\d+)/(\d+)＝□/(\d+))");
+             return !p.empty() && at(p, 7) == std::lcm(at(p, 2), at(p, 4)) && at(p, 7) != at(p, 6) && at(p, 7) <= 60 &&
+                    a * Ratio{at(p, 6), 1} == Ratio{at(p, 5) * at(p, 7), 1};
+         }},
+        {"k5203",
+         [](auto& q, auto) {
+             return q.terms[0].denominator == q.terms[1].denominator &&
+                    std::gcd(q.terms[0].numerator + (q.signs[0] == Sign::plus ? 1 : -1) * q.terms[1].numerator,
+                             q.terms[0].denominator) > 1;
+         }},
+        {"k5204",
+         [](auto& q, auto a) {
+             return properLowest(v(q, 0)) && properLowest(v(q, 1)) && v(q, 0).d != v(q, 1).d &&
+                    std::lcm(v(q, 0).d, v(q, 1).d) <= 30 && Ratio{0, 1} < a;
+         }},
+        {"k6101",
+         [](auto& q, auto) { return signs(q, {Sign::times}) && (properLowest(v(q, 0)) != properLowest(v(q, 1))); }},
+        {"k6102",
+         [](auto& q, auto) { return signs(q, {Sign::times}) && properLowest(v(q, 0)) && properLowest(v(q, 1)); }},
+        {"k6103",
+         [](auto& q, auto) { return signs(q, {Sign::divide}) && properLowest(v(q, 0)) && in(t(q, 1), 2, 12); }},
         {"k6104", [](auto& q, auto) { return signs(q, {Sign::divide}) && properLowest(v(q, 1)); }},
         {"k6105", [](auto& q, auto) { return q.text.starts_with("求比值：") && signs(q, {Sign::ratio}); }},
         {"k6106", [](auto& q, auto) { return q.text.starts_with("化简比：") && signs(q, {Sign::ratio}); }},
-        {"k6107", [](auto&, auto a) { return in(a, 0, 2) && (a * Ratio{1000, 1}).d == 1 && ((a * Ratio{100, 1}).d == 1 || a < Ratio{1, 1}); }},
-        {"k6108", [](auto&, auto a) { return properLowest(a) && (a * Ratio{1000, 1}).d == 1; }},
-        {"k6109", [](auto& q, auto a) { const auto p = match(q.text, R"((\d+)是(\d+)的百分之几？)");
-                                        return !p.empty() && a == Ratio{at(p, 1), at(p, 2)} / Ratio{1, 1} && at(p, 1) != at(p, 2) && at(p, 1) <= 2 * at(p, 2); }},
-        {"k6201", [](auto& q, auto a) { const auto p = match(q.text, R"(如果.+记作＋\d+(元|℃|米)，那么\D+(\d+)(元|℃|米)记作□(元|℃|米)。)");
-                                        return !p.empty() && a == Ratio{-at(p, 2), 1}; }},
+        {"k6107",
+         [](auto&, auto a) {
+             return in(a, 0, 2) && (a * Ratio{1000, 1}).d == 1 && ((a * Ratio{100, 1}).d == 1 || a < Ratio{1, 1});
+         }},
+        {"k6108",
+         [](auto&, auto a) {
+             return properLowest(a) && (a * Ratio{1000, 1}).d == 1;
+         }},
+        {"k6109",
+         [](auto& q, auto a) {
+             const auto p = match(q.text, R"((\d+)是(\d+)的百分之几？)");
+             return !p.empty() && a == Ratio{at(p, 1), at(p, 2)} / Ratio{1, 1} && at(p, 1) != at(p, 2) &&
+                    at(p, 1) <= 2 * at(p, 2);
+         }},
+        {"k6201",
+         [](auto& q, auto a) {
+             const auto p = match(q.text, R"(如果.+记作＋\d+(元|℃|米)，那么\D+(\d+)(元|℃|米)记作□(元|℃|米)。)");
+             return !p.empty() && a == Ratio{-at(p, 2), 1};
+         }},
         {"k6202", [](auto& q, auto) { return v(q, 0).n < 0 || v(q, 1).n < 0; }},
-        {"k6203", [](auto& q, auto a) { static const std::map<std::string, long long> tenths = {{"五", 50}, {"六", 60}, {"七", 70}, {"七五", 75}, {"八", 80}, {"八五", 85}, {"九", 90}, {"九五", 95}};
-                                        const auto p = match(q.text, R"(原价(\d+)元，打(.+)折后是□元。)");
-                                        return !p.empty() && a == Ratio{at(p, 1) * tenths.at(p[2]), 100} / Ratio{1, 1}; }},
+        {"k6203",
+         [](auto& q, auto a) {
+             static const std::map<std::string, long long> tenths = {
+                 {"五", 50}, {"六", 60}, {"七", 70}, {"七五", 75}, {"八", 80}, {"八五", 85}, {"九", 90}, {"九五", 95}};
+             const auto p = match(q.text, R"(原价(\d+)元，打(.+)折后是□元。)");
+             return !p.empty() && a == Ratio{at(p, 1) * tenths.at(p[2]), 100} / Ratio{1, 1};
+         }},
         {"k6204", [](auto& q, auto) { return q.box && q.text.ends_with("，x＝"); }},
     };
     return checks;
