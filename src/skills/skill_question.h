@@ -33,7 +33,7 @@ SkillNumber fractionNumber(int numerator, int denominator);
 // `scaled` in units of 10^-places.
 SkillNumber decimalNumber(int scaled, int places);
 SkillNumber roundedNumber(int scaled, int places);
-// `hundredths` per cent of one hundredth: 25 is 25%, 125 with places 1 is 12.5%.
+// `scaled` × 10^-places per cent: 25 is 25%, 125 with places 1 is 12.5%.
 SkillNumber percentNumber(int scaled, int places);
 SkillNumber ratioNumber(int first, int second);
 SkillNumber recurringNumber(int numerator, int denominator);

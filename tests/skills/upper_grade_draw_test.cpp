@@ -3,6 +3,7 @@
 // with exact fractions of the test's own, and each skill's bounds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <numeric>
@@ -354,6 +355,16 @@ TEST(UpperGradeDraws, EveryDrawKeepsItsSkillAndDrawsAreEven) {
         }
         EXPECT_EQ(faults, 0) << row.key;
         expectEvenDraws(row, counts, kDraws);
+    }
+}
+
+// A caption of grades 4 to 6 names one skill in the whole table.
+TEST(UpperGradeCaptions, NameOneSkillInTheTable) {
+    for (const auto& row : skillTable()) {
+        if (row.grade < 4) continue;
+        const auto named = std::count_if(skillTable().begin(), skillTable().end(),
+                                         [&](const SkillRow& other) { return other.caption == row.caption; });
+        EXPECT_EQ(named, 1) << row.caption;
     }
 }
 
