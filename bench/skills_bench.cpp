@@ -15,7 +15,8 @@ namespace {
 void BM_ListEverySkill(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t questions = 0;
-        for (const auto& grade : {gradeOneSkills(), gradeTwoSkills(), gradeThreeSkills()}) {
+        for (const auto& grade : {gradeOneSkills(), gradeTwoSkills(), gradeThreeSkills(), gradeFourSkills(),
+                                  gradeFiveSkills(), gradeSixSkills()}) {
             for (const auto& row : grade) questions += row.questions->size();
         }
         benchmark::DoNotOptimize(questions);
@@ -31,6 +32,23 @@ void BM_ListLargestSkill(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ListLargestSkill)->Unit(benchmark::kMillisecond);
+
+// Each skill of grades 4 to 6 listed on its own, as a child's first sheet of
+// it lists it: BM_FirstListing/k4207.
+void listOneSkill(benchmark::State& state, std::vector<SkillRow> (*grade)(), std::size_t index) {
+    for (auto _ : state) benchmark::DoNotOptimize(grade()[index].questions->size());
+}
+
+const bool kFirstListingsRegistered = [] {
+    for (const auto grade : {gradeFourSkills, gradeFiveSkills, gradeSixSkills}) {
+        const auto rows = grade();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            benchmark::RegisterBenchmark(("BM_FirstListing/" + rows[i].key).c_str(), listOneSkill, grade, i)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    return true;
+}();
 
 void BM_SheetOfTwenty(benchmark::State& state) {
     SeededRandom random(1);

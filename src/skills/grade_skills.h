@@ -10,5 +10,8 @@ namespace tally {
 std::vector<SkillRow> gradeOneSkills();
 std::vector<SkillRow> gradeTwoSkills();
 std::vector<SkillRow> gradeThreeSkills();
+std::vector<SkillRow> gradeFourSkills();
+std::vector<SkillRow> gradeFiveSkills();
+std::vector<SkillRow> gradeSixSkills();
 
 }  // namespace tally

@@ -9,6 +9,7 @@ std::optional<int> applySign(int a, Sign sign, int b) {
     case Sign::minus: return a >= b ? std::optional<int>(a - b) : std::nullopt;
     case Sign::times: return a * b;
     case Sign::divide: return b != 0 && a % b == 0 ? std::optional<int>(a / b) : std::nullopt;
+    case Sign::ratio: return std::nullopt;
     }
     return std::nullopt;
 }
@@ -59,6 +60,50 @@ SkillQuestion divisionWithRemainder(int dividend, int divisor) {
     question.signs = {Sign::divide};
     question.result = wholeNumber(dividend / divisor);
     question.remainder = dividend % divisor;
+    return question;
+}
+
+SkillQuestion divisionMaybeRemainder(int dividend, int divisor) {
+    SkillQuestion question = divisionWithRemainder(dividend, divisor);
+    if (question.remainder == 0) question.remainder.reset();
+    return question;
+}
+
+std::optional<SkillNumber> asWhole(const Exact& value) {
+    if (value.denominator != 1) return std::nullopt;
+    return wholeNumber(static_cast<int>(value.numerator));
+}
+
+std::optional<SkillNumber> asDecimal(const Exact& value) {
+    const auto places = decimalPlaces(value, 4);
+    if (!places) return std::nullopt;
+    long long scaled = value.numerator;
+    for (int i = 0; i < *places; ++i) scaled *= 10;
+    return decimalNumber(static_cast<int>(scaled / value.denominator), *places);
+}
+
+std::optional<SkillNumber> asFraction(const Exact& value) {
+    if (value.denominator == 1) return wholeNumber(static_cast<int>(value.numerator));
+    return fractionNumber(static_cast<int>(value.numerator), static_cast<int>(value.denominator));
+}
+
+SkillNumber roundedTo(const Exact& value, int places) {
+    long long scale = 1;
+    for (int i = 0; i < places; ++i) scale *= 10;
+    const long long twice = 2 * value.numerator * scale / value.denominator;
+    return roundedNumber(static_cast<int>((twice + 1) / 2), places);
+}
+
+std::optional<SkillQuestion> exactQuestion(std::vector<SkillNumber> terms, std::vector<Sign> signs,
+                                           ResultWriter written, std::optional<int> bracketFrom) {
+    const auto value = exactValue(terms, signs, bracketFrom);
+    const auto result = value ? written(*value) : std::nullopt;
+    if (!result) return std::nullopt;
+    SkillQuestion question;
+    question.terms = std::move(terms);
+    question.signs = std::move(signs);
+    question.bracketFrom = bracketFrom;
+    question.result = *result;
     return question;
 }
 

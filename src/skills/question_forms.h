@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "skills/exact_number.h"
 #include "skills/skill_question.h"
 
 namespace tally {
@@ -22,6 +23,25 @@ SkillQuestion boxed(SkillQuestion question, int index);
 
 // dividend ÷ divisor ＝ quotient……remainder.
 SkillQuestion divisionWithRemainder(int dividend, int divisor);
+
+// dividend ÷ divisor ＝ quotient, with the remainder only when there is one.
+SkillQuestion divisionMaybeRemainder(int dividend, int divisor);
+
+// How an exact result is written, or nothing when the skill cannot write it.
+using ResultWriter = std::optional<SkillNumber> (*)(const Exact&);
+std::optional<SkillNumber> asWhole(const Exact& value);
+// A decimal ending within four places.
+std::optional<SkillNumber> asDecimal(const Exact& value);
+// A fraction in lowest terms, a whole number when the denominator is 1.
+std::optional<SkillNumber> asFraction(const Exact& value);
+// Rounded half up to `places`, every place written.
+SkillNumber roundedTo(const Exact& value, int places);
+
+// A question of any numbers, worked out exactly in the order of operations
+// (exactValue) and its result written by `written`: nothing when a step
+// falls below 0, a division is by 0 or the result cannot be written so.
+std::optional<SkillQuestion> exactQuestion(std::vector<SkillNumber> terms, std::vector<Sign> signs,
+                                           ResultWriter written, std::optional<int> bracketFrom = {});
 
 // A choice of 0 or 1 from a skill's ranges, as a sign.
 inline Sign plusOrMinus(int choice) { return choice == 0 ? Sign::plus : Sign::minus; }

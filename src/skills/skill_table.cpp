@@ -17,7 +17,8 @@ SkillRow skillRow(std::string key, int grade, Term term, std::string unit, std::
 const std::vector<SkillRow>& skillTable() {
     static const std::vector<SkillRow> table = [] {
         std::vector<SkillRow> rows;
-        for (auto grade : {gradeOneSkills(), gradeTwoSkills(), gradeThreeSkills()}) {
+        for (auto grade : {gradeOneSkills(), gradeTwoSkills(), gradeThreeSkills(), gradeFourSkills(), gradeFiveSkills(),
+                           gradeSixSkills()}) {
             std::move(grade.begin(), grade.end(), std::back_inserter(rows));
         }
         return rows;
