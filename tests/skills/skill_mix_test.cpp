@@ -161,8 +161,8 @@ TEST(SkillMix, WordsAreReadOrRefusedSayingWhy) {
     }
 }
 
-// The captions the ready mixes name are the table's; the 达标 mix is the
-// one schools set.
+// The captions the ready mixes name are the table's, their skills have
+// questions enough; the 达标 mix is the one schools set.
 TEST(SkillMix, ReadyMixesReadAndCoverEveryTermOfGradesOneToThree) {
     std::set<std::pair<int, Term>> terms;
     std::set<std::string> names;
@@ -172,6 +172,8 @@ TEST(SkillMix, ReadyMixesReadAndCoverEveryTermOfGradesOneToThree) {
         terms.insert({row.grade, row.term});
     }
     EXPECT_EQ(terms.size(), 6u);
+    SeededRandom random(5);
+    for (const ListedMix& ready : readyMixes()) EXPECT_EQ(composeSheet(ready.mix, random).shortfall, "") << ready.mix.name;
     EXPECT_TRUE(names.contains("一年级上学期期末口算"));
     const auto standard = std::find_if(readyMixRows().begin(), readyMixRows().end(),
                                        [](const ReadyMixRow& row) { return std::string(row.name).find("达标") != std::string::npos; });
