@@ -163,7 +163,7 @@ public:
     virtual std::string removeMix(long long /*owner*/, const std::string& /*name*/) { return kNoMixes; }
 
 protected:
-    static constexpr const char* kNoMixes = "成绩记录打不开，现在不能保存口算卷。";
+    static constexpr const char* kNoMixes = "成绩记录打不开，现在不能管理口算卷。";
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";
 };
 
