@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
 // A new file's sheets and misses, as of kSchemaVersion.
 inline constexpr const char* kSheetTables =
@@ -24,12 +24,23 @@ inline constexpr const char* kSheetTables =
     " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY(sheet_id, position));";
 
+// The 口算卷 mixes a parent saved, for a child or the computer (owner 0), as
+// of version 4: a mix's parts name their skills by key, in the mix's order.
+inline constexpr const char* kSavedMixTables =
+    "CREATE TABLE IF NOT EXISTS saved_mix("
+    " owner INTEGER NOT NULL, name TEXT NOT NULL,"
+    " question_count INTEGER NOT NULL CHECK(question_count BETWEEN 20 AND 100), PRIMARY KEY(owner, name));"
+    "CREATE TABLE IF NOT EXISTS saved_mix_part("
+    " owner INTEGER NOT NULL, name TEXT NOT NULL, position INTEGER NOT NULL, skill_key TEXT NOT NULL,"
+    " share INTEGER NOT NULL CHECK(share BETWEEN 1 AND 100), PRIMARY KEY(owner, name, position));";
+
 // kMoves[v - 1] takes a file of version v to version v + 1.
 // Version 1 kept a miss by its place on the sheet and had no re-drill: its
 // misses take their sheet's topic and are never asked again.
 // Version 2 had no children: its sheets become those of no child
 // (kEarlierRecords), each kept as it was. Adding a column with a constant
 // default rewrites nothing, however long the record is.
+// Version 3 kept no mixes.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -38,6 +49,7 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);",
     "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
+    kSavedMixTables,
 };
 
 // The children and the settings kept for each, made with every version.

@@ -143,8 +143,8 @@ std::string SqliteRecord::setChildGrade(long long childId, int grade) {
     });
 }
 
-// The child, the child's sheets with their misses and the child's settings,
-// all in one transaction.
+// The child, the child's sheets with their misses, the child's settings and
+// saved mixes, all in one transaction.
 std::string SqliteRecord::removeChild(long long childId) {
     if (!waiting_.empty()) storeWaiting();
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
@@ -153,6 +153,7 @@ std::string SqliteRecord::removeChild(long long childId) {
         // A practice sheet's answers go with it.
         for (const char* sql : {"DELETE FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)",
                                 "DELETE FROM sheet WHERE child_id = ?1", "DELETE FROM setting WHERE owner = ?1",
+                                "DELETE FROM saved_mix_part WHERE owner = ?1", "DELETE FROM saved_mix WHERE owner = ?1",
                                 "DELETE FROM child WHERE id = ?1"}) {
             Statement remove(db_, sql);
             remove.bind(1, childId);
