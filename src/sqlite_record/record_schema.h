@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 3;
 
 // A new file's sheets and misses, as of kSchemaVersion.
 inline constexpr const char* kSheetTables =
@@ -24,8 +24,9 @@ inline constexpr const char* kSheetTables =
     " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY(sheet_id, position));";
 
-// The 口算卷 mixes a parent saved, for a child or the computer (owner 0), as
-// of version 4: a mix's parts name their skills by key, in the mix's order.
+// The 口算卷 mixes a parent saved, for a child or the computer (owner 0): a
+// mix's parts name their skills by key, in the mix's order. Made by the first
+// write that needs them, so an older program keeps opening the file.
 inline constexpr const char* kSavedMixTables =
     "CREATE TABLE IF NOT EXISTS saved_mix("
     " owner INTEGER NOT NULL, name TEXT NOT NULL,"
@@ -40,7 +41,6 @@ inline constexpr const char* kSavedMixTables =
 // Version 2 had no children: its sheets become those of no child
 // (kEarlierRecords), each kept as it was. Adding a column with a constant
 // default rewrites nothing, however long the record is.
-// Version 3 kept no mixes.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -49,7 +49,6 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);",
     "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
-    kSavedMixTables,
 };
 
 // The children and the settings kept for each, made with every version.

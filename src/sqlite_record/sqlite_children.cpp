@@ -2,6 +2,7 @@
 // The children of the record and the settings kept for each.
 #include <sqlite3.h>
 
+#include "sqlite_record/record_schema.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/sqlite_statement.h"
 
@@ -150,6 +151,8 @@ std::string SqliteRecord::removeChild(long long childId) {
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
         if (!forgetReview(childId, false)) return "";
+        // Mixes are kept in tables a file made before them lacks.
+        if (!exec(sqlite::kSavedMixTables)) return "";
         // A practice sheet's answers go with it.
         for (const char* sql : {"DELETE FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)",
                                 "DELETE FROM sheet WHERE child_id = ?1", "DELETE FROM setting WHERE owner = ?1",

@@ -2,6 +2,7 @@
 // The 口算卷 mixes a parent saved, for each child and for the computer.
 #include <sqlite3.h>
 
+#include "sqlite_record/record_schema.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/sqlite_statement.h"
 
@@ -12,6 +13,10 @@ using sqlite::Statement;
 std::vector<SkillMix> SqliteRecord::savedMixes(long long owner) {
     std::vector<SkillMix> found;
     if (!ensureOpen()) return found;
+    Statement made(db_, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'saved_mix'");
+    const std::optional<bool> kept = made.ok() ? made.hasRow() : std::nullopt;
+    if (!kept) return failed("成绩记录读不出来"), found;
+    if (!*kept) return found;
     // One statement, so one snapshot: a mix is read whole or not at all.
     Statement query(db_, "SELECT m.name, m.question_count, p.skill_key, p.share FROM saved_mix m"
                          " LEFT JOIN saved_mix_part p ON p.owner = m.owner AND p.name = m.name"
@@ -79,6 +84,7 @@ std::string SqliteRecord::saveMix(long long owner, const SkillMix& typed) {
     const bool kept = inTransaction([&] {
         bool known = false;
         bool room = false;
+        if (!exec(sqlite::kSavedMixTables)) return false;
         if (!childKnown(owner, known) || !roomForMix(owner, mix.name, room)) return false;
         if (!known) refusal = "没有这个孩子。";
         else if (!room) refusal = "最多只能保存" + std::to_string(kMostSavedMixes) + "张口算卷，请先删掉不用的。";
@@ -96,6 +102,7 @@ std::string SqliteRecord::removeMix(long long owner, const std::string& typed) {
     worked();
     bool there = true;
     const bool removed = inTransaction([&] {
+        if (!exec(sqlite::kSavedMixTables)) return false;
         for (const char* sql : {"DELETE FROM saved_mix_part WHERE owner = ?1 AND name = ?2",
                                 "DELETE FROM saved_mix WHERE owner = ?1 AND name = ?2"}) {
             Statement remove(db_, sql);

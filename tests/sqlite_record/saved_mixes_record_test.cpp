@@ -78,7 +78,7 @@ TEST_F(SavedMixes, AMixThatCannotMakeASheetIsRefusedAndNothingKept) {
     EXPECT_EQ(record.saveMix(ming, {"卷0", 30, {{"k1107", 100}}}), "");
 }
 
-// A file of the version before mixes, its sheets kept, gains their tables.
+// A file made before mixes reads none and gains their tables with the first one saved.
 TEST_F(SavedMixes, AnOlderFileGainsTheTables) {
     {
         SqliteRecord record(file);
@@ -89,15 +89,16 @@ TEST_F(SavedMixes, AnOlderFileGainsTheTables) {
     }
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE saved_mix; DROP TABLE saved_mix_part; PRAGMA user_version = 3;", nullptr,
+    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE IF EXISTS saved_mix; DROP TABLE IF EXISTS saved_mix_part;", nullptr,
                            nullptr, nullptr),
               SQLITE_OK);
     sqlite3_close(db);
 
     SqliteRecord record(file);
     ASSERT_TRUE(record.ok()) << record.lastError();
-    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
     EXPECT_EQ(record.sheets(kEarlierRecords).size(), 1u);
+    EXPECT_TRUE(record.savedMixes(kEarlierRecords).empty());
+    EXPECT_TRUE(record.ok()) << record.lastError();
     EXPECT_EQ(record.saveMix(kEarlierRecords, kNines), "");
     EXPECT_EQ(record.savedMixes(kEarlierRecords), (std::vector<SkillMix>{kNines}));
 }
