@@ -161,9 +161,9 @@ public:
     // name. "" when it is kept, otherwise why not, in Chinese for the parent.
     virtual std::string saveMix(long long /*owner*/, const SkillMix& /*mix*/) { return kNoMixes; }
     virtual std::string removeMix(long long /*owner*/, const std::string& /*name*/) { return kNoMixes; }
+    static constexpr const char* kNoMixes = "成绩记录打不开，现在不能管理口算卷。";
 
 protected:
-    static constexpr const char* kNoMixes = "成绩记录打不开，现在不能管理口算卷。";
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";
 };
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "page/html_page.h"
+#include "skills/mix_page.h"
 #include "skills/skill_page.h"
 #include "skills/skill_sheet.h"
 #include "skills/skill_topics.h"
@@ -51,14 +52,22 @@ std::vector<const SkillRow*> namedSkills(const std::string& keys) {
 
 bool SkillFamily::builds(const TopicTagParts& tag) const { return tag.sigil == kSkillSigil; }
 
-bool SkillFamily::marks(const std::string& gradingKey) const { return !namedSkills(gradingKey).empty(); }
+bool SkillFamily::marks(const std::string& gradingKey) const {
+    return gradingKey == kMixKey || !namedSkills(gradingKey).empty();
+}
 
 TopicSections SkillFamily::topics(const std::string& tab, const DataDirectory& /*data*/) const {
     if (tab != kSkillTab) return {};
-    return {{skillTopicRows()}};
+    std::vector<TopicRow> rows = skillTopicRows();
+    rows.push_back({kMixKey, kMixCaption, kMixKey, ""});
+    return {{rows}};
 }
 
 void SkillFamily::build(FamilyContext& context, const TopicClick& click, Sheet& sheet) {
+    if (click.key == kMixKey) {
+        sheet.html += mixChooserHtml(listedMixes(context.mixes));
+        return;
+    }
     const std::vector<const SkillRow*> skills = namedSkills(click.key);
     if (skills.empty()) {
         sheet.html += folderPage(click);
@@ -68,8 +77,16 @@ void SkillFamily::build(FamilyContext& context, const TopicClick& click, Sheet& 
     sheet.html += skillSheetHtml(items, context.options.drillForm);
 }
 
-std::optional<MarkedSheet> SkillFamily::mark(FamilyContext& context, const std::string&) {
-    return markSkillSheet(context.page, context.options.questionCount, context.thinkSeconds);
+std::optional<MarkedSheet> SkillFamily::mark(FamilyContext& context, const std::string& gradingKey) {
+    // A mix has its own count of questions: it is scored by its share of right answers.
+    const int questionCount = gradingKey == kMixKey ? 0 : context.options.questionCount;
+    return markSkillSheet(context.page, questionCount, context.thinkSeconds);
+}
+
+std::optional<MarkedSheet> SkillFamily::clicked(FamilyContext& context, const std::string& gradingKey,
+                                                const std::string& elementName) {
+    if (gradingKey == kMixKey) mixPageClicked(context, elementName);
+    return std::nullopt;
 }
 
 }  // namespace tally

@@ -15,7 +15,8 @@ std::vector<const SkillRow*> namedSkills(const std::string& keys);
 
 // 口算 ("k…"): the grades, terms and units of the textbook and a sheet of
 // each skill, marked question by question. A click on several skills at once
-// (a lesson's) shares the sheet evenly among them.
+// (a lesson's) shares the sheet evenly among them; the 口算卷 node's page
+// composes sheets mixed by share.
 class SkillFamily : public TopicFamily {
 public:
     bool builds(const TopicTagParts& tag) const override;
@@ -23,6 +24,8 @@ public:
     TopicSections topics(const std::string& tab, const DataDirectory& data) const override;
     void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) override;
     std::optional<MarkedSheet> mark(FamilyContext& context, const std::string& gradingKey) override;
+    std::optional<MarkedSheet> clicked(FamilyContext& context, const std::string& gradingKey,
+                                       const std::string& elementName) override;
     std::optional<AnswerStyle> answerStyle(const std::string&) const override { return AnswerStyle::Exact; }
 };
 
