@@ -32,8 +32,10 @@ Form1::Form1(Ports ports) : ports_(ports) {
 
 FamilyContext Form1::familyContext() {
     Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
-    return FamilyContext{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
-                         timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
+    FamilyContext context{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
+                          timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
+    context.mixes = &mixShelf_;
+    return context;
 }
 
 std::string Form1::introductionHtml() const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "families/family_table.h"
+#include "app/record_mix_shelf.h"
 #include "app/sheet_progress.h"
 #include "daily/today_practice.h"
 #include "app/toolbar_actions.h"
@@ -212,6 +213,7 @@ private:
     EventGate gate_;
     MarksOnlyPage marksOnlyPage_{ports_.page};
     ProgressRecord* record_ = nullptr;
+    RecordMixShelf mixShelf_{[this] { return record_; }, [this] { return owner(); }};
     SheetProgressCounter progressCounter_;
     // The record's trouble the child was last told of while storing.
     RecordTrouble recordTroubleTold_ = RecordTrouble::None;

@@ -13,8 +13,11 @@
 #include "daily/mastery_marks.h"
 #include "daily/record_rows.h"
 #include "app/toolbar_actions.h"
+#include "app/mix_sheet.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
+#include "skills/ready_mixes.h"
+#include "skills/skill_mix.h"
 #include "topics/catalogue.h"
 #include "window/children_dialog.h"
 #include "window/options_dialog.h"
@@ -59,6 +62,8 @@ public:
     void marks(const std::string& args, std::ostream& out);
     void printChildren(const std::string& args, std::ostream& out);
     void manageChild(const std::string& args, std::ostream& out);
+    void mix(const std::string& args, std::ostream& out);
+    void printMixes(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:
@@ -114,6 +119,10 @@ const std::vector<CliCommand>& commandTable() {
         {"due", "", "print the misses due for review, then .", &Commands::printDue},
         {"mastery", "TAB", "print each practised topic of the tab with its state, then .", &Commands::printMastery},
         {"marks", "on|off", "show or hide the mastery marks", &Commands::marks},
+        {"mix", "COUNT CAPTION:SHARE ...", "write a 口算卷 of those skills and shares (percent, summing to 100)",
+         &Commands::mix},
+        {"mixes", "", "print the 口算卷 to choose: name, count, skills and shares, 示例 for a ready one; then .",
+         &Commands::printMixes},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };
@@ -302,6 +311,24 @@ void Commands::printRecord(const std::string&, std::ostream& out) {
             out << whose << printable(sheet.when) << "\t" << printable(sheet.topicKey) << "\t" << sheet.questions << "\t"
                 << sheet.right << "\t" << sheet.score << "\t" << sheet.seconds << "\n";
         }
+    }
+    out << ".\n";
+}
+
+// As the parent writes it on the 口算 tab's 口算卷 page and clicks 出卷.
+void Commands::mix(const std::string& args, std::ostream& out) {
+    const std::size_t said = ui_.messages.size();
+    if (!writeMixSheet(*form_, args)) {
+        out << "error: " << (ui_.messages.size() > said ? printable(ui_.messages.back().second) : "no sheet") << "\n";
+    }
+}
+
+void Commands::printMixes(const std::string&, std::ostream& out) {
+    const std::vector<ListedMix> listed = record_ ? mixesFor(*record_, form_->owner()) : readyMixes();
+    for (const ListedMix& each : listed) {
+        const std::string words = mixWords(each.mix);
+        out << printable(each.mix.name) << "\t" << printable(words.substr(words.find(' ') + 1)) << "\t"
+            << each.mix.questionCount << (each.example() ? std::string("\t") + kExampleLabel : "") << "\n";
     }
     out << ".\n";
 }

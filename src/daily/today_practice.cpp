@@ -142,10 +142,12 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
         if (source.draws(drill)) input.lessonDrills.push_back(drill);
     }
     for (const LessonEntry& lesson : lessons) {
-        if (static_cast<int>(input.firstDrills.size()) == kFirstDrills) break;
-        if (lesson.drillKey.empty() || !source.draws(lesson.drillKey)) continue;
-        if (std::find(input.firstDrills.begin(), input.firstDrills.end(), lesson.drillKey) == input.firstDrills.end()) {
-            input.firstDrills.push_back(lesson.drillKey);
+        for (const std::string& drill : lesson.drillKeys) {
+            if (static_cast<int>(input.firstDrills.size()) == kFirstDrills) break;
+            if (!source.draws(drill)) continue;
+            if (std::find(input.firstDrills.begin(), input.firstDrills.end(), drill) == input.firstDrills.end()) {
+                input.firstDrills.push_back(drill);
+            }
         }
     }
     // A data directory without the grade's lessons still has the first drill of all.

@@ -17,6 +17,7 @@
 #include "sheets/fraction_sheets.h"
 #include "sheets/pattern_sheets.h"
 #include "sheets/time_sheets.h"
+#include "skills/skill_family.h"
 
 namespace tally {
 
@@ -42,6 +43,7 @@ struct Families {
     TwentyFourFamily twentyFour;
     MemoryGameFamily memoryGame;
     GamePagesFamily gamePages;
+    SkillFamily skills;
 
     FamilyTable table;
 
@@ -49,7 +51,7 @@ struct Families {
         for (TopicFamily* family : std::initializer_list<TopicFamily*>{
                  &arithmetic, &time, &clock, &compare, &pattern, &fractions, &fourOperations, &divisors,
                  &wordProblems, &revealedAnswers, &lessons, &reading, &levelGame, &twentyFour, &memoryGame,
-                 &gamePages}) {
+                 &gamePages, &skills}) {
             table.add(*family);
         }
     }

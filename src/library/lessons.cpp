@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "library/data_file_check.h"
@@ -88,6 +89,21 @@ Sheet drillSheet(FamilyContext& context, const TopicNode& drill) {
     return sheet;
 }
 
+// The drill a lesson practises: one topic, or several of one family that
+// draws a sheet from a list (the 口算 skills "k3201,k3202"), then built as the
+// first one's node with the whole list for its key. Nothing when any is unknown.
+std::optional<TopicNode> lessonDrill(FamilyContext& context, const std::string& practiceKey) {
+    std::optional<TopicNode> drill;
+    std::istringstream keys(practiceKey);
+    for (std::string key; std::getline(keys, key, ',');) {
+        const auto topic = context.drills.drillTopic(key);
+        if (!topic || (drill && splitTopicTag(topic->tag).sigil != splitTopicTag(drill->tag).sigil)) return std::nullopt;
+        if (!drill) drill = topic;
+    }
+    if (drill) drill->key = practiceKey;
+    return drill;
+}
+
 std::string fixedQuestionsEnd(const Lesson& lesson) {
     if (lesson.answersHtml.empty()) return "";
     return std::string(kRevealButton) + "<br><br>";
@@ -98,7 +114,7 @@ std::string lessonPage(FamilyContext& context, const Lesson& lesson, Sheet& shee
         sheet.gradingKey = kClockKey;
         return lesson.html + kClockPractice;
     }
-    const auto drill = lesson.practiceKey.empty() ? std::nullopt : context.drills.drillTopic(lesson.practiceKey);
+    const auto drill = lessonDrill(context, lesson.practiceKey);
     if (!drill || splitTopicTag(drill->tag).number == 0) return lesson.html + fixedQuestionsEnd(lesson);
     sheet.gradingKey = drill->key;
     const Sheet practice = drillSheet(context, *drill);

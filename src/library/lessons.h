@@ -7,7 +7,7 @@
 namespace tally {
 
 // A lesson of 同步教学, as its file data/lessons/<grade>/<NNN>.txt holds it:
-//   练习=<drill key, or nothing>
+//   练习=<drill key, several separated by commas, or nothing>
 //   <HTML: key points, worked examples, and without a drill a few questions>
 //   答案=<HTML: the answers of those questions, to the end of the file>
 struct Lesson {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 
 #include "base/gbk.h"
 #include "base/text.h"
@@ -19,13 +20,18 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-std::string drillOf(const DataDirectory& data, int grade, const std::string& number) {
+std::vector<std::string> drillsOf(const DataDirectory& data, int grade, const std::string& number) {
     const auto bytes = data.read("lessons/" + std::to_string(grade) + "/" + number + ".txt");
-    if (!bytes) return "";
+    if (!bytes) return {};
     const std::string text = gbkToUtf8(*bytes);
     const std::string firstLine = text.substr(0, text.find('\n'));
-    if (!firstLine.starts_with(kPracticeMark)) return "";
-    return trimmed(firstLine.substr(std::string(kPracticeMark).size()));
+    if (!firstLine.starts_with(kPracticeMark)) return {};
+    std::vector<std::string> keys;
+    std::istringstream list(firstLine.substr(std::string(kPracticeMark).size()));
+    for (std::string key; std::getline(list, key, ',');) {
+        if (!trimmed(key).empty()) keys.push_back(trimmed(key));
+    }
+    return keys;
 }
 
 }  // namespace
@@ -43,7 +49,7 @@ std::vector<LessonEntry> readLessonList(const DataDirectory& data, int grade) {
         std::snprintf(number, sizeof number, "%03zu", i + 1);
         std::string caption = lines[i];
         std::replace_if(caption.begin(), caption.end(), [](char c) { return c == '\t' || c == '\r'; }, ' ');
-        lessons.push_back({gradeKey + number, caption, drillOf(data, grade, number)});
+        lessons.push_back({gradeKey + number, caption, drillsOf(data, grade, number)});
     }
     return lessons;
 }

@@ -11,8 +11,8 @@ namespace {
 std::vector<std::string> drillsOf(const std::vector<LessonEntry>& lessons) {
     std::vector<std::string> keys;
     for (const LessonEntry& lesson : lessons) {
-        if (!lesson.drillKey.empty() && std::find(keys.begin(), keys.end(), lesson.drillKey) == keys.end()) {
-            keys.push_back(lesson.drillKey);
+        for (const std::string& drill : lesson.drillKeys) {
+            if (std::find(keys.begin(), keys.end(), drill) == keys.end()) keys.push_back(drill);
         }
     }
     return keys;
@@ -37,7 +37,7 @@ WeekLesson inTerm(int grade, const TermLessons& terms, SchoolTerm term, const Te
     const long thisWeek = (mondayOf(day) - mondayOf(dates.start)) / 7;
     week.index = static_cast<int>(thisWeek * static_cast<long>(lessons.size()) / weeks);
     week.lesson = lessons[week.index];
-    if (!week.lesson.drillKey.empty()) week.drillKeys = {week.lesson.drillKey};
+    week.drillKeys = week.lesson.drillKeys;
     week.caption += "：" + week.lesson.caption;
     return week;
 }

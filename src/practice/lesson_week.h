@@ -8,12 +8,13 @@
 namespace tally {
 
 // One lesson of a grade's 同步教学 list, in the list's order: its tree key
-// (q5333GGNNN), its caption (the line of the grade's list) and the key of
-// its drill, empty when the lesson has none (its file's "练习=" line).
+// (q5333GGNNN), its caption (the line of the grade's list) and the keys of
+// its drills, none when the lesson has none (its file's "练习=" line, the
+// keys separated by commas).
 struct LessonEntry {
     std::string key;
     std::string caption;
-    std::string drillKey;
+    std::vector<std::string> drillKeys;
 
     bool operator==(const LessonEntry&) const = default;
 };

@@ -84,13 +84,17 @@ std::string normalName(const std::string& name) {
     return composed(text).value_or(text);
 }
 
+std::optional<std::size_t> visibleLength(const std::string& name) {
+    const auto points = codePoints(name);
+    if (!points || std::any_of(points->begin(), points->end(), unseenOrUnassigned)) return std::nullopt;
+    return points->size();
+}
+
 std::string childNameProblem(const std::string& name, const std::vector<std::string>& others) {
     if (name.empty()) return "孩子的名字不能空着。";
-    const auto points = codePoints(name);
-    if (!points || std::any_of(points->begin(), points->end(), unseenOrUnassigned)) {
-        return "名字里有看不见的字符或不能用的字符，请把名字删掉，再重新输入一遍。";
-    }
-    if (points->size() > static_cast<std::size_t>(kLongestChildName)) {
+    const auto length = visibleLength(name);
+    if (!length) return "名字里有看不见的字符或不能用的字符，请把名字删掉，再重新输入一遍。";
+    if (*length > static_cast<std::size_t>(kLongestChildName)) {
         return "孩子的名字最多" + std::to_string(kLongestChildName) + "个字。";
     }
     if (name == kEarlierRecordsName) return "“以前的记录”是留给旧成绩的，请换一个名字。";

@@ -38,6 +38,9 @@ std::string normalName(const std::string& name);
 // normalName already; `others` are the names of the other children, as kept
 // (names kept before they were normalised count as their normal form).
 std::string childNameProblem(const std::string& name, const std::vector<std::string>& others);
+// How many characters `name` has; nothing when it is not well-formed UTF-8
+// or holds a character no one sees (controls, zero-width blanks, …).
+std::optional<std::size_t> visibleLength(const std::string& name);
 std::string gradeProblem(int grade);
 
 // The child of that name (both as normalName), or nothing.

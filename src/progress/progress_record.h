@@ -10,6 +10,7 @@
 
 #include "progress/children.h"
 #include "progress/record_values.h"
+#include "progress/saved_mix.h"
 
 namespace tally {
 
@@ -151,6 +152,16 @@ public:
     virtual PasswordCopy passwordCopy(const std::string& /*place*/) { return {}; }
     // Keeps `hash` as that copy; false when it could not be written.
     virtual bool keepPasswordCopy(const std::string& /*place*/, const std::string& /*hash*/) { return false; }
+
+    // --- the 口算卷 mixes a parent saved ----------------------------------
+    // A child's mixes, or the computer's own (kEarlierRecords), in the order
+    // first saved; empty when none were saved or the record cannot be read.
+    virtual std::vector<SkillMix> savedMixes(long long /*owner*/) { return {}; }
+    // Keeps the mix under its name (trimmed), in the place of one of that
+    // name. "" when it is kept, otherwise why not, in Chinese for the parent.
+    virtual std::string saveMix(long long /*owner*/, const SkillMix& /*mix*/) { return kNoMixes; }
+    virtual std::string removeMix(long long /*owner*/, const std::string& /*name*/) { return kNoMixes; }
+    static constexpr const char* kNoMixes = "成绩记录打不开，现在不能管理口算卷。";
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

@@ -8,7 +8,7 @@
 namespace tally {
 namespace {
 
-// Vertical and inequality lines exist for sums and differences only, the
+// The drills write vertical and inequality lines for sums and differences only, the
 // decimal line for everything but division.
 DrillForm formFor(Operation operation, DrillForm form) {
     switch (operation) {

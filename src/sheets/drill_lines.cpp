@@ -53,12 +53,12 @@ std::string normalLine(Operation operation, int question, OperandPair pair) {
 }
 
 std::string verticalLine(Operation operation, int question, OperandPair pair) {
-    if (!isSum(operation)) return normalLine(operation, question, pair);
+    if (operation == Operation::Divide) return normalLine(operation, question, pair);
     const auto [s, t] = pair;
     const bool add = operation == Operation::Add;
     const int upper = add ? t : s;
     const int lower = add ? s - t : t;
-    const int answer = add ? s : s - t;
+    const int answer = add ? s : operation == Operation::Subtract ? s - t : s * t;
     // The lower line carries the sign, so it is one character longer than its digits.
     const int pad = digits(lower) + 1 - digits(upper);
     return questionHead(question) + "<br>&nbsp;" + nbsp(pad) + std::to_string(upper) +

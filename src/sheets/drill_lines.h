@@ -18,7 +18,8 @@ const char* operatorSign(Operation operation);
 // division (s × t) ÷ t.
 std::string normalLine(Operation operation, int question, OperandPair pair);
 
-// Addition or subtraction written in columns, the digits right-aligned.
+// Addition, subtraction or multiplication (s × t) written in columns, the
+// digits right-aligned.
 std::string verticalLine(Operation operation, int question, OperandPair pair);
 
 // Addition or subtraction as an inequality: the largest whole number that

@@ -24,6 +24,17 @@ inline constexpr const char* kSheetTables =
     " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
     " PRIMARY KEY(sheet_id, position));";
 
+// The 口算卷 mixes a parent saved, for a child or the computer (owner 0): a
+// mix's parts name their skills by key, in the mix's order. Made by the first
+// write that needs them, so an older program keeps opening the file.
+inline constexpr const char* kSavedMixTables =
+    "CREATE TABLE IF NOT EXISTS saved_mix("
+    " owner INTEGER NOT NULL, name TEXT NOT NULL,"
+    " question_count INTEGER NOT NULL CHECK(question_count BETWEEN 20 AND 100), PRIMARY KEY(owner, name));"
+    "CREATE TABLE IF NOT EXISTS saved_mix_part("
+    " owner INTEGER NOT NULL, name TEXT NOT NULL, position INTEGER NOT NULL, skill_key TEXT NOT NULL,"
+    " share INTEGER NOT NULL CHECK(share BETWEEN 1 AND 100), PRIMARY KEY(owner, name, position));";
+
 // kMoves[v - 1] takes a file of version v to version v + 1.
 // Version 1 kept a miss by its place on the sheet and had no re-drill: its
 // misses take their sheet's topic and are never asked again.

@@ -80,6 +80,9 @@ public:
     void setLastChild(long long childId) override;
     PasswordCopy passwordCopy(const std::string& place) override;
     bool keepPasswordCopy(const std::string& place, const std::string& hash) override;
+    std::vector<SkillMix> savedMixes(long long owner) override;
+    std::string saveMix(long long owner, const SkillMix& mix) override;
+    std::string removeMix(long long owner, const std::string& name) override;
 
 private:
     std::filesystem::path file_;
@@ -122,6 +125,9 @@ private:
     bool guardChildren();
     bool markMended(long long childId, const std::vector<MissedQuestion>& mended);
     bool readChildren(std::vector<Child>& found);
+    // A mix's row and its parts, in place of those of its name; inside a transaction.
+    bool writeMix(long long owner, const SkillMix& mix);
+    bool roomForMix(long long owner, const std::string& name, bool& room);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
     // The misses and right answers of the child's sheets after `afterSheet`,
     // as columns: when, the question (5), topic, right, sheet, position.

@@ -15,7 +15,7 @@ struct Tab {
     std::string caption;
 };
 
-// The fifteen tabs of the strip, in order.
+// The sixteen tabs of the strip, in order.
 const std::vector<Tab>& tabs();
 
 // Rebuilds the tree for the tab with this caption from the families' topics

@@ -6,6 +6,7 @@
 
 #include "page/page.h"
 #include "progress/record_values.h"
+#include "progress/saved_mix.h"
 #include "base/drill_form.h"
 #include "base/ports.h"
 #include "base/text_shelf.h"
@@ -57,6 +58,16 @@ public:
     virtual void build(FamilyContext& context, const TopicClick& click, Sheet& sheet) const = 0;
 };
 
+// The 口算卷 mixes kept for the child at the window (or the computer's own
+// when no child is chosen), as the record has them.
+class MixShelf {
+public:
+    virtual ~MixShelf() = default;
+    virtual std::vector<SkillMix> saved() = 0;
+    // "" when kept, else why not, for the parent.
+    virtual std::string save(const SkillMix& mix) = 0;
+};
+
 // How a family's sheets take their answers, field by field, as the marking
 // reads them and a printed answer key shows them.
 enum class AnswerStyle {
@@ -88,6 +99,8 @@ struct FamilyContext {
     // False while a child practises alone: marks say right or wrong, and
     // nothing shows the right answer.
     bool showAnswers = true;
+    // None where no record is kept (a print run, the scratch page).
+    MixShelf* mixes = nullptr;
 
     // Int(R × span) + base, the draw every generator uses.
     int draw(double span, int base) { return drawInt(random, span, base); }

@@ -100,7 +100,8 @@ QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
            " [--today YYYY-MM-DD] [--grade N] [--developer-remote-debugging]\n"
            "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]\n"
-           "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf [--child NAME]";
+           "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf [--child NAME]\n"
+           "       tallymoo [--record FILE] [--seed N] --print mix:NAME FILE.pdf [--child NAME]";
 }
 
 QString findDataDirectory(const QString& programDir) {

@@ -11,7 +11,10 @@
 #include "system/system_clock.h"
 #include "daily/today_practice.h"
 #include "app/weekly_report_page.h"
+#include "app/mix_sheet.h"
 #include "app/worksheet_print.h"
+#include "skills/ready_mixes.h"
+#include "skills/skill_mix.h"
 #include "progress/record_trouble.h"
 #include "sqlite_record/sqlite_record.h"
 #include "ui/app_options.h"
@@ -59,6 +62,38 @@ int printWeeklyReport(const AppOptions& options, const QString& dataRoot, QTextS
     return 0;
 }
 
+// A 口算卷 by name, "mix:NAME": one saved for the child (--child) or for the
+// computer, else a ready one. The record is only read.
+int printMix(const AppOptions& options, Form1& form, SilentWindow& window, const QString& dataRoot,
+             QTextStream& err) {
+    const std::string name = options.printKey.mid(int(std::string_view(kMixPrefix).size())).toStdString();
+    const std::filesystem::path file =
+        options.recordFile.isEmpty() ? defaultRecordFile() : std::filesystem::path(options.recordFile.toStdString());
+    std::optional<SqliteRecord> record;
+    if (!file.empty() && std::filesystem::exists(file)) record.emplace(file);
+    long long owner = kEarlierRecords;
+    if (!options.child.isEmpty() && record) {
+        const std::optional<Child> child = childNamed(record->children(), options.child.toStdString());
+        if (!child) return failed(err, "成绩记录里没有叫“" + options.child.trimmed() + "”的孩子。");
+        owner = child->id;
+    }
+    std::optional<SkillMix> mix;
+    if (record) mix = mixNamed(*record, owner, name);
+    for (const ListedMix& ready : readyMixes()) {
+        if (!mix && ready.mix.name == name) mix = ready.mix;
+    }
+    if (!mix) return failed(err, "没有叫“" + QString::fromStdString(name) + "”的口算卷。");
+    if (!writeMixSheet(form, mixWords(*mix), mix->name)) {
+        return failed(err, QString::fromStdString(window.messages.empty() ? "" : window.messages.back()));
+    }
+    const std::string document = worksheetOnScreen(form, options.child.trimmed().toStdString());
+    QString error;
+    if (!writeWorksheetPdf(QString::fromStdString(document), dataRoot, options.printFile, &error)) {
+        return failed(err, error);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int runPrintCommand(const AppOptions& options, QTextStream& err) {
@@ -74,6 +109,7 @@ int runPrintCommand(const AppOptions& options, QTextStream& err) {
     Form1 form(Ports{window, page, random, window, data, clock});
     if (options.count) form.setOption(&SheetOptions::questionCount, *options.count);
     if (options.printKey == kReportKey) return printWeeklyReport(options, dataRoot, err);
+    if (options.printKey.startsWith(kMixPrefix)) return printMix(options, form, window, dataRoot, err);
 
     const WorksheetRequest request =
         worksheetForTopic(form, options.printKey.toStdString(), options.child.toStdString());

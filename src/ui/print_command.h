@@ -14,6 +14,8 @@ struct AppOptions;
 // user's own) for the last seven days up to --today or the computer's date,
 // its misses without their right answers (no parent has logged in).
 inline constexpr const char* kReportKey = "report";
+// "mix:NAME": a 口算卷 saved for the child or the computer, or a ready one.
+inline constexpr const char* kMixPrefix = "mix:";
 int runPrintCommand(const AppOptions& options, QTextStream& err);
 
 }  // namespace tally

@@ -32,13 +32,13 @@ MarkedSheet sheetOn(const std::string& when, const std::string& key, const std::
     return sheet;
 }
 
-// The answer of "a+b= （　）" and "a-b= （　）", worked out here; nothing for
-// other questions.
+// The answer of "a+b= （　）", "a－b＝（　）" and the like, worked out here;
+// nothing for other questions.
 std::optional<std::string> sumAnswer(const std::string& question) {
     std::smatch parts;
-    if (!std::regex_match(question, parts, std::regex(R"((\d+)([+-])(\d+)= ?（　）)"))) return std::nullopt;
+    if (!std::regex_match(question, parts, std::regex(R"((\d+)(\+|-|＋|－)(\d+)(=|＝) ?（　）)"))) return std::nullopt;
     const int a = std::stoi(parts[1]), b = std::stoi(parts[3]);
-    return std::to_string(parts[2] == "+" ? a + b : a - b);
+    return std::to_string(parts[2] == "+" || parts[2] == "＋" ? a + b : a - b);
 }
 
 // Answers every field of the practice sheet right, except the questions

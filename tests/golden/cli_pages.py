@@ -17,7 +17,7 @@ from dataclasses import dataclass
 
 TABS = ["加减乘除", "时间转换", "比较多少", "规律运算", "分数和比例", "基础概念", "同步教学",
         "四则运算", "约数和倍数", "数学游戏", "应用题", "智力题", "讲座和故事", "各年级试卷",
-        "奥数试卷"]
+        "奥数试卷", "口算"]
 SEEDS = [1, 7, 2024]
 # Extra runs: the drill forms and larger sheets on the first tab.
 VARIANTS = [

@@ -48,9 +48,10 @@ TEST(LessonOfTheWeek, FixedDatesOfEachTermAndTheHolidaysOfGradeOne) {
     }
     // 1～5的认识和加减法 brings its drill; a holiday brings every drill of the term once.
     EXPECT_EQ(lessonOfWeek(1, lessons, day("2024-09-30")).lesson.caption, "1～5的认识和加减法");  // week 5
-    EXPECT_EQ(lessonOfWeek(1, lessons, day("2024-09-30")).drillKeys, std::vector<std::string>{"q11"});
+    EXPECT_EQ(lessonOfWeek(1, lessons, day("2024-09-30")).drillKeys, std::vector<std::string>{"k1101"});
     EXPECT_EQ(lessonOfWeek(1, lessons, day("2025-01-25")).drillKeys,
-              (std::vector<std::string>{"q11", "q21", "q77", "q17"}));
+              (std::vector<std::string>{"k1101", "k1102", "k1103", "k1104", "k1105", "q77", "k1107", "k1108",
+                                        "k1109"}));
     EXPECT_TRUE(lessonOfWeek(1, lessons, day("2024-09-02")).drillKeys.empty());  // 准备课
 }
 
@@ -88,8 +89,8 @@ TEST(LessonOfTheWeek, EveryTermWalksThroughItsLessonsInOrderAWeekAtATime) {
 }
 
 TEST(LessonOfTheWeek, AListWithoutATermReviewIsSplitInHalfAndAnEmptyListGivesNoLesson) {
-    const std::vector<LessonEntry> five = {{"k1", "一", "q1"}, {"k2", "二", ""}, {"k3", "三", "q3"},
-                                           {"k4", "四", "q4"}, {"k5", "五", "q5"}};
+    const std::vector<LessonEntry> five = {{"k1", "一", {"q1"}}, {"k2", "二", {}}, {"k3", "三", {"q3"}},
+                                           {"k4", "四", {"q4"}}, {"k5", "五", {"q5"}}};
     const TermLessons terms = splitTerms(five);
     EXPECT_EQ(terms.first.size(), 3u);
     EXPECT_EQ(terms.second.front().key, "k4");

@@ -149,6 +149,7 @@ TEST_F(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
         {"latest", [](SqliteRecord& r) { return r.latestSheets(kEarlierRecords, 50).empty(); }},
         {"history", [](SqliteRecord& r) { return r.answerHistory(kEarlierRecords).empty(); }},
         {"store", [](SqliteRecord& r) { return !r.store(sheetNumbered(700)); }},
+        {"save a mix", [](SqliteRecord& r) { return !r.saveMix(kEarlierRecords, {"卷", 20, {{"k1107", 100}}}).empty(); }},
     };
     for (const auto& read : reads) {
         SCOPED_TRACE(read.read);

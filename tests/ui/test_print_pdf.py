@@ -120,6 +120,21 @@ class PrintPdf(unittest.TestCase):
         self.assertEqual(len(re.findall(r"第\d+题：", questions)), 20)
         self.assertEqual(len(re.findall(r"第\d+题：\d+\+\d+= \d+", key)), 20)
 
+    def test_a_ready_mix_with_its_shares_and_key(self):
+        pdf = os.path.join(self.folder.name, "mix.pdf")
+        done = run_print("mix:一年级上学期口算达标", pdf, "--seed", "4")
+        self.assertEqual(done.returncode, 0, done.stderr)
+        text = "".join(page_text(pdf, page) for page in range(1, page_count(pdf) + 1))
+        answered = re.findall(r"第(\d+)题：(\d+)([＋－])(\d+)＝ (\d+)", text)
+        self.assertEqual(sorted(int(n) for n, *_ in answered), list(range(1, 101)))
+        for _, a, sign, b, result in answered:
+            self.assertEqual(int(result), int(a) + int(b) if sign == "＋" else int(a) - int(b))
+        # 10以内加减 50%: the other half, within 20 with or without carrying, is all past ten.
+        self.assertEqual(sum(int(result) > 10 for *_, result in answered), 50)
+        missing = run_print("mix:没有这张", os.path.join(self.folder.name, "none.pdf"))
+        self.assertEqual(missing.returncode, 2)
+        self.assertIn("没有叫“没有这张”的口算卷", missing.stderr)
+
     def test_refusals_write_no_file(self):
         cases = [
             (["q999", "x.pdf"], "找不到题目"),

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "skills/skill_page.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "page/html_page.h"
+#include "sheets/drill_lines.h"
+#include "sheets/mark_texts.h"
+#include "sheets/marking.h"
+#include "sheets/question_text.h"
+#include "sheets/sheet.h"
+#include "sheets/written_answer.h"
+
+namespace tally {
+namespace {
+
+constexpr const char* kLineEnd = "<br><br>";
+constexpr const char* kQuestionAttribute = "data-question";
+constexpr const char* kRemainderSeparator = "……";
+
+std::string field(const std::string& name, const std::string& tag, const std::string& extra = "") {
+    return "<input class=text name=" + name + " type=text size=5 " + htmlAttribute("tag", tag) + extra + ">";
+}
+
+std::string numbered(const std::string& prefix, int question) { return prefix + std::to_string(question); }
+
+bool isFraction(const SkillNumber& number) { return number.form == NumberForm::fraction; }
+
+// A fraction answer, or a whole one of a question with fractions in it (the
+// denominator box then stays empty, as on the fraction sheets).
+bool takesFraction(const SkillQuestion& q) {
+    const SkillNumber answer = q.answer();
+    if (isFraction(answer)) return true;
+    return answer.form == NumberForm::whole && std::any_of(q.terms.begin(), q.terms.end(), isFraction);
+}
+
+bool isWholeTwoTerm(const SkillQuestion& q) {
+    if (q.terms.size() != 2 || q.box || q.remainder || q.layout != QuestionLayout::equation) return false;
+    for (const SkillNumber& term : q.terms) {
+        if (term.form != NumberForm::whole) return false;
+    }
+    return q.signs[0] != Sign::divide;
+}
+
+bool isMixedOperation(const SkillRow& skill) {
+    return skill.unit.find("混合运算") != std::string::npos || skill.unit.find("四则运算") != std::string::npos;
+}
+
+// 竖式 as the arithmetic drills write it.
+std::string columnLine(int number, const SkillQuestion& q) {
+    const int a = q.terms[0].numerator;
+    const int b = q.terms[1].numerator;
+    switch (q.signs[0]) {
+        case Sign::plus: return verticalLine(Operation::Add, number, {a + b, a});
+        case Sign::minus: return verticalLine(Operation::Subtract, number, {a, b});
+        default: return verticalLine(Operation::Multiply, number, {a, b});
+    }
+}
+
+// 脱式: the question, a line for the first step, then ＝ and the result.
+std::string stepsLine(int number, const SkillQuestion& q) {
+    const std::string question = q.text.substr(0, q.text.rfind("＝"));
+    return questionHead(number) + "<br>" + question +
+           "<br>＝<span style=\"display:inline-block;width:7em;border-bottom:1px solid #000\"></span><br>＝" +
+           field(numbered("answer", number), numberText(q.answer())) + kLineEnd;
+}
+
+std::string remainderLine(int number, const SkillQuestion& q) {
+    return questionHead(number) + q.text + field(numbered("answer", number), numberText(q.result)) +
+           kRemainderSeparator + field(numbered("r", number), std::to_string(*q.remainder)) + kLineEnd;
+}
+
+// 横式, the field standing where the □ is, or after ＝.
+std::string acrossLine(int number, const SkillQuestion& q) {
+    const std::string answer = field(numbered("answer", number), numberText(q.answer()));
+    const std::size_t box = q.text.find("□");
+    if (box == std::string::npos) return questionHead(number) + q.text + answer + kLineEnd;
+    return questionHead(number) + q.text.substr(0, box) + answer + q.text.substr(box + std::string("□").size()) +
+           kLineEnd;
+}
+
+// A fraction answer in two boxes, the fractions written one over the other
+// as the fraction sheets write them.
+class FractionTable {
+public:
+    FractionTable(int number, const SkillQuestion& q) : number_(number), q_(q) {}
+
+    std::string html() {
+        top_ << "<td rowspan=2 width=72>" << questionHead(number_) << "</td>";
+        for (std::size_t i = 0; i < q_.terms.size(); ++i) {
+            if (i > 0) sign(signText(q_.signs[i - 1]));
+            if (q_.box && static_cast<std::size_t>(*q_.box) == i) fields();
+            else number(q_.terms[i]);
+        }
+        sign("＝");
+        if (q_.box) number(q_.result);
+        else fields();
+        top_ << "<td rowspan=2 width=120><p id=" << numbered("fenshupl", number_) << "></p></td>";
+        return "<table border=0 cellspacing=0 cellpadding=3><tr>" + top_.str() + "</tr><tr>" + bottom_.str() +
+               "</tr></table><br>";
+    }
+
+private:
+    static constexpr const char* kBar = " style=\"border-bottom:3px solid #000\"";
+    int number_;
+    const SkillQuestion& q_;
+    std::ostringstream top_;
+    std::ostringstream bottom_;
+
+    static std::string signText(Sign s) {
+        switch (s) {
+            case Sign::plus: return "＋";
+            case Sign::minus: return "－";
+            case Sign::times: return "×";
+            case Sign::divide: return "÷";
+        }
+        return "";
+    }
+    void sign(const std::string& text) { top_ << "<td rowspan=2 align=center width=28>" << text << "</td>"; }
+    void number(const SkillNumber& n) {
+        if (!isFraction(n)) {
+            top_ << "<td rowspan=2 align=center width=36>" << numberText(n) << "</td>";
+            return;
+        }
+        top_ << "<td align=center width=36" << kBar << ">" << n.numerator << "</td>";
+        bottom_ << "<td align=center width=36>" << n.denominator << "</td>";
+    }
+    void fields() {
+        const SkillNumber answer = q_.answer();
+        const std::string question = " " + htmlAttribute(kQuestionAttribute, q_.text);
+        top_ << "<td align=center width=48" << kBar << ">"
+             << field(numbered("answerup", number_), std::to_string(answer.numerator), question) << "</td>";
+        const std::string denominator = isFraction(answer) ? std::to_string(answer.denominator) : "";
+        bottom_ << "<td align=center width=48>" << field(numbered("answerdown", number_), denominator) << "</td>";
+    }
+};
+
+std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
+    const SkillQuestion& q = item.question;
+    if (takesFraction(q)) return FractionTable(number, q).html();
+    if (q.remainder) return remainderLine(number, q);
+    if (q.terms.size() > 2 && isMixedOperation(*item.skill)) return stepsLine(number, q);
+    if (form == DrillForm::Vertical && isWholeTwoTerm(q)) return columnLine(number, q);
+    return acrossLine(number, q);
+}
+
+std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
+    bool remainder = false;
+    bool steps = false;
+    for (const SkillSheetItem& item : items) {
+        remainder = remainder || item.question.remainder.has_value();
+        steps = steps || (item.question.terms.size() > 2 && isMixedOperation(*item.skill));
+    }
+    std::string notes;
+    if (remainder) notes += sheetNote("有余数的题，商和余数分别填在两个框里。");
+    if (steps) notes += sheetNote("脱式计算：先想好先算什么、再算什么，把最后的得数填在框里。");
+    return notes;
+}
+
+void markFraction(Page& page, int number, MarkedSheet& marks) {
+    const std::string up = numbered("answerup", number);
+    const std::string down = numbered("answerdown", number);
+    const FractionKey key = fractionKeyOf(page.tag(up) + "/" + page.tag(down));
+    const std::string numerator = typedValue(page, up);
+    const std::string denominator = typedValue(page, down);
+    const bool right = fractionAnswerRight(numerator, denominator, key);
+    const std::string expected = fractionKeyText(key);
+    page.setInnerHtml(numbered("fenshupl", number), markHtml(right, right ? "" : expected));
+    if (!right) {
+        page.setAttribute(up, "style", kWrongBoxStyle);
+        page.setAttribute(down, "style", kWrongBoxStyle);
+    }
+    marks.mark(right, page.attribute(up, kQuestionAttribute), fractionKeyText({numerator, denominator}), expected,
+               AnswerForm::Fraction);
+}
+
+void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSheet& marks) {
+    const std::string quotient = numbered("answer", number);
+    const std::string remainder = numbered("r", number);
+    const std::string typedQuotient = typedValue(page, quotient);
+    const std::string typedRemainder = typedValue(page, remainder);
+    const bool quotientRight = writtenAnswerRight(typedQuotient, page.tag(quotient));
+    const bool remainderRight = writtenAnswerRight(typedRemainder, page.tag(remainder));
+    const std::string expected = page.tag(quotient) + kRemainderSeparator + page.tag(remainder);
+    const bool right = quotientRight && remainderRight;
+    if (!quotientRight) page.setAttribute(quotient, "style", kWrongBoxStyle);
+    writeFieldMark(page, remainder, right, expected);
+    const std::string typed = typedQuotient.empty() && typedRemainder.empty()
+                                  ? ""
+                                  : typedQuotient + kRemainderSeparator + typedRemainder;
+    marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
+}
+
+}  // namespace
+
+std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form) {
+    std::string html = sheetNotes(items);
+    for (std::size_t i = 0; i < items.size(); ++i) html += questionLine(static_cast<int>(i) + 1, items[i], form);
+    return html + kFinishButton + "<br><br>";
+}
+
+MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
+    const SheetQuestions texts(page.bodyHtml());
+    MarkedSheet marks;
+    int questions = 0;
+    for (int number = 1;; ++number) {
+        if (page.has(numbered("answerup", number))) {
+            markFraction(page, number, marks);
+        } else if (page.has(numbered("r", number))) {
+            markRemainder(page, number, texts, marks);
+        } else if (page.has(numbered("answer", number))) {
+            const std::string answer = numbered("answer", number);
+            markOneField(page, answer, page.value(answer), texts.of(answer), marks);
+        } else {
+            break;
+        }
+        ++questions;
+    }
+    marks.score = arithmeticScore(marks.right, questions, questionCount);
+    marks.seconds = thinkSeconds;
+    page.insertHtmlAfter("finish", scoreLine(marks.score, thinkSeconds));
+    return marks;
+}
+
+}  // namespace tally

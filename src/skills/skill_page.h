@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <string>
+#include <vector>
+
+#include "base/drill_form.h"
+#include "page/page.h"
+#include "progress/record_values.h"
+#include "skills/skill_table.h"
+
+namespace tally {
+
+// One question of a 口算 sheet and the skill it comes from.
+struct SkillSheetItem {
+    const SkillRow* skill = nullptr;
+    SkillQuestion question;
+};
+
+// The page of a 口算 sheet, one question a line, then the finish button:
+//   横式   3＋4＝[ ]; the □ of a question that has one is the field itself
+//   竖式   two whole terms ＋－× in columns, when the drill form is 竖式
+//   脱式   a question of 混合运算 a step at a time, the result in the last line
+//   余数   17÷5＝[ ]……[ ], the quotient in answer<i>, the remainder in r<i>
+//   分数   a fraction answer in answerup<i> and answerdown<i>
+// Every field is tagged with its answer as the marking accepts it.
+std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form);
+
+// Marks a 口算 sheet in place: each question right only when all its fields
+// are; writes the marks and the score line, and keeps every miss with its
+// text. A miss with a remainder cannot be asked again as one field, so it is
+// kept as not askable.
+MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds);
+
+}  // namespace tally

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <unordered_map>
+
+#include "skills/skill_table.h"
+
+namespace tally {
+
+// Draws are even: a skill of at most a tenth of the draws is seen whole, at a
+// chi-square well inside chance; a large one shows as many different
+// questions as even draws would.
+inline void expectEvenDraws(const SkillRow& row, const std::unordered_map<std::string, int>& counts, int draws) {
+    const double size = static_cast<double>(row.questions->size());
+    if (size * 10 <= draws) {
+        EXPECT_EQ(counts.size(), row.questions->size()) << row.key;
+        const double expected = draws / size;
+        double chiSquare = 0;
+        for (const auto& [text, count] : counts) chiSquare += (count - expected) * (count - expected) / expected;
+        EXPECT_LT(chiSquare, size - 1 + 6 * std::sqrt(2 * (size - 1)) + 1) << row.key;
+    } else {
+        const double distinct = size * (1 - std::pow(1 - 1 / size, draws));
+        EXPECT_NEAR(static_cast<double>(counts.size()), distinct, 0.02 * distinct) << row.key;
+    }
+}
+
+}  // namespace tally
