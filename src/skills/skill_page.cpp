@@ -98,8 +98,8 @@ public:
     FractionTable(int number, const SkillQuestion& q) : number_(number), q_(q) {}
 
     std::string html() {
-        top_ << "<td rowspan=2 width=72>" << questionHead(number_) << "</td>";
-        if (!q_.prompt.empty()) top_ << "<td rowspan=2>" << q_.prompt << "</td>";
+        top_ << "<td rowspan=2 width=72 nowrap>" << questionHead(number_) << "</td>";
+        if (!q_.prompt.empty()) top_ << "<td rowspan=2 nowrap>" << q_.prompt << "</td>";
         for (std::size_t i = 0; i < q_.terms.size(); ++i) {
             if (i > 0) sign(signText(q_.signs[i - 1]));
             if (q_.box && static_cast<std::size_t>(*q_.box) == i) fields();
