@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <map>
-#include <set>
 
 #include "base/seeded_random.h"
 #include "page/html_page.h"
@@ -146,22 +145,12 @@ TEST(SkillSheet, AQuotientWithAWrongRemainderIsWrong) {
     EXPECT_EQ(marks.missed[0].correct, answers.at("answer1") + "……" + answers.at("r1"));
 }
 
-// The captions papers and scripts name are there, each naming one skill.
-TEST(SkillSheet, CaptionsAreUniqueAndTheNamedOnesExist) {
-    std::multiset<std::string> captions;
-    for (const SkillRow& row : skillTable()) captions.insert(row.caption);
-    for (const std::string& caption : captions) EXPECT_EQ(captions.count(caption), 1u) << caption;
-    for (const char* named : {"10以内加减", "20以内不进位加法", "20以内进位加法", "9加几", "十几减9", "20以内退位减法"}) {
-        EXPECT_EQ(captions.count(named), 1u) << named;
-    }
-}
-
-// A lesson of grades 1 to 3 practises skills of its own grade, term and unit
+// A lesson practises skills of its own grade, term and unit
 // only; a lesson without calculation practises none.
 TEST(LessonSkills, EachLessonPractisesTheSkillsOfItsOwnUnit) {
     const FsDataDirectory data(TALLYMOO_DATA_DIR);
     int linked = 0;
-    for (int grade = 1; grade <= 3; ++grade) {
+    for (int grade = 1; grade <= 6; ++grade) {
         const TermLessons terms = splitTerms(readLessonList(data, grade));
         for (const auto* term : {&terms.first, &terms.second}) {
             for (const LessonEntry& lesson : *term) {

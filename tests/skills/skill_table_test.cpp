@@ -27,10 +27,12 @@ std::vector<std::string> lessonUnits(int grade) {
 }
 
 // Keys name grade and term; the units are the textbook's, in its order, each
-// in its own term (the 上学期总复习 line divides them).
+// in its own term (the 上学期总复习 line divides them); a caption names one
+// skill, and the ones papers and scripts name are there.
 TEST(SkillTable, KeysAndUnitsFollowTheTextbook) {
     const std::regex keyShape(R"(k([1-6])([12])\d\d)");
     std::set<std::string> keys;
+    std::set<std::string> captions;
     std::size_t lastPlace = 0;
     int lastGrade = 0;
     for (const auto& row : skillTable()) {
@@ -39,6 +41,7 @@ TEST(SkillTable, KeysAndUnitsFollowTheTextbook) {
         EXPECT_EQ(std::stoi(parts[1]), row.grade) << row.key;
         EXPECT_EQ(parts[2] == "1", row.term == Term::first) << row.key;
         EXPECT_TRUE(keys.insert(row.key).second) << row.key;
+        EXPECT_TRUE(captions.insert(row.caption).second) << row.caption;
         EXPECT_EQ(findSkill(row.key), &row);
         const auto units = lessonUnits(row.grade);
         const auto unit = std::find(units.begin(), units.end(), row.unit);
@@ -53,6 +56,9 @@ TEST(SkillTable, KeysAndUnitsFollowTheTextbook) {
         lastPlace = place;
     }
     EXPECT_EQ(findSkill("q11"), nullptr);
+    for (const char* named : {"10以内加减", "20以内不进位加法", "20以内进位加法", "9加几", "十几减9", "20以内退位减法"}) {
+        EXPECT_TRUE(captions.contains(named)) << named;
+    }
 }
 
 }  // namespace
