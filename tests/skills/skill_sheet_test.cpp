@@ -49,13 +49,17 @@ std::string typed(const SkillNumber& n) {
 }
 
 // What a child who knows the answer types, field by field: a remainder in
-// its own field, a fraction (or a whole number) in two boxes where the page
-// has them.
-std::map<std::string, std::string> rightAnswers(const Page& page, const SkillQuestion& q, int number) {
+// its own field, a fraction in two boxes, and so a whole number among
+// fractions or as the value of a ratio, lest one field tell it is whole.
+std::map<std::string, std::string> rightAnswers(const SkillQuestion& q, int number) {
     const std::string i = std::to_string(number);
     const SkillNumber answer = q.answer();
     if (q.remainder) return {{"answer" + i, typed(answer)}, {"r" + i, std::to_string(*q.remainder)}};
-    if (answer.form == NumberForm::fraction || (answer.form == NumberForm::whole && page.has("answerup" + i))) {
+    const bool amongFractions =
+        std::any_of(q.terms.begin(), q.terms.end(), [](auto& t) { return t.form == NumberForm::fraction; }) ||
+        q.signs == std::vector<Sign>{Sign::ratio};
+    const bool wholeInBoxes = answer.form == NumberForm::whole && amongFractions && q.layout == QuestionLayout::equation;
+    if (answer.form == NumberForm::fraction || wholeInBoxes) {
         const bool whole = answer.form == NumberForm::whole;
         return {{"answerup" + i, typed(answer)}, {"answerdown" + i, whole ? "" : std::to_string(answer.denominator)}};
     }
@@ -111,7 +115,7 @@ TEST(SkillSheet, EveryFormIsMarkedRightWhenRightAndWrongWhenWrong) {
             HtmlPage page;
             page.setBody(skillSheetHtml(items, form));
             for (std::size_t i = 0; i < items.size(); ++i) {
-                for (auto [field, answer] : rightAnswers(page, items[i].question, static_cast<int>(i) + 1)) {
+                for (auto [field, answer] : rightAnswers(items[i].question, static_cast<int>(i) + 1)) {
                     ASSERT_TRUE(page.has(field)) << field;
                     if (!right && !field.starts_with("answerdown")) answer += "1";
                     page.setValue(field, answer);
@@ -137,7 +141,7 @@ TEST(SkillSheet, AQuotientWithAWrongRemainderIsWrong) {
     const auto items = drawnItems("k2206", 1);
     HtmlPage page;
     page.setBody(skillSheetHtml(items, DrillForm::Normal));
-    const auto answers = rightAnswers(page, items[0].question, 1);
+    const auto answers = rightAnswers(items[0].question, 1);
     page.setValue("answer1", answers.at("answer1"));
     page.setValue("r1", answers.at("r1") + "1");
     const MarkedSheet marks = markSkillSheet(page, 10, 5);
