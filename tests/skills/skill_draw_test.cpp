@@ -10,7 +10,6 @@
 #include "base/seeded_random.h"
 #include "even_draws.h"
 #include "exact_reading.h"
-#include "skills/skill_sheet.h"
 #include "skills/skill_table.h"
 
 namespace tally {
@@ -210,21 +209,6 @@ TEST(SkillDraws, EveryDrawKeepsItsSkillAndDrawsAreEven) {
         expectDrawsKeep(row, [&](const SkillQuestion& q) {
             return check->second(q) && reading::answerFitsText(q, numberText(q.answer()));
         });
-    }
-}
-
-// A sheet never asks a question twice; a skill with fewer questions than the
-// sheet asks each once, and the sheet still ends.
-TEST(SkillSheets, NoQuestionTwiceAndShortSkillsCapped) {
-    SeededRandom random(7);
-    for (const auto& row : skillTable()) {
-        for (const std::size_t count : {std::size_t{20}, std::min<std::size_t>(row.questions->size() + 5, 60)}) {
-            const auto sheet = drawSheet(*row.questions, random, count);
-            std::set<std::string> texts;
-            for (const auto& q : sheet) texts.insert(q.text);
-            EXPECT_EQ(sheet.size(), std::min(count, row.questions->size())) << row.key;
-            EXPECT_EQ(texts.size(), sheet.size()) << row.key;
-        }
     }
 }
 
