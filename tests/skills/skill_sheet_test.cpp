@@ -6,11 +6,9 @@
 
 #include "base/seeded_random.h"
 #include "page/html_page.h"
-#include "practice/lesson_list.h"
 #include "skills/skill_family.h"
 #include "skills/skill_page.h"
 #include "skills/skill_sheet.h"
-#include "system/fs_data_directory.h"
 
 namespace tally {
 namespace {
@@ -147,39 +145,6 @@ TEST(SkillSheet, AQuotientWithAWrongRemainderIsWrong) {
     const MarkedSheet marks = markSkillSheet(page, 10, 5);
     ASSERT_EQ(marks.missed.size(), 1u);
     EXPECT_EQ(marks.missed[0].correct, answers.at("answer1") + "……" + answers.at("r1"));
-}
-
-// A lesson practises skills of its own grade, term and unit
-// only; a lesson without calculation practises none.
-TEST(LessonSkills, EachLessonPractisesTheSkillsOfItsOwnUnit) {
-    const FsDataDirectory data(TALLYMOO_DATA_DIR);
-    int linked = 0;
-    for (int grade = 1; grade <= 6; ++grade) {
-        const TermLessons terms = splitTerms(readLessonList(data, grade));
-        for (const auto* term : {&terms.first, &terms.second}) {
-            for (const LessonEntry& lesson : *term) {
-                SCOPED_TRACE(lesson.caption);
-                for (const std::string& key : lesson.drillKeys) {
-                    if (!key.starts_with("k")) continue;
-                    const SkillRow* skill = findSkill(key);
-                    ASSERT_NE(skill, nullptr) << key;
-                    EXPECT_EQ(skill->grade, grade) << key;
-                    EXPECT_EQ(skill->term == Term::first, term == &terms.first) << key;
-                    EXPECT_EQ(skill->unit, lesson.caption) << key;
-                    ++linked;
-                }
-                for (const char* old : {"q11", "q13", "q31", "q43", "q46"}) {
-                    EXPECT_EQ(std::count(lesson.drillKeys.begin(), lesson.drillKeys.end(), old), 0) << old;
-                }
-                for (const char* none : {"位置", "认识图形", "分类与整理"}) {
-                    if (lesson.caption.starts_with(none)) {
-                        EXPECT_TRUE(lesson.drillKeys.empty());
-                    }
-                }
-            }
-        }
-    }
-    EXPECT_GE(linked, 40);
 }
 
 }  // namespace
