@@ -64,12 +64,6 @@ std::map<std::string, std::string> rightAnswers(const SkillQuestion& q, int numb
     return {{"answer" + i, typed(answer)}};
 }
 
-AnswerForm missedAs(const Page& page, int number) {
-    const std::string i = std::to_string(number);
-    if (page.has("r" + i)) return AnswerForm::None;
-    return page.has("answerup" + i) ? AnswerForm::Fraction : AnswerForm::One;
-}
-
 std::vector<SkillSheetItem> drawnItems(const char* keys, std::size_t each) {
     SeededRandom random(7);
     std::vector<SkillSheetItem> items;
@@ -80,7 +74,8 @@ std::vector<SkillSheetItem> drawnItems(const char* keys, std::size_t each) {
 }
 
 // Every form a question takes on a sheet is marked right when answered right
-// and wrong, with a miss that can be asked again where it can, when not.
+// and wrong, with a miss that can be asked again where it can, when not; half
+// an answer (the quotient right, the remainder wrong) is no answer.
 TEST(SkillSheet, EveryFormIsMarkedRightWhenRightAndWrongWhenWrong) {
     const std::pair<const char*, DrillForm> cases[] = {
         {"k1104", DrillForm::Normal},    // □ in 一年级
@@ -112,39 +107,32 @@ TEST(SkillSheet, EveryFormIsMarkedRightWhenRightAndWrongWhenWrong) {
         for (const bool right : {true, false}) {
             HtmlPage page;
             page.setBody(skillSheetHtml(items, form));
-            for (std::size_t i = 0; i < items.size(); ++i) {
-                for (auto [field, answer] : rightAnswers(items[i].question, static_cast<int>(i) + 1)) {
-                    ASSERT_TRUE(page.has(field)) << field;
-                    if (!right && !field.starts_with("answerdown")) answer += "1";
-                    page.setValue(field, answer);
-                }
-            }
             std::vector<AnswerForm> forms;
-            for (std::size_t i = 0; i < items.size(); ++i) forms.push_back(missedAs(page, static_cast<int>(i) + 1));
+            std::vector<std::string> withRemainder;  // the right answer a miss keeps
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const auto answers = rightAnswers(items[i].question, static_cast<int>(i) + 1);
+                const std::string r = "r" + std::to_string(i + 1);
+                for (auto [field, answer] : answers) {
+                    ASSERT_TRUE(page.has(field)) << field;
+                    const bool spoilt = answers.contains(r) ? field == r : !field.starts_with("answerdown");
+                    page.setValue(field, !right && spoilt ? answer + "1" : answer);
+                }
+                const bool fraction = answers.size() == 2 && !answers.contains(r);
+                forms.push_back(answers.contains(r) ? AnswerForm::None : fraction ? AnswerForm::Fraction : AnswerForm::One);
+                withRemainder.push_back(answers.contains(r) ? answers.at("answer" + std::to_string(i + 1)) + "……" + answers.at(r) : "");
+            }
             const MarkedSheet marks = markSkillSheet(page, 20, 30);
             EXPECT_EQ(marks.questions, static_cast<int>(items.size()));
             EXPECT_EQ(marks.right, right ? marks.questions : 0);
             EXPECT_EQ(marks.score, right ? 100 : 0);
             for (std::size_t i = 0; i < marks.missed.size(); ++i) {
                 EXPECT_EQ(marks.missed[i].form, forms[i]) << marks.missed[i].question;
+                if (!withRemainder[i].empty()) EXPECT_EQ(marks.missed[i].correct, withRemainder[i]);
                 EXPECT_FALSE(marks.missed[i].question.empty());
             }
             EXPECT_EQ(page.bodyHtml().find("(×") == std::string::npos, right);
         }
     }
-}
-
-// Half an answer is no answer: the quotient right and the remainder wrong.
-TEST(SkillSheet, AQuotientWithAWrongRemainderIsWrong) {
-    const auto items = drawnItems("k2206", 1);
-    HtmlPage page;
-    page.setBody(skillSheetHtml(items, DrillForm::Normal));
-    const auto answers = rightAnswers(items[0].question, 1);
-    page.setValue("answer1", answers.at("answer1"));
-    page.setValue("r1", answers.at("r1") + "1");
-    const MarkedSheet marks = markSkillSheet(page, 10, 5);
-    ASSERT_EQ(marks.missed.size(), 1u);
-    EXPECT_EQ(marks.missed[0].correct, answers.at("answer1") + "……" + answers.at("r1"));
 }
 
 }  // namespace
