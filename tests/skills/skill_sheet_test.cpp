@@ -127,7 +127,9 @@ TEST(SkillSheet, EveryFormIsMarkedRightWhenRightAndWrongWhenWrong) {
             EXPECT_EQ(marks.score, right ? 100 : 0);
             for (std::size_t i = 0; i < marks.missed.size(); ++i) {
                 EXPECT_EQ(marks.missed[i].form, forms[i]) << marks.missed[i].question;
-                if (!withRemainder[i].empty()) EXPECT_EQ(marks.missed[i].correct, withRemainder[i]);
+                if (!withRemainder[i].empty()) {
+                    EXPECT_EQ(marks.missed[i].correct, withRemainder[i]);
+                }
                 EXPECT_FALSE(marks.missed[i].question.empty());
             }
             EXPECT_EQ(page.bodyHtml().find("(×") == std::string::npos, right);
