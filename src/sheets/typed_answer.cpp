@@ -18,13 +18,26 @@ char asciiOfFullWidth(std::string_view text, size_t at) {
     return static_cast<char>(codePoint - 0xFF01 + 0x21);
 }
 
+// Signs an input method gives in place of the ASCII ones: the ratio sign
+// U+2236 and the minus sign U+2212.
+char asciiOfMathSign(std::string_view text, size_t at) {
+    if (text.substr(at, 3) == "\u2236") return ':';
+    if (text.substr(at, 3) == "\u2212") return '-';
+    return 0;
+}
+
+char asciiOf(std::string_view text, size_t at) {
+    const char fullWidth = asciiOfFullWidth(text, at);
+    return fullWidth ? fullWidth : asciiOfMathSign(text, at);
+}
+
 }  // namespace
 
 std::string foldTypedAnswer(std::string_view typed) {
     std::string folded;
     folded.reserve(typed.size());
     for (size_t i = 0; i < typed.size();) {
-        if (const char ascii = asciiOfFullWidth(typed, i)) {
+        if (const char ascii = asciiOf(typed, i)) {
             folded += ascii;
             i += 3;
         } else {

@@ -27,20 +27,30 @@ std::string numbered(const std::string& prefix, int question) { return prefix + 
 
 bool isFraction(const SkillNumber& number) { return number.form == NumberForm::fraction; }
 
-// A fraction answer, or a whole one of a question with fractions in it (the
-// denominator box then stays empty, as on the fraction sheets).
-bool takesFraction(const SkillQuestion& q) {
+bool hasSign(const SkillQuestion& q, Sign sign) { return std::find(q.signs.begin(), q.signs.end(), sign) != q.signs.end(); }
+
+// A question of fractions, or the value of a ratio (a fraction itself), is
+// written one over the other as the fraction sheets write it.
+bool writtenAsFractions(const SkillQuestion& q) {
+    if (q.layout != QuestionLayout::equation) return false;
     const SkillNumber answer = q.answer();
-    if (isFraction(answer)) return true;
-    return answer.form == NumberForm::whole && std::any_of(q.terms.begin(), q.terms.end(), isFraction);
+    return isFraction(answer) || std::any_of(q.terms.begin(), q.terms.end(), isFraction) ||
+           (answer.form == NumberForm::whole && hasSign(q, Sign::ratio));
+}
+
+// There a fraction or whole answer takes two boxes (the denominator box of a
+// whole one stays empty); a percent or a ratio takes one field.
+bool answerInTwoBoxes(const SkillQuestion& q) {
+    const NumberForm form = q.answer().form;
+    return form == NumberForm::fraction || form == NumberForm::whole;
 }
 
 bool isWholeTwoTerm(const SkillQuestion& q) {
     if (q.terms.size() != 2 || q.box || q.remainder || q.layout != QuestionLayout::equation) return false;
     for (const SkillNumber& term : q.terms) {
-        if (term.form != NumberForm::whole) return false;
+        if (term.form != NumberForm::whole || term.numerator < 0) return false;
     }
-    return q.signs[0] != Sign::divide;
+    return q.prompt.empty() && (q.signs[0] == Sign::plus || q.signs[0] == Sign::minus || q.signs[0] == Sign::times);
 }
 
 bool isMixedOperation(const SkillRow& skill) {
@@ -71,13 +81,14 @@ std::string remainderLine(int number, const SkillQuestion& q) {
            kRemainderSeparator + field(numbered("r", number), std::to_string(*q.remainder)) + kLineEnd;
 }
 
-// 横式, the field standing where the □ is, or after ＝.
+// 横式, the field standing where the □ is (the ○ of a comparison), or after
+// ＝ or ≈.
 std::string acrossLine(int number, const SkillQuestion& q) {
     const std::string answer = field(numbered("answer", number), numberText(q.answer()));
-    const std::size_t box = q.text.find("□");
+    const std::string blank = q.layout == QuestionLayout::compare ? "○" : "□";
+    const std::size_t box = q.text.find(blank);
     if (box == std::string::npos) return questionHead(number) + q.text + answer + kLineEnd;
-    return questionHead(number) + q.text.substr(0, box) + answer + q.text.substr(box + std::string("□").size()) +
-           kLineEnd;
+    return questionHead(number) + q.text.substr(0, box) + answer + q.text.substr(box + blank.size()) + kLineEnd;
 }
 
 // A fraction answer in two boxes, the fractions written one over the other
@@ -87,13 +98,14 @@ public:
     FractionTable(int number, const SkillQuestion& q) : number_(number), q_(q) {}
 
     std::string html() {
-        top_ << "<td rowspan=2 width=72>" << questionHead(number_) << "</td>";
+        top_ << "<td rowspan=2 width=72 nowrap>" << questionHead(number_) << "</td>";
+        if (!q_.prompt.empty()) top_ << "<td rowspan=2 nowrap>" << q_.prompt << "</td>";
         for (std::size_t i = 0; i < q_.terms.size(); ++i) {
             if (i > 0) sign(signText(q_.signs[i - 1]));
             if (q_.box && static_cast<std::size_t>(*q_.box) == i) fields();
             else number(q_.terms[i]);
         }
-        sign("＝");
+        sign(q_.approximate ? "≈" : "＝");
         if (q_.box) number(q_.result);
         else fields();
         top_ << "<td rowspan=2 width=120><p id=" << numbered("fenshupl", number_) << "></p></td>";
@@ -114,6 +126,7 @@ private:
             case Sign::minus: return "－";
             case Sign::times: return "×";
             case Sign::divide: return "÷";
+            case Sign::ratio: return "∶";
         }
         return "";
     }
@@ -129,6 +142,11 @@ private:
     void fields() {
         const SkillNumber answer = q_.answer();
         const std::string question = " " + htmlAttribute(kQuestionAttribute, q_.text);
+        if (!answerInTwoBoxes(q_)) {
+            top_ << "<td rowspan=2 align=center>" << field(numbered("answer", number_), numberText(answer), question)
+                 << "</td>";
+            return;
+        }
         top_ << "<td align=center width=48" << kBar << ">"
              << field(numbered("answerup", number_), std::to_string(answer.numerator), question) << "</td>";
         const std::string denominator = isFraction(answer) ? std::to_string(answer.denominator) : "";
@@ -138,11 +156,16 @@ private:
 
 std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
     const SkillQuestion& q = item.question;
-    if (takesFraction(q)) return FractionTable(number, q).html();
+    if (writtenAsFractions(q)) return FractionTable(number, q).html();
     if (q.remainder) return remainderLine(number, q);
     if (q.terms.size() > 2 && isMixedOperation(*item.skill)) return stepsLine(number, q);
     if (form == DrillForm::Vertical && isWholeTwoTerm(q)) return columnLine(number, q);
     return acrossLine(number, q);
+}
+
+bool answersIn(const std::vector<SkillSheetItem>& items, NumberForm form) {
+    return std::any_of(items.begin(), items.end(),
+                       [form](const SkillSheetItem& item) { return item.question.answer().form == form; });
 }
 
 std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
@@ -153,9 +176,19 @@ std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
         steps = steps || (item.question.terms.size() > 2 && isMixedOperation(*item.skill));
     }
     std::string notes;
-    if (remainder) notes += sheetNote("有余数的题，商和余数分别填在两个框里。");
+    if (remainder) notes += sheetNote("有余数的题，后面有余数框：商和余数分别填在两个框里。");
     if (steps) notes += sheetNote("脱式计算：先想好先算什么、再算什么，把最后的得数填在框里。");
+    if (answersIn(items, NumberForm::relation)) notes += sheetNote("比较大小：在框里填“＞”“＜”或“＝”。");
+    if (answersIn(items, NumberForm::percent)) notes += sheetNote("得数是百分数的，要写上百分号“%”。");
+    if (answersIn(items, NumberForm::ratio)) notes += sheetNote("比的前项和后项之间写比号“∶”，也可以打冒号。");
     return notes;
+}
+
+// The question of a field that carries it (one inside a fraction table),
+// else as the page reads around it.
+std::string questionOf(const Page& page, const std::string& field, const SheetQuestions& texts) {
+    const std::string carried = page.attribute(field, kQuestionAttribute);
+    return carried.empty() ? texts.of(field) : carried;
 }
 
 void markFraction(Page& page, int number, MarkedSheet& marks) {
@@ -211,7 +244,7 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
             markRemainder(page, number, texts, marks);
         } else if (page.has(numbered("answer", number))) {
             const std::string answer = numbered("answer", number);
-            markOneField(page, answer, page.value(answer), texts.of(answer), marks);
+            markOneField(page, answer, page.value(answer), questionOf(page, answer, texts), marks);
         } else {
             break;
         }

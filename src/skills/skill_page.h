@@ -17,11 +17,16 @@ struct SkillSheetItem {
 };
 
 // The page of a 口算 sheet, one question a line, then the finish button:
-//   横式   3＋4＝[ ]; the □ of a question that has one is the field itself
+//   横式   3＋4＝[ ]; the □ of a question that has one is the field itself,
+//          so is the ○ of a comparison (－3[ ]2); an equation ends "，x＝[ ]",
+//          an approximation "≈[ ]"; a worded question is its prompt
 //   竖式   two whole terms ＋－× in columns, when the drill form is 竖式
 //   脱式   a question of 混合运算 a step at a time, the result in the last line
-//   余数   17÷5＝[ ]……[ ], the quotient in answer<i>, the remainder in r<i>
-//   分数   a fraction answer in answerup<i> and answerdown<i>
+//   余数   17÷5＝[ ]……[ ], the quotient in answer<i>, the remainder in r<i>;
+//          only a division that leaves one has the r<i> field
+//   分数   fractions one over the other, the value of a ratio too; a fraction
+//          or whole answer in answerup<i> and answerdown<i>, a percent or a
+//          ratio in answer<i>
 // Every field is tagged with its answer as the marking accepts it.
 std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form);
 

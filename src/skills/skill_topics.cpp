@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skills/skill_topics.h"
 
-#include <cstdio>
-
 #include "progress/children.h"
 
 namespace tally {
@@ -13,9 +11,7 @@ std::string gradeKey(int grade) { return kSkillSigil + std::to_string(grade); }
 std::string termKey(const SkillRow& row) { return gradeKey(row.grade) + (row.term == Term::first ? "1" : "2"); }
 
 std::string unitKey(const std::string& term, int place) {
-    char suffix[8];
-    std::snprintf(suffix, sizeof suffix, "-%02d", place);
-    return term + suffix;
+    return term + (place < 10 ? "-0" : "-") + std::to_string(place);
 }
 
 TopicRow folderRow(std::string key, std::string caption, std::string parent) {

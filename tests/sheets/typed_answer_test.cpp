@@ -14,6 +14,8 @@ TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
         {"２．６７", "2.67"},
         {"－３", "-3"},
         {"３／４", "3/4"},
+        {"3\u22364", "3:4"},            // the ratio sign
+        {"\u22120.5", "-0.5"},           // the minus sign
         {"！", "!"},                   // U+FF01, the first of the range
         {"～", "~"},                   // U+FF5E, the last
         {"｟", "｟"},                   // U+FF5F lies outside and stays

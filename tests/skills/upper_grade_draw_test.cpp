@@ -12,141 +12,13 @@
 
 #include "base/seeded_random.h"
 #include "even_draws.h"
+#include "exact_reading.h"
 #include "skills/skill_table.h"
 
 namespace tally {
 namespace {
 
-struct Ratio {
-    long long n = 0;
-    long long d = 1;  // 0 after a division by 0
-    bool operator==(const Ratio&) const = default;
-};
-Ratio lowest(long long n, long long d) {
-    if (d < 0) n = -n, d = -d;
-    const long long g = std::gcd(n, d);
-    return g == 0 ? Ratio{n, d} : Ratio{n / g, d / g};
-}
-Ratio operator+(Ratio a, Ratio b) { return lowest(a.n * b.d + b.n * a.d, a.d * b.d); }
-Ratio operator-(Ratio a, Ratio b) { return lowest(a.n * b.d - b.n * a.d, a.d * b.d); }
-Ratio operator*(Ratio a, Ratio b) { return lowest(a.n * b.n, a.d * b.d); }
-Ratio operator/(Ratio a, Ratio b) { return lowest(a.n * b.d, a.d * b.n); }
-bool operator<(Ratio a, Ratio b) { return a.n * b.d < b.n * a.d; }
-long long tenTo(std::size_t k) { return k == 0 ? 1 : 10 * tenTo(k - 1); }
-
-// Reads the text's arithmetic, the textbook's signs turned into one letter each.
-class Reader {
-public:
-    Reader(std::string text, Ratio x) : x_(x) {
-        const std::pair<const char*, const char*> signs[] = {{"＋", "+"}, {"－", "-"}, {"×", "*"}, {"÷", ":"},
-                                                             {"∶", ":"}, {"（", "("}, {"）", ")"}};
-        for (const auto& [sign, ascii] : signs) {
-            for (auto at = text.find(sign); at != std::string::npos; at = text.find(sign)) {
-                text.replace(at, std::string(sign).size(), ascii);
-            }
-        }
-        text_ = text;
-    }
-    std::optional<Ratio> value() {
-        const Ratio v = sum();
-        return at_ == text_.size() && v.d != 0 ? std::optional(v) : std::nullopt;
-    }
-
-private:
-    std::string text_;
-    std::size_t at_ = 0;
-    Ratio x_;
-    char peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
-    Ratio sum() {
-        Ratio v = product();
-        while (peek() == '+' || peek() == '-') v = text_[at_++] == '+' ? v + product() : v - product();
-        return v;
-    }
-    Ratio product() {
-        Ratio v = factor();
-        for (;;) {
-            if (peek() == '*' || peek() == ':') v = text_[at_++] == '*' ? v * factor() : v / factor();
-            else if (peek() == 'x' || peek() == '(') v = v * factor();
-            else return v;
-        }
-    }
-    Ratio factor() {
-        if (peek() == '-') return ++at_, Ratio{0, 1} - factor();
-        if (peek() == 'x') return ++at_, x_;
-        if (peek() == '(') {
-            ++at_;
-            const Ratio v = sum();
-            return peek() == ')' ? (++at_, v) : Ratio{0, 0};
-        }
-        return number();
-    }
-    std::string digits() {
-        const std::size_t from = at_;
-        while (std::isdigit(static_cast<unsigned char>(peek()))) ++at_;
-        return text_.substr(from, at_ - from);
-    }
-    Ratio number() {
-        const std::string whole = digits();
-        if (whole.empty()) return {0, 0};
-        Ratio v{std::stoll(whole), 1};
-        if (peek() == '.') {
-            ++at_;
-            const std::string places = digits();
-            if (!places.empty()) v = v + Ratio{std::stoll(places), tenTo(places.size())};
-        } else if (peek() == '/') {
-            ++at_;
-            v = v / Ratio{std::stoll(digits()), 1};
-        }
-        if (peek() == '%') ++at_, v = v / Ratio{100, 1};
-        return lowest(v.n, v.d);
-    }
-};
-
-std::optional<Ratio> read(const std::string& text, Ratio x = {}) { return Reader(text, x).value(); }
-
-// A key's value: 3.25, 3/4, 25%, 3:4, -3, or 0.1(6) with its repeating digits.
-std::optional<Ratio> keyValue(const std::string& key) {
-    const auto opens = key.find('(');
-    if (opens == std::string::npos) return read(key);
-    const auto point = key.find('.');
-    const std::string repeating = key.substr(opens + 1, key.size() - opens - 2);
-    const auto start = read(key.substr(0, opens));
-    const long long scale = tenTo(opens - point - 1);
-    return *start + Ratio{std::stoll(repeating), scale * (tenTo(repeating.size()) - 1)};
-}
-
-std::string after(const std::string& text, const std::string& mark) {
-    const auto at = text.rfind(mark);
-    return at == std::string::npos ? text : text.substr(at + mark.size());
-}
-
-// The answer as the text asks it, worked out from the text alone.
-bool answerFitsText(const SkillQuestion& q, const std::string& key) {
-    const std::string text = after(q.text, "：");
-    if (q.layout == QuestionLayout::worded) return true;  // read by the skill's own check
-    if (const auto circle = text.find("○"); circle != std::string::npos) {
-        const auto a = read(text.substr(0, circle)), b = read(text.substr(circle + std::string("○").size()));
-        return a && b && key == (*b < *a ? ">" : *a < *b ? "<" : "=");
-    }
-    const auto value = keyValue(key);
-    if (!value) return false;
-    if (text.ends_with("，x＝")) {
-        const std::string equation = text.substr(0, text.size() - std::string("，x＝").size());
-        const auto equals = equation.find("＝");
-        return read(equation.substr(0, equals), *value) == read(equation.substr(equals + std::string("＝").size()));
-    }
-    const auto equals = text.find(text.find("≈") != std::string::npos ? "≈" : "＝");
-    const auto exact = read(text.substr(0, equals));
-    if (!exact) return false;
-    if (q.remainder) return *exact == *value + Ratio{*q.remainder, 1} / *read(after(text.substr(0, equals), "÷"));
-    if (q.text.starts_with("保留")) {
-        const std::size_t places = q.text.starts_with("保留一位") ? 1 : 2;
-        const Ratio off = (*value - *exact) * Ratio{2 * tenTo(places), 1};
-        const bool halfUp = off.n == 1 && off.d == 1;
-        return key.size() - key.find('.') - 1 == places && ((Ratio{-1, 1} < off && off < Ratio{1, 1}) || halfUp);
-    }
-    return *exact == *value;
-}
+using namespace reading;
 
 bool neverEnds(long long d) {
     while (d % 2 == 0) d /= 2;
@@ -200,12 +72,6 @@ bool divides(const SkillQuestion& q, int lowOnes, int highOnes) {
     const long long quotient = q.result.numerator, divisor = t(q, 1);
     return signs(q, {Sign::divide}) && in(divisor % 10, lowOnes, highOnes) && in(quotient, 1, 9) && in(divisor, 11, 99);
 }
-std::smatch match(const std::string& text, const char* pattern) {
-    std::smatch parts;
-    std::regex_match(text, parts, std::regex(pattern));
-    return parts;
-}
-long long at(const std::smatch& parts, int i) { return std::stoll(parts[i]); }
 
 const std::map<std::string, Check>& skillChecks() {
     static const std::map<std::string, Check> checks = {
@@ -273,38 +139,18 @@ const std::map<std::string, Check>& skillChecks() {
     return checks;
 }
 
-constexpr int kDraws = 10000;
-
-// Ten thousand draws of every skill of grades 4 to 6: the answer fits the
-// text, the key is in its form, the skill's bounds hold, the draws are even.
+// Every draw of grades 4 to 6: the answer fits the text, the key is in its
+// form, the skill's bounds hold, the draws are even.
 TEST(UpperGradeDraws, EveryDrawKeepsItsSkillAndDrawsAreEven) {
     for (const auto& row : skillTable()) {
         if (row.grade < 4) continue;
         const auto check = skillChecks().find(row.key);
         ASSERT_NE(check, skillChecks().end()) << row.key;
-        SeededRandom random(20261208);
-        std::unordered_map<std::string, int> counts;
-        int faults = 0;
-        for (int i = 0; i < kDraws; ++i) {
-            const SkillQuestion q = row.questions->draw(random);
+        expectDrawsKeep(row, [&](const SkillQuestion& q) {
             const std::string key = numberText(q.answer());
-            const auto answer = keyValue(key).value_or(Ratio{0, 0});
-            const bool right = answerFitsText(q, key) && keyInItsForm(q, key) && check->second(q, answer);
-            if (!right && faults++ < 3) ADD_FAILURE() << row.key << " " << q.text << " " << key;
-            ++counts[q.text];
-        }
-        EXPECT_EQ(faults, 0) << row.key;
-        expectEvenDraws(row, counts, kDraws);
-    }
-}
-
-// A caption of grades 4 to 6 names one skill in the whole table.
-TEST(UpperGradeCaptions, NameOneSkillInTheTable) {
-    for (const auto& row : skillTable()) {
-        if (row.grade < 4) continue;
-        const auto named = std::count_if(skillTable().begin(), skillTable().end(),
-                                         [&](const SkillRow& other) { return other.caption == row.caption; });
-        EXPECT_EQ(named, 1) << row.caption;
+            const Ratio answer = keyValue(key).value_or(Ratio{0, 0});  // a relation has none
+            return answerFitsText(q, key) && keyInItsForm(q, key) && check->second(q, answer);
+        });
     }
 }
 

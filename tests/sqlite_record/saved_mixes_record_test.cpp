@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "sqlite_record/sqlite_record.h"
 #include "support/sqlite_count.h"
@@ -55,6 +54,8 @@ TEST_F(SavedMixes, RoundTripThroughTheFileAndKeepChildrenApart) {
     EXPECT_EQ(record.savedMixes(hong), (std::vector<SkillMix>{kNines}));
 }
 
+// Refused with the reason, nothing kept (a file that has none yet reads
+// none), and no more than the most a child keeps.
 TEST_F(SavedMixes, AMixThatCannotMakeASheetIsRefusedAndNothingKept) {
     SqliteRecord record(file);
     const long long ming = add(record, "小明");
@@ -73,34 +74,10 @@ TEST_F(SavedMixes, AMixThatCannotMakeASheetIsRefusedAndNothingKept) {
         EXPECT_NE(said.find(c.problem), std::string::npos) << c.problem << ": " << said;
     }
     EXPECT_TRUE(record.savedMixes(ming).empty());
+    EXPECT_TRUE(record.ok()) << "a file that has no mixes yet reads none";
     for (int i = 0; i < kMostSavedMixes; ++i) EXPECT_EQ(record.saveMix(ming, {"卷" + std::to_string(i), 20, {{"k1107", 100}}}), "");
     EXPECT_NE(record.saveMix(ming, kNines).find("最多只能保存"), std::string::npos);
     EXPECT_EQ(record.saveMix(ming, {"卷0", 30, {{"k1107", 100}}}), "");
-}
-
-// A file made before mixes reads none and gains their tables with the first one saved.
-TEST_F(SavedMixes, AnOlderFileGainsTheTables) {
-    {
-        SqliteRecord record(file);
-        MarkedSheet sheet;
-        sheet.when = "2026-12-01 08:00:00";
-        sheet.topicKey = "q11";
-        ASSERT_TRUE(record.store(sheet));
-    }
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE IF EXISTS saved_mix; DROP TABLE IF EXISTS saved_mix_part;", nullptr,
-                           nullptr, nullptr),
-              SQLITE_OK);
-    sqlite3_close(db);
-
-    SqliteRecord record(file);
-    ASSERT_TRUE(record.ok()) << record.lastError();
-    EXPECT_EQ(record.sheets(kEarlierRecords).size(), 1u);
-    EXPECT_TRUE(record.savedMixes(kEarlierRecords).empty());
-    EXPECT_TRUE(record.ok()) << record.lastError();
-    EXPECT_EQ(record.saveMix(kEarlierRecords, kNines), "");
-    EXPECT_EQ(record.savedMixes(kEarlierRecords), (std::vector<SkillMix>{kNines}));
 }
 
 }  // namespace
