@@ -342,41 +342,7 @@ void Commands::printChildren(const std::string&, std::ostream& out) {
 // grade NAME GRADE, remove NAME (both questions answered as told, yes when
 // not told), give NAME (the sheets of no child), marks on|off.
 void Commands::manageChild(const std::string& args, std::ostream& out) {
-    const auto [verb, rest] = splitFirst(args);
-    using Action = std::function<std::string(ChildrenDialog&)>;
-    Action action;
-    const auto named = [](const std::string& name, auto change) -> Action {
-        return [name, change](ChildrenDialog& dialog) -> std::string {
-            const auto id = idOf(dialog, name);
-            if (!id) return "没有叫“" + normalName(name) + "”的孩子。";
-            return change(dialog, *id);
-        };
-    };
-    if (verb == "add") {
-        if (const auto parts = nameAndGrade(rest)) {
-            action = [parts](ChildrenDialog& dialog) { return dialog.add(parts->first, parts->second); };
-        }
-    } else if (verb == "rename") {
-        const auto [oldName, newName] = splitFirst(rest);
-        if (!newName.empty()) {
-            action = named(oldName, [newName](ChildrenDialog& d, long long id) { return d.rename(id, newName); });
-        }
-    } else if (verb == "grade") {
-        if (const auto parts = nameAndGrade(rest)) {
-            const int grade = parts->second;
-            action = named(parts->first, [grade](ChildrenDialog& d, long long id) { return d.setGrade(id, grade); });
-        }
-    } else if (verb == "remove" && !rest.empty()) {
-        action = named(rest, [](ChildrenDialog& d, long long id) { return d.remove(id); });
-    } else if (verb == "give" && !rest.empty()) {
-        action = named(rest, [](ChildrenDialog& d, long long id) { return d.giveEarlier(id); });
-    } else if (verb == "marks" && (rest == "on" || rest == "off")) {
-        const bool on = rest == "on";
-        action = [on](ChildrenDialog& dialog) {
-            dialog.marksAlone = on;
-            return std::string();
-        };
-    }
+    const ChildrenAction action = childrenAction(args);
     if (!action) {
         out << "error: child add NAME GRADE | rename OLD NEW | grade NAME GRADE | remove NAME | give NAME |"
                " marks on|off\n";

@@ -59,4 +59,42 @@ std::optional<std::pair<std::string, int>> nameAndGrade(const std::string& args)
     return std::make_pair(args.substr(0, blank), gradeNamed(args.substr(blank + 1)).value_or(0));
 }
 
+ChildrenAction childrenAction(const std::string& args) {
+    const auto [verb, rest] = splitFirst(args);
+    ChildrenAction action;
+    const auto named = [](const std::string& name, auto change) -> ChildrenAction {
+        return [name, change](ChildrenDialog& dialog) -> std::string {
+            const auto id = idOf(dialog, name);
+            if (!id) return "没有叫“" + normalName(name) + "”的孩子。";
+            return change(dialog, *id);
+        };
+    };
+    if (verb == "add") {
+        if (const auto parts = nameAndGrade(rest)) {
+            action = [parts](ChildrenDialog& dialog) { return dialog.add(parts->first, parts->second); };
+        }
+    } else if (verb == "rename") {
+        const auto [oldName, newName] = splitFirst(rest);
+        if (!newName.empty()) {
+            action = named(oldName, [newName](ChildrenDialog& d, long long id) { return d.rename(id, newName); });
+        }
+    } else if (verb == "grade") {
+        if (const auto parts = nameAndGrade(rest)) {
+            const int grade = parts->second;
+            action = named(parts->first, [grade](ChildrenDialog& d, long long id) { return d.setGrade(id, grade); });
+        }
+    } else if (verb == "remove" && !rest.empty()) {
+        action = named(rest, [](ChildrenDialog& d, long long id) { return d.remove(id); });
+    } else if (verb == "give" && !rest.empty()) {
+        action = named(rest, [](ChildrenDialog& d, long long id) { return d.giveEarlier(id); });
+    } else if (verb == "marks" && (rest == "on" || rest == "off")) {
+        const bool on = rest == "on";
+        action = [on](ChildrenDialog& dialog) {
+            dialog.marksAlone = on;
+            return std::string();
+        };
+    }
+    return action;
+}
+
 }  // namespace tally

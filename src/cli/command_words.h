@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -41,5 +42,11 @@ int choiceIndex(const std::string& word, const std::array<int, N>& values) {
     }
     return -2;
 }
+
+// The change a "child" command line asks of the 孩子 dialog: add NAME GRADE,
+// rename OLD NEW, grade NAME GRADE, remove NAME, give NAME, marks on|off;
+// none for a line that is none of these.
+using ChildrenAction = std::function<std::string(ChildrenDialog&)>;
+ChildrenAction childrenAction(const std::string& args);
 
 }  // namespace tally
