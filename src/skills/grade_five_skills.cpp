@@ -10,11 +10,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kDecimalTimes = "小数乘法";
 const char* const kDecimalDivide = "小数除法";

@@ -9,11 +9,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kThreeByTwo = "三位数乘两位数";
 const char* const kTwoDigitDivisor = "除数是两位数的除法";

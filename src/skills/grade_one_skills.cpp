@@ -8,11 +8,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kUpToFive = "1～5的认识和加减法";
 const char* const kUpToTen = "6～10的认识和加减法";

@@ -10,11 +10,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kFractionTimes = "分数乘法";
 const char* const kFractionDivide = "分数除法";

@@ -9,11 +9,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kTenThousandOne = "万以内的加法和减法（一）";
 const char* const kTenThousandTwo = "万以内的加法和减法（二）";

@@ -11,11 +11,7 @@ namespace tally {
 
 namespace {
 
-using Values = std::span<const int>;
-using Maybe = std::optional<SkillQuestion>;
-
-constexpr Term up = Term::first;
-constexpr Term down = Term::second;
+using namespace skill_rules;
 
 const char* const kHundredTwo = "100以内的加法和减法（二）";
 const char* const kTableOne = "表内乘法（一）";
