@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kLineEnd = "<br><br>";
 constexpr const char* kQuestionAttribute = "data-question";
+constexpr const char* kSkillAttribute = "data-skill";
 constexpr const char* kRemainderSeparator = "……";
 
 std::string field(const std::string& name, const std::string& tag, const std::string& extra = "") {
@@ -225,11 +226,37 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
     marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
 }
 
+bool severalSkills(const std::vector<SkillSheetItem>& items) {
+    return std::any_of(items.begin(), items.end(), [&](const SkillSheetItem& item) { return item.skill != items[0].skill; });
+}
+
+// On a sheet of several skills each question names its skill in an empty
+// element before it, so that its miss is kept under that skill.
+std::string skillMarker(int number, const SkillRow& skill) {
+    return "<i " + htmlAttribute("name", numbered("skill", number)) + " " + htmlAttribute(kSkillAttribute, skill.key) +
+           "></i>";
+}
+
+// A miss just marked on a sheet of several skills goes under its own skill.
+void keepMissUnderItsSkill(const Page& page, int number, std::size_t missesBefore, MarkedSheet& marks) {
+    const std::string marker = numbered("skill", number);
+    if (marks.missed.size() == missesBefore || !page.has(marker)) return;
+    if (const SkillRow* skill = findSkill(page.attribute(marker, kSkillAttribute))) {
+        marks.missed.back().topicKey = skill->key;
+        marks.missed.back().topicCaption = skill->caption;
+    }
+}
+
 }  // namespace
 
 std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form) {
     std::string html = sheetNotes(items);
-    for (std::size_t i = 0; i < items.size(); ++i) html += questionLine(static_cast<int>(i) + 1, items[i], form);
+    const bool marked = severalSkills(items);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        if (marked) html += skillMarker(number, *items[i].skill);
+        html += questionLine(number, items[i], form);
+    }
     return html + kFinishButton + "<br><br>";
 }
 
@@ -238,6 +265,7 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
     MarkedSheet marks;
     int questions = 0;
     for (int number = 1;; ++number) {
+        const std::size_t missesBefore = marks.missed.size();
         if (page.has(numbered("answerup", number))) {
             markFraction(page, number, marks);
         } else if (page.has(numbered("r", number))) {
@@ -248,6 +276,7 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
         } else {
             break;
         }
+        keepMissUnderItsSkill(page, number, missesBefore, marks);
         ++questions;
     }
     marks.score = arithmeticScore(marks.right, questions, questionCount);

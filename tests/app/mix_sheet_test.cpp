@@ -47,9 +47,11 @@ TEST(MixSheet, AnsweredMarkedAndStoredWithItsShares) {
     const std::regex line(R"(第(\d+)题：([^<]*)<input class=text name=answer\d+)");
     int questions = 0;
     int pastTen = 0;
+    bool firstPastTen = false;
     for (auto it = std::sregex_iterator(body.begin(), body.end(), line); it != std::sregex_iterator(); ++it) {
         const int answer = sumOrDifference((*it)[2]);
         pastTen += answer > 10;
+        if (questions == 0) firstPastTen = answer > 10;
         // The first question is answered wrong, the rest right.
         r.h.type("answer" + (*it)[1].str(), std::to_string(++questions == 1 ? answer + 1 : answer));
     }
@@ -62,6 +64,10 @@ TEST(MixSheet, AnsweredMarkedAndStoredWithItsShares) {
     EXPECT_EQ(stored[0].questions, 20);
     EXPECT_EQ(stored[0].right, 19);
     EXPECT_EQ(stored[0].score, 95);
+    // The miss is kept under the skill it came from: a sum past ten is 20以内进位加法's.
+    const auto missed = r.record.missed(r.record.children()[0].id);
+    ASSERT_EQ(missed.size(), 1u);
+    EXPECT_EQ(missed[0].topicCaption, firstPastTen ? "20以内进位加法" : "10以内加减");
 }
 
 TEST(MixSheet, OnlyTheParentKeepsAMixForTheChild) {
