@@ -78,7 +78,7 @@ std::vector<LessonEntry> gradeLessons() {
     std::vector<LessonEntry> lessons;
     for (int i = 1; i <= 18; ++i) {
         lessons.push_back({"q533303" + std::to_string(1000 + i).substr(1), i == 9 ? "上学期总复习" : "课" + std::to_string(i),
-                           i % 2 ? topicKey(i) : ""});
+                           i % 2 ? std::vector<std::string>{topicKey(i)} : std::vector<std::string>{}});
     }
     return lessons;
 }
