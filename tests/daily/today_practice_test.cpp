@@ -65,6 +65,7 @@ TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
     ASSERT_EQ(practice.questions.size(), static_cast<std::size_t>(kPracticeQuestions));
     std::set<PlanSource> sources;
     int checked = 0;
+    const auto& drills = practice.lesson.drillKeys;
     for (const TodayQuestion& q : practice.questions) {
         sources.insert(q.source);
         EXPECT_NE(q.question.form, AnswerForm::None);
@@ -72,14 +73,11 @@ TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
             EXPECT_EQ(q.question.correct, *answer) << q.question.question;
             ++checked;
         }
+        const bool ofTheLesson = std::find(drills.begin(), drills.end(), q.question.topicKey) != drills.end();
+        EXPECT_TRUE(q.source != PlanSource::Lesson || ofTheLesson) << q.question.topicKey;
     }
     EXPECT_GT(checked, 0);
     EXPECT_TRUE(sources.count(PlanSource::FirstDrill)) << "the grade's first drills";
-    for (const TodayQuestion& q : practice.questions) {
-        if (q.source != PlanSource::Lesson) continue;
-        const auto& drills = practice.lesson.drillKeys;
-        EXPECT_NE(std::find(drills.begin(), drills.end(), q.question.topicKey), drills.end()) << q.question.topicKey;
-    }
 }
 
 // Every question's result is kept for its own topic; a wrong one is a miss of
@@ -108,7 +106,6 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     for (std::size_t i = 0; i < kept.answered.size(); ++i) {
         const AnsweredQuestion& a = kept.answered[i];
         EXPECT_EQ(a.topicKey, practice.questions[i].question.topicKey);
-        EXPECT_EQ(a.question, practice.questions[i].question.question);
         EXPECT_EQ(a.right, static_cast<int>(i) + 1 != wrongNumber);
         EXPECT_EQ(a.review, static_cast<int>(i) + 1 == reviewNumber);
     }

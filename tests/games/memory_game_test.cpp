@@ -14,16 +14,13 @@ protected:
     test::Harness h;
     void SetUp() override { h.start(); }
 
-    // The next round deals these values, the suits a b c d in turn.
-    void script(const std::vector<int>& values) {
+    // A round dealing these values, the suits a b c d in turn.
+    void deal(const std::vector<int>& values) {
         int suit = 0;
         for (int value : values) {
             h.random.push((value - 1) / 10.0 + 0.05);
             h.random.push((suit++ % 4) / 4.0 + 0.05);
         }
-    }
-    void deal(const std::vector<int>& values) {
-        script(values);
         h.click("q62", "数学游戏");
     }
     int cardsNow() const { return h.form->families().memoryGame.cards(); }

@@ -20,7 +20,7 @@ std::string reserialized(const std::string& html) {
 // Collects every change the page reports.
 struct Recorder {
     std::vector<PageChange> changes;
-    void attach(HtmlPage& page) {
+    explicit Recorder(HtmlPage& page) {
         page.setObserver([this](const PageChange& change) { changes.push_back(change); });
     }
 };
@@ -89,8 +89,7 @@ TEST(HtmlPageEdit, EditsAreWrittenInPlace) {
     for (const auto& c : cases) {
         HtmlPage page;
         page.setBody(c.body);
-        Recorder recorder;
-        recorder.attach(page);
+        Recorder recorder(page);
         c.edit(page);
         EXPECT_EQ(page.bodyHtml(), c.written) << c.body;
         EXPECT_EQ(recorder.changes.empty(), c.written == std::string(c.body)) << "the view is told of what changed";
@@ -101,8 +100,7 @@ TEST(HtmlPageEdit, MissingElementsChangeNothingAndReadEmpty) {
     HtmlPage page;
     const std::string html = "<input name=a value=1 tag=2 checked>";
     page.setBody(html);
-    Recorder recorder;
-    recorder.attach(page);
+    Recorder recorder(page);
     for (const std::string& name : {std::string("b"), std::string(""), std::string("A")}) {
         page.setValue(name, "x");
         page.setTag(name, "x");
@@ -124,8 +122,7 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
     HtmlPage page;
     EXPECT_EQ(page.generation(), 0);
     page.setBody("<p><span id=s></span></p><input name=a><input name=b>");
-    Recorder recorder;
-    recorder.attach(page);
+    Recorder recorder(page);
     page.insertHtmlAfter("s", "<b>1</b><i>2</i>");
     page.setInnerHtml("s", "<img><img>");
     page.insertTextAfter("a", "t");
@@ -185,8 +182,7 @@ TEST(HtmlPageChanges, TheViewNeverSeesAnAnswerTag) {
     for (const Case& c : cases) {
         HtmlPage page;
         page.setBody(start);
-        Recorder recorder;
-        recorder.attach(page);
+        Recorder recorder(page);
         c.change(page);
         std::string seen;
         for (const PageChange& change : recorder.changes) seen += change.attribute + change.text;

@@ -29,14 +29,14 @@ WeakTopic weak(std::string key) {
     return topic;
 }
 
+using Counts = std::map<std::pair<PlanSource, std::string>, int>;
+
 // How many questions each (source, topic) has.
-std::map<std::pair<PlanSource, std::string>, int> tally(const std::vector<PlanItem>& plan) {
-    std::map<std::pair<PlanSource, std::string>, int> counts;
+Counts tally(const std::vector<PlanItem>& plan) {
+    Counts counts;
     for (const PlanItem& item : plan) ++counts[{item.source, item.topicKey}];
     return counts;
 }
-
-using Counts = std::map<std::pair<PlanSource, std::string>, int>;
 
 // A third of the sheet is due misses: the seven waiting longest.
 TEST(PracticePlan, TheDueMissesAskedAreThoseWaitingLongest) {

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
-#include <unordered_map>
 
-#include "base/seeded_random.h"
 #include "even_draws.h"
 #include "exact_reading.h"
 #include "skills/skill_table.h"

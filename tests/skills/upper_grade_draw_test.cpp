@@ -3,14 +3,13 @@
 // with exact fractions of the test's own, and each skill's bounds.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <numeric>
 #include <regex>
 #include <set>
 
-#include "base/seeded_random.h"
 #include "even_draws.h"
 #include "exact_reading.h"
 #include "skills/skill_table.h"
