@@ -51,9 +51,9 @@ TEST(RecordPage, TopicsMissedMostComeFirstAndAreCut) {
     EXPECT_EQ(mostMissedTopics(kSheets, 1).size(), 1u);
     // A re-drill's misses count for the topic they came from.
     MarkedSheet redrill = marked("2026-12-04 08:00:00", "redrill", "错题重练", 0, 10);
-    redrill.missed = {{"3/4+1/4=", "", "1/1", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"},
-                      {"1/2+1/3=", "", "5/6", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"},
-                      {"1/5+1/5=", "", "2/5", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"}};
+    for (const char* sum : {"3/4+1/4=", "1/2+1/3=", "1/5+1/5="}) {
+        redrill.missed.push_back({sum, "", "1", AnswerForm::Fraction, "q5008", "简单分子任意分数加法"});
+    }
     std::vector<MarkedSheet> withRedrill = {redrill};
     withRedrill.insert(withRedrill.end(), kSheets.begin(), kSheets.end());
     EXPECT_EQ(mostMissedTopics(withRedrill, 5).at(0).caption, "简单分子任意分数加法");

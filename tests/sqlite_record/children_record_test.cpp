@@ -14,14 +14,7 @@ using ChildrenRecord = test::RecordFolder;
 using test::askable;
 using test::markedSheet;
 
-long long add(SqliteRecord& record, const std::string& name, int grade) {
-    EXPECT_EQ(record.addChild(name, grade), "");
-    for (const Child& child : record.children()) {
-        if (child.name == name) return child.id;
-    }
-    ADD_FAILURE() << name << " was not added";
-    return -1;
-}
+using test::addedChild;
 
 std::vector<std::string> keysOf(const std::vector<MarkedSheet>& sheets) {
     std::vector<std::string> keys;
@@ -39,8 +32,8 @@ std::vector<std::string> questionsOf(const std::vector<MissedQuestion>& misses) 
 // a re-drill mends its own child's misses, never the other's.
 TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
     SqliteRecord record(file);
-    const long long ming = add(record, "小明", 1);
-    const long long hong = add(record, "小红", 4);
+    const long long ming = addedChild(record, "小明", 1);
+    const long long hong = addedChild(record, "小红", 4);
     const auto q11 = [](const char* question, const char* correct) { return askable(question, correct, "q11"); };
     ASSERT_TRUE(record.store(
         markedSheet("2026-12-01 08:00:00", "q11", {q11("1+2=", "3"), q11("2+5=", "7"), q11("3+3=", "6")}, ming)));
@@ -115,7 +108,7 @@ TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
     EXPECT_EQ(before[0].missed[1].correct, "3002");
 
     // Given to a child, the same sheets and misses are that child's.
-    const long long ming = add(record, "小明", 2);
+    const long long ming = addedChild(record, "小明", 2);
     ASSERT_EQ(record.giveEarlierSheets(ming), "");
     EXPECT_EQ(record.earlierSheetCount(), 0);
     auto after = record.sheets(ming);
@@ -166,8 +159,8 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
 // children keep theirs.
 TEST_F(ChildrenRecord, RemovingAChildRemovesOnlyThatChildsSheets) {
     SqliteRecord record(file);
-    const long long ming = add(record, "小明", 1);
-    const long long hong = add(record, "小红", 2);
+    const long long ming = addedChild(record, "小明", 1);
+    const long long hong = addedChild(record, "小红", 2);
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q11", {askable("1+2=", "3", "q11")}, ming)));
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 09:00:00", "q12", {askable("9-2=", "7", "q12")}, hong)));
     ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
@@ -185,7 +178,7 @@ TEST_F(ChildrenRecord, SettingsComeBackForEachOwnerAfterReopening) {
     long long mingId = 0;
     {
         SqliteRecord record(file);
-        mingId = add(record, "小明", 2);
+        mingId = addedChild(record, "小明", 2);
         EXPECT_FALSE(record.settings(mingId));
         ASSERT_TRUE(record.saveSettings(kEarlierRecords, computer));
         ASSERT_TRUE(record.saveSettings(mingId, {10, 5, "w6", "加减乘除", "q11", ""}));
@@ -243,12 +236,9 @@ TEST(ChildNames, OneNameTypedTwoWaysIsOneAndUnseenCharactersAreRefused) {
 }
 
 TEST(ChildNames, GradesAreReadInEveryWayTheyAreWritten) {
-    EXPECT_EQ(gradeNamed("2"), 2);
-    EXPECT_EQ(gradeNamed("二年级"), 2);
-    EXPECT_EQ(gradeNamed("六"), 6);
-    EXPECT_EQ(gradeNamed("7"), std::nullopt);
-    EXPECT_EQ(gradeNamed("0"), std::nullopt);
-    EXPECT_EQ(gradeNamed("二年"), std::nullopt);
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"2", 2}, {"二年级", 2}, {"六", 6}, {"7", std::nullopt}, {"0", std::nullopt}, {"二年", std::nullopt}};
+    for (const auto& [written, grade] : cases) EXPECT_EQ(gradeNamed(written), grade) << written;
 }
 
 }  // namespace

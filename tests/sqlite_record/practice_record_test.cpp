@@ -151,10 +151,8 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
 // given to a child have the child's review worked out again.
 TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     SqliteRecord record(file);
-    ASSERT_EQ(record.addChild("小明", 2), "");
-    ASSERT_EQ(record.addChild("小红", 4), "");
-    const long long ming = record.children()[0].id;
-    const long long hong = record.children()[1].id;
+    const long long ming = test::addedChild(record, "小明", 2);
+    const long long hong = test::addedChild(record, "小红", 4);
     test::RecordingRecord mingsOwn;
     for (MarkedSheet sheet : month()) {
         sheet.childId = ming;

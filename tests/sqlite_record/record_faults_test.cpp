@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -83,9 +82,8 @@ TEST_F(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
         EXPECT_NE(
             recordTroubleMessage(record.trouble(), true, record.waitingSheets()).find("还有1100张练习卷的成绩没有记下"),
             std::string::npos);
-        struct stat journalStat {};
-        ASSERT_EQ(stat(journal.c_str(), &journalStat), 0) << "the waiting sheets are on disk";
-        EXPECT_EQ(journalStat.st_mode & 0777, 0600u);
+        EXPECT_EQ(fs::status(journal).permissions(), fs::perms::owner_read | fs::perms::owner_write)
+            << "the waiting sheets are on disk, the owner's only";
         // Room for some: those go in, the rest wait.
         int partly = 0;
         for (int step = 0; step < 5; ++step) {
@@ -195,8 +193,7 @@ TEST_F(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
 TEST_F(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
     SqliteRecord practising(file);
     SqliteRecord parents(file);
-    ASSERT_EQ(parents.addChild("小明", 2), "");
-    const long long ming = parents.children().at(0).id;
+    const long long ming = test::addedChild(parents, "小明", 2);
     ASSERT_TRUE(practising.store(sheetNumbered(1, ming)));
     EXPECT_EQ(practising.trouble(), RecordTrouble::None);
     ASSERT_EQ(parents.removeChild(ming), "");

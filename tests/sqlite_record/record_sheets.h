@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "progress/children.h"
 #include "progress/record_values.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/temp_folder.h"
 
 namespace tally::test {
@@ -41,6 +43,13 @@ inline std::string bytesOf(const std::filesystem::path& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// The id of a child added to the record, or -1 with a failure.
+inline long long addedChild(SqliteRecord& record, const std::string& name, int grade = 1) {
+    EXPECT_EQ(record.addChild(name, grade), "");
+    const std::optional<Child> added = childNamed(record.children(), name);
+    return added ? added->id : -1;
 }
 
 // A fresh folder for one test's record file.

@@ -3,21 +3,13 @@
 
 #include "sqlite_record/sqlite_record.h"
 #include "support/sqlite_count.h"
-#include "support/temp_folder.h"
+#include "record_sheets.h"
 
 namespace tally {
 namespace {
 
-class SavedMixes : public ::testing::Test {
-protected:
-    test::TempFolder folder;
-    std::filesystem::path file = folder.path() / "record.sqlite";
-
-    long long add(SqliteRecord& record, const std::string& name) {
-        EXPECT_EQ(record.addChild(name, 1), "");
-        return record.children().back().id;
-    }
-};
+using SavedMixes = test::RecordFolder;
+using test::addedChild;
 
 const SkillMix kStandard{"口算达标", 100, {{"k1103", 50}, {"k1106", 20}, {"k1110", 30}}};
 const SkillMix kNines{"九加几", 20, {{"k1107", 100}}};
@@ -29,8 +21,8 @@ TEST_F(SavedMixes, RoundTripThroughTheFileAndKeepChildrenApart) {
     long long hong = 0;
     {
         SqliteRecord record(file);
-        ming = add(record, "小明");
-        hong = add(record, "小红");
+        ming = addedChild(record, "小明");
+        hong = addedChild(record, "小红");
         EXPECT_EQ(record.saveMix(ming, kStandard), "");
         EXPECT_EQ(record.saveMix(ming, kNines), "");
         EXPECT_EQ(record.saveMix(hong, kNines), "");
@@ -58,7 +50,7 @@ TEST_F(SavedMixes, RoundTripThroughTheFileAndKeepChildrenApart) {
 // none), and no more than the most a child keeps.
 TEST_F(SavedMixes, AMixThatCannotMakeASheetIsRefusedAndNothingKept) {
     SqliteRecord record(file);
-    const long long ming = add(record, "小明");
+    const long long ming = addedChild(record, "小明");
     const struct {
         long long owner;
         SkillMix mix;

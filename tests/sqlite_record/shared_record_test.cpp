@@ -4,14 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <limits>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "sqlite_record/sqlite_record.h"
+#include "record_sheets.h"
 #include "support/harness.h"
 
 // Several programs on one record, as with two windows or two accounts of one
@@ -21,17 +19,6 @@ namespace tally {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string fileText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-int count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
 
 class SharedRecord : public ::testing::TestWithParam<int> {
 protected:
@@ -48,7 +35,7 @@ protected:
                                     in.string() + " > " + (dir.path() / (name + ".out")).string() + " 2>&1";
         return std::thread([command] { EXPECT_EQ(std::system(command.c_str()), 0) << command; });
     }
-    std::string output(const std::string& name) { return fileText(dir.path() / (name + ".out")); }
+    std::string output(const std::string& name) { return test::bytesOf(dir.path() / (name + ".out")); }
 };
 
 constexpr int kSheetsEach = 300;
@@ -85,9 +72,6 @@ TEST_P(SharedRecord, EverySheetOfEveryProgramIsStoredWhileTheRecordPageIsRead) {
         // Nine blank boxes and an x: ten misses each.
         ASSERT_EQ(sheet.missed.size(), 10u);
     }
-    std::cout << "[ figures  ] " << writers << " programs marked " << writers * kSheetsEach << " sheets, "
-              << stored.size() << " stored, with " << count(output("reader"), "\t") / 5
-              << " sheet lines read meanwhile\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Programs, SharedRecord, ::testing::Values(2, 4));

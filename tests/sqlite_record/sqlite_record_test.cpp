@@ -198,9 +198,7 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
     const auto sheets = record.sheets(kEarlierRecords);
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(sheets[0].score, 90);
-    const std::vector<MissedQuestion> expected = {
-        {"第4题", "7", "17", AnswerForm::None, "q13", "100以内加法"}};
-    EXPECT_EQ(sheets[0].missed, expected);
+    EXPECT_EQ(sheets[0].missed, (std::vector<MissedQuestion>{{"第4题", "7", "17", AnswerForm::None, "q13", "100以内加法"}}));
     // Known only by its place, the old miss cannot be asked again.
     EXPECT_TRUE(record.redrillList(kEarlierRecords, 10).empty());
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q13", {askable("3+4=", "7")})));

@@ -104,29 +104,28 @@ TEST(DataLocation, FindsTheDataDirectoryFromTheProgramsOwnFolder) {
 }
 
 TEST(FsDataDirectory, AReadOnlyRootIsNeverWrittenEvenWhenItCouldBe) {
-    test::TestData installed{test::OwnData{}};
+    test::TestData installed{test::OwnData{}}, other{test::OwnData{}};
     test::TempFolder user;
     installed.write("login.ini", "installed");
-    FsDataDirectory data(installed.root());
-    data.setWriteFallback(user.path() / "tallymoo");
-    data.setRootReadOnly(true);
-
+    other.write("login.ini", "other");
+    const auto readOnly = [&user](const test::TestData& root, bool fallback) {
+        FsDataDirectory data(root.root());
+        if (fallback) data.setWriteFallback(user.path() / "tallymoo");
+        data.setRootReadOnly(true);
+        return data;
+    };
+    FsDataDirectory data = readOnly(installed, true);
     EXPECT_EQ(*data.read("login.ini"), "installed");
     ASSERT_TRUE(data.replace("login.ini", "changed"));
     EXPECT_EQ(*data.read("login.ini"), "changed");
     // Another data directory writing to the same place keeps files of its own there.
-    test::TestData other{test::OwnData{}};
-    other.write("login.ini", "other");
-    FsDataDirectory beside(other.root());
-    beside.setWriteFallback(user.path() / "tallymoo");
-    beside.setRootReadOnly(true);
+    FsDataDirectory beside = readOnly(other, true);
     EXPECT_EQ(*beside.read("login.ini"), "other");
     ASSERT_TRUE(beside.replace("login.ini", "changed beside"));
     EXPECT_EQ(*data.read("login.ini"), "changed");
 
     // With nowhere else to write, the write is refused.
-    FsDataDirectory untouched(installed.root());
-    untouched.setRootReadOnly(true);
+    FsDataDirectory untouched = readOnly(installed, false);
     EXPECT_FALSE(untouched.replace("login.ini", "changed"));
     EXPECT_EQ(*untouched.read("login.ini"), "installed");
     EXPECT_FALSE(fs::exists(installed.root() / "login.ini.new"));

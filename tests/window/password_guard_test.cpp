@@ -4,12 +4,9 @@
 // missing, spoiled or cannot be written.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "cli/headless_ui.h"
 #include "sqlite_record/sqlite_record.h"
@@ -17,7 +14,7 @@
 #include "window/login_dialog.h"
 #include "window/login_file.h"
 #include "window/password_dialog.h"
-#include "support/temp_folder.h"
+#include "sqlite_record/record_sheets.h"
 
 namespace tally {
 namespace {
@@ -73,7 +70,7 @@ struct Computer {
         }
         return program.path() / kLoginFileName;
     }
-    std::string loginBytes() const { return (std::ostringstream() << std::ifstream(loginFile()).rdbuf()).str(); }
+    std::string loginBytes() const { return test::bytesOf(loginFile()); }
     void spoil(Spoil how) const {
         const fs::path file = loginFile();
         fs::remove(file);
@@ -97,10 +94,7 @@ struct BrokenRecord {
     BrokenRecord() { fs::create_directories(file); }
 };
 
-unsigned modeOf(const fs::path& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
-}
+unsigned modeOf(const fs::path& path) { return static_cast<unsigned>(fs::status(path).permissions()); }
 
 TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParentsPassword) {
     const struct {
