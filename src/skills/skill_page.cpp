@@ -121,16 +121,6 @@ private:
     std::ostringstream top_;
     std::ostringstream bottom_;
 
-    static std::string signText(Sign s) {
-        switch (s) {
-            case Sign::plus: return "＋";
-            case Sign::minus: return "－";
-            case Sign::times: return "×";
-            case Sign::divide: return "÷";
-            case Sign::ratio: return "∶";
-        }
-        return "";
-    }
     void sign(const std::string& text) { top_ << "<td rowspan=2 align=center width=28>" << text << "</td>"; }
     void number(const SkillNumber& n) {
         if (!isFraction(n)) {

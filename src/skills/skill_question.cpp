@@ -99,8 +99,6 @@ std::string numberText(const SkillNumber& number) {
     return {};
 }
 
-namespace {
-
 const char* signText(Sign sign) {
     switch (sign) {
     case Sign::plus: return "＋";
@@ -111,6 +109,8 @@ const char* signText(Sign sign) {
     }
     return "";
 }
+
+namespace {
 
 // A number as the question shows it: the textbook's minus and ratio signs.
 std::string writtenNumber(const SkillNumber& number) {

@@ -72,6 +72,8 @@ struct SkillQuestion {
 
 // The question's text with the textbook's signs: ＋－×÷＝≈∶ and full-width （）.
 std::string questionText(const SkillQuestion& question);
+// A sign as the textbook prints it: ＋ － × ÷ ∶.
+const char* signText(Sign sign);
 
 // A number as the answer's key writes it: 12, 3.5, 4 (for 4.0), 3/8, 3.30,
 // 25%, 3:4, 0.1(6), >, -3. A child's typing folded from full width matches it.
