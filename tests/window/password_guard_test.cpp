@@ -37,11 +37,13 @@ using Told = std::vector<std::pair<std::string, std::string>>;
 enum class Spoil { Delete, Folder, Empty, Garbage, Shipped, Childs };
 
 // One computer user: a data directory holding the shipped login file, the
-// user's data location with the record, installed or not.
+// user's data location with the record (or a folder in its place, so it cannot
+// be opened), installed or not.
 struct Computer {
-    explicit Computer(bool installed, fs::path recordFile = {})
-        : record(std::make_unique<SqliteRecord>(recordFile.empty() ? user.path() / "share/tallymoo/record.sqlite"
-                                                                   : recordFile)) {
+    explicit Computer(bool installed, bool brokenRecord = false) {
+        const fs::path recordFile = user.path() / "share/tallymoo/record.sqlite";
+        if (brokenRecord) fs::create_directories(recordFile);
+        record = std::make_unique<SqliteRecord>(recordFile);
         std::ofstream(program.path() / kLoginFileName, std::ios::binary) << kShipped;
         data.setRootReadOnly(installed);
         if (installed) data.setWriteFallback(user.path() / "share/tallymoo");
@@ -85,13 +87,6 @@ struct Computer {
     HeadlessUi ui;
     Accounts accounts;
     Told told;
-};
-
-// A record that cannot be opened: a folder where its file should be.
-struct BrokenRecord {
-    test::TempFolder elsewhere;
-    fs::path file = elsewhere.path() / "record.sqlite";
-    BrokenRecord() { fs::create_directories(file); }
 };
 
 unsigned modeOf(const fs::path& path) { return static_cast<unsigned>(fs::status(path).permissions()); }
@@ -150,8 +145,7 @@ TEST(PasswordGuard, WithoutACopyTheLoginFileDecides) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.password << " spoil " << static_cast<int>(c.spoil));
-        BrokenRecord broken;
-        Computer computer(false, c.brokenRecord ? broken.file : fs::path{});
+        Computer computer(false, c.brokenRecord);
         if (*c.before) std::ofstream(computer.loginFile(), std::ios::binary) << c.before;
         computer.login(c.password);
         computer.spoil(c.spoil);
@@ -181,8 +175,7 @@ TEST(PasswordDialog, ARefusedChangeLeavesTheOldPassword) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
-        BrokenRecord broken;
-        Computer computer(false, c.brokenRecord ? broken.file : fs::path{});
+        Computer computer(false, c.brokenRecord);
         if (c.folderInPlace) computer.spoil(Spoil::Folder);
         ASSERT_TRUE(computer.login("238"));
         computer.changePassword(c.oldPassword, c.newPassword);
