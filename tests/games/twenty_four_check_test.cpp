@@ -7,7 +7,6 @@
 #include "games/twenty_four_check.h"
 #include "games/twenty_four_display.h"
 #include "games/twenty_four_solver.h"
-#include "support/harness.h"
 
 namespace tally {
 namespace {

@@ -51,7 +51,6 @@ TEST(TwentyFourSolverTest, ThreeStepsInCardOrderThenTheFirstPairAgainstTheSecond
 // game does not look for that shape, so the deal throws the hand away.
 TEST(TwentyFourSolverTest, DealRedealsUntilTheHandCanBeSolved) {
     const std::array<int, 4> crossed{1, 1, 2, 7};
-    EXPECT_EQ((crossed[0] + crossed[2]) * (crossed[1] + crossed[3]), 24);
     EXPECT_TRUE(solve(crossed).empty());
     test::ScriptedRandom random;
     scriptDeal(random, crossed, 2);
@@ -75,7 +74,6 @@ TEST(TwentyFourPageTest, AnotherDealStartsTheTimeAgain) {
     test::Harness h(test::started);
     scriptDeal(h.random, {3, 2, 7, 8}, 1);
     h.click("q61", "数学游戏");
-    EXPECT_EQ(h.form->families().twentyFour.deal().solutions, solve({3, 2, 7, 8}));
     h.tick(1, 5);
     scriptDeal(h.random, {8, 3, 8, 3}, 3);
     h.form->pageClick("again");
