@@ -7,7 +7,7 @@ namespace tally {
 
 std::string weeklyReportPage(ProgressRecord& record, long long childId, Day today, const std::string& childName,
                              bool withAnswers, ReviewCopy copy) {
-    const PracticeRows rows = readSheetRows(record, childId);
+    const PracticeRows rows = readReportRows(record, childId);
     if (!rows.readable) return "";
     int dueCount = 0;
     // The topics with the most waiting misses are told from the first many.

@@ -12,6 +12,16 @@ void addSheets(const std::vector<MarkedSheet>& sheets, PracticeRows& rows) {
     for (const MarkedSheet& sheet : sheets) rows.sheets.push_back(sheetRow(sheet));
 }
 
+// A read that failed leaves the rows unreadable.
+void addShares(ProgressRecord& record, long long childId, const std::vector<std::string>& topicKeys, int practices,
+               PracticeRows& rows) {
+    if (!rows.readable) return;
+    const std::vector<TopicShare> shares = record.topicShares(childId, topicKeys, practices);
+    rows.readable = record.trouble() == RecordTrouble::None;
+    rows.sheets.reserve(rows.sheets.size() + shares.size());
+    for (const TopicShare& share : shares) rows.sheets.push_back(shareRow(share));
+}
+
 constexpr int kCatchUpAttempts = 3;
 
 bool readableStill(RecordTrouble trouble) {
@@ -45,11 +55,19 @@ PracticeRows readSheetRows(ProgressRecord& record, long long childId) {
     return rows;
 }
 
+PracticeRows readReportRows(ProgressRecord& record, long long childId) {
+    PracticeRows rows = readSheetRows(record, childId);
+    addShares(record, childId, {}, std::numeric_limits<int>::max(), rows);
+    return rows;
+}
+
 PracticeRows readRecentSheetRows(ProgressRecord& record, long long childId, const std::vector<std::string>& topicKeys,
                                  int perTopic) {
     PracticeRows rows;
-    if (perTopic > 0) addSheets(record.recentTopicSheets(childId, topicKeys, perTopic), rows);
+    if (perTopic <= 0) return rows;
+    addSheets(record.recentTopicSheets(childId, topicKeys, perTopic), rows);
     rows.readable = record.trouble() == RecordTrouble::None;
+    addShares(record, childId, topicKeys, kSharedPractices, rows);
     return rows;
 }
 

@@ -16,7 +16,7 @@ namespace tally {
 // for them goes through here, so the rows of one child can be chosen in one
 // place.
 struct PracticeRows {
-    std::vector<SheetRow> sheets;  // newest first
+    std::vector<SheetRow> sheets;  // newest first; the shares after the sheets where asked for
     bool readable = true;          // false when the record could not be read
 };
 
@@ -25,11 +25,17 @@ struct PracticeRows {
 // usual time is the median of its recent sheets).
 inline constexpr int kWeakTopicSheets = 5;
 inline constexpr int kMasterySheets = 30;
+// How many of the newest daily practices the weak topics and the marks read
+// each topic's answers from: about a year of them.
+inline constexpr int kSharedPractices = 400;
 
-// Every sheet (the calendar, the weekly report).
+// Every sheet (the calendar).
 PracticeRows readSheetRows(ProgressRecord& record, long long childId);
+// Every sheet and every topic's share of each daily practice (the weekly report).
+PracticeRows readReportRows(ProgressRecord& record, long long childId);
 // The newest `perTopic` sheets of each of these topics (of every drilled
-// topic when `topicKeys` is empty).
+// topic when `topicKeys` is empty), and their shares of the newest
+// kSharedPractices daily practices.
 PracticeRows readRecentSheetRows(ProgressRecord& record, long long childId, const std::vector<std::string>& topicKeys,
                                  int perTopic);
 

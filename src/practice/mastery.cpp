@@ -15,11 +15,14 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// The time is of the timed sheets among the last three (the daily
+// practice's shares have none of their own).
 bool fluent(const TopicSheets& topic, double usual) {
     if (topic.sheets.size() < static_cast<std::size_t>(kFluentSheets)) return false;
     long long seconds = 0, questions = 0;
     for (std::size_t i = topic.sheets.size() - kFluentSheets; i < topic.sheets.size(); ++i) {
         if (topic.sheets[i]->score < kFluentScore) return false;
+        if (topic.sheets[i]->share) continue;
         seconds += topic.sheets[i]->seconds;
         questions += topic.sheets[i]->questions;
     }
@@ -34,8 +37,10 @@ TopicMastery masteryOf(const TopicSheets& topic) {
     mastery.lastScore = topic.sheets.back()->score;
     std::vector<double> paces;
     paces.reserve(topic.sheets.size());
-    for (const SheetRow* sheet : topic.sheets) paces.push_back(secondsPerQuestion(*sheet));
-    mastery.usualSecondsPerQuestion = median(std::move(paces));
+    for (const SheetRow* sheet : topic.sheets) {
+        if (!sheet->share) paces.push_back(secondsPerQuestion(*sheet));
+    }
+    mastery.usualSecondsPerQuestion = paces.empty() ? 0.0 : median(std::move(paces));
     if (mastery.lastScore < kNeedsWorkBelow) {
         mastery.state = Mastery::NeedsWork;
     } else if (fluent(topic, mastery.usualSecondsPerQuestion)) {

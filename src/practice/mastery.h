@@ -21,7 +21,9 @@ inline constexpr int kNeedsWorkBelow = 60;
 // The topic's usual time is the child's median of seconds per question over
 // all the topic's sheets (the median, so that one sheet left open over
 // dinner does not move it). "Within the usual time": the last three sheets
-// together take no more than a quarter longer per question than that.
+// together take no more than a quarter longer per question than that. The
+// topic's answers on the daily practice count as sheets (see sheetsByTopic())
+// by their score; having no time of their own, they leave the time out.
 inline constexpr double kUsualTimeSlack = 1.25;
 
 struct TopicMastery {
@@ -30,7 +32,7 @@ struct TopicMastery {
     Mastery state = Mastery::Practised;
     int sheets = 0;
     int lastScore = 0;
-    double usualSecondsPerQuestion = 0;  // the median
+    double usualSecondsPerQuestion = 0;  // the median; 0 when no sheet was timed
 
     bool operator==(const TopicMastery&) const = default;
 };

@@ -2,6 +2,7 @@
 #include "practice/practice_rows.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 
 namespace tally {
@@ -96,6 +97,15 @@ bool isMixedSheet(std::string_view topicKey) { return topicKey == kPracticeKey |
 
 SheetRow sheetRow(const MarkedSheet& sheet) {
     return {sheet.when, sheet.topicKey, sheet.topicCaption, sheet.questions, sheet.right, sheet.score, sheet.seconds};
+}
+
+int shareScore(int right, int questions) {
+    return questions > 0 ? static_cast<int>(std::nearbyint(100.0 * right / questions)) : 0;
+}
+
+SheetRow shareRow(const TopicShare& share) {
+    return {share.when,  share.topicKey, share.topicCaption, share.questions, share.right,
+            shareScore(share.right, share.questions), 0, true};
 }
 
 std::vector<MissRow> missRows(const MarkedSheet& sheet) {

@@ -39,8 +39,9 @@ CivilDate civilDate(Day day);
 Day dayOf(int year, int month, int dayOfMonth);
 
 // The key under which the daily practice's own sheet is stored. Its questions
-// come from many topics, so it counts for the calendar and not for any one
-// topic's figures; the re-drill sheet ("redrill") is skipped the same way.
+// come from many topics: the sheet counts for the calendar and the week, and
+// each topic's answers on it count for that topic as a share (shareRow()).
+// The re-drill sheet ("redrill") counts for no topic.
 inline constexpr const char* kPracticeKey = "practice";
 bool isMixedSheet(std::string_view topicKey);
 
@@ -53,6 +54,9 @@ struct SheetRow {
     int right = 0;
     int score = 0;
     int seconds = 0;
+    // One topic's answers on a daily practice sheet: no seconds of its own,
+    // and not a sheet of the child's.
+    bool share = false;
 
     bool operator==(const SheetRow&) const = default;
 };
@@ -69,6 +73,10 @@ struct MissRow {
 // The rows of one stored sheet. A miss without a topic of its own came from
 // the sheet's topic.
 SheetRow sheetRow(const MarkedSheet& sheet);
+// A topic's share of a daily practice sheet, scored as a sheet of its own
+// answers is: its percent of right answers, all right 100.
+SheetRow shareRow(const TopicShare& share);
+int shareScore(int right, int questions);
 std::vector<MissRow> missRows(const MarkedSheet& sheet);
 
 }  // namespace tally

@@ -2,6 +2,7 @@
 #include "practice/topic_sheets.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -29,12 +30,39 @@ void putInOrder(std::vector<TimedSheet>& sheets) {
     std::stable_sort(sheets.begin(), sheets.end(), earlier);
 }
 
+// The shares, oldest first, gathered into the topic's rows, newest first.
+void gatherShares(const std::vector<TimedSheet>& shares, TopicSheets& topic, std::vector<TimedSheet>& rows) {
+    std::optional<SheetRow> open;
+    long long openMoment = 0;
+    const auto close = [&] {
+        open->score = shareScore(open->right, open->questions);
+        rows.emplace_back(openMoment, &topic.gathered.emplace_back(std::move(*open)));
+        open.reset();
+    };
+    for (auto share = shares.rbegin(); share != shares.rend(); ++share) {
+        if (!open) {
+            open = *share->second;
+            openMoment = share->first;
+        } else {
+            open->questions += share->second->questions;
+            open->right += share->second->right;
+        }
+        if (open->questions >= kShareSheetQuestions) close();
+    }
+    if (!open) return;
+    if (topic.gathered.empty()) return close();
+    SheetRow& oldest = topic.gathered.back();
+    oldest.questions += open->questions;
+    oldest.right += open->right;
+    oldest.score = shareScore(oldest.right, oldest.questions);
+}
+
 }  // namespace
 
 std::vector<TopicSheets> sheetsByTopic(const std::vector<SheetRow>& sheets,
                                        const std::unordered_set<std::string>* only) {
     std::vector<std::string_view> keys;
-    std::vector<std::vector<TimedSheet>> timed;
+    std::vector<std::vector<TimedSheet>> timed, shares;
     std::unordered_map<std::string_view, std::size_t> indexOfKey;
     for (const SheetRow& sheet : sheets) {
         if (sheet.questions <= 0 || isMixedSheet(sheet.topicKey)) continue;
@@ -45,13 +73,18 @@ std::vector<TopicSheets> sheetsByTopic(const std::vector<SheetRow>& sheets,
         if (added) {
             keys.push_back(sheet.topicKey);
             timed.emplace_back();
+            shares.emplace_back();
         }
-        timed[found->second].emplace_back(*moment, &sheet);
+        (sheet.share ? shares : timed)[found->second].emplace_back(*moment, &sheet);
     }
     std::vector<TopicSheets> topics(keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        putInOrder(timed[i]);
         TopicSheets& topic = topics[i];
+        if (!shares[i].empty()) {
+            putInOrder(shares[i]);
+            gatherShares(shares[i], topic, timed[i]);
+        }
+        putInOrder(timed[i]);
         topic.topicKey = std::string(keys[i]);
         topic.sheets.reserve(timed[i].size());
         for (const TimedSheet& sheet : timed[i]) topic.sheets.push_back(sheet.second);

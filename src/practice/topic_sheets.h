@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -9,12 +10,21 @@
 
 namespace tally {
 
+// A topic's answers on the daily practice weigh as sheets of at least this
+// many: the shortest sheet a child can choose.
+inline constexpr int kShareSheetQuestions = 10;
+
 // The sheets of one topic, oldest first (by `when`; sheets of the same time
 // in the order they were given).
 struct TopicSheets {
     std::string topicKey;
     std::string caption;  // as its newest sheet names it
     std::vector<const SheetRow*> sheets;
+    // The topic's shares of the daily practice, gathered into sheets: from
+    // the newest back, each of at least kShareSheetQuestions answers and at
+    // the time of its newest share; the oldest answers left over join the
+    // oldest of them. Untimed (SheetRow::share).
+    std::deque<SheetRow> gathered;
 };
 
 // The rows of each topic, in the order the topics were first met. Skipped:

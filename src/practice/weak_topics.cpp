@@ -18,6 +18,7 @@ WeakTopic recentFigures(const TopicSheets& topic) {
         const int weight = kRecentSheetWeights[i];
         weights += weight;
         weightedScore += weight * sheet.score;
+        if (sheet.share) continue;
         weightedSeconds += double(weight) * sheet.seconds;
         weightedQuestions += double(weight) * sheet.questions;
     }
@@ -25,7 +26,7 @@ WeakTopic recentFigures(const TopicSheets& topic) {
     figures.topicKey = topic.topicKey;
     figures.caption = topic.caption;
     figures.recentScore = weightedScore / weights;
-    figures.secondsPerQuestion = weightedSeconds / weightedQuestions;
+    figures.secondsPerQuestion = weightedQuestions > 0 ? weightedSeconds / weightedQuestions : 0.0;
     figures.sheets = static_cast<int>(topic.sheets.size());
     return figures;
 }
@@ -39,6 +40,7 @@ std::vector<WeakTopic> weakTopics(const std::vector<SheetRow>& sheets, int limit
     long long allSeconds = 0, allQuestions = 0;
     for (const TopicSheets& topic : topics) {
         for (const SheetRow* sheet : topic.sheets) {
+            if (sheet->share) continue;
             allSeconds += sheet->seconds;
             allQuestions += sheet->questions;
         }

@@ -8,7 +8,9 @@
 namespace tally {
 
 // How a topic's recent practice is weighed: its last five sheets, the newest
-// counting five times, the one before four times, and so on down to one.
+// counting five times, the one before four times, and so on down to one. Its
+// answers on the daily practice count as sheets (see sheetsByTopic()) by
+// their score; having no time of their own, they leave the time out.
 inline constexpr int kRecentSheetWeights[] = {5, 4, 3, 2, 1};
 // A topic is weak when its weighted recent score is below this…
 inline constexpr int kWeakScore = 90;
@@ -20,9 +22,9 @@ struct WeakTopic {
     std::string topicKey;
     std::string caption;
     double recentScore = 0;         // weighted, 0…100
-    double secondsPerQuestion = 0;  // weighted the same way: Σw·seconds / Σw·questions
+    double secondsPerQuestion = 0;  // weighted the same way: Σw·seconds / Σw·questions; 0 untimed
     double slowness = 0;            // secondsPerQuestion / the child's average
-    int sheets = 0;                 // how many sheets the topic has in all
+    int sheets = 0;                 // how many sheets the topic has in all, the gathered shares too
     bool lowScore = false;          // weak by its score (else by its time)
 
     bool operator==(const WeakTopic&) const = default;

@@ -21,7 +21,10 @@ struct WeekCounter {
         ++figures.sheets;
         figures.questions += sheet.questions;
         figures.right += sheet.right;
-        figures.seconds += sheet.seconds;
+        if (!sheet.share) {
+            figures.seconds += sheet.seconds;
+            figures.timedQuestions += sheet.questions;
+        }
         days.insert(day);
         figures.days = static_cast<int>(days.size());
     }
@@ -84,7 +87,7 @@ std::vector<NextTopic> nextTopics(const std::vector<SheetRow>& sheets, const std
 
 double WeekFigures::accuracy() const { return questions > 0 ? 100.0 * right / questions : 0.0; }
 
-double WeekFigures::secondsPerQuestion() const { return questions > 0 ? double(seconds) / questions : 0.0; }
+double WeekFigures::secondsPerQuestion() const { return timedQuestions > 0 ? double(seconds) / timedQuestions : 0.0; }
 
 double TopicWeeks::change() const {
     if (thisWeek.questions == 0 || lastWeek.questions == 0) return 0.0;
@@ -103,7 +106,8 @@ WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector
         const auto day = parseDay(sheet.when);
         if (!day || *day > today || *day < report.from - 7) continue;
         const bool current = *day >= report.from;
-        (current ? thisWeek : lastWeek).add(sheet, *day);
+        // A share's questions are on its practice sheet already.
+        if (!sheet.share) (current ? thisWeek : lastWeek).add(sheet, *day);
         if (isMixedSheet(sheet.topicKey) || sheet.questions <= 0) continue;
         TopicCounter& topic = topics[sheet.topicKey];
         (current ? topic.thisWeek : topic.lastWeek).add(sheet, *day);

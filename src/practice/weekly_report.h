@@ -20,8 +20,9 @@ struct WeekFigures {
     int questions = 0;
     int right = 0;
     int seconds = 0;
+    int timedQuestions = 0;  // of the sheets with seconds of their own (not the daily practice's shares)
 
-    // Percent right (0…100) and seconds per question; 0 without questions.
+    // Percent right (0…100) and seconds per timed question; 0 without questions.
     double accuracy() const;
     double secondsPerQuestion() const;
     bool operator==(const WeekFigures&) const = default;
@@ -51,9 +52,11 @@ struct WeeklyReport {
     std::string childName;
     Day today = 0;
     Day from = 0;  // the first day of this week; the week before is from-7 … from-1
-    WeekFigures thisWeek;  // every sheet, the daily practice and re-drills too
+    WeekFigures thisWeek;  // every sheet, the daily practice and re-drills too; no shares
     WeekFigures lastWeek;
-    std::vector<TopicWeeks> topics;  // per topic; most questions this week first, then last week's, then key
+    // Per topic, its answers on the daily practice too; most questions this
+    // week first, then last week's, then key.
+    std::vector<TopicWeeks> topics;
     std::vector<TopicWeeks> up;      // the most gained first
     std::vector<TopicWeeks> down;    // the most lost first
     int dueCount = 0;                // misses waiting for review today
@@ -66,7 +69,8 @@ struct WeeklyReport {
     bool operator==(const WeeklyReport&) const = default;
 };
 
-// The figures from the child's sheet rows and their misses waiting for
+// The figures from the child's sheet rows (with the shares of the daily
+// practice, shareRow()) and their misses waiting for
 // review (all of them, as ReviewSchedule::due(today) or dueFromHistory()
 // give them; any not due by `today` are left out). The three topics to practise next
 // are the weakest (weakTopics()), then the topics with the most due misses.

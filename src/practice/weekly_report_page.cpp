@@ -27,7 +27,7 @@ std::string percent(const WeekFigures& week) {
 }
 
 std::string pace(const WeekFigures& week) {
-    if (week.questions <= 0) return "—";
+    if (week.timedQuestions <= 0) return "—";
     char text[32];
     std::snprintf(text, sizeof text, "%.1f秒", week.secondsPerQuestion());
     return text;

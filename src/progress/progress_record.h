@@ -116,6 +116,36 @@ public:
         }
         return found;
     }
+    // Each topic's answers on the child's newest `practices` daily practice
+    // sheets, one share a sheet and topic, newest sheet first (its topics by
+    // key); only of `topicKeys` unless that is empty. This default works them
+    // out from sheets().
+    virtual std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
+                                                int practices) {
+        std::vector<TopicShare> found;
+        int taken = 0;
+        for (const MarkedSheet& sheet : sheets(childId)) {
+            if (sheet.topicKey != "practice") continue;
+            if (taken++ >= practices) break;
+            std::vector<TopicShare> ofSheet;
+            for (const AnsweredQuestion& asked : sheet.answered) {
+                if (!topicKeys.empty() && std::find(topicKeys.begin(), topicKeys.end(), asked.topicKey) == topicKeys.end()) {
+                    continue;
+                }
+                auto share = std::find_if(ofSheet.begin(), ofSheet.end(),
+                                          [&](const TopicShare& s) { return s.topicKey == asked.topicKey; });
+                if (share == ofSheet.end()) {
+                    share = ofSheet.insert(ofSheet.end(), {sheet.when, asked.topicKey, asked.topicCaption, 0, 0});
+                }
+                ++share->questions;
+                share->right += asked.right ? 1 : 0;
+            }
+            std::sort(ofSheet.begin(), ofSheet.end(),
+                      [](const TopicShare& a, const TopicShare& b) { return a.topicKey < b.topicKey; });
+            found.insert(found.end(), ofSheet.begin(), ofSheet.end());
+        }
+        return found;
+    }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.

@@ -43,6 +43,19 @@ struct AnsweredQuestion {
     bool operator==(const AnsweredQuestion&) const = default;
 };
 
+// One topic's answers on one sheet mixed from many topics (the daily
+// practice): how many of its questions that sheet asked and how many were
+// answered right. The sheet's seconds are of all its topics together.
+struct TopicShare {
+    std::string when;  // the sheet's "YYYY-MM-DD HH:MM:SS"
+    std::string topicKey;
+    std::string topicCaption;
+    int questions = 0;
+    int right = 0;
+
+    bool operator==(const TopicShare&) const = default;
+};
+
 // Where an answer field stood in a question's text.
 inline constexpr const char* kAnswerBlank = "（　）";
 

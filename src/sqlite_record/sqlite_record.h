@@ -64,6 +64,8 @@ public:
                       long long& through) override;
     std::vector<MarkedSheet> recentTopicSheets(long long childId, const std::vector<std::string>& topicKeys,
                                                int perTopic) override;
+    std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
+                                        int practices) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 

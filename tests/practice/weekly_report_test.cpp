@@ -47,6 +47,7 @@ WeekFigures countWeek(const std::string& first, const std::string& last, const s
         figures.questions += row.questions;
         figures.right += row.right;
         figures.seconds += row.seconds;
+        figures.timedQuestions += row.questions;
     }
     figures.days = static_cast<int>(days.size());
     return figures;

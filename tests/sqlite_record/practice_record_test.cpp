@@ -190,5 +190,29 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM practice_answer"), 0) << "only Ming did the daily practice";
 }
 
+// Each topic's answers on a daily practice come back summed per sheet, the
+// child's own only, as the plain list of the same sheets gives them.
+TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
+    SqliteRecord record(file);
+    EXPECT_TRUE(record.topicShares(kEarlierRecords, {}, 10).empty()) << "no practice yet: no answers' table";
+    EXPECT_EQ(record.trouble(), RecordTrouble::None);
+    const long long ming = test::addedChild(record, "小明", 2);
+    test::RecordingRecord plain;
+    for (MarkedSheet sheet : month()) {
+        sheet.childId = ming;
+        ASSERT_TRUE(record.store(sheet));
+        plain.store(sheet);
+    }
+    ASSERT_TRUE(record.store(month()[2])) << "another child's practice";
+    const std::vector<TopicShare> shares = record.topicShares(ming, {}, 10);
+    EXPECT_EQ(shares, (std::vector<TopicShare>{{"2026-09-05 08:00:00", "q71", "题目q71", 1, 1},
+                                               {"2026-09-02 08:00:00", "q13", "题目q13", 2, 1},
+                                               {"2026-09-02 08:00:00", "q71", "题目q71", 1, 1}}));
+    EXPECT_EQ(shares, plain.topicShares(ming, {}, 10));
+    EXPECT_EQ(record.topicShares(ming, {}, 1).size(), 1u) << "the newest practice only";
+    EXPECT_EQ(record.topicShares(ming, {"q13"}, 10), plain.topicShares(ming, {"q13"}, 10));
+    EXPECT_EQ(record.topicShares(ming, {"q13"}, 10).size(), 1u);
+}
+
 }  // namespace
 }  // namespace tally
