@@ -11,6 +11,7 @@
 #include "app/sheet_progress.h"
 #include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
+#include "daily/waiting_rows.h"
 #include "progress/record_trouble.h"
 #include "topics/catalogue.h"
 #include "window/login_dialog.h"
@@ -391,7 +392,8 @@ void Form1::showRecordPageOf(long long childId) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
     }
-    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary, shownOwner, calendar));
+    const int waiting = waitingMisses(*record_, childId).value_or(0);
+    ports_.ui.showPage(Pane::WebBrowser2, recordPageHtml(*summary, shownOwner, calendar, waiting));
     ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 

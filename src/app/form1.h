@@ -110,6 +110,8 @@ public:
     std::string chooseChild(const std::string& name);
     // The record page of one child (or of 以前的记录), for the parent.
     void showRecordOf(long long childId);
+    // The weekly report of one child: another child's is the parent's.
+    void showReportOf(long long childId);
     // The sheets of no child go to this child (the parent's link).
     void giveEarlierSheets(long long childId);
     // Remembers the settings of the child practising (or the computer's).
@@ -258,6 +260,7 @@ private:
     void markToday();
     void markMastery();
     void showWeeklyReport();
+    void showReportPageOf(long long childId);
     std::string practiceCalendarHtml(long long childId);
     void markRedrill();
     void recordLevel(MarkedSheet level);

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The daily practice of the main window: today's page and sheet, its
-// marking, the mastery marks of the tree, the calendar of the record page and
-// the weekly report, each of the child who is practising.
+// marking, the mastery marks of the tree and the calendar of the record page,
+// each of the child who is practising.
 #include "app/form1.h"
 #include "app/grader.h"
 #include "daily/mastery_marks.h"
 #include "daily/record_rows.h"
-#include "app/weekly_report_page.h"
 #include "practice/practice_calendar.h"
 #include "progress/record_trouble.h"
 #include "sheets/redrill_sheet.h"
@@ -70,18 +69,6 @@ std::string Form1::practiceCalendarHtml(long long childId) {
     // The calendar is the daily practice's: it comes with the first one done.
     if (!rows.readable || practiceDays(rows.sheets).empty()) return "";
     return calendarHtml(practiceCalendar(rows.sheets, today()));
-}
-
-void Form1::showWeeklyReport() {
-    if (!record_) return noRecordMessage();
-    // The misses' right answers are the parent's.
-    const std::string html = weeklyReportPage(*record_, owner(), today(), child_ ? child_->name : "", loginIsAdvanced());
-    if (html.empty()) {
-        ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
-        return;
-    }
-    ports_.ui.showPage(Pane::WebBrowser2, html);
-    ports_.ui.bringToFront(Pane::WebBrowser2);
 }
 
 }  // namespace tally

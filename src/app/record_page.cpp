@@ -7,6 +7,7 @@
 #include <map>
 
 #include "page/html_page.h"
+#include "practice/waiting_misses.h"
 
 namespace tally {
 namespace {
@@ -77,12 +78,14 @@ std::string missedTable(const std::vector<MissedTopic>& topics) {
     return wrap("table", html, "id=missed class=record");
 }
 
-std::string redrillPart(int questionsToRedrill, bool offered) {
-    if (questionsToRedrill <= 0) return wrap("p", "现在没有要重练的错题。", "class=plain");
-    return wrap("p",
-                "有" + std::to_string(questionsToRedrill) + "道错题还没有练对。" +
-                    (offered ? wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink) : ""),
-                "class=plain");
+// How many misses wait for review, in the words of every page, and the
+// re-drill while its list holds any.
+std::string waitingPart(int waitingMisses, int questionsToRedrill, bool offered) {
+    std::string html = waitingParagraph(waitingMisses);
+    if (questionsToRedrill > 0 && offered) {
+        html += wrap("p", wrap("a", "错题重练", std::string("class=redrill href=") + kRedrillLink), "class=plain");
+    }
+    return html;
 }
 
 std::string chartData(const std::vector<TopicHistory>& histories) {
@@ -159,12 +162,6 @@ std::string emptyRecord() {
     return wrap("p", "还没有成绩。做完一张练习卷，点“提交答案”，成绩就会记在这里。", "class=plain");
 }
 
-std::string childLink(const std::string& kind, long long id, const std::string& caption, bool current) {
-    if (current) return wrap("b", escapeHtmlText(caption), "class=chosen");
-    return wrap("a", escapeHtmlText(caption),
-                "class=child style=\"margin:0 0.4em\" href=\"" + kind + std::to_string(id) + kLinkEnd + "\"");
-}
-
 // Whose record this is, and for the parent the other records.
 std::string ownerPart(const RecordOwner& owner) {
     std::string html = wrap("h1", escapeHtmlText(owner.name) + "的成绩记录");
@@ -186,14 +183,14 @@ std::string ownerPart(const RecordOwner& owner) {
 }
 
 std::string recordBody(const RecordSummary& summary, const std::optional<RecordOwner>& owner,
-                       const std::string& practiceHtml) {
+                       const std::string& practiceHtml, int waitingMisses) {
     std::string html = owner ? ownerPart(*owner) : wrap("h1", "成绩记录");
     if (summary.sheetCount == 0) return html + emptyRecord();
     html += wrap("p",
                  "一共记下了" + std::to_string(summary.sheetCount) + "张练习卷，最近一次是" +
                      escapeHtmlText(summary.latest.substr(0, 16)) + "。",
                  "class=plain");
-    html += redrillPart(summary.openMisses, !owner || owner->own);
+    html += waitingPart(waitingMisses, summary.openMisses, !owner || owner->own);
     html += practiceHtml;
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
@@ -204,6 +201,12 @@ std::string recordBody(const RecordSummary& summary, const std::optional<RecordO
 }
 
 }  // namespace
+
+std::string childLink(const std::string& kind, long long id, const std::string& caption, bool current) {
+    if (current) return wrap("b", escapeHtmlText(caption), "class=chosen");
+    return wrap("a", escapeHtmlText(caption),
+                "class=child style=\"margin:0 0.4em\" href=\"" + kind + std::to_string(id) + kLinkEnd + "\"");
+}
 
 std::vector<TopicHistory> topicHistories(const std::vector<MarkedSheet>& sheets, int topics) {
     std::vector<TopicHistory> histories;
@@ -274,11 +277,11 @@ std::optional<long long> linkedChild(const std::string& fileName, const std::str
 }
 
 std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner,
-                           const std::string& practiceHtml) {
+                           const std::string& practiceHtml, int waitingMisses) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>成绩记录</title>"
            "<link rel=stylesheet href=\"reading.css\">" +
            wrap("style", kStyle) + "<script src=\"" + kChartScript + "\"></script></head>" +
-           wrap("body", recordBody(summary, owner, practiceHtml)) + "</html>";
+           wrap("body", recordBody(summary, owner, practiceHtml, waitingMisses)) + "</html>";
 }
 
 }  // namespace tally

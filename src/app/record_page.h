@@ -30,6 +30,8 @@ inline constexpr const char* kGiveEarlierLink = "give-earlier-";
 inline constexpr const char* kLinkEnd = ".tallymoo";
 // The child id a link of that kind names, or nothing.
 std::optional<long long> linkedChild(const std::string& fileName, const std::string& kind);
+// A link of that kind to the child's page; the page shown is named in bold, not linked.
+std::string childLink(const std::string& kind, long long id, const std::string& caption, bool current);
 
 // Whose record a page shows, once children are named: the name at the top;
 // for the parent a chooser of every record (the children's and, while it has
@@ -46,10 +48,10 @@ struct RecordOwner {
 };
 
 // The whole 成绩记录 page: the latest sheets, the topics missed most, a chart
-// per topic, and the 错题重练 link when there is something to practise; with
-// an owner, whose record it is. `practiceHtml` (the daily practice's
-// calendar) goes under the first lines.
+// per topic, how many misses wait for review (`waitingMisses`) and the 错题重练
+// link when there is something to practise; with an owner, whose record it
+// is. `practiceHtml` (the daily practice's calendar) goes under the first lines.
 std::string recordPageHtml(const RecordSummary& summary, const std::optional<RecordOwner>& owner = std::nullopt,
-                           const std::string& practiceHtml = "");
+                           const std::string& practiceHtml = "", int waitingMisses = 0);
 
 }  // namespace tally

@@ -12,10 +12,12 @@
 
 #include "daily/mastery_marks.h"
 #include "daily/record_rows.h"
+#include "daily/waiting_rows.h"
 #include "app/toolbar_actions.h"
 #include "app/mix_sheet.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
+#include "progress/record_trouble.h"
 #include "skills/ready_mixes.h"
 #include "skills/skill_mix.h"
 #include "topics/catalogue.h"
@@ -58,6 +60,8 @@ public:
     void answer(const std::string& args, std::ostream& out);
     void today(const std::string& args, std::ostream& out);
     void printDue(const std::string& args, std::ostream& out);
+    void report(const std::string& args, std::ostream& out);
+    void printWaiting(const std::string& args, std::ostream& out);
     void printMastery(const std::string& args, std::ostream& out);
     void marks(const std::string& args, std::ostream& out);
     void printChildren(const std::string& args, std::ostream& out);
@@ -117,6 +121,8 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::manageChild},
         {"today", "", "write today's practice page", &Commands::today},
         {"due", "", "print the misses due for review, then .", &Commands::printDue},
+        {"report", "[CHILD]", "write the weekly report (of CHILD, as the parent); page2 prints it", &Commands::report},
+        {"waiting", "", "print how many misses wait for review, due today or later", &Commands::printWaiting},
         {"mastery", "TAB", "print each practised topic of the tab with its state, then .", &Commands::printMastery},
         {"marks", "on|off", "show or hide the mastery marks", &Commands::marks},
         {"mix", "COUNT CAPTION:SHARE ...", "write a 口算卷 of those skills and shares (percent, summing to 100)",
@@ -373,6 +379,31 @@ void Commands::printDue(const std::string&, std::ostream& out) {
         }
     }
     out << ".\n";
+}
+
+// A child alone gets their own report; the parent may name any child.
+void Commands::report(const std::string& args, std::ostream& out) {
+    if (args.empty()) {
+        form_->clickToolbar("w15");
+        return;
+    }
+    const std::optional<Child> named = childNamed(form_->children(), args);
+    if (!named) {
+        out << "error: no child " << printable(args) << "\n";
+    } else if (named->id != form_->owner() && !form_->loginIsAdvanced()) {
+        out << "error: 别的孩子的报告要请爸爸妈妈先用高级用户登录。\n";
+    } else {
+        form_->showReportOf(named->id);
+    }
+}
+
+void Commands::printWaiting(const std::string&, std::ostream& out) {
+    const std::optional<int> waiting = record_ ? waitingMisses(*record_, form_->owner()) : std::nullopt;
+    if (waiting) {
+        out << *waiting << "\n";
+    } else {
+        out << "error: " << (record_ ? printable(recordTroubleMessage(record_->trouble(), false)) : "no record") << "\n";
+    }
 }
 
 void Commands::printMastery(const std::string& args, std::ostream& out) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "daily/waiting_rows.h"
 #include "families/family_table.h"
 #include "page/html_page.h"
 #include "practice/lesson_list.h"
@@ -119,6 +120,9 @@ std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long
     if (!recent.readable) return std::nullopt;
     input.sheets = std::move(recent.sheets);
     input.emptyRecord = !recordHasSheets(record, childId);
+    const std::optional<int> waiting = waitingMisses(record, childId);
+    if (!waiting) return std::nullopt;
+    input.waiting = *waiting;
     return input;
 }
 
@@ -126,6 +130,7 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
                                  TopicQuestionSource& source) {
     TodayPractice practice;
     practice.today = request.today;
+    practice.waiting = rows.waiting;
     const std::vector<LessonEntry> lessons = readLessonList(data, request.grade);
     practice.lesson = lessonOfWeek(request.grade, lessons, request.today);
 
@@ -195,6 +200,7 @@ std::string todayPageHtml(const TodayPractice& practice) {
     if (practice.dueCount > 0) {
         html += "<p>里面有" + std::to_string(practice.dueCount) + "道以前做错的题，今天再做一次。</p>";
     }
+    html += waitingParagraph(practice.waiting);
     return html + "<p><input class=button name=" + kTodayStartButton + " type=button value=\"开始练习\"></p>";
 }
 

@@ -35,6 +35,7 @@ struct TodayPractice {
     Day today = 0;
     WeekLesson lesson;
     int dueCount = 0;  // every miss due today, also those the sheet has no room for
+    int waiting = 0;   // every miss waiting for review, due today or later
     std::vector<TodayQuestion> questions;
 
     std::vector<MissedQuestion> asked() const;
@@ -75,6 +76,7 @@ struct PracticeInput {
     std::vector<ReviewItem> due;   // due misses that can be asked, the longest waiting first
     std::vector<SheetRow> sheets;  // the newest sheets of each topic, for the weak topics
     bool emptyRecord = false;      // no sheet at all yet
+    int waiting = 0;               // misses waiting for review, due today or later
 };
 // Read from the record (through record_rows); nothing when it cannot be read.
 std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today,

@@ -136,9 +136,6 @@ WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector
     };
     std::sort(report.up.begin(), report.up.end(), byChange);
     std::sort(report.down.begin(), report.down.end(), byChange);
-    report.dueCount =
-        static_cast<int>(std::count_if(due.begin(), due.end(), [&](const ReviewItem& item) { return item.due <= today; }));
-    report.due = dueOf(due, today, {kListedMisses});
     // What comes after `today` (a date fixed for a test or a script) is not
     // yet known on that day.
     const auto afterToday = [&](const SheetRow& sheet) {

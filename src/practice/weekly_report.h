@@ -11,8 +11,8 @@ namespace tally {
 // one week to the next to count as gone up or down.
 inline constexpr int kTrendPoints = 5;
 inline constexpr int kNextTopics = 3;
-// How many of the misses waiting for review the report lists by name.
-inline constexpr std::size_t kListedMisses = 12;
+// How many of the week's misses waiting for review the report lists by name.
+inline constexpr std::size_t kListedMisses = 20;
 
 struct WeekFigures {
     int days = 0;  // days with at least one marked sheet
@@ -59,8 +59,8 @@ struct WeeklyReport {
     std::vector<TopicWeeks> topics;
     std::vector<TopicWeeks> up;      // the most gained first
     std::vector<TopicWeeks> down;    // the most lost first
-    int dueCount = 0;                // misses waiting for review today
-    std::vector<ReviewItem> due;     // the first kListedMisses of them, the longest waiting first
+    int waiting = 0;                     // misses waiting for review, due today or later
+    std::vector<ReviewItem> weekMisses;  // this week's misses still waiting, the soonest back first
     std::vector<NextTopic> next;     // up to three
     // The right answers of the listed misses are the parent's; a child alone
     // sees the misses without them.
@@ -70,14 +70,16 @@ struct WeeklyReport {
 };
 
 // The figures from the child's sheet rows (with the shares of the daily
-// practice, shareRow()) and their misses waiting for
-// review (all of them, as ReviewSchedule::due(today) or dueFromHistory()
-// give them; any not due by `today` are left out). The three topics to practise next
-// are the weakest (weakTopics()), then the topics with the most due misses.
+// practice, shareRow()) and their misses due for review (as
+// ReviewSchedule::due(today) or dueFromHistory() give them; any not due by
+// `today` are left out). The three topics to practise next are the weakest
+// (weakTopics()), then the topics with the most due misses. The misses
+// waiting are the caller's to fill in.
 WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due, Day today,
                           const std::string& childName = "");
 
-// The report as a whole page for the parent, plain and printable on A4.
-std::string weeklyReportHtml(const WeeklyReport& report);
+// The report as a whole page for the parent, plain and printable on A4;
+// `chooserHtml` (the parent's links to each child's report) under its title.
+std::string weeklyReportHtml(const WeeklyReport& report, const std::string& chooserHtml = "");
 
 }  // namespace tally

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "practice/html_parts.h"
+#include "practice/waiting_misses.h"
 #include "practice/weekly_report.h"
 
 namespace tally {
@@ -92,22 +94,23 @@ std::string changes(const WeeklyReport& report) {
     return element("ul", items);
 }
 
-std::string dueMisses(const WeeklyReport& report) {
-    if (report.dueCount <= 0) return element("p", "现在没有等着复习的错题。", "class=plain");
-    std::string rows = report.withAnswers ? textRow({"题目", "错题", "正确答案", "该复习的日子"}, "th")
-                                          : textRow({"题目", "错题", "该复习的日子"}, "th");
-    for (const ReviewItem& item : report.due) {
+// The one count of misses waiting, then this week's misses and the day each comes back.
+std::string waitingMisses(const WeeklyReport& report) {
+    std::string html = waitingParagraph(report.waiting);
+    if (report.weekMisses.empty()) return html;
+    std::string rows = report.withAnswers ? textRow({"题目", "这一周做错的题", "正确答案", "哪天再做"}, "th")
+                                          : textRow({"题目", "这一周做错的题", "哪天再做"}, "th");
+    const std::size_t listed = std::min(report.weekMisses.size(), kListedMisses);
+    for (std::size_t i = 0; i < listed; ++i) {
+        const ReviewItem& item = report.weekMisses[i];
         const std::string question = questionOnOneLine(item.question.question);
-        rows += report.withAnswers
-                    ? textRow({item.question.topicCaption, question, item.question.correct, monthDay(item.due)})
-                    : textRow({item.question.topicCaption, question, monthDay(item.due)});
+        const std::string back = item.due <= report.today ? "今天" : monthDay(item.due);
+        rows += report.withAnswers ? textRow({item.question.topicCaption, question, item.question.correct, back})
+                                   : textRow({item.question.topicCaption, question, back});
     }
-    std::string html = element("p", "有" + count(report.dueCount) +
-                                        "道错题等着复习，今日练习会把它们一道一道请回来。",
-                               "class=plain");
-    html += element("table", rows, "class=report");
-    const int unlisted = report.dueCount - static_cast<int>(report.due.size());
-    if (unlisted > 0) html += element("p", "还有" + count(unlisted) + "道没有列出。", "class=note");
+    html += element("table", rows, "class=\"report week-misses\"");
+    const std::size_t unlisted = report.weekMisses.size() - listed;
+    if (unlisted > 0) html += element("p", "还有" + std::to_string(unlisted) + "道没有列出。", "class=note");
     return html;
 }
 
@@ -122,8 +125,8 @@ std::string nextTopics(const WeeklyReport& report) {
     return element("ol", items);
 }
 
-std::string reportBody(const WeeklyReport& report) {
-    std::string html = element("h1", escaped(title(report)));
+std::string reportBody(const WeeklyReport& report, const std::string& chooserHtml) {
+    std::string html = element("h1", escaped(title(report))) + chooserHtml;
     html += element("p",
                     escaped(fullDate(report.from) + "至" + fullDate(report.today) + "，和前一周（" +
                             fullDate(report.from - 7) + "至" + fullDate(report.from - 1) + "）比一比。"),
@@ -131,7 +134,7 @@ std::string reportBody(const WeeklyReport& report) {
     html += element("h2", "这一周练了多少") + summaryTable(report);
     html += element("h2", "每个题目") + topicsTable(report);
     html += element("h2", "进步和退步") + changes(report);
-    html += element("h2", "等着复习的错题") + dueMisses(report);
+    html += element("h2", "等着复习的错题") + waitingMisses(report);
     html += element("h2", "接下来练什么") + nextTopics(report);
     html += element("p", "爸爸妈妈：孩子每做对一点，都值得表扬。多说说做得好的地方，再一起看看错题。", "class=note");
     return html;
@@ -139,10 +142,10 @@ std::string reportBody(const WeeklyReport& report) {
 
 }  // namespace
 
-std::string weeklyReportHtml(const WeeklyReport& report) {
+std::string weeklyReportHtml(const WeeklyReport& report, const std::string& chooserHtml) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + element("title", escaped(title(report))) +
            "<link rel=stylesheet href=\"reading.css\">" + element("style", kReportStyle) + "</head>" +
-           element("body", reportBody(report)) + "</html>";
+           element("body", reportBody(report, chooserHtml)) + "</html>";
 }
 
 }  // namespace tally

@@ -92,6 +92,8 @@ void DesktopApp::wire() {
                      [&form](long long child) { form.showRecordOf(child); }, Qt::QueuedConnection);
     QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::earlierSheetsGiven, &window,
                      [&form](long long child) { form.giveEarlierSheets(child); }, Qt::QueuedConnection);
+    QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::childReportRequested, &window,
+                     [&form](long long child) { form.showReportOf(child); }, Qt::QueuedConnection);
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,

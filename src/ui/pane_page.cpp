@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/record_page.h"
+#include "app/weekly_report_page.h"
 
 namespace tally {
 
@@ -51,6 +52,10 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         }
         if (const auto child = linkedChild(name, kGiveEarlierLink)) {
             emit earlierSheetsGiven(*child);
+            return false;
+        }
+        if (const auto child = linkedChild(name, kShowChildReportLink)) {
+            emit childReportRequested(*child);
             return false;
         }
     }

@@ -34,6 +34,8 @@ signals:
     // The parent chose whose record to see, or gave the sheets of no child away.
     void childRecordRequested(long long childId);
     void earlierSheetsGiven(long long childId);
+    // The parent chose whose weekly report to see.
+    void childReportRequested(long long childId);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
