@@ -119,6 +119,7 @@ void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
         if (elementName == kTodayStartButton && ports_.page.has(kTodayStartButton)) return writeTodaySheet();
+        if (elementName == kTodayMoreButton && ports_.page.has(kTodayMoreButton)) return writeTodaySheet();
         // A game's button for another deal or round starts its topic anew.
         if (elementName == kAgainButtonName && lessonPracticeKey_.empty() && selectedNode() &&
             ports_.page.has(kAgainButtonName)) {
@@ -174,6 +175,8 @@ void Form1::pageInput(const std::string& elementName, const std::string& value, 
         if (generation != ports_.page.generation()) return;
         ports_.page.setValue(elementName, value);
         showProgress();
+        // Kept as it is typed, so not even a program killed loses it.
+        if (practiceOnPage() && ports_.page.generation() != markedGeneration_) keepTodaySheet();
     });
 }
 
@@ -318,7 +321,21 @@ bool Form1::mayLeavePage() {
     if (ports_.page.generation() == markedGeneration_) return true;
     const auto style = pageAnswerStyle();
     if (!style || !progressCounter_.count(ports_.page, *style).anyTyped) return true;
+    if (practiceOnPage()) {
+        return ports_.ui.ask("今日练习还没有交，要离开吗？做了的题会留着，今天再打开今日练习可以接着做。", "离开",
+                             "继续做");
+    }
     return ports_.ui.ask("这张练习还没有交，要离开吗？", "离开", "继续做");
+}
+
+bool Form1::mayClose() {
+    if (gate_.busy()) return false;
+    bool closing = false;
+    gate_.run([this, &closing] {
+        closing = mayLeavePage();
+        if (closing && practiceOnPage() && ports_.page.generation() != markedGeneration_) keepTodaySheet();
+    });
+    return closing;
 }
 
 void Form1::redrill() {
@@ -447,7 +464,7 @@ void Form1::onStartPage() {
     // A child who has practised before starts with today's practice.
     if (record_ && recordHasSheets(*record_, owner())) {
         writeTodayPage();
-        if (ports_.page.has(kTodayStartButton)) return;
+        if (todayOnPage()) return;
     }
     writeBody(introductionHtml());
 }

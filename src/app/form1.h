@@ -62,6 +62,10 @@ public:
     void pageKey(const std::string& key, int generation);
     void spin(int upDown, bool up);
     void clickClockCheck(bool ticked);
+    // The window is to close: false when the child stays with a sheet not
+    // yet handed in (asked as a topic change asks), or while another event
+    // is being handled. A half-done 今日练习 is kept first.
+    bool mayClose();
     void resizeClock(double width, double height);
     // Writes the re-drill sheet into the first pane: the latest missed
     // questions not yet answered right, at most QuestionCount of them.
@@ -256,7 +260,16 @@ private:
     void showRecordPage();
     void writeRedrillSheet();
     void writeTodayPage();
-    void writeTodaySheet();
+    // What the today page says beside the practice, from the record.
+    TodayStanding todayStanding();
+    // Takes up today's kept practice again; false when none is kept for today.
+    bool resumeToday();
+    // Writes the practice's sheet, with what was typed into it when it is taken up again.
+    void writeTodaySheet(const KeptPractice* typed = nullptr);
+    // Keeps the practice sheet on the page as it stands, to be taken up again today.
+    void keepTodaySheet();
+    // Whether the first pane shows the today page or its sheet.
+    bool todayOnPage() const;
     void markToday();
     void markMastery();
     void showWeeklyReport();

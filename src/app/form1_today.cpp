@@ -3,10 +3,16 @@
 // marking, the mastery marks of the tree and the calendar of the record page,
 // each of the child who is practising.
 #include "app/form1.h"
+
+#include <limits>
+#include <set>
+
 #include "app/grader.h"
 #include "daily/mastery_marks.h"
 #include "daily/record_rows.h"
+#include "daily/kept_today.h"
 #include "practice/practice_calendar.h"
+#include "practice/practice_estimate.h"
 #include "progress/record_trouble.h"
 #include "sheets/redrill_sheet.h"
 
@@ -18,7 +24,7 @@ void Form1::showToday() {
 
 void Form1::writeTodayPage() {
     if (!record_) return noRecordMessage();
-    if (!mayLeavePage()) return;
+    if (!mayLeavePage() || resumeToday()) return;
     const std::optional<PracticeInput> rows = readPracticeInput(*record_, owner(), today());
     if (!rows) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
@@ -33,10 +39,47 @@ void Form1::writeTodayPage() {
     lessonPracticeKey_.clear();
     timers_.setEnabled(kThinkTimer, false);
     ports_.ui.bringToFront(Pane::WebBrowser1);
-    writeBody(todayPageHtml(todayPractice_));
+    writeBody(todayPageHtml(todayPractice_, todayStanding()));
 }
 
-void Form1::writeTodaySheet() {
+TodayStanding Form1::todayStanding() {
+    TodayStanding standing;
+    // Every practice sheet: the run of days may be long.
+    const PracticeRows practised = readRecentSheetRows(*record_, owner(), {kPracticeKey}, std::numeric_limits<int>::max());
+    const std::set<Day> days = practiceDays(practised.sheets);
+    standing.doneToday = days.count(today()) > 0;
+    standing.streak = currentStreak(days, today());
+    std::vector<std::string> topics;
+    for (const TodayQuestion& question : todayPractice_.questions) topics.push_back(question.question.topicKey);
+    const std::set<std::string> asked(topics.begin(), topics.end());
+    // No topic named would read every topic.
+    std::vector<SheetRow> timed;
+    if (!asked.empty()) timed = readRecentSheetRows(*record_, owner(), {asked.begin(), asked.end()}, kMasterySheets).sheets;
+    timed.insert(timed.end(), practised.sheets.begin(), practised.sheets.end());
+    standing.minutes = estimatedMinutes(topics, timed, child_ ? child_->grade : practiceGrade_);
+    return standing;
+}
+
+bool Form1::resumeToday() {
+    const std::optional<KeptPractice> kept = record_->keptPractice(owner());
+    if (!kept) return false;
+    std::optional<TodayPractice> resumed = resumedToday(*kept, today());
+    if (!resumed) return false;
+    todayPractice_ = std::move(*resumed);
+    writeTodaySheet(&*kept);
+    return true;
+}
+
+void Form1::keepTodaySheet() {
+    if (record_) record_->keepPractice(owner(), keptToday(todayPractice_, ports_.page));
+}
+
+bool Form1::todayOnPage() const {
+    const Page& page = ports_.page;
+    return practiceOnPage() || page.has(kTodayStartButton) || page.has(kTodayMoreButton) || page.has("todaydone");
+}
+
+void Form1::writeTodaySheet(const KeptPractice* typed) {
     if (todayPractice_.questions.empty()) return;
     leavePage();
     lessonPracticeKey_.clear();
@@ -45,7 +88,9 @@ void Form1::writeTodaySheet() {
     ports_.ui.bringToFront(Pane::WebBrowser1);
     writeBody(todaySheetHtml(todayPractice_));
     practiceGeneration_ = ports_.page.generation();
+    if (typed) restoreTyped(*typed, ports_.page);
     showProgress();
+    keepTodaySheet();
 }
 
 void Form1::markToday() {
@@ -56,7 +101,10 @@ void Form1::markToday() {
         keepAnswers(todayPractice_, results, marks);
         return std::optional<MarkedSheet>(std::move(marks));
     });
-    if (marked) timers_.setEnabled(kThinkTimer, false);
+    if (!marked) return;
+    timers_.setEnabled(kThinkTimer, false);
+    // Handed in: nothing is left to take up again.
+    if (record_) record_->keepPractice(owner(), KeptPractice{});
 }
 
 void Form1::markMastery() {

@@ -10,6 +10,7 @@
 #include "families/family_table.h"
 #include "page/html_page.h"
 #include "practice/lesson_list.h"
+#include "practice/practice_calendar.h"
 #include "practice/weak_topics.h"
 #include "topics/catalogue.h"
 #include "base/seeded_random.h"
@@ -187,12 +188,16 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
     return practice;
 }
 
-std::string todayPageHtml(const TodayPractice& practice) {
+std::string todayPageHtml(const TodayPractice& practice, const TodayStanding& standing) {
     const int questions = static_cast<int>(practice.questions.size());
-    const int minutes = std::max(1, (questions * kSecondsPerPracticeQuestion + 59) / 60);
     std::string html = "<h2>" + std::string(kPracticeCaption) + "</h2>";
-    if (questions == 0) return html + "<p>今天没有可以练习的题目。</p>";
-    html += "<p>今天的练习：" + std::to_string(questions) + "道题，大约" + std::to_string(minutes) + "分钟</p>";
+    if (standing.doneToday) {
+        html += "<p id=todaydone class=done>今天的练习做完了 ✓</p><p id=streak class=streak>" +
+                escapeHtmlText(doneStreakText(standing.streak)) + "</p>";
+    }
+    if (questions == 0) return html + (standing.doneToday ? "" : "<p>今天没有可以练习的题目。</p>");
+    html += std::string("<p id=todaycount>") + (standing.doneToday ? "再练一组：" : "今天的练习：") +
+            std::to_string(questions) + "道题，大约" + std::to_string(standing.minutes) + "分钟</p>";
     if (!practice.lesson.caption.empty()) {
         html += "<p>" + std::string(practice.lesson.review ? "" : "这个星期学：") +
                 escapeHtmlText(practice.lesson.caption) + "</p>";
@@ -201,7 +206,9 @@ std::string todayPageHtml(const TodayPractice& practice) {
         html += "<p>里面有" + std::to_string(practice.dueCount) + "道以前做错的题，今天再做一次。</p>";
     }
     html += waitingParagraph(practice.waiting);
-    return html + "<p><input class=button name=" + kTodayStartButton + " type=button value=\"开始练习\"></p>";
+    const char* button = standing.doneToday ? kTodayMoreButton : kTodayStartButton;
+    return html + "<p><input class=button name=" + button + " type=button value=\"" +
+           (standing.doneToday ? "再练一组" : "开始练习") + "\"></p>";
 }
 
 std::string todaySheetHtml(const TodayPractice& practice) { return mixedSheetHtml(planNote(practice), practice.asked()); }

@@ -19,8 +19,8 @@ namespace tally {
 inline constexpr const char* kTodayToolbarKey = "w16";
 inline constexpr const char* kPracticeCaption = "今日练习";
 inline constexpr const char* kTodayStartButton = "todaystart";
-// How long a question of the practice takes, for the short page's estimate.
-inline constexpr int kSecondsPerPracticeQuestion = 30;
+// The button for one more set once the day's practice is done.
+inline constexpr const char* kTodayMoreButton = "todaymore";
 // How many of the grade's first drills an empty record starts with.
 inline constexpr int kFirstDrills = 3;
 
@@ -89,9 +89,18 @@ std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long
 TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
                                  TopicQuestionSource& source);
 
+// What the short page says beside the practice itself.
+struct TodayStanding {
+    int minutes = 1;         // about how long the sheet takes this child
+    bool doneToday = false;  // a practice sheet of today is marked
+    int streak = 0;          // the run of days with the practice done
+};
+
 // The short page before the practice: how many questions and about how long,
-// this week's lesson, how many misses come back, and the start button.
-std::string todayPageHtml(const TodayPractice& practice);
+// this week's lesson, how many misses come back, and the start button; once
+// today's is done, that it is done, the run of days and a button for one
+// more set.
+std::string todayPageHtml(const TodayPractice& practice, const TodayStanding& standing);
 // The practice's sheet.
 std::string todaySheetHtml(const TodayPractice& practice);
 

@@ -107,6 +107,11 @@ std::string streakText(int streak, bool doneToday) {
     return "已经连续练习" + days + "天，今天练一练，就是" + std::to_string(streak + 1) + "天了！";
 }
 
+std::string doneStreakText(int streak) {
+    if (streak <= 1) return "明天再练，就是连续练习2天了！";
+    return "已经连续练习" + std::to_string(streak) + "天，真棒！";
+}
+
 std::string calendarHtml(const PracticeCalendar& calendar) {
     std::string head;
     for (const char* name : kWeekdayNames) head += element("th", name);

@@ -39,6 +39,8 @@ PracticeCalendar practiceCalendar(const std::vector<SheetRow>& sheets, Day today
 
 // "已经连续练习5天" and its kind neighbours, for the record page.
 std::string streakText(int streak, bool doneToday);
+// The run of days under "今天的练习做完了 ✓" on the today page.
+std::string doneStreakText(int streak);
 // The calendar as a fragment of the record page: a heading, the streak
 // sentence and a table of the eight weeks with its own small style.
 std::string calendarHtml(const PracticeCalendar& calendar);

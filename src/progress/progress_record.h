@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "progress/children.h"
+#include "progress/kept_practice.h"
 #include "progress/record_values.h"
 #include "progress/saved_mix.h"
 
@@ -192,6 +193,14 @@ public:
     virtual std::string saveMix(long long /*owner*/, const SkillMix& /*mix*/) { return kNoMixes; }
     virtual std::string removeMix(long long /*owner*/, const std::string& /*name*/) { return kNoMixes; }
     static constexpr const char* kNoMixes = "成绩记录打不开，现在不能管理口算卷。";
+
+    // --- a daily practice left half done ----------------------------------
+    // The one kept for the child (or the computer), whatever its day; nothing
+    // when none is kept or the record cannot be read.
+    virtual std::optional<KeptPractice> keptPractice(long long /*owner*/) { return std::nullopt; }
+    // Keeps it in place of the one before; one without questions keeps none.
+    // False when it could not be written.
+    virtual bool keepPractice(long long /*owner*/, const KeptPractice& /*kept*/) { return false; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

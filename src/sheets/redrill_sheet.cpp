@@ -167,6 +167,11 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
     return marks;
 }
 
+std::vector<std::string> mixedSheetFields(int number) {
+    const std::string n = std::to_string(number);
+    return {"answer" + n, "r" + n, "answerup" + n, "answerdown" + n};
+}
+
 std::string redrillButton(int misses) {
     return "<input class=button name=redrill type=button value=\"错了" + std::to_string(misses) + "道题，点这里重练\">";
 }

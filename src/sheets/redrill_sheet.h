@@ -19,6 +19,9 @@ std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
 // The same kind of sheet under another note (the daily practice).
 std::string mixedSheetHtml(const std::string& note, const std::vector<MissedQuestion>& questions);
 
+// The names of the fields such a sheet may give its question `number` (from 1).
+std::vector<std::string> mixedSheetFields(int number);
+
 // Marks the re-drill sheet on the page as the sheets the questions came from
 // mark them; a right answer takes the question off the list, a wrong one is
 // kept again as missed. Returns what it marked.

@@ -35,6 +35,16 @@ inline constexpr const char* kSavedMixTables =
     " owner INTEGER NOT NULL, name TEXT NOT NULL, position INTEGER NOT NULL, skill_key TEXT NOT NULL,"
     " share INTEGER NOT NULL CHECK(share BETWEEN 1 AND 100), PRIMARY KEY(owner, name, position));";
 
+// A daily practice left half done, one for each owner: made by its first
+// write, so an older program still opens the file.
+inline constexpr const char* kKeptPracticeTables =
+    "CREATE TABLE IF NOT EXISTS kept_practice("
+    " owner INTEGER NOT NULL, position INTEGER NOT NULL, day TEXT NOT NULL, source INTEGER NOT NULL,"
+    " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL, answer_form TEXT NOT NULL,"
+    " topic_key TEXT NOT NULL, topic TEXT NOT NULL, PRIMARY KEY(owner, position));"
+    "CREATE TABLE IF NOT EXISTS kept_practice_field("
+    " owner INTEGER NOT NULL, name TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY(owner, name));";
+
 // kMoves[v - 1] takes a file of version v to version v + 1.
 // Version 1 kept a miss by its place on the sheet and had no re-drill: its
 // misses take their sheet's topic and are never asked again.

@@ -145,18 +145,19 @@ std::string SqliteRecord::setChildGrade(long long childId, int grade) {
 }
 
 // The child, the child's sheets with their misses, the child's settings and
-// saved mixes, all in one transaction.
+// saved mixes and kept practice, all in one transaction.
 std::string SqliteRecord::removeChild(long long childId) {
     if (!waiting_.empty()) storeWaiting();
     return changeChildren([&](const std::vector<Child>& children) -> std::string {
         if (!known(children, childId)) return kUnknownChild;
         if (!forgetReview(childId, false)) return "";
-        // Mixes are kept in tables a file made before them lacks.
-        if (!exec(sqlite::kSavedMixTables)) return "";
+        // Mixes and a kept practice are kept in tables a file made before them lacks.
+        if (!exec(sqlite::kSavedMixTables) || !exec(sqlite::kKeptPracticeTables)) return "";
         // A practice sheet's answers go with it.
         for (const char* sql : {"DELETE FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)",
                                 "DELETE FROM sheet WHERE child_id = ?1", "DELETE FROM setting WHERE owner = ?1",
                                 "DELETE FROM saved_mix_part WHERE owner = ?1", "DELETE FROM saved_mix WHERE owner = ?1",
+                                "DELETE FROM kept_practice WHERE owner = ?1", "DELETE FROM kept_practice_field WHERE owner = ?1",
                                 "DELETE FROM child WHERE id = ?1"}) {
             Statement remove(db_, sql);
             remove.bind(1, childId);

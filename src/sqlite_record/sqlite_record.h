@@ -85,6 +85,8 @@ public:
     std::vector<SkillMix> savedMixes(long long owner) override;
     std::string saveMix(long long owner, const SkillMix& mix) override;
     std::string removeMix(long long owner, const std::string& name) override;
+    std::optional<KeptPractice> keptPractice(long long owner) override;
+    bool keepPractice(long long owner, const KeptPractice& kept) override;
 
 private:
     std::filesystem::path file_;
@@ -130,6 +132,8 @@ private:
     // A mix's row and its parts, in place of those of its name; inside a transaction.
     bool writeMix(long long owner, const SkillMix& mix);
     bool roomForMix(long long owner, const std::string& name, bool& room);
+    // The practice's rows in place of the owner's; inside a transaction.
+    bool writeKeptPractice(long long owner, const KeptPractice& kept);
     std::string changeChildren(const std::function<std::string(const std::vector<Child>&)>& change);
     // The misses and right answers of the child's sheets after `afterSheet`,
     // as columns: when, the question (5), topic, right, sheet, position.

@@ -72,6 +72,7 @@ void DesktopApp::wire() {
     Form1& form = *form_;
     timers_->setHandler([&form](int timer) { form.timerFired(timer); });
     MainWindow& window = *window_;
+    window.setCloseCheck([&form] { return form.mayClose(); });
     QObject::connect(&window, &MainWindow::toolbarClicked, &window,
                      [&form](const QString& key) { form.clickToolbar(key.toStdString()); });
     QObject::connect(&window, &MainWindow::tabClicked, &window,

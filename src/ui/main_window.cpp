@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QActionGroup>
 #include <QLabel>
@@ -85,6 +86,11 @@ void MainWindow::buildToolbar() {
     quit->setShortcutContext(Qt::WindowShortcut);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_()) return event->ignore();
+    QMainWindow::closeEvent(event);
 }
 
 QSize MainWindow::fittingSize(const QSize& available) {

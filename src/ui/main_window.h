@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 
 #include "base/ports.h"
 
@@ -47,6 +48,8 @@ public:
     void showTab(const QString& caption);
     // The window as it looks, web views included.
     QImage picture();
+    // Asked before the window closes (its close button, Ctrl+Q): false keeps it open.
+    void setCloseCheck(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
     // The size the window opens at on a screen with this much room: its own
     // size where it fits, never larger than the room.
@@ -60,7 +63,11 @@ signals:
     void tabClicked(const QString& caption);
     void nodeClicked(const QString& key);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    std::function<bool()> mayClose_;
     QHash<QString, QAction*> actions_;
     QTabBar* tabStrip_;
     TopicTree* tree_;

@@ -130,6 +130,41 @@ TEST(TodayPractice, APractisedChildStartsWithTodaysPracticeAndANewOneWithTheIntr
     }
 }
 
+// Done means a practice sheet of today is in the record: then the page (and
+// the first page of the day) says so with the run of days, and offers more
+// only as one more set; the next day starts again.
+TEST(TodayPractice, OnceTodaysIsMarkedThePageSaysDoneWithTheRunOfDays) {
+    Harness h(test::started);
+    h.clock.day = kMonday;
+    for (const char* when : {"2026-10-10 09:00:00", "2026-10-11 09:00:00"}) {
+        h.record.store(sheetOn(when, kPracticeKey, kPracticeCaption, 20, 20));
+    }
+    startPractice(h);
+    EXPECT_FALSE(h.page.has("todaydone"));
+    answerPractice(h);
+    h.finish();
+
+    h.form->clickToolbar(kTodayToolbarKey);
+    const std::string done = h.page.bodyHtml();
+    EXPECT_NE(done.find("今天的练习做完了 ✓"), std::string::npos) << done;
+    EXPECT_NE(done.find("已经连续练习3天"), std::string::npos) << done;
+    EXPECT_FALSE(h.page.has(kTodayStartButton));
+    ASSERT_TRUE(h.page.has(kTodayMoreButton));
+    h.form->pageClick(kTodayMoreButton);
+    EXPECT_TRUE(h.form->practiceOnPage());
+
+    Harness later;
+    later.record.stored = h.record.stored;
+    later.clock.day = kMonday;
+    later.start();
+    later.tick(kStartPageTimer);
+    EXPECT_TRUE(later.page.has("todaydone")) << "the first page of the day";
+    later.clock.day = kMonday + 1;
+    later.form->clickToolbar(kTodayToolbarKey);
+    EXPECT_FALSE(later.page.has("todaydone"));
+    EXPECT_TRUE(later.page.has(kTodayStartButton));
+}
+
 TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
     Harness h(test::started);
     // q11 three times at 90 and more in its usual time; q12 last below 60; q13 once at 80.
