@@ -12,6 +12,7 @@
 #include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
 #include "daily/waiting_rows.h"
+#include "practice/lesson_week.h"
 #include "progress/record_trouble.h"
 #include "topics/catalogue.h"
 #include "window/login_dialog.h"
@@ -36,6 +37,7 @@ FamilyContext Form1::familyContext() {
     FamilyContext context{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
                           timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
     context.mixes = &mixShelf_;
+    if (child_) context.stage = {child_->grade, termOfDay(today()) == SchoolTerm::Second};
     return context;
 }
 

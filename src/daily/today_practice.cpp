@@ -2,38 +2,39 @@
 #include "daily/today_practice.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <set>
 
 #include "daily/waiting_rows.h"
 #include "families/family_table.h"
 #include "page/html_page.h"
+#include "daily/plan_questions.h"
 #include "practice/lesson_list.h"
 #include "practice/practice_calendar.h"
+#include "practice/practice_sources.h"
 #include "practice/weak_topics.h"
 #include "topics/catalogue.h"
 #include "base/seeded_random.h"
 #include "base/null_window.h"
 #include "base/timer_bank.h"
 #include "sheets/redrill_sheet.h"
+#include "skills/skill_table.h"
 
 namespace tally {
 namespace {
 
-// A seed of its own for each topic, the same on every computer (FNV-1a).
-std::uint64_t topicSeed(std::uint64_t seed, const std::string& topicKey) {
-    std::uint64_t hash = 1469598103934665603ULL ^ seed;
-    for (unsigned char c : topicKey) {
-        hash ^= c;
-        hash *= 1099511628211ULL;
-    }
-    return hash;
-}
-
 const Families& checkingFamilies() {
     static const Families families;
     return families;
+}
+
+// Every skill of the textbook, as the practice's rules see them.
+std::vector<SkillUnit> skillUnits() {
+    std::vector<SkillUnit> units;
+    for (const SkillRow& row : skillTable()) {
+        units.push_back({row.key, row.grade, row.term == Term::first ? SchoolTerm::First : SchoolTerm::Second, row.unit});
+    }
+    return units;
 }
 
 std::string planNote(const TodayPractice& practice) {
@@ -132,59 +133,29 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
     TodayPractice practice;
     practice.today = request.today;
     practice.waiting = rows.waiting;
-    const std::vector<LessonEntry> lessons = readLessonList(data, request.grade);
-    practice.lesson = lessonOfWeek(request.grade, lessons, request.today);
+    static const std::vector<SkillUnit> skills = skillUnits();
+    const SourceQuery query{request.grade, request.today, readLessonList(data, request.grade),
+                            readLessonList(data, request.grade - 1), skills};
+    const PracticeSources sources =
+        practiceSources(query, [&](const std::string& key) { return source.draws(key); });
+    practice.lesson = sources.week;
+    practice.lessonNote = lessonDrillsNote(sources);
 
     PlanInput input;
     input.count = request.count;
     input.seed = request.seed;
     input.emptyRecord = rows.emptyRecord;
     input.due = rows.due;
-    for (WeakTopic& weak : weakTopics(rows.sheets)) {
+    for (WeakTopic& weak : taughtWeakTopics(weakTopics(rows.sheets), sources)) {
         if (source.draws(weak.topicKey)) input.weak.push_back(std::move(weak));
         if (input.weak.size() == 3) break;
     }
-    for (const std::string& drill : practice.lesson.drillKeys) {
-        if (source.draws(drill)) input.lessonDrills.push_back(drill);
-    }
-    for (const LessonEntry& lesson : lessons) {
-        for (const std::string& drill : lesson.drillKeys) {
-            if (static_cast<int>(input.firstDrills.size()) == kFirstDrills) break;
-            if (!source.draws(drill)) continue;
-            if (std::find(input.firstDrills.begin(), input.firstDrills.end(), drill) == input.firstDrills.end()) {
-                input.firstDrills.push_back(drill);
-            }
-        }
-    }
-    // A data directory without the grade's lessons still has the first drill of all.
-    if (input.firstDrills.empty() && source.draws("q11")) input.firstDrills.push_back("q11");
+    input.lessonDrills = sources.lessonDrills;
+    input.earlierDrills = sources.earlierDrills;
 
-    const std::vector<PlanItem> plan = practicePlan(input);
-    std::set<ReviewKey> asked;
-    for (const PlanItem& item : plan) {
-        if (item.miss) asked.insert({item.miss->topicKey, item.miss->question});
-    }
-    std::map<std::string, std::vector<MissedQuestion>> drawn;
-    std::map<std::string, std::size_t> used;
-    for (const PlanTopic& topic : planTopics(plan)) {
-        // A new question that is a due miss of its topic is asked once, as the miss.
-        std::vector<MissedQuestion>& ofTopic = drawn[topic.topicKey];
-        ofTopic = source.draw(topic.topicKey, topic.questions, topicSeed(request.seed, topic.topicKey));
-        std::erase_if(ofTopic, [&](const MissedQuestion& q) { return asked.count({q.topicKey, q.question}) > 0; });
-    }
-    for (const PlanItem& item : plan) {
-        if (item.source == PlanSource::Review) {
-            if (!item.miss) continue;
-            MissedQuestion question = *item.miss;
-            question.typed.clear();
-            practice.questions.push_back({item.source, std::move(question)});
-            ++practice.dueCount;
-            continue;
-        }
-        const std::vector<MissedQuestion>& ofTopic = drawn[item.topicKey];
-        std::size_t& next = used[item.topicKey];
-        if (next < ofTopic.size()) practice.questions.push_back({item.source, ofTopic[next++]});
-    }
+    practice.questions = planQuestions(practicePlan(input), input, source, request.seed);
+    practice.dueCount = static_cast<int>(std::count_if(practice.questions.begin(), practice.questions.end(),
+                                                       [](const TodayQuestion& q) { return q.source == PlanSource::Review; }));
     return practice;
 }
 
@@ -202,6 +173,7 @@ std::string todayPageHtml(const TodayPractice& practice, const TodayStanding& st
         html += "<p>" + std::string(practice.lesson.review ? "" : "这个星期学：") +
                 escapeHtmlText(practice.lesson.caption) + "</p>";
     }
+    if (!practice.lessonNote.empty()) html += "<p class=lessonnote>" + escapeHtmlText(practice.lessonNote) + "</p>";
     if (practice.dueCount > 0) {
         html += "<p>里面有" + std::to_string(practice.dueCount) + "道以前做错的题，今天再做一次。</p>";
     }

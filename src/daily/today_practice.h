@@ -21,8 +21,6 @@ inline constexpr const char* kPracticeCaption = "今日练习";
 inline constexpr const char* kTodayStartButton = "todaystart";
 // The button for one more set once the day's practice is done.
 inline constexpr const char* kTodayMoreButton = "todaymore";
-// How many of the grade's first drills an empty record starts with.
-inline constexpr int kFirstDrills = 3;
 
 // One question of today's practice: asked and marked as the re-drill asks
 // it, and counted for its own topic.
@@ -34,6 +32,7 @@ struct TodayQuestion {
 struct TodayPractice {
     Day today = 0;
     WeekLesson lesson;
+    std::string lessonNote;  // when the week's lesson has nothing to practise
     int dueCount = 0;  // every miss due today, also those the sheet has no room for
     int waiting = 0;   // every miss waiting for review, due today or later
     std::vector<TodayQuestion> questions;
@@ -83,9 +82,10 @@ std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long
                                                int count = kPracticeQuestions);
 
 // Today's practice for a child of `grade`: the plan made from the record's
-// rows (due misses, weak topics, this week's lesson, or the grade's first
-// drills for an empty record), each planned topic's questions drawn by its
-// own generator. The same rows, request and data give the same practice.
+// rows (due misses, the weak topics taught so far, this week's lesson and
+// what came before it), each planned topic's questions drawn by its own
+// generator, filled to the count while anything can be drawn. The same rows,
+// request and data give the same practice.
 TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
                                  TopicQuestionSource& source);
 

@@ -45,24 +45,39 @@ std::string quotedFile(const std::string& fileName) { return "应用题文件“
 constexpr int kSectionTopic = 0;
 
 // The word-problem topics: the tag's number, the node's key and caption, the
-// grade's file and where its units stand. The first three keep the captions
-// they always had.
+// grade's file, the grade and where its units stand. The first three keep the
+// captions they always had.
 struct WordProblemTopic {
     int topic;
     const char* key;
     const char* caption;
     const char* file;
+    int grade;
     UnitPlace units;
 };
 
 constexpr WordProblemTopic kWordProblemTopics[] = {
-    {7, "q57", "应用题-简单", "一年级应用题.txt", UnitPlace::AfterBox},
-    {6, "q56", "应用题-中等", "二年级应用题.txt", UnitPlace::AfterBox},
-    {9, "q55", "应用题-较难", "三年级应用题.txt", UnitPlace::Typed},
-    {104, "q5104", "四年级应用题", "四年级应用题.txt", UnitPlace::Typed},
-    {105, "q5105", "五年级应用题", "五年级应用题.txt", UnitPlace::Typed},
-    {106, "q5106", "六年级应用题", "六年级应用题.txt", UnitPlace::Typed},
+    {7, "q57", "应用题-简单", "一年级应用题.txt", 1, UnitPlace::AfterBox},
+    {6, "q56", "应用题-中等", "二年级应用题.txt", 2, UnitPlace::AfterBox},
+    {9, "q55", "应用题-较难", "三年级应用题.txt", 3, UnitPlace::Typed},
+    {104, "q5104", "四年级应用题", "四年级应用题.txt", 4, UnitPlace::Typed},
+    {105, "q5105", "五年级应用题", "五年级应用题.txt", 5, UnitPlace::Typed},
+    {106, "q5106", "六年级应用题", "六年级应用题.txt", 6, UnitPlace::Typed},
 };
+
+constexpr const char* kSecondTermMark = "# 下学期";
+
+// The template lines of the file within `reach`, by their place in the file.
+std::vector<std::size_t> templatesOf(const std::vector<std::string>& lines, TermReach reach) {
+    std::vector<std::size_t> all;
+    std::size_t firstTerm = std::string::npos;  // how many come before the mark
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (firstTerm == std::string::npos && lines[i].starts_with(kSecondTermMark)) firstTerm = all.size();
+        if (isWordProblemTemplate(lines[i])) all.push_back(i);
+    }
+    if (reach == TermReach::FirstTerm && firstTerm != std::string::npos && firstTerm > 0) all.resize(firstTerm);
+    return all;
+}
 
 // The answer with its unit, as the worked solution ends: "23棵" of "8+15=23棵".
 std::string answerWithUnit(const std::string& working) { return working.substr(working.rfind('=') + 1); }
@@ -75,6 +90,13 @@ std::string answerLine(int question, const WordProblem& problem, UnitPlace units
 }
 
 }  // namespace
+
+TermReach termReachOf(int topic, const SchoolStage& stage) {
+    for (const WordProblemTopic& known : kWordProblemTopics) {
+        if (known.topic == topic && known.grade == stage.grade && !stage.secondTerm) return TermReach::FirstTerm;
+    }
+    return TermReach::BothTerms;
+}
 
 UnitPlace unitPlaceOf(int topic) {
     for (const WordProblemTopic& known : kWordProblemTopics) {
@@ -98,12 +120,9 @@ std::string wordProblemFile(int topic) {
 }
 
 WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text, RandomSource& random,
-                                  UnitPlace units) {
+                                  UnitPlace units, TermReach reach) {
     const std::vector<std::string> lines = splitLines(text);
-    std::vector<std::size_t> templates;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (isWordProblemTemplate(lines[i])) templates.push_back(i);
-    }
+    const std::vector<std::size_t> templates = templatesOf(lines, reach);
     if (templates.empty()) return {"", quotedFile(fileName) + "里没有可以出题的题目。"};
 
     // The file names the grade: "一年级应用题.txt" heads its sheet "一年级应用题".
@@ -149,7 +168,8 @@ void WordProblemFamily::build(FamilyContext& context, const TopicClick& click, S
         !bytes             ? WordProblemSheet{"", "找不到" + quotedFile(fileName) + "，请把它放回程序的文件夹里。"}
         : !refusal.empty() ? WordProblemSheet{"", refusal}
                            : wordProblemSheet(fileName, gbkToUtf8(*bytes), context.random,
-                                              unitPlaceOf(click.tag.number));
+                                              unitPlaceOf(click.tag.number),
+                                              termReachOf(click.tag.number, context.stage));
     if (!built.message.empty()) {
         context.window.message("提示", built.message);
         sheet.keepPage = true;

@@ -29,10 +29,17 @@ enum class UnitPlace { Typed, AfterBox };
 UnitPlace unitPlaceOf(int topic);
 UnitPlace unitPlaceOf(const std::string& gradingKey);
 
-// Up to ten different templates of the file, shown in file order with their
-// numbers drawn; lines that are not templates are skipped.
+// How far into a grade file a sheet draws: the templates before its line
+// "# 下学期" (those of 上学期), or all of them. A file without that line, or
+// with nothing before it, gives all.
+enum class TermReach { FirstTerm, BothTerms };
+// A child in the file's own grade before its 下学期 gets 上学期's problems.
+TermReach termReachOf(int topic, const SchoolStage& stage);
+
+// Up to ten different templates of the file within `reach`, shown in file
+// order with their numbers drawn; lines that are not templates are skipped.
 WordProblemSheet wordProblemSheet(const std::string& fileName, const std::string& text, RandomSource& random,
-                                  UnitPlace units = UnitPlace::Typed);
+                                  UnitPlace units = UnitPlace::Typed, TermReach reach = TermReach::BothTerms);
 
 // 应用题 ("?0", and one topic per grade file): ten templates of the grade's
 // file drawn into a sheet, or a "提示" message and the page left as it was.

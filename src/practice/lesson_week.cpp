@@ -49,6 +49,12 @@ TermDates termDates(SchoolTerm term, int schoolYear) {
     return {dayOf(schoolYear + 1, 2, 15), dayOf(schoolYear + 1, 6, 30)};
 }
 
+SchoolTerm termOfDay(Day day) {
+    const CivilDate date = civilDate(day);
+    const int schoolYear = date.month >= 9 ? date.year : date.year - 1;
+    return day < termDates(SchoolTerm::Second, schoolYear).start ? SchoolTerm::First : SchoolTerm::Second;
+}
+
 TermLessons splitTerms(const std::vector<LessonEntry>& lessons) {
     std::size_t firstCount = (lessons.size() + 1) / 2;
     for (std::size_t i = 0; i < lessons.size(); ++i) {

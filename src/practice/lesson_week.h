@@ -34,6 +34,10 @@ struct TermDates {
 };
 TermDates termDates(SchoolTerm term, int schoolYear);  // the year the school year starts in
 
+// The term a day belongs to: 上学期 and the winter holiday that reviews it,
+// or 下学期 and the summer holiday that reviews it.
+SchoolTerm termOfDay(Day day);
+
 // A grade's list split into its two terms: 上学期 runs to the first lesson
 // whose caption names 上学期 (its 上学期总复习) and includes it; a list
 // without one is split in half (the first half one longer when odd).

@@ -60,19 +60,22 @@ std::vector<PlanItem> practicePlan(const PlanInput& input) {
         weakKeys.push_back(input.weak[i].topicKey);
     }
     const bool hasLesson = !input.lessonDrills.empty();
+    const auto open = [&] { return count - static_cast<int>(plan.size()); };
 
     if (input.emptyRecord && due.empty()) {
-        const int lesson = input.firstDrills.empty() ? count : (hasLesson ? count / 2 : 0);
+        const int lesson = input.earlierDrills.empty() ? count : (hasLesson ? count / 2 : 0);
         giveOut(plan, PlanSource::Lesson, input.lessonDrills, lesson);
-        giveOut(plan, PlanSource::FirstDrill, input.firstDrills, count - static_cast<int>(plan.size()));
+        giveOut(plan, PlanSource::Earlier, input.earlierDrills, open());
     } else {
         if (!due.empty()) takeDue(std::max(1, (count + 1) / 3));
-        int rest = count - static_cast<int>(plan.size());
-        int lesson = hasLesson ? (weakKeys.empty() ? rest : rest / 2) : 0;
-        giveOut(plan, PlanSource::Lesson, input.lessonDrills, lesson);
-        giveOut(plan, PlanSource::Weak, weakKeys, count - static_cast<int>(plan.size()));
-        takeDue(count - static_cast<int>(plan.size()));
-        giveOut(plan, PlanSource::FirstDrill, input.firstDrills, count - static_cast<int>(plan.size()));
+        // A week whose lesson has nothing practises what came before instead.
+        const PlanSource mainSource = hasLesson ? PlanSource::Lesson : PlanSource::Earlier;
+        const std::vector<std::string>& mainKeys = hasLesson ? input.lessonDrills : input.earlierDrills;
+        const int weakShare = weakKeys.empty() ? 0 : (mainKeys.empty() ? open() : open() / 3);
+        giveOut(plan, mainSource, mainKeys, open() - weakShare);
+        giveOut(plan, PlanSource::Weak, weakKeys, open());
+        takeDue(open());
+        giveOut(plan, PlanSource::Earlier, input.earlierDrills, open());
     }
     if (static_cast<int>(plan.size()) > count) plan.resize(static_cast<std::size_t>(count));
 

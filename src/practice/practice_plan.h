@@ -16,7 +16,7 @@ enum class PlanSource {
     Review,      // a due miss, asked again as it was
     Weak,        // a new question of a weak topic
     Lesson,      // a new question of this week's lesson's drill
-    FirstDrill,  // a new question of one of the grade's first drills
+    Earlier,     // a new question of a drill taught before this week
 };
 
 struct PlanItem {
@@ -32,8 +32,8 @@ struct PlanInput {
     // dueOf() or dueFromHistory() with DueQuery{count} give enough.
     std::vector<ReviewItem> due;
     std::vector<WeakTopic> weak;            // as weakTopics() gives them
-    std::vector<std::string> lessonDrills;  // WeekLesson::drillKeys
-    std::vector<std::string> firstDrills;   // the grade's first drills, for an empty record
+    std::vector<std::string> lessonDrills;   // PracticeSources::lessonDrills
+    std::vector<std::string> earlierDrills;  // PracticeSources::earlierDrills
     bool emptyRecord = false;               // the child has no sheet yet
     int count = kPracticeQuestions;
     std::uint64_t seed = 0;
@@ -43,12 +43,13 @@ struct PlanInput {
 // - Due misses, the longest waiting first, about a third of the sheet
 //   (count / 3 rounded, at least one when any is due); a miss that cannot be
 //   asked again (AnswerForm::None) is left out.
-// - The rest: half (rounded down) from the lesson's drills, the other half
-//   from the three weakest topics, given out in turns so the weakest gets
-//   the most. A source that has nothing gives its share to the others; due
-//   misses then fill what is still open, and then the grade's first drills.
-// - An empty record: half from the lesson's drills, the rest from the first
-//   drills (all from the first drills when the lesson has none).
+// - The rest: a third (rounded down) from the three weakest topics, given
+//   out in turns so the weakest gets the most, the other two thirds from the
+//   lesson's drills, or from the earlier drills when the lesson has none. A
+//   source that has nothing gives its share to the others; due misses then
+//   fill what is still open, and then the earlier drills.
+// - An empty record: half from the lesson's drills, the rest from the earlier
+//   drills (all from one of them when the other has none).
 // The questions are then shuffled by `seed`, so the same seed and the same
 // input give the same plan. A plan can come out shorter than `count` only
 // when there is nothing at all to draw from.

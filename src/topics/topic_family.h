@@ -68,6 +68,14 @@ public:
     virtual std::string save(const SkillMix& mix) = 0;
 };
 
+// How far the child practising has come: the grade, and whether its 下学期
+// has begun (the winter holiday still reviews 上学期). Grade 0 when no child
+// is named.
+struct SchoolStage {
+    int grade = 0;
+    bool secondTerm = false;
+};
+
 // How a family's sheets take their answers, field by field, as the marking
 // reads them and a printed answer key shows them.
 enum class AnswerStyle {
@@ -101,6 +109,7 @@ struct FamilyContext {
     bool showAnswers = true;
     // None where no record is kept (a print run, the scratch page).
     MixShelf* mixes = nullptr;
+    SchoolStage stage;
 
     // Int(R × span) + base, the draw every generator uses.
     int draw(double span, int base) { return drawInt(random, span, base); }

@@ -57,7 +57,7 @@ void startPractice(Harness& h) {
     ASSERT_TRUE(h.form->practiceOnPage());
 }
 
-TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
+TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLesson) {
     Harness h(test::started);
     h.clock.day = kMonday;
     h.form->clickToolbar(kTodayToolbarKey);
@@ -77,7 +77,30 @@ TEST(TodayPractice, AnEmptyRecordGivesThisWeeksLessonAndTheGradesFirstDrills) {
         EXPECT_TRUE(q.source != PlanSource::Lesson || ofTheLesson) << q.question.topicKey;
     }
     EXPECT_GT(checked, 0);
-    EXPECT_TRUE(sources.count(PlanSource::FirstDrill)) << "the grade's first drills";
+    EXPECT_TRUE(sources.count(PlanSource::Lesson)) << "the week's lesson";
+}
+
+// In the week of 除数是两位数的除法 every division has a two-digit divisor,
+// read from the question's own text, and no question comes twice.
+TEST(TodayPractice, TheWeekOfTwoDigitDivisorsDividesByTwoDigits) {
+    Harness h(test::started);
+    h.clock.day = parseDay("2026-11-30").value();
+    h.form->setPracticeGrade(4);
+    h.record.store(sheetOn("2026-11-28 09:00:00", "k4102", "三位数乘两位数", 6));
+    h.form->clickToolbar(kTodayToolbarKey);
+    const TodayPractice& practice = h.form->todayPractice();
+    ASSERT_EQ(practice.questions.size(), static_cast<std::size_t>(kPracticeQuestions));
+    std::set<std::string> texts;
+    int divisions = 0;
+    for (const TodayQuestion& q : practice.questions) {
+        texts.insert(q.question.question);
+        std::smatch parts;
+        if (!std::regex_search(q.question.question, parts, std::regex(R"(\d+÷(\d+)＝)"))) continue;
+        ++divisions;
+        EXPECT_EQ(parts[1].length(), 2) << q.question.question;
+    }
+    EXPECT_GT(divisions, kPracticeQuestions / 2);
+    EXPECT_EQ(texts.size(), practice.questions.size());
 }
 
 // Every question's result is kept for its own topic; a wrong one is a miss of

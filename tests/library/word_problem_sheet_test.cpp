@@ -53,6 +53,37 @@ TEST(WordProblemSheet, TenDifferentTemplatesInFileOrderAndEveryOneDrawn) {
     EXPECT_EQ(everDrawn.size(), 30u);
 }
 
+// A child in the file's own grade before 下学期 gets the templates above
+// "# 下学期" only; a later term, a later grade or no child gets them all.
+TEST(WordProblemSheet, AChildInUpperTermGetsOnlyUpperTermTemplates) {
+    struct Case {
+        int topic;
+        SchoolStage stage;
+        bool marked;
+        int highest;  // the highest template number a sheet may show
+    };
+    const Case cases[] = {
+        {7, {1, false}, true, 12}, {7, {1, true}, true, 30}, {7, {2, false}, true, 30},
+        {7, {0, false}, true, 30}, {6, {2, false}, true, 12}, {7, {1, false}, false, 30},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        if (c.marked) lines.push_back("# 上学期");
+        for (int k = 1; k <= 30; ++k) {
+            if (k == 13 && c.marked) lines.push_back("# 下学期");
+            lines.push_back(numberedTemplate(k));
+        }
+        int highest = 0;
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            SeededRandom random(seed);
+            const WordProblemSheet built = wordProblemSheet("一年级应用题.txt", crLfText(lines), random,
+                                                            UnitPlace::Typed, termReachOf(c.topic, c.stage));
+            for (int k : templatesOnSheet(built.html)) highest = std::max(highest, k);
+        }
+        EXPECT_EQ(highest, c.highest) << c.topic << " grade " << c.stage.grade << " " << c.stage.secondTerm;
+    }
+}
+
 TEST(WordProblemSheet, ShortEmptyAndBrokenFiles) {
     const struct { const char* text; int questions; const char* message; } cases[] = {
         {"", 0, "“三年级应用题.txt”里没有可以出题的题目。"},

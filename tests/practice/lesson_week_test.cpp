@@ -43,6 +43,12 @@ TEST(LessonOfTheWeek, FixedDatesOfEachTermAndTheHolidaysOfGradeOne) {
               (std::vector<std::string>{"k1101", "k1102", "k1103", "k1104", "k1105", "q77", "k1107", "k1108",
                                         "k1109"}));
     EXPECT_TRUE(lessonOfWeek(1, lessons, day("2024-09-02")).drillKeys.empty());  // 准备课
+    // A holiday belongs to the term it reviews.
+    const std::pair<const char*, SchoolTerm> terms[] = {
+        {"2024-09-01", SchoolTerm::First},  {"2025-02-14", SchoolTerm::First},  {"2025-02-15", SchoolTerm::Second},
+        {"2025-08-31", SchoolTerm::Second}, {"2025-09-01", SchoolTerm::First},
+    };
+    for (const auto& [date, term] : terms) EXPECT_EQ(termOfDay(day(date)), term) << date;
 }
 
 // Over two school years, for every grade: a lesson holds for a whole week

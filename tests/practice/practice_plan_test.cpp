@@ -74,46 +74,49 @@ TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
         int due;
         std::vector<std::string> weak;
         std::vector<std::string> lesson;
-        std::vector<std::string> firstDrills;
+        std::vector<std::string> earlier;
         int count;
         Counts expected;
         bool emptyRecord = false;
     };
     const std::vector<Case> cases = {
-        // A third due, the rest half the lesson's, half the three weakest in turns.
+        // A third due; of the rest a third the three weakest in turns, two thirds the lesson's.
         {"ten due", 10, {"q11", "q21", "q5008", "q41"}, {"q31"}, {}, 20,
-         {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Lesson, "q31"}, 6}, {{PlanSource::Weak, "q11"}, 3},
-          {{PlanSource::Weak, "q21"}, 2}, {{PlanSource::Weak, "q5008"}, 2}}},
+         {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Lesson, "q31"}, 9}, {{PlanSource::Weak, "q11"}, 2},
+          {{PlanSource::Weak, "q21"}, 1}, {{PlanSource::Weak, "q5008"}, 1}}},
         {"two due", 2, {"q11", "q21", "q5008"}, {"q31"}, {}, 20,
-         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::Lesson, "q31"}, 9}, {{PlanSource::Weak, "q11"}, 3},
-          {{PlanSource::Weak, "q21"}, 3}, {{PlanSource::Weak, "q5008"}, 3}}},
+         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::Lesson, "q31"}, 12}, {{PlanSource::Weak, "q11"}, 2},
+          {{PlanSource::Weak, "q21"}, 2}, {{PlanSource::Weak, "q5008"}, 2}}},
+        // A lesson with nothing to practise: what came before takes its share.
+        {"no lesson drill, earlier drills", 0, {"q11"}, {}, {"q21"}, 20,
+         {{{PlanSource::Earlier, "q21"}, 14}, {{PlanSource::Weak, "q11"}, 6}}},
         {"no lesson drill", 9, {"q11", "q21"}, {}, {}, 20,
          {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Weak, "q11"}, 7}, {{PlanSource::Weak, "q21"}, 6}}},
         {"no weak topic", 9, {}, {"q31", "q33"}, {}, 20,
          {{{PlanSource::Review, "q13"}, 7}, {{PlanSource::Lesson, "q31"}, 7}, {{PlanSource::Lesson, "q33"}, 6}}},
-        {"only due misses", 30, {}, {}, {"q11"}, 20, {{{PlanSource::Review, "q13"}, 20}}},
-        {"due misses, then first drills", 2, {}, {}, {"q11", "q21"}, 20,
-         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::FirstDrill, "q11"}, 9}, {{PlanSource::FirstDrill, "q21"}, 9}}},
+        {"only due misses", 30, {}, {}, {}, 20, {{{PlanSource::Review, "q13"}, 20}}},
+        {"due misses, then earlier drills", 2, {}, {}, {"q11", "q21"}, 20,
+         {{{PlanSource::Review, "q13"}, 2}, {{PlanSource::Earlier, "q11"}, 9}, {{PlanSource::Earlier, "q21"}, 9}}},
         {"ten questions", 5, {"q11"}, {"q31"}, {}, 10,
-         {{{PlanSource::Review, "q13"}, 3}, {{PlanSource::Lesson, "q31"}, 3}, {{PlanSource::Weak, "q11"}, 4}}},
+         {{{PlanSource::Review, "q13"}, 3}, {{PlanSource::Lesson, "q31"}, 5}, {{PlanSource::Weak, "q11"}, 2}}},
         {"one question", 5, {"q11"}, {"q31"}, {}, 1, {{{PlanSource::Review, "q13"}, 1}}},
         {"none asked", 5, {"q11"}, {"q31"}, {}, 0, {}},
         {"nothing to draw from", 0, {}, {}, {}, 20, {}},
-        // An empty record practises the lesson and the grade's first drills.
+        // An empty record practises the lesson and what came before.
         {"empty record", 0, {}, {"q11"}, {"q13", "q21", "q23"}, 20,
-         {{{PlanSource::Lesson, "q11"}, 10}, {{PlanSource::FirstDrill, "q13"}, 4},
-          {{PlanSource::FirstDrill, "q21"}, 3}, {{PlanSource::FirstDrill, "q23"}, 3}}, true},
+         {{{PlanSource::Lesson, "q11"}, 10}, {{PlanSource::Earlier, "q13"}, 4},
+          {{PlanSource::Earlier, "q21"}, 3}, {{PlanSource::Earlier, "q23"}, 3}}, true},
         {"empty record, no lesson", 0, {}, {}, {"q13", "q21", "q23"}, 20,
-         {{{PlanSource::FirstDrill, "q13"}, 7}, {{PlanSource::FirstDrill, "q21"}, 7},
-          {{PlanSource::FirstDrill, "q23"}, 6}}, true},
-        {"empty record, no first drills", 0, {}, {"q11"}, {}, 20, {{{PlanSource::Lesson, "q11"}, 20}}, true},
+         {{{PlanSource::Earlier, "q13"}, 7}, {{PlanSource::Earlier, "q21"}, 7},
+          {{PlanSource::Earlier, "q23"}, 6}}, true},
+        {"empty record, nothing earlier", 0, {}, {"q11"}, {}, 20, {{{PlanSource::Lesson, "q11"}, 20}}, true},
     };
     for (const Case& c : cases) {
         PlanInput input;
         input.due = dueItems(c.due);
         for (const std::string& key : c.weak) input.weak.push_back(weak(key));
         input.lessonDrills = c.lesson;
-        input.firstDrills = c.firstDrills;
+        input.earlierDrills = c.earlier;
         input.count = c.count;
         input.emptyRecord = c.emptyRecord;
         EXPECT_EQ(tally(practicePlan(input)), c.expected) << c.name;

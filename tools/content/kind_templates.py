@@ -6,9 +6,10 @@ from (GBK with CR LF).
 A source file is split into terms by the lines "# 上学期" and "# 下学期"; every
 template belongs to the term above it, and content/templates/limits.toml says
 what each grade has been taught by the end of each term. Other lines starting
-with "#" are notes for the writer. Only the templates reach the data file, in
-the order of the source: a sheet shows its questions in file order, so the
-first term's templates come first."""
+with "#" are notes for the writer. Only the templates and the two term lines
+reach the data file, in the order of the source: a sheet shows its questions
+in file order, so the first term's templates come first, and a child in
+上学期 gets those before "# 下学期" only."""
 from content.common import CONTENT, load_toml
 
 FILES = ("一年级应用题.txt", "二年级应用题.txt", "三年级应用题.txt",
@@ -36,8 +37,16 @@ def templates_by_term(name):
 
 
 def template_lines(name):
-    """The templates of one grade file, as they go into the data file."""
-    return [line for _, line in templates_by_term(name)]
+    """The templates of one grade file, each term's under its term line, as
+    they go into the data file."""
+    marks = {term: mark for mark, term in TERMS.items()}
+    lines, current = [], None
+    for term, line in templates_by_term(name):
+        if term != current:
+            lines.append(marks[term])
+            current = term
+        lines.append(line)
+    return lines
 
 
 def limits():
