@@ -6,6 +6,7 @@
 
 #include "sqlite_record/question_history.h"
 #include "sqlite_record/record_schema.h"
+#include "sqlite_record/review_rows.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/sheet_columns.h"
 #include "sqlite_record/sqlite_statement.h"
@@ -22,25 +23,6 @@ constexpr const char* kReviewColumns =
     "SELECT question, typed, correct, answer_form, topic_key, topic, right_in_a_row, last_answered, due"
     " FROM review_item";
 
-constexpr const char* kInsertState =
-    "INSERT OR REPLACE INTO review_item(question, typed, correct, answer_form, topic_key, topic,"
-    " right_in_a_row, last_answered, due, child_id) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
-
-bool insertState(Statement& insert, long long child, const ReviewState& state) {
-    insert.reset();
-    insert.bindUnchanged(1, state.question.question);
-    insert.bindUnchanged(2, state.question.typed);
-    insert.bindUnchanged(3, state.question.correct);
-    insert.bindUnchanged(4, sqlite::formName(state.question.form));
-    insert.bindUnchanged(5, state.question.topicKey);
-    insert.bindUnchanged(6, state.question.topicCaption);
-    insert.bind(7, static_cast<long long>(state.rightInARow));
-    insert.bind(8, static_cast<long long>(state.lastAnswered));
-    insert.bind(9, static_cast<long long>(state.due));
-    insert.bind(10, child);
-    return insert.step() == SQLITE_DONE;
-}
-
 ReviewState reviewStateOf(const Statement& row) {
     return {row.missedQuestion(0), static_cast<int>(row.number(6)), static_cast<int>(row.number(7)),
             static_cast<int>(row.number(8))};
@@ -54,6 +36,14 @@ std::optional<bool> columnExists(sqlite3* db, const char* table, const char* col
     found.bind(1, std::string(table));
     found.bind(2, std::string(column));
     return found.hasRow();
+}
+
+// The due index of the copy's shape; nothing when the file could not say.
+std::optional<const char*> dueIndexOf(sqlite3* db) {
+    Statement shape(db, "SELECT sql LIKE '%WITHOUT ROWID' FROM sqlite_master"
+                        " WHERE type = 'table' AND name = 'review_item'");
+    if (!shape.ok() || shape.step() != SQLITE_ROW) return std::nullopt;
+    return shape.number(0) != 0 ? sqlite::kReviewDueIndex : sqlite::kReviewDueIndexNamingTheKey;
 }
 
 // A row of the history query into `answer`, its strings' room reused.
@@ -141,7 +131,10 @@ std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long childId, lon
 }
 
 bool SqliteRecord::makeReviewTables() {
-    if (!exec(sqlite::kReviewTables) || !exec(sqlite::kReviewDueIndex)) return false;
+    if (!exec(sqlite::kReviewTables)) return false;
+    const std::optional<const char*> dueIndex = dueIndexOf(db_);
+    if (!dueIndex) return failed("成绩记录读不出来");
+    if (!exec(*dueIndex)) return false;
     // A copy kept before drops were marked.
     const std::optional<bool> marked = columnExists(db_, "review_through", "drops");
     if (!marked) return failed("成绩记录读不出来");
@@ -258,7 +251,7 @@ bool SqliteRecord::keepReview(long long child, const std::vector<QuestionKey>& k
 bool SqliteRecord::writeReview(long long child, const std::vector<QuestionKey>& keys,
                                const std::vector<ReviewState>& states) {
     Statement remove(db_, "DELETE FROM review_item WHERE child_id = ?3 AND topic_key = ?1 AND question = ?2");
-    Statement insert(db_, kInsertState);
+    sqlite::ReviewRows insert(db_, child);
     if (!remove.ok() || !insert.ok()) return failed("成绩记录出错");
     for (const auto& [topic, question] : keys) {
         remove.reset();
@@ -268,9 +261,9 @@ bool SqliteRecord::writeReview(long long child, const std::vector<QuestionKey>& 
         if (remove.step() != SQLITE_DONE) return failed("成绩记录出错");
     }
     for (const ReviewState& state : states) {
-        if (!insertState(insert, child, state)) return failed("成绩记录出错");
+        if (!insert.add(state)) return failed("成绩记录出错");
     }
-    return true;
+    return insert.finish() || failed("成绩记录出错");
 }
 
 bool SqliteRecord::noteThrough(long long child, long long through, long long drops) {
@@ -310,32 +303,39 @@ bool SqliteRecord::remakeReview(long long child, const ReviewStanding& from, con
 // the due index made again after the rows.
 bool SqliteRecord::streamReview(long long child, const QuestionState& stateOf) {
     const std::optional<long long> rows = historyRowsAtMost(db_);
-    if (!rows) return failed("成绩记录读不出来");
+    const std::optional<const char*> dueIndex = dueIndexOf(db_);
+    if (!rows || !dueIndex) return failed("成绩记录读不出来");
     if (!exec("DROP INDEX IF EXISTS review_item_due")) return false;
-    Statement insert(db_, kInsertState);
+    sqlite::ReviewRows insert(db_, child);
     if (!insert.ok()) return failed("成绩记录出错");
     const auto keep = [&](const std::vector<DatedAnswer>& answers) {
-        const std::optional<ReviewState> state = stateOf(answers);
-        return !state || insertState(insert, child, *state);
+        std::optional<ReviewState> state = stateOf(answers);
+        return !state || insert.add(std::move(*state));
     };
     const bool kept = *rows <= heldHistoryRows_ ? eachQuestionHeld(child, *rows, keep) : eachQuestionSorted(child, keep);
-    return kept && exec(sqlite::kReviewDueIndex);
+    return kept && (insert.finish() || failed("成绩记录出错")) && exec(*dueIndex);
 }
 
 // Read as stored, sorted here: several times quicker than SQLite's sorter.
 bool SqliteRecord::eachQuestionHeld(long long child, long long rows,
                                     const std::function<bool(const std::vector<DatedAnswer>&)>& question) {
-    const std::optional<std::string> sql = historyQuery("");
-    if (!sql) return false;
+    const std::optional<bool> practised = columnExists(db_, "practice_answer", "sheet_id");
+    if (!practised) return failed("成绩记录读不出来");
     // Room for every child's rows: room reserved and never touched costs no memory.
     sqlite::QuestionHistory history(static_cast<std::size_t>(rows));
-    {
-        Statement query(db_, *sql);
-        if (!query.ok()) return failed("成绩记录读不出来");
-        query.bind(1, 0LL);
-        query.bind(2, child);
-        if (!query.eachRow([&] { return history.add(query); })) return failed("成绩记录读不出来");
-    }
+    const auto readInto = [&](const char* sql, bool sheets) {
+        Statement query(db_, sql);
+        if (sheets) query.bind(1, child);
+        return query.ok() && query.eachRow([&] { return sheets ? history.addSheet(query) : history.add(query); });
+    };
+    const bool read =
+        readInto("SELECT id, marked_at, topic_key, topic FROM sheet WHERE child_id = ?1 ORDER BY id", true) &&
+        readInto("SELECT sheet_id, position, question, typed, correct, answer_form, topic_key, topic, 0 FROM missed",
+                 false) &&
+        (!*practised || readInto("SELECT sheet_id, position, question, '', '', '', topic_key, topic, 1"
+                                 " FROM practice_answer WHERE right_answer = 1",
+                                 false));
+    if (!read) return failed("成绩记录读不出来");
     return history.eachQuestion(question) || failed("成绩记录出错");
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -96,6 +97,35 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInThe
         EXPECT_EQ(taken, expected);
         EXPECT_EQ(through, static_cast<long long>(sheets.size()));
     }
+}
+
+// A copy made afresh keeps every state it is given, however many, and no
+// other: a second child's misses in the file are not the first one's.
+TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
+    SqliteRecord record(file);
+    ASSERT_EQ(record.addChild("甲", 2), "");
+    std::vector<MarkedSheet> sheets;
+    for (int s = 0; s < 3; ++s) {
+        sheets.push_back(sheetOf("2026-09-0" + std::to_string(s + 1) + " 08:00:00", s == 1 ? "q71" : "q13"));
+        for (int q = 0; q < 50; ++q) sheets.back().missed.push_back(miss(std::to_string(s * 50 + q) + "+1= （　）"));
+    }
+    MarkedSheet others = sheets[0];
+    others.childId = record.children()[0].id;
+    others.missed.push_back(miss("甲的题"));
+    sheets.push_back(others);
+    for (const MarkedSheet& sheet : sheets) ASSERT_TRUE(record.store(sheet));
+    std::vector<ReviewState> given;
+    const auto give = [&](const std::vector<DatedAnswer>& answers) -> std::optional<ReviewState> {
+        const int n = static_cast<int>(given.size());
+        given.push_back({answers.back().question, n % 4, n, 1000 - n});
+        return given.back();
+    };
+    long long through = 0;
+    ASSERT_TRUE(record.remakeReview(kEarlierRecords, {}, give, through));
+    ASSERT_EQ(given.size(), 150u);
+    std::reverse(given.begin(), given.end());  // by due
+    EXPECT_EQ(record.dueReviews(kEarlierRecords, 1000, 1000), given);
+    EXPECT_EQ(record.dueReviewCount(kEarlierRecords, 1000), 150);
 }
 
 // The newest few sheets of each topic, read off the index, as the plain list
