@@ -13,21 +13,20 @@ namespace tally {
 using Kind = ToolbarAction::Kind;
 
 std::span<const ToolbarAction> toolbarActions() {
-    // A friend of the window model: each row runs one of its handlers.
-    static const std::array<ToolbarAction, 14> actions = {{
-        {"w1", "密码", "修改密码，高级用户登录", Kind::Push, {"key"}, "", ActionUser::Parent,
-         "必须以高级用户身份登录才可以修改密码！", "密码：修改高级用户的密码（要先用高级用户登录）。",
-         [](Form1& form) {
-             PasswordDialog dialog(form.accounts_, form.ports_.ui, form.ports_.data, form.record_);
-             form.ports_.ui.runPasswordDialog(dialog);
-         }},
-        {"w2", "选项", "选择出题数量", Kind::Push, {"options"}, "", ActionUser::Anyone, "",
-         "选项：选择每张练习题的题数（10道、20道或50道），以及“训练记忆”游戏里记牌的时间（8秒、5秒或3秒）。",
-         [](Form1& form) {
-             OptionsDialog dialog(form.options_);
-             form.ports_.ui.runOptionsDialog(dialog);
-             if (dialog.closed()) form.saveSettings();
-         }},
+    // A friend of the window model: each row runs one of its handlers. The
+    // child's actions come first, the parent's last, so that a narrow window
+    // hides the parent's first.
+    static const std::array<ToolbarAction, 15> actions = {{
+        {"w16", "今日练习", "今天的练习：以前做错的题、要加强的题和这个星期学的内容", Kind::Push,
+         {"", "#16a34a", "今", 18}, "", ActionUser::Anyone, "",
+         "今日练习：今天该做的一组题，有以前做错、到了该复习的题，有要加强的题，还有这个星期课本上学的内容（见第三部分）。",
+         [](Form1& form) { form.writeTodayPage(); }},
+        {"w13", "成绩记录", "看看每次练习的成绩和错题，做错题重练", Kind::Push, {"chart"}, "", ActionUser::Anyone, "",
+         "成绩记录：每次批改过的练习都会记下来。这里能看到最近的练习、每个题目的得分和用时的变化图，还有最常做错的题目。",
+         [](Form1& form) { form.showRecordPage(); }},
+        {"w12", "打印", "打印", Kind::Push, {"printer"}, "Ctrl+P", ActionUser::Anyone, "",
+         "打印：打开的是练习题时，可以选“打印练习卷和答案”（一张干净的练习卷，后面一页是答案，可以拿笔在纸上做；爸爸妈妈没有登录时，这一项叫“打印练习卷”，只印练习卷，不印答案），也可以选“打印这一页”（把窗口里看到的样子打印出来）。其他页面直接打印。打印的纸四周都留有空白。",
+         [](Form1& form) { form.ports_.ui.print(worksheetToPrint(form)); }},
         {"w3", "帮助", "帮助文本", Kind::Push, {"help"}, "F1", ActionUser::Anyone, "", "帮助：再看一遍这份说明。",
          [](Form1& form) { form.showIntroduction(); }},
         {"w5", "", "", Kind::Separator, {}, "", ActionUser::Anyone, "", "", nullptr},
@@ -40,25 +39,29 @@ std::span<const ToolbarAction> toolbarActions() {
          ActionUser::Anyone, "", "", [](Form1& form) { form.chooseDrillForm(DrillForm::Inequality); }},
         {"w9", "小数", "小数运算练习题", Kind::DrillForm, {"", "#a855f7", "0.5", 11}, "", ActionUser::Anyone, "", "",
          [](Form1& form) { form.chooseDrillForm(DrillForm::Decimal); }},
+        {"w10", "", "", Kind::Separator, {}, "", ActionUser::Anyone, "", "", nullptr},
+        {"w2", "选项", "选择出题数量", Kind::Push, {"options"}, "", ActionUser::Anyone, "",
+         "选项：选择每张练习题的题数（10道、20道或50道），以及“训练记忆”游戏里记牌的时间（8秒、5秒或3秒）；爸爸妈妈登录以后，还可以打开或关掉目录里的小圆点。",
+         [](Form1& form) {
+             OptionsDialog dialog(form.options_);
+             form.ports_.ui.runOptionsDialog(dialog);
+             if (dialog.closed()) form.saveSettings();
+         }},
         {"w11", "登录", "以高级用户身份登录，可以查看答案", Kind::Push, {"person"}, "", ActionUser::Anyone, "",
          "登录：换一个用户登录。", [](Form1& form) { form.showLoginDialog(); }},
+        {"w15", "每周报告", "给家长看的这个星期的练习报告", Kind::Push, {"", "#0d9488", "周", 18}, "",
+         ActionUser::Anyone, "", "每周报告：这个星期练了几天、做了多少题、哪些题目进步了、接下来练什么，给爸爸妈妈看（见第七部分）。",
+         [](Form1& form) { form.showWeeklyReport(); }},
         {"w14", "孩子", "添加孩子，改名字和年级（爸爸妈妈登录后用）", Kind::Push, {"", "#ec4899", "孩", 18}, "",
          ActionUser::Parent, "管理孩子要请爸爸妈妈先用高级用户登录。",
-         "孩子：写上每个孩子的名字和年级，改名字、改年级（爸爸妈妈登录后用，见第四部分）。",
+         "孩子：写上每个孩子的名字和年级，改名字、改年级（爸爸妈妈登录后用，见第六部分）。",
          [](Form1& form) { form.showChildrenDialog(); }},
-        {"w16", "今日练习", "今天的练习：以前做错的题、要加强的题和这个星期学的内容", Kind::Push,
-         {"", "#16a34a", "今", 18}, "", ActionUser::Anyone, "",
-         "今日练习：今天该做的一组题，有以前做错、到了该复习的题，有要加强的题，还有这个星期课本上学的内容。",
-         [](Form1& form) { form.writeTodayPage(); }},
-        {"w15", "每周报告", "给家长看的这个星期的练习报告", Kind::Push, {"", "#0d9488", "周", 18}, "",
-         ActionUser::Anyone, "", "每周报告：这个星期练了几天、做了多少题、哪些题目进步了、接下来练什么，给爸爸妈妈看。",
-         [](Form1& form) { form.showWeeklyReport(); }},
-        {"w13", "成绩记录", "看看每次练习的成绩和错题，做错题重练", Kind::Push, {"chart"}, "", ActionUser::Anyone, "",
-         "成绩记录：每次批改过的练习都会记下来。这里能看到最近的练习、每个题目的得分和用时的变化图，还有最常做错的题目。",
-         [](Form1& form) { form.showRecordPage(); }},
-        {"w12", "打印", "打印", Kind::Push, {"printer"}, "Ctrl+P", ActionUser::Anyone, "",
-         "打印：打开的是练习题时，可以选“打印练习卷和答案”（一张干净的练习卷，后面一页是答案，可以拿笔在纸上做；爸爸妈妈没有登录时，这一项叫“打印练习卷”，只印练习卷，不印答案），也可以选“打印这一页”（把窗口里看到的样子打印出来）。其他页面直接打印。打印的纸四周都留有空白。",
-         [](Form1& form) { form.ports_.ui.print(worksheetToPrint(form)); }},
+        {"w1", "密码", "修改密码，高级用户登录", Kind::Push, {"key"}, "", ActionUser::Parent,
+         "必须以高级用户身份登录才可以修改密码！", "密码：修改高级用户的密码（要先用高级用户登录）。",
+         [](Form1& form) {
+             PasswordDialog dialog(form.accounts_, form.ports_.ui, form.ports_.data, form.record_);
+             form.ports_.ui.runPasswordDialog(dialog);
+         }},
     }};
     return actions;
 }

@@ -55,7 +55,9 @@ void MainWindow::buildToolbar() {
     toolbar->setObjectName("Toolbar1");
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(32, 32));
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Captions under the pictures keep every button narrow enough that the
+    // whole toolbar fits a 1024×768 screen, with none behind its overflow.
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     auto* drillForms = new QActionGroup(this);
     drillForms->setExclusive(true);
     for (const ToolbarAction& button : toolbarActions()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_harness.h"
 
+#include "app/toolbar_actions.h"
+
 namespace tally::testing {
 namespace {
 
@@ -52,6 +54,23 @@ TEST(SmallScreen, EverythingIsReachableAt1024x768) {
     ASSERT_TRUE(window.tree().open("q14"));
     ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
     EXPECT_TRUE(waitForJs(*app, "window.scrollY === 0", true)) << "the new sheet opened at the old scroll position";
+}
+
+// A button the toolbar has no room for is hidden and moved behind its overflow
+// arrow, where a child does not look.
+TEST(SmallScreen, EveryToolbarButtonIsShownAt1024x768) {
+    auto app = startLoggedIn("238");
+    ASSERT_TRUE(app);
+    MainWindow& window = app->window();
+    auto* toolbar = window.findChild<QToolBar*>("Toolbar1");
+    ASSERT_TRUE(toolbar);
+    for (const ToolbarAction& button : toolbarActions()) {
+        if (button.kind == ToolbarAction::Kind::Separator) continue;
+        const QWidget* shown = toolbar->widgetForAction(window.toolbarAction(button.key));
+        ASSERT_TRUE(shown) << button.key;
+        EXPECT_TRUE(shown->isVisible() && toolbar->rect().contains(shown->geometry()))
+            << button.caption << " is behind the toolbar's overflow";
+    }
 }
 
 TEST(Keys, HelpPrintAndQuitFromTheKeyboard) {
