@@ -257,6 +257,8 @@ private:
     void writeTodaySheet();
     void markToday();
     void markMastery();
+    // The marks worked out again and shown at once, the tree left as it is.
+    void showMasteryMarks();
     void showWeeklyReport();
     std::string practiceCalendarHtml(long long childId);
     void markRedrill();
