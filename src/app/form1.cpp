@@ -200,7 +200,16 @@ void Form1::spin(int upDown, bool up) {
 }
 
 void Form1::setOptions(const SheetOptions& next) {
-    gate_.run([this, next] { options_ = next; });
+    gate_.run([this, next] {
+        const bool marksTurned = next.masteryMarks != options_.masteryMarks;
+        options_ = next;
+        if (marksTurned) showMasteryMarks();
+    });
+}
+
+void Form1::showMasteryMarks() {
+    markMastery();
+    ports_.ui.marksChanged();
 }
 
 void Form1::clickClockCheck(bool ticked) {

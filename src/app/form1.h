@@ -272,6 +272,8 @@ private:
     bool todayOnPage() const;
     void markToday();
     void markMastery();
+    // The marks worked out again and shown at once, the tree left as it is.
+    void showMasteryMarks();
     void showWeeklyReport();
     void showReportPageOf(long long childId);
     std::string practiceCalendarHtml(long long childId);

@@ -75,6 +75,7 @@ void Form1::saveSettings() {
     settings.tab = tabCaption_;
     settings.topicKey = selectedKey();
     if (owner() == kEarlierRecords && !marksForChildAlone_) settings.childMarks = "off";
+    if (!options_.masteryMarks) settings.masteryMarks = "off";
     if (saved_ && saved_->first == owner() && saved_->second == settings) return;
     if (record_->saveSettings(owner(), settings)) saved_ = std::make_pair(owner(), settings);
 }
@@ -88,6 +89,7 @@ void Form1::restoreSettings() {
     if (!kept) return;
     if (oneOf(kept->questionCount, {10, 20, 50})) options_.questionCount = kept->questionCount;
     if (oneOf(kept->memoryTime, {8, 5, 3})) options_.memoryTime = kept->memoryTime;
+    options_.masteryMarks = kept->masteryMarks != "off";
     if (const auto form = drillFormOf(kept->drillForm)) {
         options_.drillForm = *form;
         ports_.ui.showDrillForm(drillFormKey(*form));
@@ -106,6 +108,8 @@ void Form1::restoreSettings() {
         tree_.select(kept->topicKey);
     }
     saved_ = std::make_pair(owner(), *kept);
+    // The marks are this child's, with this child's choice of showing them.
+    markMastery();
     ports_.ui.treeChanged();
 }
 

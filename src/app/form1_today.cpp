@@ -108,8 +108,8 @@ void Form1::markToday() {
 }
 
 void Form1::markMastery() {
-    if (!options_.masteryMarks || !record_) return;
-    setMasteryBadges(tree_, *record_, owner());
+    tree_.clearBadges();
+    if (options_.masteryMarks && record_) setMasteryBadges(tree_, *record_, owner());
 }
 
 std::string Form1::practiceCalendarHtml(long long childId) {

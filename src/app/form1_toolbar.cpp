@@ -43,9 +43,11 @@ std::span<const ToolbarAction> toolbarActions() {
         {"w2", "选项", "选择出题数量", Kind::Push, {"options"}, "", ActionUser::Anyone, "",
          "选项：选择每张练习题的题数（10道、20道或50道），以及“训练记忆”游戏里记牌的时间（8秒、5秒或3秒）；爸爸妈妈登录以后，还可以打开或关掉目录里的小圆点。",
          [](Form1& form) {
-             OptionsDialog dialog(form.options_);
+             OptionsDialog dialog(form.options_, form.loginIsAdvanced());
              form.ports_.ui.runOptionsDialog(dialog);
-             if (dialog.closed()) form.saveSettings();
+             if (!dialog.closed()) return;
+             form.saveSettings();
+             form.showMasteryMarks();
          }},
         {"w11", "登录", "以高级用户身份登录，可以查看答案", Kind::Push, {"person"}, "", ActionUser::Anyone, "",
          "登录：换一个用户登录。", [](Form1& form) { form.showLoginDialog(); }},

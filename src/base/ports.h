@@ -101,6 +101,8 @@ public:
     // Who is practising ("小明 · 二年级"), for the window's title and status
     // bar; "" when no child is named.
     virtual void showWho(const std::string& /*who*/) {}
+    // The tree's marks have changed, its nodes, expansion and selection not.
+    virtual void marksChanged() {}
     // The drill form chosen by the program (settings restored): the toolbar
     // shows its button ("w6"…"w9") pressed.
     virtual void showDrillForm(const std::string& /*key*/) {}

@@ -19,9 +19,18 @@ std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& reco
     return found;
 }
 
+NodeBadge masteryBadge(Mastery state) {
+    switch (state) {
+        case Mastery::Fluent: return {masteryCaption(state), BadgeTone::Good};
+        case Mastery::NeedsWork: return {masteryCaption(state), BadgeTone::Effort};
+        case Mastery::Practised: break;
+    }
+    return {masteryCaption(state), BadgeTone::Plain};
+}
+
 void setMasteryBadges(TreeModel& tree, ProgressRecord& record, long long childId) {
     for (const NodeMastery& practised : treeMastery(tree, record, childId)) {
-        tree.setBadge(practised.key, masteryCaption(practised.mastery.state));
+        tree.setBadge(practised.key, masteryBadge(practised.mastery.state));
     }
 }
 

@@ -20,6 +20,9 @@ struct NodeMastery {
 // record's sheets of those topics.
 std::vector<NodeMastery> treeMastery(const TreeModel& tree, ProgressRecord& record, long long childId);
 
+// The mark of a topic in this state: its word and how it is drawn.
+NodeBadge masteryBadge(Mastery state);
+
 // Marks each practised topic of the tree with 练过, 熟练 or 要加油; the other
 // nodes keep no mark.
 void setMasteryBadges(TreeModel& tree, ProgressRecord& record, long long childId);

@@ -57,6 +57,8 @@ struct ChildSettings {
     // The computer's own only: "off" when a child alone may not have sheets
     // marked.
     std::string childMarks;
+    // "off" when the parent turned the tree's marks off.
+    std::string masteryMarks;
 
     bool empty() const { return *this == ChildSettings{}; }
     bool operator==(const ChildSettings&) const = default;

@@ -21,6 +21,7 @@ constexpr const char* kFormKey = "drill_form";
 constexpr const char* kTabKey = "tab";
 constexpr const char* kTopicKey = "topic_key";
 constexpr const char* kChildMarksKey = "child_marks";
+constexpr const char* kMasteryMarksKey = "mastery_marks";
 
 int numberOf(const std::string& text) {
     try {
@@ -209,6 +210,7 @@ std::optional<ChildSettings> SqliteRecord::settings(long long owner) {
         else if (key == kTabKey) found.tab = value;
         else if (key == kTopicKey) found.topicKey = value;
         else if (key == kChildMarksKey) found.childMarks = value;
+        else if (key == kMasteryMarksKey) found.masteryMarks = value;
     }
     if (step != SQLITE_DONE) return failed("成绩记录读不出来"), std::nullopt;
     worked();
@@ -225,6 +227,7 @@ bool SqliteRecord::saveSettings(long long owner, const ChildSettings& settings) 
         {kTabKey, settings.tab},
         {kTopicKey, settings.topicKey},
         {kChildMarksKey, settings.childMarks},
+        {kMasteryMarksKey, settings.masteryMarks},
     };
     const bool saved = inTransaction([&] {
         Statement put(db_, "INSERT OR REPLACE INTO setting(owner, key, value) VALUES(?1, ?2, ?3)");

@@ -23,10 +23,14 @@ void TreeModel::expand(const std::string& key) {
     }
 }
 
-void TreeModel::setBadge(const std::string& key, const std::string& badge) {
+void TreeModel::setBadge(const std::string& key, const NodeBadge& badge) {
     for (auto& node : nodes_) {
         if (node.key == key) node.badge = badge;
     }
+}
+
+void TreeModel::clearBadges() {
+    for (auto& node : nodes_) node.badge = {};
 }
 
 void TreeModel::select(const std::string& key) {

@@ -5,6 +5,19 @@
 
 namespace tally {
 
+// How a node's mark reads at a glance: the window gives each its own colour
+// and shape, so the mark needs no room for its word.
+enum class BadgeTone { Plain, Good, Effort };
+
+// A small mark beside a node's caption; its word is said when asked (a tooltip).
+struct NodeBadge {
+    std::string word;  // "" for no mark
+    BadgeTone tone = BadgeTone::Plain;
+
+    bool empty() const { return word.empty(); }
+    bool operator==(const NodeBadge&) const = default;
+};
+
 // One catalogue entry as the tree shows it.
 struct TopicNode {
     std::string key;
@@ -14,9 +27,8 @@ struct TopicNode {
     int image = 1;
     int selectedImage = 2;
     bool expanded = false;
-    // A small mark shown beside the caption (how well a practised topic
-    // sits); the caption itself never changes.
-    std::string badge{};
+    // How well a practised topic sits; the caption itself never changes.
+    NodeBadge badge{};
 };
 
 // The topic tree: nodes in the order they were added, one selected node.
@@ -27,8 +39,9 @@ public:
     bool add(TopicNode node);
     void expand(const std::string& key);
     void select(const std::string& key);
-    // Sets the mark beside a node's caption ("" takes it away).
-    void setBadge(const std::string& key, const std::string& badge);
+    // Sets the mark beside a node's caption (an empty one takes it away).
+    void setBadge(const std::string& key, const NodeBadge& badge);
+    void clearBadges();
 
     const std::vector<TopicNode>& nodes() const { return nodes_; }
     const TopicNode* find(const std::string& key) const;

@@ -2,6 +2,7 @@
 #include "ui/options_form.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,7 @@ OptionsForm::OptionsForm(OptionsDialog& dialog, QWidget* parent)
       count_(new QButtonGroup(this)),
       memory_(new QButtonGroup(this)),
       decimal_(new QButtonGroup(this)),
+      marks_(new QCheckBox(OptionsDialog::kMarksSwitch)),
       command1_(new QPushButton(OptionsDialog::kConfirm)) {
     setObjectName("frmOption");
     setWindowTitle(OptionsDialog::kTitle);
@@ -50,6 +52,11 @@ OptionsForm::OptionsForm(OptionsDialog& dialog, QWidget* parent)
     layout->addWidget(optionGroup(OptionsDialog::kCountGroup, OptionsDialog::kCountCaptions, 1, count_));
     layout->addWidget(optionGroup(OptionsDialog::kMemoryGroup, OptionsDialog::kMemoryCaptions, 4, memory_));
     layout->addWidget(optionGroup(OptionsDialog::kDecimalGroup, OptionsDialog::kDecimalCaptions, 7, decimal_));
+    marks_->setObjectName("MarksSwitch");
+    marks_->setChecked(dialog_.marksChoice);
+    marks_->setEnabled(!dialog_.marksLocked());
+    if (dialog_.marksLocked()) marks_->setText(marks_->text() + OptionsDialog::kMarksParentOnly);
+    layout->addWidget(marks_);
     layout->addWidget(command1_, 0, Qt::AlignRight);
 
     connect(command1_, &QPushButton::clicked, this, &OptionsForm::confirm);
@@ -62,6 +69,7 @@ void OptionsForm::confirm() {
     dialog_.countChoice = count_->checkedId();
     dialog_.memoryChoice = memory_->checkedId();
     dialog_.decimalChoice = decimal_->checkedId();
+    dialog_.marksChoice = marks_->isChecked();
     dialog_.confirm();
     if (dialog_.closed()) accept();
 }

@@ -3,14 +3,15 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
 class QPushButton;
 
 namespace tally {
 
 class OptionsDialog;
 
-// The options dialog: three groups of option buttons, the values in use chosen when it opens; only
-// "确定" hands the choices to the model.
+// The options dialog: three groups of option buttons and the marks' switch, the values in use chosen
+// when it opens; only "确定" hands the choices to the model.
 class OptionsForm : public QDialog {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ public:
     QButtonGroup& countGroup() { return *count_; }
     QButtonGroup& memoryGroup() { return *memory_; }
     QButtonGroup& decimalGroup() { return *decimal_; }
+    QCheckBox& marksSwitch() { return *marks_; }
     QPushButton& confirmButton() { return *command1_; }
 
 private:
@@ -27,6 +29,7 @@ private:
     QButtonGroup* count_;
     QButtonGroup* memory_;
     QButtonGroup* decimal_;
+    QCheckBox* marks_;
     QPushButton* command1_;
 
     void confirm();

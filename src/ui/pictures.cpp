@@ -133,6 +133,34 @@ void drawFolder(QPainter& p) {
     p.drawRect(QRectF(3, 14, 26, 13));
 }
 
+// A white tick or arrow on the dot, so the marks differ by more than colour.
+void drawMark(QPainter& p, const QColor& colour, const QPainterPath& sign) {
+    p.setPen(QPen(colour.darker(130), 1.5));
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(16, 16), 13, 13);
+    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(sign);
+}
+
+QPainterPath tick() {
+    QPainterPath path;
+    path.moveTo(9, 16.5);
+    path.lineTo(14, 21.5);
+    path.lineTo(23, 11);
+    return path;
+}
+
+QPainterPath arrowUp() {
+    QPainterPath path;
+    path.moveTo(16, 23);
+    path.lineTo(16, 9.5);
+    path.moveTo(10, 15);
+    path.lineTo(16, 9);
+    path.lineTo(22, 15);
+    return path;
+}
+
 }  // namespace
 
 QIcon toolbarButton(const ToolbarIcon& icon) {
@@ -153,6 +181,15 @@ QIcon treeImage(int index) {
         case 4: return paint(drawFolder);
         default: return paint([](QPainter& p) { drawSheet(p, Qt::white, QColor("#60a5fa")); });
     }
+}
+
+QIcon treeMark(BadgeTone tone) {
+    switch (tone) {
+        case BadgeTone::Good: return paint([](QPainter& p) { drawMark(p, QColor("#16a34a"), tick()); });
+        case BadgeTone::Effort: return paint([](QPainter& p) { drawMark(p, QColor("#f97316"), arrowUp()); });
+        case BadgeTone::Plain: break;
+    }
+    return paint([](QPainter& p) { drawMark(p, QColor("#3b82f6"), QPainterPath()); });
 }
 
 }  // namespace tally::pictures

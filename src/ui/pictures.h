@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/toolbar_actions.h"
+#include "topics/tree_model.h"
 
 namespace tally {
 
@@ -15,6 +16,10 @@ QIcon toolbarButton(const ToolbarIcon& icon);
 
 // The tree's image list: 1 a topic, 2 a selected topic, 4 a section or folder.
 QIcon treeImage(int index);
+
+// The mark beside a practised topic: a dot, blue when practised, green with a
+// tick when fluent, orange with an arrow up when it wants more practice.
+QIcon treeMark(BadgeTone tone);
 
 }  // namespace pictures
 }  // namespace tally

@@ -70,6 +70,10 @@ void QtUserInterface::treeChanged() {
     if (form_) window_.tree().rebuild(form_->tree());
 }
 
+void QtUserInterface::marksChanged() {
+    if (form_) window_.tree().showMarks(form_->tree());
+}
+
 void QtUserInterface::selectTab(const std::string& caption) { window_.showTab(QString::fromStdString(caption)); }
 
 void QtUserInterface::clockChanged() {

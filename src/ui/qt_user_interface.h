@@ -35,6 +35,7 @@ public:
     void playSound(const std::string& relPath) override;
     void setStatus(const std::string& text) override;
     void treeChanged() override;
+    void marksChanged() override;
     void selectTab(const std::string& caption) override;
     void clockChanged() override;
     void runLoginDialog(LoginDialog& dialog) override;

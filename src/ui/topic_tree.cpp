@@ -11,6 +11,7 @@
 
 #include "topics/tree_model.h"
 #include "ui/pictures.h"
+#include "ui/tree_mark_delegate.h"
 
 namespace tally {
 namespace {
@@ -18,6 +19,11 @@ namespace {
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kSelectedImageRole = Qt::UserRole + 2;
+
+void showMark(QTreeWidgetItem& item, const NodeBadge& badge) {
+    item.setData(0, kMarkWordRole, QString::fromStdString(badge.word));
+    item.setData(0, kMarkToneRole, static_cast<int>(badge.tone));
+}
 
 }  // namespace
 
@@ -35,6 +41,7 @@ TopicTree::TopicTree(QWidget* parent)
     setMinimumWidth(160);
     header()->setStretchLastSection(true);
     setIconSize(QSize(20, 20));
+    setItemDelegate(new TreeMarkDelegate(this));
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.15);
     setFont(big);
@@ -63,9 +70,8 @@ void TopicTree::rebuild(const TreeModel& model) {
         const QString key = QString::fromStdString(node.key);
         QTreeWidgetItem* parent = items.value(QString::fromStdString(node.parent));
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-        // A practised topic's mark after its caption, a little apart.
-        item->setText(0, QString::fromStdString(node.badge.empty() ? node.caption
-                                                                   : node.caption + "  〔" + node.badge + "〕"));
+        item->setText(0, QString::fromStdString(node.caption));
+        showMark(*item, node.badge);
         item->setData(0, kKeyRole, key);
         item->setData(0, kImageRole, node.image);
         item->setData(0, kSelectedImageRole, node.selectedImage);
@@ -80,6 +86,14 @@ void TopicTree::rebuild(const TreeModel& model) {
     setCurrentItem(selected);
     showPictures(selected, nullptr);
     if (selected) scrollToItem(selected);
+}
+
+void TopicTree::showMarks(const TreeModel& model) {
+    QHash<QString, QTreeWidgetItem*> items;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) items.insert(keyOf(*it), *it);
+    for (const TopicNode& node : model.nodes()) {
+        if (QTreeWidgetItem* shown = items.value(QString::fromStdString(node.key))) showMark(*shown, node.badge);
+    }
 }
 
 QTreeWidgetItem* TopicTree::item(const QString& key) const {
@@ -111,16 +125,18 @@ bool TopicTree::captionFits(const QModelIndex& index) const {
     const QRect cell = visualRect(index);
     const int iconSpace = iconSize().width() + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
     const int textWidth = fontMetrics().horizontalAdvance(index.data(Qt::DisplayRole).toString());
-    return cell.left() + iconSpace + textWidth <= viewport()->width();
+    const int markSpace = TreeMarkDelegate::hasMark(index) ? TreeMarkDelegate::markSpace(fontMetrics()) : 0;
+    return cell.left() + iconSpace + textWidth + markSpace <= viewport()->width();
 }
 
 bool TopicTree::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = indexAt(help->pos());
-        if (index.isValid() && !captionFits(index)) {
-            QToolTip::showText(help->globalPos(), index.data(Qt::DisplayRole).toString(), viewport(),
-                               visualRect(index));
+        if (index.isValid() && (!captionFits(index) || TreeMarkDelegate::hasMark(index))) {
+            QString tip = index.data(Qt::DisplayRole).toString();
+            if (TreeMarkDelegate::hasMark(index)) tip += "：" + index.data(kMarkWordRole).toString();
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
         } else {
             QToolTip::hideText();
         }

@@ -20,6 +20,8 @@ public:
     // Shows the tree anew: order, parents, expansion, the selected node. No
     // click is reported while it is rebuilt.
     void rebuild(const TreeModel& model);
+    // Shows the model's marks anew, on the nodes as they are.
+    void showMarks(const TreeModel& model);
     // The item of the node with this key, or nullptr.
     QTreeWidgetItem* item(const QString& key) const;
     // Selects the node and opens it, as a click does.
@@ -32,7 +34,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // A caption cut short by the tree's width is shown whole as a tooltip.
+    // A caption cut short by the tree's width is shown whole as a tooltip, and
+    // a marked node's with its mark's word.
     bool viewportEvent(QEvent* event) override;
 
 private:

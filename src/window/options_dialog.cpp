@@ -16,10 +16,12 @@ int indexOf(const std::array<int, N>& values, int value) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(SheetOptions& options)
+OptionsDialog::OptionsDialog(SheetOptions& options, bool parentLoggedIn)
     : countChoice(indexOf(kCountValues, options.questionCount)),
       memoryChoice(indexOf(kMemoryValues, options.memoryTime)),
-      options_(options) {}
+      marksChoice(options.masteryMarks),
+      options_(options),
+      parentLoggedIn_(parentLoggedIn) {}
 
 void OptionsDialog::confirm() {
     if (countChoice >= 0 && countChoice < static_cast<int>(kCountValues.size())) {
@@ -28,6 +30,7 @@ void OptionsDialog::confirm() {
     if (memoryChoice >= 0 && memoryChoice < static_cast<int>(kMemoryValues.size())) {
         options_.memoryTime = kMemoryValues[memoryChoice];
     }
+    if (parentLoggedIn_) options_.masteryMarks = marksChoice;
     closed_ = true;
 }
 

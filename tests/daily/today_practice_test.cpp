@@ -188,7 +188,7 @@ TEST(TodayPractice, OnceTodaysIsMarkedThePageSaysDoneWithTheRunOfDays) {
     EXPECT_TRUE(later.page.has(kTodayStartButton));
 }
 
-TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
+TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAwayAtOnce) {
     Harness h(test::started);
     // q11 three times at 90 and more in its usual time; q12 last below 60; q13 once at 80.
     for (const char* day : {"2026-10-01", "2026-10-02", "2026-10-03"}) {
@@ -197,15 +197,21 @@ TEST(MasteryMarks, PractisedTopicsGetTheirMarkAndTheOptionTakesThemAway) {
     h.record.store(sheetOn("2026-10-03 08:00:00", "q12", "", 5));
     h.record.store(sheetOn("2026-10-03 08:00:00", "q13", "100以内加法", 8));
     h.form->clickTab("加减乘除");
-    std::map<std::string, std::string> badges;
-    for (const TopicNode& node : h.form->tree().nodes()) {
-        if (!node.badge.empty()) badges[node.key] = node.badge;
-    }
-    const std::map<std::string, std::string> expected = {{"q11", "熟练"}, {"q12", "要加油"}, {"q13", "练过"}};
-    EXPECT_EQ(badges, expected);
+    const auto badges = [&h] {
+        std::map<std::string, NodeBadge> found;
+        for (const TopicNode& node : h.form->tree().nodes()) {
+            if (!node.badge.empty()) found[node.key] = node.badge;
+        }
+        return found;
+    };
+    const std::map<std::string, NodeBadge> expected = {{"q11", {"熟练", BadgeTone::Good}},
+                                                       {"q12", {"要加油", BadgeTone::Effort}},
+                                                       {"q13", {"练过", BadgeTone::Plain}}};
+    EXPECT_EQ(badges(), expected);
     h.form->setOption(&SheetOptions::masteryMarks, false);
-    h.form->clickTab("加减乘除");
-    for (const TopicNode& node : h.form->tree().nodes()) EXPECT_EQ(node.badge, "") << node.key;
+    EXPECT_TRUE(badges().empty());
+    h.form->setOption(&SheetOptions::masteryMarks, true);
+    EXPECT_EQ(badges(), expected);
 }
 
 }  // namespace

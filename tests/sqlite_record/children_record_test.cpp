@@ -174,7 +174,7 @@ TEST_F(ChildrenRecord, RemovingAChildRemovesOnlyThatChildsSheets) {
 
 TEST_F(ChildrenRecord, SettingsComeBackForEachOwnerAfterReopening) {
     const ChildSettings computer{20, 8, "w9", "数学游戏", "q5111", "off"};
-    const ChildSettings ming{50, 3, "w7", "同步教学", "q533303004", ""};
+    const ChildSettings ming{50, 3, "w7", "同步教学", "q533303004", "", "off"};
     long long mingId = 0;
     {
         SqliteRecord record(file);

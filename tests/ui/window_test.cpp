@@ -6,6 +6,7 @@
 #include "ui/clock_panel.h"
 #include "ui/options_form.h"
 #include "ui/spinner.h"
+#include "ui/tree_mark_delegate.h"
 #include "ui_harness.h"
 
 namespace tally::testing {
@@ -105,20 +106,22 @@ TEST(Window, TabsClockOptionsAndPrinting) {
     QTemporaryDir temp;
     EXPECT_TRUE(printsToPdf(window, temp.filePath("clock.pdf"))) << "the clock panel";
 
-    // The options open on the values in use (10道题, 5秒; the decimal places
-    // are read by nothing); 确定 applies what is chosen.
+    // The options open on the values in use (10道题, 5秒, the marks shown; the
+    // decimal places are read by nothing); 确定 applies what is chosen.
     bool choseInUse = false;
     onNextDialog([&](QDialog& dialog) {
         auto& options = static_cast<OptionsForm&>(dialog);
         choseInUse = options.countGroup().checkedId() == 0 && options.memoryGroup().checkedId() == 1 &&
-                     !options.decimalGroup().checkedButton();
+                     !options.decimalGroup().checkedButton() && options.marksSwitch().isChecked();
         QTest::mouseClick(options.countGroup().button(1), Qt::LeftButton);
+        QTest::mouseClick(&options.marksSwitch(), Qt::LeftButton);
         QTest::mouseClick(&options.confirmButton(), Qt::LeftButton);
     });
     window.toolbarAction("w2")->trigger();
     EXPECT_TRUE(choseInUse);
     EXPECT_EQ(form.options().questionCount, 20);
     EXPECT_EQ(form.options().memoryTime, 5);
+    EXPECT_FALSE(form.options().masteryMarks) << "the parent's switch left the tree's marks on";
 
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>第1题：1+2=<input name=answer1 tag=3></p>"));
     window.bringToFront(Pane::WebBrowser1);
@@ -163,6 +166,14 @@ TEST(Tree, RebuildShowsTheModelAndReportsNoClick) {
     tree.rebuild(model);
     EXPECT_FALSE(tree.item("q1")->isExpanded());
     EXPECT_TRUE(tree.item("q2")->isExpanded());
+
+    // A mark shown anew leaves the tree as the child opened it.
+    tree.item("q1")->setExpanded(true);
+    model.setBadge("q11", {"熟练", BadgeTone::Good});
+    tree.showMarks(model);
+    EXPECT_TRUE(tree.item("q1")->isExpanded());
+    EXPECT_EQ(tree.item("q11")->data(0, kMarkWordRole).toString(), "熟练");
+    EXPECT_EQ(tree.item("q11")->text(0), "10以内加法") << "the mark's word is not the caption's";
 }
 
 }  // namespace
