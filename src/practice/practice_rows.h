@@ -41,7 +41,7 @@ Day dayOf(int year, int month, int dayOfMonth);
 // The key under which the daily practice's own sheet is stored. Its questions
 // come from many topics: the sheet counts for the calendar and the week, and
 // each topic's answers on it count for that topic as a share (shareRow()).
-// The re-drill sheet ("redrill") counts for no topic.
+// The re-drill sheet ("redrill") is read the same way.
 inline constexpr const char* kPracticeKey = "practice";
 bool isMixedSheet(std::string_view topicKey);
 

@@ -117,8 +117,8 @@ public:
         }
         return found;
     }
-    // Each topic's answers on the child's newest `practices` daily practice
-    // sheets, one share a sheet and topic, newest sheet first (its topics by
+    // Each topic's answers on the child's newest `practices` sheets mixed
+    // from many topics, one share a sheet and topic, newest sheet first (its topics by
     // key); only of `topicKeys` unless that is empty. This default works them
     // out from sheets().
     virtual std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
@@ -126,7 +126,7 @@ public:
         std::vector<TopicShare> found;
         int taken = 0;
         for (const MarkedSheet& sheet : sheets(childId)) {
-            if (sheet.topicKey != "practice") continue;
+            if (!sharesAnswersByTopic(sheet.topicKey)) continue;
             if (taken++ >= practices) break;
             std::vector<TopicShare> ofSheet;
             for (const AnsweredQuestion& asked : sheet.answered) {

@@ -3,6 +3,7 @@
 // The values of the progress record: what a family marks on a sheet, and the
 // rows the record gives back. Plain data, free of any store.
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,8 +44,12 @@ struct AnsweredQuestion {
     bool operator==(const AnsweredQuestion&) const = default;
 };
 
+// The sheets mixed from many topics, the daily practice and the re-drill,
+// keep every answer with its topic, so each counts for its own topic.
+inline bool sharesAnswersByTopic(std::string_view topicKey) { return topicKey == "practice" || topicKey == "redrill"; }
+
 // One topic's answers on one sheet mixed from many topics (the daily
-// practice): how many of its questions that sheet asked and how many were
+// practice, the re-drill): how many of its questions that sheet asked and how many were
 // answered right. The sheet's seconds are of all its topics together.
 struct TopicShare {
     std::string when;  // the sheet's "YYYY-MM-DD HH:MM:SS"

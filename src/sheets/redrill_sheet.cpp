@@ -152,6 +152,7 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         const bool right = answeredRight(page, number, question, typed);
         writeMark(page, number, question.form, right, shownKey(question));
         if (results) results->push_back(right);
+        marks.answered.push_back({question.topicKey, question.topicCaption, question.question, right, true});
         if (right) {
             marks.markRight();
             marks.mended.push_back(question);

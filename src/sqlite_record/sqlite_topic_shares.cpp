@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Each topic's answers on the daily practice sheets, summed per sheet.
+// Each topic's answers on the sheets mixed from many topics, summed per sheet.
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -26,7 +26,7 @@ std::vector<TopicShare> SqliteRecord::topicShares(long long childId, const std::
     // by the answers' key: nothing of another child or an older sheet is read.
     Statement query(db_,
                     "SELECT s.marked_at, p.topic_key, MAX(p.topic), COUNT(*), SUM(p.right_answer)"
-                    " FROM (SELECT id, marked_at FROM sheet WHERE child_id = ?1 AND topic_key = 'practice'"
+                    " FROM (SELECT id, marked_at FROM sheet WHERE child_id = ?1 AND topic_key IN ('practice', 'redrill')"
                     " ORDER BY id DESC LIMIT ?2) s JOIN practice_answer p ON p.sheet_id = s.id"
                     " GROUP BY s.id, p.topic_key ORDER BY s.id DESC, p.topic_key");
     if (!query.ok()) return failed("成绩记录读不出来"), found;

@@ -39,7 +39,7 @@ std::vector<MarkedSheet> month() {
                  {"q13", "题目q13", "2+5= （　）", false, true},
                  {"q71", "题目q71", "1时=（　）分", true, false}}),
         sheetOf("2026-09-03 08:00:00", "q12"),
-        sheetOf("2026-09-05 08:00:00", "practice", {}, {{"q71", "题目q71", "7时=（　）分", true, true}}),
+        sheetOf("2026-09-05 08:00:00", "redrill", {}, {{"q71", "题目q71", "7时=（　）分", true, true}}),
     };
 }
 
@@ -220,7 +220,7 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM practice_answer"), 0) << "only Ming did the daily practice";
 }
 
-// Each topic's answers on a daily practice come back summed per sheet, the
+// Each topic's answers on a daily practice or a re-drill come back summed per sheet, the
 // child's own only, as the plain list of the same sheets gives them.
 TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
     SqliteRecord record(file);
