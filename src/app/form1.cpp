@@ -199,8 +199,11 @@ void Form1::spin(int upDown, bool up) {
     });
 }
 
-void Form1::setOptions(const SheetOptions& next) {
-    gate_.run([this, next] {
+void Form1::setOptions(const SheetOptions& given) {
+    gate_.run([this, given] {
+        SheetOptions next = given;
+        // The tree's marks are the parent's to turn off or on.
+        if (!loginIsAdvanced()) next.masteryMarks = options_.masteryMarks;
         const bool marksTurned = next.masteryMarks != options_.masteryMarks;
         options_ = next;
         if (marksTurned) showMasteryMarks();

@@ -136,7 +136,7 @@ public:
     // The options the families read; a change goes through the gate, as the
     // options dialog's does.
     const SheetOptions& options() const { return options_; }
-    void setOptions(const SheetOptions& next);
+    void setOptions(const SheetOptions& given);
     template <class Value, class Given>
     void setOption(Value SheetOptions::*field, Given value) {
         SheetOptions next = options_;

@@ -423,6 +423,7 @@ void Commands::marks(const std::string& args, std::ostream& out) {
         return;
     }
     form_->setOption(&SheetOptions::masteryMarks, args == "on");
+    if (form_->options().masteryMarks != (args == "on")) out << "error: only the parent turns the marks on or off\n";
 }
 
 void Commands::options(const std::string& args, std::ostream& out) {

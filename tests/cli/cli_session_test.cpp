@@ -43,6 +43,7 @@ TEST_F(CliTest, CommandsAnswerTheirStates) {
          "front\nstate ThinkSeconds\nstate DrillForm\nmessages\n",
          "advanced\n10\non 1000\noff\n3秒\nWebBrowser1\n3\nw6\n.\n"},
         {"a student without a message", std::nullopt, "state AccountLevel\nmessages\n", "student\n.\n"},
+        {"the marks are the parent's", std::nullopt, "marks off\n", "error: only the parent turns the marks on or off\n"},
         {"tick counts", "238",
          "click q11\ntick Timer1 abc\ntick Timer1 -1\ntick Timer1 100001\ntick Timer1 99999999999\n"
          "tick Timer1 2x\ntick Timer1 0\nstate ThinkSeconds\ntick Timer1 100000\nstate ThinkSeconds\n",
