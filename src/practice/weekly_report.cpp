@@ -21,7 +21,9 @@ struct WeekCounter {
         ++figures.sheets;
         figures.questions += sheet.questions;
         figures.right += sheet.right;
-        if (!sheet.share) {
+        // A share has no seconds of its own, and a sheet handed in within a
+        // second was not timed.
+        if (!sheet.share && sheet.seconds > 0) {
             figures.seconds += sheet.seconds;
             figures.timedQuestions += sheet.questions;
         }

@@ -11,8 +11,11 @@ namespace tally {
 namespace {
 
 constexpr const char* kReportStyle = R"(
-table.report td, table.report th { padding: 3px 12px; font-size: 16px; }
-table.report td.name { text-align: left; }
+table.report td, table.report th { padding: 3px 12px; font-size: 16px; white-space: nowrap; }
+table.report td.name { text-align: left; white-space: normal; }
+@media screen and (max-width: 640px) {
+  table.report td, table.report th { padding: 2px 3px; font-size: 13px; }
+}
 p.note { color: #666666; font-size: 15px; }
 @page { size: A4; margin: 15mm; }
 @media print {
@@ -72,7 +75,10 @@ std::string topicRow(const TopicWeeks& topic) {
 
 std::string topicsTable(const WeeklyReport& report) {
     if (report.topics.empty()) return element("p", "这两周没有做过单项的练习。", "class=plain");
-    std::string rows = textRow({"题目", "这一周题数", "正确率", "每题用时", "上一周题数", "正确率", "每题用时"}, "th");
+    // Each week's three figures under one heading, so the columns stay narrow.
+    std::string rows = element("tr", element("th", "题目", "rowspan=2") + element("th", "这一周", "colspan=3") +
+                                         element("th", "上一周", "colspan=3"));
+    rows += textRow({"题数", "正确率", "每题用时", "题数", "正确率", "每题用时"}, "th");
     for (const TopicWeeks& topic : report.topics) rows += topicRow(topic);
     return element("table", rows, "class=report");
 }
