@@ -46,10 +46,10 @@ std::string planNote(const TodayPractice& practice) {
 }  // namespace
 
 std::vector<MissedQuestion> TodayPractice::asked() const {
-    std::vector<MissedQuestion> questions;
-    questions.reserve(this->questions.size());
-    for (const TodayQuestion& q : this->questions) questions.push_back(q.question);
-    return questions;
+    std::vector<MissedQuestion> asked;
+    asked.reserve(questions.size());
+    for (const TodayQuestion& q : questions) asked.push_back(q.question);
+    return asked;
 }
 
 bool TopicQuestionSource::draws(const std::string& topicKey) {

@@ -9,12 +9,6 @@
 namespace tally {
 namespace {
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 // The time is of the timed sheets among the last three (the daily
 // practice's shares have none of their own).
 bool fluent(const TopicSheets& topic, double usual) {
@@ -40,7 +34,7 @@ TopicMastery masteryOf(const TopicSheets& topic) {
     for (const SheetRow* sheet : topic.sheets) {
         if (!sheet->share) paces.push_back(secondsPerQuestion(*sheet));
     }
-    mastery.usualSecondsPerQuestion = paces.empty() ? 0.0 : median(std::move(paces));
+    mastery.usualSecondsPerQuestion = paces.empty() ? 0.0 : medianSeconds(std::move(paces));
     if (mastery.lastScore < kNeedsWorkBelow) {
         mastery.state = Mastery::NeedsWork;
     } else if (fluent(topic, mastery.usualSecondsPerQuestion)) {

@@ -11,12 +11,6 @@
 namespace tally {
 namespace {
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 // The seconds per question of each topic's timed sheets, the daily practice's included.
 std::map<std::string, std::vector<double>> pacesByTopic(const std::vector<SheetRow>& sheets) {
     std::map<std::string, std::vector<double>> paces;
@@ -36,14 +30,14 @@ int gradeSecondsPerQuestion(int grade) {
 int estimatedMinutes(const std::vector<std::string>& questionTopics, const std::vector<SheetRow>& sheets, int grade) {
     const std::map<std::string, std::vector<double>> paces = pacesByTopic(sheets);
     const auto practice = paces.find(kPracticeKey);
-    const double usual = practice != paces.end() ? median(practice->second) : gradeSecondsPerQuestion(grade);
+    const double usual = practice != paces.end() ? medianSeconds(practice->second) : gradeSecondsPerQuestion(grade);
     std::map<std::string, double> usualOf;
     double seconds = 0;
     for (const std::string& topic : questionTopics) {
         auto known = usualOf.find(topic);
         if (known == usualOf.end()) {
             const auto own = paces.find(topic);
-            known = usualOf.emplace(topic, own != paces.end() ? median(own->second) : usual).first;
+            known = usualOf.emplace(topic, own != paces.end() ? medianSeconds(own->second) : usual).first;
         }
         seconds += known->second;
     }

@@ -97,4 +97,10 @@ double secondsPerQuestion(const SheetRow& sheet) {
     return sheet.questions > 0 ? double(sheet.seconds) / sheet.questions : 0.0;
 }
 
+double medianSeconds(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 }  // namespace tally

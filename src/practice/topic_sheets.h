@@ -36,5 +36,8 @@ std::vector<TopicSheets> sheetsByTopic(const std::vector<SheetRow>& sheets,
 
 // Seconds per question of a sheet (a sheet without questions counts none).
 double secondsPerQuestion(const SheetRow& sheet);
+// The median of some seconds per question (not empty): one sheet left open
+// over dinner does not move it.
+double medianSeconds(std::vector<double> values);
 
 }  // namespace tally
