@@ -107,6 +107,23 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
 }
 
 // Radios of one group share a name: the later ones are found by their ids.
+// Typing is timed by the view: two keystrokes 300 ms apart there are 300 ms
+// apart in the model, though both reach it at once.
+TEST(Bridge, TheViewTimesTheTyping) {
+    auto app = startLoggedIn("");
+    ASSERT_TRUE(app);
+    HtmlPage& page = app->page();
+    ASSERT_TRUE(writeBodyAndWait(*app, "<p>3+4=<input name=answer1 tag=7></p><p>1+1=<input name=answer2 tag=2></p>"));
+    evalJs(*app, "(function(){ function type(n, v){ var el = document.getElementsByName(n)[0]; el.value = v;"
+                 " el.dispatchEvent(new Event('input', {bubbles: true})); }"
+                 " type('answer1', '7'); var from = performance.now(); while (performance.now() - from < 300) {}"
+                 " type('answer2', '2'); })()");
+    ASSERT_TRUE(waitFor([&] { return page.value("answer2") == "2" && app->bridge().idle(); }));
+    const long long first = page.answers().lastChange({"answer1"});
+    EXPECT_GE(first, 0);
+    EXPECT_GE(page.answers().lastChange({"answer2"}) - first, 300);
+}
+
 TEST(Bridge, AnElementIsNamedSoThatTheModelFindsThatSameElement) {
     HtmlPage page;
     page.setBody("<input type=radio name=check id=R1><input type=radio name=check id=R2><input name=finish>");
