@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sqlite_record/record_sheets.h"
+#include "sqlite_record/sqlite_statement.h"
 
 namespace tally::test {
 namespace {
@@ -18,22 +19,13 @@ using AnswerTimeRecord = RecordFolder;
 // Rows of every table of the file, by table.
 std::map<std::string, long long> rowCounts(const fs::path& file) {
     sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
     std::map<std::string, long long> counts;
-    if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) return counts;
-    std::vector<std::string> tables;
-    sqlite3_exec(
-        db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'",
-        [](void* found, int, char** values, char**) {
-            static_cast<std::vector<std::string>*>(found)->push_back(values[0]);
-            return 0;
-        },
-        &tables, nullptr);
-    for (const std::string& table : tables) {
-        sqlite3_stmt* count = nullptr;
-        sqlite3_prepare_v2(db, ("SELECT COUNT(*) FROM " + table).c_str(), -1, &count, nullptr);
-        if (sqlite3_step(count) == SQLITE_ROW) counts[table] = sqlite3_column_int64(count, 0);
-        sqlite3_finalize(count);
-    }
+    sqlite::Statement tables(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
+    tables.eachRow([&] {
+        sqlite::Statement count(db, "SELECT COUNT(*) FROM " + tables.text(0));
+        return count.step() == SQLITE_ROW && (counts[tables.text(0)] = count.number(0), true);
+    });
     sqlite3_close(db);
     return counts;
 }
@@ -123,36 +115,33 @@ TEST_F(AnswerTimeRecord, EachQuestionsLastAnswersComeBackNewestFirst) {
     SqliteRecord record(file);
     const long long ming = addedChild(record, "小明");
     const long long hong = addedChild(record, "小红");
-    struct Stored {
+    const struct {
         const char* when;
         long long child;
         const char* key;
         std::vector<AnswerTime> times;
-    };
-    const std::vector<Stored> stored = {
+    } stored[] = {
         {"2026-12-01 08:00:00", ming, "q13", {timed("answer1", "7×8=", false, 9000), timed("answer2", "6×7=", true, 5000)}},
         {"2026-12-02 08:00:00", ming, "q13", {timed("answer1", "7×8=", true, 4000)}},
         {"2026-12-02 09:00:00", hong, "q13", {timed("answer1", "7×8=", true, 1000)}},
         {"2026-12-03 08:00:00", ming, "q14", {timed("answer1", "7×8=", true, 700, "q14")}},
         {"2026-12-04 08:00:00", ming, "q13", {timed("answer3", "7×8=", true, 2500), timed("answer9", "7×8=", true, 2000)}},
     };
-    for (const Stored& each : stored) {
+    for (const auto& each : stored) {
         MarkedSheet sheet = markedSheet(each.when, each.key, {}, each.child);
         sheet.times = each.times;
         ASSERT_TRUE(record.store(sheet)) << record.lastError();
     }
-    const std::vector<TimedAnswer> expected = {
-        {"2026-12-01 08:00:00", timed("answer2", "6×7=", true, 5000)},
-        {"2026-12-04 08:00:00", timed("answer9", "7×8=", true, 2000)},
-        {"2026-12-04 08:00:00", timed("answer3", "7×8=", true, 2500)},
-        {"2026-12-02 08:00:00", timed("answer1", "7×8=", true, 4000)},
-    };
-    EXPECT_EQ(record.lastAnswers(ming, "q13", 3), expected);
-    EXPECT_EQ(record.lastAnswers(hong, "q13", 3).size(), 1u);
+    EXPECT_EQ(record.lastAnswers(ming, "q13", 3), (std::vector<TimedAnswer>{
+                                                       {"2026-12-01 08:00:00", timed("answer2", "6×7=", true, 5000)},
+                                                       {"2026-12-04 08:00:00", timed("answer9", "7×8=", true, 2000)},
+                                                       {"2026-12-04 08:00:00", timed("answer3", "7×8=", true, 2500)},
+                                                       {"2026-12-02 08:00:00", timed("answer1", "7×8=", true, 4000)},
+                                                   }));
     // A child removed takes the answers of their sheets along.
     ASSERT_EQ(record.removeChild(ming), "");
-    EXPECT_TRUE(record.lastAnswers(ming, "q13", 3).empty());
     EXPECT_EQ(rowCounts(file)["answer_time"], 1);
+    EXPECT_EQ(record.lastAnswers(hong, "q13", 3).size(), 1u);
 }
 
 // A sheet that had to wait in the journal is stored with its answers' times.
