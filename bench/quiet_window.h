@@ -17,6 +17,7 @@ public:
     TimeOfDay now() const override { return {}; }
     Day day = SystemClock().today();
     Day today() const override { return day; }
+    long long milliseconds() const override { return 0; }
     void runLoginDialog(LoginDialog& dialog) override {
         dialog.clickItem(LoginDialog::kAdvanced);
         dialog.password = "238";

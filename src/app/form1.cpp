@@ -13,6 +13,7 @@
 #include "app/worksheet_print.h"
 #include "daily/waiting_rows.h"
 #include "practice/lesson_week.h"
+#include "progress/answer_times.h"
 #include "progress/record_trouble.h"
 #include "topics/catalogue.h"
 #include "window/login_dialog.h"
@@ -30,6 +31,15 @@ Form1::Form1(Ports ports) : ports_(ports) {
         gate_.dropTick(timer);
         ports_.timers.timerChanged(timer, timers_.enabled(timer), timers_.interval(timer));
     });
+    gate_.setAfterEach([this] { notePageShown(); });
+}
+
+// Every page is written by an event, so the end of the event that wrote it
+// is when it is shown.
+void Form1::notePageShown() {
+    if (ports_.page.generation() == shownGeneration_) return;
+    shownGeneration_ = ports_.page.generation();
+    shownAtMs_ = ports_.clock.milliseconds();
 }
 
 FamilyContext Form1::familyContext() {
@@ -60,7 +70,9 @@ void Form1::leavePage() {
 TopicFamily* Form1::pageFamily() const { return families_.table.pageFamilyOf(selectedNode()); }
 
 void Form1::storePassed(std::optional<MarkedSheet> passed) {
-    if (passed) recordLevel(std::move(*passed));
+    if (!passed) return;
+    lastAnswerTimes_ = passed->times;
+    recordLevel(std::move(*passed));
 }
 
 // --- events ---------------------------------------------------------------
@@ -172,10 +184,14 @@ void Form1::pageMouseUp(const std::string& elementName) {
     });
 }
 
-void Form1::pageInput(const std::string& elementName, const std::string& value, int generation) {
-    gate_.run([this, elementName, value, generation] {
+void Form1::pageInput(const std::string& elementName, const std::string& value, int generation,
+                      std::optional<long long> shownMs) {
+    gate_.run([this, elementName, value, generation, shownMs] {
         if (generation != ports_.page.generation()) return;
         ports_.page.setValue(elementName, value);
+        if (generation != markedGeneration_) {
+            ports_.page.answers().changed(elementName, shownMs.value_or(ports_.clock.milliseconds() - shownAtMs_));
+        }
         showProgress();
         // Kept as it is typed, so not even a program killed loses it.
         if (practiceOnPage() && ports_.page.generation() != markedGeneration_) keepTodaySheet();
@@ -271,6 +287,9 @@ int Form1::recordSheet(MarkedSheet sheet) {
         miss.topicKey = sheet.topicKey;
         miss.topicCaption = sheet.topicCaption;
     }
+    for (AnswerTime& answer : sheet.times) {
+        if (answer.topicKey.empty()) answer.topicKey = sheet.topicKey;
+    }
     const bool stored = record_->store(sheet);
     // Said once while the trouble lasts; the record is tried again with the
     // next sheet, which stores the waiting ones first.
@@ -307,10 +326,12 @@ bool Form1::submitSheet(const PageMarker& markPage) {
         }
     }
     FamilyContext context = familyContext();
-    const std::optional<MarkedSheet> marks = markPage(context);
+    std::optional<MarkedSheet> marks = markPage(context);
     markedGeneration_ = ports_.page.generation();
     ports_.page.setInnerHtml(kProgressName, "");
     if (!marks) return true;
+    marks->times = answerTimes(ports_.page.answers());
+    lastAnswerTimes_ = marks->times;
     // A sheet handed in with every field empty is not kept.
     const int toRedrill = !style || progress.anyTyped ? recordSheet(*marks) : 0;
     if (style) {

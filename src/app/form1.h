@@ -56,7 +56,10 @@ public:
     void pageMouseDown();
     void pageMouseUp(const std::string& elementName);
     // Typing in the page; events of an older page generation are dropped.
-    void pageInput(const std::string& elementName, const std::string& value, int generation);
+    // `shownMs` is when it was typed, in milliseconds since the page was
+    // shown, as the view measured it; without it the clock says.
+    void pageInput(const std::string& elementName, const std::string& value, int generation,
+                   std::optional<long long> shownMs = std::nullopt);
     // A key the page takes ("1", "ArrowLeft", "Enter"), pressed in the page;
     // events of an older page generation are dropped.
     void pageKey(const std::string& key, int generation);
@@ -145,6 +148,9 @@ public:
     }
     // Whole seconds since the page was shown.
     int thinkSeconds() const { return thinkSeconds_; }
+    // The answers of the page marked last (a sheet, a level passed) with
+    // their times, in the order they were marked.
+    const std::vector<AnswerTime>& lastAnswerTimes() const { return lastAnswerTimes_; }
     const TimerBank& timers() const { return timers_; }
     const TreeModel& tree() const { return tree_; }
     const TextShelf& texts() const { return texts_; }
@@ -231,6 +237,12 @@ private:
     int practiceGeneration_ = -1;
     // The page generation whose finish button has done its work.
     int markedGeneration_ = -1;
+    // The page on screen and the clock's milliseconds when it was shown.
+    int shownGeneration_ = -1;
+    long long shownAtMs_ = 0;
+    std::vector<AnswerTime> lastAnswerTimes_;
+    // Notes the moment a new page is shown: after every event.
+    void notePageShown();
     // The family whose page is on screen: the builder of the selected node.
     TopicFamily* pageFamily() const;
     // What a family's page event marked (a level passed) goes to the record.

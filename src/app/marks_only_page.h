@@ -44,6 +44,7 @@ public:
     std::string attribute(const std::string& name, const std::string& attr) const override {
         return page_.attribute(name, attr);
     }
+    AnswerLog& answers() override { return page_.answers(); }
 
 private:
     Page& page_;

@@ -32,6 +32,9 @@ public:
     virtual ~Clock() = default;
     virtual TimeOfDay now() const = 0;
     virtual Day today() const = 0;
+    // A count of milliseconds that only goes forward, from any start: what
+    // the time of an answer is measured by.
+    virtual long long milliseconds() const = 0;
 };
 
 // The program directory: relative paths use "/" and never leave the directory.

@@ -31,8 +31,8 @@ namespace {
 // its line and answers on `out`.
 class Commands {
 public:
-    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record)
-        : ui_(ui), page_(page), form_(&form), record_(record) {}
+    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record, HeadlessClock& clock)
+        : ui_(ui), page_(page), form_(&form), record_(record), clock_(clock) {}
 
     void login(const std::string& args, std::ostream& out);
     void password(const std::string& args, std::ostream& out);
@@ -68,6 +68,8 @@ public:
     void manageChild(const std::string& args, std::ostream& out);
     void mix(const std::string& args, std::ostream& out);
     void printMixes(const std::string& args, std::ostream& out);
+    void wait(const std::string& args, std::ostream& out);
+    void printTimes(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:
@@ -78,6 +80,7 @@ private:
     HtmlPage& page_;
     Form1* form_;
     SqliteRecord* record_;
+    HeadlessClock& clock_;
 };
 
 // One command a row: its name, what follows it, what it does, its handler
@@ -107,6 +110,9 @@ const std::vector<CliCommand>& commandTable() {
         {"mouseup", "[NAME]", "let the mouse go in the page, over NAME", &Commands::mouseUp},
         {"key", "NAME", "press the key NAME in the page", &Commands::key},
         {"tick", "Timer1..Timer6 [N]", "let the timer fire N times (1 when not given)", &Commands::tick},
+        {"wait", "MS", "let MS milliseconds pass (what the answers' times are measured by)", &Commands::wait},
+        {"times", "", "print each answer of the last marked page: field, right or wrong, milliseconds; then .",
+         &Commands::printTimes},
         {"page", "", "print the first pane's page on one line", &Commands::printPage},
         {"page2", "", "print the second pane's file, or built and its page", &Commands::printPage2},
         {"front", "", "print which pane is in front", &Commands::printFront},
@@ -182,7 +188,7 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (!found->run) {
         return false;
     } else {
-        Commands handlers(ui_, page_, *form_, record_.get());
+        Commands handlers(ui_, page_, *form_, record_.get(), clock_);
         (handlers.*(found->run))(args, out);
     }
     return true;
@@ -274,6 +280,24 @@ void Commands::key(const std::string& args, std::ostream& out) {
         return;
     }
     form_->pageKey(args, page_.generation());
+}
+
+void Commands::wait(const std::string& args, std::ostream& out) {
+    const std::optional<long long> ms = waitMilliseconds(args);
+    if (!ms) {
+        out << "error: wait MS, MS from 0 to " << kMaxWaitMs << "\n";
+        return;
+    }
+    clock_.wait(*ms);
+}
+
+// An answer left empty has no time: "-".
+void Commands::printTimes(const std::string&, std::ostream& out) {
+    for (const AnswerTime& answer : form_->lastAnswerTimes()) {
+        out << printable(answer.field) << "\t" << (answer.right ? "right" : "wrong") << "\t"
+            << (answer.ms ? std::to_string(*answer.ms) : "-") << "\n";
+    }
+    out << ".\n";
 }
 
 void Commands::printPage(const std::string&, std::ostream& out) {

@@ -12,7 +12,7 @@
 #include "sqlite_record/sqlite_record.h"
 #include "system/fs_data_directory.h"
 #include "base/seeded_random.h"
-#include "system/system_clock.h"
+#include "cli/headless_clock.h"
 
 namespace tally {
 
@@ -46,7 +46,7 @@ private:
     HeadlessUi ui_;
     HtmlPage page_;
     SeededRandom random_;
-    FixedDayClock clock_;
+    HeadlessClock clock_;
     FsDataDirectory data_;
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;

@@ -44,6 +44,15 @@ std::optional<int> tickCount(const std::string& text) {
     return count;
 }
 
+std::optional<long long> waitMilliseconds(const std::string& text) {
+    if (text.empty() || text.size() > 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const long long ms = std::stoll(text);
+    if (ms > kMaxWaitMs) return std::nullopt;
+    return ms;
+}
+
 std::optional<long long> idOf(const ChildrenDialog& dialog, const std::string& name) {
     if (const auto child = childNamed(dialog.children(), name)) return child->id;
     return std::nullopt;

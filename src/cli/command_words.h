@@ -25,6 +25,10 @@ int numbered(const std::string& name, const std::string& stem, int count);
 inline constexpr int kMaxTicks = 100000;
 // A tick count: digits only, at most kMaxTicks, 1 when empty; nothing for anything else.
 std::optional<int> tickCount(const std::string& text);
+// The longest one "wait" lets pass: a day.
+inline constexpr long long kMaxWaitMs = 86400000;
+// Milliseconds to wait: digits only, at most kMaxWaitMs; nothing for anything else.
+std::optional<long long> waitMilliseconds(const std::string& text);
 // The id of the child of that name in the dialog.
 std::optional<long long> idOf(const ChildrenDialog& dialog, const std::string& name);
 // Scripts written before a caption's typo was mended keep working.

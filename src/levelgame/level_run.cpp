@@ -66,6 +66,7 @@ MarkedSheet passLevel(FamilyContext& context, LevelGameState& state, int operati
         marks.markWrong(std::move(miss.question), std::move(miss.typed), std::move(miss.correct), miss.form);
     }
     marks.score = static_cast<int>(std::lround(100.0 * marks.right / marks.questions));
+    marks.times = std::move(state.times);
     ++state.levelCounter[operation];
     context.page.setBody(levelPassedPage(state.levelCounter[operation] + 1, state.levelCounter));
     updateLevelLimit(context, state);
@@ -83,9 +84,18 @@ void loseLevel(FamilyContext& context, LevelGameState& state, int operation) {
 }
 
 // A wrong answer or a time-out: a life less, and the level lost with the last one.
+// The answer to the question on the page, timed from when it was shown; a
+// question left to time out has no time.
+void keepAnswerTime(FamilyContext& context, LevelGameState& state, bool right, bool answered) {
+    const std::optional<long long> ms =
+        answered ? std::optional<long long>(context.clock.milliseconds() - state.shownAtMs) : std::nullopt;
+    state.times.push_back({"answerguoguan", {}, state.question + kAnswerBlank, right, ms});
+}
+
 void missQuestion(FamilyContext& context, LevelGameState& state, const std::string& typed, const std::string& what) {
     Page& page = context.page;
     const std::string answer = std::to_string(state.answer);
+    keepAnswerTime(context, state, false, !typed.empty());
     page.insertTextAfter("answerguoguan", "(×)");
     state.missed.push_back({state.question + kAnswerBlank, typed, answer, AnswerForm::One, {}, {}});
     --state.lives;
@@ -120,6 +130,7 @@ void resetLevelRun(FamilyContext& context, LevelGameState& state) {
     state.questionOpen = false;
     state.chosen = 0;
     state.missed.clear();
+    state.times.clear();
     for (std::string& used : state.usedPairs) used.clear();
     context.timers.setEnabled(kCountdownTimer, false);
 }
@@ -146,6 +157,7 @@ std::string nextQuestionPage(FamilyContext& context, LevelGameState& state, int 
     state.questionOpen = true;
     state.chosen = 0;
     state.countdownSeconds = question.seconds;
+    state.shownAtMs = context.clock.milliseconds();
     nextTickIn(context, ms);
     context.timers.setInterval(kCountdownTimer, 1000);
     context.timers.setEnabled(kCountdownTimer, true);
@@ -188,6 +200,7 @@ std::optional<MarkedSheet> answerLevelQuestion(FamilyContext& context, LevelGame
         return std::nullopt;
     }
     state.levelScore += 10;
+    keepAnswerTime(context, state, true, true);
     page.insertTextAfter("answerguoguan", "(√)");
     page.setInnerHtml("progress", progressHtml(state.levelScore / 10));
     if (state.levelScore >= kLevelRightToPass * 10) return passLevel(context, state, levelOperation(state.gameKey));

@@ -30,6 +30,10 @@ struct LevelGameState {
     int chosen = 0;
     // The questions of the level missed so far, for the record.
     std::vector<MissedQuestion> missed;
+    // The clock's milliseconds when the question on the page was shown, and
+    // the level's answers so far with their times.
+    long long shownAtMs = 0;
+    std::vector<AnswerTime> times;
 };
 
 }  // namespace tally

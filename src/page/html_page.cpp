@@ -67,6 +67,7 @@ void HtmlPage::setObserver(std::function<void(const PageChange&)> observer) { ob
 void HtmlPage::setBody(const std::string& html) {
     body_->replaceChildren(parseHtmlFragment(html));
     ++generation_;
+    answers_.clear();
     notify(changeOf(PageChange::Kind::Body, -1, viewBodyHtml()));
 }
 

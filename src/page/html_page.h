@@ -59,6 +59,7 @@ public:
     void appendHtml(const std::string& html) override;
     void prependHtml(const std::string& html) override;
     std::string attribute(const std::string& name, const std::string& attr) const override;
+    AnswerLog& answers() override { return answers_; }
 
     // Position of the named element among the body's elements, -1 if absent.
     int elementIndex(const std::string& name) const;
@@ -70,6 +71,7 @@ public:
 private:
     std::unique_ptr<Node> body_;
     int generation_ = 0;
+    AnswerLog answers_;
     std::function<void(const PageChange&)> observer_;
 
     Node* find(const std::string& name) const;

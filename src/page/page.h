@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "page/answer_log.h"
+
 namespace tally {
 
 // The document of one browser pane as the program's rules see it. Elements are
@@ -39,6 +41,9 @@ public:
     // insertAdjacentHTML on the body with "AfterBegin": before everything on the page.
     virtual void prependHtml(const std::string& html) = 0;
     virtual std::string attribute(const std::string& name, const std::string& attr) const = 0;
+    // When the child changed the fields of this body and how each answer was
+    // marked: what the answers' times come from.
+    virtual AnswerLog& answers() = 0;
 };
 
 }  // namespace tally

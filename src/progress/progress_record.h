@@ -147,6 +147,13 @@ public:
         }
         return found;
     }
+    // Each question of the topic with its newest `perQuestion` answers and
+    // their times, newest first, the questions in the order of their text;
+    // a record that keeps no times has none.
+    virtual std::vector<TimedAnswer> lastAnswers(long long /*childId*/, const std::string& /*topicKey*/,
+                                                 int /*perQuestion*/) {
+        return {};
+    }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.

@@ -2,6 +2,7 @@
 #pragma once
 // The values of the progress record: what a family marks on a sheet, and the
 // rows the record gives back. Plain data, free of any store.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,6 +62,27 @@ struct TopicShare {
     bool operator==(const TopicShare&) const = default;
 };
 
+// One answer of a marked sheet and how long it took: from the moment it
+// could be answered (the page shown, or the answer before it given) to its
+// last change.
+struct AnswerTime {
+    std::string field;  // the box it was typed in (the first, when it has several)
+    std::string topicKey{};
+    std::string question{};
+    bool right = false;
+    std::optional<long long> ms{};  // none: nothing was typed into it on the page
+
+    bool operator==(const AnswerTime&) const = default;
+};
+
+// An answer as the record gives it back, with its sheet's time.
+struct TimedAnswer {
+    std::string when;
+    AnswerTime answer;
+
+    bool operator==(const TimedAnswer&) const = default;
+};
+
 // Where an answer field stood in a question's text.
 inline constexpr const char* kAnswerBlank = "（　）";
 
@@ -85,6 +107,8 @@ struct MarkedSheet {
     // The daily practice: every question with its result (the wrong ones are
     // in `missed` too).
     std::vector<AnsweredQuestion> answered{};
+    // Every answer with its time, in the order the sheet marked them.
+    std::vector<AnswerTime> times{};
 
     // Counted while a sheet is marked, question by question.
     void markRight() {

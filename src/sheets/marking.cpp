@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sheets/marking.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -26,11 +27,19 @@ void writeFieldMark(Page& page, const std::string& field, bool right, const std:
     if (!right) page.setAttribute(field, "style", kWrongBoxStyle);
 }
 
+void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& question, bool right,
+                const std::string& topicKey) {
+    const bool answered =
+        std::any_of(fields.begin(), fields.end(), [&](const std::string& field) { return !typedValue(page, field).empty(); });
+    page.answers().marked({std::move(fields), question, topicKey, right, answered});
+}
+
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
-                  MarkedSheet& marks) {
+                  MarkedSheet& marks, const std::string& typedIn) {
     const std::string expected = page.tag(field);
     const bool right = writtenAnswerRight(foldTypedAnswer(typed), expected);
     writeFieldMark(page, field, right, expected);
+    noteAnswer(page, {typedIn.empty() ? field : typedIn}, question, right);
     marks.mark(right, question, typed, expected, AnswerForm::One);
 }
 
@@ -54,7 +63,7 @@ MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds)
         const std::string field = "answer" + std::to_string(i);
         const std::string visible = "Qanswer" + std::to_string(i);
         const std::string typedIn = page.has(visible) ? visible : field;
-        markOneField(page, field, page.value(typedIn), texts.of(typedIn), marks);
+        markOneField(page, field, page.value(typedIn), texts.of(typedIn), marks, typedIn);
     }
     marks.score = arithmeticScore(marks.right, questions, questionCount);
     marks.seconds = thinkSeconds;
@@ -72,6 +81,7 @@ MarkedSheet markEachQuestion(Page& page, int thinkSeconds) {
         const std::string typed = typedValue(page, field);
         const bool right = writtenAnswerRight(typed, expected);
         writeFieldMark(page, field, right, expected);
+        noteAnswer(page, {field}, texts.of(field), right);
         marks.mark(right, texts.of(field), typed, expected, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, questions, questions);

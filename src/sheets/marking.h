@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <string>
+#include <vector>
 
 #include "page/page.h"
 #include "progress/record_values.h"
@@ -26,10 +27,17 @@ MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds)
 void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
                     const std::string& hint = "");
 
+// Keeps the marking's word on one answer for its time: the boxes it is typed
+// in (the first names it), its question, and on a sheet mixed from many
+// topics the question's own topic.
+void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& question, bool right,
+                const std::string& topicKey = "");
+
 // Compares the typed text, folded from full width, with the field's tag and
 // its other written forms, writes the mark after the field and counts it.
+// `typedIn` is the box the child typed into, when that is not the field.
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
-                  MarkedSheet& marks);
+                  MarkedSheet& marks, const std::string& typedIn = "");
 
 // The score of `right` correct answers on a sheet of `questions` questions,
 // for a QuestionCount of questionCount: the share of right answers out of

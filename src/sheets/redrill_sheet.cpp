@@ -118,6 +118,14 @@ std::string shownKey(const MissedQuestion& question) {
     return question.form == AnswerForm::One ? keyAsTaught(question.correct) : question.correct;
 }
 
+// The boxes a question of the sheet is typed in, the one that names it first.
+std::vector<std::string> answerFields(int number, AnswerForm form) {
+    const std::string n = std::to_string(number);
+    if (form == AnswerForm::Fraction) return {"answerup" + n, "answerdown" + n};
+    if (form == AnswerForm::HoursMinutes) return {"answer" + n, "r" + n};
+    return {"answer" + n};
+}
+
 void writeMark(Page& page, int number, AnswerForm form, bool right, const std::string& answer) {
     const std::string n = std::to_string(number);
     if (form == AnswerForm::Fraction) {
@@ -151,6 +159,7 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         const std::string typed = typedAnswer(page, number, question.form);
         const bool right = answeredRight(page, number, question, typed);
         writeMark(page, number, question.form, right, shownKey(question));
+        noteAnswer(page, answerFields(number, question.form), question.question, right, question.topicKey);
         if (results) results->push_back(right);
         marks.answered.push_back({question.topicKey, question.topicCaption, question.question, right, true});
         if (right) {

@@ -195,6 +195,7 @@ void markFraction(Page& page, int number, MarkedSheet& marks) {
         page.setAttribute(up, "style", kWrongBoxStyle);
         page.setAttribute(down, "style", kWrongBoxStyle);
     }
+    noteAnswer(page, {up, down}, page.attribute(up, kQuestionAttribute), right);
     marks.mark(right, page.attribute(up, kQuestionAttribute), fractionKeyText({numerator, denominator}), expected,
                AnswerForm::Fraction);
 }
@@ -213,6 +214,7 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
     const std::string typed = typedQuotient.empty() && typedRemainder.empty()
                                   ? ""
                                   : typedQuotient + kRemainderSeparator + typedRemainder;
+    noteAnswer(page, {quotient, remainder}, texts.of(quotient), right);
     marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
 }
 
@@ -227,11 +229,15 @@ std::string skillMarker(int number, const SkillRow& skill) {
            "></i>";
 }
 
-// A miss just marked on a sheet of several skills goes under its own skill.
-void keepMissUnderItsSkill(const Page& page, int number, std::size_t missesBefore, MarkedSheet& marks) {
+// A question just marked on a sheet of several skills goes under its own
+// skill: its answer, and its miss.
+void keepUnderItsSkill(Page& page, int number, std::size_t missesBefore, MarkedSheet& marks) {
     const std::string marker = numbered("skill", number);
-    if (marks.missed.size() == missesBefore || !page.has(marker)) return;
-    if (const SkillRow* skill = findSkill(page.attribute(marker, kSkillAttribute))) {
+    if (!page.has(marker)) return;
+    const SkillRow* skill = findSkill(page.attribute(marker, kSkillAttribute));
+    if (!skill) return;
+    page.answers().underTopic(skill->key);
+    if (marks.missed.size() > missesBefore) {
         marks.missed.back().topicKey = skill->key;
         marks.missed.back().topicCaption = skill->caption;
     }
@@ -266,7 +272,7 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
         } else {
             break;
         }
-        keepMissUnderItsSkill(page, number, missesBefore, marks);
+        keepUnderItsSkill(page, number, missesBefore, marks);
         ++questions;
     }
     marks.score = arithmeticScore(marks.right, questions, questionCount);

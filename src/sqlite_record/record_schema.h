@@ -8,9 +8,18 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
 
-// A new file's sheets and misses, as of kSchemaVersion.
+// Every answer of a sheet with its time in milliseconds (NULL: nothing was
+// typed into it), in the order the sheet marked them; read by child, topic
+// and question through the sheet. Version 4 brought it.
+inline constexpr const char* kAnswerTimes =
+    "CREATE TABLE IF NOT EXISTS answer_time("
+    " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
+    " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL,"
+    " right_answer INTEGER NOT NULL, ms INTEGER, PRIMARY KEY(sheet_id, position));";
+
+// A new file's sheets and misses, as of kSchemaVersion (and kAnswerTimes).
 inline constexpr const char* kSheetTables =
     "CREATE TABLE IF NOT EXISTS sheet("
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -51,6 +60,7 @@ inline constexpr const char* kKeptPracticeTables =
 // Version 2 had no children: its sheets become those of no child
 // (kEarlierRecords), each kept as it was. Adding a column with a constant
 // default rewrites nothing, however long the record is.
+// Version 3 kept no answer's time: its sheets have none.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -59,6 +69,7 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "UPDATE missed SET topic_key = (SELECT topic_key FROM sheet WHERE sheet.id = missed.sheet_id),"
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);",
     "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
+    kAnswerTimes,
 };
 
 // The children and the settings kept for each, made with every version.
@@ -78,6 +89,8 @@ inline constexpr std::pair<const char*, const char*> kIndexes[] = {
     {"missed_by_topic", "CREATE INDEX IF NOT EXISTS missed_by_topic ON missed(topic_key, sheet_id)"},
     {"missed_open", "CREATE INDEX IF NOT EXISTS missed_open ON missed(topic_key, question, mended, answer_form)"
                     " WHERE mended = 0 AND answer_form <> ''"},
+    {"answer_time_by_question",
+     "CREATE INDEX IF NOT EXISTS answer_time_by_question ON answer_time(topic_key, question, sheet_id)"},
     {"missed_open_latest", "CREATE INDEX IF NOT EXISTS missed_open_latest ON missed(sheet_id DESC, position)"
                            " WHERE mended = 0 AND answer_form <> ''"},
 };
@@ -150,6 +163,9 @@ inline constexpr const char* kJournalTables =
     "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
     " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
-    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));";
+    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));"
+    "CREATE TABLE IF NOT EXISTS waiting_answer_time(sheet_id INTEGER NOT NULL, position INTEGER NOT NULL,"
+    " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, right_answer INTEGER NOT NULL,"
+    " ms INTEGER, PRIMARY KEY(sheet_id, position));";
 
 }  // namespace tally::sqlite

@@ -62,6 +62,23 @@ MarkedSheet sheetOf(const Statement& row) {
     return sheet;
 }
 
+void bindAnswerTime(Statement& statement, int first, const AnswerTime& answer) {
+    statement.bind(first, answer.field);
+    statement.bind(first + 1, answer.topicKey);
+    statement.bind(first + 2, answer.question);
+    statement.bind(first + 3, static_cast<long long>(answer.right));
+    statement.bind(first + 4, answer.ms);
+}
+
+AnswerTime answerTimeOf(const Statement& row, int first) {
+    return {row.text(first), row.text(first + 1), row.text(first + 2), row.number(first + 3) != 0,
+            row.maybeNumber(first + 4)};
+}
+
+std::string insertAnswerTime(const std::string& table) {
+    return "INSERT INTO " + table + "(sheet_id, position, " + kAnswerTimeColumns + ") VALUES(" + parameters(7) + ")";
+}
+
 const char* formName(AnswerForm form) {
     switch (form) {
         case AnswerForm::None: return "";

@@ -25,4 +25,12 @@ void bindSheetColumns(Statement& statement, const MarkedSheet& sheet);
 // A row selected by selectSheets(), without its misses.
 MarkedSheet sheetOf(const Statement& row);
 
+// An answer's time, in the record and the journal alike: its columns, bound
+// to ?first … and read from column `first` on.
+inline constexpr const char* kAnswerTimeColumns = "field, topic_key, question, right_answer, ms";
+void bindAnswerTime(Statement& statement, int first, const AnswerTime& answer);
+AnswerTime answerTimeOf(const Statement& row, int first);
+// "INSERT INTO <table>(sheet_id, position, <the answer's columns>) VALUES(?1 …)".
+std::string insertAnswerTime(const std::string& table);
+
 }  // namespace tally::sqlite

@@ -66,6 +66,7 @@ public:
                                                int perTopic) override;
     std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
                                         int practices) override;
+    std::vector<TimedAnswer> lastAnswers(long long childId, const std::string& topicKey, int perQuestion) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
@@ -165,6 +166,7 @@ private:
     // copy alone held.
     bool readReview(const std::function<bool()>& read);
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
+    bool insertTimes(long long sheetId, const std::vector<AnswerTime>& times);
     bool readSheets(const char* sql, long long childId, long long limit, std::vector<MarkedSheet>& found);
     bool readTopics(long long childId, const RecordPageLimits& limits, RecordSummary& summary);
     bool readMostMissed(long long childId, const RecordPageLimits& limits, RecordSummary& summary);

@@ -35,6 +35,11 @@ public:
         sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
     }
     void bind(int index, long long number) { sqlite3_bind_int64(stmt_, index, number); }
+    // NULL for none.
+    void bind(int index, std::optional<long long> number) {
+        if (number) return bind(index, *number);
+        sqlite3_bind_null(stmt_, index);
+    }
     int step() { return sqlite3_step(stmt_); }
     // Calls `row` for each row while it says true; false when a step
     // failed or `row` said false, rather than reading an error as the end.
@@ -63,6 +68,11 @@ public:
                      : std::string_view();
     }
     long long number(int column) const { return sqlite3_column_int64(stmt_, column); }
+    // None for NULL.
+    std::optional<long long> maybeNumber(int column) const {
+        if (sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
+        return number(column);
+    }
 
     // A row selected with kMissedColumns from column `first` on.
     MissedQuestion missedQuestion(int first = 0) const {

@@ -123,7 +123,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     sqlite::bindSheetColumns(insert, sheet);
     if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     const long long sheetId = sqlite3_last_insert_rowid(db_);
-    if (!insertAnswers(sheetId, sheet.answered)) return false;
+    if (!insertAnswers(sheetId, sheet.answered) || !insertTimes(sheetId, sheet.times)) return false;
     Statement miss(db_,
                    "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
                    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
@@ -161,6 +161,21 @@ bool SqliteRecord::insertAnswers(long long sheetId, const std::vector<AnsweredQu
         insert.bind(5, question.question);
         insert.bind(6, static_cast<long long>(question.right));
         insert.bind(7, static_cast<long long>(question.review));
+        if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
+    }
+    return true;
+}
+
+bool SqliteRecord::insertTimes(long long sheetId, const std::vector<AnswerTime>& times) {
+    if (times.empty()) return true;
+    Statement insert(db_, sqlite::insertAnswerTime("answer_time"));
+    if (!insert.ok()) return failed("成绩记录出错");
+    long long position = 0;
+    for (const AnswerTime& answer : times) {
+        insert.reset();
+        insert.bind(1, sheetId);
+        insert.bind(2, ++position);
+        sqlite::bindAnswerTime(insert, 3, answer);
         if (insert.step() != SQLITE_DONE) return failed("成绩没有记下");
     }
     return true;

@@ -74,7 +74,7 @@ std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& shee
     const std::string token = newToken();
     insert.bind(sqlite::sheetColumnCount() + 1, token);
     const long long number = insert.step() == SQLITE_DONE ? sqlite3_last_insert_rowid(db_) : 0;
-    if (number > 0 && addQuestions(number, sheet) &&
+    if (number > 0 && addQuestions(number, sheet) && addTimes(number, sheet) &&
         sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
         return Entry{number, token, {}};
     }
@@ -125,7 +125,7 @@ std::vector<WaitingJournal::Entry> WaitingJournal::read() {
     const int token = sqlite::sheetColumnCount() + 1;
     while (query.step() == SQLITE_ROW) {
         MarkedSheet sheet = sqlite::sheetOf(query);
-        if (!readQuestions(query.number(0), sheet)) return {};
+        if (!readQuestions(query.number(0), sheet) || !readTimes(query.number(0), sheet)) return {};
         found.push_back({query.number(0), query.text(token), std::move(sheet)});
     }
     return found;
@@ -154,11 +154,32 @@ bool WaitingJournal::readQuestions(long long number, MarkedSheet& sheet) {
     return step == SQLITE_DONE;
 }
 
+bool WaitingJournal::addTimes(long long number, const MarkedSheet& sheet) {
+    Statement insert(db_, sqlite::insertAnswerTime("waiting_answer_time"));
+    long long position = 0;
+    for (const AnswerTime& answer : sheet.times) {
+        insert.reset();
+        insert.bind(1, number);
+        insert.bind(2, ++position);
+        sqlite::bindAnswerTime(insert, 3, answer);
+        if (insert.step() != SQLITE_DONE) return false;
+    }
+    return true;
+}
+
+bool WaitingJournal::readTimes(long long number, MarkedSheet& sheet) {
+    Statement query(db_, std::string("SELECT ") + sqlite::kAnswerTimeColumns +
+                             " FROM waiting_answer_time WHERE sheet_id = ?1 ORDER BY position");
+    query.bind(1, number);
+    return query.eachRow([&] { return sheet.times.push_back(sqlite::answerTimeOf(query, 0)), true; });
+}
+
 void WaitingJournal::remove(long long number) {
     if (!open(false)) return;
     sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     for (const char* sql :
-         {"DELETE FROM waiting_question WHERE sheet_id = ?1", "DELETE FROM waiting_sheet WHERE id = ?1"}) {
+         {"DELETE FROM waiting_question WHERE sheet_id = ?1", "DELETE FROM waiting_answer_time WHERE sheet_id = ?1",
+          "DELETE FROM waiting_sheet WHERE id = ?1"}) {
         Statement remove(db_, sql);
         remove.bind(1, number);
         remove.step();

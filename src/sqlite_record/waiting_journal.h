@@ -52,6 +52,8 @@ private:
     void close();
     bool addQuestions(long long number, const MarkedSheet& sheet);
     bool readQuestions(long long number, MarkedSheet& sheet);
+    bool addTimes(long long number, const MarkedSheet& sheet);
+    bool readTimes(long long number, MarkedSheet& sheet);
 };
 
 }  // namespace tally

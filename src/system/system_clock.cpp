@@ -16,6 +16,11 @@ std::tm localNow() {
 
 }  // namespace
 
+long long SystemClock::milliseconds() const {
+    using namespace std::chrono;
+    return duration_cast<std::chrono::milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
 TimeOfDay SystemClock::now() const {
     const std::tm local = localNow();
     return {local.tm_hour, local.tm_min, local.tm_sec};

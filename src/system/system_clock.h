@@ -11,6 +11,7 @@ class SystemClock : public Clock {
 public:
     TimeOfDay now() const override;
     Day today() const override;
+    long long milliseconds() const override;
 };
 
 // The computer's time of day on a given day (`--today`: scripts and tests

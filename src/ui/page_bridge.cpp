@@ -129,9 +129,11 @@ QString PageBridge::resolveName(const HtmlPage& page, int index, const QString& 
     return name;
 }
 
-void PageBridge::input(int generation, int index, const QString& name, const QString& id, const QString& value) {
+void PageBridge::input(int generation, int index, const QString& name, const QString& id, const QString& value,
+                       double shownMs) {
     if (!current(generation)) return;
-    form_.pageInput(resolveName(page_, index, name, id).toStdString(), value.toStdString(), generation);
+    form_.pageInput(resolveName(page_, index, name, id).toStdString(), value.toStdString(), generation,
+                    static_cast<long long>(shownMs));
 }
 
 void PageBridge::click(int generation, int index, const QString& name, const QString& id) {

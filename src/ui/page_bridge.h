@@ -37,7 +37,9 @@ public slots:
     // that stayed after a refused navigation is ready again.
     void ready();
     void resume();
-    void input(int generation, int index, const QString& name, const QString& id, const QString& value);
+    // `shownMs`: when it was typed, in milliseconds since the view showed the page.
+    void input(int generation, int index, const QString& name, const QString& id, const QString& value,
+               double shownMs);
     void click(int generation, int index, const QString& name, const QString& id);
     void mouseDown(int generation);
     void mouseUp(int generation, int index, const QString& name, const QString& id);

@@ -33,6 +33,7 @@ void EventGate::submit(Waiting event) {
         Waiting next = std::move(waiting_.front());
         waiting_.pop_front();
         next.handler();
+        if (afterEach_) afterEach_();
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace tally {
 
@@ -18,6 +19,8 @@ public:
     // new interval.
     void dropTick(int timer);
     bool busy() const { return busy_; }
+    // Runs after every handler, before the next one.
+    void setAfterEach(std::function<void()> hook) { afterEach_ = std::move(hook); }
 
 private:
     struct Waiting {
@@ -26,6 +29,7 @@ private:
     };
     std::deque<Waiting> waiting_;
     bool busy_ = false;
+    std::function<void()> afterEach_;
 
     void submit(Waiting event);
 };

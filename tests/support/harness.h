@@ -37,6 +37,8 @@ public:
     Day day = SystemClock().today();
     TimeOfDay now() const override { return time; }
     Day today() const override { return day; }
+    long long ms = 0;
+    long long milliseconds() const override { return ms; }
 };
 
 // The main-window model with every port faked: a recording window, the page
