@@ -109,8 +109,6 @@ TEST(Redrill, AsksTheMissesNewestFirstOnceAndARightAnswerTakesOneOff) {
     h.type("answerdown1", "９９９");  // full width, folded like every typed answer, and wrong
     h.type("answer2", "　" + sums[0]);
     h.finish();
-    EXPECT_NE(h.page.bodyText().find("(×，正确答案：" + fractionUp + "/" + fractionDown + ")"), std::string::npos);
-    EXPECT_NE(h.page.bodyText().find("你的得分是33分"), std::string::npos) << h.page.bodyText();
     const MarkedSheet stored = h.file.sheets(kEarlierRecords).at(0);
     EXPECT_EQ(stored.topicKey, "redrill");
     EXPECT_EQ(stored.right, 1);

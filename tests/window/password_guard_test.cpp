@@ -171,13 +171,9 @@ TEST(PasswordDialog, ARefusedChangeLeavesTheOldPassword) {
         ASSERT_TRUE(computer.login("238"));
         computer.changePassword(c.oldPassword, c.newPassword);
         EXPECT_EQ(computer.ui.messages.back().second, c.message);
-        if (!c.folderInPlace) {
-            EXPECT_EQ(computer.loginBytes(), kShipped);
-        }
+        if (!c.folderInPlace) EXPECT_EQ(computer.loginBytes(), kShipped);
         computer.login("", LoginDialog::kStudent);
-        if (*c.newPassword) {
-            EXPECT_FALSE(computer.login(c.newPassword));
-        }
+        if (*c.newPassword) EXPECT_FALSE(computer.login(c.newPassword));
         EXPECT_TRUE(computer.login("238"));
         for (const auto& entry : fs::directory_iterator(computer.program.path())) {
             EXPECT_EQ(entry.path().filename(), kLoginFileName) << "left behind: " << entry.path();
