@@ -3,23 +3,17 @@
 
 #include "daily/today_practice.h"
 #include "sheets/worksheet.h"
-#include "sqlite_record/sqlite_record.h"
-#include "support/harness.h"
-#include "support/temp_folder.h"
+#include "support/file_harness.h"
 
 namespace tally {
 namespace {
-
-using test::Harness;
 
 const Day kMonday = parseDay("2026-10-12").value();
 
 // A program on the record file, on this day, with today's practice opened.
 struct Program {
-    SqliteRecord record;
-    Harness h;
-    Program(const std::filesystem::path& file, Day day) : record(file) {
-        h.form->setRecord(&record);
+    test::FileHarness h;
+    Program(const std::filesystem::path& file, Day day) : h(true, file) {
         h.clock.day = day;
         h.start();
         h.form->clickToolbar(kTodayToolbarKey);
@@ -62,7 +56,7 @@ TEST(KeptPractice, AHalfDonePracticeIsTakenUpAgainTheSameDay) {
         again.h.type(field.field, field.answer);
     }
     again.h.finish();
-    EXPECT_FALSE(again.record.keptPractice(kEarlierRecords));
+    EXPECT_FALSE(again.h.file.keptPractice(kEarlierRecords));
     Program afterwards(file, kMonday);
     EXPECT_TRUE(afterwards.h.page.has("todaydone")) << afterwards.h.page.bodyHtml();
 }

@@ -24,12 +24,6 @@ protected:
     }
 };
 
-TEST_F(CliTest, PrintsTheTreeWithDepthsAndMarks) {
-    const std::string out = run("tree\nquit\n");
-    EXPECT_EQ(out.rfind("q1\t加法\t+0\t+*\n  q11\t10以内加法\t+10\t.\n", 0), 0u) << out;
-    EXPECT_NE(out.find("  q41\t81以内除法\t÷81\t.\n"), std::string::npos);
-}
-
 // Whole answers to short scripts: states, the clock, options and tick counts.
 TEST_F(CliTest, CommandsAnswerTheirStates) {
     const std::string tickError = "error: tick Timer1..Timer6 [N], N from 0 to 100000\n";

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 
 #include "support/harness.h"
 
@@ -21,17 +20,7 @@ protected:
 
     std::string run(const std::string& commands, const std::string& day, const std::optional<std::string>& child,
                     const std::optional<std::string>& login = std::nullopt) {
-        CliOptions options = test::cliOptions(data);
-        options.seed = 7;
-        options.recordFile = dir.path() / "record.sqlite";
-        options.today = parseDay(day);
-        options.child = child;
-        options.loginPassword = login;
-        CliSession session(options);
-        std::istringstream in(commands);
-        std::ostringstream out;
-        session.run(in, out);
-        return out.str();
+        return test::runCli(data, commands, login, dir.path() / "record.sqlite", child, parseDay(day));
     }
 
     // The count each page carries, in the order the pages were printed.

@@ -153,42 +153,6 @@ void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, A
     }
 }
 
-// The games marked otherwise than field by field keep the share of right
-// answers too: the 24-point deal (one expression), the memory round (one
-// question per card) and a level of the level game (ten right, the misses).
-TEST(FamilyTable, TheGamesKeepTheShareOfRightAnswers) {
-    Harness h(test::started);
-    h.click("q61", "数学游戏");
-    h.type("answer", h.form->families().twentyFour.deal().solutions.front());
-    h.finish();
-    h.click("q61");
-    h.type("answer", "1+1");
-    h.finish();
-    h.click("q62");
-    for (int card : {1, 2}) h.type("answer" + std::to_string(card), h.page.tag("answer" + std::to_string(card)));
-    h.finish();
-
-    h.click("q511102", "加减乘除");
-    h.form->timerFired(kLevelTimer);  // a question left unanswered
-    for (int right = 0; right < 10; ++right) {
-        h.form->timerFired(kLevelTimer);
-        for (int k = 1; k <= 4; ++k) {
-            const std::string radio = "R" + std::to_string(k);
-            if (h.page.tag(radio) != h.page.tag("answerguoguan")) continue;
-            h.form->pageMouseDown();
-            h.form->pageMouseUp(radio);
-            break;
-        }
-    }
-    ASSERT_EQ(h.record.stored.size(), 4u);
-    const int scores[] = {100, 0, 50, 91};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const MarkedSheet& kept = h.record.stored[i];
-        expectScoreAsShown(h, kept, kept.topicKey);
-        EXPECT_EQ(kept.score, scores[i]) << kept.topicKey;
-    }
-}
-
 // Every node of every section, the lists that grow on a click included: one
 // family builds it, at most one marks it, and the click shows something
 // without a message. Every sheet marked field by field is marked right from

@@ -7,17 +7,9 @@
 namespace tally {
 namespace {
 
-class GamePagesTest : public ::testing::Test {
-protected:
-    test::Harness h;
-    void SetUp() override {
-        h.start();
-        h.form->clickTab("数学游戏");
-    }
-};
-
 // The pictures the card games and the level game show.
-TEST_F(GamePagesTest, PicturesAreInTheDataDirectory) {
+TEST(GamePagesTest, PicturesAreInTheDataDirectory) {
+    const test::Harness h;
     std::vector<std::string> files = {"24/pp.gif", "jindu.gif", "g1.gif", "g2.gif", "g3.gif"};
     for (int value = 1; value <= 10; ++value) {
         for (char suit : {'a', 'b', 'c', 'd'}) files.push_back("24/" + std::to_string(value) + suit + ".gif");
@@ -31,7 +23,9 @@ TEST_F(GamePagesTest, PicturesAreInTheDataDirectory) {
 
 // The game pages share one style sheet and one script, whose seeded random
 // source is the only one: "?seed=N" replays every game.
-TEST_F(GamePagesTest, GamePagesShareOneStyleSheetAndOneRandomSource) {
+TEST(GamePagesTest, GamePagesShareOneStyleSheetAndOneRandomSource) {
+    test::Harness h(test::started);
+    h.form->clickTab("数学游戏");
     for (const TopicNode& node : h.form->tree().nodes()) {
         const std::string page = node.parent == "q6" ? gamePagePath(std::stoi(node.key.substr(1))) : "";
         if (page.empty()) continue;

@@ -11,8 +11,7 @@ namespace {
 
 class MemoryGameTest : public ::testing::Test {
 protected:
-    test::Harness h;
-    void SetUp() override { h.start(); }
+    test::Harness h{test::started};
 
     // A round dealing these values, the suits a b c d in turn.
     void deal(const std::vector<int>& values) {

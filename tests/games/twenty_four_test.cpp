@@ -82,24 +82,24 @@ TEST(TwentyFourPageTest, AnotherDealStartsTheTimeAgain) {
     EXPECT_TRUE(h.form->timers().enabled(1));
 }
 
-// Marked wrong, the deal is kept as one missed question with a way that makes
-// 24; an empty box shows the ways and keeps nothing. (Right answers: the
-// family table's games.)
+// Marked right, the deal is kept with full marks; marked wrong, as one
+// missed question with a way that makes 24, and every way is shown, as for
+// an empty box, which keeps nothing.
 TEST(TwentyFourPageTest, AWrongOrEmptyBoxShowsEveryWay) {
-    for (const char* typed : {"8*3", ""}) {
+    for (const std::string typed : {"8/(3-8/3)", "8*3", ""}) {
         test::Harness h(test::started);
         scriptDeal(h.random, {8, 3, 8, 3}, 3);
         h.click("q61", "数学游戏");
         h.tick(1, 12);
         h.type("answer", typed);
         h.finish();
-        EXPECT_NE(h.page.bodyText().find("8÷(3－8÷3)＝24用时12秒！"), std::string::npos) << h.page.bodyText();
         EXPECT_FALSE(h.form->timers().enabled(1));
-        if (!*typed) {
-            EXPECT_TRUE(h.record.stored.empty());
-            continue;
-        }
-        ASSERT_EQ(h.record.stored.size(), 1u);
+        const bool right = typed.size() > 3;
+        if (!right) EXPECT_NE(h.page.bodyText().find("8÷(3－8÷3)＝24用时12秒！"), std::string::npos) << h.page.bodyText();
+        ASSERT_EQ(h.record.stored.size(), typed.empty() ? 0u : 1u);
+        if (typed.empty()) continue;
+        EXPECT_EQ(h.record.stored[0].score, right ? 100 : 0);
+        if (right) continue;
         const MissedQuestion& miss = h.record.stored[0].missed.at(0);
         EXPECT_EQ(miss.question + " " + miss.correct, "用8、3、8、3算24 8÷(3－8÷3)");
     }

@@ -60,12 +60,14 @@ CliOptions cliOptions(const TestData& data) {
 }
 
 std::string runCli(const TestData& data, const std::string& commands, const std::optional<std::string>& login,
-                   const std::filesystem::path& recordFile, const std::optional<std::string>& child) {
+                   const std::filesystem::path& recordFile, const std::optional<std::string>& child,
+                   const std::optional<Day>& today) {
     CliOptions options = cliOptions(data);
     options.seed = 7;
     options.loginPassword = login;
     options.recordFile = recordFile;
     options.child = child;
+    options.today = today;
     CliSession session(options);
     std::istringstream in(commands);
     std::ostringstream out;
@@ -80,10 +82,10 @@ Sheet Harness::build(TopicFamily& family, const std::string& tag) {
     return sheet;
 }
 
-void Harness::answerAllWrong() {
+void Harness::answerAll(const std::function<std::string(const FieldAnswer&)>& typed) {
     const auto style = form->pageAnswerStyle();
     if (!style) return;
-    for (const FieldAnswer& field : worksheetAnswers(*style, page.bodyHtml())) type(field.field, "x");
+    for (const FieldAnswer& field : worksheetAnswers(*style, page.bodyHtml())) type(field.field, typed(field));
 }
 
 }  // namespace tally::test

@@ -2,6 +2,7 @@
 #pragma once
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "system/fs_data_directory.h"
 #include "base/seeded_random.h"
 #include "system/system_clock.h"
+#include "sheets/answer_fields.h"
 #include "support/recording_record.h"
 #include "support/test_data.h"
 
@@ -69,9 +71,9 @@ struct Harness {
     void type(const std::string& name, const std::string& value);
     // A click into the page, then on the finish button.
     void finish();
-    // Types "x" into every answer field of the sheet, so every question is
-    // answered, and answered wrong.
-    void answerAllWrong();
+    // Types into every answer field of the sheet, in page order, what `typed`
+    // makes of the field's answer; by default "x": every question answered wrong.
+    void answerAll(const std::function<std::string(const FieldAnswer&)>& typed = [](auto&) { return "x"; });
     std::string lastMessage() const;
     void tick(int timer, int times = 1);
     // What a family builds for a click on a node with this tag, drawn with
@@ -86,9 +88,10 @@ private:
 CliOptions cliOptions(const TestData& data);
 
 // The output of the headless front end over the data directory, seeded with 7
-// and logged in with `login` (none: the student item, or the child named).
+// and logged in with `login` (none: the student item, or the child named), on
+// the clock's day or the one given.
 std::string runCli(const TestData& data, const std::string& commands,
                    const std::optional<std::string>& login = "238", const std::filesystem::path& recordFile = {},
-                   const std::optional<std::string>& child = std::nullopt);
+                   const std::optional<std::string>& child = std::nullopt, const std::optional<Day>& today = {});
 
 }  // namespace tally::test

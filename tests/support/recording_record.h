@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -73,16 +72,6 @@ public:
         return list;
     }
     std::string lastError() const override { return failing ? "failing on purpose" : ""; }
-    PasswordCopy passwordCopy(const std::string& place) override {
-        if (failing) return {false, {}};
-        const auto found = passwordCopies.find(place);
-        return {true, found == passwordCopies.end() ? "" : found->second};
-    }
-    bool keepPasswordCopy(const std::string& place, const std::string& hash) override {
-        if (!failing) passwordCopies[place] = hash;
-        return !failing;
-    }
-    std::map<std::string, std::string> passwordCopies;
 
 private:
     static bool same(const MissedQuestion& a, const MissedQuestion& b) {

@@ -14,9 +14,8 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     HtmlPage& page = app->page();
 
     ASSERT_TRUE(writeBodyAndWait(*app, "<p>3+4=<input name=answer1 tag=7></p><p>1+1=<input name=answer2 tag=2></p>"));
-    typeInView(*app, "answer2", "2");
-    ASSERT_TRUE(waitFor([&] { return page.value("answer2") == "2" && app->bridge().idle(); }))
-        << "typing did not reach the model";
+    ASSERT_TRUE(typeInView(*app, "answer2", "2")) << "typing did not reach the model";
+    ASSERT_TRUE(waitFor([&] { return app->bridge().idle(); }));
     // The child types "1", "12" and then "3" just as the model's echo of "1"
     // reaches the view: no echo of older typing may overwrite newer typing.
     evalJs(*app, "(function(el){ var apply = tallyBridge.apply, once = true;"
@@ -69,9 +68,7 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     // to the mouse-up on one of them; the model unticks the others. Mouse
     // events of the page before are dropped.
     int old = page.generation();
-    ASSERT_TRUE(app->window().tree().open("q5111"));
-    ASSERT_TRUE(waitFor([&] { return page.has("n3") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('n3')[0]", true));
+    ASSERT_TRUE(openInView(*app, "q5111", "n3"));
     app->bridge().mouseDown(old);
     app->bridge().mouseUp(old, page.elementIndex("n3"), "n3", "");
     EXPECT_EQ(app->form().options().msPerQuestion, 9000) << "a mouse-up on the page before reached the model";
@@ -86,9 +83,7 @@ TEST(Bridge, ModelAndViewFollowEachOther) {
     // view; a key of the page before is dropped, and in a text box the keys
     // type (only Enter goes to the model).
     old = page.generation();
-    ASSERT_TRUE(app->window().tree().open("q511102"));
-    ASSERT_TRUE(waitFor([&] { return page.has("R4") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('R4')[0]", true));
+    ASSERT_TRUE(openInView(*app, "q511102", "R4"));
     app->bridge().key(old, "ArrowLeft");
     EXPECT_FALSE(page.checked("R4")) << "a key of the page before reached the model";
     EXPECT_EQ(evalJs(*app, "!document.body.dispatchEvent(new KeyboardEvent('keydown',"
@@ -192,13 +187,11 @@ TEST(Panes, OnlyDataFilesAreShownAndASheetOutlivesReloadsAndRefusedLinks) {
     browser1.reload();
     ASSERT_TRUE(loaded.wait(kTimeoutMs));
     EXPECT_TRUE(waitForJs(*app, kAnswer1 + " ? " + kAnswer1 + ".value : ''", "4")) << "the reloaded sheet";
-    typeInView(*app, "answer1", "5");
-    EXPECT_TRUE(waitFor([&] { return app->page().value("answer1") == "5"; })) << "typing after the reload";
+    EXPECT_TRUE(typeInView(*app, "answer1", "5")) << "typing after the reload";
 
     // A refused link leaves the very same document; later marks still reach it.
     evalJs(*app, kAnswer1 + ".tallyMark = 1; document.getElementById('away').click();");
-    typeInView(*app, "answer1", "4");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "4"; })) << "typing after the refused link";
+    ASSERT_TRUE(typeInView(*app, "answer1", "4")) << "typing after the refused link";
     app->page().insertTextAfter("answer1", "(√)");
     EXPECT_TRUE(waitForJs(*app, "document.body.innerText.indexOf('(√)') >= 0", true)) << "a mark after it";
     EXPECT_EQ(evalJs(*app, kAnswer1 + ".tallyMark").toInt(), 1) << "the sheet was written anew";

@@ -4,32 +4,18 @@
 namespace tally::testing {
 namespace {
 
-// Answers the next question box with the button of this caption and keeps its text.
-void answerNextQuestion(QString& asked, const QString& button) {
-    onNextDialog([&asked, button](QDialog& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        ASSERT_TRUE(box);
-        asked = box->text();
-        for (QAbstractButton* each : box->buttons())
-            if (each->text() == button) each->click();
-    });
-}
-
 // Ctrl+Q with answers typed into a sheet not handed in asks first, as a
 // topic change does: the child may stay with the sheet, or leave.
 TEST(CloseWindow, ClosingWithTypedAnswersAsksFirst) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
-    ASSERT_TRUE(app->window().tree().open("q11"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('answer1')[0]", true));
-    typeInView(*app, "answer1", "7");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "7"; }));
+    ASSERT_TRUE(openInView(*app, "q11", "answer1"));
+    ASSERT_TRUE(typeInView(*app, "answer1", "7"));
 
     app->window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app->window()));
     QString asked;
-    answerNextQuestion(asked, "继续做");
+    answerNextBox(asked, "继续做");
     QTest::keyClick(&app->window(), Qt::Key_Q, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return !asked.isEmpty(); }));
     EXPECT_TRUE(asked.contains("还没有交")) << asked.toStdString();
@@ -37,7 +23,7 @@ TEST(CloseWindow, ClosingWithTypedAnswersAsksFirst) {
     EXPECT_EQ(app->page().value("answer1"), "7");
 
     asked.clear();
-    answerNextQuestion(asked, "离开");
+    answerNextBox(asked, "离开");
     app->window().close();
     EXPECT_FALSE(asked.isEmpty());
     EXPECT_FALSE(app->window().isVisible());

@@ -11,20 +11,11 @@ namespace {
 TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
-    ASSERT_TRUE(app->window().tree().open("q11"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
-    ASSERT_TRUE(waitForJs(*app, "!!document.getElementsByName('finish')[0]", true));
-    typeInView(*app, "answer1", "99");
-    ASSERT_TRUE(waitFor([&] { return app->page().value("answer1") == "99"; }));
+    ASSERT_TRUE(openInView(*app, "q11", "finish"));
+    ASSERT_TRUE(typeInView(*app, "answer1", "99"));
     // The other boxes are empty: the child is asked, and hands the sheet in.
     QString asked;
-    onNextDialog([&asked](QDialog& dialog) {
-        auto* box = qobject_cast<QMessageBox*>(&dialog);
-        ASSERT_TRUE(box);
-        asked = box->text();
-        for (QAbstractButton* button : box->buttons())
-            if (button->text() == "交卷") button->click();
-    });
+    answerNextBox(asked, "交卷");
     evalJs(*app, "document.getElementsByName('finish')[0].click()");
     ASSERT_TRUE(waitFor([&] {
         return evalJs(*app, "document.body.innerText").toString().contains("你的得分是0分");

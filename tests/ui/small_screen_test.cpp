@@ -42,8 +42,7 @@ TEST(SmallScreen, EverythingIsReachableAt1024x768) {
     EXPECT_TRUE(allTabsShown || tabs.usesScrollButtons()) << "the last tab cannot be reached";
 
     // A long sheet scrolls inside the view, whose scroll bar is on the screen.
-    ASSERT_TRUE(window.tree().open("q13"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    ASSERT_TRUE(openInView(*app, "q13", "finish"));
     EXPECT_TRUE(onScreen(window.browser(Pane::WebBrowser1))) << "the page's scroll bar is off the screen";
     ASSERT_TRUE(waitForJs(*app, "document.documentElement.scrollHeight > window.innerHeight", true))
         << "the sheet fits without scrolling, so the scroll reset below proves nothing";
@@ -51,8 +50,7 @@ TEST(SmallScreen, EverythingIsReachableAt1024x768) {
     // Scrolled down one sheet, the next topic opens at its first question.
     evalJs(*app, "window.scrollTo(0, document.documentElement.scrollHeight)");
     ASSERT_TRUE(waitForJs(*app, "window.scrollY > 0", true));
-    ASSERT_TRUE(window.tree().open("q14"));
-    ASSERT_TRUE(waitFor([&] { return app->page().has("finish") && app->bridge().idle(); }));
+    ASSERT_TRUE(openInView(*app, "q14", "finish"));
     EXPECT_TRUE(waitForJs(*app, "window.scrollY === 0", true)) << "the new sheet opened at the old scroll position";
 }
 

@@ -114,10 +114,27 @@ bool writeBodyAndWait(DesktopApp& app, const std::string& html) {
                      true);
 }
 
-void typeInView(DesktopApp& app, const QString& name, const QString& value) {
+bool typeInView(DesktopApp& app, const QString& name, const QString& value) {
     evalJs(app, "(function(el){ el.value = " + jsString(value) +
                     "; el.dispatchEvent(new Event('input', {bubbles: true})); })(document.getElementsByName(" +
                     jsString(name) + ")[0])");
+    return waitFor([&] { return app.page().value(name.toStdString()) == value.toStdString(); });
+}
+
+bool openInView(DesktopApp& app, const std::string& key, const std::string& element) {
+    return app.window().tree().open(QString::fromStdString(key)) &&
+           waitFor([&] { return app.page().has(element) && app.bridge().idle(); }) &&
+           waitForJs(app, "!!document.getElementsByName(" + jsString(QString::fromStdString(element)) + ")[0]", true);
+}
+
+void answerNextBox(QString& asked, const QString& button) {
+    onNextDialog([&asked, button](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_TRUE(box);
+        asked = box->text();
+        for (QAbstractButton* each : box->buttons())
+            if (each->text() == button) each->click();
+    });
 }
 
 bool viewShowsModelText(DesktopApp& app) {

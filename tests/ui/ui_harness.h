@@ -49,8 +49,16 @@ bool waitForJs(DesktopApp& app, const QString& code, const QVariant& expected);
 // Writes a body through the model and waits until the view shows it.
 bool writeBodyAndWait(DesktopApp& app, const std::string& html);
 
-// Types into the view's element as a child does: the value, then an input event.
-void typeInView(DesktopApp& app, const QString& name, const QString& value);
+// Types into the view's element as a child does (the value, then an input
+// event) and waits until the model holds the value.
+bool typeInView(DesktopApp& app, const QString& name, const QString& value);
+
+// Opens a topic from the tree and waits until both the model and the view
+// hold the element of this name.
+bool openInView(DesktopApp& app, const std::string& key, const std::string& element);
+
+// Answers the next message box with the button of this caption; its text goes to `asked`.
+void answerNextBox(QString& asked, const QString& button);
 
 // Waits until the text the browser lays out is the model's body text (white space aside).
 bool viewShowsModelText(DesktopApp& app);

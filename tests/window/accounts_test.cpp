@@ -30,9 +30,7 @@ TEST(Accounts, AnUnreadableLoginFileOnDiskAllowsNoAdvancedLogin) {
     ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
     ASSERT_EQ(::chown(file.c_str(), ::geteuid() == 0 ? 0 : ::geteuid(), ::getegid()), 0);
     ::chmod(dir.root().c_str(), 0755);
-    if (::geteuid() != 0) {
-        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
-    }
+    if (::geteuid() != 0) ASSERT_EQ(::chmod(file.c_str(), 0), 0);
     const auto command = test::asNormalUser(std::string(TALLYMOO_CLI) + " --data " + dir.root().string() +
                                             " --record /nonexistent/record.sqlite --login 238");
     if (!command) GTEST_SKIP() << "no way to run as a normal user";

@@ -91,66 +91,57 @@ struct Computer {
 
 unsigned modeOf(const fs::path& path) { return static_cast<unsigned>(fs::status(path).permissions()); }
 
-TEST(PasswordGuard, ASpoiledLoginFileAfterAPasswordChangeOpensNothingButTheParentsPassword) {
-    const struct {
-        bool installed;
-        Spoil spoil;
-        const std::string& message;
-    } cases[] = {
-        {false, Spoil::Delete, kMissing},  {false, Spoil::Empty, kDamaged},   {false, Spoil::Garbage, kDamaged},
-        {false, Spoil::Shipped, kChanged}, {false, Spoil::Childs, kChanged},
-        // the kept copy gone, the shipped file is read again
-        {true, Spoil::Delete, kChanged},   {true, Spoil::Empty, kDamaged},    {true, Spoil::Garbage, kDamaged},
-        {true, Spoil::Shipped, kChanged},  {true, Spoil::Childs, kChanged},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "installed " << c.installed << " spoil " << static_cast<int>(c.spoil));
-        Computer computer(c.installed);
-        ASSERT_TRUE(computer.login("238"));
-        computer.changePassword("238", "4321");
-        ASSERT_EQ(computer.loginBytes(), kParents);
-        computer.spoil(c.spoil);
-        for (const char* guess : {"238", "111"}) {
-            EXPECT_FALSE(computer.login(guess)) << guess;
-            EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
-        }
-        EXPECT_TRUE(computer.login("4321"));
-        EXPECT_EQ(computer.loginBytes(), kParents);
-        EXPECT_TRUE(computer.login("4321"));
-        EXPECT_TRUE(computer.told.empty());
-    }
-}
+// What the parent set before the login file was spoiled: nothing, a password
+// through the dialog (the record keeps its copy), or one an older program
+// wrote (the record keeps it from the next login on).
+enum class Set { Nothing, Changed, OlderFile };
 
-// A computer where no password was ever set, or one set before the record
-// kept copies; a record that cannot be read cannot say which.
-TEST(PasswordGuard, WithoutACopyTheLoginFileDecides) {
+// Every guess but the password in force is refused with the message; that
+// one logs in, and once it was the parent's puts the login file right.
+TEST(PasswordGuard, ASpoiledLoginFileOpensNothingButThePasswordInForce) {
     const std::string fallback = "找不到密码文件，或者读不出来，现在使用软件最初的密码238，请登录后修改密码。";
     const std::string damaged = "密码文件已损坏，现在使用软件最初的密码238，请登录后修改密码。";
     const std::string unknown = "密码文件不见了或者坏了，成绩记录也打不开，没法确认家长设过的密码，现在不能用高级用户登录。";
     const struct {
-        const char* before;  // the login file at the first login, kept by an older program
+        Set set;
+        bool installed;
         Spoil spoil;
-        bool brokenRecord;
-        const char* password;
-        bool advanced;
         const std::string& message;
+        std::string inForce;
+        bool brokenRecord = false;
     } cases[] = {
-        {"", Spoil::Delete, false, "238", true, fallback},
-        {"", Spoil::Folder, false, "238", true, fallback},
-        {"", Spoil::Garbage, false, "238", true, damaged},
-        {"", Spoil::Empty, false, "238", true, damaged},
-        {"56\r\n56\r\n56\r\n\r\n", Spoil::Delete, false, "111", true, kMissing},
-        {"56\r\n56\r\n56\r\n\r\n", Spoil::Delete, false, "238", false, kMissing},
-        {"", Spoil::Delete, true, "238", false, unknown},
+        {Set::Changed, false, Spoil::Delete, kMissing, "4321"},  {Set::Changed, false, Spoil::Empty, kDamaged, "4321"},
+        {Set::Changed, false, Spoil::Garbage, kDamaged, "4321"}, {Set::Changed, false, Spoil::Shipped, kChanged, "4321"},
+        {Set::Changed, false, Spoil::Childs, kChanged, "4321"},
+        // the kept copy gone, the shipped file is read again
+        {Set::Changed, true, Spoil::Delete, kChanged, "4321"},   {Set::Changed, true, Spoil::Empty, kDamaged, "4321"},
+        {Set::Changed, true, Spoil::Garbage, kDamaged, "4321"},  {Set::Changed, true, Spoil::Shipped, kChanged, "4321"},
+        {Set::Changed, true, Spoil::Childs, kChanged, "4321"},
+        {Set::Nothing, false, Spoil::Delete, fallback, "238"},   {Set::Nothing, false, Spoil::Folder, fallback, "238"},
+        {Set::Nothing, false, Spoil::Garbage, damaged, "238"},   {Set::Nothing, false, Spoil::Empty, damaged, "238"},
+        {Set::OlderFile, false, Spoil::Delete, kMissing, "111"}, {Set::Nothing, false, Spoil::Delete, unknown, "", true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.password << " spoil " << static_cast<int>(c.spoil));
-        Computer computer(false, c.brokenRecord);
-        if (*c.before) std::ofstream(computer.loginFile(), std::ios::binary) << c.before;
-        computer.login(c.password);
+        SCOPED_TRACE(testing::Message() << "set " << static_cast<int>(c.set) << " installed " << c.installed
+                                        << " spoil " << static_cast<int>(c.spoil));
+        Computer computer(c.installed, c.brokenRecord);
+        if (c.set == Set::OlderFile) std::ofstream(computer.loginFile(), std::ios::binary) << kChilds;
+        computer.login(c.set == Set::OlderFile ? "111" : "238");
+        if (c.set == Set::Changed) computer.changePassword("238", "4321");
+        computer.login("", LoginDialog::kStudent);
         computer.spoil(c.spoil);
-        EXPECT_EQ(computer.login(c.password), c.advanced);
+        for (const std::string guess : {"238", "111", "4321"}) {
+            if (guess == c.inForce) continue;
+            EXPECT_FALSE(computer.login(guess)) << guess;
+            EXPECT_EQ(computer.told, (Told{{"提示", c.message}})) << guess;
+        }
+        if (c.inForce.empty()) continue;
+        EXPECT_TRUE(computer.login(c.inForce));
         EXPECT_EQ(computer.told, (Told{{"提示", c.message}}));
+        if (c.set == Set::Nothing) continue;
+        EXPECT_EQ(computer.loginBytes(), c.inForce == "111" ? kChilds : kParents);
+        EXPECT_TRUE(computer.login(c.inForce));
+        EXPECT_TRUE(computer.told.empty());
     }
 }
 
@@ -180,13 +171,9 @@ TEST(PasswordDialog, ARefusedChangeLeavesTheOldPassword) {
         ASSERT_TRUE(computer.login("238"));
         computer.changePassword(c.oldPassword, c.newPassword);
         EXPECT_EQ(computer.ui.messages.back().second, c.message);
-        if (!c.folderInPlace) {
-            EXPECT_EQ(computer.loginBytes(), kShipped);
-        }
+        if (!c.folderInPlace) EXPECT_EQ(computer.loginBytes(), kShipped);
         computer.login("", LoginDialog::kStudent);
-        if (*c.newPassword) {
-            EXPECT_FALSE(computer.login(c.newPassword));
-        }
+        if (*c.newPassword) EXPECT_FALSE(computer.login(c.newPassword));
         EXPECT_TRUE(computer.login("238"));
         for (const auto& entry : fs::directory_iterator(computer.program.path())) {
             EXPECT_EQ(entry.path().filename(), kLoginFileName) << "left behind: " << entry.path();
