@@ -38,10 +38,11 @@ TEST(LessonFile, PathOfEachLessonTopic) {
     for (int topic : {533301, 533308, 533302000, 5222, 522202, 533308001}) EXPECT_FALSE(isLessonTopic(topic)) << topic;
 }
 
-// A grade-1 list of our own: lesson keys q533302001 … q533302006, line 2 empty.
+// A grade-1 list of our own, and no lesson file: lesson keys q533302001 …
+// q533302006, line 2 empty.
 class LessonTest : public ::testing::Test {
 protected:
-    test::Harness h;
+    test::Harness h{test::OwnData{{kLoginFileName}}};
     void SetUp() override {
         h.dir.write("1.txt", *utf8ToGbk("加法\r\n\r\n认识钟表\r\n分数\r\n看图\r\n新课\r\n"));
         h.start();
@@ -106,12 +107,7 @@ TEST_F(LessonTest, ClockLessonBringsTheClockPanel) {
 
 // A lesson or a half-year's summary without its file shows its title and a
 // note; a lesson naming no known drill shows itself and marks nothing.
-TEST(Lessons, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
-    // A data folder with the grade-1 list alone: no lesson has its file.
-    test::Harness h(test::OwnData{{kLoginFileName}});
-    h.dir.write("1.txt", *utf8ToGbk("加法\r\n\r\n认识钟表\r\n分数\r\n看图\r\n新课\r\n"));
-    h.start();
-    const auto openLesson = [&](const std::string& key) { h.click(key, "同步教学"); };
+TEST_F(LessonTest, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
     openLesson("q533302006");
     EXPECT_NE(h.page.bodyHtml().find("<h1>新课</h1>"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
@@ -119,7 +115,7 @@ TEST(Lessons, LessonsWithoutAFileOrAKnownDrillStillShowAPage) {
     EXPECT_NE(h.page.bodyHtml().find("<h1>小学1年级上</h1>"), std::string::npos);
     EXPECT_NE(h.page.bodyText().find("准备中"), std::string::npos);
 
-    h.dir.write("lessons/1/006.txt", *utf8ToGbk("练习=q99999\r\n<h1>新课</h1><p>要点</p>"));
+    writeLesson(6, "练习=q99999\r\n<h1>新课</h1><p>要点</p>");
     openLesson("q533302006");
     EXPECT_EQ(h.page.bodyHtml(), "<h1>新课</h1><p>要点</p>");
     EXPECT_EQ(h.form->gradingKey(), "q533302006");

@@ -153,8 +153,7 @@ TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
         {left + "a|b|c?", "2a|b|c", "17除以5的余数=2a｜b｜c)"},
     };
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        Harness h(test::started);
         h.dir.write("三年级应用题.txt", gradeFileBytes({c.line}));
         h.click("q55", "应用题");
         ASSERT_TRUE(h.page.has("answer1") && h.page.has("finish")) << c.line;

@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "page/html_page.h"
@@ -131,25 +132,19 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
     page.setChecked("b", true);
     page.appendHtml("<p id=end>x</p>");
 
-    struct Expected { PageChange::Kind kind; int element; std::string text; };
-    const std::vector<Expected> expected = {
-        {PageChange::Kind::HtmlAfter, 1, "<b>1</b><i>2</i>"},
-        {PageChange::Kind::InnerHtml, 1, "<img><img>"},
-        {PageChange::Kind::TextAfter, 6, "t"},
-        {PageChange::Kind::Value, 7, "v w"},
-        {PageChange::Kind::Attribute, 7, "9"},
-        {PageChange::Kind::Checked, 7, ""},
-        {PageChange::Kind::Append, -1, "<p id=end>x</p>"},
+    using enum PageChange::Kind;
+    using Seen = std::tuple<PageChange::Kind, int, std::string, std::string, bool>;  // kind, element, attribute, text, flag
+    const std::vector<Seen> expected = {
+        {HtmlAfter, 1, "", "<b>1</b><i>2</i>", false}, {InnerHtml, 1, "", "<img><img>", false},
+        {TextAfter, 6, "", "t", false},  {Value, 7, "", "v w", false}, {Attribute, 7, "style", "9", false},
+        {Checked, 7, "", "", true},      {Append, -1, "", "<p id=end>x</p>", false},
     };
-    ASSERT_EQ(recorder.changes.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(recorder.changes[i].kind, expected[i].kind) << i;
-        EXPECT_EQ(recorder.changes[i].element, expected[i].element) << i;
-        EXPECT_EQ(recorder.changes[i].text, expected[i].text) << i;
-        EXPECT_EQ(recorder.changes[i].generation, 1) << i;
+    std::vector<Seen> seen;
+    for (const PageChange& c : recorder.changes) {
+        seen.emplace_back(c.kind, c.element, c.attribute, c.text, c.flag);
+        EXPECT_EQ(c.generation, 1);
     }
-    EXPECT_EQ(recorder.changes[4].attribute, "style");
-    EXPECT_TRUE(recorder.changes[5].flag);
+    EXPECT_EQ(seen, expected);
     // The same positions hold in a page read back from the output.
     HtmlPage copy;
     copy.setBody(page.bodyHtml());

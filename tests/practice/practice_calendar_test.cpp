@@ -52,9 +52,7 @@ TEST(PracticeCalendar, EightWeeksMondayFirstEndingWithTodaysWeek) {
     const PracticeCalendar calendar = practiceCalendar(kRecord, day("2024-11-02"));  // a Saturday
     ASSERT_EQ(calendar.weeks.size(), 8u);
     // 2 November 2024 is in the week of Monday 28 October; seven weeks before
-    // that is Monday 9 September.
-    EXPECT_EQ(dayText(calendar.weeks.front().front().day), "2024-09-09");
-    EXPECT_EQ(dayText(calendar.weeks.back().back().day), "2024-11-03");
+    // that is Monday 9 September: every day from then on, in order.
     int goals = 0, others = 0, future = 0;
     Day expected = day("2024-09-09");
     for (const auto& week : calendar.weeks) {

@@ -3,14 +3,12 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <set>
 
 #include "record_sheets.h"
 #include "sqlite_record/sqlite_record.h"
 #include "support/sqlite_count.h"
-#include "support/recording_record.h"
 
 namespace tally {
 namespace {
@@ -48,10 +46,7 @@ std::vector<MarkedSheet> month() {
 TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTheSheets) {
     SqliteRecord record(file);
     test::RecordingRecord plain;
-    for (const MarkedSheet& sheet : month()) {
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
-    }
+    test::storeInBoth(record, plain, month());
     const std::vector<DatedAnswer> history = record.answerHistory(kEarlierRecords);
     EXPECT_EQ(history, plain.answerHistory(kEarlierRecords));
     ASSERT_EQ(history.size(), 7u);
@@ -103,14 +98,14 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInThe
 // other: a second child's misses in the file are not the first one's.
 TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
     SqliteRecord record(file);
-    ASSERT_EQ(record.addChild("甲", 2), "");
+    const long long other = test::addedChild(record, "甲", 2);
     std::vector<MarkedSheet> sheets;
     for (int s = 0; s < 3; ++s) {
         sheets.push_back(sheetOf("2026-09-0" + std::to_string(s + 1) + " 08:00:00", s == 1 ? "q71" : "q13"));
         for (int q = 0; q < 50; ++q) sheets.back().missed.push_back(miss(std::to_string(s * 50 + q) + "+1= （　）"));
     }
     MarkedSheet others = sheets[0];
-    others.childId = record.children()[0].id;
+    others.childId = other;
     others.missed.push_back(miss("甲的题"));
     sheets.push_back(others);
     for (const MarkedSheet& sheet : sheets) ASSERT_TRUE(record.store(sheet));
@@ -133,12 +128,11 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
 TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
     SqliteRecord record(file);
     test::RecordingRecord plain;
-    const char* keys[] = {"q11", "q12", "q11", "practice", "q13", "q11", "q12", "q11", "redrill"};
-    for (int i = 0; i < 9; ++i) {
-        const MarkedSheet sheet = sheetOf("2026-09-0" + std::to_string(i + 1) + " 08:00:00", keys[i]);
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
+    std::vector<MarkedSheet> sheets;
+    for (const char* key : {"q11", "q12", "q11", "practice", "q13", "q11", "q12", "q11", "redrill"}) {
+        sheets.push_back(sheetOf("2026-09-0" + std::to_string(sheets.size() + 1) + " 08:00:00", key));
     }
+    test::storeInBoth(record, plain, sheets);
     const auto keysOf = [](const std::vector<MarkedSheet>& sheets) {
         std::multiset<std::pair<std::string, std::string>> found;
         for (const MarkedSheet& sheet : sheets) found.insert({sheet.topicKey, sheet.when});
@@ -184,11 +178,7 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     const long long ming = test::addedChild(record, "小明", 2);
     const long long hong = test::addedChild(record, "小红", 4);
     test::RecordingRecord mingsOwn;
-    for (MarkedSheet sheet : month()) {
-        sheet.childId = ming;
-        ASSERT_TRUE(record.store(sheet));
-        mingsOwn.store(sheet);
-    }
+    test::storeInBoth(record, mingsOwn, month(), ming);
     MarkedSheet hongs = sheetOf("2026-09-04 08:00:00", "q40", {miss("9×9= （　）")});
     hongs.childId = hong;
     ASSERT_TRUE(record.store(hongs));
@@ -228,11 +218,7 @@ TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
     EXPECT_EQ(record.trouble(), RecordTrouble::None);
     const long long ming = test::addedChild(record, "小明", 2);
     test::RecordingRecord plain;
-    for (MarkedSheet sheet : month()) {
-        sheet.childId = ming;
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
-    }
+    test::storeInBoth(record, plain, month(), ming);
     ASSERT_TRUE(record.store(month()[2])) << "another child's practice";
     const std::vector<TopicShare> shares = record.topicShares(ming, {}, 10);
     EXPECT_EQ(shares, (std::vector<TopicShare>{{"2026-09-05 08:00:00", "q71", "题目q71", 1, 1},
@@ -241,7 +227,6 @@ TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
     EXPECT_EQ(shares, plain.topicShares(ming, {}, 10));
     EXPECT_EQ(record.topicShares(ming, {}, 1).size(), 1u) << "the newest practice only";
     EXPECT_EQ(record.topicShares(ming, {"q13"}, 10), plain.topicShares(ming, {"q13"}, 10));
-    EXPECT_EQ(record.topicShares(ming, {"q13"}, 10).size(), 1u);
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/waiting_journal.h"
 #include "record_sheets.h"
-#include "support/recording_record.h"
 #include "support/sqlite_count.h"
 
 // What the record does when the file or another program works against it:
@@ -166,10 +165,9 @@ TEST_F(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
     test::RecordingRecord plain;
     {
         SqliteRecord record(file);
-        for (int i = 0; i < 600; ++i) {
-            ASSERT_TRUE(record.store(sheetNumbered(i)));
-            plain.store(sheetNumbered(i));
-        }
+        std::vector<MarkedSheet> sheets;
+        for (int i = 0; i < 600; ++i) sheets.push_back(sheetNumbered(i));
+        test::storeInBoth(record, plain, sheets);
         ASSERT_TRUE(dueMisses(record, kEarlierRecords, today));
     }
     int stored = 600;
@@ -182,8 +180,7 @@ TEST_F(DamagedRecord, ADamagedReviewCopyIsWorkedOutAgainFromTheSheets) {
         ASSERT_TRUE(due) << record.lastError();
         EXPECT_EQ(*due, *dueMisses(plain, kEarlierRecords, today));
         EXPECT_EQ(count, stored) << "every miss, none answered";
-        EXPECT_TRUE(record.store(sheetNumbered(stored)));
-        plain.store(sheetNumbered(stored++));
+        test::storeInBoth(record, plain, {sheetNumbered(stored++)});
     }
     EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM sheet"), stored);
     EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM pragma_integrity_check WHERE integrity_check <> 'ok'"), 0);
@@ -208,16 +205,13 @@ TEST_F(RemovedChild, ASheetOfAChildRemovedElsewhereIsKeptAsEarlierRecords) {
     EXPECT_EQ(practising.latestSheets(kEarlierRecords, 10)[0].seconds, 2);
 
     // The file itself refuses a sheet of a child it does not name, whoever writes it.
-    sqlite3* older = nullptr;
-    sqlite3_open(file.c_str(), &older);
     for (const std::string& sql :
          {"INSERT INTO sheet(marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds,"
           " child_id) VALUES('2026-10-02 08:00:00', '', '', 'q13', '', 1, 1, 100, 1, " +
               std::to_string(ming) + ")",
           "UPDATE sheet SET child_id = " + std::to_string(ming)}) {
-        EXPECT_EQ(sqlite3_exec(older, sql.c_str(), nullptr, nullptr, nullptr) & 0xFF, SQLITE_CONSTRAINT) << sql;
+        EXPECT_EQ(test::execOn(file, sql) & 0xFF, SQLITE_CONSTRAINT) << sql;
     }
-    sqlite3_close(older);
 }
 
 }  // namespace
