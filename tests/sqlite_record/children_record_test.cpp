@@ -4,7 +4,6 @@
 #include "app/record_page.h"
 #include "sqlite_record/sqlite_record.h"
 #include "record_sheets.h"
-#include "support/sqlite_count.h"
 
 namespace tally {
 namespace {
@@ -146,23 +145,6 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     EXPECT_EQ(record.setChildGrade(ming, 3), "");
     EXPECT_EQ(record.children()[0], (Child{ming, "大明", 3}));
     EXPECT_EQ(record.renameChild(9999, "谁"), "没有这个孩子。");
-}
-
-// A child removed takes the sheets, misses and settings along; the other
-// children keep theirs.
-TEST_F(ChildrenRecord, RemovingAChildRemovesOnlyThatChildsSheets) {
-    SqliteRecord record(file);
-    const long long ming = addedChild(record, "小明", 1);
-    const long long hong = addedChild(record, "小红", 2);
-    ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q11", {askable("1+2=", "3", "q11")}, ming)));
-    ASSERT_TRUE(record.store(markedSheet("2026-12-01 09:00:00", "q12", {askable("9-2=", "7", "q12")}, hong)));
-    ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
-    ASSERT_EQ(record.removeChild(ming), "");
-    EXPECT_EQ(record.children(), (std::vector<Child>{{hong, "小红", 2}}));
-    EXPECT_FALSE(record.settings(ming));
-    EXPECT_TRUE(record.sheets(ming).empty());
-    EXPECT_EQ(record.sheets(hong).size(), 1u);
-    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM missed"), 1);
 }
 
 TEST_F(ChildrenRecord, SettingsComeBackForEachOwnerAfterReopening) {

@@ -41,21 +41,6 @@ std::vector<MarkedSheet> month() {
     };
 }
 
-// The file gives the same history as a plain list of the same sheets, and
-// from a sheet on only what came after it.
-TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTheSheets) {
-    SqliteRecord record(file);
-    test::RecordingRecord plain;
-    test::storeInBoth(record, plain, month());
-    const std::vector<DatedAnswer> history = record.answerHistory(kEarlierRecords);
-    EXPECT_EQ(history, plain.answerHistory(kEarlierRecords));
-    ASSERT_EQ(history.size(), 7u);
-    EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
-    long long last = 0;
-    EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
-    EXPECT_EQ(last, 5);
-}
-
 // A copy made afresh takes each question's answers together and once, in
 // the order of the sheets (a sheet's misses before its answers), questions
 // alike in their first bytes and topics alike in theirs kept apart.
@@ -170,9 +155,11 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     EXPECT_EQ(record.dueReviews(kEarlierRecords, 200, 10), std::vector<ReviewState>{b});
 }
 
-// Two children in one file: each one's history, newest sheets and review
-// copy are their own; a removed child's copy goes with the child, and sheets
-// given to a child have the child's review worked out again.
+// Two children in one file: each one's history (the same as a plain list of
+// the same sheets gives, and from a sheet on only what came after it), newest
+// sheets and review copy are their own, and sheets given to a child have the
+// child's review worked out again. A child removed takes the sheets, misses,
+// settings and review copy along; the other keeps theirs.
 TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     SqliteRecord record(file);
     const long long ming = test::addedChild(record, "小明", 2);
@@ -184,9 +171,12 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     ASSERT_TRUE(record.store(hongs));
     ASSERT_TRUE(record.store(sheetOf("2026-09-04 09:00:00", "q41", {miss("1+1= （　）")})));
 
-    EXPECT_EQ(record.answerHistory(ming), mingsOwn.answerHistory(ming));
+    const std::vector<DatedAnswer> history = record.answerHistory(ming);
+    EXPECT_EQ(history, mingsOwn.answerHistory(ming));
+    ASSERT_EQ(history.size(), 7u);
+    EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
     long long last = 0;
-    record.answerHistorySince(ming, 0, last);
+    EXPECT_EQ(record.answerHistorySince(ming, 3, last).size(), 1u) << "the fourth sheet has no misses";
     EXPECT_EQ(last, 5) << "Ming's newest sheet, not the file's";
     const ReviewState mings{miss("3+4= （　）", "q13"), 0, 100, 101};
     ASSERT_TRUE(record.keepReview(ming, {{"q13", "3+4= （　）"}}, {mings}, {}, 5));
@@ -203,7 +193,13 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     EXPECT_EQ(record.reviewStanding(hong), (ReviewStanding{0, 1})) << "worked out again with the sheets given";
     EXPECT_EQ(record.answerHistory(hong).size(), 2u);
 
+    ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
     ASSERT_EQ(record.removeChild(ming), "");
+    EXPECT_EQ(record.children(), (std::vector<Child>{{hong, "小红", 4}}));
+    EXPECT_FALSE(record.settings(ming));
+    EXPECT_TRUE(record.sheets(ming).empty());
+    EXPECT_EQ(record.sheets(hong).size(), 2u);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM missed"), 2) << "Hong's two";
     const std::string of = " WHERE child_id = " + std::to_string(ming);
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_item" + of), 0);
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_through" + of), 0);
