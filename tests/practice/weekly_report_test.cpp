@@ -53,7 +53,8 @@ WeekFigures countWeek(const std::string& first, const std::string& last, const s
     return figures;
 }
 
-TEST(WeeklyReport, TheWeeksFiguresAreThoseOfTheRows) {
+// The week's figures, the topics up and down and what to practise next.
+TEST(WeeklyReport, TheWeeksFiguresAreThoseOfTheRowsAndTopicsMoveUpOrDown) {
     const WeeklyReport report = weeklyReport(kRecord, {}, kToday, "小明");
     EXPECT_EQ(report.thisWeek, countWeek("2024-10-14", "2024-10-20"));
     EXPECT_EQ(report.lastWeek, countWeek("2024-10-07", "2024-10-13"));
@@ -68,10 +69,7 @@ TEST(WeeklyReport, TheWeeksFiguresAreThoseOfTheRows) {
     }
     // Most questions this week first; the daily practice is no topic.
     EXPECT_EQ(keys, (std::vector<std::string>{"q22", "q11", "q13", "q21"}));
-}
 
-TEST(WeeklyReport, TopicsUpAndDownAndWhatToPractiseNext) {
-    const WeeklyReport report = weeklyReport(kRecord, {}, kToday);
     // q11 from 13/20 to 17/20: up 20 points; q13 from 10/10 to 8/10: down 20;
     // q22 from 90% to 88%: too little to say; q21 is new.
     ASSERT_EQ(report.up.size(), 1u);

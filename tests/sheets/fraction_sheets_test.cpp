@@ -15,7 +15,6 @@ namespace tally {
 namespace {
 
 using test::Harness;
-using test::pick;
 
 // n1/p op n2/q = up/down, read back from one filled table.
 struct Fraction { long n1, n2, p, q, up, down; bool minus; };
@@ -86,7 +85,7 @@ TEST(FractionSheets, EveryTopicOverManyQuestions) {
 TEST(FractionSheets, MarksGoIntoTheCellsAndScoreLikeTheDrills) {
     Harness h(test::started);
     h.form->setOption(&SheetOptions::questionCount, 20);
-    for (int d : {2, 3, 3, 6}) h.random.push(pick(d, 8, 2));
+    for (int d : {2, 3, 3, 6}) h.random.push(test::pick(d, 8, 2));
     h.click("q5002", "分数和比例");
     for (int i = 1; i <= 20; ++i) {
         for (const std::string part : {"answerup", "answerdown"}) {
