@@ -55,9 +55,7 @@ TEST(PlanQuestions, TheSheetIsFilledToItsCountWhileAnythingCanBeDrawn) {
         ListedQuestions source(h, {{"k1", numbered("A", 12)}, {"k0", numbered("B", c.earlierQuestions)}});
         PlanInput input;
         for (const std::string& text : numbered("A", 6)) {
-            ReviewItem item;
-            item.question = {text, "0", "1", AnswerForm::One, "k1", "k1"};
-            input.due.push_back(item);
+            input.due.emplace_back().question = {text, "0", "1", AnswerForm::One, "k1", "k1"};
         }
         input.lessonDrills = {"k1"};
         input.earlierDrills = {"k0"};

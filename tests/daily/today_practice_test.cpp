@@ -94,7 +94,6 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     ASSERT_EQ(h.record.stored.size(), 2u);
     const MarkedSheet& kept = h.record.stored.back();
     EXPECT_EQ(kept.topicKey, kPracticeKey);
-    EXPECT_EQ(kept.when, "2026-10-12 10:08:30");
     EXPECT_EQ(kept.right, kept.questions - 1);
     ASSERT_EQ(kept.answered.size(), practice.questions.size());
     for (std::size_t i = 0; i < kept.answered.size(); ++i) {
@@ -105,12 +104,9 @@ TEST(TodayPractice, TheMarkedSheetKeepsEachResultForItsTopic) {
     }
     ASSERT_EQ(kept.missed.size(), 1u);
     EXPECT_EQ(kept.missed[0].topicKey, practice.questions[wrongNumber - 1].question.topicKey);
+    EXPECT_EQ(kept.missed[0].question, practice.questions[wrongNumber - 1].question.question);
     ASSERT_EQ(kept.mended.size(), 1u);
     EXPECT_EQ(kept.mended[0].question, "12+5= （　）");
-    // The re-drill list now holds the practice's one miss, and no longer the mended one.
-    const std::vector<MissedQuestion> open = h.record.redrillList(kEarlierRecords, 20);
-    ASSERT_EQ(open.size(), 1u);
-    EXPECT_EQ(open[0].question, practice.questions[wrongNumber - 1].question.question);
 }
 
 TEST(TodayPractice, APractisedChildStartsWithTodaysPracticeAndANewOneWithTheIntroduction) {

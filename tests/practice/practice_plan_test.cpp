@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
+#include <set>
 
 #include "practice/practice_plan.h"
 
@@ -41,14 +41,11 @@ Counts tally(const std::vector<PlanItem>& plan) {
 // A third of the sheet is due misses: the seven waiting longest.
 TEST(PracticePlan, TheDueMissesAskedAreThoseWaitingLongest) {
     const PlanInput input{.due = dueItems(10), .lessonDrills = {"q31"}};
-    std::vector<std::string> asked;
+    std::multiset<std::string> asked, oldest;
     for (const PlanItem& item : practicePlan(input)) {
-        if (item.miss) asked.push_back(item.miss->question);
+        if (item.miss) asked.insert(item.miss->question);
     }
-    std::sort(asked.begin(), asked.end());
-    std::vector<std::string> oldest;
-    for (int i = 0; i < 7; ++i) oldest.push_back(input.due[static_cast<std::size_t>(i)].question.question);
-    std::sort(oldest.begin(), oldest.end());
+    for (int i = 0; i < 7; ++i) oldest.insert(input.due[static_cast<std::size_t>(i)].question.question);
     EXPECT_EQ(asked, oldest);
 }
 
