@@ -20,12 +20,6 @@ std::vector<std::string> keysOf(const std::vector<MarkedSheet>& sheets) {
     return keys;
 }
 
-std::vector<std::string> questionsOf(const std::vector<MissedQuestion>& misses) {
-    std::vector<std::string> texts;
-    for (const MissedQuestion& m : misses) texts.push_back(m.question);
-    return texts;
-}
-
 // Two children on one computer: each read sees one child's sheets only, and
 // a re-drill mends its own child's misses, never the other's.
 TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
@@ -44,13 +38,13 @@ TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
         long long child;
         std::vector<std::string> keys, redrill;
         std::size_t misses;
-    } reads[] = {{ming, {"q11"}, {"1+2=", "2+5=", "3+3="}, 3},
-                 {hong, {"q11", "q95"}, {"1+2=", "应用题一"}, 2},
+    } reads[] = {{ming, {"q11"}, {"q11 1+2=", "q11 2+5=", "q11 3+3="}, 3},
+                 {hong, {"q11", "q95"}, {"q11 1+2=", "q95 应用题一"}, 2},
                  {kEarlierRecords, {}, {}, 0}};
     for (const auto& read : reads) {
         SCOPED_TRACE(read.child);
         EXPECT_EQ(keysOf(record.latestSheets(read.child, 10)), read.keys);
-        EXPECT_EQ(questionsOf(record.redrillList(read.child, 10)), read.redrill);
+        EXPECT_EQ(test::redrillTexts(record, read.child, 10), read.redrill);
         EXPECT_EQ(record.missed(read.child).size(), read.misses);
         EXPECT_EQ(record.summary(read.child, {}),
                   summariseSheets(record.sheets(read.child), static_cast<int>(read.redrill.size())));
@@ -60,8 +54,8 @@ TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
     MarkedSheet redrill = markedSheet("2026-12-02 08:00:00", "redrill", {}, hong);
     redrill.mended = {q11("1+2=", "3")};
     ASSERT_TRUE(record.store(redrill));
-    EXPECT_EQ(questionsOf(record.redrillList(hong, 10)), (std::vector<std::string>{"应用题一"}));
-    EXPECT_EQ(questionsOf(record.redrillList(ming, 10)), (std::vector<std::string>{"1+2=", "2+5=", "3+3="}));
+    EXPECT_EQ(test::redrillTexts(record, hong, 10), (std::vector<std::string>{"q95 应用题一"}));
+    EXPECT_EQ(test::redrillTexts(record, ming, 10), (std::vector<std::string>{"q11 1+2=", "q11 2+5=", "q11 3+3="}));
 }
 
 // A version-2 record made by hand: every sheet and miss is kept, as sheets

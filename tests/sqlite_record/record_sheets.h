@@ -54,6 +54,13 @@ inline long long addedChild(SqliteRecord& record, const std::string& name, int g
     return added ? added->id : -1;
 }
 
+// The re-drill list, "topic question" each.
+inline std::vector<std::string> redrillTexts(SqliteRecord& record, long long childId, int limit) {
+    std::vector<std::string> texts;
+    for (const MissedQuestion& q : record.redrillList(childId, limit)) texts.push_back(q.topicKey + " " + q.question);
+    return texts;
+}
+
 // Runs SQL on the file as another program would: SQLite's result code.
 inline int execOn(const std::filesystem::path& file, const std::string& sql) {
     sqlite3* db = nullptr;

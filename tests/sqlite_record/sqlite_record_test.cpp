@@ -143,13 +143,7 @@ TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
         markedSheet("2026-12-02 08:00:00", "q12", {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
     // The same text under another topic is another question.
     ASSERT_TRUE(record.store(markedSheet("2026-12-03 08:00:00", "q11", {askable("2+2=", "4", "q11")})));
-    auto questions = [&](int limit) {
-        std::vector<std::string> texts;
-        for (const MissedQuestion& q : record.redrillList(kEarlierRecords, limit)) {
-            texts.push_back(q.topicKey + " " + q.question);
-        }
-        return texts;
-    };
+    const auto questions = [&](int limit) { return test::redrillTexts(record, kEarlierRecords, limit); };
     EXPECT_EQ(questions(10), (std::vector<std::string>{"q11 2+2=", "q12 5+5=", "q13 1+1=", "q13 2+2="}));
     EXPECT_EQ(questions(2), (std::vector<std::string>{"q11 2+2=", "q12 5+5="}));
     EXPECT_TRUE(questions(0).empty());
