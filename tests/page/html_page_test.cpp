@@ -142,10 +142,6 @@ TEST(HtmlPageChanges, ReportTheElementPositionBeforeTheChange) {
         EXPECT_EQ(c.generation, 1);
     }
     EXPECT_EQ(seen, expected);
-    // The same positions hold in a page read back from the output.
-    HtmlPage copy;
-    copy.setBody(page.bodyHtml());
-    EXPECT_EQ(copy.elementIndex("b"), 7);
     page.setBody("");
     EXPECT_EQ(recorder.changes.back().generation, 2);
 }
