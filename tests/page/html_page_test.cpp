@@ -203,6 +203,12 @@ TEST(HtmlAttribute, AnyValueReadsBackAsItWas) {
     }
 }
 
+std::string repeated(const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 int parsedDepth(const HtmlNodes& nodes) {
     int deepest = 0;
     std::vector<std::pair<const HtmlNode*, int>> stack;
@@ -221,11 +227,6 @@ int parsedDepth(const HtmlNodes& nodes) {
 // builds (a table's rows and cells are left out), and counts nothing that
 // cannot nest.
 TEST(HtmlNestingDepth, CloseToTheParsersDepth) {
-    const auto repeated = [](const std::string& piece, int times) {
-        std::string text;
-        for (int i = 0; i < times; ++i) text += piece;
-        return text;
-    };
     const std::vector<std::string> pages = {
         "<h1>加法</h1><p>先凑十<p>再加<br><img src=a.gif>",
         repeated("<div>", 30) + "x" + repeated("</div>", 30),
@@ -262,11 +263,7 @@ TEST(HtmlPageMalformed, AnyInputReadsBackToTheSamePage) {
         "<", "<<>>", "</div></body></html>", "<table><td>", "<script>", "<!--", "<a href=\"",
         std::string("a\0b", 3), "\xff\xfe\xc3", "<body onload=x><frameset>", "<svg><foreignObject><p>x",
         "<textarea>", "<plaintext>a<b>", "<x-tag Data-A=1>q</x-tag>", "<input name=a =b ''=c>",
-        std::string(3000, '<') + "div>", [] {
-            std::string deep;
-            for (int i = 0; i < 3000; ++i) deep += "<div><span>";
-            return deep;
-        }(),
+        std::string(3000, '<') + "div>", repeated("<div><span>", 3000),
     };
     for (const std::string& html : inputs) {
         HtmlPage first;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "practice/practice_calendar.h"
+#include "support/text_helpers.h"
 
 namespace tally {
 namespace {
@@ -72,9 +73,7 @@ TEST(PracticeCalendar, EightWeeksMondayFirstEndingWithTodaysWeek) {
 
     // The fragment shows every day.
     const std::string html = calendarHtml(calendar);
-    std::size_t cells = 0;
-    for (std::size_t at = html.find("<td"); at != std::string::npos; at = html.find("<td", at + 1)) ++cells;
-    EXPECT_EQ(cells, 56u);
+    EXPECT_EQ(test::occurrences(html, "<td"), 56);
     EXPECT_NE(html.find(">9月9日<"), std::string::npos);    // the first cell names its month
     EXPECT_NE(html.find(">11月1日★<"), std::string::npos);  // and so does the 1st of a month, a goal met
     EXPECT_EQ(html.find("<script"), std::string::npos);

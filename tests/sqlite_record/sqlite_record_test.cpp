@@ -213,8 +213,7 @@ TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
         ASSERT_TRUE(record.store(marked)) << record.lastError();
     }
     const auto everything = record.sheets(kEarlierRecords);
-    const auto open = record.redrillList(kEarlierRecords, std::numeric_limits<int>::max());
-    const int openMisses = static_cast<int>(open.size());
+    const int openMisses = static_cast<int>(record.redrillList(kEarlierRecords, std::numeric_limits<int>::max()).size());
     EXPECT_GT(openMisses, 0);
     for (const RecordPageLimits limits : {RecordPageLimits{}, RecordPageLimits{3, 2, 1}, RecordPageLimits{0, 0, 0},
                                           RecordPageLimits{500, 20, 20}}) {
