@@ -41,16 +41,11 @@ std::vector<std::string> numbered(const std::string& prefix, int count) {
 // new questions equal to them are dropped, and what came before fills the
 // sheet while it has questions.
 TEST(PlanQuestions, TheSheetIsFilledToItsCountWhileAnythingCanBeDrawn) {
-    struct Case {
-        int earlierQuestions;
-        std::size_t expected;
-        std::map<PlanSource, int> bySource;
-    };
-    const Case cases[] = {
+    const struct { int earlierQuestions; std::size_t expected; std::map<PlanSource, int> bySource; } cases[] = {
         {10, 20, {{PlanSource::Review, 6}, {PlanSource::Lesson, 6}, {PlanSource::Earlier, 8}}},
         {3, 15, {{PlanSource::Review, 6}, {PlanSource::Lesson, 6}, {PlanSource::Earlier, 3}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         test::Harness h;
         ListedQuestions source(h, {{"k1", numbered("A", 12)}, {"k0", numbered("B", c.earlierQuestions)}});
         PlanInput input;

@@ -124,12 +124,7 @@ TEST_F(LessonTest, DeeplyNestedOrHugeFilesAreRefusedByName) {
     for (int i = 0; i < 100000; ++i) deep += "<div>";
     std::string huge = "<h1>新课</h1>";
     while (huge.size() <= (2u << 20)) huge += "<p>一段很长很长的话。</p>";  // GBK is shorter
-    const struct {
-        const char* path;
-        const char* key;
-        std::string text;
-        const char* why;
-    } cases[] = {
+    const struct { const char* path; const char* key; std::string text; const char* why; } cases[] = {
         {"lessons/1/006.txt", "q533302006", "练习=q17\r\n" + deep, "标签一层套一层，超过了200层"},
         {"lessons/1/006.txt", "q533302006", huge, "太大了（超过1MB）"},
         {"lessons/summary/02.txt", "q522202", deep, "标签一层套一层"},

@@ -69,11 +69,7 @@ TEST(HtmlPageLookup, FindsTheFirstElementByNameOrId) {
 // by an element that has no content, an edit of an element that is not there
 // changes nothing, and then the view is told nothing.
 TEST(HtmlPageEdit, EditsAreWrittenInPlace) {
-    const struct {
-        const char* body;
-        std::function<void(HtmlPage&)> edit;
-        const char* written;
-    } cases[] = {
+    const struct { const char* body; std::function<void(HtmlPage&)> edit; const char* written; } cases[] = {
         {"<input name=a tag=7>", [](HtmlPage& p) { p.setValue("a", "3 \"4\" 'x' <y> & z"), p.setTag("a", "8=8"); },
          "<input name=a tag=\"8=8\" value=\"3 &quot;4&quot; 'x' <y> &amp; z\">"},
         {"<input type=radio name=n1 checked><input type=radio name=n2>",

@@ -21,13 +21,7 @@ const std::vector<SheetRow> kRecord = {
 };
 
 TEST(PracticeStreak, TheRunCrossesAMonthStopsAtAMissedDayAndWaitsForToday) {
-    struct Case {
-        const char* today;
-        int streak;
-        bool doneToday;
-        const char* text;
-    };
-    const Case cases[] = {
+    const struct { const char* today; int streak; bool doneToday; const char* text; } cases[] = {
         {"2024-11-02", 6, true, "已经连续练习6天，真棒！"},
         {"2024-11-03", 6, false, "已经连续练习6天，今天练一练，就是7天了！"},  // today not done yet
         {"2024-11-04", 0, false, "今天还没有练习。每天练一点，就会越来越棒！"},  // the 3rd was missed
@@ -37,7 +31,7 @@ TEST(PracticeStreak, TheRunCrossesAMonthStopsAtAMissedDayAndWaitsForToday) {
     };
     const std::set<Day> days = practiceDays(kRecord);
     EXPECT_EQ(days.size(), 8u);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const PracticeCalendar calendar = practiceCalendar(kRecord, day(c.today));
         EXPECT_EQ(calendar.streak, c.streak) << c.today;
         EXPECT_EQ(currentStreak(days, day(c.today)), c.streak) << c.today;

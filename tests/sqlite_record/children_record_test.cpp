@@ -34,13 +34,10 @@ TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 10:00:00", "q11", {q11("1+2=", "3")}, hong)));
 
     // What each child's reads give: sheets, re-drill, misses, the record page.
-    const struct {
-        long long child;
-        std::vector<std::string> keys, redrill;
-        std::size_t misses;
-    } reads[] = {{ming, {"q11"}, {"q11 1+2=", "q11 2+5=", "q11 3+3="}, 3},
-                 {hong, {"q11", "q95"}, {"q11 1+2=", "q95 应用题一"}, 2},
-                 {kEarlierRecords, {}, {}, 0}};
+    const struct { long long child; std::vector<std::string> keys, redrill; std::size_t misses; } reads[] = {
+        {ming, {"q11"}, {"q11 1+2=", "q11 2+5=", "q11 3+3="}, 3},
+        {hong, {"q11", "q95"}, {"q11 1+2=", "q95 应用题一"}, 2},
+        {kEarlierRecords, {}, {}, 0}};
     for (const auto& read : reads) {
         SCOPED_TRACE(read.child);
         EXPECT_EQ(keysOf(record.latestSheets(read.child, 10)), read.keys);
@@ -111,11 +108,7 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     SqliteRecord record(file);
     ASSERT_EQ(record.addChild("  小明\xE3\x80\x80", 2), "");  // blanks, also full-width, trimmed
     EXPECT_EQ(record.children(), (std::vector<Child>{{record.children()[0].id, "小明", 2}}));
-    const struct {
-        std::string name;
-        int grade;
-        std::string said;
-    } refused[] = {
+    const struct { std::string name; int grade; std::string said; } refused[] = {
         {"", 1, "孩子的名字不能空着。"},
         {" 小明 ", 3, "已经有一个叫“小明”的孩子了，请换一个名字。"},
         {"小红", 0, "年级只能是一年级到六年级。"},
@@ -178,9 +171,7 @@ TEST(ChildNames, OneNameTypedTwoWaysIsOneAndUnseenCharactersAreRefused) {
     std::string twelve, twelveComposed;
     for (int i = 0; i < 12; ++i) twelve += "e\xCC\x81", twelveComposed += "\xC3\xA9";  // é
     const std::string taken = "已经有一个叫“" + zoe + "”的孩子了，请换一个名字。";
-    const struct {
-        std::string typed, kept, said;
-    } cases[] = {
+    const struct { std::string typed, kept, said; } cases[] = {
         {" 小红 ", "小红", ""},
         {"以前的记录", "以前的记录", "“以前的记录”是留给旧成绩的，请换一个名字。"},
         {zoe, zoe, taken},

@@ -123,11 +123,8 @@ TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
         for (const MarkedSheet& sheet : sheets) found.insert({sheet.topicKey, sheet.when});
         return found;
     };
-    const struct {
-        std::vector<std::string> topics;
-        int perTopic;
-        std::size_t count;
-    } cases[] = {{{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
+    const struct { std::vector<std::string> topics; int perTopic; std::size_t count; } cases[] = {
+        {{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
     for (const auto& c : cases) {
         const std::vector<MarkedSheet> found = record.recentTopicSheets(kEarlierRecords, c.topics, c.perTopic);
         EXPECT_EQ(found.size(), c.count);

@@ -137,10 +137,7 @@ TEST_F(DamagedRecord, EveryReadSaysDamagedAndTheFileIsLeftAsItIs) {
     overwritePage(file, "sheet");
     const std::string damaged = bytesOf(file);
     SqliteRecord record(file);
-    const struct {
-        const char* read;
-        bool (*empty)(SqliteRecord&);
-    } reads[] = {
+    const struct { const char* read; bool (*empty)(SqliteRecord&); } reads[] = {
         {"summary", [](SqliteRecord& r) { return !r.summary(kEarlierRecords, RecordPageLimits{}); }},
         {"sheets", [](SqliteRecord& r) { return r.sheets(kEarlierRecords).empty(); }},
         {"latest", [](SqliteRecord& r) { return r.latestSheets(kEarlierRecords, 50).empty(); }},

@@ -54,11 +54,7 @@ TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
 // left byte for byte as it was. One that could not be opened is tried again
 // with each call, and the sheet marked meanwhile is not lost.
 TEST_F(RecordFile, AFileThatCannotBeWrittenIsRefusedAndLeftAsItIs) {
-    const struct {
-        const char* what;
-        void (*make)(const fs::path& file);
-        RecordTrouble trouble;
-    } cases[] = {
+    const struct { const char* what; void (*make)(const fs::path& file); RecordTrouble trouble; } cases[] = {
         {"newer version", [](const fs::path& f) {
              { SqliteRecord made(f); }
              test::execOn(f, "PRAGMA user_version = 99");
