@@ -33,10 +33,9 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
         // Twelve questions of two topics, missed on drills and answered on
         // practices over forty days; the copy is brought up to date on some days.
         for (int day = 0; day < 40; ++day) {
-            MarkedSheet sheet;
-            sheet.when = dayText(start + dayOf[day]) + " 18:00:00";
             const bool practice = day % 3 != 0;
-            sheet.topicKey = practice ? kPracticeKey : "q13";
+            MarkedSheet sheet = test::markedSheet(dayText(start + dayOf[day]) + " 18:00:00", practice ? kPracticeKey : "q13",
+                                                  {}, first);
             for (int q = 0; q < 12; ++q) {
                 if (draw() % 4 != 0) continue;
                 const std::string topic = q < 6 ? "q13" : "q71";
@@ -46,7 +45,6 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
                 if (!right) sheet.missed.push_back(question);
                 if (practice) sheet.answered.push_back({topic, "题目", question.question, right, true});
             }
-            sheet.childId = first;
             ASSERT_TRUE(file.store(sheet));
             plain.store(sheet);
             MarkedSheet others = sheet;
@@ -76,13 +74,8 @@ TEST(KeptReview, CaughtUpStepByStepItSaysWhatTheWholeHistorySays) {
 }
 
 MarkedSheet missedOn(Day day, int question, long long childId) {
-    MarkedSheet sheet;
-    sheet.when = dayText(day) + " 18:00:00";
-    sheet.topicKey = "q13";
-    sheet.childId = childId;
-    sheet.missed.push_back(
-        {std::to_string(question) + "+1= （　）", "0", std::to_string(question + 1), AnswerForm::One, "q13", "题目"});
-    return sheet;
+    return test::markedSheet(dayText(day) + " 18:00:00", "q13",
+                             {test::askable(std::to_string(question) + "+1= （　）", std::to_string(question + 1))}, childId);
 }
 
 // 以前的记录 given to a child by another program while the child's review is

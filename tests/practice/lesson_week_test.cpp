@@ -10,10 +10,7 @@ namespace {
 
 Day day(const std::string& text) { return parseDay(text).value(); }
 
-std::vector<LessonEntry> gradeList(int grade) {
-    const FsDataDirectory data(TALLYMOO_DATA_DIR);
-    return readLessonList(data, grade);
-}
+std::vector<LessonEntry> gradeList(int grade) { return readLessonList(FsDataDirectory(TALLYMOO_DATA_DIR), grade); }
 
 TEST(LessonOfTheWeek, FixedDatesOfEachTermAndTheHolidaysOfGradeOne) {
     // Worked by hand. 上学期 2024/25: 1 Sep 2024 (a Sunday) to 20 Jan 2025 (a
