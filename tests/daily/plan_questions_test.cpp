@@ -41,23 +41,16 @@ std::vector<std::string> numbered(const std::string& prefix, int count) {
 // new questions equal to them are dropped, and what came before fills the
 // sheet while it has questions.
 TEST(PlanQuestions, TheSheetIsFilledToItsCountWhileAnythingCanBeDrawn) {
-    struct Case {
-        int earlierQuestions;
-        std::size_t expected;
-        std::map<PlanSource, int> bySource;
-    };
-    const Case cases[] = {
+    const struct { int earlierQuestions; std::size_t expected; std::map<PlanSource, int> bySource; } cases[] = {
         {10, 20, {{PlanSource::Review, 6}, {PlanSource::Lesson, 6}, {PlanSource::Earlier, 8}}},
         {3, 15, {{PlanSource::Review, 6}, {PlanSource::Lesson, 6}, {PlanSource::Earlier, 3}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         test::Harness h;
         ListedQuestions source(h, {{"k1", numbered("A", 12)}, {"k0", numbered("B", c.earlierQuestions)}});
         PlanInput input;
         for (const std::string& text : numbered("A", 6)) {
-            ReviewItem item;
-            item.question = {text, "0", "1", AnswerForm::One, "k1", "k1"};
-            input.due.push_back(item);
+            input.due.emplace_back().question = {text, "0", "1", AnswerForm::One, "k1", "k1"};
         }
         input.lessonDrills = {"k1"};
         input.earlierDrills = {"k0"};

@@ -8,12 +8,11 @@
 namespace tally {
 namespace {
 
-using test::crLfText;
 using test::Harness;
 using test::useTexts;
 
 std::string puzzlesFixture() {
-    return crLfText({"【1 不是脑筋急转弯】不该被找到答案=不该",
+    return test::crLfText({"【1 不是脑筋急转弯】不该被找到答案=不该",
                      "【11 猫捉老鼠】如果5只猫在5分钟里能捉5只老鼠，需要几只猫？答案=5只猫就够了。",
                      "【807 求阴影面积】<img src=pic/2.gif border=0>答案=阴影面积是8平方厘米。\r\n"});
 }

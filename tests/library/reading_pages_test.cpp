@@ -37,27 +37,19 @@ TEST(AnswerTopics, PageTitleAndMissingAnswers) {
 }
 
 // A data folder holding only a chapter of the book, which the test takes away
-// once the tree lists it, and the login file.
-class ReadingTopicTest : public ::testing::Test {
-protected:
-    static constexpr const char* kChapter = "第2章 画图帮你想";
-    test::Harness h{test::OwnData{{kLoginFileName, std::string("book/") + kChapter + ".htm"}}};
-    std::string sheet;
-    void SetUp() override {
-        h.start();
-        h.click("q11");
-        sheet = h.page.bodyHtml();
-        ASSERT_NE(sheet.find("answer10"), std::string::npos);
-    }
-    void expectSheetKept(const std::string& key) {
+// once the tree lists it, and the login file: the sheet on the page stays.
+TEST(ReadingTopic, MissingPageShowsANoteOfOurOwn) {
+    const std::string chapter = "第2章 画图帮你想";
+    test::Harness h{test::OwnData{{kLoginFileName, "book/" + chapter + ".htm"}}};
+    h.start();
+    h.click("q11");
+    const std::string sheet = h.page.bodyHtml();
+    ASSERT_NE(sheet.find("answer10"), std::string::npos);
+    const auto expectSheetKept = [&](const std::string& key) {
         EXPECT_EQ(h.page.bodyHtml(), sheet) << key;
         EXPECT_EQ(h.ui.front, Pane::WebBrowser2) << key;
-    }
-};
-
-TEST_F(ReadingTopicTest, MissingPageShowsANoteOfOurOwn) {
+    };
     h.form->clickTab("讲座和故事");
-    const std::string chapter = kChapter;
     h.dir.remove("book/" + chapter + ".htm");
     const TopicNode* node = nullptr;
     for (const TopicNode& n : h.form->tree().nodes()) {

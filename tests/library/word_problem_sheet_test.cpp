@@ -106,20 +106,15 @@ TEST(WordProblemSheet, ShortEmptyAndBrokenFiles) {
     }
 }
 
-// Ten templates whose answers are 1 + k with k = 1 ... 10 (x is always 1).
-void writeFirstGradeFile(const Harness& h) {
-    std::vector<std::string> lines;
-    for (int k = 1; k <= 10; ++k) lines.push_back(numberedTemplate(k));
-    h.dir.write("一年级应用题.txt", gradeFileBytes(lines));
-}
-
 // A first-grade sheet prints the unit after the box: the number alone is
 // right, and so is the number with that unit.
 TEST(WordProblemTopics, AnswersAreMarkedWithTheirWorkingAndScored) {
     Harness h(test::started);
-    writeFirstGradeFile(h);
+    // Ten templates: question k asks for 1 + k 个 (x is always 1).
+    std::vector<std::string> lines;
+    for (int k = 1; k <= 10; ++k) lines.push_back(numberedTemplate(k));
+    h.dir.write("一年级应用题.txt", gradeFileBytes(lines));
     h.click("q57", "应用题");
-    // Question k asks for 1 + k 个.
     const std::pair<const char*, bool> typed[] = {
         {"2个", true},   {"３", true},    {"  4个　", true}, {"5.0", true}, {"", false},
         {"7 个", true},  {"8個", false},  {"9米", false},     {"10", true},  {"12", false},
@@ -153,8 +148,7 @@ TEST(WordProblemTopics, AnyUnitStaysInTheTagAndCanBeAnsweredRight) {
         {left + "a|b|c?", "2a|b|c", "17除以5的余数=2a｜b｜c)"},
     };
     for (const auto& c : cases) {
-        Harness h;
-        h.start();
+        Harness h(test::started);
         h.dir.write("三年级应用题.txt", gradeFileBytes({c.line}));
         h.click("q55", "应用题");
         ASSERT_TRUE(h.page.has("answer1") && h.page.has("finish")) << c.line;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
+#include <set>
 
 #include "practice/practice_plan.h"
 
@@ -40,26 +40,17 @@ Counts tally(const std::vector<PlanItem>& plan) {
 
 // A third of the sheet is due misses: the seven waiting longest.
 TEST(PracticePlan, TheDueMissesAskedAreThoseWaitingLongest) {
-    PlanInput input;
-    input.due = dueItems(10);
-    input.lessonDrills = {"q31"};
-    std::vector<std::string> asked;
+    const PlanInput input{.due = dueItems(10), .lessonDrills = {"q31"}};
+    std::multiset<std::string> asked, oldest;
     for (const PlanItem& item : practicePlan(input)) {
-        if (item.miss) asked.push_back(item.miss->question);
+        if (item.miss) asked.insert(item.miss->question);
     }
-    std::sort(asked.begin(), asked.end());
-    std::vector<std::string> oldest;
-    for (int i = 0; i < 7; ++i) oldest.push_back(input.due[static_cast<std::size_t>(i)].question.question);
-    std::sort(oldest.begin(), oldest.end());
+    for (int i = 0; i < 7; ++i) oldest.insert(input.due[static_cast<std::size_t>(i)].question.question);
     EXPECT_EQ(asked, oldest);
 }
 
 TEST(PracticePlan, TheSameSeedAndInputGiveTheSamePlanAnotherSeedMixesItOtherwise) {
-    PlanInput input;
-    input.due = dueItems(10);
-    input.weak = {weak("q11"), weak("q21")};
-    input.lessonDrills = {"q31"};
-    input.seed = 7;
+    PlanInput input{.due = dueItems(10), .weak = {weak("q11"), weak("q21")}, .lessonDrills = {"q31"}, .seed = 7};
     const std::vector<PlanItem> plan = practicePlan(input);
     EXPECT_EQ(practicePlan(input), plan);
     input.seed = 8;
@@ -112,21 +103,17 @@ TEST(PracticePlan, ASourceWithNothingGivesItsShareToTheOthers) {
         {"empty record, nothing earlier", 0, {}, {"q11"}, {}, 20, {{{PlanSource::Lesson, "q11"}, 20}}, true},
     };
     for (const Case& c : cases) {
-        PlanInput input;
-        input.due = dueItems(c.due);
+        PlanInput input{.due = dueItems(c.due), .lessonDrills = c.lesson, .earlierDrills = c.earlier,
+                        .emptyRecord = c.emptyRecord, .count = c.count};
         for (const std::string& key : c.weak) input.weak.push_back(weak(key));
-        input.lessonDrills = c.lesson;
-        input.earlierDrills = c.earlier;
-        input.count = c.count;
-        input.emptyRecord = c.emptyRecord;
         EXPECT_EQ(tally(practicePlan(input)), c.expected) << c.name;
     }
 }
 
 TEST(PracticePlan, AMissThatCannotBeAskedAgainIsLeftOut) {
-    PlanInput input;
-    input.due = {dueItem(1, 20000, AnswerForm::None), dueItem(2, 20001), dueItem(3, 20002, AnswerForm::None)};
-    input.lessonDrills = {"q31"};
+    const PlanInput input{
+        .due = {dueItem(1, 20000, AnswerForm::None), dueItem(2, 20001), dueItem(3, 20002, AnswerForm::None)},
+        .lessonDrills = {"q31"}};
     EXPECT_EQ(tally(practicePlan(input)),
               (Counts{{{PlanSource::Review, "q13"}, 1}, {{PlanSource::Lesson, "q31"}, 19}}));
 }

@@ -84,17 +84,5 @@ TEST(PracticeSources, ALinkToASkillOfAnotherTermIsLeftOut) {
     EXPECT_EQ(lessonSkills(lesson, 1, SchoolTerm::Second, units()), (Keys{"k1201", "q91"}));
 }
 
-// Each skill's unit is a lesson of its own grade and term, so every skill is
-// practised in its lesson's week.
-TEST(PracticeSources, EverySkillsUnitIsALessonOfItsGradeAndTerm) {
-    const FsDataDirectory data(TALLYMOO_DATA_DIR);
-    for (const SkillUnit& skill : units()) {
-        const TermLessons terms = splitTerms(readLessonList(data, skill.grade));
-        const auto& list = skill.term == SchoolTerm::First ? terms.first : terms.second;
-        EXPECT_TRUE(std::any_of(list.begin(), list.end(), [&](const LessonEntry& l) { return l.caption == skill.unit; }))
-            << skill.key << " " << skill.unit;
-    }
-}
-
 }  // namespace
 }  // namespace tally

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <map>
 
 #include "practice/waiting_misses.h"
 
@@ -47,9 +46,8 @@ TEST(WaitingMisses, EveryMissNotYetLearnedWaitsWhetherDueTodayOrLater) {
     EXPECT_EQ(dueFromHistory(history(), kEveryDueDay).size(), 5u);
     EXPECT_EQ(dueFromHistory(history(), kToday).size(), 3u);
     EXPECT_EQ(rebuildSchedule(history()).size(), 5u);
-}
 
-TEST(WaitingMisses, TheWeeksMissesComeWithTheDayEachComesBack) {
+    // The week's misses come with the day each comes back.
     std::vector<std::string> listed;
     for (const ReviewItem& item : missesWaitingSince(history(), kToday - 6, kToday)) {
         listed.push_back(item.question.question + " " + dayText(item.due));

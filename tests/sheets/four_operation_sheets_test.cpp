@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "sheets/expression.h"
+#include "skills/exact_reading.h"
 #include "sheets/number_text.h"
 #include "support/harness.h"
 
@@ -31,27 +30,10 @@ std::vector<Shown> build(Harness& h, int topic) {
     return questions;
 }
 
-// The shapes of the ten questions (two per shape) with the exact value of the
-// shown numbers a, b, c, d as a fraction, worked out here in whole numbers.
-using Fraction = std::pair<long long, long long>;
-struct Shape {
-    const char* text;
-    Fraction (*value)(long long a, long long b, long long c, long long d);
-};
-constexpr Shape kDivisionShapes[] = {
-    {"(n-n)÷(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{a - b, c - d}; }},
-    {"(n+n)÷(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{a + b, c - d}; }},
-    {"(n-n×n)÷n", [](long long a, long long b, long long c, long long d) { return Fraction{a - b * c, d}; }},
-    {"(n×n)÷(n×n)", [](long long a, long long b, long long c, long long d) { return Fraction{a * b, c * d}; }},
-    {"(n+n×n)÷n", [](long long a, long long b, long long c, long long d) { return Fraction{a + b * c, d}; }},
-};
-constexpr Shape kProductShapes[] = {
-    {"n×n-n×n", [](long long a, long long b, long long c, long long d) { return Fraction{a * b - c * d, 1}; }},
-    {"n×n+n×n", [](long long a, long long b, long long c, long long d) { return Fraction{a * b + c * d, 1}; }},
-    {"(n-n)×(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a - b) * (c - d), 1}; }},
-    {"(n+n)×(n-n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a + b) * (c - d), 1}; }},
-    {"(n+n)×(n+n)", [](long long a, long long b, long long c, long long d) { return Fraction{(a + b) * (c + d), 1}; }},
-};
+// The shapes of the ten questions, two per shape; their exact values are
+// read from the text by the draw tests' own arithmetic.
+constexpr const char* kDivisionShapes[] = {"(n-n)÷(n-n)", "(n+n)÷(n-n)", "(n-n×n)÷n", "(n×n)÷(n×n)", "(n+n×n)÷n"};
+constexpr const char* kProductShapes[] = {"n×n-n×n", "n×n+n×n", "(n-n)×(n-n)", "(n+n)×(n-n)", "(n+n)×(n+n)"};
 
 // Every tag against the exact value of the shown text; shapes, operand
 // ranges, whole results and the division sheets' history.
@@ -69,19 +51,17 @@ TEST(FourOperationSheets, EverySheetAgreesWithItsShownTexts) {
             for (const Shown& q : build(h, c.topic)) {
                 SCOPED_TRACE(q.text + " = " + q.tag);
                 const int index = i++ / 2;
-                const Shape& shape = (c.division ? kDivisionShapes : kProductShapes)[index];
-                EXPECT_EQ(std::regex_replace(q.text, number, "n"), shape.text);
+                EXPECT_EQ(std::regex_replace(q.text, number, "n"), (c.division ? kDivisionShapes : kProductShapes)[index]);
                 std::vector<long long> n;
                 for (std::sregex_iterator it(q.text.begin(), q.text.end(), number), end; it != end; ++it) {
                     n.push_back(std::stoll(it->str()));
                 }
                 ASSERT_EQ(n.size(), 4u);
-                auto [num, den] = shape.value(n[0], n[1], n[2], n[3]);
+                const std::optional<reading::Ratio> value = reading::read(q.text);
+                ASSERT_TRUE(value);
+                const long long num = value->n, den = value->d;
                 if (c.division && index == 2) n[0] -= n[1] * n[2];  // a + b × c shown as its sum
                 for (long long v : n) EXPECT_TRUE(v >= c.low && v <= c.high);
-
-                const long long g = std::gcd(num, den);
-                num /= g, den /= g;
                 EXPECT_TRUE(num >= 0 && den > 0);
                 if (c.division && !c.whole) {
                     // Two decimals, a half rounded up, worked out in whole hundredths.

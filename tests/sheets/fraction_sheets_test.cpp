@@ -15,18 +15,9 @@ namespace tally {
 namespace {
 
 using test::Harness;
-using test::pick;
 
 // n1/p op n2/q = up/down, read back from one filled table.
 struct Fraction { long n1, n2, p, q, up, down; bool minus; };
-
-std::vector<long> allNumbers(const std::string& text, const std::regex& pattern) {
-    std::vector<long> numbers;
-    for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it) {
-        numbers.push_back(std::stol((*it)[1]));
-    }
-    return numbers;
-}
 
 std::vector<Fraction> build(Harness& h, int topic, int count) {
     h.form->setOption(&SheetOptions::questionCount, count);
@@ -36,7 +27,10 @@ std::vector<Fraction> build(Harness& h, int topic, int count) {
     std::vector<Fraction> questions;
     for (size_t from = 0, at; (at = sheet.html.find("</table>", from)) != std::string::npos; from = at + 8) {
         const std::string block = sheet.html.substr(from, at - from);
-        const auto cells = allNumbers(block, cell);
+        std::vector<long> cells;
+        for (std::sregex_iterator it(block.begin(), block.end(), cell), end; it != end; ++it) {
+            cells.push_back(std::stol((*it)[1]));
+        }
         std::smatch tags;
         EXPECT_EQ(block.find("第" + std::to_string(questions.size() + 1) + "题："), block.find("第"));
         if (cells.size() != 4 || !std::regex_search(block, tags, tag) || tags[2] == "1") {
@@ -86,7 +80,7 @@ TEST(FractionSheets, EveryTopicOverManyQuestions) {
 TEST(FractionSheets, MarksGoIntoTheCellsAndScoreLikeTheDrills) {
     Harness h(test::started);
     h.form->setOption(&SheetOptions::questionCount, 20);
-    for (int d : {2, 3, 3, 6}) h.random.push(pick(d, 8, 2));
+    for (int d : {2, 3, 3, 6}) h.random.push(test::pick(d, 8, 2));
     h.click("q5002", "分数和比例");
     for (int i = 1; i <= 20; ++i) {
         for (const std::string part : {"answerup", "answerdown"}) {

@@ -11,8 +11,6 @@
 namespace tally {
 namespace {
 
-using test::Harness;
-
 // Each topic's rule, checked on the series with its gap filled in: steps of
 // one, two, or 3..9; a step of 1..4 and one of 5..9 taking turns; doubling.
 bool followsRule(int topic, const std::vector<long>& s) {
@@ -34,7 +32,7 @@ TEST(PatternSheets, EightItemsTheirRuleAndAGapInside) {
     const std::regex line(R"(第(\d+)题：(.*?)<br><br>)");
     const std::regex item(R"( <input class=text name=answer(\d+) type=text size=7 tag=(\d+)>;|(\d+);)");
     for (int topic = 91; topic <= 95; ++topic) {
-        Harness h;
+        test::Harness h;
         h.form->setOption(&SheetOptions::questionCount, 50);
         const Sheet sheet = h.build(h.form->families().pattern, "*" + std::to_string(topic));
         int questions = 0;

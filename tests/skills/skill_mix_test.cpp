@@ -74,9 +74,7 @@ void expectSpread(const std::vector<MixQuestion>& sheet) {
             const bool own = q.skillKey == key;
             run = own ? run + 1 : 0;
             gap = own ? 0 : gap + 1;
-            if (most > 0) {
-                EXPECT_LE(run, n / most + 1) << key;
-            }
+            EXPECT_TRUE(most == 0 || run <= n / most + 1) << key << " runs " << run;
             EXPECT_LE(gap, between) << key;
         }
     }

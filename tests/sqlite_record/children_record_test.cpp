@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "app/record_page.h"
 #include "sqlite_record/sqlite_record.h"
 #include "record_sheets.h"
-#include "support/sqlite_count.h"
 
 namespace tally {
 namespace {
@@ -22,12 +20,6 @@ std::vector<std::string> keysOf(const std::vector<MarkedSheet>& sheets) {
     return keys;
 }
 
-std::vector<std::string> questionsOf(const std::vector<MissedQuestion>& misses) {
-    std::vector<std::string> texts;
-    for (const MissedQuestion& m : misses) texts.push_back(m.question);
-    return texts;
-}
-
 // Two children on one computer: each read sees one child's sheets only, and
 // a re-drill mends its own child's misses, never the other's.
 TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
@@ -42,37 +34,31 @@ TEST_F(ChildrenRecord, TwoChildrensSheetsAreKeptApart) {
     ASSERT_TRUE(record.store(markedSheet("2026-12-01 10:00:00", "q11", {q11("1+2=", "3")}, hong)));
 
     // What each child's reads give: sheets, re-drill, misses, the record page.
-    const struct {
-        long long child;
-        std::vector<std::string> keys, redrill;
-        std::size_t misses;
-    } reads[] = {{ming, {"q11"}, {"1+2=", "2+5=", "3+3="}, 3},
-                 {hong, {"q11", "q95"}, {"1+2=", "应用题一"}, 2},
-                 {kEarlierRecords, {}, {}, 0}};
+    const struct { long long child; std::vector<std::string> keys, redrill; std::size_t misses; } reads[] = {
+        {ming, {"q11"}, {"q11 1+2=", "q11 2+5=", "q11 3+3="}, 3},
+        {hong, {"q11", "q95"}, {"q11 1+2=", "q95 应用题一"}, 2},
+        {kEarlierRecords, {}, {}, 0}};
     for (const auto& read : reads) {
         SCOPED_TRACE(read.child);
         EXPECT_EQ(keysOf(record.latestSheets(read.child, 10)), read.keys);
-        EXPECT_EQ(questionsOf(record.redrillList(read.child, 10)), read.redrill);
+        EXPECT_EQ(test::redrillTexts(record, read.child, 10), read.redrill);
         EXPECT_EQ(record.missed(read.child).size(), read.misses);
-        const auto summary = record.summary(read.child, {});
-        ASSERT_TRUE(summary);
-        EXPECT_EQ(*summary, summariseSheets(record.sheets(read.child), static_cast<int>(read.redrill.size())));
+        EXPECT_EQ(record.summary(read.child, {}),
+                  summariseSheets(record.sheets(read.child), static_cast<int>(read.redrill.size())));
     }
-    EXPECT_EQ(record.earlierSheetCount(), 0);
 
     // 小红 practises 1+2= right in a re-drill: 小明's miss of it stays open.
     MarkedSheet redrill = markedSheet("2026-12-02 08:00:00", "redrill", {}, hong);
     redrill.mended = {q11("1+2=", "3")};
     ASSERT_TRUE(record.store(redrill));
-    EXPECT_EQ(questionsOf(record.redrillList(hong, 10)), (std::vector<std::string>{"应用题一"}));
-    EXPECT_EQ(questionsOf(record.redrillList(ming, 10)), (std::vector<std::string>{"1+2=", "2+5=", "3+3="}));
+    EXPECT_EQ(test::redrillTexts(record, hong, 10), (std::vector<std::string>{"q95 应用题一"}));
+    EXPECT_EQ(test::redrillTexts(record, ming, 10), (std::vector<std::string>{"q11 1+2=", "q11 2+5=", "q11 3+3="}));
 }
 
 // A version-2 record made by hand: every sheet and miss is kept, as sheets
 // of no child, and the parent can give them to a child.
 TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    std::filesystem::create_directories(file.parent_path());
     // A long record: 3000 sheets, every third with two misses (the second mended).
     const char* versionTwo =
         "CREATE TABLE sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL, tab TEXT NOT NULL,"
@@ -89,19 +75,15 @@ TEST_F(ChildrenRecord, AVersionTwoFileIsMovedOnKeepingEverySheetAndMiss) {
         " SELECT i, p, i || '+' || p || '=', 'x', i + p, 'one', 'q11', '10以内加法', p - 1 FROM n, (SELECT 1 AS p"
         " UNION ALL SELECT 2);"
         "PRAGMA user_version = 2;";
-    ASSERT_EQ(sqlite3_exec(db, versionTwo, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    ASSERT_EQ(test::execOn(file, versionTwo), SQLITE_OK);
 
     SqliteRecord record(file);
     ASSERT_TRUE(record.ok()) << record.lastError();
     EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
-    EXPECT_TRUE(record.children().empty());
     EXPECT_EQ(record.earlierSheetCount(), 3000);
     const auto before = record.sheets(kEarlierRecords);
     ASSERT_EQ(before.size(), 3000u);
-    std::size_t misses = 0;
-    for (const MarkedSheet& sheet : before) misses += sheet.missed.size();
-    EXPECT_EQ(misses, 2000u);
+    EXPECT_EQ(record.missed(kEarlierRecords).size(), 2000u);
     EXPECT_EQ(record.redrillList(kEarlierRecords, 5000).size(), 1000u);
     EXPECT_EQ(before.back().seconds, 1);
     EXPECT_EQ(before.back().missed.size(), 0u);
@@ -126,21 +108,14 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     SqliteRecord record(file);
     ASSERT_EQ(record.addChild("  小明\xE3\x80\x80", 2), "");  // blanks, also full-width, trimmed
     EXPECT_EQ(record.children(), (std::vector<Child>{{record.children()[0].id, "小明", 2}}));
-    const struct {
-        std::string name;
-        int grade;
-        std::string said;
-    } refused[] = {
+    const struct { std::string name; int grade; std::string said; } refused[] = {
         {"", 1, "孩子的名字不能空着。"},
         {" 小明 ", 3, "已经有一个叫“小明”的孩子了，请换一个名字。"},
-        {"一二三四五六七八九十一二三", 1, "孩子的名字最多12个字。"},
-        {"以前的记录", 1, "“以前的记录”是留给旧成绩的，请换一个名字。"},
         {"小红", 0, "年级只能是一年级到六年级。"},
         {"小红", 7, "年级只能是一年级到六年级。"},
     };
     for (const auto& bad : refused) EXPECT_EQ(record.addChild(bad.name, bad.grade), bad.said) << bad.name;
-    EXPECT_EQ(record.addChild("一二三四五六七八九十一二", 6), "");  // twelve characters are fine
-    for (int i = 3; i <= kMostChildNames; ++i) ASSERT_EQ(record.addChild("孩子" + std::to_string(i), 1), "");
+    for (int i = 2; i <= kMostChildNames; ++i) ASSERT_EQ(record.addChild("孩子" + std::to_string(i), 1), "");
     EXPECT_EQ(record.addChild("再一个", 1), "最多只能有12个孩子。");
     EXPECT_EQ(record.children().size(), 12u);
 
@@ -153,23 +128,6 @@ TEST_F(ChildrenRecord, NamesAndGradesAreCheckedWithAClearMessage) {
     EXPECT_EQ(record.setChildGrade(ming, 3), "");
     EXPECT_EQ(record.children()[0], (Child{ming, "大明", 3}));
     EXPECT_EQ(record.renameChild(9999, "谁"), "没有这个孩子。");
-}
-
-// A child removed takes the sheets, misses and settings along; the other
-// children keep theirs.
-TEST_F(ChildrenRecord, RemovingAChildRemovesOnlyThatChildsSheets) {
-    SqliteRecord record(file);
-    const long long ming = addedChild(record, "小明", 1);
-    const long long hong = addedChild(record, "小红", 2);
-    ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q11", {askable("1+2=", "3", "q11")}, ming)));
-    ASSERT_TRUE(record.store(markedSheet("2026-12-01 09:00:00", "q12", {askable("9-2=", "7", "q12")}, hong)));
-    ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
-    ASSERT_EQ(record.removeChild(ming), "");
-    EXPECT_EQ(record.children(), (std::vector<Child>{{hong, "小红", 2}}));
-    EXPECT_FALSE(record.settings(ming));
-    EXPECT_TRUE(record.sheets(ming).empty());
-    EXPECT_EQ(record.sheets(hong).size(), 1u);
-    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM missed"), 1);
 }
 
 TEST_F(ChildrenRecord, SettingsComeBackForEachOwnerAfterReopening) {
@@ -213,10 +171,9 @@ TEST(ChildNames, OneNameTypedTwoWaysIsOneAndUnseenCharactersAreRefused) {
     std::string twelve, twelveComposed;
     for (int i = 0; i < 12; ++i) twelve += "e\xCC\x81", twelveComposed += "\xC3\xA9";  // é
     const std::string taken = "已经有一个叫“" + zoe + "”的孩子了，请换一个名字。";
-    const struct {
-        std::string typed, kept, said;
-    } cases[] = {
+    const struct { std::string typed, kept, said; } cases[] = {
         {" 小红 ", "小红", ""},
+        {"以前的记录", "以前的记录", "“以前的记录”是留给旧成绩的，请换一个名字。"},
         {zoe, zoe, taken},
         {zoeDecomposed, zoe, taken},
         {twelve, twelveComposed, ""},

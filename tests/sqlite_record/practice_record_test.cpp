@@ -3,14 +3,12 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <set>
 
 #include "record_sheets.h"
 #include "sqlite_record/sqlite_record.h"
 #include "support/sqlite_count.h"
-#include "support/recording_record.h"
 
 namespace tally {
 namespace {
@@ -41,24 +39,6 @@ std::vector<MarkedSheet> month() {
         sheetOf("2026-09-03 08:00:00", "q12"),
         sheetOf("2026-09-05 08:00:00", "redrill", {}, {{"q71", "题目q71", "7时=（　）分", true, true}}),
     };
-}
-
-// The file gives the same history as a plain list of the same sheets, and
-// from a sheet on only what came after it.
-TEST_F(PracticeRecordFile, TheHistoryIsTheMissesAndTheRightAnswersInTheOrderOfTheSheets) {
-    SqliteRecord record(file);
-    test::RecordingRecord plain;
-    for (const MarkedSheet& sheet : month()) {
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
-    }
-    const std::vector<DatedAnswer> history = record.answerHistory(kEarlierRecords);
-    EXPECT_EQ(history, plain.answerHistory(kEarlierRecords));
-    ASSERT_EQ(history.size(), 7u);
-    EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
-    long long last = 0;
-    EXPECT_EQ(record.answerHistorySince(kEarlierRecords, 3, last).size(), 1u) << "the fourth sheet has no misses";
-    EXPECT_EQ(last, 5);
 }
 
 // A copy made afresh takes each question's answers together and once, in
@@ -103,14 +83,14 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInThe
 // other: a second child's misses in the file are not the first one's.
 TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
     SqliteRecord record(file);
-    ASSERT_EQ(record.addChild("甲", 2), "");
+    const long long other = test::addedChild(record, "甲", 2);
     std::vector<MarkedSheet> sheets;
     for (int s = 0; s < 3; ++s) {
         sheets.push_back(sheetOf("2026-09-0" + std::to_string(s + 1) + " 08:00:00", s == 1 ? "q71" : "q13"));
         for (int q = 0; q < 50; ++q) sheets.back().missed.push_back(miss(std::to_string(s * 50 + q) + "+1= （　）"));
     }
     MarkedSheet others = sheets[0];
-    others.childId = record.children()[0].id;
+    others.childId = other;
     others.missed.push_back(miss("甲的题"));
     sheets.push_back(others);
     for (const MarkedSheet& sheet : sheets) ASSERT_TRUE(record.store(sheet));
@@ -133,22 +113,18 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
 TEST_F(PracticeRecordFile, TheNewestSheetsOfEachTopic) {
     SqliteRecord record(file);
     test::RecordingRecord plain;
-    const char* keys[] = {"q11", "q12", "q11", "practice", "q13", "q11", "q12", "q11", "redrill"};
-    for (int i = 0; i < 9; ++i) {
-        const MarkedSheet sheet = sheetOf("2026-09-0" + std::to_string(i + 1) + " 08:00:00", keys[i]);
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
+    std::vector<MarkedSheet> sheets;
+    for (const char* key : {"q11", "q12", "q11", "practice", "q13", "q11", "q12", "q11", "redrill"}) {
+        sheets.push_back(sheetOf("2026-09-0" + std::to_string(sheets.size() + 1) + " 08:00:00", key));
     }
+    test::storeInBoth(record, plain, sheets);
     const auto keysOf = [](const std::vector<MarkedSheet>& sheets) {
         std::multiset<std::pair<std::string, std::string>> found;
         for (const MarkedSheet& sheet : sheets) found.insert({sheet.topicKey, sheet.when});
         return found;
     };
-    const struct {
-        std::vector<std::string> topics;
-        int perTopic;
-        std::size_t count;
-    } cases[] = {{{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
+    const struct { std::vector<std::string> topics; int perTopic; std::size_t count; } cases[] = {
+        {{}, 2, 5}, {{}, 10, 7}, {{"q11", "practice"}, 3, 4}, {{"q99"}, 5, 0}};
     for (const auto& c : cases) {
         const std::vector<MarkedSheet> found = record.recentTopicSheets(kEarlierRecords, c.topics, c.perTopic);
         EXPECT_EQ(found.size(), c.count);
@@ -176,27 +152,28 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     EXPECT_EQ(record.dueReviews(kEarlierRecords, 200, 10), std::vector<ReviewState>{b});
 }
 
-// Two children in one file: each one's history, newest sheets and review
-// copy are their own; a removed child's copy goes with the child, and sheets
-// given to a child have the child's review worked out again.
+// Two children in one file: each one's history (the same as a plain list of
+// the same sheets gives, and from a sheet on only what came after it), newest
+// sheets and review copy are their own, and sheets given to a child have the
+// child's review worked out again. A child removed takes the sheets, misses,
+// settings and review copy along; the other keeps theirs.
 TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     SqliteRecord record(file);
     const long long ming = test::addedChild(record, "小明", 2);
     const long long hong = test::addedChild(record, "小红", 4);
     test::RecordingRecord mingsOwn;
-    for (MarkedSheet sheet : month()) {
-        sheet.childId = ming;
-        ASSERT_TRUE(record.store(sheet));
-        mingsOwn.store(sheet);
-    }
+    test::storeInBoth(record, mingsOwn, month(), ming);
     MarkedSheet hongs = sheetOf("2026-09-04 08:00:00", "q40", {miss("9×9= （　）")});
     hongs.childId = hong;
     ASSERT_TRUE(record.store(hongs));
     ASSERT_TRUE(record.store(sheetOf("2026-09-04 09:00:00", "q41", {miss("1+1= （　）")})));
 
-    EXPECT_EQ(record.answerHistory(ming), mingsOwn.answerHistory(ming));
+    const std::vector<DatedAnswer> history = record.answerHistory(ming);
+    EXPECT_EQ(history, mingsOwn.answerHistory(ming));
+    ASSERT_EQ(history.size(), 7u);
+    EXPECT_EQ(history[0].question.topicKey, "q13") << "a miss without a topic takes its sheet's";
     long long last = 0;
-    record.answerHistorySince(ming, 0, last);
+    EXPECT_EQ(record.answerHistorySince(ming, 3, last).size(), 1u) << "the fourth sheet has no misses";
     EXPECT_EQ(last, 5) << "Ming's newest sheet, not the file's";
     const ReviewState mings{miss("3+4= （　）", "q13"), 0, 100, 101};
     ASSERT_TRUE(record.keepReview(ming, {{"q13", "3+4= （　）"}}, {mings}, {}, 5));
@@ -213,7 +190,13 @@ TEST_F(PracticeRecordFile, EachChildHasTheirOwnHistoryAndReview) {
     EXPECT_EQ(record.reviewStanding(hong), (ReviewStanding{0, 1})) << "worked out again with the sheets given";
     EXPECT_EQ(record.answerHistory(hong).size(), 2u);
 
+    ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", ""}));
     ASSERT_EQ(record.removeChild(ming), "");
+    EXPECT_EQ(record.children(), (std::vector<Child>{{hong, "小红", 4}}));
+    EXPECT_FALSE(record.settings(ming));
+    EXPECT_TRUE(record.sheets(ming).empty());
+    EXPECT_EQ(record.sheets(hong).size(), 2u);
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM missed"), 2) << "Hong's two";
     const std::string of = " WHERE child_id = " + std::to_string(ming);
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_item" + of), 0);
     EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM review_through" + of), 0);
@@ -228,11 +211,7 @@ TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
     EXPECT_EQ(record.trouble(), RecordTrouble::None);
     const long long ming = test::addedChild(record, "小明", 2);
     test::RecordingRecord plain;
-    for (MarkedSheet sheet : month()) {
-        sheet.childId = ming;
-        ASSERT_TRUE(record.store(sheet));
-        plain.store(sheet);
-    }
+    test::storeInBoth(record, plain, month(), ming);
     ASSERT_TRUE(record.store(month()[2])) << "another child's practice";
     const std::vector<TopicShare> shares = record.topicShares(ming, {}, 10);
     EXPECT_EQ(shares, (std::vector<TopicShare>{{"2026-09-05 08:00:00", "q71", "题目q71", 1, 1},
@@ -241,7 +220,6 @@ TEST_F(PracticeRecordFile, TheDailyPracticesAnswersComeBackPerSheetAndTopic) {
     EXPECT_EQ(shares, plain.topicShares(ming, {}, 10));
     EXPECT_EQ(record.topicShares(ming, {}, 1).size(), 1u) << "the newest practice only";
     EXPECT_EQ(record.topicShares(ming, {"q13"}, 10), plain.topicShares(ming, {"q13"}, 10));
-    EXPECT_EQ(record.topicShares(ming, {"q13"}, 10).size(), 1u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "progress/children.h"
 #include "progress/record_values.h"
 #include "sqlite_record/sqlite_record.h"
+#include "support/recording_record.h"
 #include "support/temp_folder.h"
 
 namespace tally::test {
@@ -52,11 +54,37 @@ inline long long addedChild(SqliteRecord& record, const std::string& name, int g
     return added ? added->id : -1;
 }
 
-// A fresh folder for one test's record file.
+// The re-drill list, "topic question" each.
+inline std::vector<std::string> redrillTexts(SqliteRecord& record, long long childId, int limit) {
+    std::vector<std::string> texts;
+    for (const MissedQuestion& q : record.redrillList(childId, limit)) texts.push_back(q.topicKey + " " + q.question);
+    return texts;
+}
+
+// Runs SQL on the file as another program would: SQLite's result code.
+inline int execOn(const std::filesystem::path& file, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    const int result = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return result;
+}
+
+// Stores the sheets, as the child's, in the file and in the plain list of sheets.
+inline void storeInBoth(SqliteRecord& record, RecordingRecord& plain, std::vector<MarkedSheet> sheets,
+                        long long childId = kEarlierRecords) {
+    for (MarkedSheet& sheet : sheets) {
+        sheet.childId = childId;
+        EXPECT_TRUE(record.store(sheet)) << record.lastError();
+        plain.store(sheet);
+    }
+}
+
+// A fresh folder for one test's record file; the record makes its own folder.
 class RecordFolder : public ::testing::Test {
 protected:
     TempFolder folder;
-    std::filesystem::path file = folder.path() / "record.sqlite";
+    std::filesystem::path file = folder.path() / "nested/record.sqlite";
 };
 
 }  // namespace tally::test

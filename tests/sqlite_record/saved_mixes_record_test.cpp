@@ -51,11 +51,7 @@ TEST_F(SavedMixes, RoundTripThroughTheFileAndKeepChildrenApart) {
 TEST_F(SavedMixes, AMixThatCannotMakeASheetIsRefusedAndNothingKept) {
     SqliteRecord record(file);
     const long long ming = addedChild(record, "小明");
-    const struct {
-        long long owner;
-        SkillMix mix;
-        const char* problem;
-    } cases[] = {
+    const struct { long long owner; SkillMix mix; const char* problem; } cases[] = {
         {ming, {"", 20, {{"k1107", 100}}}, "名字不能空着"},
         {ming, {"一二三四五六七八九十一二三四五六七八九十一", 20, {{"k1107", 100}}}, "最多20个字"},
         {ming, {"缺", 20, {{"k1107", 60}, {"k1201", 30}}}, "现在是90%"},

@@ -21,12 +21,7 @@ using test::askable;
 using test::bytesOf;
 using test::markedSheet;
 
-class RecordFile : public ::testing::Test {
-protected:
-    test::TempFolder folder;
-    fs::path dir = folder.path();
-    fs::path file = dir / "nested/record.sqlite";  // the folder is made on first use
-};
+using RecordFile = test::RecordFolder;
 
 // Sheets come back as stored, newest first, misses of later sheets first and
 // each sheet's in its own order, text byte for byte; a sheet without a time
@@ -43,12 +38,9 @@ TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
     };
     {
         SqliteRecord record(file);
-        ASSERT_TRUE(record.ok()) << record.lastError();
         for (const MarkedSheet& one : marked) ASSERT_TRUE(record.store(one)) << record.lastError();
     }
     SqliteRecord reopened(file);
-    ASSERT_TRUE(reopened.ok()) << reopened.lastError();
-    EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
     EXPECT_EQ(reopened.sheets(kEarlierRecords), (std::vector<MarkedSheet>{marked[2], marked[1], marked[0]}));
     std::vector<MissedQuestion> misses = marked[1].missed;
     misses.insert(misses.end(), marked[0].missed.begin(), marked[0].missed.end());
@@ -62,38 +54,29 @@ TEST_F(RecordFile, SheetsComeBackExactlyNewestFirstAfterReopening) {
 // left byte for byte as it was. One that could not be opened is tried again
 // with each call, and the sheet marked meanwhile is not lost.
 TEST_F(RecordFile, AFileThatCannotBeWrittenIsRefusedAndLeftAsItIs) {
-    std::string garbage;
-    for (int i = 0; i < 200; ++i) garbage += "这不是成绩记录 ";
-    const struct {
-        const char* what;
-        void (*make)(const fs::path& file, const std::string& garbage);
-        RecordTrouble trouble;
-    } cases[] = {
-        {"newer version", [](const fs::path& f, const std::string&) {
+    const struct { const char* what; void (*make)(const fs::path& file); RecordTrouble trouble; } cases[] = {
+        {"newer version", [](const fs::path& f) {
              { SqliteRecord made(f); }
-             sqlite3* db = nullptr;
-             sqlite3_open(f.c_str(), &db);
-             sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
-             sqlite3_close(db);
+             test::execOn(f, "PRAGMA user_version = 99");
          }, RecordTrouble::NewerVersion},
-        {"damaged", [](const fs::path& f, const std::string& g) {
+        {"damaged", [](const fs::path& f) {
              fs::create_directories(f.parent_path());
-             std::ofstream(f, std::ios::binary) << g;
+             std::ofstream(f, std::ios::binary) << std::string(4000, 'x');
          }, RecordTrouble::Damaged},
-        {"read-only", [](const fs::path& f, const std::string&) {
+        {"read-only", [](const fs::path& f) {
              { SqliteRecord made(f); }
              fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
          }, RecordTrouble::ReadOnly},
-        {"no folder", [](const fs::path& f, const std::string&) {
+        {"no folder", [](const fs::path& f) {
              fs::create_directories(f.parent_path().parent_path());
              std::ofstream(f.parent_path()) << "a file where the folder should be";
          }, RecordTrouble::CannotOpen},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        fs::remove_all(dir / "case");
-        const fs::path one = dir / "case/nested/record.sqlite";
-        c.make(one, garbage);
+        fs::remove_all(folder.path() / "case");
+        const fs::path one = folder.path() / "case/nested/record.sqlite";
+        c.make(one);
         if (c.trouble == RecordTrouble::ReadOnly && access(one.c_str(), W_OK) == 0) continue;  // root writes any file
         const std::string before = bytesOf(one);
         SqliteRecord record(one);
@@ -156,13 +139,7 @@ TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
         markedSheet("2026-12-02 08:00:00", "q12", {askable("5+5=", "10", "q12"), askable("1+1=", "2")})));
     // The same text under another topic is another question.
     ASSERT_TRUE(record.store(markedSheet("2026-12-03 08:00:00", "q11", {askable("2+2=", "4", "q11")})));
-    auto questions = [&](int limit) {
-        std::vector<std::string> texts;
-        for (const MissedQuestion& q : record.redrillList(kEarlierRecords, limit)) {
-            texts.push_back(q.topicKey + " " + q.question);
-        }
-        return texts;
-    };
+    const auto questions = [&](int limit) { return test::redrillTexts(record, kEarlierRecords, limit); };
     EXPECT_EQ(questions(10), (std::vector<std::string>{"q11 2+2=", "q12 5+5=", "q13 1+1=", "q13 2+2="}));
     EXPECT_EQ(questions(2), (std::vector<std::string>{"q11 2+2=", "q12 5+5="}));
     EXPECT_TRUE(questions(0).empty());
@@ -178,8 +155,6 @@ TEST_F(RecordFile, TheRedrillListHoldsEachOpenQuestionOnceNewestFirst) {
 
 TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
     fs::create_directories(file.parent_path());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     const char* versionOne =
         "CREATE TABLE sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL, tab TEXT NOT NULL,"
         " topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL, questions INTEGER NOT NULL,"
@@ -189,8 +164,7 @@ TEST_F(RecordFile, AVersionOneFileIsMovedOnWithItsSheetsAndMisses) {
         "INSERT INTO sheet VALUES(1, '2026-11-30 19:00:00', '加减乘除', '100以内加法', 'q13', 'normal', 10, 9, 90, 33);"
         "INSERT INTO missed VALUES(1, 1, '第4题', '7', '17');"
         "PRAGMA user_version = 1;";
-    ASSERT_EQ(sqlite3_exec(db, versionOne, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    ASSERT_EQ(test::execOn(file, versionOne), SQLITE_OK);
 
     SqliteRecord record(file);
     ASSERT_TRUE(record.ok()) << record.lastError();
@@ -235,8 +209,7 @@ TEST_F(RecordFile, TheSummaryIsWhatTheSheetsComeTo) {
         ASSERT_TRUE(record.store(marked)) << record.lastError();
     }
     const auto everything = record.sheets(kEarlierRecords);
-    const auto open = record.redrillList(kEarlierRecords, std::numeric_limits<int>::max());
-    const int openMisses = static_cast<int>(open.size());
+    const int openMisses = static_cast<int>(record.redrillList(kEarlierRecords, std::numeric_limits<int>::max()).size());
     EXPECT_GT(openMisses, 0);
     for (const RecordPageLimits limits : {RecordPageLimits{}, RecordPageLimits{3, 2, 1}, RecordPageLimits{0, 0, 0},
                                           RecordPageLimits{500, 20, 20}}) {

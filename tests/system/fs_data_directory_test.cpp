@@ -38,9 +38,7 @@ TEST(FsDataDirectory, ListsInNameOrderAndReplacesWhole) {
     EXPECT_TRUE(data.replace("x/a.htm", "new"));
     EXPECT_EQ(*data.read("x/a.htm"), "new");
     EXPECT_EQ(static_cast<unsigned>(fs::status(dir.root() / "x/a.htm").permissions()), 0640u);
-    for (const auto& entry : std::filesystem::directory_iterator(dir.root() / "x")) {
-        EXPECT_NE(entry.path().filename().string().rfind("a.htm.", 0), 0u) << entry.path();
-    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.root() / "x"), {}), 3) << "no copy left beside a.htm";
 }
 
 // Two programs saving at once: the file ends whole, holding one of the two,
@@ -57,9 +55,7 @@ TEST(FsDataDirectory, TwoSavesAtOnceNeverClaimTheLosingContent) {
         const std::string now = *data.read("f");
         ASSERT_TRUE(now == first || now == second) << now.size();
         ASSERT_TRUE(firstSaved || secondSaved);
-        if (firstSaved != secondSaved) {
-            ASSERT_EQ(now, firstSaved ? first : second);
-        }
+        ASSERT_TRUE(firstSaved == secondSaved || now == (firstSaved ? first : second));
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
