@@ -119,6 +119,19 @@ std::optional<TodayQuestion> takeSpare(SheetDraw& sheet, const std::vector<Spare
     return std::nullopt;
 }
 
+// The next due miss not on the sheet, from the spare at `at` on: a review
+// place left open by a text already asked keeps the sheet's share of review.
+std::optional<TodayQuestion> takeDueSpare(SheetDraw& sheet, const std::vector<Spare>& spares, std::size_t& at) {
+    for (; at < spares.size(); ++at) {
+        if (!spares[at].miss) continue;
+        if (std::optional<MissedQuestion> question = sheet.miss(*spares[at].miss)) {
+            ++at;
+            return TodayQuestion{PlanSource::Review, std::move(*question)};
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<TodayQuestion> planQuestions(const std::vector<PlanItem>& plan, const PlanInput& input,
@@ -142,8 +155,11 @@ std::vector<TodayQuestion> planQuestions(const std::vector<PlanItem>& plan, cons
 
     const std::vector<Spare> spares = sparesOf(plan, input);
     std::size_t spare = 0;
+    std::size_t dueSpare = 0;
     std::vector<TodayQuestion> questions;
-    for (std::optional<TodayQuestion>& place : places) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        std::optional<TodayQuestion>& place = places[i];
+        if (!place && plan[i].miss) place = takeDueSpare(sheet, spares, dueSpare);
         if (!place) place = takeSpare(sheet, spares, spare);
         if (place) questions.push_back(std::move(*place));
     }

@@ -67,5 +67,37 @@ TEST(PlanQuestions, TheSheetIsFilledToItsCountWhileAnythingCanBeDrawn) {
     }
 }
 
+// Two due misses of different topics with one text: the sheet asks it once,
+// and the next due miss takes the other's place while one is left.
+TEST(PlanQuestions, AReviewPlaceLeftByARepeatedTextGoesToTheNextDueMiss) {
+    struct Case {
+        int due;  // misses due, the first two of one text
+        int expectedReview;
+    };
+    const Case cases[] = {{9, 7}, {7, 6}};
+    for (const Case& c : cases) {
+        test::Harness h;
+        ListedQuestions source(h, {{"k1", numbered("B", 30)}});
+        PlanInput input;
+        for (int i = 0; i < c.due; ++i) {
+            ReviewItem item;
+            const std::string topic = i == 1 ? "k2" : "k1";
+            item.question = {"A" + std::to_string(i == 0 ? 1 : i), "0", "1", AnswerForm::One, topic, topic};
+            input.due.push_back(item);
+        }
+        input.lessonDrills = {"k1"};
+        const std::vector<TodayQuestion> questions = planQuestions(practicePlan(input), input, source, 3);
+        std::set<std::string> texts;
+        int review = 0;
+        for (const TodayQuestion& q : questions) {
+            texts.insert(q.question.question);
+            review += q.source == PlanSource::Review;
+        }
+        EXPECT_EQ(questions.size(), 20u) << c.due;
+        EXPECT_EQ(texts.size(), questions.size()) << "no question twice";
+        EXPECT_EQ(review, c.expectedReview) << c.due;
+    }
+}
+
 }  // namespace
 }  // namespace tally
