@@ -38,14 +38,6 @@ std::optional<bool> columnExists(sqlite3* db, const char* table, const char* col
     return found.hasRow();
 }
 
-// The due index of the copy's shape; nothing when the file could not say.
-std::optional<const char*> dueIndexOf(sqlite3* db) {
-    Statement shape(db, "SELECT sql LIKE '%WITHOUT ROWID' FROM sqlite_master"
-                        " WHERE type = 'table' AND name = 'review_item'");
-    if (!shape.ok() || shape.step() != SQLITE_ROW) return std::nullopt;
-    return shape.number(0) != 0 ? sqlite::kReviewDueIndex : sqlite::kReviewDueIndexNamingTheKey;
-}
-
 // A row of the history query into `answer`, its strings' room reused.
 void fillAnswer(const Statement& row, DatedAnswer& answer) {
     answer.when.assign(row.view(0));
@@ -131,10 +123,7 @@ std::vector<DatedAnswer> SqliteRecord::answerHistorySince(long long childId, lon
 }
 
 bool SqliteRecord::makeReviewTables() {
-    if (!exec(sqlite::kReviewTables)) return false;
-    const std::optional<const char*> dueIndex = dueIndexOf(db_);
-    if (!dueIndex) return failed("成绩记录读不出来");
-    if (!exec(*dueIndex)) return false;
+    if (!exec(sqlite::kReviewTables) || !exec(sqlite::kReviewDueIndexDropped)) return false;
     // A copy kept before drops were marked.
     const std::optional<bool> marked = columnExists(db_, "review_through", "drops");
     if (!marked) return failed("成绩记录读不出来");
@@ -291,21 +280,16 @@ bool SqliteRecord::remakeReview(long long child, const ReviewStanding& from, con
         clear.bind(1, child);
         if (newest.step() != SQLITE_ROW || clear.step() != SQLITE_DONE) return failed("成绩记录出错");
         through = newest.number(0);
-        // Done with, so that the index can be dropped.
-        newest.reset();
         return streamReview(child, stateOf) && noteThrough(child, through, from.drops);
     }); });
     if (kept || moved) worked();
     return kept;
 }
 
-// Each question's state written once, in about the copy's key order, and
-// the due index made again after the rows.
+// Each question's state written once, in about the copy's key order.
 bool SqliteRecord::streamReview(long long child, const QuestionState& stateOf) {
     const std::optional<long long> rows = historyRowsAtMost(db_);
-    const std::optional<const char*> dueIndex = dueIndexOf(db_);
-    if (!rows || !dueIndex) return failed("成绩记录读不出来");
-    if (!exec("DROP INDEX IF EXISTS review_item_due")) return false;
+    if (!rows) return failed("成绩记录读不出来");
     sqlite::ReviewRows insert(db_, child);
     if (!insert.ok()) return failed("成绩记录出错");
     const auto keep = [&](const std::vector<DatedAnswer>& answers) {
@@ -313,7 +297,7 @@ bool SqliteRecord::streamReview(long long child, const QuestionState& stateOf) {
         return !state || insert.add(std::move(*state));
     };
     const bool kept = *rows <= heldHistoryRows_ ? eachQuestionHeld(child, *rows, keep) : eachQuestionSorted(child, keep);
-    return kept && (insert.finish() || failed("成绩记录出错")) && exec(*dueIndex);
+    return kept && (insert.finish() || failed("成绩记录出错"));
 }
 
 // Read as stored, sorted here: several times quicker than SQLite's sorter.

@@ -147,9 +147,16 @@ TEST_F(PracticeRecordFile, TheKeptReviewMovesOnFromWhereItStands) {
     EXPECT_EQ(record.dueReviews(kEarlierRecords, 102, 10), std::vector<ReviewState>{a});
     EXPECT_EQ(record.dueReviewCount(kEarlierRecords, 103), 2);
     EXPECT_EQ(record.reviewStates(kEarlierRecords, {{"q13", "2+5= （　）"}, {"q13", "nothing"}}), std::vector<ReviewState>{b});
+    // An older program indexes the due day; the next write takes the index away.
+    sqlite3* older = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &older), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(older, "CREATE INDEX review_item_due ON review_item(child_id, due)", nullptr, nullptr,
+                           nullptr), SQLITE_OK);
+    sqlite3_close(older);
     // A question learned: its key without a state takes it away.
     ASSERT_TRUE(record.keepReview(kEarlierRecords, {{"q13", "3+4= （　）"}}, {}, {4, 0}, 5));
     EXPECT_EQ(record.dueReviews(kEarlierRecords, 200, 10), std::vector<ReviewState>{b});
+    EXPECT_EQ(test::sqliteCount(file, "SELECT COUNT(*) FROM sqlite_master WHERE name = 'review_item_due'"), 0);
 }
 
 // Two children in one file: each one's history (the same as a plain list of
