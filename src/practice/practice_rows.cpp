@@ -108,18 +108,4 @@ SheetRow shareRow(const TopicShare& share) {
             shareScore(share.right, share.questions), 0, true};
 }
 
-std::vector<MissRow> missRows(const MarkedSheet& sheet) {
-    std::vector<MissRow> rows;
-    rows.reserve(sheet.missed.size());
-    for (const MissedQuestion& miss : sheet.missed) {
-        MissRow row{sheet.when, miss};
-        if (row.question.topicKey.empty()) {
-            row.question.topicKey = sheet.topicKey;
-            row.question.topicCaption = sheet.topicCaption;
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 }  // namespace tally

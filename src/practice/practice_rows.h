@@ -61,22 +61,11 @@ struct SheetRow {
     bool operator==(const SheetRow&) const = default;
 };
 
-// One missed question and the day of the sheet it was missed on; the
-// question's topicKey and topicCaption are always filled in.
-struct MissRow {
-    std::string when;  // the sheet's "YYYY-MM-DD HH:MM:SS" (or just the date)
-    MissedQuestion question;
-
-    bool operator==(const MissRow&) const = default;
-};
-
-// The rows of one stored sheet. A miss without a topic of its own came from
-// the sheet's topic.
+// The row of one stored sheet.
 SheetRow sheetRow(const MarkedSheet& sheet);
 // A topic's share of a daily practice sheet, scored as a sheet of its own
 // answers is: its percent of right answers, all right 100.
 SheetRow shareRow(const TopicShare& share);
 int shareScore(int right, int questions);
-std::vector<MissRow> missRows(const MarkedSheet& sheet);
 
 }  // namespace tally

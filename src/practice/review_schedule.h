@@ -60,7 +60,7 @@ public:
     explicit ReviewSchedule(std::vector<ReviewItem> items);
 
     // The question was answered wrong on `day`: it comes back the day after.
-    // `question.topicKey` must be filled in (see missRows()).
+    // `question.topicKey` must be filled in: a miss kept without one takes its sheet's.
     void missed(Day day, const MissedQuestion& question);
     // The question was answered on `day`. A question not in the schedule is
     // left out of it when right (nothing to review) and added when wrong.

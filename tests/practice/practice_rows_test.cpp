@@ -44,20 +44,5 @@ TEST(PracticeDays, TextsThatAreNotDatesAreRefused) {
     EXPECT_EQ(parseDay("2024-02-29 23:59:59"), parseDay("2024-02-29"));
 }
 
-TEST(PracticeDays, RowsOfAStoredSheetGiveEveryMissItsTopic) {
-    MarkedSheet sheet;
-    sheet.when = "2024-10-05 18:00:00";
-    sheet.topicKey = "redrill";
-    sheet.topicCaption = "错题重练";
-    sheet.questions = 3;
-    sheet.missed = {{"3/4＋1/4＝（　）", "", "1", AnswerForm::Fraction, "q5008", "分数加法"},
-                    {"第2题", "", "7", AnswerForm::None, "", ""}};
-    const std::vector<MissRow> rows = missRows(sheet);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].question.topicKey, "q5008");
-    EXPECT_EQ(rows[1].question.topicKey, "redrill");
-    EXPECT_TRUE(isMixedSheet(sheetRow(sheet).topicKey));
-}
-
 }  // namespace
 }  // namespace tally
