@@ -21,12 +21,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sheet `number` takes `number` seconds: the order and the count of the sheets stored read back from them.
+// Sheet `number` takes `number` seconds, its answer as many milliseconds: the
+// order and the count of the sheets stored read back from them.
 MarkedSheet sheetNumbered(int number, long long childId = kEarlierRecords) {
     MarkedSheet sheet = test::markedSheet(
         "2026-10-01 08:" + std::to_string(10 + number / 60) + ":" + std::to_string(10 + number % 50), "q13",
         {test::askable(std::to_string(number) + "+1= （　）", std::to_string(number + 1))}, childId);
     sheet.seconds = number;
+    sheet.times = {{"answer1", "q13", sheet.missed[0].question, false, number}};
     return sheet;
 }
 
@@ -107,6 +109,7 @@ TEST_F(FullDisk, EveryWaitingSheetIsStoredAsRoomIsMadeNoneLost) {
               0)
         << "oldest first";
     EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM missed"), all);
+    EXPECT_EQ(countOf(file, "SELECT COUNT(*) FROM answer_time JOIN sheet ON id = sheet_id WHERE ms = seconds"), all);
     EXPECT_FALSE(fs::exists(journal));
     // A program ended after storing them but before emptying its journal
     // finds them there again at the next start: none is stored twice.
