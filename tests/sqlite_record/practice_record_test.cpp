@@ -80,7 +80,7 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshTakesEachQuestionsAnswersTogetherInThe
 }
 
 // A copy made afresh keeps every state it is given, however many, and no
-// other: a second child's misses in the file are not the first one's.
+// other: not one the copy held before, nor a second child's misses.
 TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
     SqliteRecord record(file);
     const long long other = test::addedChild(record, "甲", 2);
@@ -100,8 +100,9 @@ TEST_F(PracticeRecordFile, ACopyMadeAfreshKeepsEveryStateGiven) {
         given.push_back({answers.back().question, n % 4, n, 1000 - n});
         return given.back();
     };
+    ASSERT_TRUE(record.keepReview(kEarlierRecords, {{"q13", "旧题"}}, {{miss("旧题", "q13"), 0, 100, 101}}, {}, 1));
     long long through = 0;
-    ASSERT_TRUE(record.remakeReview(kEarlierRecords, {}, give, through));
+    ASSERT_TRUE(record.remakeReview(kEarlierRecords, record.reviewStanding(kEarlierRecords).value(), give, through));
     ASSERT_EQ(given.size(), 150u);
     std::reverse(given.begin(), given.end());  // by due
     EXPECT_EQ(record.dueReviews(kEarlierRecords, 1000, 1000), given);
