@@ -27,11 +27,6 @@ protected:
     }
 };
 
-TEST_F(ChildrenCli, WithoutChildrenNothingChanges) {
-    const std::string out = run("children\nstate AccountLevel\nchild add 小明 1\nmessages\nquit\n", std::nullopt);
-    EXPECT_EQ(out, ".\nstudent\nerror: 管理孩子要请爸爸妈妈先用高级用户登录。\n.\n");
-}
-
 // Each child's sheets, re-drill and record are their own.
 TEST_F(ChildrenCli, TwoChildrenEachKeepTheirOwnSheets) {
     nameTwoChildren();
