@@ -34,7 +34,7 @@ const std::string kChanged = "密码文件和家长设的密码对不上，它�
 using Told = std::vector<std::pair<std::string, std::string>>;
 
 // What becomes of the login file; Delete leaves nothing, Folder a folder in its place.
-enum class Spoil { Delete, Folder, Empty, Garbage, Shipped, Childs };
+enum class Spoil { Delete, Folder, Garbage, Shipped };
 
 // One computer user: a data directory holding the shipped login file, the
 // user's data location with the record (or a folder in its place, so it cannot
@@ -77,7 +77,7 @@ struct Computer {
         const fs::path file = loginFile();
         fs::remove(file);
         if (how == Spoil::Folder) fs::create_directories(file / "inside");
-        const std::string bytes[] = {"", "", "", "这不是密码\r\n", kShipped, kChilds};
+        const std::string bytes[] = {"", "", "这不是密码\r\n", kShipped};
         if (how > Spoil::Folder) std::ofstream(file, std::ios::binary) << bytes[static_cast<int>(how)];
     }
 
@@ -110,16 +110,13 @@ TEST(PasswordGuard, ASpoiledLoginFileOpensNothingButThePasswordInForce) {
         std::string inForce;
         bool brokenRecord = false;
     } cases[] = {
-        {Set::Changed, false, Spoil::Delete, kMissing, "4321"},  {Set::Changed, false, Spoil::Empty, kDamaged, "4321"},
-        {Set::Changed, false, Spoil::Garbage, kDamaged, "4321"}, {Set::Changed, false, Spoil::Shipped, kChanged, "4321"},
-        {Set::Changed, false, Spoil::Childs, kChanged, "4321"},
+        {Set::Changed, false, Spoil::Delete, kMissing, "4321"},  {Set::Changed, false, Spoil::Garbage, kDamaged, "4321"},
+        {Set::Changed, false, Spoil::Shipped, kChanged, "4321"},
         // the kept copy gone, the shipped file is read again
-        {Set::Changed, true, Spoil::Delete, kChanged, "4321"},   {Set::Changed, true, Spoil::Empty, kDamaged, "4321"},
-        {Set::Changed, true, Spoil::Garbage, kDamaged, "4321"},  {Set::Changed, true, Spoil::Shipped, kChanged, "4321"},
-        {Set::Changed, true, Spoil::Childs, kChanged, "4321"},
+        {Set::Changed, true, Spoil::Delete, kChanged, "4321"},   {Set::Changed, true, Spoil::Garbage, kDamaged, "4321"},
         {Set::Nothing, false, Spoil::Delete, fallback, "238"},   {Set::Nothing, false, Spoil::Folder, fallback, "238"},
-        {Set::Nothing, false, Spoil::Garbage, damaged, "238"},   {Set::Nothing, false, Spoil::Empty, damaged, "238"},
-        {Set::OlderFile, false, Spoil::Delete, kMissing, "111"}, {Set::Nothing, false, Spoil::Delete, unknown, "", true},
+        {Set::Nothing, false, Spoil::Garbage, damaged, "238"},   {Set::OlderFile, false, Spoil::Delete, kMissing, "111"},
+        {Set::Nothing, false, Spoil::Delete, unknown, "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "set " << static_cast<int>(c.set) << " installed " << c.installed
