@@ -11,20 +11,23 @@ namespace {
 
 constexpr const char* kGridStyle = R"(
 table.facts { border-collapse: collapse; margin: 8px 0; }
-table.facts th, table.facts td { border: 1px solid #9ca3af; width: 64px; height: 40px; text-align: center;
-  font-size: 16px; padding: 0 2px; }
+table.facts th, table.facts td { border: 1px solid #9ca3af; min-width: 40px; height: 40px; text-align: center;
+  font-size: 15px; padding: 0 3px; white-space: nowrap; line-height: 1.15; }
 table.facts th { background: #f3f4f6; }
 table.facts td.fluent { background: #86efac; }
 table.facts td.known { background: #fef08a; }
 table.facts td.shaky { background: #fdba74; }
 table.facts td.untried { background: #ffffff; color: #6b7280; }
 table.facts td.none { border: none; }
-span.mark { font-size: 13px; margin-left: 2px; }
+span.mark { display: block; font-size: 12px; min-height: 14px; }
 ul.legend { list-style: none; padding: 0; }
 ul.legend li { display: inline-block; margin-right: 14px; padding: 2px 8px; border: 1px solid #9ca3af; }
 ul.legend li.fluent { background: #86efac; }
 ul.legend li.known { background: #fef08a; }
 ul.legend li.shaky { background: #fdba74; }
+@media screen and (max-width: 560px) {
+  table.facts th, table.facts td { min-width: 0; font-size: 13px; padding: 0 1px; }
+}
 @page { size: A4; margin: 12mm; }
 @media print {
   body { background: #ffffff; padding: 0; }
