@@ -119,6 +119,8 @@ public:
     void showRecordOf(long long childId);
     // The weekly report of one child: another child's is the parent's.
     void showReportOf(long long childId);
+    // A fact grid (its place in factGrids()) of one child: another child's is the parent's.
+    void showFactGridOf(std::size_t place, long long childId);
     // The sheets of no child go to this child (the parent's link).
     void giveEarlierSheets(long long childId);
     // Remembers the settings of the child practising (or the computer's).

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 
+#include "app/fact_grid_page.h"
 #include "page/html_page.h"
 #include "practice/waiting_misses.h"
 
@@ -192,6 +193,7 @@ std::string recordBody(const RecordSummary& summary, const std::optional<RecordO
                  "class=plain");
     html += waitingPart(waitingMisses, summary.openMisses, !owner || owner->own);
     html += practiceHtml;
+    html += factGridLinks(owner ? owner->id : kEarlierRecords);
     // The charts first: a parent looks for the trend; the long table goes last.
     html += wrap("h2", "每个题目的成绩变化") + wrap("div", "", "id=charts");
     html += wrap("h2", "错得最多的题目") + missedTable(summary.mostMissed);

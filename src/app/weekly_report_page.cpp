@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/weekly_report_page.h"
 
+#include "app/fact_grid_page.h"
 #include "app/record_page.h"
 #include "daily/waiting_rows.h"
 #include "practice/html_parts.h"
@@ -14,6 +15,20 @@ std::string chooser(const std::vector<Child>& children, long long shown) {
     std::string links = "看谁的报告：";
     for (const Child& child : children) links += childLink(kShowChildReportLink, child.id, child.name, child.id == shown) + " ";
     return element("p", links, "class=\"plain chooser\"");
+}
+
+// The paces of the two weeks and each grid's facts 熟练 now but not before the week.
+bool addFluency(ProgressRecord& record, long long childId, const std::vector<SheetRow>& sheets, WeeklyReport& report) {
+    const std::vector<TimedAnswer> answers = record.answersSince(childId, dayText(report.from - 7));
+    if (record.trouble() != RecordTrouble::None) return false;
+    report.paces = skillPaces(answers, sheets, report.today);
+    for (const FactGrid& grid : factGrids()) {
+        const auto before = readFactGrid(record, childId, grid, dayText(report.from));
+        const auto now = readFactGrid(record, childId, grid, dayText(report.today + 1));
+        if (!before || !now) return false;
+        if (auto facts = newlyFluent(*before, *now); !facts.empty()) report.newlyFluent.push_back({grid.caption, facts});
+    }
+    return true;
 }
 
 }  // namespace
@@ -32,7 +47,8 @@ std::string weeklyReportPage(ProgressRecord& record, long long childId, Day toda
     report.waiting = *waiting;
     report.weekMisses = *weekMisses;
     report.withAnswers = withAnswers;
-    return weeklyReportHtml(report, chooser(switchTo, childId));
+    if (!addFluency(record, childId, rows.sheets, report)) return "";
+    return weeklyReportHtml(report, chooser(switchTo, childId) + factGridLinks(childId));
 }
 
 }  // namespace tally

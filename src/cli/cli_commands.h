@@ -54,6 +54,7 @@ public:
     void printMixes(const std::string& args, std::ostream& out);
     void wait(const std::string& args, std::ostream& out);
     void printTimes(const std::string& args, std::ostream& out);
+    void printFactGrid(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:

@@ -65,6 +65,8 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::mix},
         {"mixes", "", "print the 口算卷 to choose: name, count, skills and shares, 示例 for a ready one; then .",
          &Commands::printMixes},
+        {"grid", "NAME", "print the fact grid NAME of the child practising: a row a line, each fact=its state; then .",
+         &Commands::printFactGrid},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "practice/review_schedule.h"
+#include "practice/skill_pace.h"
 
 namespace tally {
 
@@ -47,6 +48,14 @@ struct NextTopic {
     bool operator==(const NextTopic&) const = default;
 };
 
+// The facts of one grid (乘法口诀…) that became 熟练 this week.
+struct FluentFacts {
+    std::string grid;
+    std::vector<std::string> facts;
+
+    bool operator==(const FluentFacts&) const = default;
+};
+
 // The last seven days (today and the six before) against the seven before them.
 struct WeeklyReport {
     std::string childName;
@@ -62,6 +71,10 @@ struct WeeklyReport {
     int waiting = 0;                     // misses waiting for review, due today or later
     std::vector<ReviewItem> weekMisses;  // this week's misses still waiting, the soonest back first
     std::vector<NextTopic> next;     // up to three
+    // Questions per minute by the answers' times, and the facts newly 熟练:
+    // the caller's to fill in.
+    std::vector<SkillPace> paces;
+    std::vector<FluentFacts> newlyFluent;
     // The right answers of the listed misses are the parent's; a child alone
     // sees the misses without them.
     bool withAnswers = true;

@@ -24,6 +24,7 @@ p.note { color: #666666; font-size: 15px; }
   h2 { font-size: 17px; margin: 12px 0 6px; }
   table.report td, table.report th { font-size: 13px; padding: 2px 8px; }
   table, li { break-inside: avoid; }
+  p.grids { display: none; }
 }
 )";
 
@@ -120,6 +121,36 @@ std::string waitingMisses(const WeeklyReport& report) {
     return html;
 }
 
+std::string perMinute(const WeekPace& week) {
+    if (week.answers <= 0) return "—";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f道", week.perMinute());
+    return text;
+}
+
+// Questions per minute by the answers' own times, and the facts newly known by heart.
+std::string fluency(const WeeklyReport& report) {
+    std::string html;
+    if (report.paces.empty()) {
+        html = element("p", "这两周还没有记下每道题用的时间。", "class=plain");
+    } else {
+        std::string rows = textRow({"题目", "这一周每分钟", "上一周每分钟"}, "th");
+        for (const SkillPace& pace : report.paces) {
+            rows += textRow({pace.caption, perMinute(pace.thisWeek), perMinute(pace.lastWeek)});
+        }
+        html = element("table", rows, "class=\"report paces\"");
+    }
+    if (report.newlyFluent.empty()) return html + element("p", "这一周没有新熟练的口算。", "class=plain");
+    std::string items;
+    for (const FluentFacts& grid : report.newlyFluent) {
+        std::string facts;
+        for (const std::string& fact : grid.facts) facts += (facts.empty() ? "" : "、") + fact;
+        items += element("li", escaped(grid.grid + "：" + facts));
+    }
+    return html + element("p", "这一周新熟练（两次都又对又快）的口算：", "class=plain") +
+           element("ul", items, "class=fluent");
+}
+
 std::string nextTopics(const WeeklyReport& report) {
     if (report.next.empty()) {
         return element("p", "各个题目都做得又对又快。可以按课本的进度，试一试新的内容。", "class=plain");
@@ -139,6 +170,7 @@ std::string reportBody(const WeeklyReport& report, const std::string& chooserHtm
                     "class=plain");
     html += element("h2", "这一周练了多少") + summaryTable(report);
     html += element("h2", "每个题目") + topicsTable(report);
+    html += element("h2", "做得多快") + fluency(report);
     html += element("h2", "进步和退步") + changes(report);
     html += element("h2", "等着复习的错题") + waitingMisses(report);
     html += element("h2", "接下来练什么") + nextTopics(report);

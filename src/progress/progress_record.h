@@ -154,6 +154,17 @@ public:
                                                  int /*perQuestion*/) {
         return {};
     }
+    // Of each of these question texts, whatever topic asked it, its newest
+    // `perQuestion` answers marked before `before` ("YYYY-MM-DD", "" for no
+    // bound) with their times, newest first, the questions in the order of
+    // their text; a record that keeps no times has none.
+    virtual std::vector<TimedAnswer> lastAnswersOf(long long /*childId*/, const std::vector<std::string>& /*questions*/,
+                                                   int /*perQuestion*/, const std::string& /*before*/ = "") {
+        return {};
+    }
+    // Every answer with its time of the child's sheets marked on `fromDay`
+    // ("YYYY-MM-DD") or later, oldest sheet first, each in its place on it.
+    virtual std::vector<TimedAnswer> answersSince(long long /*childId*/, const std::string& /*fromDay*/) { return {}; }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.

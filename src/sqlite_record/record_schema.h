@@ -80,8 +80,8 @@ inline constexpr const char* kChildTables =
     "CREATE TABLE IF NOT EXISTS setting("
     " owner INTEGER NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY(owner, key));";
 
-// What the record page, the re-drill and a re-drill's mended questions are
-// read by.
+// What the record page, the re-drill, a re-drill's mended questions and the
+// newest answers of a question under any topic are read by.
 inline constexpr std::pair<const char*, const char*> kIndexes[] = {
     {"sheet_by_topic", "CREATE INDEX IF NOT EXISTS sheet_by_topic ON sheet(topic_key, marked_at, score, seconds)"},
     {"sheet_by_child", "CREATE INDEX IF NOT EXISTS sheet_by_child ON sheet(child_id, topic_key, marked_at, score, seconds)"},
@@ -91,6 +91,8 @@ inline constexpr std::pair<const char*, const char*> kIndexes[] = {
                     " WHERE mended = 0 AND answer_form <> ''"},
     {"answer_time_by_question",
      "CREATE INDEX IF NOT EXISTS answer_time_by_question ON answer_time(topic_key, question, sheet_id)"},
+    {"answer_time_by_text",
+     "CREATE INDEX IF NOT EXISTS answer_time_by_text ON answer_time(question, sheet_id, position)"},
     {"missed_open_latest", "CREATE INDEX IF NOT EXISTS missed_open_latest ON missed(sheet_id DESC, position)"
                            " WHERE mended = 0 AND answer_form <> ''"},
 };

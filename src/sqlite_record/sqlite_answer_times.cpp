@@ -2,6 +2,8 @@
 // Reading back the answers' times.
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "sqlite_record/sheet_columns.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/sqlite_statement.h"
@@ -27,6 +29,57 @@ std::vector<TimedAnswer> SqliteRecord::lastAnswers(long long childId, const std:
     query.bind(1, topicKey);
     query.bind(2, childId);
     query.bind(3, static_cast<long long>(perQuestion));
+    if (!query.eachRow([&] { return found.push_back({query.text(0), sqlite::answerTimeOf(query, 1)}), true; })) {
+        return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
+    }
+    worked();
+    return found;
+}
+
+std::vector<TimedAnswer> SqliteRecord::lastAnswersOf(long long childId, const std::vector<std::string>& questions,
+                                                   int perQuestion, const std::string& before) {
+    std::vector<TimedAnswer> found;
+    if (!ensureOpen()) return found;
+    if (!waiting_.empty()) storeWaiting();
+    std::vector<std::string> texts = questions;
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    // A question's answers from its newest back through the index on the
+    // text, until `perQuestion` of the child's are found: a few steps each,
+    // however long the record (CROSS JOIN keeps answer_time the outer loop).
+    Statement query(db_, std::string("SELECT marked_at, ") + sqlite::kAnswerTimeColumns +
+                             " FROM (SELECT sheet.marked_at, answer_time.*"
+                             " FROM answer_time CROSS JOIN sheet ON sheet.id = answer_time.sheet_id"
+                             " WHERE answer_time.question = ?1 AND sheet.child_id = ?2"
+                             " AND (?4 = '' OR sheet.marked_at < ?4)"
+                             " ORDER BY answer_time.sheet_id DESC, answer_time.position DESC LIMIT ?3)");
+    if (!query.ok()) return failed("成绩记录读不出来"), found;
+    for (const std::string& text : texts) {
+        query.reset();
+        query.bind(1, text);
+        query.bind(2, childId);
+        query.bind(3, static_cast<long long>(perQuestion));
+        query.bind(4, before);
+        if (!query.eachRow([&] { return found.push_back({query.text(0), sqlite::answerTimeOf(query, 1)}), true; })) {
+            return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
+        }
+    }
+    worked();
+    return found;
+}
+
+std::vector<TimedAnswer> SqliteRecord::answersSince(long long childId, const std::string& fromDay) {
+    std::vector<TimedAnswer> found;
+    if (!ensureOpen()) return found;
+    if (!waiting_.empty()) storeWaiting();
+    Statement query(db_, std::string("SELECT marked_at, ") + sqlite::kAnswerTimeColumns +
+                             " FROM (SELECT sheet.marked_at, answer_time.* FROM sheet"
+                             " JOIN answer_time ON answer_time.sheet_id = sheet.id"
+                             " WHERE sheet.child_id = ?1 AND sheet.marked_at >= ?2"
+                             " ORDER BY sheet.id, answer_time.position)");
+    if (!query.ok()) return failed("成绩记录读不出来"), found;
+    query.bind(1, childId);
+    query.bind(2, fromDay);
     if (!query.eachRow([&] { return found.push_back({query.text(0), sqlite::answerTimeOf(query, 1)}), true; })) {
         return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
     }

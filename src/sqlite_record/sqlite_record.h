@@ -67,6 +67,9 @@ public:
     std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
                                         int practices) override;
     std::vector<TimedAnswer> lastAnswers(long long childId, const std::string& topicKey, int perQuestion) override;
+    std::vector<TimedAnswer> lastAnswersOf(long long childId, const std::vector<std::string>& questions, int perQuestion,
+                                           const std::string& before = "") override;
+    std::vector<TimedAnswer> answersSince(long long childId, const std::string& fromDay) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 

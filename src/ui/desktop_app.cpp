@@ -95,6 +95,9 @@ void DesktopApp::wire() {
                      [&form](long long child) { form.giveEarlierSheets(child); }, Qt::QueuedConnection);
     QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::childReportRequested, &window,
                      [&form](long long child) { form.showReportOf(child); }, Qt::QueuedConnection);
+    QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::factGridRequested, &window,
+                     [&form](int place, long long child) { form.showFactGridOf(static_cast<std::size_t>(place), child); },
+                     Qt::QueuedConnection);
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,

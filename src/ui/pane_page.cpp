@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/fact_grid_page.h"
 #include "app/record_page.h"
 #include "app/weekly_report_page.h"
 
@@ -56,6 +57,10 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         }
         if (const auto child = linkedChild(name, kShowChildReportLink)) {
             emit childReportRequested(*child);
+            return false;
+        }
+        if (const auto grid = linkedFactGrid(name)) {
+            emit factGridRequested(static_cast<int>(grid->first), grid->second);
             return false;
         }
     }

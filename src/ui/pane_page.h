@@ -36,6 +36,8 @@ signals:
     void earlierSheetsGiven(long long childId);
     // The parent chose whose weekly report to see.
     void childReportRequested(long long childId);
+    // A fact grid of a child was chosen on the record page or another grid.
+    void factGridRequested(int place, long long childId);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

@@ -182,6 +182,8 @@ int ScriptRunner::execute(const QString& command, const QString& args) {
               true);
     } else if (command == "js") {
         runJs(args, true);
+    } else if (command == "js2") {
+        runJs(args, true, Pane::WebBrowser2);
     } else if (command == "wait") {
         return qMax(0, args.toInt());
     } else if (command == "shot") {
@@ -201,8 +203,8 @@ void ScriptRunner::typeInto(const QString& name, const QString& value) {
           true);
 }
 
-void ScriptRunner::runJs(const QString& code, bool printResult) {
-    app_.window().browser(Pane::WebBrowser1).page()->runJavaScript(code, [this, printResult](const QVariant& result) {
+void ScriptRunner::runJs(const QString& code, bool printResult, Pane pane) {
+    app_.window().browser(pane).page()->runJavaScript(code, [this, printResult](const QVariant& result) {
         if (printResult && result.isValid() && !result.isNull()) print(result.toString());
     });
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "base/ports.h"
+
 class QDialog;
 
 namespace tally {
@@ -18,6 +20,7 @@ class DesktopApp;
 //   tab CAPTION | click KEY | toolbar KEY
 //   set NAME VALUE    types into the page through the view
 //   js CODE           runs JavaScript in WebBrowser1 and prints a result
+//   js2 CODE          the same in WebBrowser2 (a link of the record page)
 //   finish            clicks the page's finish button in the view
 //   wait MS | shot FILE.png | close | quit
 // Message boxes are printed and answered OK a moment later; `close` closes an
@@ -49,7 +52,7 @@ private:
     int execute(const QString& command, const QString& args);
     void shot(const QString& file);
     void typeInto(const QString& name, const QString& value);
-    void runJs(const QString& code, bool print);
+    void runJs(const QString& code, bool print, Pane pane = Pane::WebBrowser1);
     void print(const QString& line);
 };
 
