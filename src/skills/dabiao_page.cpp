@@ -44,8 +44,8 @@ std::string missedList(const DabiaoResult& result) {
     if (result.missed.empty()) return result.done > 0 ? "<p>全都答对了，真棒！</p>" : "";
     std::string html = "<h3>答错的题</h3><ul>";
     for (const MissedQuestion& miss : result.missed) {
-        html += "<li>" + escapeHtmlText(miss.question) + "　写的是 " + escapeHtmlText(miss.typed);
-        if (result.showAnswers) html += "，正确答案 " + escapeHtmlText(miss.correct);
+        html += "<li>" + escapeHtmlText(miss.question) + "　写的是" + escapeHtmlText(miss.typed);
+        if (result.showAnswers) html += "，正确答案是" + escapeHtmlText(miss.correct);
         html += "</li>";
     }
     return html + "</ul>";
@@ -82,7 +82,7 @@ std::string dabiaoStartHtml(const std::vector<ListedMix>& mixes, int minutes) {
 }
 
 std::string dabiaoQuestionHtml(const std::string& question, int secondsLeft, int done, const std::string& said) {
-    return "<div " + htmlAttribute("id", kDabiaoPageId) + " data-keys=\"Enter\"><p>还剩 <b " +
+    return "<div " + htmlAttribute("id", kDabiaoPageId) + " data-keys=\"Enter\"><p>还剩<b " +
            htmlAttribute("id", kDabiaoLeftId) + ">" + clockText(secondsLeft) + "</b>，已经做了" + std::to_string(done) +
            "道</p><p style=\"font-size:56px;margin:24px 0\">" + escapeHtmlText(question) +
            " <input class=text type=text size=5 autofocus style=\"font-size:48px\" " +
@@ -92,7 +92,7 @@ std::string dabiaoQuestionHtml(const std::string& question, int secondsLeft, int
 
 std::string dabiaoResultHtml(const DabiaoResult& result) {
     const double rate = result.right / static_cast<double>(result.minutes);
-    return "<h2>时间到！</h2><p style=\"font-size:32px\">每分钟答对 " + oneDecimal(rate) + " 道</p><p>" +
+    return "<h2>时间到！</h2><p style=\"font-size:32px\">每分钟答对" + oneDecimal(rate) + "道</p><p>" +
            std::to_string(result.minutes) + "分钟做了" + std::to_string(result.done) + "道，答对" +
            std::to_string(result.right) + "道。</p>" + bandLine(result, rate) + missedList(result) +
            "<p><input class=button " + htmlAttribute("name", kAgainButtonName) + " type=button value=再测一次></p>";

@@ -87,7 +87,7 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
     {
         SqliteRecord record(file);
         ASSERT_TRUE(record.ok()) << record.lastError();
-        EXPECT_EQ(record.schemaVersion(), 4);
+        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
         EXPECT_EQ(record.sheets(1).size(), 2u);
     }
     before["answer_time"] = 0;
@@ -104,7 +104,7 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
         ASSERT_TRUE(record.store(sheet)) << record.lastError();
     }
     SqliteRecord reopened(file);
-    EXPECT_EQ(reopened.schemaVersion(), 4);
+    EXPECT_EQ(reopened.schemaVersion(), SqliteRecord::kSchemaVersion);
     EXPECT_EQ(reopened.lastAnswers(1, "q13", 5),
               (std::vector<TimedAnswer>{{"2026-12-03 08:00:00", timed("answer2", "6+9=（　）", false, std::nullopt)},
                                         {"2026-12-03 08:00:00", timed("answer1", "7+8=（　）", true, 2400)}}));
