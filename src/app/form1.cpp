@@ -47,6 +47,7 @@ FamilyContext Form1::familyContext() {
     FamilyContext context{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
                           timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
     context.mixes = &mixShelf_;
+    context.norms = &normShelf_;
     if (child_) context.stage = {child_->grade, termOfDay(today()) == SchoolTerm::Second};
     return context;
 }
@@ -251,7 +252,7 @@ void Form1::onTimer(int timer) {
     }
     FamilyContext context = familyContext();
     for (TopicFamily* family : families_.table.all()) {
-        if (family->ownsTimer(timer)) family->tick(context, timer);
+        if (family->ownsTimer(timer)) storePassed(family->tick(context, timer));
     }
 }
 

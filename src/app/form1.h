@@ -7,6 +7,7 @@
 
 #include "families/family_table.h"
 #include "app/record_mix_shelf.h"
+#include "app/record_norm_shelf.h"
 #include "app/sheet_progress.h"
 #include "daily/today_practice.h"
 #include "app/toolbar_actions.h"
@@ -228,6 +229,7 @@ private:
     MarksOnlyPage marksOnlyPage_{ports_.page};
     ProgressRecord* record_ = nullptr;
     RecordMixShelf mixShelf_{[this] { return record_; }, [this] { return owner(); }};
+    RecordNormShelf normShelf_{[this] { return record_; }};
     SheetProgressCounter progressCounter_;
     // The record's trouble the child was last told of while storing.
     RecordTrouble recordTroubleTold_ = RecordTrouble::None;

@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <limits>
 
+#include "app/dabiao_history.h"
 #include "app/grader.h"
 #include "app/record_page.h"
 #include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
 #include "daily/waiting_rows.h"
+#include "skills/dabiao_page.h"
 #include "progress/answer_times.h"
 #include "progress/record_trouble.h"
 #include "topics/catalogue.h"
@@ -203,7 +205,10 @@ void Form1::showRecordOf(long long childId) {
 void Form1::showRecordPageOf(long long childId) {
     if (!record_) return noRecordMessage();
     const std::optional<RecordSummary> summary = record_->summary(childId, RecordPageLimits{});
-    const std::string calendar = summary ? practiceCalendarHtml(childId) : "";
+    const std::string calendar =
+        summary ? practiceCalendarHtml(childId) +
+                      dabiaoHistoryHtml(record_->recentTopicSheets(childId, {kDabiaoKey}, kChartedDabiaoTests))
+                : "";
     std::optional<RecordOwner> shownOwner;
     if (childMode()) {
         RecordOwner heading;

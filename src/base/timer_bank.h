@@ -5,19 +5,20 @@
 
 namespace tally {
 
-// The main window's six timers, by what they do.
+// The main window's seven timers, by what they do.
 inline constexpr int kThinkTimer = 1;      // the seconds since the page was shown
 inline constexpr int kMemoryTimer = 2;     // the card-memory game's countdown
 inline constexpr int kStartPageTimer = 3;  // the introduction, half a second after start-up
 inline constexpr int kClockTimer = 4;      // the clock's hands, every second
 inline constexpr int kLevelTimer = 5;      // the level game's next question
 inline constexpr int kCountdownTimer = 6;  // the level game's seconds left
+inline constexpr int kDabiaoTimer = 7;     // the 口算达标 test's seconds
 
-// The six window timers of the main window: their state lives here, the front
+// The seven window timers of the main window: their state lives here, the front
 // end runs real (or manual) clocks from it.
 class TimerBank {
 public:
-    static constexpr int kCount = 6;
+    static constexpr int kCount = 7;
 
     TimerBank();
 

@@ -3,7 +3,7 @@
 
 namespace tally {
 
-// The front end's real clocks for Timer1..Timer6: told whenever a timer is
+// The front end's real clocks for Timer1..Timer7: told whenever a timer is
 // started, stopped or restarted.
 class TimerPort {
 public:

@@ -52,6 +52,8 @@ public:
     void manageChild(const std::string& args, std::ostream& out);
     void mix(const std::string& args, std::ostream& out);
     void printMixes(const std::string& args, std::ostream& out);
+    void dabiao(const std::string& args, std::ostream& out);
+    void printNorms(const std::string& args, std::ostream& out);
     void wait(const std::string& args, std::ostream& out);
     void printTimes(const std::string& args, std::ostream& out);
     void printFactGrid(const std::string& args, std::ostream& out);

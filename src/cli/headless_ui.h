@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/ports.h"
+#include "base/timer_bank.h"
 #include "base/timer_port.h"
 
 namespace tally {
@@ -73,7 +74,7 @@ public:
         bool enabled = false;
         int interval = 0;
     };
-    std::array<TimerState, 7> timers{};
+    std::array<TimerState, TimerBank::kCount + 1> timers{};
 };
 
 }  // namespace tally

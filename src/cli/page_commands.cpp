@@ -174,7 +174,7 @@ void Commands::tick(const std::string& args, std::ostream& out) {
     const int timer = numbered(name, "Timer", TimerBank::kCount);
     const auto count = tickCount(countText);
     if (timer == 0 || !count) {
-        out << "error: tick Timer1..Timer6 [N], N from 0 to " << kMaxTicks << "\n";
+        out << "error: tick Timer1..Timer7 [N], N from 0 to " << kMaxTicks << "\n";
         return;
     }
     for (int i = 0; i < *count; ++i) {

@@ -17,6 +17,7 @@
 #include "sheets/fraction_sheets.h"
 #include "sheets/pattern_sheets.h"
 #include "sheets/time_sheets.h"
+#include "skills/dabiao_family.h"
 #include "skills/skill_family.h"
 
 namespace tally {
@@ -44,6 +45,7 @@ struct Families {
     MemoryGameFamily memoryGame;
     GamePagesFamily gamePages;
     SkillFamily skills;
+    DabiaoFamily dabiao;
 
     FamilyTable table;
 
@@ -51,7 +53,7 @@ struct Families {
         for (TopicFamily* family : std::initializer_list<TopicFamily*>{
                  &arithmetic, &time, &clock, &compare, &pattern, &fractions, &fourOperations, &divisors,
                  &wordProblems, &revealedAnswers, &lessons, &reading, &levelGame, &twentyFour, &memoryGame,
-                 &gamePages, &skills}) {
+                 &gamePages, &skills, &dabiao}) {
             table.add(*family);
         }
     }

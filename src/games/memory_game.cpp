@@ -51,17 +51,18 @@ void MemoryGameFamily::build(FamilyContext& context, const TopicClick&, Sheet& s
     sheet.html += html + "<br><br>" + kFinishButton + "<br><br>";
 }
 
-void MemoryGameFamily::tick(FamilyContext& context, int /*timer*/) {
+std::optional<MarkedSheet> MemoryGameFamily::tick(FamilyContext& context, int /*timer*/) {
     const int left = context.options.memoryTime - ++elapsed_;
     // The memory time may be shortened in the options while the count runs:
     // the cards are turned as soon as no time is left, never missed.
     context.page.setValue("miao", std::to_string(left > 0 ? left : 0));
-    if (left > 0) return;
+    if (left > 0) return std::nullopt;
     std::string backs;
     for (size_t card = 0; card < dealt_.size(); ++card) backs += "<img src=24/pp.gif>";
     context.page.setInnerHtml(kCardsAnchor, backs);
     context.timers.setEnabled(kMemoryTimer, false);
     elapsed_ = 0;
+    return std::nullopt;
 }
 
 std::optional<MarkedSheet> MemoryGameFamily::mark(FamilyContext& context, const std::string&) {

@@ -30,7 +30,7 @@ public:
     bool takesKeyboard(const TopicTagParts& tag) const override { return builds(tag); }
     // The countdown's tick: the seconds left, then the cards turned over.
     bool ownsTimer(int timer) const override { return timer == kMemoryTimer; }
-    void tick(FamilyContext& context, int timer) override;
+    std::optional<MarkedSheet> tick(FamilyContext& context, int timer) override;
     void leave(FamilyContext& context) override { context.timers.setEnabled(kMemoryTimer, false); }
 
     // How many cards the next round deals.

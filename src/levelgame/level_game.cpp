@@ -35,9 +35,10 @@ void LevelGameFamily::build(FamilyContext& context, const TopicClick& click, She
     sheet.html += nextQuestionPage(context, state_, operation);
 }
 
-void LevelGameFamily::tick(FamilyContext& context, int timer) {
+std::optional<MarkedSheet> LevelGameFamily::tick(FamilyContext& context, int timer) {
     if (timer == kLevelTimer) levelTick(context, state_);
     if (timer == kCountdownTimer) levelCountdown(context, state_);
+    return std::nullopt;
 }
 
 void LevelGameFamily::mouseDown(FamilyContext& context, const std::string& gradingKey) {

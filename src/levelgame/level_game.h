@@ -21,7 +21,7 @@ public:
     bool takesKeyboard(const TopicTagParts& tag) const override { return builds(tag); }
     // The engine's next question and the countdown's seconds left.
     bool ownsTimer(int timer) const override { return timer == kLevelTimer || timer == kCountdownTimer; }
-    void tick(FamilyContext& context, int timer) override;
+    std::optional<MarkedSheet> tick(FamilyContext& context, int timer) override;
     // A mouse-down binds the radios of the page it was on: the answers
     // R1..R4 of a game, the difficulties n1..n3 of every page of the game.
     void mouseDown(FamilyContext& context, const std::string& gradingKey) override;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "progress/children.h"
+#include "progress/fluency_norm.h"
 #include "progress/kept_practice.h"
 #include "progress/record_values.h"
 #include "progress/saved_mix.h"
@@ -219,6 +220,15 @@ public:
     // Keeps it in place of the one before; one without questions keeps none.
     // False when it could not be written.
     virtual bool keepPractice(long long /*owner*/, const KeptPractice& /*kept*/) { return false; }
+
+    // --- the parent's 口算达标 norms ---------------------------------------
+    // The rows a parent set, for the whole record, in place of the program's
+    // own of the same grade, term and skill; empty when none or unreadable.
+    virtual std::vector<FluencyNorm> fluencyNorms() { return {}; }
+    // Keeps the row in place of the one of its grade, term and skill. "" when
+    // it is kept, otherwise why not, in Chinese for the parent.
+    virtual std::string saveFluencyNorm(const FluencyNorm& /*norm*/) { return kNoNorms; }
+    static constexpr const char* kNoNorms = "成绩记录打不开，现在不能修改达标标准。";
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // Every answer of a sheet with its time in milliseconds (NULL: nothing was
 // typed into it), in the order the sheet marked them; read by child, topic
@@ -18,6 +18,15 @@ inline constexpr const char* kAnswerTimes =
     " sheet_id INTEGER NOT NULL REFERENCES sheet(id) ON DELETE CASCADE, position INTEGER NOT NULL,"
     " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL,"
     " right_answer INTEGER NOT NULL, ms INTEGER, PRIMARY KEY(sheet_id, position));";
+
+// The 口算达标 norms a parent set, one row for a grade, term and skill, in
+// place of the program's own. Version 5 brought it.
+inline constexpr const char* kFluencyNorms =
+    "CREATE TABLE IF NOT EXISTS fluency_norm("
+    " grade INTEGER NOT NULL CHECK(grade BETWEEN 1 AND 6), second_term INTEGER NOT NULL CHECK(second_term IN (0, 1)),"
+    " skill_key TEXT NOT NULL, pass INTEGER NOT NULL, good INTEGER NOT NULL, excellent INTEGER NOT NULL,"
+    " CHECK(1 <= pass AND pass <= good AND good <= excellent AND excellent <= 60),"
+    " PRIMARY KEY(grade, second_term, skill_key));";
 
 // A new file's sheets and misses, as of kSchemaVersion (and kAnswerTimes).
 inline constexpr const char* kSheetTables =
@@ -61,6 +70,7 @@ inline constexpr const char* kKeptPracticeTables =
 // (kEarlierRecords), each kept as it was. Adding a column with a constant
 // default rewrites nothing, however long the record is.
 // Version 3 kept no answer's time: its sheets have none.
+// Version 4 kept no norms: the program's own stand.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -70,6 +80,7 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     " topic = (SELECT topic FROM sheet WHERE sheet.id = missed.sheet_id);",
     "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
     kAnswerTimes,
+    kFluencyNorms,
 };
 
 // The children and the settings kept for each, made with every version.

@@ -157,7 +157,9 @@ bool SqliteRecord::createSchema() {
         if (now == kSchemaVersion) return true;
         if (now > kSchemaVersion || now < 0) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
         // A new file is made as it stands now; an older one is moved on a version at a time.
-        if (now == 0 && !(exec(sqlite::kSheetTables) && exec(sqlite::kAnswerTimes))) return false;
+        if (now == 0 && !(exec(sqlite::kSheetTables) && exec(sqlite::kAnswerTimes) && exec(sqlite::kFluencyNorms))) {
+            return false;
+        }
         for (int from = now; from > 0 && from < kSchemaVersion; ++from) {
             if (!exec(sqlite::kMoves[from - 1])) return false;
         }

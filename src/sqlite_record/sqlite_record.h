@@ -91,6 +91,8 @@ public:
     std::string removeMix(long long owner, const std::string& name) override;
     std::optional<KeptPractice> keptPractice(long long owner) override;
     bool keepPractice(long long owner, const KeptPractice& kept) override;
+    std::vector<FluencyNorm> fluencyNorms() override;
+    std::string saveFluencyNorm(const FluencyNorm& norm) override;
 
 private:
     std::filesystem::path file_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "page/page.h"
+#include "progress/fluency_norm.h"
 #include "progress/record_values.h"
 #include "progress/saved_mix.h"
 #include "base/drill_form.h"
@@ -68,6 +69,15 @@ public:
     virtual std::string save(const SkillMix& mix) = 0;
 };
 
+// The 口算达标 norms a parent set, kept by the record for the whole computer.
+class NormShelf {
+public:
+    virtual ~NormShelf() = default;
+    virtual std::vector<FluencyNorm> edited() = 0;
+    // "" when kept, else why not, for the parent.
+    virtual std::string save(const FluencyNorm& norm) = 0;
+};
+
 // How far the child practising has come: the grade, and whether its 下学期
 // has begun (the winter holiday still reviews 上学期). Grade 0 when no child
 // is named.
@@ -109,6 +119,7 @@ struct FamilyContext {
     bool showAnswers = true;
     // None where no record is kept (a print run, the scratch page).
     MixShelf* mixes = nullptr;
+    NormShelf* norms = nullptr;
     SchoolStage stage;
 
     // Int(R × span) + base, the draw every generator uses.
@@ -161,9 +172,10 @@ public:
     virtual bool takesKeyboard(const TopicTagParts& /*tag*/) const { return false; }
 
     // --- its timers and leaving ---------------------------------------------
-    // The window timers it starts; each of their ticks comes to `tick`.
+    // The window timers it starts; each of their ticks comes to `tick`, which
+    // returns a sheet the clock ended (a timed test) for the model to store.
     virtual bool ownsTimer(int /*timer*/) const { return false; }
-    virtual void tick(FamilyContext& /*context*/, int /*timer*/) {}
+    virtual std::optional<MarkedSheet> tick(FamilyContext& /*context*/, int /*timer*/) { return std::nullopt; }
     // Another tab, topic or page was chosen (told to every family): its
     // timers stop, so no game speaks up from a page no longer shown.
     virtual void leave(FamilyContext& /*context*/) {}

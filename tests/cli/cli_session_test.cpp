@@ -26,7 +26,7 @@ protected:
 
 // Whole answers to short scripts: states, the clock, options and tick counts.
 TEST_F(CliTest, CommandsAnswerTheirStates) {
-    const std::string tickError = "error: tick Timer1..Timer6 [N], N from 0 to 100000\n";
+    const std::string tickError = "error: tick Timer1..Timer7 [N], N from 0 to 100000\n";
     const struct {
         const char* name;
         std::optional<std::string> login;
