@@ -44,7 +44,7 @@ TEST(TimerBank, ReportsStartsStopsAndRestartsOnly) {
     timers.setEnabled(1, true);   // starts
     timers.setEnabled(1, true);   // nothing
     timers.setInterval(5, 7000);  // new interval: restart
-    timers.setEnabled(7, true);   // no such timer
+    timers.setEnabled(TimerBank::kCount + 1, true);  // no such timer
     timers.setEnabled(1, false);  // stops
     EXPECT_EQ(changes, "151");
     EXPECT_EQ(timers.interval(5), 7000);
