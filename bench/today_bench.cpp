@@ -162,21 +162,30 @@ void BM_TodaysPracticeAfterANewSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_TodaysPracticeAfterANewSheet)->Unit(benchmark::kMillisecond);
 
+PracticeSources sourcesOf(Window& window, TopicQuestionSource& source) {
+    return todaySources({kToday, 1, 0}, window.data, source);
+}
+
 void BM_ReadingThePlansRows(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    for (auto _ : state) benchmark::DoNotOptimize(readPracticeInput(window.record, kEarlierRecords, kToday)->due.size());
+    TopicQuestionSource source(window.data, window.quiet, window.form.texts());
+    const PracticeSources sources = sourcesOf(window, source);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readPracticeInput(window.record, kEarlierRecords, kToday, sources)->due.size());
+    }
 }
 BENCHMARK(BM_ReadingThePlansRows)->Unit(benchmark::kMillisecond);
 
 void BM_TodaysPracticeFromRowsInMemory(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday);
     TopicQuestionSource source(window.data, window.quiet, window.form.texts());
+    const PracticeSources sources = sourcesOf(window, source);
+    const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday, sources);
     std::uint64_t seed = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, window.data, source).questions.size());
+        benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, sources, source).questions.size());
     }
 }
 BENCHMARK(BM_TodaysPracticeFromRowsInMemory)->Unit(benchmark::kMillisecond);

@@ -67,6 +67,7 @@ public:
     std::vector<TopicShare> topicShares(long long childId, const std::vector<std::string>& topicKeys,
                                         int practices) override;
     std::vector<TimedAnswer> lastAnswers(long long childId, const std::string& topicKey, int perQuestion) override;
+    std::vector<TimedAnswer> topicAnswers(long long childId, const std::vector<std::string>& topicKeys) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }
 
