@@ -17,11 +17,11 @@ std::optional<std::vector<MissedQuestion>> readSlowQuestions(ProgressRecord& rec
     }
     std::vector<MissedQuestion> asked;
     if (skillKeys.empty() || limit == 0) return asked;
-    const std::vector<TimedAnswer> answers = record.topicAnswers(childId, skillKeys);
+    std::vector<TimedAnswer> answers = record.topicAnswers(childId, skillKeys);
     if (record.trouble() != RecordTrouble::None) return std::nullopt;
     std::set<ReviewKey> dueKeys;
     for (const ReviewItem& item : due) dueKeys.insert(item.key());
-    for (const SlowFact& fact : slowFacts(answers, today)) {
+    for (const SlowFact& fact : slowFacts(std::move(answers), today)) {
         if (asked.size() == limit) break;
         if (dueKeys.count({fact.topicKey, fact.question})) continue;
         // A text no 横式 sheet of the skill shows (one of 竖式) is not asked again.

@@ -2,6 +2,7 @@
 #include "practice/slow_facts.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <span>
 #include <tuple>
@@ -34,12 +35,12 @@ bool fluentToday(std::span<const TimedAnswer> oldestFirst, const std::string& to
 
 }  // namespace
 
-std::vector<SlowFact> slowFacts(const std::vector<TimedAnswer>& answers, Day today) {
+std::vector<SlowFact> slowFacts(std::vector<TimedAnswer> answers, Day today) {
     const std::string todayText = dayText(today);
     std::vector<SlowFact> slow;
     for (auto from = answers.begin(); from != answers.end();) {
-        const auto to = std::find_if(from, answers.end(), [&](const TimedAnswer& a) { return !sameFact(a, *from); });
-        const std::vector<TimedAnswer> ofFact(from, to);
+        const auto to = std::find_if(from + 1, answers.end(), [&](const TimedAnswer& a) { return !sameFact(a, *from); });
+        const std::vector<TimedAnswer> ofFact(std::make_move_iterator(from), std::make_move_iterator(to));
         if (fluentDays(ofFact) < kFluentDaysToLeave && !fluentToday(ofFact, todayText)) {
             const TimedAnswer& newest = ofFact.back();
             slow.push_back({newest.answer.topicKey, newest.answer.question, newest.answer});

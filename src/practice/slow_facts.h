@@ -26,6 +26,6 @@ inline constexpr int kFluentDaysToLeave = 2;
 // time, then the right ones by their time, longest first; equal ones by
 // topic and text. A fact that stands 熟练 after today's answers waits for
 // another day.
-std::vector<SlowFact> slowFacts(const std::vector<TimedAnswer>& answers, Day today);
+std::vector<SlowFact> slowFacts(std::vector<TimedAnswer> answers, Day today);
 
 }  // namespace tally

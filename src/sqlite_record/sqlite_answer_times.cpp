@@ -2,6 +2,8 @@
 // Reading back the answers' times.
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "sqlite_record/sheet_columns.h"
 #include "sqlite_record/sqlite_record.h"
 #include "sqlite_record/sqlite_statement.h"
@@ -38,21 +40,31 @@ std::vector<TimedAnswer> SqliteRecord::topicAnswers(long long childId, const std
     std::vector<TimedAnswer> found;
     if (!ensureOpen()) return found;
     if (!waiting_.empty()) storeWaiting();
-    // A topic at a time, straight along the index by question and sheet: no sort.
-    Statement query(db_, std::string("SELECT marked_at, ") + sqlite::kAnswerTimeColumns +
-                             " FROM (SELECT sheet.marked_at, answer_time.*, answer_time.rowid AS stored"
-                             " FROM answer_time JOIN sheet ON sheet.id = answer_time.sheet_id"
-                             " WHERE answer_time.topic_key = ?1 AND sheet.child_id = ?2)"
-                             " ORDER BY question, sheet_id, stored");
-    if (!query.ok()) return failed("成绩记录读不出来"), found;
-    for (const std::string& topicKey : topicKeys) {
-        query.reset();
-        query.bind(1, topicKey);
-        query.bind(2, childId);
-        if (!query.eachRow([&] { return found.push_back({query.text(0), sqlite::answerTimeOf(query, 1)}), true; })) {
-            return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
-        }
+    // Two straight walks rather than a step into the sheets at every answer:
+    // the child's sheets by number (along their index), then each topic's
+    // answers along theirs, by question and sheet, with no sort.
+    Statement sheets(db_, "SELECT id, marked_at FROM sheet INDEXED BY sheet_of_child WHERE child_id = ?1 ORDER BY id");
+    Statement answers(db_, std::string("SELECT sheet_id, ") + sqlite::kAnswerTimeColumns +
+                               " FROM answer_time INDEXED BY answer_time_timed WHERE topic_key = ?1"
+                               " ORDER BY question, sheet_id, position");
+    if (!sheets.ok() || !answers.ok()) return failed("成绩记录读不出来"), found;
+    if (!exec("BEGIN")) return found;
+    std::vector<std::pair<long long, std::string>> whenOf;
+    sheets.bind(1, childId);
+    bool read = sheets.eachRow([&] { return whenOf.emplace_back(sheets.number(0), sheets.text(1)), true; });
+    for (std::size_t topic = 0; read && topic < topicKeys.size(); ++topic) {
+        answers.reset();
+        answers.bind(1, topicKeys[topic]);
+        read = answers.eachRow([&] {
+            const auto sheet = std::lower_bound(whenOf.begin(), whenOf.end(), std::make_pair(answers.number(0), std::string()));
+            if (sheet != whenOf.end() && sheet->first == answers.number(0)) {
+                found.push_back({sheet->second, sqlite::answerTimeOf(answers, 1)});
+            }
+            return true;
+        });
     }
+    sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (!read) return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
     worked();
     return found;
 }
