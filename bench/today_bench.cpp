@@ -18,10 +18,11 @@
 #include "record_rows_writer.h"
 #include "system/fs_data_directory.h"
 #include "base/seeded_random.h"
+#include "skills/skill_table.h"
 
 // A child who practised for two years, in a record file: 100,000 sheets of
 // 40 drills (most of them in the first tab), 200,000 missed questions, and
-// 200 daily practices with their answers. Measures making the record's copy
+// 200 daily practices with their answers, and 100,000 timed answers. Measures making the record's copy
 // of the review schedule from the whole history (once per record), today's
 // practice from the file (the copy brought up to date, the rows read, the
 // plan, the questions drawn by their generators), the reading alone, and
@@ -41,6 +42,45 @@ const char* const kTopics[] = {"q11", "q12", "q13", "q14", "q15", "q16", "q17", 
                                "q41", "q42", "q43", "q44", "q71", "q72", "q73", "q74", "q75", "q81",
                                "q82", "q83", "q91", "q92", "q93", "q94", "q95", "q45", "q46", "q76"};
 constexpr int kTopicCount = sizeof kTopics / sizeof kTopics[0];
+
+// A year of answers with their times, all of them to the skills today's
+// practice has taught (the most the slow facts can read): 100,000 answers,
+// one on each sheet, a tenth of them wrong, 0.5 to 8 s each.
+constexpr int kTimedAnswers = 100000;
+
+void addAnswerTimes(const std::filesystem::path& file) {
+    FsDataDirectory data{TALLYMOO_BENCH_DATA};
+    bench::QuietWindow quiet;
+    const TextShelf texts;
+    TopicQuestionSource source(data, quiet, texts);
+    std::vector<MissedQuestion> facts;
+    for (const std::string& key : todaySources({kToday, 1, 0}, data, source).taught) {
+        if (!findSkill(key)) continue;
+        for (MissedQuestion& fact : source.draw(key, 100, 1)) facts.push_back(std::move(fact));
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO answer_time(sheet_id, position, field, topic_key, question, right_answer, ms)"
+                       " VALUES(?1, 1, 'answer1', ?2, ?3, ?4, ?5)",
+                       -1, &insert, nullptr);
+    bench::SameDraws draw;
+    for (int id = 1; id <= kTimedAnswers && !facts.empty(); ++id) {
+        const MissedQuestion& fact = facts[draw.below(static_cast<int>(facts.size()))];
+        sqlite3_bind_int(insert, 1, id);
+        sqlite3_bind_text(insert, 2, fact.topicKey.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 3, fact.question.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_int(insert, 4, draw.below(10) == 0 ? 0 : 1);
+        sqlite3_bind_int(insert, 5, 500 + draw.below(7500));
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
 
 std::filesystem::path makeRecord() {
     bench::RecordRowsWriter rows("/tmp/tallymoo-today-bench-XXXXXX");
@@ -67,6 +107,7 @@ std::filesystem::path makeRecord() {
         }
     }
     const std::filesystem::path file = rows.finish();
+    addAnswerTimes(file);
     // The daily practices' right answers, through the record itself.
     SqliteRecord record(file);
     for (int d = 0; d < 200; ++d) {
@@ -162,21 +203,42 @@ void BM_TodaysPracticeAfterANewSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_TodaysPracticeAfterANewSheet)->Unit(benchmark::kMillisecond);
 
+PracticeSources sourcesOf(Window& window, TopicQuestionSource& source) {
+    return todaySources({kToday, 1, 0}, window.data, source);
+}
+
 void BM_ReadingThePlansRows(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    for (auto _ : state) benchmark::DoNotOptimize(readPracticeInput(window.record, kEarlierRecords, kToday)->due.size());
+    TopicQuestionSource source(window.data, window.quiet, window.form.texts());
+    const PracticeSources sources = sourcesOf(window, source);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readPracticeInput(window.record, kEarlierRecords, kToday, sources)->due.size());
+    }
 }
 BENCHMARK(BM_ReadingThePlansRows)->Unit(benchmark::kMillisecond);
+
+// Every timed answer of the taught skills, as the slow facts read them.
+void BM_ReadingTheTaughtSkillsAnswers(benchmark::State& state) {
+    Window window;
+    TopicQuestionSource source(window.data, window.quiet, window.form.texts());
+    std::vector<std::string> skills;
+    for (const std::string& key : sourcesOf(window, source).taught) {
+        if (findSkill(key)) skills.push_back(key);
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(window.record.topicAnswers(kEarlierRecords, skills).size());
+}
+BENCHMARK(BM_ReadingTheTaughtSkillsAnswers)->Unit(benchmark::kMillisecond);
 
 void BM_TodaysPracticeFromRowsInMemory(benchmark::State& state) {
     Window window;
     window.form.showToday();
-    const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday);
     TopicQuestionSource source(window.data, window.quiet, window.form.texts());
+    const PracticeSources sources = sourcesOf(window, source);
+    const PracticeInput input = *readPracticeInput(window.record, kEarlierRecords, kToday, sources);
     std::uint64_t seed = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, window.data, source).questions.size());
+        benchmark::DoNotOptimize(buildTodayPractice(input, {kToday, 1, seed++}, sources, source).questions.size());
     }
 }
 BENCHMARK(BM_TodaysPracticeFromRowsInMemory)->Unit(benchmark::kMillisecond);

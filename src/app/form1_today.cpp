@@ -25,16 +25,18 @@ void Form1::showToday() {
 void Form1::writeTodayPage() {
     if (!record_) return noRecordMessage();
     if (!mayLeavePage() || resumeToday()) return;
-    const std::optional<PracticeInput> rows = readPracticeInput(*record_, owner(), today());
+    TopicQuestionSource source(ports_.data, ports_.clock, texts_);
+    const int grade = child_ ? child_->grade : practiceGrade_;
+    TodayRequest request{today(), grade, 0};
+    const PracticeSources sources = todaySources(request, ports_.data, source);
+    const std::optional<PracticeInput> rows = readPracticeInput(*record_, owner(), today(), sources);
     if (!rows) {
         ports_.ui.message("提示", recordTroubleMessage(record_->trouble(), false));
         return;
     }
-    TopicQuestionSource source(ports_.data, ports_.clock, texts_);
     // One draw of the program's random source: --seed fixes the practice.
-    const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
-    const int grade = child_ ? child_->grade : practiceGrade_;
-    todayPractice_ = buildTodayPractice(*rows, TodayRequest{today(), grade, seed}, ports_.data, source);
+    request.seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
+    todayPractice_ = buildTodayPractice(*rows, request, sources, source);
     leavePage();
     lessonPracticeKey_.clear();
     timers_.setEnabled(kThinkTimer, false);

@@ -23,10 +23,10 @@ std::optional<TodayPractice> resumedToday(const KeptPractice& kept, Day today) {
     TodayPractice practice;
     practice.today = today;
     for (const KeptQuestion& each : kept.questions) {
-        const auto source = static_cast<PlanSource>(each.source);
-        practice.questions.push_back({source, each.question});
-        if (source == PlanSource::Review) ++practice.dueCount;
+        practice.questions.push_back({static_cast<PlanSource>(each.source), each.question});
     }
+    practice.dueCount = countFrom(practice.questions, PlanSource::Review);
+    practice.slowCount = countFrom(practice.questions, PlanSource::Slow);
     return practice;
 }
 

@@ -97,6 +97,9 @@ std::vector<Spare> sparesOf(const std::vector<PlanItem>& plan, const PlanInput& 
         const bool askable = due.question.form != AnswerForm::None && !due.question.topicKey.empty();
         if (askable && !planned.count(due.key())) spares.push_back({PlanSource::Review, "", &due.question});
     }
+    for (const MissedQuestion& slow : input.slow) {
+        if (!planned.count({slow.topicKey, slow.question})) spares.push_back({PlanSource::Slow, "", &slow});
+    }
     for (const std::string& key : input.lessonDrills) addTopic(PlanSource::Lesson, key);
     for (const std::string& key : input.earlierDrills) addTopic(PlanSource::Earlier, key);
     for (const WeakTopic& weak : input.weak) addTopic(PlanSource::Weak, weak.topicKey);
@@ -110,7 +113,7 @@ std::optional<TodayQuestion> takeSpare(SheetDraw& sheet, const std::vector<Spare
         if (from.miss) {
             if (std::optional<MissedQuestion> question = sheet.miss(*from.miss)) {
                 ++at;  // a miss is asked once
-                return TodayQuestion{PlanSource::Review, std::move(*question)};
+                return TodayQuestion{from.source, std::move(*question)};
             }
         } else if (std::optional<MissedQuestion> question = sheet.next(from.topicKey, kPracticeQuestions)) {
             return TodayQuestion{from.source, std::move(*question)};
@@ -119,14 +122,14 @@ std::optional<TodayQuestion> takeSpare(SheetDraw& sheet, const std::vector<Spare
     return std::nullopt;
 }
 
-// The next due miss not on the sheet, from the spare at `at` on: a review
-// place left open by a text already asked keeps the sheet's share of review.
+// The next due miss or slow fact not on the sheet, from the spare at `at` on:
+// a review place left open by a text already asked keeps the sheet's share of review.
 std::optional<TodayQuestion> takeDueSpare(SheetDraw& sheet, const std::vector<Spare>& spares, std::size_t& at) {
     for (; at < spares.size(); ++at) {
         if (!spares[at].miss) continue;
         if (std::optional<MissedQuestion> question = sheet.miss(*spares[at].miss)) {
-            ++at;
-            return TodayQuestion{PlanSource::Review, std::move(*question)};
+            const PlanSource source = spares[at++].source;
+            return TodayQuestion{source, std::move(*question)};
         }
     }
     return std::nullopt;

@@ -9,6 +9,7 @@
 #include "families/family_table.h"
 #include "page/html_page.h"
 #include "daily/plan_questions.h"
+#include "daily/slow_questions.h"
 #include "practice/lesson_list.h"
 #include "practice/practice_calendar.h"
 #include "practice/practice_sources.h"
@@ -36,6 +37,15 @@ std::vector<SkillUnit> skillUnits() {
     }
     return units;
 }
+
+}  // namespace
+
+int countFrom(const std::vector<TodayQuestion>& questions, PlanSource source) {
+    return static_cast<int>(std::count_if(questions.begin(), questions.end(),
+                                          [source](const TodayQuestion& q) { return q.source == source; }));
+}
+
+namespace {
 
 std::string planNote(const TodayPractice& practice) {
     const bool review = std::any_of(practice.questions.begin(), practice.questions.end(),
@@ -113,11 +123,23 @@ std::vector<MissedQuestion> TopicQuestionSource::draw(const std::string& topicKe
     return drawn;
 }
 
-std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today, int count) {
+PracticeSources todaySources(const TodayRequest& request, const DataDirectory& data, TopicQuestionSource& source) {
+    static const std::vector<SkillUnit> skills = skillUnits();
+    const SourceQuery query{request.grade, request.today, readLessonList(data, request.grade),
+                            readLessonList(data, request.grade - 1), skills};
+    return practiceSources(query, [&](const std::string& key) { return source.draws(key); });
+}
+
+std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today,
+                                               const PracticeSources& sources, int count) {
     PracticeInput input;
-    auto due = dueMisses(record, childId, today, DueQuery{static_cast<std::size_t>(std::max(count, 0))});
+    const auto enough = static_cast<std::size_t>(std::max(count, 0));
+    auto due = dueMisses(record, childId, today, DueQuery{enough});
     if (!due) return std::nullopt;
     input.due = std::move(*due);
+    auto slow = readSlowQuestions(record, childId, sources.taught, today, input.due, enough);
+    if (!slow) return std::nullopt;
+    input.slow = std::move(*slow);
     PracticeRows recent = readRecentSheetRows(record, childId, {}, kWeakTopicSheets);
     if (!recent.readable) return std::nullopt;
     input.sheets = std::move(recent.sheets);
@@ -128,16 +150,11 @@ std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long
     return input;
 }
 
-TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
-                                 TopicQuestionSource& source) {
+TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request,
+                                 const PracticeSources& sources, TopicQuestionSource& source) {
     TodayPractice practice;
     practice.today = request.today;
     practice.waiting = rows.waiting;
-    static const std::vector<SkillUnit> skills = skillUnits();
-    const SourceQuery query{request.grade, request.today, readLessonList(data, request.grade),
-                            readLessonList(data, request.grade - 1), skills};
-    const PracticeSources sources =
-        practiceSources(query, [&](const std::string& key) { return source.draws(key); });
     practice.lesson = sources.week;
     practice.lessonNote = lessonDrillsNote(sources);
 
@@ -146,6 +163,7 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
     input.seed = request.seed;
     input.emptyRecord = rows.emptyRecord;
     input.due = rows.due;
+    input.slow = rows.slow;
     for (WeakTopic& weak : taughtWeakTopics(weakTopics(rows.sheets), sources)) {
         if (source.draws(weak.topicKey)) input.weak.push_back(std::move(weak));
         if (input.weak.size() == 3) break;
@@ -154,8 +172,8 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
     input.earlierDrills = sources.earlierDrills;
 
     practice.questions = planQuestions(practicePlan(input), input, source, request.seed);
-    practice.dueCount = static_cast<int>(std::count_if(practice.questions.begin(), practice.questions.end(),
-                                                       [](const TodayQuestion& q) { return q.source == PlanSource::Review; }));
+    practice.dueCount = countFrom(practice.questions, PlanSource::Review);
+    practice.slowCount = countFrom(practice.questions, PlanSource::Slow);
     return practice;
 }
 
@@ -176,6 +194,10 @@ std::string todayPageHtml(const TodayPractice& practice, const TodayStanding& st
     if (!practice.lessonNote.empty()) html += "<p class=lessonnote>" + escapeHtmlText(practice.lessonNote) + "</p>";
     if (practice.dueCount > 0) {
         html += "<p>里面有" + std::to_string(practice.dueCount) + "道以前做错的题，今天再做一次。</p>";
+    }
+    if (practice.slowCount > 0) {
+        html += "<p class=slowfacts>还有" + std::to_string(practice.slowCount) +
+                "道题你算对了，只是还不够快，今天再练一练，争取又对又快。</p>";
     }
     html += waitingParagraph(practice.waiting);
     const char* button = standing.doneToday ? kTodayMoreButton : kTodayStartButton;

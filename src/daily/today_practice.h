@@ -9,6 +9,7 @@
 #include "daily/record_rows.h"
 #include "practice/lesson_week.h"
 #include "practice/practice_plan.h"
+#include "practice/practice_sources.h"
 #include "base/ports.h"
 #include "base/text_shelf.h"
 
@@ -34,11 +35,15 @@ struct TodayPractice {
     WeekLesson lesson;
     std::string lessonNote;  // when the week's lesson has nothing to practise
     int dueCount = 0;  // every miss due today, also those the sheet has no room for
+    int slowCount = 0;  // the slow facts on the sheet
     int waiting = 0;   // every miss waiting for review, due today or later
     std::vector<TodayQuestion> questions;
 
     std::vector<MissedQuestion> asked() const;
 };
+
+// How many of the questions the plan took from `source`.
+int countFrom(const std::vector<TodayQuestion>& questions, PlanSource source);
 
 struct TodayRequest {
     Day today = 0;
@@ -73,21 +78,26 @@ private:
 // What the plan is made from.
 struct PracticeInput {
     std::vector<ReviewItem> due;   // due misses that can be asked, the longest waiting first
+    std::vector<MissedQuestion> slow;  // slow facts of the skills taught, the slowest first
     std::vector<SheetRow> sheets;  // the newest sheets of each topic, for the weak topics
     bool emptyRecord = false;      // no sheet at all yet
     int waiting = 0;               // misses waiting for review, due today or later
 };
-// Read from the record (through record_rows); nothing when it cannot be read.
+// What today's practice of a child of the request's grade draws from.
+PracticeSources todaySources(const TodayRequest& request, const DataDirectory& data, TopicQuestionSource& source);
+
+// Read from the record (through record_rows), the slow facts of the skills
+// `sources` has taught; nothing when it cannot be read.
 std::optional<PracticeInput> readPracticeInput(ProgressRecord& record, long long childId, Day today,
-                                               int count = kPracticeQuestions);
+                                               const PracticeSources& sources, int count = kPracticeQuestions);
 
 // Today's practice for a child of `grade`: the plan made from the record's
-// rows (due misses, the weak topics taught so far, this week's lesson and
-// what came before it), each planned topic's questions drawn by its own
-// generator, filled to the count while anything can be drawn. The same rows,
-// request and data give the same practice.
-TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request, const DataDirectory& data,
-                                 TopicQuestionSource& source);
+// rows (due misses, slow facts, the weak topics taught so far, this week's
+// lesson and what came before it), each planned topic's questions drawn by
+// its own generator, filled to the count while anything can be drawn. The
+// same rows, request and data give the same practice.
+TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& request,
+                                 const PracticeSources& sources, TopicQuestionSource& source);
 
 // What the short page says beside the practice itself.
 struct TodayStanding {

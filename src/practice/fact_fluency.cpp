@@ -37,6 +37,8 @@ int fluentDays(const std::vector<TimedAnswer>& oldestFirst) {
     std::vector<AnswerTime> newestFirst;
     for (std::size_t i = 0; i < oldestFirst.size(); ++i) {
         newestFirst.insert(newestFirst.begin(), oldestFirst[i].answer);
+        // The state reads the last few answers only: a long history stays linear.
+        if (newestFirst.size() > static_cast<std::size_t>(kShakyWithin)) newestFirst.pop_back();
         const std::string day = oldestFirst[i].when.substr(0, 10);
         const bool dayEnds = i + 1 == oldestFirst.size() || oldestFirst[i + 1].when.substr(0, 10) != day;
         if (dayEnds && factState(newestFirst) == FactState::fluent) ++days;

@@ -55,6 +55,13 @@ std::vector<PlanItem> practicePlan(const PlanInput& input) {
         }
     };
 
+    const auto takeSlow = [&](int questions) {
+        for (int i = 0; i < questions && i < std::ssize(input.slow); ++i) {
+            plan.push_back({PlanSource::Slow, input.slow[static_cast<std::size_t>(i)].topicKey,
+                            input.slow[static_cast<std::size_t>(i)]});
+        }
+    };
+
     std::vector<std::string> weakKeys;
     for (std::size_t i = 0; i < input.weak.size() && i < kWeakTopicsInPlan; ++i) {
         weakKeys.push_back(input.weak[i].topicKey);
@@ -67,7 +74,11 @@ std::vector<PlanItem> practicePlan(const PlanInput& input) {
         giveOut(plan, PlanSource::Lesson, input.lessonDrills, lesson);
         giveOut(plan, PlanSource::Earlier, input.earlierDrills, open());
     } else {
-        if (!due.empty()) takeDue(std::max(1, (count + 1) / 3));
+        if (!due.empty() || !input.slow.empty()) {
+            const int reviewPlaces = std::max(1, (count + 1) / 3);
+            takeDue(reviewPlaces);
+            takeSlow(reviewPlaces - static_cast<int>(plan.size()));
+        }
         // A week whose lesson has nothing practises what came before instead.
         const PlanSource mainSource = hasLesson ? PlanSource::Lesson : PlanSource::Earlier;
         const std::vector<std::string>& mainKeys = hasLesson ? input.lessonDrills : input.earlierDrills;
@@ -89,7 +100,7 @@ std::vector<PlanItem> practicePlan(const PlanInput& input) {
 std::vector<PlanTopic> planTopics(const std::vector<PlanItem>& plan) {
     std::vector<PlanTopic> topics;
     for (const PlanItem& item : plan) {
-        if (item.source == PlanSource::Review) continue;
+        if (item.miss) continue;
         const auto found = std::find_if(topics.begin(), topics.end(), [&](const PlanTopic& topic) {
             return topic.topicKey == item.topicKey;
         });

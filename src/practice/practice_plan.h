@@ -17,12 +17,13 @@ enum class PlanSource {
     Weak,        // a new question of a weak topic
     Lesson,      // a new question of this week's lesson's drill
     Earlier,     // a new question of a drill taught before this week
+    Slow,        // a fact answered but not yet quickly, asked again as it was
 };
 
 struct PlanItem {
     PlanSource source = PlanSource::Weak;
     std::string topicKey;
-    std::optional<MissedQuestion> miss;  // for Review: the question to ask again
+    std::optional<MissedQuestion> miss;  // for Review and Slow: the question to ask again
 
     bool operator==(const PlanItem&) const = default;
 };
@@ -31,6 +32,8 @@ struct PlanInput {
     // The due misses, the longest waiting first: ReviewSchedule::due(),
     // dueOf() or dueFromHistory() with DueQuery{count} give enough.
     std::vector<ReviewItem> due;
+    // The slow facts that can be asked, the slowest first, none of them due.
+    std::vector<MissedQuestion> slow;
     std::vector<WeakTopic> weak;            // as weakTopics() gives them
     std::vector<std::string> lessonDrills;   // PracticeSources::lessonDrills
     std::vector<std::string> earlierDrills;  // PracticeSources::earlierDrills
@@ -42,7 +45,8 @@ struct PlanInput {
 // How the plan is made:
 // - Due misses, the longest waiting first, about a third of the sheet
 //   (count / 3 rounded, at least one when any is due); a miss that cannot be
-//   asked again (AnswerForm::None) is left out.
+//   asked again (AnswerForm::None) is left out. The slow facts, the slowest
+//   first, take the review places the due misses leave free.
 // - The rest: a third (rounded down) from the three weakest topics, given
 //   out in turns so the weakest gets the most, the other two thirds from the
 //   lesson's drills, or from the earlier drills when the lesson has none. A

@@ -166,6 +166,26 @@ public:
     // Every answer with its time of the child's sheets marked on `fromDay`
     // ("YYYY-MM-DD") or later, oldest sheet first, each in its place on it.
     virtual std::vector<TimedAnswer> answersSince(long long /*childId*/, const std::string& /*fromDay*/) { return {}; }
+    // Every answer of these topics with its time, question by question (the
+    // topics in the order named, each topic's questions in the order of
+    // their text), each question's answers oldest first. This default reads
+    // them from lastAnswers().
+    virtual std::vector<TimedAnswer> topicAnswers(long long childId, const std::vector<std::string>& topicKeys) {
+        std::vector<TimedAnswer> found;
+        for (const std::string& topicKey : topicKeys) {
+            std::vector<TimedAnswer> ofTopic = lastAnswers(childId, topicKey, std::numeric_limits<int>::max());
+            // Newest first within each question: turned round question by question.
+            for (auto from = ofTopic.begin(); from != ofTopic.end();) {
+                const auto to = std::find_if(from, ofTopic.end(), [&](const TimedAnswer& a) {
+                    return a.answer.question != from->answer.question;
+                });
+                std::reverse(from, to);
+                from = to;
+            }
+            found.insert(found.end(), ofTopic.begin(), ofTopic.end());
+        }
+        return found;
+    }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.
