@@ -83,6 +83,10 @@ std::vector<TimedAnswer> SqliteRecord::answersSince(long long childId, const std
     if (!query.eachRow([&] { return found.push_back({query.text(0), sqlite::answerTimeOf(query, 1)}), true; })) {
         return failed("成绩记录读不出来"), std::vector<TimedAnswer>{};
     }
+    worked();
+    return found;
+}
+
 std::vector<TimedAnswer> SqliteRecord::topicAnswers(long long childId, const std::vector<std::string>& topicKeys) {
     std::vector<TimedAnswer> found;
     if (!ensureOpen()) return found;
