@@ -17,12 +17,8 @@ bool sameFact(const TimedAnswer& a, const TimedAnswer& b) {
     return a.answer.topicKey == b.answer.topicKey && a.answer.question == b.answer.question;
 }
 
-// How slow the newest answer was: a miss above every time, a right answer
-// without one just below.
-long long slowness(const AnswerTime& newest) {
-    if (!newest.right) return std::numeric_limits<long long>::max();
-    return newest.ms.value_or(std::numeric_limits<long long>::max() - 1);
-}
+// How slow the newest (right) answer was: one without a time above every time.
+long long slowness(const AnswerTime& newest) { return newest.ms.value_or(std::numeric_limits<long long>::max()); }
 
 bool fluentToday(std::span<const TimedAnswer> oldestFirst, const std::string& today) {
     if (oldestFirst.back().when.substr(0, 10) != today) return false;
@@ -41,7 +37,8 @@ std::vector<SlowFact> slowFacts(std::vector<TimedAnswer> answers, Day today) {
     for (auto from = answers.begin(); from != answers.end();) {
         const auto to = std::find_if(from + 1, answers.end(), [&](const TimedAnswer& a) { return !sameFact(a, *from); });
         const std::vector<TimedAnswer> ofFact(std::make_move_iterator(from), std::make_move_iterator(to));
-        if (fluentDays(ofFact) < kFluentDaysToLeave && !fluentToday(ofFact, todayText)) {
+        // A fact missed last is the misses' review's, on the day it falls due.
+        if (ofFact.back().answer.right && fluentDays(ofFact) < kFluentDaysToLeave && !fluentToday(ofFact, todayText)) {
             const TimedAnswer& newest = ofFact.back();
             slow.push_back({newest.answer.topicKey, newest.answer.question, newest.answer});
         }

@@ -22,10 +22,10 @@ inline constexpr int kFluentDaysToLeave = 2;
 
 // The slow facts among `answers` (question by question, each question's
 // answers oldest first, as ProgressRecord::topicAnswers gives them), the
-// slowest first: a newest answer that was wrong, then a right one without a
-// time, then the right ones by their time, longest first; equal ones by
-// topic and text. A fact that stands 熟练 after today's answers waits for
-// another day.
+// slowest first: a newest answer without a time, then by its time, longest
+// first; equal ones by topic and text. A fact whose newest answer was wrong
+// is left to the misses' review, and one that stands 熟练 after today's
+// answers waits for another day.
 std::vector<SlowFact> slowFacts(std::vector<TimedAnswer> answers, Day today);
 
 }  // namespace tally

@@ -29,7 +29,8 @@ TEST(SlowFacts, SlowestFirstUntilFluentOnTwoDays) {
     for (const auto& one : {
              fact("1＋1＝", {"2026-10-13 R9000"}),                                      // slow
              fact("1＋2＝", {"2026-10-13 R1000", "2026-10-13 R1000", "2026-10-14 R900", "2026-10-14 R900"}),  // two days: gone
-             fact("1＋3＝", {"2026-10-13 R1000", "2026-10-13 W"}),                      // a miss: slowest
+             fact("1＋3＝", {"2026-10-13 R1000", "2026-10-13 W"}),                      // a miss: the misses' review's
+             fact("1＋9＝", {"2026-10-13 W", "2026-10-14 R1000"}),                      // right once after a miss
              fact("1＋4＝", {"2026-10-13 R1000", "2026-10-13 R1000", "2026-10-14 R5000"}),  // fluent one day, slow now
              fact("1＋5＝", {"2026-10-15 R1000", "2026-10-15 R2000"}),                  // fluent today: tomorrow
              fact("1＋6＝", {"2026-10-14 R-"}),                                         // right, no time
@@ -40,7 +41,7 @@ TEST(SlowFacts, SlowestFirstUntilFluentOnTwoDays) {
     }
     std::vector<std::string> order;
     for (const SlowFact& slow : slowFacts(answers, kToday)) order.push_back(slow.question);
-    EXPECT_EQ(order, (std::vector<std::string>{"1＋3＝", "1＋6＝", "1＋1＝", "1＋8＝", "1＋4＝", "1＋7＝"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"1＋6＝", "1＋1＝", "1＋8＝", "1＋4＝", "1＋7＝", "1＋9＝"}));
 }
 
 }  // namespace
