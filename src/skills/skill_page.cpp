@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string_view>
 
 #include "page/html_page.h"
 #include "sheets/drill_lines.h"
@@ -19,6 +20,9 @@ constexpr const char* kLineEnd = "<br><br>";
 constexpr const char* kQuestionAttribute = "data-question";
 constexpr const char* kSkillAttribute = "data-skill";
 constexpr const char* kRemainderSeparator = "……";
+constexpr std::string_view kBox = "□";
+constexpr const char* kFirstUnit = "data-first";
+constexpr const char* kSecondUnit = "data-second";
 
 std::string field(const std::string& name, const std::string& tag, const std::string& extra = "") {
     return "<input class=text name=" + name + " type=text size=5 " + htmlAttribute("tag", tag) + extra + ">";
@@ -80,6 +84,19 @@ std::string stepsLine(int number, const SkillQuestion& q) {
 std::string remainderLine(int number, const SkillQuestion& q) {
     return questionHead(number) + q.text + field(numbered("answer", number), numberText(q.result)) +
            kRemainderSeparator + field(numbered("r", number), std::to_string(*q.remainder)) + kLineEnd;
+}
+
+// A worded question with two boxes, each a field: "[8]时[30]分". The words
+// after each box go on the second field, to write the answer as it reads.
+std::string twoBoxLine(int number, const SkillQuestion& q) {
+    const std::size_t first = q.text.find(kBox);
+    const std::size_t second = q.text.find(kBox, first + kBox.size());
+    const std::string between = q.text.substr(first + kBox.size(), second - first - kBox.size());
+    const std::string after = q.text.substr(second + kBox.size());
+    const std::string secondUnit = after.substr(0, after.find_first_of("，。？"));
+    const std::string units = " " + htmlAttribute(kFirstUnit, between) + " " + htmlAttribute(kSecondUnit, secondUnit);
+    return questionHead(number) + q.text.substr(0, first) + field(numbered("answer", number), numberText(q.result)) +
+           between + field(numbered("b", number), std::to_string(*q.secondBox), units) + after + kLineEnd;
 }
 
 // 横式, the field standing where the □ is (the ○ of a comparison), or after
@@ -145,8 +162,14 @@ private:
     }
 };
 
+std::string pictureAbove(const SkillQuestion& q) {
+    if (!q.picture) return "";
+    return "<div class=picture>" + q.picture->svg(PictureView::screen) + "</div>";
+}
+
 std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
     const SkillQuestion& q = item.question;
+    if (q.secondBox) return twoBoxLine(number, q);
     if (writtenAsFractions(q)) return FractionTable(number, q).html();
     if (q.remainder) return remainderLine(number, q);
     if (q.terms.size() > 2 && isMixedOperation(*item.skill)) return stepsLine(number, q);
@@ -218,6 +241,25 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
     marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
 }
 
+// Both boxes must be right; the answer is kept as it reads, "8时30分".
+void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedSheet& marks) {
+    const std::string first = numbered("answer", number);
+    const std::string second = numbered("b", number);
+    const std::string typedFirst = typedValue(page, first);
+    const std::string typedSecond = typedValue(page, second);
+    const bool firstRight = writtenAnswerRight(typedFirst, page.tag(first));
+    const bool right = firstRight && writtenAnswerRight(typedSecond, page.tag(second));
+    const std::string between = page.attribute(second, kFirstUnit);
+    const std::string after = page.attribute(second, kSecondUnit);
+    const std::string expected = page.tag(first) + between + page.tag(second) + after;
+    if (!firstRight) page.setAttribute(first, "style", kWrongBoxStyle);
+    writeFieldMark(page, second, right, expected);
+    const std::string typed =
+        typedFirst.empty() && typedSecond.empty() ? "" : typedFirst + between + typedSecond + after;
+    noteAnswer(page, {first, second}, texts.of(first), right);
+    marks.mark(right, texts.of(first), typed, expected, AnswerForm::None);
+}
+
 bool severalSkills(const std::vector<SkillSheetItem>& items) {
     return std::any_of(items.begin(), items.end(), [&](const SkillSheetItem& item) { return item.skill != items[0].skill; });
 }
@@ -251,7 +293,7 @@ std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm f
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         if (marked) html += skillMarker(number, *items[i].skill);
-        html += questionLine(number, items[i], form);
+        html += pictureAbove(items[i].question) + questionLine(number, items[i], form);
     }
     return html + kFinishButton + "<br><br>";
 }
@@ -266,6 +308,8 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
             markFraction(page, number, marks);
         } else if (page.has(numbered("r", number))) {
             markRemainder(page, number, texts, marks);
+        } else if (page.has(numbered("b", number))) {
+            markTwoBoxes(page, number, texts, marks);
         } else if (page.has(numbered("answer", number))) {
             const std::string answer = numbered("answer", number);
             markOneField(page, answer, page.value(answer), questionOf(page, answer, texts), marks);

@@ -22,11 +22,13 @@ struct SkillSheetItem {
 //          an approximation "≈[ ]"; a worded question is its prompt
 //   竖式   two whole terms ＋－× in columns, when the drill form is 竖式
 //   脱式   a question of 混合运算 a step at a time, the result in the last line
+//   两个框 a worded question with two boxes: [8]时[30]分, the second in b<i>
 //   余数   17÷5＝[ ]……[ ], the quotient in answer<i>, the remainder in r<i>;
 //          only a division that leaves one has the r<i> field
 //   分数   fractions one over the other, the value of a ratio too; a fraction
 //          or whole answer in answerup<i> and answerdown<i>, a percent or a
 //          ratio in answer<i>
+// A question with a picture has it drawn above its line.
 // Every field is tagged with its answer as the marking accepts it.
 std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm form);
 

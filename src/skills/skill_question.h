@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "pictures/question_picture.h"
 
 namespace tally {
 
@@ -48,7 +51,8 @@ enum class QuestionLayout {
     split,     // "8可以分成3和□": the terms are the parts, the result the whole
     unknown,   // "3x＋5＝20，x＝": the boxed term is written x, the result after ＝
     compare,   // "－3○2": the two terms, the answer their relation
-    worded,    // the prompt is the whole question, its □ the result
+    worded,    // the prompt is the whole question, its □ the result; with a
+               // second box ("□时□分", "□元□角") its second □ is `secondBox`
 };
 
 // One question of a skill. The child finds the result, or, when `box` is set,
@@ -65,6 +69,8 @@ struct SkillQuestion {
     std::string prompt;                     // written before the question: "保留两位小数："
     bool approximate = false;               // ≈ in place of ＝
     std::string text;
+    std::optional<int> secondBox;                   // a worded question's second □
+    std::shared_ptr<const QuestionPicture> picture; // drawn above the question
 
     // What the child writes: the boxed term, or the result.
     SkillNumber answer() const { return box ? terms[static_cast<std::size_t>(*box)] : result; }
