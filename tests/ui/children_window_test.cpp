@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sqlite_record/sqlite_record.h"
 #include "window/login_dialog.h"
-#include "ui/children_form.h"
 #include "ui/login_form.h"
 #include "ui_harness.h"
 
@@ -44,42 +43,6 @@ TEST(ChildrenWindow, TheLastChildPressesEnterAndFindsHerSettings) {
     EXPECT_TRUE(app->window().toolbarAction("w7")->isChecked());
     EXPECT_EQ(TopicTree::keyOf(app->window().tree().currentItem()), "q13");
     EXPECT_FALSE(app->page().has("finish")) << "the topic was clicked";
-}
-
-// The parent adds a child in the 孩子 dialog and removes one, asked twice.
-TEST(ChildrenWindow, TheParentAddsAndRemovesAChild) {
-    auto app = startLoggedIn("238");
-    ASSERT_TRUE(app);
-    QStringList listed;
-    int questions = 0;
-    onNextDialog([&](QDialog& dialog) {
-        auto& form = static_cast<ChildrenForm&>(dialog);
-        form.nameBox().setText("  <b>小刚&  ");
-        form.gradeBox().setCurrentIndex(2);
-        QTest::mouseClick(&form.addButton(), Qt::LeftButton);
-        form.nameBox().setText("小丽");
-        form.gradeBox().setCurrentIndex(0);
-        QTest::mouseClick(&form.addButton(), Qt::LeftButton);
-        form.list().setCurrentRow(1);
-        // Asked twice; both times "删掉".
-        std::function<void()> answerRemoval = [&] {
-            onNextDialog([&](QDialog& box) {
-                ++questions;
-                for (QAbstractButton* button : static_cast<QMessageBox&>(box).buttons())
-                    if (button->text() == "删掉") button->click();
-                if (questions < 2) answerRemoval();
-            });
-        };
-        answerRemoval();
-        QTest::mouseClick(&form.removeButton(), Qt::LeftButton);
-        for (int row = 0; row < form.list().count(); ++row) listed << form.list().item(row)->text();
-        form.accept();
-    });
-    app->window().toolbarAction("w14")->trigger();
-    EXPECT_EQ(questions, 2);
-    EXPECT_EQ(listed, QStringList({"<b>小刚& · 三年级"}));
-    ASSERT_EQ(app->form().children().size(), 1u);
-    EXPECT_EQ(app->window().who(), "<b>小刚& · 三年级");
 }
 
 }  // namespace

@@ -7,7 +7,8 @@ namespace tally::testing {
 namespace {
 
 // In the real window a sheet marked in the view lands in the record file the
-// program was given, with the score the page shows.
+// program was given, with the score the page shows, and the record page's
+// links open the re-drill and the fact grids.
 TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
@@ -52,6 +53,17 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
     ASSERT_TRUE(waitFor([&] { return app->form().redrillOnPage(); }));
     ASSERT_TRUE(waitForJs(*app, "document.body.innerText.indexOf('这些是以前做错的题') >= 0", true));
     EXPECT_TRUE(viewShowsModelText(*app));
+
+    // Its link to a grid is caught by the window, which shows the grid there:
+    // every fact a cell with its state and its tooltip, those handed in wrong or empty shaky.
+    app->window().toolbarAction("w13")->trigger();
+    const QString grids = "document.querySelectorAll('p.grids a')";
+    ASSERT_TRUE(waitFor([&] { return evalJs(*app, grids + ".length", Pane::WebBrowser2) == QVariant(4); }));
+    evalJs(*app, grids + "[0].click()", Pane::WebBrowser2);
+    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "document.title", Pane::WebBrowser2).toString() == "20以内加法"; }));
+    EXPECT_EQ(evalJs(*app, "document.querySelectorAll('#facts td[title][data-state]').length", Pane::WebBrowser2),
+              QVariant(81));
+    EXPECT_GT(evalJs(*app, "document.querySelectorAll('#facts td.shaky').length", Pane::WebBrowser2).toInt(), 0);
 }
 
 }  // namespace
