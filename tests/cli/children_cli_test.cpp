@@ -27,23 +27,20 @@ protected:
     }
 };
 
-// Each child's sheets, re-drill and record are their own.
-TEST_F(ChildrenCli, TwoChildrenEachKeepTheirOwnSheets) {
+// A child opens their own report only, with their own misses waiting; the
+// parent opens any child's from the switch.
+TEST_F(ChildrenCli, OnlyTheParentOpensAnotherChildsReport) {
     nameTwoChildren();
-    run("tab 加减乘除\nclick q11\nset answer1 x\nfinish\nquit\n", "小明");
-    run("tab 加减乘除\nclick q12\nset answer1 x\nfinish\nclick q13\nset answer1 x\nfinish\nquit\n", "小红");
-    // 小明's re-drill asks only his misses of 10以内加法, none of 小红's sums.
-    const std::string ming = run("record\nredrill\npage\ntoolbar w13\npage2\nquit\n", "小明");
-    EXPECT_TRUE(std::regex_search(ming, std::regex("(^|\n)小明\t[-0-9: ]+\tq11\t10\t0\t0\t\\d+\n\\.\n"))) << ming;
-    const std::regex sum("题：(\\d+)\\+(\\d+)=");
-    int asked = 0;
-    for (auto it = std::sregex_iterator(ming.begin(), ming.end(), sum); it != std::sregex_iterator(); ++it) {
-        ++asked;
-        EXPECT_LE(std::stoi((*it)[1]) + std::stoi((*it)[2]), 10) << it->str();
-    }
-    EXPECT_EQ(asked, 10);
-    EXPECT_NE(ming.find("小明的成绩记录"), std::string::npos);
-    EXPECT_EQ(ming.find("小红"), std::string::npos);
+    run("tab 加减乘除\nclick q11\nset answer1 x\nfinish\nquit\n", "小红");
+    const std::string own = run("report\npage2\nreport 小红\nquit\n", "小明");
+    EXPECT_NE(own.find("data-waiting=0"), std::string::npos) << own;
+    EXPECT_EQ(own.find("report-child-"), std::string::npos);  // no switch for a child alone
+    EXPECT_TRUE(own.ends_with("error: 别的孩子的报告要请爸爸妈妈先用高级用户登录。\n")) << own;
+    const std::string hong = run("report 小红\npage2\nreport 小刚\nquit\n", "小明", "238");
+    EXPECT_NE(hong.find("小红的每周练习报告"), std::string::npos);
+    EXPECT_NE(hong.find("data-waiting=10"), std::string::npos) << hong;
+    EXPECT_TRUE(std::regex_search(hong, std::regex("href=\"report-child-\\d+\\.tallymoo\">小明</a>"))) << hong;
+    EXPECT_TRUE(hong.ends_with("error: no child 小刚\n")) << hong;
 }
 
 // With the parent's option off, a child's sheet waits for the parent.

@@ -2,10 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <regex>
 
-#include "sqlite_record/sqlite_record.h"
 #include "support/harness.h"
 #include "support/run_command.h"
 
@@ -66,17 +63,25 @@ TEST_F(CliRecord, AFullDiskIsNamedAsSuch) {
     EXPECT_EQ(out->find("打不开"), std::string::npos);
 }
 
-// The mastery lines of a tab, a topic a line; the tree keeps its captions.
-TEST_F(CliRecord, MasteryLinesFollowTheRecord) {
-    {
-        fs::create_directories(recordFile.parent_path());
-        SqliteRecord record(recordFile);
-        ASSERT_TRUE(record.store(MarkedSheet{.when = "2026-10-03 08:00:00", .topicKey = "q12", .questions = 10,
-                                             .right = 5, .score = 50, .seconds = 60}));
-    }
-    const std::string out = test::runCli(data, "mastery 加减乘除\ntree\nquit\n", "238", recordFile);
-    EXPECT_TRUE(std::regex_search(out, std::regex("^q12\t[^\t\n]+\t要加油\n\\.\n"))) << out;
-    EXPECT_EQ(out.find("要加油", out.find("\n.\n")), std::string::npos) << "the tree shows a mark";
+// A row a line, each fact with its state; a grid of another name is refused.
+TEST_F(CliRecord, TheGridIsPrintedRowByRow) {
+    const std::string out = test::runCli(data, "grid 20以内退位减法\ngrid 九九\n", "238", recordFile);
+    EXPECT_EQ(out.substr(0, out.find('\n') + 1),
+              "11－2=没做过\t11－3=没做过\t11－4=没做过\t11－5=没做过\t11－6=没做过\t11－7=没做过\t11－8=没做过\t11－9=没做过\n");
+    EXPECT_NE(out.find("\n18－9=没做过\n.\nerror: no grid 九九\n"), std::string::npos) << out;
+}
+
+// A parent's change on the 达标标准 page is what `norms` prints, from the
+// record file, in a later session; `dabiao` refuses minutes other than 1, 3, 5.
+TEST_F(CliRecord, TheNormPageKeepsAParentsRowAndNormsPrintsIt) {
+    const std::string first = test::runCli(data,
+                                           "tab 口算\nclick dabiaonorms\nset normpass4 9\nset normgood4 11\n"
+                                           "press normsave\nmessages\ndabiao 2 20以内退位减法:100\n",
+                                           "238", recordFile);
+    EXPECT_EQ(first, "提示|达标标准保存好了。\n.\nerror: 时间请写1、3或5分钟。\n") << first;
+    const std::string later = test::runCli(data, "norms 1\n", "238", recordFile);
+    EXPECT_NE(later.find("\n下\t20以内退位减法\t9\t11\t14\n"), std::string::npos) << later;
+    EXPECT_NE(later.find("上\t10以内加减\t12\t14\t16\n"), std::string::npos) << later;
 }
 
 }  // namespace
