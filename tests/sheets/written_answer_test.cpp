@@ -9,6 +9,28 @@
 namespace tally {
 namespace {
 
+// A typed answer is read as a Chinese input method may write it.
+TEST(TypedAnswer, FoldsFullWidthAsciiAndTrimsBlanksOnly) {
+    const struct { const char* typed; const char* folded; } cases[] = {
+        {"１２", "12"},
+        {"3\u22364", "3:4"},            // the ratio sign
+        {"\u22120.5", "-0.5"},           // the minus sign
+        {"！", "!"},                   // U+FF01, the first of the range
+        {"～", "~"},                   // U+FF5E, the last
+        {"｟", "｟"},                   // U+FF5F lies outside and stays
+        {"ＡＢｚ", "ABz"},
+        {"　１２　", "12"},            // ideographic spaces at the ends
+        {"1　2", "1 2"},               // and inside, where it stays a blank
+        {"  12 ", "12"},
+        {"\t12", "\t12"},              // only blanks are trimmed
+        {"12.0", "12.0"},
+        {"", ""},
+        {"   ", ""},
+        {"\xEF\xBC", "\xEF\xBC"},      // a sequence cut short is left alone
+    };
+    for (const auto& c : cases) EXPECT_EQ(foldTypedAnswer(c.typed), c.folded) << c.typed;
+}
+
 // Each family of written forms: the forms a teacher takes for the key, and
 // the near misses that stay wrong. Typed texts are folded as the sheets fold them.
 TEST(WrittenAnswer, EveryFormOfTheValueAndNothingElse) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "window/login_file.h"
+#include "window/options_dialog.h"
 #include "support/harness.h"
 #include "support/run_command.h"
 
@@ -53,6 +54,18 @@ TEST(Options, OnlyConfirmedChoicesCount) {
     h.form->clickToolbar("w2");
     EXPECT_EQ(h.form->options().questionCount, 20);
     EXPECT_EQ(h.form->options().memoryTime, 3);
+}
+
+// The switch in 选项 is the parent's: a child's choice changes nothing.
+TEST(OptionsMarks, OnlyTheParentTurnsTheTreesMarksOff) {
+    for (const bool parent : {true, false}) {
+        SheetOptions options;
+        OptionsDialog dialog(options, parent);
+        EXPECT_TRUE(dialog.marksChoice);
+        dialog.marksChoice = false;
+        dialog.confirm();
+        EXPECT_EQ(options.masteryMarks, !parent) << (parent ? "parent" : "child");
+    }
 }
 
 }  // namespace
