@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "sqlite_record/record_sheets.h"
 #include "support/file_harness.h"
 #include "support/text_helpers.h"
 
@@ -21,14 +22,7 @@ std::vector<MissedQuestion> storeMisses(SqliteRecord& record, long long childId)
         {"8430+9= （　）", "1", std::to_string(8430 + 9), AnswerForm::One, "q13", "100以内加法"},
         {"用3、3、8、8算24", "3*8", "8÷(3-8÷3)", AnswerForm::One, "q61", "拍24点"},
     };
-    MarkedSheet sheet;
-    sheet.when = dayText(kToday - 2) + " 18:00:00";
-    sheet.topicKey = "q13";
-    sheet.questions = 10;
-    sheet.right = 8;
-    sheet.missed = misses;
-    sheet.childId = childId;
-    EXPECT_TRUE(record.store(sheet));
+    EXPECT_TRUE(record.store(test::markedSheet(dayText(kToday - 2) + " 18:00:00", "q13", misses, childId)));
     return misses;
 }
 

@@ -59,5 +59,50 @@ TEST(GameKeyboard, AGameTakesTheKeyboardWhenItOpens) {
     EXPECT_TRUE(window.tree().hasFocus()) << "a sheet leaves the keyboard in the tree";
 }
 
+// F1, Ctrl+P and Ctrl+Q reach the window. With answers typed into a sheet
+// not handed in, Ctrl+Q asks first, as a topic change does: the child may
+// stay with the sheet, or leave.
+TEST(Keys, HelpPrintAndQuitFromTheKeyboard) {
+    auto app = startLoggedIn("238");
+    ASSERT_TRUE(app);
+    MainWindow& window = app->window();
+    const auto activate = [&] {
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    };
+    ASSERT_TRUE(activate());
+
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_TRUE(waitFor([&] { return app->page().bodyText().find("快捷键") != std::string::npos; }))
+        << "F1 did not show the help";
+
+    QString asked;
+    onNextDialog([&asked](QDialog& dialog) {
+        asked = dialog.objectName();
+        dialog.reject();
+    });
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return !asked.isEmpty(); })) << "Ctrl+P opened no print dialog";
+    EXPECT_EQ(asked, "PrintDialog");
+
+    ASSERT_TRUE(openInView(*app, "q11", "answer1"));
+    ASSERT_TRUE(typeInView(*app, "answer1", "7"));
+    ASSERT_TRUE(activate());
+    asked.clear();
+    answerNextBox(asked, "继续做");
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_TRUE(waitFor([&] { return !asked.isEmpty(); })) << "Ctrl+Q asked nothing";
+    EXPECT_TRUE(asked.contains("还没有交")) << asked.toStdString();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(app->page().value("answer1"), "7");
+
+    ASSERT_TRUE(activate());
+    asked.clear();
+    answerNextBox(asked, "离开");
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([&] { return !window.isVisible(); })) << "Ctrl+Q left the window open";
+    EXPECT_FALSE(asked.isEmpty());
+}
+
 }  // namespace
 }  // namespace tally::testing

@@ -117,9 +117,11 @@ TEST(GamePages, TrampolineOpensAndPlays) { openAndPlay({"q608"}); }
 TEST(GamePages, JourneyGamesOpenAndPlay) { openAndPlay({"q607", "q609", "q611"}); }
 TEST(GamePages, RollerCoasterOpensAndPlays) { openAndPlay({"q610"}); }
 
-// "?seed=N" replays a game: the same seed draws the same numbers, another
-// seed others (the mental arithmetic game's first sum among them).
-TEST(GamePages, SeedReplaysAGame) {
+// The helpers every page shares. "?seed=N" replays a game: the same seed
+// draws the same numbers, another seed others (the mental arithmetic game's
+// first sum among them). Typed numbers are read in any width, and sums are
+// drawn evenly with right answers (checked in the page, against sums worked here).
+TEST(GamePages, SharedHelpersReplayASeedReadNumbersAndDrawSums) {
     Games games;
     ASSERT_TRUE(games.open(kStartWindow));
     DesktopApp& app = *games.app;
@@ -138,15 +140,9 @@ TEST(GamePages, SeedReplaysAGame) {
         EXPECT_EQ(seen[0], seen[2]) << key;
         EXPECT_NE(seen[0], seen[1]) << key;
     }
-}
 
-// The helpers every page shares: typed numbers in any width, and sums drawn
-// evenly with right answers (checked in the page, against sums worked here).
-TEST(GamePages, SharedHelpersReadNumbersAndDrawSums) {
-    Games games;
-    ASSERT_TRUE(games.open(kStartWindow));
     ASSERT_TRUE(games.show("q65", true));
-    EXPECT_EQ(runInPage(*games.app, testFile("shared.js")), QString());
+    EXPECT_EQ(runInPage(app, testFile("shared.js")), QString());
     EXPECT_EQ(games.pane->scriptErrors(), QStringList());
 }
 

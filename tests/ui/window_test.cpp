@@ -77,7 +77,6 @@ TEST(Window, TabsClockAndPrinting) {
     auto app = startLoggedIn("238");
     ASSERT_TRUE(app);
     MainWindow& window = app->window();
-    Form1& form = app->form();
 
     // A click on the tab strip rebuilds the tree.
     QTabBar& tabs = window.tabStrip();
@@ -86,7 +85,7 @@ TEST(Window, TabsClockAndPrinting) {
 
     // The clock topic brings the clock panel, which prints as it is shown.
     window.tree().open("q77");
-    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2 && form.clockFace().radius() > 0; }));
+    ASSERT_TRUE(waitFor([&] { return window.front() == Pane::Picture2 && app->form().clockFace().radius() > 0; }));
     QTemporaryDir temp;
     EXPECT_TRUE(printsToPdf(window, temp.filePath("clock.pdf"))) << "the clock panel";
 
