@@ -56,11 +56,15 @@ TEST(RecordWindow, ASheetMarkedInTheViewIsStored) {
 
     // Its link to a grid is caught by the window, which shows the grid there:
     // every fact a cell with its state and its tooltip, those handed in wrong or empty shaky.
+    evalJs(*app, "window.shownBefore = true", Pane::WebBrowser2);
     app->window().toolbarAction("w13")->trigger();
     const QString grids = "document.querySelectorAll('p.grids a')";
-    ASSERT_TRUE(waitFor([&] { return evalJs(*app, grids + ".length", Pane::WebBrowser2) == QVariant(4); }));
+    ASSERT_TRUE(waitFor([&] {
+        return evalJs(*app, "!window.shownBefore && " + grids + ".length === 4", Pane::WebBrowser2).toBool();
+    }));
     evalJs(*app, grids + "[0].click()", Pane::WebBrowser2);
-    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "document.title", Pane::WebBrowser2).toString() == "20以内加法"; }));
+    ASSERT_TRUE(waitFor([&] { return evalJs(*app, "document.title", Pane::WebBrowser2).toString() == "20以内加法"; }))
+        << evalJs(*app, "document.title", Pane::WebBrowser2).toString().toStdString();
     EXPECT_EQ(evalJs(*app, "document.querySelectorAll('#facts td[title][data-state]').length", Pane::WebBrowser2),
               QVariant(81));
     EXPECT_GT(evalJs(*app, "document.querySelectorAll('#facts td.shaky').length", Pane::WebBrowser2).toInt(), 0);
