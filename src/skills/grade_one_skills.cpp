@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// 一年级: adding and taking away within 5, 10 and 20, then within 100.
+// 一年级: adding and taking away within 5, 10 and 20, then within 100; counters,
+// ten-frames, 计数器, 小棒 and 人民币 drawn where the textbook draws them.
 #include "skills/column_arithmetic.h"
+#include "skills/counting_skills.h"
 #include "skills/grade_skills.h"
+#include "skills/money_skills.h"
+#include "skills/place_value_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -16,6 +20,7 @@ const char* const kUpToTwenty = "11～20各数的认识";
 const char* const kCarrying = "20以内的进位加法";
 const char* const kBorrowing = "20以内的退位减法";
 const char* const kHundredNumbers = "100以内数的认识";
+const char* const kMoney = "认识人民币";
 const char* const kHundredOne = "100以内的加法和减法（一）";
 
 // a ＋ b or a － b (sign 0 or 1) with every number within 0…limit.
@@ -119,6 +124,7 @@ std::vector<SkillRow> firstTerm() {
         skillRow("k1101", 1, up, kUpToFive, "5以内加减", {{0, 5}, {0, 1}, {0, 5}},
                  [](Values v) { return addOrTakeAway(v, 5); }),
         skillRow("k1102", 1, up, kUpToTen, "10以内的分与合", {{2, 10}, {1, 9}}, splitOfTen),
+        skillRow("k1151", 1, up, kUpToTen, "看图分与合（10以内）", {{2, 10}, {1, 9}, {0, 1}}, splitWithCounters),
         skillRow("k1103", 1, up, kUpToTen, "10以内加减", {{0, 10}, {0, 1}, {0, 10}},
                  [](Values v) { return addOrTakeAway(v, 10); }),
         skillRow("k1104", 1, up, kUpToTen, "□里填几（10以内）", {{0, 10}, {0, 1}, {0, 10}, {0, 1}}, boxedWithinTen),
@@ -128,8 +134,12 @@ std::vector<SkillRow> firstTerm() {
                  teensWithoutCarrying),
         skillRow("k1111", 1, up, kUpToTwenty, "20以内不进位加法", {{1, 19}, {1, 19}}, teenSumWithoutCarrying),
         skillRow("k1107", 1, up, kCarrying, "9加几", {{2, 9}}, [](Values v) { return pastTen(9, v[0]); }),
+        skillRow("k1152", 1, up, kCarrying, "看图凑十（9加几）", {{2, 9}},
+                 [](Values v) { return makeTenWithFrames(9, v[0]); }),
         skillRow("k1108", 1, up, kCarrying, "8、7、6加几", {{6, 8}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
+        skillRow("k1153", 1, up, kCarrying, "看图凑十（8、7、6加几）", {{6, 8}, {2, 9}},
+                 [](Values v) { return makeTenWithFrames(v[0], v[1]); }),
         skillRow("k1109", 1, up, kCarrying, "5、4、3、2加几", {{2, 5}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
         skillRow("k1110", 1, up, kCarrying, "20以内进位加法", {{2, 9}, {2, 9}},
@@ -140,14 +150,26 @@ std::vector<SkillRow> firstTerm() {
 std::vector<SkillRow> secondTerm() {
     return {
         skillRow("k1201", 1, down, kBorrowing, "十几减9", {{11, 18}}, [](Values v) { return teenBorrowing(v[0], 9); }),
+        skillRow("k1251", 1, down, kBorrowing, "看图破十（十几减9）", {{11, 18}},
+                 [](Values v) { return breakTenWithFrame(v[0], 9); }),
         skillRow("k1202", 1, down, kBorrowing, "十几减8、7、6", {{11, 17}, {6, 8}},
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
+        skillRow("k1252", 1, down, kBorrowing, "看图破十（十几减8、7、6）", {{11, 17}, {6, 8}},
+                 [](Values v) { return breakTenWithFrame(v[0], v[1]); }),
         skillRow("k1203", 1, down, kBorrowing, "十几减5、4、3、2", {{11, 14}, {2, 5}},
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
         skillRow("k1204", 1, down, kBorrowing, "20以内退位减法", {{11, 18}, {2, 9}},
                  [](Values v) { return teenBorrowing(v[0], v[1]); }),
         skillRow("k1205", 1, down, kHundredNumbers, "整十数加一位数及相应的减法", {{1, 9}, {1, 9}, {0, 3}},
                  tensAndOnes),
+        skillRow("k1253", 1, down, kHundredNumbers, "看计数器读数", {{10, 100}},
+                 [](Values v) { return readBeadCounter(v[0]); }),
+        skillRow("k1254", 1, down, kHundredNumbers, "数小棒", {{10, 100}}, [](Values v) { return readSticks(v[0]); }),
+        skillRow("k1255", 1, down, kHundredNumbers, "在计数器上拨数", {{10, 99}},
+                 [](Values v) { return setBeadCounter(v[0]); }),
+        skillRow("k1256", 1, down, kMoney, "数一数一共多少钱", {{0, 2}, {0, 3}, {0, 4}, {0, 1}, {0, 5}}, countMoney),
+        skillRow("k1257", 1, down, kMoney, "人民币换一换", {{0, 1}, {1, 3}, {0, 7}, {0, 7}}, changeMoney),
+        skillRow("k1258", 1, down, kMoney, "找零钱", {{0, 7}, {0, 89}, {1, 9}, {0, 1}}, giveChange),
         skillRow("k1206", 1, down, kHundredOne, "整十数加、减整十数", {{1, 10}, {0, 1}, {1, 9}}, tensAndTens),
         skillRow("k1207", 1, down, kHundredOne, "两位数加一位数、整十数（不进位）", {{11, 99}, {1, 9}, {0, 1}},
                  addWithoutCarrying),

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <regex>
 #include <set>
 
 #include "even_draws.h"
@@ -83,6 +84,16 @@ bool pastTen(const SkillQuestion& q, std::set<int> firsts) {
 bool teenBorrow(const SkillQuestion& q, int low, int high) {
     return only(q, Sign::minus) && between(term(q, 0), 11, 19) && between(term(q, 1), low, high) && ones(term(q, 0)) < term(q, 1);
 }
+// A question read off a picture: worded, its answer within low…high, and the
+// sum or difference it names (if any) worked out again.
+bool pictured(const SkillQuestion& q, int low, int high) {
+    std::smatch parts;
+    const bool named = std::regex_search(q.text, parts, std::regex(R"((\d+)(＋|－)(\d+)＝□)"));
+    const int a = named ? std::stoi(parts[1]) : 0, b = named ? std::stoi(parts[3]) : 0;
+    return q.picture && q.layout == QuestionLayout::worded && between(result(q), low, high) &&
+           (!named || result(q) == (parts[2] == "＋" ? a + b : a - b));
+}
+bool twoBoxes(const SkillQuestion& q, int low, int high) { return pictured(q, low, high) && between(*q.secondBox, 0, 9); }
 bool tableDivision(int dividend, int divisor) {
     return between(divisor, 2, 9) && dividend % divisor == 0 && between(dividend / divisor, 1, 9);
 }
@@ -92,6 +103,17 @@ const std::map<std::string, Check>& skillChecks() {
         {"k1101", [](auto& q) { return every(q, 0, 5); }},
         {"k1102", [](auto& q) { return q.layout == QuestionLayout::split && term(q, 0) + term(q, 1) == result(q) &&
                                        every(q, 1, 10); }},
+        {"k1151", [](auto& q) { return pictured(q, 1, 10); }},
+        {"k1152", [](auto& q) { return pictured(q, 11, 18) && q.text.find("9＋") != std::string::npos; }},
+        {"k1153", [](auto& q) { return pictured(q, 11, 17) && std::regex_search(q.text, std::regex("[678]＋")); }},
+        {"k1251", [](auto& q) { return pictured(q, 2, 9) && q.text.find("－9＝") != std::string::npos; }},
+        {"k1252", [](auto& q) { return pictured(q, 2, 9) && std::regex_search(q.text, std::regex("－[678]＝")); }},
+        {"k1253", [](auto& q) { return pictured(q, 10, 100); }},
+        {"k1254", [](auto& q) { return pictured(q, 10, 100); }},
+        {"k1255", [](auto& q) { return twoBoxes(q, 1, 9); }},
+        {"k1256", [](auto& q) { return twoBoxes(q, 1, 100) && *q.secondBox > 0; }},
+        {"k1257", [](auto& q) { return pictured(q, 2, 40) && !q.secondBox; }},
+        {"k1258", [](auto& q) { return twoBoxes(q, 1, 99) && *q.secondBox > 0; }},
         {"k1103", [](auto& q) { return every(q, 0, 10) && !q.box; }},
         {"k1104", [](auto& q) { return every(q, 0, 10) && q.box; }},
         {"k1105", [](auto& q) { return q.terms.size() == 3 && stepsWithin(q, 0, 10) && term(q, 1) > 0 && term(q, 2) > 0; }},
