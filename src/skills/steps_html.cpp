@@ -16,12 +16,12 @@ constexpr int kFrameTop = 4;
 constexpr int kBesideGap = 18;   // between the frame and the counters beside it
 
 void circle(std::ostringstream& svg, int x, int y, const char* kind, const char* fill) {
-    svg << "<circle class=" << kind << " cx=" << x << " cy=" << y << " r=9 fill=\"" << fill << "\"/>";
+    svg << "<circle class=" << kind << " cx=" << x << " cy=" << y << " r=9 fill=\"" << fill << "\"></circle>";
 }
 
 void cross(std::ostringstream& svg, int x, int y) {
     svg << "<path d=\"M" << x - 8 << ' ' << y - 8 << "L" << x + 8 << ' ' << y + 8 << "M" << x + 8 << ' ' << y - 8
-        << "L" << x - 8 << ' ' << y + 8 << "\" stroke=\"#c62828\" stroke-width=2.5/>";
+        << "L" << x - 8 << ' ' << y + 8 << "\" stroke=\"#c62828\" stroke-width=\"2.5\"></path>";
 }
 
 std::string frameTitle(const TenFrameWork& f) {
@@ -50,7 +50,7 @@ std::string columnTable(const std::vector<ColumnRow>& rows) {
             "font-family:monospace;margin:4px 0 6px 2em\">";
     for (const ColumnRow& row : rows) {
         if (!row.marks.empty()) {
-            html << "<tr class=marks style=\"font-size:0.6em;color:#c62828;line-height:0.9\"><td></td>";
+            html << "<tr class=marks style=\"font-size:0.75em;font-weight:bold;color:#c62828;line-height:0.9\"><td></td>";
             for (int column = 0; column < width; ++column) {
                 const auto mark = row.marks.find(width - 1 - column);
                 html << "<td align=center>" << (mark == row.marks.end() ? "" : mark->second) << "</td>";
@@ -87,7 +87,7 @@ std::string tenFrameSvg(const TenFrameWork& f) {
         const int x = kFrameLeft + cell % 5 * kCell;
         const int y = kFrameTop + cell / 5 * kCell;
         svg << "<rect x=" << x << " y=" << y << " width=" << kCell << " height=" << kCell
-            << " fill=\"#fff\" stroke=\"#455a64\" stroke-width=1.5/>";
+            << " fill=\"#fff\" stroke=\"#455a64\" stroke-width=\"1.5\"></rect>";
         const int cx = x + kCell / 2;
         const int cy = y + kCell / 2;
         if (cell < f.inFrame) circle(svg, cx, cy, "own", "#1565c0");

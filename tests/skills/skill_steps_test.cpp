@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "base/seeded_random.h"
+#include "page/html_page.h"
+#include "skills/steps_html.h"
 #include "skills/skill_sheet.h"
 
 // Every step's arithmetic is worked again here: the equations a line writes
@@ -280,6 +282,29 @@ TEST(SkillSteps, DrillTextsAndQuestionsWithoutSteps) {
         for (const SkillQuestion& q : drawSheet(*findSkill(key)->questions, random, 20)) {
             EXPECT_FALSE(questionSteps(findSkill(key), q)) << key << " " << q.text;
         }
+    }
+}
+
+// The ten-frame as the view reads it: ten squares, each closed before the
+// next element, and the counters of each kind counted off the drawing.
+TEST(SkillSteps, TheTenFrameDrawsItsCounters) {
+    for (const char* text : {"9+4=", "6＋8＝", "13－9＝", "11－2＝"}) {
+        const auto steps = questionSteps(findSkill("k1110"), *drillQuestion(text));
+        ASSERT_TRUE(steps && steps->frame) << text;
+        HtmlPage page;
+        page.setBody(tenFrameSvg(*steps->frame));
+        const std::string drawn = page.bodyHtml();
+        const auto count = [&](const std::string& pattern) {
+            const std::regex re(pattern);
+            return std::distance(std::sregex_iterator(drawn.begin(), drawn.end(), re), std::sregex_iterator());
+        };
+        EXPECT_EQ(count("<rect[^>]*></rect>"), 10) << drawn;
+        const TenFrameWork& f = *steps->frame;
+        EXPECT_EQ(count("<circle class=own[^>]*></circle>"), std::min(f.inFrame, 10)) << text;
+        EXPECT_EQ(count("<circle class=added[^>]*></circle>"), f.added) << text;
+        EXPECT_EQ(count("<circle class=beside[^>]*></circle>"), f.beside) << text;
+        EXPECT_EQ(count("<path[^>]*></path>"), f.crossed) << text;
+        EXPECT_NE(drawn.find("<title>十格图"), std::string::npos);
     }
 }
 
