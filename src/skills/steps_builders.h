@@ -26,7 +26,7 @@ std::optional<QuestionSteps> orderOfOperationsSteps(const SkillQuestion& questio
 // like fractions did.
 QuestionSteps reduceSteps(long long numerator, long long denominator, const std::optional<StepLine>& sum);
 
-// The digits of n as text, and "个位", "十位"… of a place.
+// "个位", "十位"… of a place (0 the ones).
 std::string placeName(int place);
 // "a＋b＝c" with the textbook's signs.
 std::string equationText(long long a, const char* sign, long long b, long long result);
