@@ -7,6 +7,7 @@
 
 #include "app/grader.h"
 #include "app/node_click.h"
+#include "app/question_steps.h"
 #include "app/record_page.h"
 #include "app/sheet_progress.h"
 #include "app/toolbar_actions.h"
@@ -133,6 +134,10 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        if (isStepsButton(elementName)) {
+            if (!hidesAnswers()) toggleSteps(ports_.page, elementName);
+            return;
+        }
         if (elementName == kTodayStartButton && ports_.page.has(kTodayStartButton)) return writeTodaySheet();
         if (elementName == kTodayMoreButton && ports_.page.has(kTodayMoreButton)) return writeTodaySheet();
         // A game's button for another deal or round starts its topic anew.

@@ -9,6 +9,7 @@
 
 #include "app/dabiao_history.h"
 #include "app/grader.h"
+#include "app/question_steps.h"
 #include "app/record_page.h"
 #include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
@@ -118,6 +119,8 @@ bool Form1::submitSheet(const PageMarker& markPage) {
         const std::string button = toRedrill > 0 ? " " + redrillButton(toRedrill) : "";
         ports_.page.prependHtml(scoreParagraph(marks->score, marks->seconds, button));
     }
+    // The way to each missed answer is shown only to eyes that may see the answer.
+    if (!hidesAnswers()) offerSteps(ports_.page, gradingKey());
     return true;
 }
 

@@ -39,6 +39,9 @@ public:
     void insertHtmlAfter(const std::string& name, const std::string& html) override {
         page_.insertHtmlAfter(name, withoutRightAnswers(html));
     }
+    void insertHtmlAfterNext(const std::string& name, const std::string& html) override {
+        page_.insertHtmlAfterNext(name, withoutRightAnswers(html));
+    }
     void appendHtml(const std::string& html) override { page_.appendHtml(withoutRightAnswers(html)); }
     void prependHtml(const std::string& html) override { page_.prependHtml(withoutRightAnswers(html)); }
     std::string attribute(const std::string& name, const std::string& attr) const override {

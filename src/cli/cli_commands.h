@@ -57,6 +57,7 @@ public:
     void wait(const std::string& args, std::ostream& out);
     void printTimes(const std::string& args, std::ostream& out);
     void printFactGrid(const std::string& args, std::ostream& out);
+    void printSteps(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:

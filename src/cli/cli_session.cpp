@@ -71,6 +71,8 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::dabiao},
         {"norms", "GRADE", "print the grade's 口算达标 norms: term, skill, 达标, 良好, 优秀 a minute; then .",
          &Commands::printNorms},
+        {"steps", "N", "print the steps of question N of the marked page, a line each, then . (its 看看怎么算)",
+         &Commands::printSteps},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };

@@ -145,13 +145,31 @@ void HtmlPage::insertTextAfter(const std::string& name, const std::string& text)
     notify(changeOf(PageChange::Kind::TextAfter, target.index, text));
 }
 
-void HtmlPage::insertHtmlAfter(const std::string& name, const std::string& html) {
-    const Located target = locate(*body_, name);
-    if (!target.node) return;
+void HtmlPage::insertAfter(Node& element, int index, const std::string& html) {
     HtmlNodes inserted = parseHtmlFragment(html);
     std::string viewCopy = serializeForView(inserted);
-    target.node->parent->insertChildren(target.node->positionInParent() + 1, std::move(inserted));
-    notify(changeOf(PageChange::Kind::HtmlAfter, target.index, std::move(viewCopy)));
+    element.parent->insertChildren(element.positionInParent() + 1, std::move(inserted));
+    notify(changeOf(PageChange::Kind::HtmlAfter, index, std::move(viewCopy)));
+}
+
+void HtmlPage::insertHtmlAfter(const std::string& name, const std::string& html) {
+    const Located target = locate(*body_, name);
+    if (target.node) insertAfter(*target.node, target.index, html);
+}
+
+void HtmlPage::insertHtmlAfterNext(const std::string& name, const std::string& html) {
+    const Located target = locate(*body_, name);
+    if (!target.node) return;
+    const std::size_t next = target.node->positionInParent() + 1;
+    const auto& siblings = target.node->parent->children;
+    if (next == siblings.size() || !siblings[next]->isElement()) return insertAfter(*target.node, target.index, html);
+    // The element right behind comes after every element inside the named one.
+    int inside = 0;
+    forEachElement(*target.node, [&](HtmlNode&, int) {
+        ++inside;
+        return false;
+    });
+    insertAfter(*siblings[next], target.index + inside + 1, html);
 }
 
 void HtmlPage::appendHtml(const std::string& html) {

@@ -56,6 +56,7 @@ public:
     void setInnerHtml(const std::string& name, const std::string& html) override;
     void insertTextAfter(const std::string& name, const std::string& text) override;
     void insertHtmlAfter(const std::string& name, const std::string& html) override;
+    void insertHtmlAfterNext(const std::string& name, const std::string& html) override;
     void appendHtml(const std::string& html) override;
     void prependHtml(const std::string& html) override;
     std::string attribute(const std::string& name, const std::string& attr) const override;
@@ -75,6 +76,7 @@ private:
     std::function<void(const PageChange&)> observer_;
 
     Node* find(const std::string& name) const;
+    void insertAfter(Node& element, int index, const std::string& html);
     void notify(PageChange change) const;
 };
 

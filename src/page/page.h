@@ -36,6 +36,9 @@ public:
     // insertAdjacentText / insertAdjacentHTML with "AfterEnd".
     virtual void insertTextAfter(const std::string& name, const std::string& text) = 0;
     virtual void insertHtmlAfter(const std::string& name, const std::string& html) = 0;
+    // The same after the element right behind the named one (the mark written
+    // after a field), or after the named one when no element is right behind it.
+    virtual void insertHtmlAfterNext(const std::string& name, const std::string& html) = 0;
     // insertAdjacentHTML on the body with "BeforeEnd": after everything on the page.
     virtual void appendHtml(const std::string& html) = 0;
     // insertAdjacentHTML on the body with "AfterBegin": before everything on the page.

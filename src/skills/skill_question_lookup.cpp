@@ -17,11 +17,11 @@ namespace tally {
 namespace {
 
 // The text without its blanks, signs of equality and line breaks, as alike
-// on the sheet ("（　）", the steps of 脱式 a line each) and in the question
-// ("□", "○", nothing after ＝).
+// on the sheet ("（　）", the steps of 脱式 a line each, the …… before a
+// remainder's box) and in the question ("□", "○", nothing after ＝).
 std::string bareText(std::string text) {
     for (const std::string_view blank : {std::string_view(kAnswerBlank), std::string_view("□"), std::string_view("○"),
-                                         std::string_view("＝"), std::string_view("\n")}) {
+                                         std::string_view("＝"), std::string_view("\n"), std::string_view("……")}) {
         for (std::size_t at = text.find(blank); at != std::string::npos; at = text.find(blank, at)) text.erase(at, blank.size());
     }
     return text;
@@ -77,20 +77,39 @@ std::optional<MissedQuestion> asMarked(const SkillRow& skill, const SkillQuestio
     return asked;
 }
 
-}  // namespace
-
-std::optional<MissedQuestion> skillQuestionOfText(const SkillRow& skill, const std::string& text) {
+// The skill's questions whose bare text hashes as this text's, in turn.
+template <class Visit>
+void withSameHash(const SkillRow& skill, const std::string& text, Visit visit) {
     const TextIndex& index = indexOf(skill);
     const std::uint64_t hash = textHash(text);
     auto at = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, std::uint32_t{0}));
     for (; at != index.end() && at->first == hash; ++at) {
-        std::optional<MissedQuestion> asked = asMarked(skill, skill.questions->question(at->second));
-        if (asked && withoutNumber(asked->question) == withoutNumber(text)) {
-            asked->question = text;
-            return asked;
-        }
+        if (visit(skill.questions->question(at->second))) return;
     }
-    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<SkillQuestion> skillQuestionWithText(const SkillRow& skill, const std::string& text) {
+    std::optional<SkillQuestion> found;
+    const std::string bare = bareText(std::string(withoutNumber(text)));
+    withSameHash(skill, text, [&](const SkillQuestion& question) {
+        if (bareText(question.text) == bare) found = question;
+        return found.has_value();
+    });
+    return found;
+}
+
+std::optional<MissedQuestion> skillQuestionOfText(const SkillRow& skill, const std::string& text) {
+    std::optional<MissedQuestion> found;
+    withSameHash(skill, text, [&](const SkillQuestion& question) {
+        std::optional<MissedQuestion> asked = asMarked(skill, question);
+        if (!asked || withoutNumber(asked->question) != withoutNumber(text)) return false;
+        asked->question = text;
+        found = std::move(asked);
+        return true;
+    });
+    return found;
 }
 
 }  // namespace tally

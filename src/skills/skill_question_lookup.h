@@ -15,4 +15,8 @@ namespace tally {
 // (a quotient with its remainder). Each skill's texts are listed once, on first use.
 std::optional<MissedQuestion> skillQuestionOfText(const SkillRow& skill, const std::string& text);
 
+// The skill's question itself that a sheet showed as `text` ("第3题：" and the
+// blanks aside), or nothing.
+std::optional<SkillQuestion> skillQuestionWithText(const SkillRow& skill, const std::string& text);
+
 }  // namespace tally

@@ -100,6 +100,28 @@ TEST(HtmlPageEdit, EditsAreWrittenInPlace) {
     }
 }
 
+// HTML put after the element right behind the named one (a field's mark),
+// told to the view at that element's position; after the named one itself
+// when text or nothing follows it.
+TEST(HtmlPageEdit, HtmlAfterTheNextElement) {
+    const struct { const char* body; const char* written; int element; } cases[] = {
+        {"<input name=a><span>(×)</span><br>", "<input name=a><span>(×)</span><b>9</b><br>", 1},
+        {"<p id=a><i>x</i><u>y</u></p><s>m</s>end", "<p id=a><i>x</i><u>y</u></p><s>m</s><b>9</b>end", 3},
+        {"<input name=a>t<s>m</s>", "<input name=a><b>9</b>t<s>m</s>", 0},
+        {"<s>m</s><input name=a>", "<s>m</s><input name=a><b>9</b>", 1},
+    };
+    for (const auto& c : cases) {
+        HtmlPage page;
+        page.setBody(c.body);
+        Recorder recorder(page);
+        page.insertHtmlAfterNext("a", "<b>9</b>");
+        EXPECT_EQ(page.bodyHtml(), c.written) << c.body;
+        ASSERT_EQ(recorder.changes.size(), 1u);
+        EXPECT_EQ(recorder.changes[0].kind, PageChange::Kind::HtmlAfter);
+        EXPECT_EQ(recorder.changes[0].element, c.element) << c.body;
+    }
+}
+
 TEST(HtmlPageEdit, MissingElementsReadEmpty) {
     HtmlPage page;
     page.setBody("<input name=a value=1 tag=2 checked>");
