@@ -2,6 +2,7 @@
 // 一年级: adding and taking away within 5, 10 and 20, then within 100.
 #include "skills/column_arithmetic.h"
 #include "skills/grade_skills.h"
+#include "skills/number_line_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -134,6 +135,8 @@ std::vector<SkillRow> firstTerm() {
                  [](Values v) { return pastTen(v[0], v[1]); }),
         skillRow("k1110", 1, up, kCarrying, "20以内进位加法", {{2, 9}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
+        skillRow("k1161", 1, up, kCarrying, "看数轴算加减（20以内）", {{1, 20}, {0, 1}, {1, 9}},
+                 number_line_rules::jumpsWithinTwenty),
     };
 }
 
@@ -149,6 +152,8 @@ std::vector<SkillRow> secondTerm() {
         skillRow("k1205", 1, down, kHundredNumbers, "整十数加一位数及相应的减法", {{1, 9}, {1, 9}, {0, 3}},
                  tensAndOnes),
         skillRow("k1206", 1, down, kHundredOne, "整十数加、减整十数", {{1, 10}, {0, 1}, {1, 9}}, tensAndTens),
+        skillRow("k1261", 1, down, kHundredOne, "看数轴算整十数加减", {{1, 10}, {0, 1}, {1, 9}},
+                 number_line_rules::tensWithinHundred),
         skillRow("k1207", 1, down, kHundredOne, "两位数加一位数、整十数（不进位）", {{11, 99}, {1, 9}, {0, 1}},
                  addWithoutCarrying),
         skillRow("k1208", 1, down, kHundredOne, "两位数加一位数（进位）", {{11, 99}, {1, 9}}, addOneDigitCarrying),
