@@ -119,7 +119,9 @@ public:
 
     std::string html() {
         top_ << "<td rowspan=2 width=72 nowrap>" << questionHead(number_) << "</td>";
-        if (!q_.prompt.empty()) top_ << "<td rowspan=2 nowrap>" << q_.prompt << "</td>";
+        // A worded question's prompt is the whole question: it wraps.
+        const bool worded = q_.layout == QuestionLayout::worded;
+        if (!q_.prompt.empty()) top_ << "<td rowspan=2" << (worded ? " width=300" : " nowrap") << ">" << q_.prompt << "</td>";
         for (std::size_t i = 0; i < q_.terms.size(); ++i) {
             if (i > 0) sign(signText(q_.signs[i - 1]));
             if (q_.box && static_cast<std::size_t>(*q_.box) == i) fields();
