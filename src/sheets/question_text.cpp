@@ -65,6 +65,11 @@ std::vector<Piece> piecesOf(const HtmlNodes& nodes) {
             pieces.push_back({Kind::Text, plainSpaces(node.text)});
             continue;
         }
+        // A question's picture stands above it: its words are not the question's.
+        if (node.tagName == "svg") {
+            pieces.push_back({Kind::Start, ""});
+            continue;
+        }
         opened(node, pieces);
         open.push_back(&node);
         stack.emplace_back(&node.children, 0);

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "skills/grade_skills.h"
+#include "skills/fraction_picture_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -204,6 +205,8 @@ std::vector<SkillRow> secondTerm() {
         skillRow("k5201", 5, down, kFractionMeaning, "约分", {{1, 11}, {2, 12}, {2, 9}}, reduceFraction),
         skillRow("k5202", 5, down, kFractionMeaning, "通分", {{1, 11}, {2, 12}, {1, 11}, {2, 12}, {0, 1}},
                  commonDenominator),
+        skillRow("k5261", 5, down, kFractionMeaning, "看图约分、通分", {{2, 12}, {1, 11}, {2, 12}},
+                 fraction_picture_rules::equalBars),
         skillRow("k5203", 5, down, kFractionSums, "同分母分数加、减法（得数化成最简分数）",
                  {{3, 12}, {0, 1}, {1, 11}, {1, 11}}, sameDenominatorReduced),
         skillRow("k5204", 5, down, kFractionSums, "异分母分数加、减法", {{1, 9}, {2, 10}, {0, 1}, {1, 9}, {2, 10}},

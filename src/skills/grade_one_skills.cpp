@@ -6,6 +6,7 @@
 #include "skills/grade_skills.h"
 #include "skills/money_skills.h"
 #include "skills/place_value_skills.h"
+#include "skills/number_line_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -144,6 +145,8 @@ std::vector<SkillRow> firstTerm() {
                  [](Values v) { return pastTen(v[0], v[1]); }),
         skillRow("k1110", 1, up, kCarrying, "20以内进位加法", {{2, 9}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
+        skillRow("k1161", 1, up, kCarrying, "看数轴算加减（20以内）", {{1, 20}, {0, 1}, {1, 9}},
+                 number_line_rules::jumpsWithinTwenty),
     };
 }
 
@@ -171,6 +174,8 @@ std::vector<SkillRow> secondTerm() {
         skillRow("k1257", 1, down, kMoney, "人民币换一换", {{0, 1}, {1, 3}, {0, 7}, {0, 7}}, changeMoney),
         skillRow("k1258", 1, down, kMoney, "找零钱", {{0, 7}, {0, 89}, {1, 9}, {0, 1}}, giveChange),
         skillRow("k1206", 1, down, kHundredOne, "整十数加、减整十数", {{1, 10}, {0, 1}, {1, 9}}, tensAndTens),
+        skillRow("k1261", 1, down, kHundredOne, "看数轴算整十数加减", {{1, 10}, {0, 1}, {1, 9}},
+                 number_line_rules::tensWithinHundred),
         skillRow("k1207", 1, down, kHundredOne, "两位数加一位数、整十数（不进位）", {{11, 99}, {1, 9}, {0, 1}},
                  addWithoutCarrying),
         skillRow("k1208", 1, down, kHundredOne, "两位数加一位数（进位）", {{11, 99}, {1, 9}}, addOneDigitCarrying),

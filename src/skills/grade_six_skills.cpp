@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "skills/grade_skills.h"
+#include "skills/number_line_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -226,6 +227,8 @@ std::vector<SkillRow> secondTerm() {
     return {
         skillRow("k6201", 6, down, kNegative, "用负数表示相反意义的量", {{0, 3}, {1, 20}, {1, 20}}, oppositeQuantity),
         skillRow("k6202", 6, down, kNegative, "正数、负数比较大小", {{0, 1}, {-20, 20}, {-20, 20}}, compareSigned),
+        skillRow("k6261", 6, down, kNegative, "在数轴上读正数、负数", {{0, 1}, {-5, 5}, {-5, 5}},
+                 number_line_rules::signedOnLine),
         skillRow("k6203", 6, down, kPercentTwo, "折扣", {{0, 7}, {1, 50}}, discountPrice),
         skillRow("k6204", 6, down, kProportion, "解比例", {{1, 9}, {1, 9}, {1, 9}, {1, 9}, {0, 1}}, solveProportion),
     };

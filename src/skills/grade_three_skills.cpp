@@ -3,6 +3,8 @@
 // dividing by one digit, two-digit products, the first fractions and decimals.
 #include "skills/column_arithmetic.h"
 #include "skills/grade_skills.h"
+#include "skills/number_line_skills.h"
+#include "skills/fraction_picture_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -142,6 +144,9 @@ std::vector<SkillRow> firstTerm() {
         skillRow("k3108", 3, up, kTimesOneDigit, "多位数乘一位数（进位）", {{11, 999}, {2, 9}},
                  [](Values v) { return timesOneDigit(v, true); }),
         skillRow("k3109", 3, up, kTimesOneDigit, "因数中间或末尾有0的乘法", {{100, 999}, {2, 9}}, timesWithZero),
+        skillRow("k3161", 3, up, kFractions, "看图写分数", {{0, 1}, {2, 10}, {1, 9}}, fraction_picture_rules::shadedPart),
+        skillRow("k3162", 3, up, kFractions, "哪个图的涂色部分是这个分数", {{0, 1}, {2, 8}, {1, 7}, {0, 2}, {0, 1}},
+                 fraction_picture_rules::whichPicture),
         skillRow("k3110", 3, up, kFractions, "同分母分数加、减法", {{2, 10}, {0, 2}, {1, 9}, {1, 9}}, sameDenominator),
     };
 }
@@ -163,6 +168,7 @@ std::vector<SkillRow> secondTerm() {
                  [](Values v) { return twoByTwo(v, false); }),
         skillRow("k3208", 3, down, kTwoByTwo, "两位数乘两位数（进位）", {{11, 99}, {11, 99}},
                  [](Values v) { return twoByTwo(v, true); }),
+        skillRow("k3261", 3, down, kDecimals, "看数轴读一位小数", {{1, 29}}, number_line_rules::tenthsOnLine),
         skillRow("k3209", 3, down, kDecimals, "一位小数加、减法", {{1, 99}, {0, 1}, {1, 99}}, tenthsSumOrDifference),
     };
 }

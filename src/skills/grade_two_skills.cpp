@@ -5,6 +5,7 @@
 
 #include "skills/column_arithmetic.h"
 #include "skills/grade_skills.h"
+#include "skills/number_line_skills.h"
 #include "skills/question_forms.h"
 
 namespace tally {
@@ -120,6 +121,8 @@ Maybe roundHundredsOrThousands(Values v) {
 
 std::vector<SkillRow> firstTerm() {
     return {
+        skillRow("k2161", 2, up, kHundredTwo, "看数轴算两位数加减整十数", {{11, 99}, {0, 1}, {1, 3}},
+                 number_line_rules::twoDigitsAndTens),
         skillRow("k2101", 2, up, kHundredTwo, "两位数加两位数（不进位）", {{10, 99}, {10, 99}},
                  [](Values v) { return twoDigitSum(v, false); }),
         skillRow("k2102", 2, up, kHundredTwo, "两位数加两位数（进位）", {{10, 99}, {10, 99}},

@@ -36,9 +36,11 @@ bool hasSign(const SkillQuestion& q, Sign sign) { return std::find(q.signs.begin
 
 // A question of fractions, or the value of a ratio (a fraction itself), is
 // written one over the other as the fraction sheets write it.
+// So is a worded question whose answer is a fraction ("涂色部分是这个圆的几分之几？").
 bool writtenAsFractions(const SkillQuestion& q) {
-    if (q.layout != QuestionLayout::equation) return false;
     const SkillNumber answer = q.answer();
+    if (q.layout == QuestionLayout::worded) return isFraction(answer);
+    if (q.layout != QuestionLayout::equation) return false;
     return isFraction(answer) || std::any_of(q.terms.begin(), q.terms.end(), isFraction) ||
            (answer.form == NumberForm::whole && hasSign(q, Sign::ratio));
 }
@@ -117,13 +119,15 @@ public:
 
     std::string html() {
         top_ << "<td rowspan=2 width=72 nowrap>" << questionHead(number_) << "</td>";
-        if (!q_.prompt.empty()) top_ << "<td rowspan=2 nowrap>" << q_.prompt << "</td>";
+        // A worded question's prompt is the whole question: it wraps.
+        const bool worded = q_.layout == QuestionLayout::worded;
+        if (!q_.prompt.empty()) top_ << "<td rowspan=2" << (worded ? " width=300" : " nowrap") << ">" << q_.prompt << "</td>";
         for (std::size_t i = 0; i < q_.terms.size(); ++i) {
             if (i > 0) sign(signText(q_.signs[i - 1]));
             if (q_.box && static_cast<std::size_t>(*q_.box) == i) fields();
             else number(q_.terms[i]);
         }
-        sign(q_.approximate ? "≈" : "＝");
+        if (q_.layout != QuestionLayout::worded) sign(q_.approximate ? "≈" : "＝");
         if (q_.box) number(q_.result);
         else fields();
         top_ << "<td rowspan=2 width=120><p id=" << numbered("fenshupl", number_) << "></p></td>";

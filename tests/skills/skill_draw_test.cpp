@@ -199,6 +199,19 @@ const std::map<std::string, Check>& skillChecks() {
                                 const bool answer = q.result == SkillNumber{1, 1, NumberForm::whole} ||
                                                     (q.result.denominator == n && q.result.numerator < n);
                                 return between(n, 2, 10) && (one || first.denominator == n) && answer; }},
+        {"k1161", [](auto& q) { return q.picture && stepsWithin(q, 0, 20) && between(term(q, 1), 1, 9) &&
+                                       (only(q, Sign::plus) || term(q, 0) <= 10 || result(q) >= 10); }},
+        {"k1261", [](auto& q) { return q.picture && stepsWithin(q, 0, 100) && roundTens(term(q, 1)) &&
+                                       term(q, 0) % 10 == 0 && term(q, 0) > 0; }},
+        {"k2161", [](auto& q) { return q.picture && stepsWithin(q, 1, 99) && ones(term(q, 0)) != 0 &&
+                                       roundTens(term(q, 1)) && term(q, 1) <= 30; }},
+        {"k3161", [](auto& q) { const auto p = reading::match(q.text, R"(把一个(长方形|圆)平均分成(\d+)份，涂了(\d+)份，涂色部分是这个\1的几分之几？)");
+                                return !p.empty() && q.result == fractionNumber(std::stoi(p[3]), std::stoi(p[2])); }},
+        {"k3162", [](auto& q) { const auto p = reading::match(q.text, R"(三个(长方形|圆)：图①(.+)；图②(.+)；图③(.+)。哪个图的涂色部分是(\d+)/(\d+)？第□个。)");
+                                const std::string shown = "平均分成" + std::string(p[6]) + "份，涂了" + std::string(p[5]) + "份";
+                                return !p.empty() && between(result(q), 1, 3) && p[1 + result(q)] == shown; }},
+        {"k3261", [](auto& q) { const auto p = reading::match(q.text, R"(数轴上每一小格是0.1，箭头指在(\d)右边第([1-9])小格，箭头指的数是□。)");
+                                return !p.empty() && q.result == tenthsNumber(std::stoi(p[1]) * 10 + std::stoi(p[2])); }},
         {"k3201", [](auto& q) { return only(q, Sign::divide) && term(q, 0) % 10 == 0 && between(term(q, 1), 2, 9) &&
                                        (roundTens(result(q)) || (result(q) % 100 == 0 && between(result(q), 100, 900))); }},
         {"k3202", [](auto& q) { return only(q, Sign::divide) && between(result(q), 10, 99) && noZeroDigit(result(q)); }},

@@ -83,6 +83,8 @@ TEST(SkillSheet, EveryFormIsMarkedRightWhenRightAndWrongWhenWrong) {
         {"k1102", DrillForm::Normal},    // 8可以分成3和□
         {"k2206", DrillForm::Normal},    // 商 and 余数
         {"k3110", DrillForm::Normal},    // two boxes
+        {"k3161", DrillForm::Normal},    // worded, a fraction in two boxes
+        {"k1161", DrillForm::Vertical},  // a number line's sum stays 横式
         {"k3209", DrillForm::Normal},    // tenths
         {"k2204", DrillForm::Vertical},  // 脱式 whatever the form
         {"k3108", DrillForm::Vertical},  // 竖式 ×

@@ -109,6 +109,9 @@ const std::map<std::string, Check>& skillChecks() {
         {"k5202", [](auto& q, auto a) { const auto p = match(q.text, R"(把(\d+)/(\d+)和(\d+)/(\d+)通分：(\d+)/(\d+)＝□/(\d+))");
                                         return !p.empty() && at(p, 7) == std::lcm(at(p, 2), at(p, 4)) && at(p, 7) <= 60 &&
                                                at(p, 7) != at(p, 6) && a * Ratio{at(p, 6), 1} == Ratio{at(p, 5) * at(p, 7), 1}; }},
+        {"k5261", [](auto& q, auto a) { const auto p = match(q.text, R"(两条一样长的纸条，上面一条平均分成(\d+)份，涂了(\d+)份，下面一条平均分成(\d+)份，涂色部分一样长：(\d+)/(\d+)＝□/(\d+))");
+                                        return !p.empty() && at(p, 1) == at(p, 5) && at(p, 2) == at(p, 4) && at(p, 3) == at(p, 6) &&
+                                               lowest(at(p, 4), at(p, 5)) == lowest(a.n, at(p, 6)) && whole(a); }},
         {"k5203", [](auto& q, auto) { const long long n = q.terms[0].denominator, b = q.terms[1].numerator;
                                       const long long sum = q.terms[0].numerator + (q.signs[0] == Sign::plus ? b : -b);
                                       return q.terms[1].denominator == n && std::gcd(sum, n) > 1; }},
@@ -128,6 +131,13 @@ const std::map<std::string, Check>& skillChecks() {
         {"k6201", [](auto& q, auto a) { const auto p = match(q.text, R"(如果.+记作＋\d+(元|℃|米)，那么\D+(\d+)(元|℃|米)记作□(元|℃|米)。)");
                                         return !p.empty() && a == Ratio{-at(p, 2), 1}; }},
         {"k6202", [](auto& q, auto) { return v(q, 0).n < 0 || v(q, 1).n < 0; }},
+        {"k6261", [](auto& q, auto a) { static const std::regex place(R"(点[AB]在0的(左边第|右边第|位置)(\d?))");
+                                        std::vector<long long> at;
+                                        for (std::sregex_iterator i(q.text.begin(), q.text.end(), place), end; i != end; ++i) {
+                                            const long long n = (*i)[2].length() ? std::stoll((*i)[2]) : 0;
+                                            at.push_back((*i)[1] == "左边第" ? -n : n);
+                                        }
+                                        return at.size() == 1 ? a == Ratio{at[0], 1} : at.size() == 2 && a == Ratio{at[1] - at[0], 1}; }},
         {"k6203", [](auto& q, auto a) { static const std::map<std::string, long long> percent = {
                                             {"五", 50}, {"六", 60}, {"七", 70}, {"七五", 75},
                                             {"八", 80}, {"八五", 85}, {"九", 90}, {"九五", 95}};
