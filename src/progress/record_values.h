@@ -86,6 +86,14 @@ struct TimedAnswer {
     bool operator==(const TimedAnswer&) const = default;
 };
 
+// How often the child's misses were of one kind of error.
+struct KindCount {
+    ErrorKind kind = ErrorKind::None;
+    int misses = 0;
+
+    bool operator==(const KindCount&) const = default;
+};
+
 // Where an answer field stood in a question's text.
 inline constexpr const char* kAnswerBlank = "（　）";
 
