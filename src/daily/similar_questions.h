@@ -17,4 +17,10 @@ inline constexpr int kSimilarPerMiss = 2;
 std::vector<MissedQuestion> withSimilarQuestions(const std::vector<MissedQuestion>& misses, int count,
                                                  TopicQuestionSource& source, std::uint64_t seed);
 
+// Today's practice with 举一反三 after each due miss whose error had a kind
+// (told again from its latest typed answer in `due`): the new questions take
+// the places of the last new questions of the plan, so the count stays.
+void addSimilarQuestions(std::vector<TodayQuestion>& questions, const std::vector<ReviewItem>& due,
+                         TopicQuestionSource& source, std::uint64_t seed);
+
 }  // namespace tally

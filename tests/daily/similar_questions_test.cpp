@@ -50,5 +50,25 @@ TEST(SimilarQuestions, AfterAMissOfAKindComeQuestionsWhereItCanHappen) {
     EXPECT_EQ(withSimilarQuestions({carry, plain}, 2, source, 5).size(), 2u);
 }
 
+// Today's practice: a due miss whose latest answer dropped a carry brings its
+// questions in the places of the last new ones, and the count stays.
+TEST(SimilarQuestions, TodaysDueMissOfAKindTakesThePlacesOfNewQuestions) {
+    test::Harness h(test::started);
+    TopicQuestionSource source(h.data, h.clock, h.form->texts());
+    const MissedQuestion carry = missOf("38＋25＝（　）", "53", "63", "k2102", ErrorKind::None);
+    MissedQuestion asked = carry;
+    asked.typed.clear();
+    std::vector<TodayQuestion> questions{{PlanSource::Review, asked},
+                                         {PlanSource::Weak, missOf("2×3＝（　）", "", "6", "k2106", ErrorKind::None)},
+                                         {PlanSource::Lesson, missOf("5×3＝（　）", "", "15", "k2106", ErrorKind::None)}};
+    addSimilarQuestions(questions, {ReviewItem{carry, 0, 0, 0}}, source, 5);
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_EQ(questions[0].question, asked);
+    for (std::size_t i = 1; i < 3; ++i) {
+        EXPECT_EQ(questions[i].source, PlanSource::Similar);
+        EXPECT_TRUE(carries(questions[i].question.question)) << questions[i].question.question;
+    }
+}
+
 }  // namespace
 }  // namespace tally
