@@ -13,6 +13,7 @@
 #include "app/record_page.h"
 #include "app/sheet_progress.h"
 #include "app/worksheet_print.h"
+#include "daily/similar_questions.h"
 #include "daily/waiting_rows.h"
 #include "skills/dabiao_page.h"
 #include "progress/answer_times.h"
@@ -175,6 +176,14 @@ void Form1::writeRedrillSheet() {
     if (questions.empty()) {
         ports_.ui.message("提示", "现在没有要重练的错题。");
         return;
+    }
+    // 举一反三: after a miss of a kind, new questions where the same mistake can happen.
+    const bool kinded = std::any_of(questions.begin(), questions.end(),
+                                    [](const MissedQuestion& q) { return q.kind != ErrorKind::None; });
+    if (kinded) {
+        TopicQuestionSource source(ports_.data, ports_.clock, texts_);
+        const auto seed = static_cast<std::uint64_t>(ports_.random.next() * 9007199254740992.0);
+        questions = withSimilarQuestions(questions, options_.questionCount, source, seed);
     }
     leavePage();
     lessonPracticeKey_.clear();

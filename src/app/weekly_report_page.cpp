@@ -47,6 +47,8 @@ std::string weeklyReportPage(ProgressRecord& record, long long childId, Day toda
     report.waiting = *waiting;
     report.weekMisses = *weekMisses;
     report.withAnswers = withAnswers;
+    report.errorKinds = record.errorKindsSince(childId, dayText(report.from));
+    if (record.trouble() != RecordTrouble::None) return "";
     if (!addFluency(record, childId, rows.sheets, report)) return "";
     return weeklyReportHtml(report, chooser(switchTo, childId) + factGridLinks(childId));
 }

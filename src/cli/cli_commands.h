@@ -44,6 +44,7 @@ public:
     void answer(const std::string& args, std::ostream& out);
     void today(const std::string& args, std::ostream& out);
     void printDue(const std::string& args, std::ostream& out);
+    void printMisses(const std::string& args, std::ostream& out);
     void report(const std::string& args, std::ostream& out);
     void printWaiting(const std::string& args, std::ostream& out);
     void printMastery(const std::string& args, std::ostream& out);

@@ -57,6 +57,8 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::manageChild},
         {"today", "", "write today's practice page", &Commands::today},
         {"due", "", "print the misses due for review, then .", &Commands::printDue},
+        {"misses", "", "print the stored misses: topic, question, typed, right answer, kind of error; then .",
+         &Commands::printMisses},
         {"report", "[CHILD]", "write the weekly report (of CHILD, as the parent); page2 prints it", &Commands::report},
         {"waiting", "", "print how many misses wait for review, due today or later", &Commands::printWaiting},
         {"mastery", "TAB", "print each practised topic of the tab with its state, then .", &Commands::printMastery},

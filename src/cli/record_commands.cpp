@@ -116,6 +116,20 @@ void Commands::printDue(const std::string&, std::ostream& out) {
     out << ".\n";
 }
 
+// Newest sheet first; a miss no rule explains has "-" for its kind.
+
+void Commands::printMisses(const std::string&, std::ostream& out) {
+    if (record_) {
+        for (const MissedQuestion& miss : record_->missed(form_->owner())) {
+            const std::string_view kind = errorKindCaption(miss.kind);
+            out << printable(miss.topicKey) << "\t" << printable(miss.question) << "\t" << printable(miss.typed) << "\t"
+                << printable(miss.correct) << "\t" << (kind.empty() ? std::string("-") : printable(std::string(kind)))
+                << "\n";
+        }
+    }
+    out << ".\n";
+}
+
 // A child alone gets their own report; the parent may name any child.
 
 void Commands::report(const std::string& args, std::ostream& out) {

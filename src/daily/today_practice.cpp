@@ -9,6 +9,7 @@
 #include "families/family_table.h"
 #include "page/html_page.h"
 #include "daily/plan_questions.h"
+#include "daily/similar_questions.h"
 #include "daily/slow_questions.h"
 #include "practice/lesson_list.h"
 #include "practice/practice_calendar.h"
@@ -172,6 +173,7 @@ TodayPractice buildTodayPractice(const PracticeInput& rows, const TodayRequest& 
     input.earlierDrills = sources.earlierDrills;
 
     practice.questions = planQuestions(practicePlan(input), input, source, request.seed);
+    addSimilarQuestions(practice.questions, rows.due, source, request.seed);
     practice.dueCount = countFrom(practice.questions, PlanSource::Review);
     practice.slowCount = countFrom(practice.questions, PlanSource::Slow);
     return practice;

@@ -18,6 +18,7 @@ enum class PlanSource {
     Lesson,      // a new question of this week's lesson's drill
     Earlier,     // a new question of a drill taught before this week
     Slow,        // a fact answered but not yet quickly, asked again as it was
+    Similar,     // a new question after a due miss of a kind of error, where the same mistake can happen
 };
 
 struct PlanItem {

@@ -75,6 +75,8 @@ struct WeeklyReport {
     // the caller's to fill in.
     std::vector<SkillPace> paces;
     std::vector<FluentFacts> newlyFluent;
+    // The kinds of error of this week's misses, most first: the caller's to fill in.
+    std::vector<KindCount> errorKinds;
     // The right answers of the listed misses are the parent's; a child alone
     // sees the misses without them.
     bool withAnswers = true;
@@ -90,6 +92,10 @@ struct WeeklyReport {
 // waiting are the caller's to fill in.
 WeeklyReport weeklyReport(const std::vector<SheetRow>& sheets, const std::vector<ReviewItem>& due, Day today,
                           const std::string& childName = "");
+
+// "这一周小明有5次忘了进位、2次看错符号。" (without a name, "这一周有…"); "" when
+// no miss of the week had a kind.
+std::string errorKindsSentence(const std::string& childName, const std::vector<KindCount>& kinds);
 
 // The report as a whole page for the parent, plain and printable on A4;
 // `chooserHtml` (the parent's links to each child's report) under its title.

@@ -121,6 +121,13 @@ std::string waitingMisses(const WeeklyReport& report) {
     return html;
 }
 
+// Why this week's answers were wrong, when the marking could tell.
+std::string errorKinds(const WeeklyReport& report) {
+    const std::string sentence = errorKindsSentence(report.childName, report.errorKinds);
+    if (sentence.empty()) return "";
+    return element("h2", "错在哪里") + element("p", escaped(sentence), "class=\"plain error-kinds\"");
+}
+
 std::string perMinute(const WeekPace& week) {
     if (week.answers <= 0) return "—";
     char text[32];
@@ -173,12 +180,23 @@ std::string reportBody(const WeeklyReport& report, const std::string& chooserHtm
     html += element("h2", "做得多快") + fluency(report);
     html += element("h2", "进步和退步") + changes(report);
     html += element("h2", "等着复习的错题") + waitingMisses(report);
+    html += errorKinds(report);
     html += element("h2", "接下来练什么") + nextTopics(report);
     html += element("p", "爸爸妈妈：孩子每做对一点，都值得表扬。多说说做得好的地方，再一起看看错题。", "class=note");
     return html;
 }
 
 }  // namespace
+
+std::string errorKindsSentence(const std::string& childName, const std::vector<KindCount>& kinds) {
+    std::string counted;
+    for (const KindCount& kind : kinds) {
+        if (kind.kind == ErrorKind::None || kind.misses <= 0) continue;
+        counted += (counted.empty() ? "" : "、") + std::to_string(kind.misses) + "次" +
+                   std::string(errorKindCaption(kind.kind));
+    }
+    return counted.empty() ? "" : "这一周" + childName + "有" + counted + "。";
+}
 
 std::string weeklyReportHtml(const WeeklyReport& report, const std::string& chooserHtml) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + element("title", escaped(title(report))) +

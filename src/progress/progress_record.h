@@ -186,6 +186,25 @@ public:
         }
         return found;
     }
+    // The kinds of error of the misses of sheets marked on `fromDay`
+    // ("YYYY-MM-DD") or later, most first, ties in the kinds' order; the
+    // misses of no kind are not counted. This default counts them in sheets().
+    virtual std::vector<KindCount> errorKindsSince(long long childId, const std::string& fromDay) {
+        std::vector<KindCount> counts;
+        for (const MarkedSheet& sheet : sheets(childId)) {
+            if (sheet.when.substr(0, 10) < fromDay) continue;
+            for (const MissedQuestion& miss : sheet.missed) {
+                if (miss.kind == ErrorKind::None) continue;
+                auto count = std::find_if(counts.begin(), counts.end(), [&](const KindCount& c) { return c.kind == miss.kind; });
+                if (count == counts.end()) count = counts.insert(counts.end(), {miss.kind, 0});
+                ++count->misses;
+            }
+        }
+        std::sort(counts.begin(), counts.end(), [](const KindCount& a, const KindCount& b) {
+            return a.misses != b.misses ? a.misses > b.misses : a.kind < b.kind;
+        });
+        return counts;
+    }
     // The record page's figures; nothing when the record cannot be read.
     virtual std::optional<RecordSummary> summary(long long childId, const RecordPageLimits& limits) = 0;
     // Why the last call failed; None after one that worked.

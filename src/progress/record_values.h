@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "progress/children.h"
+#include "progress/error_kind.h"
 
 namespace tally {
 
@@ -28,6 +29,8 @@ struct MissedQuestion {
     // The topic the question came from (a re-drill sheet keeps its origins).
     std::string topicKey{};
     std::string topicCaption{};
+    // Why the typed answer was wrong, as the marking told it.
+    ErrorKind kind = ErrorKind::None;
 
     bool operator==(const MissedQuestion&) const = default;
 };
@@ -81,6 +84,14 @@ struct TimedAnswer {
     AnswerTime answer;
 
     bool operator==(const TimedAnswer&) const = default;
+};
+
+// How often the child's misses were of one kind of error.
+struct KindCount {
+    ErrorKind kind = ErrorKind::None;
+    int misses = 0;
+
+    bool operator==(const KindCount&) const = default;
 };
 
 // Where an answer field stood in a question's text.

@@ -12,9 +12,10 @@ int pointsPerQuestion(int questionCount) {
     return static_cast<int>(std::nearbyint(100.0 / questionCount));  // ties to even
 }
 
-std::string markHtml(bool right, const std::string& answer, const std::string& hint) {
+std::string markHtml(bool right, const std::string& answer, const std::string& hint, ErrorKind kind) {
+    const std::string why = kind == ErrorKind::None ? "" : "，" + std::string(errorKindCaption(kind));
     const std::string text =
-        std::string(right ? "(√" : "(×") + (answer.empty() ? "" : "，正确答案：" + answer) + ")" + hint;
+        std::string(right ? "(√" : "(×") + (answer.empty() ? "" : "，正确答案：" + answer + why) + ")" + hint;
     return std::string("<span class=") + kMarkClass + " style=\"color:" + (right ? "#1b7a34" : "#c62828") + "\">" +
            escapeHtmlText(text) + "</span>";
 }

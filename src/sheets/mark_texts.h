@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "progress/error_kind.h"
+
 namespace tally {
 
 // 100 / QuestionCount rounded to the nearest whole number, a half to the even one.
@@ -14,7 +16,10 @@ inline constexpr const char* kWrongMark = "(×)";
 // The mark written after a field, as HTML: a green "(√)" or a red "(×)",
 // with "，正确答案：A" inside the brackets when an answer is given, and a hint
 // after them ("（别忘了写单位）").
-std::string markHtml(bool right, const std::string& answer, const std::string& hint = "");
+// A wrong answer's kind follows its right answer inside the brackets
+// ("(×，正确答案：63，忘了进位)"), so it goes where the answer goes.
+std::string markHtml(bool right, const std::string& answer, const std::string& hint = "",
+                     ErrorKind kind = ErrorKind::None);
 // Every mark a page carries is a span of this class, the score above a marked
 // sheet a paragraph of the other.
 inline constexpr const char* kMarkClass = "mark";

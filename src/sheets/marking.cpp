@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "sheets/error_kinds.h"
 #include "sheets/expected_answer.h"
 #include "sheets/mark_texts.h"
 #include "sheets/question_text.h"
@@ -22,8 +23,8 @@ int fieldsOnPage(const Page& page, const std::string& prefix, int most) {
 std::string typedValue(const Page& page, const std::string& field) { return foldTypedAnswer(page.value(field)); }
 
 void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
-                    const std::string& hint) {
-    page.insertHtmlAfter(field, markHtml(right, right ? "" : answer, hint));
+                    const std::string& hint, ErrorKind kind) {
+    page.insertHtmlAfter(field, markHtml(right, right ? "" : answer, hint, kind));
     if (!right) page.setAttribute(field, "style", kWrongBoxStyle);
 }
 
@@ -37,10 +38,13 @@ void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& 
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
                   MarkedSheet& marks, const std::string& typedIn) {
     const std::string expected = page.tag(field);
-    const bool right = writtenAnswerRight(foldTypedAnswer(typed), expected);
-    writeFieldMark(page, field, right, expected);
+    const std::string folded = foldTypedAnswer(typed);
+    const bool right = writtenAnswerRight(folded, expected);
+    const ErrorKind kind = right ? ErrorKind::None : classifyMiss(question, folded, expected);
+    writeFieldMark(page, field, right, expected, "", kind);
     noteAnswer(page, {typedIn.empty() ? field : typedIn}, question, right);
     marks.mark(right, question, typed, expected, AnswerForm::One);
+    if (!right) marks.missed.back().kind = kind;
 }
 
 int arithmeticScore(int right, int questions, int questionCount) {

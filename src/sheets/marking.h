@@ -25,7 +25,7 @@ MarkedSheet gradeArithmeticPage(Page& page, int questionCount, int thinkSeconds)
 // Writes a field's mark right after it (markHtml); a wrong answer's box is
 // outlined too.
 void writeFieldMark(Page& page, const std::string& field, bool right, const std::string& answer,
-                    const std::string& hint = "");
+                    const std::string& hint = "", ErrorKind kind = ErrorKind::None);
 
 // Keeps the marking's word on one answer for its time: the boxes it is typed
 // in (the first names it), its question, and on a sheet mixed from many
@@ -34,7 +34,8 @@ void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& 
                 const std::string& topicKey = "");
 
 // Compares the typed text, folded from full width, with the field's tag and
-// its other written forms, writes the mark after the field and counts it.
+// its other written forms, writes the mark after the field and counts it; a
+// miss keeps the kind of its error (classifyMiss), written in its mark.
 // `typedIn` is the box the child typed into, when that is not the field.
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
                   MarkedSheet& marks, const std::string& typedIn = "");

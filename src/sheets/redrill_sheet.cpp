@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "page/html_page.h"
+#include "sheets/error_kinds.h"
 #include "sheets/fraction_question.h"
 #include "sheets/marking.h"
 #include "sheets/mark_texts.h"
@@ -126,12 +127,12 @@ std::vector<std::string> answerFields(int number, AnswerForm form) {
     return {"answer" + n};
 }
 
-void writeMark(Page& page, int number, AnswerForm form, bool right, const std::string& answer) {
+void writeMark(Page& page, int number, AnswerForm form, bool right, const std::string& answer, ErrorKind kind) {
     const std::string n = std::to_string(number);
     if (form == AnswerForm::Fraction) {
-        page.setInnerHtml("fenshupl" + n, markHtml(right, right ? "" : answer));
+        page.setInnerHtml("fenshupl" + n, markHtml(right, right ? "" : answer, "", kind));
     } else {
-        writeFieldMark(page, "answer" + n, right, answer);
+        writeFieldMark(page, "answer" + n, right, answer, "", kind);
     }
 }
 
@@ -158,7 +159,8 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         MissedQuestion question = questions[i];
         const std::string typed = typedAnswer(page, number, question.form);
         const bool right = answeredRight(page, number, question, typed);
-        writeMark(page, number, question.form, right, shownKey(question));
+        question.kind = right ? ErrorKind::None : classifyMiss(question.question, typed, foldTypedAnswer(question.correct));
+        writeMark(page, number, question.form, right, shownKey(question), question.kind);
         noteAnswer(page, answerFields(number, question.form), question.question, right, question.topicKey);
         if (results) results->push_back(right);
         marks.answered.push_back({question.topicKey, question.topicCaption, question.question, right, true});

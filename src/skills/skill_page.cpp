@@ -7,6 +7,7 @@
 
 #include "page/html_page.h"
 #include "sheets/drill_lines.h"
+#include "sheets/error_kinds.h"
 #include "sheets/mark_texts.h"
 #include "sheets/marking.h"
 #include "sheets/question_text.h"
@@ -217,14 +218,17 @@ void markFraction(Page& page, int number, MarkedSheet& marks) {
     const std::string denominator = typedValue(page, down);
     const bool right = fractionAnswerRight(numerator, denominator, key);
     const std::string expected = fractionKeyText(key);
-    page.setInnerHtml(numbered("fenshupl", number), markHtml(right, right ? "" : expected));
+    const std::string typed = fractionKeyText({numerator, denominator});
+    const std::string question = page.attribute(up, kQuestionAttribute);
+    const ErrorKind kind = right ? ErrorKind::None : classifyMiss(question, typed, expected);
+    page.setInnerHtml(numbered("fenshupl", number), markHtml(right, right ? "" : expected, "", kind));
     if (!right) {
         page.setAttribute(up, "style", kWrongBoxStyle);
         page.setAttribute(down, "style", kWrongBoxStyle);
     }
-    noteAnswer(page, {up, down}, page.attribute(up, kQuestionAttribute), right);
-    marks.mark(right, page.attribute(up, kQuestionAttribute), fractionKeyText({numerator, denominator}), expected,
-               AnswerForm::Fraction);
+    noteAnswer(page, {up, down}, question, right);
+    marks.mark(right, question, typed, expected, AnswerForm::Fraction);
+    if (!right) marks.missed.back().kind = kind;
 }
 
 void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSheet& marks) {

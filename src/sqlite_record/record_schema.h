@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 5;
+inline constexpr int kSchemaVersion = 6;
 
 // Every answer of a sheet with its time in milliseconds (NULL: nothing was
 // typed into it), in the order the sheet marked them; read by child, topic
@@ -40,7 +40,7 @@ inline constexpr const char* kSheetTables =
     " question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL DEFAULT '', topic_key TEXT NOT NULL DEFAULT '',"
     " topic TEXT NOT NULL DEFAULT '', mended INTEGER NOT NULL DEFAULT 0,"
-    " PRIMARY KEY(sheet_id, position));";
+    " error_kind TEXT NOT NULL DEFAULT '', PRIMARY KEY(sheet_id, position));";
 
 // The 口算卷 mixes a parent saved, for a child or the computer (owner 0): a
 // mix's parts name their skills by key, in the mix's order. Made by the first
@@ -71,6 +71,7 @@ inline constexpr const char* kKeptPracticeTables =
 // default rewrites nothing, however long the record is.
 // Version 3 kept no answer's time: its sheets have none.
 // Version 4 kept no norms: the program's own stand.
+// Version 5 kept no kind of error: its misses have none.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -81,6 +82,7 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE sheet ADD COLUMN child_id INTEGER NOT NULL DEFAULT 0;",
     kAnswerTimes,
     kFluencyNorms,
+    "ALTER TABLE missed ADD COLUMN error_kind TEXT NOT NULL DEFAULT '';",
 };
 
 // The children and the settings kept for each, made with every version.
@@ -178,9 +180,13 @@ inline constexpr const char* kJournalTables =
     "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
     " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
-    " review INTEGER NOT NULL, PRIMARY KEY(sheet_id, list, position));"
+    " review INTEGER NOT NULL, error_kind TEXT NOT NULL DEFAULT '', PRIMARY KEY(sheet_id, list, position));"
     "CREATE TABLE IF NOT EXISTS waiting_answer_time(sheet_id INTEGER NOT NULL, position INTEGER NOT NULL,"
     " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, right_answer INTEGER NOT NULL,"
     " ms INTEGER, PRIMARY KEY(sheet_id, position));";
+// A journal an older program made keeps its misses without their kind: the
+// column is added when it opens it (an older program writes it as before).
+inline constexpr const char* kJournalKinds =
+    "ALTER TABLE waiting_question ADD COLUMN error_kind TEXT NOT NULL DEFAULT ''";
 
 }  // namespace tally::sqlite

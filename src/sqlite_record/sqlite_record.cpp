@@ -17,7 +17,7 @@
 
 namespace tally {
 
-using sqlite::kMissedColumns;
+using sqlite::kMissedKindColumns;
 using sqlite::kSheetColumns;
 using sqlite::sheetOf;
 using sqlite::Statement;
@@ -246,7 +246,7 @@ std::vector<MarkedSheet> SqliteRecord::sheets(long long childId) {
     {
         Statement query(db_, std::string(kSheetColumns) + " WHERE child_id = ?1 ORDER BY id DESC");
         query.bind(1, childId);
-        Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedColumns +
+        Statement misses(db_, std::string("SELECT sheet_id, ") + kMissedKindColumns +
                                   " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                                   " ORDER BY sheet_id DESC, position");
         misses.bind(1, childId);
@@ -258,7 +258,7 @@ std::vector<MarkedSheet> SqliteRecord::sheets(long long childId) {
         }) && misses.eachRow([&] {
             const long long sheetId = misses.number(0);
             while (at < ids.size() && ids[at] > sheetId) ++at;
-            if (at < ids.size() && ids[at] == sheetId) found[at].missed.push_back(misses.missedQuestion(1));
+            if (at < ids.size() && ids[at] == sheetId) found[at].missed.push_back(misses.missedQuestionWithKind(1));
             return true;
         });
     }
@@ -272,11 +272,11 @@ std::vector<MarkedSheet> SqliteRecord::sheets(long long childId) {
 std::vector<MissedQuestion> SqliteRecord::missed(long long childId) {
     std::vector<MissedQuestion> found;
     if (!ensureOpen()) return found;
-    Statement query(db_, std::string("SELECT ") + kMissedColumns +
+    Statement query(db_, std::string("SELECT ") + kMissedKindColumns +
                              " FROM missed WHERE sheet_id IN (SELECT id FROM sheet WHERE child_id = ?1)"
                              " ORDER BY sheet_id DESC, position");
     query.bind(1, childId);
-    if (!query.eachRow([&] { return found.push_back(query.missedQuestion()), true; })) {
+    if (!query.eachRow([&] { return found.push_back(query.missedQuestionWithKind()), true; })) {
         return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};
     }
     worked();
@@ -290,7 +290,7 @@ std::vector<MissedQuestion> SqliteRecord::redrillList(long long childId, int lim
     if (limit <= 0) return found;
     // Newest first, so a question missed more than once is taken at its
     // latest miss; the open misses have an index in this order.
-    Statement query(db_, std::string("SELECT ") + kMissedColumns +
+    Statement query(db_, std::string("SELECT ") + kMissedKindColumns +
                              " FROM missed WHERE mended = 0 AND answer_form <> ''"
                              " AND (SELECT child_id FROM sheet WHERE sheet.id = missed.sheet_id) = ?1"
                              " ORDER BY sheet_id DESC, position");
@@ -299,7 +299,7 @@ std::vector<MissedQuestion> SqliteRecord::redrillList(long long childId, int lim
     std::set<std::pair<std::string, std::string>> taken;
     int step = SQLITE_ROW;
     while (static_cast<int>(found.size()) < limit && (step = query.step()) == SQLITE_ROW) {
-        MissedQuestion question = query.missedQuestion();
+        MissedQuestion question = query.missedQuestionWithKind();
         if (taken.emplace(question.topicKey, question.question).second) found.push_back(std::move(question));
     }
     if (step != SQLITE_ROW && step != SQLITE_DONE) return failed("成绩记录读不出来"), std::vector<MissedQuestion>{};

@@ -70,6 +70,7 @@ public:
     std::vector<TimedAnswer> lastAnswersOf(long long childId, const std::vector<std::string>& questions, int perQuestion,
                                            const std::string& before = "") override;
     std::vector<TimedAnswer> answersSince(long long childId, const std::string& fromDay) override;
+    std::vector<KindCount> errorKindsSince(long long childId, const std::string& fromDay) override;
     std::vector<TimedAnswer> topicAnswers(long long childId, const std::vector<std::string>& topicKeys) override;
     RecordTrouble trouble() const override { return trouble_; }
     std::string lastError() const override { return error_; }

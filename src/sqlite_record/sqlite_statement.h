@@ -13,6 +13,10 @@ namespace tally::sqlite {
 
 // The columns a missed question is read from, in MissedQuestion's order.
 inline constexpr const char* kMissedColumns = "question, typed, correct, answer_form, topic_key, topic";
+// The same and the kind of error, in the tables of misses that keep it (the
+// record's misses, the waiting journal's).
+inline constexpr const char* kMissedKindColumns =
+    "question, typed, correct, answer_form, topic_key, topic, error_kind";
 
 const char* formName(AnswerForm form);
 AnswerForm formNamed(std::string_view name);
@@ -78,6 +82,12 @@ public:
     MissedQuestion missedQuestion(int first = 0) const {
         return {text(first),           text(first + 1), text(first + 2),
                 formNamed(text(first + 3)), text(first + 4), text(first + 5)};
+    }
+    // A row selected with kMissedKindColumns from column `first` on.
+    MissedQuestion missedQuestionWithKind(int first = 0) const {
+        MissedQuestion question = missedQuestion(first);
+        question.kind = errorKindNamed(view(first + 6));
+        return question;
     }
 
 private:

@@ -125,8 +125,8 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
     const long long sheetId = sqlite3_last_insert_rowid(db_);
     if (!insertAnswers(sheetId, sheet.answered) || !insertTimes(sheetId, sheet.times)) return false;
     Statement miss(db_,
-                   "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic)"
-                   " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                   "INSERT INTO missed(sheet_id, position, question, typed, correct, answer_form, topic_key, topic,"
+                   " error_kind) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     if (!miss.ok()) return failed("成绩记录出错");
     long long position = 0;
     for (const MissedQuestion& question : sheet.missed) {
@@ -139,6 +139,7 @@ bool SqliteRecord::insertSheet(const MarkedSheet& sheet) {
         miss.bind(6, std::string(sqlite::formName(question.form)));
         miss.bind(7, question.topicKey);
         miss.bind(8, question.topicCaption);
+        miss.bind(9, std::string(errorKindName(question.kind)));
         if (miss.step() != SQLITE_DONE) return failed("错题没有记下");
     }
     return true;

@@ -59,11 +59,18 @@ bool WaitingJournal::open(bool create) {
         if (fd >= 0) ::close(fd);
     }
     if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, sqlite::kJournalTables, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(db_, sqlite::kJournalTables, nullptr, nullptr, nullptr) != SQLITE_OK || !keepsKinds()) {
         close();
         return false;
     }
     return true;
+}
+
+bool WaitingJournal::keepsKinds() {
+    Statement found(db_, "SELECT 1 FROM pragma_table_info('waiting_question') WHERE name = 'error_kind'");
+    const std::optional<bool> kept = found.hasRow();
+    if (!kept) return false;
+    return *kept || sqlite3_exec(db_, sqlite::kJournalKinds, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& sheet) {
@@ -85,7 +92,8 @@ std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& shee
 bool WaitingJournal::addQuestions(long long number, const MarkedSheet& sheet) {
     Statement insert(db_,
                      "INSERT INTO waiting_question(sheet_id, list, position, question, typed, correct, answer_form,"
-                     " topic_key, topic, right_answer, review) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)");
+                     " topic_key, topic, right_answer, review, error_kind)"
+                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)");
     long long position = 0;
     const auto put = [&](List list, const MissedQuestion& question, bool right, bool review) {
         insert.reset();
@@ -100,6 +108,7 @@ bool WaitingJournal::addQuestions(long long number, const MarkedSheet& sheet) {
         insert.bind(9, question.topicCaption);
         insert.bind(10, static_cast<long long>(right));
         insert.bind(11, static_cast<long long>(review));
+        insert.bind(12, std::string(errorKindName(question.kind)));
         return insert.step() == SQLITE_DONE;
     };
     for (const MissedQuestion& question : sheet.missed) {
@@ -133,12 +142,12 @@ std::vector<WaitingJournal::Entry> WaitingJournal::read() {
 
 bool WaitingJournal::readQuestions(long long number, MarkedSheet& sheet) {
     Statement query(db_,
-                    std::string("SELECT list, ") + sqlite::kMissedColumns +
+                    std::string("SELECT list, ") + sqlite::kMissedKindColumns +
                         ", right_answer, review FROM waiting_question WHERE sheet_id = ?1 ORDER BY list, position");
     query.bind(1, number);
     int step = SQLITE_ROW;
     while ((step = query.step()) == SQLITE_ROW) {
-        MissedQuestion question = query.missedQuestion(1);
+        MissedQuestion question = query.missedQuestionWithKind(1);
         switch (query.number(0)) {
             case Missed:
                 sheet.missed.push_back(std::move(question));
@@ -148,7 +157,7 @@ bool WaitingJournal::readQuestions(long long number, MarkedSheet& sheet) {
                 break;
             default:
                 sheet.answered.push_back({question.topicKey, question.topicCaption, question.question,
-                                          query.number(7) != 0, query.number(8) != 0});
+                                          query.number(8) != 0, query.number(9) != 0});
         }
     }
     return step == SQLITE_DONE;

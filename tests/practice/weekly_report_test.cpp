@@ -122,5 +122,19 @@ TEST(WeeklyReport, ThePageIsPrintableAndEscapesWhatTheRecordHolds) {
     EXPECT_NE(empty.find("这两周没有做过单项的练习。"), std::string::npos);
 }
 
+// The week's kinds of error in one sentence, most first, with the child's name;
+// the report gives it a section only when there is one.
+TEST(WeeklyReportPage, TheWeeksKindsOfErrorInOneSentence) {
+    const std::vector<KindCount> kinds{{ErrorKind::Carry, 5}, {ErrorKind::WrongSign, 2}};
+    EXPECT_EQ(errorKindsSentence("小明", kinds), "这一周小明有5次忘了进位、2次看错符号。");
+    EXPECT_EQ(errorKindsSentence("", {{ErrorKind::NotReduced, 1}}), "这一周有1次没约分。");
+    EXPECT_EQ(errorKindsSentence("小明", {}), "");
+    WeeklyReport report;
+    report.childName = "小明";
+    EXPECT_EQ(weeklyReportHtml(report).find("错在哪里"), std::string::npos);
+    report.errorKinds = kinds;
+    EXPECT_NE(weeklyReportHtml(report).find("这一周小明有5次忘了进位、2次看错符号。"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tally

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 #include <string>
 
 #include "sheets/marking.h"
@@ -82,6 +83,28 @@ TEST(GradeArithmetic, AScoreIsTheShareOfRightAnswers) {
             }
         }
     }
+}
+
+// A miss is kept with the kind of its error and the mark names it after the
+// right answer: a sum answered with the product is a misread sign.
+TEST(GradeArithmetic, AMissKeepsItsKindAndItsMarkSaysIt) {
+    Harness h(test::started);
+    h.form->setOption(&SheetOptions::questionCount, 10);
+    h.click("q13");
+    const std::regex sum(R"((\d+)\+(\d+)=)");
+    std::smatch terms;
+    const std::string body = h.page.bodyHtml();
+    ASSERT_TRUE(std::regex_search(body, terms, sum)) << body.substr(0, 400);
+    const int a = std::stoi(terms[1]), b = std::stoi(terms[2]);
+    h.type(answer(1), std::to_string(a * b));
+    h.type(answer(2), "1000");
+    h.finish();
+    ASSERT_FALSE(h.record.stored.empty());
+    const auto& missed = h.record.stored.back().missed;
+    ASSERT_GE(missed.size(), 2u);
+    EXPECT_EQ(missed[0].kind, ErrorKind::WrongSign) << missed[0].question;
+    EXPECT_EQ(missed[1].kind, ErrorKind::None) << missed[1].question;
+    EXPECT_NE(h.page.bodyHtml().find("，正确答案：" + std::to_string(a + b) + "，看错符号)"), std::string::npos);
 }
 
 }  // namespace

@@ -46,12 +46,12 @@ TEST_F(FluencyNormRecord, AVersionFourFileIsMovedOnWithItsSheetsAndTakesNorms) {
     // Version 4 is this file without the norms' table.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE fluency_norm; PRAGMA user_version = 4;", nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE fluency_norm; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 4;", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     {
         SqliteRecord record(file);
         ASSERT_TRUE(record.ok()) << record.lastError();
-        EXPECT_EQ(record.schemaVersion(), 5);
+        EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
         EXPECT_EQ(record.sheets(kEarlierRecords).size(), 1u);
         EXPECT_TRUE(record.fluencyNorms().empty());
         EXPECT_EQ(record.saveFluencyNorm(kSubtraction), "");
