@@ -65,6 +65,8 @@ std::vector<Piece> piecesOf(const HtmlNodes& nodes) {
             pieces.push_back({Kind::Text, plainSpaces(node.text)});
             continue;
         }
+        // A picture's words (its title, a clock's numbers) are no part of the question.
+        if (node.tagName == "svg") continue;
         opened(node, pieces);
         open.push_back(&node);
         stack.emplace_back(&node.children, 0);
