@@ -93,9 +93,6 @@ std::string workingText(const std::string& working) { return "列式：" + worki
 
 HtmlNodes replacementFor(const HtmlNode& input, const FieldAnswer& field, WorksheetPart part) {
     HtmlNodes nodes;
-    // A field the child answers on its picture (a clock's hands) has no box:
-    // the picture is the answer on paper.
-    if (input.findAttribute("hidden")) return nodes;
     if (part == WorksheetPart::Questions) {
         nodes.push_back(span(blankClass(input), ""));
         return nodes;

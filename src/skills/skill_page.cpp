@@ -176,7 +176,8 @@ std::string pictureAbove(int number, const SkillQuestion& q) {
 // script writes the hands' time into it.
 std::string onPictureLine(int number, const SkillQuestion& q) {
     return questionHead(number) + q.text + "<input class=dial name=" + numbered("answer", number) +
-           " type=text hidden readonly " + htmlAttribute("tag", q.setOnPicture) + ">" + kLineEnd;
+           " type=text hidden readonly " + htmlAttribute("tag", q.setOnPicture) + " " +
+           htmlAttribute(kQuestionAttribute, q.text) + ">" + kLineEnd;
 }
 
 std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
@@ -281,11 +282,12 @@ void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedShe
 
 // The hands must show the time asked; a miss is not asked again in a field.
 void markOnPicture(Page& page, const std::string& field, const SheetQuestions& texts, MarkedSheet& marks) {
-    const std::string typed = page.value(field);
+    const std::string typed = typedValue(page, field);
     const bool right = typed == page.tag(field);
     writeFieldMark(page, field, right, page.tag(field));
-    noteAnswer(page, {field}, texts.of(field), right);
-    marks.mark(right, texts.of(field), typed, page.tag(field), AnswerForm::None);
+    const std::string question = questionOf(page, field, texts);
+    noteAnswer(page, {field}, question, right);
+    marks.mark(right, question, typed, page.tag(field), AnswerForm::None);
 }
 
 bool severalSkills(const std::vector<SkillSheetItem>& items) {
