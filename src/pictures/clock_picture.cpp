@@ -91,17 +91,17 @@ std::string clockFaceDrawing(const ClockTime& time, bool hands, bool secondHand)
     return svg + "<circle cx=100 cy=100 r=5 fill=#1e293b />";
 }
 
-ClockPicture::ClockPicture(ClockTime time, bool secondHand, Use use)
+ClockFacePicture::ClockFacePicture(ClockTime time, bool secondHand, Use use)
     : time_(time), secondHand_(secondHand), use_(use) {}
 
-std::string ClockPicture::title(PictureView view) const {
+std::string ClockFacePicture::title(PictureView view) const {
     if (view == PictureView::key) return "钟面：" + clockTimeWords(time_, secondHand_);
     if (use_ == Use::set && view == PictureView::worksheet) return "钟面：没有指针，画出时针和分针";
     if (use_ == Use::set) return "钟面：有时针和分针，拖动分针或按方向键拨时间";
     return secondHand_ ? "钟面：有时针、分针和秒针" : "钟面：有时针和分针";
 }
 
-std::string ClockPicture::svg(PictureView view) const {
+std::string ClockFacePicture::svg(PictureView view) const {
     const bool settable = use_ == Use::set && view == PictureView::screen;
     const bool hands = use_ == Use::read || view != PictureView::worksheet;
     const ClockTime shown = settable ? ClockTime{12, 0, 0} : time_;

@@ -34,10 +34,10 @@ std::string clockFaceDrawing(const ClockTime& time, bool hands, bool secondHand)
 // 12 o'clock on the screen (its hands dragged, or stepped with the keys, by
 // the view), is empty on the worksheet for the child to draw, and shows the
 // time asked on the key.
-class ClockPicture : public QuestionPicture {
+class ClockFacePicture : public QuestionPicture {
 public:
     enum class Use { read, set };
-    ClockPicture(ClockTime time, bool secondHand, Use use);
+    ClockFacePicture(ClockTime time, bool secondHand, Use use);
     std::string svg(PictureView view) const override;
 
 private:

@@ -42,8 +42,8 @@ SkillQuestion reading(const std::string& words, int hours, int minutes) {
 }
 
 SkillQuestion withFace(SkillQuestion question, const ClockTime& time, bool secondHand,
-                       ClockPicture::Use use = ClockPicture::Use::read) {
-    question.picture = std::make_shared<ClockPicture>(time, secondHand, use);
+                       ClockFacePicture::Use use = ClockFacePicture::Use::read) {
+    question.picture = std::make_shared<ClockFacePicture>(time, secondHand, use);
     return question;
 }
 
@@ -104,7 +104,7 @@ Maybe setHands(Values v, int step) {
     question.result = wholeNumber(time.hours);
     question.prompt = "拨一拨：在钟面上拨出" + clockTimeWords(time, false) + "。";
     question.setOnPicture = clockHandsValue(time.hours, time.minutes);
-    return withFace(question, time, false, ClockPicture::Use::set);
+    return withFace(question, time, false, ClockFacePicture::Use::set);
 }
 
 }  // namespace tally::clock_rules

@@ -56,18 +56,18 @@ std::vector<ReadTime> facesOf(const std::string& svg) {
     return faces;
 }
 
-TEST(ClockPictureTest, HandsReadBackAsTheTimeDrawn) {
+TEST(ClockFacePictureTest, HandsReadBackAsTheTimeDrawn) {
     const std::vector<ClockTime> times = {{12, 0, 0}, {8, 30, 0}, {3, 59, 59}, {11, 1, 5}, {6, 45, 30}, {0, 0, 0}};
     for (const ClockTime& time : times) {
-        const auto faces = facesOf(ClockPicture(time, true, ClockPicture::Use::read).svg(PictureView::screen));
+        const auto faces = facesOf(ClockFacePicture(time, true, ClockFacePicture::Use::read).svg(PictureView::screen));
         ASSERT_EQ(faces.size(), 1u);
         const int onFace = time.hours % 12 == 0 ? 12 : time.hours % 12;
         EXPECT_EQ(faces[0], (ReadTime{onFace, time.minutes, time.seconds})) << time.hours << ":" << time.minutes;
     }
 }
 
-TEST(ClockPictureTest, ASetFaceIsEmptyOnPaperAndShowsTheTimeOnTheKey) {
-    const ClockPicture picture({8, 30, 0}, false, ClockPicture::Use::set);
+TEST(ClockFacePictureTest, ASetFaceIsEmptyOnPaperAndShowsTheTimeOnTheKey) {
+    const ClockFacePicture picture({8, 30, 0}, false, ClockFacePicture::Use::set);
     EXPECT_EQ(facesOf(picture.svg(PictureView::screen)), (std::vector<ReadTime>{{12, 0, 0}}));
     EXPECT_TRUE(facesOf(picture.svg(PictureView::worksheet)).empty());
     EXPECT_EQ(facesOf(picture.svg(PictureView::key)), (std::vector<ReadTime>{{8, 30, 0}}));
