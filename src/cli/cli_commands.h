@@ -26,6 +26,7 @@ public:
     void tab(const std::string& args, std::ostream& out);
     void click(const std::string& args, std::ostream& out);
     void set(const std::string& args, std::ostream& out);
+    void drag(const std::string& args, std::ostream& out);
     void finish(const std::string& args, std::ostream& out);
     void press(const std::string& args, std::ostream& out);
     void mouseDown(const std::string& args, std::ostream& out);

@@ -34,6 +34,7 @@ const std::vector<CliCommand>& commandTable() {
         {"tree", "", "print the tab's tree: key, caption, tag, state, a line each", &Commands::printTree},
         {"click", "KEY", "click the tree's node KEY", &Commands::click},
         {"set", "NAME VALUE", "type VALUE into the page's field NAME", &Commands::set},
+        {"drag", "NAME H M", "set the hands of the clock NAME to H:M, as dragging them does", &Commands::drag},
         {"finish", "", "submit the page", &Commands::finish},
         {"press", "NAME", "click the page's button NAME", &Commands::press},
         {"mousedown", "", "press the mouse in the page", &Commands::mouseDown},

@@ -18,6 +18,7 @@
 #include "app/mix_sheet.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
+#include "pictures/clock_picture.h"
 #include "progress/record_trouble.h"
 #include "skills/ready_mixes.h"
 #include "skills/skill_mix.h"
@@ -85,6 +86,25 @@ void Commands::set(const std::string& args, std::ostream& out) {
         return;
     }
     form_->pageInput(name, value, page_.generation());
+}
+
+// The hands write their time into the clock's field, as in the window.
+void Commands::drag(const std::string& args, std::ostream& out) {
+    std::istringstream words(args);
+    std::string name;
+    int hours = -1;
+    int minutes = -1;
+    std::string more;
+    if (!(words >> name >> hours >> minutes) || (words >> more) || hours < 0 || hours > 23 || minutes < 0 ||
+        minutes > 59) {
+        out << "error: drag NAME H M, H 0..23, M 0..59\n";
+        return;
+    }
+    if (page_.attribute(name, "class") != "dial") {
+        out << "error: no clock " << name << "\n";
+        return;
+    }
+    form_->pageInput(name, clockHandsValue(hours, minutes), page_.generation());
 }
 
 void Commands::finish(const std::string&, std::ostream&) {

@@ -12,7 +12,8 @@ namespace tally {
 namespace {
 
 // The fields of the marked families: a prefix and the question number.
-enum class FieldKind { Answer, Visible, Hours, Numerator, Denominator, Comparison };
+// Second: the second box of a worded question ("□时□分").
+enum class FieldKind { Answer, Visible, Hours, Numerator, Denominator, Comparison, Second };
 
 struct FieldPrefix {
     const char* prefix;
@@ -20,12 +21,13 @@ struct FieldPrefix {
 };
 
 // Longer prefixes first: "answerup1" is not "answer" followed by a number.
-constexpr std::array<FieldPrefix, 5> kPrefixes = {{
+constexpr std::array<FieldPrefix, 6> kPrefixes = {{
     {"answerdown", FieldKind::Denominator},
     {"answerup", FieldKind::Numerator},
     {"Qanswer", FieldKind::Visible},
     {"answer", FieldKind::Answer},
     {"r", FieldKind::Hours},
+    {"b", FieldKind::Second},
 }};
 
 bool isNumber(const std::string& text) {

@@ -2,6 +2,7 @@
 #include "sheets/worksheet.h"
 
 #include "page/html_page.h"
+#include "pictures/picture_paper.h"
 #include "sheets/worksheet_parts.h"
 
 namespace tally {
@@ -30,6 +31,7 @@ struct FilledSheet {
 
 FilledSheet filledSheet(const std::string& bodyHtml, AnswerStyle style, WorksheetPart part) {
     FilledSheet sheet{{}, cleanSheet(bodyHtml)};
+    drawPicturesForPaper(*sheet.root, part == WorksheetPart::Key ? PictureView::key : PictureView::worksheet);
     sheet.answers = fillFields(*sheet.root, style, part);
     return sheet;
 }

@@ -47,6 +47,8 @@ std::string classOf(const HtmlNode& node) {
     return found ? found->value : std::string();
 }
 
+bool isPicture(const HtmlNode& node) { return node.isElement() && node.tagName == "div" && classOf(node) == "picture"; }
+
 bool isField(const HtmlNode& node) {
     const std::string cssClass = classOf(node);
     return node.tagName == "span" && (cssClass.starts_with("blank") || cssClass.starts_with("filled"));
@@ -84,7 +86,11 @@ std::vector<Block> splitBlocks(const HtmlNode& root) {
     };
     for (std::size_t i = 0; i < root.children.size(); ++i) {
         const HtmlNode& node = *root.children[i];
-        if (isBlockElement(node)) {
+        if (isPicture(node)) {
+            // A question's picture starts its question and stays with it.
+            close();
+            current.push_back(i);
+        } else if (isBlockElement(node)) {
             close();
             current.push_back(i);
             close();

@@ -26,6 +26,7 @@ span.blank.wide, span.filled.wide { min-width: 7em; }
 td span.blank, td span.filled { min-width: 2em; margin: 3px 0; border: 1px solid #000; }
 span.filled { font-weight: bold; }
 span.working { margin-left: 1em; }
+div.picture svg { display: block; margin: 0 0 2mm 0; }
 )css";
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 一年级: adding and taking away within 5, 10 and 20, then within 100; counters,
 // ten-frames, 计数器, 小棒 and 人民币 drawn where the textbook draws them.
+#include "skills/clock_skills.h"
 #include "skills/column_arithmetic.h"
 #include "skills/counting_skills.h"
 #include "skills/grade_skills.h"
@@ -18,6 +19,7 @@ using namespace skill_rules;
 const char* const kUpToFive = "1～5的认识和加减法";
 const char* const kUpToTen = "6～10的认识和加减法";
 const char* const kUpToTwenty = "11～20各数的认识";
+const char* const kClock = "认识钟表";
 const char* const kCarrying = "20以内的进位加法";
 const char* const kBorrowing = "20以内的退位减法";
 const char* const kHundredNumbers = "100以内数的认识";
@@ -134,6 +136,9 @@ std::vector<SkillRow> firstTerm() {
         skillRow("k1106", 1, up, kUpToTwenty, "十加几、十几加几、十几减几", {{10, 19}, {0, 1}, {1, 10}},
                  teensWithoutCarrying),
         skillRow("k1111", 1, up, kUpToTwenty, "20以内不进位加法", {{1, 19}, {1, 19}}, teenSumWithoutCarrying),
+        skillRow("k1141", 1, up, kClock, "认识整时和半时", {{1, 12}, {0, 1}}, clock_rules::readWholeOrHalf),
+        skillRow("k1142", 1, up, kClock, "拨一拨：整时和半时", {{1, 12}, {0, 1}},
+                 [](Values v) { return clock_rules::setHands(v, 30); }),
         skillRow("k1107", 1, up, kCarrying, "9加几", {{2, 9}}, [](Values v) { return pastTen(9, v[0]); }),
         skillRow("k1152", 1, up, kCarrying, "看图凑十（9加几）", {{2, 9}},
                  [](Values v) { return makeTenWithFrames(9, v[0]); }),

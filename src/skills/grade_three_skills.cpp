@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 三年级: sums and differences of three-digit numbers, multiplying and
 // dividing by one digit, two-digit products, the first fractions and decimals.
+#include "skills/clock_skills.h"
 #include "skills/column_arithmetic.h"
 #include "skills/grade_skills.h"
 #include "skills/number_line_skills.h"
@@ -13,12 +14,14 @@ namespace {
 
 using namespace skill_rules;
 
+const char* const kSeconds = "时、分、秒";
 const char* const kTenThousandOne = "万以内的加法和减法（一）";
 const char* const kTenThousandTwo = "万以内的加法和减法（二）";
 const char* const kTimesOneDigit = "多位数乘一位数";
 const char* const kFractions = "分数的初步认识";
 const char* const kDivideOneDigit = "除数是一位数的除法";
 const char* const kTwoByTwo = "两位数乘两位数";
+const char* const kCalendar = "年、月、日";
 const char* const kDecimals = "小数的初步认识";
 
 Maybe twoDigitsEitherWay(Values v) {
@@ -127,6 +130,8 @@ Maybe tenthsSumOrDifference(Values v) {
 
 std::vector<SkillRow> firstTerm() {
     return {
+        skillRow("k3141", 3, up, kSeconds, "认识几时几分几秒", {{1, 12}, {0, 59}, {0, 11}}, clock_rules::readSeconds),
+        skillRow("k3142", 3, up, kSeconds, "经过时间（几分）", {{1, 12}, {0, 11}, {1, 11}}, clock_rules::elapsedMinutes),
         skillRow("k3101", 3, up, kTenThousandOne, "两位数加减两位数", {{10, 99}, {0, 1}, {10, 99}},
                  twoDigitsEitherWay),
         skillRow("k3102", 3, up, kTenThousandOne, "几百几十加、减几百几十", {{10, 99}, {0, 1}, {10, 99}},
@@ -168,6 +173,7 @@ std::vector<SkillRow> secondTerm() {
                  [](Values v) { return twoByTwo(v, false); }),
         skillRow("k3208", 3, down, kTwoByTwo, "两位数乘两位数（进位）", {{11, 99}, {11, 99}},
                  [](Values v) { return twoByTwo(v, true); }),
+        skillRow("k3241", 3, down, kCalendar, "24时计时法（读钟面）", {{6, 23}, {0, 11}}, clock_rules::readDayHours),
         skillRow("k3261", 3, down, kDecimals, "看数轴读一位小数", {{1, 29}}, number_line_rules::tenthsOnLine),
         skillRow("k3209", 3, down, kDecimals, "一位小数加、减法", {{1, 99}, {0, 1}, {1, 99}}, tenthsSumOrDifference),
     };

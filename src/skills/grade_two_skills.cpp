@@ -3,6 +3,7 @@
 // division, mixed operations and division with a remainder.
 #include <algorithm>
 
+#include "skills/clock_skills.h"
 #include "skills/column_arithmetic.h"
 #include "skills/grade_skills.h"
 #include "skills/number_line_skills.h"
@@ -17,6 +18,7 @@ using namespace skill_rules;
 const char* const kHundredTwo = "100以内的加法和减法（二）";
 const char* const kTableOne = "表内乘法（一）";
 const char* const kTableTwo = "表内乘法（二）";
+const char* const kTime = "认识时间";
 const char* const kDivisionOne = "表内除法（一）";
 const char* const kDivisionTwo = "表内除法（二）";
 const char* const kMixed = "混合运算";
@@ -140,6 +142,12 @@ std::vector<SkillRow> firstTerm() {
                  [](Values v) { return std::max(v[0], v[1]) >= 7 ? product(v[0], v[1]) : std::nullopt; }),
         skillRow("k2109", 2, up, kTableTwo, "□里填几（乘法口诀）", {{1, 9}, {1, 9}, {0, 1}},
                  [](Values v) { return Maybe(boxed(*product(v[0], v[1]), v[2])); }),
+        skillRow("k2141", 2, up, kTime, "认识几时几分（五分五分地数）", {{1, 12}, {1, 11}},
+                 [](Values v) { return clock_rules::readMinutes(v, 5); }),
+        skillRow("k2142", 2, up, kTime, "认识几时几分", {{1, 12}, {1, 59}},
+                 [](Values v) { return clock_rules::readMinutes(v, 1); }),
+        skillRow("k2143", 2, up, kTime, "拨一拨：几时几分", {{1, 12}, {0, 59}},
+                 [](Values v) { return clock_rules::setHands(v, 1); }),
     };
 }
 

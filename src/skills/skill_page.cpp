@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "page/html_page.h"
+#include "pictures/picture_paper.h"
 #include "sheets/drill_lines.h"
 #include "sheets/error_kinds.h"
 #include "sheets/mark_texts.h"
@@ -167,13 +168,26 @@ private:
     }
 };
 
-std::string pictureAbove(const SkillQuestion& q) {
+// The picture as the screen shows it; the model's copy keeps how paper
+// shows it (pictureOnPaper) beside it, the key out of the view's sight.
+std::string pictureAbove(int number, const SkillQuestion& q) {
     if (!q.picture) return "";
-    return "<div class=picture>" + q.picture->svg(PictureView::screen) + "</div>";
+    const std::string set = q.setOnPicture.empty() ? "" : " " + htmlAttribute("data-field", numbered("answer", number));
+    return "<div class=picture" + set + picturePaperAttributes(*q.picture) + ">" +
+           q.picture->svg(PictureView::screen) + "</div>";
+}
+
+// A question answered on its picture: its field is hidden, the picture's
+// script writes the hands' time into it.
+std::string onPictureLine(int number, const SkillQuestion& q) {
+    return questionHead(number) + q.text + "<input class=dial name=" + numbered("answer", number) +
+           " type=text hidden readonly " + htmlAttribute("tag", q.setOnPicture) + " " +
+           htmlAttribute(kQuestionAttribute, q.text) + ">" + kLineEnd;
 }
 
 std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
     const SkillQuestion& q = item.question;
+    if (!q.setOnPicture.empty()) return onPictureLine(number, q);
     if (q.secondBox) return twoBoxLine(number, q);
     if (writtenAsFractions(q)) return FractionTable(number, q).html();
     if (q.remainder) return remainderLine(number, q);
@@ -190,8 +204,10 @@ bool answersIn(const std::vector<SkillSheetItem>& items, NumberForm form) {
 std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     bool remainder = false;
     bool steps = false;
+    bool onPicture = false;
     for (const SkillSheetItem& item : items) {
         remainder = remainder || item.question.remainder.has_value();
+        onPicture = onPicture || !item.question.setOnPicture.empty();
         steps = steps || (item.question.terms.size() > 2 && isMixedOperation(*item.skill));
     }
     std::string notes;
@@ -199,6 +215,10 @@ std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     if (steps) notes += sheetNote("脱式计算：先想好先算什么、再算什么，把最后的得数填在框里。");
     if (answersIn(items, NumberForm::relation)) notes += sheetNote("比较大小：在框里填“＞”“＜”或“＝”。");
     if (answersIn(items, NumberForm::percent)) notes += sheetNote("得数是百分数的，要写上百分号“%”。");
+    if (onPicture) {
+        notes += sheetNote("拨一拨：用鼠标拖动分针（或时针），也可以点一下钟面再按键：←→拨一分，↑↓拨五分；"
+                           "时针跟着分针走。拨好了就提交。");
+    }
     if (answersIn(items, NumberForm::ratio)) notes += sheetNote("比的前项和后项之间写比号“∶”，也可以打冒号。");
     return notes;
 }
@@ -268,6 +288,16 @@ void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedShe
     marks.mark(right, texts.of(first), typed, expected, AnswerForm::None);
 }
 
+// The hands must show the time asked; a miss is not asked again in a field.
+void markOnPicture(Page& page, const std::string& field, const SheetQuestions& texts, MarkedSheet& marks) {
+    const std::string typed = typedValue(page, field);
+    const bool right = typed == page.tag(field);
+    writeFieldMark(page, field, right, page.tag(field));
+    const std::string question = questionOf(page, field, texts);
+    noteAnswer(page, {field}, question, right);
+    marks.mark(right, question, typed, page.tag(field), AnswerForm::None);
+}
+
 bool severalSkills(const std::vector<SkillSheetItem>& items) {
     return std::any_of(items.begin(), items.end(), [&](const SkillSheetItem& item) { return item.skill != items[0].skill; });
 }
@@ -301,7 +331,7 @@ std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm f
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         if (marked) html += skillMarker(number, *items[i].skill);
-        html += pictureAbove(items[i].question) + questionLine(number, items[i], form);
+        html += pictureAbove(number, items[i].question) + questionLine(number, items[i], form);
     }
     return html + kFinishButton + "<br><br>";
 }
@@ -318,6 +348,8 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
             markRemainder(page, number, texts, marks);
         } else if (page.has(numbered("b", number))) {
             markTwoBoxes(page, number, texts, marks);
+        } else if (page.attribute(numbered("answer", number), "class") == "dial") {
+            markOnPicture(page, numbered("answer", number), texts, marks);
         } else if (page.has(numbered("answer", number))) {
             const std::string answer = numbered("answer", number);
             markOneField(page, answer, page.value(answer), questionOf(page, answer, texts), marks);

@@ -71,6 +71,9 @@ struct SkillQuestion {
     std::string text;
     std::optional<int> secondBox;                   // a worded question's second □
     std::shared_ptr<const QuestionPicture> picture; // drawn above the question
+    // A question answered on its picture (the hands of a clock set to the time
+    // asked): the value the picture writes into the question's field, "8:30".
+    std::string setOnPicture;
 
     // What the child writes: the boxed term, or the result.
     SkillNumber answer() const { return box ? terms[static_cast<std::size_t>(*box)] : result; }

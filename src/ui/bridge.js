@@ -74,6 +74,9 @@
       if (first) {
         first.focus();
       }
+      if (window.tallyDial) {
+        window.tallyDial.placeAll();
+      }
       return;
     }
     if (change.kind === 'append') {
@@ -156,10 +159,19 @@
     }, true);
   }
 
+  // A value written for the child (a clock's hands into their field) goes
+  // to the model as typing does, timed by its event.
+  function typed(el, value, timeStamp) {
+    var d = describe(el);
+    (el.tallyPending = el.tallyPending || []).push(value);
+    host.input(generation, d.index, d.name, d.id, value, Math.max(0, Math.round(timeStamp - shownAt)));
+  }
+
   window.tallyBridge = {
     apply: function (changes) {
       changes.forEach(applyOne);
     },
+    typed: typed,
     generation: function () {
       return generation;
     },

@@ -71,7 +71,8 @@ void PageBridge::installScript() {
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(false);
     script.setSourceCode(QString::fromUtf8(readResource(":/qtwebchannel/qwebchannel.js") + "\n" +
-                                           readResource(":/tallymoo/bridge.js")));
+                                           readResource(":/tallymoo/bridge.js") + "\n" +
+                                           readResource(":/tallymoo/dial.js")));
     view_.scripts().insert(script);
 }
 

@@ -101,6 +101,15 @@ bool tableDivision(int dividend, int divisor) {
 const std::map<std::string, Check>& skillChecks() {
     static const std::map<std::string, Check> checks = {
         {"k1101", [](auto& q) { return every(q, 0, 5); }},
+        // The clock skills' answers are read off their faces in clock_skills_test.
+        {"k1141", [](auto& q) { return q.picture != nullptr; }},
+        {"k1142", [](auto& q) { return q.picture != nullptr && !q.setOnPicture.empty(); }},
+        {"k2141", [](auto& q) { return q.picture != nullptr && q.secondBox.value_or(0) % 5 == 0; }},
+        {"k2142", [](auto& q) { return q.picture != nullptr && q.secondBox.has_value(); }},
+        {"k2143", [](auto& q) { return q.picture != nullptr && !q.setOnPicture.empty(); }},
+        {"k3141", [](auto& q) { return q.picture != nullptr && q.secondBox.has_value(); }},
+        {"k3142", [](auto& q) { return q.picture != nullptr && result(q) % 5 == 0 && between(result(q), 5, 55); }},
+        {"k3241", [](auto& q) { return q.picture != nullptr && between(result(q), 6, 23); }},
         {"k1102", [](auto& q) { return q.layout == QuestionLayout::split && term(q, 0) + term(q, 1) == result(q) &&
                                        every(q, 1, 10); }},
         {"k1151", [](auto& q) { return pictured(q, 1, 10); }},
