@@ -46,16 +46,16 @@ TEST(PracticeSources, TheWeeksLessonThroughItsSkillsAndWhatCameBefore) {
     const std::vector<Case> cases = {
         {4, "2026-11-30", "四年级上学期：除数是两位数的除法", LessonDrills::Lesson,
          {"k4104", "k4105", "k4106", "k4107"}, {"k4103", "k4102", "k4101"}},
-        // A child added in December: 上学期's skills, the clock left out.
-        {1, "2026-12-07", "一年级上学期：认识钟表", LessonDrills::Earlier, {}, {"k1111", "k1106", "k1151"}},
+        // 认识钟表 is practised on its clock faces; the clock game is left out.
+        {1, "2026-12-07", "一年级上学期：认识钟表", LessonDrills::Lesson, {"k1141", "k1142"}, {"k1111", "k1106", "k1151"}},
         // After the move to 二年级: the grade before's 下学期, nothing of 10以内.
-        {2, "2026-09-07", "二年级上学期：长度单位", LessonDrills::Earlier, {}, {"q91", "k1210", "k1209"}},
+        {2, "2026-09-07", "二年级上学期：长度单位", LessonDrills::Earlier, {}, {"q91", "k1261", "k1210"}},
         {1, "2026-09-07", "一年级上学期：准备课", LessonDrills::Ahead, {}, {"k1101"}},
         {1, "2027-03-08", "一年级下学期：20以内的退位减法", LessonDrills::Lesson,
-         {"k1201", "k1202", "k1203", "k1251", "k1252", "k1204"}, {"k1110", "k1153", "k1152"}},
+         {"k1201", "k1202", "k1203", "k1251", "k1252", "k1204"}, {"k1161", "k1110", "k1153"}},
         {1, "2027-01-25", "寒假：复习一年级上学期", LessonDrills::Lesson,
-         {"k1101", "k1102", "k1103", "k1104", "k1105", "k1151", "k1106", "k1111", "k1107", "k1108", "k1109", "k1152",
-          "k1153", "k1110"},
+         {"k1101", "k1102", "k1103", "k1104", "k1105", "k1151", "k1106", "k1111", "k1141", "k1142", "k1107", "k1108",
+          "k1109", "k1152", "k1153", "k1110", "k1161"},
          {}},
     };
     for (const Case& c : cases) {
