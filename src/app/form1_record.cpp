@@ -121,7 +121,7 @@ bool Form1::submitSheet(const PageMarker& markPage) {
         ports_.page.prependHtml(scoreParagraph(marks->score, marks->seconds, button));
     }
     // The way to each missed answer is shown only to eyes that may see the answer.
-    if (!hidesAnswers()) offerSteps(ports_.page, gradingKey());
+    if (!hidesAnswers()) offerSteps(ports_.page, gradingKey(), marks->missed);
     return true;
 }
 

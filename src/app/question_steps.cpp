@@ -15,6 +15,7 @@ constexpr std::string_view kButtonPrefix = "steps";
 constexpr const char* kBoxPrefix = "stepsbox";
 constexpr const char* kQuestionAttribute = "data-question";
 constexpr const char* kTopicAttribute = "data-topic";
+constexpr const char* kKindAttribute = "data-kind";
 constexpr const char* kShown = "display:block";
 constexpr const char* kHidden = "display:none";
 
@@ -32,10 +33,17 @@ std::optional<QuestionSteps> stepsOf(const std::string& topicKey, const std::str
     return question ? questionSteps(skill, *question) : std::nullopt;
 }
 
-std::string buttonHtml(int number, const std::string& question, const std::string& topicKey) {
+std::string buttonHtml(int number, const std::string& question, const std::string& topicKey, ErrorKind kind) {
     return " <input class=button type=button " + htmlAttribute("name", stepsButtonName(number)) + " " +
-           htmlAttribute(kQuestionAttribute, question) + " " + htmlAttribute(kTopicAttribute, topicKey) +
-           " value=看看怎么算>";
+           htmlAttribute(kQuestionAttribute, question) + " " + htmlAttribute(kTopicAttribute, topicKey) + " " +
+           htmlAttribute(kKindAttribute, std::string(errorKindName(kind))) + " value=看看怎么算>";
+}
+
+ErrorKind kindOf(const std::vector<MissedQuestion>& missed, const std::string& question) {
+    for (const MissedQuestion& miss : missed) {
+        if (miss.question == question) return miss.kind;
+    }
+    return ErrorKind::None;
 }
 
 }  // namespace
@@ -47,13 +55,13 @@ bool isStepsButton(const std::string& name) {
            name.find_first_not_of("0123456789", kButtonPrefix.size()) == std::string::npos;
 }
 
-void offerSteps(Page& page, const std::string& sheetKey) {
+void offerSteps(Page& page, const std::string& sheetKey, const std::vector<MissedQuestion>& missed) {
     for (const AnswerLog::Answer& answer : page.answers().answers()) {
         if (answer.right || answer.fields.empty()) continue;
         const int number = questionNumber(answer.fields.front());
         const std::string topicKey = answer.topicKey.empty() ? sheetKey : answer.topicKey;
         if (number == 0 || page.has(stepsButtonName(number)) || !stepsOf(topicKey, answer.question)) continue;
-        const std::string button = buttonHtml(number, answer.question, topicKey);
+        const std::string button = buttonHtml(number, answer.question, topicKey, kindOf(missed, answer.question));
         // A fraction's mark stands in a cell of its own, any other right behind its last box.
         const std::string fractionMark = "fenshupl" + std::to_string(number);
         if (page.has(fractionMark)) page.insertHtmlAfter(fractionMark, button);
@@ -66,6 +74,12 @@ std::optional<QuestionSteps> stepsOfButton(const Page& page, const std::string& 
     return stepsOf(page.attribute(buttonName, kTopicAttribute), page.attribute(buttonName, kQuestionAttribute));
 }
 
+std::string stepsKindLine(const Page& page, const std::string& buttonName) {
+    if (!page.has(buttonName)) return "";
+    const std::string_view caption = errorKindCaption(errorKindNamed(page.attribute(buttonName, kKindAttribute)));
+    return caption.empty() ? "" : "这道题是" + std::string(caption) + "。";
+}
+
 void toggleSteps(Page& page, const std::string& buttonName) {
     const std::string box = kBoxPrefix + buttonName.substr(kButtonPrefix.size());
     if (page.has(box)) {
@@ -75,7 +89,7 @@ void toggleSteps(Page& page, const std::string& buttonName) {
     const std::optional<QuestionSteps> steps = stepsOfButton(page, buttonName);
     if (!steps) return;
     page.insertHtmlAfter(buttonName, "<div " + htmlAttribute("id", box) + " " + htmlAttribute("style", kShown) + ">" +
-                                         stepsHtml(*steps, box + "-steps") + "</div>");
+                                         stepsHtml(*steps, box + "-steps", stepsKindLine(page, buttonName)) + "</div>");
 }
 
 }  // namespace tally

@@ -23,6 +23,8 @@ void Commands::printSteps(const std::string& args, std::ostream& out) {
         out << printable("第" + args + "题没有“看看怎么算”。") << "\n";
         return;
     }
+    const std::string kind = stepsKindLine(page_, stepsButtonName(std::stoi(args)));
+    if (!kind.empty()) out << printable(kind) << "\n";
     for (const StepLine& line : steps->lines) out << printable(stepLineText(line)) << "\n";
     out << ".\n";
 }
