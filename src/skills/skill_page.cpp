@@ -216,8 +216,9 @@ std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     if (answersIn(items, NumberForm::relation)) notes += sheetNote("比较大小：在框里填“＞”“＜”或“＝”。");
     if (answersIn(items, NumberForm::percent)) notes += sheetNote("得数是百分数的，要写上百分号“%”。");
     if (onPicture) {
-        notes += sheetNote("拨一拨：用鼠标拖动分针（或时针），也可以点一下钟面再按键：←→拨一分，↑↓拨五分；"
-                           "时针跟着分针走。拨好了就提交。");
+        // The same note goes onto the printed worksheet, so it says what to do on paper too.
+        notes += sheetNote("拨一拨：在电脑上，用鼠标拖动分针（或时针），也可以点一下钟面再按键：←→拨一分，"
+                           "↑↓拨五分，时针跟着分针走，拨好了就提交；在纸上，就在钟面上画出时针和分针。");
     }
     if (answersIn(items, NumberForm::ratio)) notes += sheetNote("比的前项和后项之间写比号“∶”，也可以打冒号。");
     return notes;
