@@ -4,6 +4,7 @@
 #include <array>
 
 #include "pictures/counting_svg.h"
+#include "pictures/svg_parts.h"
 
 namespace tally {
 namespace {
@@ -27,7 +28,7 @@ std::string rodSvg(const Rod& rod, int beads) {
     std::string drawn = std::string("<g class=rod>") + svgLine(rod.x, kRodTop, rod.x, kBaseTop, "#555", 3);
     for (int i = 0; i < beads; ++i) {
         const double cy = kBaseTop - (i + 0.5) * kBeadHeight;
-        drawn += "<ellipse class=bead cx=" + svgNumber(rod.x) + " cy=" + svgNumber(cy) +
+        drawn += "<ellipse class=bead cx=" + svg_parts::number(rod.x) + " cy=" + svg_parts::number(cy) +
                  " rx=16 ry=5.2 fill=\"#e4572e\" stroke=\"#333\" />";
     }
     return drawn + svgText(rod.x, kBaseTop + 28, rod.name, 14) + "</g>";
@@ -40,9 +41,9 @@ BeadCounterPicture::BeadCounterPicture(int number, Beads beads) : number_(number
 std::string BeadCounterPicture::svg(PictureView view) const {
     const bool shown = beads_ == Beads::shown || view == PictureView::key;
     const std::string title = shown ? "计数器：" + beadWords(number_) + "。" : "计数器：百位、十位、个位上都还没有珠子。";
-    std::string drawn = svgOpen(kWidth, kHeight, title) + svgRect(8, kBaseTop, kWidth - 16, 10, "#9c6b3c");
+    std::string drawn = svg_parts::open(kWidth, kHeight, title, "") + svgRect(8, kBaseTop, kWidth - 16, 10, "#9c6b3c");
     for (const Rod& rod : kRods) drawn += rodSvg(rod, shown ? beadsOn(number_, rod) : 0);
-    return drawn + kSvgClose;
+    return drawn + svg_parts::kClose;
 }
 
 std::string beadWords(int number) {

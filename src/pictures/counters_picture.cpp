@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "pictures/counting_svg.h"
+#include "pictures/svg_parts.h"
 
 namespace tally {
 namespace {
@@ -89,11 +90,11 @@ std::string groupSvg(const CounterGroup& group, Point origin) {
 std::string arrow(Point from, Point to) {
     const double top = kPad;
     const double rise = from.y - kRadius - 2;
-    std::string drawn = "<path d=\"M" + svgNumber(from.x) + " " + svgNumber(rise) + " Q" +
-                        svgNumber((from.x + to.x) / 2) + " " + svgNumber(top - 4) + " " + svgNumber(to.x) + " " +
-                        svgNumber(rise) + "\" fill=none stroke=\"#e08a00\" stroke-width=2 />";
-    return drawn + "<polygon points=\"" + svgNumber(to.x - 4) + "," + svgNumber(rise - 6) + " " + svgNumber(to.x + 4) +
-           "," + svgNumber(rise - 6) + " " + svgNumber(to.x) + "," + svgNumber(rise) + "\" fill=\"#e08a00\" />";
+    std::string drawn = "<path d=\"M" + svg_parts::number(from.x) + " " + svg_parts::number(rise) + " Q" +
+                        svg_parts::number((from.x + to.x) / 2) + " " + svg_parts::number(top - 4) + " " + svg_parts::number(to.x) + " " +
+                        svg_parts::number(rise) + "\" fill=none stroke=\"#e08a00\" stroke-width=2 />";
+    return drawn + "<polygon points=\"" + svg_parts::number(to.x - 4) + "," + svg_parts::number(rise - 6) + " " + svg_parts::number(to.x + 4) +
+           "," + svg_parts::number(rise - 6) + " " + svg_parts::number(to.x) + "," + svg_parts::number(rise) + "\" fill=\"#e08a00\" />";
 }
 
 std::vector<CounterLook> looks(int count, CounterLook look) { return std::vector<CounterLook>(static_cast<std::size_t>(count), look); }
@@ -129,7 +130,7 @@ std::string CountersPicture::svg(PictureView) const {
     if (firstMoved && emptyPlace) body += arrow(*firstMoved, *emptyPlace);
     const int width = static_cast<int>(x - kGap + kPad);
     const int height = static_cast<int>(top + rows * kCell + kPad);
-    return svgOpen(width, height, title_) + body + kSvgClose;
+    return svg_parts::open(width, height, title_, "") + body + svg_parts::kClose;
 }
 
 std::shared_ptr<const CountersPicture> CountersPicture::split(int first, int second) {

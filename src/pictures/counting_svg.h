@@ -5,7 +5,7 @@
 namespace tally {
 
 // The pieces the counting pictures (counters, beads, sticks, money) are drawn
-// with: plain shapes in plain colours, numbers written with one decimal.
+// with: plain shapes in plain colours, coordinates written by svg_parts.
 
 // <svg> of that size in pixels, an image to a screen reader, read by `title`.
 std::string svgOpen(int width, int height, const std::string& title);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "pictures/counting_svg.h"
+#include "pictures/svg_parts.h"
 
 namespace tally {
 namespace {
@@ -107,7 +108,7 @@ std::string MoneyPicture::svg(PictureView) const {
         y += kTagHeight + 4;
         title += "价签：" + tag_->thing + amountWords(tag_->jiao) + "。";
     }
-    return svgOpen(static_cast<int>(widest + 2 * kPad), static_cast<int>(y + kPad), title) + body + kSvgClose;
+    return svg_parts::open(static_cast<int>(widest + 2 * kPad), static_cast<int>(y + kPad), title, "") + body + svg_parts::kClose;
 }
 
 }  // namespace tally

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "pictures/counting_svg.h"
+#include "pictures/svg_parts.h"
 
 namespace tally {
 namespace {
@@ -47,7 +48,7 @@ std::string SticksPicture::svg(PictureView) const {
     const std::string title = "小棒：" + (bundles > 0 ? std::to_string(bundles) + "捆（每捆10根）" : std::string()) +
                               (bundles > 0 && singles > 0 ? "和" : "") +
                               (singles > 0 ? std::to_string(singles) + "根" : std::string()) + "。";
-    return svgOpen(width, height, title) + body + kSvgClose;
+    return svg_parts::open(width, height, title, "") + body + svg_parts::kClose;
 }
 
 }  // namespace tally
