@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "progress/children.h"
+#include "progress/classroom_values.h"
 #include "progress/fluency_norm.h"
 #include "progress/kept_practice.h"
+#include "progress/printed_sheet.h"
 #include "progress/record_values.h"
 #include "progress/saved_mix.h"
 
@@ -268,6 +270,24 @@ public:
     // it is kept, otherwise why not, in Chinese for the parent.
     virtual std::string saveFluencyNorm(const FluencyNorm& /*norm*/) { return kNoNorms; }
     static constexpr const char* kNoNorms = "成绩记录打不开，现在不能修改达标标准。";
+
+    // --- the sheets printed on paper ------------------------------------
+    // Keeps a printed sheet under its code; one already kept under that code
+    // stays as it is. False when it could not be written.
+    virtual bool keepPrintedSheet(const PrintedSheet& /*sheet*/) { return false; }
+    // The sheet printed under `code`; nothing when none is or it cannot be read.
+    virtual std::optional<PrintedSheet> printedSheet(const std::string& /*code*/) { return std::nullopt; }
+    // The child's printed sheets, newest first, at most `limit`.
+    virtual std::vector<PrintedSheet> printedSheets(long long /*childId*/, int /*limit*/) { return {}; }
+
+    // --- the outbox of a school's lab computer ----------------------------
+    // The answers of the child's sheets done for an assignment that the
+    // school's server has not yet taken, oldest first, at most `limit`.
+    virtual std::vector<ClassAnswer> unsentAnswers(long long /*childId*/, int /*limit*/) { return {}; }
+    virtual int unsentCount(long long /*childId*/) { return 0; }
+    // Notes the answers of these ids as taken by the server; false when it
+    // could not be written (they are sent again, and the server keeps one).
+    virtual bool markSent(const std::vector<std::string>& /*answerIds*/) { return false; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

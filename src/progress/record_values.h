@@ -74,6 +74,9 @@ struct AnswerTime {
     std::string question{};
     bool right = false;
     std::optional<long long> ms{};  // none: nothing was typed into it on the page
+    // The answer's own id, a UUID made when it is marked; empty for an answer
+    // of an older record. Written with the answer, not read back with it.
+    std::string id{};
 
     bool operator==(const AnswerTime&) const = default;
 };
@@ -120,6 +123,12 @@ struct MarkedSheet {
     std::vector<AnsweredQuestion> answered{};
     // Every answer with its time, in the order the sheet marked them.
     std::vector<AnswerTime> times{};
+    // The code of the printed sheet this one was done on, on paper; empty for
+    // a sheet done on screen.
+    std::string paperCode{};
+    // The school's assignment this sheet was done for (its id on the class's
+    // server); empty at home.
+    std::string assignment{};
 
     // Counted while a sheet is marked, question by question.
     void markRight() {

@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 6;
+inline constexpr int kSchemaVersion = 8;
 
 // Every answer of a sheet with its time in milliseconds (NULL: nothing was
 // typed into it), in the order the sheet marked them; read by child, topic
@@ -28,7 +28,34 @@ inline constexpr const char* kFluencyNorms =
     " CHECK(1 <= pass AND pass <= good AND good <= excellent AND excellent <= 60),"
     " PRIMARY KEY(grade, second_term, skill_key));";
 
-// A new file's sheets and misses, as of kSchemaVersion (and kAnswerTimes).
+// The sheets printed on paper, each under the code printed on it: what was
+// drawn (a topic's key, "mix:NAME", "practice", "redrill"), the seed and count
+// where they are known, the generator's version, and the sheet's page as it
+// was printed (its questions and their answers), so a code always gives back
+// the same questions. Version 7 brought it, with the sheets' `paper_code`
+// (the code of a sheet done on paper; '' for one done on screen).
+inline constexpr const char* kPaperCodes =
+    "ALTER TABLE sheet ADD COLUMN paper_code TEXT NOT NULL DEFAULT '';"
+    "CREATE TABLE IF NOT EXISTS printed_sheet("
+    " code TEXT PRIMARY KEY, child_id INTEGER NOT NULL, printed_day TEXT NOT NULL, what TEXT NOT NULL,"
+    " title TEXT NOT NULL, grading_key TEXT NOT NULL, seed INTEGER, question_count INTEGER NOT NULL,"
+    " drill_form TEXT NOT NULL, generator_version INTEGER NOT NULL, page TEXT NOT NULL);"
+    "CREATE INDEX IF NOT EXISTS printed_sheet_of_child ON printed_sheet(child_id, printed_day);";
+
+// Every answer's own id (a UUID made when it is marked), by which a school's
+// server takes each answer once; NULL for answers marked before. A sheet done
+// for a class's assignment names it (`assignment`, '' at home), and the
+// answers the server has taken are listed in `sent_answer`: the answers of
+// assignments not in it are the outbox. Version 8.
+inline constexpr const char* kAnswerIds =
+    "ALTER TABLE answer_time ADD COLUMN answer_id TEXT;"
+    "CREATE UNIQUE INDEX IF NOT EXISTS answer_time_by_id ON answer_time(answer_id) WHERE answer_id IS NOT NULL;"
+    "ALTER TABLE sheet ADD COLUMN assignment TEXT NOT NULL DEFAULT '';"
+    "CREATE TABLE IF NOT EXISTS sent_answer(answer_id TEXT PRIMARY KEY) WITHOUT ROWID;";
+
+// A new file's sheets and misses as version 6 made them (with kAnswerTimes
+// and kFluencyNorms); the moves since take it on.
+inline constexpr int kSheetTablesVersion = 6;
 inline constexpr const char* kSheetTables =
     "CREATE TABLE IF NOT EXISTS sheet("
     " id INTEGER PRIMARY KEY AUTOINCREMENT,"
@@ -72,6 +99,9 @@ inline constexpr const char* kKeptPracticeTables =
 // Version 3 kept no answer's time: its sheets have none.
 // Version 4 kept no norms: the program's own stand.
 // Version 5 kept no kind of error: its misses have none.
+// Version 6 printed no codes: its sheets were all done on screen.
+// Version 7 kept no answer's id and no assignment: its answers have none and
+// its sheets were all done at home.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -83,6 +113,8 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     kAnswerTimes,
     kFluencyNorms,
     "ALTER TABLE missed ADD COLUMN error_kind TEXT NOT NULL DEFAULT '';",
+    kPaperCodes,
+    kAnswerIds,
 };
 
 // The children and the settings kept for each, made with every version.
@@ -176,17 +208,27 @@ inline constexpr const char* kJournalTables =
     "CREATE TABLE IF NOT EXISTS waiting_sheet(id INTEGER PRIMARY KEY AUTOINCREMENT, marked_at TEXT NOT NULL,"
     " tab TEXT NOT NULL, topic TEXT NOT NULL, topic_key TEXT NOT NULL, drill_form TEXT NOT NULL,"
     " questions INTEGER NOT NULL, right_answers INTEGER NOT NULL, score INTEGER NOT NULL,"
-    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL, token TEXT NOT NULL);"
+    " seconds INTEGER NOT NULL, child_id INTEGER NOT NULL, token TEXT NOT NULL, paper_code TEXT NOT NULL DEFAULT '',"
+    " assignment TEXT NOT NULL DEFAULT '');"
     "CREATE TABLE IF NOT EXISTS waiting_question(sheet_id INTEGER NOT NULL, list INTEGER NOT NULL,"
     " position INTEGER NOT NULL, question TEXT NOT NULL, typed TEXT NOT NULL, correct TEXT NOT NULL,"
     " answer_form TEXT NOT NULL, topic_key TEXT NOT NULL, topic TEXT NOT NULL, right_answer INTEGER NOT NULL,"
     " review INTEGER NOT NULL, error_kind TEXT NOT NULL DEFAULT '', PRIMARY KEY(sheet_id, list, position));"
     "CREATE TABLE IF NOT EXISTS waiting_answer_time(sheet_id INTEGER NOT NULL, position INTEGER NOT NULL,"
     " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, right_answer INTEGER NOT NULL,"
-    " ms INTEGER, PRIMARY KEY(sheet_id, position));";
-// A journal an older program made keeps its misses without their kind: the
-// column is added when it opens it (an older program writes it as before).
-inline constexpr const char* kJournalKinds =
-    "ALTER TABLE waiting_question ADD COLUMN error_kind TEXT NOT NULL DEFAULT ''";
+    " ms INTEGER, answer_id TEXT, PRIMARY KEY(sheet_id, position));";
+// A journal an older program made lacks the columns added since: each is added
+// when this program opens it (an older program writes it as before).
+struct JournalColumn {
+    const char* table;
+    const char* column;
+    const char* added;
+};
+inline constexpr JournalColumn kJournalColumns[] = {
+    {"waiting_question", "error_kind", "ALTER TABLE waiting_question ADD COLUMN error_kind TEXT NOT NULL DEFAULT ''"},
+    {"waiting_sheet", "paper_code", "ALTER TABLE waiting_sheet ADD COLUMN paper_code TEXT NOT NULL DEFAULT ''"},
+    {"waiting_sheet", "assignment", "ALTER TABLE waiting_sheet ADD COLUMN assignment TEXT NOT NULL DEFAULT ''"},
+    {"waiting_answer_time", "answer_id", "ALTER TABLE waiting_answer_time ADD COLUMN answer_id TEXT"},
+};
 
 }  // namespace tally::sqlite

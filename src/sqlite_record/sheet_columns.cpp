@@ -9,7 +9,7 @@ namespace {
 
 // In the order bindSheetColumns() binds them and sheetOf() reads them.
 constexpr std::string_view kColumns =
-    "marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id";
+    "marked_at, tab, topic, topic_key, drill_form, questions, right_answers, score, seconds, child_id, paper_code, assignment";
 
 std::string parameters(int count) {
     std::string list;
@@ -45,6 +45,8 @@ void bindSheetColumns(Statement& statement, const MarkedSheet& sheet) {
     statement.bind(8, static_cast<long long>(sheet.score));
     statement.bind(9, static_cast<long long>(sheet.seconds));
     statement.bind(10, sheet.childId);
+    statement.bind(11, sheet.paperCode);
+    statement.bind(12, sheet.assignment);
 }
 
 MarkedSheet sheetOf(const Statement& row) {
@@ -59,6 +61,8 @@ MarkedSheet sheetOf(const Statement& row) {
     sheet.score = static_cast<int>(row.number(8));
     sheet.seconds = static_cast<int>(row.number(9));
     sheet.childId = row.number(10);
+    sheet.paperCode = row.text(11);
+    sheet.assignment = row.text(12);
     return sheet;
 }
 
@@ -68,6 +72,11 @@ void bindAnswerTime(Statement& statement, int first, const AnswerTime& answer) {
     statement.bind(first + 2, answer.question);
     statement.bind(first + 3, static_cast<long long>(answer.right));
     statement.bind(first + 4, answer.ms);
+    if (answer.id.empty()) {
+        statement.bind(first + 5, std::optional<long long>());
+    } else {
+        statement.bind(first + 5, answer.id);
+    }
 }
 
 AnswerTime answerTimeOf(const Statement& row, int first) {
@@ -76,7 +85,8 @@ AnswerTime answerTimeOf(const Statement& row, int first) {
 }
 
 std::string insertAnswerTime(const std::string& table) {
-    return "INSERT INTO " + table + "(sheet_id, position, " + kAnswerTimeColumns + ") VALUES(" + parameters(7) + ")";
+    return "INSERT INTO " + table + "(sheet_id, position, " + kAnswerTimeColumns + ", answer_id) VALUES(" +
+           parameters(8) + ")";
 }
 
 const char* formName(AnswerForm form) {

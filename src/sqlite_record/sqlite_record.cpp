@@ -156,11 +156,11 @@ bool SqliteRecord::createSchema() {
         const int now = schemaVersion();
         if (now == kSchemaVersion) return true;
         if (now > kSchemaVersion || now < 0) return failed("成绩记录文件来自更新的版本", RecordTrouble::NewerVersion);
-        // A new file is made as it stands now; an older one is moved on a version at a time.
+        // A new file is made as version 6 stood, then moved on as an older one is, a version at a time.
         if (now == 0 && !(exec(sqlite::kSheetTables) && exec(sqlite::kAnswerTimes) && exec(sqlite::kFluencyNorms))) {
             return false;
         }
-        for (int from = now; from > 0 && from < kSchemaVersion; ++from) {
+        for (int from = now == 0 ? kSheetTablesVersion : now; from < kSchemaVersion; ++from) {
             if (!exec(sqlite::kMoves[from - 1])) return false;
         }
         const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);

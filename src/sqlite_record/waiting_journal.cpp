@@ -59,18 +59,22 @@ bool WaitingJournal::open(bool create) {
         if (fd >= 0) ::close(fd);
     }
     if (sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, sqlite::kJournalTables, nullptr, nullptr, nullptr) != SQLITE_OK || !keepsKinds()) {
+        sqlite3_exec(db_, sqlite::kJournalTables, nullptr, nullptr, nullptr) != SQLITE_OK || !keepsNewColumns()) {
         close();
         return false;
     }
     return true;
 }
 
-bool WaitingJournal::keepsKinds() {
-    Statement found(db_, "SELECT 1 FROM pragma_table_info('waiting_question') WHERE name = 'error_kind'");
-    const std::optional<bool> kept = found.hasRow();
-    if (!kept) return false;
-    return *kept || sqlite3_exec(db_, sqlite::kJournalKinds, nullptr, nullptr, nullptr) == SQLITE_OK;
+bool WaitingJournal::keepsNewColumns() {
+    for (const sqlite::JournalColumn& wanted : sqlite::kJournalColumns) {
+        Statement found(db_, std::string("SELECT 1 FROM pragma_table_info('") + wanted.table + "') WHERE name = '" +
+                                 wanted.column + "'");
+        const std::optional<bool> kept = found.hasRow();
+        if (!kept) return false;
+        if (!*kept && sqlite3_exec(db_, wanted.added, nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+    }
+    return true;
 }
 
 std::optional<WaitingJournal::Entry> WaitingJournal::add(const MarkedSheet& sheet) {

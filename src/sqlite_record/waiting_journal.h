@@ -50,8 +50,8 @@ private:
 
     bool open(bool create);
     void close();
-    // Adds the misses' kind to a journal an older program made.
-    bool keepsKinds();
+    // Adds the columns added since to a journal an older program made.
+    bool keepsNewColumns();
     bool addQuestions(long long number, const MarkedSheet& sheet);
     bool readQuestions(long long number, MarkedSheet& sheet);
     bool addTimes(long long number, const MarkedSheet& sheet);

@@ -47,7 +47,8 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
         ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", "", "off"}));
         ASSERT_EQ(record.saveMix(ming, {"周测", 20, {{"k1107", 100}}}), "");
     }
-    ASSERT_EQ(execOn(file, "DROP TABLE answer_time; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 3"), SQLITE_OK);
+    ASSERT_EQ(execOn(file, std::string(kUndoVersionsSevenAndEight) +
+                                   "DROP TABLE answer_time; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 3"), SQLITE_OK);
     std::map<std::string, long long> before = rowCounts(file);
     {
         SqliteRecord record(file);
