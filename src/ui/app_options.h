@@ -16,6 +16,8 @@ struct AppOptions {
     // --print KEY FILE.pdf: the worksheet of topic KEY with its key as PDF, no
     // window. Given at all, even with an empty key (which no topic has).
     bool print = false;
+    // --print-code KEY: only the code that print would carry.
+    bool printCodeOnly = false;
     QString printKey;
     QString printFile;
     std::optional<int> count;  // --count N, the question count of that worksheet
