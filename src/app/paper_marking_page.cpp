@@ -16,7 +16,10 @@ constexpr std::string_view kWrongPrefix = "paperwrong";
 constexpr const char* kPaperStyle =
     "<style>div.paperrow{margin:0.3em 0;padding:0.2em 0.4em;border-left:4px solid #16a34a}"
     "div.paperrow.wrong{border-left-color:#dc2626;background:#fef2f2}"
-    "input.papermark{min-width:3.5em;margin-right:0.6em}div.paperrow.wrong input.papermark{color:#dc2626;font-weight:bold}"
+    "input.papermark{min-width:3em;margin-right:0.6em;font-size:1em;padding:0.1em 0.4em;border:1px solid #16a34a;"
+    "border-radius:4px;background:#f0fdf4;color:#16a34a;cursor:pointer}"
+    "div.paperrow.wrong input.papermark{color:#fff;background:#dc2626;border-color:#dc2626;font-weight:bold}"
+    "input.papertypedbox{width:4em;font-size:0.9em}"
     "span.filled{font-weight:bold;text-decoration:underline;margin:0 0.2em}"
     "span.blank{display:inline-block;min-width:3em;border-bottom:1px solid #000;margin:0 0.2em}"
     "span.papertyped{margin-left:1em;color:#555}div.paperrow div{display:inline-block;vertical-align:middle}"
@@ -30,9 +33,9 @@ std::string listed(const PrintedSheet& sheet) {
 }
 
 std::string questionRow(int number, const WorksheetQuestion& question) {
-    return "<div class=paperrow id=" + rowName(number) + "><input class=\"button papermark\" type=button name=" +
-           paperWrongButton(number) + " value=对> " + std::to_string(number) + ". " + question.html +
-           "<span class=papertyped>孩子写的：<input class=text type=text size=6 name=" + paperTypedField(number) +
+    return "<div class=paperrow id=" + rowName(number) + "><input class=papermark type=button name=" +
+           paperWrongButton(number) + " value=对> " + question.html +
+           "<span class=papertyped>孩子写的：<input class=papertypedbox type=text size=5 name=" + paperTypedField(number) +
            "></span></div>";
 }
 

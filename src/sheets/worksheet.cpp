@@ -26,7 +26,7 @@ std::string nameAndDateLine(const std::string& childName) {
 // The sheet's code, read aloud or scanned, at the top corner.
 std::string codeCorner(const std::string& paperCode) {
     if (paperCode.empty()) return "";
-    return "<div class=\"code\">" + paperCodeSvg(paperCode, 18) + "编号<br><span>" +
+    return "<div class=\"code\">" + paperCodeSvg(paperCode, 16) + "编号<br><span>" +
            escapeHtmlText(shownPaperCode(paperCode)) + "</span></div>";
 }
 

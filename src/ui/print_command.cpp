@@ -121,7 +121,7 @@ int printMix(const AppOptions& options, Form1& form, SilentWindow& window, Sqlit
     if (!writeMixSheet(form, mixWords(*mix), mix->name)) {
         return failed(err, QString::fromStdString(window.messages.empty() ? "" : window.messages.back()));
     }
-    return printWithCode(options, form, kept, dataRoot, out, err);
+    return printWithCode(options, form, record, dataRoot, out, err);
 }
 
 }  // namespace
