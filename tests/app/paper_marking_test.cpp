@@ -117,13 +117,14 @@ TEST(PaperMarking, TheSheetIsKeptUnderTheDayItWasDoneWithItsTimeOnPaper) {
 }
 
 // A code typed again asks first: kept, the earlier marks stay; replaced, the
-// new marks take their place and the sheet is there once.
+// new marks take their place, the earlier misses go and the sheet is there once.
 TEST(PaperMarking, ACodeTypedTwiceIsOneSheet) {
     PaperProgram program(kToday);
     const std::string code = program.printSkill("k1105", 10);
     program.open(code);
+    program.h.form->pageClick(paperWrongButton(1));
     program.h.form->pageClick(kPaperConfirmButton);
-    ASSERT_EQ(program.newest().right, 10);
+    ASSERT_EQ(program.newest().right, 9);
 
     program.h.ui.askAnswers = {false};
     program.open(code);
@@ -132,12 +133,12 @@ TEST(PaperMarking, ACodeTypedTwiceIsOneSheet) {
 
     program.h.ui.askAnswers = {true};
     program.open(code);
-    program.h.form->pageClick(paperWrongButton(1));
     program.h.form->pageClick(kPaperConfirmButton);
     const std::vector<MarkedSheet> sheets = program.h.file.sheets(kEarlierRecords);
     ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_EQ(sheets[0].right, 9);
+    EXPECT_EQ(sheets[0].right, 10);
     EXPECT_EQ(sheets[0].paperCode, code);
+    EXPECT_TRUE(program.h.file.missed(kEarlierRecords).empty());
 }
 
 // A code no printed sheet carries says so and offers the nearest codes of

@@ -162,7 +162,8 @@ void printedComesBack(Harness& h, const TopicNode& node, AnswerStyle style) {
     const std::string gradingKey = h.form->gradingKey();
     h.form->clickToolbar("w12");
     const std::string code = h.form->lastPrintedCode();
-    ASSERT_FALSE(code.empty());
+    ASSERT_EQ(code.empty(), printedKey.empty()) << "a page without a worksheet has no code";
+    if (code.empty()) return;
     const std::optional<PrintedSheet> printed = h.record.printedSheet(code);
     ASSERT_TRUE(printed);
     std::vector<std::string> expected;

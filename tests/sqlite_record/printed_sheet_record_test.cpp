@@ -36,31 +36,5 @@ TEST(PrintedSheetRecord, KeptSheetsComeBackAsPrinted) {
     EXPECT_EQ(reopened.printedSheets(child, 1).size(), 1u);
 }
 
-// A paper sheet marked again takes the earlier one's place: its sheet, misses
-// and answers go, in the same transaction as the new one comes, and other
-// sheets of the code's child stay.
-TEST(PrintedSheetRecord, APaperSheetMarkedAgainReplacesTheEarlierOne) {
-    const test::TempFolder folder;
-    SqliteRecord record(folder.path() / "record.sqlite");
-    const long long child = test::addedChild(record, "小明");
-    MarkedSheet first = test::markedSheet("2026-12-08 10:00:00", "k1105", {test::askable("1＋2＝（　）", "3", "k1105")}, child);
-    first.paperCode = "AAAA2222";
-    ASSERT_TRUE(record.store(first));
-    ASSERT_TRUE(record.store(test::markedSheet("2026-12-08 11:00:00", "q13", {}, child)));
-    EXPECT_EQ(record.paperMarkedOn(child, "AAAA2222"), "2026-12-08 10:00:00");
-    EXPECT_EQ(record.paperMarkedOn(child, "BBBB3333"), "");
-
-    MarkedSheet again = test::markedSheet("2026-12-09 09:00:00", "k1105", {}, child);
-    again.paperCode = "AAAA2222";
-    ASSERT_TRUE(record.replacePaperSheet(again));
-    const std::vector<MarkedSheet> sheets = record.latestSheets(child, 10);
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheets[0].when, "2026-12-09 09:00:00");
-    EXPECT_EQ(sheets[0].paperCode, "AAAA2222");
-    EXPECT_EQ(sheets[1].when, "2026-12-08 11:00:00");
-    EXPECT_TRUE(record.missed(child).empty()) << "the earlier sheet's misses went with it";
-    EXPECT_EQ(record.paperMarkedOn(child, "AAAA2222"), "2026-12-09 09:00:00");
-}
-
 }  // namespace
 }  // namespace tally
