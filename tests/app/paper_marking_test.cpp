@@ -81,6 +81,8 @@ TEST(PaperMarking, FiftyQuestionsAreMarkedByTheCodeAClickAWrongOneAndConfirm) {
     EXPECT_EQ(kept.right, 47);
     EXPECT_EQ(kept.score, 94);
     EXPECT_EQ(kept.topicKey, "k1105");
+    EXPECT_EQ(kept.topicCaption, "连加、连减、加减混合（10以内）");
+    EXPECT_EQ(kept.tabCaption, skillsTab());
     EXPECT_EQ(kept.paperCode, code);
     EXPECT_EQ(kept.when.substr(0, 10), "2026-12-09");
     ASSERT_EQ(kept.missed.size(), 3u);
