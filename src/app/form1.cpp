@@ -7,6 +7,7 @@
 
 #include "app/grader.h"
 #include "app/node_click.h"
+#include "app/paper_marking_page.h"
 #include "app/question_steps.h"
 #include "app/record_page.h"
 #include "app/sheet_progress.h"
@@ -134,6 +135,7 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        if (paperClicked(elementName)) return;
         if (isStepsButton(elementName)) {
             if (!hidesAnswers()) toggleSteps(ports_.page, elementName);
             return;
@@ -195,6 +197,7 @@ void Form1::pageInput(const std::string& elementName, const std::string& value, 
     gate_.run([this, elementName, value, generation, shownMs] {
         if (generation != ports_.page.generation()) return;
         ports_.page.setValue(elementName, value);
+        if (elementName == kPaperCodeField) return paperCodeTyped(value);
         if (generation != markedGeneration_) {
             ports_.page.answers().changed(elementName, shownMs.value_or(ports_.clock.milliseconds() - shownAtMs_));
         }

@@ -14,6 +14,8 @@
 #include "window/clock_face.h"
 #include "app/marks_only_page.h"
 #include "page/page.h"
+#include "progress/printed_sheet.h"
+#include "sheets/worksheet.h"
 #include "progress/progress_record.h"
 #include "window/accounts.h"
 #include "window/event_gate.h"
@@ -95,6 +97,21 @@ public:
     void showToday();
     // The practice on the short page, or on the sheet.
     const TodayPractice& todayPractice() const { return todayPractice_; }
+
+    // The questions of the re-drill sheet on screen.
+    const std::vector<MissedQuestion>& redrillQuestions() const { return redrillQuestions_; }
+
+    // --- paper --------------------------------------------------------------
+    // 打印: the sheet on screen is kept in the record under its code, which
+    // goes on the worksheet and its key; the window then offers them.
+    void printSheet();
+    // The code of the sheet printed last; "" before any, or when it had none.
+    const std::string& lastPrintedCode() const { return lastPrintedCode_; }
+    // 纸质练习: the page that takes a printed sheet's code (toolbar w17).
+    void showPaperEntry();
+    // The sheet of the code typed comes back to be marked; a code no sheet of
+    // the child carries is said on the entry page with the nearest codes.
+    void openPaper(const std::string& typedCode);
 
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
@@ -296,6 +313,40 @@ private:
     void markRedrill();
     void recordLevel(MarkedSheet level);
     void noRecordMessage();
+    // The marking page of a printed sheet on screen, its questions and which
+    // of them are marked wrong; `replaces` when it was marked before and is to
+    // take the earlier marks' place.
+    struct PaperMarking {
+        PrintedSheet printed;
+        std::vector<WorksheetQuestion> questions;
+        std::vector<bool> wrong;
+        bool replaces = false;
+        int generation = -1;
+    };
+    std::optional<PaperMarking> paper_;
+    // The paper sheet being handed in: what recordSheet keeps it under.
+    struct PaperHandIn {
+        std::string code;
+        Day day = 0;
+        std::string tabCaption;
+        std::string topicCaption;  // empty for a sheet mixed from many topics
+        bool replaces = false;
+    };
+    std::optional<PaperHandIn> paperHandIn_;
+    std::string lastPrintedCode_;
+    bool paperOnPage() const { return paper_ && paper_->generation == ports_.page.generation(); }
+    // A click on the paper pages; false when it is none of theirs.
+    bool paperClicked(const std::string& elementName);
+    void paperCodeTyped(const std::string& value);
+    void openPaperCode(const std::string& typedCode, bool sayUnknown);
+    void writePaperEntry(const std::string& note);
+    void confirmPaper();
+    // Marks the printed page put back into the first pane, as filled from the marking page.
+    void markPaperSheet(const PaperMarking& marking, int seconds);
+    // Marks the page with `markPage` and shows and keeps what it marked:
+    // the finish button's work once the child is no longer asked. A sheet
+    // with every field empty is kept only when `keepEmpty`.
+    bool handIn(const PageMarker& markPage, std::optional<AnswerStyle> style, bool keepEmpty);
     // Whether the page may be replaced: yes, unless answers were typed into a
     // sheet not yet marked and the child wants to stay.
     bool mayLeavePage();

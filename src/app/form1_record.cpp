@@ -60,10 +60,16 @@ int Form1::recordSheet(MarkedSheet sheet) {
     const TimeOfDay now = ports_.clock.now();
     char clock[16];
     std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", now.hours, now.minutes, now.seconds);
-    sheet.when = dayText(today()) + clock;
+    sheet.when = dayText(paperHandIn_ ? paperHandIn_->day : today()) + clock;
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options_.drillForm);
     sheet.childId = owner();
+    // Done on paper: kept under the tab of its topic and the code it carries.
+    if (paperHandIn_) {
+        sheet.tabCaption = paperHandIn_->tabCaption;
+        if (!paperHandIn_->topicCaption.empty()) sheet.topicCaption = paperHandIn_->topicCaption;
+        sheet.paperCode = paperHandIn_->code;
+    }
     for (MissedQuestion& miss : sheet.missed) {
         if (!miss.topicKey.empty()) continue;
         miss.topicKey = sheet.topicKey;
@@ -72,7 +78,7 @@ int Form1::recordSheet(MarkedSheet sheet) {
     for (AnswerTime& answer : sheet.times) {
         if (answer.topicKey.empty()) answer.topicKey = sheet.topicKey;
     }
-    const bool stored = record_->store(sheet);
+    const bool stored = paperHandIn_ && paperHandIn_->replaces ? record_->replacePaperSheet(sheet) : record_->store(sheet);
     // Said once while the trouble lasts; the record is tried again with the
     // next sheet, which stores the waiting ones first.
     if (record_->trouble() != RecordTrouble::None && record_->trouble() != recordTroubleTold_) {
@@ -99,14 +105,18 @@ std::optional<AnswerStyle> Form1::pageAnswerStyle() const {
 
 bool Form1::submitSheet(const PageMarker& markPage) {
     const auto style = pageAnswerStyle();
-    SheetProgress progress;
     if (style) {
-        progress = sheetProgress(ports_.page, *style);
-        const int open = progress.unanswered();
+        const int open = sheetProgress(ports_.page, *style).unanswered();
         if (open > 0 && !ports_.ui.ask("还有" + std::to_string(open) + "道题没有做，要交卷吗？", "交卷", "继续做")) {
             return false;
         }
     }
+    return handIn(markPage, style, false);
+}
+
+bool Form1::handIn(const PageMarker& markPage, std::optional<AnswerStyle> style, bool keepEmpty) {
+    const bool anyTyped = style && sheetProgress(ports_.page, *style).anyTyped;
+    const std::string key = gradingKey();
     FamilyContext context = familyContext();
     std::optional<MarkedSheet> marks = markPage(context);
     markedGeneration_ = ports_.page.generation();
@@ -115,13 +125,13 @@ bool Form1::submitSheet(const PageMarker& markPage) {
     marks->times = answerTimes(ports_.page.answers());
     lastAnswerTimes_ = marks->times;
     // A sheet handed in with every field empty is not kept.
-    const int toRedrill = !style || progress.anyTyped ? recordSheet(*marks) : 0;
+    const int toRedrill = !style || anyTyped || keepEmpty ? recordSheet(*marks) : 0;
     if (style) {
         const std::string button = toRedrill > 0 ? " " + redrillButton(toRedrill) : "";
         ports_.page.prependHtml(scoreParagraph(marks->score, marks->seconds, button));
     }
     // The way to each missed answer is shown only to eyes that may see the answer.
-    if (!hidesAnswers()) offerSteps(ports_.page, gradingKey(), marks->missed);
+    if (!hidesAnswers()) offerSteps(ports_.page, key, marks->missed);
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include "app/form1.h"
 #include "app/toolbar_actions.h"
-#include "app/worksheet_print.h"
 #include "window/options_dialog.h"
 #include "window/password_dialog.h"
 
@@ -16,7 +15,7 @@ std::span<const ToolbarAction> toolbarActions() {
     // A friend of the window model: each row runs one of its handlers. The
     // child's actions come first, the parent's last, so that a narrow window
     // hides the parent's first.
-    static const std::array<ToolbarAction, 15> actions = {{
+    static const std::array<ToolbarAction, 16> actions = {{
         {"w16", "今日练习", "今天的练习：以前做错的题、要加强的题和这个星期学的内容", Kind::Push,
          {"", "#16a34a", "今", 18}, "", ActionUser::Anyone, "",
          "今日练习：今天该做的一组题，有以前做错、到了该复习的题，有要加强的题，还有这个星期课本上学的内容（见第三部分）。",
@@ -26,7 +25,11 @@ std::span<const ToolbarAction> toolbarActions() {
          [](Form1& form) { form.showRecordPage(); }},
         {"w12", "打印", "打印", Kind::Push, {"printer"}, "Ctrl+P", ActionUser::Anyone, "",
          "打印：打开的是练习题时，可以选“打印练习卷和答案”（一张干净的练习卷，后面一页是答案，可以拿笔在纸上做；爸爸妈妈没有登录时，这一项叫“打印练习卷”，只印练习卷，不印答案），也可以选“打印这一页”（把窗口里看到的样子打印出来）。其他页面直接打印。打印的纸四周都留有空白。",
-         [](Form1& form) { form.ports_.ui.print(worksheetToPrint(form)); }},
+         [](Form1& form) { form.printSheet(); }},
+        {"w17", "纸质练习", "批改在纸上做的练习卷：输入卷上的编号，点出做错的题", Kind::Push, {"", "#b45309", "纸", 18}, "",
+         ActionUser::Anyone, "",
+         "纸质练习：打印出来的练习卷右上角有编号。孩子在纸上做完以后，点这里输入编号，卷上的题就回到屏幕上；做错的题点一下，再点“确认”，这张卷就和在电脑上做的一样记进成绩记录（爸爸妈妈登录后才看得到答案）。",
+         [](Form1& form) { form.showPaperEntry(); }},
         {"w3", "帮助", "帮助文本", Kind::Push, {"help"}, "F1", ActionUser::Anyone, "", "帮助：再看一遍这份说明。",
          [](Form1& form) { form.showIntroduction(); }},
         {"w5", "", "", Kind::Separator, {}, "", ActionUser::Anyone, "", "", nullptr},

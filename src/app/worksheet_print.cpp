@@ -3,6 +3,7 @@
 
 #include "topics/catalogue.h"
 #include "app/form1.h"
+#include "daily/today_practice.h"
 #include "sheets/redrill_sheet.h"
 #include "sheets/worksheet.h"
 
@@ -37,22 +38,25 @@ std::optional<AnswerStyle> answerStyleOf(const Form1& form, const std::string& g
     return family ? family->answerStyle(gradingKey) : std::nullopt;
 }
 
-std::string worksheetOnScreen(Form1& form, const std::string& childName, WorksheetKey key) {
-    const std::string body = form.page().bodyHtml();
-    const std::string name = !childName.empty() ? childName : form.child() ? form.child()->name : "";
-    if (form.redrillOnPage()) {
-        return worksheetDocument(AnswerStyle::Mixed, kRedrillCaption, body, name, key).value_or("");
-    }
-    if (form.practiceOnPage()) {
-        return worksheetDocument(AnswerStyle::Mixed, kPracticeCaption, body, name, key).value_or("");
-    }
-    const auto style = answerStyleOf(form, form.gradingKey());
-    return style ? worksheetDocument(*style, sheetTitle(form), body, name, key).value_or("") : "";
+std::string worksheetTitle(const Form1& form) {
+    if (form.redrillOnPage()) return kRedrillCaption;
+    if (form.practiceOnPage()) return kPracticeCaption;
+    return sheetTitle(form);
 }
 
-PrintableWorksheet worksheetToPrint(Form1& form) {
-    if (form.loginIsAdvanced()) return {worksheetOnScreen(form), "打印练习卷和答案"};
-    return {worksheetOnScreen(form, "", WorksheetKey::Withheld), "打印练习卷"};
+std::string worksheetOnScreen(Form1& form, const std::string& childName, WorksheetKey key,
+                              const std::string& paperCode) {
+    const std::string body = form.page().bodyHtml();
+    const std::string name = !childName.empty() ? childName : form.child() ? form.child()->name : "";
+    const auto style = form.redrillOnPage() || form.practiceOnPage() ? std::optional(AnswerStyle::Mixed)
+                                                                     : answerStyleOf(form, form.gradingKey());
+    if (!style) return "";
+    return worksheetDocument(*style, worksheetTitle(form), body, name, key, paperCode).value_or("");
+}
+
+PrintableWorksheet worksheetToPrint(Form1& form, const std::string& paperCode) {
+    if (form.loginIsAdvanced()) return {worksheetOnScreen(form, "", WorksheetKey::Printed, paperCode), "打印练习卷和答案"};
+    return {worksheetOnScreen(form, "", WorksheetKey::Withheld, paperCode), "打印练习卷"};
 }
 
 WorksheetRequest worksheetForTopic(Form1& form, const std::string& key, const std::string& childName) {

@@ -16,13 +16,16 @@ class Form1;
 // page) and, where that says too little, its section; empty when the page
 // holds no field a child writes in. The name line carries `childName`, else
 // the name of the child practising.
+// The sheet's code, when given, is printed on it and on its key.
 std::string worksheetOnScreen(Form1& form, const std::string& childName = "",
-                              WorksheetKey key = WorksheetKey::Printed);
+                              WorksheetKey key = WorksheetKey::Printed, const std::string& paperCode = "");
+// The title that worksheet carries.
+std::string worksheetTitle(const Form1& form);
 
 // What 打印 offers for the sheet on screen: the worksheet and its key for the
 // parent; without the key when no parent has logged in, as the answers are
 // the parent's.
-PrintableWorksheet worksheetToPrint(Form1& form);
+PrintableWorksheet worksheetToPrint(Form1& form, const std::string& paperCode = "");
 
 // How the sheet of a grading key takes its answers, as its family marks it;
 // nothing for pages not marked field by field.

@@ -60,6 +60,14 @@ public:
     void printTimes(const std::string& args, std::ostream& out);
     void printFactGrid(const std::string& args, std::ostream& out);
     void printSteps(const std::string& args, std::ostream& out);
+    void print(const std::string& args, std::ostream& out);
+    void printPrinted(const std::string& args, std::ostream& out);
+    void paper(const std::string& args, std::ostream& out);
+    void wrong(const std::string& args, std::ostream& out);
+    // "yes" or "no" answers the program's next question; "N TEXT" types the
+    // child's answer to question N of the paper sheet.
+    void answerOrType(const std::string& args, std::ostream& out);
+    void confirm(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:

@@ -279,6 +279,14 @@ public:
     virtual std::optional<PrintedSheet> printedSheet(const std::string& /*code*/) { return std::nullopt; }
     // The child's printed sheets, newest first, at most `limit`.
     virtual std::vector<PrintedSheet> printedSheets(long long /*childId*/, int /*limit*/) { return {}; }
+    // When the child's sheet done on the paper of `code` was marked
+    // ("YYYY-MM-DD HH:MM:SS"); "" when none was, nothing when it cannot be read.
+    virtual std::optional<std::string> paperMarkedOn(long long /*childId*/, const std::string& /*code*/) {
+        return std::string();
+    }
+    // Stores a sheet done on paper in place of the child's earlier sheets of
+    // its code, all at once or nothing. False when it could not be written.
+    virtual bool replacePaperSheet(const MarkedSheet& /*sheet*/) { return false; }
 
     // --- the outbox of a school's lab computer ----------------------------
     // The answers of the child's sheets done for an assignment that the

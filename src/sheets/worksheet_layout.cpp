@@ -182,7 +182,37 @@ bool blockHoldsField(const HtmlNode& root, const Block& block) {
     return std::any_of(block.begin(), block.end(), [&](std::size_t i) { return holdsField(*root.children[i]); });
 }
 
+std::size_t fieldsIn(const HtmlNode& node) {
+    if (isField(node)) return 1;
+    std::size_t count = 0;
+    forEachElement(node, [&](const HtmlNode& element, int) {
+        count += isField(element) ? 1 : 0;
+        return false;
+    });
+    return count;
+}
+
+std::string blockHtml(HtmlNode& root, const Block& block) {
+    auto container = HtmlNode::element("div");
+    HtmlNodes nodes;
+    for (std::size_t i : block) nodes.push_back(std::move(root.children[i]));
+    container->replaceChildren(std::move(nodes));
+    return serializeChildren(*container);
+}
+
 }  // namespace
+
+std::vector<QuestionBlock> questionsOnly(HtmlNode& root) {
+    std::vector<QuestionBlock> questions;
+    for (const Block& block : splitBlocks(root)) {
+        if (!blockHoldsField(root, block)) continue;
+        std::size_t fields = 0;
+        for (std::size_t i : block) fields += fieldsIn(*root.children[i]);
+        questions.push_back({blockHtml(root, block), fields});
+    }
+    std::erase(root.children, nullptr);
+    return questions;
+}
 
 bool fitsTwoColumns(const HtmlNode& root) {
     bool anyQuestion = false;
@@ -198,12 +228,8 @@ std::string questionBlocks(HtmlNode& root, bool twoColumns) {
     std::string html = twoColumns ? "<div class=\"questions two\">" : "<div class=\"questions\">";
     for (const Block& block : splitBlocks(root)) {
         const bool question = blockHoldsField(root, block);
-        auto container = HtmlNode::element("div");
-        HtmlNodes nodes;
-        for (std::size_t i : block) nodes.push_back(std::move(root.children[i]));
-        container->replaceChildren(std::move(nodes));
         html += question ? "<div class=\"question\">" : "<div class=\"note\">";
-        html += serializeChildren(*container) + "</div>";
+        html += blockHtml(root, block) + "</div>";
     }
     std::erase(root.children, nullptr);
     return html + "</div>";

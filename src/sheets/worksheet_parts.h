@@ -27,6 +27,13 @@ std::vector<FieldAnswer> fillFields(HtmlNode& root, AnswerStyle style, Worksheet
 // The questions of a filled sheet, one block each, as HTML for the worksheet.
 std::string questionBlocks(HtmlNode& root, bool twoColumns);
 
+// The same, the questions alone, each with how many fields it holds.
+struct QuestionBlock {
+    std::string html;
+    std::size_t fields = 0;
+};
+std::vector<QuestionBlock> questionsOnly(HtmlNode& root);
+
 // Whether every question of the sheet (filled for Questions) is one short
 // line or a few: such sheets fit two to a row.
 bool fitsTwoColumns(const HtmlNode& root);

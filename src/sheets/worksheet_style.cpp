@@ -27,6 +27,10 @@ td span.blank, td span.filled { min-width: 2em; margin: 3px 0; border: 1px solid
 span.filled { font-weight: bold; }
 span.working { margin-left: 1em; }
 div.picture svg { display: block; margin: 0 0 2mm 0; }
+div.code { float: right; margin: 0 0 2mm 4mm; text-align: center; font-size: 9pt; line-height: 1.2; }
+div.code + h1.title + p, div.code + h1.title + p.subtitle { clear: right; }
+div.code svg { display: block; margin: 0 auto 1mm auto; }
+div.code span { font-family: "DejaVu Sans Mono", monospace; font-size: 11pt; font-weight: bold; letter-spacing: 0.05em; }
 )css";
 }
 

@@ -95,6 +95,11 @@ public:
     bool keepPractice(long long owner, const KeptPractice& kept) override;
     std::vector<FluencyNorm> fluencyNorms() override;
     std::string saveFluencyNorm(const FluencyNorm& norm) override;
+    bool keepPrintedSheet(const PrintedSheet& sheet) override;
+    std::optional<PrintedSheet> printedSheet(const std::string& code) override;
+    std::vector<PrintedSheet> printedSheets(long long childId, int limit) override;
+    std::optional<std::string> paperMarkedOn(long long childId, const std::string& code) override;
+    bool replacePaperSheet(const MarkedSheet& sheet) override;
 
 private:
     std::filesystem::path file_;

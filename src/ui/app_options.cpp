@@ -68,7 +68,7 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
         const QString& name = arguments[i];
         // Read from the raw arguments before Qt starts (remote_debugging.h).
         if (name == kDeveloperRemoteDebugging) continue;
-        const int values = name == "--print" ? 2 : takesOneValue(name) ? 1 : 0;
+        const int values = name == "--print" ? 2 : name == "--print-code" || takesOneValue(name) ? 1 : 0;
         if (values == 0) {
             fail(error, "unknown option " + name);
             return std::nullopt;
@@ -81,9 +81,17 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
             options.print = true;
             options.printKey = arguments[++i];
             options.printFile = arguments[++i];
+        } else if (name == "--print-code") {
+            options.print = true;
+            options.printCodeOnly = true;
+            options.printKey = arguments[++i];
         } else if (!setValue(options, name, arguments[++i], error)) {
             return std::nullopt;
         }
+    }
+    if (options.printCodeOnly && options.printKey == "report") {
+        fail(error, "每周报告没有编号。");
+        return std::nullopt;
     }
     if (options.count && !options.print) {
         fail(error, "--count 只和 --print 一起用。");
@@ -99,7 +107,10 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
 QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
            " [--today YYYY-MM-DD] [--grade N] [--developer-remote-debugging]\n"
-           "       tallymoo [--data DIR] [--seed N] --print KEY FILE.pdf [--count 10|20|50] [--child NAME]\n"
+           "       tallymoo [--data DIR] [--seed N] [--record FILE] [--today YYYY-MM-DD] --print KEY FILE.pdf"
+           " [--count 10|20|50] [--child NAME]\n"
+           "       tallymoo [--data DIR] [--seed N] [--record FILE] [--today YYYY-MM-DD] --print-code KEY"
+           " [--count 10|20|50] [--child NAME]\n"
            "       tallymoo [--record FILE] [--today YYYY-MM-DD] --print report FILE.pdf [--child NAME]\n"
            "       tallymoo [--record FILE] [--seed N] --print mix:NAME FILE.pdf [--child NAME]";
 }

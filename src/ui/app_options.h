@@ -16,6 +16,8 @@ struct AppOptions {
     // --print KEY FILE.pdf: the worksheet of topic KEY with its key as PDF, no
     // window. Given at all, even with an empty key (which no topic has).
     bool print = false;
+    // --print-code KEY: only the code that print would carry.
+    bool printCodeOnly = false;
     QString printKey;
     QString printFile;
     std::optional<int> count;  // --count N, the question count of that worksheet
@@ -26,7 +28,7 @@ struct AppOptions {
     std::optional<int> grade;  // --grade 1…6: the grade whose lessons the practice follows
 
     // Reads "--data DIR", "--seed N", "--script FILE", "--record FILE", "--print KEY FILE"
-    // (KEY "report": the weekly report), "--count N", "--today DATE" and "--grade N" (arguments[0] is the program),
+    // (KEY "report": the weekly report), "--print-code KEY", "--count N", "--today DATE" and "--grade N" (arguments[0] is the program),
     // and takes "--developer-remote-debugging" (see remote_debugging.h); nullopt with a reason in `error` for
     // anything else.
     static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);

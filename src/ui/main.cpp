@@ -24,7 +24,8 @@ namespace {
 // A worksheet is printed without a window: no display is needed for it.
 void printWithoutDisplay(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        const bool printing = std::strcmp(argv[i], "--print") == 0 || std::strcmp(argv[i], "--print-code") == 0;
+        if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
     }
@@ -60,7 +61,10 @@ int main(int argc, char** argv) {
         err << error << "\n" << tally::AppOptions::usage() << "\n";
         return 2;
     }
-    if (options->print) return tally::runPrintCommand(*options, err);
+    if (options->print) {
+        QTextStream out(stdout);
+        return tally::runPrintCommand(*options, out, err);
+    }
     std::optional<QStringList> script;
     if (!options->script.isEmpty()) {
         script = tally::ScriptRunner::read(options->script);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/paper_marking_page.h"
 #include "app/worksheet_print.h"
 #include "topics/catalogue.h"
 #include "sheets/worksheet.h"
@@ -153,6 +154,34 @@ void markRightEmptyAndWrong(Harness& h, const Tab& tab, const TopicNode& node, A
     }
 }
 
+// Printed, a sheet keeps its code, which brings the same questions back to
+// be marked: all right when none is clicked, kept under its topic and code.
+void printedComesBack(Harness& h, const TopicNode& node, AnswerStyle style) {
+    h.form->clickNode(node.key);
+    const std::vector<FieldAnswer> printedKey = worksheetAnswers(style, h.page.bodyHtml());
+    const std::string gradingKey = h.form->gradingKey();
+    h.form->clickToolbar("w12");
+    const std::string code = h.form->lastPrintedCode();
+    ASSERT_EQ(code.empty(), printedKey.empty()) << "a page without a worksheet has no code";
+    if (code.empty()) return;
+    const std::optional<PrintedSheet> printed = h.record.printedSheet(code);
+    ASSERT_TRUE(printed);
+    std::vector<std::string> expected;
+    std::vector<std::string> regenerated;
+    for (const FieldAnswer& answer : printedKey) expected.push_back(answer.answer);
+    for (const FieldAnswer& answer : worksheetAnswers(style, printed->page)) regenerated.push_back(answer.answer);
+    EXPECT_EQ(regenerated, expected);
+    const std::size_t stored = h.record.stored.size();
+    h.form->openPaper(code);
+    ASSERT_TRUE(h.page.has(kPaperConfirmButton)) << h.page.bodyText();
+    h.form->pageClick(kPaperConfirmButton);
+    ASSERT_EQ(h.record.stored.size(), stored + 1);
+    const MarkedSheet& kept = h.record.stored.back();
+    EXPECT_EQ(kept.right, kept.questions);
+    EXPECT_EQ(kept.topicKey, gradingKey);
+    EXPECT_EQ(kept.paperCode, code);
+}
+
 // Every node of every section, the lists that grow on a click included: one
 // family builds it, at most one marks it, and the click shows something
 // without a message. Every sheet marked field by field is marked right from
@@ -192,6 +221,7 @@ TEST(FamilyTable, EveryNodeHasOneFamilyAndEverySheetMarksBothWays) {
             const auto style = answerStyleOf(*h.form, h.form->gradingKey());
             if (!style || h.ui.front != Pane::WebBrowser1) continue;
             markRightEmptyAndWrong(h, tab, node, *style, formNames.at(form));
+            printedComesBack(h, node, *style);
             ++marked;
         }
     }

@@ -59,6 +59,7 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
     }
     before["sheet"] += 1;
     before["answer_time"] = 1;
+    // The moves since bring the printed sheets' and the sent answers' tables, empty.
     before["printed_sheet"] = 0;
     before["sent_answer"] = 0;
     EXPECT_EQ(rowCounts(file), before);

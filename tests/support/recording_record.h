@@ -73,6 +73,24 @@ public:
     }
     std::string lastError() const override { return failing ? "failing on purpose" : ""; }
 
+    std::vector<PrintedSheet> printed;
+    bool keepPrintedSheet(const PrintedSheet& sheet) override {
+        if (failing) return false;
+        if (!printedSheet(sheet.code)) printed.push_back(sheet);
+        return true;
+    }
+    std::optional<PrintedSheet> printedSheet(const std::string& code) override {
+        const auto found = std::find_if(printed.begin(), printed.end(), [&](auto& p) { return p.code == code; });
+        return found == printed.end() ? std::nullopt : std::optional(*found);
+    }
+    std::vector<PrintedSheet> printedSheets(long long childId, int limit) override {
+        std::vector<PrintedSheet> found;
+        for (auto sheet = printed.rbegin(); sheet != printed.rend() && static_cast<int>(found.size()) < limit; ++sheet) {
+            if (sheet->childId == childId) found.push_back(*sheet);
+        }
+        return found;
+    }
+
 private:
     static bool same(const MissedQuestion& a, const MissedQuestion& b) {
         return a.topicKey == b.topicKey && a.question == b.question;

@@ -18,12 +18,15 @@ from fractions import Fraction
 PROGRAM = os.environ["TALLYMOO"]
 CLI = os.environ["TALLYMOO_CLI"]
 DATA = os.environ["TALLYMOO_DATA"]
+RECORD_HOME = tempfile.TemporaryDirectory()
 
 
 def run_print(*arguments, as_user=None, home=None):
     """tallymoo --print, with the usual umask; as_user runs it as that (normal) user through setpriv."""
     command = [PROGRAM, "--data", DATA, "--print", *arguments]
     environment = dict(os.environ)
+    # A print keeps its sheet in the record: the test's own, not the user's.
+    environment.setdefault("XDG_DATA_HOME", RECORD_HOME.name)
     if as_user is not None:
         command = ["setpriv", f"--reuid={as_user}", f"--regid={as_user}", "--clear-groups", *command]
         environment.update(HOME=home, XDG_RUNTIME_DIR=home)
@@ -75,6 +78,8 @@ class PrintPdf(unittest.TestCase):
         pdf = os.path.join(self.folder.name, "sheet.pdf")
         done = run_print(arguments[0], pdf, *arguments[1:])
         self.assertEqual(done.returncode, 0, done.stderr)
+        self.assertRegex(done.stdout, r"^[0-9A-HJKMNP-TV-Z]{8}\n$")
+        self.code = done.stdout.strip()
         self.assertEqual(page_count(pdf), 2)
         return page_text(pdf, 1), page_text(pdf, 2)
 
@@ -84,7 +89,11 @@ class PrintPdf(unittest.TestCase):
         self.assertEqual([int(n) for n, _, _ in asked], list(range(1, 11)))
         self.assertIn("姓名：", questions)
         self.assertIn("日期：", questions)
-        self.assertTrue(key.startswith("答案"))
+        # Both pages open with the sheet's code, the one the print said.
+        code = self.code
+        shown = f"{code[:4]} {code[4:]}"
+        self.assertIn(shown, questions.split("第1题")[0])
+        self.assertTrue(key.startswith("编号\n" + shown + "\n答案"), key[:40])
         answered = re.findall(r"第(\d+)题：(\d+)\+(\d+)= (\d+)", key)
         self.assertEqual([(n, a, b) for n, a, b, _ in answered], asked)
         for _, a, b, total in answered:
