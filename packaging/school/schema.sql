@@ -23,7 +23,7 @@ GRANT USAGE ON SCHEMA tallymoo TO tallymoo_teacher, tallymoo_lab;
 
 CREATE TABLE tallymoo.school_class(
     id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
-    name text NOT NULL UNIQUE CHECK (length(name) BETWEEN 1 AND 40),
+    name text NOT NULL UNIQUE CHECK (length(name) BETWEEN 1 AND 40 AND name !~ '[[:cntrl:]]'),
     teacher name NOT NULL,
     join_code text NOT NULL UNIQUE
 );
@@ -31,7 +31,7 @@ CREATE TABLE tallymoo.school_class(
 CREATE TABLE tallymoo.pupil(
     id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     class_id bigint NOT NULL REFERENCES tallymoo.school_class(id),
-    name text NOT NULL CHECK (length(name) BETWEEN 1 AND 20),
+    name text NOT NULL CHECK (length(name) BETWEEN 1 AND 12 AND name !~ '[[:cntrl:]]'),
     pin_hash text NOT NULL,
     -- Wrong PINs in a row; five lock the pupil out for a while, so a PIN of
     -- four digits cannot be tried through.
@@ -43,8 +43,8 @@ CREATE TABLE tallymoo.pupil(
 CREATE TABLE tallymoo.assignment(
     id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     class_id bigint NOT NULL REFERENCES tallymoo.school_class(id),
-    topic_key text NOT NULL CHECK (length(topic_key) BETWEEN 1 AND 80),
-    title text NOT NULL,
+    topic_key text NOT NULL CHECK (length(topic_key) BETWEEN 1 AND 80 AND topic_key !~ '[[:cntrl:][:space:]]'),
+    title text NOT NULL CHECK (title !~ '[[:cntrl:]]'),
     question_count int NOT NULL CHECK (question_count BETWEEN 1 AND 100),
     due date NOT NULL,
     seed bigint NOT NULL,

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "cli/headless_clock.h"
 #include "cli/headless_ui.h"
+#include "cli/school_desk.h"
 #include "page/html_page.h"
 #include "sqlite_record/sqlite_record.h"
 
@@ -15,8 +16,9 @@ namespace tally {
 // its line and answers on `out`.
 class Commands {
 public:
-    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record, HeadlessClock& clock)
-        : ui_(ui), page_(page), form_(&form), record_(record), clock_(clock) {}
+    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record, HeadlessClock& clock,
+             SchoolDesk* school = nullptr)
+        : ui_(ui), page_(page), form_(&form), record_(record), clock_(clock), school_(school) {}
 
     void login(const std::string& args, std::ostream& out);
     void password(const std::string& args, std::ostream& out);
@@ -61,6 +63,18 @@ public:
     void printFactGrid(const std::string& args, std::ostream& out);
     void printSteps(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
+    // The school's (cli/school_commands.cpp).
+    void joinClass(const std::string& args, std::ostream& out);
+    void teacher(const std::string& args, std::ostream& out);
+    void schoolClass(const std::string& args, std::ostream& out);
+    void pupil(const std::string& args, std::ostream& out);
+    void printPupils(const std::string& args, std::ostream& out);
+    void assign(const std::string& args, std::ostream& out);
+    void printAssignments(const std::string& args, std::ostream& out);
+    void results(const std::string& args, std::ostream& out);
+    void missed(const std::string& args, std::ostream& out);
+    void outbox(const std::string& args, std::ostream& out);
+    void sync(const std::string& args, std::ostream& out);
 
 private:
     // Opens the tab; false (and an error line) when there is none of that name.
@@ -71,6 +85,7 @@ private:
     Form1* form_;
     SqliteRecord* record_;
     HeadlessClock& clock_;
+    SchoolDesk* school_;
 };
 
 }  // namespace tally

@@ -76,6 +76,21 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::printNorms},
         {"steps", "N", "print the steps of question N of the marked page, a line each, then . (its 看看怎么算)",
          &Commands::printSteps},
+        {"join", "CODE", "join the class of the teacher's join code on this computer", &Commands::joinClass},
+        {"teacher", "PASSWORD [ROLE]", "log in as the teacher (the role teacher when not named)", &Commands::teacher},
+        {"class", "add NAME", "make a class, as the teacher; prints its id, name and join code", &Commands::schoolClass},
+        {"pupil", "add CLASS NAME PIN", "add a pupil to the class, or give the pupil a new PIN", &Commands::pupil},
+        {"pupils", "CLASS", "print the class's pupils: id and name, then .", &Commands::printPupils},
+        {"assign", "CLASS TOPIC COUNT DUE", "hand out COUNT questions of TOPIC to the class, due on DUE (YYYY-MM-DD)",
+         &Commands::assign},
+        {"assignments", "", "print the pupil's or the teacher's assignments: id, class, topic, count, due, title; then .",
+         &Commands::printAssignments},
+        {"results", "ASSIGNMENT", "print each pupil by name: right/answered, then position:typed:√|×:ms; then .",
+         &Commands::results},
+        {"missed", "ASSIGNMENT", "print the most missed questions: position, question, answer, wrong/answered, kinds; then .",
+         &Commands::missed},
+        {"outbox", "", "print how many answers wait to be sent to the teacher", &Commands::outbox},
+        {"sync", "", "send the waiting answers to the school's server now", &Commands::sync},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };
@@ -92,7 +107,7 @@ void Commands::help(const std::string&, std::ostream& out) {
 }
 
 CliSession::CliSession(const CliOptions& options)
-    : random_(options.seed), clock_(options.today), data_(options.dataDir) {
+    : random_(options.seed), clock_(options.today), data_(options.dataDir), school_(options.school) {
     ui_.loginAnswer = options.loginPassword;
     ui_.childAnswer = options.child;
     startChild_ = options.child;
@@ -136,8 +151,9 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (!found->run) {
         return false;
     } else {
-        Commands handlers(ui_, page_, *form_, record_.get(), clock_);
+        Commands handlers(ui_, page_, *form_, record_.get(), clock_, school_.get());
         (handlers.*(found->run))(args, out);
+        if (school_ && record_) school_->sendNewSheets(*record_, form_->owner());
     }
     return true;
 }

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "progress/classroom_values.h"
+#include "progress/progress_record.h"
+#include "progress/school_server.h"
+
+namespace tally {
+
+// A pupil who logged in on this computer, as it keeps them: the PIN only as a
+// salted hash (so the pupil logs in while the server is away), the server's
+// session token and the assignments pulled at the last login.
+struct LabPupil {
+    Pupil pupil;
+    std::string pinHash;
+    std::string token;
+    std::vector<Assignment> assignments;
+};
+
+// What an upload did: the answers the server took, those still waiting, and
+// why not all went (empty when they did).
+struct Upload {
+    int sent = 0;
+    int waiting = 0;
+    std::string problem;
+};
+
+// A lab computer's own part of the classroom, in a folder of the user's data
+// location: the school's connection settings, the classes joined with their
+// join codes, the pupils who logged in here and each pupil's own record file
+// (a record of one child, the pupil, whose answers of assignments are the
+// outbox). Kept in one file readable by its user only.
+class LabComputer {
+public:
+    explicit LabComputer(std::filesystem::path folder);
+
+    const std::string& serverSettings() const { return serverSettings_; }
+    // Keeps the settings a school gave; false when they could not be written.
+    bool keepServerSettings(const std::string& settings);
+    const std::vector<SchoolClass>& classes() const { return classes_; }
+
+    // Joins the class of the join code; "" when joined, otherwise why not.
+    std::string join(SchoolServer& server, const std::string& joinCode);
+    // Logs the pupil of a joined class in: at the server, which gives a fresh
+    // session and the assignments; when it cannot be reached, here, from the
+    // PIN's hash and the assignments kept. Nothing, and `problem` says why,
+    // when neither lets the pupil in.
+    std::optional<LabPupil> logIn(SchoolServer& server, const std::string& className, const std::string& name,
+                                  const std::string& pin, std::string& problem);
+    // Sends what the pupil's record has not yet given the server, a batch at
+    // a time, and notes what the server took.
+    Upload send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil);
+    // The pupil's own record file.
+    std::filesystem::path recordOf(const Pupil& pupil) const;
+
+private:
+    bool save() const;
+    void load();
+    LabPupil* known(long long classId, const std::string& name);
+
+    std::filesystem::path folder_;
+    std::string serverSettings_;
+    std::vector<SchoolClass> classes_;
+    std::vector<LabPupil> pupils_;
+};
+
+}  // namespace tally
