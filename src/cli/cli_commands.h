@@ -6,11 +6,12 @@
 #include "app/form1.h"
 #include "cli/headless_clock.h"
 #include "cli/headless_ui.h"
-#include "cli/school_desk.h"
 #include "page/html_page.h"
 #include "sqlite_record/sqlite_record.h"
 
 namespace tally {
+
+class SchoolDesk;
 
 // The commands' handlers, over the session's parts. Each takes the rest of
 // its line and answers on `out`.

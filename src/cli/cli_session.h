@@ -13,9 +13,10 @@
 #include "system/fs_data_directory.h"
 #include "base/seeded_random.h"
 #include "cli/headless_clock.h"
-#include "cli/school_desk.h"
 
 namespace tally {
+
+class SchoolDesk;
 
 struct CliOptions {
     std::filesystem::path dataDir;
