@@ -33,9 +33,18 @@ start() {
     as_server "$bin/initdb" -D "$folder/data" --auth-local=trust --auth-host=scram-sha-256 \
         --encoding=UTF8 --locale=C.UTF-8 --no-sync >"$folder/initdb.log"
     port=$(free_port)
-    as_server "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 start \
-        -o "-c listen_addresses=127.0.0.1 -p $port -k $folder -c fsync=off -c synchronous_commit=off -c full_page_writes=off" \
-        >/dev/null
+    # In the configuration rather than on pg_ctl's line, so a plain "pg_ctl start"
+    # (the fault program's restarts) starts it the same way.
+    cat >>"$folder/data/postgresql.conf" <<EOF
+listen_addresses = '127.0.0.1'
+port = $port
+unix_socket_directories = '$folder'
+fsync = off
+synchronous_commit = off
+full_page_writes = off
+max_connections = 200
+EOF
+    as_server "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 start >/dev/null
     as_server env PGHOST="$folder" PGPORT="$port" TALLYMOO_SCHOOL_SCHEMA="$(dirname "$setup")/schema.sql" \
         "$setup" --host "$folder" --port "$port" --teacher teacher --teacher-password wang-laoshi \
         --lab-password lab-secret --lab-host 127.0.0.1 >"$folder/setup.log"
