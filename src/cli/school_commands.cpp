@@ -146,8 +146,8 @@ void Commands::assign(const std::string& args, std::ostream& out) {
 }
 
 void Commands::printAssignments(const std::string&, std::ostream& out) {
-    if (school_ && school_->pupil()) {
-        printTaskList(school_->pupil()->assignments, out);
+    if (school_ && school_->pupil() && school_->server()) {
+        printTaskList(school_->lab().assignmentsNow(*school_->server(), *school_->pupil()), out);
         return;
     }
     SchoolServer* server = serverOf(school_, out);

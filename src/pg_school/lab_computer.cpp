@@ -137,9 +137,22 @@ std::optional<LabPupil> LabComputer::logIn(SchoolServer& server, const std::stri
     return *kept;
 }
 
+std::vector<Assignment> LabComputer::assignmentsNow(SchoolServer& server, const LabPupil& pupil) {
+    LabPupil* kept = known(pupil.pupil.classId, pupil.pupil.name);
+    if (!kept) return pupil.assignments;
+    if (SchoolReply<std::vector<Assignment>> tasks = server.pupilAssignments(kept->token); tasks.value) {
+        kept->assignments = std::move(*tasks.value);
+        save();
+    }
+    return kept->assignments;
+}
+
 Upload LabComputer::send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil) {
     Upload done;
-    for (;;) {
+    // Each batch leaves the outbox, so it is empty after this many; a record
+    // that kept giving the same answers back would otherwise hold us here.
+    const int batches = record.unsentCount(childId) / kBatch + 1;
+    for (int round = 0; round < batches; ++round) {
         std::vector<ClassAnswer> batch = record.unsentAnswers(childId, kBatch);
         if (batch.empty()) break;
         for (ClassAnswer& answer : batch) answer.pupilId = pupil.pupil.id;

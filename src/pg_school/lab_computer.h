@@ -51,6 +51,9 @@ public:
     // when neither lets the pupil in.
     std::optional<LabPupil> logIn(SchoolServer& server, const std::string& className, const std::string& name,
                                   const std::string& pin, std::string& problem);
+    // The pupil's assignments as the server has them now, kept for the next
+    // login; those kept before when it cannot be reached.
+    std::vector<Assignment> assignmentsNow(SchoolServer& server, const LabPupil& pupil);
     // Sends what the pupil's record has not yet given the server, a batch at
     // a time, and notes what the server took.
     Upload send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil);

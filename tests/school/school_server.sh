@@ -45,11 +45,14 @@ full_page_writes = off
 max_connections = 200
 EOF
     as_server "$bin/pg_ctl" -D "$folder/data" -l "$folder/server.log" -w -t 30 start >/dev/null
-    as_server env PGHOST="$folder" PGPORT="$port" TALLYMOO_SCHOOL_SCHEMA="$(dirname "$setup")/schema.sql" \
-        "$setup" --host "$folder" --port "$port" --teacher teacher --teacher-password wang-laoshi \
+    # Copied to the server's folder, which its user can read wherever the
+    # source tree lies (a clone in /root is closed to nobody).
+    cp "$setup" "$(dirname "$setup")/schema.sql" "$folder/"
+    as_server env TALLYMOO_SCHOOL_SCHEMA="$folder/schema.sql" \
+        "$folder/tallymoo-school-setup" --host "$folder" --port "$port" --teacher teacher --teacher-password wang-laoshi \
         --lab-password lab-secret --lab-host 127.0.0.1 >"$folder/setup.log"
-    as_server env PGHOST="$folder" PGPORT="$port" TALLYMOO_SCHOOL_SCHEMA="$(dirname "$setup")/schema.sql" \
-        "$setup" --host "$folder" --port "$port" --teacher teacher_li --teacher-password li-laoshi \
+    as_server env TALLYMOO_SCHOOL_SCHEMA="$folder/schema.sql" \
+        "$folder/tallymoo-school-setup" --host "$folder" --port "$port" --teacher teacher_li --teacher-password li-laoshi \
         --lab-host 127.0.0.1 >>"$folder/setup.log"
     cat >"$folder/settings" <<EOF
 server=host=127.0.0.1 port=$port dbname=tallymoo connect_timeout=3
