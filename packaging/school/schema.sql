@@ -31,7 +31,8 @@ CREATE TABLE tallymoo.school_class(
 CREATE TABLE tallymoo.pupil(
     id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,
     class_id bigint NOT NULL REFERENCES tallymoo.school_class(id),
-    name text NOT NULL CHECK (length(name) BETWEEN 1 AND 12 AND name !~ '[[:cntrl:]]'),
+    -- Sorted as a teacher reads a list of names, by pinyin (ICU's Chinese order).
+    name text COLLATE "zh-x-icu" NOT NULL CHECK (length(name) BETWEEN 1 AND 12 AND name !~ '[[:cntrl:]]'),
     pin_hash text NOT NULL,
     -- Wrong PINs in a row; five lock the pupil out for a while, so a PIN of
     -- four digits cannot be tried through.

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "progress/owner_only_files.h"
 #include "system/atomic_file.h"
 
 namespace tally {
@@ -82,9 +83,7 @@ bool LabComputer::save() const {
                 << "\t" << task.questionCount << "\t" << task.due << "\t" << task.seed << "\t" << task.title << "\n";
         }
     }
-    std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
-    return replaceFileAtomically(folder_ / kFileName, out.str(), FileReaders::OwnerOnly);
+    return makeOwnerOnlyFolders(folder_) && replaceFileAtomically(folder_ / kFileName, out.str(), FileReaders::OwnerOnly);
 }
 
 bool LabComputer::keepServerSettings(const std::string& settings) {
