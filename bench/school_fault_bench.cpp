@@ -193,7 +193,7 @@ Trouble runWithTrouble(const bench::BenchServer& server, const Lab& lab) {
     std::mt19937 chance(20261209);
     Trouble met;
     while (!running.empty()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100 + chance() % 200));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30 + chance() % 70));
         const unsigned roll = chance() % 100;
         if (roll < 40) {
             auto victim = std::next(running.begin(), static_cast<long>(chance() % running.size()));
