@@ -74,6 +74,7 @@ public:
     void printAssignments(const std::string& args, std::ostream& out);
     void results(const std::string& args, std::ostream& out);
     void missed(const std::string& args, std::ostream& out);
+    void term(const std::string& args, std::ostream& out);
     void outbox(const std::string& args, std::ostream& out);
     void sync(const std::string& args, std::ostream& out);
 

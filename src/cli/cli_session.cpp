@@ -90,6 +90,8 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::results},
         {"missed", "ASSIGNMENT", "print the most missed questions: position, question, answer, wrong/answered, kinds; then .",
          &Commands::missed},
+        {"term", "CLASS FROM TO", "print each pupil's share right of each skill from FROM to TO: name, skill, right/answered; then .",
+         &Commands::term},
         {"outbox", "", "print how many answers wait to be sent to the teacher", &Commands::outbox},
         {"sync", "", "send the waiting answers to the school's server now", &Commands::sync},
         {"help", "", "print the commands, then .", &Commands::help},

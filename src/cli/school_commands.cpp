@@ -182,6 +182,24 @@ void Commands::missed(const std::string& args, std::ostream& out) {
     }
 }
 
+void Commands::term(const std::string& args, std::ostream& out) {
+    const auto [className, rest] = splitFirst(args);
+    const auto [fromDay, toDay] = splitFirst(rest);
+    if (toDay.empty()) {
+        out << "error: term CLASS FROM TO\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto shares = server->termShares(className, fromDay, toDay); answered(shares, out)) {
+        for (const SkillShare& share : *shares.value) {
+            out << printable(share.pupil) << "\t" << printable(share.topicKey) << "\t" << share.right << "/"
+                << share.answered << "\n";
+        }
+        out << ".\n";
+    }
+}
+
 void Commands::outbox(const std::string&, std::ostream& out) {
     const int waiting = record_ ? record_->unsentCount(form_->owner()) : 0;
     out << waiting << (waiting ? "\t" + outboxLine(waiting) : "") << "\n";

@@ -101,7 +101,7 @@ TEST(PgSchoolServer, ARetriedUploadKeepsEachAnswerOnceAndTheTableSortsByPinyin) 
     }
 }
 
-TEST(PgSchoolServer, MostMissedCountsEachPupilsNewestAnswer) {
+TEST(PgSchoolServer, MostMissedAndTheTermCountEachPupilsAnswers) {
     PgSchoolServer teacher(schoolSetting("server"));
     const Classroom room = classroomOf(teacher, 4);
     PgSchoolServer lab(schoolSetting("lab"));
@@ -128,6 +128,15 @@ TEST(PgSchoolServer, MostMissedCountsEachPupilsNewestAnswer) {
         EXPECT_EQ(question.answered, 3);
         EXPECT_EQ(question.errorKinds, (std::vector<std::pair<std::string, int>>{{"口诀记错", question.wrong}}));
     }
+    const auto term = teacher.termShares(room.name, "2026-12-10", "2026-12-10");
+    ASSERT_TRUE(term.value) << term.problem;
+    ASSERT_EQ(term.value->size(), 3u);
+    for (const SkillShare& share : *term.value) {
+        const std::vector<bool>& rights = rightOf.at(share.pupil);
+        EXPECT_EQ(share.answered, 4);
+        EXPECT_EQ(share.right, std::count(rights.begin(), rights.end(), true)) << share.pupil;
+    }
+    EXPECT_TRUE(teacher.termShares(room.name, "2026-12-11", "2026-12-31").value->empty());
 }
 
 TEST(LabComputer, APupilLogsInWhileTheServerIsAwayAndTheOutboxGoesLater) {
