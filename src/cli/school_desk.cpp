@@ -17,11 +17,20 @@ std::string SchoolDesk::logInPupil(const std::string& className, const std::stri
     if (!server_) return "这台电脑还没有学校服务器的设置（--school）。";
     std::string problem;
     pupil_ = lab_.logIn(*server_, className, name, pin, problem);
+    className_ = className;
+    pin_ = pin;
     return problem;
 }
 
 Upload SchoolDesk::sync(ProgressRecord& record, long long childId) {
     if (!server_ || !pupil_) return Upload{0, record.unsentCount(childId), "先要有学生登录，才能交题。"};
+    if (pupil_->token.empty()) {
+        std::string problem;
+        if (std::optional<LabPupil> online = lab_.logIn(*server_, className_, pupil_->pupil.name, pin_, problem);
+            online && !online->token.empty()) {
+            pupil_ = std::move(online);
+        }
+    }
     Upload done = lab_.send(*server_, record, childId, *pupil_);
     waitingSeen_ = done.waiting;
     return done;

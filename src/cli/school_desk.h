@@ -40,6 +40,9 @@ private:
     LabComputer lab_;
     std::unique_ptr<PgSchoolServer> server_;
     std::optional<LabPupil> pupil_;
+    // The login, to log in at the server once it can be reached again.
+    std::string className_;
+    std::string pin_;
     int waitingSeen_ = 0;
 };
 

@@ -58,8 +58,7 @@ void LabComputer::load() {
         } else if (part.size() == 4 && part[0] == "class") {
             classes_.push_back(SchoolClass{number(part[1]), part[3], part[2]});
         } else if (part.size() >= 5 && part[0] == "pupil") {
-            pupils_.push_back(LabPupil{Pupil{number(part[1]), number(part[2]), part[3]}, part[4],
-                                       part.size() > 5 ? part[5] : "", {}});
+            pupils_.push_back(LabPupil{Pupil{number(part[1]), number(part[2]), part[3]}, part[4], "", {}});
         } else if (part.size() == 9 && part[0] == "assignment" && !pupils_.empty() &&
                    pupils_.back().pupil.id == number(part[1])) {
             pupils_.back().assignments.push_back(Assignment{number(part[2]), number(part[3]), part[4], part[8],
@@ -77,7 +76,7 @@ bool LabComputer::save() const {
     }
     for (const LabPupil& kept : pupils_) {
         out << "pupil\t" << kept.pupil.id << "\t" << kept.pupil.classId << "\t" << kept.pupil.name << "\t"
-            << kept.pinHash << "\t" << kept.token << "\n";
+            << kept.pinHash << "\n";
         for (const Assignment& task : kept.assignments) {
             out << "assignment\t" << kept.pupil.id << "\t" << task.id << "\t" << task.classId << "\t" << task.topicKey
                 << "\t" << task.questionCount << "\t" << task.due << "\t" << task.seed << "\t" << task.title << "\n";
@@ -138,7 +137,7 @@ std::optional<LabPupil> LabComputer::logIn(SchoolServer& server, const std::stri
 
 std::vector<Assignment> LabComputer::assignmentsNow(SchoolServer& server, const LabPupil& pupil) {
     LabPupil* kept = known(pupil.pupil.classId, pupil.pupil.name);
-    if (!kept) return pupil.assignments;
+    if (!kept || kept->token.empty()) return pupil.assignments;
     if (SchoolReply<std::vector<Assignment>> tasks = server.pupilAssignments(kept->token); tasks.value) {
         kept->assignments = std::move(*tasks.value);
         save();
@@ -148,6 +147,9 @@ std::vector<Assignment> LabComputer::assignmentsNow(SchoolServer& server, const 
 
 Upload LabComputer::send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil) {
     Upload done;
+    if (pupil.token.empty()) {
+        return Upload{0, record.unsentCount(childId), "还没有连上学校的服务器，题先留在这台电脑上。"};
+    }
     // Each batch leaves the outbox, so it is empty after this many; a record
     // that kept giving the same answers back would otherwise hold us here.
     const int batches = record.unsentCount(childId) / kBatch + 1;

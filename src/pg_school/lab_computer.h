@@ -12,8 +12,11 @@
 namespace tally {
 
 // A pupil who logged in on this computer, as it keeps them: the PIN only as a
-// salted hash (so the pupil logs in while the server is away), the server's
-// session token and the assignments pulled at the last login.
+// salted hash (so the pupil logs in while the server is away) and the
+// assignments pulled at the last login. The server's session token is held
+// in memory only, while the pupil is logged in: the pupils of a lab share its
+// computer's account, and one pupil's token would let another send as them.
+// A pupil logged in while the server was away has none until logged in again.
 struct LabPupil {
     Pupil pupil;
     std::string pinHash;
@@ -55,7 +58,7 @@ public:
     // login; those kept before when it cannot be reached.
     std::vector<Assignment> assignmentsNow(SchoolServer& server, const LabPupil& pupil);
     // Sends what the pupil's record has not yet given the server, a batch at
-    // a time, and notes what the server took.
+    // a time, and notes what the server took; nothing without a session.
     Upload send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil);
     // The pupil's own record file.
     std::filesystem::path recordOf(const Pupil& pupil) const;

@@ -139,7 +139,7 @@ TEST(PgSchoolServer, MostMissedAndTheTermCountEachPupilsAnswers) {
     EXPECT_TRUE(teacher.termShares(room.name, "2026-12-11", "2026-12-31").value->empty());
 }
 
-TEST(LabComputer, APupilLogsInWhileTheServerIsAwayAndTheOutboxGoesLater) {
+TEST(LabComputer, APupilLogsInWhileTheServerIsAwayAndTheOutboxGoesAtTheNextLoginThere) {
     PgSchoolServer teacher(schoolSetting("server"));
     const Classroom room = classroomOf(teacher, 2);
     const TempFolder folder;
@@ -163,7 +163,11 @@ TEST(LabComputer, APupilLogsInWhileTheServerIsAwayAndTheOutboxGoesLater) {
     const Upload failed = later.send(away, record, 1, *offline);
     EXPECT_EQ(failed.waiting, 2);
     EXPECT_FALSE(failed.problem.empty());
-    const Upload sent = later.send(lab, record, 1, *offline);
+    EXPECT_TRUE(offline->token.empty());
+    EXPECT_FALSE(later.send(lab, record, 1, *offline).problem.empty());
+    const std::optional<LabPupil> online = later.logIn(lab, room.name, "小红", "2468", problem);
+    ASSERT_TRUE(online) << problem;
+    const Upload sent = later.send(lab, record, 1, *online);
     EXPECT_EQ(sent.sent, 2);
     EXPECT_EQ(sent.waiting, 0);
     const auto table = teacher.results(room.assignment);
