@@ -25,6 +25,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${TALLYMOO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${TALLYMOO_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The school's server: the set-up its administrator runs once, and the schema
+# it loads (found at ../share/tallymoo/school from the script's folder).
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/school/tallymoo-school-setup DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/school/schema.sql DESTINATION ${CMAKE_INSTALL_DATADIR}/tallymoo/school)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "postgresql")
 # Debian's place for the licence of a package's files (machine-readable copyright).
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallymoo)

@@ -11,12 +11,15 @@
 
 namespace tally {
 
+class SchoolDesk;
+
 // The commands' handlers, over the session's parts. Each takes the rest of
 // its line and answers on `out`.
 class Commands {
 public:
-    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record, HeadlessClock& clock)
-        : ui_(ui), page_(page), form_(&form), record_(record), clock_(clock) {}
+    Commands(HeadlessUi& ui, HtmlPage& page, Form1& form, SqliteRecord* record, HeadlessClock& clock,
+             SchoolDesk* school = nullptr)
+        : ui_(ui), page_(page), form_(&form), record_(record), clock_(clock), school_(school) {}
 
     void login(const std::string& args, std::ostream& out);
     void password(const std::string& args, std::ostream& out);
@@ -69,6 +72,19 @@ public:
     void answerOrType(const std::string& args, std::ostream& out);
     void confirm(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
+    // The school's (cli/school_commands.cpp).
+    void joinClass(const std::string& args, std::ostream& out);
+    void teacher(const std::string& args, std::ostream& out);
+    void schoolClass(const std::string& args, std::ostream& out);
+    void pupil(const std::string& args, std::ostream& out);
+    void printPupils(const std::string& args, std::ostream& out);
+    void assign(const std::string& args, std::ostream& out);
+    void printAssignments(const std::string& args, std::ostream& out);
+    void results(const std::string& args, std::ostream& out);
+    void missed(const std::string& args, std::ostream& out);
+    void term(const std::string& args, std::ostream& out);
+    void outbox(const std::string& args, std::ostream& out);
+    void sync(const std::string& args, std::ostream& out);
 
 private:
     // Opens the tab; false (and an error line) when there is none of that name.
@@ -79,6 +95,7 @@ private:
     Form1* form_;
     SqliteRecord* record_;
     HeadlessClock& clock_;
+    SchoolDesk* school_;
 };
 
 }  // namespace tally

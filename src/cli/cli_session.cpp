@@ -9,6 +9,7 @@
 #include "cli/cli_commands.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
+#include "cli/school_desk.h"
 
 namespace tally {
 namespace {
@@ -82,6 +83,23 @@ const std::vector<CliCommand>& commandTable() {
         {"paper", "CODE", "open the marking page of the printed sheet CODE (纸质练习)", &Commands::paper},
         {"wrong", "N ...", "mark questions N ... of the paper sheet wrong (again: right)", &Commands::wrong},
         {"confirm", "", "store the paper sheet as marked", &Commands::confirm},
+        {"join", "CODE", "join the class of the teacher's join code on this computer", &Commands::joinClass},
+        {"teacher", "PASSWORD [ROLE]", "log in as the teacher (the role teacher when not named)", &Commands::teacher},
+        {"class", "add NAME", "make a class, as the teacher; prints its id, name and join code", &Commands::schoolClass},
+        {"pupil", "add CLASS NAME PIN", "add a pupil to the class, or give the pupil a new PIN", &Commands::pupil},
+        {"pupils", "CLASS", "print the class's pupils: id and name, then .", &Commands::printPupils},
+        {"assign", "CLASS TOPIC COUNT DUE", "hand out COUNT questions of TOPIC to the class, due on DUE (YYYY-MM-DD)",
+         &Commands::assign},
+        {"assignments", "", "print the pupil's or the teacher's assignments: id, class, topic, count, due, title; then .",
+         &Commands::printAssignments},
+        {"results", "ASSIGNMENT", "print each pupil by name: right/answered, then position:typed:√|×:ms; then .",
+         &Commands::results},
+        {"missed", "ASSIGNMENT", "print the most missed questions: position, question, answer, wrong/answered, kinds; then .",
+         &Commands::missed},
+        {"term", "CLASS FROM TO", "print each pupil's share right of each skill from FROM to TO: name, skill, right/answered; then .",
+         &Commands::term},
+        {"outbox", "", "print how many answers wait to be sent to the teacher", &Commands::outbox},
+        {"sync", "", "send the waiting answers to the school's server now", &Commands::sync},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };
@@ -98,7 +116,7 @@ void Commands::help(const std::string&, std::ostream& out) {
 }
 
 CliSession::CliSession(const CliOptions& options)
-    : random_(options.seed), clock_(options.today), data_(options.dataDir) {
+    : random_(options.seed), clock_(options.today), data_(options.dataDir), school_(options.school) {
     ui_.loginAnswer = options.loginPassword;
     ui_.childAnswer = options.child;
     startChild_ = options.child;
@@ -142,8 +160,9 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else if (!found->run) {
         return false;
     } else {
-        Commands handlers(ui_, page_, *form_, record_.get(), clock_);
+        Commands handlers(ui_, page_, *form_, record_.get(), clock_, school_.get());
         (handlers.*(found->run))(args, out);
+        if (school_ && record_) school_->sendNewSheets(*record_, form_->owner());
     }
     return true;
 }

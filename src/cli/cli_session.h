@@ -16,6 +16,8 @@
 
 namespace tally {
 
+class SchoolDesk;
+
 struct CliOptions {
     std::filesystem::path dataDir;
     std::uint64_t seed = 0;
@@ -26,6 +28,7 @@ struct CliOptions {
     std::optional<std::string> child;     // the child who logs in at start-up
     std::optional<int> today;             // a fixed day for the practice and the record (--today)
     int grade = 1;                        // the grade whose lessons the practice follows
+    std::shared_ptr<SchoolDesk> school;   // the school's link of a lab computer or a teacher
 };
 
 // The headless front end: the main-window model driven by one command a line.
@@ -50,6 +53,7 @@ private:
     FsDataDirectory data_;
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
+    std::shared_ptr<SchoolDesk> school_;
 
     std::optional<std::string> startChild_;
     bool startAdvanced_ = false;

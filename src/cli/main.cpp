@@ -2,9 +2,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "cli/cli_session.h"
+#include "cli/school_desk.h"
 #include "practice/practice_rows.h"
 #include "sqlite_record/sqlite_record.h"
 #include "system/data_location.h"
@@ -29,7 +31,7 @@ std::filesystem::path userDataLocation() {
 
 int usage() {
     std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]"
-                 " [--child NAME] [--today YYYY-MM-DD] [--grade N]\n";
+                 " [--child NAME] [--today YYYY-MM-DD] [--grade N] [--school CONNINFO] [--pupil CLASS NAME PIN]\n";
     return 2;
 }
 
@@ -47,6 +49,8 @@ int main(int argc, char** argv) {
     options.seed = tally::freshSeed();
     options.writeFallback = userDataLocation();
     options.recordFile = tally::defaultRecordFile();
+    std::string schoolSettings;
+    std::optional<tally::PupilLogin> pupil;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (i + 1 >= argc) return usage();
@@ -70,6 +74,12 @@ int main(int argc, char** argv) {
                 std::cerr << "tallymoo-cli: " << tally::givenDayProblem(value) << "\n";
                 return 2;
             }
+        } else if (arg == "--school") {
+            schoolSettings = value;
+        } else if (arg == "--pupil") {
+            if (i + 2 >= argc) return usage();
+            pupil = tally::PupilLogin{value, argv[i + 1], argv[i + 2]};
+            i += 2;
         } else if (arg == "--grade") {
             if (value.size() != 1 || value[0] < '1' || value[0] > '6') return usage();
             options.grade = value[0] - '0';
@@ -81,6 +91,17 @@ int main(int argc, char** argv) {
     if (!std::filesystem::is_directory(options.dataDir, ec)) {
         std::cerr << "tallymoo-cli: no data directory " << options.dataDir.string() << "\n";
         return 2;
+    }
+    if (!options.recordFile.empty()) {
+        options.school = std::make_shared<tally::SchoolDesk>(options.recordFile.parent_path() / "school", schoolSettings);
+    }
+    if (pupil) {
+        const std::string problem = options.school ? tally::logInPupil(*options.school, *pupil, options)
+                                                   : "这台电脑没有成绩记录，学生不能登录。";
+        if (!problem.empty()) {
+            std::cerr << "tallymoo-cli: " << problem << "\n";
+            return 2;
+        }
     }
     tally::CliSession session(options);
     session.run(std::cin, std::cout);

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The headless commands of the school: a lab computer joining a class, the
+// teacher's classes, pupils, assignments and results, and the outbox.
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <random>
+
+#include "cli/cli_commands.h"
+#include "cli/command_words.h"
+#include "cli/printable.h"
+#include "cli/school_desk.h"
+#include "skills/skill_table.h"
+
+namespace tally {
+namespace {
+
+constexpr int kMissedShown = 10;
+
+// The server, or nothing with an error line when this computer has none.
+SchoolServer* serverOf(SchoolDesk* school, std::ostream& out) {
+    if (school && school->server()) return school->server();
+    out << "error: " << printable("这台电脑还没有学校服务器的设置（--school）。") << "\n";
+    return nullptr;
+}
+
+// Prints the problem of a reply that has no value; true when it has one.
+template <typename Value>
+bool answered(const SchoolReply<Value>& reply, std::ostream& out) {
+    if (!reply.value) out << "error: " << printable(reply.problem) << "\n";
+    return reply.value.has_value();
+}
+
+std::optional<long long> idNumber(const std::string& text) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    return std::stoll(text);
+}
+
+// "TOPIC" as the pupil reads it: the skill's caption, else the key itself.
+std::string titleOf(const std::string& topicKey) {
+    const SkillRow* skill = findSkill(topicKey);
+    return skill ? skill->caption : topicKey;
+}
+
+void printTaskList(const std::vector<Assignment>& tasks, std::ostream& out) {
+    for (const Assignment& task : tasks) {
+        out << task.id << "\t" << task.classId << "\t" << printable(task.topicKey) << "\t" << task.questionCount << "\t"
+            << task.due << "\t" << printable(task.title) << "\n";
+    }
+    out << ".\n";
+}
+
+void printResultLine(const PupilResults& line, std::ostream& out) {
+    out << printable(line.pupil.name);
+    if (line.answers.empty()) {
+        out << "\t没有做\n";
+        return;
+    }
+    int right = 0;
+    for (const ClassAnswer& answer : line.answers) right += answer.right ? 1 : 0;
+    out << "\t" << right << "/" << line.answers.size();
+    for (const ClassAnswer& answer : line.answers) {
+        out << "\t" << answer.position + 1 << ":" << printable(answer.typed) << ":" << (answer.right ? "√" : "×") << ":"
+            << (answer.ms ? std::to_string(*answer.ms) : "-");
+    }
+    out << "\n";
+}
+
+}  // namespace
+
+void Commands::joinClass(const std::string& args, std::ostream& out) {
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const std::string problem = school_->lab().join(*server, args); !problem.empty()) {
+        out << "error: " << printable(problem) << "\n";
+        return;
+    }
+    const SchoolClass& joined = school_->lab().classes().back();
+    out << "joined " << joined.id << " " << printable(joined.name) << "\n";
+}
+
+void Commands::teacher(const std::string& args, std::ostream& out) {
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    const auto [password, role] = splitFirst(args);
+    if (answered(server->logInTeacher(role.empty() ? "teacher" : role, password), out)) out << "ok\n";
+}
+
+void Commands::schoolClass(const std::string& args, std::ostream& out) {
+    const auto [verb, name] = splitFirst(args);
+    if (verb != "add" || name.empty()) {
+        out << "error: class add NAME\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto made = server->addClass(name); answered(made, out)) {
+        out << "class " << made.value->id << " " << printable(made.value->name) << " " << made.value->joinCode << "\n";
+    }
+}
+
+void Commands::pupil(const std::string& args, std::ostream& out) {
+    const auto [verb, rest] = splitFirst(args);
+    const auto [className, rest2] = splitFirst(rest);
+    const auto [name, pin] = splitFirst(rest2);
+    if (verb != "add" || pin.empty()) {
+        out << "error: pupil add CLASS NAME PIN\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto added = server->addPupil(className, name, pin); answered(added, out)) {
+        out << "pupil " << *added.value << "\n";
+    }
+}
+
+void Commands::printPupils(const std::string& args, std::ostream& out) {
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto found = server->pupils(args); answered(found, out)) {
+        for (const Pupil& one : *found.value) out << one.id << "\t" << printable(one.name) << "\n";
+        out << ".\n";
+    }
+}
+
+void Commands::assign(const std::string& args, std::ostream& out) {
+    const auto [className, rest] = splitFirst(args);
+    const auto [topic, rest2] = splitFirst(rest);
+    const auto [count, due] = splitFirst(rest2);
+    const std::optional<long long> questions = idNumber(count);
+    if (due.empty() || !questions) {
+        out << "error: assign CLASS TOPIC COUNT DUE\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    Assignment task;
+    task.topicKey = topic;
+    task.title = titleOf(topic);
+    task.questionCount = static_cast<int>(std::min<long long>(*questions, 1000));
+    task.due = due;
+    task.seed = static_cast<long long>(std::random_device{}() >> 1);
+    if (const auto made = server->assign(className, task, {}); answered(made, out)) {
+        out << "assignment " << *made.value << "\n";
+    }
+}
+
+void Commands::printAssignments(const std::string&, std::ostream& out) {
+    if (school_ && school_->pupil() && school_->server()) {
+        printTaskList(school_->lab().assignmentsNow(*school_->server(), *school_->pupil()), out);
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto found = server->teacherAssignments(); answered(found, out)) printTaskList(*found.value, out);
+}
+
+void Commands::results(const std::string& args, std::ostream& out) {
+    const std::optional<long long> id = idNumber(args);
+    SchoolServer* server = id ? serverOf(school_, out) : nullptr;
+    if (!id) out << "error: results ASSIGNMENT\n";
+    if (!server) return;
+    if (const auto table = server->results(*id); answered(table, out)) {
+        for (const PupilResults& line : *table.value) printResultLine(line, out);
+        out << ".\n";
+    }
+}
+
+void Commands::missed(const std::string& args, std::ostream& out) {
+    const std::optional<long long> id = idNumber(args);
+    SchoolServer* server = id ? serverOf(school_, out) : nullptr;
+    if (!id) out << "error: missed ASSIGNMENT\n";
+    if (!server) return;
+    if (const auto often = server->missedOften(*id, kMissedShown); answered(often, out)) {
+        for (const MissedOften& question : *often.value) {
+            out << question.position + 1 << "\t" << printable(question.question) << "\t" << printable(question.correct)
+                << "\t" << question.wrong << "/" << question.answered;
+            for (const auto& [kind, times] : question.errorKinds) out << "\t" << printable(kind) << ":" << times;
+            out << "\n";
+        }
+        out << ".\n";
+    }
+}
+
+void Commands::term(const std::string& args, std::ostream& out) {
+    const auto [className, rest] = splitFirst(args);
+    const auto [fromDay, toDay] = splitFirst(rest);
+    if (toDay.empty()) {
+        out << "error: term CLASS FROM TO\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto shares = server->termShares(className, fromDay, toDay); answered(shares, out)) {
+        for (const SkillShare& share : *shares.value) {
+            out << printable(share.pupil) << "\t" << printable(share.topicKey) << "\t" << share.right << "/"
+                << share.answered << "\n";
+        }
+        out << ".\n";
+    }
+}
+
+void Commands::outbox(const std::string&, std::ostream& out) {
+    const int waiting = record_ ? record_->unsentCount(form_->owner()) : 0;
+    out << waiting << (waiting ? "\t" + outboxLine(waiting) : "") << "\n";
+}
+
+void Commands::sync(const std::string&, std::ostream& out) {
+    if (!record_ || !school_) {
+        out << "error: " << printable("先要有学生登录，才能交题。") << "\n";
+        return;
+    }
+    const Upload done = school_->sync(*record_, form_->owner());
+    if (!done.problem.empty()) out << "error: " << printable(done.problem) << "\n";
+    out << "sent " << done.sent << " waiting " << done.waiting << "\n";
+}
+
+}  // namespace tally

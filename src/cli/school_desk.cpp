@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/school_desk.h"
+
+#include "cli/cli_session.h"
+#include "progress/children.h"
+#include "sqlite_record/sqlite_record.h"
+
+namespace tally {
+
+SchoolDesk::SchoolDesk(const std::filesystem::path& folder, const std::string& settings) : lab_(folder) {
+    if (!settings.empty() && settings != lab_.serverSettings()) lab_.keepServerSettings(settings);
+    const std::string& used = settings.empty() ? lab_.serverSettings() : settings;
+    if (!used.empty()) server_ = std::make_unique<PgSchoolServer>(used);
+}
+
+std::string SchoolDesk::logInPupil(const std::string& className, const std::string& name, const std::string& pin) {
+    if (!server_) return "这台电脑还没有学校服务器的设置（--school）。";
+    std::string problem;
+    pupil_ = lab_.logIn(*server_, className, name, pin, problem);
+    className_ = className;
+    pin_ = pin;
+    return problem;
+}
+
+Upload SchoolDesk::sync(ProgressRecord& record, long long childId) {
+    if (!server_ || !pupil_) return Upload{0, record.unsentCount(childId), "先要有学生登录，才能交题。"};
+    if (pupil_->token.empty()) {
+        std::string problem;
+        if (std::optional<LabPupil> online = lab_.logIn(*server_, className_, pupil_->pupil.name, pin_, problem);
+            online && !online->token.empty()) {
+            pupil_ = std::move(online);
+        }
+    }
+    Upload done = lab_.send(*server_, record, childId, *pupil_);
+    waitingSeen_ = done.waiting;
+    return done;
+}
+
+void SchoolDesk::sendNewSheets(ProgressRecord& record, long long childId) {
+    if (!server_ || !pupil_) return;
+    const int waiting = record.unsentCount(childId);
+    if (waiting > waitingSeen_) {
+        sync(record, childId);
+    } else {
+        waitingSeen_ = waiting;
+    }
+}
+
+namespace {
+
+// "三年级（2）班" is of grade 3; a name that says no grade, of grade 1.
+int gradeOfClass(const std::string& className) {
+    const std::size_t grade = className.find("年级");
+    if (grade == std::string::npos) return 1;
+    return gradeNamed(className.substr(0, grade + std::string("年级").size())).value_or(1);
+}
+
+}  // namespace
+
+std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& options) {
+    if (std::string problem = school.logInPupil(login.className, login.name, login.pin); !problem.empty()) {
+        return problem;
+    }
+    options.recordFile = school.pupilRecord();
+    options.child = login.name;
+    SqliteRecord record(options.recordFile);
+    if (childNamed(record.children(), login.name)) return "";
+    return record.addChild(login.name, gradeOfClass(login.className));
+}
+
+std::string outboxLine(int waiting) {
+    return waiting > 0 ? "还有" + std::to_string(waiting) + "道题没有交给老师" : "";
+}
+
+}  // namespace tally

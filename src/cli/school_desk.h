@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "pg_school/lab_computer.h"
+#include "pg_school/pg_school_server.h"
+#include "progress/progress_record.h"
+
+namespace tally {
+
+struct CliOptions;
+
+// The headless front end's link to the school: the lab computer's keeping,
+// the server (from the settings given, else those kept) and the pupil
+// logged in, whose record is the session's.
+class SchoolDesk {
+public:
+    // `settings` given on the command line are kept for the next start.
+    SchoolDesk(const std::filesystem::path& folder, const std::string& settings);
+
+    LabComputer& lab() { return lab_; }
+    // Nothing without settings, given or kept.
+    SchoolServer* server() { return server_.get(); }
+    const std::optional<LabPupil>& pupil() const { return pupil_; }
+
+    // Logs the pupil in; "" when in, otherwise why not.
+    std::string logInPupil(const std::string& className, const std::string& name, const std::string& pin);
+    // The pupil's record file and child, for the session to open.
+    std::filesystem::path pupilRecord() const { return lab_.recordOf(pupil_->pupil); }
+    // Sends the pupil's outbox of the record now.
+    Upload sync(ProgressRecord& record, long long childId);
+    // Sends it when a sheet joined it since the last try, so a stored sheet
+    // goes at once and a server that is away costs one short wait per sheet.
+    void sendNewSheets(ProgressRecord& record, long long childId);
+
+private:
+    LabComputer lab_;
+    std::unique_ptr<PgSchoolServer> server_;
+    std::optional<LabPupil> pupil_;
+    // The login, to log in at the server once it can be reached again.
+    std::string className_;
+    std::string pin_;
+    int waitingSeen_ = 0;
+};
+
+// A pupil's login as the command line gives it: class, name and PIN.
+struct PupilLogin {
+    std::string className;
+    std::string name;
+    std::string pin;
+};
+
+// Logs the pupil in and points the session at the pupil's own record, with
+// the pupil its one child (made on the first login, of the grade the class's
+// name says); "" when in, otherwise why not.
+std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& options);
+
+// "还有3道题没有交给老师" as the status bar says it; "" when none wait.
+std::string outboxLine(int waiting);
+
+}  // namespace tally
