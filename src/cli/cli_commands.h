@@ -60,6 +60,7 @@ public:
     void printTimes(const std::string& args, std::ostream& out);
     void printFactGrid(const std::string& args, std::ostream& out);
     void printSteps(const std::string& args, std::ostream& out);
+    void xapi(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
 
 private:

@@ -76,6 +76,7 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::printNorms},
         {"steps", "N", "print the steps of question N of the marked page, a line each, then . (its 看看怎么算)",
          &Commands::printSteps},
+        {"xapi", "FILE", "write the child's answers that have ids to FILE, an xAPI statement a line", &Commands::xapi},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };
