@@ -34,22 +34,12 @@ void expectNoRanking(const std::string& html) {
 // Pupils in the order of their 拼音: 李雷 (li), 王芳 (wang), 张伟 (zhang), whatever their ids or marks.
 const std::vector<Pupil> kPupils = {{1, 7, "张伟"}, {2, 7, "王芳"}, {3, 7, "李雷"}, {4, 8, "别班的"}};
 
+// An answer to assignment 5; a right one's text is not kept.
 ClassAnswer answered(long long pupil, int position, const std::string& question, const std::string& typed,
                      const std::string& correct, const std::string& kind = "", const std::string& when = "2026-12-09 09:00:00") {
-    ClassAnswer answer;
-    answer.id = std::to_string(pupil) + "-" + std::to_string(position) + when;
-    answer.assignmentId = 5;
-    answer.pupilId = pupil;
-    answer.position = position;
-    answer.topicKey = "k1107";
-    answer.question = question;
-    answer.right = typed == correct;
-    answer.typed = answer.right ? "" : typed;
-    answer.correct = answer.right ? "" : correct;
-    answer.errorKind = kind;
-    answer.ms = 2500;
-    answer.answeredAt = when;
-    return answer;
+    const bool right = typed == correct;
+    return {std::to_string(pupil) + "-" + std::to_string(position) + when, 5, pupil, position, "k1107", question,
+            right ? "" : typed, right ? "" : correct, right, 2500, kind, when};
 }
 
 const Assignment kAssignment{5, 7, "k1107", "20以内的进位加法", 2, "2026-12-15", 9, {}};
