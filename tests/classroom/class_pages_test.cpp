@@ -63,7 +63,7 @@ TEST(ClassPages, TheResultsTableHasEachPupilsAnswersByName) {
         {"张伟", "√2.5秒", "√2.5秒"},
     };
     EXPECT_EQ(rows, expected);
-    EXPECT_NE(html.find("title=\"8＋5＝（　）\""), std::string::npos) << "the question in its number's tooltip";
+    EXPECT_TRUE(std::regex_search(html, std::regex("<th title=\"?8＋5＝（　）"))) << "the question in its number's tooltip";
     EXPECT_NE(html.find("第1题　8＋5＝（　）：1人做错，其中忘了进位1人。"), std::string::npos);
     EXPECT_NE(html.find("第2题　9＋6＝（　）：1人做错，其中差一1人。"), std::string::npos);
     EXPECT_NE(html.find("还没有做的同学</h2><p>王芳。"), std::string::npos);
@@ -88,7 +88,7 @@ TEST(ClassPages, APupilSeesTheirAssignmentsToDoFirst) {
         {"20以内的进位加法", "2道", "12月15日前", "做完了，做对了1道（共2道）", "再做一次"},
     };
     EXPECT_EQ(tableRows(html), expected);
-    EXPECT_NE(html.find("href=\"assignment-6.tallymoo\""), std::string::npos);
+    EXPECT_TRUE(std::regex_search(html, std::regex("href=\"?assignment-6\\.tallymoo")));
     EXPECT_EQ(linkedAssignment("assignment-6.tallymoo"), 6);
     EXPECT_EQ(linkedAssignment("assignment-6x.tallymoo"), std::nullopt);
     expectNoRanking(html);
