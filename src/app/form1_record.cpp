@@ -78,6 +78,8 @@ int Form1::recordSheet(MarkedSheet sheet) {
     for (AnswerTime& answer : sheet.times) {
         if (answer.topicKey.empty()) answer.topicKey = sheet.topicKey;
     }
+    // Every sheet stored passes here, whichever family marked it.
+    giveAnswerIds(sheet.times);
     const bool stored = paperHandIn_ && paperHandIn_->replaces ? record_->replacePaperSheet(sheet) : record_->store(sheet);
     // Said once while the trouble lasts; the record is tried again with the
     // next sheet, which stores the waiting ones first.

@@ -71,6 +71,7 @@ public:
     // child's answer to question N of the paper sheet.
     void answerOrType(const std::string& args, std::ostream& out);
     void confirm(const std::string& args, std::ostream& out);
+    void xapi(const std::string& args, std::ostream& out);
     void help(const std::string& args, std::ostream& out);
     // The school's (cli/school_commands.cpp).
     void joinClass(const std::string& args, std::ostream& out);

@@ -100,6 +100,7 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::term},
         {"outbox", "", "print how many answers wait to be sent to the teacher", &Commands::outbox},
         {"sync", "", "send the waiting answers to the school's server now", &Commands::sync},
+        {"xapi", "FILE", "write the child's answers that have ids to FILE, an xAPI statement a line", &Commands::xapi},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
     };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <string>
 #include <vector>
 
 #include "page/answer_log.h"
@@ -15,5 +16,12 @@ namespace tally {
 // page was shown again (taken up from a kept sheet), has no time and moves no
 // other answer's start.
 std::vector<AnswerTime> answerTimes(const AnswerLog& log);
+
+// A new answer's own id: a random UUID (version 4), "xxxxxxxx-xxxx-4xxx-yxxx-
+// xxxxxxxxxxxx" in lower-case hex, by which a school's server takes each
+// answer once however often it is sent.
+std::string newAnswerId();
+// Gives every answer without an id a new one.
+void giveAnswerIds(std::vector<AnswerTime>& times);
 
 }  // namespace tally

@@ -100,6 +100,12 @@ public:
     std::vector<PrintedSheet> printedSheets(long long childId, int limit) override;
     std::optional<std::string> paperMarkedOn(long long childId, const std::string& code) override;
     bool replacePaperSheet(const MarkedSheet& sheet) override;
+    std::vector<ClassAnswer> unsentAnswers(long long childId, int limit) override;
+    int unsentCount(long long childId) override;
+    bool markSent(const std::vector<std::string>& answerIds) override;
+    // Every answer of the child's sheets that has its id, at home or for a
+    // class, sent or not, oldest first (what the xAPI export writes).
+    std::vector<ClassAnswer> answersWithIds(long long childId);
 
 private:
     std::filesystem::path file_;
@@ -180,6 +186,9 @@ private:
     bool insertAnswers(long long sheetId, const std::vector<AnsweredQuestion>& answered);
     bool insertTimes(long long sheetId, const std::vector<AnswerTime>& times);
     bool readSheets(const char* sql, long long childId, long long limit, std::vector<MarkedSheet>& found);
+    // The child's answers with ids, oldest first, at most `limit` (-1: all);
+    // only those of an assignment not yet sent when `unsentOnly`.
+    bool readClassAnswers(long long childId, bool unsentOnly, long long limit, std::vector<ClassAnswer>& found);
     bool readTopics(long long childId, const RecordPageLimits& limits, RecordSummary& summary);
     bool readMostMissed(long long childId, const RecordPageLimits& limits, RecordSummary& summary);
     // A topic's misses: how many, the latest sheet that has one, its caption.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include "sqlite_record/record_schema.h"
 #include "sqlite_record/sheet_columns.h"
@@ -181,10 +182,16 @@ bool WaitingJournal::addTimes(long long number, const MarkedSheet& sheet) {
 }
 
 bool WaitingJournal::readTimes(long long number, MarkedSheet& sheet) {
+    // The answers keep their ids through the journal: the server takes each by it.
     Statement query(db_, std::string("SELECT ") + sqlite::kAnswerTimeColumns +
-                             " FROM waiting_answer_time WHERE sheet_id = ?1 ORDER BY position");
+                             ", answer_id FROM waiting_answer_time WHERE sheet_id = ?1 ORDER BY position");
     query.bind(1, number);
-    return query.eachRow([&] { return sheet.times.push_back(sqlite::answerTimeOf(query, 0)), true; });
+    return query.eachRow([&] {
+        AnswerTime answer = sqlite::answerTimeOf(query, 0);
+        answer.id = query.text(5);
+        sheet.times.push_back(std::move(answer));
+        return true;
+    });
 }
 
 void WaitingJournal::remove(long long number) {
