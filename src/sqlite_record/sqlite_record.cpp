@@ -160,7 +160,7 @@ bool SqliteRecord::createSchema() {
         if (now == 0 && !(exec(sqlite::kSheetTables) && exec(sqlite::kAnswerTimes) && exec(sqlite::kFluencyNorms))) {
             return false;
         }
-        for (int from = now == 0 ? kSheetTablesVersion : now; from < kSchemaVersion; ++from) {
+        for (int from = now == 0 ? sqlite::kSheetTablesVersion : now; from < kSchemaVersion; ++from) {
             if (!exec(sqlite::kMoves[from - 1])) return false;
         }
         const std::string setVersion = "PRAGMA user_version = " + std::to_string(kSchemaVersion);
