@@ -129,7 +129,7 @@ bool answeredRight(const Page& page, int number, const MissedQuestion& question,
     const std::string correct = foldTypedAnswer(question.correct);
     const std::string n = std::to_string(number);
     switch (question.form) {
-        case AnswerForm::HoursMinutes: return typed == correct;
+        case AnswerForm::HoursMinutes: return foldTypedAnswer(typed) == correct;
         case AnswerForm::Fraction:
             return fractionAnswerRight(foldTypedAnswer(page.value("answerup" + n)),
                                        foldTypedAnswer(page.value("answerdown" + n)), fractionKeyOf(correct));
