@@ -39,6 +39,7 @@ public:
     enum class Use { read, set };
     ClockFacePicture(ClockTime time, bool secondHand, Use use);
     std::string svg(PictureView view) const override;
+    std::string fieldClass() const override { return use_ == Use::set ? kDialField : ""; }
 
 private:
     ClockTime time_;

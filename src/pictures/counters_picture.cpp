@@ -119,8 +119,9 @@ std::string CountersPicture::svg(PictureView) const {
         body += groupSvg(group, origin);
         const int columns = columnsOf(group);
         const int count = static_cast<int>(group.counters.size());
-        if (group.framed && count < kFrameColumns * kFrameRows && !emptyPlace) emptyPlace = cellCentre(origin, count, columns);
         const auto moved = std::find(group.counters.begin(), group.counters.end(), CounterLook::moved);
+        const bool receives = group.framed && count < kFrameColumns * kFrameRows && moved == group.counters.end();
+        if (receives && !emptyPlace) emptyPlace = cellCentre(origin, count, columns);
         if (moved != group.counters.end() && !firstMoved) {
             firstMoved = cellCentre(origin, static_cast<int>(moved - group.counters.begin()), columns);
         }
@@ -149,6 +150,17 @@ std::shared_ptr<const CountersPicture> CountersPicture::makingTen(int inFrame, i
         std::vector<CounterGroup>{{true, looks(inFrame, CounterLook::red)}, {true, second}},
         "两个十格框：左框" + std::to_string(inFrame) + "个圆点，空着" + std::to_string(moving) + "格；右框" +
             std::to_string(beside) + "个圆点，其中" + std::to_string(moving) + "个黄的移进左框凑成十。");
+}
+
+std::shared_ptr<const CountersPicture> CountersPicture::makingTenOfBigger(int smaller, int bigger) {
+    const int moving = 10 - bigger;
+    std::vector<CounterLook> first = looks(smaller - moving, CounterLook::red);
+    const auto across = looks(moving, CounterLook::moved);
+    first.insert(first.end(), across.begin(), across.end());
+    return std::make_shared<const CountersPicture>(
+        std::vector<CounterGroup>{{true, first}, {true, looks(bigger, CounterLook::blue)}},
+        "两个十格框：左框" + std::to_string(smaller) + "个圆点，其中" + std::to_string(moving) + "个黄的移进右框；右框" +
+            std::to_string(bigger) + "个圆点，空着" + std::to_string(moving) + "格，移进来就凑成十。");
 }
 
 std::shared_ptr<const CountersPicture> CountersPicture::breakingTen(int ones, int taken) {

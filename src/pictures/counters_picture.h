@@ -21,7 +21,8 @@ struct CounterGroup {
 };
 
 // Groups of counters in a row, as 分与合, 凑十 and 破十 are taught. A moved
-// counter has an arrow from it to the first empty place of the first frame.
+// counter has an arrow from it to the first empty place of the first frame
+// that has room and holds no counter that moves.
 class CountersPicture : public QuestionPicture {
 public:
     CountersPicture(std::vector<CounterGroup> groups, std::string title);
@@ -32,6 +33,9 @@ public:
     // A frame of `inFrame` and a frame of `beside`, the first 10 − inFrame of
     // those to move across and fill the ten.
     static std::shared_ptr<const CountersPicture> makingTen(int inFrame, int beside);
+    // A frame of `smaller` and a frame of `bigger`, the last 10 − bigger of
+    // the smaller's to move across and fill the bigger's ten.
+    static std::shared_ptr<const CountersPicture> makingTenOfBigger(int smaller, int bigger);
     // A full frame with `taken` of its ten crossed out, and `ones` beside it.
     static std::shared_ptr<const CountersPicture> breakingTen(int ones, int taken);
 

@@ -18,21 +18,27 @@ constexpr const char* kCircled[] = {"①", "②", "③", "④", "⑤"};
 
 const char* fill(const FractionShape& shape, int part) { return part < shape.shaded ? kShaded : kPlain; }
 
-std::string partStyle(const FractionShape& shape, int part) {
-    return "\" fill=\"" + std::string(fill(shape, part)) + "\" stroke=\"" + kInk + "\" stroke-width=\"1.5\"/>";
+// The rest of a part's start tag; a part the child shades takes the focus,
+// one part at a time in the Tab order (the arrow keys move it on).
+std::string partEnd(const FractionShape& shape, int part, bool focusable) {
+    const std::string focus = focusable ? " data-part=\"" + std::to_string(part) + "\" tabindex=\"" +
+                                              (part == 0 ? "0" : "-1") + "\""
+                                        : "";
+    return "\"" + focus + " fill=\"" + fill(shape, part) + "\" stroke=\"" + kInk + "\" stroke-width=\"1.5\"/>";
 }
 
-std::string bar(const FractionShape& shape, double left, double top, double width, double height) {
+std::string bar(const FractionShape& shape, double left, double top, double width, double height,
+                bool focusable = false) {
     const double each = width / shape.parts;
     std::string html = "<g class=\"shape\" data-kind=\"bar\">";
     for (int part = 0; part < shape.parts; ++part) {
         html += "<rect class=\"part\" x=\"" + number(left + part * each) + "\" y=\"" + number(top) + "\" width=\"" +
-                number(each) + "\" height=\"" + number(height) + partStyle(shape, part);
+                number(each) + "\" height=\"" + number(height) + partEnd(shape, part, focusable);
     }
     return html + "</g>";
 }
 
-std::string circle(const FractionShape& shape, double centreX, double centreY, double radius) {
+std::string circle(const FractionShape& shape, double centreX, double centreY, double radius, bool focusable = false) {
     const auto around = [&](int k) {
         const double angle = 2 * std::numbers::pi * k / shape.parts - std::numbers::pi / 2;
         return number(centreX + radius * std::cos(angle)) + " " + number(centreY + radius * std::sin(angle));
@@ -41,7 +47,7 @@ std::string circle(const FractionShape& shape, double centreX, double centreY, d
     std::string html = "<g class=\"shape\" data-kind=\"circle\">";
     for (int part = 0; part < shape.parts; ++part) {
         html += "<path class=\"part\" d=\"M " + number(centreX) + " " + number(centreY) + " L " + around(part) + " A " +
-                r + " " + r + " 0 0 1 " + around(part + 1) + " Z" + partStyle(shape, part);
+                r + " " + r + " 0 0 1 " + around(part + 1) + " Z" + partEnd(shape, part, focusable);
     }
     return html + "</g>";
 }
@@ -59,8 +65,31 @@ std::string described(const FractionShape& shape) {
 
 const char* shapeName(FractionShape::Kind kind) { return kind == FractionShape::Kind::circle ? "圆" : "长方形"; }
 
-FractionPicture::FractionPicture(std::vector<FractionShape> shapes, FractionLayout layout)
-    : shapes_(std::move(shapes)), layout_(layout) {}
+FractionPicture::FractionPicture(std::vector<FractionShape> shapes, FractionLayout layout, FractionUse use)
+    : shapes_(std::move(shapes)), layout_(layout), use_(use) {}
+
+// Larger than a shape to read, so that a child's click finds each part. The
+// screen's picture names the colours its script paints with and how a
+// focused part stands out.
+std::string FractionPicture::toShade(PictureView view) const {
+    FractionShape shape = shapes_.front();
+    const bool onScreen = view == PictureView::screen;
+    if (view != PictureView::key) shape.shaded = 0;
+    const bool round = shape.kind == FractionShape::Kind::circle;
+    const int width = round ? 164 : 364;
+    const int height = round ? 164 : 72;
+    const std::string title = std::string("一个") + shapeName(shape.kind) + "，平均分成" + std::to_string(shape.parts) + "份";
+    const std::string description = view == PictureView::key ? "涂了" + std::to_string(shape.shaded) + "份"
+                                    : onScreen ? "点一份就涂上颜色，再点一下就擦掉"
+                                               : "一份也没有涂";
+    const std::string attributes = onScreen ? std::string(" data-shade data-shaded=\"") + kShaded + "\" data-plain=\"" +
+                                                  kPlain + "\" style=\"cursor:pointer\""
+                                            : "";
+    const std::string focusStyle =
+        onScreen ? "<style>svg[data-shade] .part:focus{outline:none;stroke:#1d4ed8;stroke-width:4}</style>" : "";
+    const std::string picture = round ? circle(shape, 82, 82, 78, onScreen) : bar(shape, 2, 8, 360, 56, onScreen);
+    return svg_parts::open(width, height, title, description, attributes) + focusStyle + picture + svg_parts::kClose;
+}
 
 std::string FractionPicture::single() const {
     const FractionShape& shape = shapes_.front();
@@ -101,7 +130,8 @@ std::string FractionPicture::stacked() const {
            svg_parts::kClose;
 }
 
-std::string FractionPicture::svg(PictureView /*view*/) const {
+std::string FractionPicture::svg(PictureView view) const {
+    if (use_ == FractionUse::shade) return toShade(view);
     switch (layout_) {
         case FractionLayout::single: return single();
         case FractionLayout::numbered: return numbered();

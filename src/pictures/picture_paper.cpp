@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "page/html_page.h"
 #include "page/html_parse.h"
 
 namespace tally {
@@ -20,6 +21,19 @@ std::string picturePaperAttributes(const QuestionPicture& picture) {
     const std::string worksheet = picture.svg(PictureView::worksheet);
     if (worksheet != picture.svg(PictureView::screen)) attributes += " " + htmlAttribute(kWorksheetAttribute, worksheet);
     return attributes;
+}
+
+std::string pictureAboveHtml(const QuestionPicture& picture, const std::string& field) {
+    const std::string named = picture.fieldClass().empty() ? "" : " " + htmlAttribute("data-field", field);
+    return "<div class=picture" + named + picturePaperAttributes(picture) + ">" + picture.svg(PictureView::screen) +
+           "</div>";
+}
+
+std::string onPictureFieldHtml(const QuestionPicture& picture, const std::string& field, const std::string& answer,
+                               const std::string& question) {
+    return "<input " + htmlAttribute("class", picture.fieldClass()) + " " + htmlAttribute("name", field) +
+           " type=text hidden readonly " + htmlAttribute("tag", answer) + " " + htmlAttribute("data-question", question) +
+           ">";
 }
 
 void drawPicturesForPaper(HtmlNode& root, PictureView view) {

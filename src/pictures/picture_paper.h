@@ -16,6 +16,16 @@ namespace tally {
 // The attributes to write into the div's start tag, each with a blank before.
 std::string picturePaperAttributes(const QuestionPicture& picture);
 
+// The div of the picture above a question, its paper kept beside it; a
+// picture the child answers on names the question's field (`field`) in its
+// data-field, where its script writes.
+std::string pictureAboveHtml(const QuestionPicture& picture, const std::string& field);
+
+// The hidden field a picture answered on writes into (of its fieldClass),
+// tagged with the answer and carrying its question's text.
+std::string onPictureFieldHtml(const QuestionPicture& picture, const std::string& field, const std::string& answer,
+                               const std::string& question);
+
 // Draws every picture below `root` for paper, the worksheet's (`view`
 // worksheet) or the key's, and drops what only the model kept.
 void drawPicturesForPaper(HtmlNode& root, PictureView view);

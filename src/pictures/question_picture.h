@@ -16,6 +16,19 @@ class QuestionPicture {
 public:
     virtual ~QuestionPicture() = default;
     virtual std::string svg(PictureView view) const = 0;
+    // A picture the child answers on writes its answer into a hidden field
+    // of this class, which the view's script for it finds (kDialField,
+    // kShadeField); "" for a picture that is only read.
+    virtual std::string fieldClass() const { return ""; }
 };
+
+// The hidden fields of pictures answered on: a clock face's hands ("8:30"),
+// the count of parts shaded ("3").
+inline constexpr const char* kDialField = "dial";
+inline constexpr const char* kShadeField = "shade";
+
+inline bool answeredOnPicture(const std::string& fieldClass) {
+    return fieldClass == kDialField || fieldClass == kShadeField;
+}
 
 }  // namespace tally

@@ -17,11 +17,12 @@ std::string number(double value) {
     return text;
 }
 
-std::string open(int width, int height, const std::string& title, const std::string& description) {
+std::string open(int width, int height, const std::string& title, const std::string& description,
+                 const std::string& attributes) {
     const std::string w = std::to_string(width);
     const std::string h = std::to_string(height);
     std::string text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
-                       "\" viewBox=\"0 0 " + w + " " + h + "\" role=\"img\"><title>" + escapeHtmlText(title) +
+                       "\" viewBox=\"0 0 " + w + " " + h + "\" role=\"img\"" + attributes + "><title>" + escapeHtmlText(title) +
                        "</title>";
     if (!description.empty()) text += "<desc>" + escapeHtmlText(description) + "</desc>";
     return text;

@@ -8,8 +8,10 @@ namespace tally::svg_parts {
 std::string number(double value);
 
 // The opening of a picture of that size: role="img", its <title> and, when
-// there is one, its <desc>, for a screen reader.
-std::string open(int width, int height, const std::string& title, const std::string& description);
+// there is one, its <desc>, for a screen reader; `attributes` (each with a
+// blank before) go into the start tag.
+std::string open(int width, int height, const std::string& title, const std::string& description,
+                 const std::string& attributes = "");
 inline constexpr const char* kClose = "</svg>";
 
 }  // namespace tally::svg_parts

@@ -123,6 +123,12 @@ std::string tidy(const std::string& text) {
     return joined;
 }
 
+// A question's table (a fraction's) is the whole of it: the question after
+// it starts behind it, though only one line break follows it.
+bool endsQuestion(const std::vector<Piece>& pieces, std::size_t at) {
+    return pieces[at].kind == Kind::Start || pieces[at].kind == Kind::TableEnd || (at >= 1 && isBreakPair(pieces, at - 1));
+}
+
 }  // namespace
 
 SheetQuestions::SheetQuestions(const std::string& bodyHtml) : pieces_(piecesOf(parseHtmlFragment(bodyHtml))) {
@@ -140,11 +146,12 @@ std::string SheetQuestions::of(const std::string& field) const {
     const std::size_t at = fieldAt(field);
     if (at == pieces_.size()) return "";
     std::size_t start = at;
-    while (start > 0 && pieces_[start - 1].kind != Kind::Start && !(start >= 2 && isBreakPair(pieces_, start - 2))) {
-        --start;
-    }
+    while (start > 0 && !endsQuestion(pieces_, start - 1)) --start;
     std::string text;
-    for (std::size_t i = start; i < pieces_.size() && !isBreakPair(pieces_, i); ++i) text += textOf(pieces_[i]);
+    for (std::size_t i = start; i < pieces_.size() && !isBreakPair(pieces_, i); ++i) {
+        if (pieces_[i].kind == Kind::TableEnd) break;
+        text += textOf(pieces_[i]);
+    }
     return tidy(text);
 }
 

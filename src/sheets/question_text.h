@@ -8,8 +8,9 @@ namespace tally {
 
 // The questions of a sheet as plain text, read from the page the program
 // wrote before it is marked, so a missed question can be kept in the record
-// and asked again. A question runs from the line break pair (or paragraph)
-// before its answer field to the "<br><br>" after it; its "第N题：" or "N："
+// and asked again. A question runs from the line break pair (or paragraph,
+// or the end of a table) before its answer field to the "<br><br>" after it
+// (or the end of the table it is in); its "第N题：" or "N："
 // is dropped, each answer field becomes kAnswerBlank, a line break "\n".
 class SheetQuestions {
 public:

@@ -4,11 +4,14 @@
 #include <regex>
 
 #include "page/html_page.h"
+#include "pictures/clock_picture.h"
+#include "pictures/picture_paper.h"
 #include "sheets/error_kinds.h"
 #include "sheets/fraction_question.h"
 #include "sheets/marking.h"
 #include "sheets/mark_texts.h"
 #include "sheets/sheet.h"
+#include "sheets/two_box_answer.h"
 #include "sheets/typed_answer.h"
 #include "sheets/written_answer.h"
 
@@ -70,40 +73,63 @@ std::string fractionQuestion(int number, const MissedQuestion& q) {
            field("answerdown" + n, key.denominator) + " <span id=fenshupl" + n + "></span>";
 }
 
+// A time kept in the hands' "8:30" was set on a face; it is set on one again.
+std::optional<ClockFacePicture> faceToSet(const MissedQuestion& q) {
+    static const std::regex hands(R"(^(\d{1,2}):(\d\d)$)");
+    std::smatch parts;
+    if (q.form != AnswerForm::HoursMinutes || !std::regex_match(q.correct, parts, hands)) return std::nullopt;
+    return ClockFacePicture({std::stoi(parts[1]), std::stoi(parts[2]), 0}, false, ClockFacePicture::Use::set);
+}
+
+// Hours in r<i>, minutes in answer<i>, each box tagged with its own part; a
+// question whose answer does not split at its units keeps the whole in both.
+std::string twoBoxesHtml(const std::string& n, const MissedQuestion& q) {
+    const std::optional<TwoBoxAnswer> split = twoBoxAnswer(q.question, q.correct);
+    return withFields(q.question, {field("r" + n, split ? split->first : q.correct),
+                                   field("answer" + n, split ? split->second : q.correct)});
+}
+
 std::string questionHtml(int number, const MissedQuestion& q) {
     const std::string n = std::to_string(number);
     // A column sum starts on the line below its number, as on its own sheet.
     const std::string head = questionHead(number) + (q.question.find('\n') != std::string::npos ? "<br>" : "");
+    if (const std::optional<ClockFacePicture> face = faceToSet(q)) {
+        return pictureAboveHtml(*face, "answer" + n) + head + escapeHtmlText(q.question) +
+               onPictureFieldHtml(*face, "answer" + n, q.correct, q.question);
+    }
     switch (q.form) {
         case AnswerForm::Fraction: return fractionQuestion(number, q);
-        case AnswerForm::HoursMinutes:
-            return head + withFields(q.question, {field("r" + n, q.correct), field("answer" + n, q.correct)});
+        case AnswerForm::HoursMinutes: return head + twoBoxesHtml(n, q);
         case AnswerForm::One:
         case AnswerForm::None: break;
     }
     return head + withFields(q.question, {field("answer" + n, keyAsTaught(q.correct))});
 }
 
+// Both boxes with the words after each, as the question reads.
+std::string twoBoxesTyped(const std::string& hours, const std::string& minutes, const MissedQuestion& q) {
+    if (hours.empty() && minutes.empty()) return "";
+    const std::optional<TwoBoxAnswer> split = twoBoxAnswer(q.question, q.correct);
+    return split ? split->joined(hours, minutes) : hours + "小时" + minutes + "分";
+}
+
 // What the child typed for a question, put together as its own sheet does.
-std::string typedAnswer(const Page& page, int number, AnswerForm form) {
+std::string typedAnswer(const Page& page, int number, const MissedQuestion& q) {
     const std::string n = std::to_string(number);
     const auto typed = [&](const std::string& name) { return foldTypedAnswer(page.value(name)); };
-    if (form == AnswerForm::HoursMinutes) {
-        const std::string hours = typed("r" + n);
-        const std::string minutes = typed("answer" + n);
-        return hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
-    }
-    if (form == AnswerForm::Fraction) return fractionKeyText({typed("answerup" + n), typed("answerdown" + n)});
+    if (q.form == AnswerForm::HoursMinutes && !faceToSet(q)) return twoBoxesTyped(typed("r" + n), typed("answer" + n), q);
+    if (q.form == AnswerForm::Fraction) return fractionKeyText({typed("answerup" + n), typed("answerdown" + n)});
     return typed("answer" + n);
 }
 
-// Right as its own sheet marks it: the same text for a time, the boxes of a
-// fraction against its key, any written form of the answer for one field.
+// Right as its own sheet marks it: the same text for a time (two boxes and
+// their units, or a face's hands), the boxes of a fraction against its key,
+// any written form of the answer for one field.
 bool answeredRight(const Page& page, int number, const MissedQuestion& question, const std::string& typed) {
     const std::string correct = foldTypedAnswer(question.correct);
     const std::string n = std::to_string(number);
     switch (question.form) {
-        case AnswerForm::HoursMinutes: return typed == correct;
+        case AnswerForm::HoursMinutes: return foldTypedAnswer(typed) == correct;
         case AnswerForm::Fraction:
             return fractionAnswerRight(foldTypedAnswer(page.value("answerup" + n)),
                                        foldTypedAnswer(page.value("answerdown" + n)), fractionKeyOf(correct));
@@ -120,10 +146,10 @@ std::string shownKey(const MissedQuestion& question) {
 }
 
 // The boxes a question of the sheet is typed in, the one that names it first.
-std::vector<std::string> answerFields(int number, AnswerForm form) {
+std::vector<std::string> answerFields(int number, const MissedQuestion& q) {
     const std::string n = std::to_string(number);
-    if (form == AnswerForm::Fraction) return {"answerup" + n, "answerdown" + n};
-    if (form == AnswerForm::HoursMinutes) return {"answer" + n, "r" + n};
+    if (q.form == AnswerForm::Fraction) return {"answerup" + n, "answerdown" + n};
+    if (q.form == AnswerForm::HoursMinutes && !faceToSet(q)) return {"answer" + n, "r" + n};
     return {"answer" + n};
 }
 
@@ -157,11 +183,11 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         MissedQuestion question = questions[i];
-        const std::string typed = typedAnswer(page, number, question.form);
+        const std::string typed = typedAnswer(page, number, question);
         const bool right = answeredRight(page, number, question, typed);
         question.kind = right ? ErrorKind::None : classifyMiss(question.question, typed, foldTypedAnswer(question.correct));
         writeMark(page, number, question.form, right, shownKey(question), question.kind);
-        noteAnswer(page, answerFields(number, question.form), question.question, right, question.topicKey);
+        noteAnswer(page, answerFields(number, question), question.question, right, question.topicKey);
         if (results) results->push_back(right);
         marks.answered.push_back({question.topicKey, question.topicCaption, question.question, right, true});
         if (right) {

@@ -13,8 +13,9 @@ inline constexpr const char* kRedrillKey = "redrill";
 inline constexpr const char* kRedrillCaption = "错题重练";
 
 // The re-drill sheet: questions missed earlier, each asked as its own sheet
-// asked it (one field, hours and minutes, or a fraction) and tagged with its
-// answer; fields are numbered from 1 in the list's order.
+// asked it (one field; two boxes, hours and minutes or any two units, or a
+// clock face to set for a time kept in the hands' "8:30"; a fraction) and
+// tagged with its answer; fields are numbered from 1 in the list's order.
 std::string redrillSheetHtml(const std::vector<MissedQuestion>& questions);
 // The same kind of sheet under another note (the daily practice).
 std::string mixedSheetHtml(const std::string& note, const std::vector<MissedQuestion>& questions);

@@ -93,6 +93,12 @@ std::string workingText(const std::string& working) { return "列式：" + worki
 
 HtmlNodes replacementFor(const HtmlNode& input, const FieldAnswer& field, WorksheetPart part) {
     HtmlNodes nodes;
+    // A question answered on its picture is answered on paper in the picture
+    // itself (the hands drawn, the parts shaded): its place stays, with no box.
+    if (input.findAttribute("hidden")) {
+        nodes.push_back(span(kOnPictureClass, ""));
+        return nodes;
+    }
     if (part == WorksheetPart::Questions) {
         nodes.push_back(span(blankClass(input), ""));
         return nodes;

@@ -18,6 +18,8 @@ using Block = std::vector<std::size_t>;
 
 // Half the line of an A4 page at the sheet's type size, less the gap.
 constexpr double kColumnEm = 16.0;
+// At 96 pixels an inch and 14pt type.
+constexpr double kPixelsPerEm = 14 * 96 / 72.0;
 
 bool isOneOf(const std::string& tag, std::initializer_list<std::string_view> tags) {
     return std::find(tags.begin(), tags.end(), tag) != tags.end();
@@ -119,6 +121,7 @@ double textWidth(std::string_view text) {
 
 double boxWidth(const HtmlNode& field) {
     const std::string cssClass = classOf(field);
+    if (cssClass == kOnPictureClass) return 0;
     if (cssClass.ends_with("short")) return 2.5;
     if (cssClass.ends_with("wide")) return 7.5;
     return 5.0;
@@ -164,11 +167,31 @@ std::optional<double> tableWidth(const HtmlNode& table) {
         if (!width || std::atoi(width->value.c_str()) <= 0) return std::nullopt;
         pixels += std::atoi(width->value.c_str());
     }
-    constexpr double kPixelsPerEm = 14 * 96 / 72.0;
     return pixels / kPixelsPerEm;
 }
 
+// The width of a picture's drawing, in em; nothing when it gives none.
+std::optional<double> pictureWidth(const HtmlNode& picture) {
+    std::optional<double> width;
+    forEachElement(picture, [&](const HtmlNode& element, int) {
+        const HtmlAttribute* given = element.tagName == "svg" ? element.findAttribute("width") : nullptr;
+        if (given && std::atoi(given->value.c_str()) > 0) width = std::atoi(given->value.c_str()) / kPixelsPerEm;
+        return width.has_value();
+    });
+    return width;
+}
+
+// A question under its picture fits a column when the picture does and its
+// words wrap to two lines at most: clock faces go two a row.
+bool isShortPictured(const HtmlNode& root, const Block& block) {
+    const auto width = pictureWidth(*root.children[block[0]]);
+    LineMeasure line;
+    for (std::size_t i = 1; i < block.size(); ++i) measure(*root.children[block[i]], line);
+    return width && *width <= kColumnEm && line.allInline && line.widest <= 2 * kColumnEm;
+}
+
 bool isShortQuestion(const HtmlNode& root, const Block& block) {
+    if (isPicture(*root.children[block[0]])) return isShortPictured(root, block);
     if (block.size() == 1 && root.children[block[0]]->tagName == "table") {
         const auto width = tableWidth(*root.children[block[0]]);
         return width && *width <= kColumnEm;

@@ -13,6 +13,10 @@ namespace tally {
 
 enum class WorksheetPart { Questions, Key };
 
+// The mark a field answered on its picture leaves in its question, so the
+// question is still one; nothing shows on paper.
+inline constexpr const char* kOnPictureClass = "blank on-picture";
+
 // The sheet of a page body as it was written: a lesson's text before its
 // practice, the finish button and all after it (score lines), the marks after
 // the fields and the fraction marks are left out. The nodes hang below a

@@ -22,6 +22,7 @@ div.question td { white-space: nowrap; }
 span.blank, span.filled { display: inline-block; min-width: 4.5em; height: 1.5em; margin: 0 0.25em;
                           border-bottom: 1px solid #000; vertical-align: bottom; text-align: center; }
 span.blank.short { min-width: 2em; }
+span.blank.on-picture { display: none; }
 span.blank.wide, span.filled.wide { min-width: 7em; }
 td span.blank, td span.filled { min-width: 2em; margin: 3px 0; border: 1px solid #000; }
 span.filled { font-weight: bold; }

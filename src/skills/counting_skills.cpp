@@ -7,6 +7,15 @@
 #include "skills/pictured_question.h"
 
 namespace tally {
+namespace {
+
+SkillQuestion namingItsSum(SkillQuestion question, int a, Sign sign, int b) {
+    question.terms = {wholeNumber(a), wholeNumber(b)};
+    question.signs = {sign};
+    return question;
+}
+
+}  // namespace
 
 std::optional<SkillQuestion> splitWithCounters(std::span<const int> v) {
     const int whole = v[0];
@@ -30,18 +39,34 @@ std::optional<SkillQuestion> makeTenWithFrames(int inFrame, int beside) {
     if (moving <= 0 || beside <= moving || beside > 9) return std::nullopt;
     const std::string a = std::to_string(inFrame);
     const std::string b = std::to_string(beside);
-    return picturedQuestion("看图凑十：左框" + a + "个，右框" + b + "个，移" + std::to_string(moving) + "个到左框凑成十，" +
-                                a + "＋" + b + "＝□。",
-                            inFrame + beside, CountersPicture::makingTen(inFrame, beside));
+    const SkillQuestion question =
+        picturedQuestion("看图凑十：左框" + a + "个，右框" + b + "个，移" + std::to_string(moving) + "个到左框凑成十，" + a +
+                             "＋" + b + "＝□。",
+                         inFrame + beside, CountersPicture::makingTen(inFrame, beside));
+    return namingItsSum(question, inFrame, Sign::plus, beside);
+}
+
+std::optional<SkillQuestion> makeTenOfBigger(int smaller, int bigger) {
+    const int moving = 10 - bigger;
+    if (smaller >= bigger || moving <= 0 || smaller <= moving) return std::nullopt;
+    const std::string a = std::to_string(smaller);
+    const std::string b = std::to_string(bigger);
+    const SkillQuestion question =
+        picturedQuestion("看图凑十：左框" + a + "个，右框" + b + "个，从左框移" + std::to_string(moving) +
+                             "个到右框凑成十，" + a + "＋" + b + "＝□。",
+                         smaller + bigger, CountersPicture::makingTenOfBigger(smaller, bigger));
+    return namingItsSum(question, smaller, Sign::plus, bigger);
 }
 
 std::optional<SkillQuestion> breakTenWithFrame(int teen, int taken) {
     const int ones = teen - 10;
     if (ones < 1 || ones > 9 || taken <= ones || taken > 9) return std::nullopt;
     const std::string t = std::to_string(taken);
-    return picturedQuestion("看图破十：满框10个，旁边" + std::to_string(ones) + "个，从十个里划去" + t + "个，" +
-                                std::to_string(teen) + "－" + t + "＝□。",
-                            teen - taken, CountersPicture::breakingTen(ones, taken));
+    const SkillQuestion question =
+        picturedQuestion("看图破十：满框10个，旁边" + std::to_string(ones) + "个，从十个里划去" + t + "个，" +
+                             std::to_string(teen) + "－" + t + "＝□。",
+                         teen - taken, CountersPicture::breakingTen(ones, taken));
+    return namingItsSum(question, teen, Sign::minus, taken);
 }
 
 }  // namespace tally

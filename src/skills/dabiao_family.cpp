@@ -88,7 +88,7 @@ std::optional<MarkedSheet> DabiaoFamily::clicked(FamilyContext& context, const s
 
 std::optional<MarkedSheet> DabiaoFamily::keyPressed(FamilyContext& context, const std::string& key) {
     if (key == "Enter" && run_.running() && context.page.has(kDabiaoAnswerField)) {
-        run_.answer(context, context.page.value(kDabiaoAnswerField));
+        run_.answer(context, {context.page.value(kDabiaoAnswerField), context.page.value(kDabiaoSecondField)});
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "page/html_page.h"
+#include "pictures/picture_paper.h"
 #include "progress/children.h"
 #include "sheets/sheet.h"
 #include "skills/dabiao_norms.h"
@@ -59,6 +60,35 @@ std::string normCell(const char* band, std::size_t row, int value, bool editable
            htmlAttribute("value", std::to_string(value)) + "></td>";
 }
 
+std::string answerBox(const char* name, bool first) {
+    return std::string("<input class=text type=text size=5") + (first ? " autofocus" : "") +
+           " style=\"font-size:48px\" " + htmlAttribute("name", name) + ">";
+}
+
+// The question and where its answer goes: after it, in its two boxes, or on
+// its picture through the hidden field.
+std::string questionWithFields(const SkillQuestion& question) {
+    const std::string text = escapeHtmlText(question.text);
+    if (!question.setOnPicture.empty()) {
+        return text + onPictureFieldHtml(*question.picture, kDabiaoAnswerField, question.setOnPicture, question.text);
+    }
+    const std::string box = "□";
+    const std::size_t first = text.find(box);
+    const std::size_t second = first == std::string::npos ? first : text.find(box, first + box.size());
+    if (!question.secondBox || second == std::string::npos) return text + " " + answerBox(kDabiaoAnswerField, true);
+    return text.substr(0, first) + answerBox(kDabiaoAnswerField, true) +
+           text.substr(first + box.size(), second - first - box.size()) + answerBox(kDabiaoSecondField, false) +
+           text.substr(second + box.size());
+}
+
+const char* hint(const SkillQuestion& question) {
+    if (!question.setOnPicture.empty()) {
+        return question.picture->fieldClass() == kDialField ? "在钟面上拨好了按回车。" : "在图上涂好了按回车。";
+    }
+    if (question.secondBox) return "两个框都写好了按回车。";
+    return "写好得数按回车。有余数的写成“7……2”或“7余2”。";
+}
+
 }  // namespace
 
 std::string normField(const char* band, std::size_t row) { return std::string("norm") + band + std::to_string(row); }
@@ -81,13 +111,15 @@ std::string dabiaoStartHtml(const std::vector<ListedMix>& mixes, int minutes) {
            " type=button value=开始></p>";
 }
 
-std::string dabiaoQuestionHtml(const std::string& question, int secondsLeft, int done, const std::string& said) {
+std::string dabiaoQuestionHtml(const SkillQuestion& question, int secondsLeft, int done, const std::string& said) {
+    const std::string picture = question.picture ? pictureAboveHtml(*question.picture, kDabiaoAnswerField) : "";
+    // A worded question is a sentence or two: it reads at a smaller size.
+    const char* size = question.layout == QuestionLayout::worded ? "28px" : "56px";
     return "<div " + htmlAttribute("id", kDabiaoPageId) + " data-keys=\"Enter\"><p>还剩<b " +
            htmlAttribute("id", kDabiaoLeftId) + ">" + clockText(secondsLeft) + "</b>，已经做了" + std::to_string(done) +
-           "道</p><p style=\"font-size:56px;margin:24px 0\">" + escapeHtmlText(question) +
-           " <input class=text type=text size=5 autofocus style=\"font-size:48px\" " +
-           htmlAttribute("name", kDabiaoAnswerField) + "></p><p " + htmlAttribute("id", kDabiaoSaidId) + ">" +
-           escapeHtmlText(said) + "</p><p>写好得数按回车。有余数的写成“7……2”或“7余2”。</p></div>";
+           "道</p>" + picture + "<p style=\"font-size:" + size + ";margin:24px 0\">" + questionWithFields(question) +
+           "</p><p " + htmlAttribute("id", kDabiaoSaidId) + ">" + escapeHtmlText(said) + "</p><p>" + hint(question) +
+           "</p></div>";
 }
 
 std::string dabiaoResultHtml(const DabiaoResult& result) {

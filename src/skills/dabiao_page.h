@@ -8,6 +8,7 @@
 #include "progress/record_values.h"
 #include "skills/dabiao_norms.h"
 #include "skills/ready_mixes.h"
+#include "skills/skill_question.h"
 
 namespace tally {
 
@@ -27,6 +28,7 @@ inline constexpr const char* kDabiaoStartButton = "dabiaostart";  // then the mi
 // A running test's page.
 inline constexpr const char* kDabiaoPageId = "dabiaotest";
 inline constexpr const char* kDabiaoAnswerField = "dabiaoanswer";
+inline constexpr const char* kDabiaoSecondField = "dabiaosecond";  // a question's second box
 inline constexpr const char* kDabiaoLeftId = "dabiaoleft";
 inline constexpr const char* kDabiaoSaidId = "dabiaosaid";
 // The norm page's button; its fields are normpass<i>, normgood<i>, normexcellent<i>.
@@ -36,8 +38,11 @@ inline constexpr const char* kNormSaveButton = "normsave";
 // button, and the words of a mix of one's own.
 std::string dabiaoStartHtml(const std::vector<ListedMix>& mixes, int minutes);
 
-// A question on the large face, the seconds left and what happened last.
-std::string dabiaoQuestionHtml(const std::string& question, int secondsLeft, int done, const std::string& said);
+// A question on the large face, its picture above it, the seconds left and
+// what happened last. Its field is kDabiaoAnswerField: a box, the hidden
+// field a picture answered on writes, or the first of two boxes, the second
+// kDabiaoSecondField.
+std::string dabiaoQuestionHtml(const SkillQuestion& question, int secondsLeft, int done, const std::string& said);
 // "2:05".
 std::string clockText(int seconds);
 

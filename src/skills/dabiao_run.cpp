@@ -5,7 +5,7 @@
 
 #include "base/timer_bank.h"
 #include "sheets/typed_answer.h"
-#include "sheets/written_answer.h"
+#include "skills/dabiao_answer.h"
 #include "skills/dabiao_norms.h"
 #include "skills/dabiao_page.h"
 #include "skills/skill_question.h"
@@ -16,37 +16,6 @@ namespace {
 // The mix's questions are drawn this many at a time, as a 口算卷 of the most
 // questions; a child who answers them all gets the next batch.
 constexpr int kBatch = kMostMixQuestions;
-
-// The question as a miss keeps it: its answer's place written as the blank.
-std::string missText(const SkillQuestion& question) {
-    std::string text = question.text;
-    for (const char* place : {"□", "○"}) {
-        if (const std::size_t at = text.find(place); at != std::string::npos) {
-            return text.replace(at, std::string(place).size(), kAnswerBlank);
-        }
-    }
-    return text + kAnswerBlank;
-}
-
-std::string expectedText(const SkillQuestion& question) {
-    const std::string answer = numberText(question.answer());
-    return question.remainder ? answer + "……" + std::to_string(*question.remainder) : answer;
-}
-
-// A quotient and remainder as typed: "7……2", "7...2" or "7余2".
-bool remainderRight(const std::string& typed, const SkillQuestion& question) {
-    for (const char* between : {"……", "...", "余"}) {
-        const std::size_t at = typed.find(between);
-        if (at == std::string::npos) continue;
-        return writtenAnswerRight(typed.substr(0, at), numberText(question.answer())) &&
-               writtenAnswerRight(typed.substr(at + std::string(between).size()), std::to_string(*question.remainder));
-    }
-    return false;
-}
-
-bool answerRight(const std::string& typed, const SkillQuestion& question) {
-    return question.remainder ? remainderRight(typed, question) : writtenAnswerRight(typed, numberText(question.answer()));
-}
 
 }  // namespace
 
@@ -71,27 +40,26 @@ void DabiaoRun::showNext(FamilyContext& context, const std::string& said) {
     }
     current_ = queue_[next_++];
     shownAtMs_ = context.clock.milliseconds();
-    context.page.setBody(dabiaoQuestionHtml(current_.question.text, secondsLeft_, marks_.questions, said));
+    context.page.setBody(dabiaoQuestionHtml(current_.question, secondsLeft_, marks_.questions, said));
 }
 
-void DabiaoRun::answer(FamilyContext& context, const std::string& typedText) {
+void DabiaoRun::answer(FamilyContext& context, const DabiaoTyped& given) {
     if (!running_) return;
-    const std::string typed = foldTypedAnswer(typedText);
-    if (typed.empty()) {
-        context.page.setInnerHtml(kDabiaoSaidId, "先写得数，再按回车。");
+    const DabiaoTyped typed{foldTypedAnswer(given.first), foldTypedAnswer(given.second)};
+    if (!dabiaoAnswered(typed, current_.question)) {
+        context.page.setInnerHtml(kDabiaoSaidId, dabiaoEmptyWords(current_.question));
         return;
     }
-    const bool right = answerRight(typed, current_.question);
-    const std::string question = missText(current_.question);
-    marks_.mark(right, question, typed, expectedText(current_.question),
-                current_.question.remainder ? AnswerForm::None : AnswerForm::One);
+    const bool right = dabiaoRight(typed, current_.question);
+    MissedQuestion kept = dabiaoAsKept(typed, current_.question);
+    marks_.mark(right, kept.question, kept.typed, kept.correct, kept.form);
     if (!right) {
         const SkillRow* skill = findSkill(current_.skillKey);
         marks_.missed.back().topicKey = current_.skillKey;
         marks_.missed.back().topicCaption = skill ? skill->caption : "";
     }
     marks_.times.push_back(
-        {kDabiaoAnswerField, current_.skillKey, question, right, context.clock.milliseconds() - shownAtMs_});
+        {kDabiaoAnswerField, current_.skillKey, kept.question, right, context.clock.milliseconds() - shownAtMs_});
     showNext(context, right ? "" : "上一道错了，接着做下一道。");
 }
 

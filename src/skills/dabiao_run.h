@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "progress/saved_mix.h"
+#include "skills/dabiao_answer.h"
 #include "skills/skill_mix_sheet.h"
 #include "topics/topic_family.h"
 
@@ -17,9 +18,9 @@ public:
     // Starts the test on the page; the mix makes a sheet (mixSheetProblem is "").
     void start(FamilyContext& context, const SkillMix& mix, int minutes);
     bool running() const { return running_; }
-    // Marks the typed answer and shows the next question; an empty one is
-    // not an answer.
-    void answer(FamilyContext& context, const std::string& typed);
+    // Marks the typed answer and shows the next question; an answer with a
+    // box left empty is not one.
+    void answer(FamilyContext& context, const DabiaoTyped& typed);
     // A second gone; at the last the test ends, its result on the page and
     // its sheet returned (none when nothing was answered).
     std::optional<MarkedSheet> tick(FamilyContext& context);

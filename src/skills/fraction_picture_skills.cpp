@@ -60,6 +60,18 @@ Maybe shadedPart(Values v) {
                   std::make_shared<FractionPicture>(std::vector{shape}, FractionLayout::single));
 }
 
+Maybe shadeParts(Values v) {
+    const FractionShape shape{kindOf(v[0]), v[1], v[2]};
+    if (shape.shaded >= shape.parts || (shape.kind == FractionShape::Kind::circle && shape.parts > 8)) return std::nullopt;
+    const std::string text = std::string("涂一涂：把一个") + shapeName(shape.kind) + "平均分成" +
+                             std::to_string(shape.parts) + "份，涂色表示" + fraction(shape.shaded, shape.parts) + "。";
+    SkillQuestion question = worded(text, wholeNumber(shape.shaded),
+                                    std::make_shared<FractionPicture>(std::vector{shape}, FractionLayout::single,
+                                                                      FractionUse::shade));
+    question.setOnPicture = std::to_string(shape.shaded);
+    return question;
+}
+
 Maybe whichPicture(Values v) {
     const FractionShape right{kindOf(v[0]), v[1], v[2]};
     const int place = v[3];

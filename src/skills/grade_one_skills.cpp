@@ -148,6 +148,8 @@ std::vector<SkillRow> firstTerm() {
                  [](Values v) { return makeTenWithFrames(v[0], v[1]); }),
         skillRow("k1109", 1, up, kCarrying, "5、4、3、2加几", {{2, 5}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
+        skillRow("k1154", 1, up, kCarrying, "看图凑十（5、4、3、2加几）", {{2, 5}, {6, 9}},
+                 [](Values v) { return makeTenOfBigger(v[0], v[1]); }),
         skillRow("k1110", 1, up, kCarrying, "20以内进位加法", {{2, 9}, {2, 9}},
                  [](Values v) { return pastTen(v[0], v[1]); }),
         skillRow("k1161", 1, up, kCarrying, "看数轴算加减（20以内）", {{1, 20}, {0, 1}, {1, 9}},

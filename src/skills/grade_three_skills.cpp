@@ -152,6 +152,8 @@ std::vector<SkillRow> firstTerm() {
         skillRow("k3161", 3, up, kFractions, "看图写分数", {{0, 1}, {2, 10}, {1, 9}}, fraction_picture_rules::shadedPart),
         skillRow("k3162", 3, up, kFractions, "哪个图的涂色部分是这个分数", {{0, 1}, {2, 8}, {1, 7}, {0, 2}, {0, 1}},
                  fraction_picture_rules::whichPicture),
+        skillRow("k3163", 3, up, kFractions, "涂一涂：涂出几分之几", {{0, 1}, {2, 10}, {1, 9}},
+                 fraction_picture_rules::shadeParts),
         skillRow("k3110", 3, up, kFractions, "同分母分数加、减法", {{2, 10}, {0, 2}, {1, 9}, {1, 9}}, sameDenominator),
     };
 }

@@ -136,9 +136,15 @@ std::optional<std::string> typedCount(std::string_view& text) {
     return count;
 }
 
+// The words are narrowed before they are read, so a caption with a full-width
+// sign ("拨一拨：整时和半时") arrives narrowed too.
+bool captioned(const SkillRow& row, std::string_view caption) {
+    return row.caption == caption || narrowed(row.caption) == caption;
+}
+
 std::string captionProblem(const std::string& caption) {
     const auto& table = skillTable();
-    const auto named = std::count_if(table.begin(), table.end(), [&](const SkillRow& row) { return row.caption == caption; });
+    const auto named = std::count_if(table.begin(), table.end(), [&](const SkillRow& row) { return captioned(row, caption); });
     if (named == 0) return "没有叫" + quoted(caption) + "的口算。";
     if (named > 1) return "有好几项口算都叫" + quoted(caption) + "，请在目录里挑一项。";
     return "";
@@ -153,9 +159,9 @@ std::string captionOf(const MixPart& part) {
 
 const SkillRow* skillCaptioned(std::string_view caption) {
     const auto& table = skillTable();
-    const auto found = std::find_if(table.begin(), table.end(), [&](const SkillRow& row) { return row.caption == caption; });
+    const auto found = std::find_if(table.begin(), table.end(), [&](const SkillRow& row) { return captioned(row, caption); });
     if (found == table.end()) return nullptr;
-    const bool again = std::any_of(found + 1, table.end(), [&](const SkillRow& row) { return row.caption == caption; });
+    const bool again = std::any_of(found + 1, table.end(), [&](const SkillRow& row) { return captioned(row, caption); });
     return again ? nullptr : &*found;
 }
 

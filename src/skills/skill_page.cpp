@@ -169,20 +169,16 @@ private:
 };
 
 // The picture as the screen shows it; the model's copy keeps how paper
-// shows it (pictureOnPaper) beside it, the key out of the view's sight.
+// shows it beside it, the key out of the view's sight.
 std::string pictureAbove(int number, const SkillQuestion& q) {
-    if (!q.picture) return "";
-    const std::string set = q.setOnPicture.empty() ? "" : " " + htmlAttribute("data-field", numbered("answer", number));
-    return "<div class=picture" + set + picturePaperAttributes(*q.picture) + ">" +
-           q.picture->svg(PictureView::screen) + "</div>";
+    return q.picture ? pictureAboveHtml(*q.picture, numbered("answer", number)) : "";
 }
 
 // A question answered on its picture: its field is hidden, the picture's
-// script writes the hands' time into it.
+// script writes into it (the hands' time, the parts shaded).
 std::string onPictureLine(int number, const SkillQuestion& q) {
-    return questionHead(number) + q.text + "<input class=dial name=" + numbered("answer", number) +
-           " type=text hidden readonly " + htmlAttribute("tag", q.setOnPicture) + " " +
-           htmlAttribute(kQuestionAttribute, q.text) + ">" + kLineEnd;
+    return questionHead(number) + q.text + onPictureFieldHtml(*q.picture, numbered("answer", number), q.setOnPicture, q.text) +
+           kLineEnd;
 }
 
 std::string questionLine(int number, const SkillSheetItem& item, DrillForm form) {
@@ -201,13 +197,19 @@ bool answersIn(const std::vector<SkillSheetItem>& items, NumberForm form) {
                        [form](const SkillSheetItem& item) { return item.question.answer().form == form; });
 }
 
+bool answeredOn(const SkillSheetItem& item, const char* fieldClass) {
+    return !item.question.setOnPicture.empty() && item.question.picture->fieldClass() == fieldClass;
+}
+
 std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     bool remainder = false;
     bool steps = false;
-    bool onPicture = false;
+    bool onClock = false;
+    bool shading = false;
     for (const SkillSheetItem& item : items) {
         remainder = remainder || item.question.remainder.has_value();
-        onPicture = onPicture || !item.question.setOnPicture.empty();
+        onClock = onClock || answeredOn(item, kDialField);
+        shading = shading || answeredOn(item, kShadeField);
         steps = steps || (item.question.terms.size() > 2 && isMixedOperation(*item.skill));
     }
     std::string notes;
@@ -215,10 +217,14 @@ std::string sheetNotes(const std::vector<SkillSheetItem>& items) {
     if (steps) notes += sheetNote("脱式计算：先想好先算什么、再算什么，把最后的得数填在框里。");
     if (answersIn(items, NumberForm::relation)) notes += sheetNote("比较大小：在框里填“＞”“＜”或“＝”。");
     if (answersIn(items, NumberForm::percent)) notes += sheetNote("得数是百分数的，要写上百分号“%”。");
-    if (onPicture) {
-        // The same note goes onto the printed worksheet, so it says what to do on paper too.
+    // These notes go onto the printed worksheet too, so they say what to do on paper as well.
+    if (onClock) {
         notes += sheetNote("拨一拨：在电脑上，用鼠标拖动分针（或时针），也可以点一下钟面再按键：←→拨一分，"
                            "↑↓拨五分，时针跟着分针走，拨好了就提交；在纸上，就在钟面上画出时针和分针。");
+    }
+    if (shading) {
+        notes += sheetNote("涂一涂：在电脑上，点一份就涂上颜色，再点一下就擦掉；也可以按Tab键选中图形，"
+                           "按←→换一份，按空格键涂或擦，涂好了就提交；在纸上，就用铅笔涂。");
     }
     if (answersIn(items, NumberForm::ratio)) notes += sheetNote("比的前项和后项之间写比号“∶”，也可以打冒号。");
     return notes;
@@ -270,7 +276,8 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
     marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
 }
 
-// Both boxes must be right; the answer is kept as it reads, "8时30分".
+// Both boxes must be right; the answer is kept as it reads, "8时30分", and
+// its miss is asked again in two boxes as the hours and minutes of a time are.
 void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedSheet& marks) {
     const std::string first = numbered("answer", number);
     const std::string second = numbered("b", number);
@@ -286,17 +293,22 @@ void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedShe
     const std::string typed =
         typedFirst.empty() && typedSecond.empty() ? "" : typedFirst + between + typedSecond + after;
     noteAnswer(page, {first, second}, texts.of(first), right);
-    marks.mark(right, texts.of(first), typed, expected, AnswerForm::None);
+    marks.mark(right, texts.of(first), typed, expected, AnswerForm::HoursMinutes);
 }
 
-// The hands must show the time asked; a miss is not asked again in a field.
+// The picture must show what was asked: the hands the time, the shaded
+// parts their count.
+// A clock's miss is asked again on a face to set (the hours and minutes in
+// the hands' "8:30"); a shape to shade is not asked again.
 void markOnPicture(Page& page, const std::string& field, const SheetQuestions& texts, MarkedSheet& marks) {
     const std::string typed = typedValue(page, field);
-    const bool right = typed == page.tag(field);
-    writeFieldMark(page, field, right, page.tag(field));
+    const std::string key = page.tag(field);
+    const bool right = typed == key;
+    const bool clock = page.attribute(field, "class") == kDialField;
+    writeFieldMark(page, field, right, clock ? key : "涂" + key + "份");
     const std::string question = questionOf(page, field, texts);
     noteAnswer(page, {field}, question, right);
-    marks.mark(right, question, typed, page.tag(field), AnswerForm::None);
+    marks.mark(right, question, typed, key, clock ? AnswerForm::HoursMinutes : AnswerForm::None);
 }
 
 bool severalSkills(const std::vector<SkillSheetItem>& items) {
@@ -349,7 +361,7 @@ MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds) {
             markRemainder(page, number, texts, marks);
         } else if (page.has(numbered("b", number))) {
             markTwoBoxes(page, number, texts, marks);
-        } else if (page.attribute(numbered("answer", number), "class") == "dial") {
+        } else if (answeredOnPicture(page.attribute(numbered("answer", number), "class"))) {
             markOnPicture(page, numbered("answer", number), texts, marks);
         } else if (page.has(numbered("answer", number))) {
             const std::string answer = numbered("answer", number);

@@ -23,6 +23,8 @@ struct SkillSheetItem {
 //   竖式   two whole terms ＋－× in columns, when the drill form is 竖式
 //   脱式   a question of 混合运算 a step at a time, the result in the last line
 //   两个框 a worded question with two boxes: [8]时[30]分, the second in b<i>
+//   图上   a question answered on its picture: the field hidden, of the
+//          picture's class, written by the picture's script
 //   余数   17÷5＝[ ]……[ ], the quotient in answer<i>, the remainder in r<i>;
 //          only a division that leaves one has the r<i> field
 //   分数   fractions one over the other, the value of a ratio too; a fraction
@@ -34,8 +36,10 @@ std::string skillSheetHtml(const std::vector<SkillSheetItem>& items, DrillForm f
 
 // Marks a 口算 sheet in place: each question right only when all its fields
 // are; writes the marks and the score line, and keeps every miss with its
-// text. A miss with a remainder cannot be asked again as one field, so it is
-// kept as not askable.
+// text. A miss with a remainder cannot be asked again as one field, nor a
+// shape to shade, so they are kept as not askable; a miss of two boxes or of
+// a clock to set is kept as hours and minutes, asked again in two boxes or on
+// a face.
 MarkedSheet markSkillSheet(Page& page, int questionCount, int thinkSeconds);
 
 }  // namespace tally

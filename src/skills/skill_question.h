@@ -72,7 +72,8 @@ struct SkillQuestion {
     std::optional<int> secondBox;                   // a worded question's second □
     std::shared_ptr<const QuestionPicture> picture; // drawn above the question
     // A question answered on its picture (the hands of a clock set to the time
-    // asked): the value the picture writes into the question's field, "8:30".
+    // asked, the parts of a shape shaded): the value the picture writes into
+    // the question's field, "8:30", "3".
     std::string setOnPicture;
 
     // What the child writes: the boxed term, or the result.

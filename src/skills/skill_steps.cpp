@@ -86,6 +86,10 @@ std::optional<QuestionSteps> likeFractions(const SkillQuestion& q) {
 }  // namespace
 
 std::optional<QuestionSteps> questionSteps(const SkillRow* skill, const SkillQuestion& q) {
+    // A pictured question that keeps the sum it pictures (看图凑十) is worked as that sum.
+    if (q.layout == QuestionLayout::worded) {
+        return q.terms.size() == 2 && q.signs.size() == 1 && wholeTerms(q) ? twoWholeTerms(skill, q) : std::nullopt;
+    }
     if (q.layout != QuestionLayout::equation || q.box || q.approximate || q.terms.empty()) return std::nullopt;
     if (q.terms.size() == 1 && isFraction(q.terms[0]) && q.prompt == "约分：") {
         return reduceSteps(q.terms[0].numerator, q.terms[0].denominator, std::nullopt);

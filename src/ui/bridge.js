@@ -77,6 +77,9 @@
       if (window.tallyDial) {
         window.tallyDial.placeAll();
       }
+      if (window.tallyShade) {
+        window.tallyShade.placeAll();
+      }
       return;
     }
     if (change.kind === 'append') {
@@ -159,7 +162,8 @@
     }, true);
   }
 
-  // A value written for the child (a clock's hands into their field) goes
+  // A value written for the child (a clock's hands, the parts shaded, into
+  // their field) goes
   // to the model as typing does, timed by its event.
   function typed(el, value, timeStamp) {
     var d = describe(el);

@@ -72,7 +72,8 @@ void PageBridge::installScript() {
     script.setRunsOnSubFrames(false);
     script.setSourceCode(QString::fromUtf8(readResource(":/qtwebchannel/qwebchannel.js") + "\n" +
                                            readResource(":/tallymoo/bridge.js") + "\n" +
-                                           readResource(":/tallymoo/dial.js")));
+                                           readResource(":/tallymoo/dial.js") + "\n" +
+                                           readResource(":/tallymoo/shade.js")));
     view_.scripts().insert(script);
 }
 

@@ -69,5 +69,20 @@ TEST(Worksheet, OnlySheetsWithAnswerFieldsPrint) {
     EXPECT_NE(byKey.document.find("<h1 class=\"title\">规律运算·最难</h1>"), std::string::npos);
 }
 
+// A clock to set and a shape to shade are answered on paper in the picture
+// (the hands drawn, the parts shaded): no box beside them on the worksheet,
+// and none on the key, whose picture shows the answer.
+TEST(Worksheet, PicturesAnsweredOnHaveNoBox) {
+    Harness h(test::started);
+    for (const char* key : {"k1142", "k3163"}) {
+        const WorksheetRequest request = worksheetForTopic(*h.form, key);
+        ASSERT_EQ(request.error, "") << key;
+        const std::size_t onPicture = textsOfClass(request.document, "blank on-picture").size();
+        EXPECT_GT(onPicture, 0u) << key;
+        EXPECT_EQ(textsOfClass(request.document, "blank").size(), onPicture) << key;
+        EXPECT_TRUE(textsOfClass(request.document, "filled").empty()) << key;
+    }
+}
+
 }  // namespace
 }  // namespace tally

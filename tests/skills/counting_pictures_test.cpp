@@ -120,6 +120,17 @@ Answer madeTen(const Drawing& d, const std::string& text) {
     return {10 + d.count("circle", "counter", 1) - moved, 0};
 }
 
+// 看大数，分小数: the smaller frame's moved counters fill the bigger one.
+Answer madeTenOfBigger(const Drawing& d, const std::string& text) {
+    const int smaller = d.count("circle", "counter", 0);
+    const int moved = d.count("circle", "counter moved", 0);
+    const int bigger = d.count("circle", "counter", 1);
+    EXPECT_EQ(bigger + moved, 10) << text;
+    EXPECT_EQ(smaller, number(text, "(\\d+)＋")) << text;
+    EXPECT_EQ(bigger, number(text, "＋(\\d+)")) << text;
+    return {10 + smaller - moved, 0};
+}
+
 // What is left of the ten after the crossing out, and the ones beside.
 Answer brokeTen(const Drawing& d, const std::string& text) {
     EXPECT_EQ(d.count("circle", "counter", 0), 10) << text;
@@ -157,6 +168,7 @@ const std::map<std::string, Reading>& readings() {
         {"k1151", splitOrJoin},
         {"k1152", madeTen},
         {"k1153", madeTen},
+        {"k1154", madeTenOfBigger},
         {"k1251", brokeTen},
         {"k1252", brokeTen},
         {"k1253", [](const Drawing& d, const std::string&) { return Answer{beadNumber(d), 0}; }},

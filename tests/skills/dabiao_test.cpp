@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "base/timer_bank.h"
+#include "pictures/clock_picture.h"
 #include "skills/dabiao_norms.h"
 #include "skills/dabiao_page.h"
 #include "skills/skill_mix.h"
@@ -89,6 +91,41 @@ TEST_F(DabiaoTest, AChildAloneSeesTheWrongAnswersWithoutTheRightOnes) {
     EXPECT_EQ(h.file.lastAnswers(child, kept[0].missed[0].topicKey, 1).at(0).answer.ms, 2000);
     EXPECT_TRUE(shows(h, "写的是" + std::to_string(expected + 1)));
     EXPECT_FALSE(shows(h, "正确答案"));
+}
+
+// The answer of a clock to set or of 看图凑十, worked out from its words.
+std::string pictureAnswer(const std::string& html) {
+    std::smatch found;
+    if (std::regex_search(html, found, std::regex("拨出(\\d+)时(?:(\\d+)分)?"))) {
+        return clockHandsValue(std::stoi(found[1]), found[2].matched ? std::stoi(found[2]) : 0);
+    }
+    EXPECT_TRUE(std::regex_search(html, found, std::regex("(\\d+)＋(\\d+)＝□"))) << html;
+    return std::to_string(std::stoi(found[1]) + std::stoi(found[2]));
+}
+
+// Picture skills on the test: each question shows its picture; Enter with
+// nothing set or written answers nothing; the hands set to the time asked
+// and the sum written are right, and a wrong time is kept to be set again.
+TEST_F(DabiaoTest, PictureSkillsAreAnsweredOnTheirPictures) {
+    test::Harness h{test::started};
+    h.click(kDabiaoKey, "口算");
+    h.type(kDabiaoMinutesField, "1");
+    h.type(kDabiaoWordsField, "拨一拨：整时和半时:50 看图凑十（9加几）:50");
+    h.form->pageClick(kDabiaoGoButton);
+    for (int question = 0; question < 10; ++question) {
+        const std::string html = h.page.bodyHtml();
+        ASSERT_TRUE(shows(h, "<svg")) << html;
+        h.form->pageKey("Enter", h.page.generation());
+        EXPECT_TRUE(shows(h, "已经做了" + std::to_string(question) + "道")) << "an empty answer counts nothing";
+        h.type(kDabiaoAnswerField, question == 0 && shows(h, "拨出") ? "12:00" : pictureAnswer(html));
+        h.form->pageKey("Enter", h.page.generation());
+    }
+    h.tick(kDabiaoTimer, 60);
+    ASSERT_EQ(h.record.stored.size(), 1u);
+    const MarkedSheet& sheet = h.record.stored[0];
+    EXPECT_EQ(sheet.questions, 10);
+    EXPECT_EQ(sheet.right, 10 - static_cast<int>(sheet.missed.size()));
+    for (const MissedQuestion& miss : sheet.missed) EXPECT_EQ(miss.form, AnswerForm::HoursMinutes) << miss.question;
 }
 
 TEST_F(DabiaoTest, OnlyOneThreeOrFiveMinutesStartATest) {

@@ -109,6 +109,28 @@ TEST(FractionPictureSkills, EveryAnswerIsCountedOffItsPicture) {
     }
 }
 
+// 涂一涂: nothing is shaded on the screen or the worksheet; the key shades as
+// many of the shape's equal parts as the fraction asked has in its numerator,
+// the parts being as many as its denominator.
+TEST(FractionPictureSkills, TheShapeToShadeIsShadedOnTheKeyAlone) {
+    const SkillRow* row = findSkill("k3163");
+    ASSERT_NE(row, nullptr);
+    for (std::size_t i = 0; i < row->questions->size(); ++i) {
+        const SkillQuestion q = row->questions->question(i);
+        const auto asked = reading::match(q.text, R"(涂一涂：把一个(长方形|圆)平均分成(\d+)份，涂色表示(\d+)/(\d+)。)");
+        ASSERT_FALSE(asked.empty()) << q.text;
+        const std::vector<ShapeReading> key = shapesOf(q.picture->svg(PictureView::key));
+        ASSERT_EQ(key.size(), 1u) << q.text;
+        expectEqualParts(key[0], q.text);
+        EXPECT_EQ(key[0].shaded, reading::at(asked, 3)) << q.text;
+        EXPECT_EQ(key[0].parts, reading::at(asked, 4)) << q.text;
+        EXPECT_EQ(q.setOnPicture, std::to_string(key[0].shaded)) << q.text;
+        for (const PictureView view : {PictureView::screen, PictureView::worksheet}) {
+            EXPECT_EQ(shapesOf(q.picture->svg(view)).at(0).shaded, 0) << q.text;
+        }
+    }
+}
+
 // On a sheet each picture stands above its question, says what it shows to a
 // screen reader, and a miss keeps the question's own words, not the picture's, so
 // it is found again.

@@ -115,6 +115,7 @@ const std::map<std::string, Check>& skillChecks() {
         {"k1151", [](auto& q) { return pictured(q, 1, 10); }},
         {"k1152", [](auto& q) { return pictured(q, 11, 18) && q.text.find("9＋") != std::string::npos; }},
         {"k1153", [](auto& q) { return pictured(q, 11, 17) && std::regex_search(q.text, std::regex("[678]＋")); }},
+        {"k1154", [](auto& q) { return pictured(q, 11, 14) && std::regex_search(q.text, std::regex("[2345]＋")); }},
         {"k1251", [](auto& q) { return pictured(q, 2, 9) && q.text.find("－9＝") != std::string::npos; }},
         {"k1252", [](auto& q) { return pictured(q, 2, 9) && std::regex_search(q.text, std::regex("－[678]＝")); }},
         {"k1253", [](auto& q) { return pictured(q, 10, 100); }},
@@ -219,6 +220,8 @@ const std::map<std::string, Check>& skillChecks() {
         {"k3162", [](auto& q) { const auto p = reading::match(q.text, R"(三个(长方形|圆)：图①(.+)；图②(.+)；图③(.+)。哪个图的涂色部分是(\d+)/(\d+)？第□个。)");
                                 const std::string shown = "平均分成" + std::string(p[6]) + "份，涂了" + std::string(p[5]) + "份";
                                 return !p.empty() && between(result(q), 1, 3) && p[1 + result(q)] == shown; }},
+        // The shape to shade is counted off its key in fraction_picture_skills_test.
+        {"k3163", [](auto& q) { return q.picture != nullptr && q.setOnPicture == std::to_string(result(q)); }},
         {"k3261", [](auto& q) { const auto p = reading::match(q.text, R"(数轴上每一小格是0.1，箭头指在(\d)右边第([1-9])小格，箭头指的数是□。)");
                                 return !p.empty() && q.result == tenthsNumber(std::stoi(p[1]) * 10 + std::stoi(p[2])); }},
         {"k3201", [](auto& q) { return only(q, Sign::divide) && term(q, 0) % 10 == 0 && between(term(q, 1), 2, 9) &&

@@ -8,7 +8,12 @@
 #include <set>
 
 #include "base/seeded_random.h"
+#include "page/html_page.h"
+#include "sheets/worksheet.h"
 #include "skills/ready_mixes.h"
+#include "skills/skill_page.h"
+#include "skills/skill_question_lookup.h"
+#include "support/text_helpers.h"
 #include "skills/skill_mix.h"
 #include "skills/skill_mix_sheet.h"
 
@@ -161,6 +166,46 @@ TEST(SkillMix, ReadyMixesReadAndCoverEveryTermOfGradesOneToThree) {
     EXPECT_EQ(terms.size(), 6u);
     SeededRandom random(5);
     for (const ListedMix& ready : readyMixes()) EXPECT_EQ(composeSheet(ready.mix, random).shortfall, "") << ready.mix.name;
+}
+
+std::vector<SkillSheetItem> itemsOf(const MixSheet& sheet) {
+    std::vector<SkillSheetItem> items;
+    for (const MixQuestion& q : sheet.questions) items.push_back({findSkill(q.skillKey), q.question});
+    return items;
+}
+
+// A 口算卷 of a clock to set, a clock read into two boxes and 凑十 shows every
+// picture, is marked right when filled from its key and wrong when empty.
+TEST(SkillMix, PictureSkillsAreMarkedOnAMixedSheet) {
+    SeededRandom random(4);
+    const SkillMix mix = readMix("20 拨一拨：整时和半时:40 认识几时几分几秒:30 看图凑十（5、4、3、2加几）:30").mix;
+    const std::vector<SkillSheetItem> items = itemsOf(composeSheet(mix, random));
+    ASSERT_EQ(items.size(), 20u);
+    const std::string html = skillSheetHtml(items, DrillForm::Normal);
+    HtmlPage page;
+    page.setBody(html);
+    for (const FieldAnswer& answer : worksheetAnswers(AnswerStyle::Exact, html)) page.setValue(answer.field, answer.answer);
+    EXPECT_EQ(markSkillSheet(page, 0, 0).right, 20);
+    page.setBody(html);
+    EXPECT_EQ(markSkillSheet(page, 0, 0).missed.size(), 20u);
+    EXPECT_EQ(test::occurrences(page.bodyHtml(), "<div class=picture") +
+                  test::occurrences(page.bodyHtml(), "<div class=\"picture\""),
+              20);
+}
+
+// On a 口算卷 a fraction's table is followed by one line break alone: the
+// question after it keeps its own text, not the fraction's boxes as well,
+// and is found again under its skill.
+TEST(SkillMix, AQuestionAfterAFractionKeepsItsOwnText) {
+    SeededRandom random(2);
+    const SkillMix mix = readMix("20 同分母分数加、减法:50 10以内加减:50").mix;
+    HtmlPage page;
+    page.setBody(skillSheetHtml(itemsOf(composeSheet(mix, random)), DrillForm::Normal));
+    const MarkedSheet marks = markSkillSheet(page, 0, 0);
+    ASSERT_EQ(marks.missed.size(), 20u);
+    for (const MissedQuestion& miss : marks.missed) {
+        EXPECT_TRUE(skillQuestionOfText(*findSkill(miss.topicKey), miss.question)) << miss.topicKey << " " << miss.question;
+    }
 }
 
 }  // namespace

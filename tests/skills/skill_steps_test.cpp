@@ -209,6 +209,8 @@ void expectTenFrame(const SkillQuestion& q, const QuestionSteps& steps) {
 
 const struct { const char* key; StepsKind kind; } kSkills[] = {
     {"k1107", StepsKind::makeTen}, {"k1109", StepsKind::makeTen}, {"k1110", StepsKind::makeTen},
+    {"k1152", StepsKind::makeTen}, {"k1153", StepsKind::makeTen}, {"k1154", StepsKind::makeTen},
+    {"k1251", StepsKind::breakTen}, {"k1252", StepsKind::breakTen},
     {"k1201", StepsKind::breakTen}, {"k1204", StepsKind::breakTen}, {"k2102", StepsKind::column},
     {"k2104", StepsKind::column}, {"k3103", StepsKind::column}, {"k3105", StepsKind::column},
     {"k3108", StepsKind::column}, {"k3208", StepsKind::column}, {"k4103", StepsKind::column},
