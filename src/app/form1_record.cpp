@@ -89,7 +89,8 @@ int Form1::recordSheet(MarkedSheet sheet) {
     }
     recordTroubleTold_ = record_->trouble();
     if (!stored) return 0;
-    showStatus();
+    // A sheet of an assignment joins the outbox; at home the line stays as it was.
+    if (!sheet.assignment.empty()) showStatus();
     return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                           [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
 }
