@@ -13,6 +13,7 @@
 #include "app/sheet_progress.h"
 #include "app/toolbar_actions.h"
 #include "app/worksheet_print.h"
+#include "classroom/outbox_status.h"
 #include "daily/waiting_rows.h"
 #include "practice/lesson_week.h"
 #include "progress/answer_times.h"
@@ -46,7 +47,7 @@ void Form1::notePageShown() {
 
 FamilyContext Form1::familyContext() {
     Page& page = hidesAnswers() ? static_cast<Page&>(marksOnlyPage_) : ports_.page;
-    FamilyContext context{page,   ports_.random, ports_.data,  ports_.ui,     ports_.clock,   options_,
+    FamilyContext context{page,   draws(), ports_.data,  ports_.ui,     ports_.clock,   options_,
                           timers_, tree_,          texts_,        thinkSeconds_, families_.table, !hidesAnswers()};
     context.mixes = &mixShelf_;
     context.norms = &normShelf_;
@@ -266,7 +267,12 @@ void Form1::onTimer(int timer) {
 
 void Form1::onThinkTick() {
     ++thinkSeconds_;
-    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒");
+    showStatus();
+}
+
+void Form1::showStatus() {
+    const std::string outbox = outboxStatusText(record_ ? record_->unsentCount(owner()) : 0);
+    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒" + (outbox.empty() ? "" : "　" + outbox));
 }
 
 void Form1::showLoginDialog() {

@@ -14,12 +14,14 @@
 #include "window/clock_face.h"
 #include "app/marks_only_page.h"
 #include "page/page.h"
+#include "progress/classroom_values.h"
 #include "progress/printed_sheet.h"
 #include "sheets/worksheet.h"
 #include "progress/progress_record.h"
 #include "window/accounts.h"
 #include "window/event_gate.h"
 #include "base/ports.h"
+#include "base/seeded_random.h"
 #include "base/text_shelf.h"
 #include "base/timer_bank.h"
 #include "base/timer_port.h"
@@ -112,6 +114,18 @@ public:
     // The sheet of the code typed comes back to be marked; a code no sheet of
     // the child carries is said on the entry page with the nearest codes.
     void openPaper(const std::string& typedCode);
+
+    // --- the school's assignments ------------------------------------------
+    // Opens a school's assignment as its sheet: its topic (a skill's or a
+    // topic's key, or "mix:NAME") with its count, drawn from its seed so every
+    // pupil of the class gets the same questions; the sheet handed in is kept
+    // with the assignment's id. "" when it is on screen, otherwise why not.
+    std::string openAssignment(const Assignment& task);
+    bool assignmentOnPage() const { return assignment_ && assignment_->generation == ports_.page.generation(); }
+    // The status line: the think seconds, and while answers of assignments
+    // wait on this computer, how many the teacher has not yet got. Said again
+    // by the front end once an upload took some.
+    void showStatus();
 
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
@@ -334,6 +348,18 @@ private:
     };
     std::optional<PaperHandIn> paperHandIn_;
     std::string lastPrintedCode_;
+    // The assignment on screen, and the draws its sheet is written from:
+    // while it is being opened, and while its page is shown.
+    struct AssignmentOnScreen {
+        long long id = 0;
+        SeededRandom draws;
+        bool opening = true;
+        int generation = -1;
+    };
+    std::optional<AssignmentOnScreen> assignment_;
+    RandomSource& draws();
+    bool openAssignedTopic(const std::string& key);
+    bool openAssignedMix(const std::string& name, int count);
     bool paperOnPage() const { return paper_ && paper_->generation == ports_.page.generation(); }
     // A click on the paper pages; false when it is none of theirs.
     bool paperClicked(const std::string& elementName);

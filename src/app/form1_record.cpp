@@ -64,6 +64,7 @@ int Form1::recordSheet(MarkedSheet sheet) {
     sheet.topicKey = key;
     sheet.drillForm = drillFormName(options_.drillForm);
     sheet.childId = owner();
+    if (assignmentOnPage()) sheet.assignment = std::to_string(assignment_->id);
     // Done on paper: kept under the tab of its topic and the code it carries.
     if (paperHandIn_) {
         sheet.tabCaption = paperHandIn_->tabCaption;
@@ -88,6 +89,8 @@ int Form1::recordSheet(MarkedSheet sheet) {
     }
     recordTroubleTold_ = record_->trouble();
     if (!stored) return 0;
+    // A sheet of an assignment joins the outbox; at home the line stays as it was.
+    if (!sheet.assignment.empty()) showStatus();
     return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                           [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
 }

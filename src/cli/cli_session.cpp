@@ -92,6 +92,7 @@ const std::vector<CliCommand>& commandTable() {
          &Commands::assign},
         {"assignments", "", "print the pupil's or the teacher's assignments: id, class, topic, count, due, title; then .",
          &Commands::printAssignments},
+        {"do", "ASSIGNMENT", "open the logged-in pupil's assignment as its sheet; finish hands it in", &Commands::doAssignment},
         {"results", "ASSIGNMENT", "print each pupil by name: right/answered, then position:typed:√|×:ms; then .",
          &Commands::results},
         {"missed", "ASSIGNMENT", "print the most missed questions: position, question, answer, wrong/answered, kinds; then .",
@@ -163,7 +164,7 @@ bool CliSession::execute(const std::string& line, std::ostream& out) {
     } else {
         Commands handlers(ui_, page_, *form_, record_.get(), clock_, school_.get());
         (handlers.*(found->run))(args, out);
-        if (school_ && record_) school_->sendNewSheets(*record_, form_->owner());
+        if (school_ && record_ && school_->sendNewSheets(*record_, form_->owner())) form_->showStatus();
     }
     return true;
 }

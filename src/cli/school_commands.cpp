@@ -10,6 +10,7 @@
 #include "cli/command_words.h"
 #include "cli/printable.h"
 #include "cli/school_desk.h"
+#include "classroom/outbox_status.h"
 #include "skills/skill_table.h"
 
 namespace tally {
@@ -155,6 +156,27 @@ void Commands::printAssignments(const std::string&, std::ostream& out) {
     if (const auto found = server->teacherAssignments(); answered(found, out)) printTaskList(*found.value, out);
 }
 
+void Commands::doAssignment(const std::string& args, std::ostream& out) {
+    const std::optional<long long> id = idNumber(args);
+    if (!id) {
+        out << "error: do ASSIGNMENT\n";
+        return;
+    }
+    if (!school_ || !school_->pupil() || !school_->server()) {
+        out << "error: " << printable("先要有学生登录，才能做老师下发的练习。") << "\n";
+        return;
+    }
+    const std::vector<Assignment> tasks = school_->lab().assignmentsNow(*school_->server(), *school_->pupil());
+    const auto task = std::find_if(tasks.begin(), tasks.end(), [&](const Assignment& one) { return one.id == *id; });
+    if (task == tasks.end()) {
+        out << "error: " << printable("没有这份练习。") << "\n";
+        return;
+    }
+    if (const std::string problem = form_->openAssignment(*task); !problem.empty()) {
+        out << "error: " << printable(problem) << "\n";
+    }
+}
+
 void Commands::results(const std::string& args, std::ostream& out) {
     const std::optional<long long> id = idNumber(args);
     SchoolServer* server = id ? serverOf(school_, out) : nullptr;
@@ -202,7 +224,7 @@ void Commands::term(const std::string& args, std::ostream& out) {
 
 void Commands::outbox(const std::string&, std::ostream& out) {
     const int waiting = record_ ? record_->unsentCount(form_->owner()) : 0;
-    out << waiting << (waiting ? "\t" + outboxLine(waiting) : "") << "\n";
+    out << waiting << (waiting ? "\t" + outboxStatusText(waiting) : "") << "\n";
 }
 
 void Commands::sync(const std::string&, std::ostream& out) {
@@ -212,6 +234,7 @@ void Commands::sync(const std::string&, std::ostream& out) {
     }
     const Upload done = school_->sync(*record_, form_->owner());
     if (!done.problem.empty()) out << "error: " << printable(done.problem) << "\n";
+    form_->showStatus();
     out << "sent " << done.sent << " waiting " << done.waiting << "\n";
 }
 

@@ -36,14 +36,15 @@ Upload SchoolDesk::sync(ProgressRecord& record, long long childId) {
     return done;
 }
 
-void SchoolDesk::sendNewSheets(ProgressRecord& record, long long childId) {
-    if (!server_ || !pupil_) return;
+bool SchoolDesk::sendNewSheets(ProgressRecord& record, long long childId) {
+    if (!server_ || !pupil_) return false;
     const int waiting = record.unsentCount(childId);
-    if (waiting > waitingSeen_) {
-        sync(record, childId);
-    } else {
+    if (waiting <= waitingSeen_) {
         waitingSeen_ = waiting;
+        return false;
     }
+    sync(record, childId);
+    return true;
 }
 
 namespace {
@@ -66,10 +67,6 @@ std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& 
     SqliteRecord record(options.recordFile);
     if (childNamed(record.children(), login.name)) return "";
     return record.addChild(login.name, gradeOfClass(login.className));
-}
-
-std::string outboxLine(int waiting) {
-    return waiting > 0 ? "还有" + std::to_string(waiting) + "道题没有交给老师" : "";
 }
 
 }  // namespace tally

@@ -34,7 +34,8 @@ public:
     Upload sync(ProgressRecord& record, long long childId);
     // Sends it when a sheet joined it since the last try, so a stored sheet
     // goes at once and a server that is away costs one short wait per sheet.
-    void sendNewSheets(ProgressRecord& record, long long childId);
+    // True when it tried.
+    bool sendNewSheets(ProgressRecord& record, long long childId);
 
 private:
     LabComputer lab_;
@@ -57,8 +58,5 @@ struct PupilLogin {
 // the pupil its one child (made on the first login, of the grade the class's
 // name says); "" when in, otherwise why not.
 std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& options);
-
-// "还有3道题没有交给老师" as the status bar says it; "" when none wait.
-std::string outboxLine(int waiting);
 
 }  // namespace tally
