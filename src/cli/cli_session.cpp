@@ -9,7 +9,7 @@
 #include "cli/cli_commands.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
-#include "cli/school_desk.h"
+#include "pg_school/school_desk.h"
 
 namespace tally {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
-#include "cli/school_desk.h"
+#include "pg_school/school_desk.h"
 #include "practice/practice_rows.h"
 #include "sqlite_record/sqlite_record.h"
 #include "system/data_location.h"
@@ -33,6 +33,18 @@ int usage() {
     std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]"
                  " [--child NAME] [--today YYYY-MM-DD] [--grade N] [--school CONNINFO] [--pupil CLASS NAME PIN]\n";
     return 2;
+}
+
+// Logs the pupil in and points the session at the pupil's own record, with
+// the pupil its one child; "" when in, otherwise why not.
+std::string logInPupil(tally::SchoolDesk& school, const tally::PupilLogin& login, tally::CliOptions& options) {
+    if (std::string problem = school.logInPupil(login.className, login.name, login.pin); !problem.empty()) {
+        return problem;
+    }
+    options.recordFile = school.pupilRecord();
+    options.child = login.name;
+    tally::SqliteRecord record(options.recordFile);
+    return tally::keepPupilAsChild(record, login);
 }
 
 }  // namespace
@@ -96,7 +108,7 @@ int main(int argc, char** argv) {
         options.school = std::make_shared<tally::SchoolDesk>(options.recordFile.parent_path() / "school", schoolSettings);
     }
     if (pupil) {
-        const std::string problem = options.school ? tally::logInPupil(*options.school, *pupil, options)
+        const std::string problem = options.school ? logInPupil(*options.school, *pupil, options)
                                                    : "这台电脑没有成绩记录，学生不能登录。";
         if (!problem.empty()) {
             std::cerr << "tallymoo-cli: " << problem << "\n";

@@ -14,7 +14,7 @@ namespace {
 
 bool takesOneValue(const QString& name) {
     return name == "--data" || name == "--seed" || name == "--script" || name == "--record" || name == "--count" ||
-           name == "--child" || name == "--today" || name == "--grade";
+           name == "--child" || name == "--today" || name == "--grade" || name == "--school";
 }
 
 // The counts the options dialog offers; a worksheet has no others.
@@ -40,6 +40,8 @@ bool setValue(AppOptions& options, const QString& name, const QString& value, QS
         options.recordFile = value;
     } else if (name == "--child") {
         options.child = value;
+    } else if (name == "--school") {
+        options.school = value;
     } else if (name == "--today") {
         options.today = parseGivenDay(value.toStdString());
         if (!options.today) return fail(error, QString::fromStdString(givenDayProblem(value.toStdString())));
@@ -106,7 +108,7 @@ std::optional<AppOptions> AppOptions::parse(const QStringList& arguments, QStrin
 
 QString AppOptions::usage() {
     return "usage: tallymoo [--version] [--data DIR] [--seed N] [--script FILE] [--record FILE]"
-           " [--today YYYY-MM-DD] [--grade N] [--developer-remote-debugging]\n"
+           " [--today YYYY-MM-DD] [--grade N] [--school CONNINFO] [--developer-remote-debugging]\n"
            "       tallymoo [--data DIR] [--seed N] [--record FILE] [--today YYYY-MM-DD] --print KEY FILE.pdf"
            " [--count 10|20|50] [--child NAME]\n"
            "       tallymoo [--data DIR] [--seed N] [--record FILE] [--today YYYY-MM-DD] --print-code KEY"

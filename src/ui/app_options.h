@@ -26,9 +26,10 @@ struct AppOptions {
     // from (days since 1970-01-01), for scripts; the computer's date otherwise.
     std::optional<int> today;
     std::optional<int> grade;  // --grade 1…6: the grade whose lessons the practice follows
+    QString school;            // --school CONNINFO: the school's server, kept for the next start
 
     // Reads "--data DIR", "--seed N", "--script FILE", "--record FILE", "--print KEY FILE"
-    // (KEY "report": the weekly report), "--print-code KEY", "--count N", "--today DATE" and "--grade N" (arguments[0] is the program),
+    // (KEY "report": the weekly report), "--print-code KEY", "--count N", "--today DATE", "--grade N" and "--school CONNINFO" (arguments[0] is the program),
     // and takes "--developer-remote-debugging" (see remote_debugging.h); nullopt with a reason in `error` for
     // anything else.
     static std::optional<AppOptions> parse(const QStringList& arguments, QString* error);

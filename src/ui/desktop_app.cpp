@@ -13,6 +13,7 @@
 #include "system/data_location.h"
 #include "app/form1.h"
 #include "app/game_topics.h"
+#include "pg_school/school_desk.h"
 #include "ui/clock_panel.h"
 #include "ui/clock_picture.h"
 #include "ui/main_window.h"
@@ -54,6 +55,7 @@ DesktopApp::DesktopApp(const AppOptions& options)
     if (!recordFile.empty()) {
         record_ = std::make_unique<SqliteRecord>(recordFile);
         form_->setRecord(record_.get());
+        school_ = std::make_unique<SchoolDesk>(recordFile.parent_path() / "school", options.school.toStdString());
     }
     ui_->attach(*form_);
     QWebEngineView& browser1 = window_->browser(Pane::WebBrowser1);

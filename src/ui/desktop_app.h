@@ -16,6 +16,7 @@ class Form1;
 class MainWindow;
 class PageBridge;
 class QtUserInterface;
+class SchoolDesk;
 class WindowTimers;
 
 // The desktop program put together: the model, its ports and the window, with
@@ -37,6 +38,9 @@ public:
     WindowTimers& timers() { return *timers_; }
     PageBridge& bridge() { return *bridge_; }
     const QString& dataRoot() const { return dataRoot_; }
+    // The school's link, beside the record (its folder "school"); nothing
+    // without a record.
+    SchoolDesk* school() { return school_.get(); }
 
 private:
     QString dataRoot_;
@@ -49,6 +53,7 @@ private:
     std::unique_ptr<QtUserInterface> ui_;
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<SchoolDesk> school_;
     PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
 
     void wire();

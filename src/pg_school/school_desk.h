@@ -11,11 +11,9 @@
 
 namespace tally {
 
-struct CliOptions;
-
-// The headless front end's link to the school: the lab computer's keeping,
-// the server (from the settings given, else those kept) and the pupil
-// logged in, whose record is the session's.
+// A front end's link to the school: the lab computer's keeping, the server
+// (from the settings given, else those kept) and the pupil logged in, whose
+// record is the session's.
 class SchoolDesk {
 public:
     // `settings` given on the command line are kept for the next start.
@@ -47,16 +45,15 @@ private:
     int waitingSeen_ = 0;
 };
 
-// A pupil's login as the command line gives it: class, name and PIN.
+// A pupil's login: class, name and PIN.
 struct PupilLogin {
     std::string className;
     std::string name;
     std::string pin;
 };
 
-// Logs the pupil in and points the session at the pupil's own record, with
-// the pupil its one child (made on the first login, of the grade the class's
-// name says); "" when in, otherwise why not.
-std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& options);
+// Makes the pupil the one child of their own record on the first login, of
+// the grade the class's name says; "" when the pupil is its child.
+std::string keepPupilAsChild(ProgressRecord& record, const PupilLogin& login);
 
 }  // namespace tally

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/school_desk.h"
+#include "pg_school/school_desk.h"
 
-#include "cli/cli_session.h"
 #include "progress/children.h"
-#include "sqlite_record/sqlite_record.h"
 
 namespace tally {
 
@@ -58,13 +56,7 @@ int gradeOfClass(const std::string& className) {
 
 }  // namespace
 
-std::string logInPupil(SchoolDesk& school, const PupilLogin& login, CliOptions& options) {
-    if (std::string problem = school.logInPupil(login.className, login.name, login.pin); !problem.empty()) {
-        return problem;
-    }
-    options.recordFile = school.pupilRecord();
-    options.child = login.name;
-    SqliteRecord record(options.recordFile);
+std::string keepPupilAsChild(ProgressRecord& record, const PupilLogin& login) {
     if (childNamed(record.children(), login.name)) return "";
     return record.addChild(login.name, gradeOfClass(login.className));
 }
