@@ -44,8 +44,8 @@ Json questionJson(const ClassAnswer& answer) {
             {"definition", definition}};
 }
 
-// A right answer's text is not kept (only a miss's is): it says nothing
-// rather than that nothing was typed.
+// A right answer of a record from before the typed text of every answer was
+// kept has none: it says nothing rather than that nothing was typed.
 Json resultJson(const ClassAnswer& answer) {
     Json result = {{"success", answer.right}};
     if (!answer.right || !answer.typed.empty()) result["response"] = answer.typed;

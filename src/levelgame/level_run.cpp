@@ -86,16 +86,16 @@ void loseLevel(FamilyContext& context, LevelGameState& state, int operation) {
 // A wrong answer or a time-out: a life less, and the level lost with the last one.
 // The answer to the question on the page, timed from when it was shown; a
 // question left to time out has no time.
-void keepAnswerTime(FamilyContext& context, LevelGameState& state, bool right, bool answered) {
+void keepAnswerTime(FamilyContext& context, LevelGameState& state, bool right, const std::string& typed) {
     const std::optional<long long> ms =
-        answered ? std::optional<long long>(context.clock.milliseconds() - state.shownAtMs) : std::nullopt;
-    state.times.push_back({"answerguoguan", {}, state.question + kAnswerBlank, right, ms});
+        typed.empty() ? std::nullopt : std::optional<long long>(context.clock.milliseconds() - state.shownAtMs);
+    state.times.push_back({"answerguoguan", {}, state.question + kAnswerBlank, right, ms, "", typed});
 }
 
 void missQuestion(FamilyContext& context, LevelGameState& state, const std::string& typed, const std::string& what) {
     Page& page = context.page;
     const std::string answer = std::to_string(state.answer);
-    keepAnswerTime(context, state, false, !typed.empty());
+    keepAnswerTime(context, state, false, typed);
     page.insertTextAfter("answerguoguan", "(×)");
     state.missed.push_back({state.question + kAnswerBlank, typed, answer, AnswerForm::One, {}, {}});
     --state.lives;
@@ -200,7 +200,7 @@ std::optional<MarkedSheet> answerLevelQuestion(FamilyContext& context, LevelGame
         return std::nullopt;
     }
     state.levelScore += 10;
-    keepAnswerTime(context, state, true, true);
+    keepAnswerTime(context, state, true, foldTypedAnswer(typed));
     page.insertTextAfter("answerguoguan", "(√)");
     page.setInnerHtml("progress", progressHtml(state.levelScore / 10));
     if (state.levelScore >= kLevelRightToPass * 10) return passLevel(context, state, levelOperation(state.gameKey));

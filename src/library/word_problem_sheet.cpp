@@ -197,7 +197,7 @@ std::optional<MarkedSheet> WordProblemFamily::mark(FamilyContext& context, const
         page.insertHtmlAfter(field, markHtml(isRight, workingAsWritten(expected.working),
                                              unitLeftOut ? "（别忘了写单位）" : ""));
         if (!isRight) page.setAttribute(field, "style", kWrongBoxStyle);
-        noteAnswer(page, {field}, texts.of(field), isRight);
+        noteAnswer(page, {field}, texts.of(field), isRight, typed);
         marks.mark(isRight, texts.of(field), typed, expected.answer, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, marks.questions, kWordProblemsPerSheet);

@@ -20,6 +20,7 @@ public:
         std::string topicKey;  // "" on a sheet of one topic: the sheet's
         bool right = false;
         bool answered = false;  // something was typed into it
+        std::string typed{};    // as the marking read it: "3/4", "8时30分", a picture's "8:30"
     };
 
     void changed(const std::string& field, long long ms) { lastChange_[field] = ms; }

@@ -17,7 +17,7 @@ std::vector<AnswerTime> answerTimes(const AnswerLog& log) {
         const long long last = log.lastChange(answer.fields);
         if (answer.answered && last >= 0) changedAt.emplace_back(last, times.size());
         times.push_back({answer.fields.empty() ? "" : answer.fields.front(), answer.topicKey, answer.question,
-                         answer.right, std::nullopt});
+                         answer.right, std::nullopt, "", answer.typed});
     }
     std::stable_sort(changedAt.begin(), changedAt.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

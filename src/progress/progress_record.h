@@ -296,6 +296,12 @@ public:
     // Notes the answers of these ids as taken by the server; false when it
     // could not be written (they are sent again, and the server keeps one).
     virtual bool markSent(const std::vector<std::string>& /*answerIds*/) { return false; }
+    // Sets aside an answer the server refused by itself, with the server's
+    // words: kept, but no longer waiting, so it holds up none after it.
+    // False when it could not be written (it is sent again next time).
+    virtual bool setAsideRefused(const std::string& /*answerId*/, const std::string& /*reason*/) { return false; }
+    // How many of the child's answers were set aside so.
+    virtual int refusedCount(long long /*childId*/) { return 0; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

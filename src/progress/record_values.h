@@ -77,6 +77,10 @@ struct AnswerTime {
     // The answer's own id, a UUID made when it is marked; empty for an answer
     // of an older record. Written with the answer, not read back with it.
     std::string id{};
+    // What was typed, right or wrong, as the marking read it ("" when the
+    // answer is of an older record, which kept a missed answer's text only);
+    // written and read as the id is.
+    std::string typed{};
 
     bool operator==(const AnswerTime&) const = default;
 };

@@ -160,7 +160,7 @@ std::optional<MarkedSheet> FractionFamily::mark(FamilyContext& context, const st
             page.setAttribute(up, "style", kWrongBoxStyle);
             page.setAttribute(down, "style", kWrongBoxStyle);
         }
-        noteAnswer(page, {up, down}, texts.fractionOf(up), bothRight);
+        noteAnswer(page, {up, down}, texts.fractionOf(up), bothRight, typed);
         marks.mark(bothRight, texts.fractionOf(up), typed, expected, AnswerForm::Fraction);
     }
     marks.score = arithmeticScore(marks.right, questions, context.options.questionCount);

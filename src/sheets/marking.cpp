@@ -29,10 +29,10 @@ void writeFieldMark(Page& page, const std::string& field, bool right, const std:
 }
 
 void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& question, bool right,
-                const std::string& topicKey) {
+                const std::string& typed, const std::string& topicKey) {
     const bool answered =
         std::any_of(fields.begin(), fields.end(), [&](const std::string& field) { return !typedValue(page, field).empty(); });
-    page.answers().marked({std::move(fields), question, topicKey, right, answered});
+    page.answers().marked({std::move(fields), question, topicKey, right, answered, typed});
 }
 
 void markOneField(Page& page, const std::string& field, const std::string& typed, const std::string& question,
@@ -42,7 +42,7 @@ void markOneField(Page& page, const std::string& field, const std::string& typed
     const bool right = writtenAnswerRight(folded, expected);
     const ErrorKind kind = right ? ErrorKind::None : classifyMiss(question, folded, expected);
     writeFieldMark(page, field, right, expected, "", kind);
-    noteAnswer(page, {typedIn.empty() ? field : typedIn}, question, right);
+    noteAnswer(page, {typedIn.empty() ? field : typedIn}, question, right, typed);
     marks.mark(right, question, typed, expected, AnswerForm::One);
     if (!right) marks.missed.back().kind = kind;
 }
@@ -85,7 +85,7 @@ MarkedSheet markEachQuestion(Page& page, int thinkSeconds) {
         const std::string typed = typedValue(page, field);
         const bool right = writtenAnswerRight(typed, expected);
         writeFieldMark(page, field, right, expected);
-        noteAnswer(page, {field}, texts.of(field), right);
+        noteAnswer(page, {field}, texts.of(field), right, typed);
         marks.mark(right, texts.of(field), typed, expected, AnswerForm::One);
     }
     marks.score = arithmeticScore(marks.right, questions, questions);

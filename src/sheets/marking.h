@@ -28,10 +28,10 @@ void writeFieldMark(Page& page, const std::string& field, bool right, const std:
                     const std::string& hint = "", ErrorKind kind = ErrorKind::None);
 
 // Keeps the marking's word on one answer for its time: the boxes it is typed
-// in (the first names it), its question, and on a sheet mixed from many
-// topics the question's own topic.
+// in (the first names it), its question, what was typed as the marking read
+// it, and on a sheet mixed from many topics the question's own topic.
 void noteAnswer(Page& page, std::vector<std::string> fields, const std::string& question, bool right,
-                const std::string& topicKey = "");
+                const std::string& typed, const std::string& topicKey = "");
 
 // Compares the typed text, folded from full width, with the field's tag and
 // its other written forms, writes the mark after the field and counts it; a

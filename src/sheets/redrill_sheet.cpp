@@ -187,7 +187,7 @@ MarkedSheet gradeRedrill(Page& page, const std::vector<MissedQuestion>& question
         const bool right = answeredRight(page, number, question, typed);
         question.kind = right ? ErrorKind::None : classifyMiss(question.question, typed, foldTypedAnswer(question.correct));
         writeMark(page, number, question.form, right, shownKey(question), question.kind);
-        noteAnswer(page, answerFields(number, question), question.question, right, question.topicKey);
+        noteAnswer(page, answerFields(number, question), question.question, right, typed, question.topicKey);
         if (results) results->push_back(right);
         marks.answered.push_back({question.topicKey, question.topicCaption, question.question, right, true});
         if (right) {

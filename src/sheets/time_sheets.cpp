@@ -110,7 +110,7 @@ std::optional<MarkedSheet> TimeFamily::mark(FamilyContext& context, const std::s
         writeFieldMark(page, field, bothRight, answer);
         if (!bothRight) page.setAttribute("r" + std::to_string(i), "style", kWrongBoxStyle);
         const std::string typed = hours.empty() && minutes.empty() ? "" : hours + "小时" + minutes + "分";
-        noteAnswer(page, {field, "r" + std::to_string(i)}, texts.of(field), bothRight);
+        noteAnswer(page, {field, "r" + std::to_string(i)}, texts.of(field), bothRight, typed);
         marks.mark(bothRight, texts.of(field), typed, answer, AnswerForm::HoursMinutes);
     }
     marks.score = arithmeticScore(marks.right, questions, context.options.questionCount);

@@ -59,7 +59,7 @@ void DabiaoRun::answer(FamilyContext& context, const DabiaoTyped& given) {
         marks_.missed.back().topicCaption = skill ? skill->caption : "";
     }
     marks_.times.push_back(
-        {kDabiaoAnswerField, current_.skillKey, kept.question, right, context.clock.milliseconds() - shownAtMs_});
+        {kDabiaoAnswerField, current_.skillKey, kept.question, right, context.clock.milliseconds() - shownAtMs_, "", kept.typed});
     showNext(context, right ? "" : "上一道错了，接着做下一道。");
 }
 

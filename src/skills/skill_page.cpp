@@ -253,7 +253,7 @@ void markFraction(Page& page, int number, MarkedSheet& marks) {
         page.setAttribute(up, "style", kWrongBoxStyle);
         page.setAttribute(down, "style", kWrongBoxStyle);
     }
-    noteAnswer(page, {up, down}, question, right);
+    noteAnswer(page, {up, down}, question, right, typed);
     marks.mark(right, question, typed, expected, AnswerForm::Fraction);
     if (!right) marks.missed.back().kind = kind;
 }
@@ -272,7 +272,7 @@ void markRemainder(Page& page, int number, const SheetQuestions& texts, MarkedSh
     const std::string typed = typedQuotient.empty() && typedRemainder.empty()
                                   ? ""
                                   : typedQuotient + kRemainderSeparator + typedRemainder;
-    noteAnswer(page, {quotient, remainder}, texts.of(quotient), right);
+    noteAnswer(page, {quotient, remainder}, texts.of(quotient), right, typed);
     marks.mark(right, texts.of(quotient), typed, expected, AnswerForm::None);
 }
 
@@ -292,7 +292,7 @@ void markTwoBoxes(Page& page, int number, const SheetQuestions& texts, MarkedShe
     writeFieldMark(page, second, right, expected);
     const std::string typed =
         typedFirst.empty() && typedSecond.empty() ? "" : typedFirst + between + typedSecond + after;
-    noteAnswer(page, {first, second}, texts.of(first), right);
+    noteAnswer(page, {first, second}, texts.of(first), right, typed);
     marks.mark(right, texts.of(first), typed, expected, AnswerForm::HoursMinutes);
 }
 
@@ -307,7 +307,7 @@ void markOnPicture(Page& page, const std::string& field, const SheetQuestions& t
     const bool clock = page.attribute(field, "class") == kDialField;
     writeFieldMark(page, field, right, clock ? key : "涂" + key + "份");
     const std::string question = questionOf(page, field, texts);
-    noteAnswer(page, {field}, question, right);
+    noteAnswer(page, {field}, question, right, typed);
     marks.mark(right, question, typed, key, clock ? AnswerForm::HoursMinutes : AnswerForm::None);
 }
 

@@ -8,7 +8,7 @@
 // version). The version is kept in PRAGMA user_version.
 namespace tally::sqlite {
 
-inline constexpr int kSchemaVersion = 8;
+inline constexpr int kSchemaVersion = 9;
 
 // Every answer of a sheet with its time in milliseconds (NULL: nothing was
 // typed into it), in the order the sheet marked them; read by child, topic
@@ -52,6 +52,16 @@ inline constexpr const char* kAnswerIds =
     "CREATE UNIQUE INDEX IF NOT EXISTS answer_time_by_id ON answer_time(answer_id) WHERE answer_id IS NOT NULL;"
     "ALTER TABLE sheet ADD COLUMN assignment TEXT NOT NULL DEFAULT '';"
     "CREATE TABLE IF NOT EXISTS sent_answer(answer_id TEXT PRIMARY KEY) WITHOUT ROWID;";
+
+// Every answer's typed text, right or wrong, as the marking read it (NULL
+// when nothing was typed, and for answers marked before, which kept a miss's
+// text alone: a right one of those shows its mark alone), and
+// the answers the school's server refused one by one, set aside with its
+// words so they no longer hold up the rest; kept, never deleted. Version 9.
+inline constexpr const char* kTypedAndRefused =
+    "ALTER TABLE answer_time ADD COLUMN typed TEXT;"
+    "CREATE TABLE IF NOT EXISTS refused_answer(answer_id TEXT PRIMARY KEY, reason TEXT NOT NULL,"
+    " refused_at TEXT NOT NULL) WITHOUT ROWID;";
 
 // A new file's sheets and misses as version 6 made them (with kAnswerTimes
 // and kFluencyNorms); the moves since take it on.
@@ -102,6 +112,7 @@ inline constexpr const char* kKeptPracticeTables =
 // Version 6 printed no codes: its sheets were all done on screen.
 // Version 7 kept no answer's id and no assignment: its answers have none and
 // its sheets were all done at home.
+// Version 8 kept the typed text of missed answers only, and nothing refused.
 inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN answer_form TEXT NOT NULL DEFAULT '';"
     "ALTER TABLE missed ADD COLUMN topic_key TEXT NOT NULL DEFAULT '';"
@@ -115,6 +126,7 @@ inline constexpr const char* kMoves[kSchemaVersion - 1] = {
     "ALTER TABLE missed ADD COLUMN error_kind TEXT NOT NULL DEFAULT '';",
     kPaperCodes,
     kAnswerIds,
+    kTypedAndRefused,
 };
 
 // The children and the settings kept for each, made with every version.
@@ -216,7 +228,7 @@ inline constexpr const char* kJournalTables =
     " review INTEGER NOT NULL, error_kind TEXT NOT NULL DEFAULT '', PRIMARY KEY(sheet_id, list, position));"
     "CREATE TABLE IF NOT EXISTS waiting_answer_time(sheet_id INTEGER NOT NULL, position INTEGER NOT NULL,"
     " field TEXT NOT NULL, topic_key TEXT NOT NULL, question TEXT NOT NULL, right_answer INTEGER NOT NULL,"
-    " ms INTEGER, answer_id TEXT, PRIMARY KEY(sheet_id, position));";
+    " ms INTEGER, answer_id TEXT, typed TEXT, PRIMARY KEY(sheet_id, position));";
 // A journal an older program made lacks the columns added since: each is added
 // when this program opens it (an older program writes it as before).
 struct JournalColumn {
@@ -229,6 +241,7 @@ inline constexpr JournalColumn kJournalColumns[] = {
     {"waiting_sheet", "paper_code", "ALTER TABLE waiting_sheet ADD COLUMN paper_code TEXT NOT NULL DEFAULT ''"},
     {"waiting_sheet", "assignment", "ALTER TABLE waiting_sheet ADD COLUMN assignment TEXT NOT NULL DEFAULT ''"},
     {"waiting_answer_time", "answer_id", "ALTER TABLE waiting_answer_time ADD COLUMN answer_id TEXT"},
+    {"waiting_answer_time", "typed", "ALTER TABLE waiting_answer_time ADD COLUMN typed TEXT"},
 };
 
 }  // namespace tally::sqlite

@@ -77,6 +77,13 @@ void bindAnswerTime(Statement& statement, int first, const AnswerTime& answer) {
     } else {
         statement.bind(first + 5, answer.id);
     }
+    // Nothing typed is kept as unknown, as an older record's answers are: a
+    // miss's own text stands for it.
+    if (answer.typed.empty()) {
+        statement.bind(first + 6, std::optional<long long>());
+    } else {
+        statement.bind(first + 6, answer.typed);
+    }
 }
 
 AnswerTime answerTimeOf(const Statement& row, int first) {
@@ -85,8 +92,8 @@ AnswerTime answerTimeOf(const Statement& row, int first) {
 }
 
 std::string insertAnswerTime(const std::string& table) {
-    return "INSERT INTO " + table + "(sheet_id, position, " + kAnswerTimeColumns + ", answer_id) VALUES(" +
-           parameters(8) + ")";
+    return "INSERT INTO " + table + "(sheet_id, position, " + kAnswerTimeColumns + ", answer_id, typed) VALUES(" +
+           parameters(9) + ")";
 }
 
 const char* formName(AnswerForm form) {

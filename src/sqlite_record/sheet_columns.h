@@ -28,8 +28,8 @@ MarkedSheet sheetOf(const Statement& row);
 // An answer's time, in the record and the journal alike: its columns, bound
 // to ?first … and read from column `first` on.
 inline constexpr const char* kAnswerTimeColumns = "field, topic_key, question, right_answer, ms";
-// The answer's columns, its id last: reads leave the id out, so the covering
-// indexes serve them.
+// The answer's columns, its id and typed text last: reads leave them out, so
+// the covering indexes serve them.
 void bindAnswerTime(Statement& statement, int first, const AnswerTime& answer);
 AnswerTime answerTimeOf(const Statement& row, int first);
 // "INSERT INTO <table>(sheet_id, position, <the answer's columns>) VALUES(?1 …)".

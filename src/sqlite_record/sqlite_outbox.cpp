@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The outbox of a school's lab computer: the answers of the sheets done for
-// an assignment that the class's server has not yet taken, and the note of
-// those it has.
+// an assignment that the class's server has neither taken nor refused, the
+// note of those it took and those it refused.
 #include <sqlite3.h>
 
 #include <charconv>
@@ -16,6 +16,10 @@ namespace tally {
 using sqlite::Statement;
 
 namespace {
+
+// An answer that leaves the outbox: taken by the server, or refused by it.
+constexpr const char* kOutOfOutbox =
+    "(answer_id IN (SELECT answer_id FROM sent_answer) OR answer_id IN (SELECT answer_id FROM refused_answer))";
 
 // A miss of the sheet being read, and whether an answer has been paired with it.
 struct SheetMiss {
@@ -67,7 +71,7 @@ int SqliteRecord::unsentCount(long long childId) {
     Statement count(db_,
                     "SELECT count(*) FROM sheet JOIN answer_time ON answer_time.sheet_id = sheet.id"
                     " WHERE sheet.child_id = ?1 AND sheet.assignment <> '' AND answer_time.answer_id IS NOT NULL"
-                    " AND answer_time.answer_id NOT IN (SELECT answer_id FROM sent_answer)");
+                    " AND NOT " + std::string(kOutOfOutbox));
     if (!count.ok()) return failed("成绩记录读不出来"), 0;
     count.bind(1, childId);
     if (count.step() != SQLITE_ROW) return failed("成绩记录读不出来"), 0;
@@ -91,6 +95,30 @@ bool SqliteRecord::markSent(const std::vector<std::string>& answerIds) {
     return kept;
 }
 
+bool SqliteRecord::setAsideRefused(const std::string& answerId, const std::string& reason) {
+    if (!ensureOpen()) return false;
+    Statement insert(db_,
+                     "INSERT OR IGNORE INTO refused_answer(answer_id, reason, refused_at) VALUES(?1, ?2, datetime('now'))");
+    if (!insert.ok()) return failed("成绩记录出错");
+    insert.bind(1, answerId);
+    insert.bind(2, reason);
+    if (insert.step() != SQLITE_DONE) return failed("老师那里收不下的题没有记下");
+    worked();
+    return true;
+}
+
+int SqliteRecord::refusedCount(long long childId) {
+    if (!ensureOpen()) return 0;
+    Statement count(db_,
+                    "SELECT count(*) FROM refused_answer JOIN answer_time ON answer_time.answer_id = refused_answer.answer_id"
+                    " JOIN sheet ON sheet.id = answer_time.sheet_id WHERE sheet.child_id = ?1");
+    if (!count.ok()) return failed("成绩记录读不出来"), 0;
+    count.bind(1, childId);
+    if (count.step() != SQLITE_ROW) return failed("成绩记录读不出来"), 0;
+    worked();
+    return static_cast<int>(count.number(0));
+}
+
 // The child's sheets are read one at a time in the order they were stored,
 // each with all its answers and misses, so a wrong answer finds its miss
 // whichever of the sheet's answers are left out; one snapshot for them all.
@@ -101,11 +129,10 @@ bool SqliteRecord::readClassAnswers(long long childId, bool unsentOnly, long lon
                      "SELECT id, marked_at, assignment FROM sheet WHERE child_id = ?1"
                      " AND (?2 = 0 OR (assignment <> '' AND EXISTS(SELECT 1 FROM answer_time"
                      " WHERE answer_time.sheet_id = sheet.id AND answer_time.answer_id IS NOT NULL"
-                     " AND answer_time.answer_id NOT IN (SELECT answer_id FROM sent_answer)))) ORDER BY id");
+                     " AND NOT " + std::string(kOutOfOutbox) + "))) ORDER BY id");
     Statement answers(db_,
-                      "SELECT position, topic_key, question, right_answer, ms, answer_id,"
-                      " answer_id IN (SELECT answer_id FROM sent_answer) FROM answer_time WHERE sheet_id = ?1"
-                      " ORDER BY position");
+                      "SELECT position, topic_key, question, right_answer, ms, answer_id, " + std::string(kOutOfOutbox) +
+                          ", coalesce(typed, '') FROM answer_time WHERE sheet_id = ?1 ORDER BY position");
     Statement misses(db_, "SELECT question, typed, correct, error_kind FROM missed WHERE sheet_id = ?1 ORDER BY position");
     if (!sheets.ok() || !answers.ok() || !misses.ok()) return failed("成绩记录读不出来");
     if (!exec("BEGIN")) return false;
@@ -135,6 +162,8 @@ bool SqliteRecord::readClassAnswers(long long childId, bool unsentOnly, long lon
             answer.ms = answers.maybeNumber(4);
             answer.answeredAt = sheets.text(1);
             if (!answer.right) pairWithMiss(answer, sheetMisses);
+            // Kept for every answer since version 9; before, a miss's alone.
+            if (std::string typed = answers.text(7); !typed.empty()) answer.typed = std::move(typed);
             const bool wanted = !answer.id.empty() && !(unsentOnly && answers.number(6) != 0);
             if (wanted && !full()) found.push_back(std::move(answer));
             return true;

@@ -103,6 +103,8 @@ public:
     std::vector<ClassAnswer> unsentAnswers(long long childId, int limit) override;
     int unsentCount(long long childId) override;
     bool markSent(const std::vector<std::string>& answerIds) override;
+    bool setAsideRefused(const std::string& answerId, const std::string& reason) override;
+    int refusedCount(long long childId) override;
     // Every answer of the child's sheets that has its id, at home or for a
     // class, sent or not, oldest first (what the xAPI export writes).
     std::vector<ClassAnswer> answersWithIds(long long childId);

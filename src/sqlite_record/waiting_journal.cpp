@@ -184,11 +184,12 @@ bool WaitingJournal::addTimes(long long number, const MarkedSheet& sheet) {
 bool WaitingJournal::readTimes(long long number, MarkedSheet& sheet) {
     // The answers keep their ids through the journal: the server takes each by it.
     Statement query(db_, std::string("SELECT ") + sqlite::kAnswerTimeColumns +
-                             ", answer_id FROM waiting_answer_time WHERE sheet_id = ?1 ORDER BY position");
+                             ", answer_id, typed FROM waiting_answer_time WHERE sheet_id = ?1 ORDER BY position");
     query.bind(1, number);
     return query.eachRow([&] {
         AnswerTime answer = sqlite::answerTimeOf(query, 0);
         answer.id = query.text(5);
+        answer.typed = query.text(6);
         sheet.times.push_back(std::move(answer));
         return true;
     });

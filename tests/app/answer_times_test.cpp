@@ -100,6 +100,22 @@ TEST(AnswerTimes, EachFamilyTimesItsAnswers) {
     }
 }
 
+// Every answer of a sheet keeps what was typed into it, right or wrong.
+TEST(AnswerTimes, EveryAnswerKeepsWhatWasTyped) {
+    for (const auto& [key, tab] : {std::pair{"q13", ""}, std::pair{"k1107", "口算"}}) {
+        test::Harness h(test::started);
+        h.click(key, tab);
+        std::map<std::string, std::string> typed;
+        h.answerAll([&](const FieldAnswer& field) {
+            return typed[field.field] = typed.size() % 2 ? field.answer : field.answer + "1";
+        });
+        h.finish();
+        const std::vector<AnswerTime>& stored = h.record.stored.back().times;
+        ASSERT_EQ(stored.size(), typed.size()) << key;
+        for (const AnswerTime& answer : stored) EXPECT_EQ(answer.typed, typed.at(answer.field)) << key;
+    }
+}
+
 // The level game times each question from when it is shown to the answer;
 // a level passed keeps them all, its miss among them.
 TEST(AnswerTimes, TheLevelGameTimesEachQuestion) {
@@ -107,16 +123,22 @@ TEST(AnswerTimes, TheLevelGameTimesEachQuestion) {
     h.click("q511102", "加减乘除");
     const LevelGameState& level = h.form->families().levelGame.state();
     std::vector<std::optional<long long>> expected, times;
+    std::vector<std::string> typed, kept;
     for (int question = 0; question < 11; ++question) {
         expected.push_back(1000 + 150 * question);
         h.clock.ms += *expected.back();
-        h.type("answerguoguan", std::to_string(level.answer + (question == 1 ? 1 : 0)));
+        typed.push_back(std::to_string(level.answer + (question == 1 ? 1 : 0)));
+        h.type("answerguoguan", typed.back());
         h.form->pageKey("Enter", h.page.generation());
         h.clock.ms += 400;
         h.tick(kLevelTimer);
     }
-    for (const AnswerTime& answer : h.record.stored.at(0).times) times.push_back(answer.ms);
+    for (const AnswerTime& answer : h.record.stored.at(0).times) {
+        times.push_back(answer.ms);
+        kept.push_back(answer.typed);
+    }
     EXPECT_EQ(times, expected);
+    EXPECT_EQ(kept, typed);
     EXPECT_FALSE(h.record.stored.at(0).times[1].right);
 }
 

@@ -48,12 +48,12 @@ protected:
         // Another seed of the program's own: the assignment's seed alone draws its questions.
         return cli(setting, commands + "finish\noutbox\nstatus\nsync\noutbox\n", login + " --seed 2");
     }
-    // The record keeps the text of a miss only, so a right answer comes without one.
+    // Every answer comes with what was typed, right or wrong.
     std::string expectedLine(const std::vector<std::pair<std::string, bool>>& typed) {
         std::string line = "小丽\t3/6";
         for (std::size_t at = 0; at < typed.size(); ++at) {
             const auto& [text, right] = typed[at];
-            line += "\t" + std::to_string(at + 1) + ":" + (right ? ":√" : text + ":×");
+            line += "\t" + std::to_string(at + 1) + ":" + text + (right ? ":√" : ":×");
         }
         return line;
     }

@@ -47,7 +47,7 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
         ASSERT_TRUE(record.saveSettings(ming, {20, 3, "w7", "加减乘除", "q11", "", "off"}));
         ASSERT_EQ(record.saveMix(ming, {"周测", 20, {{"k1107", 100}}}), "");
     }
-    ASSERT_EQ(execOn(file, std::string(kUndoVersionsSevenAndEight) +
+    ASSERT_EQ(execOn(file, std::string(kUndoVersionsSevenToNine) +
                                    "DROP TABLE answer_time; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 3"), SQLITE_OK);
     std::map<std::string, long long> before = rowCounts(file);
     {
@@ -59,9 +59,10 @@ TEST_F(AnswerTimeRecord, AVersionThreeFileIsMovedOnWithEveryRowKept) {
     }
     before["sheet"] += 1;
     before["answer_time"] = 1;
-    // The moves since bring the printed sheets' and the sent answers' tables, empty.
+    // The moves since bring the printed sheets', the sent and the refused answers' tables, empty.
     before["printed_sheet"] = 0;
     before["sent_answer"] = 0;
+    before["refused_answer"] = 0;
     EXPECT_EQ(rowCounts(file), before);
     EXPECT_EQ(SqliteRecord(file).lastAnswers(1, "q13", 5),
               (std::vector<TimedAnswer>{{"2026-12-03 08:00:00", timed("answer1", "7+8=（　）", true, 2400)}}));

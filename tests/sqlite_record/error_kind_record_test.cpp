@@ -42,7 +42,7 @@ TEST_F(ErrorKindRecord, AVersionFiveFileIsMovedOnItsMissesOfNoKind) {
         ASSERT_TRUE(record.store(markedSheet("2026-12-01 08:00:00", "q13", {askable("2+2=", "4")})));
     }
     // Version 5 is this file without the misses' kinds.
-    ASSERT_EQ(execOn(file, std::string(kUndoVersionsSevenAndEight) +
+    ASSERT_EQ(execOn(file, std::string(kUndoVersionsSevenToNine) +
                                "ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 5;"),
               SQLITE_OK);
     SqliteRecord record(file);

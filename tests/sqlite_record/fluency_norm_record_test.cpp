@@ -46,7 +46,7 @@ TEST_F(FluencyNormRecord, AVersionFourFileIsMovedOnWithItsSheetsAndTakesNorms) {
     // Version 4 is this file without the norms' table.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, (std::string(kUndoVersionsSevenAndEight) + "DROP TABLE fluency_norm; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 4;").c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, (std::string(kUndoVersionsSevenToNine) + "DROP TABLE fluency_norm; ALTER TABLE missed DROP COLUMN error_kind; PRAGMA user_version = 4;").c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     {
         SqliteRecord record(file);

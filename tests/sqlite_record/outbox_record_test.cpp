@@ -35,7 +35,7 @@ MarkedSheet classSheet(const std::string& when, const std::string& assignment, l
         sheet.right += right ? 1 : 0;
         if (!right) sheet.missed.push_back({each.question, each.typed, each.correct, AnswerForm::One, "k1107", "口算"});
         if (!right) sheet.missed.back().kind = each.kind;
-        sheet.times.push_back({"answer", "k1107", each.question, right, 1500, each.id});
+        sheet.times.push_back({"answer", "k1107", each.question, right, 1500, each.id, each.typed});
     }
     return sheet;
 }
@@ -49,7 +49,8 @@ std::vector<std::string> idsOf(const std::vector<ClassAnswer>& answers) {
 // Two sheets of an assignment and one at home: the outbox is the
 // assignment's answers, oldest first, each wrong one with its miss's typed
 // text (paired by its place among the same question's answers); marking some
-// sent leaves the rest, and marking them again changes nothing.
+// sent leaves the rest, and marking them again changes nothing. A right answer
+// keeps its typed text too.
 TEST_F(OutboxRecord, TheOutboxHoldsTheAssignmentsAnswersUntilTheyAreMarkedSent) {
     SqliteRecord record(file);
     const long long child = addedChild(record, "小明");
@@ -68,7 +69,7 @@ TEST_F(OutboxRecord, TheOutboxHoldsTheAssignmentsAnswersUntilTheyAreMarkedSent) 
         outbox.push_back(a.id + " " + std::to_string(a.assignmentId) + " " + std::to_string(a.position) + " " +
                          (a.right ? "√" : "×") + " " + a.typed + "|" + a.correct + "|" + a.errorKind + " " + a.answeredAt);
     }
-    EXPECT_EQ(outbox, (std::vector<std::string>{"a1 17 0 √ || 2026-12-09 09:00:00", "a2 17 1 × 5|15| 2026-12-09 09:00:00",
+    EXPECT_EQ(outbox, (std::vector<std::string>{"a1 17 0 √ 13|| 2026-12-09 09:00:00", "a2 17 1 × 5|15| 2026-12-09 09:00:00",
                                                 "a3 17 2 × |15| 2026-12-09 09:00:00",
                                                 "b1 18 0 × 3|13|carry 2026-12-09 10:00:00"}));
     EXPECT_EQ(record.unsentCount(child), 4);
@@ -104,6 +105,31 @@ TEST_F(OutboxRecord, ASheetThatWaitedInTheJournalKeepsItsAnswersIds) {
     SqliteRecord next(file);
     EXPECT_EQ(idsOf(next.unsentAnswers(child, 100)), (std::vector<std::string>{"w1", "w2"}));
     EXPECT_EQ(next.unsentAnswers(child, 100).back().typed, "14");
+}
+
+// A file of version 8 kept a miss's typed text alone: moved on, its right
+// answer goes without one, its wrong one with its miss's, and an answer the
+// server refused can be set aside in it, out of the outbox but kept.
+TEST_F(OutboxRecord, AVersionEightFileGivesItsAnswersAsItKeptThem) {
+    long long child = 0;
+    {
+        SqliteRecord record(file);
+        child = addedChild(record, "小明");
+        ASSERT_TRUE(record.store(classSheet("2026-12-09 09:00:00", "17", child,
+                                            {{"o1", "8＋5＝（　）", "13", "13"}, {"o2", "9＋6＝（　）", "14", "15"}})));
+    }
+    ASSERT_EQ(execOn(file, std::string(kUndoVersionNine) + "PRAGMA user_version = 8;"), SQLITE_OK);
+    SqliteRecord record(file);
+    EXPECT_EQ(record.schemaVersion(), SqliteRecord::kSchemaVersion);
+    const std::vector<ClassAnswer> outbox = record.unsentAnswers(child, 10);
+    ASSERT_EQ(outbox.size(), 2u);
+    EXPECT_EQ(outbox[0].typed + "|" + outbox[1].typed, "|14");
+
+    ASSERT_TRUE(record.setAsideRefused("o2", "violates row-level security policy"));
+    EXPECT_EQ(idsOf(record.unsentAnswers(child, 10)), (std::vector<std::string>{"o1"}));
+    EXPECT_EQ(record.unsentCount(child), 1);
+    EXPECT_EQ(record.refusedCount(child), 1);
+    EXPECT_EQ(idsOf(record.answersWithIds(child)), (std::vector<std::string>{"o1", "o2"}));
 }
 
 }  // namespace

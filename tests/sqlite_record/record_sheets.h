@@ -61,14 +61,18 @@ inline std::vector<std::string> redrillTexts(SqliteRecord& record, long long chi
     return texts;
 }
 
-// Runs SQL on the file as another program would: SQLite's result code.
-// Takes out of a new file what versions 7 and 8 added, so that it stands as a
+// Takes out of a new file what version 9 added, so that it stands as a file
+// of version 8 would.
+inline constexpr const char* kUndoVersionNine = "ALTER TABLE answer_time DROP COLUMN typed; DROP TABLE refused_answer;";
+// Takes out of a new file what versions 7 to 9 added, so that it stands as a
 // file of version 6 would.
-inline constexpr const char* kUndoVersionsSevenAndEight =
+inline constexpr const char* kUndoVersionsSevenToNine =
+    "ALTER TABLE answer_time DROP COLUMN typed; DROP TABLE refused_answer;"
     "DROP INDEX answer_time_by_id; ALTER TABLE answer_time DROP COLUMN answer_id; DROP TABLE sent_answer;"
     "ALTER TABLE sheet DROP COLUMN assignment;"
     "DROP TABLE printed_sheet; ALTER TABLE sheet DROP COLUMN paper_code;";
 
+// Runs SQL on the file as another program would: SQLite's result code.
 inline int execOn(const std::filesystem::path& file, const std::string& sql) {
     sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
