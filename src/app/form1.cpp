@@ -272,7 +272,9 @@ void Form1::onThinkTick() {
 
 void Form1::showStatus() {
     const std::string outbox = outboxStatusText(record_ ? record_->unsentCount(owner()) : 0);
-    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒" + (outbox.empty() ? "" : "　" + outbox));
+    const std::string refused = refusedStatusText(record_ ? record_->refusedCount(owner()) : 0);
+    ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒" + (outbox.empty() ? "" : "　" + outbox) +
+                        (refused.empty() ? "" : "　" + refused));
 }
 
 void Form1::showLoginDialog() {

@@ -8,4 +8,9 @@ std::string outboxStatusText(int unsentAnswers) {
     return "还有" + std::to_string(unsentAnswers) + "道题没有交给老师";
 }
 
+std::string refusedStatusText(int refusedAnswers) {
+    if (refusedAnswers <= 0) return "";
+    return "有" + std::to_string(refusedAnswers) + "道题没能交给老师，请告诉老师。";
+}
+
 }  // namespace tally

@@ -87,6 +87,7 @@ public:
     void term(const std::string& args, std::ostream& out);
     void outbox(const std::string& args, std::ostream& out);
     void sync(const std::string& args, std::ostream& out);
+    void schoolPassword(const std::string& args, std::ostream& out);
 
 private:
     // Opens the tab; false (and an error line) when there is none of that name.

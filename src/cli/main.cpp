@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -31,7 +32,8 @@ std::filesystem::path userDataLocation() {
 
 int usage() {
     std::cerr << "usage: tallymoo-cli [--version] [--data DIR] [--seed N] [--login PASSWORD] [--record FILE]"
-                 " [--child NAME] [--today YYYY-MM-DD] [--grade N] [--school CONNINFO] [--pupil CLASS NAME PIN]\n";
+                 " [--child NAME] [--today YYYY-MM-DD] [--grade N] [--school CONNINFO] [--school-password-file FILE]"
+                 " [--pupil CLASS NAME PIN]\n";
     return 2;
 }
 
@@ -45,6 +47,16 @@ std::string logInPupil(tally::SchoolDesk& school, const tally::PupilLogin& login
     options.child = login.name;
     tally::SqliteRecord record(options.recordFile);
     return tally::keepPupilAsChild(record, login);
+}
+
+// Keeps the lab's password from the first line of `file`; "" when kept,
+// otherwise why not.
+std::string keepPasswordFrom(tally::SchoolDesk& school, const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string password;
+    if (!std::getline(in, password) || password.empty()) return "读不出密码文件 " + file.string() + "。";
+    if (!school.lab().keepServerPassword(password)) return "这台电脑记不下学校服务器的密码，请看看用户文件夹能不能写。";
+    return "";
 }
 
 }  // namespace
@@ -62,6 +74,7 @@ int main(int argc, char** argv) {
     options.writeFallback = userDataLocation();
     options.recordFile = tally::defaultRecordFile();
     std::string schoolSettings;
+    std::filesystem::path schoolPasswordFile;
     std::optional<tally::PupilLogin> pupil;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -88,6 +101,8 @@ int main(int argc, char** argv) {
             }
         } else if (arg == "--school") {
             schoolSettings = value;
+        } else if (arg == "--school-password-file") {
+            schoolPasswordFile = value;
         } else if (arg == "--pupil") {
             if (i + 2 >= argc) return usage();
             pupil = tally::PupilLogin{value, argv[i + 1], argv[i + 2]};
@@ -106,6 +121,16 @@ int main(int argc, char** argv) {
     }
     if (!options.recordFile.empty()) {
         options.school = std::make_shared<tally::SchoolDesk>(options.recordFile.parent_path() / "school", schoolSettings);
+        if (options.school->passwordGiven()) {
+            std::cerr << "tallymoo-cli: the password in --school is now kept in the lab's password file; give --school"
+                         " without it from now on (every user of this computer sees a command line)\n";
+        }
+        if (!schoolPasswordFile.empty()) {
+            if (const std::string problem = keepPasswordFrom(*options.school, schoolPasswordFile); !problem.empty()) {
+                std::cerr << "tallymoo-cli: " << problem << "\n";
+                return 2;
+            }
+        }
     }
     if (pupil) {
         const std::string problem = options.school ? logInPupil(*options.school, *pupil, options)

@@ -224,7 +224,10 @@ void Commands::term(const std::string& args, std::ostream& out) {
 
 void Commands::outbox(const std::string&, std::ostream& out) {
     const int waiting = record_ ? record_->unsentCount(form_->owner()) : 0;
-    out << waiting << (waiting ? "\t" + outboxStatusText(waiting) : "") << "\n";
+    const int refused = record_ ? record_->refusedCount(form_->owner()) : 0;
+    out << waiting << (waiting ? "\t" + outboxStatusText(waiting) : "");
+    if (refused) out << "\trefused " << refused << "\t" << refusedStatusText(refused);
+    out << "\n";
 }
 
 void Commands::sync(const std::string&, std::ostream& out) {
@@ -235,7 +238,21 @@ void Commands::sync(const std::string&, std::ostream& out) {
     const Upload done = school_->sync(*record_, form_->owner());
     if (!done.problem.empty()) out << "error: " << printable(done.problem) << "\n";
     form_->showStatus();
-    out << "sent " << done.sent << " waiting " << done.waiting << "\n";
+    out << "sent " << done.sent << " waiting " << done.waiting;
+    if (done.refused) out << " refused " << done.refused;
+    out << "\n";
+}
+
+void Commands::schoolPassword(const std::string& args, std::ostream& out) {
+    if (!school_ || args.empty()) {
+        out << "error: school-password PASSWORD\n";
+        return;
+    }
+    if (!school_->lab().keepServerPassword(args)) {
+        out << "error: " << printable("这台电脑记不下学校服务器的密码，请看看用户文件夹能不能写。") << "\n";
+        return;
+    }
+    out << "ok\n";
 }
 
 }  // namespace tally

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pg_school/lab_computer.h"
 
+#include <libpq-fe.h>
 #include <sodium.h>
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "pg_school/pg_call.h"
 #include "progress/owner_only_files.h"
 #include "system/atomic_file.h"
 
@@ -14,6 +16,7 @@ namespace tally {
 namespace {
 
 constexpr const char* kFileName = "school.txt";
+constexpr const char* kPasswordFile = "pgpass";
 constexpr int kBatch = 200;
 
 std::vector<std::string> fields(const std::string& line) {
@@ -37,6 +40,32 @@ bool pinMatches(const std::string& hash, const std::string& pin) {
     return !hash.empty() && sodium_init() >= 0 && crypto_pwhash_str_verify(hash.c_str(), pin.c_str(), pin.size()) == 0;
 }
 
+// The settings' keywords and values as libpq reads them (a URI too); nothing
+// when it cannot read them.
+std::optional<std::vector<std::pair<std::string, std::string>>> settingsParts(const std::string& settings) {
+    char* problem = nullptr;
+    PQconninfoOption* options = PQconninfoParse(settings.c_str(), &problem);
+    PQfreemem(problem);
+    if (!options) return std::nullopt;
+    std::vector<std::pair<std::string, std::string>> parts;
+    for (const PQconninfoOption* option = options; option->keyword; ++option) {
+        if (option->val) parts.emplace_back(option->keyword, option->val);
+    }
+    PQconninfoFree(options);
+    return parts;
+}
+
+// A line of a libpq password file that holds for any host, port, database
+// and user: the file is this lab computer's, for its one server.
+std::string passwordLine(const std::string& password) {
+    std::string line = "*:*:*:*:";
+    for (const char c : password) {
+        if (c == ':' || c == '\\') line += '\\';
+        line += c;
+    }
+    return line + "\n";
+}
+
 long long number(const std::string& text) {
     try {
         return std::stoll(text);
@@ -45,9 +74,41 @@ long long number(const std::string& text) {
     }
 }
 
+// What a batch sent one answer at a time did: the ids taken, how many were
+// set aside, and why it stopped early.
+struct SentEach {
+    std::vector<std::string> taken;
+    int refused = 0;
+    std::string problem;
+};
+
+SentEach sendEach(SchoolServer& server, ProgressRecord& record, const std::string& token,
+                  const std::vector<ClassAnswer>& batch) {
+    SentEach sent;
+    for (const ClassAnswer& answer : batch) {
+        const SchoolReply<std::vector<std::string>> one = server.upload(token, {answer});
+        if (one.value) {
+            sent.taken.insert(sent.taken.end(), one.value->begin(), one.value->end());
+        } else if (!one.refusedAsGiven) {
+            sent.problem = one.problem;
+            break;
+        } else if (record.setAsideRefused(answer.id, one.problem)) {
+            ++sent.refused;
+        } else {
+            sent.problem = "这台电脑记不下老师那里收不下的题，下次还会再交。";
+            break;
+        }
+    }
+    return sent;
+}
+
 }  // namespace
 
-LabComputer::LabComputer(std::filesystem::path folder) : folder_(std::move(folder)) { load(); }
+LabComputer::LabComputer(std::filesystem::path folder) : folder_(std::move(folder)) {
+    load();
+    // Kept by an earlier version with its password: moved out now.
+    if (settingsCarryPassword(serverSettings_)) keepServerSettings(serverSettings_);
+}
 
 void LabComputer::load() {
     std::ifstream in(folder_ / kFileName);
@@ -85,10 +146,35 @@ bool LabComputer::save() const {
     return makeOwnerOnlyFolders(folder_) && replaceFileAtomically(folder_ / kFileName, out.str(), FileReaders::OwnerOnly);
 }
 
+bool settingsCarryPassword(const std::string& settings) {
+    const auto parts = settingsParts(settings);
+    return parts && std::any_of(parts->begin(), parts->end(), [](const auto& part) { return part.first == "password"; });
+}
+
 bool LabComputer::keepServerSettings(const std::string& settings) {
-    if (settings.find_first_of("\t\n") != std::string::npos) return false;
-    serverSettings_ = settings;
+    const auto parts = settingsParts(settings);
+    if (!parts || settings.find_first_of("\t\n") != std::string::npos) return false;
+    std::string kept;
+    for (const auto& [keyword, value] : *parts) {
+        if (keyword == "password") {
+            if (!keepServerPassword(value)) return false;
+        } else if (keyword != "passfile") {
+            kept += (kept.empty() ? "" : " ") + keyword + "=" + connectionValue(value);
+        }
+    }
+    serverSettings_ = kept;
     return save();
+}
+
+bool LabComputer::keepServerPassword(const std::string& password) {
+    if (password.find_first_of("\r\n") != std::string::npos) return false;
+    return makeOwnerOnlyFolders(folder_) &&
+           replaceFileAtomically(folder_ / kPasswordFile, passwordLine(password), FileReaders::OwnerOnly);
+}
+
+std::string LabComputer::connectionSettings() const {
+    if (serverSettings_.empty()) return "";
+    return serverSettings_ + " passfile=" + connectionValue((folder_ / kPasswordFile).string());
 }
 
 std::string LabComputer::join(SchoolServer& server, const std::string& joinCode) {
@@ -148,27 +234,35 @@ std::vector<Assignment> LabComputer::assignmentsNow(SchoolServer& server, const 
 Upload LabComputer::send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil) {
     Upload done;
     if (pupil.token.empty()) {
-        return Upload{0, record.unsentCount(childId), "还没有连上学校的服务器，题先留在这台电脑上。"};
+        return Upload{0, record.unsentCount(childId), "还没有连上学校的服务器，题先留在这台电脑上。",
+                      record.refusedCount(childId)};
     }
-    // Each batch leaves the outbox, so it is empty after this many; a record
-    // that kept giving the same answers back would otherwise hold us here.
+    // Each batch leaves the outbox, taken or set aside, so it is empty after
+    // this many; a record that kept giving the same answers back would
+    // otherwise hold us here.
     const int batches = record.unsentCount(childId) / kBatch + 1;
-    for (int round = 0; round < batches; ++round) {
+    for (int round = 0; round < batches && done.problem.empty(); ++round) {
         std::vector<ClassAnswer> batch = record.unsentAnswers(childId, kBatch);
         if (batch.empty()) break;
         for (ClassAnswer& answer : batch) answer.pupilId = pupil.pupil.id;
-        const SchoolReply<std::vector<std::string>> taken = server.upload(pupil.token, batch);
-        if (!taken.value) {
-            done.problem = taken.problem;
-            break;
+        SchoolReply<std::vector<std::string>> taken = server.upload(pupil.token, batch);
+        SentEach sent;
+        if (taken.value) {
+            sent.taken = std::move(*taken.value);
+        } else if (taken.refusedAsGiven) {
+            sent = sendEach(server, record, pupil.token, batch);
+        } else {
+            sent.problem = taken.problem;
         }
-        if (!record.markSent(*taken.value)) {
+        if (!record.markSent(sent.taken)) {
             done.problem = "这台电脑记不下哪些题已经交了；下次再交时，老师那里也只会有一份。";
             break;
         }
-        done.sent += static_cast<int>(taken.value->size());
+        done.sent += static_cast<int>(sent.taken.size());
+        done.problem = sent.problem;
     }
     done.waiting = record.unsentCount(childId);
+    done.refused = record.refusedCount(childId);
     return done;
 }
 

@@ -25,12 +25,18 @@ struct LabPupil {
 };
 
 // What an upload did: the answers the server took, those still waiting, and
-// why not all went (empty when they did).
+// why not all went (empty when they did); and how many of the pupil's answers
+// the server refused by themselves, set aside in the record.
 struct Upload {
     int sent = 0;
     int waiting = 0;
     std::string problem;
+    int refused = 0;
 };
+
+// Whether connection settings carry a password (which a process list shows
+// every user of the computer while the program runs).
+bool settingsCarryPassword(const std::string& settings);
 
 // A lab computer's own part of the classroom, in a folder of the user's data
 // location: the school's connection settings, the classes joined with their
@@ -42,8 +48,16 @@ public:
     explicit LabComputer(std::filesystem::path folder);
 
     const std::string& serverSettings() const { return serverSettings_; }
-    // Keeps the settings a school gave; false when they could not be written.
+    // Keeps the settings a school gave; a password in them is kept in the
+    // password file instead, never with the settings. False when they could
+    // not be written.
     bool keepServerSettings(const std::string& settings);
+    // Keeps the lab's password in the password file (readable by this user
+    // alone), which the connection reads; false when it could not be written.
+    bool keepServerPassword(const std::string& password);
+    // The settings the connection is made with: those kept and the password
+    // file, which libpq reads when it connects.
+    std::string connectionSettings() const;
     const std::vector<SchoolClass>& classes() const { return classes_; }
 
     // Joins the class of the join code; "" when joined, otherwise why not.
@@ -58,7 +72,9 @@ public:
     // login; those kept before when it cannot be reached.
     std::vector<Assignment> assignmentsNow(SchoolServer& server, const LabPupil& pupil);
     // Sends what the pupil's record has not yet given the server, a batch at
-    // a time, and notes what the server took; nothing without a session.
+    // a time, and notes what the server took; nothing without a session. A
+    // batch the server refuses as given goes again one answer at a time, and
+    // an answer refused by itself is set aside, so it holds up none after it.
     Upload send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil);
     // The pupil's own record file.
     std::filesystem::path recordOf(const Pupil& pupil) const;

@@ -10,6 +10,7 @@
 namespace tally {
 
 inline constexpr const char* kServerUnreachable = "连不上学校的服务器，先在这台电脑上做，等连上了再交给老师。";
+inline constexpr const char* kSessionOver = "学生的登录过期了，请重新登录，做好的题会留在这台电脑上。";
 
 // The SQLSTATE of a refusal ("42501"). libpqxx 6.4 throws the class of the
 // state but may leave its text empty; then the class (and, among the data

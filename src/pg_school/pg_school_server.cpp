@@ -19,6 +19,20 @@ void setSession(pqxx::work& work, const std::string& token) {
     work.exec_params("SELECT set_config('tallymoo.session', $1, true)", token);
 }
 
+// The refusals that lie in an answer itself: a value the table does not take
+// (a text it cannot hold, a place past the sheet's end), an assignment that
+// is gone, or, with the session the pupil's and the role allowed to add
+// answers, one that is not theirs (the rows' policy).
+bool refusedAnswer(const std::string& sqlState) {
+    return sqlState.starts_with("22") || sqlState.starts_with("23") || sqlState == "42501";
+}
+
+// The server's own words, its first line: kept with an answer it refused.
+std::string serverWords(const pqxx::sql_error& refused) {
+    const std::string words = refused.what();
+    return words.substr(0, words.find('\n'));
+}
+
 }  // namespace
 
 PgSchoolServer::PgSchoolServer(const std::string& settings) : labSettings_(kDefaultSettings + settings) {}
@@ -73,18 +87,40 @@ SchoolReply<std::vector<Assignment>> PgSchoolServer::pupilAssignments(const std:
 
 SchoolReply<std::vector<std::string>> PgSchoolServer::upload(const std::string& token,
                                                              const std::vector<ClassAnswer>& answers) {
-    return inTransaction<std::vector<std::string>>(lab_, labSettings_, [&](pqxx::work& work) {
+    bool sessionLive = true;
+    bool mayAdd = true;
+    std::string refusal;
+    auto reply = inTransaction<std::vector<std::string>>(lab_, labSettings_, [&](pqxx::work& work) {
         setSession(work, token);
         std::vector<std::string> taken;
-        for (const ClassAnswer& answer : answers) {
-            work.exec_params(kUpload, answer.id, answer.assignmentId, answer.pupilId, answer.position, answer.topicKey,
-                             answer.question, answer.typed, answer.correct, answer.right,
-                             answer.ms ? std::to_string(*answer.ms) : std::string(), answer.errorKind,
-                             answer.answeredAt);
-            taken.push_back(answer.id);
+        // Without a live session, or a role that may add answers, every
+        // answer is refused alike; that is the login's fault, not theirs.
+        const pqxx::row allowed =
+            work.exec1("SELECT tallymoo.session_pupil() IS NOT NULL, has_table_privilege('tallymoo.answer', 'INSERT')");
+        sessionLive = allowed[0].as<bool>();
+        mayAdd = allowed[1].as<bool>();
+        if (!sessionLive || !mayAdd) return taken;
+        try {
+            for (const ClassAnswer& answer : answers) {
+                work.exec_params(kUpload, answer.id, answer.assignmentId, answer.pupilId, answer.position,
+                                 answer.topicKey, answer.question, answer.typed, answer.correct, answer.right,
+                                 answer.ms ? std::to_string(*answer.ms) : std::string(), answer.errorKind,
+                                 answer.answeredAt);
+                taken.push_back(answer.id);
+            }
+        } catch (const pqxx::sql_error& refused) {
+            if (refusedAnswer(sqlStateOf(refused))) refusal = serverWords(refused);
+            throw;
         }
         return taken;
     });
+    if (!sessionLive) return SchoolReply<std::vector<std::string>>::refused(kSessionOver);
+    if (!mayAdd) return SchoolReply<std::vector<std::string>>::refused("学校服务器不允许这台电脑交题，请问问老师。");
+    if (!reply.value && !refusal.empty()) {
+        reply.problem = refusal;
+        reply.refusedAsGiven = true;
+    }
+    return reply;
 }
 
 }  // namespace tally

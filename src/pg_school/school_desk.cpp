@@ -5,9 +5,10 @@
 
 namespace tally {
 
-SchoolDesk::SchoolDesk(const std::filesystem::path& folder, const std::string& settings) : lab_(folder) {
-    if (!settings.empty() && settings != lab_.serverSettings()) lab_.keepServerSettings(settings);
-    const std::string& used = settings.empty() ? lab_.serverSettings() : settings;
+SchoolDesk::SchoolDesk(const std::filesystem::path& folder, const std::string& settings)
+    : lab_(folder), passwordGiven_(settingsCarryPassword(settings)) {
+    const bool kept = settings.empty() || lab_.keepServerSettings(settings);
+    const std::string used = kept ? lab_.connectionSettings() : settings;
     if (!used.empty()) server_ = std::make_unique<PgSchoolServer>(used);
 }
 

@@ -16,8 +16,12 @@ namespace tally {
 // record is the session's.
 class SchoolDesk {
 public:
-    // `settings` given on the command line are kept for the next start.
+    // `settings` given on the command line are kept for the next start, a
+    // password in them in the lab's password file.
     SchoolDesk(const std::filesystem::path& folder, const std::string& settings);
+    // Whether the settings given carried a password (the front end warns:
+    // the process list shows it).
+    bool passwordGiven() const { return passwordGiven_; }
 
     LabComputer& lab() { return lab_; }
     // Nothing without settings, given or kept.
@@ -37,6 +41,7 @@ public:
 
 private:
     LabComputer lab_;
+    bool passwordGiven_ = false;
     std::unique_ptr<PgSchoolServer> server_;
     std::optional<LabPupil> pupil_;
     // The login, to log in at the server once it can be reached again.

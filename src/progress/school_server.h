@@ -11,12 +11,15 @@ namespace tally {
 
 // What the school's server gave back: the value, or why not, in Chinese for
 // the one who asked. `unreachable` says the server could not be reached at
-// all (the lab computer then goes on from what it keeps).
+// all (the lab computer then goes on from what it keeps); `refusedAsGiven`
+// that the server refused what it was given, as it was (an answer it cannot
+// file), not who asked nor for now, so sending it again changes nothing.
 template <typename Value>
 struct SchoolReply {
     std::optional<Value> value{};
     std::string problem{};
     bool unreachable = false;
+    bool refusedAsGiven = false;
 
     static SchoolReply refused(std::string why, bool unreachable = false) { return {std::nullopt, std::move(why), unreachable}; }
 };
@@ -66,8 +69,9 @@ public:
     virtual SchoolReply<PupilSession> logInPupil(const std::string& joinCode, const std::string& name,
                                                  const std::string& pin) = 0;
     virtual SchoolReply<std::vector<Assignment>> pupilAssignments(const std::string& token) = 0;
-    // Sends the answers; gives the ids of those the server now holds, the
-    // ones it had already included, so they leave the outbox.
+    // Sends the answers, all or none; gives the ids of those the server now
+    // holds, the ones it had already included, so they leave the outbox.
+    // Refused as given when one of them cannot be filed.
     virtual SchoolReply<std::vector<std::string>> upload(const std::string& token,
                                                          const std::vector<ClassAnswer>& answers) = 0;
 
