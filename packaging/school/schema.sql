@@ -178,6 +178,20 @@ LANGUAGE sql VOLATILE SECURITY DEFINER SET search_path = pg_catalog AS $$
     RETURNING id, join_code
 $$;
 
+-- The calling teacher's class of that name; refused when the teacher has none.
+CREATE FUNCTION tallymoo.own_class(class_name text) RETURNS bigint
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog AS $$
+DECLARE
+    target bigint;
+BEGIN
+    SELECT id INTO target FROM tallymoo.school_class WHERE name = btrim(class_name) AND teacher = session_user;
+    IF target IS NULL THEN
+        RAISE EXCEPTION 'no class % of yours', class_name USING ERRCODE = 'P0002';
+    END IF;
+    RETURN target;
+END
+$$;
+
 -- A pupil of the teacher's class, or the same pupil with a new PIN.
 CREATE FUNCTION tallymoo.add_pupil(class_name text, pupil_name text, pin text) RETURNS bigint
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog AS $$
@@ -185,10 +199,7 @@ DECLARE
     target bigint;
     added bigint;
 BEGIN
-    SELECT id INTO target FROM tallymoo.school_class WHERE name = btrim(class_name) AND teacher = session_user;
-    IF target IS NULL THEN
-        RAISE EXCEPTION 'no class % of yours', class_name USING ERRCODE = 'P0002';
-    END IF;
+    target := tallymoo.own_class(class_name);
     IF pin !~ '^[0-9]{4,8}$' THEN
         RAISE EXCEPTION 'a PIN is 4 to 8 digits' USING ERRCODE = '22023';
     END IF;
@@ -209,10 +220,7 @@ DECLARE
     target bigint;
     added bigint;
 BEGIN
-    SELECT id INTO target FROM tallymoo.school_class WHERE name = btrim(class_name) AND teacher = session_user;
-    IF target IS NULL THEN
-        RAISE EXCEPTION 'no class % of yours', class_name USING ERRCODE = 'P0002';
-    END IF;
+    target := tallymoo.own_class(class_name);
     INSERT INTO tallymoo.assignment(class_id, topic_key, title, question_count, due, seed)
     VALUES (target, topic, title, question_count, due, seed) RETURNING id INTO added;
     INSERT INTO tallymoo.assignment_pupil
