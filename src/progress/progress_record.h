@@ -296,6 +296,9 @@ public:
     // Notes the answers of these ids as taken by the server; false when it
     // could not be written (they are sent again, and the server keeps one).
     virtual bool markSent(const std::vector<std::string>& /*answerIds*/) { return false; }
+    // The answers of the child's sheets done for an assignment, sent or not,
+    // oldest first: the pupil's own marks of 下发的练习.
+    virtual std::vector<ClassAnswer> assignmentAnswers(long long /*childId*/) { return {}; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";
