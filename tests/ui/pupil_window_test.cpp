@@ -24,10 +24,12 @@ void keepLab(const std::filesystem::path& folder) {
                                          << "assignment\t31\t102\t7\tk2102\t5\t2026-12-20\t12\t两位数加两位数（进位）\n";
 }
 
-// Pictures to look at, when a folder for them is given.
-void keepPicture(const QImage& picture, const QString& name) {
+// Pictures to look at, when a folder for them is given; the view paints a
+// moment after its page changed.
+void keepPicture(const std::function<QImage()>& picture, const QString& name) {
     if (const QString folder = qEnvironmentVariable("TALLYMOO_SHOTS"); !folder.isEmpty()) {
-        picture.save(folder + "/pupilwin-" + name + ".png");
+        QTest::qWait(500);
+        picture().save(folder + "/pupilwin-" + name + ".png");
     }
 }
 
@@ -43,12 +45,12 @@ TEST(PupilWindow, APupilLogsInAndDoesAnAssignmentFromTheList) {
         [&refused](QDialog& dialog) {
             auto* login = qobject_cast<PupilLoginForm*>(&dialog);
             ASSERT_TRUE(login);
-            QTest::keyClicks(&login->nameBox(), "小丽");
+            login->nameBox().insert("小丽");
             QTest::keyClicks(&login->pinBox(), "9999");
             QTest::mouseClick(&login->confirmButton(), Qt::LeftButton);
             refused = login->problemLabel().text();
             QTest::keyClicks(&login->pinBox(), "13a57");
-            keepPicture(dialog.grab().toImage(), "login");
+            keepPicture([&dialog] { return dialog.grab().toImage(); }, "login");
             QTest::mouseClick(&login->confirmButton(), Qt::LeftButton);
         },
         options);
@@ -67,12 +69,13 @@ TEST(PupilWindow, APupilLogsInAndDoesAnAssignmentFromTheList) {
     }
     evalJs(*app, "document.getElementsByName('finish')[0].click()");
     ASSERT_TRUE(waitForJs(*app, "document.getElementsByName('assignments').length", 1));
+    keepPicture([&app] { return app->window().picture(); }, "marked");
     evalJs(*app, "document.getElementsByName('assignments')[0].click()");
     ASSERT_TRUE(waitFor([&] {
         return evalJs(*app, "document.body.innerText").toString().contains("做完了，做对了4道（共4道）");
     })) << evalJs(*app, "document.body.innerText").toString().toStdString();
     EXPECT_TRUE(app->window().status().contains("还有4道题没有交给老师")) << app->window().status().toStdString();
-    keepPicture(app->window().picture(), "assignments");
+    keepPicture([&app] { return app->window().picture(); }, "assignments");
 }
 
 }  // namespace
