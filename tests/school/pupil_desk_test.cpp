@@ -5,13 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <thread>
 
+#include "pg_school/school_desk.h"
 #include "school/school_settings.h"
+#include "sqlite_record/sqlite_record.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 
 namespace tally::test {
 namespace {
+
+constexpr const char* kDeadServer = "host=127.0.0.1 port=1 connect_timeout=1 user=tallymoo_lab";
 
 class PupilDesk : public ::testing::Test {
 protected:
@@ -30,7 +35,9 @@ protected:
                                     " --school '" + schoolSetting("lab") + "' " + options;
         return outputOf(command, commands).value_or("failed: " + command);
     }
-    std::string asPupil(const std::string& commands) { return cli(commands, "--pupil " + room + " 小丽 1357"); }
+    std::string asPupil(const std::string& commands, const std::string& options = "") {
+        return cli(commands, options + " --pupil " + room + " 小丽 1357");
+    }
 
     TempFolder folder;
     std::string room = uniqueName("二年级（2）班");
@@ -63,6 +70,31 @@ TEST_F(PupilDesk, AnAssignmentMadeWhileThePupilIsInArrivesByItself) {
     EXPECT_NE(seen.find("\n" + made[1].str() + "\tk2102\t5\t2026-12-20\t"), std::string::npos) << seen;
     // 下发的练习 was on screen, so it shows the new one at once.
     EXPECT_NE(seen.find("assignment-" + made[1].str() + ".tallymoo"), std::string::npos) << seen;
+}
+
+// The window's way: the answers that waited while the server was away go on
+// the courier's thread, and what the server took leaves the outbox.
+TEST_F(PupilDesk, AnswersThatWaitedGoOnAThreadOfTheirOwn) {
+    asPupil("");
+    const std::string away = asPupil("link " + link + "\nset answer1 1\nset answer2 1\nset answer3 1\nset answer4 1\n"
+                                     "finish\noutbox\n", std::string("--school '") + kDeadServer + "'");
+    ASSERT_TRUE(std::regex_search(away, std::regex("(^|\n)4\t"))) << away;
+
+    SchoolDesk desk(folder.path() / "school", schoolSetting("lab"));
+    ASSERT_EQ(desk.logInPupil(room, "小丽", "1357"), "");
+    SqliteRecord record(desk.pupilRecord());
+    const long long child = record.children().at(0).id;
+    ASSERT_TRUE(desk.startSending(record, child, false));
+    std::optional<Upload> done;
+    for (int look = 0; look < 300 && !done; ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        done = desk.sendDone(record, child);
+    }
+    ASSERT_TRUE(done);
+    EXPECT_EQ(done->problem, "");
+    EXPECT_EQ(done->sent, 4);
+    EXPECT_EQ(done->waiting, 0);
+    EXPECT_EQ(record.unsentCount(child), 0);
 }
 
 }  // namespace
