@@ -84,7 +84,8 @@ void Form1::storePassed(std::optional<MarkedSheet> passed) {
 void Form1::startUp() {
     gate_.run([this] {
         reloadChildren();
-        showLoginDialog();
+        // A pupil logged in on the lab computer's own dialog, as their record's one child.
+        if (!pupil_) showLoginDialog();
         options_.questionCount = 10;
         options_.memoryTime = 5;
         options_.msPerQuestion = 9000;
@@ -136,6 +137,10 @@ void Form1::timerFired(int timer) {
 void Form1::pageClick(const std::string& elementName) {
     gate_.run([this, elementName] {
         if (elementName == "redrill") return writeRedrillSheet();
+        if (elementName == kPupilAssignmentsButton && pupil_) {
+            leavePage();
+            return writePupilAssignments();
+        }
         if (paperClicked(elementName)) return;
         if (isStepsButton(elementName)) {
             if (!hidesAnswers()) toggleSteps(ports_.page, elementName);
@@ -274,7 +279,7 @@ void Form1::showStatus() {
     const std::string outbox = outboxStatusText(record_ ? record_->unsentCount(owner()) : 0);
     const std::string refused = refusedStatusText(record_ ? record_->refusedCount(owner()) : 0);
     ports_.ui.setStatus(std::to_string(thinkSeconds_) + "秒" + (outbox.empty() ? "" : "　" + outbox) +
-                        (refused.empty() ? "" : "　" + refused));
+                        (refused.empty() ? "" : "　" + refused) + (pupilNote_.empty() ? "" : "　" + pupilNote_));
 }
 
 void Form1::showLoginDialog() {
@@ -304,6 +309,7 @@ void Form1::drawClockHands() {
 
 void Form1::onStartPage() {
     timers_.setEnabled(kStartPageTimer, false);
+    if (pupil_) return writePupilAssignments();
     // A child who has practised before starts with today's practice.
     if (record_ && recordHasSheets(*record_, owner())) {
         writeTodayPage();

@@ -39,6 +39,11 @@ struct Ports {
     Clock& clock;
 };
 
+// The button of a pupil's marked assignment that brings 下发的练习 back.
+inline constexpr const char* kPupilAssignmentsButton = "assignments";
+inline constexpr const char* kPupilAssignmentsButtonHtml =
+    "<input class=button name=assignments type=button value=\"回到下发的练习\">";
+
 // The main-window model: all state of the main window, and every event of the
 // program as one of its methods. The public event methods go through one gate,
 // so no handler ever runs inside another. A click is built and a submitted
@@ -126,6 +131,28 @@ public:
     // wait on this computer, how many the teacher has not yet got. Said again
     // by the front end once an upload took some.
     void showStatus();
+
+    // --- a pupil of a school's class ----------------------------------------
+    // The pupil logged in on a lab computer (the record is the pupil's own,
+    // its one child the pupil) and the assignments given to them: start-up
+    // then asks for no login and opens 下发的练习.
+    void setPupil(const Pupil& pupil, std::vector<Assignment> assignments);
+    const std::optional<Pupil>& pupil() const { return pupil_; }
+    const std::vector<Assignment>& pupilAssignments() const { return pupilAssignments_; }
+    // 下发的练习 in the first pane, with the pupil's own marks from the record.
+    void showPupilAssignments();
+    bool pupilAssignmentsOnPage() const { return pupil_ && pupilPageGeneration_ == ports_.page.generation(); }
+    // The assignments as the server has them now. 下发的练习 on screen is
+    // written anew; a sheet the pupil is doing stays, and the status line
+    // says a new assignment came.
+    void assignmentsChanged(std::vector<Assignment> assignments);
+    // A link of 下发的练习 ("assignment-7.tallymoo"): the pupil's assignment
+    // it names opens as its sheet. "" when it did, otherwise why not.
+    std::string followLink(const std::string& fileName);
+    // Called when a sheet of an assignment was stored, so the front end sends
+    // its answers; it runs inside the model's event, so the sending waits
+    // until that event is over.
+    void setAssignmentStored(std::function<void()> stored) { assignmentStored_ = std::move(stored); }
 
     // --- children ---------------------------------------------------------
     // The children the record names, in order; none on a computer where no
@@ -357,6 +384,13 @@ private:
         int generation = -1;
     };
     std::optional<AssignmentOnScreen> assignment_;
+    std::optional<Pupil> pupil_;
+    std::vector<Assignment> pupilAssignments_;
+    int pupilPageGeneration_ = -1;
+    // What the status line tells the pupil beside the outbox ("" for nothing).
+    std::string pupilNote_;
+    std::function<void()> assignmentStored_;
+    void writePupilAssignments();
     RandomSource& draws();
     bool openAssignedTopic(const std::string& key);
     bool openAssignedMix(const std::string& name, int count);

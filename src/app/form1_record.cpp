@@ -90,7 +90,10 @@ int Form1::recordSheet(MarkedSheet sheet) {
     recordTroubleTold_ = record_->trouble();
     if (!stored) return 0;
     // A sheet of an assignment joins the outbox; at home the line stays as it was.
-    if (!sheet.assignment.empty()) showStatus();
+    if (!sheet.assignment.empty()) {
+        showStatus();
+        if (assignmentStored_) assignmentStored_();
+    }
     return static_cast<int>(std::count_if(sheet.missed.begin(), sheet.missed.end(),
                                           [](const MissedQuestion& miss) { return miss.form != AnswerForm::None; }));
 }
@@ -132,7 +135,9 @@ bool Form1::handIn(const PageMarker& markPage, std::optional<AnswerStyle> style,
     // A sheet handed in with every field empty is not kept.
     const int toRedrill = !style || anyTyped || keepEmpty ? recordSheet(*marks) : 0;
     if (style) {
-        const std::string button = toRedrill > 0 ? " " + redrillButton(toRedrill) : "";
+        std::string button = toRedrill > 0 ? " " + redrillButton(toRedrill) : "";
+        // The marked sheet stays for the pupil to look at; the list is a click away.
+        if (pupil_ && assignmentOnPage()) button += std::string(" ") + kPupilAssignmentsButtonHtml;
         ports_.page.prependHtml(scoreParagraph(marks->score, marks->seconds, button));
     }
     // The way to each missed answer is shown only to eyes that may see the answer.

@@ -15,9 +15,10 @@ namespace {
 constexpr const char* kLinkEnd = ".tallymoo";
 
 constexpr const char* kStyle = R"(
-table.assignments td, table.assignments th { padding: 4px 14px; font-size: 17px; }
+table.assignments td, table.assignments th { padding: 4px 8px; font-size: 17px; }
+table.assignments td:nth-child(2), table.assignments td:nth-child(3) { white-space: nowrap; }
 table.assignments td.late { color: #b03a2e; }
-a.open { display: inline-block; padding: 3px 16px; border-radius: 10px; background: #2e6b4f; color: #ffffff;
+a.open { display: inline-block; white-space: nowrap; padding: 3px 16px; border-radius: 10px; background: #2e6b4f; color: #ffffff;
   text-decoration: none; }
 @media print { a.open { display: none; } }
 )";

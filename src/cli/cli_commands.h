@@ -88,6 +88,10 @@ public:
     void outbox(const std::string& args, std::ostream& out);
     void sync(const std::string& args, std::ostream& out);
     void schoolPassword(const std::string& args, std::ostream& out);
+    // A pupil's (cli/pupil_commands.cpp).
+    void assigned(const std::string& args, std::ostream& out);
+    void link(const std::string& args, std::ostream& out);
+    void watch(const std::string& args, std::ostream& out);
 
 private:
     // Opens the tab; false (and an error line) when there is none of that name.

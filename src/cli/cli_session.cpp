@@ -104,6 +104,10 @@ const std::vector<CliCommand>& commandTable() {
         {"sync", "", "send the waiting answers to the school's server now", &Commands::sync},
         {"school-password", "PASSWORD", "keep the lab computer's password for the school's server in its password file",
          &Commands::schoolPassword},
+        {"assigned", "", "write 下发的练习, the logged-in pupil's assignments with their marks", &Commands::assigned},
+        {"link", "NAME", "follow the page's link NAME (assignment-ID.tallymoo opens that assignment)", &Commands::link},
+        {"watch", "SECONDS", "wait up to SECONDS for new assignments; print each: id, topic, count, due, title; then .",
+         &Commands::watch},
         {"xapi", "FILE", "write the child's answers that have ids to FILE, an xAPI statement a line", &Commands::xapi},
         {"help", "", "print the commands, then .", &Commands::help},
         {"quit", "", "end the session", nullptr},
@@ -138,6 +142,7 @@ CliSession::CliSession(const CliOptions& options)
 }
 
 void CliSession::run(std::istream& in, std::ostream& out) {
+    if (school_ && school_->pupil()) form_->setPupil(school_->pupil()->pupil, school_->pupil()->assignments);
     form_->startUp();
     ui_.childAnswer.reset();
     // A parent who logs in names the child whose sheets these are; a child
@@ -146,6 +151,11 @@ void CliSession::run(std::istream& in, std::ostream& out) {
         if (const std::string problem = form_->chooseChild(*startChild_); !problem.empty()) {
             out << "error: " << printable(problem) << "\n";
         }
+    }
+    // A pupil starts on 下发的练习, and hears of new assignments from then on.
+    if (form_->pupil()) {
+        form_->showPupilAssignments();
+        school_->watchAssignments();
     }
     std::string line;
     while (std::getline(in, line)) {

@@ -231,6 +231,13 @@ std::vector<Assignment> LabComputer::assignmentsNow(SchoolServer& server, const 
     return kept->assignments;
 }
 
+bool LabComputer::keepAssignments(const LabPupil& pupil, const std::vector<Assignment>& assignments) {
+    LabPupil* kept = known(pupil.pupil.classId, pupil.pupil.name);
+    if (!kept) return false;
+    kept->assignments = assignments;
+    return save();
+}
+
 Upload LabComputer::send(SchoolServer& server, ProgressRecord& record, long long childId, const LabPupil& pupil) {
     Upload done;
     if (pupil.token.empty()) {

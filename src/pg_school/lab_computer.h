@@ -71,6 +71,9 @@ public:
     // The pupil's assignments as the server has them now, kept for the next
     // login; those kept before when it cannot be reached.
     std::vector<Assignment> assignmentsNow(SchoolServer& server, const LabPupil& pupil);
+    // Keeps the pupil's assignments as another way of asking found them
+    // (the watch for new ones), for the next login; false when not written.
+    bool keepAssignments(const LabPupil& pupil, const std::vector<Assignment>& assignments);
     // Sends what the pupil's record has not yet given the server, a batch at
     // a time, and notes what the server took; nothing without a session. A
     // batch the server refuses as given goes again one answer at a time, and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pg_school/school_desk.h"
 
+#include "pg_school/pg_call.h"
 #include "progress/children.h"
 
 namespace tally {
@@ -8,8 +9,8 @@ namespace tally {
 SchoolDesk::SchoolDesk(const std::filesystem::path& folder, const std::string& settings)
     : lab_(folder), passwordGiven_(settingsCarryPassword(settings)) {
     const bool kept = settings.empty() || lab_.keepServerSettings(settings);
-    const std::string used = kept ? lab_.connectionSettings() : settings;
-    if (!used.empty()) server_ = std::make_unique<PgSchoolServer>(used);
+    settings_ = kept ? lab_.connectionSettings() : settings;
+    if (!settings_.empty()) server_ = std::make_unique<PgSchoolServer>(settings_);
 }
 
 std::string SchoolDesk::logInPupil(const std::string& className, const std::string& name, const std::string& pin) {
@@ -18,6 +19,10 @@ std::string SchoolDesk::logInPupil(const std::string& className, const std::stri
     pupil_ = lab_.logIn(*server_, className, name, pin, problem);
     className_ = className;
     pin_ = pin;
+    // Away, the server's words would promise work this computer cannot let the pupil do.
+    if (!pupil_ && problem == kServerUnreachable) {
+        return "连不上学校的服务器。在这台电脑上登录过的同学，用原来的密码才能先登录；请等一会儿再试，或者问问老师。";
+    }
     return problem;
 }
 
@@ -44,6 +49,29 @@ bool SchoolDesk::sendNewSheets(ProgressRecord& record, long long childId) {
     }
     sync(record, childId);
     return true;
+}
+
+PupilCredentials SchoolDesk::credentials() const {
+    PupilCredentials who{settings_, "", "", pin_, "", 0};
+    for (const SchoolClass& joined : lab_.classes()) {
+        if (joined.name == className_) who.joinCode = joined.joinCode;
+    }
+    if (pupil_) {
+        who.name = pupil_->pupil.name;
+        who.token = pupil_->token;
+        who.pupilId = pupil_->pupil.id;
+    }
+    return who;
+}
+
+void SchoolDesk::keepSession(const std::string& token) {
+    if (pupil_ && pupil_->token.empty()) pupil_->token = token;
+}
+
+void SchoolDesk::keepAssignments(const std::vector<Assignment>& assignments) {
+    if (!pupil_) return;
+    pupil_->assignments = assignments;
+    lab_.keepAssignments(*pupil_, assignments);
 }
 
 namespace {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
+#include "pg_school/answer_courier.h"
+#include "pg_school/assignment_watch.h"
 #include "pg_school/lab_computer.h"
 #include "pg_school/pg_school_server.h"
 #include "progress/progress_record.h"
@@ -39,15 +44,45 @@ public:
     // True when it tried.
     bool sendNewSheets(ProgressRecord& record, long long childId);
 
+    // What a thread of its own needs to act for the pupil logged in.
+    PupilCredentials credentials() const;
+    // A session another thread opened for the pupil who had none.
+    void keepSession(const std::string& token);
+    // The pupil's assignments as the watch found them, kept for the next login.
+    void keepAssignments(const std::vector<Assignment>& assignments);
+
+    // --- on threads of their own, for a window that must never wait -------
+    // Starts sending the outbox (a batch) unless a send is under way; with
+    // `newOnly`, only when a sheet joined it since the last try. True when
+    // it started.
+    bool startSending(ProgressRecord& record, long long childId, bool newOnly);
+    // What the send started last did, once it is over; the ids the server
+    // took are noted in the record here. Nothing while none is over.
+    std::optional<Upload> sendDone(ProgressRecord& record, long long childId);
+    // Starts watching the pupil's assignments (nothing without a pupil).
+    void watchAssignments();
+    // The pupil's assignments when the watch found them changed since the
+    // last call, kept for the next login; waits up to `wait` for a change.
+    std::optional<std::vector<Assignment>> changedAssignments(std::chrono::milliseconds wait = {});
+
 private:
     LabComputer lab_;
     bool passwordGiven_ = false;
+    std::string settings_;
     std::unique_ptr<PgSchoolServer> server_;
     std::optional<LabPupil> pupil_;
     // The login, to log in at the server once it can be reached again.
     std::string className_;
     std::string pin_;
     int waitingSeen_ = 0;
+    // What the threads hand over, under the mutex.
+    std::mutex handedMutex_;
+    std::condition_variable handed_;
+    std::optional<AnswerCourier::Delivery> delivered_;
+    std::optional<std::vector<Assignment>> changed_;
+    // Last, so they stop before what they hand over to goes.
+    std::unique_ptr<AnswerCourier> courier_;
+    std::unique_ptr<AssignmentWatch> watch_;
 };
 
 // A pupil's login: class, name and PIN.

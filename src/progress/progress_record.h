@@ -302,6 +302,9 @@ public:
     virtual bool setAsideRefused(const std::string& /*answerId*/, const std::string& /*reason*/) { return false; }
     // How many of the child's answers were set aside so.
     virtual int refusedCount(long long /*childId*/) { return 0; }
+    // The answers of the child's sheets done for an assignment, sent or not,
+    // oldest first: the pupil's own marks of 下发的练习.
+    virtual std::vector<ClassAnswer> assignmentAnswers(long long /*childId*/) { return {}; }
 
 protected:
     static constexpr const char* kNoChildren = "成绩记录打不开，现在不能管理孩子。";

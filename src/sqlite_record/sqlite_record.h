@@ -108,6 +108,7 @@ public:
     // Every answer of the child's sheets that has its id, at home or for a
     // class, sent or not, oldest first (what the xAPI export writes).
     std::vector<ClassAnswer> answersWithIds(long long childId);
+    std::vector<ClassAnswer> assignmentAnswers(long long childId) override;
 
 private:
     std::filesystem::path file_;

@@ -2,6 +2,7 @@
 #include "ui/desktop_app.h"
 
 #include "ui/pane_page.h"
+#include "ui/pupil_login_form.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,9 +21,15 @@
 #include "ui/page_bridge.h"
 #include "ui/qt_user_interface.h"
 #include "ui/window_timers.h"
+#include "window/pupil_login_dialog.h"
 
 namespace tally {
 namespace {
+
+// How often the window looks at what the school's threads handed over.
+constexpr int kSchoolFollowMs = 500;
+// Answers that could not go are tried again this often (in looks), on the courier's thread.
+constexpr int kSendAgainEvery = 60;
 
 QString dataRootOf(const AppOptions& options) {
     const QString dir = options.dataDir.isEmpty() ? findDataDirectory(QCoreApplication::applicationDirPath())
@@ -68,6 +75,8 @@ DesktopApp::~DesktopApp() {
     // model while it is taken down.
     timers_->setHandler(nullptr);
     window_.reset();
+    // The school's threads stop before the records they worked for close.
+    school_.reset();
 }
 
 void DesktopApp::wire() {
@@ -100,6 +109,13 @@ void DesktopApp::wire() {
     QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::factGridRequested, &window,
                      [&form](int place, long long child) { form.showFactGridOf(static_cast<std::size_t>(place), child); },
                      Qt::QueuedConnection);
+    QObject::connect(&window.pane(Pane::WebBrowser1), &PanePage::assignmentRequested, &window,
+                     [&form](const QString& link) {
+                         if (const std::string problem = form.followLink(link.toStdString()); !problem.empty()) {
+                             form.ui().message("提示", problem);
+                         }
+                     },
+                     Qt::QueuedConnection);
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,
@@ -110,7 +126,56 @@ void DesktopApp::wire() {
 
 void DesktopApp::start() {
     window_->show();
-    QTimer::singleShot(0, window_.get(), [this] { form_->startUp(); });
+    QTimer::singleShot(0, window_.get(), [this] {
+        if (school_ && !school_->lab().classes().empty() && !askForPupil()) {
+            window_->close();
+            return;
+        }
+        form_->startUp();
+    });
+}
+
+bool DesktopApp::askForPupil() {
+    std::vector<std::string> classNames;
+    for (const SchoolClass& joined : school_->lab().classes()) classNames.push_back(joined.name);
+    PupilLoginDialog dialog(classNames, [this](const std::string& className, const std::string& name,
+                                               const std::string& pin) {
+        std::string problem = school_->logInPupil(className, name, pin);
+        if (!problem.empty()) return problem;
+        pupilRecord_ = std::make_unique<SqliteRecord>(school_->pupilRecord());
+        return keepPupilAsChild(*pupilRecord_, PupilLogin{className, name, pin});
+    });
+    PupilLoginForm form(dialog, window_.get());
+    const int closed = form.exec();
+    if (closed == PupilLoginForm::kFamilyLogin) return true;
+    if (closed != QDialog::Accepted || !dialog.loggedIn()) return false;
+    becomePupil();
+    return true;
+}
+
+void DesktopApp::becomePupil() {
+    form_->setRecord(pupilRecord_.get());
+    form_->setPupil(school_->pupil()->pupil, school_->pupil()->assignments);
+    // Sent once the event that stored the sheet is over, on the courier's thread.
+    form_->setAssignmentStored([this] {
+        QTimer::singleShot(0, window_.get(), [this] { school_->startSending(*pupilRecord_, form_->owner(), true); });
+    });
+    school_->watchAssignments();
+    auto* follow = new QTimer(window_.get());
+    QObject::connect(follow, &QTimer::timeout, window_.get(), [this] { followSchool(); });
+    follow->start(kSchoolFollowMs);
+    // What waits from an earlier session goes now.
+    school_->startSending(*pupilRecord_, form_->owner(), false);
+}
+
+void DesktopApp::followSchool() {
+    if (auto now = school_->changedAssignments()) form_->assignmentsChanged(std::move(*now));
+    if (++follows_ % kSendAgainEvery == 0) school_->startSending(*pupilRecord_, form_->owner(), false);
+    const std::optional<Upload> done = school_->sendDone(*pupilRecord_, form_->owner());
+    if (!done) return;
+    form_->showStatus();
+    // A batch at a time, while each takes some.
+    if (done->sent > 0 && done->waiting > 0) school_->startSending(*pupilRecord_, form_->owner(), false);
 }
 
 }  // namespace tally

@@ -54,9 +54,18 @@ private:
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<SchoolDesk> school_;
+    // The record of the pupil logged in on a lab computer, the model's then.
+    std::unique_ptr<SqliteRecord> pupilRecord_;
+    int follows_ = 0;
     PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
 
     void wire();
+    // A lab computer asks for a pupil first: false when the dialog was
+    // closed, which ends the program.
+    bool askForPupil();
+    void becomePupil();
+    // What the school's threads handed over: new assignments, a send done.
+    void followSchool();
 };
 
 }  // namespace tally

@@ -7,6 +7,7 @@
 #include "app/fact_grid_page.h"
 #include "app/record_page.h"
 #include "app/weekly_report_page.h"
+#include "classroom/pupil_assignments_page.h"
 
 namespace tally {
 
@@ -57,6 +58,10 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         }
         if (const auto child = linkedChild(name, kShowChildReportLink)) {
             emit childReportRequested(*child);
+            return false;
+        }
+        if (linkedAssignment(name)) {
+            emit assignmentRequested(url.fileName());
             return false;
         }
         if (const auto grid = linkedFactGrid(name)) {

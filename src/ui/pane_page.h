@@ -38,6 +38,8 @@ signals:
     void childReportRequested(long long childId);
     // A fact grid of a child was chosen on the record page or another grid.
     void factGridRequested(int place, long long childId);
+    // A pupil chose an assignment on 下发的练习 (its link's file name).
+    void assignmentRequested(const QString& fileName);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
