@@ -12,6 +12,7 @@
 
 namespace tally {
 
+class ClassroomControl;
 class Form1;
 class MainWindow;
 class PageBridge;
@@ -54,6 +55,8 @@ private:
     std::unique_ptr<SqliteRecord> record_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<SchoolDesk> school_;
+    // The teacher's 班级 view, where the school's server is set.
+    std::unique_ptr<ClassroomControl> classroom_;
     PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
 
     void wire();

@@ -38,6 +38,8 @@ signals:
     void childReportRequested(long long childId);
     // A fact grid of a child was chosen on the record page or another grid.
     void factGridRequested(int place, long long childId);
+    // A link of the teacher's 班级 pages was followed (its file name).
+    void classLinkFollowed(const QString& fileName);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
