@@ -13,11 +13,13 @@
 namespace tally::test {
 namespace {
 
+std::vector<TaughtClass> classesOf(SchoolServer& teacher) {
+    return teacher.teacherClasses().value.value_or(std::vector<TaughtClass>{});
+}
+
 std::vector<std::string> classNames(SchoolServer& teacher) {
     std::vector<std::string> names;
-    for (const TaughtClass& taught : teacher.teacherClasses().value.value_or(std::vector<TaughtClass>{})) {
-        names.push_back(taught.schoolClass.name);
-    }
+    for (const TaughtClass& taught : classesOf(teacher)) names.push_back(taught.schoolClass.name);
     return names;
 }
 
@@ -72,14 +74,18 @@ TEST(TeacherDesk, AGroupsAssignmentReachesOnlyItsPupils) {
     for (const char* pupil : {"小明", "小红", "小刚"}) {
         const auto session = lab.logInPupil(made.joinCode, pupil, "1357");
         ASSERT_TRUE(session.value) << session.problem;
+        const auto tasks = lab.pupilAssignments(session.value->token);
+        ASSERT_TRUE(tasks.value) << tasks.problem;
         std::vector<long long> given;
-        for (const Assignment& one : *lab.pupilAssignments(session.value->token).value) given.push_back(one.id);
+        for (const Assignment& one : *tasks.value) given.push_back(one.id);
         const bool inGroup = std::string(pupil) != "小红";
         EXPECT_EQ(std::count(given.begin(), given.end(), group), inGroup ? 1 : 0) << pupil;
         EXPECT_EQ(std::count(given.begin(), given.end(), whole), 1) << pupil;
     }
+    const auto table = teacher.results(group);
+    ASSERT_TRUE(table.value) << table.problem;
     std::vector<std::string> inTable;
-    for (const PupilResults& line : *teacher.results(group).value) inTable.push_back(line.pupil.name);
+    for (const PupilResults& line : *table.value) inTable.push_back(line.pupil.name);
     EXPECT_EQ(inTable, (std::vector<std::string>{"小刚", "小明"}));
 
     const auto tasks = teacher.classAssignments(made.id);
@@ -102,7 +108,7 @@ TEST(TeacherDesk, AnImportedListsPupilsLogInWithThePinsShown) {
     const std::string name = uniqueName("一年级（3）班");
     ASSERT_EQ(desk.addClass(name), "");
     std::optional<SchoolClass> made;
-    for (const TaughtClass& taught : *teacher.teacherClasses().value) {
+    for (const TaughtClass& taught : classesOf(teacher)) {
         if (taught.schoolClass.name == name) made = taught.schoolClass;
     }
     ASSERT_TRUE(made);
