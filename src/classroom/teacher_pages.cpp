@@ -14,6 +14,8 @@ constexpr const char* kStyle = R"(
 ul.pupils { columns: 4; font-size: 17px; }
 span.code { font-family: monospace; font-size: 22px; letter-spacing: 2px; color: #8a5a2b; }
 table.classes td, table.tasks td { text-align: left; }
+table.tasks th, table.tasks td { white-space: nowrap; padding: 4px 8px; font-size: 16px; }
+table.tasks td.title { white-space: normal; }
 p.pins { text-indent: 0; font-weight: bold; color: #b03a2e; }
 table.pins td { font-size: 20px; padding: 6px 24px; }
 @media print { ul.pupils { columns: 5; font-size: 12px; } }
@@ -42,9 +44,10 @@ std::string taskRow(const AssignmentProgress& task, const std::vector<Pupil>& pu
     const Assignment& assignment = task.assignment;
     const std::string results =
         element("a", "看结果", htmlAttr("href", classLink({ClassLink::To::Results, assignment.id})));
-    return element("tr", element("td", escaped(assignment.title)) +
+    return element("tr", element("td", escaped(assignment.title), "class=title") +
                              element("td", std::to_string(assignment.questionCount) + "道") +
-                             element("td", escaped(assignment.due)) + element("td", escaped(forWhom(assignment, pupils))) +
+                             element("td", escaped(assignment.due)) +
+                             element("td", escaped(forWhom(assignment, pupils)), "class=title") +
                              element("td", std::to_string(task.done) + "/" + std::to_string(task.assigned) + "人") +
                              element("td", results));
 }

@@ -24,7 +24,7 @@ constexpr const char* kResults =
 constexpr const char* kMissedOften =
     "WITH newest AS (SELECT DISTINCT ON (pupil_id, position) * FROM tallymoo.answer WHERE assignment_id = $1"
     "   ORDER BY pupil_id, position, answered_at DESC, id)"
-    " SELECT q.position, min(q.question) AS question, min(q.correct) AS correct,"
+    " SELECT q.position, min(q.question) AS question, min(q.correct) FILTER (WHERE NOT q.is_right) AS correct,"
     "  count(*) FILTER (WHERE NOT q.is_right) AS wrong, count(*) AS answered,"
     "  coalesce((SELECT string_agg(k.error_kind || E'\\t' || k.n, E'\\n' ORDER BY k.n DESC, k.error_kind)"
     "    FROM (SELECT error_kind, count(*) AS n FROM newest e WHERE e.position = q.position AND NOT e.is_right"
