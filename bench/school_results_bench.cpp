@@ -3,7 +3,9 @@
 // class with a term of 100 assignments of 50 questions, every pupil having
 // done every one (5,000,000 answers). The teacher's table of one assignment
 // (40 × 50) must open in well under a second, the term view of a class
-// (each pupil's share right of each skill over the term) in under two.
+// (each pupil's share right of each skill over the term) in under two; so
+// must the pages the window shows of them, every read they make and their
+// HTML included, and a class's page with its 100 assignments.
 #include <benchmark/benchmark.h>
 
 #include <iostream>
@@ -11,6 +13,8 @@
 #include <pqxx/pqxx>
 
 #include "school_server_bench.h"
+#include "classroom/teacher_desk.h"
+#include "practice/practice_rows.h"
 #include "pg_school/pg_school_server.h"
 
 namespace tally {
@@ -37,12 +41,14 @@ struct School {
     bench::BenchServer server;
     std::unique_ptr<PgSchoolServer> teacher;
     long long assignment = 0;
+    long long classId = 0;
 
     School() {
         pqxx::connection administrator(server.setting("administrator"));
         pqxx::work work(administrator);
         work.exec(kGenerate);
         assignment = work.exec1("SELECT min(id) FROM tallymoo.assignment")[0].as<long long>();
+        classId = work.exec1("SELECT id FROM tallymoo.school_class WHERE name = 'class-7'")[0].as<long long>();
         std::cout << "answers: " << work.exec1("SELECT count(*) FROM tallymoo.answer")[0].as<long long>() << "\n";
         work.commit();
         teacher = std::make_unique<PgSchoolServer>(server.setting("server"));
@@ -80,6 +86,36 @@ void BM_TermViewOfAClass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TermViewOfAClass)->Unit(benchmark::kMillisecond);
+
+void BM_TeachersResultsPage(benchmark::State& state) {
+    School& made = school();
+    TeacherDesk desk(*made.teacher, {});
+    for (auto _ : state) {
+        const std::string page = desk.resultsPage(made.assignment);
+        if (page.find("错得多的题") == std::string::npos) state.SkipWithError("the results page is not shown");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_TeachersResultsPage)->Unit(benchmark::kMillisecond);
+
+void BM_ClassPageWithItsAssignments(benchmark::State& state) {
+    School& made = school();
+    TeacherDesk desk(*made.teacher, {});
+    for (auto _ : state) {
+        const std::string page = desk.classPage(made.classId);
+        if (page.find("40/40人") == std::string::npos) state.SkipWithError("the class page does not count its pupils");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK(BM_ClassPageWithItsAssignments)->Unit(benchmark::kMillisecond);
+
+void BM_TermPageOfAClass(benchmark::State& state) {
+    School& made = school();
+    TeacherDesk desk(*made.teacher, {});
+    const Day lastDay = *parseDay("2027-01-31");
+    for (auto _ : state) benchmark::DoNotOptimize(desk.termPage(made.classId, lastDay));
+}
+BENCHMARK(BM_TermPageOfAClass)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tally

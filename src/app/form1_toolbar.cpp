@@ -15,7 +15,7 @@ std::span<const ToolbarAction> toolbarActions() {
     // A friend of the window model: each row runs one of its handlers. The
     // child's actions come first, the parent's last, so that a narrow window
     // hides the parent's first.
-    static const std::array<ToolbarAction, 16> actions = {{
+    static const std::array<ToolbarAction, 17> actions = {{
         {"w16", "今日练习", "今天的练习：以前做错的题、要加强的题和这个星期学的内容", Kind::Push,
          {"", "#16a34a", "今", 18}, "", ActionUser::Anyone, "",
          "今日练习：今天该做的一组题，有以前做错、到了该复习的题，有要加强的题，还有这个星期课本上学的内容（见第三部分）。",
@@ -66,6 +66,12 @@ std::span<const ToolbarAction> toolbarActions() {
          [](Form1& form) {
              PasswordDialog dialog(form.accounts_, form.ports_.ui, form.ports_.data, form.record_);
              form.ports_.ui.runPasswordDialog(dialog);
+         }},
+        {"w18", "班级", "老师登录以后管理班级、学生和练习，看每个同学的结果", Kind::Push, {"", "#7c3aed", "班", 18}, "",
+         ActionUser::Anyone, "",
+         "班级：连着学校服务器的电脑上才有。老师用自己的账号登录以后，可以建班级、添加学生（也可以导入名单）、给全班或几个同学布置练习，看每个同学的答案、错得多的题和这学期的正确率，都可以打印。",
+         [](Form1& form) {
+             if (!form.ports_.ui.showClassroom()) form.ports_.ui.message("提示", "这台电脑没有连学校的服务器，没有班级可以看。");
          }},
     }};
     return actions;

@@ -109,6 +109,9 @@ public:
     // The drill form chosen by the program (settings restored): the toolbar
     // shows its button ("w6"…"w9") pressed.
     virtual void showDrillForm(const std::string& /*key*/) {}
+    // The teacher's 班级 view of the school's server (the teacher logs in
+    // first); false where this window has no school's server.
+    virtual bool showClassroom() { return false; }
     // Prints the pane in front. `worksheet` is the sheet WebBrowser1 shows as a
     // printable worksheet: a window may offer it, as it says, while
     // WebBrowser1 is in front.

@@ -2,8 +2,6 @@
 #include "classroom/assignment_results_page.h"
 
 #include <algorithm>
-#include <map>
-#include <utility>
 
 #include "classroom/class_page_parts.h"
 #include "practice/html_parts.h"
@@ -32,20 +30,23 @@ ol.questions { columns: 3; font-size: 14px; }
 }
 )";
 
-constexpr int kMostMissedShown = 10;
-
-int columnCount(const Assignment& assignment, const std::vector<ClassAnswer>& counted) {
+int columnCount(const Assignment& assignment, const std::vector<PupilResults>& table) {
     int columns = assignment.questionCount;
-    for (const ClassAnswer& answer : counted) columns = std::max(columns, answer.position + 1);
+    for (const PupilResults& line : table) {
+        for (const ClassAnswer& answer : line.answers) columns = std::max(columns, answer.position + 1);
+    }
     return columns;
 }
 
 // Each question's text, from the first answer to it (every pupil is given the same questions).
-std::vector<std::string> questionTexts(int columns, const std::vector<ClassAnswer>& counted) {
+std::vector<std::string> questionTexts(int columns, const std::vector<PupilResults>& table) {
     std::vector<std::string> texts(static_cast<std::size_t>(columns));
-    for (const ClassAnswer& answer : counted) {
-        std::string& text = texts[static_cast<std::size_t>(answer.position)];
-        if (text.empty()) text = questionOnOneLine(answer.question);
+    for (const PupilResults& line : table) {
+        for (const ClassAnswer& answer : line.answers) {
+            if (answer.position < 0) continue;
+            std::string& text = texts[static_cast<std::size_t>(answer.position)];
+            if (text.empty()) text = questionOnOneLine(answer.question);
+        }
     }
     return texts;
 }
@@ -65,12 +66,13 @@ std::string answerCell(const ClassAnswer& answer) {
     return element("td", content, answer.right ? "class=right" : "class=wrong");
 }
 
-std::string pupilRow(const Pupil& pupil, int columns, const std::map<std::pair<long long, int>, ClassAnswer>& byPlace) {
-    std::string cells = element("td", escaped(pupil.name), "class=pupil");
-    for (int column = 0; column < columns; ++column) {
-        const auto found = byPlace.find({pupil.id, column});
-        cells += found == byPlace.end() ? element("td", "") : answerCell(found->second);
+std::string pupilRow(const PupilResults& line, int columns) {
+    std::vector<const ClassAnswer*> byPlace(static_cast<std::size_t>(columns), nullptr);
+    for (const ClassAnswer& answer : line.answers) {
+        if (answer.position >= 0) byPlace[static_cast<std::size_t>(answer.position)] = &answer;
     }
+    std::string cells = element("td", escaped(line.pupil.name), "class=pupil");
+    for (const ClassAnswer* answer : byPlace) cells += answer ? answerCell(*answer) : element("td", "");
     return element("tr", cells);
 }
 
@@ -80,9 +82,9 @@ std::string questionList(const std::vector<std::string>& texts) {
     return element("h2", "题目") + element("ol", items, "class=questions");
 }
 
-std::string kindsText(const MissedAssignmentQuestion& missed) {
+std::string kindsText(const MissedOften& missed) {
     std::string text;
-    for (const auto& [name, misses] : missed.kinds) {
+    for (const auto& [name, misses] : missed.errorKinds) {
         const std::string_view caption = errorKindCaption(errorKindNamed(name));
         if (caption.empty()) continue;
         text += (text.empty() ? "，其中" : "，") + std::string(caption) + std::to_string(misses) + "人";
@@ -90,82 +92,53 @@ std::string kindsText(const MissedAssignmentQuestion& missed) {
     return text;
 }
 
-std::string mostMissedPart(const std::vector<MissedAssignmentQuestion>& missed) {
+std::string mostMissedPart(const std::vector<MissedOften>& missed) {
     if (missed.empty()) return element("h2", "错得多的题") + element("p", "这次练习没有人做错。");
     std::string items;
-    for (const MissedAssignmentQuestion& question : missed) {
+    for (const MissedOften& question : missed) {
+        const std::string answer = question.correct.empty() ? "" : "，答案" + question.correct;
         items += element("li", "第" + std::to_string(question.position + 1) + "题　" +
-                                   escaped(questionOnOneLine(question.question)) + "：" + std::to_string(question.misses) +
+                                   escaped(questionOnOneLine(question.question) + answer) + "：" +
+                                   std::to_string(question.answered) + "人做了，" + std::to_string(question.wrong) +
                                    "人做错" + escaped(kindsText(question)) + "。");
     }
     return element("h2", "错得多的题") + element("ul", items);
 }
 
-std::string notDonePart(const std::vector<Pupil>& assigned, const std::vector<ClassAnswer>& counted) {
+std::string notDonePart(const std::vector<PupilResults>& table) {
     std::string names;
-    for (const Pupil& pupil : assigned) {
-        const bool done = std::any_of(counted.begin(), counted.end(), [&](const ClassAnswer& a) { return a.pupilId == pupil.id; });
-        if (!done) names += (names.empty() ? "" : "、") + pupil.name;
+    for (const PupilResults& line : table) {
+        if (line.answers.empty()) names += (names.empty() ? "" : "、") + line.pupil.name;
     }
     return element("h2", "还没有做的同学") + element("p", names.empty() ? "每个同学都做了。" : escaped(names) + "。");
 }
 
+// The lines in the order of the pupils' names, whatever order they came in.
+std::vector<PupilResults> linesByName(const std::vector<PupilResults>& table) {
+    std::vector<Pupil> pupils;
+    for (const PupilResults& line : table) pupils.push_back(line.pupil);
+    std::vector<PupilResults> sorted;
+    for (const Pupil& pupil : pupilsByName(std::move(pupils))) {
+        const auto line = std::find_if(table.begin(), table.end(), [&](const PupilResults& l) { return l.pupil == pupil; });
+        sorted.push_back(*line);
+    }
+    return sorted;
+}
+
 }  // namespace
 
-std::vector<ClassAnswer> countedAnswers(const Assignment& assignment, const std::vector<ClassAnswer>& answers) {
-    std::map<std::pair<long long, int>, ClassAnswer> latest;
-    for (const ClassAnswer& answer : answers) {
-        if (answer.assignmentId != assignment.id || answer.position < 0) continue;
-        const auto [place, added] = latest.try_emplace({answer.pupilId, answer.position}, answer);
-        if (!added && place->second.answeredAt <= answer.answeredAt) place->second = answer;
-    }
-    std::vector<ClassAnswer> counted;
-    for (auto& [place, answer] : latest) counted.push_back(std::move(answer));
-    return counted;
-}
-
-std::vector<MissedAssignmentQuestion> mostMissedQuestions(const Assignment& assignment,
-                                                          const std::vector<ClassAnswer>& answers, int limit) {
-    std::map<int, MissedAssignmentQuestion> byPlace;
-    for (const ClassAnswer& answer : countedAnswers(assignment, answers)) {
-        if (answer.right) continue;
-        MissedAssignmentQuestion& missed = byPlace[answer.position];
-        missed.position = answer.position;
-        if (missed.question.empty()) missed.question = answer.question;
-        ++missed.misses;
-        if (answer.errorKind.empty()) continue;
-        auto kind = std::find_if(missed.kinds.begin(), missed.kinds.end(), [&](const auto& k) { return k.first == answer.errorKind; });
-        if (kind == missed.kinds.end()) kind = missed.kinds.insert(missed.kinds.end(), {answer.errorKind, 0});
-        ++kind->second;
-    }
-    std::vector<MissedAssignmentQuestion> missed;
-    for (auto& [place, question] : byPlace) {
-        std::stable_sort(question.kinds.begin(), question.kinds.end(),
-                         [](const auto& a, const auto& b) { return a.second > b.second; });
-        missed.push_back(std::move(question));
-    }
-    std::stable_sort(missed.begin(), missed.end(),
-                     [](const MissedAssignmentQuestion& a, const MissedAssignmentQuestion& b) { return a.misses > b.misses; });
-    if (limit >= 0 && static_cast<int>(missed.size()) > limit) missed.resize(static_cast<std::size_t>(limit));
-    return missed;
-}
-
-std::string assignmentResultsHtml(const Assignment& assignment, const std::vector<Pupil>& pupils,
-                                  const std::vector<ClassAnswer>& answers) {
-    const std::vector<Pupil> assigned = assignedPupils(assignment, pupils);
-    const std::vector<ClassAnswer> counted = countedAnswers(assignment, answers);
-    const int columns = columnCount(assignment, counted);
-    const std::vector<std::string> texts = questionTexts(columns, counted);
-    std::map<std::pair<long long, int>, ClassAnswer> byPlace;
-    for (const ClassAnswer& answer : counted) byPlace.emplace(std::make_pair(answer.pupilId, answer.position), answer);
+std::string assignmentResultsHtml(const Assignment& assignment, const std::vector<PupilResults>& table,
+                                  const std::vector<MissedOften>& missed, const std::string& links) {
+    const std::vector<PupilResults> lines = linesByName(table);
+    const int columns = columnCount(assignment, lines);
+    const std::vector<std::string> texts = questionTexts(columns, lines);
     std::string rows = headerRow(texts);
-    for (const Pupil& pupil : assigned) rows += pupilRow(pupil, columns, byPlace);
+    for (const PupilResults& line : lines) rows += pupilRow(line, columns);
     const std::string body =
-        element("h1", escaped(assignment.title)) +
+        links + element("h1", escaped(assignment.title)) +
         element("p", "共" + std::to_string(assignment.questionCount) + "道题，截止日期：" + escaped(assignment.due) +
                          "。同学按姓名排列。") +
-        element("table", rows, "class=results") + questionList(texts) +
-        mostMissedPart(mostMissedQuestions(assignment, answers, kMostMissedShown)) + notDonePart(assigned, counted);
+        element("table", rows, "class=results") + questionList(texts) + mostMissedPart(missed) + notDonePart(lines);
     return classPageHtml(assignment.title, kStyle, body);
 }
 

@@ -5,15 +5,34 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <utility>
 
 #include "practice/html_parts.h"
 
 namespace tally {
 
+namespace {
+
+constexpr const char* kLinksStyle = R"(
+p.links { text-indent: 0; }
+p.links a { display: inline-block; margin: 0 10px 6px 0; padding: 2px 14px; border: 1px solid #9cc3a8;
+  border-radius: 10px; background: #eef7f0; text-decoration: none; }
+@media print { p.links { display: none; } }
+)";
+
+}  // namespace
+
 std::string classPageHtml(const std::string& title, const std::string& style, const std::string& body) {
     return "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + element("title", escaped(title)) +
-           "<link rel=stylesheet href=\"reading.css\">" + element("style", style) + "</head>" + element("body", body) +
-           "</html>";
+           "<link rel=stylesheet href=\"reading.css\">" + element("style", kLinksStyle + style) + "</head>" +
+           element("body", body) + "</html>";
+}
+
+std::string linksBar(const std::vector<std::pair<ClassLink, std::string>>& links) {
+    std::string anchors;
+    for (const auto& [link, caption] : links) anchors += element("a", escaped(caption), htmlAttr("href", classLink(link)));
+    return element("p", anchors, "class=links");
 }
 
 namespace {
@@ -42,13 +61,16 @@ std::vector<Pupil> pupilsByName(std::vector<Pupil> pupils) {
     return pupils;
 }
 
-std::vector<Pupil> assignedPupils(const Assignment& assignment, const std::vector<Pupil>& pupils) {
-    std::vector<Pupil> assigned;
-    for (const Pupil& pupil : pupils) {
-        const bool named = std::find(assignment.pupils.begin(), assignment.pupils.end(), pupil.id) != assignment.pupils.end();
-        if (pupil.classId == assignment.classId && (assignment.pupils.empty() || named)) assigned.push_back(pupil);
+std::vector<ClassAnswer> countedAnswers(const Assignment& assignment, const std::vector<ClassAnswer>& answers) {
+    std::map<std::pair<long long, int>, ClassAnswer> latest;
+    for (const ClassAnswer& answer : answers) {
+        if (answer.assignmentId != assignment.id || answer.position < 0) continue;
+        const auto [place, added] = latest.try_emplace({answer.pupilId, answer.position}, answer);
+        if (!added && place->second.answeredAt <= answer.answeredAt) place->second = answer;
     }
-    return pupilsByName(std::move(assigned));
+    std::vector<ClassAnswer> counted;
+    for (auto& [place, answer] : latest) counted.push_back(std::move(answer));
+    return counted;
 }
 
 std::string secondsText(const std::optional<long long>& ms) {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
+#include "classroom/class_links.h"
 #include "progress/classroom_values.h"
 
 namespace tally {
@@ -13,10 +15,13 @@ namespace tally {
 
 // A whole page: its title, its own style on top of the shared one, its body.
 std::string classPageHtml(const std::string& title, const std::string& style, const std::string& body);
+// The teacher's links above a page ("添加学生", "打印这一页"…), which paper leaves out.
+std::string linksBar(const std::vector<std::pair<ClassLink, std::string>>& links);
 // The pupils by name, in the order of their 拼音 (then by id, for two of one name).
 std::vector<Pupil> pupilsByName(std::vector<Pupil> pupils);
-// The pupils an assignment is for: the ones it names, else its whole class.
-std::vector<Pupil> assignedPupils(const Assignment& assignment, const std::vector<Pupil>& pupils);
+// Of each pupil and question, the answer that counts: the pupil's latest on
+// that question of the assignment (a pupil may do it again).
+std::vector<ClassAnswer> countedAnswers(const Assignment& assignment, const std::vector<ClassAnswer>& answers);
 // "4.2秒"; "" for an answer without a time.
 std::string secondsText(const std::optional<long long>& ms);
 

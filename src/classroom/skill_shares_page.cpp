@@ -2,6 +2,7 @@
 #include "classroom/skill_shares_page.h"
 
 #include <set>
+#include <utility>
 
 #include "classroom/class_page_parts.h"
 #include "practice/html_parts.h"
@@ -18,27 +19,22 @@ table.shares td.pupil { text-align: left; }
 
 // The share right in whole percent, rounded half up, with its answers.
 std::string shareText(const SkillShare& share) {
-    const int percent = (share.right * 200 + share.answers) / (share.answers * 2);
-    return std::to_string(percent) + "%（" + std::to_string(share.right) + "/" + std::to_string(share.answers) + "）";
+    const long long percent = (share.right * 200 + share.answered) / (share.answered * 2);
+    return std::to_string(percent) + "%（" + std::to_string(share.right) + "/" + std::to_string(share.answered) + "）";
 }
 
 }  // namespace
 
-std::map<long long, std::map<std::string, SkillShare>> skillShares(const std::vector<ClassAnswer>& answers) {
-    std::map<long long, std::map<std::string, SkillShare>> shares;
-    for (const ClassAnswer& answer : answers) {
-        SkillShare& share = shares[answer.pupilId][answer.topicKey];
-        ++share.answers;
-        share.right += answer.right ? 1 : 0;
-    }
-    return shares;
-}
-
 std::string skillSharesHtml(const std::string& className, const std::vector<Pupil>& pupils,
-                            const std::vector<ClassAnswer>& answers, const std::map<std::string, std::string>& captions) {
-    const auto shares = skillShares(answers);
+                            const std::vector<SkillShare>& shares, const TermPeriod& period,
+                            const std::map<std::string, std::string>& captions, const std::string& links) {
+    std::map<std::pair<std::string, std::string>, const SkillShare*> byPupil;
     std::set<std::string> skills;
-    for (const ClassAnswer& answer : answers) skills.insert(answer.topicKey);
+    for (const SkillShare& share : shares) {
+        if (share.answered <= 0) continue;
+        byPupil[{share.pupil, share.topicKey}] = &share;
+        skills.insert(share.topicKey);
+    }
     std::vector<std::string> header = {"姓名"};
     for (const std::string& skill : skills) {
         const auto caption = captions.find(skill);
@@ -47,16 +43,17 @@ std::string skillSharesHtml(const std::string& className, const std::vector<Pupi
     std::string rows = textRow(header, "th");
     for (const Pupil& pupil : pupilsByName(pupils)) {
         std::string cells = element("td", escaped(pupil.name), "class=pupil");
-        const auto ofPupil = shares.find(pupil.id);
         for (const std::string& skill : skills) {
-            const bool answered = ofPupil != shares.end() && ofPupil->second.count(skill) > 0;
-            cells += element("td", answered ? escaped(shareText(ofPupil->second.at(skill))) : "—");
+            const auto found = byPupil.find({pupil.name, skill});
+            cells += element("td", found == byPupil.end() ? "—" : escaped(shareText(*found->second)));
         }
         rows += element("tr", cells);
     }
-    const std::string body = element("h1", escaped(className) + "这学期各项练习的正确率") +
-                             element("p", "每格是做对的题占做过的题的百分比，括号里是做对的题数和做过的题数。同学按姓名排列。") +
-                             (skills.empty() ? element("p", "这学期还没有人做过练习。") : element("table", rows, "class=shares"));
+    const std::string body =
+        links + element("h1", escaped(className) + "这学期各项练习的正确率") +
+        element("p", "从" + escaped(period.fromDay) + "到" + escaped(period.toDay) +
+                         "。每格是做对的题占做过的题的百分比，括号里是做对的题数和做过的题数。同学按姓名排列。") +
+        (skills.empty() ? element("p", "这学期还没有人做过练习。") : element("table", rows, "class=shares"));
     return classPageHtml("各项练习的正确率", kStyle, body);
 }
 

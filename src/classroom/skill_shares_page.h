@@ -4,25 +4,24 @@
 #include <string>
 #include <vector>
 
-#include "progress/classroom_values.h"
+#include "progress/school_server.h"
 
 namespace tally {
 
-// A pupil's answers to one skill: how many, how many right.
-struct SkillShare {
-    int answers = 0;
-    int right = 0;
+// The days a term view covers, "YYYY-MM-DD" each, both included.
+struct TermPeriod {
+    std::string fromDay;
+    std::string toDay;
 };
 
-// Each pupil's share of each skill, by pupil id and skill key.
-std::map<long long, std::map<std::string, SkillShare>> skillShares(const std::vector<ClassAnswer>& answers);
-
-// The teacher's term view: a small table of the pupils (by name) against the
-// skills they answered (in the order of their keys, which is the textbook's),
-// each cell the share right in percent with its answers ("85%（17/20）").
-// `answers` are the term's; `captions` name the skills by key (the key is
-// shown for one it does not name).
+// The teacher's term view: a small table of the class's pupils (by name)
+// against the skills they answered (in the order of their keys, which is the
+// textbook's), each cell the share right in percent with its answers
+// ("85%（17/20）"). `shares` are the server's, a pupil's skill each, from
+// `fromDay` to `toDay`; `captions` name the skills by key (the key is shown
+// for one it does not name); `links` (a linksBar) go above it on screen.
 std::string skillSharesHtml(const std::string& className, const std::vector<Pupil>& pupils,
-                            const std::vector<ClassAnswer>& answers, const std::map<std::string, std::string>& captions);
+                            const std::vector<SkillShare>& shares, const TermPeriod& period,
+                            const std::map<std::string, std::string>& captions, const std::string& links = "");
 
 }  // namespace tally

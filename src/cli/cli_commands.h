@@ -81,6 +81,9 @@ public:
     void printPupils(const std::string& args, std::ostream& out);
     void assign(const std::string& args, std::ostream& out);
     void printAssignments(const std::string& args, std::ostream& out);
+    void printClasses(const std::string& args, std::ostream& out);
+    void classPage(const std::string& args, std::ostream& out);
+    void termPage(const std::string& args, std::ostream& out);
     void doAssignment(const std::string& args, std::ostream& out);
     void results(const std::string& args, std::ostream& out);
     void missed(const std::string& args, std::ostream& out);

@@ -2,16 +2,18 @@
 // The headless commands of the school: a lab computer joining a class, the
 // teacher's classes, pupils, assignments and results, and the outbox.
 #include <algorithm>
+#include <fstream>
 #include <optional>
 #include <ostream>
-#include <random>
+#include <sstream>
 
+#include "app/assignment_form.h"
+#include "classroom/teacher_desk.h"
 #include "cli/cli_commands.h"
 #include "cli/command_words.h"
 #include "cli/printable.h"
 #include "pg_school/school_desk.h"
 #include "classroom/outbox_status.h"
-#include "skills/skill_table.h"
 
 namespace tally {
 namespace {
@@ -37,10 +39,51 @@ std::optional<long long> idNumber(const std::string& text) {
     return std::stoll(text);
 }
 
-// "TOPIC" as the pupil reads it: the skill's caption, else the key itself.
-std::string titleOf(const std::string& topicKey) {
-    const SkillRow* skill = findSkill(topicKey);
-    return skill ? skill->caption : topicKey;
+// The words of a line, split at blanks.
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+std::optional<std::string> fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// Writes a page for paper or a look; prints what was done.
+void writePage(const std::string& path, const std::string& html, std::ostream& out) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << html;
+    file.close();
+    if (!file) {
+        out << "error: cannot write " << path << "\n";
+        return;
+    }
+    out << "wrote " << path << "\n";
+}
+
+// The teacher's class of that name, or nothing with an error line.
+std::optional<SchoolClass> classNamed(SchoolServer& server, const std::string& name, std::ostream& out) {
+    const auto classes = server.teacherClasses();
+    if (!answered(classes, out)) return std::nullopt;
+    for (const TaughtClass& taught : *classes.value) {
+        if (taught.schoolClass.name == name) return taught.schoolClass;
+    }
+    out << "error: " << printable("没有这个班级，或者这不是您的班级。") << "\n";
+    return std::nullopt;
+}
+
+void printAdded(const PupilsAdded& done, std::ostream& out) {
+    for (const PinLine& line : done.added) out << printable(line.name) << "\t" << line.pin << "\n";
+    for (const RefusedName& name : done.refused) {
+        out << "error: line " << name.line << " " << printable(name.name) << ": " << printable(name.why) << "\n";
+    }
+    out << ".\n";
 }
 
 void printTaskList(const std::vector<Assignment>& tasks, std::ostream& out) {
@@ -104,14 +147,27 @@ void Commands::pupil(const std::string& args, std::ostream& out) {
     const auto [verb, rest] = splitFirst(args);
     const auto [className, rest2] = splitFirst(rest);
     const auto [name, pin] = splitFirst(rest2);
-    if (verb != "add" || pin.empty()) {
-        out << "error: pupil add CLASS NAME PIN\n";
+    const bool adds = verb == "add" && !pin.empty();
+    const bool imports = verb == "import" && !name.empty();
+    if (!adds && !imports) {
+        out << "error: pupil add CLASS NAME PIN | pupil import CLASS FILE\n";
         return;
     }
     SchoolServer* server = serverOf(school_, out);
     if (!server) return;
-    if (const auto added = server->addPupil(className, name, pin); answered(added, out)) {
-        out << "pupil " << *added.value << "\n";
+    if (adds) {
+        if (const auto added = server->addPupil(className, name, pin); answered(added, out)) {
+            out << "pupil " << *added.value << "\n";
+        }
+        return;
+    }
+    const std::optional<std::string> bytes = fileBytes(rest2);
+    if (!bytes) {
+        out << "error: cannot read " << rest2 << "\n";
+        return;
+    }
+    if (const std::optional<SchoolClass> shown = classNamed(*server, className, out)) {
+        printAdded(TeacherDesk(*server, {}).importPupils(*shown, *bytes), out);
     }
 }
 
@@ -125,24 +181,60 @@ void Commands::printPupils(const std::string& args, std::ostream& out) {
 }
 
 void Commands::assign(const std::string& args, std::ostream& out) {
-    const auto [className, rest] = splitFirst(args);
-    const auto [topic, rest2] = splitFirst(rest);
-    const auto [count, due] = splitFirst(rest2);
-    const std::optional<long long> questions = idNumber(count);
-    if (due.empty() || !questions) {
-        out << "error: assign CLASS TOPIC COUNT DUE\n";
+    const std::vector<std::string> words = wordsOf(args);
+    const std::optional<long long> questions = words.size() >= 4 ? idNumber(words[2]) : std::nullopt;
+    if (!questions) {
+        out << "error: assign CLASS TOPIC COUNT DUE [NAME ...]\n";
         return;
     }
     SchoolServer* server = serverOf(school_, out);
     if (!server) return;
-    Assignment task;
-    task.topicKey = topic;
-    task.title = titleOf(topic);
-    task.questionCount = static_cast<int>(std::min<long long>(*questions, 1000));
-    task.due = due;
-    task.seed = static_cast<long long>(std::random_device{}() >> 1);
-    if (const auto made = server->assign(className, task, {}); answered(made, out)) {
+    const AssignmentRequest request{words[1], static_cast<int>(std::min<long long>(*questions, 1000)), words[3],
+                                    words.size() > 4, {words.begin() + 4, words.end()}};
+    if (const std::string problem = assignmentProblem(request, form_->today(), form_->familyTable()); !problem.empty()) {
+        out << "error: " << printable(problem) << "\n";
+        return;
+    }
+    const Assignment task = assignmentOf(request, form_->familyTable());
+    if (const auto made = server->assign(words[0], task, request.pupilNames); answered(made, out)) {
         out << "assignment " << *made.value << "\n";
+    }
+}
+
+void Commands::printClasses(const std::string&, std::ostream& out) {
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    if (const auto classes = server->teacherClasses(); answered(classes, out)) {
+        for (const TaughtClass& taught : *classes.value) {
+            out << taught.schoolClass.id << "\t" << printable(taught.schoolClass.name) << "\t"
+                << taught.schoolClass.joinCode << "\t" << taught.pupils << "\n";
+        }
+        out << ".\n";
+    }
+}
+
+void Commands::classPage(const std::string& args, std::ostream& out) {
+    const auto [path, className] = splitFirst(args);
+    if (path.empty()) {
+        out << "error: classpage FILE [CLASS]\n";
+        return;
+    }
+    SchoolServer* server = serverOf(school_, out);
+    if (!server) return;
+    TeacherDesk desk(*server, skillCaptions());
+    if (className.empty()) return writePage(path, desk.classesPage(), out);
+    if (const std::optional<SchoolClass> shown = classNamed(*server, className, out)) {
+        writePage(path, desk.classPage(shown->id), out);
+    }
+}
+
+void Commands::termPage(const std::string& args, std::ostream& out) {
+    const auto [path, className] = splitFirst(args);
+    SchoolServer* server = className.empty() ? nullptr : serverOf(school_, out);
+    if (className.empty()) out << "error: termpage FILE CLASS\n";
+    if (!server) return;
+    if (const std::optional<SchoolClass> shown = classNamed(*server, className, out)) {
+        writePage(path, TeacherDesk(*server, skillCaptions()).termPage(shown->id, form_->today()), out);
     }
 }
 
@@ -178,10 +270,12 @@ void Commands::doAssignment(const std::string& args, std::ostream& out) {
 }
 
 void Commands::results(const std::string& args, std::ostream& out) {
-    const std::optional<long long> id = idNumber(args);
+    const auto [number, path] = splitFirst(args);
+    const std::optional<long long> id = idNumber(number);
     SchoolServer* server = id ? serverOf(school_, out) : nullptr;
-    if (!id) out << "error: results ASSIGNMENT\n";
+    if (!id) out << "error: results ASSIGNMENT [FILE.html]\n";
     if (!server) return;
+    if (!path.empty()) return writePage(path, TeacherDesk(*server, {}).resultsPage(*id), out);
     if (const auto table = server->results(*id); answered(table, out)) {
         for (const PupilResults& line : *table.value) printResultLine(line, out);
         out << ".\n";

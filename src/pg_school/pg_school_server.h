@@ -26,6 +26,7 @@ public:
                                                  const std::vector<ClassAnswer>& answers) override;
 
     SchoolReply<bool> logInTeacher(const std::string& role, const std::string& password) override;
+    SchoolReply<std::vector<TaughtClass>> teacherClasses() override;
     SchoolReply<SchoolClass> addClass(const std::string& name) override;
     SchoolReply<long long> addPupil(const std::string& className, const std::string& name,
                                     const std::string& pin) override;
@@ -33,6 +34,7 @@ public:
     SchoolReply<long long> assign(const std::string& className, const Assignment& assignment,
                                   const std::vector<std::string>& pupilNames) override;
     SchoolReply<std::vector<Assignment>> teacherAssignments() override;
+    SchoolReply<std::vector<AssignmentProgress>> classAssignments(long long classId) override;
     SchoolReply<std::vector<PupilResults>> results(long long assignmentId) override;
     SchoolReply<std::vector<MissedOften>> missedOften(long long assignmentId, int limit) override;
     SchoolReply<std::vector<SkillShare>> termShares(const std::string& className, const std::string& fromDay,

@@ -24,7 +24,7 @@ constexpr const char* kResults =
 constexpr const char* kMissedOften =
     "WITH newest AS (SELECT DISTINCT ON (pupil_id, position) * FROM tallymoo.answer WHERE assignment_id = $1"
     "   ORDER BY pupil_id, position, answered_at DESC, id)"
-    " SELECT q.position, min(q.question) AS question, min(q.correct) AS correct,"
+    " SELECT q.position, min(q.question) AS question, min(q.correct) FILTER (WHERE NOT q.is_right) AS correct,"
     "  count(*) FILTER (WHERE NOT q.is_right) AS wrong, count(*) AS answered,"
     "  coalesce((SELECT string_agg(k.error_kind || E'\\t' || k.n, E'\\n' ORDER BY k.n DESC, k.error_kind)"
     "    FROM (SELECT error_kind, count(*) AS n FROM newest e WHERE e.position = q.position AND NOT e.is_right"
@@ -38,6 +38,36 @@ constexpr const char* kTermShares =
     " JOIN tallymoo.answer x ON x.pupil_id = p.id"
     " WHERE c.name = $1 AND x.answered_at >= $2::date AND x.answered_at < $3::date + 1"
     " GROUP BY p.name, x.topic_key ORDER BY p.name, x.topic_key";
+
+constexpr const char* kTeacherClasses =
+    "SELECT c.id, c.name, c.join_code, count(p.id) AS pupils"
+    " FROM tallymoo.school_class c LEFT JOIN tallymoo.pupil p ON p.class_id = c.id"
+    " GROUP BY c.id ORDER BY c.name COLLATE \"zh-x-icu\", c.id";
+
+// The pupils an assignment is for are its group, or its whole class; only
+// their answers count it as done.
+constexpr const char* kClassAssignments =
+    "SELECT s.id, s.class_id, s.topic_key, s.title, s.question_count, s.due::text AS due, s.seed,"
+    "  coalesce(g.ids, '') AS group_ids,"
+    "  (SELECT count(DISTINCT a.pupil_id) FROM tallymoo.answer a WHERE a.assignment_id = s.id"
+    "     AND (g.ids IS NULL OR a.pupil_id IN (SELECT pupil_id FROM tallymoo.assignment_pupil"
+    "                                          WHERE assignment_id = s.id))) AS done,"
+    "  coalesce(g.n, (SELECT count(*) FROM tallymoo.pupil p WHERE p.class_id = s.class_id)) AS assigned"
+    " FROM tallymoo.assignment s"
+    " LEFT JOIN LATERAL (SELECT string_agg(pupil_id::text, ',' ORDER BY pupil_id) AS ids, count(*) AS n"
+    "   FROM tallymoo.assignment_pupil WHERE assignment_id = s.id HAVING count(*) > 0) g ON true"
+    " WHERE s.class_id = $1 ORDER BY s.due DESC, s.id DESC";
+
+std::vector<long long> idList(const std::string& text) {
+    std::vector<long long> ids;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t end = std::min(text.find(',', from), text.size());
+        ids.push_back(std::stoll(text.substr(from, end - from)));
+        from = end + 1;
+    }
+    return ids;
+}
 
 std::vector<std::pair<std::string, int>> kindCounts(const std::string& lines) {
     std::vector<std::pair<std::string, int>> counts;
@@ -90,6 +120,18 @@ SchoolReply<bool> PgSchoolServer::logInTeacher(const std::string& role, const st
     return reply;
 }
 
+SchoolReply<std::vector<TaughtClass>> PgSchoolServer::teacherClasses() {
+    return asTeacher<std::vector<TaughtClass>>([](pqxx::work& work) {
+        std::vector<TaughtClass> found;
+        for (const pqxx::row& row : work.exec(kTeacherClasses)) {
+            found.push_back(TaughtClass{
+                SchoolClass{row[0].as<long long>(), row[1].as<std::string>(), row[2].as<std::string>()},
+                row[3].as<int>()});
+        }
+        return found;
+    });
+}
+
 SchoolReply<SchoolClass> PgSchoolServer::addClass(const std::string& name) {
     return asTeacher<SchoolClass>([&](pqxx::work& work) {
         const pqxx::row made = work.exec_params1("SELECT class_id, join_code FROM tallymoo.add_class($1)", name);
@@ -137,6 +179,18 @@ SchoolReply<std::vector<Assignment>> PgSchoolServer::teacherAssignments() {
         for (const pqxx::row& row : work.exec("SELECT id, class_id, topic_key, title, question_count, due::text AS due,"
                                               " seed FROM tallymoo.assignment ORDER BY due, id")) {
             found.push_back(assignmentOf(row));
+        }
+        return found;
+    });
+}
+
+SchoolReply<std::vector<AssignmentProgress>> PgSchoolServer::classAssignments(long long classId) {
+    return asTeacher<std::vector<AssignmentProgress>>([&](pqxx::work& work) {
+        std::vector<AssignmentProgress> found;
+        for (const pqxx::row& row : work.exec_params(kClassAssignments, classId)) {
+            Assignment assignment = assignmentOf(row);
+            assignment.pupils = idList(row["group_ids"].as<std::string>());
+            found.push_back(AssignmentProgress{std::move(assignment), row["done"].as<int>(), row["assigned"].as<int>()});
         }
         return found;
     });

@@ -50,6 +50,20 @@ struct MissedOften {
     std::vector<std::pair<std::string, int>> errorKinds;
 };
 
+// A class of the teacher logged in, with how many pupils it has.
+struct TaughtClass {
+    SchoolClass schoolClass;
+    int pupils = 0;
+};
+
+// An assignment of a class with how many of the pupils it is for have
+// answered any of its questions; `assignment.pupils` names its group.
+struct AssignmentProgress {
+    Assignment assignment;
+    int done = 0;
+    int assigned = 0;
+};
+
 // A pupil's share right of one skill's answers over some days.
 struct SkillShare {
     std::string pupil;
@@ -76,6 +90,8 @@ public:
                                                          const std::vector<ClassAnswer>& answers) = 0;
 
     virtual SchoolReply<bool> logInTeacher(const std::string& role, const std::string& password) = 0;
+    // The teacher's own classes, by name.
+    virtual SchoolReply<std::vector<TaughtClass>> teacherClasses() = 0;
     virtual SchoolReply<SchoolClass> addClass(const std::string& name) = 0;
     virtual SchoolReply<long long> addPupil(const std::string& className, const std::string& name,
                                             const std::string& pin) = 0;
@@ -84,6 +100,8 @@ public:
     virtual SchoolReply<long long> assign(const std::string& className, const Assignment& assignment,
                                           const std::vector<std::string>& pupilNames) = 0;
     virtual SchoolReply<std::vector<Assignment>> teacherAssignments() = 0;
+    // The class's assignments, the latest due first, each with its group and how far it is done.
+    virtual SchoolReply<std::vector<AssignmentProgress>> classAssignments(long long classId) = 0;
     // Every pupil the assignment is for, by name.
     virtual SchoolReply<std::vector<PupilResults>> results(long long assignmentId) = 0;
     virtual SchoolReply<std::vector<MissedOften>> missedOften(long long assignmentId, int limit) = 0;

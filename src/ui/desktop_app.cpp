@@ -15,6 +15,7 @@
 #include "app/form1.h"
 #include "app/game_topics.h"
 #include "pg_school/school_desk.h"
+#include "ui/classroom_control.h"
 #include "ui/clock_panel.h"
 #include "ui/clock_picture.h"
 #include "ui/main_window.h"
@@ -65,6 +66,11 @@ DesktopApp::DesktopApp(const AppOptions& options)
         school_ = std::make_unique<SchoolDesk>(recordFile.parent_path() / "school", options.school.toStdString());
     }
     ui_->attach(*form_);
+    if (school_ && school_->server()) {
+        classroom_ = std::make_unique<ClassroomControl>(*window_, *ui_, *school_->server(), *form_);
+        ui_->setClassroom(classroom_.get());
+    }
+    window_->toolbarAction("w18")->setVisible(classroom_ != nullptr);
     QWebEngineView& browser1 = window_->browser(Pane::WebBrowser1);
     bridge_ = new PageBridge(*browser1.page(), page_, *form_, browser1.page());
     wire();
@@ -116,6 +122,10 @@ void DesktopApp::wire() {
                          }
                      },
                      Qt::QueuedConnection);
+    if (ClassroomControl* classroom = classroom_.get()) {
+        QObject::connect(&window.pane(Pane::WebBrowser2), &PanePage::classLinkFollowed, &window,
+                         [classroom](const QString& name) { classroom->follow(name.toStdString()); }, Qt::QueuedConnection);
+    }
     ClockPanel& clock = window.clockPanel();
     QObject::connect(&clock, &ClockPanel::spun, &window, [&form](int upDown, bool up) { form.spin(upDown, up); });
     QObject::connect(&clock, &ClockPanel::checkClicked, &window,

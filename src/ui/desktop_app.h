@@ -12,6 +12,7 @@
 
 namespace tally {
 
+class ClassroomControl;
 class Form1;
 class MainWindow;
 class PageBridge;
@@ -57,6 +58,8 @@ private:
     // The record of the pupil logged in on a lab computer, the model's then.
     std::unique_ptr<SqliteRecord> pupilRecord_;
     int follows_ = 0;
+    // The teacher's 班级 view, where the school's server is set.
+    std::unique_ptr<ClassroomControl> classroom_;
     PageBridge* bridge_ = nullptr;  // owned by WebBrowser1's page
 
     void wire();

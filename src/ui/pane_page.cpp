@@ -6,6 +6,7 @@
 
 #include "app/fact_grid_page.h"
 #include "app/record_page.h"
+#include "classroom/class_links.h"
 #include "app/weekly_report_page.h"
 #include "classroom/pupil_assignments_page.h"
 
@@ -66,6 +67,10 @@ bool PanePage::acceptNavigationRequest(const QUrl& url, NavigationType type, boo
         }
         if (const auto grid = linkedFactGrid(name)) {
             emit factGridRequested(static_cast<int>(grid->first), grid->second);
+            return false;
+        }
+        if (linkedClassPage(name)) {
+            emit classLinkFollowed(url.fileName());
             return false;
         }
     }

@@ -40,6 +40,8 @@ signals:
     void factGridRequested(int place, long long childId);
     // A pupil chose an assignment on 下发的练习 (its link's file name).
     void assignmentRequested(const QString& fileName);
+    // A link of the teacher's 班级 pages was followed (its file name).
+    void classLinkFollowed(const QString& fileName);
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;

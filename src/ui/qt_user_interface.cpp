@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "ui/clock_panel.h"
 #include "ui/children_form.h"
+#include "ui/classroom_control.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"
 #include "ui/options_form.h"
@@ -108,6 +109,12 @@ void QtUserInterface::showDrillForm(const std::string& key) {
 
 // A sheet on screen can go on paper as it is, or as a worksheet (with its key
 // when the model offers that).
+bool QtUserInterface::showClassroom() {
+    if (!classroom_) return false;
+    classroom_->open();
+    return true;
+}
+
 void QtUserInterface::print(const PrintableWorksheet& worksheet) {
     if (worksheet.document.empty() || window_.front() != Pane::WebBrowser1) return printer_->print();
     QMessageBox box(QMessageBox::NoIcon, "打印", "要打印什么？", QMessageBox::NoButton, &window_);

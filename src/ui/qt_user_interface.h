@@ -9,6 +9,7 @@ class QDialog;
 
 namespace tally {
 
+class ClassroomControl;
 class Form1;
 class MainWindow;
 class PanePrinter;
@@ -26,6 +27,10 @@ public:
     void attach(const Form1& form) { form_ = &form; }
     // Told of every modal box or dialog just before it opens (scripts answer them).
     void setModalWatcher(std::function<void(QDialog&)> watcher) { watcher_ = std::move(watcher); }
+    // The 班级 view, where the window has a school's server.
+    void setClassroom(ClassroomControl* classroom) { classroom_ = classroom; }
+    // Runs a modal dialog, told to the watcher first.
+    void run(QDialog& dialog);
 
     void message(const std::string& title, const std::string& text) override;
     bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
@@ -45,6 +50,7 @@ public:
     void showWho(const std::string& who) override;
     void showDrillForm(const std::string& key) override;
     void print(const PrintableWorksheet& worksheet) override;
+    bool showClassroom() override;
 
 private:
     MainWindow& window_;
@@ -53,8 +59,7 @@ private:
     SoundPlayer* sound_;
     PanePrinter* printer_;
     std::function<void(QDialog&)> watcher_;
-
-    void run(QDialog& dialog);
+    ClassroomControl* classroom_ = nullptr;
 };
 
 }  // namespace tally

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/script_runner.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QApplication>
 #include <QFile>
 #include <QJsonArray>
@@ -12,6 +15,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTextStream>
 #include <QTimer>
 #include <QWebEngineView>
@@ -190,6 +194,11 @@ int ScriptRunner::execute(const QString& command, const QString& args) {
         shot(args);
     } else if (command == "close") {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    } else if (command == "field") {
+        const int blank = args.indexOf(' ');
+        fillField(blank < 0 ? args : args.left(blank), blank < 0 ? QString() : args.mid(blank + 1));
+    } else if (command == "press") {
+        pressButton(args);
     } else {
         print("error: unknown command " + command);
     }
@@ -201,6 +210,30 @@ void ScriptRunner::typeInto(const QString& name, const QString& value) {
     runJs("(function (el) { if (!el) return " + jsString("error: no element " + name) + "; el.value = " +
               jsString(value) + "; el.dispatchEvent(new Event('input', {bubbles: true})); })(" + jsElement(name) + ")",
           true);
+}
+
+// A box of the open dialog, by its object name: a line, a count or a date.
+void ScriptRunner::fillField(const QString& name, const QString& text) {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* box = modal ? modal->findChild<QWidget*>(name) : nullptr;
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+    } else if (auto* count = qobject_cast<QSpinBox*>(box)) {
+        count->setValue(text.toInt());
+    } else if (auto* date = qobject_cast<QDateEdit*>(box)) {
+        date->setDate(QDate::fromString(text, "yyyy-MM-dd"));
+    } else if (auto* choice = qobject_cast<QComboBox*>(box)) {
+        choice->setCurrentIndex(choice->findText(text));
+    } else {
+        print("error: no field " + name);
+    }
+}
+
+void ScriptRunner::pressButton(const QString& name) {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* button = modal ? modal->findChild<QAbstractButton*>(name) : nullptr;
+    if (!button) return print("error: no button " + name);
+    button->click();
 }
 
 void ScriptRunner::runJs(const QString& code, bool printResult, Pane pane) {

@@ -22,6 +22,8 @@ class DesktopApp;
 //   js CODE           runs JavaScript in WebBrowser1 and prints a result
 //   js2 CODE          the same in WebBrowser2 (a link of the record page)
 //   finish            clicks the page's finish button in the view
+//   field NAME TEXT   fills the open dialog's box of that object name
+//   press NAME        presses the open dialog's button of that object name
 //   wait MS | shot FILE.png | close | quit
 // Message boxes are printed and answered OK a moment later; `close` closes an
 // open dialog, and `shot` while one is open pictures the dialog.
@@ -52,6 +54,8 @@ private:
     int execute(const QString& command, const QString& args);
     void shot(const QString& file);
     void typeInto(const QString& name, const QString& value);
+    void fillField(const QString& name, const QString& text);
+    void pressButton(const QString& name);
     void runJs(const QString& code, bool print, Pane pane = Pane::WebBrowser1);
     void print(const QString& line);
 };

@@ -3,7 +3,10 @@
 // them, against the test server.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
+#include <sstream>
 
 #include "school/school_settings.h"
 #include "support/run_command.h"
@@ -55,6 +58,30 @@ TEST_F(SchoolCli, AWrongPinOrAnUnjoinedClassKeepsThePupilOut) {
     ASSERT_TRUE(outputOf(command, "join " + code[1].str() + "\n"));
     EXPECT_FALSE(outputOf(command + " --pupil " + name + " 小军 9999", ""));
     EXPECT_TRUE(outputOf(command + " --pupil " + name + " 小军 2222", ""));
+}
+
+// A list of names imported prints each pupil's PIN, and those PINs log in;
+// a group's assignment and its results page follow.
+TEST_F(SchoolCli, ATeacherImportsAListAndHandsOutPracticeToAGroup) {
+    const std::string name = uniqueName("三年级（1）班");
+    const std::filesystem::path list = folder.path() / "names.csv";
+    std::ofstream(list) << "姓名\n小东\n小南\n12345\n";
+    const std::string made =
+        cli(school("server"), "teacher wang-laoshi\nclass add " + name + "\npupil import " + name + " " + list.string() +
+                                  "\nassign " + name + " k3101 10 2026-12-18 小南\nclasses\n");
+    std::smatch pin, code, task;
+    ASSERT_TRUE(std::regex_search(made, pin, std::regex("小南\t([0-9]{4})\n"))) << made;
+    EXPECT_NE(made.find("error: line 4 12345: "), std::string::npos) << made;
+    ASSERT_TRUE(std::regex_search(made, code, std::regex(name + "\t([A-Z0-9]{8})\t2\n"))) << made;
+    ASSERT_TRUE(std::regex_search(made, task, std::regex("assignment ([0-9]+)\n"))) << made;
+
+    ASSERT_NE(cli(school("lab"), "join " + code[1].str() + "\n").find("joined "), std::string::npos);
+    EXPECT_NE(cli("--pupil " + name + " 小南 " + pin[1].str(), "assignments\n").find("\tk3101\t10\t"), std::string::npos);
+    const std::filesystem::path page = folder.path() / "results.html";
+    cli(school("server"), "teacher wang-laoshi\nresults " + task[1].str() + " " + page.string() + "\n");
+    std::stringstream html;
+    html << std::ifstream(page).rdbuf();
+    EXPECT_NE(html.str().find("还没有做的同学</h2><p>小南。"), std::string::npos) << "only the group's pupil is listed";
 }
 
 }  // namespace
