@@ -67,11 +67,17 @@ std::span<const ToolbarAction> toolbarActions() {
              PasswordDialog dialog(form.accounts_, form.ports_.ui, form.ports_.data, form.record_);
              form.ports_.ui.runPasswordDialog(dialog);
          }},
-        {"w18", "班级", "老师登录以后管理班级、学生和练习，看每个同学的结果", Kind::Push, {"", "#7c3aed", "班", 18}, "",
-         ActionUser::Anyone, "",
-         "班级：连着学校服务器的电脑上才有。老师用自己的账号登录以后，可以建班级、添加学生（也可以导入名单）、给全班或几个同学布置练习，看每个同学的答案、错得多的题和这学期的正确率，都可以打印。",
+        {"w18", "班级", "老师登录以后管理班级、学生和练习，看每个同学的结果；同学登录以后，看老师下发的练习",
+         Kind::Push, {"", "#7c3aed", "班", 18}, "", ActionUser::Anyone, "",
+         "班级：连着学校服务器的电脑上才有。老师用自己的账号登录以后，可以建班级、添加学生（也可以导入名单）、给全班或几个同学布置练习，看每个同学的答案、错得多的题和这学期的正确率，都可以打印。同学登录以后，点它回到“下发的练习”。",
          [](Form1& form) {
-             if (!form.ports_.ui.showClassroom()) form.ports_.ui.message("提示", "这台电脑没有连学校的服务器，没有班级可以看。");
+             // A pupil at a lab computer goes back to their assignments; the
+             // teacher's view is never a pupil's.
+             if (form.pupil()) {
+                 form.showPupilAssignments();
+             } else if (!form.ports_.ui.showClassroom()) {
+                 form.ports_.ui.message("提示", "这台电脑没有连学校的服务器，没有班级可以看。");
+             }
          }},
     }};
     return actions;

@@ -16,6 +16,7 @@ span.code { font-family: monospace; font-size: 22px; letter-spacing: 2px; color:
 table.classes td, table.tasks td { text-align: left; }
 table.tasks th, table.tasks td { white-space: nowrap; padding: 4px 8px; font-size: 16px; }
 table.tasks td.title { white-space: normal; }
+span.name { white-space: nowrap; }
 p.pins { text-indent: 0; font-weight: bold; color: #b03a2e; }
 table.pins td { font-size: 20px; padding: 6px 24px; }
 @media print { ul.pupils { columns: 5; font-size: 12px; } }
@@ -29,13 +30,14 @@ std::string classRow(const TaughtClass& taught) {
                              element("td", std::to_string(taught.pupils) + "人"));
 }
 
-// "全班", or the names of the group in the order of the names.
+// "全班", or the names of the group in the order of the names, none broken
+// across lines.
 std::string forWhom(const Assignment& assignment, const std::vector<Pupil>& pupils) {
     if (assignment.pupils.empty()) return "全班";
     std::string names;
     for (const Pupil& pupil : pupilsByName(pupils)) {
         if (std::find(assignment.pupils.begin(), assignment.pupils.end(), pupil.id) == assignment.pupils.end()) continue;
-        names += (names.empty() ? "" : "、") + pupil.name;
+        names += (names.empty() ? "" : "、") + element("span", escaped(pupil.name), "class=name");
     }
     return names;
 }
@@ -47,7 +49,7 @@ std::string taskRow(const AssignmentProgress& task, const std::vector<Pupil>& pu
     return element("tr", element("td", escaped(assignment.title), "class=title") +
                              element("td", std::to_string(assignment.questionCount) + "道") +
                              element("td", escaped(assignment.due)) +
-                             element("td", escaped(forWhom(assignment, pupils)), "class=title") +
+                             element("td", forWhom(assignment, pupils), "class=title") +
                              element("td", std::to_string(task.done) + "/" + std::to_string(task.assigned) + "人") +
                              element("td", results));
 }

@@ -156,7 +156,8 @@ bool DesktopApp::askForPupil() {
         return keepPupilAsChild(*pupilRecord_, PupilLogin{className, name, pin});
     });
     PupilLoginForm form(dialog, window_.get());
-    const int closed = form.exec();
+    ui_->run(form);
+    const int closed = form.result();
     if (closed == PupilLoginForm::kFamilyLogin) return true;
     if (closed != QDialog::Accepted || !dialog.loggedIn()) return false;
     becomePupil();

@@ -26,6 +26,11 @@ PupilLoginForm::PupilLoginForm(PupilLoginDialog& dialog, QWidget* parent)
       confirm_(new QPushButton(PupilLoginDialog::kConfirm)),
       family_(new QPushButton(PupilLoginDialog::kFamily)) {
     setObjectName("PupilLogin");
+    // Named as the teacher's forms are, so a script fills them the same way.
+    classBox_->setObjectName("class");
+    nameBox_->setObjectName("name");
+    pinBox_->setObjectName("pin");
+    confirm_->setObjectName("confirm");
     setWindowTitle(PupilLoginDialog::kTitle);
     setModal(true);
     dialogStyle::enlarge(*this);

@@ -92,6 +92,8 @@ void ScriptRunner::watch(QDialog& dialog) {
         QTimer::singleShot(kAnswerMs, box, &QMessageBox::accept);
     } else if (qobject_cast<LoginForm*>(&dialog)) {
         QTimer::singleShot(kAnswerMs, &dialog, [this, &dialog] { answerLogin(dialog); });
+    } else if (dialog.objectName() == "PupilLogin" && loginAnswer_ && loginAnswer_->startsWith("pupil ")) {
+        QTimer::singleShot(kAnswerMs, &dialog, [this, &dialog] { answerPupilLogin(dialog); });
     } else {
         print("dialog: " + dialog.windowTitle());
     }
@@ -115,6 +117,18 @@ void ScriptRunner::answerLogin(QDialog& dialog) {
     if (advanced) form.passwordBox().setText(answer);
     loginAnswer_.reset();
     form.confirmButton().click();
+}
+
+// A lab computer's 学生登录 at start-up, from "login pupil NAME PIN" (the
+// first class joined), shot first when the script names a picture for it.
+void ScriptRunner::answerPupilLogin(QDialog& dialog) {
+    const QStringList words = loginAnswer_->split(' ', Qt::SkipEmptyParts);
+    loginAnswer_.reset();
+    if (words.size() < 3) return print("error: login pupil NAME PIN");
+    if (words.size() > 3) dialog.grab().save(words[3]);
+    fillField("name", words[1]);
+    fillField("pin", words[2]);
+    pressButton("confirm");
 }
 
 void ScriptRunner::schedule(int delayMs) { QTimer::singleShot(delayMs, this, &ScriptRunner::step); }

@@ -17,6 +17,7 @@ class DesktopApp;
 // event loop with a pause after it so pages can render:
 //   login PASSWORD    answers the next login dialog (the start-up one when it
 //                     comes first; later in the script it clicks 登录)
+//   login pupil NAME PIN [SHOT.png]  answers a lab computer's start-up 学生登录
 //   tab CAPTION | click KEY | toolbar KEY
 //   set NAME VALUE    types into the page through the view
 //   js CODE           runs JavaScript in WebBrowser1 and prints a result
@@ -47,6 +48,7 @@ private:
 
     void watch(QDialog& dialog);
     void answerLogin(QDialog& dialog);
+    void answerPupilLogin(QDialog& dialog);
     bool startUpOver();
     void step();
     void schedule(int delayMs);

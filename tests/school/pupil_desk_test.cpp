@@ -62,6 +62,12 @@ TEST_F(PupilDesk, ThePupilStartsOnTheAssignmentsAndComesBackToTheirMarks) {
     EXPECT_NE(done.find("做完了，做对了3道（共4道）"), std::string::npos) << done;
 }
 
+TEST_F(PupilDesk, TheClassButtonBringsAPupilBackToTheAssignmentsNotTheTeachersView) {
+    const std::string back = asPupil("tab 口算\nclick k2102\ntoolbar w18\npage\n");
+    EXPECT_NE(back.find("下发的练习"), std::string::npos) << back;
+    EXPECT_EQ(back.find("老师登录"), std::string::npos) << back;
+}
+
 TEST_F(PupilDesk, AnAssignmentMadeWhileThePupilIsInArrivesByItself) {
     // The teacher assigns over the session's own connection; the pupil's watch has one of its own.
     const std::string seen = asPupil("teacher wang-laoshi\nassign " + room + " k2102 5 2026-12-20\nwatch 60\npage\n");
