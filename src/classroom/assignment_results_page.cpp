@@ -136,7 +136,7 @@ std::string assignmentResultsHtml(const Assignment& assignment, const std::vecto
     for (const PupilResults& line : lines) rows += pupilRow(line, columns);
     const std::string body =
         links + element("h1", escaped(assignment.title)) +
-        element("p", "共" + std::to_string(assignment.questionCount) + "道题，截止日期：" + escaped(assignment.due) +
+        element("p", "共" + std::to_string(assignment.questionCount) + "道题，截止日期：" + escaped(dayWords(assignment.due, true)) +
                          "。同学按姓名排列。") +
         element("table", rows, "class=results") + questionList(texts) + mostMissedPart(missed) + notDonePart(lines);
     return classPageHtml(assignment.title, kStyle, body);

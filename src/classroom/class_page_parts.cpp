@@ -4,6 +4,7 @@
 #include <unicode/ucol.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <map>
 #include <utility>
@@ -78,6 +79,17 @@ std::string secondsText(const std::optional<long long>& ms) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f秒", static_cast<double>(*ms) / 1000.0);
     return text;
+}
+
+std::string dayWords(const std::string& day, bool withYear) {
+    int year = 0;
+    int month = 0;
+    int date = 0;
+    const auto number = [&](std::size_t at, std::size_t length, int& value) {
+        return std::from_chars(day.data() + at, day.data() + at + length, value).ec == std::errc();
+    };
+    if (day.size() != 10 || !number(0, 4, year) || !number(5, 2, month) || !number(8, 2, date)) return day;
+    return (withYear ? std::to_string(year) + "年" : "") + std::to_string(month) + "月" + std::to_string(date) + "日";
 }
 
 }  // namespace tally

@@ -24,5 +24,8 @@ std::vector<Pupil> pupilsByName(std::vector<Pupil> pupils);
 std::vector<ClassAnswer> countedAnswers(const Assignment& assignment, const std::vector<ClassAnswer>& answers);
 // "4.2秒"; "" for an answer without a time.
 std::string secondsText(const std::optional<long long>& ms);
+// "12月15日" of "2026-12-15", or "2026年12月15日" with the year; the text as
+// it is when it is not a date.
+std::string dayWords(const std::string& day, bool withYear = false);
 
 }  // namespace tally

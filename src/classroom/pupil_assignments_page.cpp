@@ -29,17 +29,6 @@ bool givenTo(const Assignment& assignment, const Pupil& pupil) {
             std::find(assignment.pupils.begin(), assignment.pupils.end(), pupil.id) != assignment.pupils.end());
 }
 
-// "12月15日" of "2026-12-15"; the text as it is when it is not a date.
-std::string dueWords(const std::string& due) {
-    int month = 0;
-    int day = 0;
-    if (due.size() != 10 || std::from_chars(due.data() + 5, due.data() + 7, month).ec != std::errc() ||
-        std::from_chars(due.data() + 8, due.data() + 10, day).ec != std::errc()) {
-        return due;
-    }
-    return std::to_string(month) + "月" + std::to_string(day) + "日";
-}
-
 std::string stateCell(const Assignment& assignment, const std::vector<ClassAnswer>& counted, const std::string& today) {
     if (counted.empty()) {
         if (!assignment.due.empty() && assignment.due < today) return element("td", "过了日期，还没有做", "class=late");
@@ -54,7 +43,7 @@ std::string assignmentRow(const Assignment& assignment, const std::vector<ClassA
                                      "class=open " + htmlAttr("href", assignmentLink(assignment.id)));
     return element("tr", element("td", escaped(assignment.title)) +
                              element("td", std::to_string(assignment.questionCount) + "道") +
-                             element("td", escaped(dueWords(assignment.due)) + "前") + stateCell(assignment, counted, today) +
+                             element("td", escaped(dayWords(assignment.due)) + "前") + stateCell(assignment, counted, today) +
                              element("td", open));
 }
 

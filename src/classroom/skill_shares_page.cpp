@@ -51,7 +51,7 @@ std::string skillSharesHtml(const std::string& className, const std::vector<Pupi
     }
     const std::string body =
         links + element("h1", escaped(className) + "这学期各项练习的正确率") +
-        element("p", "从" + escaped(period.fromDay) + "到" + escaped(period.toDay) +
+        element("p", "从" + escaped(dayWords(period.fromDay, true)) + "到" + escaped(dayWords(period.toDay, true)) +
                          "。每格是做对的题占做过的题的百分比，括号里是做对的题数和做过的题数。同学按姓名排列。") +
         (skills.empty() ? element("p", "这学期还没有人做过练习。") : element("table", rows, "class=shares"));
     return classPageHtml("各项练习的正确率", kStyle, body);

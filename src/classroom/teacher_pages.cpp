@@ -48,7 +48,7 @@ std::string taskRow(const AssignmentProgress& task, const std::vector<Pupil>& pu
         element("a", "看结果", htmlAttr("href", classLink({ClassLink::To::Results, assignment.id})));
     return element("tr", element("td", escaped(assignment.title), "class=title") +
                              element("td", std::to_string(assignment.questionCount) + "道") +
-                             element("td", escaped(assignment.due)) +
+                             element("td", escaped(dayWords(assignment.due, true))) +
                              element("td", forWhom(assignment, pupils), "class=title") +
                              element("td", std::to_string(task.done) + "/" + std::to_string(task.assigned) + "人") +
                              element("td", results));
@@ -113,7 +113,7 @@ std::string pinListHtml(const SchoolClass& shown, const std::vector<PinLine>& ad
     } else {
         std::string rows = textRow({"姓名", "密码"}, "th");
         for (const PinLine& line : added) rows += textRow({line.name, line.pin});
-        body += element("p", "请把密码告诉每个同学自己。密码只在这里显示这一次，请先打印出来。", "class=pins") +
+        body += element("p", "请把密码分别告诉每一个同学。密码只在这里显示这一次，请先打印出来。", "class=pins") +
                 element("table", rows, "class=pins");
     }
     if (!refused.empty()) {
